@@ -1,0 +1,53 @@
+# Helpers shared by every folder's CMakeLists.txt, so each area declares
+# its own targets without touching the top-level file.
+
+set(SQUINX_WARNINGS -Wall -Wextra)
+
+# A library of toolkit-free code: no wx include, unit-tested without a display.
+function(squinx_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
+endfunction()
+
+# Window classes and other toolkit code; collected into one library.
+function(squinx_gui_sources)
+    foreach(src ${ARGN})
+        set_property(GLOBAL APPEND PROPERTY SQUINX_GUI_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+    endforeach()
+endfunction()
+
+# Core libraries the GUI library links against.
+function(squinx_gui_links)
+    set_property(GLOBAL APPEND PROPERTY SQUINX_GUI_LINKS ${ARGN})
+endfunction()
+
+# A unit-test executable for toolkit-free code. Usage:
+#   squinx_unit_tests(name SOURCES a.cpp b.cpp LIBS model_core)
+function(squinx_unit_tests name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+    target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
+    target_compile_definitions(${name} PRIVATE
+        SQUINX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+        SQUINX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+    gtest_discover_tests(${name} PROPERTIES TIMEOUT 60 LABELS unit)
+endfunction()
+
+# Test sources that drive the real windows; they run in one executable under Xvfb.
+function(squinx_gui_test_sources)
+    foreach(src ${ARGN})
+        set_property(GLOBAL APPEND PROPERTY SQUINX_GUI_TEST_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+    endforeach()
+endfunction()
+
+# A benchmark executable (Google Benchmark), built by the bench target only.
+function(squinx_benchmark name)
+    cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} EXCLUDE_FROM_ALL ${B_SOURCES})
+    target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+    target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
+    add_dependencies(bench-build ${name})
+    set_property(GLOBAL APPEND PROPERTY SQUINX_BENCHMARKS ${name})
+endfunction()
