@@ -1,0 +1,3 @@
+#include "app/PatientApp.h"
+
+wxIMPLEMENT_APP(PatientApp);

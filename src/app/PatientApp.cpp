@@ -1,0 +1,23 @@
+#include "app/PatientApp.h"
+
+#include "app/ProgramState.h"
+#include "frame/PatientFrame.h"
+#include "resources/Resources.h"
+
+bool PatientApp::OnInit() {
+    auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));
+    g_patientFrame = frame;
+    if (frame->m_languageFile.empty()) {
+        // The constructor has already said that no language file was found.
+        delete frame;
+        g_patientFrame = nullptr;
+        return false;
+    }
+    frame->SetAutoLayout(true);
+    frame->SetIcons(GetAppIcons());
+    frame->BuildUI();
+    frame->BuildToolBar(frame->GetToolBar());
+    frame->Show(true);
+    SetTopWindow(frame);
+    return true;
+}

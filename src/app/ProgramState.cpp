@@ -1,0 +1,4 @@
+#include "app/ProgramState.h"
+
+PatientFrame* g_patientFrame = nullptr;
+LanguageTable* g_languageTable = nullptr;

@@ -1,0 +1,20 @@
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "settings/WindowTitle.h"
+
+#include <wx/toolbar.h>
+
+void PatientFrame::UpdateTitle(const wxString& name) {
+    wxToolBar* toolBar = GetToolBar();
+    if (!name.empty()) {
+        if (toolBar)
+            toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseAsMenu));
+        m_caseFile = name;
+    } else if (toolBar) {
+        toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseTip));
+    }
+    const std::string title = ComposeTitle(ToLatin1(Text(Text::ProductTitle)), ToLatin1(name), m_modified);
+    SetTitle(FromLatin1(title));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// Every menu item, tool and control of the main window is known by its
+// numeric id; case files, settings and the help book speak the same numbers.
+// Text-field and spin-button ids of the twelve angles live with the model's
+// control table (model/EyeQuantity.h).
+namespace Id {
+enum : int {
+    Exit = 1,
+    About = 102,
+    HelpContents = 103,
+    OpenRecording = 104,
+    SaveRecording = 105,
+    SaveRecordingAs = 106,
+    PlaybackStart = 107,
+    PlaybackStop = 108,
+    PlaybackPause = 109,
+    TimeSlider = 110,
+    RepairRecording = 112,
+    CoverCheckBox1 = 113,
+    CoverCheckBox2 = 114,
+    FirstLanguage = 115,
+    LastLanguage = 214,  // at most 100 language files get a menu item
+
+    GazeSliderEye1Vertical = 300,
+    GazeSliderEye2Vertical = 301,
+    GazeSliderEye1Horizontal = 302,
+    GazeSliderEye2Horizontal = 303,
+    BlendSlider = 304,
+
+    // Ranges of the quantity controls, for the event table.
+    FirstQuantityText = 400,
+    LastRotationText = 405,
+    FirstQuantitySpin = 406,
+    LastQuantitySpin = 417,
+    FirstTiltText = 418,
+    LastQuantityText = 423,
+
+    DisplayOptions = 500,
+    ToolBar = 500,
+    Panel = 501,
+
+    ModeManifest = 603,
+    ModeLatent = 604,
+    EyeCrossTool = 605,
+    EyeCrossItem = 606,
+    FlashlightTool = 607,
+    FlashlightItem = 608,
+    AxisLinesItem = 609,
+    ResetViewTool = 610,
+    WholeDegreesItem = 619,
+    OccluderEye1 = 621,
+    RedFilterEye1 = 622,
+    TranslucentEye1 = 623,
+    OccluderEye2 = 624,
+    RedFilterEye2 = 625,
+    TranslucentEye2 = 626,
+    QuizTool = 629,
+    HideValuesTool = 630,
+    ViewSubmenu = 632,
+    QuadrantEditTool = 633,
+    QuadrantHideTool = 634,
+
+    OpenCase = 5000,
+    NewCase = 5002,
+    SaveCase = 5003,
+    SaveCaseAs = 5004,
+};
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "model/BothEyesHint.h"
+#include "model/EyeModel.h"
+
+#include <wx/frame.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class AngleSpinButton;
+class LanguageTable;
+class MyGLCanvas;
+class OverlayTimer;
+class wxScrollEvent;
+class wxSpinEvent;
+class wxCheckBox;
+class wxPanel;
+class wxSlider;
+class wxStaticBox;
+class wxStaticText;
+class wxTextCtrl;
+class wxToolBar;
+
+// The program's only top-level window. It owns the patient's state, every
+// control that edits it and the 3D view that shows it.
+class PatientFrame : public wxFrame {
+public:
+    PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    ~PatientFrame() override;
+
+    bool BuildUI();
+    void BuildToolBar(wxToolBar* toolBar);
+
+    void ApplyMenuLabels();
+    void ApplyToolTips();
+    void ApplyWindowTexts();
+    void ApplyLanguage();
+
+    void OnLanguage(wxCommandEvent& event);
+    void LoadSettings();
+
+    // Language string n, converted from the file's ISO 8859-1 bytes.
+    wxString Text(int n) const;
+
+    void UpdateTitle(const wxString& name);
+    bool IsPlaybackMode() const;
+
+    // The eye-position model and the controls that show it.
+    void SetQuantity(int controlId, float value);
+    int BlendedValue(int spinId) const;
+    void UpdateGazeSlidersFromModel();
+    void UpdateSpinsFromModel();
+    void UpdateTextsFromSpins();
+    bool IsWholeDegreeMode() const;
+    void ApplyAngleUnit(wxCommandEvent& event);
+    void EnableQuantityControls(bool enable);
+    void ApplyPanelColours();
+
+    void OnGazeSlider(wxScrollEvent& event);
+    void OnBlendSlider(wxScrollEvent& event);
+    void OnQuantityText(wxCommandEvent& event);
+    void OnQuantitySpin(wxSpinEvent& event);
+    void OnCoverCheckBox(wxCommandEvent& event);
+
+    AngleSpinButton* SpinButton(int spinId) const;
+    wxTextCtrl* TextField(int textId) const;
+
+    wxString m_languageFile;
+    unsigned char m_quadrantMarks = 0;
+    float m_qualityThreshold = 0.0f;
+    bool m_showBothEyesHint = true;
+    bool m_showCoverHint = true;
+    std::unique_ptr<OverlayTimer> m_animTimerA;
+    MyGLCanvas* m_canvas = nullptr;
+    wxSlider* m_blendSlider = nullptr;
+    wxPanel* m_mainPanel = nullptr;
+    wxPanel* m_playbackPanel = nullptr;
+    wxCheckBox* m_coverCheckBox1 = nullptr;
+    wxCheckBox* m_coverCheckBox2 = nullptr;
+    wxStaticText* m_coverLabel2 = nullptr;
+    wxStaticText* m_coverLabel1 = nullptr;
+    std::array<wxStaticText*, 6> m_quantityLabels1{};
+    wxStaticText* m_qualityText1 = nullptr;
+    wxStaticText* m_qualityText2 = nullptr;
+    std::array<wxStaticText*, 6> m_quantityLabels2{};
+    std::array<wxTextCtrl*, 6> m_quantityTexts1{};
+    std::array<wxTextCtrl*, 6> m_quantityTexts2{};
+    std::array<AngleSpinButton*, 6> m_quantitySpins1{};
+    std::array<AngleSpinButton*, 6> m_quantitySpins2{};
+    wxSlider* m_timeSlider = nullptr;
+    wxStatusBar* m_statusBar = nullptr;
+    wxColour m_colour1{192, 192, 192};
+    wxColour m_colour2{0, 0, 0};
+    bool m_modified = false;
+    wxString m_caseFile;
+    EyeModel m_model;
+    std::array<wxSlider*, 4> m_gazeSliders{};
+    wxStaticBox* m_eyeBox1 = nullptr;
+    wxStaticBox* m_eyeBox2 = nullptr;
+    wxStaticText* m_blendLabelTop = nullptr;
+    wxStaticText* m_blendLabelBottom = nullptr;
+    wxString m_settingsFilePath;
+
+    wxMenu* m_optionsMenu = nullptr;
+    wxMenu* m_viewSubmenu = nullptr;
+
+private:
+    void RunBothEyesCheck();
+    void FinishQuantityEdit();
+    wxSlider* GazeSlider(int sliderId) const;
+
+    bool FillLanguageMenu(wxMenu* languageMenu);
+    bool LoadLanguage(const wxString& fileName);
+    void CreateMenus(wxMenu* languageMenu);
+    void CreatePlaybackPanel();
+    void CreateMainPanel();
+    void CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStaticText*, 6>& labels,
+                        std::array<wxTextCtrl*, 6>& texts, std::array<AngleSpinButton*, 6>& spins,
+                        wxStaticText*& qualityText, wxCheckBox*& coverCheckBox, wxStaticText*& coverLabel);
+    void CreateSliders();
+    void ConstrainPanels(int mainPanelBottomMargin);
+
+    LanguageTable* m_languageTable = nullptr;
+    // Language files are looked up here, whatever folder a file dialog chose since.
+    wxString m_startFolder;
+    // File name of each language menu item, indexed by id - first language id.
+    std::vector<wxString> m_languageMenuFiles;
+    BothEyesHint m_bothEyesHint;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,38 @@
+#include "lang/LanguageFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace
+{
+
+bool IsLanguageFileName(const std::string& name)
+{
+    static const std::string extension = ".lan";
+    return !name.empty() && name[0] != '.' && name.size() > extension.size()
+           && name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+}
+
+} // namespace
+
+std::vector<std::string> ListLanguageFiles(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (IsLanguageFileName(name) && it->is_regular_file(typeError))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string LanguageMenuLabel(const std::string& fileName)
+{
+    return fileName.substr(0, fileName.find('.'));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Names (without folder) of the regular, non-hidden files in the folder whose
+// name ends in ".lan", sorted by byte order so the Language menu is stable.
+// An unreadable or missing folder gives an empty list.
+std::vector<std::string> ListLanguageFiles(const std::string& folder);
+
+// The Language menu shows a file by its name up to the first '.'.
+std::string LanguageMenuLabel(const std::string& fileName);

@@ -1,0 +1,174 @@
+#pragma once
+
+// The numbers of the language strings: the contract between the program and
+// the language files (data/*.lan).
+//
+// For translators:
+// - Line N of a .lan file is string N. There is no header, no key and no
+//   comment syntax; the position of a line is its number. A file needs at
+//   least HighestId lines. Numbers without a constant below are spare: keep a
+//   line there so that the following lines keep their numbers.
+// - Files are ISO 8859-1 (Latin-1): one byte per character, umlauts as single
+//   bytes, the degree sign is byte 0xB0. UTF-8 shows up garbled.
+// - A backslash followed by 'n' is a line break inside the string.
+// - '&' before a letter of a menu label underlines it as the keyboard
+//   mnemonic. Strings that are also shown as a tooltip or a window title
+//   (37, 48, 90) must not contain '&'.
+// - Four strings are printf formats and are refused (the program falls back
+//   to a built-in text) unless they hold exactly the conversion named:
+//     9 and 22: exactly one floating-point conversion such as %.2f;
+//     115 and 122: exactly one %s.
+//   Write %% for a percent sign in these four, and use no '%' elsewhere.
+// - File-dialog filters (3, 5) are "description|patterns" pairs joined by '|'.
+
+namespace Text {
+
+// Window and help
+constexpr int ProductTitle = 1;            // frame title, about dialog title
+constexpr int HelpFileError = 4;           // error log when the help book (138) is refused
+constexpr int HelpBook = 138;              // help book path, relative, forward slashes
+
+// Menu titles and items
+constexpr int FileMenu = 33;               // menu 1 title
+constexpr int NewCaseMenu = 34;            // 5002
+constexpr int OpenCaseMenu = 35;           // 5000
+constexpr int SaveCaseMenu = 36;           // 5003
+constexpr int SaveCaseAsMenu = 37;         // 5004; also tooltip of the save tool while a case file is named: no '&'
+constexpr int OpenRecordingMenu = 40;      // 104
+constexpr int SaveRecordingMenu = 41;      // 105
+constexpr int SaveRecordingAsMenu = 42;    // 106
+constexpr int ExitMenu = 38;               // 1
+constexpr int OptionsMenu = 47;            // menu 2 title
+constexpr int ViewSubmenu = 39;            // 632, submenu of the options menu
+constexpr int ManifestModeMenu = 43;       // 603: deviation shown with both eyes open
+constexpr int LatentModeMenu = 44;         // 604: deviation shown only under cover
+constexpr int AxesAlwaysMenu = 51;         // 609: axis lines stay visible
+constexpr int WholeDegreesMenu = 52;       // 619: angles in whole degrees
+constexpr int EyeCrossToggle = 48;         // 606 menu label and tool 605 tooltip: no '&'
+constexpr int PenlightMenu = 50;           // 608: eyes follow the pointer only while the button is down
+constexpr int RepairMenu = 24;             // 112: interpolate the weak rows of a recording
+constexpr int DisplayOptions = 90;         // 500 menu label and the options dialog title: no '&'
+constexpr int LanguageMenu = 123;          // menu 3 title
+constexpr int HelpMenu = 30;               // menu 4 title
+constexpr int HelpContentsMenu = 32;       // 103
+constexpr int AboutMenu = 31;              // 102
+
+// Toolbar tooltips
+constexpr int NewCaseTip = 57;             // 5002
+constexpr int OpenCaseTip = 58;            // 5000
+constexpr int SaveCaseTip = 59;            // 5003
+constexpr int PenlightTip = 65;            // 607
+constexpr int ResetViewTip = 49;           // 610
+constexpr int HideValuesTip = 137;         // 630
+constexpr int QuizTip = 69;                // 629
+constexpr int OccluderTip = 66;            // 621 and 624
+constexpr int RedFilterTip = 67;           // 622 and 625
+constexpr int TranslucentOccluderTip = 68; // 623 and 626
+constexpr int QuadrantEditTip = 27;        // 633: quadrant marking with the dotted grid
+constexpr int HideQuadrantsTip = 136;      // 634
+
+// Status bar
+constexpr int CaseSavedStatus = 2;         // field 0 after a case was written
+constexpr int RecordingLoadingStatus = 8;  // field 0 while a recording is read
+constexpr int RecordingSavingStatus = 17;  // field 0 while a recording is written
+constexpr int RecordingSavedStatus = 18;   // field 0 after a recording was written
+constexpr int BothEyesStatus = 20;         // field 1 while both eyes deviate in mode 603 (100 px)
+constexpr int ManifestModeStatus = 45;     // field 3 in mode 603 (60 px)
+constexpr int LatentModeStatus = 46;       // field 3 in mode 604 (60 px)
+constexpr int PlaybackTimeFormat = 9;      // field 2, format with one floating-point conversion: the row's time in seconds
+
+// Eye groups of the main window
+constexpr int EyeGroup1 = 77;              // box of eye 1: the patient's right eye, drawn on the viewer's left
+constexpr int EyeGroup2 = 78;              // box of eye 2: the patient's left eye, drawn on the viewer's right
+constexpr int HorizontalRow = 80;          // horizontal deviation row; row labels are about 65 px wide
+constexpr int VerticalRow = 81;            // vertical deviation row
+constexpr int TorsionRow = 82;             // torsion row while the torsion is 0
+constexpr int IncycloRow = 83;             // torsion row while the shown torsion is positive
+constexpr int ExcycloRow = 84;             // torsion row while the shown torsion is negative
+constexpr int VerticalAxisTiltRow = 85;    // tilt of the vertical axis line
+constexpr int HorizontalAxisTiltRow = 86;  // tilt of the horizontal axis line
+constexpr int VerticalOffsetRow = 87;      // vertical offset shown under the red filter
+constexpr int QualityRowLabel = 28;        // row 4 in playback mode, beside the sample quality
+constexpr int FixingEyeLabel1 = 26;        // check box 113 in eye 1's box: eye 1 fixates under the red filter
+constexpr int FixingEyeLabel2 = 25;        // check box 114 in eye 2's box: eye 2 fixates under the red filter
+constexpr int FarLabel = 88;               // above the distance slider, 7 pt, very narrow
+constexpr int NearLabel = 89;              // below the distance slider, 7 pt, very narrow
+
+// Hint dialogs
+constexpr int HintTitle = 53;              // title of both hint dialogs
+constexpr int BothEyesHintText = 19;       // both eyes deviate in mode 603; 295 x 50 px, break lines with \n
+constexpr int BothEyesHintCheck = 21;      // keep showing that hint; also in the options dialog
+constexpr int TorsionHintText = 131;       // a cover tool used while an eye has torsion; 255 x 50 px
+constexpr int TorsionHintCheck = 132;      // keep showing that hint; also in the options dialog
+
+// Case files
+constexpr int CaseFileWildcard = 3;        // file-dialog filter for .sd files
+constexpr int OpenCasePrompt = 56;         // open dialog message
+constexpr int SaveCasePrompt = 55;         // save dialog message
+constexpr int FileOpenErrorFormat = 115;   // format with exactly one %s: the file name (cases, question files)
+constexpr int OverwriteShortFile = 110;    // question before replacing a file too short to be a case
+constexpr int OverwriteShortFileCaption = 111; // its caption
+
+// Recordings
+constexpr int RecordingWildcard = 5;       // file-dialog filter for .stx and .txt recordings
+constexpr int OpenRecordingPrompt = 6;     // open dialog message
+constexpr int SaveRecordingPrompt = 7;     // save dialog message
+constexpr int RecordingInvalid = 16;       // the file is not a recording that can be played back
+constexpr int RepairConfirmFormat = 22;    // format with one floating-point conversion: the threshold (a fraction 0..1)
+constexpr int RepairDone = 23;             // after the weak rows were replaced
+
+// Display options dialog
+constexpr int ColoursTab = 15;             // first tab: window and 3D view colours
+constexpr int CoverTab = 14;               // red filter and occluder
+constexpr int QuadrantTab = 134;           // third tab: quadrant overlay
+constexpr int GeneralTab = 13;             // eyeball, quality threshold, hints
+constexpr int OptionsGroupBox = 101;       // title of the boxes on the first three tabs
+constexpr int PanelColourLabel = 91;       // colour rows, about 120 px wide
+constexpr int TextColourLabel = 92;        // text of the main window
+constexpr int BackgroundColourLabel = 93;  // background of the 3D view
+constexpr int RedFilterColourLabel = 94;   // red filter colour
+constexpr int OccluderColourLabel = 95;    // occluder colour
+constexpr int CrossColourLabel = 96;       // eye cross colour
+constexpr int AxisColourLabel = 97;        // axis line colour
+constexpr int QuadrantColourLabel = 133;   // quadrant overlay colour
+constexpr int RedFilterAlphaLabel = 106;   // transparency sliders, about 90 px wide
+constexpr int OccluderAlphaLabel = 107;    // translucent occluder transparency
+constexpr int QuadrantAlphaLabel = 135;    // quadrant overlay transparency
+constexpr int EyeballBox = 102;            // smoothness of the eyeball sphere, 90 px wide
+constexpr int EyeballCoarse = 103;         // 15 segments
+constexpr int EyeballMedium = 104;         // 22 segments
+constexpr int EyeballFine = 105;           // 45 segments
+constexpr int ThresholdBox = 11;           // quality threshold of playback
+constexpr int ThresholdCheck = 10;         // interpolate weak rows, 100 px wide
+constexpr int ThresholdLabel = 12;         // in front of the threshold field, 30 px wide
+constexpr int OkButton = 98;               // also the about dialog's button
+constexpr int ApplyButton = 99;            // options dialog
+constexpr int CancelButton = 100;          // options dialog
+
+// Iris texture
+constexpr int TextureError = 108;          // texturen.dat cannot be read
+constexpr int TextureErrorCaption = 109;   // its caption
+
+// Quiz
+constexpr int QuizTitle = 29;              // quiz window title
+constexpr int OpenQuestionsPrompt = 114;   // open dialog message for .sqs files
+constexpr int Question = 116;              // "%d. %s" box label and result lines
+constexpr int QuizInstructions = 118;      // answer field before a question file is open
+constexpr int ResultsButton = 119;         // quiz button that scores the answers
+constexpr int Total = 120;                 // last line of the results
+constexpr int ResultsTitle = 121;          // results dialog title
+
+// Language files
+constexpr int LanguageLoadErrorFormat = 122; // format with exactly one %s: the language file name
+
+// About dialog
+constexpr int AboutProducedBy = 124;       // replaces "Eine Produktion von:" outside Deutsch.lan
+constexpr int AboutAndThe = 128;           // replaces "und der" outside Deutsch.lan
+constexpr int AboutProgramming = 126;      // label before the programmer line
+constexpr int AboutConcept = 127;          // label before the concept line
+constexpr int AboutClickHere = 130;        // points at the logo buttons
+
+// A language file needs at least this many lines.
+constexpr int HighestId = HelpBook;
+
+} // namespace Text

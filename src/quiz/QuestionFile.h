@@ -1,0 +1,30 @@
+#pragma once
+
+#include "quiz/Question.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+namespace quiz {
+
+enum class QuestionFileStatus {
+    Ok,
+    CannotOpen,  // missing, not a regular file, or no read permission
+    ReadFailed,  // opened, but reading stopped with an error
+    TooLarge,    // more than maxQuestionFileBytes
+};
+
+// Far beyond any hand-written quiz; also keeps every point sum inside int.
+inline constexpr std::uintmax_t maxQuestionFileBytes = 16u * 1024u * 1024u;
+
+// Parses the text of a question file. Never fails: lines it does not know
+// are skipped, and text without a [QUESTION] line gives an empty list.
+QuestionList parseQuestionText(std::string_view text);
+
+// Reads and parses a question file. On Ok, `questions` holds the file's
+// questions in file order (possibly none); on any other status it is left
+// exactly as it was.
+QuestionFileStatus parseQuestionFile(const std::filesystem::path& path, QuestionList& questions);
+
+}  // namespace quiz

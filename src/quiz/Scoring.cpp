@@ -1,0 +1,89 @@
+#include "quiz/Scoring.h"
+
+#include "quiz/SaturatingSum.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quiz {
+namespace {
+
+// Upper-case letters of ISO 8859-1 sit 0x20 below their lower-case forms,
+// in ASCII as well as in the range 0xC0-0xDE (except the sign 0xD7).
+char lowerLatin1(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    const bool asciiUpper = byte >= 'A' && byte <= 'Z';
+    const bool latinUpper = byte >= 0xC0 && byte <= 0xDE && byte != 0xD7;
+    return asciiUpper || latinUpper ? static_cast<char>(byte + 0x20) : c;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), lowerLatin1);
+    return result;
+}
+
+int scoreText(const Question& question)
+{
+    const std::size_t count = std::min(question.answers.size(), question.points.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (keywordsMatch(question.answers[i], question.userAnswer)) return question.points[i];
+    }
+    return 0;
+}
+
+// A stored answer shorter than the list counts its missing entries as unchecked.
+int scoreChoices(const Question& question)
+{
+    const std::size_t count = std::min(question.points.size(), question.userAnswer.size());
+    int sum = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (question.userAnswer[i] == '1') sum = saturatingAdd(sum, question.points[i]);
+    }
+    return sum;
+}
+
+}  // namespace
+
+bool keywordsMatch(std::string_view answerText, std::string_view typedText)
+{
+    const std::string answer = lowered(answerText);
+    const std::string typed = lowered(typedText);
+    std::size_t start = 0;
+    while (true) {
+        const auto end = answer.find('&', start);
+        const std::string_view keyword = std::string_view(answer).substr(start, end - start);
+        if (typed.find(keyword) == std::string::npos) return false;
+        if (end == std::string::npos) return true;
+        start = end + 1;
+    }
+}
+
+int scoreQuestion(const Question& question)
+{
+    int score = 0;
+    switch (question.answerBox) {
+    case AnswerBox::Text: score = scoreText(question); break;
+    case AnswerBox::SingleChoice:
+    case AnswerBox::MultipleChoice: score = scoreChoices(question); break;
+    case AnswerBox::None: break;
+    }
+    return std::max(score, 0);
+}
+
+QuizScore scoreQuiz(const QuestionList& questions)
+{
+    QuizScore score;
+    score.questions.reserve(questions.size());
+    for (const Question& question : questions) {
+        const QuestionScore entry{scoreQuestion(question), question.maxPoints};
+        score.questions.push_back(entry);
+        score.total = saturatingAdd(score.total, entry.points);
+        score.maximum = saturatingAdd(score.maximum, entry.maxPoints);
+    }
+    return score;
+}
+
+}  // namespace quiz

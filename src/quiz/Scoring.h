@@ -1,0 +1,33 @@
+#pragma once
+
+#include "quiz/Question.h"
+
+#include <string_view>
+#include <vector>
+
+namespace quiz {
+
+// Score of one question from its stored userAnswer; never negative.
+// Text: the first answer whose "&"-separated keywords all occur in the typed
+// text (ignoring case, ISO 8859-1) gives its points. Choice: the sum of the
+// points of the checked entries.
+int scoreQuestion(const Question& question);
+
+struct QuestionScore {
+    int points = 0;
+    int maxPoints = 0;
+};
+
+struct QuizScore {
+    std::vector<QuestionScore> questions;  // in question order
+    int total = 0;
+    int maximum = 0;
+};
+
+QuizScore scoreQuiz(const QuestionList& questions);
+
+// True when every "&"-separated keyword of answerText occurs in typedText,
+// ignoring case. An empty keyword occurs in every text.
+bool keywordsMatch(std::string_view answerText, std::string_view typedText);
+
+}  // namespace quiz

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// File access shared by every reader and writer of the program. Readers take
+// a size limit so that a wrong or hostile file cannot exhaust memory; writers
+// never leave a half-written file behind: the new content goes to a temporary
+// file in the target's folder, which replaces the target only once it is
+// complete and on disk.
+
+// Reads the whole regular file at path into out. Refuses a missing or
+// unreadable file, a folder or other non-regular file, and a file larger than
+// maxBytes (checked before anything is allocated). On failure out is left as
+// it was and error holds an English message naming the file.
+bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                   std::string& error);
+
+// Replaces the file at path with size bytes of data, atomically. On failure
+// the old file is untouched, no temporary file remains and error holds an
+// English message naming the file and the system's reason.
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error);
+
+// Streaming form of WriteFileAtomically for outputs too large to assemble in
+// memory first. Writes are buffered; nothing is visible at path until commit()
+// succeeds. A writer destroyed or reopened before commit() discards its
+// temporary file. New files get mode 0666 less the umask; an existing file
+// keeps its permission bits (and, where the process may, its owner). A
+// symbolic link at path is followed, so the link stays and its target is
+// replaced.
+//
+//     AtomicFileWriter writer;
+//     if (!writer.open(path) || !writer.write(a, n) || !writer.commit())
+//         report(writer.error());
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool open(const std::string& path);
+    // After a failed write the temporary file is already gone; later writes
+    // and commit() fail with the first error.
+    bool write(const void* data, std::size_t size);
+    bool write(const std::string& bytes);
+    bool commit();
+    void discard();
+
+    bool isOpen() const { return m_fd >= 0; }
+    // The message of the last failure; empty while nothing has failed.
+    const std::string& error() const { return m_error; }
+
+private:
+    bool writeToDisk(const std::uint8_t* data, std::size_t size);
+    bool flushBuffer();
+    bool fail(const std::string& action, int errorNumber);
+
+    std::string m_path;      // as given by the caller, for messages
+    std::string m_target;    // the file actually replaced (symbolic links followed)
+    std::string m_tempPath;
+    int m_fd = -1;
+    std::vector<std::uint8_t> m_buffer;
+    std::string m_error;
+};

@@ -1,0 +1,72 @@
+#include "view/EyeGeometry.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+constexpr float kTwoPiSingle = 6.2831855f;
+
+MeshVertex SpherePoint(double radius, double sinTheta, double cosTheta, double phi, bool textured)
+{
+    MeshVertex vertex;
+    const double sinPhi = std::sin(phi);
+    if (textured)
+        vertex.texCoord = TexCoord{sinPhi, cosTheta};
+    const Vec3 normal{sinTheta * sinPhi, sinTheta * std::cos(phi), cosTheta};
+    vertex.normal = normal;
+    vertex.position = {radius * normal.x, radius * normal.y, radius * normal.z};
+    return vertex;
+}
+
+bool IsAngleInHalfTurn(double angle)
+{
+    return angle >= 0.0 && angle <= kPi;
+}
+}
+
+bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart,
+                     double endCut, bool textured)
+{
+    if (!(segments >= kMinSphereSegments && segments <= kMaxSphereSegments)
+        || !IsAngleInHalfTurn(thetaStart) || !IsAngleInHalfTurn(endCut))
+        return false;
+
+    const float step = static_cast<float>(2.0 * kPi / segments);
+    const float limit = static_cast<float>((kPi - endCut) + step);
+    double phi = 0.0;
+    float nextPhi = 0.0f;
+    do {
+        nextPhi += step;
+        sink.BeginStrip(StripKind::TriangleStrip);
+        for (float theta = static_cast<float>(thetaStart); theta <= limit; theta += step) {
+            const double sinTheta = std::sin(static_cast<double>(theta));
+            const double cosTheta = std::cos(static_cast<double>(theta));
+            sink.Vertex(SpherePoint(radius, sinTheta, cosTheta, phi, textured));
+            sink.Vertex(SpherePoint(radius, sinTheta, cosTheta, nextPhi, textured));
+        }
+        sink.EndStrip();
+        phi = nextPhi;
+    } while (nextPhi <= kTwoPiSingle);
+    return true;
+}
+
+void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius)
+{
+    constexpr double kStart = 0.001;
+    constexpr double kStep = 0.1;
+    constexpr double kTwoPi = 6.283185307179586;
+    const auto point = [&](double u, double v) {
+        MeshVertex vertex;
+        const double ring = majorRadius + minorRadius * std::cos(v);
+        vertex.position = {std::cos(u) * ring, std::sin(u) * ring, minorRadius * std::sin(v)};
+        return vertex;
+    };
+    for (double u = kStart; u < kTwoPi; u += kStep) {
+        sink.BeginStrip(StripKind::QuadStrip);
+        for (double v = kStart; v < kTwoPi + kStep; v += kStep) {
+            sink.Vertex(point(u, v));
+            sink.Vertex(point(u + kStep, v));
+        }
+        sink.EndStrip();
+    }
+}

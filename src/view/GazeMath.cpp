@@ -1,0 +1,40 @@
+#include "view/GazeMath.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+constexpr double kDegreesPerPixel = 0.125;
+
+// Space taken by the controls beside and below the canvas.
+constexpr int kControlsWidth = 226;
+constexpr int kControlsHeight = 350;
+}
+
+PointerOffset GazePointerOffset(int x, int y, int clientWidth, int clientHeight)
+{
+    return {x - (clientWidth - kControlsWidth) / 2, (clientHeight - kControlsHeight) / 2 - y};
+}
+
+EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin,
+                           int unitDivisor, float previousAzimuth)
+{
+    const double horizontalTilt = horizontalTiltSpin * kRadiansPerDegree / unitDivisor;
+    const double verticalTilt = -verticalTiltSpin * kRadiansPerDegree / unitDivisor;
+    const float px = static_cast<float>(offset.dx + offset.dy * std::tan(horizontalTilt));
+    const float py = static_cast<float>(offset.dy + offset.dx * std::tan(verticalTilt));
+
+    EyeGaze gaze;
+    gaze.azimuth = (px == 0.0f && py == 0.0f)
+                       ? previousAzimuth
+                       : static_cast<float>(std::atan(static_cast<double>(px / py)) * -kDegreesPerRadian);
+    const float distance = std::sqrt(px * px + py * py);
+    gaze.elevation = static_cast<float>(kDegreesPerPixel * (py >= 0.0f ? -distance : distance));
+    return gaze;
+}
+
+int DragSignForPointer(int x, int clientWidth)
+{
+    return clientWidth * 0.5 >= x ? 1 : -1;
+}

@@ -1,0 +1,15 @@
+#include "view/OverlayTimer.h"
+
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+
+void OverlayTimer::Notify() {
+    m_frame->m_statusBar->SetStatusText(wxEmptyString, 0);
+    if (!m_frame->GetMenuBar()->IsChecked(Id::AxisLinesItem))
+        axisOverlaysVisible = false;
+    m_frame->m_canvas->Refresh(true, nullptr);
+}

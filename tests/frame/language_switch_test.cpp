@@ -1,0 +1,103 @@
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "model/EyeQuantity.h"
+
+#include <wx/filefn.h>
+#include <wx/menu.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/toolbar.h>
+
+#include <filesystem>
+
+class LanguageSwitchTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("Deutsch.lan");
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+    }
+    // Menu items are listed in name order: Deutsch, English.
+    static constexpr int kEnglishItem = Id::FirstLanguage + 1;
+};
+
+TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
+    const ShippedLanguage german("Deutsch.lan");
+    const ShippedLanguage english("English.lan");
+    ASSERT_NE(german(Text::NewCaseMenu), english(Text::NewCaseMenu));
+
+    SendCommand(kEnglishItem);
+
+    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    EXPECT_EQ(menus->GetLabel(Id::NewCase), english(Text::NewCaseMenu));
+    EXPECT_EQ(menus->GetLabel(Id::ModeLatent), english(Text::LatentModeMenu));
+    EXPECT_EQ(menus->GetLabel(Id::DisplayOptions), english(Text::DisplayOptions));
+    EXPECT_EQ(menus->GetMenuLabel(0), english(Text::FileMenu));
+    EXPECT_EQ(menus->GetMenuLabel(3), english(Text::HelpMenu));
+
+    wxToolBar* tools = m_frame->GetToolBar();
+    EXPECT_EQ(tools->GetToolShortHelp(Id::NewCase), english(Text::NewCaseTip));
+    EXPECT_EQ(tools->GetToolShortHelp(Id::SaveCase), english(Text::SaveCaseTip));
+    EXPECT_EQ(tools->GetToolShortHelp(Id::RedFilterEye2), english(Text::RedFilterTip));
+    // These two keep the text they were created with.
+    EXPECT_EQ(tools->GetToolShortHelp(Id::HideValuesTool), german(Text::HideValuesTip));
+    EXPECT_EQ(tools->GetToolShortHelp(Id::QuadrantHideTool), german(Text::HideQuadrantsTip));
+
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_eyeBox1->GetLabel(), english(Text::EyeGroup1));
+    EXPECT_EQ(m_frame->m_eyeBox2->GetLabel(), english(Text::EyeGroup2));
+    for (int row = 0; row < kEyeQuantityCount; ++row) {
+        EXPECT_EQ(m_frame->m_quantityLabels1[row]->GetLabel(), english(kQuantityControls[row].labelString));
+        EXPECT_EQ(m_frame->m_quantityLabels2[row]->GetLabel(), english(kQuantityControls[6 + row].labelString));
+    }
+    EXPECT_EQ(m_frame->m_blendLabelTop->GetLabel(), english(Text::FarLabel));
+    EXPECT_EQ(m_frame->m_coverLabel2->GetLabel(), english(Text::FixingEyeLabel2));
+}
+
+using LanguageMenuTest = FrameFixture;
+
+TEST_F(LanguageMenuTest, EntryLoadsItsOwnFileEvenWithDotsInTheName) {
+    CopyDataFile("Deutsch.lan");
+    CopyDataFile("English.lan", "en.classroom.lan");
+    ASSERT_TRUE(StartProgram());
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    ASSERT_EQ(menus->GetLabel(Id::FirstLanguage + 1), "en");
+
+    SendCommand(Id::FirstLanguage + 1);
+
+    EXPECT_EQ(m_frame->m_languageFile, "en.classroom.lan");
+    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
+}
+
+TEST_F(LanguageSwitchTest, LanguageFilesComeFromTheStartFolderAfterTheWorkingFolderChanged) {
+    ASSERT_TRUE(wxSetWorkingDirectory("/"));
+    SendCommand(kEnglishItem);
+    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
+}
+
+TEST_F(LanguageSwitchTest, UnreadableChoiceReportsTheFileAndKeepsTheLabels) {
+    const ShippedLanguage german("Deutsch.lan");
+    const wxString labelBefore = m_frame->GetMenuBar()->GetLabel(Id::NewCase);
+    std::filesystem::remove(PathOf("English.lan"));
+
+    wxString message;
+    wxTEST_DIALOG(SendCommand(kEnglishItem), ExpectMessageBox(wxID_OK, &message));
+
+    EXPECT_NE(message.Find("English.lan"), wxNOT_FOUND) << message;
+    EXPECT_EQ(m_frame->GetMenuBar()->GetLabel(Id::NewCase), labelBefore);
+}
+
+TEST_F(LanguageSwitchTest, ReloadingTheCurrentLanguageRelabelsEverything) {
+    const ShippedLanguage german("Deutsch.lan");
+    m_frame->m_eyeBox1->SetLabel("stale");
+    m_frame->SetTitle("stale");
+    SendCommand(Id::FirstLanguage);
+    EXPECT_EQ(m_frame->m_eyeBox1->GetLabel(), german(Text::EyeGroup1));
+    EXPECT_EQ(m_frame->GetTitle(), german(Text::ProductTitle));
+}

@@ -1,0 +1,64 @@
+#include "lang/LanguageFiles.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace
+{
+
+using Names = std::vector<std::string>;
+
+TEST(LanguageMenuLabel, IsTheNameUpToTheFirstPoint)
+{
+    EXPECT_EQ(LanguageMenuLabel("Deutsch.lan"), "Deutsch");
+    EXPECT_EQ(LanguageMenuLabel("a.b.lan"), "a");
+    EXPECT_EQ(LanguageMenuLabel("noextension"), "noextension");
+}
+
+TEST(ListLanguageFiles, ListsOnlyVisibleRegularLanFiles)
+{
+    TempFolder folder;
+    for (const char* name : {"English.lan", "a.b.lan", "readme.txt", "upper.LAN", "old.lan.bak", "lan",
+                             ".hidden.lan", "Deutsch.lan"})
+        folder.Write(name, "x\n");
+    std::filesystem::create_directory(folder.Path("folder.lan"));
+
+    EXPECT_EQ(ListLanguageFiles(folder.Folder()), (Names{"Deutsch.lan", "English.lan", "a.b.lan"}));
+}
+
+TEST(ListLanguageFiles, SortsByByteOrderWhateverTheCreationOrder)
+{
+    TempFolder folder;
+    for (const char* name : {"b.lan", "aa.lan", "B.lan", "a.lan", "\xC4rzte.lan"})
+        folder.Write(name, "");
+
+    EXPECT_EQ(ListLanguageFiles(folder.Folder()), (Names{"B.lan", "a.lan", "aa.lan", "b.lan", "\xC4rzte.lan"}));
+}
+
+TEST(ListLanguageFiles, ListsAllOfMoreThanAHundredFiles)
+{
+    TempFolder folder;
+    for (int i = 100; i >= 0; --i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "L%03d.lan", i);
+        folder.Write(name, "");
+    }
+
+    const Names names = ListLanguageFiles(folder.Folder());
+    ASSERT_EQ(names.size(), 101u);
+    EXPECT_EQ(names.front(), "L000.lan");
+    EXPECT_EQ(names[99], "L099.lan");
+    EXPECT_EQ(names.back(), "L100.lan");
+}
+
+TEST(ListLanguageFiles, MissingFolderGivesNoFiles)
+{
+    TempFolder folder;
+    EXPECT_TRUE(ListLanguageFiles(folder.Path("absent")).empty());
+}
+
+} // namespace

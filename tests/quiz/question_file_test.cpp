@@ -1,0 +1,265 @@
+#include "quiz/QuestionFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace quiz {
+namespace {
+
+const std::string dataDir = std::string(SQUINX_TEST_DATA_DIR) + "/quiz/";
+
+// The single question of a text that starts with one [QUESTION] line.
+Question onlyQuestion(const std::string& body)
+{
+    const QuestionList questions = parseQuestionText("[QUESTION]\n" + body);
+    EXPECT_EQ(questions.size(), 1u);
+    return questions.empty() ? Question{} : questions.front();
+}
+
+TEST(QuestionText, BackslashNBecomesLineBreak)
+{
+    EXPECT_EQ(onlyQuestion("Question=Line one\\nLine two").text, "Line one\nLine two");
+    EXPECT_EQ(onlyQuestion("Question=\\n\\nend\\n").text, "\n\nend\n");
+    // Only the pair backslash + n is special.
+    EXPECT_EQ(onlyQuestion("Question=a\\tb\\Nc\\").text, "a\\tb\\Nc\\");
+    EXPECT_EQ(onlyQuestion("Question=a\\\\nb").text, "a\\\nb");
+}
+
+TEST(QuestionText, WholeLineIsTrimmedButNotAroundEquals)
+{
+    const Question trimmedLine = onlyQuestion(" \t Answer=abc,2 \t");
+    ASSERT_EQ(trimmedLine.answers.size(), 1u);
+    EXPECT_EQ(trimmedLine.answers[0], "abc");
+    EXPECT_EQ(trimmedLine.points[0], 2);
+
+    EXPECT_TRUE(onlyQuestion("Answer = abc,2").answers.empty());
+    EXPECT_TRUE(onlyQuestion("Answer =abc,2").answers.empty());
+    EXPECT_EQ(onlyQuestion("Question= spaced ").text, " spaced");
+    EXPECT_EQ(parseQuestionText("  [QUESTION]  \r\n").size(), 1u);
+}
+
+TEST(QuestionText, SplitsAtFirstEqualsOnly)
+{
+    EXPECT_EQ(onlyQuestion("Question=a=b==c").text, "a=b==c");
+    EXPECT_EQ(onlyQuestion("File=dir/x=1.sd").file, "dir/x=1.sd");
+    // A bare key has an empty value.
+    EXPECT_EQ(onlyQuestion("Question=old\nQuestion").text, "");
+    EXPECT_EQ(onlyQuestion("Question=\nAnswer").answers, std::vector<std::string>{""});
+}
+
+TEST(QuestionText, KeysAndValuesAreCaseSensitive)
+{
+    const Question q = onlyQuestion("question=lower\nANSWER=x,1\nfile=a.sd\nAnswerBox=radio\nAnswerbox=TEXT");
+    EXPECT_EQ(q.text, "");
+    EXPECT_EQ(q.file, "");
+    EXPECT_TRUE(q.answers.empty());
+    EXPECT_EQ(q.answerBox, AnswerBox::None);
+
+    EXPECT_TRUE(parseQuestionText("[question]\nQuestion=x").empty());
+}
+
+TEST(QuestionText, AnswerBoxKindsAndUnknownValues)
+{
+    EXPECT_EQ(onlyQuestion("AnswerBox=TEXT").answerBox, AnswerBox::Text);
+    EXPECT_EQ(onlyQuestion("AnswerBox=RADIO").answerBox, AnswerBox::SingleChoice);
+    EXPECT_EQ(onlyQuestion("AnswerBox=CHECK").answerBox, AnswerBox::MultipleChoice);
+    EXPECT_EQ(onlyQuestion("AnswerBox=CHECK\nAnswerBox=LIST\nAnswerBox=").answerBox, AnswerBox::MultipleChoice);
+    EXPECT_EQ(onlyQuestion("AnswerBox=RADIO\nAnswerBox=TEXT").answerBox, AnswerBox::Text);
+}
+
+TEST(QuestionText, LaterLinesReplaceTextAndFileAndAccumulateAnswers)
+{
+    const Question q = onlyQuestion("Question=first\nFile=a.sd\nAnswer=x,1\nQuestion=second\nFile=b.sd\nAnswer=y,2");
+    EXPECT_EQ(q.text, "second");
+    EXPECT_EQ(q.file, "b.sd");
+    EXPECT_EQ(q.answers, (std::vector<std::string>{"x", "y"}));
+    EXPECT_EQ(q.points, (std::vector<int>{1, 2}));
+}
+
+struct PointsCase {
+    const char* value;
+    const char* text;
+    int points;
+};
+
+TEST(QuestionText, PointsFollowTheLastCommaWithOneToThreeCharacters)
+{
+    const PointsCase cases[] = {
+        {"Paralysis,3", "Paralysis", 3},
+        {"a,12", "a", 12},
+        {"a,123", "a", 123},
+        {"a,1234", "a,1234", 0},
+        {"a,b,1000", "a,b,1000", 0},
+        {"a,b,10", "a,b", 10},
+        {"Yes,-1", "Yes", -1},
+        {"a,-99", "a", -99},
+        {"a,+5", "a", 5},
+        {"a,7x", "a", 7},
+        {"a,x", "a", 0},
+        {"a, 4", "a", 4},
+        {"a,", "a,", 0},
+        {",3", "", 3},
+        {"None", "None", 0},
+    };
+    for (const PointsCase& c : cases) {
+        const Question q = onlyQuestion(std::string("Answer=") + c.value);
+        ASSERT_EQ(q.answers.size(), 1u) << c.value;
+        ASSERT_EQ(q.points.size(), 1u) << c.value;
+        EXPECT_EQ(q.answers[0], c.text) << c.value;
+        EXPECT_EQ(q.points[0], c.points) << c.value;
+    }
+}
+
+struct MaxPointsCase {
+    const char* box;
+    const char* answers;
+    int maxPoints;
+};
+
+TEST(QuestionText, MaxPointsDependOnTheAnswerBox)
+{
+    const MaxPointsCase cases[] = {
+        {"RADIO", "Answer=a,2\nAnswer=b,0\nAnswer=c,-1", 2},
+        {"CHECK", "Answer=a,2\nAnswer=b,0\nAnswer=c,-1", 2},
+        {"TEXT", "Answer=a,2\nAnswer=b,0\nAnswer=c,-1", 2},
+        {"RADIO", "Answer=a,2\nAnswer=b,5", 7},
+        {"CHECK", "Answer=a,2\nAnswer=b,5", 7},
+        {"TEXT", "Answer=a,2\nAnswer=b,5", 5},
+        {"TEXT", "Answer=a,-3\nAnswer=b,-1", 0},
+        {"CHECK", "Answer=a,b,1000\nAnswer=None", 0},
+    };
+    for (const MaxPointsCase& c : cases) {
+        const Question q = onlyQuestion(std::string("AnswerBox=") + c.box + "\n" + c.answers);
+        EXPECT_EQ(q.maxPoints, c.maxPoints) << c.box << " / " << c.answers;
+    }
+}
+
+TEST(QuestionText, AnswersBeforeAnswerBoxTextAreSummed)
+{
+    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswerBox=TEXT").maxPoints, 10);
+    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT").maxPoints, 15);
+    EXPECT_EQ(onlyQuestion("AnswerBox=TEXT\nAnswer=Gaze,10\nAnswer=Eye,5").maxPoints, 10);
+    // Once the box is known, later answers only raise the best single answer.
+    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT\nAnswer=Lid,20").maxPoints, 20);
+}
+
+TEST(QuestionText, SectionsAndLinesOutsideThem)
+{
+    const QuestionList questions =
+        parseQuestionText("Question=before\nAnswer=x,4\n[QUESTION]\n[QUESTION]\nQuestion=second\n");
+    ASSERT_EQ(questions.size(), 2u);
+    const Question& empty = questions[0];
+    EXPECT_EQ(empty.text, "");
+    EXPECT_EQ(empty.file, "");
+    EXPECT_EQ(empty.answerBox, AnswerBox::None);
+    EXPECT_TRUE(empty.answers.empty());
+    EXPECT_TRUE(empty.points.empty());
+    EXPECT_EQ(empty.userAnswer, "");
+    EXPECT_EQ(empty.maxPoints, 0);
+    EXPECT_EQ(questions[1].text, "second");
+
+    EXPECT_EQ(parseQuestionText("[QUESTION]").size(), 1u);
+    EXPECT_TRUE(parseQuestionText("").empty());
+    EXPECT_TRUE(parseQuestionText("Question=orphan\nAnswer=a,1\n\n; comment\n").empty());
+}
+
+TEST(QuestionText, AllLineEndsAreAccepted)
+{
+    for (const char* end : {"\n", "\r\n", "\r"}) {
+        const std::string e(end);
+        const QuestionList questions = parseQuestionText("[QUESTION]" + e + "Question=q1" + e + e + "Answer=a,1" + e +
+                                                         "[QUESTION]" + e + "Question=q2" + e + "Answer=b,2");
+        ASSERT_EQ(questions.size(), 2u) << "line end " << static_cast<int>(e.back());
+        EXPECT_EQ(questions[0].text, "q1");
+        EXPECT_EQ(questions[0].answers, std::vector<std::string>{"a"});
+        EXPECT_EQ(questions[1].text, "q2");
+        EXPECT_EQ(questions[1].points, std::vector<int>{2});
+    }
+}
+
+TEST(QuestionText, Latin1BytesAreKept)
+{
+    EXPECT_EQ(onlyQuestion("Question=\xC4nderung \xFC\xDF").text, "\xC4nderung \xFC\xDF");
+}
+
+TEST(QuestionFile, ReadsCrLfFileWithAllKinds)
+{
+    QuestionList questions;
+    ASSERT_EQ(parseQuestionFile(dataDir + "mixed_crlf.sqs", questions), QuestionFileStatus::Ok);
+    ASSERT_EQ(questions.size(), 3u);
+
+    EXPECT_EQ(questions[0].text, "Which nerve is affected?\nName it.");
+    EXPECT_EQ(questions[0].file, "cases/palsy_right.sd");
+    EXPECT_EQ(questions[0].answerBox, AnswerBox::Text);
+    EXPECT_EQ(questions[0].answers, (std::vector<std::string>{"nerve&palsy", "nerve"}));
+    EXPECT_EQ(questions[0].maxPoints, 3);
+
+    EXPECT_EQ(questions[1].text, "Is the deviation manifest?");
+    EXPECT_EQ(questions[1].file, "");
+    EXPECT_EQ(questions[1].answerBox, AnswerBox::SingleChoice);
+    EXPECT_EQ(questions[1].points, (std::vector<int>{2, 0, -1}));
+    EXPECT_EQ(questions[1].maxPoints, 2);
+
+    EXPECT_EQ(questions[2].text, "Which tests show it? (\xC4nderung)");
+    EXPECT_EQ(questions[2].answerBox, AnswerBox::MultipleChoice);
+    EXPECT_EQ(questions[2].answers,
+              (std::vector<std::string>{"Cover test", "Red filter", "Ruler, tape and chart,1000"}));
+    EXPECT_EQ(questions[2].maxPoints, 7);
+}
+
+TEST(QuestionFile, FilesWithoutQuestionsGiveAnEmptyList)
+{
+    for (const char* name : {"empty.sqs", "no_questions.sqs"}) {
+        QuestionList questions(2);
+        EXPECT_EQ(parseQuestionFile(dataDir + name, questions), QuestionFileStatus::Ok) << name;
+        EXPECT_TRUE(questions.empty()) << name;
+    }
+}
+
+class QuestionFileFailure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous = parseQuestionText("[QUESTION]\nQuestion=kept\nAnswer=a,1");
+        questions = previous;
+    }
+
+    void expectUntouched() const
+    {
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions[0].text, previous[0].text);
+        EXPECT_EQ(questions[0].answers, previous[0].answers);
+    }
+
+    QuestionList previous;
+    QuestionList questions;
+};
+
+TEST_F(QuestionFileFailure, MissingFile)
+{
+    EXPECT_EQ(parseQuestionFile(dataDir + "does_not_exist.sqs", questions), QuestionFileStatus::CannotOpen);
+    expectUntouched();
+}
+
+TEST_F(QuestionFileFailure, Directory)
+{
+    EXPECT_EQ(parseQuestionFile(dataDir, questions), QuestionFileStatus::CannotOpen);
+    expectUntouched();
+}
+
+TEST_F(QuestionFileFailure, FileAboveSizeLimit)
+{
+    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "quiz_too_large.sqs";
+    std::ofstream(path) << "[QUESTION]\nQuestion=big\n";
+    std::filesystem::resize_file(path, maxQuestionFileBytes + 1);  // sparse, so cheap
+
+    EXPECT_EQ(parseQuestionFile(path, questions), QuestionFileStatus::TooLarge);
+    expectUntouched();
+    std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace quiz

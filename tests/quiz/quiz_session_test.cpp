@@ -1,0 +1,140 @@
+#include "quiz/QuestionFile.h"
+#include "quiz/QuizSession.h"
+#include "quiz/StoredAnswer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quiz {
+namespace {
+
+const char* const twoQuestions =
+    "[QUESTION]\nQuestion=Describe\nAnswerBox=TEXT\nAnswer=nerve,1\n"
+    "[QUESTION]\nQuestion=Pick\nAnswerBox=RADIO\nAnswer=a,1\nAnswer=b,0\nAnswer=c,0\n";
+
+Question questionOfKind(AnswerBox box, std::size_t answerCount)
+{
+    Question q;
+    q.answerBox = box;
+    q.answers.assign(answerCount, "x");
+    q.points.assign(answerCount, 1);
+    return q;
+}
+
+TEST(QuizSession, EmptyQuizHasNothingToShowOrMoveTo)
+{
+    QuizSession session;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(session.empty());
+        EXPECT_EQ(session.current(), nullptr);
+        EXPECT_EQ(static_cast<const QuizSession&>(session).current(), nullptr);
+        EXPECT_FALSE(session.canGoNext());
+        EXPECT_FALSE(session.canGoPrevious());
+        EXPECT_FALSE(session.goNext());
+        EXPECT_FALSE(session.goPrevious());
+        EXPECT_EQ(session.currentIndex(), 0u);
+        session.load(parseQuestionText("no questions here"));
+    }
+}
+
+TEST(QuizSession, NavigationStopsAtBothEnds)
+{
+    QuizSession session;
+    session.load(parseQuestionText(twoQuestions));
+    ASSERT_EQ(session.size(), 2u);
+    EXPECT_EQ(session.current()->text, "Describe");
+    EXPECT_FALSE(session.canGoPrevious());
+    EXPECT_TRUE(session.canGoNext());
+
+    EXPECT_TRUE(session.goNext());
+    EXPECT_EQ(session.current()->text, "Pick");
+    EXPECT_TRUE(session.canGoPrevious());
+    EXPECT_FALSE(session.canGoNext());
+    EXPECT_FALSE(session.goNext());
+    EXPECT_EQ(session.currentIndex(), 1u);
+
+    EXPECT_TRUE(session.goPrevious());
+    EXPECT_FALSE(session.goPrevious());
+    EXPECT_EQ(session.currentIndex(), 0u);
+}
+
+TEST(QuizSession, LoadAndClearStartOver)
+{
+    QuizSession session;
+    session.load(parseQuestionText(twoQuestions));
+    session.goNext();
+    session.load(parseQuestionText(twoQuestions));
+    EXPECT_EQ(session.currentIndex(), 0u);
+
+    session.goNext();
+    session.clear();
+    EXPECT_TRUE(session.empty());
+    EXPECT_EQ(session.current(), nullptr);
+    EXPECT_EQ(session.currentIndex(), 0u);
+}
+
+TEST(QuizSession, AnswersSurviveMovingAwayAndBack)
+{
+    QuizSession session;
+    session.load(parseQuestionText(twoQuestions));
+    storeAnswer(*session.current(), "right nerve", {});
+    session.goNext();
+    storeAnswer(*session.current(), "", {false, true, false});
+
+    session.goPrevious();
+    EXPECT_EQ(session.current()->userAnswer, "right nerve");
+    session.goNext();
+    EXPECT_EQ(session.current()->userAnswer, "010");
+    EXPECT_FALSE(isEntryChecked(*session.current(), 0));
+    EXPECT_TRUE(isEntryChecked(*session.current(), 1));
+    EXPECT_FALSE(isEntryChecked(*session.current(), 2));
+    EXPECT_FALSE(isEntryChecked(*session.current(), 3));
+}
+
+TEST(StoredAnswer, StoresByAnswerKind)
+{
+    Question text = questionOfKind(AnswerBox::Text, 2);
+    storeAnswer(text, "typed", {true, true});
+    EXPECT_EQ(text.userAnswer, "typed");
+
+    Question single = questionOfKind(AnswerBox::SingleChoice, 3);
+    storeAnswer(single, "ignored", {false, false, false});
+    EXPECT_EQ(single.userAnswer, "000");
+
+    Question multiple = questionOfKind(AnswerBox::MultipleChoice, 3);
+    storeAnswer(multiple, "", {true, false, true});
+    EXPECT_EQ(multiple.userAnswer, "101");
+
+    Question none = questionOfKind(AnswerBox::None, 2);
+    none.userAnswer = "kept";
+    storeAnswer(none, "typed", {true, true});
+    EXPECT_EQ(none.userAnswer, "kept");
+}
+
+TEST(StoredAnswer, ChoiceStringHasOneEntryPerAnswer)
+{
+    Question q = questionOfKind(AnswerBox::MultipleChoice, 3);
+    storeAnswer(q, "", {true});
+    EXPECT_EQ(q.userAnswer, "100");
+    storeAnswer(q, "", {false, true, true, true, true});
+    EXPECT_EQ(q.userAnswer, "011");
+
+    Question withoutAnswers = questionOfKind(AnswerBox::SingleChoice, 0);
+    storeAnswer(withoutAnswers, "", {true, true});
+    EXPECT_EQ(withoutAnswers.userAnswer, "");
+    EXPECT_FALSE(isEntryChecked(withoutAnswers, 0));
+}
+
+TEST(StoredAnswer, AnswerAreaFollowsTheQuestionsOwnKind)
+{
+    EXPECT_EQ(answerAreaFor(questionOfKind(AnswerBox::Text, 0)), AnswerArea::Text);
+    EXPECT_EQ(answerAreaFor(questionOfKind(AnswerBox::SingleChoice, 2)), AnswerArea::ChoiceList);
+    EXPECT_EQ(answerAreaFor(questionOfKind(AnswerBox::MultipleChoice, 1)), AnswerArea::ChoiceList);
+    EXPECT_EQ(answerAreaFor(questionOfKind(AnswerBox::MultipleChoice, 0)), AnswerArea::None);
+    EXPECT_EQ(answerAreaFor(questionOfKind(AnswerBox::None, 2)), AnswerArea::None);
+}
+
+}  // namespace
+}  // namespace quiz

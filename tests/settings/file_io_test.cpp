@@ -1,0 +1,341 @@
+#include "settings/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Spit(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+mode_t ModeOf(const fs::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class UmaskScope {
+public:
+    explicit UmaskScope(mode_t mask) : m_old(::umask(mask)) {}
+    ~UmaskScope() { ::umask(m_old); }
+
+private:
+    mode_t m_old;
+};
+
+class FileIo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = ::testing::TempDir() + "fileio-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+    }
+
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_folder, ec);
+    }
+
+    fs::path path(const char* name) const { return m_folder / name; }
+
+    std::vector<std::string> leftoverTemporaries() const {
+        std::vector<std::string> found;
+        for (const auto& entry : fs::directory_iterator(m_folder))
+            if (Contains(entry.path().filename().string(), ".tmp-"))
+                found.push_back(entry.path().filename().string());
+        return found;
+    }
+
+    fs::path m_folder;
+};
+
+using FileIoWrite = FileIo;
+using FileIoRead = FileIo;
+
+TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile) {
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), "first version", 13, error)) << error;
+    EXPECT_EQ(Slurp(path("case.sd")), "first version");
+    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), "2nd", 3, error)) << error;
+    EXPECT_EQ(Slurp(path("case.sd")), "2nd");
+    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), nullptr, 0, error)) << error;
+    EXPECT_EQ(fs::file_size(path("case.sd")), 0u);
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask) {
+    std::string error;
+    {
+        UmaskScope mask(022);
+        ASSERT_TRUE(WriteFileAtomically(path("a"), "x", 1, error)) << error;
+    }
+    {
+        UmaskScope mask(077);
+        ASSERT_TRUE(WriteFileAtomically(path("b"), "x", 1, error)) << error;
+    }
+    {
+        UmaskScope mask(0);
+        ASSERT_TRUE(WriteFileAtomically(path("c"), "x", 1, error)) << error;
+    }
+    EXPECT_EQ(ModeOf(path("a")), 0644u);
+    EXPECT_EQ(ModeOf(path("b")), 0600u);
+    EXPECT_EQ(ModeOf(path("c")), 0666u);
+}
+
+TEST_F(FileIoWrite, ExistingFilesKeepTheirMode) {
+    UmaskScope mask(0);
+    std::string error;
+    for (mode_t mode : {0640u, 0604u, 0600u}) {
+        Spit(path("kept"), "old");
+        ASSERT_EQ(::chmod(path("kept").c_str(), mode), 0);
+        ASSERT_TRUE(WriteFileAtomically(path("kept"), "new", 3, error)) << error;
+        EXPECT_EQ(ModeOf(path("kept")), mode);
+        EXPECT_EQ(Slurp(path("kept")), "new");
+    }
+}
+
+TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced) {
+    Spit(path("real.ini"), "old");
+    fs::create_symlink("real.ini", path("link.ini"));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path("link.ini"), "new", 3, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(path("link.ini")));
+    EXPECT_EQ(Slurp(path("real.ini")), "new");
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason) {
+    Spit(path("plain"), "content");
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path("plain").string() + "/child", "x", 1, error));
+    EXPECT_TRUE(Contains(error, "Not a directory")) << error;
+    EXPECT_TRUE(Contains(error, "plain/child")) << error;
+    EXPECT_EQ(Slurp(path("plain")), "content");
+
+    EXPECT_FALSE(WriteFileAtomically(path("missing/x.sd"), "x", 1, error));
+    EXPECT_TRUE(Contains(error, "No such file or directory")) << error;
+    EXPECT_FALSE(fs::exists(path("missing")));
+
+    fs::create_directory(path("folder"));
+    EXPECT_FALSE(WriteFileAtomically(path("folder"), "x", 1, error));
+    EXPECT_TRUE(Contains(error, "folder")) << error;
+    EXPECT_TRUE(fs::is_directory(path("folder")));
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions; the failed-write test covers this path";
+    Spit(path("case.sd"), "old");
+    fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(path("case.sd"), "new", 3, error));
+    EXPECT_TRUE(Contains(error, "Permission denied")) << error;
+    fs::permissions(m_folder, fs::perms::owner_all);
+    EXPECT_EQ(Slurp(path("case.sd")), "old");
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+// A write that fails half-way (here: the file size limit, which binds root
+// as well) must leave the old file and no temporary file behind.
+TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
+    Spit(path("rec.stx"), "old recording");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 100000;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::string big(300000, 'n');
+        std::string error;
+        const bool written = WriteFileAtomically(path("rec.stx"), big.data(), big.size(), error);
+        ::_exit(written ? 1 : Contains(error, "File too large") && Contains(error, "rec.stx") ? 0 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: unclear error text";
+    EXPECT_EQ(Slurp(path("rec.stx")), "old recording");
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, StreamedPiecesArriveInOrder) {
+    std::string expected;
+    std::mt19937 random(7);
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.open(path("big.stx").string())) << writer.error();
+    // Sizes below, at and above the buffer, so that buffered and direct
+    // writes interleave.
+    for (std::size_t size : {1u, 7u, 65535u, 1u, 65536u, 3u, 200000u, 0u, 65537u, 12u}) {
+        std::string piece(size, ' ');
+        for (char& c : piece)
+            c = static_cast<char>('a' + random() % 26);
+        ASSERT_TRUE(writer.write(piece)) << writer.error();
+        expected += piece;
+    }
+    EXPECT_FALSE(fs::exists(path("big.stx"))) << "nothing may be visible before commit";
+    ASSERT_TRUE(writer.commit()) << writer.error();
+    EXPECT_EQ(Slurp(path("big.stx")), expected);
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, UncommittedWriterDiscardsEverything) {
+    Spit(path("case.sd"), "old");
+    {
+        AtomicFileWriter writer;
+        ASSERT_TRUE(writer.open(path("case.sd").string()));
+        ASSERT_TRUE(writer.write(std::string(100000, 'x')));
+        EXPECT_EQ(leftoverTemporaries().size(), 1u);
+    }
+    EXPECT_EQ(Slurp(path("case.sd")), "old");
+    EXPECT_TRUE(leftoverTemporaries().empty());
+
+    AtomicFileWriter writer;
+    ASSERT_TRUE(writer.open(path("a.sd").string()));
+    ASSERT_TRUE(writer.open(path("b.sd").string()));
+    ASSERT_TRUE(writer.commit());
+    EXPECT_FALSE(fs::exists(path("a.sd")));
+    EXPECT_TRUE(fs::exists(path("b.sd")));
+    EXPECT_FALSE(writer.commit()) << "a writer commits once";
+    EXPECT_FALSE(writer.write("x", 1));
+    EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+// Content of version v: its number up front, a pattern that differs per
+// version, and a size that differs too, so that a torn or truncated file is
+// never mistaken for a complete one.
+std::string VersionContent(std::uint32_t version) {
+    std::string content(200000 + (version % 7) * 4099, '\0');
+    for (int i = 0; i < 4; ++i)
+        content[i] = static_cast<char>(version >> (8 * i));
+    for (std::size_t i = 4; i < content.size(); ++i)
+        content[i] = static_cast<char>(version * 131 + i);
+    return content;
+}
+
+std::optional<std::uint32_t> CompleteVersion(const std::string& content) {
+    if (content.size() < 4)
+        return std::nullopt;
+    std::uint32_t version = 0;
+    for (int i = 0; i < 4; ++i)
+        version |= std::uint32_t{static_cast<unsigned char>(content[i])} << (8 * i);
+    if (content != VersionContent(version))
+        return std::nullopt;
+    return version;
+}
+
+TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
+    const fs::path target = path("recording.stx");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(target, VersionContent(0).data(), VersionContent(0).size(), error));
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> delayMicroseconds(1000, 20000);
+    std::uint32_t last = 0;
+    int changes = 0;
+    for (std::uint32_t round = 1; round <= 30; ++round) {
+        const std::uint32_t first = round * 100000;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (std::uint32_t version = first + 1;; ++version) {
+                const std::string content = VersionContent(version);
+                std::string childError;
+                if (!WriteFileAtomically(target, content.data(), content.size(), childError))
+                    ::_exit(1);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writing child stopped on its own in round " << round;
+
+        const std::optional<std::uint32_t> version = CompleteVersion(Slurp(target));
+        ASSERT_TRUE(version.has_value()) << "torn file after round " << round;
+        ASSERT_TRUE(*version == last || (*version > first && *version < first + 100000))
+            << "version " << *version << " after round " << round;
+        changes += *version != last;
+        last = *version;
+        for (const std::string& name : leftoverTemporaries())
+            fs::remove(m_folder / name);  // a killed writer cannot clean up
+    }
+    EXPECT_GT(changes, 0) << "no write completed, so the test showed nothing";
+}
+
+TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit) {
+    Spit(path("ten"), "0123456789");
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    ASSERT_TRUE(ReadFileBytes(path("ten"), 10, bytes, error)) << error;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
+
+    Spit(path("empty"), "");
+    ASSERT_TRUE(ReadFileBytes(path("empty"), 10, bytes, error)) << error;
+    EXPECT_TRUE(bytes.empty());
+
+    bytes = {42};
+    EXPECT_FALSE(ReadFileBytes(path("ten"), 9, bytes, error));
+    EXPECT_TRUE(Contains(error, "too large")) << error;
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>{42});
+}
+
+TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes) {
+    std::vector<std::uint8_t> bytes = {1, 2, 3};
+    const std::vector<std::uint8_t> before = bytes;
+    std::string error;
+    EXPECT_FALSE(ReadFileBytes(path("absent.sd"), 1000, bytes, error));
+    EXPECT_TRUE(Contains(error, "absent.sd") && Contains(error, "No such file")) << error;
+
+    fs::create_directory(path("dir.sd"));
+    EXPECT_FALSE(ReadFileBytes(path("dir.sd"), 1000, bytes, error));
+    EXPECT_TRUE(Contains(error, "folder")) << error;
+
+    // Opening a FIFO without a writer would block a careless reader forever.
+    ASSERT_EQ(::mkfifo(path("pipe.sd").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFileBytes(path("pipe.sd"), 1000, bytes, error));
+    EXPECT_TRUE(Contains(error, "not a regular file")) << error;
+    EXPECT_EQ(bytes, before);
+}
+
+TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt) {
+    const int fd = ::open(path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    const off_t oneTerabyte = off_t{1} << 40;
+    const bool sparse = ::ftruncate(fd, oneTerabyte) == 0;
+    ::close(fd);
+    if (!sparse)
+        GTEST_SKIP() << "this file system has no sparse files of that size";
+    std::vector<std::uint8_t> bytes = {7};
+    std::string error;
+    EXPECT_FALSE(ReadFileBytes(path("huge.txt"), 64u << 20, bytes, error));
+    EXPECT_TRUE(Contains(error, "too large")) << error;
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>{7});
+}
+
+}  // namespace

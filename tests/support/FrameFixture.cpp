@@ -1,0 +1,69 @@
+#include "FrameFixture.h"
+
+#include "app/PatientApp.h"
+#include "app/ProgramState.h"
+
+#include <wx/filefn.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+void FrameFixture::SetUp() {
+    m_previousFolder = wxGetCwd();
+    char pattern[] = "/tmp/squinx-gui-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    m_folder = pattern;
+    wxSetWorkingDirectory(m_folder);
+}
+
+void FrameFixture::TearDown() {
+    if (g_patientFrame) {
+        g_patientFrame->Destroy();
+        wxTheApp->ProcessIdle();
+        Yield();
+    }
+    g_patientFrame = nullptr;
+    m_frame = nullptr;
+    wxSetWorkingDirectory(m_previousFolder);
+    std::error_code ignored;
+    fs::remove_all(m_folder, ignored);
+}
+
+void FrameFixture::CopyDataFile(const std::string& name, const std::string& as) {
+    fs::copy_file(fs::path(SQUINX_DATA_DIR) / name, fs::path(m_folder) / (as.empty() ? name : as),
+                  fs::copy_options::overwrite_existing);
+}
+
+void FrameFixture::WriteFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+}
+
+std::string FrameFixture::PathOf(const std::string& name) const {
+    return (fs::path(m_folder) / name).string();
+}
+
+bool FrameFixture::StartProgram() {
+    const bool started = wxGetApp().OnInit();
+    m_frame = g_patientFrame;
+    if (started)
+        Yield();
+    return started;
+}
+
+void FrameFixture::Yield() {
+    for (int i = 0; i < 5; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        wxMilliSleep(5);
+    }
+}
+
+void FrameFixture::SendCommand(int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(m_frame);
+    m_frame->ProcessWindowEvent(event);
+}

@@ -1,0 +1,41 @@
+// Runs the GUI tests inside the real application object without its main
+// loop: each test starts the program with PatientApp::OnInit itself.
+#include "app/PatientApp.h"
+#include "TestDialogs.h"
+
+#include <gtest/gtest.h>
+#include <wx/log.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+wxIMPLEMENT_APP_NO_MAIN(PatientApp);
+
+namespace {
+
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+    std::fprintf(stderr, "wx assertion at %s:%d in %s: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
+                 static_cast<const char*>(func.utf8_str()), static_cast<const char*>(cond.utf8_str()),
+                 static_cast<const char*>(msg.utf8_str()));
+    std::abort();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+
+    wxSetAssertHandler(FailOnAssert);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "The toolkit could not start: is there a display (run under xvfb-run)?\n");
+        return 1;
+    }
+    // Log messages go to stderr, never into a modal log window.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    InstallUnexpectedDialogGuard();
+    const int result = RUN_ALL_TESTS();
+    wxEntryCleanup();
+    return result;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+// Include this instead of <wx/testing.h>: every wxTEST_DIALOG block then uses
+// a hook that ends the test at once on an unexpected or missing dialog, so no
+// test can hang waiting for a click.
+#include <wx/modalhook.h>
+
+#include <string>
+
+class AbortingDialogHook;
+#define wxTEST_DIALOG_HOOK_CLASS AbortingDialogHook
+#include <wx/testing.h>
+
+class AbortingDialogHook : public wxTestingModalHook {
+public:
+    AbortingDialogHook(const char* file, int line, const char* func);
+    ~AbortingDialogHook() override;
+
+    // True while a wxTEST_DIALOG block is active.
+    static bool IsActive();
+
+protected:
+    void ReportFailure(const wxString& message) override;
+};
+
+// Installed for the whole test run: a dialog outside any wxTEST_DIALOG block
+// fails the run with its description instead of waiting for a user.
+void InstallUnexpectedDialogGuard();
+
+#include <wx/msgdlg.h>
+
+// Answers a message box with `answer` and keeps its text for the test to check.
+class ExpectMessageBox : public wxExpectModalBase<wxMessageDialog> {
+public:
+    ExpectMessageBox(int answer, wxString* message) : m_answer(answer), m_message(message) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        if (m_message)
+            *m_message = dialog->GetMessage();
+        return m_answer;
+    }
+
+private:
+    int m_answer;
+    wxString* m_message;
+};
+
+#include "frame/HintDialog.h"
+
+// Answers one of the main window's hint dialogs, optionally unticking
+// "show again", and records its text.
+class ExpectHint : public wxExpectModalBase<HintDialog> {
+public:
+    explicit ExpectHint(bool showAgain = true) : m_showAgain(showAgain) {}
+
+protected:
+    int OnInvoked(HintDialog* dialog) const override {
+        dialog->SetShowAgain(m_showAgain);
+        return wxID_CANCEL;
+    }
+
+private:
+    bool m_showAgain;
+};
