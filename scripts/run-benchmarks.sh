@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Runs every benchmark that was built; GL benchmarks need a display, so all run under Xvfb.
+# Runs every benchmark that was built, from the prepared working folder; GL
+# benchmarks need a display, so all of them run under Xvfb.
 set -euo pipefail
-build=${1:-build}
+build=$(realpath "${1:-build}")
+export GDK_BACKEND=x11 NO_AT_BRIDGE=1
 shopt -s nullglob
 found=0
 for exe in "$build"/bench/*/bench_*; do
     [ -x "$exe" ] || continue
     found=1
     echo "== $(basename "$exe")"
-    (cd "$build/run" && xvfb-run -a -s "-screen 0 1280x1024x24" "$OLDPWD/$exe")
+    (cd "$build/run" && xvfb-run -a -s "-screen 0 1280x1024x24" "$exe")
 done
-[ $found -eq 1 ] || echo "No benchmarks built."
+[ $found -eq 1 ] || echo "No benchmarks were built."

@@ -1,10 +1,12 @@
 #include "app/PatientApp.h"
 
+#include "app/CompactControls.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "resources/Resources.h"
 
 bool PatientApp::OnInit() {
+    InstallCompactControlStyle();
     auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));
     g_patientFrame = frame;
     if (frame->m_languageFile.empty()) {

@@ -1,7 +1,19 @@
 #include "frame/AngleSpinButton.h"
 
+namespace {
+
+// GTK stacks a vertical spin button's two arrows with the theme's full icon
+// size, which a 19-pixel row cannot show; side by side they fit.
+#ifdef __WXGTK__
+constexpr long kOrientation = wxSP_HORIZONTAL;
+#else
+constexpr long kOrientation = wxSP_VERTICAL;
+#endif
+
+}  // namespace
+
 AngleSpinButton::AngleSpinButton(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : wxSpinButton(parent, id, pos, size, wxSP_VERTICAL | wxSP_ARROW_KEYS) {}
+    : wxSpinButton(parent, id, pos, size, kOrientation | wxSP_ARROW_KEYS) {}
 
 int AngleSpinButton::GetValue() const {
     const int native = wxSpinButton::GetValue();

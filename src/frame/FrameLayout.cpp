@@ -107,6 +107,8 @@ void PatientFrame::CreateMainPanel() {
     m_mainPanel = new wxPanel(this, Id::Panel, wxPoint(0, 0), wxSize(0, 450), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
     m_mainPanel->SetBackgroundColour(wxColour(192, 192, 192));
     m_mainPanel->SetForegroundColour(*wxBLACK);
+    // The fixed geometry of the eye groups is made for an 8-point dialog font.
+    m_mainPanel->SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
     m_mainPanel->SetAutoLayout(true);
 }
 

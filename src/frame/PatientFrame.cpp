@@ -43,6 +43,7 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
     g_languageTable = m_languageTable;
 
     m_statusBar = CreateStatusBar(4, wxSTB_DEFAULT_STYLE, 0);
+    m_statusBar->SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
 
     auto* languageMenu = new wxMenu;
     if (!FillLanguageMenu(languageMenu)) {
