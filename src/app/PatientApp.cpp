@@ -1,5 +1,6 @@
 #include "app/PatientApp.h"
 
+#include "about/AboutDescription.h"
 #include "app/CompactControls.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
@@ -7,6 +8,7 @@
 
 bool PatientApp::OnInit() {
     InstallCompactControlStyle();
+    LoadAboutDialogDescription();
     auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));
     g_patientFrame = frame;
     if (frame->m_languageFile.empty()) {

@@ -2,3 +2,4 @@
 
 PatientFrame* g_patientFrame = nullptr;
 LanguageTable* g_languageTable = nullptr;
+bool g_quizWindowOpen = false;

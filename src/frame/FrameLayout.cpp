@@ -8,6 +8,7 @@
 #include "model/EyeQuantity.h"
 #include "resources/Resources.h"
 #include "view/MyGLCanvas.h"
+#include "playback/PlaybackTimer.h"
 #include "view/OverlayTimer.h"
 
 #include <wx/bmpbuttn.h>
@@ -78,6 +79,9 @@ bool PatientFrame::BuildUI() {
     GetMenuBar()->Check(Id::WholeDegreesItem, false);
     m_modified = false;
 
+    wxCommandEvent startUp(wxEVT_MENU, -1);
+    NewCase(startUp);
+
     m_quadrantMarks = 0;
     m_qualityThreshold = 0.0f;
     m_showBothEyesHint = true;
@@ -86,6 +90,8 @@ bool PatientFrame::BuildUI() {
 
     wxCommandEvent unitSwitch(wxEVT_MENU, 0);
     ApplyAngleUnit(unitSwitch);
+
+    m_playbackTimer = std::make_unique<PlaybackTimer>(this, m_languageTable);
     return true;
 }
 

@@ -1,8 +1,103 @@
-// Preferences kept between runs.
+// Preferences kept between runs in the settings file of the start folder.
+#include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "lang/Latin1.h"
+#include "settings/SettingsFile.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+Rgb ToRgb(const wxColour& colour) {
+    return {colour.Red(), colour.Green(), colour.Blue()};
+}
+
+wxColour ToColour(const Rgb& rgb) {
+    return wxColour(static_cast<unsigned char>(rgb.r), static_cast<unsigned char>(rgb.g),
+                    static_cast<unsigned char>(rgb.b));
+}
+
+}  // namespace
+
+Settings PatientFrame::CurrentSettings() const {
+    Settings settings;
+    wxMenuBar* menus = GetMenuBar();
+    settings.panelColour = ToRgb(m_colour1);
+    settings.textColour = ToRgb(m_colour2);
+    settings.backgroundColour = ToRgb(m_canvas->m_backgroundColour);
+    settings.wholeDegrees = menus->IsChecked(Id::WholeDegreesItem);
+    settings.flashlightMode = menus->IsChecked(Id::FlashlightItem);
+    // The toolbar is filled after the settings are read; until then the menu item mirrors tool 605.
+    const wxToolBar* tools = GetToolBar();
+    settings.eyeCrosses = tools && tools->FindById(Id::EyeCrossTool) ? tools->GetToolState(Id::EyeCrossTool)
+                                                                     : menus->IsChecked(Id::EyeCrossItem);
+    settings.axisLinesAlways = menus->IsChecked(Id::AxisLinesItem);
+    settings.eyeSegments = m_canvas->m_eyeSegments;
+    settings.redFilterColour = ToRgb(m_canvas->m_redFilterColour);
+    settings.occluderColour = ToRgb(m_canvas->m_occluderColour);
+    settings.crossColour = ToRgb(m_canvas->m_crossColour);
+    settings.axisColour = ToRgb(m_canvas->m_axisColour);
+    settings.occluderAlpha = m_canvas->m_occluderAlpha;
+    settings.redFilterAlpha = m_canvas->m_redFilterAlpha;
+    settings.blendSlider = m_blendSlider->GetValue();
+    settings.qualityThreshold = m_qualityThreshold;
+    settings.showBothEyesHint = m_showBothEyesHint;
+    settings.languageFile = ToLatin1(m_languageFile);
+    settings.showCoverHint = m_showCoverHint;
+    settings.quadrantColour = ToRgb(m_canvas->m_quadrantColour);
+    settings.quadrantAlpha = m_canvas->m_quadrantAlpha;
+    return settings;
+}
 
 void PatientFrame::LoadSettings() {
-    // First run: relabel everything in the language found at start-up.
-    wxCommandEvent noMenuItem(wxEVT_MENU, 0);
-    OnLanguage(noMenuItem);
+    m_settingsFilePath = wxFileName(wxGetCwd(), kSettingsFileName).GetFullPath();
+    wxCommandEvent reloadLanguage(wxEVT_MENU, 0);
+
+    const Settings defaults = CurrentSettings();
+    Settings settings;
+    std::string error;
+    if (!wxFileExists(m_settingsFilePath)) {
+        OnLanguage(reloadLanguage);
+        return;
+    }
+    if (!LoadSettingsFile(std::string(m_settingsFilePath.fn_str()), defaults, settings, nullptr, error))
+        wxLogWarning("%s", wxString::FromUTF8(error));
+
+    m_colour1 = ToColour(settings.panelColour);
+    m_colour2 = ToColour(settings.textColour);
+    m_canvas->m_backgroundColour = ToColour(settings.backgroundColour);
+    wxMenuBar* menus = GetMenuBar();
+    menus->Check(Id::WholeDegreesItem, settings.wholeDegrees);
+    menus->Check(Id::FlashlightItem, settings.flashlightMode);
+    menus->Check(Id::EyeCrossItem, settings.eyeCrosses);
+    menus->Check(Id::AxisLinesItem, settings.axisLinesAlways);
+    m_canvas->m_eyeSegments = settings.eyeSegments;
+    m_canvas->m_redFilterColour = ToColour(settings.redFilterColour);
+    m_canvas->m_occluderColour = ToColour(settings.occluderColour);
+    m_canvas->m_crossColour = ToColour(settings.crossColour);
+    m_canvas->m_axisColour = ToColour(settings.axisColour);
+    m_canvas->m_occluderAlpha = settings.occluderAlpha;
+    m_canvas->m_redFilterAlpha = settings.redFilterAlpha;
+    m_blendSlider->SetValue(settings.blendSlider);
+    EnableQuantityControls(settings.blendSlider == kBlendSliderFar || settings.blendSlider == kBlendSliderNear);
+    m_qualityThreshold = settings.qualityThreshold;
+    m_showBothEyesHint = settings.showBothEyesHint;
+    if (!settings.languageFile.empty())
+        m_languageFile = FromLatin1(settings.languageFile);
+    OnLanguage(reloadLanguage);
+    m_showCoverHint = settings.showCoverHint;
+    m_canvas->m_quadrantColour = ToColour(settings.quadrantColour);
+    m_canvas->m_quadrantAlpha = settings.quadrantAlpha;
+    ApplyPanelColours();
+}
+
+void PatientFrame::SaveSettings() {
+    std::string error;
+    if (!SaveSettingsFile(std::string(m_settingsFilePath.fn_str()), CurrentSettings(), error))
+        wxLogError("%s", wxString::FromUTF8(error));
 }

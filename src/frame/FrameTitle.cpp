@@ -1,12 +1,21 @@
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
+#include "playback/PlaybackTimer.h"
 #include "lang/TextIds.h"
 #include "settings/WindowTitle.h"
 
 #include <wx/toolbar.h>
 
 void PatientFrame::UpdateTitle(const wxString& name) {
+    if (IsPlaybackMode()) {
+        const std::string title = ComposePlaybackTitle(ToLatin1(Text(Text::ProductTitle)),
+                                                       ToLatin1(m_playbackTimer->FileName()),
+                                                       m_playbackTimer->IsRecordingModified());
+        m_modified = false;
+        SetTitle(FromLatin1(title));
+        return;
+    }
     wxToolBar* toolBar = GetToolBar();
     if (!name.empty()) {
         if (toolBar)

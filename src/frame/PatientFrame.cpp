@@ -7,9 +7,12 @@
 #include "lang/FormatCheck.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "playback/PlaybackTimer.h"
+#include "quiz/QuizFrame.h"
 #include "view/OverlayTimer.h"
 
 #include <wx/filename.h>
+#include <wx/html/helpctrl.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 #include <wx/menu.h>
@@ -31,6 +34,29 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
                      wxSpinEventHandler(PatientFrame::OnQuantitySpin))
     EVT_CHECKBOX(Id::CoverCheckBox1, PatientFrame::OnCoverCheckBox)
     EVT_CHECKBOX(Id::CoverCheckBox2, PatientFrame::OnCoverCheckBox)
+    EVT_COMMAND_SCROLL(Id::TimeSlider, PatientFrame::OnTimeSlider)
+    EVT_BUTTON(Id::PlaybackStart, PatientFrame::OnPlaybackButton)
+    EVT_BUTTON(Id::PlaybackStop, PatientFrame::OnPlaybackButton)
+    EVT_BUTTON(Id::PlaybackPause, PatientFrame::OnPlaybackButton)
+    EVT_CLOSE(PatientFrame::OnCloseWindow)
+    EVT_MENU(Id::Exit, PatientFrame::OnQuit)
+    EVT_MENU(Id::HelpContents, PatientFrame::OnHelpContents)
+    EVT_MENU_RANGE(Id::OpenRecording, Id::SaveRecordingAs, PatientFrame::OnRecordingMenu)
+    EVT_MENU(Id::RepairRecording, PatientFrame::OnRecordingCommand112)
+    EVT_MENU(Id::About, PatientFrame::OnAbout)
+    EVT_MENU(Id::DisplayOptions, PatientFrame::OnDisplayOptions)
+    EVT_MENU(Id::OpenCase, PatientFrame::OnOpenCase)
+    EVT_MENU(Id::NewCase, PatientFrame::OnNewCase)
+    EVT_MENU(Id::SaveCase, PatientFrame::OnSaveCase)
+    EVT_MENU(Id::SaveCaseAs, PatientFrame::OnSaveCaseAs)
+    EVT_MENU_RANGE(Id::ModeManifest, Id::ModeLatent, PatientFrame::OnModePair)
+    EVT_MENU_RANGE(Id::EyeCrossTool, Id::FlashlightItem, PatientFrame::OnMirrorPair)
+    EVT_MENU(Id::AxisLinesItem, PatientFrame::OnAxisOverlayToggle)
+    EVT_MENU(Id::ResetViewTool, PatientFrame::OnResetView)
+    EVT_MENU_RANGE(Id::OccluderEye1, Id::TranslucentEye2, PatientFrame::OnCoverTool)
+    EVT_MENU(Id::QuizTool, PatientFrame::OnQuizToggle)
+    EVT_MENU(Id::HideValuesTool, PatientFrame::OnHideValuesToggle)
+    EVT_MENU_RANGE(Id::QuadrantEditTool, Id::QuadrantHideTool, PatientFrame::OnViewTool)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -64,6 +90,11 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
 PatientFrame::~PatientFrame() {
     g_languageTable = nullptr;
     delete m_languageTable;
+    m_languageTable = nullptr;
+    StopPlayback();
+    // A frame refused at start-up has no controls whose state could be kept.
+    if (m_canvas)
+        SaveSettings();
 }
 
 wxString PatientFrame::Text(int n) const {
@@ -108,6 +139,11 @@ void PatientFrame::OnLanguage(wxCommandEvent& event) {
     if (!LoadLanguage(m_languageFile))
         return;
     ApplyLanguage();
+    if (IsPlaybackMode())
+        m_playbackTimer->ShowSample();
+    if (m_quizFrame)
+        m_quizFrame->applyLanguage();
+    SetHelpBook();
     Refresh(true);
 }
 

@@ -12,7 +12,11 @@
 class AngleSpinButton;
 class LanguageTable;
 class MyGLCanvas;
+struct Settings;
 class OverlayTimer;
+class PlaybackTimer;
+class QuizFrame;
+class wxHtmlHelpController;
 class wxScrollEvent;
 class wxSpinEvent;
 class wxCheckBox;
@@ -64,15 +68,54 @@ public:
     void OnQuantitySpin(wxSpinEvent& event);
     void OnCoverCheckBox(wxCommandEvent& event);
 
+    // Case files.
+    bool ReadCaseFile(const wxString& path);
+    bool WriteCaseFile(const wxString& path);
+    bool SaveCaseAs();
+    bool SaveCase();
+    void OpenCase();
+    bool NewCase(wxCommandEvent& event);
+    void OnNewCase(wxCommandEvent& event);
+    void OnOpenCase(wxCommandEvent& event);
+    void OnSaveCase(wxCommandEvent& event);
+    void OnSaveCaseAs(wxCommandEvent& event);
+
+    // How the patient is presented.
+    void OnModePair(wxCommandEvent& event);
+    void OnMirrorPair(wxCommandEvent& event);
+    void OnAxisOverlayToggle(wxCommandEvent& event);
+    void OnResetView(wxCommandEvent& event);
+    void OnViewTool(wxCommandEvent& event);
+    void OnCoverTool(wxCommandEvent& event);
+    void OnHideValuesToggle(wxCommandEvent& event);
+    void OnQuizToggle(wxCommandEvent& event);
+    void SetPlaybackMode(bool on);
+
+    void SaveSettings();
+
+    // Shell commands: quitting, help, recordings and the playback bar.
+    void StopPlayback();
+    void OnQuit(wxCommandEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnHelpContents(wxCommandEvent& event);
+    void OnRecordingMenu(wxCommandEvent& event);
+    void OnPlaybackButton(wxCommandEvent& event);
+    void OnTimeSlider(wxScrollEvent& event);
+    void OnRecordingCommand112(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnDisplayOptions(wxCommandEvent& event);
+
     AngleSpinButton* SpinButton(int spinId) const;
     wxTextCtrl* TextField(int textId) const;
 
     wxString m_languageFile;
+    QuizFrame* m_quizFrame = nullptr;
     unsigned char m_quadrantMarks = 0;
     float m_qualityThreshold = 0.0f;
     bool m_showBothEyesHint = true;
     bool m_showCoverHint = true;
     std::unique_ptr<OverlayTimer> m_animTimerA;
+    std::unique_ptr<PlaybackTimer> m_playbackTimer;
     MyGLCanvas* m_canvas = nullptr;
     wxSlider* m_blendSlider = nullptr;
     wxPanel* m_mainPanel = nullptr;
@@ -102,11 +145,17 @@ public:
     wxStaticText* m_blendLabelTop = nullptr;
     wxStaticText* m_blendLabelBottom = nullptr;
     wxString m_settingsFilePath;
+    std::unique_ptr<wxHtmlHelpController> m_help;
 
     wxMenu* m_optionsMenu = nullptr;
     wxMenu* m_viewSubmenu = nullptr;
 
 private:
+    bool ConfirmDiscard();
+    void SetHelpBook();
+    Settings CurrentSettings() const;
+    void ReportSaveFailure(const wxString& path, const std::string& reason);
+    float ShownNumber(int textId) const;
     void RunBothEyesCheck();
     void FinishQuantityEdit();
     wxSlider* GazeSlider(int sliderId) const;
@@ -128,6 +177,8 @@ private:
     // File name of each language menu item, indexed by id - first language id.
     std::vector<wxString> m_languageMenuFiles;
     BothEyesHint m_bothEyesHint;
+    // State of the quadrant-overlay tool while the values are hidden.
+    bool m_savedTool634State = false;
 
     wxDECLARE_EVENT_TABLE();
 };

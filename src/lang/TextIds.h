@@ -14,10 +14,10 @@
 // - '&' before a letter of a menu label underlines it as the keyboard
 //   mnemonic. Strings that are also shown as a tooltip or a window title
 //   (37, 48, 90) must not contain '&'.
-// - Four strings are printf formats and are refused (the program falls back
+// - Five strings are printf formats and are refused (the program falls back
 //   to a built-in text) unless they hold exactly the conversion named:
 //     9 and 22: exactly one floating-point conversion such as %.2f;
-//     115 and 122: exactly one %s.
+//     60, 115 and 122: exactly one %s.
 //   Write %% for a percent sign in these four, and use no '%' elsewhere.
 // - File-dialog filters (3, 5) are "description|patterns" pairs joined by '|'.
 
@@ -107,7 +107,8 @@ constexpr int OpenCasePrompt = 56;         // open dialog message
 constexpr int SaveCasePrompt = 55;         // save dialog message
 constexpr int FileOpenErrorFormat = 115;   // format with exactly one %s: the file name (cases, question files)
 constexpr int OverwriteShortFile = 110;    // question before replacing a file too short to be a case
-constexpr int OverwriteShortFileCaption = 111; // its caption
+constexpr int OverwriteShortFileCaption = 111;
+constexpr int SaveFailedFormat = 60;       // format with exactly one %s: the file that could not be written // its caption
 
 // Recordings
 constexpr int RecordingWildcard = 5;       // file-dialog filter for .stx and .txt recordings

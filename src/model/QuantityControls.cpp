@@ -9,6 +9,7 @@
 #include "model/AngleText.h"
 #include "model/AngleUnit.h"
 #include "model/EyeQuantity.h"
+#include "playback/PlaybackTimer.h"
 #include "view/MyGLCanvas.h"
 #include "view/OverlayTimer.h"
 
@@ -129,6 +130,8 @@ void PatientFrame::ApplyAngleUnit(wxCommandEvent&) {
         else
             SpinButton(control.spinId)->SetRange(-limit, limit);
     }
+    if (IsPlaybackMode())
+        m_playbackTimer->ShowSample();
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
@@ -145,7 +148,12 @@ void PatientFrame::EnableQuantityControls(bool enable) {
 }
 
 void PatientFrame::FinishQuantityEdit() {
-    m_modified = true;
+    if (IsPlaybackMode()) {
+        m_playbackTimer->StoreCurrentSample();
+        m_playbackTimer->SetRecordingModified(true);
+    } else {
+        m_modified = true;
+    }
     UpdateTitle(m_caseFile);
 }
 

@@ -41,15 +41,24 @@ private:
     std::size_t m_used = 0;
 };
 
+// A header value keeps the line end it was read with, but a line holding
+// nothing after its keyword ("Name:") is read as an empty value, line end
+// and all. Written without one, the next keyword would join that line and
+// the saved file could not be opened again.
+std::string AsLine(const std::string& value)
+{
+    return !value.empty() && value.back() == '\n' ? value : value + '\n';
+}
+
 bool WriteHeader(const RecordingHeader& header, BufferedOutput& out)
 {
     for (const HeaderKeyword& keyword : kHeaderKeywords) {
-        if (!out.Append(std::string(keyword.text) + ' ' + header.*keyword.value))
+        if (!out.Append(std::string(keyword.text) + ' ' + AsLine(header.*keyword.value)))
             return false;
     }
     // Lines between the keyword lines and the column titles are not kept:
     // there is always exactly one empty line.
-    return out.Append("\n" + header.columnHeader);
+    return out.Append("\n" + AsLine(header.columnHeader));
 }
 
 bool WriteRows(const Recording& recording, bool deviceSigns, BufferedOutput& out)

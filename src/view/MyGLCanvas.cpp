@@ -1,8 +1,25 @@
+// The canvas's context, its one-time GL set-up, viewport and projection.
 #include "view/MyGLCanvas.h"
+
+#include "frame/PatientFrame.h"
 
 #include <wx/dcclient.h>
 
 #include <GL/gl.h>
+
+namespace {
+
+// Without an attribute list GTK gives a visual without a depth buffer, and
+// the eyes and lenses would then cover each other in drawing order. The
+// pupil lies only 0.007 behind the iris at a depth of about 450, which 16
+// bits cannot separate, so 24 bits are asked for where the display has them.
+const int* DefaultAttributes() {
+    static const int deep[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
+    static const int shallow[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
+    return wxGLCanvas::IsDisplaySupported(deep) ? deep : shallow;
+}
+
+}  // namespace
 
 wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
     EVT_PAINT(MyGLCanvas::OnPaint)
@@ -11,7 +28,7 @@ wxEND_EVENT_TABLE()
 
 MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                        long style, const wxString& name, const int* attribList)
-    : wxGLCanvas(parent, id, attribList, pos, size, style, name),
+    : wxGLCanvas(parent, id, attribList ? attribList : DefaultAttributes(), pos, size, style, name),
       m_context(std::make_unique<wxGLContext>(this)) {}
 
 void MyGLCanvas::setFrame(PatientFrame* frame) {
@@ -19,24 +36,95 @@ void MyGLCanvas::setFrame(PatientFrame* frame) {
     Refresh(true, nullptr);
 }
 
-bool MyGLCanvas::MakeCurrent() {
+bool MyGLCanvas::prepareGL() {
+    switch (m_glSetUp) {
+    case GlSetUp::done:
+        // The one context stays current for the whole run.
+        return true;
+    case GlSetUp::running:
+        // A paint while the set-up waits for its texture message.
+        return false;
+    case GlSetUp::pending:
+        break;
+    }
     // GTK refuses SetCurrent() until the window has an X window of its own.
-    return IsShownOnScreen() && SetCurrent(*m_context);
+    if (!IsShownOnScreen() || !SetCurrent(*m_context))
+        return false;
+    m_glSetUp = GlSetUp::running;
+    initGL();
+    m_glSetUp = GlSetUp::done;
+    return true;
 }
 
-void MyGLCanvas::Render() {
+void MyGLCanvas::applyClearColour() {
     // Components are scaled by 1/256, as stored colours have always been.
-    glClearColor(m_backgroundColour.Red() / 256.0f, m_backgroundColour.Green() / 256.0f,
-                 m_backgroundColour.Blue() / 256.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    constexpr float kByteScale = 0.00390625f;
+    glClearColor(m_backgroundColour.Red() * kByteScale, m_backgroundColour.Green() * kByteScale,
+                 m_backgroundColour.Blue() * kByteScale, 1.0f);
+}
+
+void MyGLCanvas::initGL() {
+    applyClearColour();
+    resetView();
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    buildDisplayLists();
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-1, 1, -1, 1, 5, 25);
+    // The model-view matrix is never reloaded: every frame and every
+    // unprojection works under this translation.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, -6);
+
+    const wxSize client = m_frame ? m_frame->GetClientSize() : GetClientSize();
+    setViewport(client.GetWidth(), client.GetHeight());
+}
+
+void MyGLCanvas::setViewport(int clientWidth, int clientHeight) {
+    m_viewport = ViewportForClientSize(m_viewport, clientWidth, clientHeight);
+    glViewport(0, 0, m_viewport.width, m_viewport.height);
+    glGetIntegerv(GL_VIEWPORT, m_viewportRect);
+}
+
+void MyGLCanvas::setProjection() {
+    const FrustumExtents frustum = ProjectionFrustum(m_viewport);
+    glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
+}
+
+void MyGLCanvas::resetView() {
+    m_viewRotX = m_viewRotY = m_viewRotZ = 0;
+    for (int eye = 0; eye < 2; ++eye)
+        m_gazeAzimuth[eye] = m_gazeElevation[eye] = 0;
+}
+
+bool MyGLCanvas::Render() {
+    if (!prepareGL())
+        return false;
+    applyClearColour();
+    renderScene();
+    return true;
 }
 
 void MyGLCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
-    if (!MakeCurrent())
+    if (!isGLReady()) {
+        // The set-up may show the texture message; it runs outside the
+        // toolkit's paint cycle, which a modal loop would hold up.
+        if (!m_setUpQueued) {
+            m_setUpQueued = true;
+            CallAfter([this] {
+                m_setUpQueued = false;
+                if (prepareGL())
+                    Refresh(false, nullptr);
+            });
+        }
         return;
-    Render();
-    SwapBuffers();
+    }
+    if (Render())
+        SwapBuffers();
 }
 
 void MyGLCanvas::OnEraseBackground(wxEraseEvent&) {

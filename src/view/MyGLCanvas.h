@@ -1,11 +1,15 @@
 #pragma once
 
+#include "view/ViewProjection.h"
+
 #include <wx/glcanvas.h>
 
 #include <memory>
 
 class LanguageTable;
 class PatientFrame;
+struct CoverBlends;
+struct SceneState;
 
 // The 3D view of the main window. It owns the one GL context of the program
 // and reads everything it draws from the main window's controls.
@@ -16,10 +20,29 @@ public:
 
     void setLanguageTable(LanguageTable* table) { m_languageTable = table; }
     void setFrame(PatientFrame* frame);
+    // The factors of the cover animation; null draws every factor as 0.
+    void setCoverBlends(const CoverBlends* blends) { m_coverBlends = blends; }
 
-    // Makes the context current once the window is realized; false before that.
-    bool MakeCurrent();
+    // Makes the context current and runs the one-time GL set-up the first
+    // time the window is realized (GTK refuses a context before that).
+    // False while that is not possible yet.
+    bool prepareGL();
+    bool isGLReady() const { return m_glSetUp == GlSetUp::done; }
 
+    void resetView();
+    // Recompiles the eyeball after m_eyeSegments changed.
+    void buildEyeballList();
+
+    // Draws the whole view into the back buffer, as the paint does before it
+    // swaps; false when GL is not ready. Tests read the result back.
+    bool Render();
+    void renderScene();
+
+    // Viewport as set at the GL set-up: x, y, width, height.
+    const int* viewportRect() const { return m_viewportRect; }
+
+    float m_lastMouseX = 0;
+    float m_lastMouseY = 0;
     // Drawing parameters, edited by the display options and kept in the settings file.
     int m_eyeSegments = 22;
     float m_occluderAlpha = 0.2f;
@@ -31,17 +54,49 @@ public:
     wxColour m_crossColour{255, 255, 255};
     wxColour m_axisColour{0, 51, 128};
     wxColour m_quadrantColour{179, 179, 255};
-
-    // Clears to the background colour; the scene itself is added with the eye drawing.
-    void Render();
+    // Turn of the whole head and the gaze of eye 1 and eye 2, in degrees.
+    float m_viewRotX = 0;
+    float m_viewRotY = 0;
+    float m_viewRotZ = 0;
+    float m_gazeAzimuth[2] = {0, 0};
+    float m_gazeElevation[2] = {0, 0};
 
 private:
+    enum class GlSetUp { pending, running, done };
+
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
+
+    void initGL();
+    void setViewport(int clientWidth, int clientHeight);
+    void setProjection();
+    void applyClearColour();
+
+    void buildDisplayLists();
+    void loadTexture(int listId);
+    void compileEyeballList();
+    void drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured);
+    void drawTorus(double majorRadius, double minorRadius);
+
+    SceneState readScene() const;
+    const CoverBlends& coverBlends() const;
+    void drawEye(int eye, const SceneState& scene);
+    void drawAxisLines(int eye, const SceneState& scene);
+    void drawFilters(const SceneState& scene);
+    void drawGrid();
+    void drawQuadrants(bool pickMode, const SceneState& scene);
+    void applyHeadTransform(int distance);
+    void applyGaze(int eye);
+    void applyEyeRotation(int eye, const SceneState& scene);
 
     std::unique_ptr<wxGLContext> m_context;
     LanguageTable* m_languageTable = nullptr;
     PatientFrame* m_frame = nullptr;
+    const CoverBlends* m_coverBlends = nullptr;
+    GlSetUp m_glSetUp = GlSetUp::pending;
+    bool m_setUpQueued = false;
+    ViewportSize m_viewport;
+    int m_viewportRect[4] = {0, 0, 1, 1};
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -87,6 +87,7 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::RepairConfirmFormat), FormatArg::Floating));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::FileOpenErrorFormat), FormatArg::String));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::LanguageLoadErrorFormat), FormatArg::String));
+    EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::SaveFailedFormat), FormatArg::String));
 }
 
 // A '%' anywhere else would turn into garbage if a caller passed the text as
@@ -94,7 +95,7 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
 TEST_P(ShippedLanguageTest, OtherStringsHoldNoPercentSign)
 {
     const int formats[] = {Text::PlaybackTimeFormat, Text::RepairConfirmFormat, Text::FileOpenErrorFormat,
-                           Text::LanguageLoadErrorFormat};
+                           Text::LanguageLoadErrorFormat, Text::SaveFailedFormat};
     for (int id = 1; id <= static_cast<int>(table.size()); ++id) {
         if (std::find(std::begin(formats), std::end(formats), id) == std::end(formats)) {
             EXPECT_EQ(table.Get(id).find('%'), std::string::npos) << id << ": " << table.Get(id);

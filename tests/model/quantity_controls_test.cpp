@@ -35,8 +35,7 @@ protected:
 };
 
 TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly) {
-    ASSERT_EQ(m_frame->m_blendSlider->GetValue(), 11);
-    Slide(m_frame, Id::BlendSlider, 1);
+    ASSERT_EQ(m_frame->m_blendSlider->GetValue(), 1);  // a new case starts at the far end
     TypeAndEnter(m_frame, 400, "12.34");
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1234);
     EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 0);
@@ -46,27 +45,30 @@ TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly) {
     Slide(m_frame, Id::BlendSlider, 11);
     EXPECT_EQ(FieldText(m_frame, 400), "  0.00" + kDegree);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 0);
+    TypeAndEnter(m_frame, 400, "-2");
+    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), -200);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1234);
 }
 
 TEST_F(QuantityControlsTest, DecimalCommaLettersAndNegatedFields) {
     TypeAndEnter(m_frame, 400, "1,5");
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 150);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 150);
     EXPECT_EQ(FieldText(m_frame, 400), "+1.50" + kDegree);
 
     TypeAndEnter(m_frame, 400, "abc");
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 0);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 0);
     EXPECT_EQ(FieldText(m_frame, 400), "  0.00" + kDegree);
 
     // Eye 1's vertical angle is shown negated: typing 1.5 stores -150.
     TypeAndEnter(m_frame, 401, "1.5");
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::vertical), -150);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::vertical), -150);
     EXPECT_EQ(FieldText(m_frame, 401), "+1.50" + kDegree);
     EXPECT_EQ(m_frame->SpinButton(406)->GetValue(), -150);
     EXPECT_EQ(m_frame->m_gazeSliders[0]->GetValue(), -150);
 }
 
 TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesEditing) {
-    TypeAndEnter(m_frame, 400, "10");  // near end: 1000
+    TypeAndEnter(m_frame, 400, "10");  // far end: 1000
     Slide(m_frame, Id::BlendSlider, 6);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 500);
     EXPECT_EQ(FieldText(m_frame, 400), "+5.00" + kDegree);
@@ -80,19 +82,21 @@ TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesE
     EXPECT_TRUE(m_frame->TextField(423)->IsEnabled());
     EXPECT_TRUE(m_frame->m_gazeSliders[0]->IsEnabled());
 
-    TypeAndEnter(m_frame, 400, "0.01");
+    TypeAndEnter(m_frame, 400, "0.01");  // near 1
+    Slide(m_frame, Id::BlendSlider, 1);
+    TypeAndEnter(m_frame, 400, "0");  // far 0
     Slide(m_frame, Id::BlendSlider, 2);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 0);  // 0.1 of 1 truncates to 0
 }
 
 TEST_F(QuantityControlsTest, SpinAndGazeSliderEditTheSameValue) {
     Spin(m_frame, 409, 250);  // eye 2 horizontal, shown negated
-    EXPECT_EQ(Model().Near(Eye::two, EyeQuantity::horizontal), 250);
+    EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::horizontal), 250);
     EXPECT_EQ(m_frame->m_gazeSliders[3]->GetValue(), 250);
     EXPECT_EQ(FieldText(m_frame, 403), " -2.50" + kDegree);
 
     Slide(m_frame, Id::GazeSliderEye2Vertical, -75);
-    EXPECT_EQ(Model().Near(Eye::two, EyeQuantity::vertical), -75);
+    EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::vertical), -75);
     EXPECT_EQ(m_frame->SpinButton(407)->GetValue(), -75);
     EXPECT_EQ(FieldText(m_frame, 404), " -0.75" + kDegree);
 }
@@ -102,7 +106,7 @@ TEST_F(QuantityControlsTest, TorsionLabelsFollowTheShownSign) {
     TypeAndEnter(m_frame, 402, "2");
     EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::IncycloRow));
     TypeAndEnter(m_frame, 405, "2");  // eye 2 torsion is shown negated
-    EXPECT_EQ(Model().Near(Eye::two, EyeQuantity::torsion), -200);
+    EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::torsion), -200);
     EXPECT_EQ(m_frame->m_quantityLabels2[2]->GetLabel(), english(Text::IncycloRow));
     TypeAndEnter(m_frame, 402, "-1");
     EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::ExcycloRow));
@@ -114,14 +118,14 @@ TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges) {
     TypeAndEnter(m_frame, 400, "12.34");
     m_frame->m_modified = false;
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 12);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 12);
     EXPECT_EQ(FieldText(m_frame, 400), "+12" + kDegree);
     EXPECT_EQ(m_frame->m_gazeSliders[2]->GetMax(), 50);
     EXPECT_EQ(m_frame->SpinButton(406)->GetMin(), 50);  // reversed
     EXPECT_EQ(m_frame->SpinButton(408)->GetMin(), -50);
 
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 1200);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1200);
     EXPECT_EQ(FieldText(m_frame, 400), "+12.00" + kDegree);
     EXPECT_EQ(m_frame->m_gazeSliders[2]->GetMax(), 5000);
     EXPECT_FALSE(m_frame->m_modified);
@@ -129,7 +133,7 @@ TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges) {
 
 TEST_F(QuantityControlsTest, ValuesBeyondTheRangeStayStoredWhileControlsShowTheLimit) {
     TypeAndEnter(m_frame, 400, "80");
-    EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 8000);
+    EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 8000);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 5000);
     EXPECT_EQ(FieldText(m_frame, 400), "+50.00" + kDegree);
 }

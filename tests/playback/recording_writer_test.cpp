@@ -114,3 +114,27 @@ TEST(RecordingWriter, FileIsReplacedOnlyWhenTheWriteSucceeds)
     EXPECT_EQ(ReadBytes(path), ReadBytes(PlaybackDataPath("device_export_as_written.stx")));
     std::remove(path.c_str());
 }
+
+// Found by fuzzing: a header line with nothing after its keyword ("Name:")
+// reads as an empty value, and was written without a line end, so the next
+// keyword joined it and the saved file could not be opened again.
+TEST(RecordingWriter, EmptyHeaderValuesStillEndTheirLines)
+{
+    const std::string head = "Name:\nFirstname:\r\nID:\nExamination Date: d\nTest Type:\n";
+    for (bool deviceSigns : {false, true}) {
+        Recording read;
+        ASSERT_TRUE(ParseRecording(head + "Time\tx\n" + Row({"0"}) + Row({"0,02"}), deviceSigns, read).Succeeded());
+        ASSERT_EQ(read.Header().name, "");
+        ASSERT_EQ(read.Header().firstName, "\n");
+
+        const std::string written = WrittenBytes(read, deviceSigns);
+        EXPECT_EQ(written.substr(0, written.find("\n\n") + 2),
+                  "Name: \nFirstname: \nID: \nExamination Date: d\nTest Type: \n\n");
+        Recording again;
+        const RecordingReadResult result = ParseRecording(written, deviceSigns, again);
+        ASSERT_TRUE(result.Succeeded()) << DescribeRecordingError(result.error) << " at line " << result.line;
+        EXPECT_EQ(again.Samples(), read.Samples());
+        EXPECT_EQ(again.Header().name, "\n");
+        EXPECT_EQ(again.Header().examinationDate, "d\n");
+    }
+}

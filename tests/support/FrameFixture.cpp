@@ -18,6 +18,8 @@ void FrameFixture::SetUp() {
     ASSERT_NE(mkdtemp(pattern), nullptr);
     m_folder = pattern;
     wxSetWorkingDirectory(m_folder);
+    // The iris texture is part of every installation; tests of its absence remove it.
+    CopyDataFile("texturen.dat");
 }
 
 void FrameFixture::TearDown() {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/log.h>
+#include <wx/utils.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,14 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
 
     wxSetAssertHandler(FailOnAssert);
-    if (!wxEntryStart(argc, argv)) {
+    // A busy virtual display may refuse a connection for a moment.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        started = wxEntryStart(argc, argv);
+        if (!started)
+            wxMilliSleep(200);
+    }
+    if (!started) {
         std::fprintf(stderr, "The toolkit could not start: is there a display (run under xvfb-run)?\n");
         return 1;
     }

@@ -1,0 +1,136 @@
+// Time per paint of the 3D view at the main window's default size: the whole
+// frame rendered, swapped and finished, as the 10 ms animation tick needs it.
+// Run from a folder with a language file and texturen.dat (build/run).
+#include "app/PatientApp.h"
+#include "app/ProgramState.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "view/MyGLCanvas.h"
+
+#include <benchmark/benchmark.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+#include <wx/utils.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+wxIMPLEMENT_APP_NO_MAIN(PatientApp);
+
+namespace {
+
+constexpr int kPaints = 500;
+
+MyGLCanvas* g_canvas = nullptr;
+
+// Cover aids are set before both eyes unless named otherwise. The toolbar
+// lets only one cover aid be on at a time, so kAllAids goes beyond what a
+// user can reach; kAllReachable is the most a user can switch on.
+enum Aids { kNoAid, kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants, kAllAids, kAllReachable };
+const char* const kAidNames[] = {"no aid",           "crosses, axes, grid", "occluders",
+                                 "red filters",      "translucent occluders", "quadrant overlay",
+                                 "all aids, both eyes", "overlays + translucent occluder on eye 1"};
+
+void SetAids(int aids) {
+    PatientFrame* frame = g_patientFrame;
+    wxToolBar* tools = frame->GetToolBar();
+    const bool all = aids == kAllAids;
+    const bool overlays = all || aids == kAllReachable || aids == kLines;
+    for (int id : {Id::EyeCrossTool, Id::QuadrantEditTool})
+        tools->ToggleTool(id, overlays);
+    frame->GetMenuBar()->Check(Id::AxisLinesItem, overlays);
+    for (int id : {Id::OccluderEye1, Id::OccluderEye2})
+        tools->ToggleTool(id, all || aids == kOccluder);
+    for (int id : {Id::RedFilterEye1, Id::RedFilterEye2})
+        tools->ToggleTool(id, all || aids == kRedFilter);
+    tools->ToggleTool(Id::TranslucentEye1, all || aids == kTranslucent || aids == kAllReachable);
+    tools->ToggleTool(Id::TranslucentEye2, all || aids == kTranslucent);
+    frame->m_quadrantMarks = all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0;
+}
+
+// Times each paint on its own and reports the median and 95th percentile.
+template <typename Paint>
+void TimePaints(benchmark::State& state, Paint paint) {
+    std::vector<double> seconds;
+    seconds.reserve(kPaints);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        paint();
+        g_canvas->SwapBuffers();
+        glFinish();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+        seconds.push_back(elapsed.count());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
+    state.counters["p95_ms"] = seconds[seconds.size() * 95 / 100] * 1e3;
+}
+
+void BM_PaintView(benchmark::State& state) {
+    g_canvas->m_eyeSegments = static_cast<int>(state.range(0));
+    g_canvas->buildEyeballList();
+    const int aids = static_cast<int>(state.range(1));
+    SetAids(aids);
+    TimePaints(state, [] { g_canvas->Render(); });
+    SetAids(kNoAid);
+    state.SetLabel(kAidNames[aids]);
+}
+BENCHMARK(BM_PaintView)
+    ->ArgsProduct({{15, 22, 45}, {kNoAid, kAllReachable, kAllAids}})
+    ->ArgNames({"segments", "aids"})
+    ->Iterations(kPaints)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintView)
+    ->ArgsProduct({{22}, {kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants}})
+    ->ArgNames({"segments", "aids"})
+    ->Iterations(kPaints)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_ClearAndSwap(benchmark::State& state) {
+    TimePaints(state, [] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });
+}
+BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+bool StartProgram(int argc, char** argv) {
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "No display: run under xvfb-run.\n");
+        return false;
+    }
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    if (!wxGetApp().OnInit() || !g_patientFrame) {
+        std::fprintf(stderr, "The program did not start: run from a folder with a language file (build/run).\n");
+        return false;
+    }
+    for (int i = 0; i < 10; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        wxMilliSleep(5);
+    }
+    g_canvas = g_patientFrame->m_canvas;
+    if (!g_canvas->prepareGL()) {
+        std::fprintf(stderr, "The view has no GL context.\n");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (!StartProgram(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_patientFrame->Destroy();
+    wxEntryCleanup();
+    return 0;
+}

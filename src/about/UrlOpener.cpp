@@ -1,0 +1,54 @@
+#include "about/UrlOpener.h"
+
+#include <wx/utils.h>
+
+#ifdef __WXMSW__
+#include "about/BrowserCommand.h"
+
+#include <wx/log.h>
+#include <wx/msw/registry.h>
+#endif
+
+#include <utility>
+
+namespace {
+
+ScopedUrlOpener::Opener& Replacement() {
+    static ScopedUrlOpener::Opener opener;
+    return opener;
+}
+
+#ifdef __WXMSW__
+// The browser registered for http addresses, started with its own command line.
+void LaunchBrowser(const wxString& address) {
+    static const wxString kBrowserCommandKey = "HKEY_CLASSES_ROOT\\http\\shell\\open\\command";
+    wxString command;
+    {
+        // A missing key leaves the command empty; the address alone is then started.
+        wxLogNull quiet;
+        wxRegKey key(kBrowserCommandKey);
+        key.QueryValue(wxEmptyString, command);
+    }
+    const std::string line = SubstituteBrowserCommand(command.ToStdString(wxConvUTF8), address.ToStdString(wxConvUTF8));
+    wxExecute(wxString::FromUTF8(line), wxEXEC_ASYNC);
+}
+#else
+void LaunchBrowser(const wxString& address) {
+    wxLaunchDefaultBrowser(address);
+}
+#endif
+
+}  // namespace
+
+void OpenUrl(const wxString& address) {
+    if (Replacement())
+        Replacement()(address);
+    else
+        LaunchBrowser(address);
+}
+
+ScopedUrlOpener::ScopedUrlOpener(Opener opener) : m_previous(std::exchange(Replacement(), std::move(opener))) {}
+
+ScopedUrlOpener::~ScopedUrlOpener() {
+    Replacement() = std::move(m_previous);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <wx/string.h>
+
+#include <string>
+
+class wxWindow;
+
+// Runs a file dialog and returns the chosen path, empty when cancelled. The
+// path is joined from folder and name: under a dialog hook GTK leaves the
+// dialog's full path empty.
+wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style);
+
+// The name with `extension` appended unless it already ends in exactly it.
+wxString WithExtension(const wxString& path, const wxString& extension);
+
+// Formats a one-%s language string with `argument`, or uses `fallback` when
+// the string from the language file is not a safe format.
+wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback);

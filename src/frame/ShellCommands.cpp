@@ -1,0 +1,116 @@
+// Quitting, help, the recording commands and the playback bar.
+#include "about/AboutDialog.h"
+#include "app/ProgramState.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/TextIds.h"
+#include "playback/DisplayOptionsDialog.h"
+#include "playback/PlaybackTimer.h"
+#include "quiz/QuizFrame.h"
+
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/html/helpctrl.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+
+void PatientFrame::StopPlayback() {
+    if (m_playbackTimer)
+        m_playbackTimer->Stop();
+}
+
+void PatientFrame::OnQuit(wxCommandEvent&) {
+    Close(true);
+}
+
+void PatientFrame::OnCloseWindow(wxCloseEvent&) {
+    StopPlayback();
+    wxCommandEvent closing(wxEVT_MENU, 0);
+    if (!NewCase(closing))
+        return;
+    if (g_quizWindowOpen && m_quizFrame) {
+        wxCloseEvent quizClosing(wxEVT_CLOSE_WINDOW, m_quizFrame->GetId());
+        quizClosing.SetCanVeto(true);
+        quizClosing.SetLoggingOff(true);
+        quizClosing.SetEventObject(m_quizFrame);
+        m_quizFrame->OnClose(quizClosing);
+    }
+    Destroy();
+}
+
+void PatientFrame::SetHelpBook() {
+    // A fresh controller per language, so the old book does not stay listed.
+    m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
+    wxFileName book(Text(Text::HelpBook), wxPATH_UNIX);
+    book.MakeAbsolute(m_startFolder);
+    bool added = false;
+    if (book.FileExists()) {
+        wxLogNull quiet;
+        added = m_help->AddBook(book);
+    }
+    if (!added)
+        wxLogError("%s", Text(Text::HelpFileError));
+}
+
+void PatientFrame::OnHelpContents(wxCommandEvent&) {
+    StopPlayback();
+    m_help->DisplayContents();
+}
+
+void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
+    StopPlayback();
+    switch (event.GetId()) {
+    case Id::OpenRecording:
+        if (IsPlaybackMode() && !m_playbackTimer->ConfirmDiscardRecording())
+            return;
+        if (!m_playbackTimer->OpenRecording(this))
+            return;
+        SetPlaybackMode(true);
+        m_playbackTimer->ShowSample();
+        UpdateTitle(wxEmptyString);
+        GetMenuBar()->Enable(Id::SaveRecording, true);
+        GetMenuBar()->Enable(Id::SaveRecordingAs, true);
+        break;
+    case Id::SaveRecording:
+    case Id::SaveRecordingAs:
+        m_playbackTimer->SaveRecording(event.GetId() == Id::SaveRecordingAs);
+        UpdateTitle(wxEmptyString);
+        break;
+    }
+}
+
+void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {
+    switch (event.GetId()) {
+    case Id::PlaybackStart:
+        m_playbackTimer->Start(m_playbackTimer->m_interval, wxTIMER_CONTINUOUS);
+        break;
+    case Id::PlaybackPause:
+        m_playbackTimer->Stop();
+        break;
+    case Id::PlaybackStop:
+        m_playbackTimer->Stop();
+        m_timeSlider->SetValue(0);
+        m_playbackTimer->ShowSample();
+        break;
+    }
+}
+
+void PatientFrame::OnTimeSlider(wxScrollEvent&) {
+    m_playbackTimer->ShowSample();
+}
+
+void PatientFrame::OnAbout(wxCommandEvent&) {
+    StopPlayback();
+    ShowAboutDialog(this, *m_languageTable, m_languageFile);
+}
+
+void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
+    // A running playback goes on behind the display options.
+    ShowDisplayOptionsDialog(this, *m_languageTable);
+}
+
+void PatientFrame::OnRecordingCommand112(wxCommandEvent&) {
+    StopPlayback();
+    m_playbackTimer->RepairAllSamples();
+}

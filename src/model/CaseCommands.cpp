@@ -1,0 +1,182 @@
+// New, Open, Save and Save as of case files, and the prompt that protects
+// unsaved changes.
+#include "frame/AngleSpinButton.h"
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "model/CaseFile.h"
+#include "playback/PlaybackTimer.h"
+#include "settings/FileIo.h"
+#include "view/MyGLCanvas.h"
+#include "view/OverlayTimer.h"
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/slider.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+const wxString kCaseExtension = ".sd";
+// Smaller than this, an existing file cannot be a case of any version.
+constexpr wxFileOffset kSmallestCaseFile = 73;
+// Anything much larger is not a case file; it is not read into memory.
+constexpr std::size_t kLargestCaseFileRead = 4096;
+constexpr int kSavedMessageMilliseconds = 5000;
+
+}  // namespace
+
+bool PatientFrame::ConfirmDiscard() {
+    // Leaving playback mode leaves the recording: its edits are asked about first.
+    if (IsPlaybackMode() && !m_playbackTimer->ConfirmDiscardRecording())
+        return false;
+    if (!m_modified)
+        return true;
+    const wxString question = m_caseFile.empty()
+                                  ? wxString::FromUTF8("\xC3\x84nderungen speichern?")
+                                  : wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), m_caseFile);
+    switch (wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, this)) {
+    case wxYES:
+        return SaveCase();
+    case wxNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PatientFrame::ReadCaseFile(const wxString& path) {
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    CaseData data;
+    if (!wxFileExists(path) || !ReadFileBytes(std::string(path.fn_str()), kLargestCaseFileRead, bytes, error) ||
+        DecodeCase(bytes, data) != CaseReadResult::ok)
+        return false;
+
+    m_model = data.values;
+    m_quadrantMarks = data.quadrantMarks;
+    GetMenuBar()->Check(Id::ModeManifest, data.manifestMode);
+    GetMenuBar()->Check(Id::ModeLatent, !data.manifestMode);
+    if (!GetToolBar()->GetToolState(Id::QuizTool))
+        m_statusBar->SetStatusText(Text(data.manifestMode ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    SetPlaybackMode(false);
+    UpdateTitle(path);
+    UpdateSpinsFromModel();
+    UpdateGazeSlidersFromModel();
+    UpdateTextsFromSpins();
+    m_canvas->resetView();
+    m_canvas->Refresh();
+    return true;
+}
+
+bool PatientFrame::WriteCaseFile(const wxString& path) {
+    if (wxFileExists(path) && wxFileName::GetSize(path) < kSmallestCaseFile &&
+        wxMessageBox(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
+                     wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
+        return false;
+
+    CaseData data;
+    data.values = m_model;
+    data.manifestMode = GetMenuBar()->IsChecked(Id::ModeManifest);
+    data.quadrantMarks = m_quadrantMarks;
+    const auto bytes = EncodeCase(data);
+    std::string error;
+    if (!WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error)) {
+        ReportSaveFailure(path, error);
+        return false;
+    }
+
+    m_modified = false;
+    UpdateTitle(path);
+    m_statusBar->SetStatusText(Text(Text::CaseSavedStatus), 0);
+    m_animTimerA->StartOnce(kSavedMessageMilliseconds);
+    return true;
+}
+
+void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& reason) {
+    const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,
+                                                  "Could not save " + path + ".");
+    wxMessageBox(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
+                 this);
+}
+
+bool PatientFrame::SaveCaseAs() {
+    StopPlayback();
+    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), Text(Text::CaseFileWildcard), wxFD_SAVE);
+    if (path.empty())
+        return false;
+    path = WithExtension(path, kCaseExtension);
+    if (wxFileExists(path) &&
+        wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
+                     wxYES_NO | wxCENTRE, this) != wxYES)
+        return false;
+    return WriteCaseFile(path);
+}
+
+bool PatientFrame::SaveCase() {
+    StopPlayback();
+    return m_caseFile.empty() ? SaveCaseAs() : WriteCaseFile(m_caseFile);
+}
+
+void PatientFrame::OpenCase() {
+    StopPlayback();
+    if (!ConfirmDiscard())
+        return;
+    m_modified = false;
+    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), Text(Text::CaseFileWildcard), wxFD_OPEN);
+    if (path.empty())
+        return;
+    path = WithExtension(path, kCaseExtension);
+    if (!ReadCaseFile(path))
+        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
+                                          "Could not open " + path + "."),
+                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+}
+
+bool PatientFrame::NewCase(wxCommandEvent& event) {
+    StopPlayback();
+    if (!ConfirmDiscard())
+        return false;
+    for (wxSlider* slider : m_gazeSliders)
+        slider->SetValue(0);
+    m_model.Clear();
+    if (event.GetId() != 0) {
+        m_blendSlider->SetValue(kBlendSliderFar);
+        EnableQuantityControls(true);
+    }
+    UpdateSpinsFromModel();
+    UpdateGazeSlidersFromModel();
+    UpdateTextsFromSpins();
+    m_canvas->resetView();
+    SetPlaybackMode(false);
+    m_modified = false;
+    m_caseFile.clear();
+    m_quadrantMarks = 0;
+    UpdateTitle(wxEmptyString);
+    m_statusBar->SetStatusText(wxEmptyString, 0);
+    m_statusBar->SetStatusText(wxEmptyString, 1);
+    return true;
+}
+
+void PatientFrame::OnNewCase(wxCommandEvent& event) {
+    NewCase(event);
+}
+
+void PatientFrame::OnOpenCase(wxCommandEvent&) {
+    OpenCase();
+}
+
+void PatientFrame::OnSaveCase(wxCommandEvent&) {
+    SaveCase();
+}
+
+void PatientFrame::OnSaveCaseAs(wxCommandEvent&) {
+    SaveCaseAs();
+}

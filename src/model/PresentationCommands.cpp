@@ -1,0 +1,215 @@
+// Commands that change how the patient is presented rather than the angles:
+// the mode pair, display toggles, cover tools, hiding the values, the quiz
+// tool and playback mode.
+#include "frame/AngleSpinButton.h"
+#include "frame/HintDialog.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "model/AngleText.h"
+#include "quiz/QuizFrame.h"
+#include "view/MyGLCanvas.h"
+#include "view/OverlayTimer.h"
+
+#include <cmath>
+
+#include <wx/checkbox.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/spinbutt.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+constexpr int kCoverTools[] = {Id::OccluderEye1,  Id::RedFilterEye1, Id::TranslucentEye1,
+                               Id::OccluderEye2,  Id::RedFilterEye2, Id::TranslucentEye2};
+constexpr int kPlaybackBarHeight = 28;
+constexpr int kPlaybackBottomMargin = 30;
+constexpr int kPanelMargin = 2;
+constexpr int kFirstHiddenRowInPlayback = 3;
+constexpr int kTiltRow = 3;
+
+}  // namespace
+
+float PatientFrame::ShownNumber(int textId) const {
+    // The number at the start of the field, as the user reads it.
+    return ParseAngleText(ToLatin1(TextField(textId)->GetValue()), true, false);
+}
+
+void PatientFrame::OnModePair(wxCommandEvent& event) {
+    const bool manifest = event.GetId() == Id::ModeManifest;
+    wxMenuBar* menus = GetMenuBar();
+    if (!manifest)
+        m_statusBar->SetStatusText(wxEmptyString, 1);
+    menus->Check(Id::ModeManifest, manifest);
+    menus->Check(Id::ModeLatent, !manifest);
+    if (!GetToolBar()->GetToolState(Id::QuizTool))
+        m_statusBar->SetStatusText(Text(manifest ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    if (manifest)
+        SetQuantity(kNoControl, 0.0f);
+    m_modified = true;
+    UpdateTitle(m_caseFile);
+    m_canvas->Refresh();
+}
+
+void PatientFrame::OnMirrorPair(wxCommandEvent& event) {
+    const int id = event.GetId();
+    const bool eyeCross = id == Id::EyeCrossTool || id == Id::EyeCrossItem;
+    const int tool = eyeCross ? Id::EyeCrossTool : Id::FlashlightTool;
+    const int item = eyeCross ? Id::EyeCrossItem : Id::FlashlightItem;
+    if (id == item)
+        GetToolBar()->ToggleTool(tool, GetMenuBar()->IsChecked(item));
+    else
+        GetMenuBar()->Check(item, GetToolBar()->GetToolState(tool));
+    m_canvas->Refresh(eyeCross);
+}
+
+void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&) {
+    m_animTimerA->axisOverlaysVisible = false;
+    m_canvas->Refresh();
+}
+
+void PatientFrame::OnResetView(wxCommandEvent&) {
+    m_canvas->resetView();
+    m_canvas->Refresh();
+}
+
+void PatientFrame::OnViewTool(wxCommandEvent& event) {
+    if (event.GetId() == Id::QuadrantEditTool)
+        m_canvas->resetView();
+    m_canvas->Refresh();
+}
+
+void PatientFrame::OnCoverTool(wxCommandEvent& event) {
+    const int clicked = event.GetId();
+    wxToolBar* tools = GetToolBar();
+    for (int tool : kCoverTools)
+        if (tool != clicked)
+            tools->ToggleTool(tool, false);
+
+    const bool torsion = std::abs(ShownNumber(405)) >= 0.01f || std::abs(ShownNumber(402)) >= 0.01f;
+    if (m_showCoverHint && torsion) {
+        HintDialog hint(this, Text(Text::HintTitle), Text(Text::TorsionHintText), Text(Text::TorsionHintCheck),
+                        m_showCoverHint, {wxSize(300, 115), wxSize(255, 50), wxPoint(205, 65), wxSize(180, 15)});
+        hint.ShowModal();
+        m_showCoverHint = hint.ShowAgain();
+    }
+
+    m_coverCheckBox1->SetValue(false);
+    m_coverCheckBox2->SetValue(false);
+    const bool on = tools->GetToolState(clicked);
+    const bool offset1 = ShownNumber(420) != 0.0f;
+    const bool offset2 = ShownNumber(423) != 0.0f;
+    // The box that is checked names the eye that fixates under the aid.
+    if (on) {
+        switch (clicked) {
+        case Id::OccluderEye1:
+        case Id::TranslucentEye1:
+            m_coverCheckBox2->SetValue(true);
+            break;
+        case Id::OccluderEye2:
+        case Id::TranslucentEye2:
+            m_coverCheckBox1->SetValue(true);
+            break;
+        case Id::RedFilterEye1:
+            (offset2 ? m_coverCheckBox1 : m_coverCheckBox2)->SetValue(true);
+            break;
+        case Id::RedFilterEye2:
+            (offset1 ? m_coverCheckBox2 : m_coverCheckBox1)->SetValue(true);
+            break;
+        }
+    }
+    if (GetMenuBar()->IsChecked(Id::ModeLatent)) {
+        const bool choice = (tools->GetToolState(Id::RedFilterEye1) && offset2) ||
+                            (tools->GetToolState(Id::RedFilterEye2) && offset1);
+        m_coverCheckBox1->Enable(choice);
+        m_coverCheckBox2->Enable(choice);
+    }
+    m_canvas->Refresh(false);
+}
+
+void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
+    wxToolBar* tools = GetToolBar();
+    const bool hide = tools->GetToolState(Id::HideValuesTool);
+    m_eyeBox1->Show(!hide);
+    m_eyeBox2->Show(!hide);
+    for (wxSlider* slider : m_gazeSliders)
+        slider->Show(!hide);
+    if (hide)
+        m_statusBar->SetStatusText(wxEmptyString, 3);
+    else
+        m_statusBar->SetStatusText(
+            Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    GetMenuBar()->Enable(Id::ViewSubmenu, !hide);
+    for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
+        tools->EnableTool(tool, !hide);
+    if (hide) {
+        m_savedTool634State = tools->GetToolState(Id::QuadrantHideTool);
+        tools->ToggleTool(Id::QuadrantHideTool, true);
+        tools->EnableTool(Id::QuadrantHideTool, false);
+    } else {
+        tools->EnableTool(Id::QuadrantHideTool, true);
+        tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
+    }
+    m_canvas->Refresh();
+}
+
+void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
+    wxToolBar* tools = GetToolBar();
+    const bool on = tools->GetToolState(Id::QuizTool);
+    tools->ToggleTool(Id::HideValuesTool, on);
+    tools->EnableTool(Id::HideValuesTool, !on);
+    OnHideValuesToggle(event);
+    if (on) {
+        if (!m_quizFrame)
+            m_quizFrame = new QuizFrame(this, m_languageTable, wxEmptyString, 500, 80);
+        m_quizFrame->showQuiz(true);
+    } else {
+        if (m_quizFrame)
+            m_quizFrame->showQuiz(false);
+        wxCommandEvent newCase(wxEVT_MENU, -1);
+        NewCase(newCase);
+    }
+}
+
+void PatientFrame::SetPlaybackMode(bool on) {
+    const bool wasOn = IsPlaybackMode();
+    if (on || wasOn) {
+        ConstrainPanels(on ? kPlaybackBottomMargin : kPanelMargin);
+        m_blendSlider->Enable(!on);
+        for (int item : {Id::RepairRecording, Id::SaveRecording, Id::SaveRecordingAs})
+            GetMenuBar()->Enable(item, on);
+        for (int row = kFirstHiddenRowInPlayback; row < kEyeQuantityCount; ++row) {
+            m_quantityTexts1[row]->Show(!on);
+            m_quantityTexts2[row]->Show(!on);
+            SpinButton(kQuantityControls[row].spinId)->Show(!on);
+            SpinButton(kQuantityControls[kEyeQuantityCount + row].spinId)->Show(!on);
+            if (row != kTiltRow) {
+                m_quantityLabels1[row]->Show(!on);
+                m_quantityLabels2[row]->Show(!on);
+            }
+        }
+        for (wxWindow* window : {static_cast<wxWindow*>(m_coverCheckBox1), static_cast<wxWindow*>(m_coverCheckBox2),
+                                 static_cast<wxWindow*>(m_coverLabel1), static_cast<wxWindow*>(m_coverLabel2)})
+            window->Show(!on);
+        const int tiltLabel = on ? Text::QualityRowLabel : Text::VerticalAxisTiltRow;
+        m_quantityLabels1[kTiltRow]->SetLabel(Text(tiltLabel));
+        m_quantityLabels2[kTiltRow]->SetLabel(Text(tiltLabel));
+        m_qualityText1->Show(on);
+        m_qualityText2->Show(on);
+        if (on)
+            m_canvas->resetView();
+        else
+            m_statusBar->SetStatusText(wxEmptyString, 2);
+        if (on != wasOn)
+            SetSize(GetSize() + wxSize(0, on ? kPlaybackBarHeight : -kPlaybackBarHeight));
+    }
+    m_playbackPanel->Show(on);
+    Layout();
+}

@@ -1,0 +1,189 @@
+#include "playback/PlaybackTimer.h"
+
+#include "frame/FileChooser.h"
+#include "frame/PatientFrame.h"
+#include "lang/FormatCheck.h"
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "model/EyeQuantity.h"
+#include "playback/PlaybackTexts.h"
+#include "playback/RecordingReader.h"
+#include "playback/RecordingWriter.h"
+#include "view/MyGLCanvas.h"
+#include "view/OverlayTimer.h"
+
+#include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/slider.h>
+#include <wx/statusbr.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSavedMessageMilliseconds = 5000;
+
+}  // namespace
+
+PlaybackTimer::PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable)
+    : m_frame(frame), m_languageTable(languageTable) {}
+
+wxString PlaybackTimer::Text(int n) const {
+    return FromLatin1(m_languageTable->Get(n));
+}
+
+wxString PlaybackTimer::FileName() const {
+    return wxString(m_player.GetRecording().FileName().c_str(), wxConvFile);
+}
+
+bool PlaybackTimer::IsRecordingModified() const {
+    return m_player.GetRecording().IsModified();
+}
+
+void PlaybackTimer::SetRecordingModified(bool modified) {
+    m_player.SetModified(modified);
+}
+
+bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
+    m_frame = frame;
+    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), Text(Text::RecordingWildcard), wxFD_OPEN);
+    if (path.empty())
+        return false;
+    path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
+    if (!wxFileExists(path))
+        return false;
+
+    wxStatusBar* status = m_frame->m_statusBar;
+    status->SetStatusText(Text(Text::RecordingLoadingStatus), 0);
+    Recording recording;
+    const RecordingReadResult result = ReadRecordingFile(std::string(path.fn_str()), recording);
+    if (!result.Succeeded() || !m_player.Load(std::move(recording))) {
+        wxString detail = DescribeRecordingError(result.error);
+        if (result.line > 0)
+            detail += wxString::Format(" (%zu)", result.line);
+        wxMessageBox(Text(Text::RecordingInvalid) + "\n\n" + path + ": " + detail, wxMessageBoxCaptionStr,
+                     wxOK | wxCENTRE, m_frame);
+        status->SetStatusText(wxEmptyString, 0);
+        return false;
+    }
+
+    m_player.SetFileName(std::string(path.fn_str()));
+    m_player.SetModified(false);
+    // A second row stamped at or before 0 ms must not make the timer spin.
+    m_interval = std::max(1, m_player.GetRecording().IntervalMs());
+    m_frame->m_timeSlider->SetRange(0, static_cast<int>(m_player.RowCount()) - 1);
+    m_frame->m_timeSlider->SetValue(0);
+    status->SetStatusText(wxEmptyString, 0);
+    return true;
+}
+
+void PlaybackTimer::SaveRecording(bool askName) {
+    wxString path = FileName();
+    if (askName) {
+        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), Text(Text::RecordingWildcard), wxFD_SAVE);
+        if (path.empty())
+            return;
+        path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
+        if (wxFileExists(path) &&
+            wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
+                         wxYES_NO | wxCENTRE, m_frame) != wxYES)
+            return;
+    }
+    WriteRecording(path);
+}
+
+bool PlaybackTimer::WriteRecording(const wxString& fileName) {
+    wxStatusBar* status = m_frame->m_statusBar;
+    status->SetStatusText(Text(Text::RecordingSavingStatus), 0);
+    std::string error;
+    if (!WriteRecordingFile(std::string(fileName.fn_str()), m_player.GetRecording(), error)) {
+        status->SetStatusText(wxEmptyString, 0);
+        const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), fileName,
+                                                      "Could not save " + fileName + ".");
+        wxMessageBox(summary + "\n\n" + wxString::FromUTF8(error), wxMessageBoxCaptionStr,
+                     wxOK | wxICON_ERROR | wxCENTRE, m_frame);
+        return false;
+    }
+    m_player.SetFileName(std::string(fileName.fn_str()));
+    m_player.SetModified(false);
+    m_frame->UpdateTitle(wxEmptyString);
+    status->SetStatusText(Text(Text::RecordingSavedStatus), 0);
+    m_frame->m_animTimerA->StartOnce(kSavedMessageMilliseconds);
+    return true;
+}
+
+bool PlaybackTimer::ConfirmDiscardRecording() {
+    if (!IsRecordingModified())
+        return true;
+    const wxString question = wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), FileName());
+    switch (wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, m_frame)) {
+    case wxYES:
+        return WriteRecording(FileName());
+    case wxNO:
+        m_player.SetModified(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PlaybackTimer::Notify() {
+    wxSlider* slider = m_frame->m_timeSlider;
+    slider->SetValue(slider->GetValue() + 1);
+    if (slider->GetValue() == slider->GetMax())
+        Stop();
+    ShowSample();
+}
+
+void PlaybackTimer::ShowSample() {
+    const bool whole = m_frame->IsWholeDegreeMode();
+    m_player.SetQualityThreshold(m_frame->m_qualityThreshold);
+    ShownSample sample;
+    if (!m_player.Show(static_cast<std::size_t>(m_frame->m_timeSlider->GetValue()), whole, sample))
+        return;
+
+    for (Eye eye : kEyes) {
+        const ShownEye& shown = sample.eyes[EyeIndex(eye)];
+        for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i) {
+            const QuantityControl& control = FindQuantityControl(eye, kPlayedQuantities[i]);
+            m_frame->TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_frame->m_colour2);
+            m_frame->SetQuantity(control.spinId, static_cast<float>(shown.angles[i]));
+        }
+        wxStaticText* quality = eye == Eye::one ? m_frame->m_qualityText1 : m_frame->m_qualityText2;
+        quality->SetLabel(FromLatin1(QualityLabel(shown.quality)));
+    }
+    m_frame->m_statusBar->SetStatusText(
+        FromLatin1(TimeText(m_languageTable->Get(Text::PlaybackTimeFormat), sample.timeMs)), 2);
+    m_frame->UpdateGazeSlidersFromModel();
+    m_frame->UpdateSpinsFromModel();
+    m_frame->UpdateTextsFromSpins();
+    m_frame->m_canvas->Refresh(true);
+}
+
+void PlaybackTimer::StoreCurrentSample() {
+    std::array<ModelAngles, kEyeCount> angles{};
+    for (Eye eye : kEyes)
+        for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i)
+            angles[EyeIndex(eye)][i] = m_frame->BlendedValue(FindQuantityControl(eye, kPlayedQuantities[i]).spinId);
+    m_player.Store(static_cast<std::size_t>(m_frame->m_timeSlider->GetValue()), angles, m_frame->IsWholeDegreeMode());
+    m_frame->UpdateTitle(wxEmptyString);
+}
+
+void PlaybackTimer::RepairAllSamples() {
+    const std::string question = FormatSingle(m_languageTable->Get(Text::RepairConfirmFormat),
+                                              m_frame->m_qualityThreshold, "Replace the weak rows?");
+    if (wxMessageBox(wxGetTranslation(FromLatin1(question)), wxEmptyString, wxYES_NO | wxCENTRE, m_frame) == wxNO)
+        return;
+    m_player.SetQualityThreshold(m_frame->m_qualityThreshold);
+    m_player.RepairAll();
+    // The rows changed in memory only: the title must say they are unsaved.
+    m_player.SetModified(true);
+    m_frame->UpdateTitle(wxEmptyString);
+    m_frame->m_timeSlider->SetValue(0);
+    wxMessageBox(Text(Text::RepairDone), wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
+}

@@ -1,0 +1,301 @@
+#include "quiz/QuizFrame.h"
+
+#include "app/ProgramState.h"
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "quiz/QuestionFile.h"
+#include "quiz/ResultsReport.h"
+#include "quiz/Scoring.h"
+#include "quiz/StoredAnswer.h"
+#include "resources/Resources.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/checklst.h>
+#include <wx/dialog.h>
+#include <wx/filedlg.h>
+#include <wx/layout.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/panel.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+enum : int {
+    QuestionTextId = 1002,
+    NextId = 1004,
+    PreviousId = 1005,
+    AnswerListId = 1009,
+    ResultsId = 1010,
+};
+
+const wxString kQuestionWildcard = "Fragen (*.sqs)|*.sqs";
+const wxSize kButtonGlyph(16, 16);
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
+    EVT_BUTTON(Id::OpenCase, QuizFrame::OnOpen)
+    EVT_BUTTON(NextId, QuizFrame::OnNext)
+    EVT_BUTTON(PreviousId, QuizFrame::OnPrevious)
+    EVT_BUTTON(ResultsId, QuizFrame::OnResults)
+    EVT_CHECKLISTBOX(AnswerListId, QuizFrame::OnToggle)
+    EVT_CLOSE(QuizFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString&, int x, int y)
+    : wxFrame(parent, wxID_ANY, FromLatin1(languageTable->Get(Text::QuizTitle)), wxPoint(x, y), wxSize(410, 320),
+              wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
+      m_languageTable(languageTable),
+      m_frame(parent) {
+    g_quizWindowOpen = true;
+    SetAutoLayout(true);
+    BuildControls();
+    // The quiz's cases are written in hundredths: leave whole-degree mode
+    // properly, so the controls' ranges and the stored values follow.
+    if (m_frame->IsWholeDegreeMode()) {
+        m_frame->GetMenuBar()->Check(Id::WholeDegreesItem, false);
+        wxCommandEvent unitSwitch(wxEVT_MENU, Id::WholeDegreesItem);
+        m_frame->ApplyAngleUnit(unitSwitch);
+    }
+}
+
+wxString QuizFrame::Text(int n) const {
+    return FromLatin1(m_languageTable->Get(n));
+}
+
+void QuizFrame::BuildControls() {
+    m_panel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxTAB_TRAVERSAL);
+    m_panel->SetAutoLayout(true);
+    auto fill = new wxLayoutConstraints;
+    fill->left.SameAs(this, wxLeft);
+    fill->top.SameAs(this, wxTop);
+    fill->right.SameAs(this, wxRight);
+    fill->bottom.SameAs(this, wxBottom);
+    m_panel->SetConstraints(fill);
+
+    m_questionBox = new wxStaticBox(m_panel, wxID_ANY, Text(Text::Question), wxPoint(10, 10), wxSize(380, 130));
+    auto box = new wxLayoutConstraints;
+    box->left.SameAs(m_panel, wxLeft, 7);
+    box->top.SameAs(m_panel, wxTop, 7);
+    box->right.SameAs(m_panel, wxRight, 7);
+    box->bottom.PercentOf(m_panel, wxHeight, 40);
+    m_questionBox->SetConstraints(box);
+
+    m_questionText = new wxStaticText(m_panel, QuestionTextId, wxEmptyString, wxPoint(5, 20), wxSize(360, 90));
+    auto question = new wxLayoutConstraints;
+    question->top.SameAs(m_questionBox, wxTop, 20);
+    question->left.SameAs(m_questionBox, wxLeft, 5);
+    question->right.SameAs(m_questionBox, wxRight, 5);
+    question->bottom.SameAs(m_questionBox, wxBottom, 5);
+    m_questionText->SetConstraints(question);
+
+    m_answerList = new wxCheckListBox(m_panel, AnswerListId, wxPoint(10, 150), wxSize(380, 110));
+    m_answerText = new wxTextCtrl(m_panel, wxID_ANY, Text(Text::QuizInstructions), wxPoint(10, 150), wxSize(380, 110),
+                                  wxTE_MULTILINE);
+    for (auto [window, bottomMargin] : {std::pair<wxWindow*, int>{m_answerList, 40}, {m_answerText, 35}}) {
+        auto area = new wxLayoutConstraints;
+        area->top.Below(m_questionBox, 10);
+        area->left.SameAs(m_questionBox, wxLeft);
+        area->right.SameAs(m_panel, wxRight, 7);
+        area->bottom.SameAs(m_panel, wxBottom, bottomMargin);
+        window->SetConstraints(area);
+    }
+    m_answerList->Hide();
+
+    auto bottomRow = [this](wxLayoutConstraints* c) {
+        c->top.SameAs(m_panel, wxBottom, 30);
+        c->bottom.SameAs(m_panel, wxBottom, 7);
+    };
+    auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("icon2", kButtonGlyph));
+    auto openPlace = new wxLayoutConstraints;
+    bottomRow(openPlace);
+    openPlace->left.SameAs(m_panel, wxLeft, 7);
+    openPlace->width.AsIs();
+    open->SetConstraints(openPlace);
+
+    m_nextButton = new wxBitmapButton(m_panel, NextId, GetBitmapResource("iconNEXT", kButtonGlyph));
+    auto nextPlace = new wxLayoutConstraints;
+    bottomRow(nextPlace);
+    nextPlace->right.SameAs(m_panel, wxRight, 7);
+    nextPlace->width.AsIs();
+    m_nextButton->SetConstraints(nextPlace);
+
+    m_prevButton = new wxBitmapButton(m_panel, PreviousId, GetBitmapResource("iconBEFORE", kButtonGlyph));
+    auto previousPlace = new wxLayoutConstraints;
+    bottomRow(previousPlace);
+    previousPlace->right.LeftOf(m_nextButton, 7);
+    previousPlace->width.AsIs();
+    m_prevButton->SetConstraints(previousPlace);
+
+    m_resultButton = new wxButton(m_panel, ResultsId, Text(Text::ResultsButton));
+    auto resultPlace = new wxLayoutConstraints;
+    bottomRow(resultPlace);
+    resultPlace->centreX.SameAs(m_panel, wxCentreX);
+    resultPlace->width.PercentOf(m_panel, wxWidth, 20);
+    m_resultButton->SetConstraints(resultPlace);
+
+    m_nextButton->Hide();
+    m_prevButton->Hide();
+    m_resultButton->Hide();
+}
+
+wxString QuizFrame::QuestionBoxLabel() const {
+    if (m_session.empty())
+        return Text(Text::Question);
+    return wxString::Format("%d. %s", static_cast<int>(m_session.currentIndex()) + 1, Text(Text::Question));
+}
+
+void QuizFrame::applyLanguage() {
+    SetTitle(Text(Text::QuizTitle));
+    m_questionBox->SetLabel(QuestionBoxLabel());
+    m_resultButton->SetLabel(Text(Text::ResultsButton));
+    if (m_resultsDialog)
+        m_resultsDialog->SetTitle(Text(Text::ResultsTitle));
+}
+
+void QuizFrame::showQuiz(bool show) {
+    if (m_resultsDialog)
+        m_resultsDialog->Show(show);
+    Show(show);
+}
+
+void QuizFrame::UpdateButtons() {
+    m_prevButton->Show(m_session.canGoPrevious());
+    m_nextButton->Show(m_session.canGoNext());
+    m_resultButton->Show(!m_session.empty());
+    m_panel->Layout();
+}
+
+void QuizFrame::OnOpen(wxCommandEvent&) {
+    m_session.clear();
+    UpdateButtons();
+    const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt), kQuestionWildcard, wxFD_OPEN);
+    if (path.empty())
+        return;
+    quiz::QuestionList questions;
+    if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
+        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
+                                          "Could not open " + path + "."),
+                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        return;
+    }
+    m_session.load(std::move(questions));
+    if (m_session.empty())
+        return;
+    ShowQuestion();
+    UpdateButtons();
+}
+
+void QuizFrame::StoreAnswer() {
+    quiz::Question* question = m_session.current();
+    if (!question)
+        return;
+    std::vector<bool> checked(m_answerList->GetCount());
+    for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
+        checked[entry] = m_answerList->IsChecked(entry);
+    quiz::storeAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
+}
+
+void QuizFrame::ShowQuestion() {
+    const quiz::Question* question = m_session.current();
+    if (!question)
+        return;
+    m_questionBox->SetLabel(QuestionBoxLabel());
+    m_panel->Refresh();
+    m_questionText->SetLabel(FromLatin1(question->text));
+    if (!question->file.empty()) {
+        const wxString caseFile = FromLatin1(question->file);
+        if (!m_frame->ReadCaseFile(caseFile))
+            wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), caseFile,
+                                              "Could not open " + caseFile + "."),
+                         wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        m_frame->UpdateTitle(wxEmptyString);
+    }
+    // Every question shows the answer area of its own kind, with a file line or without.
+    m_answerText->Hide();
+    m_answerList->Hide();
+    switch (quiz::answerAreaFor(*question)) {
+    case quiz::AnswerArea::Text:
+        m_answerText->ChangeValue(FromLatin1(question->userAnswer));
+        m_answerText->Show();
+        break;
+    case quiz::AnswerArea::ChoiceList:
+        m_answerList->Clear();
+        for (const std::string& answer : question->answers)
+            m_answerList->Append(FromLatin1(answer));
+        for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
+            m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
+        m_answerList->Show();
+        break;
+    case quiz::AnswerArea::None:
+        break;
+    }
+    m_panel->Layout();
+}
+
+void QuizFrame::OnNext(wxCommandEvent&) {
+    StoreAnswer();
+    if (m_session.goNext())
+        ShowQuestion();
+    UpdateButtons();
+}
+
+void QuizFrame::OnPrevious(wxCommandEvent&) {
+    StoreAnswer();
+    if (m_session.goPrevious())
+        ShowQuestion();
+    UpdateButtons();
+}
+
+void QuizFrame::OnToggle(wxCommandEvent& event) {
+    const quiz::Question* question = m_session.current();
+    if (m_inToggle || !question || question->answerBox != quiz::AnswerBox::SingleChoice)
+        return;
+    m_inToggle = true;
+    const int toggled = event.GetInt();
+    m_answerList->SetSelection(toggled);
+    for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
+        if (static_cast<int>(entry) != toggled)
+            m_answerList->Check(entry, false);
+    m_inToggle = false;
+}
+
+void QuizFrame::OnResults(wxCommandEvent&) {
+    if (m_session.empty())
+        return;
+    StoreAnswer();
+    const std::string report = quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions()),
+                                                         m_languageTable->Get(Text::Question),
+                                                         m_languageTable->Get(Text::Total));
+    if (!m_resultsDialog) {
+        m_resultsDialog = new wxDialog(this, wxID_ANY, Text(Text::ResultsTitle), wxDefaultPosition, wxSize(250, 250),
+                                       wxCAPTION | wxSYSTEM_MENU);
+        m_resultsText = new wxTextCtrl(m_resultsDialog, wxID_ANY, wxEmptyString, wxPoint(5, 5), wxSize(230, 185),
+                                       wxTE_MULTILINE | wxTE_READONLY);
+        new wxButton(m_resultsDialog, wxID_OK, "OK", wxPoint(160, 200));
+    }
+    m_resultsText->ChangeValue(FromLatin1(report));
+    m_resultsDialog->Show();
+}
+
+void QuizFrame::OnClose(wxCloseEvent&) {
+    m_session.clear();
+    m_frame->GetToolBar()->ToggleTool(Id::QuizTool, false);
+    wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
+    m_frame->OnQuizToggle(quizOff);
+    g_quizWindowOpen = false;
+    if (m_resultsDialog)
+        m_resultsDialog->Hide();
+    Hide();
+    m_frame->m_quizFrame = nullptr;
+    Destroy();
+}

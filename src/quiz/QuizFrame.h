@@ -1,0 +1,68 @@
+#pragma once
+
+#include "quiz/QuizSession.h"
+
+#include <wx/frame.h>
+
+class LanguageTable;
+class PatientFrame;
+class wxBitmapButton;
+class wxButton;
+class wxCheckListBox;
+class wxDialog;
+class wxPanel;
+class wxStaticBox;
+class wxStaticText;
+class wxTextCtrl;
+
+// The quiz beside the main window: a question file's questions, each of
+// which may load a patient case, answered and scored one after the other.
+class QuizFrame : public wxFrame {
+public:
+    QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString& title, int x, int y);
+
+    void applyLanguage();
+    void showQuiz(bool show);
+
+    void OnOpen(wxCommandEvent& event);
+    void OnNext(wxCommandEvent& event);
+    void OnPrevious(wxCommandEvent& event);
+    void OnResults(wxCommandEvent& event);
+    void OnToggle(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    const quiz::QuizSession& Session() const { return m_session; }
+    wxCheckListBox* AnswerList() const { return m_answerList; }
+    wxTextCtrl* AnswerText() const { return m_answerText; }
+    wxDialog* ResultsDialog() const { return m_resultsDialog; }
+    wxTextCtrl* ResultsText() const { return m_resultsText; }
+    wxBitmapButton* NextButton() const { return m_nextButton; }
+    wxBitmapButton* PreviousButton() const { return m_prevButton; }
+    wxButton* ResultButton() const { return m_resultButton; }
+
+private:
+    wxString Text(int n) const;
+    void BuildControls();
+    void StoreAnswer();
+    void ShowQuestion();
+    void UpdateButtons();
+    wxString QuestionBoxLabel() const;
+
+    LanguageTable* m_languageTable;
+    wxDialog* m_resultsDialog = nullptr;
+    wxTextCtrl* m_resultsText = nullptr;
+    wxPanel* m_panel = nullptr;
+    PatientFrame* m_frame;
+    wxStaticText* m_questionText = nullptr;
+    quiz::QuizSession m_session;
+    wxBitmapButton* m_nextButton = nullptr;
+    wxBitmapButton* m_prevButton = nullptr;
+    wxButton* m_resultButton = nullptr;
+    wxStaticBox* m_questionBox = nullptr;
+    wxTextCtrl* m_answerText = nullptr;
+    wxCheckListBox* m_answerList = nullptr;
+    // Unchecking the other entries of a single choice toggles them again.
+    bool m_inToggle = false;
+
+    wxDECLARE_EVENT_TABLE();
+};

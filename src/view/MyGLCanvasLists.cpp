@@ -1,0 +1,216 @@
+// Lights, material and the display lists of the eyes and the aids.
+#include "view/MyGLCanvas.h"
+
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
+#include "view/DisplayLists.h"
+#include "view/EyeGeometry.h"
+#include "view/IrisTexture.h"
+
+#include <wx/msgdlg.h>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <vector>
+
+namespace {
+
+constexpr GLuint kIrisTexture = 21;
+constexpr char kTextureFile[] = "texturen.dat";
+constexpr double kLensRadius = 0.4;
+
+// Hands the generated strips to GL while a display list is compiled.
+class GlMeshSink : public MeshSink {
+public:
+    void BeginStrip(StripKind kind) override {
+        glBegin(kind == StripKind::TriangleStrip ? GL_TRIANGLE_STRIP : GL_QUAD_STRIP);
+    }
+    void Vertex(const MeshVertex& vertex) override {
+        if (vertex.texCoord)
+            glTexCoord2d(vertex.texCoord->s, vertex.texCoord->t);
+        if (vertex.normal)
+            glNormal3d(vertex.normal->x, vertex.normal->y, vertex.normal->z);
+        glVertex3d(vertex.position.x, vertex.position.y, vertex.position.z);
+    }
+    void EndStrip() override { glEnd(); }
+};
+
+// Runs one GLU quadric draw call with the style every quadric of the view uses.
+template <typename Draw>
+void WithQuadric(Draw draw) {
+    GLUquadric* quadric = gluNewQuadric();
+    if (!quadric)
+        return;
+    gluQuadricDrawStyle(quadric, GLU_FILL);
+    gluQuadricOrientation(quadric, GLU_OUTSIDE);
+    gluQuadricTexture(quadric, GL_FALSE);
+    draw(quadric);
+    gluDeleteQuadric(quadric);
+}
+
+void SetLights() {
+    const GLfloat ambient[] = {0.25f, 0.25f, 0.25f, 1};
+    const GLfloat diffuse[] = {0.75f, 0.75f, 0.75f, 1};
+    const GLfloat specular[] = {1, 1, 1, 1};
+    const GLfloat frontPosition[] = {0, 0, 5, 0};
+    const GLfloat backPosition[] = {0, 0, -5, 0};
+    for (GLenum light : {GL_LIGHT0, GL_LIGHT1}) {
+        glLightfv(light, GL_AMBIENT, ambient);
+        glLightfv(light, GL_DIFFUSE, diffuse);
+        glLightfv(light, GL_SPECULAR, specular);
+    }
+    glLightfv(GL_LIGHT0, GL_POSITION, frontPosition);
+    glLightfv(GL_LIGHT1, GL_POSITION, backPosition);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+
+    const GLfloat modelAmbient[] = {0.6f, 0.6f, 0.6f, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, modelAmbient);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_FALSE);
+
+    const GLfloat materialSpecular[] = {0.9f, 0.9f, 0.9f, 1};
+    const GLfloat materialDiffuse[] = {0.9f, 0.9f, 0.9f, 1};
+    glMaterialf(GL_FRONT, GL_SHININESS, 100);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, materialDiffuse);
+
+    glEnable(GL_LIGHTING);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void BuildPupilList() {
+    glNewList(DisplayList::pupil, GL_COMPILE);
+    glDisable(GL_LIGHT0);
+    glDisable(GL_LIGHT1);
+    const GLfloat dark[] = {0, 0, 0, 0};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, dark);
+    glColor3f(0, 0, 0);
+    glRectd(0.07, 0.07, -0.07, -0.07);
+    const GLfloat modelAmbient[] = {0.6f, 0.6f, 0.6f, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, modelAmbient);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_LIGHT1);
+    glEndList();
+}
+
+// Lines and lenses are drawn unlit, in the colour their caller chose.
+template <typename Draw>
+void BuildUnlitList(GLuint list, Draw draw) {
+    glNewList(list, GL_COMPILE);
+    glDisable(GL_LIGHTING);
+    glPushMatrix();
+    draw();
+    glPopMatrix();
+    glEnable(GL_LIGHTING);
+    glEndList();
+}
+
+void Line(double x1, double y1, double x2, double y2) {
+    glVertex3d(x1, y1, 0);
+    glVertex3d(x2, y2, 0);
+}
+
+void FlatLens() {
+    glScalef(1, 1, 0.05f);
+    WithQuadric([](GLUquadric* quadric) { gluSphere(quadric, kLensRadius, 130, 50); });
+}
+
+}  // namespace
+
+void MyGLCanvas::drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured) {
+    GlMeshSink sink;
+    EmitSphereBands(sink, radius, segments, thetaStart, endCut, textured);
+}
+
+void MyGLCanvas::drawTorus(double majorRadius, double minorRadius) {
+    GlMeshSink sink;
+    EmitTorus(sink, majorRadius, minorRadius);
+}
+
+void MyGLCanvas::loadTexture(int listId) {
+    std::vector<std::uint8_t> image;
+    if (!LoadIrisTexture(kTextureFile, image) && m_languageTable) {
+        // The iris is then drawn from a black image; start-up goes on.
+        wxMessageBox(FromLatin1(m_languageTable->Get(Text::TextureError)),
+                     FromLatin1(m_languageTable->Get(Text::TextureErrorCaption)), wxOK | wxICON_ERROR | wxCENTRE);
+    }
+    glNewList(listId, GL_COMPILE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, kIrisTextureSide, kIrisTextureSide, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
+    glEndList();
+}
+
+void MyGLCanvas::buildEyeballList() {
+    // Before the set-up there is nothing to rebuild: it compiles the eyeball
+    // with the segment count of that moment.
+    if (isGLReady())
+        compileEyeballList();
+}
+
+void MyGLCanvas::compileEyeballList() {
+    glNewList(DisplayList::eyeball, GL_COMPILE);
+    glPushMatrix();
+    glColor4f(0.7f, 0.7f, 0.7f, 0.1f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    drawSphereBands(kEyeballRadius, m_eyeSegments, kEyeballThetaStart, kEyeballEndCut, false);
+    glPopMatrix();
+    glEndList();
+}
+
+void MyGLCanvas::buildDisplayLists() {
+    SetLights();
+    BuildPupilList();
+
+    loadTexture(DisplayList::irisTexture);
+    glBindTexture(GL_TEXTURE_2D, kIrisTexture);
+    glNewList(DisplayList::iris, GL_COMPILE);
+    glPushMatrix();
+    glColor4f(0.7f, 0.7f, 0.7f, 0.9f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    glCallList(DisplayList::irisTexture);
+    drawSphereBands(kIrisRadius, kIrisSegments, kIrisThetaStart, kIrisEndCut, true);
+    glPopMatrix();
+    glEndList();
+
+    glEnable(GL_LINE_SMOOTH);
+    BuildUnlitList(DisplayList::eyeCross, [] {
+        glLineWidth(1);
+        glBegin(GL_LINES);
+        Line(0, 0.3, 0, -0.3);
+        Line(0.3, 0, -0.3, 0);
+        glEnd();
+    });
+    BuildUnlitList(DisplayList::axisLine, [] {
+        glLineWidth(1.3f);
+        glBegin(GL_LINES);
+        Line(0, 0.4, 0, -0.4);
+        glEnd();
+    });
+    BuildUnlitList(DisplayList::filterLens, [] { FlatLens(); });
+    BuildUnlitList(DisplayList::occluderLens, [] {
+        glColor3f(0.1f, 0.1f, 0.1f);
+        FlatLens();
+    });
+    BuildUnlitList(DisplayList::translucentDisc,
+                   [] { WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kLensRadius, 130, 50); }); });
+    BuildUnlitList(DisplayList::lensFrame, [this] {
+        glColor3f(0, 0, 0);
+        drawTorus(0.4, 0.014);
+        glTranslatef(0, -0.385f, 0);
+        glRotated(90, 1, 0, 0);
+        WithQuadric([](GLUquadric* quadric) { gluCylinder(quadric, 0.025, 0.025, 1, 10, 10); });
+    });
+
+    compileEyeballList();
+}

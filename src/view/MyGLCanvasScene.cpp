@@ -1,0 +1,276 @@
+// One frame of the view: the two eyes turned by the current angles, with the
+// aids and overlays in front of them.
+#include "view/MyGLCanvas.h"
+
+#include "frame/AngleSpinButton.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "model/EyeQuantity.h"
+#include "view/CoverBlends.h"
+#include "view/DisplayLists.h"
+#include "view/EyeRotation.h"
+#include "view/OverlayTimer.h"
+#include "view/SceneState.h"
+
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/toolbar.h>
+
+#include <GL/gl.h>
+
+namespace {
+
+constexpr double kEyeX[2] = {-0.5, 0.5};
+constexpr int kOccluderTool[2] = {Id::OccluderEye1, Id::OccluderEye2};
+constexpr int kRedFilterTool[2] = {Id::RedFilterEye1, Id::RedFilterEye2};
+constexpr int kTranslucentTool[2] = {Id::TranslucentEye1, Id::TranslucentEye2};
+
+// Lenses hang half a unit in front of the eye centres.
+constexpr double kLensDepth = 0.5;
+
+struct QuadrantQuad {
+    unsigned char bit;
+    int eye;
+    float corners[4][2];  // counter-clockwise seen from the viewer
+};
+
+constexpr QuadrantQuad kQuadrantQuads[] = {
+    {0x80, 0, {{-2, 2}, {-2, 0}, {0, 0}, {0, 2}}},
+    {0x40, 0, {{0, 2}, {0, 0}, {0.5f, 0}, {0.5f, 2}}},
+    {0x20, 0, {{-2, -2}, {0, -2}, {0, 0}, {-2, 0}}},
+    {0x10, 0, {{0.5f, 0}, {0, 0}, {0, -2}, {0.5f, -2}}},
+    {0x08, 1, {{-0.5f, 2}, {-0.5f, 0}, {0, 0}, {0, 2}}},
+    {0x04, 1, {{0, 2}, {0, 0}, {2, 0}, {2, 2}}},
+    {0x02, 1, {{-0.5f, -2}, {0, -2}, {0, 0}, {-0.5f, 0}}},
+    {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
+};
+
+bool ToolOn(const wxToolBar* tools, int id) {
+    // The toolbar is filled after the canvas exists; a missing tool is off.
+    return tools && tools->FindById(id) && tools->GetToolState(id);
+}
+
+void GlColour(const wxColour& colour) {
+    glColor3f(colour.Red() / 255.0f, colour.Green() / 255.0f, colour.Blue() / 255.0f);
+}
+
+void GlColour(const wxColour& colour, float alpha) {
+    glColor4f(colour.Red() / 255.0f, colour.Green() / 255.0f, colour.Blue() / 255.0f, alpha);
+}
+
+void Rotate(const AxisRotation& rotation) {
+    switch (rotation.axis) {
+    case RotationAxis::x:
+        glRotatef(rotation.degrees, 1, 0, 0);
+        break;
+    case RotationAxis::y:
+        glRotatef(rotation.degrees, 0, 1, 0);
+        break;
+    case RotationAxis::z:
+        glRotatef(rotation.degrees, 0, 0, 1);
+        break;
+    }
+}
+
+}  // namespace
+
+SceneState MyGLCanvas::readScene() const {
+    SceneState scene;
+    if (!m_frame || !m_frame->m_blendSlider)
+        return scene;
+    const wxToolBar* tools = m_frame->GetToolBar();
+    const wxMenuBar* menus = m_frame->GetMenuBar();
+    scene.distance = m_frame->m_blendSlider->GetValue();
+    scene.latentMode = menus->IsChecked(Id::ModeLatent);
+    scene.eyeCross = ToolOn(tools, Id::EyeCrossTool);
+    scene.axisLines = menus->IsChecked(Id::AxisLinesItem)
+                      || (m_frame->m_animTimerA && m_frame->m_animTimerA->axisOverlaysVisible);
+    scene.quadrantEdit = ToolOn(tools, Id::QuadrantEditTool);
+    scene.quadrantHide = ToolOn(tools, Id::QuadrantHideTool);
+    scene.quadrantMarks = m_frame->m_quadrantMarks;
+
+    const int divisor = m_frame->IsWholeDegreeMode() ? 1 : 100;
+    for (int index = 0; index < kEyeCount; ++index) {
+        const Eye eye = index == 0 ? Eye::one : Eye::two;
+        const auto spin = [&](EyeQuantity quantity) {
+            return m_frame->SpinButton(FindQuantityControl(eye, quantity).spinId)->GetValue();
+        };
+        EyeSceneState& state = scene.eyes[index];
+        state.horizontal = static_cast<double>(spin(EyeQuantity::horizontal)) / divisor;
+        state.vertical = static_cast<double>(spin(EyeQuantity::vertical)) / divisor;
+        state.torsion = static_cast<double>(spin(EyeQuantity::torsion)) / divisor;
+        state.verticalOffset = static_cast<double>(spin(EyeQuantity::verticalOffset)) / divisor;
+        state.horizontalAxisTilt = spin(EyeQuantity::horizontalAxisTilt) / divisor;
+        state.verticalAxisTilt = spin(EyeQuantity::verticalAxisTilt) / divisor;
+        state.occluder = ToolOn(tools, kOccluderTool[index]);
+        state.redFilter = ToolOn(tools, kRedFilterTool[index]);
+        state.translucentOccluder = ToolOn(tools, kTranslucentTool[index]);
+    }
+    return scene;
+}
+
+const CoverBlends& MyGLCanvas::coverBlends() const {
+    static const CoverBlends resting;
+    return m_coverBlends ? *m_coverBlends : resting;
+}
+
+void MyGLCanvas::applyHeadTransform(int distance) {
+    glTranslatef(0, 0, HeadDepth(distance));
+    glRotatef(m_viewRotY, 0, 1, 0);
+    glRotatef(m_viewRotX, 1, 0, 0);
+    glRotatef(m_viewRotZ, 0, 0, 1);
+}
+
+void MyGLCanvas::applyGaze(int eye) {
+    glRotatef(m_gazeAzimuth[eye], 0, 0, 1);
+    glRotatef(m_gazeElevation[eye], 1, 0, 0);
+    glRotatef(m_gazeAzimuth[eye], 0, 0, -1);
+}
+
+void MyGLCanvas::applyEyeRotation(int eye, const SceneState& scene) {
+    const RotationSequence rotation = EyeRotation(eye, scene, coverBlends());
+    for (std::size_t i = 0; i < rotation.count; ++i)
+        Rotate(rotation.steps[i]);
+}
+
+void MyGLCanvas::renderScene() {
+    const SceneState scene = readScene();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    setProjection();
+    glMatrixMode(GL_MODELVIEW);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glPushMatrix();
+    applyHeadTransform(scene.distance);
+    drawEye(0, scene);
+    drawEye(1, scene);
+    drawFilters(scene);
+
+    glDisable(GL_LIGHTING);
+    GlColour(m_quadrantColour);
+    if (scene.quadrantEdit)
+        drawGrid();
+    if (QuadrantOverlayShown(scene)) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+        drawQuadrants(false, scene);
+        glDisable(GL_BLEND);
+    }
+    glEnable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glPopMatrix();
+}
+
+void MyGLCanvas::drawEye(int eye, const SceneState& scene) {
+    glPushMatrix();
+    glTranslated(kEyeX[eye], 0, 0);
+    if (scene.eyes[eye].occluder) {
+        // The occluder stays put while the eye behind it turns.
+        glPushMatrix();
+        glTranslated(0, 0, kLensDepth);
+        glCallList(DisplayList::occluderLens);
+        glCallList(DisplayList::lensFrame);
+        glPopMatrix();
+    }
+    applyGaze(eye);
+    if (scene.axisLines)
+        drawAxisLines(eye, scene);
+    applyEyeRotation(eye, scene);
+    if (scene.eyeCross) {
+        glPushMatrix();
+        glTranslated(0, 0, 0.385);
+        glRotated(180, 0, 1, 0);
+        GlColour(m_crossColour);
+        glCallList(DisplayList::eyeCross);
+        glPopMatrix();
+    }
+    glCallList(DisplayList::eyeball);
+    glTranslated(0, 0, -0.215);
+    glEnable(GL_TEXTURE_2D);
+    glCallList(DisplayList::iris);
+    glDisable(GL_TEXTURE_2D);
+    // The pupil square ends up 0.375 in front of the eye centre, behind the iris's hole.
+    glTranslated(0, 0, 0.275);
+    glTranslated(0, 0, 0.315);
+    glCallList(DisplayList::pupil);
+    glPopMatrix();
+}
+
+void MyGLCanvas::drawAxisLines(int eye, const SceneState& scene) {
+    const AxisLineAngles angles = AxisLinesOf(scene.eyes[eye], scene.latentMode);
+    glPushMatrix();
+    glTranslated(0, 0, 0.395);
+    glRotated(180, 0, 1, 0);
+    GlColour(m_axisColour);
+    for (double angle : {angles.first, angles.second}) {
+        glPushMatrix();
+        glRotated(angle, 0, 0, 1);
+        glCallList(DisplayList::axisLine);
+        glPopMatrix();
+    }
+    glPopMatrix();
+}
+
+void MyGLCanvas::drawFilters(const SceneState& scene) {
+    glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+    glTranslated(0, 0, kLensDepth);
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        const EyeSceneState& state = scene.eyes[eye];
+        if (!state.redFilter && !state.translucentOccluder)
+            continue;
+        glPushMatrix();
+        glEnable(GL_BLEND);
+        glTranslated(kEyeX[eye], 0, 0);
+        if (state.redFilter) {
+            GlColour(m_redFilterColour, m_redFilterAlpha);
+            glCallList(DisplayList::filterLens);
+        }
+        if (state.translucentOccluder) {
+            GlColour(m_occluderColour, m_occluderAlpha);
+            glCallList(DisplayList::translucentDisc);
+        }
+        glDisable(GL_BLEND);
+        glCallList(DisplayList::lensFrame);
+        glPopMatrix();
+    }
+    glDisable(GL_BLEND);
+}
+
+void MyGLCanvas::drawGrid() {
+    glLineStipple(2, 0xCCCC);
+    glEnable(GL_LINE_STIPPLE);
+    glBegin(GL_LINES);
+    glVertex3d(-2, 0, 0.5);
+    glVertex3d(2, 0, 0.5);
+    for (double x : {-0.5, 0.0, 0.5}) {
+        glVertex3d(x, 2, 0.5);
+        glVertex3d(x, -2, 0.5);
+    }
+    glEnd();
+    glDisable(GL_LINE_STIPPLE);
+}
+
+void MyGLCanvas::drawQuadrants(bool pickMode, const SceneState& scene) {
+    GlColour(m_quadrantColour, m_quadrantAlpha);
+    glPushMatrix();
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        glPushMatrix();
+        if (pickMode)
+            glLoadName(1);  // one name for both eyes: a pick only asks whether a mark is hit
+        glTranslated(kEyeX[eye], 0, 0);
+        applyGaze(eye);
+        glTranslated(0, 0, kLensDepth);
+        applyEyeRotation(eye, scene);
+        glBegin(GL_QUADS);
+        for (const QuadrantQuad& quad : kQuadrantQuads) {
+            if (quad.eye != eye || !(scene.quadrantMarks & quad.bit))
+                continue;
+            for (const auto& corner : quad.corners)
+                glVertex3f(corner[0], corner[1], 0);
+        }
+        glEnd();
+        glPopMatrix();
+    }
+    glPopMatrix();
+}

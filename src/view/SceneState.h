@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// What one eye shows in a frame, as read from the main window's controls.
+struct EyeSceneState {
+    // Deviation in degrees.
+    double horizontal = 0;
+    double vertical = 0;
+    double torsion = 0;
+    double verticalOffset = 0;
+    // Axis tilts in whole degrees: the spin value divided by its unit and
+    // truncated, so 1.99 degrees turn the line by 1 degree.
+    int horizontalAxisTilt = 0;
+    int verticalAxisTilt = 0;
+    bool occluder = false;
+    bool redFilter = false;
+    bool translucentOccluder = false;
+};
+
+// Everything a frame of the view depends on besides the canvas's own state
+// and the cover animation. Eye 1 is index 0.
+struct SceneState {
+    int distance = 11;        // distance slider, 1 (far) to 11 (near)
+    bool latentMode = false;  // deviation shows only under cover
+    bool eyeCross = false;
+    bool axisLines = false;
+    bool quadrantEdit = false;  // also draws the dotted grid
+    bool quadrantHide = false;
+    std::uint8_t quadrantMarks = 0;
+    std::array<EyeSceneState, 2> eyes{};
+};

@@ -1,0 +1,215 @@
+// The about dialog: its compiled-in description, its texts in each language
+// and the pages its logo buttons open.
+#include "FrameFixture.h"
+#include "frame/Ids.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "about/AboutDialog.h"
+#include "about/AboutTexts.h"
+#include "about/UrlOpener.h"
+#include "app/ProgramState.h"
+#include "lang/TextIds.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/filename.h>
+#include <wx/gauge.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+const char kGermanProducedBy[] = "Eine Produktion von:";
+const char kGermanAndThe[] = "und der";
+const char kGermanGroupLine1[] = "Arbeitsgruppe Orthoptik-Lehre";
+const char kGermanGroupLine2[] = "im Squinx-Projekt";
+
+// Every control of the description: id, position and size in dialog units,
+// font size in points (0: none given).
+struct ControlSpec {
+    int id;
+    wxPoint pos;
+    wxSize size;
+    int points;
+};
+const ControlSpec kControls[] = {
+    {6007, {48, 8}, {160, 14}, 14},  {6008, {48, 20}, {160, 8}, 8},   {6004, {49, 28}, {130, 8}, 8},
+    {6041, {48, 46}, {141, 6}, 7},   {6037, {48, 58}, {165, 6}, 7},   {6017, {50, 58}, {143, 33}, 8},
+    {6040, {48, 65}, {63, 6}, 7},    {6038, {48, 80}, {178, 6}, 7},   {6039, {70, 87}, {172, 6}, 7},
+    {6019, {48, 98}, {186, 1}, 8},   {6009, {48, 103}, {180, 6}, 7},  {6005, {100, 103}, {180, 6}, 7},
+    {6006, {166, 103}, {80, 6}, 7},  {6022, {100, 110}, {110, 6}, 7}, {6023, {100, 117}, {110, 6}, 7},
+    {6024, {48, 131}, {180, 6}, 7},  {6025, {100, 131}, {88, 6}, 7},  {6026, {48, 138}, {180, 6}, 7},
+    {6028, {100, 138}, {100, 6}, 7}, {6029, {7, 7}, {35, 25}, 0},     {6030, {48, 150}, {65, 20}, 0},
+    {6031, {114, 150}, {54, 20}, 0}, {6034, {168, 159}, {15, 8}, 0},  {6033, {182, 160}, {80, 6}, 7},
+    {6012, {215, 8}, {30, 11}, 8},
+};
+
+// Answers the about dialog after letting the test look at it.
+class ExpectAbout : public wxExpectModalBase<AboutDialog> {
+public:
+    explicit ExpectAbout(std::function<void(AboutDialog&)> inspect) : m_inspect(std::move(inspect)) {}
+
+protected:
+    int OnInvoked(AboutDialog* dialog) const override {
+        m_inspect(*dialog);
+        return AboutId::OkButton;
+    }
+
+private:
+    std::function<void(AboutDialog&)> m_inspect;
+};
+
+wxString Label(const AboutDialog& dialog, int id) {
+    const wxWindow* control = dialog.FindWindow(id);
+    return control ? control->GetLabel() : wxString("(missing control)");
+}
+
+void Click(AboutDialog& dialog, int id) {
+    wxWindow* button = dialog.FindWindow(id);
+    ASSERT_NE(button, nullptr) << id;
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+}
+
+wxString FileUrl(const wxString& folder, const wxString& relativePath) {
+    wxFileName file(relativePath);
+    file.MakeAbsolute(folder);
+    return wxFileName::FileNameToURL(file);
+}
+
+}  // namespace
+
+class AboutDialogTest : public FrameFixture {
+protected:
+    void Start(const std::string& shippedFile, const std::string& as) {
+        CopyDataFile(shippedFile, as);
+        ASSERT_TRUE(StartProgram());
+        ASSERT_EQ(m_frame->m_languageFile, wxString(as));
+    }
+
+    void ShowAbout(std::function<void(AboutDialog&)> inspect) {
+        wxTEST_DIALOG(SendCommand(Id::About),
+                      ExpectAbout(std::move(inspect)));
+    }
+};
+
+TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
+    Start("English.lan", "English.lan");
+    ShowAbout([](AboutDialog& dialog) {
+        EXPECT_EQ(dialog.GetId(), AboutId::Dialog);
+        EXPECT_EQ(dialog.GetBackgroundColour(), wxColour(0xC0, 0xC0, 0xC0));
+        EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(250, 172)));
+        for (const ControlSpec& spec : kControls) {
+            const wxWindow* control = dialog.FindWindow(spec.id);
+            ASSERT_NE(control, nullptr) << spec.id;
+            EXPECT_EQ(control->GetPosition(), dialog.ConvertDialogToPixels(spec.pos)) << spec.id;
+            if (wxDynamicCast(control, wxStaticText)) {
+                EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(spec.size)) << spec.id;
+            }
+            // Labels too wide for their room are drawn smaller, never larger.
+            if (spec.points) {
+                EXPECT_LE(control->GetFont().GetPointSize(), spec.points) << spec.id;
+                EXPECT_GE(control->GetFont().GetPointSize(), 6) << spec.id;
+            }
+        }
+        EXPECT_EQ(dialog.FindWindow(6007)->GetFont().GetFamily(), wxFONTFAMILY_SWISS);
+        EXPECT_NE(wxDynamicCast(dialog.FindWindow(6019), wxGauge), nullptr);
+        EXPECT_EQ(wxDynamicCast(dialog.FindWindow(6019), wxGauge)->GetRange(), 10);
+        EXPECT_NE(wxDynamicCast(dialog.FindWindow(6012), wxButton), nullptr);
+        for (int id : {6030, 6031}) {
+            auto* button = wxDynamicCast(dialog.FindWindow(id), wxBitmapButton);
+            ASSERT_NE(button, nullptr) << id;
+            EXPECT_TRUE(button->GetBitmapLabel().IsOk()) << id;
+            EXPECT_LE(button->GetBitmapLabel().GetWidth(), button->GetSize().GetWidth()) << id;
+        }
+        for (int id : {6029, 6034}) {
+            auto* picture = wxDynamicCast(dialog.FindWindow(id), wxStaticBitmap);
+            ASSERT_NE(picture, nullptr) << id;
+            EXPECT_TRUE(picture->GetBitmap().IsOk()) << id;
+        }
+    });
+}
+
+TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine) {
+    Start("Deutsch.lan", "Deutsch.lan");
+    ShowAbout([](AboutDialog& dialog) {
+        for (wxWindow* child : dialog.GetChildren()) {
+            auto* text = wxDynamicCast(child, wxStaticText);
+            if (text && text->GetFont().GetPointSize() > 6) {
+                EXPECT_LE(text->GetTextExtent(text->GetLabel()).x, text->GetSize().x) << text->GetId();
+            }
+        }
+        const wxRect producedBy = dialog.FindWindow(AboutId::ProducedBy)->GetRect();
+        const wxStaticText* label = wxDynamicCast(dialog.FindWindow(AboutId::ProducedBy), wxStaticText);
+        EXPECT_LE(producedBy.x + label->GetTextExtent(label->GetLabel()).x,
+                  dialog.FindWindow(AboutId::Maker)->GetPosition().x);
+    });
+}
+
+TEST_F(AboutDialogTest, GermanFileKeepsTheGermanSentences) {
+    // English texts under the German file's name tell replaced labels from kept ones.
+    Start("English.lan", "Deutsch.lan");
+    const ShippedLanguage english("English.lan");
+    ShowAbout([&](AboutDialog& dialog) {
+        EXPECT_EQ(dialog.GetTitle(), english(Text::ProductTitle));
+        EXPECT_EQ(Label(dialog, AboutId::ProductTitle), english(Text::ProductTitle));
+        EXPECT_EQ(Label(dialog, AboutId::ClickHere), english(Text::AboutClickHere));
+        EXPECT_EQ(Label(dialog, AboutId::OkButton), english(Text::OkButton));
+        EXPECT_EQ(Label(dialog, AboutId::ProgrammingLabel), english(Text::AboutProgramming));
+        EXPECT_EQ(Label(dialog, AboutId::ConceptLabel), english(Text::AboutConcept));
+
+        EXPECT_EQ(Label(dialog, AboutId::ProducedBy), kGermanProducedBy);
+        EXPECT_EQ(Label(dialog, AboutId::AndThe), kGermanAndThe);
+        EXPECT_EQ(Label(dialog, AboutId::GroupLine1), kGermanGroupLine1);
+        EXPECT_EQ(Label(dialog, AboutId::GroupLine2), kGermanGroupLine2);
+        EXPECT_EQ(Label(dialog, AboutId::Version), "Version 1.1");
+    });
+}
+
+TEST_F(AboutDialogTest, AnyOtherFileNameGetsTheEnglishSentences) {
+    // Only the exact name counts: the German texts under a lower-case name.
+    Start("Deutsch.lan", "deutsch.lan");
+    const ShippedLanguage german("Deutsch.lan");
+    ShowAbout([&](AboutDialog& dialog) {
+        EXPECT_EQ(Label(dialog, AboutId::ProducedBy), german(Text::AboutProducedBy));
+        EXPECT_EQ(Label(dialog, AboutId::AndThe), german(Text::AboutAndThe));
+        EXPECT_EQ(Label(dialog, AboutId::GroupLine1), kTeachingGroupEnglishLine1);
+        EXPECT_EQ(Label(dialog, AboutId::GroupLine2), kTeachingGroupEnglishLine2);
+        for (int id : {AboutId::NoteLine1, AboutId::NoteLine2, AboutId::NoteLine3, AboutId::NoteLine4,
+                       AboutId::NoteLine5})
+            EXPECT_EQ(Label(dialog, id), "") << id;
+        EXPECT_EQ(Label(dialog, AboutId::ClickHere), german(Text::AboutClickHere));
+        EXPECT_EQ(Label(dialog, AboutId::ProductTitle), german(Text::ProductTitle));
+    });
+}
+
+TEST_F(AboutDialogTest, EnglishFileShowsEnglishThroughout) {
+    Start("English.lan", "English.lan");
+    const ShippedLanguage english("English.lan");
+    ShowAbout([&](AboutDialog& dialog) {
+        EXPECT_EQ(Label(dialog, AboutId::ProducedBy), english(Text::AboutProducedBy));
+        EXPECT_EQ(Label(dialog, AboutId::AndThe), english(Text::AboutAndThe));
+        EXPECT_EQ(Label(dialog, AboutId::GroupLine1), kTeachingGroupEnglishLine1);
+        EXPECT_EQ(Label(dialog, AboutId::OkButton), english(Text::OkButton));
+    });
+}
+
+TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage) {
+    Start("Deutsch.lan", "Deutsch.lan");
+    std::vector<wxString> opened;
+    ScopedUrlOpener capture([&opened](const wxString& address) { opened.push_back(address); });
+    ShowAbout([](AboutDialog& dialog) {
+        Click(dialog, AboutId::ProjectButton);
+        Click(dialog, AboutId::DocumentationButton);
+    });
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], FileUrl(m_folder, kProjectHomePage));
+    EXPECT_EQ(opened[1], FileUrl(m_folder, "help/de/index.html"));
+    EXPECT_TRUE(opened[1].StartsWith("file://")) << opened[1];
+}

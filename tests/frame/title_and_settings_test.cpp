@@ -1,0 +1,114 @@
+// The window title's rules and the settings kept between runs.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "app/ProgramState.h"
+#include "frame/AngleSpinButton.h"
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "settings/SettingsFile.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace drive;
+
+class TitleTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+    }
+    wxString T() const { return ShippedLanguage("English.lan")(Text::ProductTitle); }
+};
+
+TEST_F(TitleTest, FollowsFileAndModifiedState) {
+    EXPECT_EQ(m_frame->GetTitle(), T());
+    TypeAndEnter(m_frame, 400, "1");
+    EXPECT_EQ(m_frame->GetTitle(), T() + " [*]");
+    m_frame->UpdateTitle("C:\\a.sd");
+    EXPECT_EQ(m_frame->GetTitle(), T() + " [C:\\a.sd*]");
+    const wxString longPath = "/" + wxString('p', 44) + "/x.sd";  // 50 characters
+    m_frame->m_modified = false;
+    m_frame->UpdateTitle(longPath);
+    EXPECT_EQ(m_frame->GetTitle(), T() + " [..." + longPath.Right(40) + "]");
+}
+
+class SettingsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("Deutsch.lan");
+        CopyDataFile("English.lan");
+    }
+    void Restart() {
+        g_patientFrame->Destroy();
+        wxTheApp->ProcessIdle();
+        Yield();
+        g_patientFrame = nullptr;
+        ASSERT_TRUE(StartProgram());
+    }
+    std::vector<std::uint8_t> SettingsBytes() const {
+        std::ifstream in(PathOf("squinx.ini"), std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_F(SettingsTest, FirstRunWritesTheDefaultsOnClosing) {
+    ASSERT_TRUE(StartProgram());
+    EXPECT_FALSE(std::filesystem::exists(PathOf("squinx.ini")));
+    Restart();
+    const auto bytes = SettingsBytes();
+    ASSERT_EQ(bytes.size(), kSettingsFileSize);
+    const std::vector<std::uint8_t> colours(bytes.begin(), bytes.begin() + 24);
+    const std::vector<std::uint8_t> expected = {192, 0, 0, 0, 192, 0, 0, 0, 192, 0, 0, 0,
+                                                0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(colours, expected);
+}
+
+TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
+    ASSERT_TRUE(StartProgram());
+    SendCommand(Id::FirstLanguage + 1);  // English
+    Slide(m_frame, Id::BlendSlider, 3);
+    m_frame->m_qualityThreshold = 0.5f;
+    ToggleMenuItem(m_frame, Id::WholeDegreesItem);
+    ToggleTool(m_frame, Id::EyeCrossTool);
+    m_frame->m_canvas->m_eyeSegments = 45;
+    m_frame->m_colour1 = wxColour(10, 20, 30);
+    Restart();
+
+    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 3);
+    EXPECT_FALSE(m_frame->TextField(400)->IsEnabled());  // between the ends nothing is edited
+    EXPECT_FLOAT_EQ(m_frame->m_qualityThreshold, 0.5f);
+    EXPECT_TRUE(m_frame->IsWholeDegreeMode());
+    EXPECT_EQ(m_frame->SpinButton(408)->GetMax(), 50);
+    EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::EyeCrossTool));
+    EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 45);
+    EXPECT_EQ(m_frame->m_colour1, wxColour(10, 20, 30));
+}
+
+TEST_F(SettingsTest, BadValuesAreCorrectedAndAShortFileKeepsDefaults) {
+    Settings hostile;
+    hostile.eyeSegments = 7;
+    hostile.blendSlider = 99;
+    hostile.languageFile = "../English.lan";
+    const auto full = EncodeSettings(hostile);
+    WriteFile("squinx.ini", std::string(full.begin(), full.begin() + 104));
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 22);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+    EXPECT_TRUE(m_frame->m_showBothEyesHint);
+}

@@ -1,0 +1,206 @@
+// New, Open, Save and Save as through the main window, dialogs answered by the test seam.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "model/CaseFile.h"
+
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using namespace drive;
+namespace fs = std::filesystem;
+
+class CaseCommandsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+    }
+
+    std::string ReadBytes(const std::string& name) const {
+        std::ifstream in(PathOf(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest) {
+        CaseData data;
+        data.values.SetFar(Eye::one, EyeQuantity::horizontal, eye1HorizontalFar);
+        data.manifestMode = manifest;
+        const auto bytes = EncodeCase(data);
+        WriteFile(name, std::string(bytes.begin(), bytes.end()));
+    }
+
+    const ShippedLanguage english{"English.lan"};
+};
+
+TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd) {
+    TypeAndEnter(m_frame, 400, "2");
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("patient")));
+    EXPECT_EQ(ReadBytes("patient.sd").size(), kCaseFileSize);
+    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), english(Text::CaseSavedStatus));
+
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("upper.SD")));
+    EXPECT_TRUE(fs::exists(PathOf("upper.SD.sd")));
+    EXPECT_FALSE(fs::exists(PathOf("upper.SD")));
+}
+
+TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks) {
+    TypeAndEnter(m_frame, 404, "-3.25");
+    m_frame->m_quadrantMarks = 0x81;
+    SendCommand(Id::ModeLatent);
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("a.sd")));
+
+    wxCommandEvent newCase(wxEVT_MENU, Id::NewCase);
+    ASSERT_TRUE(m_frame->NewCase(newCase));
+    SendCommand(Id::ModeManifest);
+    m_frame->m_modified = false;
+    EXPECT_EQ(m_frame->m_model.Far(Eye::two, EyeQuantity::vertical), 0);
+
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("a")));
+    EXPECT_EQ(m_frame->m_model.Far(Eye::two, EyeQuantity::vertical), -325);
+    EXPECT_EQ(FieldText(m_frame, 404), " -3.25\xB0");
+    EXPECT_EQ(m_frame->m_quadrantMarks, 0x81);
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
+    EXPECT_FALSE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle) + " [" + PathOf("a.sd") + "]");
+    EXPECT_FALSE(m_frame->m_modified);
+}
+
+TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit) {
+    WriteCase("hundredths.sd", 1200, true);
+    ToggleMenuItem(m_frame, Id::WholeDegreesItem);
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("hundredths.sd")));
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 1200);
+    EXPECT_EQ(FieldText(m_frame, 400), "+50\xB0");  // 1200 degrees, held at the control's limit
+}
+
+TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel) {
+    TypeAndEnter(m_frame, 400, "1");
+    m_frame->m_modified = false;
+    WriteFile("short.sd", std::string(50, '\x01'));
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("short.sd")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find(PathOf("short.sd")), wxNOT_FOUND) << message;
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 100);
+
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("missing")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find(PathOf("missing.sd")), wxNOT_FOUND) << message;
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 100);
+}
+
+TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
+    WriteFile("old.sd", std::string(50, 'x'));
+    wxString question;
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
+                  ExpectMessageBox(wxID_YES, &question), ExpectMessageBox(wxID_NO, nullptr));
+    EXPECT_EQ(question, "Datei '" + PathOf("old.sd") + "' ersetzen?");
+    EXPECT_EQ(ReadBytes("old.sd"), std::string(50, 'x'));
+
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
+                  ExpectMessageBox(wxID_YES, nullptr), ExpectMessageBox(wxID_YES, &question));
+    EXPECT_EQ(question, english(Text::OverwriteShortFile));
+    EXPECT_EQ(ReadBytes("old.sd").size(), kCaseFileSize);
+
+    // A full-size case is replaced by Save without any question.
+    TypeAndEnter(m_frame, 400, "1");
+    SendCommand(Id::SaveCase);
+    EXPECT_FALSE(m_frame->m_modified);
+}
+
+TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName) {
+    WriteCase("c.sd", 300, true);
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("c.sd")));
+    m_frame->m_blendSlider->SetValue(6);
+    m_frame->EnableQuantityControls(false);
+    SendCommand(Id::NewCase);
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
+    EXPECT_TRUE(m_frame->TextField(400)->IsEnabled());
+    EXPECT_EQ(m_frame->GetToolBar()->GetToolShortHelp(Id::SaveCase), english(Text::SaveCaseTip));
+
+    wxTEST_DIALOG(SendCommand(Id::SaveCase), wxExpectModal<wxFileDialog>(PathOf("fresh")));
+    EXPECT_TRUE(fs::exists(PathOf("fresh.sd")));
+    EXPECT_EQ(m_frame->GetToolBar()->GetToolShortHelp(Id::SaveCase), english(Text::SaveCaseAsMenu));
+}
+
+TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
+    TypeAndEnter(m_frame, 400, "4");
+    wxString question;
+    wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
+    EXPECT_EQ(question, wxString::FromUTF8("\xC3\x84nderungen speichern?"));
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 400);
+    EXPECT_TRUE(m_frame->m_modified);
+
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), ExpectMessageBox(wxID_CANCEL, nullptr));
+    EXPECT_TRUE(m_frame->m_modified);
+
+    wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_NO, nullptr));
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+    EXPECT_FALSE(m_frame->m_modified);
+}
+
+TEST_F(CaseCommandsTest, YesInThePromptSavesToTheNamedFileFirst) {
+    WriteCase("named.sd", 0, true);
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("named.sd")));
+    TypeAndEnter(m_frame, 400, "7");
+    wxString question;
+    wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_YES, &question));
+    EXPECT_EQ(question, wxString::FromUTF8("\xC3\x84nderungen in ") + PathOf("named.sd") + " speichern?");
+    CaseData saved;
+    const std::string bytes = ReadBytes("named.sd");
+    ASSERT_EQ(DecodeCase(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), saved), CaseReadResult::ok);
+    EXPECT_EQ(saved.values.Far(Eye::one, EyeQuantity::horizontal), 700);
+}
+
+TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark) {
+    WriteCase("kept.sd", 100, true);
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("kept.sd")));
+    const std::string before = ReadBytes("kept.sd");
+    TypeAndEnter(m_frame, 400, "9");
+
+    // A disk that takes no more than 50 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    getrlimit(RLIMIT_FSIZE, &original);
+    rlimit tiny = original;
+    tiny.rlim_cur = 50;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::SaveCase), ExpectMessageBox(wxID_OK, &message));
+    setrlimit(RLIMIT_FSIZE, &original);
+
+    EXPECT_NE(message.Find(PathOf("kept.sd")), wxNOT_FOUND) << message;
+    EXPECT_EQ(ReadBytes("kept.sd"), before);
+    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->GetTitle().EndsWith("*]"));
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(CaseCommandsTest, ByteNinetySixZeroMeansLatentMode) {
+    WriteCase("latent.sd", 0, false);
+    wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("latent.sd")));
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+}

@@ -1,0 +1,184 @@
+// Mode pair, mirrored tools, cover tools, hiding the values and playback mode.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "frame/AngleSpinButton.h"
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+
+#include <wx/checkbox.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+using namespace drive;
+
+class PresentationCommandsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+    }
+    wxToolBar* Tools() const { return m_frame->GetToolBar(); }
+    wxMenuBar* Menus() const { return m_frame->GetMenuBar(); }
+    const ShippedLanguage english{"English.lan"};
+};
+
+TEST_F(PresentationCommandsTest, ManifestModeWithBothEyesDeviatedWarnsAndMarksTheCase) {
+    SendCommand(Id::ModeLatent);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+    TypeAndEnter(m_frame, 400, "2");
+    TypeAndEnter(m_frame, 403, "3");
+    m_frame->m_modified = false;
+
+    wxTEST_DIALOG(SendCommand(Id::ModeManifest), ExpectHint());
+    EXPECT_TRUE(Menus()->IsChecked(Id::ModeManifest));
+    EXPECT_FALSE(Menus()->IsChecked(Id::ModeLatent));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(1), english(Text::BothEyesStatus));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle) + " [*]");
+
+    SendCommand(Id::ModeManifest);  // choosing the checked item keeps it checked
+    EXPECT_TRUE(Menus()->IsChecked(Id::ModeManifest));
+    SendCommand(Id::ModeLatent);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(1), "");
+}
+
+TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther) {
+    ToggleMenuItem(m_frame, Id::EyeCrossItem);
+    EXPECT_TRUE(Tools()->GetToolState(Id::EyeCrossTool));
+    ToggleTool(m_frame, Id::EyeCrossTool);
+    EXPECT_FALSE(Menus()->IsChecked(Id::EyeCrossItem));
+    ToggleTool(m_frame, Id::FlashlightTool);
+    EXPECT_FALSE(Menus()->IsChecked(Id::FlashlightItem));
+    ToggleMenuItem(m_frame, Id::FlashlightItem);
+    EXPECT_TRUE(Tools()->GetToolState(Id::FlashlightTool));
+}
+
+TEST_F(PresentationCommandsTest, CoverToolsActLikeRadioButtonsAndChooseTheFixingEye) {
+    ToggleTool(m_frame, Id::RedFilterEye2);
+    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());
+    ToggleTool(m_frame, Id::RedFilterEye1);
+    EXPECT_FALSE(Tools()->GetToolState(Id::RedFilterEye2));
+    EXPECT_TRUE(Tools()->GetToolState(Id::RedFilterEye1));
+    EXPECT_TRUE(m_frame->m_coverCheckBox2->GetValue());  // eye 2 has no vertical offset
+    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
+
+    ToggleTool(m_frame, Id::RedFilterEye1);  // off again
+    TypeAndEnter(m_frame, 423, "2");
+    ToggleTool(m_frame, Id::RedFilterEye1);
+    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());  // now eye 1 fixates
+
+    ToggleTool(m_frame, Id::OccluderEye2);
+    EXPECT_FALSE(Tools()->GetToolState(Id::RedFilterEye1));
+    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());
+    ToggleTool(m_frame, Id::OccluderEye2);
+    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
+    EXPECT_FALSE(m_frame->m_coverCheckBox2->GetValue());
+}
+
+TEST_F(PresentationCommandsTest, FixingEyeChoiceIsOfferedInLatentModeOnlyWithAnOffset) {
+    EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
+    SendCommand(Id::ModeLatent);
+    ToggleTool(m_frame, Id::RedFilterEye1);
+    EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
+    TypeAndEnter(m_frame, 423, "1.5");
+    ToggleTool(m_frame, Id::RedFilterEye1);
+    ToggleTool(m_frame, Id::RedFilterEye1);
+    EXPECT_TRUE(m_frame->m_coverCheckBox1->IsEnabled());
+    EXPECT_TRUE(m_frame->m_coverCheckBox2->IsEnabled());
+    ToggleTool(m_frame, Id::OccluderEye1);
+    EXPECT_FALSE(m_frame->m_coverCheckBox2->IsEnabled());
+}
+
+TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked) {
+    TypeAndEnter(m_frame, 402, "0.05");
+    wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
+    wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
+    wxTEST_DIALOG(ToggleTool(m_frame, Id::TranslucentEye2), ExpectHint(false));
+    EXPECT_FALSE(m_frame->m_showCoverHint);
+    ToggleTool(m_frame, Id::TranslucentEye2);  // no dialog any more
+}
+
+TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheOverlayTool) {
+    ToggleTool(m_frame, Id::QuadrantHideTool);
+    ToggleTool(m_frame, Id::QuadrantHideTool);  // off before hiding
+    ToggleTool(m_frame, Id::HideValuesTool);
+    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_FALSE(m_frame->m_gazeSliders[2]->IsShown());
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), "");
+    EXPECT_FALSE(Tools()->GetToolEnabled(Id::OpenCase));
+    EXPECT_FALSE(Tools()->GetToolEnabled(Id::QuadrantEditTool));
+    EXPECT_TRUE(Tools()->GetToolState(Id::QuadrantHideTool));
+    EXPECT_FALSE(Tools()->GetToolEnabled(Id::QuadrantHideTool));
+    EXPECT_FALSE(Menus()->IsEnabled(Id::ViewSubmenu));
+
+    ToggleTool(m_frame, Id::HideValuesTool);
+    EXPECT_TRUE(m_frame->m_eyeBox2->IsShown());
+    EXPECT_TRUE(Tools()->GetToolEnabled(Id::SaveCase));
+    EXPECT_FALSE(Tools()->GetToolState(Id::QuadrantHideTool));
+    EXPECT_TRUE(Tools()->GetToolEnabled(Id::QuadrantHideTool));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_TRUE(Menus()->IsEnabled(Id::ViewSubmenu));
+}
+
+TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitchedOff) {
+    TypeAndEnter(m_frame, 400, "3");
+    m_frame->m_modified = false;
+    ToggleTool(m_frame, Id::QuizTool);
+    EXPECT_TRUE(Tools()->GetToolState(Id::HideValuesTool));
+    EXPECT_FALSE(Tools()->GetToolEnabled(Id::HideValuesTool));
+    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+
+    ToggleTool(m_frame, Id::QuizTool);
+    EXPECT_FALSE(Tools()->GetToolState(Id::HideValuesTool));
+    EXPECT_TRUE(Tools()->GetToolEnabled(Id::HideValuesTool));
+    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+}
+
+TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
+    const wxSize before = m_frame->GetSize();
+    m_frame->SetPlaybackMode(true);
+    Yield();
+    EXPECT_TRUE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_FALSE(m_frame->m_blendSlider->IsEnabled());
+    EXPECT_TRUE(Menus()->IsEnabled(Id::RepairRecording));
+    EXPECT_FALSE(m_frame->TextField(418)->IsShown());
+    EXPECT_FALSE(m_frame->SpinButton(417)->IsShown());
+    EXPECT_TRUE(m_frame->m_quantityLabels1[3]->IsShown());
+    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
+    EXPECT_FALSE(m_frame->m_quantityLabels2[5]->IsShown());
+    EXPECT_FALSE(m_frame->m_coverCheckBox2->IsShown());
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + 28);
+
+    m_frame->SetPlaybackMode(true);  // a second recording does not grow the window again
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + 28);
+
+    m_frame->SetPlaybackMode(false);
+    Yield();
+    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_TRUE(m_frame->m_blendSlider->IsEnabled());
+    EXPECT_FALSE(Menus()->IsEnabled(Id::SaveRecording));
+    EXPECT_TRUE(m_frame->TextField(423)->IsShown());
+    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::VerticalAxisTiltRow));
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight());
+}
+
+TEST_F(PresentationCommandsTest, LeavingPlaybackModeWhenNotInItChangesNothing) {
+    const wxSize before = m_frame->GetSize();
+    m_frame->m_statusBar->SetStatusText("kept", 2);
+    m_frame->SetPlaybackMode(false);
+    EXPECT_EQ(m_frame->GetSize(), before);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "kept");
+    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+}

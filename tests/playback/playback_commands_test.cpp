@@ -1,0 +1,209 @@
+// Opening, playing, editing, repairing and saving recordings through the main window.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "app/ProgramState.h"
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "playback/PlaybackTimer.h"
+#include "playback/RecordingReader.h"
+
+#include <wx/filedlg.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+
+using namespace drive;
+namespace fs = std::filesystem;
+
+class PlaybackCommandsTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/device_export.txt", PathOf("export.txt"));
+        ASSERT_TRUE(StartProgram());
+    }
+    void Open(const std::string& name) {
+        wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf(name)));
+    }
+    PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
+    void ClickButton(int id) {
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        m_frame->ProcessWindowEvent(event);
+    }
+    const ShippedLanguage english{"English.lan"};
+};
+
+TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode) {
+    Open("export");  // ".txt" is appended
+    EXPECT_TRUE(m_frame->IsPlaybackMode());
+    EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
+    EXPECT_EQ(Player().m_interval, 10);
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::SaveRecording));
+    EXPECT_TRUE(m_frame->GetTitle().StartsWith(english(Text::ProductTitle) + " ["));
+    EXPECT_TRUE(m_frame->GetTitle().EndsWith("export.txt]")) << m_frame->GetTitle();
+    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   98%");
+    EXPECT_FALSE(m_frame->m_statusBar->GetStatusText(2).empty());
+}
+
+TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable) {
+    Open("export.txt");
+    WriteFile("broken.stx", "Name: x\nFirstname: y\nID: 1\nExamination Date: 2\nTest Type: 3\nTime\n1\t2\t3\n");
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("broken.stx")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_TRUE(message.StartsWith(english(Text::RecordingInvalid))) << message;
+    EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
+    m_frame->m_timeSlider->SetValue(2);
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   99%");
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), "");
+}
+
+TEST_F(PlaybackCommandsTest, StartPauseAndStop) {
+    Open("export.txt");
+    ClickButton(Id::PlaybackStart);
+    EXPECT_TRUE(Player().IsRunning());
+    EXPECT_EQ(Player().GetInterval(), 10);
+    Player().Notify();
+    Player().Notify();
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    ClickButton(Id::PlaybackPause);
+    EXPECT_FALSE(Player().IsRunning());
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    ClickButton(Id::PlaybackStart);
+    Player().Notify();  // the last row stops the timer
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 3);
+    EXPECT_FALSE(Player().IsRunning());
+    ClickButton(Id::PlaybackStop);
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 0);
+    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+}
+
+TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour) {
+    m_frame->m_qualityThreshold = 0.5f;
+    Open("export.txt");
+    m_frame->m_timeSlider->SetValue(1);  // both eyes weak in row 1
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), *wxRED);
+    EXPECT_EQ(m_frame->TextField(405)->GetForegroundColour(), *wxRED);
+    m_frame->m_timeSlider->SetValue(2);
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
+}
+
+TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase) {
+    m_frame->m_qualityThreshold = 0.5f;
+    Open("export.txt");
+    m_frame->m_timeSlider->SetValue(1);
+    Player().ShowSample();
+    TypeAndEnter(m_frame, 400, "4");
+    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_TRUE(Player().IsRecordingModified());
+    EXPECT_TRUE(m_frame->GetTitle().EndsWith("*]"));
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
+    EXPECT_EQ(FieldText(m_frame, 400), "+4.00\xB0");
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
+}
+
+TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark) {
+    Open("export.txt");
+    TypeAndEnter(m_frame, 402, "1");
+    wxTEST_DIALOG(SendCommand(Id::SaveRecordingAs), wxExpectModal<wxFileDialog>(PathOf("edited")));
+    EXPECT_FALSE(Player().IsRecordingModified());
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), english(Text::RecordingSavedStatus));
+    Recording saved;
+    ASSERT_TRUE(ReadRecordingFile(PathOf("edited.stx"), saved).Succeeded());
+    EXPECT_EQ(saved.RowCount(), 4u);
+    EXPECT_TRUE(m_frame->GetTitle().EndsWith("edited.stx]"));
+}
+
+TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording) {
+    m_frame->m_qualityThreshold = 0.5f;
+    Open("export.txt");
+    wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_NO, nullptr));
+    EXPECT_FALSE(Player().IsRecordingModified());
+
+    wxString done;
+    wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_YES, nullptr),
+                  ExpectMessageBox(wxID_OK, &done));
+    EXPECT_EQ(done, english(Text::RepairDone));
+    EXPECT_TRUE(Player().IsRecordingModified());
+    m_frame->m_timeSlider->SetValue(1);
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
+    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), m_frame->m_colour2);
+}
+
+TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMode) {
+    Open("export.txt");
+    ClickButton(Id::PlaybackStart);
+    SendCommand(Id::NewCase);
+    EXPECT_FALSE(Player().IsRunning());
+    EXPECT_FALSE(m_frame->IsPlaybackMode());
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
+}
+
+TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain) {
+    Open("export.txt");
+    const std::string hundredths = FieldText(m_frame, 400);
+    ToggleMenuItem(m_frame, Id::WholeDegreesItem);
+    EXPECT_NE(FieldText(m_frame, 400), hundredths);
+    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+    m_frame->m_qualityText1->SetLabel("stale");
+    SendCommand(Id::FirstLanguage);
+    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+}
+
+using ShellCommandsTest = PlaybackCommandsTest;
+
+TEST_F(ShellCommandsTest, ExitWithCancelKeepsTheProgramRunning) {
+    TypeAndEnter(m_frame, 400, "1");
+    wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_CANCEL, nullptr));
+    EXPECT_FALSE(wxPendingDelete.Member(m_frame));
+    EXPECT_TRUE(m_frame->m_modified);
+
+    wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_NO, nullptr));
+    EXPECT_TRUE(wxPendingDelete.Member(m_frame));
+}
+
+TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile) {
+    fs::create_directories(PathOf("help/en"));
+    WriteFile("help/en/squinx.hhp", "[OPTIONS]\nContents file=squinx.hhc\nDefault topic=index.html\nTitle=Test\n\n"
+                                    "[FILES]\nindex.html\n");
+    WriteFile("help/en/squinx.hhc", "<ul><li><object type=\"text/sitemap\"><param name=\"Name\" value=\"Start\">"
+                                    "<param name=\"Local\" value=\"index.html\"></object></ul>\n");
+    WriteFile("help/en/index.html", "<html><body>Help</body></html>\n");
+    SendCommand(Id::FirstLanguage);  // sets the help book again
+    const size_t windowsBefore = wxTopLevelWindows.size();
+    SendCommand(Id::HelpContents);
+    Yield();
+    EXPECT_GT(wxTopLevelWindows.size(), windowsBefore);
+}
+
+TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft) {
+    Open("export.txt");
+    TypeAndEnter(m_frame, 400, "2");
+    wxString question;
+    wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
+    EXPECT_NE(question.Find("export.txt"), wxNOT_FOUND) << question;
+    EXPECT_TRUE(m_frame->IsPlaybackMode());
+    EXPECT_TRUE(Player().IsRecordingModified());
+
+    wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_YES, nullptr));
+    EXPECT_TRUE(wxPendingDelete.Member(m_frame));
+    Recording saved;
+    ASSERT_TRUE(ReadRecordingFile(PathOf("export.txt"), saved).Succeeded());
+    EXPECT_EQ(saved.Value(0, 13), 1000);
+}

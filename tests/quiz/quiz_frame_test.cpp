@@ -1,0 +1,175 @@
+// The quiz window driven through its buttons, with the main window beside it.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+
+#include "app/ProgramState.h"
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "model/CaseFile.h"
+#include "quiz/QuizFrame.h"
+
+#include <wx/bmpbuttn.h>
+#include <wx/checklst.h>
+#include <wx/dialog.h>
+#include <wx/filedlg.h>
+#include <wx/statbox.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+using namespace drive;
+
+namespace {
+
+const char kQuestions[] =
+    "[QUESTION]\n"
+    "Question=Which nerve?\n"
+    "File=first.sd\n"
+    "AnswerBox=TEXT\n"
+    "Answer=nerve&palsy,3\n"
+    "Answer=nerve,1\n"
+    "[QUESTION]\n"
+    "Question=Which eye deviates?\n"
+    "AnswerBox=RADIO\n"
+    "Answer=right,2\n"
+    "Answer=left,0\n"
+    "Answer=both,0\n"
+    "[QUESTION]\n"
+    "Question=Which findings?\n"
+    "File=missing.sd\n"
+    "AnswerBox=CHECK\n"
+    "Answer=esotropia,1\n"
+    "Answer=exotropia,-1\n";
+
+}  // namespace
+
+class QuizFrameTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        CaseData data;
+        data.values.SetFar(Eye::one, EyeQuantity::horizontal, 1500);
+        const auto bytes = EncodeCase(data);
+        WriteFile("first.sd", std::string(bytes.begin(), bytes.end()));
+        WriteFile("quiz.sqs", kQuestions);
+        ASSERT_TRUE(StartProgram());
+        ToggleTool(m_frame, Id::QuizTool);
+        m_quiz = m_frame->m_quizFrame;
+        ASSERT_NE(m_quiz, nullptr);
+    }
+    void Click(int id) {
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        m_quiz->ProcessWindowEvent(event);
+    }
+    void OpenQuiz() {
+        wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("quiz.sqs")));
+    }
+    void Toggle(unsigned entry, bool checked) {
+        m_quiz->AnswerList()->Check(entry, checked);
+        wxCommandEvent event(wxEVT_CHECKLISTBOX, 1009);
+        event.SetInt(static_cast<int>(entry));
+        m_quiz->ProcessWindowEvent(event);
+    }
+    QuizFrame* m_quiz = nullptr;
+    const ShippedLanguage english{"English.lan"};
+};
+
+TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase) {
+    EXPECT_TRUE(g_quizWindowOpen);
+    EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
+    OpenQuiz();
+    EXPECT_EQ(m_quiz->Session().size(), 3u);
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 1500);
+    // The title does not give the case's file name away during a quiz.
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_caseFile, "first.sd");
+    EXPECT_TRUE(m_quiz->NextButton()->IsShown());
+    EXPECT_FALSE(m_quiz->PreviousButton()->IsShown());
+    EXPECT_TRUE(m_quiz->ResultButton()->IsShown());
+    EXPECT_TRUE(m_quiz->AnswerText()->IsShown());
+    EXPECT_FALSE(m_quiz->AnswerList()->IsShown());
+}
+
+TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers) {
+    OpenQuiz();
+    m_quiz->AnswerText()->ChangeValue("Right NERVE palsy");
+    Click(1004);
+    EXPECT_TRUE(m_quiz->PreviousButton()->IsShown());
+    EXPECT_TRUE(m_quiz->AnswerList()->IsShown());
+    EXPECT_FALSE(m_quiz->AnswerText()->IsShown());
+    Toggle(1, true);
+
+    wxString message;
+    wxTEST_DIALOG(Click(1004), ExpectMessageBox(wxID_OK, &message));  // its case file is missing
+    EXPECT_NE(message.Find("missing.sd"), wxNOT_FOUND) << message;
+    EXPECT_FALSE(m_quiz->NextButton()->IsShown());
+    EXPECT_EQ(m_quiz->AnswerList()->GetCount(), 2u);
+    EXPECT_FALSE(m_quiz->AnswerList()->IsChecked(1));
+
+    Click(1005);
+    EXPECT_TRUE(m_quiz->AnswerList()->IsChecked(1));
+    Click(1005);
+    EXPECT_EQ(m_quiz->AnswerText()->GetValue(), "Right NERVE palsy");
+}
+
+TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared) {
+    OpenQuiz();
+    Click(1004);
+    Toggle(0, true);
+    Toggle(1, true);
+    EXPECT_FALSE(m_quiz->AnswerList()->IsChecked(0));
+    EXPECT_TRUE(m_quiz->AnswerList()->IsChecked(1));
+    Toggle(1, false);
+    Click(1005);
+    EXPECT_EQ(m_quiz->Session().questions()[1].userAnswer, "000");
+}
+
+TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
+    OpenQuiz();
+    m_quiz->AnswerText()->ChangeValue("nerve damage");
+    Click(1004);
+    Toggle(0, true);
+    Click(1010);
+    wxDialog* dialog = m_quiz->ResultsDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->IsShown());
+    const wxString first = m_quiz->ResultsText()->GetValue();
+    EXPECT_TRUE(first.EndsWith(english(Text::Total) + ": \t3/6")) << first;
+
+    Click(1005);
+    m_quiz->AnswerText()->ChangeValue("palsy of a nerve");
+    Click(1010);
+    EXPECT_EQ(m_quiz->ResultsDialog(), dialog);
+    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().EndsWith(": \t5/6")) << m_quiz->ResultsText()->GetValue();
+}
+
+TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate) {
+    OpenQuiz();
+    wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(wxEmptyString, wxID_CANCEL));
+    EXPECT_TRUE(m_quiz->Session().empty());
+    EXPECT_FALSE(m_quiz->NextButton()->IsShown());
+    EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
+    Click(1010);
+    EXPECT_EQ(m_quiz->ResultsDialog(), nullptr);
+}
+
+TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
+    OpenQuiz();
+    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    m_quiz->Close(true);
+    EXPECT_EQ(m_frame->m_quizFrame, nullptr);
+    EXPECT_FALSE(g_quizWindowOpen);
+    EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
+    EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::HideValuesTool));
+    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+}
+
+TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst) {
+    SendCommand(Id::Exit);
+    EXPECT_FALSE(g_quizWindowOpen);
+    EXPECT_EQ(m_frame->m_quizFrame, nullptr);
+    EXPECT_TRUE(wxPendingDelete.Member(m_frame));
+}

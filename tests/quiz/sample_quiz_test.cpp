@@ -1,0 +1,153 @@
+#include "quiz/QuestionFile.h"
+#include "quiz/Scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quiz {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataDir = SQUINX_DATA_DIR;
+
+QuestionList LoadSampleQuiz(const std::string& language)
+{
+    QuestionList questions;
+    const fs::path path = kDataDir / "quiz" / ("quiz_" + language + ".sqs");
+    EXPECT_EQ(parseQuestionFile(path, questions), QuestionFileStatus::Ok) << path;
+    return questions;
+}
+
+class SampleQuiz : public testing::TestWithParam<const char*> {
+protected:
+    QuestionList questions = LoadSampleQuiz(GetParam());
+};
+
+TEST_P(SampleQuiz, HasEnoughQuestionsOfEveryAnswerKind)
+{
+    ASSERT_GE(questions.size(), 8u);
+    for (AnswerBox kind : {AnswerBox::Text, AnswerBox::SingleChoice, AnswerBox::MultipleChoice}) {
+        EXPECT_TRUE(std::any_of(questions.begin(), questions.end(),
+                                [kind](const Question& q) { return q.answerBox == kind; }))
+            << "no question of kind " << static_cast<int>(kind);
+    }
+}
+
+TEST_P(SampleQuiz, EveryQuestionShowsAShippedCase)
+{
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const Question& q = questions[i];
+        EXPECT_FALSE(q.text.empty()) << "question " << i + 1;
+        ASSERT_EQ(q.file.rfind("cases/", 0), 0u) << "question " << i + 1 << ": " << q.file;
+        const fs::path caseFile = kDataDir / q.file;
+        EXPECT_TRUE(fs::is_regular_file(caseFile)) << caseFile;
+        EXPECT_EQ(caseFile.extension(), ".sd") << caseFile;
+    }
+}
+
+// The silent pitfalls of the format: an answer box named after the answers
+// (a text question then sums its points), answers without points, a choice
+// question that nobody can answer right.
+TEST_P(SampleQuiz, EveryQuestionCanBeAnsweredForFullMarks)
+{
+    for (std::size_t i = 0; i < questions.size(); ++i) {
+        const Question& q = questions[i];
+        ASSERT_EQ(q.answers.size(), q.points.size());
+        ASSERT_GE(q.answers.size(), 2u) << "question " << i + 1;
+        const int best = *std::max_element(q.points.begin(), q.points.end());
+        EXPECT_GT(q.maxPoints, 0) << "question " << i + 1;
+        if (q.answerBox == AnswerBox::Text) {
+            EXPECT_EQ(q.maxPoints, best) << "question " << i + 1;
+        } else if (q.answerBox == AnswerBox::SingleChoice) {
+            EXPECT_EQ(q.maxPoints, best) << "question " << i + 1;
+            EXPECT_EQ(std::count(q.points.begin(), q.points.end(), best), 1) << "question " << i + 1;
+        } else {
+            EXPECT_EQ(q.answerBox, AnswerBox::MultipleChoice) << "question " << i + 1;
+            EXPECT_TRUE(std::any_of(q.points.begin(), q.points.end(), [](int p) { return p < 0; }))
+                << "question " << i + 1 << " does not penalise a wrong tick";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, SampleQuiz, testing::Values("de", "en"));
+
+TEST(SampleQuizTranslations, AskTheSameQuestionsForTheSamePoints)
+{
+    const QuestionList de = LoadSampleQuiz("de");
+    const QuestionList en = LoadSampleQuiz("en");
+    ASSERT_EQ(de.size(), en.size());
+    for (std::size_t i = 0; i < de.size(); ++i) {
+        EXPECT_EQ(de[i].answerBox, en[i].answerBox) << "question " << i + 1;
+        EXPECT_EQ(de[i].file, en[i].file) << "question " << i + 1;
+        EXPECT_EQ(de[i].maxPoints, en[i].maxPoints) << "question " << i + 1;
+        if (de[i].answerBox != AnswerBox::Text) {
+            EXPECT_EQ(de[i].points, en[i].points) << "question " << i + 1;
+        }
+    }
+}
+
+struct AnswerSheet {
+    std::vector<std::string> german;   // typed text or one '1'/'0' per choice
+    std::vector<std::string> english;
+    std::vector<int> expectedPoints;
+};
+
+int Score(QuestionList questions, const std::vector<std::string>& answers, std::vector<int>& perQuestion)
+{
+    EXPECT_EQ(questions.size(), answers.size());
+    for (std::size_t i = 0; i < questions.size() && i < answers.size(); ++i)
+        questions[i].userAnswer = answers[i];
+    const QuizScore score = scoreQuiz(questions);
+    perQuestion.clear();
+    for (const QuestionScore& q : score.questions)
+        perQuestion.push_back(q.points);
+    return score.total;
+}
+
+void ExpectScores(const AnswerSheet& sheet, int expectedTotal)
+{
+    std::vector<int> perQuestion;
+    EXPECT_EQ(Score(LoadSampleQuiz("de"), sheet.german, perQuestion), expectedTotal);
+    EXPECT_EQ(perQuestion, sheet.expectedPoints);
+    EXPECT_EQ(Score(LoadSampleQuiz("en"), sheet.english, perQuestion), expectedTotal);
+    EXPECT_EQ(perQuestion, sheet.expectedPoints);
+}
+
+TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
+{
+    const AnswerSheet key{
+        {"1000", "Linkes Auge, Esotropie", "1000", "11100", "Esophorie", "1000", "111100", "1000",
+         "im Aufblick", "1000", "1000", "11100"},
+        {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100",
+         "1000", "in upgaze", "1000", "1000", "11100"},
+        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3},
+    };
+    ExpectScores(key, 32);
+
+    const QuizScore maximum = scoreQuiz(LoadSampleQuiz("en"));
+    EXPECT_EQ(maximum.maximum, 32);
+    EXPECT_EQ(maximum.total, 0);  // nothing answered yet
+}
+
+TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
+{
+    const AnswerSheet trainee{
+        {"0100", "rechtes Auge, einw\xE4rts", "0100", "11001", "Exophorie", "", "110010", "1000",
+         "nach unten", "0100", "0010", "11100"},
+        {"0100", "right eye, inward", "0100", "11001", "exophoria", "", "110010", "1000",
+         "looking down", "0100", "0010", "11100"},
+        // Partial credit for the direction alone (2); a wrong tick costs its
+        // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
+        // unanswered question and the wrong gaze earn nothing.
+        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3},
+    };
+    ExpectScores(trainee, 9);
+}
+
+} // namespace
+} // namespace quiz

@@ -1,0 +1,293 @@
+// The 3D view rendered under Xvfb and read back pixel by pixel.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "LanguageFile.h"
+#include "TestDialogs.h"
+#include "ViewProbe.h"
+
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "view/MyGLCanvas.h"
+#include "view/OverlayTimer.h"
+
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/toolbar.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+namespace {
+
+constexpr double kEye1 = -0.5;
+constexpr double kEye2 = 0.5;
+
+bool IsPupil(Rgb c) {
+    return c.r < 20 && c.g < 20 && c.b < 20;
+}
+
+bool IsSclera(Rgb c) {
+    return c.r > 120 && c.g > 120 && c.b > 120;
+}
+
+void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
+    EXPECT_NEAR(actual.r, expected.r, tolerance) << where;
+    EXPECT_NEAR(actual.g, expected.g, tolerance) << where;
+    EXPECT_NEAR(actual.b, expected.b, tolerance) << where;
+}
+
+bool Same(Rgb a, Rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+}  // namespace
+
+class ViewRenderTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+        m_canvas = m_frame->m_canvas;
+        ASSERT_TRUE(m_canvas->prepareGL());
+    }
+
+    ViewImage Capture() {
+        ViewImage image = ViewImage::Capture(*m_canvas);
+        EXPECT_GT(image.width(), 100);
+        EXPECT_GT(image.height(), 100);
+        return image;
+    }
+    int Distance() const { return m_frame->m_blendSlider->GetValue(); }
+    PixelPoint At(double x, double y, double z = 0) const { return ProjectHeadPoint(Distance(), x, y, z); }
+    double Unit() const { return PixelsPerUnit(Distance()); }
+
+    std::optional<PixelPoint> PupilOf(const ViewImage& image, double eyeX) const {
+        return image.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
+    }
+    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
+    void SetItem(int id, bool on) { m_frame->GetMenuBar()->Check(id, on); }
+
+    MyGLCanvas* m_canvas = nullptr;
+};
+
+TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256) {
+    m_canvas->m_backgroundColour = wxColour(255, 255, 255);
+    ViewImage image = Capture();
+    ExpectNear(image.at(1, image.height() - 2), {254, 254, 254}, 0, "white corner");
+
+    m_canvas->m_backgroundColour = wxColour(50, 50, 50);
+    image = Capture();
+    ExpectNear(image.at(At(0, 0)), {50, 50, 50}, 0, "between the eyes");
+}
+
+TEST_F(ViewRenderTest, EachEyeOnItsSide) {
+    const ViewImage image = Capture();
+    for (double eyeX : {kEye1, kEye2}) {
+        const std::optional<PixelPoint> pupil = PupilOf(image, eyeX);
+        ASSERT_TRUE(pupil) << eyeX;
+        const PixelPoint centre = At(eyeX, 0);
+        EXPECT_NEAR(pupil->x, centre.x, 1.5) << eyeX;
+        EXPECT_NEAR(pupil->y, centre.y, 1.5) << eyeX;
+        for (double dx : {-0.3, 0.3})
+            EXPECT_TRUE(IsSclera(image.at(At(eyeX + dx, 0)))) << eyeX << " " << dx;
+        // The iris lies just in front of the pupil square and leaves only its round hole open.
+        EXPECT_FALSE(IsPupil(image.at(At(eyeX + 0.066, 0.066)))) << eyeX;
+    }
+    // Eye 1 is on the viewer's left, so the left half holds eye 1's pupil only.
+    EXPECT_LT(PupilOf(image, kEye1)->x, image.width() / 2.0);
+    EXPECT_GT(PupilOf(image, kEye2)->x, image.width() / 2.0);
+    ExpectNear(image.at(At(0, 0)), {50, 50, 50}, 0, "gap between the eyes");
+    ExpectNear(image.at(At(-1.1, 0)), {50, 50, 50}, 0, "beside eye 1");
+}
+
+TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly) {
+    const ViewImage straight = Capture();
+    const PixelPoint rest1 = *PupilOf(straight, kEye1);
+    const PixelPoint rest2 = *PupilOf(straight, kEye2);
+
+    drive::Spin(m_frame, 408, 2000);  // eye 1 horizontal, 20 degrees
+    ASSERT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
+    const ViewImage turned = Capture();
+    const PixelPoint moved = *PupilOf(turned, kEye1);
+    // The pupil sits 0.375 in front of the eye centre; a positive angle turns it to the viewer's right.
+    const double expected = 0.375 * std::sin(20 * 3.141592653589793 / 180) * Unit();
+    EXPECT_NEAR(moved.x - rest1.x, expected, 0.2 * expected);
+    EXPECT_NEAR(moved.y, rest1.y, 1.0);
+    EXPECT_NEAR(PupilOf(turned, kEye2)->x, rest2.x, 0.5);
+
+    SetItem(Id::ModeManifest, false);
+    SetItem(Id::ModeLatent, true);
+    const ViewImage latent = Capture();
+    EXPECT_NEAR(PupilOf(latent, kEye1)->x, rest1.x, 0.5);
+    EXPECT_NEAR(PupilOf(latent, kEye2)->x, rest2.x, 0.5);
+}
+
+TEST_F(ViewRenderTest, AxisAngleInHundredthsTurnsTheLineByWholeDegrees) {
+    m_canvas->m_axisColour = wxColour(0, 255, 0);
+    SetItem(Id::AxisLinesItem, true);
+    const auto isAxis = [](Rgb c) { return c.g > 150 && c.r < 100 && c.b < 100; };
+    const auto lean = [&](int spin) {
+        drive::Spin(m_frame, 413, spin);  // eye 1 horizontal axis tilt
+        const ViewImage image = Capture();
+        const int halfLength = static_cast<int>(0.36 * Unit());
+        return VerticalLineLean(image, At(kEye1, 0), halfLength, 12, 8, isAxis);
+    };
+    const std::optional<double> upright = lean(0);
+    const std::optional<double> plus = lean(199);
+    const std::optional<double> minus = lean(-199);
+    ASSERT_TRUE(upright && plus && minus);
+    EXPECT_NEAR(*upright, 0.0, 0.2);
+    EXPECT_NEAR(std::fabs(*plus), 1.0, 0.25);
+    EXPECT_NEAR(*minus, -*plus, 0.25);
+
+    // In latent mode an eye without an aid looks straight, and so do its lines.
+    SetItem(Id::ModeManifest, false);
+    SetItem(Id::ModeLatent, true);
+    const std::optional<double> latent = lean(199);
+    ASSERT_TRUE(latent);
+    EXPECT_NEAR(*latent, 0.0, 0.2);
+}
+
+TEST_F(ViewRenderTest, OccluderHidesItsEyeOnly) {
+    SetTool(Id::OccluderEye1, true);
+    const ViewImage image = Capture();
+    int bright = 0;
+    image.forEachWithin(At(kEye1, 0), 0.37 * Unit(), [&](int, int, Rgb c) { bright += c.r > 40 || c.g > 40 || c.b > 40; });
+    EXPECT_EQ(bright, 0);
+    EXPECT_TRUE(IsSclera(image.at(At(kEye2 + 0.3, 0))));
+    EXPECT_TRUE(PupilOf(image, kEye2));
+}
+
+TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour) {
+    const ViewImage bare = Capture();
+    m_canvas->m_redFilterColour = wxColour(20, 140, 60);
+    SetTool(Id::RedFilterEye2, true);
+    const ViewImage filtered = Capture();
+    // The lens adds its colour to a fifth of what lies behind it.
+    for (double dx : {-0.3, 0.0, 0.3}) {
+        const Rgb behind = bare.at(At(kEye2 + dx, 0));
+        const Rgb expected{std::min(255, 20 + behind.r / 5), std::min(255, 140 + behind.g / 5),
+                           std::min(255, 60 + behind.b / 5)};
+        ExpectNear(filtered.at(At(kEye2 + dx, 0)), expected, 3, "through the filter");
+    }
+    EXPECT_TRUE(Same(filtered.at(At(kEye1 + 0.3, 0)), bare.at(At(kEye1 + 0.3, 0))));
+}
+
+TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden) {
+    const PixelPoint upperOuter1 = At(kEye1 - 0.2, 0.25);
+    const PixelPoint upperInner1 = At(kEye1 + 0.2, 0.25);
+    const PixelPoint lowerOuter1 = At(kEye1 - 0.2, -0.25);
+    const PixelPoint upperOuter2 = At(kEye2 + 0.2, 0.25);
+    const ViewImage bare = Capture();
+
+    m_frame->m_quadrantMarks = 0x80 | 0x04;
+    const ViewImage marked = Capture();
+    for (PixelPoint p : {upperOuter1, upperOuter2}) {
+        const Rgb behind = bare.at(p);
+        // Overlay colour at full weight plus six tenths of what lies behind.
+        const Rgb expected{std::min(255, 179 + behind.r * 6 / 10), std::min(255, 179 + behind.g * 6 / 10), 255};
+        ExpectNear(marked.at(p), expected, 3, "marked quadrant");
+    }
+    EXPECT_TRUE(Same(marked.at(upperInner1), bare.at(upperInner1)));
+    EXPECT_TRUE(Same(marked.at(lowerOuter1), bare.at(lowerOuter1)));
+
+    SetTool(Id::QuadrantHideTool, true);
+    const ViewImage hidden = Capture();
+    EXPECT_TRUE(Same(hidden.at(upperOuter1), bare.at(upperOuter1)));
+    EXPECT_TRUE(Same(hidden.at(upperOuter2), bare.at(upperOuter2)));
+
+    SetTool(Id::QuadrantEditTool, true);
+    const ViewImage editing = Capture();
+    EXPECT_TRUE(Same(editing.at(upperOuter1), marked.at(upperOuter1)));
+}
+
+TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
+    struct Shot {
+        const char* name;
+        std::function<void()> arrange;
+    };
+    const Shot shots[] = {
+        {"view-plain", [] {}},
+        {"view-eye-cross", [&] { SetTool(Id::EyeCrossTool, true); }},
+        {"view-axis-lines",
+         [&] {
+             SetItem(Id::AxisLinesItem, true);
+             drive::Spin(m_frame, 413, 1500);
+             drive::Spin(m_frame, 414, -1000);
+         }},
+        {"view-occluder", [&] { SetTool(Id::OccluderEye1, true); }},
+        {"view-red-filter", [&] { SetTool(Id::RedFilterEye1, true); }},
+        {"view-translucent-occluder", [&] { SetTool(Id::TranslucentEye2, true); }},
+        {"view-grid", [&] { SetTool(Id::QuadrantEditTool, true); }},
+        {"view-quadrants", [&] { m_frame->m_quadrantMarks = 0x80 | 0x10 | 0x04; }},
+    };
+    drive::Spin(m_frame, 408, 1200);
+    drive::Spin(m_frame, 406, 500);
+    for (const Shot& shot : shots) {
+        SetTool(Id::EyeCrossTool, false);
+        SetItem(Id::AxisLinesItem, false);
+        for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye2, Id::QuadrantEditTool})
+            SetTool(id, false);
+        m_frame->m_quadrantMarks = 0;
+        m_frame->m_animTimerA->axisOverlaysVisible = false;
+        shot.arrange();
+        EXPECT_TRUE(Capture().SavePng(ArtifactPath(std::string(shot.name) + ".png"))) << shot.name;
+    }
+}
+
+namespace {
+
+// Answers the texture message, keeping its text and caption.
+class ExpectTextureMessage : public wxExpectModalBase<wxMessageDialog> {
+public:
+    ExpectTextureMessage(wxString* message, wxString* caption) : m_message(message), m_caption(caption) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        *m_message = dialog->GetMessage();
+        *m_caption = dialog->GetCaption();
+        return wxID_OK;
+    }
+
+private:
+    wxString* m_message;
+    wxString* m_caption;
+};
+
+}  // namespace
+
+using IrisTextureFileTest = FrameFixture;
+
+TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws) {
+    CopyDataFile("English.lan");
+    std::filesystem::remove(PathOf("texturen.dat"));
+    wxString message, caption;
+    bool ready = false;
+    wxTEST_DIALOG(
+        {
+            ASSERT_TRUE(StartProgram());
+            ready = m_frame->m_canvas->prepareGL();
+        },
+        ExpectTextureMessage(&message, &caption));
+    ASSERT_TRUE(ready);
+    const ShippedLanguage english("English.lan");
+    EXPECT_EQ(message, english(Text::TextureError));
+    EXPECT_EQ(caption, english(Text::TextureErrorCaption));
+
+    const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
+    const PixelPoint eye = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye1 + 0.3, 0);
+    EXPECT_TRUE(IsSclera(image.at(eye)));
+}
+
+TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage) {
+    CopyDataFile("English.lan");
+    WriteFile("texturen.dat", std::string("\xff\x00\x00\xff", 4));
+    ASSERT_TRUE(StartProgram());
+    ASSERT_TRUE(m_frame->m_canvas->prepareGL());
+    const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
+    EXPECT_TRUE(IsSclera(image.at(ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye2 - 0.3, 0))));
+}
