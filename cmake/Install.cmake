@@ -3,9 +3,8 @@
 # prepares the per-user working folder the program reads its files from.
 include(GNUInstallDirs)
 
-set(SQUINX_SHARE_DIR ${CMAKE_INSTALL_FULL_DATADIR}/squinx)
-set(SQUINX_PROGRAM ${CMAKE_INSTALL_FULL_LIBDIR}/squinx/squinx)
-set(SQUINX_LAUNCHER ${CMAKE_INSTALL_FULL_BINDIR}/squinx)
+set(SQUINX_SHARE_SUBDIR ${CMAKE_INSTALL_DATADIR}/squinx)
+set(SQUINX_PROGRAM_SUBDIR ${CMAKE_INSTALL_LIBDIR}/squinx/squinx)
 
 install(TARGETS squinx RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/squinx)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/squinx)
@@ -13,8 +12,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADI
 configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx-launcher.sh.in ${PROJECT_BINARY_DIR}/packaging/squinx @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/squinx DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx.desktop.in ${PROJECT_BINARY_DIR}/packaging/squinx.desktop @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/packaging/squinx.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/squinx.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/src/resources/images/app/strabi.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME squinx.svg)
 
