@@ -8,7 +8,7 @@
 namespace {
 
 const char kStyleSheet[] = R"css(
-entry { min-height: 0; padding: 0 2px; }
+entry { min-height: 0; padding: 0 1px; }
 spinbutton { min-height: 0; min-width: 0; }
 spinbutton entry { min-height: 0; min-width: 0; padding: 0; margin: 0; border-width: 0; }
 spinbutton button { min-height: 0; min-width: 0; padding: 0 1px; }
@@ -16,6 +16,7 @@ scale { padding: 0; min-width: 0; min-height: 0; }
 scale trough { min-width: 4px; min-height: 4px; }
 scale slider { min-width: 11px; min-height: 11px; margin: -4px; }
 checkbutton check { min-width: 12px; min-height: 12px; }
+button.image-button { min-height: 0; min-width: 0; padding: 0; }
 toolbar { padding: 0; }
 toolbar button { padding: 2px; min-height: 0; min-width: 0; }
 )css";

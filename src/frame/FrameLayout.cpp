@@ -7,6 +7,7 @@
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"
 #include "resources/Resources.h"
+#include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
 #include "playback/PlaybackTimer.h"
 #include "view/OverlayTimer.h"
@@ -49,6 +50,8 @@ void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, Ed
 
 bool PatientFrame::BuildUI() {
     m_animTimerA = std::make_unique<OverlayTimer>(this);
+    m_animTimerB = std::make_unique<CoverAnimationTimer>(this);
+    m_animTimerB->Start(CoverAnimationTimer::kIntervalMs);
 
     wxToolBar* toolBar = CreateToolBar(wxBORDER_NONE | wxTB_FLAT | wxTB_DOCKABLE | wxTB_HORIZONTAL, Id::ToolBar);
     toolBar->SetMargins(2, 2);
@@ -61,6 +64,7 @@ bool PatientFrame::BuildUI() {
     m_canvas = new MyGLCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "MyGLCanvas", nullptr);
     m_canvas->setLanguageTable(m_languageTable);
     m_canvas->setFrame(this);
+    m_canvas->setCoverBlends(&m_animTimerB->blends());
     Constrain(m_canvas, {m_mainPanel, wxTop, 5}, {m_mainPanel, wxLeft, 14}, {m_mainPanel, wxRight, 200},
               {m_mainPanel, wxBottom, 19});
 
@@ -134,9 +138,13 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
 
     for (int row = 0; row < kEyeQuantityCount; ++row)
         labels[row] = new wxStaticText(box, wxID_ANY, Text(rows[row].labelString), wxPoint(10, 23 + kRowPitch * row));
-    for (int row = 0; row < kEyeQuantityCount; ++row)
+    // "+50.00°" must fit the narrow value fields.
+    const wxFont valueFont(7, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
+    for (int row = 0; row < kEyeQuantityCount; ++row) {
         texts[row] = new wxTextCtrl(box, rows[row].textId, wxString(" 0\xB0", wxConvISO8859_1),
                                     wxPoint(75, 20 + kRowPitch * row), wxSize(40, 19), wxTE_PROCESS_ENTER);
+        texts[row]->SetFont(valueFont);
+    }
     for (int row = 0; row < kEyeQuantityCount; ++row)
         spins[row] = new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row), wxSize(-1, 19));
 

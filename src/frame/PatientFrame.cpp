@@ -9,6 +9,7 @@
 #include "lang/TextIds.h"
 #include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
+#include "view/CoverAnimationTimer.h"
 #include "view/OverlayTimer.h"
 
 #include <wx/filename.h>
@@ -60,7 +61,13 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 namespace {
-const int kStatusWidths[] = {-1, 100, 80, 60};
+// GTK draws the size grip inside the last field; it gets the grip's room on top.
+#ifdef __WXGTK__
+constexpr int kSizeGripRoom = 18;
+#else
+constexpr int kSizeGripRoom = 0;
+#endif
+const int kStatusWidths[] = {-1, 100, 80, 60 + kSizeGripRoom};
 }
 
 PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class AngleSpinButton;
+class CoverAnimationTimer;
 class LanguageTable;
 class MyGLCanvas;
 struct Settings;
@@ -115,6 +116,7 @@ public:
     bool m_showBothEyesHint = true;
     bool m_showCoverHint = true;
     std::unique_ptr<OverlayTimer> m_animTimerA;
+    std::unique_ptr<CoverAnimationTimer> m_animTimerB;
     std::unique_ptr<PlaybackTimer> m_playbackTimer;
     MyGLCanvas* m_canvas = nullptr;
     wxSlider* m_blendSlider = nullptr;

@@ -112,7 +112,7 @@ void QuizFrame::BuildControls() {
     m_answerList->Hide();
 
     auto bottomRow = [this](wxLayoutConstraints* c) {
-        c->top.SameAs(m_panel, wxBottom, 30);
+        c->top.SameAs(m_panel, wxBottom, -30);
         c->bottom.SameAs(m_panel, wxBottom, 7);
     };
     auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("icon2", kButtonGlyph));

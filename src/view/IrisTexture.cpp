@@ -1,7 +1,9 @@
 #include "view/IrisTexture.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 std::vector<std::uint8_t> ConvertIrisTexture(const std::vector<std::uint8_t>& rgb)
 {
@@ -19,6 +21,10 @@ std::vector<std::uint8_t> ConvertIrisTexture(const std::vector<std::uint8_t>& rg
 bool LoadIrisTexture(const std::string& path, std::vector<std::uint8_t>& rgba)
 {
     rgba.assign(kIrisTextureBytes, 0);
+    // Opening a FIFO or a device would block start-up or read forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;

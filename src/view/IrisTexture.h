@@ -20,5 +20,6 @@ std::vector<std::uint8_t> ConvertIrisTexture(const std::vector<std::uint8_t>& rg
 
 // Reads the picture file and converts it. Reads no more than one image's
 // worth, however large the file. Returns false when the file cannot be
-// opened or read; rgba is then all zero bytes. A short file is not an error.
+// opened or read, or is not a regular file; rgba is then all zero bytes. A
+// short file is not an error.
 bool LoadIrisTexture(const std::string& path, std::vector<std::uint8_t>& rgba);

@@ -24,6 +24,7 @@ const int* DefaultAttributes() {
 wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
     EVT_PAINT(MyGLCanvas::OnPaint)
     EVT_ERASE_BACKGROUND(MyGLCanvas::OnEraseBackground)
+    EVT_MOUSE_EVENTS(MyGLCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
 MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,

@@ -38,6 +38,10 @@ public:
     bool Render();
     void renderScene();
 
+    // 1 if the 4 x 4 pixel square at the pointer touches a marked quadrant
+    // of either eye, -1 otherwise; x, y in viewport pixels from its top left.
+    int pickQuadrant(int x, int y);
+
     // Viewport as set at the GL set-up: x, y, width, height.
     const int* viewportRect() const { return m_viewportRect; }
 
@@ -66,6 +70,17 @@ private:
 
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
+    void OnMouse(wxMouseEvent& event);
+
+    struct EyePointers {
+        double x1, y1, x2, y2;
+    };
+    EyePointers unprojectEyes(int x, int y);
+    int viewportY(int canvasY) const;
+    void editQuadrants(const wxMouseEvent& event, int x, int y);
+    void dragView(int x, int y);
+    void followPointer(const wxMouseEvent& event, int x, int y);
+    const wxCursor& flashlightCursor(bool lit);
 
     void initGL();
     void setViewport(int clientWidth, int clientHeight);
@@ -95,6 +110,12 @@ private:
     const CoverBlends* m_coverBlends = nullptr;
     GlSetUp m_glSetUp = GlSetUp::pending;
     bool m_setUpQueued = false;
+    // A right-button drag turns the view from its second event on; the sign
+    // of its vertical turn depends on where the gaze was last set.
+    bool m_dragArmed = false;
+    int m_dragSign = 0;
+    wxCursor m_flashlightCursor;
+    wxCursor m_litFlashlightCursor;
     ViewportSize m_viewport;
     int m_viewportRect[4] = {0, 0, 1, 1};
 

@@ -2,19 +2,18 @@
 // aids and overlays in front of them.
 #include "view/MyGLCanvas.h"
 
-#include "frame/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "model/EyeQuantity.h"
 #include "view/CoverBlends.h"
 #include "view/DisplayLists.h"
 #include "view/EyeRotation.h"
+#include "view/FrameQueries.h"
 #include "view/OverlayTimer.h"
 #include "view/SceneState.h"
 
 #include <wx/menu.h>
 #include <wx/slider.h>
-#include <wx/toolbar.h>
 
 #include <GL/gl.h>
 
@@ -45,11 +44,6 @@ constexpr QuadrantQuad kQuadrantQuads[] = {
     {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
 };
 
-bool ToolOn(const wxToolBar* tools, int id) {
-    // The toolbar is filled after the canvas exists; a missing tool is off.
-    return tools && tools->FindById(id) && tools->GetToolState(id);
-}
-
 void GlColour(const wxColour& colour) {
     glColor3f(colour.Red() / 255.0f, colour.Green() / 255.0f, colour.Blue() / 255.0f);
 }
@@ -78,22 +72,22 @@ SceneState MyGLCanvas::readScene() const {
     SceneState scene;
     if (!m_frame || !m_frame->m_blendSlider)
         return scene;
-    const wxToolBar* tools = m_frame->GetToolBar();
+    const PatientFrame& frame = *m_frame;
     const wxMenuBar* menus = m_frame->GetMenuBar();
     scene.distance = m_frame->m_blendSlider->GetValue();
     scene.latentMode = menus->IsChecked(Id::ModeLatent);
-    scene.eyeCross = ToolOn(tools, Id::EyeCrossTool);
+    scene.eyeCross = IsToolOn(frame, Id::EyeCrossTool);
     scene.axisLines = menus->IsChecked(Id::AxisLinesItem)
                       || (m_frame->m_animTimerA && m_frame->m_animTimerA->axisOverlaysVisible);
-    scene.quadrantEdit = ToolOn(tools, Id::QuadrantEditTool);
-    scene.quadrantHide = ToolOn(tools, Id::QuadrantHideTool);
+    scene.quadrantEdit = IsToolOn(frame, Id::QuadrantEditTool);
+    scene.quadrantHide = IsToolOn(frame, Id::QuadrantHideTool);
     scene.quadrantMarks = m_frame->m_quadrantMarks;
 
-    const int divisor = m_frame->IsWholeDegreeMode() ? 1 : 100;
+    const int divisor = UnitDivisor(frame);
     for (int index = 0; index < kEyeCount; ++index) {
         const Eye eye = index == 0 ? Eye::one : Eye::two;
         const auto spin = [&](EyeQuantity quantity) {
-            return m_frame->SpinButton(FindQuantityControl(eye, quantity).spinId)->GetValue();
+            return SpinValue(frame, FindQuantityControl(eye, quantity).spinId);
         };
         EyeSceneState& state = scene.eyes[index];
         state.horizontal = static_cast<double>(spin(EyeQuantity::horizontal)) / divisor;
@@ -102,9 +96,9 @@ SceneState MyGLCanvas::readScene() const {
         state.verticalOffset = static_cast<double>(spin(EyeQuantity::verticalOffset)) / divisor;
         state.horizontalAxisTilt = spin(EyeQuantity::horizontalAxisTilt) / divisor;
         state.verticalAxisTilt = spin(EyeQuantity::verticalAxisTilt) / divisor;
-        state.occluder = ToolOn(tools, kOccluderTool[index]);
-        state.redFilter = ToolOn(tools, kRedFilterTool[index]);
-        state.translucentOccluder = ToolOn(tools, kTranslucentTool[index]);
+        state.occluder = IsToolOn(frame, kOccluderTool[index]);
+        state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
+        state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
     }
     return scene;
 }

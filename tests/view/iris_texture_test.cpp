@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -123,6 +127,32 @@ TEST(IrisTextureFile, ShippedPictureIsOneCompleteImage)
     const std::filesystem::path shipped = std::filesystem::path(SQUINX_DATA_DIR) / "texturen.dat";
     ASSERT_TRUE(std::filesystem::exists(shipped));
     EXPECT_EQ(std::filesystem::file_size(shipped), 49152u);
+}
+
+}  // namespace
+
+namespace {
+
+// Found while checking the readers against non-regular files: a FIFO named
+// texturen.dat blocked the open, and with it the start of the program.
+TEST(IrisTextureFile, FifoIsRefusedWithoutBlocking)
+{
+    const std::filesystem::path fifo =
+        std::filesystem::temp_directory_path() / ("squinx_iris_fifo_" + std::to_string(::getpid()));
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(5);
+        std::vector<std::uint8_t> rgba(3, 99);
+        const bool loaded = LoadIrisTexture(fifo.string(), rgba);
+        ::_exit(!loaded && rgba == std::vector<std::uint8_t>(65536, 0) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    std::filesystem::remove(fifo);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "the load blocked on the FIFO";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

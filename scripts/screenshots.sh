@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Renews the screenshots of the README (English) and of both help books,
+# taken from the program itself under a virtual display.
+set -euo pipefail
+build=${1:-build}
+command -v import >/dev/null || { echo "screenshots need ImageMagick: apt-get install imagemagick" >&2; exit 1; }
+cmake --build "$build" --target take_screenshots >/dev/null
+export GDK_BACKEND=x11 NO_AT_BRIDGE=1
+shoot() {
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/src/app/tools/take_screenshots" data "$2" "$1" 2>/dev/null
+}
+shoot English.lan docs/images
+shoot English.lan data/help/en/images
+shoot Deutsch.lan data/help/de/images

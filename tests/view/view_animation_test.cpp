@@ -1,0 +1,171 @@
+// The animation timers against the real main window, stepped by calling Notify.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "ViewProbe.h"
+
+#include "frame/Ids.h"
+#include "view/CoverAnimationTimer.h"
+#include "view/MyGLCanvas.h"
+#include "view/OverlayTimer.h"
+
+#include <wx/checkbox.h>
+#include <wx/menu.h>
+#include <wx/slider.h>
+#include <wx/toolbar.h>
+
+#include <cmath>
+#include <memory>
+#include <optional>
+
+namespace {
+
+bool IsPupil(Rgb c) {
+    return c.r < 20 && c.g < 20 && c.b < 20;
+}
+
+}  // namespace
+
+class ViewAnimationTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+        m_canvas = m_frame->m_canvas;
+        m_timer = std::make_unique<CoverAnimationTimer>(m_frame);
+        m_canvas->setCoverBlends(&m_timer->blends());
+        ASSERT_TRUE(m_canvas->prepareGL());
+    }
+    void TearDown() override {
+        if (m_canvas)
+            m_canvas->setCoverBlends(nullptr);
+        FrameFixture::TearDown();
+    }
+
+    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
+    const CoverBlends& Blends() const { return m_timer->blends(); }
+    double PupilX(double eyeX) {
+        const ViewImage image = ViewImage::Capture(*m_canvas);
+        const int distance = m_frame->m_blendSlider->GetValue();
+        const PixelPoint centre = ProjectHeadPoint(distance, eyeX, 0);
+        const std::optional<PixelPoint> pupil =
+            image.Centroid(centre, 0.3 * PixelsPerUnit(distance), IsPupil);
+        return pupil ? pupil->x : -1;
+    }
+
+    MyGLCanvas* m_canvas = nullptr;
+    std::unique_ptr<CoverAnimationTimer> m_timer;
+};
+
+TEST_F(ViewAnimationTest, OccluderInManifestModeMovesInFourTicks) {
+    ASSERT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
+    SetTool(Id::OccluderEye1, true);
+    for (double phase : {0.3925, 0.785, 1.1775, 1.57}) {
+        m_timer->Notify();
+        EXPECT_FLOAT_EQ(Blends().coverBlend1, static_cast<float>(std::sin(phase)));
+    }
+    m_timer->Notify();
+    EXPECT_EQ(Blends().coverBlend1, 1.0f);
+
+    SetTool(Id::OccluderEye1, false);
+    m_timer->Notify();
+    EXPECT_NEAR(Blends().coverBlend1, 1.0 - std::cos(1.1775), 1e-6);
+    for (int tick = 0; tick < 4; ++tick)
+        m_timer->Notify();
+    EXPECT_EQ(Blends().coverBlend1, 0.0f);
+}
+
+TEST_F(ViewAnimationTest, CoveringTheFellowEyeMakesTheDeviatingEyeFixate) {
+    const double rest1 = PupilX(-0.5);
+    const double rest2 = PupilX(0.5);
+    drive::Spin(m_frame, 408, 2000);  // eye 1 turned 20 degrees
+    const double deviated1 = PupilX(-0.5);
+    ASSERT_GT(deviated1, rest1 + 5);
+
+    SetTool(Id::OccluderEye2, true);
+    for (int tick = 0; tick < 5; ++tick)
+        m_timer->Notify();
+    ASSERT_EQ(Blends().coverBlend2, 1.0f);
+    // Eye 1 takes up fixation; eye 2 behind the occluder turns by the same angle.
+    EXPECT_NEAR(PupilX(-0.5), rest1, 0.5);
+    SetTool(Id::OccluderEye2, false);  // look behind the occluder, without ticking
+    EXPECT_NEAR(rest2 - PupilX(0.5), deviated1 - rest1, 1.0);
+}
+
+TEST_F(ViewAnimationTest, SwapToTranslucentOccluderHandsOverInLatentMode) {
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    menus->Check(Id::ModeManifest, false);
+    menus->Check(Id::ModeLatent, true);
+    SetTool(Id::OccluderEye1, true);
+    for (int tick = 0; tick < 4; ++tick)
+        m_timer->Notify();
+    const float reached = Blends().coverBlend1;
+    SetTool(Id::OccluderEye1, false);
+    SetTool(Id::TranslucentEye1, true);
+    m_timer->Notify();
+    EXPECT_EQ(Blends().coverBlend1, 0.0f);
+    EXPECT_EQ(Blends().translucentBlend1, reached);
+}
+
+TEST_F(ViewAnimationTest, OffsetFactorsHoldWhileTheOffsetTextReadsZero) {
+    drive::TypeAndEnter(m_frame, 423, "2");
+    SetTool(Id::RedFilterEye1, true);
+    m_frame->m_coverCheckBox1->SetValue(true);
+    for (int tick = 0; tick < 3; ++tick)
+        m_timer->Notify();
+    const float offset = Blends().offsetBlend2;
+    ASSERT_GT(offset, 0.0f);
+    EXPECT_EQ(Blends().coverBlend1, 0.0f);
+
+    drive::TypeAndEnter(m_frame, 423, "0");
+    SetTool(Id::RedFilterEye1, false);
+    for (int tick = 0; tick < 12; ++tick)
+        m_timer->Notify();
+    EXPECT_EQ(Blends().offsetBlend2, offset);
+    EXPECT_EQ(Blends().filterBlend1, 0.0f);
+}
+
+TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves) {
+    for (int tick = 0; tick < 3; ++tick)
+        m_timer->Notify();
+    EXPECT_EQ(m_timer->movingTicks(), 0u);
+
+    // Windows of other tests on the same display may cause paints too, so
+    // only the arrival of one is checked here.
+    int paints = 0;
+    m_canvas->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) {
+        ++paints;
+        event.Skip();
+    });
+    SetTool(Id::OccluderEye1, true);
+    Yield();
+    paints = 0;
+    m_timer->Notify();
+    EXPECT_EQ(m_timer->movingTicks(), 1u);
+    for (int wait = 0; wait < 100 && paints == 0; ++wait)
+        Yield();
+    EXPECT_GT(paints, 0);
+
+    for (int tick = 0; tick < 3; ++tick)
+        m_timer->Notify();
+    EXPECT_EQ(m_timer->movingTicks(), 4u);
+    m_timer->Notify();  // rounds the factor up to 1 without moving the eye
+    EXPECT_EQ(Blends().coverBlend1, 1.0f);
+    EXPECT_EQ(m_timer->movingTicks(), 4u);
+}
+
+TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept) {
+    drive::Spin(m_frame, 413, 300);
+    OverlayTimer& overlay = *m_frame->m_animTimerA;
+    EXPECT_TRUE(overlay.axisOverlaysVisible);
+    EXPECT_TRUE(overlay.IsRunning());
+    EXPECT_TRUE(overlay.IsOneShot());
+    EXPECT_EQ(overlay.GetInterval(), 4000);
+    overlay.Notify();
+    EXPECT_FALSE(overlay.axisOverlaysVisible);
+
+    m_frame->GetMenuBar()->Check(Id::AxisLinesItem, true);
+    drive::Spin(m_frame, 413, 400);
+    overlay.Notify();
+    EXPECT_TRUE(overlay.axisOverlaysVisible);
+}

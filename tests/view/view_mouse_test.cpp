@@ -1,0 +1,205 @@
+// The canvas's mouse handler, driven by synthesised events under Xvfb.
+#include "FrameFixture.h"
+#include "ViewProbe.h"
+
+#include "frame/Ids.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/toolbar.h>
+
+#include <vector>
+
+namespace {
+
+constexpr double kEye1 = -0.5;
+constexpr double kEye2 = 0.5;
+
+}  // namespace
+
+class ViewMouseTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+        m_canvas = m_frame->m_canvas;
+        ASSERT_TRUE(m_canvas->Render());
+    }
+
+    void Send(wxEventType type, wxPoint at, bool left = false, bool right = false) {
+        wxMouseEvent event(type);
+        event.SetPosition(at);
+        event.SetLeftDown(left);
+        event.SetRightDown(right);
+        event.SetEventObject(m_canvas);
+        m_canvas->GetEventHandler()->ProcessEvent(event);
+    }
+    void Move(wxPoint at, bool left = false) { Send(wxEVT_MOTION, at, left); }
+
+    // Canvas pixel showing a point of the head (eye 1 at x = -0.5).
+    wxPoint CanvasPoint(double x, double y) const {
+        const PixelPoint p = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y);
+        return {static_cast<int>(p.x), static_cast<int>(m_canvas->GetClientSize().GetHeight() - p.y)};
+    }
+    // Where the eyes look straight ahead, 40 pixels to its right and above it.
+    wxPoint StraightAhead(int dx = 0, int dy = 0) const {
+        const wxSize client = m_frame->GetClientSize();
+        return {(client.GetWidth() - 226) / 2 + dx, (client.GetHeight() - 350) / 2 - dy};
+    }
+    bool GazeAtRest() const {
+        return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0
+               && m_canvas->m_gazeAzimuth[1] == 0 && m_canvas->m_gazeElevation[1] == 0;
+    }
+    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
+
+    MyGLCanvas* m_canvas = nullptr;
+};
+
+TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn) {
+    ASSERT_TRUE(m_frame->GetToolBar()->GetToolState(Id::FlashlightTool));
+    Move(StraightAhead(40, 0));
+    EXPECT_TRUE(GazeAtRest());
+    const wxCursor unlit = m_canvas->GetCursor();
+    EXPECT_TRUE(unlit.IsOk());
+    EXPECT_FALSE(unlit.IsSameAs(*wxSTANDARD_CURSOR));
+
+    Send(wxEVT_LEFT_DOWN, StraightAhead(40, 0), true);
+    const wxCursor lit = m_canvas->GetCursor();
+    EXPECT_FALSE(lit.IsSameAs(unlit));
+    EXPECT_FALSE(lit.IsSameAs(*wxSTANDARD_CURSOR));
+    // 40 pixels to the right: turned 5 degrees towards it.
+    for (int eye = 0; eye < 2; ++eye) {
+        EXPECT_FLOAT_EQ(m_canvas->m_gazeAzimuth[eye], -90.0f) << eye;
+        EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[eye], -5.0f) << eye;
+    }
+    Send(wxEVT_LEFT_UP, StraightAhead(0, 40));
+    EXPECT_TRUE(m_canvas->GetCursor().IsSameAs(unlit));
+    EXPECT_FLOAT_EQ(m_canvas->m_gazeAzimuth[0], -90.0f);
+
+    SetTool(Id::FlashlightTool, false);
+    Move(StraightAhead(0, 40));
+    EXPECT_TRUE(m_canvas->GetCursor().IsSameAs(*wxSTANDARD_CURSOR));
+    EXPECT_FLOAT_EQ(m_canvas->m_gazeAzimuth[0], 0.0f);
+    EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[0], -5.0f);
+}
+
+TEST_F(ViewMouseTest, LeavingTheCanvasOrPlaybackKeepsTheEyesStill) {
+    SetTool(Id::FlashlightTool, false);
+    Send(wxEVT_LEAVE_WINDOW, StraightAhead(-60, 30));
+    EXPECT_TRUE(GazeAtRest());
+    m_frame->m_playbackPanel->Show(true);
+    Move(StraightAhead(-60, 30));
+    EXPECT_TRUE(GazeAtRest());
+    m_frame->m_playbackPanel->Show(false);
+    Send(wxEVT_ENTER_WINDOW, StraightAhead(-60, 30));
+    EXPECT_FALSE(GazeAtRest());
+}
+
+TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze) {
+    SetTool(Id::FlashlightTool, false);
+    const wxPoint upperOuter1 = CanvasPoint(kEye1 - 0.25, 0.25);
+    const wxPoint lowerOuter1 = CanvasPoint(kEye1 - 0.25, -0.25);
+    m_frame->m_quadrantMarks = 0x80;
+    Move(upperOuter1);
+    EXPECT_TRUE(GazeAtRest());
+    // Hidden marks still hold the eyes.
+    SetTool(Id::QuadrantHideTool, true);
+    Move(upperOuter1);
+    EXPECT_TRUE(GazeAtRest());
+    // The pick looks where the pointer is, not at a neighbouring quadrant.
+    Move(lowerOuter1);
+    EXPECT_FALSE(GazeAtRest());
+
+    m_canvas->resetView();
+    m_frame->m_quadrantMarks = 0x20;
+    Move(upperOuter1);
+    EXPECT_FALSE(GazeAtRest());
+    m_canvas->resetView();
+    Move(lowerOuter1);
+    EXPECT_TRUE(GazeAtRest());
+}
+
+TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
+    SetTool(Id::QuadrantEditTool, true);
+    m_frame->m_modified = false;
+    Move(CanvasPoint(kEye1 - 0.25, 0.25));
+    EXPECT_EQ(m_frame->m_quadrantMarks, 0);
+    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_TRUE(m_canvas->GetCursor().IsSameAs(*wxSTANDARD_CURSOR));
+
+    struct Click {
+        double x, y;
+        unsigned char bit;
+    };
+    for (const Click click : {Click{kEye1 - 0.25, 0.25, 0x80}, Click{kEye1 + 0.2, 0.25, 0x40},
+                              Click{kEye1 - 0.25, -0.25, 0x20}, Click{kEye1 + 0.2, -0.25, 0x10},
+                              Click{kEye2 - 0.2, 0.25, 0x08}, Click{kEye2 + 0.25, 0.25, 0x04},
+                              Click{kEye2 - 0.2, -0.25, 0x02}, Click{kEye2 + 0.25, -0.25, 0x01}}) {
+        m_frame->m_quadrantMarks = 0;
+        Send(wxEVT_LEFT_DOWN, CanvasPoint(click.x, click.y), true);
+        EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << click.x << " " << click.y;
+        Send(wxEVT_LEFT_UP, CanvasPoint(click.x, click.y));
+        EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << "the release toggles nothing";
+    }
+    EXPECT_TRUE(m_frame->m_modified);
+
+    // A drag toggles on every motion event; the gaze stays where it was.
+    m_frame->m_quadrantMarks = 0;
+    for (int i = 0; i < 3; ++i)
+        Move(CanvasPoint(kEye1 - 0.25, 0.25 + 0.01 * i), true);
+    EXPECT_EQ(m_frame->m_quadrantMarks, 0x80);
+    EXPECT_TRUE(GazeAtRest());
+}
+
+TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
+    SetTool(Id::FlashlightTool, false);
+    const wxPoint start(120, 100);
+    const auto drag = [&] {
+        Send(wxEVT_RIGHT_DOWN, start, false, true);
+        Send(wxEVT_MOTION, start + wxSize(10, 10), false, true);
+        Send(wxEVT_RIGHT_UP, start + wxSize(10, 10));
+    };
+    // Before any gaze update the vertical part has no sign.
+    drag();
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 10.0f);
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
+
+    const int width = m_frame->GetClientSize().GetWidth();
+    m_canvas->resetView();
+    Move({width / 4, 50});
+    drag();
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 10.0f);
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 10.0f);
+
+    m_canvas->resetView();
+    Move({width * 3 / 4, 50});
+    drag();
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, -10.0f);
+
+    m_canvas->resetView();
+    m_frame->m_quadrantMarks = 0x01;
+    Move({width / 4, 50});
+    drag();
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 0.0f);
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
+}
+
+TEST_F(ViewMouseTest, DoubleClickSwitchesTheModePair) {
+    std::vector<int> sent;
+    const auto record = [&](wxCommandEvent& event) {
+        sent.push_back(event.GetId());
+        event.Skip();
+    };
+    m_frame->Bind(wxEVT_MENU, record, Id::ModeManifest, Id::ModeLatent);
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    menus->Check(Id::ModeManifest, true);
+    Send(wxEVT_LEFT_DCLICK, {50, 50}, true);
+    menus->Check(Id::ModeLatent, true);
+    Send(wxEVT_RIGHT_DCLICK, {50, 50}, false, true);
+    EXPECT_EQ(sent, (std::vector<int>{Id::ModeLatent, Id::ModeManifest}));
+    EXPECT_TRUE(GazeAtRest());
+    EXPECT_EQ(m_canvas->m_viewRotY, 0.0f);
+}
