@@ -51,13 +51,6 @@ protected:
         CopyDataFile("Deutsch.lan");
         CopyDataFile("English.lan");
     }
-    void Restart() {
-        g_patientFrame->Destroy();
-        wxTheApp->ProcessIdle();
-        Yield();
-        g_patientFrame = nullptr;
-        ASSERT_TRUE(StartProgram());
-    }
     std::vector<std::uint8_t> SettingsBytes() const {
         std::ifstream in(PathOf("squinx.ini"), std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
@@ -67,7 +60,7 @@ protected:
 TEST_F(SettingsTest, FirstRunWritesTheDefaultsOnClosing) {
     ASSERT_TRUE(StartProgram());
     EXPECT_FALSE(std::filesystem::exists(PathOf("squinx.ini")));
-    Restart();
+    ASSERT_TRUE(Restart());
     const auto bytes = SettingsBytes();
     ASSERT_EQ(bytes.size(), kSettingsFileSize);
     const std::vector<std::uint8_t> colours(bytes.begin(), bytes.begin() + 24);
@@ -85,7 +78,7 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
     ToggleTool(m_frame, Id::EyeCrossTool);
     m_frame->m_canvas->m_eyeSegments = 45;
     m_frame->m_colour1 = wxColour(10, 20, 30);
-    Restart();
+    ASSERT_TRUE(Restart());
 
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));

@@ -120,14 +120,6 @@ protected:
 
     MyGLCanvas& Canvas() { return *m_frame->m_canvas; }
 
-    // Closes the program, which writes its settings file, and starts it again.
-    void Restart() {
-        g_patientFrame->Destroy();
-        wxTheApp->ProcessIdle();
-        Yield();
-        g_patientFrame = nullptr;
-        ASSERT_TRUE(StartProgram());
-    }
 };
 
 TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
@@ -432,7 +424,7 @@ TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied) {
         dialog.HintCheck2()->SetValue(false);
         return Ids::OkButton;
     });
-    Restart();
+    ASSERT_TRUE(Restart());
     EXPECT_EQ(Canvas().m_quadrantColour, quadrant);
     EXPECT_EQ(Canvas().m_axisColour, axis);
     EXPECT_FLOAT_EQ(Canvas().m_redFilterAlpha, 0.45f);

@@ -23,13 +23,7 @@ void FrameFixture::SetUp() {
 }
 
 void FrameFixture::TearDown() {
-    if (g_patientFrame) {
-        g_patientFrame->Destroy();
-        wxTheApp->ProcessIdle();
-        Yield();
-    }
-    g_patientFrame = nullptr;
-    m_frame = nullptr;
+    CloseProgram();
     wxSetWorkingDirectory(m_previousFolder);
     std::error_code ignored;
     fs::remove_all(m_folder, ignored);
@@ -54,6 +48,21 @@ bool FrameFixture::StartProgram() {
     if (started)
         Yield();
     return started;
+}
+
+bool FrameFixture::Restart() {
+    CloseProgram();
+    return StartProgram();
+}
+
+void FrameFixture::CloseProgram() {
+    if (g_patientFrame) {
+        g_patientFrame->Destroy();
+        wxTheApp->ProcessIdle();
+        Yield();
+    }
+    g_patientFrame = nullptr;
+    m_frame = nullptr;
 }
 
 void FrameFixture::Yield() {

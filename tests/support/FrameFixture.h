@@ -21,6 +21,8 @@ protected:
 
     // Starts the program; returns false when OnInit refused to start.
     bool StartProgram();
+    // Closes the program, which writes its settings file, and starts it again.
+    bool Restart();
     // Lets pending events (layout, paint, idle) run.
     static void Yield();
 
@@ -31,5 +33,7 @@ protected:
     std::string m_folder;
 
 private:
+    void CloseProgram();
+
     wxString m_previousFolder;
 };
