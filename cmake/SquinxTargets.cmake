@@ -22,11 +22,16 @@ function(squinx_gui_links)
     set_property(GLOBAL APPEND PROPERTY SQUINX_GUI_LINKS ${ARGN})
 endfunction()
 
+# Every unit-test executable, so a build folder can make just these (the
+# sanitizer run of `make test` needs no GUI library).
+add_custom_target(unit-tests)
+
 # A unit-test executable for toolkit-free code. Usage:
 #   squinx_unit_tests(name SOURCES a.cpp b.cpp LIBS model_core)
 function(squinx_unit_tests name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
+    add_dependencies(unit-tests ${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
     target_compile_definitions(${name} PRIVATE

@@ -104,9 +104,9 @@ void AboutDialog::FitPictures() {
     for (const auto& picture : pictures) {
         wxWindow* control = FindWindow(picture.id);
         const wxSize natural = NaturalSize(picture.name);
-        if (auto* image = wxDynamicCast(control, wxStaticBitmap)) {
+        if (auto* image = dynamic_cast<wxStaticBitmap*>(control)) {
             image->SetBitmap(GetBitmapResource(picture.name, FittedPictureSize(natural, image->GetSize())));
-        } else if (auto* button = wxDynamicCast(control, wxBitmapButton)) {
+        } else if (auto* button = dynamic_cast<wxBitmapButton*>(control)) {
             // The button's frame and padding are whatever its best size adds to the picture.
             const wxSize frame = button->GetBestSize() - button->GetBitmapLabel().GetSize();
             const wxSize room = button->GetSize() - frame;
@@ -128,7 +128,7 @@ void AboutDialog::SetControlText(int id, const wxString& text) {
 void AboutDialog::FitLabels() {
     std::vector<wxStaticText*> texts;
     for (wxWindow* child : GetChildren())
-        if (auto* text = wxDynamicCast(child, wxStaticText))
+        if (auto* text = dynamic_cast<wxStaticText*>(child))
             texts.push_back(text);
     for (wxStaticText* text : texts) {
         const int room = LabelRoom(*text, texts);

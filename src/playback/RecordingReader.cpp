@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <utility>
 
 namespace {
@@ -95,19 +96,27 @@ bool RecordingParser::Feed(const char* data, std::size_t size)
         Refuse(RecordingError::TooLarge, 0);
         return false;
     }
+    try {
+        TakeBytes(data, size);
+    } catch (const std::bad_alloc&) {
+        // A file within the size limit may still not fit into the memory left.
+        Refuse(RecordingError::TooLarge, 0);
+    }
+    return m_stage != Stage::Refused;
+}
 
+void RecordingParser::TakeBytes(const char* data, std::size_t size)
+{
     const char* p = data;
     const char* const end = data + size;
     if (!m_partialLine.empty()) {
         const auto* lineEnd = static_cast<const char*>(std::memchr(p, '\n', size));
         const char* taken = lineEnd == nullptr ? end : lineEnd + 1;
-        if (m_partialLine.size() + static_cast<std::size_t>(taken - p) > kMaxRecordingLineBytes) {
-            Refuse(RecordingError::LineTooLong, m_linesSeen + 1);
-            return false;
-        }
+        if (m_partialLine.size() + static_cast<std::size_t>(taken - p) > kMaxRecordingLineBytes)
+            return Refuse(RecordingError::LineTooLong, m_linesSeen + 1);
         m_partialLine.append(p, taken);
         if (lineEnd == nullptr)
-            return true;
+            return;
         TakeLine(m_partialLine.data(), m_partialLine.data() + m_partialLine.size());
         m_partialLine.clear();
         p = taken;
@@ -115,18 +124,15 @@ bool RecordingParser::Feed(const char* data, std::size_t size)
     while (p < end && m_stage != Stage::Refused) {
         const auto* lineEnd = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
         const char* taken = lineEnd == nullptr ? end : lineEnd + 1;
-        if (static_cast<std::size_t>(taken - p) > kMaxRecordingLineBytes) {
-            Refuse(RecordingError::LineTooLong, m_linesSeen + 1);
-            break;
-        }
+        if (static_cast<std::size_t>(taken - p) > kMaxRecordingLineBytes)
+            return Refuse(RecordingError::LineTooLong, m_linesSeen + 1);
         if (lineEnd == nullptr) {
             m_partialLine.assign(p, end);
-            break;
+            return;
         }
         TakeLine(p, taken);
         p = taken;
     }
-    return m_stage != Stage::Refused;
 }
 
 RecordingReadResult RecordingParser::Finish(Recording& out)

@@ -25,7 +25,7 @@ enum class RecordingError {
     None,
     CannotOpen,      // missing, unreadable, or not a regular file
     ReadFailed,      // an I/O error while reading
-    TooLarge,        // more than kMaxRecordingBytes
+    TooLarge,        // more than kMaxRecordingBytes, or more than the memory left can hold
     LineTooLong,     // a line longer than kMaxRecordingLineBytes
     BadHeader,       // a keyword line is wrong or missing, or no row follows a "Time" line
     TooFewFields,    // a row with fewer than kMinRecordingColumns fields (an empty line inside the rows too)
@@ -71,6 +71,7 @@ public:
 private:
     enum class Stage { Header, Rows, Refused };
 
+    void TakeBytes(const char* data, std::size_t size);
     void TakeLine(const char* begin, const char* end);
     void TakeHeaderLine(const char* begin, const char* end);
     void TakeRow(const char* begin, const char* end);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <new>
 #include <system_error>
 
 namespace quiz {
@@ -123,6 +124,11 @@ QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& b
 
 QuestionList parseQuestionText(std::string_view text)
 {
+    // Editors that save as UTF-8 may put a byte order mark first; left in
+    // place it would hide the first [QUESTION] line, and the question with it.
+    constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark) text.remove_prefix(utf8ByteOrderMark.size());
+
     QuestionList questions;
     forEachLine(text, [&questions](std::string_view rawLine) {
         const std::string_view line = trimmed(rawLine);
@@ -137,10 +143,16 @@ QuestionList parseQuestionText(std::string_view text)
 
 QuestionFileStatus parseQuestionFile(const std::filesystem::path& path, QuestionList& questions)
 {
-    std::string bytes;
-    const QuestionFileStatus status = readBounded(path, bytes);
-    if (status == QuestionFileStatus::Ok) questions = parseQuestionText(bytes);
-    return status;
+    // A file within the size limit may still not fit into the memory left:
+    // a few bytes per line can become a question or an answer each.
+    try {
+        std::string bytes;
+        const QuestionFileStatus status = readBounded(path, bytes);
+        if (status == QuestionFileStatus::Ok) questions = parseQuestionText(bytes);
+        return status;
+    } catch (const std::bad_alloc&) {
+        return QuestionFileStatus::TooLarge;
+    }
 }
 
 }  // namespace quiz

@@ -50,3 +50,16 @@ TEST(FormatSingle, SizesTheResultToAnyLength)
 }
 
 } // namespace
+
+namespace
+{
+
+// File names and other values are arguments, never formats: conversions in
+// them are printed as they stand.
+TEST(FormatSingle, ArgumentsAreNeverReadAsFormats)
+{
+    EXPECT_EQ(FormatSingle("File '%s' is missing", std::string("%n%s%d%%.lan"), "fallback"),
+              "File '%n%s%d%%.lan' is missing");
+}
+
+} // namespace

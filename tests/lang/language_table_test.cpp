@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <random>
 
 namespace
 {
@@ -135,6 +139,80 @@ TEST_F(LanguageTableTest, RefusesFilesAndLinesBeyondTheLimits)
     EXPECT_FALSE(table.Load(folder.Write("huge.lan", huge)));
     EXPECT_EQ(table.size(), 0u);
     EXPECT_FALSE(table.LastError().empty());
+}
+
+} // namespace
+
+namespace
+{
+
+// A translator's editor may save one enormous line, and a wrong file may be
+// of any size: both are refused with a message, without reading the file
+// into memory first when its size alone decides.
+TEST_F(LanguageTableTest, HugeLinesAndHugeFilesAreRefused)
+{
+    const std::string hugeLine(3 * 1024 * 1024, 'x');
+    EXPECT_FALSE(table.Load(folder.Write("line.lan", "first\n" + hugeLine)));
+    EXPECT_EQ(table.size(), 0u);
+    EXPECT_NE(table.LastError().find("line 2"), std::string::npos) << table.LastError();
+    EXPECT_NE(table.LastError().find("65536 bytes"), std::string::npos) << table.LastError();
+
+    const std::string sparse = folder.Write("huge.lan", "first\n");
+    std::error_code ec;
+    std::filesystem::resize_file(sparse, std::uintmax_t{1} << 40, ec);
+    if (ec)
+        GTEST_SKIP() << "no sparse file of a terabyte here: " << ec.message();
+    EXPECT_FALSE(table.Load(sparse));
+    EXPECT_EQ(table.size(), 0u);
+    EXPECT_NE(table.LastError().find("larger than"), std::string::npos) << table.LastError();
+}
+
+} // namespace
+
+namespace
+{
+
+// Whatever the bytes, they load line by line: a wrong file or encoding shows
+// as garbled texts, never as a failed or partial load.
+TEST_F(LanguageTableTest, GarbageAndForeignEncodingsLoadAsTheirBytes)
+{
+    std::mt19937 random(5);
+    std::string garbage(1 << 16, '\0');
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    LoadBytes(garbage);
+    EXPECT_GT(table.size(), 100u);
+    for (std::size_t n = 1; n <= table.size(); ++n)
+        ASSERT_EQ(table.Get(static_cast<int>(n)).find('\r'), std::string::npos) << n;
+
+    // UTF-8: two bytes per umlaut, shown as two Latin-1 characters.
+    LoadBytes("Gr\xC3\xB6\xC3\x9F" "e\n");
+    EXPECT_EQ(table.Get(1), "Gr\xC3\xB6\xC3\x9F" "e");
+    // UTF-16: the byte order mark and a NUL after every letter stay in the texts.
+    LoadBytes(std::string("\xFF\xFE" "A\0\n\0B\0", 8));
+    ASSERT_EQ(table.size(), 2u);
+    EXPECT_EQ(table.Get(1), std::string("\xFF\xFE" "A\0", 4));
+    EXPECT_EQ(table.Get(2), std::string("\0B\0", 3));
+}
+
+TEST_F(LanguageTableTest, PipeIsRefusedWithoutBlocking)
+{
+    LoadBytes("old\n");
+    ASSERT_EQ(::mkfifo(folder.Path("pipe.lan").c_str(), 0600), 0);
+    EXPECT_FALSE(table.Load(folder.Path("pipe.lan")));
+    EXPECT_EQ(table.size(), 0u);
+    EXPECT_NE(table.LastError().find("not a regular file"), std::string::npos) << table.LastError();
+}
+
+TEST_F(LanguageTableTest, UnreadableFileIsRefused)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads files whatever their permissions";
+    const std::string locked = folder.Write("locked.lan", "text\n");
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    EXPECT_FALSE(table.Load(locked));
+    EXPECT_EQ(table.size(), 0u);
+    EXPECT_NE(table.LastError().find("cannot open"), std::string::npos) << table.LastError();
 }
 
 } // namespace

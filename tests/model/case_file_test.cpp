@@ -1,7 +1,10 @@
 #include "model/CaseFile.h"
 
+#include "model/AngleText.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -139,3 +142,40 @@ TEST(CaseFileDecodeTest, WrongSizeIsRefusedAndLeavesTheCaseAlone)
 }
 
 } // namespace
+
+namespace {
+
+// Any 98 bytes are a case, so a damaged or foreign file can carry angles at
+// the ends of the 32-bit range. They load as they are and pass through what
+// the window does with a case (blend, unit switch, text) without overflow;
+// the sanitizer run of the tests watches for the undefined kind.
+TEST(CaseFileDecodeTest, ExtremeAnglesPassThroughTheModel)
+{
+    for (const std::uint8_t fill : {0x7F, 0x80, 0xFF}) {
+        std::vector<std::uint8_t> bytes(kCaseFileSize, fill);
+        for (std::size_t offset = 0; offset < 96; offset += 8)
+            bytes[offset + 3] = 0x7F;  // every other angle near INT_MAX
+        CaseData data;
+        ASSERT_EQ(DecodeCase(bytes, data), CaseReadResult::ok);
+        const auto encoded = EncodeCase(data);
+        EXPECT_TRUE(std::equal(bytes.begin(), bytes.begin() + 96, encoded.begin())) << int{fill};
+
+        for (const ExpectedSlot& slot : kLayout) {
+            const int farValue = data.values.Far(slot.eye, slot.quantity);
+            const int nearValue = data.values.Near(slot.eye, slot.quantity);
+            EXPECT_EQ(data.values.Blended(slot.eye, slot.quantity, kBlendSliderFar), farValue);
+            EXPECT_EQ(data.values.Blended(slot.eye, slot.quantity, kBlendSliderNear), nearValue);
+            for (int s = kBlendSliderFar; s <= kBlendSliderNear; ++s) {
+                const std::string text = FormatAngle(data.values.Blended(slot.eye, slot.quantity, s), true, false);
+                EXPECT_EQ(text.back(), '\xB0') << text;
+            }
+        }
+        EyeModel model = data.values;
+        model.ToWholeDegrees();
+        model.ToHundredths();
+        EXPECT_EQ(model.Far(Eye::one, EyeQuantity::horizontal),
+                  data.values.Far(Eye::one, EyeQuantity::horizontal) / 100 * 100);
+    }
+}
+
+}  // namespace

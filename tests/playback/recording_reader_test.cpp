@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -249,4 +252,50 @@ TEST(RecordingRefusals, LeaveTheCallersRecordingUntouched)
     EXPECT_EQ(ParseRecording(StxHead() + Row({"0"}) + Row({"1"}, "\t1\n"), false, current).error,
               RecordingError::UnequalRows);
     EXPECT_EQ(current.Samples(), samples);
+}
+
+// Files that are no recording, or one in a form the reader does not take,
+// are refused at the first line that shows it.
+TEST(RecordingBadInput, BinaryGarbageIsRefusedAtTheFirstLine)
+{
+    std::mt19937 random(3);
+    std::string garbage(1 << 16, '\0');
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    const RecordingReadResult result = ParseResult(garbage);
+    EXPECT_EQ(result.error, RecordingError::BadHeader);
+    EXPECT_EQ(result.line, 1u);
+}
+
+TEST(RecordingBadInput, ForeignEncodingsAreRefusedAtTheFirstLine)
+{
+    const std::string utf8 = "\xEF\xBB\xBF" + kTwoRows;
+    std::string utf16 = "\xFF\xFE";
+    for (char c : kTwoRows)
+        utf16 += std::string{c, '\0'};
+    for (const std::string& bytes : {utf8, utf16}) {
+        const RecordingReadResult result = ParseResult(bytes);
+        EXPECT_EQ(result.error, RecordingError::BadHeader);
+        EXPECT_EQ(result.line, 1u);
+    }
+}
+
+TEST(RecordingBadInput, BlanksInsteadOfTabsLeaveARowOneField)
+{
+    std::string spaced = Row({"0"});
+    std::replace(spaced.begin(), spaced.end(), '\t', ' ');
+    const RecordingReadResult result = ParseResult(StxHead() + spaced + Row({"0,02"}));
+    EXPECT_EQ(result.error, RecordingError::TooFewFields);
+    EXPECT_EQ(result.line, 8u);
+}
+
+TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
+{
+    const std::string pipe = TempPath("pipe.txt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    Recording current = Parsed(kTwoRows);
+    EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::CannotOpen);
+    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::CannotOpen);
+    EXPECT_EQ(current.Header().name, "Doe\n");
+    std::remove(pipe.c_str());
 }

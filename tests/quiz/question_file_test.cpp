@@ -1,9 +1,14 @@
 #include "quiz/QuestionFile.h"
 
+#include "../support/MemoryHeadroom.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace quiz {
@@ -259,6 +264,87 @@ TEST_F(QuestionFileFailure, FileAboveSizeLimit)
     EXPECT_EQ(parseQuestionFile(path, questions), QuestionFileStatus::TooLarge);
     expectUntouched();
     std::filesystem::remove(path);
+}
+
+}  // namespace
+}  // namespace quiz
+
+namespace quiz {
+namespace {
+
+// Found while checking the limits: a file within the size limit can still
+// need more memory than is left (a few bytes per line become an answer
+// each); the std::bad_alloc of the parse ended the program.
+TEST_F(QuestionFileFailure, FileLargerThanTheMemoryLeft)
+{
+    if (!SQUINX_MEMORY_HEADROOM_WORKS)
+        GTEST_SKIP() << "address-space limits do not work under AddressSanitizer";
+    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "quiz_many_answers.sqs";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "[QUESTION]\nAnswerBox=CHECK\n";
+        const std::string answers = [] {
+            std::string block;
+            for (int i = 0; i < 1000; ++i) block += "Answer=x\n";
+            return block;
+        }();
+        for (int i = 0; i < 1300; ++i) out << answers;
+    }
+    ASSERT_LT(std::filesystem::file_size(path), maxQuestionFileBytes);
+
+    // Reading the 12 MB fits into 40 MB; 1.3 million answers do not.
+    const HeadroomRun run = RunWithMemoryHeadroom(40u << 20, [&] {
+        return parseQuestionFile(path, questions) == QuestionFileStatus::TooLarge && questions.size() == 1 &&
+               questions[0].text == "kept" && questions[0].answers == previous[0].answers;
+    });
+    std::filesystem::remove(path);
+    ASSERT_NE(run, HeadroomRun::NoLimit) << "the address-space limit could not be set";
+    EXPECT_EQ(run, HeadroomRun::Passed) << (run == HeadroomRun::Threw ? "the reader let std::bad_alloc out" : "wrong result");
+}
+
+}  // namespace
+}  // namespace quiz
+
+namespace quiz {
+namespace {
+
+// Found while checking foreign encodings: a file saved as UTF-8 with a byte
+// order mark lost its first question without a word.
+TEST(QuestionText, Utf8ByteOrderMarkIsSkipped)
+{
+    const QuestionList questions =
+        parseQuestionText("\xEF\xBB\xBF[QUESTION]\r\nQuestion=first\r\n[QUESTION]\r\nQuestion=second\r\n");
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_EQ(questions[0].text, "first");
+    // Only at the very start: elsewhere the bytes are text like any other.
+    EXPECT_EQ(onlyQuestion("Question=\xEF\xBB\xBFx").text, "\xEF\xBB\xBFx");
+}
+
+// Anything that is not a question file gives no questions or keeps what it
+// has; nothing it holds can make the parse fail.
+TEST(QuestionText, BinaryGarbageAndForeignEncodings)
+{
+    std::mt19937 random(11);
+    std::string garbage(1 << 16, '\0');
+    for (char& c : garbage) c = static_cast<char>(random());
+    for (const Question& question : parseQuestionText(garbage)) EXPECT_EQ(question.answers.size(), question.points.size());
+    EXPECT_TRUE(parseQuestionText(garbage).empty()) << "random bytes held a [QUESTION] line";
+
+    // UTF-16 puts a NUL after every ASCII letter: no line reads [QUESTION].
+    const std::string utf16("\xFF\xFE[\0Q\0U\0E\0S\0T\0I\0O\0N\0]\0\n\0", 24);
+    EXPECT_TRUE(parseQuestionText(utf16).empty());
+    // UTF-8 letters come through as their bytes, two per letter.
+    EXPECT_EQ(onlyQuestion("Question=\xC3\x84nderung").text, "\xC3\x84nderung");
+}
+
+TEST_F(QuestionFileFailure, FifoIsRefusedWithoutBlocking)
+{
+    const std::filesystem::path fifo = std::filesystem::path(::testing::TempDir()) / "quiz_fifo.sqs";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(parseQuestionFile(fifo, questions), QuestionFileStatus::CannotOpen);
+    expectUntouched();
+    std::filesystem::remove(fifo);
 }
 
 }  // namespace

@@ -1,7 +1,15 @@
 #include "settings/SettingsFile.h"
 
+#include "settings/FileIo.h"
+
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -331,6 +339,58 @@ TEST_F(SettingsFileOnDisk, UnreadableFileKeepsDefaultsAndSaysWhy) {
     std::ofstream(path("huge.ini"), std::ios::binary) << std::string(1 << 20, '\x01');
     EXPECT_FALSE(LoadSettingsFile(path("huge.ini"), Settings{}, loaded, nullptr, error));
     EXPECT_NE(error.find("too large"), std::string::npos) << error;
+}
+
+}  // namespace
+
+namespace {
+
+// A file written with the other byte order (or any foreign binary layout)
+// is not trusted: every value out of range is repaired, so what is used is
+// always a sound set of settings.
+TEST(SettingsCorrections, ByteSwappedFileIsRepairedToSoundValues) {
+    std::vector<std::uint8_t> bytes = Bytes(DistinctSettings());
+    for (std::size_t item : {0u, 4u, 8u, 12u, 16u, 20u, 24u, 28u, 32u, 40u, 92u, 96u, 100u, 104u, 142u})
+        std::reverse(bytes.begin() + item, bytes.begin() + item + 4);
+    std::vector<std::string> notes;
+    const Settings s = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_FALSE(notes.empty());
+    const auto encoded = EncodeSettings(s);
+    std::vector<std::string> again;
+    DecodeSettings({encoded.begin(), encoded.end()}, Settings{}, &again);
+    EXPECT_TRUE(again.empty()) << again.front();
+}
+
+TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    std::string error;
+    ASSERT_TRUE(SaveSettingsFile(path(kSettingsFileName), DistinctSettings(), error)) << error;
+    const std::vector<std::uint8_t> before = Bytes(DistinctSettings());
+
+    // The file size limit binds root as well, unlike a read-only folder.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit {};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 100;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string childError;
+        const bool saved = SaveSettingsFile(path(kSettingsFileName), Settings{}, childError);
+        ::_exit(saved ? 1 : childError.find(kSettingsFileName) != std::string::npos ? 0 : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: the message does not name the file";
+
+    std::vector<std::uint8_t> after;
+    ASSERT_TRUE(ReadFileBytes(path(kSettingsFileName), kSettingsFileSize, after, error)) << error;
+    EXPECT_EQ(after, before);
+
+    std::filesystem::create_directory(path("folder.ini"));
+    EXPECT_FALSE(SaveSettingsFile(path("folder.ini"), Settings{}, error));
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+// A question file written in any editor, read as the quiz window reads it,
+// then answered and scored.
+#include "FuzzSupport.h"
+
+#include "quiz/QuestionFile.h"
+#include "quiz/ResultsReport.h"
+#include "quiz/Scoring.h"
+#include "quiz/StoredAnswer.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+bool SameQuestions(const quiz::QuestionList& a, const quiz::QuestionList& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].text != b[i].text || a[i].file != b[i].file || a[i].answerBox != b[i].answerBox ||
+            a[i].answers != b[i].answers || a[i].points != b[i].points || a[i].maxPoints != b[i].maxPoints)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    quiz::QuestionList questions = quiz::parseQuestionText(text);
+
+    quiz::QuestionList fromFile;
+    FUZZ_CHECK(quiz::parseQuestionFile(Scratch().Write("fuzz.sqs", data, size), fromFile) ==
+               quiz::QuestionFileStatus::Ok);
+    FUZZ_CHECK(SameQuestions(questions, fromFile));
+
+    // Every question answered: the text ones with their own text, the
+    // choice ones with every entry checked (and one more than there are).
+    for (quiz::Question& question : questions) {
+        FUZZ_CHECK(question.answers.size() == question.points.size());
+        FUZZ_CHECK(question.maxPoints >= 0);
+        quiz::answerAreaFor(question);
+        quiz::storeAnswer(question, question.text, std::vector<bool>(question.answers.size() + 1, true));
+        for (std::size_t entry = 0; entry <= question.answers.size(); ++entry)
+            quiz::isEntryChecked(question, entry);
+    }
+    const quiz::QuizScore score = quiz::scoreQuiz(questions);
+    FUZZ_CHECK(score.questions.size() == questions.size());
+    for (const quiz::QuestionScore& one : score.questions)
+        FUZZ_CHECK(one.points >= 0);
+    FUZZ_CHECK(score.total >= 0);
+    quiz::formatResultsReport(score, "Question %s%n", "Total %d");
+    return 0;
+}

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Builds the file-reader fuzzers (fuzz/) with clang and runs each for the
+# given number of seconds, one after the other, on one core at low priority.
+#   scripts/fuzz.sh [build folder] [seconds per fuzzer]
+# FUZZ_TARGETS="fuzz_case_file ..." runs only those. The corpus of each
+# fuzzer grows in <build>/corpus/<name> from run to run; crashes, hangs and
+# memory blow-ups land in <build>/findings/<name> with the fuzzer's log.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build=$(realpath -m "${1:-build-fuzz}")
+seconds=${2:-60}
+
+compiler=$(command -v clang++ || command -v clang++-14 || true)
+if [ -z "$compiler" ]; then
+    echo "make fuzz needs clang with its runtime libraries (Debian: clang libclang-rt-14-dev)." >&2
+    exit 1
+fi
+cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER="$compiler" >/dev/null
+cmake --build "$build" --target fuzz-targets -j"${JOBS:-$(nproc)}"
+
+# Seeds: the shipped files and the test files of each reader.
+seed() {
+    local target=$1
+    shift
+    mkdir -p "$build/corpus/$target"
+    local file
+    for file in "$@"; do
+        [ -f "$file" ] && cp "$file" "$build/corpus/$target/seed-$(basename "$file")"
+    done
+    return 0
+}
+seed fuzz_language_file data/*.lan
+seed fuzz_settings_file fuzz/seeds/squinx.ini
+seed fuzz_case_file data/cases/*.sd
+seed fuzz_iris_texture data/texturen.dat
+seed fuzz_recording_device tests/data/playback/*
+seed fuzz_recording_own tests/data/playback/*
+seed fuzz_question_file data/quiz/*.sqs tests/data/quiz/*
+# Each line of the language files, once as a number format and once as a
+# file-name format (the first byte picks the kind).
+mkdir -p "$build/corpus/fuzz_format_check"
+line_number=0
+for lan in data/*.lan; do
+    while IFS= read -r line || [ -n "$line" ]; do
+        line_number=$((line_number + 1))
+        printf '0%s' "$line" >"$build/corpus/fuzz_format_check/seed-$line_number-f"
+        printf '1%s' "$line" >"$build/corpus/fuzz_format_check/seed-$line_number-s"
+    done <"$lan"
+done
+
+all_targets="fuzz_language_file fuzz_format_check fuzz_settings_file fuzz_case_file fuzz_iris_texture
+             fuzz_recording_device fuzz_recording_own fuzz_question_file"
+scratch=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/squinx-fuzz-XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+
+summary=()
+for target in ${FUZZ_TARGETS:-$all_targets}; do
+    findings="$build/findings/$target"
+    mkdir -p "$findings"
+    echo "== $target: $seconds s"
+    touch "$findings/.start"
+    # -jobs=1 runs the fuzzer in a child that logs to fuzz-0.log in the
+    # current folder, so each fuzzer runs inside its findings folder.
+    (cd "$findings" && TMPDIR="$scratch" nice -n 10 "$build/$target" -jobs=1 -workers=1 \
+        -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -malloc_limit_mb=512 \
+        -artifact_prefix="$findings/" -print_final_stats=1 \
+        "$build/corpus/$target" >/dev/null 2>&1) || true
+    runs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$findings/fuzz-0.log" | grep -Eo '[0-9]+$' | tail -1 || true)
+    found=$(find "$findings" -maxdepth 1 -type f -newer "$findings/.start" \( -name 'crash-*' -o -name 'timeout-*' \
+        -o -name 'oom-*' -o -name 'leak-*' \) | wc -l)
+    summary+=("$(printf '%-24s %12s executions  %s findings' "$target" "${runs:-?}" "$found")")
+done
+
+echo
+printf '%s\n' "${summary[@]}"
+failed=0
+for line in "${summary[@]}"; do
+    case $line in
+    *" 0 findings") ;;
+    *) failed=1 ;;
+    esac
+done
+[ $failed -eq 0 ] || echo "Findings are in $build/findings/<fuzzer>; reproduce one with: $build/<fuzzer> <file>"
+exit $failed
