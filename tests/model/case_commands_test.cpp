@@ -1,4 +1,5 @@
 // New, Open, Save and Save as through the main window, dialogs answered by the test seam.
+#include "FileSizeLimit.h"
 #include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "LanguageFile.h"
@@ -15,9 +16,6 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -179,16 +177,11 @@ TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark) {
     const std::string before = ReadBytes("kept.sd");
     TypeAndEnter(m_frame, 400, "9");
 
-    // A disk that takes no more than 50 bytes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit original{};
-    getrlimit(RLIMIT_FSIZE, &original);
-    rlimit tiny = original;
-    tiny.rlim_cur = 50;
-    setrlimit(RLIMIT_FSIZE, &tiny);
     wxString message;
-    wxTEST_DIALOG(SendCommand(Id::SaveCase), ExpectMessageBox(wxID_OK, &message));
-    setrlimit(RLIMIT_FSIZE, &original);
+    {
+        const FileSizeLimit diskOf50Bytes(50);
+        wxTEST_DIALOG(SendCommand(Id::SaveCase), ExpectMessageBox(wxID_OK, &message));
+    }
 
     EXPECT_NE(message.Find(PathOf("kept.sd")), wxNOT_FOUND) << message;
     EXPECT_EQ(ReadBytes("kept.sd"), before);

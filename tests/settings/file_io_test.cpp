@@ -1,3 +1,4 @@
+#include "../support/FileSizeLimit.h"
 #include "settings/FileIo.h"
 
 #include <gtest/gtest.h>
@@ -167,11 +168,7 @@ TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit {};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 100000;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const FileSizeLimit limit(100000);
         const std::string big(300000, 'n');
         std::string error;
         const bool written = WriteFileAtomically(path("rec.stx"), big.data(), big.size(), error);

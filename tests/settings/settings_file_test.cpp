@@ -1,3 +1,4 @@
+#include "../support/FileSizeLimit.h"
 #include "settings/SettingsFile.h"
 
 #include "settings/FileIo.h"
@@ -370,11 +371,7 @@ TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit limit {};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 100;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const FileSizeLimit limit(100);
         std::string childError;
         const bool saved = SaveSettingsFile(path(kSettingsFileName), Settings{}, childError);
         ::_exit(saved ? 1 : childError.find(kSettingsFileName) != std::string::npos ? 0 : 2);
