@@ -109,7 +109,7 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
             const wxWindow* control = dialog.FindWindow(spec.id);
             ASSERT_NE(control, nullptr) << spec.id;
             EXPECT_EQ(control->GetPosition(), dialog.ConvertDialogToPixels(spec.pos)) << spec.id;
-            if (wxDynamicCast(control, wxStaticText)) {
+            if (dynamic_cast<const wxStaticText*>(control)) {
                 EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(spec.size)) << spec.id;
             }
             // Labels too wide for their room are drawn smaller, never larger.
@@ -119,17 +119,17 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
             }
         }
         EXPECT_EQ(dialog.FindWindow(6007)->GetFont().GetFamily(), wxFONTFAMILY_SWISS);
-        EXPECT_NE(wxDynamicCast(dialog.FindWindow(6019), wxGauge), nullptr);
-        EXPECT_EQ(wxDynamicCast(dialog.FindWindow(6019), wxGauge)->GetRange(), 10);
-        EXPECT_NE(wxDynamicCast(dialog.FindWindow(6012), wxButton), nullptr);
+        EXPECT_NE(dynamic_cast<wxGauge*>(dialog.FindWindow(6019)), nullptr);
+        EXPECT_EQ(dynamic_cast<wxGauge*>(dialog.FindWindow(6019))->GetRange(), 10);
+        EXPECT_NE(dynamic_cast<wxButton*>(dialog.FindWindow(6012)), nullptr);
         for (int id : {6030, 6031}) {
-            auto* button = wxDynamicCast(dialog.FindWindow(id), wxBitmapButton);
+            auto* button = dynamic_cast<wxBitmapButton*>(dialog.FindWindow(id));
             ASSERT_NE(button, nullptr) << id;
             EXPECT_TRUE(button->GetBitmapLabel().IsOk()) << id;
             EXPECT_LE(button->GetBitmapLabel().GetWidth(), button->GetSize().GetWidth()) << id;
         }
         for (int id : {6029, 6034}) {
-            auto* picture = wxDynamicCast(dialog.FindWindow(id), wxStaticBitmap);
+            auto* picture = dynamic_cast<wxStaticBitmap*>(dialog.FindWindow(id));
             ASSERT_NE(picture, nullptr) << id;
             EXPECT_TRUE(picture->GetBitmap().IsOk()) << id;
         }
@@ -140,13 +140,13 @@ TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine) {
     Start("Deutsch.lan", "Deutsch.lan");
     ShowAbout([](AboutDialog& dialog) {
         for (wxWindow* child : dialog.GetChildren()) {
-            auto* text = wxDynamicCast(child, wxStaticText);
+            auto* text = dynamic_cast<const wxStaticText*>(child);
             if (text && text->GetFont().GetPointSize() > 6) {
                 EXPECT_LE(text->GetTextExtent(text->GetLabel()).x, text->GetSize().x) << text->GetId();
             }
         }
         const wxRect producedBy = dialog.FindWindow(AboutId::ProducedBy)->GetRect();
-        const wxStaticText* label = wxDynamicCast(dialog.FindWindow(AboutId::ProducedBy), wxStaticText);
+        const wxStaticText* label = dynamic_cast<wxStaticText*>(dialog.FindWindow(AboutId::ProducedBy));
         EXPECT_LE(producedBy.x + label->GetTextExtent(label->GetLabel()).x,
                   dialog.FindWindow(AboutId::Maker)->GetPosition().x);
     });
