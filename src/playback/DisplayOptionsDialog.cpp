@@ -191,11 +191,11 @@ void DisplayOptionsDialog::CreateControls(const wxSize& size) {
     } buttons[] = {{Ids::OkButton, Text::OkButton, kOkFromBottom},
                    {Ids::ApplyButton, Text::ApplyButton, kApplyFromBottom},
                    {Ids::CancelButton, Text::CancelButton, kCancelFromBottom}};
-    for (const auto& spec : buttons) {
-        auto* button = new wxButton(this, spec.id, Text(spec.text), wxDefaultPosition, kButtonSize);
+    for (const auto& place : buttons) {
+        auto* button = new wxButton(this, place.id, Text(place.text), wxDefaultPosition, kButtonSize);
         c = new wxLayoutConstraints;
         c->left.SameAs(this, wxRight, -kButtonInset);
-        c->top.SameAs(this, wxBottom, -spec.fromBottom);
+        c->top.SameAs(this, wxBottom, -place.fromBottom);
         c->width.Absolute(kButtonSize.x);
         c->height.Absolute(kButtonSize.y);
         button->SetConstraints(c);

@@ -105,17 +105,17 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
         EXPECT_EQ(dialog.GetId(), AboutId::Dialog);
         EXPECT_EQ(dialog.GetBackgroundColour(), wxColour(0xC0, 0xC0, 0xC0));
         EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(250, 172)));
-        for (const ControlSpec& spec : kControls) {
-            const wxWindow* control = dialog.FindWindow(spec.id);
-            ASSERT_NE(control, nullptr) << spec.id;
-            EXPECT_EQ(control->GetPosition(), dialog.ConvertDialogToPixels(spec.pos)) << spec.id;
+        for (const ControlSpec& expected : kControls) {
+            const wxWindow* control = dialog.FindWindow(expected.id);
+            ASSERT_NE(control, nullptr) << expected.id;
+            EXPECT_EQ(control->GetPosition(), dialog.ConvertDialogToPixels(expected.pos)) << expected.id;
             if (dynamic_cast<const wxStaticText*>(control)) {
-                EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(spec.size)) << spec.id;
+                EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(expected.size)) << expected.id;
             }
             // Labels too wide for their room are drawn smaller, never larger.
-            if (spec.points) {
-                EXPECT_LE(control->GetFont().GetPointSize(), spec.points) << spec.id;
-                EXPECT_GE(control->GetFont().GetPointSize(), 6) << spec.id;
+            if (expected.points) {
+                EXPECT_LE(control->GetFont().GetPointSize(), expected.points) << expected.id;
+                EXPECT_GE(control->GetFont().GetPointSize(), 6) << expected.id;
             }
         }
         EXPECT_EQ(dialog.FindWindow(6007)->GetFont().GetFamily(), wxFONTFAMILY_SWISS);
