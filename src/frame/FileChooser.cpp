@@ -5,12 +5,26 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
 
 wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style) {
     wxFileDialog dialog(parent, message, wxEmptyString, wxEmptyString, wildcard, style);
     if (dialog.ShowModal() != wxID_OK || dialog.GetFilename().empty())
         return wxEmptyString;
     return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+}
+
+bool ConfirmReplace(wxWindow* parent, const wxString& path) {
+    return wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
+                        wxYES_NO | wxCENTRE, parent) == wxYES;
+}
+
+int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
+    const wxString question = fileName.empty()
+                                  ? wxString::FromUTF8("\xC3\x84nderungen speichern?")
+                                  : wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), fileName);
+    return wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
 }
 
 wxString WithExtension(const wxString& path, const wxString& extension) {

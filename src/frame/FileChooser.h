@@ -11,6 +11,13 @@ class wxWindow;
 // dialog's full path empty.
 wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style);
 
+// "Datei '%s' ersetzen?" with Yes and No; true only for Yes.
+bool ConfirmReplace(wxWindow* parent, const wxString& path);
+
+// "Änderungen in %s speichern?" (or without a name when `fileName` is empty)
+// with Yes, No and Cancel; returns wxYES, wxNO or wxCANCEL.
+int AskToSaveChanges(wxWindow* parent, const wxString& fileName);
+
 // The name with `extension` appended unless it already ends in exactly it.
 wxString WithExtension(const wxString& path, const wxString& extension);
 

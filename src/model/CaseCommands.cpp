@@ -15,7 +15,6 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/slider.h>
@@ -39,10 +38,7 @@ bool PatientFrame::ConfirmDiscard() {
         return false;
     if (!m_modified)
         return true;
-    const wxString question = m_caseFile.empty()
-                                  ? wxString::FromUTF8("\xC3\x84nderungen speichern?")
-                                  : wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), m_caseFile);
-    switch (wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, this)) {
+    switch (AskToSaveChanges(this, m_caseFile)) {
     case wxYES:
         return SaveCase();
     case wxNO:
@@ -113,9 +109,7 @@ bool PatientFrame::SaveCaseAs() {
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
-    if (wxFileExists(path) &&
-        wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
-                     wxYES_NO | wxCENTRE, this) != wxYES)
+    if (wxFileExists(path) && !ConfirmReplace(this, path))
         return false;
     return WriteCaseFile(path);
 }

@@ -89,9 +89,7 @@ void PlaybackTimer::SaveRecording(bool askName) {
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
-        if (wxFileExists(path) &&
-            wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
-                         wxYES_NO | wxCENTRE, m_frame) != wxYES)
+        if (wxFileExists(path) && !ConfirmReplace(m_frame, path))
             return;
     }
     WriteRecording(path);
@@ -120,8 +118,7 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName) {
 bool PlaybackTimer::ConfirmDiscardRecording() {
     if (!IsRecordingModified())
         return true;
-    const wxString question = wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), FileName());
-    switch (wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, m_frame)) {
+    switch (AskToSaveChanges(m_frame, FileName())) {
     case wxYES:
         return WriteRecording(FileName());
     case wxNO:
