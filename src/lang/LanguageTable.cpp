@@ -84,6 +84,13 @@ const std::string& LanguageTable::Get(int n) const
     return m_entries[static_cast<std::size_t>(n) - 1];
 }
 
+const std::string& LanguageTable::GetOr(int n, const std::string& fallback) const
+{
+    if (n < 1 || static_cast<std::size_t>(n) > m_entries.size())
+        return fallback;
+    return m_entries[static_cast<std::size_t>(n) - 1];
+}
+
 bool LanguageTable::Fail(const std::string& message)
 {
     m_entries.clear();

@@ -23,6 +23,10 @@ public:
     // Entry n, counting from 1; "--NOT DEFINED--" outside 1..size().
     const std::string& Get(int n) const;
 
+    // Entry n, or `fallback` when the file stops before line n: strings added
+    // after a file was written must not read "--NOT DEFINED--".
+    const std::string& GetOr(int n, const std::string& fallback) const;
+
     std::size_t size() const { return m_entries.size(); }
 
     // Why the last Load failed; empty after a successful one.

@@ -14,11 +14,13 @@
 // - '&' before a letter of a menu label underlines it as the keyboard
 //   mnemonic. Strings that are also shown as a tooltip or a window title
 //   (37, 48, 90) must not contain '&'.
-// - Five strings are printf formats and are refused (the program falls back
+// - Seven strings are printf formats and are refused (the program falls back
 //   to a built-in text) unless they hold exactly the conversion named:
 //     9 and 22: exactly one floating-point conversion such as %.2f;
-//     60, 115 and 122: exactly one %s.
-//   Write %% for a percent sign in these four, and use no '%' elsewhere.
+//     60, 115, 122, 140 and 141: exactly one %s.
+//   Write %% for a percent sign in these, and use no '%' elsewhere.
+// - Strings after HighestId were added later. A file that stops before one of
+//   them still works: the program uses its built-in (German) text instead.
 // - File-dialog filters (3, 5) are "description|patterns" pairs joined by '|'.
 
 namespace Text {
@@ -169,7 +171,19 @@ constexpr int AboutProgramming = 126;      // label before the programmer line
 constexpr int AboutConcept = 127;          // label before the concept line
 constexpr int AboutClickHere = 130;        // points at the logo buttons
 
+// Added after the first release; files without them get the built-in text.
+constexpr int SaveChangesQuestion = 139;       // before an edited case or recording is left, no file name
+constexpr int SaveChangesToFormat = 140;       // the same with exactly one %s: the file name
+constexpr int ReplaceFileFormat = 141;         // before a file is overwritten, exactly one %s: the path
+constexpr int QuestionWildcard = 142;          // file-dialog filter for .sqs question files
+constexpr int LanguageCode = 143;              // ISO 639-1 code of the file's language ("de", "en")
+constexpr int PlaybackStartTip = 144;          // 107
+constexpr int PlaybackPauseTip = 145;          // 109
+constexpr int PlaybackStopTip = 146;           // 108
+
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
+// The last string the shipped files define.
+constexpr int LastId = PlaybackStopTip;
 
 } // namespace Text

@@ -68,7 +68,7 @@ TEST(TextIds, NameEachNumberOnceWithinTheFile)
     std::map<int, std::string> names;
     for (const auto& [name, id] : ids) {
         EXPECT_GE(id, 1) << name;
-        EXPECT_LE(id, Text::HighestId) << name;
+        EXPECT_LE(id, Text::LastId) << name;
         const auto [it, fresh] = names.emplace(id, name);
         EXPECT_TRUE(fresh) << id << " is named both " << it->second << " and " << name;
     }
@@ -76,7 +76,7 @@ TEST(TextIds, NameEachNumberOnceWithinTheFile)
 
 TEST_P(ShippedLanguageTest, DefinesEveryNamedString)
 {
-    ASSERT_GE(table.size(), static_cast<std::size_t>(Text::HighestId));
+    ASSERT_GE(table.size(), static_cast<std::size_t>(Text::LastId));
     for (const auto& [name, id] : NamedTextIds())
         EXPECT_FALSE(table.Get(id).empty()) << name << " (" << id << ")";
 }
@@ -88,6 +88,8 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::FileOpenErrorFormat), FormatArg::String));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::LanguageLoadErrorFormat), FormatArg::String));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::SaveFailedFormat), FormatArg::String));
+    EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::SaveChangesToFormat), FormatArg::String));
+    EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::ReplaceFileFormat), FormatArg::String));
 }
 
 // A '%' anywhere else would turn into garbage if a caller passed the text as
@@ -95,7 +97,8 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
 TEST_P(ShippedLanguageTest, OtherStringsHoldNoPercentSign)
 {
     const int formats[] = {Text::PlaybackTimeFormat, Text::RepairConfirmFormat, Text::FileOpenErrorFormat,
-                           Text::LanguageLoadErrorFormat, Text::SaveFailedFormat};
+                           Text::LanguageLoadErrorFormat, Text::SaveFailedFormat, Text::SaveChangesToFormat,
+                           Text::ReplaceFileFormat};
     for (int id = 1; id <= static_cast<int>(table.size()); ++id) {
         if (std::find(std::begin(formats), std::end(formats), id) == std::end(formats)) {
             EXPECT_EQ(table.Get(id).find('%'), std::string::npos) << id << ": " << table.Get(id);
@@ -118,6 +121,7 @@ TEST_P(ShippedLanguageTest, IsLatin1NotUtf8)
 TEST_P(ShippedLanguageTest, NamesItsHelpBook)
 {
     EXPECT_EQ(table.Get(Text::HelpBook), GetParam().helpBook);
+    EXPECT_EQ("help/" + table.Get(Text::LanguageCode) + "/squinx.hhp", GetParam().helpBook);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ShippedLanguageTest,

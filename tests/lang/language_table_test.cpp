@@ -40,6 +40,9 @@ TEST_F(LanguageTableTest, EntryNIsLineNAndPastTheEndIsNotDefined)
     EXPECT_EQ(table.Get(10), "line 10");
     EXPECT_EQ(table.Get(11), notDefined);
     EXPECT_EQ(table.Get(0), notDefined);
+    const std::string fallback = "built-in";
+    EXPECT_EQ(table.GetOr(10, fallback), "line 10");
+    EXPECT_EQ(table.GetOr(11, fallback), fallback);
     EXPECT_EQ(table.Get(-3), notDefined);
 }
 
