@@ -38,11 +38,12 @@ TEST_P(SampleQuiz, HasEnoughQuestionsOfEveryAnswerKind)
     }
 }
 
-TEST_P(SampleQuiz, EveryQuestionShowsAShippedCase)
+TEST_P(SampleQuiz, EveryQuestionShowsAShippedCaseAndExplainsItself)
 {
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const Question& q = questions[i];
         EXPECT_FALSE(q.text.empty()) << "question " << i + 1;
+        EXPECT_FALSE(q.explanation.empty()) << "question " << i + 1;
         ASSERT_EQ(q.file.rfind("cases/", 0), 0u) << "question " << i + 1 << ": " << q.file;
         const fs::path caseFile = kDataDir / q.file;
         EXPECT_TRUE(fs::is_regular_file(caseFile)) << caseFile;

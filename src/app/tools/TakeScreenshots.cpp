@@ -7,10 +7,12 @@
 #include "frame/PatientFrame.h"
 #include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
+#include "quiz/ReviewWindow.h"
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/filedlg.h>
+#include <wx/checklst.h>
 #include <wx/filefn.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -116,6 +118,18 @@ bool TakeAll(const fs::path& output) {
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
     quiz->SetPosition(wxPoint(frame->GetSize().x - 120, 60));
     ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png");
+
+    // The review of a first answer, away from the view so that the view's
+    // pixels pasted into every capture do not cover it.
+    quiz->AnswerList()->Check(0);
+    for (int button : {QuizFrame::ResultsId, QuizFrame::ReviewId}) {
+        wxCommandEvent click(wxEVT_BUTTON, button);
+        quiz->ProcessWindowEvent(click);
+    }
+    quiz->ResultsDialog()->Hide();
+    ReviewWindow* review = quiz->Review();
+    review->SetPosition(wxPoint(frame->GetSize().x + 20, 300));
+    ok &= Capture(review->GetScreenRect(), output / "review.png");
     return ok;
 }
 
