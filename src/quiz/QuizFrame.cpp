@@ -194,8 +194,10 @@ void QuizFrame::applyLanguage() {
         m_resultsDialog->SetTitle(Text(Text::ResultsTitle));
         m_resultsDialog->FindWindow(ReviewId)->SetLabel(Text(Text::ReviewButton));
     }
-    if (m_reviewWindow)
+    if (m_reviewWindow) {
         m_reviewWindow->ApplyLanguage(Text(Text::ReviewTitle), Text(Text::SaveResultsButton));
+        ShowReviewText();
+    }
 }
 
 void QuizFrame::showQuiz(bool show) {
@@ -359,15 +361,19 @@ void QuizFrame::OnReview(wxCommandEvent&) {
     StoreAnswer();
     if (m_resultsDialog)
         ShowResults();
+    if (!m_reviewWindow)
+        m_reviewWindow = new ReviewWindow(this, Text(Text::ReviewTitle), Text(Text::SaveResultsButton));
+    ShowReviewText();
+    m_reviewWindow->Show();
+    m_reviewWindow->Raise();
+}
+
+void QuizFrame::ShowReviewText() {
     const quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
                                     Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
                                     Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
                                     Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
-    if (!m_reviewWindow)
-        m_reviewWindow = new ReviewWindow(this, Text(Text::ReviewTitle), Text(Text::SaveResultsButton));
     m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions()), labels)));
-    m_reviewWindow->Show();
-    m_reviewWindow->Raise();
 }
 
 bool QuizFrame::AskTraineeName() {

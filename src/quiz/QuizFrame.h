@@ -58,6 +58,7 @@ private:
     wxString Text(int n) const;
     void BuildControls();
     void ShowResults();
+    void ShowReviewText();
     void ApplyQuestionOrder();
     bool AskTraineeName();
     void StoreAnswer();
