@@ -39,6 +39,8 @@ public:
 
     bool BuildUI();
     void BuildToolBar(wxToolBar* toolBar);
+    // The name of a tool's picture among the resources; nullptr for an unknown id.
+    static const char* ToolBitmapName(int toolId);
 
     void ApplyMenuLabels();
     void ApplyToolTips();
