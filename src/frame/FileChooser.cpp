@@ -1,4 +1,5 @@
 #include "frame/FileChooser.h"
+#include "frame/ScreenText.h"
 
 #include "lang/FormatCheck.h"
 #include "lang/Latin1.h"
@@ -16,15 +17,16 @@ wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& w
 }
 
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
-    return wxMessageBox(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), path), wxEmptyString,
-                        wxYES_NO | wxCENTRE, parent) == wxYES;
+    return ShowMessage(wxString::Format(wxGetTranslation("Datei '%s' ersetzen?"), FitPath(path)), wxEmptyString,
+                       wxYES_NO | wxCENTRE, parent) == wxYES;
 }
 
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
     const wxString question = fileName.empty()
                                   ? wxString::FromUTF8("\xC3\x84nderungen speichern?")
-                                  : wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"), fileName);
-    return wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
+                                  : wxString::Format(wxString::FromUTF8("\xC3\x84nderungen in %s speichern?"),
+                                                     FitPath(fileName));
+    return ShowMessage(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
 }
 
 wxString WithExtension(const wxString& path, const wxString& extension) {

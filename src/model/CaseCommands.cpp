@@ -4,6 +4,7 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -74,7 +75,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
 
 bool PatientFrame::WriteCaseFile(const wxString& path) {
     if (wxFileExists(path) && wxFileName::GetSize(path) < kSmallestCaseFile &&
-        wxMessageBox(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
+        ShowMessage(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
                      wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
         return false;
 
@@ -97,10 +98,10 @@ bool PatientFrame::WriteCaseFile(const wxString& path) {
 }
 
 void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& reason) {
-    const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,
-                                                  "Could not save " + path + ".");
-    wxMessageBox(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
-                 this);
+    const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
+                                                  "Could not save " + FitPath(path) + ".");
+    ShowMessage(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
+                this);
 }
 
 bool PatientFrame::SaveCaseAs() {
@@ -129,9 +130,9 @@ void PatientFrame::OpenCase() {
         return;
     path = WithExtension(path, kCaseExtension);
     if (!ReadCaseFile(path))
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
-                                          "Could not open " + path + "."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                         "Could not open " + FitPath(path) + "."),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
 }
 
 bool PatientFrame::NewCase(wxCommandEvent& event) {

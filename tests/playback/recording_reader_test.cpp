@@ -294,8 +294,8 @@ TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
     const std::string pipe = TempPath("pipe.txt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     Recording current = Parsed(kTwoRows);
-    EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::CannotOpen);
-    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::CannotOpen);
+    EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::NotAFile);
+    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
     EXPECT_EQ(current.Header().name, "Doe\n");
     std::remove(pipe.c_str());
 }
