@@ -7,7 +7,8 @@ class wxWindow;
 // Every text that reaches a window goes through one of these, so that a
 // hostile language line or file name cannot push a window or its buttons
 // off the screen. The box is measured from the screen and the widest letter
-// of the normal font.
+// of the normal font. File-dialog filters are not shown as they are and
+// must reach the dialog whole: they are taken from the table directly.
 
 // Labels, titles, menu entries, tooltips and status fields: lines are cut.
 wxString FitLabel(const wxString& text);

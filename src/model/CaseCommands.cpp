@@ -106,7 +106,8 @@ void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& re
 
 bool PatientFrame::SaveCaseAs() {
     StopPlayback();
-    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), Text(Text::CaseFileWildcard), wxFD_SAVE);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
+    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE);
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
@@ -125,7 +126,8 @@ void PatientFrame::OpenCase() {
     if (!ConfirmDiscard())
         return;
     m_modified = false;
-    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), Text(Text::CaseFileWildcard), wxFD_OPEN);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
+    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), wildcard, wxFD_OPEN);
     if (path.empty())
         return;
     path = WithExtension(path, kCaseExtension);

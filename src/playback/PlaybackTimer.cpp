@@ -54,7 +54,8 @@ void PlaybackTimer::SetRecordingModified(bool modified) {
 
 bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
     m_frame = frame;
-    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), Text(Text::RecordingWildcard), wxFD_OPEN);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
     if (path.empty())
         return false;
     path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
@@ -91,7 +92,8 @@ bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
 void PlaybackTimer::SaveRecording(bool askName) {
     wxString path = FileName();
     if (askName) {
-        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), Text(Text::RecordingWildcard), wxFD_SAVE);
+        const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE);
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
