@@ -34,5 +34,12 @@ wxString WithExtension(const wxString& path, const wxString& extension) {
 }
 
 wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback) {
-    return FromLatin1(FormatSingle(format, ToLatin1(argument), ToLatin1(fallback)));
+    if (!IsSafeSingleArgFormat(format, FormatArg::String))
+        return fallback;
+    // The argument goes in after the 8-bit formatting, so a file name keeps
+    // characters beyond Latin-1, the "…" of a shortened path among them.
+    const std::string marker = "\x1F";
+    wxString text = FromLatin1(FormatSingle(format, marker, std::string()));
+    text.Replace(FromLatin1(marker), argument);
+    return text;
 }

@@ -1,11 +1,11 @@
 #include "frame/PatientFrame.h"
 
 #include "app/ProgramState.h"
+#include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/ScreenText.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageTable.h"
-#include "lang/FormatCheck.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/PlaybackTimer.h"
@@ -185,9 +185,10 @@ bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reaso
 
 void PatientFrame::ReportLanguageFailure(const wxString& fileName, const std::string& reason) {
     // The message comes from the language that was loaded before the attempt.
-    const std::string fallback = "Could not open the language file " + ToLatin1(FitPath(fileName)) + ".";
-    const std::string summary = FormatSingle(m_failedLanguageFormat, ToLatin1(FitPath(fileName)), fallback);
-    ShowMessage(FromLatin1(summary) + "\n\n" + FromLatin1(reason), wxMessageBoxCaptionStr, wxOK | wxCENTRE);
+    const wxString shownName = FitPath(fileName);
+    const wxString summary = FormatLanguageString(m_failedLanguageFormat, shownName,
+                                                  "Could not open the language file " + shownName + ".");
+    ShowMessage(summary + "\n\n" + FromLatin1(reason), wxMessageBoxCaptionStr, wxOK | wxCENTRE);
 }
 
 bool PatientFrame::LoadLanguage(const wxString& fileName) {

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Room left for borders, icons and buttons around a text.
+// The part of the screen a text may take, counted in the widest letter of
+// the GUI font, so that a text within it fits whatever its letters.
 TextBox ScreenBox(int widthPercent, int heightPercent) {
     const wxSize screen = wxGetDisplaySize();
     wxScreenDC dc;
@@ -22,18 +23,30 @@ TextBox ScreenBox(int widthPercent, int heightPercent) {
     return {static_cast<std::size_t>(std::max(8, columns)), static_cast<std::size_t>(std::max(1, lines))};
 }
 
+// Measured once: the language switch alone asks for some two hundred texts.
+TextBox LabelTextBox() {
+    static const TextBox box = ScreenBox(50, 50);
+    return box;
+}
+
+TextBox MessageTextBox() {
+    static const TextBox box = ScreenBox(70, 50);
+    return box;
+}
+
 }  // namespace
 
 wxString FitLabel(const wxString& text) {
-    return wxString(FitText(text.ToStdWstring(), ScreenBox(50, 50), false));
+    return wxString(FitText(text.ToStdWstring(), LabelTextBox(), false));
 }
 
 wxString FitPath(const wxString& path) {
-    return wxString(CutMiddle(path.ToStdWstring(), ScreenBox(50, 50).columns));
+    // Up to two lines of a message, which wraps it.
+    return wxString(CutMiddle(path.ToStdWstring(), 2 * MessageTextBox().columns));
 }
 
 wxString FitMessage(const wxString& text) {
-    return wxString(FitText(text.ToStdWstring(), ScreenBox(70, 50), true));
+    return wxString(FitText(text.ToStdWstring(), MessageTextBox(), true));
 }
 
 int ShowMessage(const wxString& message, const wxString& caption, long style, wxWindow* parent) {

@@ -53,7 +53,8 @@ wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString&, int x, int y)
-    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxPoint(x, y), wxSize(410, 320),
+    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxPoint(x, y),
+              wxSize(410, 320),
               wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
       m_languageTable(languageTable),
       m_frame(parent) {
@@ -212,7 +213,7 @@ void QuizFrame::ShowQuestion() {
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_panel->Refresh();
-    m_questionText->SetLabel(FromLatin1(question->text));
+    m_questionText->SetLabel(FitLabel(FromLatin1(question->text)));
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
         if (!m_frame->ReadCaseFile(caseFile))
@@ -232,7 +233,7 @@ void QuizFrame::ShowQuestion() {
     case quiz::AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
-            m_answerList->Append(FromLatin1(answer));
+            m_answerList->Append(FitLabel(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();
