@@ -4,6 +4,7 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -68,7 +69,8 @@ wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString&, int x, int y)
-    : wxFrame(parent, wxID_ANY, FromLatin1(languageTable->Get(Text::QuizTitle)), wxPoint(x, y), wxSize(410, 320),
+    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxPoint(x, y),
+              wxSize(410, 320),
               wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
       m_languageTable(languageTable),
       m_frame(parent) {
@@ -90,7 +92,7 @@ const std::string& QuizFrame::Latin1Text(int n) const {
 }
 
 wxString QuizFrame::Text(int n) const {
-    return FromLatin1(Latin1Text(n));
+    return FitLabel(FromLatin1(Latin1Text(n)));
 }
 
 void QuizFrame::BuildControls() {
@@ -228,9 +230,9 @@ void QuizFrame::OnOpen(wxCommandEvent&) {
         return;
     quiz::QuestionList questions;
     if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
-                                          "Could not open " + path + "."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                         "Could not open " + FitPath(path) + "."),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
         return;
     }
     m_session.load(std::move(questions));
@@ -258,13 +260,13 @@ void QuizFrame::ShowQuestion() {
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_panel->Refresh();
-    m_questionText->SetLabel(FromLatin1(question->text));
+    m_questionText->SetLabel(FitLabel(FromLatin1(question->text)));
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
         if (!m_frame->ReadCaseFile(caseFile))
-            wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), caseFile,
-                                              "Could not open " + caseFile + "."),
-                         wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+            ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(caseFile),
+                                             "Could not open " + FitPath(caseFile) + "."),
+                        wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
         m_frame->UpdateTitle(wxEmptyString);
     }
     // Every question shows the answer area of its own kind, with a file line or without.
@@ -278,7 +280,7 @@ void QuizFrame::ShowQuestion() {
     case quiz::AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
-            m_answerList->Append(FromLatin1(answer));
+            m_answerList->Append(FitLabel(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();

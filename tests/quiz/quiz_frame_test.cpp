@@ -11,6 +11,7 @@
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
 
+#include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
@@ -145,6 +146,20 @@ TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers) {
     EXPECT_TRUE(m_quiz->AnswerList()->IsChecked(1));
     Click(1005);
     EXPECT_EQ(m_quiz->AnswerText()->GetValue(), "Right NERVE palsy");
+}
+
+TEST_F(QuizFrameTest, HugeCaseFileNameIsReportedWithinTheScreen) {
+    const std::string name = std::string(5000, 'f') + ".sd";
+    WriteFile("long.sqs", "[QUESTION]\nQuestion=Which?\nFile=" + name + "\nAnswerBox=TEXT\nAnswer=x,1\n");
+    wxString message;
+    wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("long.sqs")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find(wxString::FromUTF8("\xE2\x80\xA6")), wxNOT_FOUND) << message;
+    wxString unwrapped = message;
+    unwrapped.Replace("\n", "");
+    EXPECT_NE(unwrapped.Find("fff.sd'"), wxNOT_FOUND) << message;  // the name's end is kept
+    for (const wxString& line : wxSplit(message, '\n'))
+        EXPECT_LT(line.length(), 400u);
 }
 
 TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared) {
