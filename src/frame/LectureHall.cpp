@@ -71,6 +71,9 @@ void PatientFrame::SetPresentation(bool on) {
     GetMenuBar()->Check(Id::Presentation, on);
     ShowFullScreen(on, wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);
     ApplyPresentationLayout();
+    // The keys drive the examination from here on, not a value field.
+    if (on)
+        m_canvas->SetFocus();
 }
 
 void PatientFrame::PeekAtValues() {

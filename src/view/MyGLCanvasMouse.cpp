@@ -113,6 +113,9 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event) {
         return;
     const int x = event.GetX();
     const int y = event.GetY();
+    // A click in the view leaves any value field, so the examination keys work.
+    if (event.ButtonDown())
+        SetFocus();
 
     if (IsToolOn(*m_frame, Id::QuadrantEditTool)) {
         editQuadrants(event, x, y);
