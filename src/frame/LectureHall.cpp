@@ -57,6 +57,7 @@ void PatientFrame::ApplyPresentationLayout() {
         window->Show(!hidden);
     // FitControlsToTexts gives the canvas its frame of controls again, or the whole panel.
     FitControlsToTexts();
+    m_canvas->setFillWidth(hidden);
     m_mainPanel->Layout();
     m_canvas->Refresh(false);
 }

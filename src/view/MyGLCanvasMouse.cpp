@@ -96,7 +96,7 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
 
 wxPoint MyGLCanvas::straightAheadPoint() const {
     const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
-    const ViewportPixel centre = ProjectToViewport(m_viewport, 0, 0, kSceneDepth + HeadDepth(distance));
+    const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
     // The pixel that holds the point, as a pointer position names a pixel.
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
