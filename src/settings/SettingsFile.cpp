@@ -160,6 +160,10 @@ Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& 
             Get(bytes.data() + offset, item);
     });
 
+    if (bytes.size() > kSettingsFileSize)
+        settings.extension = DecodeSettingsExtension(bytes.data() + kSettingsFileSize, bytes.size() - kSettingsFileSize,
+                                                     defaults.extension, corrections);
+
     Repairs repairs(corrections);
     if (bytes.size() < kSettingsFileSize)
         repairs.note("The settings file has only " + std::to_string(bytes.size()) + " of " +
@@ -201,6 +205,9 @@ bool LoadSettingsFile(const std::string& path, const Settings& defaults, Setting
 }
 
 bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error) {
-    const auto bytes = EncodeSettings(settings);
+    const auto fixed = EncodeSettings(settings);
+    std::vector<std::uint8_t> bytes(fixed.begin(), fixed.end());
+    const std::vector<std::uint8_t> extension = EncodeSettingsExtension(settings.extension);
+    bytes.insert(bytes.end(), extension.begin(), extension.end());
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
 }
