@@ -4,6 +4,7 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
+#include "playback/TracePanel.h"
 #include "resources/Resources.h"
 
 #include <wx/artprov.h>
@@ -156,8 +157,14 @@ void PatientFrame::ApplyPlaybackToolTips() {
     const std::tuple<int, int, const char*> playbackTips[] = {
         {Id::PlaybackStart, Text::PlaybackStartTip, "Wiedergabe starten"},
         {Id::PlaybackPause, Text::PlaybackPauseTip, "Wiedergabe anhalten"},
-        {Id::PlaybackStop, Text::PlaybackStopTip, "Wiedergabe beenden"}};
+        {Id::PlaybackStop, Text::PlaybackStopTip, "Wiedergabe beenden"},
+        {Id::PlaybackPreviousRow, Text::PreviousRowTip, "Vorheriger Messwert"},
+        {Id::PlaybackNextRow, Text::NextRowTip, "N\xE4" "chster Messwert"},
+        {Id::PlaybackSpeed, Text::PlaybackSpeedTip, "Wiedergabegeschwindigkeit"}};
     for (const auto& [id, text, fallback] : playbackTips)
         if (wxWindow* button = m_playbackPanel->FindWindow(id))
             button->SetToolTip(OptionalLanguageString(text, fallback));
+    if (m_tracePanel)
+        m_tracePanel->SetToolTip(OptionalLanguageString(
+            Text::TracePanelTip, "Klicken oder Ziehen springt zu einem Zeitpunkt; das Mausrad zoomt die Zeitachse"));
 }

@@ -180,10 +180,15 @@ constexpr int LanguageCode = 143;              // ISO 639-1 code of the file's l
 constexpr int PlaybackStartTip = 144;          // 107
 constexpr int PlaybackPauseTip = 145;          // 109
 constexpr int PlaybackStopTip = 146;           // 108
+constexpr int PreviousRowTip = 190;            // playback bar: one row back
+constexpr int NextRowTip = 191;                // playback bar: one row on
+constexpr int PlaybackSpeedTip = 192;          // playback bar: the speed choice
+constexpr int TracePanelTip = 193;             // trace panel: click to seek, wheel to zoom
+constexpr int TraceInterpolated = 194;         // trace legend: weak rows bridged by interpolation
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PlaybackStopTip;
+constexpr int LastId = TraceInterpolated;
 
 } // namespace Text
