@@ -30,14 +30,14 @@ void Append(std::vector<TraceRun>& runs, bool interpolated, TracePoint point)
     runs.back().points.push_back(point);
 }
 
-void AddWeakSpan(std::vector<TraceSpan>& spans, int begin, int end)
+void AddWeakSpan(std::vector<TraceSpan>& spans, int begin, int end, bool whole)
 {
     if (end <= begin)
         return;
-    if (!spans.empty() && spans.back().end >= begin)
+    if (!spans.empty() && spans.back().end >= begin && spans.back().whole == whole)
         spans.back().end = std::max(spans.back().end, end);
     else
-        spans.push_back({begin, end});
+        spans.push_back({begin, end, whole});
 }
 
 void LayOutRows(TraceFigure& figure, const TraceRowReader& read, const TraceWindow& window, const TraceScale& scale,
@@ -58,7 +58,7 @@ void LayOutRows(TraceFigure& figure, const TraceRowReader& read, const TraceWind
             const double left = (static_cast<double>(row) - window.FirstRow()) / perPixel;
             const int begin = std::max(0, static_cast<int>(std::floor(left)));
             const int stop = std::min(window.Width(), static_cast<int>(std::ceil(left + 1.0 / perPixel)));
-            AddWeakSpan(figure.weakSpans, begin, stop);
+            AddWeakSpan(figure.weakSpans, begin, stop, true);
         }
     }
 }
@@ -66,25 +66,31 @@ void LayOutRows(TraceFigure& figure, const TraceRowReader& read, const TraceWind
 void LayOutColumns(TraceFigure& figure, const TraceLevels& levels, const TraceRowReader& read,
                    const TraceWindow& window, const TraceScale& scale, bool withTorsion)
 {
+    std::array<TraceBar, kTraceAngleChannels> before{};  // each channel's previous column, as measured
     for (int x = 0; x < window.Width(); ++x) {
         const std::size_t first = window.FirstRowOfColumn(x);
         const std::size_t end = window.FirstRowOfColumn(x + 1);
         if (first >= end)
             continue;
         const TraceRanges ranges = levels.RangeOf(first, end, read);
-        // Down one column and up the next, so the line joins the columns.
-        const bool downward = x % 2 == 0;
         for (std::size_t c = 0; c < kTraceAngleChannels; ++c) {
             if (!withTorsion && IsTorsion(c))
                 continue;
-            const bool interpolated = ranges[WeakChannelOf(c)].min > 0.0f;
-            const int high = scale.YOf(ranges[c].max);
-            const int low = scale.YOf(ranges[c].min);
-            Append(figure.lines[c], interpolated, {x, downward ? high : low});
-            Append(figure.lines[c], interpolated, {x, downward ? low : high});
+            const TraceBar measured{x, scale.YOf(ranges[c].max), scale.YOf(ranges[c].min),
+                                    ranges[WeakChannelOf(c)].min > 0.0f};
+            TraceBar bar = measured;
+            std::vector<TraceBar>& bars = figure.bars[c];
+            if (!bars.empty() && before[c].x == x - 1) {
+                // Reach the column before: a jump between columns stays drawn.
+                bar.top = std::min(bar.top, before[c].bottom);
+                bar.bottom = std::max(bar.bottom, before[c].top);
+            }
+            bars.push_back(bar);
+            before[c] = measured;
         }
         if (ranges[kEyeOneWeak].max > 0.0f || ranges[kEyeTwoWeak].max > 0.0f)
-            AddWeakSpan(figure.weakSpans, x, x + 1);
+            AddWeakSpan(figure.weakSpans, x, x + 1,
+                        ranges[kEyeOneWeak].min > 0.0f || ranges[kEyeTwoWeak].min > 0.0f);
     }
 }
 

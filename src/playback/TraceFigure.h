@@ -18,18 +18,31 @@ struct TraceRun {
     std::vector<TracePoint> points;
 };
 
-// Pixel columns begin .. end - 1 hold rows that are weak for either eye.
+// One pixel column of a line where a column holds many rows: from top to
+// bottom (inclusive) it covers the column's values and reaches the values of
+// the column before, so the bars join up into a line.
+struct TraceBar {
+    int x;
+    int top;
+    int bottom;
+    bool interpolated;  // every row of the column was bridged by interpolation
+};
+
+// Pixel columns begin .. end - 1 hold rows that are weak for either eye:
+// only weak rows when whole, else some among good ones.
 struct TraceSpan {
     int begin;
     int end;
+    bool whole;
 };
 
 // The trace of the rows in view, in pixels of the plot (x from 0 at its left
 // edge, y from 0 at its top). Each angle channel is one line: through every
-// row while a pixel holds at most one row, otherwise up and down through the
-// minimum and maximum of each pixel column, so no peak is lost.
+// row while a pixel holds at most one row (lines), otherwise a bar from the
+// minimum to the maximum of each pixel column (bars), so no peak is lost.
 struct TraceFigure {
     std::array<std::vector<TraceRun>, kTraceAngleChannels> lines;
+    std::array<std::vector<TraceBar>, kTraceAngleChannels> bars;
     std::vector<TraceSpan> weakSpans;
 };
 

@@ -6,6 +6,7 @@
 #include "playback/TraceSource.h"
 
 #include <wx/dcbuffer.h>
+#include <wx/graphics.h>
 #include <wx/pen.h>
 
 #include <algorithm>
@@ -25,7 +26,8 @@ constexpr int kRightMargin = 14;
 const wxColour kBackground(255, 255, 255);
 const wxColour kGrid(225, 225, 225);
 const wxColour kZeroLine(170, 170, 170);
-const wxColour kWeakShade(255, 222, 222);
+const wxColour kWeakShade(255, 215, 215);
+const wxColour kPartlyWeakShade(255, 238, 238);  // a pixel column with weak rows among good ones
 const wxColour kLabel(60, 60, 60);
 const wxColour kEyeColours[] = {wxColour(0, 90, 200), wxColour(215, 95, 0)};
 const wxPenStyle kQuantityStyles[] = {wxPENSTYLE_SOLID, wxPENSTYLE_SHORT_DASH, wxPENSTYLE_DOT};
@@ -154,7 +156,8 @@ void TracePanel::LayOut(const wxSize& size) {
     const int legend = LegendHeight(size.GetWidth(), nullptr);
     const int labelHeight = GetTextExtent("0").GetHeight();
     const int top = legend + kGap;
-    const int height = std::max(1, size.GetHeight() - top - labelHeight - 2 * kGap);
+    // Room below for the time labels, clear of the lowest value label.
+    const int height = std::max(1, size.GetHeight() - top - 2 * labelHeight - kGap);
     m_scale = ScaleFor(m_allRows, m_withTorsion, height, std::max(1, height / kPixelsPerValueStep), m_valueStep);
     const int labelWidth = std::max(GetTextExtent(DegreesLabel(m_scale.top, m_valueStep)).GetWidth(),
                                     GetTextExtent(DegreesLabel(m_scale.bottom, m_valueStep)).GetWidth());
@@ -194,9 +197,10 @@ void TracePanel::Draw(wxDC& dc, const wxSize& size) {
         return;
     const TraceFigure figure = LayOutTrace(m_levels, TraceReaderOf(*m_player), m_window, m_scale, m_withTorsion);
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(kWeakShade));
-    for (const TraceSpan& span : figure.weakSpans)
+    for (const TraceSpan& span : figure.weakSpans) {
+        dc.SetBrush(wxBrush(span.whole ? kWeakShade : kPartlyWeakShade));
         dc.DrawRectangle(m_plot.x + span.begin, m_plot.y, span.end - span.begin, m_plot.height);
+    }
     DrawAxes(dc);
     DrawCurves(dc, figure);
 }
@@ -215,7 +219,7 @@ void TracePanel::DrawAxes(wxDC& dc) const {
     const double start = m_window.FirstRow() * secondsPerRow;
     const double span = m_window.VisibleRows() * secondsPerRow;
     const double step = NiceStep(span, std::max(1, m_plot.width / kPixelsPerTimeLabel));
-    const int labelY = m_plot.GetBottom() + kGap;
+    const int labelY = m_plot.GetBottom() + textHeight / 2 + kGap;
     for (double t = std::ceil(start / step) * step; t <= start + span; t += step) {
         const int x = m_plot.x + static_cast<int>(std::lround((t - start) / span * m_plot.width));
         dc.SetPen(wxPen(kGrid));
@@ -231,6 +235,11 @@ void TracePanel::DrawAxes(wxDC& dc) const {
 
 void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const {
     dc.SetClippingRegion(m_plot);
+    // Smoothing thousands of pixel-sized segments costs more than it shows.
+    wxGraphicsContext* context = dc.GetGraphicsContext();
+    const wxAntialiasMode smoothing = context ? context->GetAntialiasMode() : wxANTIALIAS_DEFAULT;
+    if (context)
+        context->SetAntialiasMode(wxANTIALIAS_NONE);
     std::vector<wxPoint> points;
     for (std::size_t c = 0; c < kTraceAngleChannels; ++c) {
         const wxColour& colour = kEyeColours[c < kEyeTwoHorizontal ? 0 : 1];
@@ -244,6 +253,9 @@ void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const {
             dc.SetPen(wxPen(run.interpolated ? Pale(colour) : colour, 1, style));
             dc.DrawLines(static_cast<int>(points.size()), points.data(), m_plot.x, m_plot.y);
         }
+        for (const bool interpolated : {false, true})
+            DrawBars(dc, context, figure.bars[c], interpolated, interpolated ? Pale(colour) : colour,
+                     c % kPlayedQuantityCount);
     }
     const double cursor = m_window.XOfRow(m_cursorRow);
     if (cursor >= 0 && cursor <= m_plot.width) {
@@ -251,7 +263,37 @@ void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const {
         dc.SetPen(wxPen(*wxBLACK, 1));
         dc.DrawLine(x, m_plot.y, x, m_plot.GetBottom() + 1);
     }
+    if (context)
+        context->SetAntialiasMode(smoothing);
     dc.DestroyClippingRegion();
+}
+
+void TracePanel::DrawBars(wxDC& dc, wxGraphicsContext* context, const std::vector<TraceBar>& bars,
+                          bool interpolated, const wxColour& colour, std::size_t quantity) const {
+    // Gaps along the time axis stand in for the dashes and dots of the lines:
+    // a pen's pattern would be lost on bars one pixel wide.
+    auto shown = [quantity](int x) { return quantity == 0 || (quantity == 1 ? x / 4 % 2 == 0 : x % 3 == 0); };
+    if (!context) {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(colour));
+        for (const TraceBar& bar : bars)
+            if (bar.interpolated == interpolated && shown(bar.x))
+                dc.DrawRectangle(m_plot.x + bar.x, m_plot.y + bar.top, 1, bar.bottom - bar.top + 1);
+        return;
+    }
+    // One fill for all bars of a colour: thousands of separate fills would be slow.
+    wxGraphicsPath path = context->CreatePath();
+    bool any = false;
+    for (const TraceBar& bar : bars) {
+        if (bar.interpolated == interpolated && shown(bar.x)) {
+            path.AddRectangle(m_plot.x + bar.x, m_plot.y + bar.top, 1, bar.bottom - bar.top + 1);
+            any = true;
+        }
+    }
+    if (!any)
+        return;
+    context->SetBrush(wxBrush(colour));
+    context->FillPath(path);
 }
 
 void TracePanel::OnPaint(wxPaintEvent&) {

@@ -8,9 +8,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 class RecordingPlayer;
 class wxDC;
+class wxGraphicsContext;
 
 // Below the playback bar: the horizontal and vertical angles of both eyes
 // (and their torsion where the recording has any) over time, weak rows
@@ -56,6 +58,8 @@ private:
     int LegendHeight(int width, wxDC* drawOn) const;
     void DrawAxes(wxDC& dc) const;
     void DrawCurves(wxDC& dc, const TraceFigure& figure) const;
+    void DrawBars(wxDC& dc, wxGraphicsContext* context, const std::vector<TraceBar>& bars, bool interpolated,
+                  const wxColour& colour, std::size_t quantity) const;
     void ApplySpan();
 
     const RecordingPlayer* m_player = nullptr;

@@ -107,8 +107,9 @@ TEST(TraceWindow, ClicksZoomAndPlaybackMapToTheRightRows)
     EXPECT_DOUBLE_EQ(window.FirstRow(), 99000.0);
 }
 
-// A long recording, flat but for a one-row spike and a weak stretch.
-RecordingPlayer SpikedPlayer(std::size_t rows, std::size_t spikeRow, std::size_t weakFrom, std::size_t weakTo)
+// A long recording, flat but for a step out and back and a weak stretch.
+RecordingPlayer SpikedPlayer(std::size_t rows, std::size_t stepFrom, std::size_t stepTo, std::size_t weakFrom,
+                             std::size_t weakTo)
 {
     std::vector<std::vector<std::int32_t>> table(rows, std::vector<std::int32_t>(14, 0));
     for (std::size_t row = 0; row < rows; ++row) {
@@ -116,8 +117,10 @@ RecordingPlayer SpikedPlayer(std::size_t rows, std::size_t spikeRow, std::size_t
         table[row][10] = -2000;  // eye 1 horizontal +2°
         table[row][13] = table[row][6] = 1000;
     }
-    table[spikeRow][10] = -30000;                      // eye 1 horizontal +30° for one row
-    table[spikeRow][4] = 12000;                        // eye 2 vertical -12°
+    for (std::size_t row = stepFrom; row < stepTo; ++row) {
+        table[row][10] = -30000;                       // eye 1 horizontal +30°
+        table[row][4] = 12000;                         // eye 2 vertical -12°
+    }
     for (std::size_t row = weakFrom; row < weakTo; ++row) {
         table[row][6] = 0;                             // eye 2 weak ...
         table[row][3] = 90000;                         // ... with a value playback never shows
@@ -130,7 +133,8 @@ RecordingPlayer SpikedPlayer(std::size_t rows, std::size_t spikeRow, std::size_t
 
 TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
 {
-    const RecordingPlayer player = SpikedPlayer(900000, 654321, 300000, 300600);
+    // The step fills pixel column 727 of a whole view 1000 pixels wide.
+    const RecordingPlayer player = SpikedPlayer(900000, 654300, 655200, 300000, 300600);
     EXPECT_DOUBLE_EQ(MillisecondsPerRow(player.GetRecording()), 4.0);
     EXPECT_DOUBLE_EQ(SecondsFromStart(player.GetRecording(), 250), 1.0);
     TraceRow row;
@@ -157,19 +161,23 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     window.Reset(player.RowCount(), 250.0);
     window.SetWidth(1000);
     const TraceFigure whole = LayOutTrace(levels, TraceReaderOf(player), window, scale, false);
-    EXPECT_TRUE(whole.lines[kEyeOneTorsion].empty());
-    EXPECT_FALSE(whole.lines[kEyeOneHorizontal].empty());
-    auto highest = [](const std::vector<TraceRun>& runs) {
-        int top = 1 << 30;
-        for (const TraceRun& run : runs)
-            for (const TracePoint& p : run.points)
-                top = std::min(top, p.y);
-        return top;
-    };
-    EXPECT_EQ(highest(whole.lines[kEyeOneHorizontal]), scale.YOf(30.0));
-    EXPECT_EQ(highest(whole.lines[kEyeTwoHorizontal]), scale.YOf(0.0));
+    EXPECT_TRUE(whole.bars[kEyeOneTorsion].empty());
+    ASSERT_EQ(whole.bars[kEyeOneHorizontal].size(), 1000u);
+    EXPECT_TRUE(whole.lines[kEyeOneHorizontal].empty());
+    // The columns on both sides of the step reach each other, so the line
+    // has no gaps; the column after that is flat again.
+    const TraceBar* around = &whole.bars[kEyeOneHorizontal][726];
+    EXPECT_EQ(around[0].top, around[0].bottom);
+    for (const TraceBar& reaching : {around[1], around[2]}) {
+        EXPECT_EQ(reaching.top, scale.YOf(30.0));
+        EXPECT_EQ(reaching.bottom, scale.YOf(2.0));
+    }
+    EXPECT_EQ(around[3].top, around[3].bottom);
+    for (const TraceBar& bar : whole.bars[kEyeTwoHorizontal])
+        EXPECT_EQ(bar.top, scale.YOf(0.0));
     ASSERT_EQ(whole.weakSpans.size(), 1u);
     EXPECT_EQ(whole.weakSpans[0].begin, 333);
+    EXPECT_FALSE(whole.weakSpans[0].whole);  // 600 weak rows among the 900 of the column
 
     // Zoomed to one second at the end of the weak stretch: one point per row,
     // the bridged rows in a run of their own that joins the next.
@@ -184,6 +192,7 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     EXPECT_EQ(near.lines[kEyeOneTorsion].size(), 1u);
     ASSERT_EQ(near.weakSpans.size(), 1u);
     EXPECT_EQ(near.weakSpans[0].begin, 0);
+    EXPECT_TRUE(near.weakSpans[0].whole);
 }
 
 TEST(PlaybackSpeed, SlowerSpeedsTickFurtherApart)
