@@ -113,7 +113,8 @@ void PatientFrame::OnTimeSlider(wxScrollEvent&) {
 }
 
 void PatientFrame::SeekPlayback(std::size_t row) {
-    m_timeSlider->SetValue(static_cast<int>(std::min<std::size_t>(row, static_cast<std::size_t>(m_timeSlider->GetMax()))));
+    const auto last = static_cast<std::size_t>(m_timeSlider->GetMax());
+    m_timeSlider->SetValue(static_cast<int>(std::min(row, last)));
     m_playbackTimer->ShowSample();
 }
 

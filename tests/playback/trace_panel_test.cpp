@@ -87,7 +87,8 @@ TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer) {
     EXPECT_EQ(Trace().CursorRow(), static_cast<std::size_t>(Row()));
     EXPECT_NEAR(Trace().Window().XOfRow(Trace().CursorRow()), plot.width / 4, 1.0);
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), wxString::Format("t = %.2f s", Row() * 0.004));
-    EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::Format("+%d.00", Row() / 100) + wxString::FromUTF8("\xC2\xB0"));
+    const wxString degree = wxString::FromUTF8("\xC2\xB0");
+    EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::Format("+%d.00", Row() / 100) + degree);
 
     // Dragging keeps seeking, also into the margins, where it stops at the ends.
     Mouse(wxEVT_MOTION, plot.x + plot.width / 2, true);

@@ -61,8 +61,8 @@ TEST(TraceLevels, RangesEqualAPlainScanOfTheRows)
             const TraceRanges expected = data.Scan(first, end);
             const TraceRanges found = levels.RangeOf(first, end, data.Reader());
             for (std::size_t c = 0; c < kTraceChannelCount; ++c) {
-                ASSERT_EQ(found[c].min, expected[c].min) << rows << " rows, " << first << ".." << end << " channel " << c;
-                ASSERT_EQ(found[c].max, expected[c].max) << rows << " rows, " << first << ".." << end << " channel " << c;
+                ASSERT_EQ(found[c].min, expected[c].min) << rows << " rows, " << first << ".." << end << ", " << c;
+                ASSERT_EQ(found[c].max, expected[c].max) << rows << " rows, " << first << ".." << end << ", " << c;
             }
         }
     }
