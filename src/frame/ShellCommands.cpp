@@ -134,8 +134,10 @@ void PatientFrame::OnPlaybackSpeed(wxCommandEvent& event) {
 void PatientFrame::OnPlaybackKey(wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     const wxWindow* focus = FindFocus();
-    const bool arrowsTaken = wxDynamicCast(focus, wxTextCtrl) || wxDynamicCast(focus, wxSlider) ||
-                             wxDynamicCast(focus, wxSpinButton) || wxDynamicCast(focus, wxChoice);
+    bool arrowsTaken = false;
+    for (wxClassInfo* control : {wxCLASSINFO(wxTextCtrl), wxCLASSINFO(wxSlider), wxCLASSINFO(wxSpinButton),
+                                 wxCLASSINFO(wxChoice)})
+        arrowsTaken = arrowsTaken || (focus && focus->IsKindOf(control));
     if ((key != WXK_LEFT && key != WXK_RIGHT) || event.HasAnyModifiers() || arrowsTaken || !IsPlaybackMode() ||
         m_playbackTimer->IsRunning()) {
         event.Skip();
