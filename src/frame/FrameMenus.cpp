@@ -3,6 +3,7 @@
 
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
+#include "playback/TracePanel.h"
 #include "resources/Resources.h"
 
 #include <wx/artprov.h>
@@ -247,10 +248,13 @@ void PatientFrame::ApplyToolTips() {
 }
 
 void PatientFrame::ApplyPlaybackToolTips() {
-    const std::pair<int, int> playbackTips[] = {{Id::PlaybackStart, Text::PlaybackStartTip},
-                                                {Id::PlaybackPause, Text::PlaybackPauseTip},
-                                                {Id::PlaybackStop, Text::PlaybackStopTip}};
+    const std::pair<int, int> playbackTips[] = {
+        {Id::PlaybackStart, Text::PlaybackStartTip},     {Id::PlaybackPause, Text::PlaybackPauseTip},
+        {Id::PlaybackStop, Text::PlaybackStopTip},       {Id::PlaybackPreviousRow, Text::PreviousRowTip},
+        {Id::PlaybackNextRow, Text::NextRowTip},         {Id::PlaybackSpeed, Text::PlaybackSpeedTip}};
     for (const auto& [id, text] : playbackTips)
         if (wxWindow* button = m_playbackPanel->FindWindow(id))
             button->SetToolTip(Text(text));
+    if (m_tracePanel)
+        m_tracePanel->SetToolTip(Text(Text::TracePanelTip));
 }

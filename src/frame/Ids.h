@@ -21,6 +21,10 @@ enum : int {
     CoverCheckBox2 = 114,
     FirstLanguage = 115,
     LastLanguage = 214,  // at most 100 language files get a menu item
+    PlaybackPreviousRow = 220,
+    PlaybackNextRow = 221,
+    PlaybackSpeed = 222,
+    TracePanel = 223,
 
     GazeSliderEye1Vertical = 300,
     GazeSliderEye2Vertical = 301,

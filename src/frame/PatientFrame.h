@@ -8,6 +8,7 @@
 #include <wx/timer.h>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ class CoverAnimationTimer;
 class LanguageTable;
 class MyGLCanvas;
 struct Settings;
+struct SettingsExtension;
 class OverlayTimer;
 class PlaybackTimer;
 class QuizFrame;
@@ -24,6 +26,9 @@ class wxHtmlHelpController;
 class wxScrollEvent;
 class wxSpinEvent;
 class wxCheckBox;
+class wxChoice;
+class wxKeyEvent;
+class TracePanel;
 class wxPanel;
 class wxSlider;
 class wxStaticBox;
@@ -111,6 +116,13 @@ public:
     void OnRecordingMenu(wxCommandEvent& event);
     void OnPlaybackButton(wxCommandEvent& event);
     void OnTimeSlider(wxScrollEvent& event);
+    void OnPlaybackStep(wxCommandEvent& event);
+    void OnPlaybackSpeed(wxCommandEvent& event);
+    // Left and Right step one row while playback is paused, unless a control
+    // that uses the arrow keys itself has the focus.
+    void OnPlaybackKey(wxKeyEvent& event);
+    // Shows row: the time slider, the eyes and the trace follow.
+    void SeekPlayback(std::size_t row);
     void OnRecordingCommand112(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnDisplayOptions(wxCommandEvent& event);
@@ -173,8 +185,12 @@ public:
     wxStaticText* m_blendLabelBottom = nullptr;
     wxString m_settingsFilePath;
     std::unique_ptr<wxHtmlHelpController> m_help;
-    // Height the window grows by in playback mode: the bar with its buttons.
+    // Height the window grows by in playback mode: the bar with its buttons,
+    // and the trace panel below it.
     int m_playbackBarHeight = 28;
+    int m_traceHeight = 170;
+    TracePanel* m_tracePanel = nullptr;
+    wxChoice* m_speedChoice = nullptr;
 
     wxMenu* m_optionsMenu = nullptr;
     wxMenu* m_viewSubmenu = nullptr;
@@ -191,6 +207,7 @@ private:
     Settings CurrentSettings() const;
     // The language file of the desktop's language, for a first run.
     wxString DesktopLanguageFile() const;
+    void ApplyPlaybackPreferences(const SettingsExtension& preferences);
     void ReportSaveFailure(const wxString& path, const std::string& reason);
     float ShownNumber(int textId) const;
     void RunBothEyesCheck();
@@ -209,6 +226,7 @@ private:
     void ShowLanguage();
     void CreateMenus(wxMenu* languageMenu);
     void CreatePlaybackPanel();
+    void CreateTracePanel();
     void CreateMainPanel();
     void CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStaticText*, 6>& labels,
                         std::array<wxTextCtrl*, 6>& texts, std::array<AngleSpinButton*, 6>& spins,

@@ -194,6 +194,14 @@ constexpr int TraineeNamePrompt = 157;         // asked once before the first sa
 constexpr int ShuffleQuestions = 158;          // quiz window check box: questions in random order
 constexpr int ResultsWildcard = 159;           // file-dialog filter for saved results (.csv)
 
+
+// Recordings you can read: stepping, speed and the traces.
+constexpr int PreviousRowTip = 190;            // playback bar: one row back
+constexpr int NextRowTip = 191;                // playback bar: one row on
+constexpr int PlaybackSpeedTip = 192;          // playback bar: the speed choice
+constexpr int TracePanelTip = 193;             // trace panel: click to seek, wheel to zoom
+constexpr int TraceInterpolated = 194;         // trace legend: weak rows bridged by interpolation
+
 // Lecture hall: presentation, pictures and the examination menu.
 constexpr int ExaminationMenu = 210;           // menu title
 constexpr int PresentationMenu = 211;          // View submenu item, F11
