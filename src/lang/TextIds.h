@@ -181,9 +181,37 @@ constexpr int PlaybackStartTip = 144;          // 107
 constexpr int PlaybackPauseTip = 145;          // 109
 constexpr int PlaybackStopTip = 146;           // 108
 
+// Muscle strengths (Options menu, dialog, companion file of a case).
+constexpr int MusclesMenu = 160;
+constexpr int MusclesTitle = 161;
+constexpr int MusclePresetLabel = 162;
+constexpr int MusclesReset = 163;
+constexpr int MusclePresetApply = 164;
+constexpr int SixthNervePalsy = 165;           // presets, in this order
+constexpr int FourthNervePalsy = 166;
+constexpr int ThirdNervePalsy = 167;
+constexpr int BrownSyndrome = 168;
+constexpr int DuaneSyndrome = 169;
+constexpr int PresetRightEye = 170;
+constexpr int PresetLeftEye = 171;
+constexpr int MuscleFileRefusedFormat = 172;   // exactly one %s: the case file's path
+constexpr int MuscleFileNoHeader = 173;        // reasons, in the order of MuscleFileError
+constexpr int MuscleFileBadLine = 174;
+constexpr int MuscleFileUnknownKey = 175;
+constexpr int MuscleFileRepeatedKey = 176;
+constexpr int MuscleFileBadValue = 177;
+constexpr int MuscleFileUnreadable = 178;
+constexpr int MuscleFileLine = 179;            // "Line", before the number of the faulty line
+constexpr int LateralRectus = 180;             // muscle names, in the order of Muscle
+constexpr int MedialRectus = 181;
+constexpr int SuperiorRectus = 182;
+constexpr int InferiorRectus = 183;
+constexpr int SuperiorOblique = 184;
+constexpr int InferiorOblique = 185;
+
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PlaybackStopTip;
+constexpr int LastId = InferiorOblique;
 
 } // namespace Text
