@@ -106,6 +106,7 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_optionsMenu->Append(Id::RepairRecording, pending);
     m_optionsMenu->AppendSeparator();
     m_optionsMenu->Append(Id::DisplayOptions, pending);
+    m_optionsMenu->Append(Id::Muscles, pending);
 
     auto* helpMenu = new wxMenu;
     helpMenu->Append(Id::HelpContents, pending);
@@ -125,6 +126,8 @@ void PatientFrame::ApplyMenuLabels() {
     wxMenuBar* menuBar = GetMenuBar();
     for (const MenuLabel& item : kMenuLabels)
         menuBar->SetLabel(item.id, Text(item.text));
+    // Language files older than this item lack its string.
+    menuBar->SetLabel(Id::Muscles, OptionalLanguageString(Text::MusclesMenu, "&Muskeln..."));
     for (size_t position = 0; position < WXSIZEOF(kMenuTitles); ++position)
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));
 }

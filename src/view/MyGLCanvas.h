@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/MuscleModel.h"
 #include "view/ViewProjection.h"
 
 #include <wx/glcanvas.h>
 
+#include <array>
 #include <memory>
 
 class LanguageTable;
@@ -71,6 +73,12 @@ public:
     float m_viewRotZ = 0;
     float m_gazeAzimuth[2] = {0, 0};
     float m_gazeElevation[2] = {0, 0};
+    // Where the pointer puts the fixation target, for the muscle model.
+    GazeTarget m_gazeTarget;
+
+    // The extra turn of each eye from weak muscles that the next frame
+    // draws, for the current target, fixing eye and cover animation.
+    std::array<ViewTurn, 2> muscleTurns() const;
 
 private:
     enum class GlSetUp { pending, running, done };
