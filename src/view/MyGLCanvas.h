@@ -77,7 +77,8 @@ public:
     GazeTarget m_gazeTarget;
 
     // The extra turn of each eye from weak muscles that the next frame
-    // draws, for the current target, fixing eye and cover animation.
+    // draws, for the current target, fixing eye and cover animation; none
+    // while a recording is played back.
     std::array<ViewTurn, 2> muscleTurns() const;
 
 private:

@@ -101,8 +101,9 @@ SceneState MyGLCanvas::readScene() const {
         state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
         state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
     }
-    // With every muscle normal nothing is added, so the picture stays exactly as it was.
-    scene.weakMuscles = !frame.m_muscles.AllNormal();
+    // With every muscle normal nothing is added, so the picture stays exactly
+    // as it was; a recording shows the eye positions it recorded.
+    scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
     if (scene.weakMuscles) {
         const std::array<ViewTurn, 2> turns = muscleTurns();
         for (int index = 0; index < kEyeCount; ++index) {
@@ -115,7 +116,7 @@ SceneState MyGLCanvas::readScene() const {
 }
 
 std::array<ViewTurn, 2> MyGLCanvas::muscleTurns() const {
-    if (!m_frame)
+    if (!m_frame || m_frame->IsPlaybackMode())
         return {};
     return MuscleTurns(m_frame->m_muscles, m_gazeTarget, coverBlends());
 }
