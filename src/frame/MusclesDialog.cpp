@@ -115,11 +115,6 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
     Centre(wxBOTH);
 }
 
-void MusclesDialog::SetStrength(Eye eye, Muscle muscle, int percent) {
-    m_strengths.Set(eye, muscle, percent);
-    ShowStrengths();
-}
-
 void MusclesDialog::ApplyPreset(int entry) {
     if (entry < 0 || entry >= kMusclePresetCount * kEyeCount)
         return;

@@ -31,8 +31,7 @@ public:
 
     const MuscleStrengths& Strengths() const { return m_strengths; }
 
-    // What the controls do, also for tests that answer the dialog.
-    void SetStrength(Eye eye, Muscle muscle, int percent);
+    // What the preset and reset buttons do, also for tests that answer the dialog.
     void ApplyPreset(int entry);
     void ResetAll();
 

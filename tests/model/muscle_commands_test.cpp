@@ -16,6 +16,7 @@
 #include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
+#include <wx/stattext.h>
 #include <wx/toolbar.h>
 
 #include <filesystem>
@@ -41,6 +42,36 @@ protected:
 
 private:
     int m_presetEntry;
+};
+
+// Drags the first slider, the right lateral rectus, to a value and keeps
+// whether a number beside it shows that value; then OK.
+class SlideRightLateralRectus : public wxExpectModalBase<MusclesDialog> {
+public:
+    SlideRightLateralRectus(int percent, bool* numberShown) : m_percent(percent), m_numberShown(numberShown) {}
+
+protected:
+    int OnInvoked(MusclesDialog* dialog) const override {
+        for (wxWindow* child : dialog->GetChildren()) {
+            if (auto* slider = dynamic_cast<wxSlider*>(child)) {
+                slider->SetValue(m_percent);
+                wxCommandEvent moved(wxEVT_SLIDER, slider->GetId());
+                moved.SetEventObject(slider);
+                slider->GetEventHandler()->ProcessEvent(moved);
+                break;
+            }
+        }
+        const wxString number = wxString::Format("%d %%", m_percent);
+        for (wxWindow* child : dialog->GetChildren()) {
+            if (auto* text = dynamic_cast<wxStaticText*>(child); text && text->GetLabel() == number)
+                *m_numberShown = true;
+        }
+        return wxID_OK;
+    }
+
+private:
+    int m_percent;
+    bool* m_numberShown;
 };
 
 class MuscleCommandsTest : public FrameFixture {
@@ -144,6 +175,12 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     SendCommand(Id::SaveCase);
     EXPECT_FALSE(fs::exists(PathOf("old.sd.muscles")));
     EXPECT_FALSE(m_frame->m_modified);
+
+    bool numberShown = false;
+    wxTEST_DIALOG(SendCommand(Id::Muscles), SlideRightLateralRectus(35, &numberShown));
+    EXPECT_EQ(m_frame->m_muscles.Get(Eye::one, Muscle::LR), 35);
+    EXPECT_TRUE(numberShown);
+    EXPECT_TRUE(m_frame->m_modified);
 }
 
 TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens) {
