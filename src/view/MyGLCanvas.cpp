@@ -114,6 +114,9 @@ void MyGLCanvas::resetView() {
 bool MyGLCanvas::Render() {
     if (!prepareGL())
         return false;
+    // A busy display can change the window's size before its size event
+    // arrives; each frame fills the canvas as it is now.
+    fitViewport();
     applyClearColour();
     renderScene();
     return true;
