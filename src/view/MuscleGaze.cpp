@@ -27,10 +27,14 @@ std::array<ViewTurn, 2> MuscleTurns(const MuscleStrengths& strengths, GazeTarget
         return {};
     const Eye usual = DefaultFixingEye(strengths);
     const BinocularDeviation open = MuscleDeviation(strengths, target, usual);
-    // Only one eye is covered at a time; while a cover moves across, both
-    // weights may be part way.
-    const double oneFixes = std::max(blends.coverBlend2, blends.translucentBlend2);
-    const double twoFixes = std::max(blends.coverBlend1, blends.translucentBlend1);
+    // Each factor moves one eye while the other fixes: a cover or
+    // translucent occluder before the moving eye, or the red filter with the
+    // fixing eye's box ticked. Only one aid is on at a time; while one moves
+    // across, both weights may be part way.
+    const double oneFixes = std::max({blends.coverBlend2, blends.translucentBlend2, blends.offsetBlend2,
+                                      blends.filterBlend2});
+    const double twoFixes = std::max({blends.coverBlend1, blends.translucentBlend1, blends.offsetBlend1,
+                                      blends.filterBlend1});
     const auto fixedBy = [&](Eye eye) { return eye == usual ? open : MuscleDeviation(strengths, target, eye); };
     const BinocularDeviation byOne = oneFixes > 0 ? fixedBy(Eye::one) : open;
     const BinocularDeviation byTwo = twoFixes > 0 ? fixedBy(Eye::two) : open;

@@ -50,6 +50,12 @@ TEST(MuscleGaze, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     EXPECT_NEAR(covered[0].horizontal, 0.0, 1e-6);
     EXPECT_LT(covered[1].horizontal, -1.2 * primary[0].horizontal);
 
+    // Under the red filter the ticked fixing-eye box decides: eye 1's box
+    // lets eye 2 float (offsetBlend2) while eye 1 fixes.
+    CoverBlends filtered;
+    filtered.offsetBlend2 = 1;
+    EXPECT_NEAR(MuscleTurns(kRightSixth, {0, 0}, filtered)[1].horizontal, covered[1].horizontal, 1e-9);
+
     const auto halfWay = MuscleTurns(kRightSixth, {0, 0}, EyeTwoCovered(0.5f));
     EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
