@@ -4,7 +4,6 @@
 #include <wx/choice.h>
 #include <wx/slider.h>
 #include <wx/statbox.h>
-#include <wx/stockitem.h>
 #include <wx/stattext.h>
 
 #include <algorithm>
@@ -103,8 +102,8 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
 
     y += presetRowHeight + kMargin;
     const int width = std::max(2 * boxWidth + 3 * kMargin, x - kGap + kMargin);
-    auto* cancel = new wxButton(this, wxID_CANCEL, wxGetStockLabel(wxID_CANCEL));
-    auto* ok = new wxButton(this, wxID_OK, wxGetStockLabel(wxID_OK));
+    auto* cancel = new wxButton(this, wxID_CANCEL, texts.cancel);
+    auto* ok = new wxButton(this, wxID_OK, texts.ok);
     const wxSize cancelSize = cancel->GetBestSize();
     const wxSize okSize = ok->GetBestSize();
     cancel->SetSize(wxRect(wxPoint(width - kMargin - cancelSize.GetWidth(), y), cancelSize));

@@ -25,6 +25,8 @@ public:
         std::array<wxString, kMusclePresetCount * kEyeCount> presets;
         wxString apply;
         wxString reset;
+        wxString ok;
+        wxString cancel;
     };
 
     MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleStrengths& strengths);

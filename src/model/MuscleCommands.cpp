@@ -67,8 +67,10 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
     for (int p = 0; p < kMusclePresetCount; ++p)
         for (int eye = 0; eye < kEyeCount; ++eye)
             texts.presets[p * kEyeCount + eye] = Optional(kPresetNames[p]) + ", " + Optional(kPresetEyes[eye]);
-    texts.apply = Optional({Text::MusclePresetApply, "Anwenden"});
+    texts.apply = frame.Text(Text::ApplyButton);
     texts.reset = Optional({Text::MusclesReset, "Zur\xFC" "cksetzen"});
+    texts.ok = frame.Text(Text::OkButton);
+    texts.cancel = frame.Text(Text::CancelButton);
     return texts;
 }
 
