@@ -72,6 +72,13 @@ bool FileExists(const std::string& path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+// Something in the companion's place that is not ours to remove.
+bool IsFolder(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 } // namespace
 
 std::string MuscleFilePath(const std::string& casePath)
@@ -143,7 +150,7 @@ bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strength
 {
     const std::string path = MuscleFilePath(casePath);
     if (strengths.AllNormal()) {
-        if (!FileExists(path) || std::remove(path.c_str()) == 0)
+        if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
             return true;
         error = "Could not remove " + path + ": " + std::strerror(errno);
         return false;

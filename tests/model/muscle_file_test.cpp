@@ -98,6 +98,9 @@ TEST(MuscleFile, CompanionIsWrittenBesideTheCaseAndRemovedWhenAllNormal)
     EXPECT_FALSE(SaveMuscleFile(casePath, Sample(), error));
     EXPECT_NE(error.find("x.sd.muscles"), std::string::npos);
     EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::unreadable);
+    // Saving normal muscles removes a stale file, never a folder.
+    EXPECT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error));
+    EXPECT_TRUE(std::filesystem::is_directory(companion));
 }
 
 TEST(MuscleStrengths, HoldsPercentWithinRange)
