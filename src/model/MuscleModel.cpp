@@ -51,11 +51,9 @@ Version ToVersion(Eye eye, const EyeTurn& turn)
     return {side * turn.abduction, turn.elevation, side * turn.intorsion};
 }
 
-// Force of a muscle for innervation c (degrees): the tone at rest, growing
-// towards twice c when it pulls, fading to zero when its antagonist does.
-// Agonist minus antagonist is exactly c, since the even part
-// ((c/2)^8 + tone^8)^(1/8) cancels; the eighth power makes the knee sharp, so
-// a muscle hardly matters outside its own half of the field.
+// The even part of a muscle's force, ((c/2)^8 + tone^8)^(1/8): the tone at
+// rest, half of |c| far out; the eighth power makes the knee sharp, so a
+// muscle hardly matters outside its own half of the field.
 double EvenPart(double c)
 {
     const double h2 = 0.25 * c * c;
@@ -65,11 +63,15 @@ double EvenPart(double c)
     return std::sqrt(std::sqrt(std::sqrt(h4 * h4 + tone4 * tone4)));
 }
 
+// Force of a muscle for innervation c (degrees): the tone at rest, growing
+// towards twice c when it pulls, fading to zero when its antagonist does.
+// Agonist minus antagonist is exactly c, as the even parts cancel.
 double Force(double c)
 {
     return 0.5 * c + EvenPart(c);
 }
 
+// d Force / d c.
 double ForceSlope(double c)
 {
     const double e = EvenPart(c);
