@@ -165,6 +165,7 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_optionsMenu->Append(Id::RepairRecording, pending);
     m_optionsMenu->AppendSeparator();
     m_optionsMenu->Append(Id::DisplayOptions, pending);
+    m_optionsMenu->Append(Id::Muscles, pending);
 
     auto* examinationMenu = new wxMenu;
     for (const CoverItem& item : kCoverItems) {
@@ -214,6 +215,7 @@ void PatientFrame::ApplyMenuLabels() {
         menuBar->SetLabel(item.id, item.key ? Text(item.text) + "\t" + item.key : Text(item.text));
     for (const CoverItem& item : kCoverItems)
         menuBar->SetLabel(item.id, Text(item.tool) + ": " + Text(item.eye) + "\t" + item.key);
+    menuBar->SetLabel(Id::Muscles, Text(Text::MusclesMenu));
     for (size_t position = 0; position < WXSIZEOF(kMenuTitles); ++position)
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));
 }

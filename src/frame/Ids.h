@@ -43,6 +43,7 @@ enum : int {
     DisplayOptions = 500,
     ToolBar = 500,
     Panel = 501,
+    Muscles = 502,
 
     ModeManifest = 603,
     ModeLatent = 604,

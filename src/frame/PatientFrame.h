@@ -3,6 +3,7 @@
 #include "frame/Ids.h"
 #include "model/BothEyesHint.h"
 #include "model/EyeModel.h"
+#include "model/MuscleStrengths.h"
 
 #include <wx/frame.h>
 #include <wx/timer.h>
@@ -143,6 +144,12 @@ public:
     void OnEccentricity(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
 
+    // Muscle strengths: the dialog, and the companion file beside a case.
+    void OnMuscles(wxCommandEvent& event);
+    void SetMuscles(const MuscleStrengths& strengths);
+    void ReadMuscleFile(const wxString& casePath);
+    bool WriteMuscleFile(const wxString& casePath);
+
     AngleSpinButton* SpinButton(int spinId) const;
     wxTextCtrl* TextField(int textId) const;
 
@@ -178,6 +185,10 @@ public:
     bool m_modified = false;
     wxString m_caseFile;
     EyeModel m_model;
+    MuscleStrengths m_muscles;
+    // A case whose muscle file was refused: saving it with normal muscles
+    // leaves that file alone rather than removing what could not be read.
+    wxString m_refusedMuscleFile;
     std::array<wxSlider*, 4> m_gazeSliders{};
     wxStaticBox* m_eyeBox1 = nullptr;
     wxStaticBox* m_eyeBox2 = nullptr;

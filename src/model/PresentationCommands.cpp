@@ -146,6 +146,8 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
         m_statusBar->SetStatusText(
             Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
     GetMenuBar()->Enable(Id::ViewSubmenu, !hide);
+    // The strengths would give the hidden case away.
+    GetMenuBar()->Enable(Id::Muscles, !hide);
     for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
         tools->EnableTool(tool, !hide);
     if (hide) {
