@@ -16,15 +16,9 @@ namespace {
 // the eyes and lenses would then cover each other in drawing order. The
 // pupil lies only 0.007 behind the iris at a depth of about 450, which 16
 // bits cannot separate, so 24 bits are asked for where the display has them.
-// Smooth edges on a projector come from a multisampled visual where the
-// display offers one; without it the view is drawn as before.
 const int* DefaultAttributes() {
-    static const int smooth[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24,
-                                 WX_GL_SAMPLE_BUFFERS, 1, WX_GL_SAMPLES, 4, 0};
     static const int deep[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
     static const int shallow[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
-    if (wxGLCanvas::IsDisplaySupported(smooth))
-        return smooth;
     return wxGLCanvas::IsDisplaySupported(deep) ? deep : shallow;
 }
 
@@ -79,8 +73,6 @@ void MyGLCanvas::initGL() {
     resetView();
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
-    // Without sample buffers this changes nothing.
-    glEnable(GL_MULTISAMPLE);
     buildDisplayLists();
 
     glMatrixMode(GL_PROJECTION);
