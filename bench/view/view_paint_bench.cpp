@@ -109,16 +109,22 @@ void SettleLayout() {
 void BM_PaintPresentation(benchmark::State& state) {
     g_patientFrame->SetPresentation(true);
     SettleLayout();
-    SetAids(kAllReachable);
+    const int aids = static_cast<int>(state.range(0));
+    SetAids(aids);
     TimePaints(state, [] { g_canvas->Render(); });
     SetAids(kNoAid);
     const wxSize size = g_canvas->GetClientSize();
     state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
-                   kAidNames[kAllReachable]);
+                   kAidNames[aids]);
     g_patientFrame->SetPresentation(false);
     SettleLayout();
 }
-BENCHMARK(BM_PaintPresentation)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintPresentation)
+    ->ArgsProduct({{kNoAid, kLines, kTranslucent, kQuadrants, kAllReachable}})
+    ->ArgNames({"aids"})
+    ->Iterations(kPaints)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // A picture four times the default view's size, drawn in 16 tiles.
 void BM_ExportPictureFourTimes(benchmark::State& state) {
