@@ -4,6 +4,8 @@
 // Run from a folder with a language file and texturen.dat (build/run).
 #include "SyntheticRecording.h"
 
+#include "ProgramUnderBenchmark.h"
+
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
@@ -82,27 +84,14 @@ void BM_SeekByClick(benchmark::State& state) {
 }
 BENCHMARK(BM_SeekByClick)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-bool StartProgram(int argc, char** argv) {
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No display: run under xvfb-run.\n");
-        return false;
-    }
-    delete wxLog::SetActiveTarget(new wxLogStderr);
-    if (!wxGetApp().OnInit() || !g_patientFrame) {
-        std::fprintf(stderr, "The program did not start: run from a folder with a language file (build/run).\n");
-        return false;
-    }
+bool LoadOneHourRecording() {
     PatientFrame* frame = g_patientFrame;
     if (!frame->m_playbackTimer->LoadRecordingFile(kOneHourExportPath))
         return false;
     frame->SetPlaybackMode(true);
     frame->m_tracePanel->ShowRecording(frame->m_playbackTimer->Player());
     frame->m_playbackTimer->ShowSample();
-    for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxYield();
-        wxMilliSleep(5);
-    }
+    SettleEvents();
     g_trace = frame->m_tracePanel;
     return true;
 }
@@ -111,7 +100,7 @@ bool StartProgram(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!EnsureOneHourExport() || !StartProgram(argc, argv))
+    if (!EnsureOneHourExport() || !StartProgramUnderBenchmark(argc, argv) || !LoadOneHourRecording())
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,8 @@
 // Time per paint of the 3D view at the main window's default size: the whole
 // frame rendered, swapped and finished, as the 10 ms animation tick needs it.
 // Run from a folder with a language file and texturen.dat (build/run).
+#include "ProgramUnderBenchmark.h"
+
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
@@ -96,19 +98,11 @@ BENCHMARK(BM_PaintView)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-void SettleLayout() {
-    for (int i = 0; i < 20; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxYield();
-        wxMilliSleep(5);
-    }
-}
-
 // The lecture hall: full screen (run on a 1920 x 1080 display), every aid a
 // user can reach switched on.
 void BM_PaintPresentation(benchmark::State& state) {
     g_patientFrame->SetPresentation(true);
-    SettleLayout();
+    SettleEvents(20);
     const int aids = static_cast<int>(state.range(0));
     SetAids(aids);
     TimePaints(state, [] { g_canvas->Render(); });
@@ -117,7 +111,7 @@ void BM_PaintPresentation(benchmark::State& state) {
     state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
                    kAidNames[aids]);
     g_patientFrame->SetPresentation(false);
-    SettleLayout();
+    SettleEvents(20);
 }
 BENCHMARK(BM_PaintPresentation)
     ->ArgsProduct({{kNoAid, kLines, kTranslucent, kQuadrants, kAllReachable}})
@@ -144,21 +138,7 @@ void BM_ClearAndSwap(benchmark::State& state) {
 }
 BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-bool StartProgram(int argc, char** argv) {
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No display: run under xvfb-run.\n");
-        return false;
-    }
-    delete wxLog::SetActiveTarget(new wxLogStderr);
-    if (!wxGetApp().OnInit() || !g_patientFrame) {
-        std::fprintf(stderr, "The program did not start: run from a folder with a language file (build/run).\n");
-        return false;
-    }
-    for (int i = 0; i < 10; ++i) {
-        wxTheApp->ProcessPendingEvents();
-        wxYield();
-        wxMilliSleep(5);
-    }
+bool PrepareView() {
     g_canvas = g_patientFrame->m_canvas;
     if (!g_canvas->prepareGL()) {
         std::fprintf(stderr, "The view has no GL context.\n");
@@ -171,7 +151,7 @@ bool StartProgram(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!StartProgram(argc, argv))
+    if (!StartProgramUnderBenchmark(argc, argv) || !PrepareView())
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
