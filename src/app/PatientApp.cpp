@@ -6,6 +6,12 @@
 #include "frame/PatientFrame.h"
 #include "resources/Resources.h"
 
+std::vector<wxString> PatientApp::s_filesToOpen;
+
+void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
+    s_filesToOpen = std::move(files);
+}
+
 bool PatientApp::OnInit() {
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
