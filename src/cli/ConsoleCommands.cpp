@@ -30,7 +30,7 @@ int CheckQuizzes(const CommandLine& command, const std::string& startFolder, std
             continue;
         }
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        for (const QuizProblem& problem : CheckQuizText(text, "")) {
+        for (const QuizProblem& problem : CheckQuizText(text)) {
             out << name << ':';
             if (problem.line > 0) out << problem.line << ':';
             out << ' ' << problem.message << '\n';

@@ -125,17 +125,17 @@ void CheckLine(std::size_t number, std::string_view line, std::vector<QuestionPl
     }
 }
 
-void CheckCaseFile(const std::string& name, std::size_t line, const std::string& caseFolder,
-                   QuizProblems& problems)
+// Relative names are taken from the current folder, as the quiz takes them.
+void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& problems)
 {
-    const fs::path path = caseFolder.empty() || fs::path(name).is_absolute() ? fs::path(name)
-                                                                             : fs::path(caseFolder) / name;
+    // The window turns the name into a file name through the toolkit's
+    // Unicode strings; the file system takes UTF-8.
+    const fs::path path(Latin1ToUtf8(name));
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) {
         std::string message = "case file " + Quoted(name) + " does not exist";
-        if (!fs::path(name).is_absolute())
-            message += " (relative to the working folder " + Quoted(caseFolder.empty() ? "." : caseFolder) + ")";
+        if (path.is_relative()) message += " in the working folder \"" + fs::current_path(error).string() + "\"";
         if (name.find('\\') != std::string::npos) message += "; use \"/\" between folders";
         problems.push_back({line, message});
         return;
@@ -154,7 +154,7 @@ void CheckCaseFile(const std::string& name, std::size_t line, const std::string&
 }
 
 void CheckQuestion(std::size_t index, const quiz::Question& question, const QuestionPlaces& places,
-                   const std::string& caseFolder, QuizProblems& problems)
+                   QuizProblems& problems)
 {
     const std::string name = "question " + std::to_string(index + 1);
     if (question.text.empty()) problems.push_back({places.section, name + " has no text (Question=)"});
@@ -171,12 +171,12 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
                                               "answers' points to " + std::to_string(question.maxPoints) +
                                               " instead of taking the best one; put AnswerBox first"});
     if (question.answerBox == quiz::AnswerBox::Text) CheckTextAnswerOrder(question, places.answers, problems);
-    if (!question.file.empty()) CheckCaseFile(question.file, places.file, caseFolder, problems);
+    if (!question.file.empty()) CheckCaseFile(question.file, places.file, problems);
 }
 
 }  // namespace
 
-QuizProblems CheckQuizText(std::string_view text, const std::string& caseFolder)
+QuizProblems CheckQuizText(std::string_view text)
 {
     QuizProblems problems;
     if (CheckEncoding(text, problems)) return problems;
@@ -189,7 +189,7 @@ QuizProblems CheckQuizText(std::string_view text, const std::string& caseFolder)
     const quiz::QuestionList questions = quiz::parseQuestionText(text);
     if (questions.empty()) problems.push_back({0, "no [QUESTION] line: the quiz has no questions"});
     for (std::size_t i = 0; i < questions.size() && i < places.size(); ++i)
-        CheckQuestion(i, questions[i], places[i], caseFolder, problems);
+        CheckQuestion(i, questions[i], places[i], problems);
 
     std::stable_sort(problems.begin(), problems.end(),
                      [](const QuizProblem& a, const QuizProblem& b) { return a.line < b.line; });

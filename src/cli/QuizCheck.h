@@ -2,7 +2,6 @@
 
 #include "cli/QuizProblem.h"
 
-#include <string>
 #include <string_view>
 
 namespace cli {
@@ -12,8 +11,8 @@ namespace cli {
 // misspelt keys, text outside a question), answer boxes and points that are
 // not understood, questions without answers or without a reachable point,
 // text answers in an order that costs points, and case files that the quiz
-// cannot load. Relative case names are taken from caseFolder, the folder the
-// program runs in ("" for the current one), as the quiz takes them.
-QuizProblems CheckQuizText(std::string_view text, const std::string& caseFolder);
+// cannot load. Relative case names are taken from the current folder, as the
+// quiz takes them from the program's working folder.
+QuizProblems CheckQuizText(std::string_view text);
 
 }  // namespace cli

@@ -2,9 +2,9 @@
 
 namespace cli {
 
-std::string Quoted(std::string_view latin1)
+std::string Latin1ToUtf8(std::string_view latin1)
 {
-    std::string text = "\"";
+    std::string text;
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
@@ -14,7 +14,12 @@ std::string Quoted(std::string_view latin1)
             text += static_cast<char>(0x80 | (byte & 0x3F));
         }
     }
-    return text + "\"";
+    return text;
+}
+
+std::string Quoted(std::string_view latin1)
+{
+    return "\"" + Latin1ToUtf8(latin1) + "\"";
 }
 
 }  // namespace cli

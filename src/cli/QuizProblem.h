@@ -15,8 +15,11 @@ struct QuizProblem {
 
 using QuizProblems = std::vector<QuizProblem>;
 
-// A piece of the question file (ISO 8859-1 bytes) in double quotes, in UTF-8
-// for the terminal.
+// Text of the question file (ISO 8859-1 bytes) in UTF-8, as the terminal
+// and the file system take it.
+std::string Latin1ToUtf8(std::string_view latin1);
+
+// The same in double quotes.
 std::string Quoted(std::string_view latin1);
 
 }  // namespace cli

@@ -31,7 +31,7 @@ int RunCheck(const std::string& folder, const std::string& quiz, std::string& ou
 std::string Messages(std::string_view text)
 {
     std::string joined;
-    for (const QuizProblem& problem : CheckQuizText(text, ""))
+    for (const QuizProblem& problem : CheckQuizText(text))
         joined += std::to_string(problem.line) + ": " + problem.message + "\n";
     return joined;
 }
@@ -85,7 +85,8 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
               "faults.sqs:9: answer box \"Text\" is none of TEXT, RADIO and CHECK\n"
               "faults.sqs:10: points \"x\" are not a whole number\n"
               "faults.sqs:12: question 3 has a maximum of 0 points: no answer earns any\n"
-              "faults.sqs:19: case file \"cases/missing.sd\" does not exist (relative to the working folder \".\")\n"
+              "faults.sqs:19: case file \"cases/missing.sd\" does not exist in the working folder \"" +
+                  folder.Folder() + "\"\n"
               "faults.sqs:22: answer \"left&eso\" can never score: answer \"eso\" on line 21 matches every text it "
               "matches\n"
               "faults.sqs:23: answer \"down\" (0 points) comes before answer \"up\" (2 points, line 24): a text with "

@@ -33,3 +33,16 @@ string(SUBSTRING "${head}" 32 16 size)
 if(NOT size STREQUAL "0000003000000030")
     message(FATAL_ERROR "the 48x48 icon is not 48 x 48 pixels: ${head}")
 endif()
+
+# The installed command, called from another folder: a relative name means
+# the caller's file, while the quiz's cases come from the working folder the
+# launcher prepares.
+set(caller ${PREFIX}/caller)
+file(MAKE_DIRECTORY ${caller})
+file(WRITE ${caller}/own.sqs "[QUESTION]\nQuestion=Q\nFile=cases/orthophoria.sd\nAnswerBox=TEXT\nAnswer=ortho,1\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${PREFIX}/home --unset=DISPLAY
+                        ${PREFIX}/${BINDIR}/squinx --check-quiz own.sqs
+                WORKING_DIRECTORY ${caller} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the installed squinx --check-quiz failed (${status}): ${out}${err}")
+endif()
