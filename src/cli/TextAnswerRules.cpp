@@ -37,7 +37,15 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
                           QuizProblems& problems)
 {
     const std::vector<std::string>& answers = question.answers;
-    const std::size_t count = std::min({answers.size(), question.points.size(), answerLines.size()});
+    std::size_t count = std::min({answers.size(), question.points.size(), answerLines.size()});
+    // Every answer is compared with every earlier one: a file of a million
+    // answer lines must not keep the check busy for hours.
+    if (count > kMaxOrderedAnswers) {
+        problems.push_back({answerLines[kMaxOrderedAnswers],
+                            "more than " + std::to_string(kMaxOrderedAnswers) +
+                                " answers: the order of the later ones is not checked"});
+        count = kMaxOrderedAnswers;
+    }
     // A score below 0 counts as 0.
     auto scored = [&question](std::size_t i) { return std::max(question.points[i], 0); };
     std::vector<bool> canScore(count, true);

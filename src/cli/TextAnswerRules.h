@@ -8,6 +8,10 @@
 
 namespace cli {
 
+// Far more answers than any question has; the check's time grows with the
+// square of their number.
+inline constexpr std::size_t kMaxOrderedAnswers = 1000;
+
 // The text question's answers are tried in file order and the first match
 // scores, so order matters. Reports, at the line of the answer concerned:
 // an answer that can never score because an earlier one matches every text
