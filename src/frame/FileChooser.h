@@ -7,16 +7,21 @@
 class wxWindow;
 
 // Runs a file dialog and returns the chosen path, empty when cancelled. The
-// path is joined from folder and name: under a dialog hook GTK leaves the
-// dialog's full path empty.
+// dialog's full path is used; only where GTK leaves it empty (under a dialog
+// hook) is it joined from folder and name.
 wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style);
 
-// "Datei '%s' ersetzen?" with Yes and No; true only for Yes.
+// Asks before `path` is replaced (language string 141) with Yes and No; true
+// only for Yes.
 bool ConfirmReplace(wxWindow* parent, const wxString& path);
 
-// "Änderungen in %s speichern?" (or without a name when `fileName` is empty)
-// with Yes, No and Cancel; returns wxYES, wxNO or wxCANCEL.
+// Asks whether to save the changes to `fileName` (language string 140, or 139
+// when the name is empty) with Yes, No and Cancel; returns wxYES, wxNO or
+// wxCANCEL.
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName);
+
+// Language string n, or the built-in text for language files that stop before it.
+wxString OptionalLanguageString(int n, const std::string& fallback);
 
 // The name with `extension` appended unless it already ends in exactly it.
 wxString WithExtension(const wxString& path, const wxString& extension);

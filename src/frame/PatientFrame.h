@@ -69,7 +69,7 @@ public:
     void OnQuantitySpin(wxSpinEvent& event);
     void OnCoverCheckBox(wxCommandEvent& event);
 
-    // Case files.
+    // Case files. ReadCaseFile is false only when the file cannot be read.
     bool ReadCaseFile(const wxString& path);
     bool WriteCaseFile(const wxString& path);
     bool SaveCaseAs();
@@ -91,6 +91,9 @@ public:
     void OnHideValuesToggle(wxCommandEvent& event);
     void OnQuizToggle(wxCommandEvent& event);
     void SetPlaybackMode(bool on);
+    // Stops the playback and leaves playback mode after offering to save an
+    // edited recording; false when the user cancels or the save fails.
+    bool LeavePlaybackMode();
 
     void SaveSettings();
 

@@ -62,10 +62,14 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
     StopPlayback();
     switch (event.GetId()) {
     case Id::OpenRecording:
-        if (IsPlaybackMode() && !m_playbackTimer->ConfirmDiscardRecording())
+        // The recording replaces what is shown: an edited case or recording is asked about first.
+        if (!ConfirmDiscard())
             return;
         if (!m_playbackTimer->OpenRecording(this))
             return;
+        // Saving the case now would write a recording's row over the case file.
+        m_modified = false;
+        m_caseFile.clear();
         SetPlaybackMode(true);
         m_playbackTimer->ShowSample();
         UpdateTitle(wxEmptyString);

@@ -48,13 +48,28 @@ bool PatientFrame::ConfirmDiscard() {
     }
 }
 
+bool PatientFrame::LeavePlaybackMode() {
+    StopPlayback();
+    if (!IsPlaybackMode())
+        return true;
+    if (!m_playbackTimer->ConfirmDiscardRecording())
+        return false;
+    SetPlaybackMode(false);
+    return true;
+}
+
 bool PatientFrame::ReadCaseFile(const wxString& path) {
+    StopPlayback();
     std::vector<std::uint8_t> bytes;
     std::string error;
     CaseData data;
     if (!wxFileExists(path) || !ReadFileBytes(std::string(path.fn_str()), kLargestCaseFileRead, bytes, error) ||
         DecodeCase(bytes, data) != CaseReadResult::ok)
         return false;
+    // A user who keeps an edited recording keeps it on screen; that is a
+    // choice, not a failure to report.
+    if (!LeavePlaybackMode())
+        return true;
 
     m_model = data.values;
     m_quadrantMarks = data.quadrantMarks;
@@ -62,7 +77,6 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
     GetMenuBar()->Check(Id::ModeLatent, !data.manifestMode);
     if (!GetToolBar()->GetToolState(Id::QuizTool))
         m_statusBar->SetStatusText(Text(data.manifestMode ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
-    SetPlaybackMode(false);
     UpdateTitle(path);
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();

@@ -163,6 +163,15 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
 void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
     wxToolBar* tools = GetToolBar();
     const bool on = tools->GetToolState(Id::QuizTool);
+    // The quiz replaces the case with its own: ask once, before its first case loads.
+    if (on) {
+        StopPlayback();
+        if (!ConfirmDiscard()) {
+            tools->ToggleTool(Id::QuizTool, false);
+            return;
+        }
+        m_modified = false;
+    }
     tools->ToggleTool(Id::HideValuesTool, on);
     tools->EnableTool(Id::HideValuesTool, !on);
     OnHideValuesToggle(event);
@@ -203,10 +212,15 @@ void PatientFrame::SetPlaybackMode(bool on) {
         m_quantityLabels2[kTiltRow]->SetLabel(Text(tiltLabel));
         m_qualityText1->Show(on);
         m_qualityText2->Show(on);
-        if (on)
+        if (on) {
             m_canvas->resetView();
-        else
+        } else {
+            StopPlayback();
             m_statusBar->SetStatusText(wxEmptyString, 2);
+            // Rows shown as interpolated coloured the fields; a case shows them plainly.
+            for (const QuantityControl& control : kQuantityControls)
+                TextField(control.textId)->SetForegroundColour(m_colour2);
+        }
         if (on != wasOn)
             SetSize(GetSize() + wxSize(0, on ? kPlaybackBarHeight : -kPlaybackBarHeight));
     }

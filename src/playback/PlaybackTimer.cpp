@@ -55,8 +55,12 @@ bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
     if (path.empty())
         return false;
     path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
-    if (!wxFileExists(path))
+    if (!wxFileExists(path)) {
+        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
+                                          "Could not open " + path + "."),
+                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
         return false;
+    }
 
     wxStatusBar* status = m_frame->m_statusBar;
     status->SetStatusText(Text(Text::RecordingLoadingStatus), 0);
@@ -130,6 +134,11 @@ bool PlaybackTimer::ConfirmDiscardRecording() {
 }
 
 void PlaybackTimer::Notify() {
+    // A tick queued before playback mode was left must not write into a case.
+    if (!m_frame->IsPlaybackMode()) {
+        Stop();
+        return;
+    }
     wxSlider* slider = m_frame->m_timeSlider;
     slider->SetValue(slider->GetValue() + 1);
     if (slider->GetValue() == slider->GetMax())

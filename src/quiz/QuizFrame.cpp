@@ -37,7 +37,8 @@ enum : int {
     ResultsId = 1010,
 };
 
-const wxString kQuestionWildcard = "Fragen (*.sqs)|*.sqs";
+// Built in for language files without the filter string.
+const std::string kQuestionWildcard = "Fragen (*.sqs)|*.sqs";
 const wxSize kButtonGlyph(16, 16);
 
 }  // namespace
@@ -178,7 +179,8 @@ void QuizFrame::UpdateButtons() {
 void QuizFrame::OnOpen(wxCommandEvent&) {
     m_session.clear();
     UpdateButtons();
-    const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt), kQuestionWildcard, wxFD_OPEN);
+    const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt),
+                                     OptionalLanguageString(Text::QuestionWildcard, kQuestionWildcard), wxFD_OPEN);
     if (path.empty())
         return;
     quiz::QuestionList questions;

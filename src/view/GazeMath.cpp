@@ -6,15 +6,11 @@ namespace {
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kDegreesPerPixel = 0.125;
-
-// Space taken by the controls beside and below the canvas.
-constexpr int kControlsWidth = 226;
-constexpr int kControlsHeight = 350;
 }
 
-PointerOffset GazePointerOffset(int x, int y, int clientWidth, int clientHeight)
+PointerOffset GazePointerOffset(int x, int y, int centreX, int centreY)
 {
-    return {x - (clientWidth - kControlsWidth) / 2, (clientHeight - kControlsHeight) / 2 - y};
+    return {x - centreX, centreY - y};
 }
 
 EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin,
@@ -34,7 +30,7 @@ EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int ver
     return gaze;
 }
 
-int DragSignForPointer(int x, int clientWidth)
+int DragSignForPointer(int x, int centreX)
 {
-    return clientWidth * 0.5 >= x ? 1 : -1;
+    return centreX >= x ? 1 : -1;
 }

@@ -14,9 +14,9 @@ struct EyeGaze {
     float elevation = 0;
 };
 
-// x, y: pointer in canvas pixels (y down); clientWidth/Height: the main
-// window's client size, whose controls shift the straight-ahead point.
-PointerOffset GazePointerOffset(int x, int y, int clientWidth, int clientHeight);
+// x, y: pointer in canvas pixels (y down); centreX, centreY: where the
+// midpoint between the drawn eyes is, in the same pixels.
+PointerOffset GazePointerOffset(int x, int y, int centreX, int centreY);
 
 // Turns an eye towards the pointer by 0.125 degree per pixel of distance. The
 // offset is first sheared by the eye's two axis tilts, given as raw spin
@@ -28,5 +28,5 @@ EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int ver
                            int unitDivisor, float previousAzimuth);
 
 // Sign of a right-drag's vertical view rotation: +1 when the gaze was last
-// set from the left half of the main window (the middle counts as left).
-int DragSignForPointer(int x, int clientWidth);
+// set from left of the straight-ahead point (the point itself counts as left).
+int DragSignForPointer(int x, int centreX);

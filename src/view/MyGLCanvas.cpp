@@ -25,6 +25,7 @@ wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
     EVT_PAINT(MyGLCanvas::OnPaint)
     EVT_ERASE_BACKGROUND(MyGLCanvas::OnEraseBackground)
     EVT_MOUSE_EVENTS(MyGLCanvas::OnMouse)
+    EVT_SIZE(MyGLCanvas::OnSize)
 wxEND_EVENT_TABLE()
 
 MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
@@ -78,16 +79,24 @@ void MyGLCanvas::initGL() {
     // unprojection works under this translation.
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(0, 0, -6);
+    glTranslatef(0, 0, kSceneDepth);
 
-    const wxSize client = m_frame ? m_frame->GetClientSize() : GetClientSize();
-    setViewport(client.GetWidth(), client.GetHeight());
+    fitViewport();
 }
 
-void MyGLCanvas::setViewport(int clientWidth, int clientHeight) {
-    m_viewport = ViewportForClientSize(m_viewport, clientWidth, clientHeight);
+void MyGLCanvas::fitViewport() {
+    const wxSize size = GetClientSize();
+    m_viewport = ViewportForCanvasSize(m_viewport, size.GetWidth(), size.GetHeight());
     glViewport(0, 0, m_viewport.width, m_viewport.height);
     glGetIntegerv(GL_VIEWPORT, m_viewportRect);
+}
+
+void MyGLCanvas::OnSize(wxSizeEvent& event) {
+    // The one context stays current, so the new size can be taken at once.
+    if (isGLReady())
+        fitViewport();
+    Refresh(false, nullptr);
+    event.Skip();
 }
 
 void MyGLCanvas::setProjection() {

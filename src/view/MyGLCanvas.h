@@ -41,8 +41,15 @@ public:
     // 1 if the 4 x 4 pixel square at the pointer touches a marked quadrant
     // of either eye, -1 otherwise; x, y in viewport pixels from its top left.
     int pickQuadrant(int x, int y);
+    // The bit of the quadrant drawn nearest under the pixel, marked or not;
+    // 0 where no quadrant is drawn.
+    unsigned char quadrantUnder(int x, int y);
 
-    // Viewport as set at the GL set-up: x, y, width, height.
+    // Where the midpoint between the drawn eyes lands, in canvas pixels: the
+    // point the eyes look at when they look straight ahead.
+    wxPoint straightAheadPoint() const;
+
+    // The viewport, the canvas's whole drawing area: x, y, width, height.
     const int* viewportRect() const { return m_viewportRect; }
 
     float m_lastMouseX = 0;
@@ -71,19 +78,15 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnMouse(wxMouseEvent& event);
+    void OnSize(wxSizeEvent& event);
 
-    struct EyePointers {
-        double x1, y1, x2, y2;
-    };
-    EyePointers unprojectEyes(int x, int y);
-    int viewportY(int canvasY) const;
     void editQuadrants(const wxMouseEvent& event, int x, int y);
     void dragView(int x, int y);
     void followPointer(const wxMouseEvent& event, int x, int y);
     const wxCursor& flashlightCursor(bool lit);
 
     void initGL();
-    void setViewport(int clientWidth, int clientHeight);
+    void fitViewport();
     void setProjection();
     void applyClearColour();
 
@@ -99,7 +102,12 @@ private:
     void drawAxisLines(int eye, const SceneState& scene);
     void drawFilters(const SceneState& scene);
     void drawGrid();
-    void drawQuadrants(bool pickMode, const SceneState& scene);
+    enum class QuadrantPass { shade, pickMarked, pickAny };
+    void drawQuadrants(QuadrantPass pass, const SceneState& scene);
+    // Runs a GL_SELECT pass over the 4 x 4 pixels at (x, y) and returns the
+    // name of the nearest hit, or -1.
+    template <typename Draw>
+    int nearestHit(int x, int y, Draw draw);
     void applyHeadTransform(int distance);
     void applyGaze(int eye);
     void applyEyeRotation(int eye, const SceneState& scene);

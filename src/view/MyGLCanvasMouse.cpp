@@ -7,24 +7,21 @@
 #include "resources/Resources.h"
 #include "view/FrameQueries.h"
 #include "view/GazeMath.h"
-#include "view/QuadrantMarks.h"
+#include "view/EyeRotation.h"
 #include "view/SceneState.h"
 
 #include <wx/menu.h>
+#include <wx/slider.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <limits>
+#include <cmath>
 
 namespace {
 
-// Window depth at which the pointer is unprojected; with it the eye centres
-// come out near x = -0.6 and 0.6 after scaling by 100.
-constexpr double kPointerDepth = -13.161306;
-constexpr double kPointerScale = 100.0;
 constexpr int kPickSize = 4;
-constexpr int kSelectBufferSize = 10;
+constexpr int kSelectBufferSize = 64;
 
 // GTK reports a button's own press and release with the state of before the
 // event; these give the state the event leaves behind.
@@ -38,40 +35,8 @@ bool RightHeld(const wxMouseEvent& event) {
 
 }  // namespace
 
-int MyGLCanvas::viewportY(int canvasY) const {
-    // The viewport fills the bottom of the canvas; what is drawn is found by
-    // measuring from its top edge.
-    return canvasY - (GetClientSize().GetHeight() - m_viewport.height);
-}
-
-MyGLCanvas::EyePointers MyGLCanvas::unprojectEyes(int x, int y) {
-    GLdouble points[2][2];
-    for (int eye = 0; eye < 2; ++eye) {
-        glPushMatrix();
-        applyGaze(eye);
-        if (eye == 1)
-            glTranslatef(0, 0, 0.5f);
-        GLdouble modelView[16], projection[16];
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        GLdouble z = 0;
-        // y is handed over as measured downwards: points above an eye come out negative.
-        if (gluUnProject(x, y, kPointerDepth, modelView, projection, viewport, &points[eye][0], &points[eye][1], &z)
-            != GL_TRUE)
-            points[eye][0] = points[eye][1] = std::numeric_limits<double>::quiet_NaN();
-        glPopMatrix();
-    }
-    return {points[0][0] * kPointerScale, points[0][1] * kPointerScale, points[1][0] * kPointerScale,
-            points[1][1] * kPointerScale};
-}
-
-int MyGLCanvas::pickQuadrant(int x, int y) {
-    const SceneState scene = readScene();
-    if (scene.quadrantMarks == 0)
-        return -1;  // nothing would be drawn, so nothing can be hit
-
+template <typename Draw>
+int MyGLCanvas::nearestHit(int x, int y, Draw draw) {
     GLuint buffer[kSelectBufferSize];
     glSelectBuffer(kSelectBufferSize, buffer);
     glRenderMode(GL_SELECT);
@@ -86,18 +51,53 @@ int MyGLCanvas::pickQuadrant(int x, int y) {
     gluPickMatrix(x, m_viewport.height - y, kPickSize, kPickSize, m_viewportRect);
     setProjection();
     glMatrixMode(GL_MODELVIEW);
-    applyHeadTransform(scene.distance);
-    drawQuadrants(true, scene);
+    draw();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
     glPopMatrix();
 
-    // Each hit record is: name count, minimum and maximum depth, the one name.
+    // Each hit record is: name count, minimum and maximum depth, the names.
     const GLint hits = glRenderMode(GL_RENDER);
-    if (hits <= 0 || 4 * hits > kSelectBufferSize)
-        return -1;
-    return static_cast<int>(buffer[4 * hits - 1]);
+    int nearest = -1;
+    GLuint nearestDepth = 0;
+    const GLuint* record = buffer;
+    for (GLint hit = 0; hit < hits; ++hit) {
+        const GLuint names = record[0];
+        if (record + 3 + names > buffer + kSelectBufferSize || names == 0)
+            break;
+        if (nearest == -1 || record[1] < nearestDepth) {
+            nearest = static_cast<int>(record[3 + names - 1]);
+            nearestDepth = record[1];
+        }
+        record += 3 + names;
+    }
+    return nearest;
+}
+
+int MyGLCanvas::pickQuadrant(int x, int y) {
+    const SceneState scene = readScene();
+    if (scene.quadrantMarks == 0)
+        return -1;  // nothing would be drawn, so nothing can be hit
+    return nearestHit(x, y, [&] {
+        applyHeadTransform(scene.distance);
+        drawQuadrants(QuadrantPass::pickMarked, scene);
+    });
+}
+
+unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
+    const SceneState scene = readScene();
+    const int bit = nearestHit(x, y, [&] {
+        applyHeadTransform(scene.distance);
+        drawQuadrants(QuadrantPass::pickAny, scene);
+    });
+    return bit > 0 ? static_cast<unsigned char>(bit) : 0;
+}
+
+wxPoint MyGLCanvas::straightAheadPoint() const {
+    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    const ViewportPixel centre = ProjectToViewport(m_viewport, 0, 0, kSceneDepth + HeadDepth(distance));
+    return {static_cast<int>(std::lround(centre.x)), static_cast<int>(std::lround(centre.y))};
 }
 
 const wxCursor& MyGLCanvas::flashlightCursor(bool lit) {
@@ -114,7 +114,7 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event) {
     const int y = event.GetY();
 
     if (IsToolOn(*m_frame, Id::QuadrantEditTool)) {
-        editQuadrants(event, x, viewportY(y));
+        editQuadrants(event, x, y);
         return;
     }
     if (event.ButtonDClick()) {
@@ -137,10 +137,9 @@ void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y) {
     SetCursor(*wxSTANDARD_CURSOR);
     if (!LeftHeld(event))
         return;
-    const EyePointers pointers = unprojectEyes(x, y);
-    const std::uint8_t toggled = QuadrantToggleMask(pointers.x1, pointers.y1, pointers.x2, pointers.y2);
+    const unsigned char toggled = quadrantUnder(x, y);
     if (toggled == 0)
-        return;  // on a boundary: the case is unchanged
+        return;  // beside the quadrants: the case is unchanged
     m_frame->m_quadrantMarks ^= toggled;
     m_frame->m_modified = true;
     m_frame->UpdateTitle(m_frame->m_caseFile);
@@ -169,13 +168,13 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
     if (event.Leaving() || m_frame->IsPlaybackMode() || (flashlight && !leftHeld)
-        || pickQuadrant(x, viewportY(y)) != -1)
+        || pickQuadrant(x, y) != -1)
         return;
 
-    const wxSize client = m_frame->GetClientSize();
-    m_dragSign = DragSignForPointer(x, client.GetWidth());
+    const wxPoint centre = straightAheadPoint();
+    m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
-    const PointerOffset offset = GazePointerOffset(x, y, client.GetWidth(), client.GetHeight());
+    const PointerOffset offset = GazePointerOffset(x, y, centre.x, centre.y);
     const int divisor = UnitDivisor(*m_frame);
     const EyeGaze eye1 = GazeTowardsPointer(offset, SpinValue(*m_frame, 413), SpinValue(*m_frame, 412), divisor,
                                             m_gazeAzimuth[0]);

@@ -148,7 +148,7 @@ void MyGLCanvas::renderScene() {
     if (QuadrantOverlayShown(scene)) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
-        drawQuadrants(false, scene);
+        drawQuadrants(QuadrantPass::shade, scene);
         glDisable(GL_BLEND);
     }
     glEnable(GL_LIGHTING);
@@ -245,25 +245,27 @@ void MyGLCanvas::drawGrid() {
     glDisable(GL_LINE_STIPPLE);
 }
 
-void MyGLCanvas::drawQuadrants(bool pickMode, const SceneState& scene) {
+void MyGLCanvas::drawQuadrants(QuadrantPass pass, const SceneState& scene) {
     GlColour(m_quadrantColour, m_quadrantAlpha);
     glPushMatrix();
     for (int eye = 0; eye < kEyeCount; ++eye) {
         glPushMatrix();
-        if (pickMode)
-            glLoadName(1);  // one name for both eyes: a pick only asks whether a mark is hit
         glTranslated(kEyeX[eye], 0, 0);
         applyGaze(eye);
         glTranslated(0, 0, kLensDepth);
         applyEyeRotation(eye, scene);
-        glBegin(GL_QUADS);
         for (const QuadrantQuad& quad : kQuadrantQuads) {
-            if (quad.eye != eye || !(scene.quadrantMarks & quad.bit))
+            const bool marked = (scene.quadrantMarks & quad.bit) != 0;
+            if (quad.eye != eye || (pass != QuadrantPass::pickAny && !marked))
                 continue;
+            // A pick of marks only asks whether one is hit; editing asks which.
+            if (pass != QuadrantPass::shade)
+                glLoadName(pass == QuadrantPass::pickAny ? quad.bit : 1);
+            glBegin(GL_QUADS);
             for (const auto& corner : quad.corners)
                 glVertex3f(corner[0], corner[1], 0);
+            glEnd();
         }
-        glEnd();
         glPopMatrix();
     }
     glPopMatrix();

@@ -3,20 +3,16 @@
 #include <algorithm>
 
 namespace {
-// Room taken by the controls right of and below the canvas.
-constexpr int kControlsWidth = 228;
-constexpr int kControlsHeight = 122;
-
 constexpr double kShortSideDivisor = 6.0;
 constexpr double kNearPlane = 74.3;
 constexpr double kFarPlane = 550.0;
 }
 
-ViewportSize ViewportForClientSize(ViewportSize current, int clientWidth, int clientHeight)
+ViewportSize ViewportForCanvasSize(ViewportSize current, int canvasWidth, int canvasHeight)
 {
-    if (clientWidth == -1)
+    if (canvasWidth == -1)
         return current;
-    return {std::max(clientWidth - kControlsWidth, 1), std::max(clientHeight - kControlsHeight, 1)};
+    return {std::max(canvasWidth, 1), std::max(canvasHeight, 1)};
 }
 
 FrustumExtents ProjectionFrustum(ViewportSize viewport)
@@ -30,4 +26,13 @@ FrustumExtents ProjectionFrustum(ViewportSize viewport)
     else
         halfHeight = height / width / kShortSideDivisor;
     return {-halfWidth, halfWidth, -halfHeight, halfHeight, kNearPlane, kFarPlane};
+}
+
+ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, double z)
+{
+    const FrustumExtents f = ProjectionFrustum(viewport);
+    // Perspective division by -z, then the frustum's window onto [-1, 1].
+    const double ndcX = (2 * f.nearPlane * x / -z - (f.right + f.left)) / (f.right - f.left);
+    const double ndcY = (2 * f.nearPlane * y / -z - (f.top + f.bottom)) / (f.top - f.bottom);
+    return {(ndcX + 1) * 0.5 * viewport.width, (1 - ndcY) * 0.5 * viewport.height};
 }

@@ -6,6 +6,9 @@ struct ViewportSize {
     int height = 1;
 };
 
+// The fixed model-view translation that sets the scene in front of the viewer.
+constexpr float kSceneDepth = -6.0f;
+
 // Arguments of glFrustum.
 struct FrustumExtents {
     double left = 0;
@@ -16,12 +19,21 @@ struct FrustumExtents {
     double farPlane = 0;
 };
 
-// The canvas gets what the main window's controls leave of its client area.
-// A client width of -1 means the size is not known yet and keeps the current
+// The viewport is the canvas's whole drawing area, so the view follows the
+// window. A width of -1 means the size is not known yet and keeps the current
 // viewport. Sides that would come out smaller than 1 become 1, so the
 // projection never divides by zero or mirrors the view.
-ViewportSize ViewportForClientSize(ViewportSize current, int clientWidth, int clientHeight);
+ViewportSize ViewportForCanvasSize(ViewportSize current, int canvasWidth, int canvasHeight);
 
 // A narrow, almost orthographic view: the shorter side of the viewport spans
 // +-1/6 at the near plane, the longer side widens in proportion.
 FrustumExtents ProjectionFrustum(ViewportSize viewport);
+
+// Where a point given in eye coordinates (after the fixed model-view
+// translation and the head's depth) lands in the viewport, in pixels from its
+// top left, as gluProject would place it.
+struct ViewportPixel {
+    double x = 0;
+    double y = 0;
+};
+ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, double z);

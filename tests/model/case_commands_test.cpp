@@ -112,7 +112,7 @@ TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
                   ExpectMessageBox(wxID_YES, &question), ExpectMessageBox(wxID_NO, nullptr));
-    EXPECT_EQ(question, "Datei '" + PathOf("old.sd") + "' ersetzen?");
+    EXPECT_EQ(question, "Replace the file '" + PathOf("old.sd") + "'?");
     EXPECT_EQ(ReadBytes("old.sd"), std::string(50, 'x'));
 
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
@@ -146,7 +146,7 @@ TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
     TypeAndEnter(m_frame, 400, "4");
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
-    EXPECT_EQ(question, wxString::FromUTF8("\xC3\x84nderungen speichern?"));
+    EXPECT_EQ(question, english(Text::SaveChangesQuestion));
     EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 400);
     EXPECT_TRUE(m_frame->m_modified);
 
@@ -158,13 +158,35 @@ TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
     EXPECT_FALSE(m_frame->m_modified);
 }
 
+// A language file written before the questions were translatable still asks in the built-in German.
+class OlderLanguageFileTest : public FrameFixture {};
+
+TEST_F(OlderLanguageFileTest, QuestionsMissingFromTheFileAreAskedInGerman) {
+    std::ifstream in(std::string(SQUINX_DATA_DIR) + "/English.lan", std::ios::binary);
+    std::string lines;
+    std::string line;
+    for (int n = 0; n < Text::HighestId && std::getline(in, line); ++n)
+        lines += line + "\n";
+    WriteFile("Old.lan", lines);
+    ASSERT_TRUE(StartProgram());
+    WriteFile("old.sd", std::string(50, 'x'));
+    TypeAndEnter(m_frame, 400, "4");
+    wxString replace;
+    wxString save;
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
+                  ExpectMessageBox(wxID_NO, &replace));
+    wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &save));
+    EXPECT_EQ(replace, "Datei '" + PathOf("old.sd") + "' ersetzen?");
+    EXPECT_EQ(save, wxString::FromUTF8("\xC3\x84nderungen speichern?"));
+}
+
 TEST_F(CaseCommandsTest, YesInThePromptSavesToTheNamedFileFirst) {
     WriteCase("named.sd", 0, true);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("named.sd")));
     TypeAndEnter(m_frame, 400, "7");
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_YES, &question));
-    EXPECT_EQ(question, wxString::FromUTF8("\xC3\x84nderungen in ") + PathOf("named.sd") + " speichern?");
+    EXPECT_EQ(question, "Save changes to " + PathOf("named.sd") + "?");
     CaseData saved;
     const std::string bytes = ReadBytes("named.sd");
     ASSERT_EQ(DecodeCase(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), saved), CaseReadResult::ok);

@@ -8,7 +8,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <filesystem>
 
 ViewImage ViewImage::Capture(MyGLCanvas& canvas) {
     ViewImage image;
@@ -84,7 +83,3 @@ double LineLeanFromRows(const std::vector<PixelPoint>& rows) {
     return std::atan(sxy / syy) * 180.0 / 3.141592653589793;
 }
 
-std::string ArtifactPath(const std::string& fileName) {
-    std::filesystem::create_directories(SQUINX_ARTIFACT_DIR);
-    return (std::filesystem::path(SQUINX_ARTIFACT_DIR) / fileName).string();
-}

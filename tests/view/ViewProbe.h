@@ -106,5 +106,4 @@ std::optional<double> VerticalLineLean(const ViewImage& image, PixelPoint centre
     return LineLeanFromRows(rows);
 }
 
-// Makes the artifact folder and returns the path of a file in it.
-std::string ArtifactPath(const std::string& fileName);
+

@@ -46,8 +46,7 @@ protected:
     }
     // Where the eyes look straight ahead, 40 pixels to its right and above it.
     wxPoint StraightAhead(int dx = 0, int dy = 0) const {
-        const wxSize client = m_frame->GetClientSize();
-        return {(client.GetWidth() - 226) / 2 + dx, (client.GetHeight() - 350) / 2 - dy};
+        return CanvasPoint(0, 0) + wxSize(dx, -dy);
     }
     bool GazeAtRest() const {
         return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0
@@ -146,12 +145,42 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
     }
     EXPECT_TRUE(m_frame->m_modified);
 
+    // Close to the eye centres the quadrant drawn under the pointer decides, at either end of the distance slider.
+    for (int distance : {1, 11}) {
+        m_frame->m_blendSlider->SetValue(distance);
+        ASSERT_TRUE(m_canvas->Render());
+        for (const Click click : {Click{kEye1 + 0.04, 0.1, 0x40}, Click{kEye1 - 0.04, 0.1, 0x80},
+                                  Click{kEye2 - 0.04, -0.1, 0x02}, Click{kEye2 + 0.04, -0.1, 0x01}}) {
+            m_frame->m_quadrantMarks = 0;
+            Send(wxEVT_LEFT_DOWN, CanvasPoint(click.x, click.y), true);
+            Send(wxEVT_LEFT_UP, CanvasPoint(click.x, click.y));
+            EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << distance << ": " << click.x;
+        }
+    }
+
     // A drag toggles on every motion event; the gaze stays where it was.
     m_frame->m_quadrantMarks = 0;
     for (int i = 0; i < 3; ++i)
         Move(CanvasPoint(kEye1 - 0.25, 0.25 + 0.01 * i), true);
     EXPECT_EQ(m_frame->m_quadrantMarks, 0x80);
     EXPECT_TRUE(GazeAtRest());
+}
+
+TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance) {
+    SetTool(Id::FlashlightTool, false);
+    for (int distance : {1, 6, 11}) {
+        m_frame->m_blendSlider->SetValue(distance);
+        ASSERT_TRUE(m_canvas->Render());
+        // Between the eyes: straight ahead, not looking down.
+        Move(CanvasPoint(0, 0) + wxSize(1, 0));
+        EXPECT_NEAR(m_canvas->m_gazeElevation[0], -0.125f, 1e-4f) << distance;
+        // Above the eyes they look up: the elevation's sign flips with the azimuth's half-turn.
+        Move(CanvasPoint(0, 0) + wxSize(0, -80));
+        EXPECT_FLOAT_EQ(m_canvas->m_gazeAzimuth[0], 0.0f) << distance;
+        EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[0], -10.0f) << distance;
+        Move(CanvasPoint(0, 0) + wxSize(0, 80));
+        EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[0], 10.0f) << distance;
+    }
 }
 
 TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
@@ -167,7 +196,7 @@ TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 10.0f);
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
 
-    const int width = m_frame->GetClientSize().GetWidth();
+    const int width = 2 * StraightAhead().x;
     m_canvas->resetView();
     Move({width / 4, 50});
     drag();

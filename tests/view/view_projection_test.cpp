@@ -4,28 +4,32 @@
 
 namespace {
 
-TEST(Viewport, ControlsTakeTheirRoomFromTheClientArea)
+TEST(Viewport, IsTheCanvasAndNeverCollapses)
 {
-    const ViewportSize viewport = ViewportForClientSize({}, 1000, 700);
-    EXPECT_EQ(viewport.width, 772);
-    EXPECT_EQ(viewport.height, 578);
+    const ViewportSize viewport = ViewportForCanvasSize({}, 1000, 700);
+    EXPECT_EQ(viewport.width, 1000);
+    EXPECT_EQ(viewport.height, 700);
+    EXPECT_EQ(ViewportForCanvasSize({}, 800, 0).height, 1);
+    EXPECT_EQ(ViewportForCanvasSize({}, -5, 600).width, 1);
+    const ViewportSize unknown = ViewportForCanvasSize({640, 480}, -1, 900);
+    EXPECT_EQ(unknown.width, 640);
+    EXPECT_EQ(unknown.height, 480);
 }
 
-TEST(Viewport, NeverCollapsesToZeroOrNegative)
+TEST(Projection, AxisLandsOnTheCentreAndTheNearPlaneEdgeOnTheViewportEdge)
 {
-    EXPECT_EQ(ViewportForClientSize({}, 800, 122).height, 1);
-    EXPECT_EQ(ViewportForClientSize({}, 800, 123).height, 1);
-    EXPECT_EQ(ViewportForClientSize({}, 800, 124).height, 2);
-    EXPECT_EQ(ViewportForClientSize({}, 800, 50).height, 1);
-    EXPECT_EQ(ViewportForClientSize({}, 228, 600).width, 1);
-    EXPECT_EQ(ViewportForClientSize({}, 100, 600).width, 1);
-}
-
-TEST(Viewport, UnknownClientSizeKeepsTheCurrentViewport)
-{
-    const ViewportSize viewport = ViewportForClientSize({640, 480}, -1, 900);
-    EXPECT_EQ(viewport.width, 640);
-    EXPECT_EQ(viewport.height, 480);
+    for (const ViewportSize size : {ViewportSize{900, 600}, ViewportSize{301, 600}}) {
+        for (double depth : {-80.0, -300.0, -549.0}) {
+            const ViewportPixel centre = ProjectToViewport(size, 0, 0, depth);
+            EXPECT_DOUBLE_EQ(centre.x, size.width / 2.0);
+            EXPECT_DOUBLE_EQ(centre.y, size.height / 2.0);
+        }
+        // A point at the frustum's top right corner on the near plane is the viewport's top right.
+        const FrustumExtents f = ProjectionFrustum(size);
+        const ViewportPixel corner = ProjectToViewport(size, f.right, f.top, -f.nearPlane);
+        EXPECT_NEAR(corner.x, size.width, 1e-9);
+        EXPECT_NEAR(corner.y, 0, 1e-9);
+    }
 }
 
 TEST(Frustum, ShorterSideSpansOneSixthAndTheLongerWidens)

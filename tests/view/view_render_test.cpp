@@ -104,6 +104,35 @@ TEST_F(ViewRenderTest, EachEyeOnItsSide) {
     ExpectNear(image.at(At(-1.1, 0)), {50, 50, 50}, 0, "beside eye 1");
 }
 
+TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow) {
+    const auto pupilSpan = [&](const ViewImage& image) {
+        const std::optional<PixelPoint> left = PupilOf(image, kEye1);
+        const std::optional<PixelPoint> right = PupilOf(image, kEye2);
+        EXPECT_TRUE(left && right);
+        if (!left || !right)
+            return std::make_pair(PixelPoint{}, 0.0);
+        return std::make_pair(PixelPoint{(left->x + right->x) / 2, (left->y + right->y) / 2}, right->x - left->x);
+    };
+    const ViewImage before = Capture();
+    EXPECT_EQ(before.width(), m_canvas->GetClientSize().GetWidth());
+    EXPECT_EQ(before.height(), m_canvas->GetClientSize().GetHeight());
+    const auto [centre, span] = pupilSpan(before);
+    EXPECT_NEAR(centre.x, before.width() / 2.0, 2);
+    EXPECT_NEAR(centre.y, before.height() / 2.0, 2);
+
+    m_frame->SetClientSize(m_frame->GetClientSize() * 3 / 2);
+    m_frame->Layout();
+    for (int i = 0; i < 20; ++i)
+        wxYield();
+    const ViewImage after = Capture();
+    EXPECT_EQ(after.width(), m_canvas->GetClientSize().GetWidth());
+    EXPECT_GT(after.width(), before.width() * 5 / 4);
+    const auto [grownCentre, grownSpan] = pupilSpan(after);
+    EXPECT_GT(grownSpan, span * 1.2) << "the eyes keep their proportions in a larger view";
+    EXPECT_NEAR(grownCentre.x, after.width() / 2.0, 2);
+    EXPECT_NEAR(grownCentre.y, after.height() / 2.0, 2);
+}
+
 TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly) {
     const ViewImage straight = Capture();
     const PixelPoint rest1 = *PupilOf(straight, kEye1);
@@ -227,6 +256,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
     };
     drive::Spin(m_frame, 408, 1200);
     drive::Spin(m_frame, 406, 500);
+    std::optional<ViewImage> plain;
     for (const Shot& shot : shots) {
         SetTool(Id::EyeCrossTool, false);
         SetItem(Id::AxisLinesItem, false);
@@ -235,7 +265,21 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
         m_frame->m_quadrantMarks = 0;
         m_frame->m_animTimerA->axisOverlaysVisible = false;
         shot.arrange();
-        EXPECT_TRUE(Capture().SavePng(ArtifactPath(std::string(shot.name) + ".png"))) << shot.name;
+        const ViewImage image = Capture();
+        EXPECT_TRUE(image.SavePng(PathOf(std::string(shot.name) + ".png"))) << shot.name;
+        if (!plain) {
+            plain = image;
+            continue;
+        }
+        // Every aid shows: the picture differs from the plain view somewhere.
+        bool differs = false;
+        for (int y = 0; y < image.height() && !differs; ++y)
+            for (int x = 0; x < image.width() && !differs; ++x)
+                differs = !Same(image.at(x, y), plain->at(x, y));
+        EXPECT_TRUE(differs) << shot.name;
+        wxImage saved;
+        EXPECT_TRUE(saved.LoadFile(PathOf(std::string(shot.name) + ".png"), wxBITMAP_TYPE_PNG)) << shot.name;
+        EXPECT_EQ(saved.GetWidth(), image.width()) << shot.name;
     }
 }
 
