@@ -12,6 +12,9 @@
 #include "playback/PlaybackTimer.h"
 #include "view/OverlayTimer.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
 #include <wx/layout.h>
@@ -28,6 +31,32 @@ namespace {
 
 constexpr int kRowPitch = 23;
 constexpr int kInitialAngleLimit = 50;
+
+// Fixed places of the eye groups, made for an 8-point font; GTK's fonts and
+// entry borders need more room, so the widths grow from measured texts.
+constexpr int kLabelX = 10;
+constexpr int kMinimumFieldX = 75;
+constexpr int kMinimumFieldWidth = 40;
+constexpr int kFieldHeight = 19;
+constexpr int kFieldPadding = 10;  // entry border and inner padding
+constexpr int kGroupPadding = 8;
+constexpr int kCanvasToGroups = 16;
+constexpr int kMinimumRightStrip = 35;
+// GTK draws the size grip inside the last status field; it gets the grip's room on top.
+#ifdef __WXGTK__
+constexpr int kSizeGripRoom = 18;
+#else
+constexpr int kSizeGripRoom = 0;
+#endif
+// The widest value a field shows, in either unit.
+const wxString kWidestValue = wxString::FromUTF8("-50.00\xC2\xB0");
+
+int MaxTextWidth(const wxWindow* window, std::initializer_list<wxString> texts) {
+    int widest = 0;
+    for (const wxString& text : texts)
+        widest = std::max(widest, window->GetTextExtent(text).GetWidth());
+    return widest;
+}
 
 // Constraints with every edge given relative to another window; a positive
 // margin always moves the edge inward.
@@ -65,19 +94,12 @@ bool PatientFrame::BuildUI() {
     m_canvas->setLanguageTable(m_languageTable);
     m_canvas->setFrame(this);
     m_canvas->setCoverBlends(&m_animTimerB->blends());
-    Constrain(m_canvas, {m_mainPanel, wxTop, 5}, {m_mainPanel, wxLeft, 14}, {m_mainPanel, wxRight, 200},
-              {m_mainPanel, wxBottom, 19});
-
     CreateEyeGroup(0, m_eyeBox1, m_quantityLabels1, m_quantityTexts1, m_quantitySpins1, m_qualityText1,
                    m_coverCheckBox1, m_coverLabel1);
-    Constrain(m_eyeBox1, {m_canvas, wxTop, 0}, {m_canvas, wxRight, 16}, {m_mainPanel, wxRight, 35},
-              {m_canvas, wxCentreY, 2});
     CreateEyeGroup(1, m_eyeBox2, m_quantityLabels2, m_quantityTexts2, m_quantitySpins2, m_qualityText2,
                    m_coverCheckBox2, m_coverLabel2);
-    Constrain(m_eyeBox2, {m_canvas, wxCentreY, 5}, {m_canvas, wxRight, 16}, {m_mainPanel, wxRight, 35},
-              {m_canvas, wxBottom, 3});
-
     CreateSliders();
+    FitControlsToTexts();
 
     GetMenuBar()->Check(Id::FlashlightItem, true);
     GetMenuBar()->Check(Id::WholeDegreesItem, false);
@@ -101,16 +123,23 @@ bool PatientFrame::BuildUI() {
 
 void PatientFrame::CreatePlaybackPanel() {
     m_playbackPanel = new wxPanel(this, Id::Panel, wxPoint(0, 450), wxSize(0, 20), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
-    const wxSize buttonSize(20, 17);
+    // GTK's buttons need more than the bitmap: each takes the size it asks for.
     const wxSize glyph(12, 12);
-    new wxBitmapButton(m_playbackPanel, Id::PlaybackStart, GetBitmapResource("Bstart", glyph), wxPoint(10, 4),
-                       buttonSize);
-    new wxBitmapButton(m_playbackPanel, Id::PlaybackPause, GetBitmapResource("Bpause", glyph), wxPoint(40, 4),
-                       buttonSize);
-    new wxBitmapButton(m_playbackPanel, Id::PlaybackStop, GetBitmapResource("Bstop", glyph), wxPoint(70, 4),
-                       buttonSize);
-    m_timeSlider = new wxSlider(m_playbackPanel, Id::TimeSlider, 0, 0, 1, wxPoint(100, 2), wxSize(300, 20),
-                                wxSL_HORIZONTAL);
+    constexpr int kGap = 4;
+    int x = 10;
+    int height = 0;
+    for (const auto& [id, bitmap] : {std::pair{Id::PlaybackStart, "Bstart"}, std::pair{Id::PlaybackPause, "Bpause"},
+                                     std::pair{Id::PlaybackStop, "Bstop"}}) {
+        auto* button = new wxBitmapButton(m_playbackPanel, id, GetBitmapResource(bitmap, glyph), wxPoint(x, 3));
+        const wxSize size = button->GetBestSize();
+        button->SetSize(std::max(20, size.GetWidth()), std::max(17, size.GetHeight()));
+        x += button->GetSize().GetWidth() + kGap;
+        height = std::max(height, button->GetSize().GetHeight());
+    }
+    m_timeSlider = new wxSlider(m_playbackPanel, Id::TimeSlider, 0, 0, 1, wxPoint(x + 6, 3 + (height - 20) / 2),
+                                wxSize(300, 20), wxSL_HORIZONTAL);
+    m_playbackBarHeight = std::max(m_playbackBarHeight, height + 11);
+    ApplyPlaybackToolTips();
 }
 
 void PatientFrame::CreateMainPanel() {
@@ -137,18 +166,21 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
     const QuantityControl* rows = &kQuantityControls[eye * kEyeQuantityCount];
 
     for (int row = 0; row < kEyeQuantityCount; ++row)
-        labels[row] = new wxStaticText(box, wxID_ANY, Text(rows[row].labelString), wxPoint(10, 23 + kRowPitch * row));
+        labels[row] = new wxStaticText(box, wxID_ANY, Text(rows[row].labelString),
+                                       wxPoint(kLabelX, 23 + kRowPitch * row));
     // "+50.00°" must fit the narrow value fields.
     const wxFont valueFont(7, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
     for (int row = 0; row < kEyeQuantityCount; ++row) {
         texts[row] = new wxTextCtrl(box, rows[row].textId, wxString(" 0\xB0", wxConvISO8859_1),
-                                    wxPoint(75, 20 + kRowPitch * row), wxSize(40, 19), wxTE_PROCESS_ENTER);
+                                    wxPoint(kMinimumFieldX, 20 + kRowPitch * row),
+                                    wxSize(kMinimumFieldWidth, kFieldHeight), wxTE_PROCESS_ENTER);
         texts[row]->SetFont(valueFont);
     }
     for (int row = 0; row < kEyeQuantityCount; ++row)
-        spins[row] = new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row), wxSize(-1, 19));
+        spins[row] = new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row),
+                                         wxSize(-1, kFieldHeight));
 
-    qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, 19));
+    qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, kFieldHeight));
     qualityText->Hide();
     coverCheckBox = new wxCheckBox(box, eye == 0 ? Id::CoverCheckBox1 : Id::CoverCheckBox2, wxEmptyString,
                                    wxPoint(10, 158), wxSize(18, 15));
@@ -191,6 +223,65 @@ void PatientFrame::CreateSliders() {
     m_blendLabelBottom->SetFont(labelFont);
 }
 
+void PatientFrame::FitControlsToTexts() {
+    // Every row of both groups gets the same columns, so the groups line up.
+    // A label asks for its text's width plus the toolkit's own margin; rows
+    // that change their label (torsion, quality) are measured too.
+    const wxStaticText* sample = m_quantityLabels1[0];
+    const int labelMargin =
+        std::max(0, sample->GetBestSize().GetWidth() - sample->GetTextExtent(sample->GetLabel()).GetWidth());
+    int labelWidth = 0;
+    for (const auto* labels : {&m_quantityLabels1, &m_quantityLabels2})
+        for (const wxStaticText* label : *labels)
+            labelWidth = std::max(labelWidth, label->GetTextExtent(label->GetLabel()).GetWidth());
+    for (int id : {Text::IncycloRow, Text::ExcycloRow, Text::TorsionRow, Text::QualityRowLabel})
+        labelWidth = std::max(labelWidth, sample->GetTextExtent(Text(id)).GetWidth());
+    const int fieldX = std::max(kMinimumFieldX, kLabelX + labelWidth + labelMargin + 2);
+    const int fieldWidth =
+        std::max(kMinimumFieldWidth, m_quantityTexts1[0]->GetTextExtent(kWidestValue).GetWidth() + kFieldPadding);
+    const int spinX = fieldX + fieldWidth;
+    int groupWidth = 0;
+    for (int eye = 0; eye < 2; ++eye) {
+        const auto& texts = eye == 0 ? m_quantityTexts1 : m_quantityTexts2;
+        const auto& spins = eye == 0 ? m_quantitySpins1 : m_quantitySpins2;
+        for (int row = 0; row < kEyeQuantityCount; ++row) {
+            const int y = 20 + kRowPitch * row;
+            texts[row]->SetSize(fieldX, y, fieldWidth, kFieldHeight);
+            spins[row]->Move(spinX, y);
+            groupWidth = std::max(groupWidth, spinX + spins[row]->GetSize().GetWidth() + kGroupPadding);
+        }
+        wxStaticText* quality = eye == 0 ? m_qualityText1 : m_qualityText2;
+        quality->SetSize(fieldX + 5, 92, fieldWidth, kFieldHeight);
+        wxStaticText* coverLabel = eye == 0 ? m_coverLabel1 : m_coverLabel2;
+        const wxSize label = coverLabel->GetBestSize();
+        coverLabel->SetSize(30, 159, label.GetWidth(), std::max(15, label.GetHeight()));
+        groupWidth = std::max(groupWidth, 30 + label.GetWidth() + kGroupPadding);
+    }
+
+    // Right of the groups: the distance slider under and over its two labels.
+    const int stripWidth = std::max(kMinimumRightStrip,
+                                    MaxTextWidth(m_blendLabelTop, {Text(Text::FarLabel), Text(Text::NearLabel)}) + 14);
+    Constrain(m_canvas, {m_mainPanel, wxTop, 5}, {m_mainPanel, wxLeft, 14},
+              {m_mainPanel, wxRight, kCanvasToGroups + groupWidth + stripWidth}, {m_mainPanel, wxBottom, 19});
+    Constrain(m_eyeBox1, {m_canvas, wxTop, 0}, {m_canvas, wxRight, kCanvasToGroups},
+              {m_mainPanel, wxRight, stripWidth}, {m_canvas, wxCentreY, 2});
+    Constrain(m_eyeBox2, {m_canvas, wxCentreY, 5}, {m_canvas, wxRight, kCanvasToGroups},
+              {m_mainPanel, wxRight, stripWidth}, {m_canvas, wxBottom, 3});
+    m_mainPanel->Layout();
+    FitStatusFields();
+}
+
+void PatientFrame::FitStatusFields() {
+    constexpr int kFieldMargin = 16;
+    const int hint = std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
+    const int time = std::max(80, m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
+                                      m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin);
+    const int mode = std::max(60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus),
+                                                             Text(Text::LatentModeStatus)}) + kFieldMargin);
+    const int widths[] = {-1, hint, time, mode + kSizeGripRoom};
+    m_statusBar->SetStatusWidths(4, widths);
+}
+
 void PatientFrame::ApplyWindowTexts() {
     SetTitle(Text(Text::ProductTitle));
     m_eyeBox1->SetLabel(Text(Text::EyeGroup1));
@@ -205,4 +296,5 @@ void PatientFrame::ApplyWindowTexts() {
     m_coverLabel2->SetLabel(Text(Text::FixingEyeLabel2));
     const bool manifest = GetMenuBar()->IsChecked(Id::ModeManifest);
     m_statusBar->SetStatusText(Text(manifest ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    FitControlsToTexts();
 }

@@ -1,13 +1,17 @@
 // Menus and toolbar of the main window, and their relabelling on a language switch.
 #include "frame/PatientFrame.h"
 
+#include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "resources/Resources.h"
 
 #include <wx/artprov.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/toolbar.h>
+
+#include <tuple>
 
 namespace {
 
@@ -143,4 +147,17 @@ void PatientFrame::ApplyToolTips() {
     for (const ToolEntry& tool : kTools)
         if (tool.id != kSeparator && tool.tipOnLanguageSwitch != kUnchanged)
             toolBar->SetToolShortHelp(tool.id, Text(tool.tipOnLanguageSwitch));
+    if (m_playbackPanel)
+        ApplyPlaybackToolTips();
+}
+
+void PatientFrame::ApplyPlaybackToolTips() {
+    // Added after the first language files: without them the tips are the built-in German ones.
+    const std::tuple<int, int, const char*> playbackTips[] = {
+        {Id::PlaybackStart, Text::PlaybackStartTip, "Wiedergabe starten"},
+        {Id::PlaybackPause, Text::PlaybackPauseTip, "Wiedergabe anhalten"},
+        {Id::PlaybackStop, Text::PlaybackStopTip, "Wiedergabe beenden"}};
+    for (const auto& [id, text, fallback] : playbackTips)
+        if (wxWindow* button = m_playbackPanel->FindWindow(id))
+            button->SetToolTip(OptionalLanguageString(text, fallback));
 }

@@ -60,16 +60,6 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU_RANGE(Id::QuadrantEditTool, Id::QuadrantHideTool, PatientFrame::OnViewTool)
 wxEND_EVENT_TABLE()
 
-namespace {
-// GTK draws the size grip inside the last field; it gets the grip's room on top.
-#ifdef __WXGTK__
-constexpr int kSizeGripRoom = 18;
-#else
-constexpr int kSizeGripRoom = 0;
-#endif
-const int kStatusWidths[] = {-1, 100, 80, 60 + kSizeGripRoom};
-}
-
 PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd()) {
     m_languageTable = new LanguageTable;
@@ -89,7 +79,7 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
     GetMenuBar()->Enable(Id::SaveRecording, false);
     GetMenuBar()->Enable(Id::SaveRecordingAs, false);
 
-    m_statusBar->SetStatusWidths(4, kStatusWidths);
+    FitStatusFields();
     m_statusBar->SetStatusText(Text(Text::ManifestModeStatus), 3);
     GetMenuBar()->Check(Id::ModeManifest, true);
 }

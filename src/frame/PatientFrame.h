@@ -40,6 +40,7 @@ public:
 
     void ApplyMenuLabels();
     void ApplyToolTips();
+    void ApplyPlaybackToolTips();
     void ApplyWindowTexts();
     void ApplyLanguage();
 
@@ -151,6 +152,8 @@ public:
     wxStaticText* m_blendLabelBottom = nullptr;
     wxString m_settingsFilePath;
     std::unique_ptr<wxHtmlHelpController> m_help;
+    // Height the window grows by in playback mode: the bar with its buttons.
+    int m_playbackBarHeight = 28;
 
     wxMenu* m_optionsMenu = nullptr;
     wxMenu* m_viewSubmenu = nullptr;
@@ -175,6 +178,9 @@ private:
                         wxStaticText*& qualityText, wxCheckBox*& coverCheckBox, wxStaticText*& coverLabel);
     void CreateSliders();
     void ConstrainPanels(int mainPanelBottomMargin);
+    // Widths from the texts of the current language and font, places as fixed.
+    void FitControlsToTexts();
+    void FitStatusFields();
 
     LanguageTable* m_languageTable = nullptr;
     // Language files are looked up here, whatever folder a file dialog chose since.

@@ -29,8 +29,6 @@ namespace {
 
 constexpr int kCoverTools[] = {Id::OccluderEye1,  Id::RedFilterEye1, Id::TranslucentEye1,
                                Id::OccluderEye2,  Id::RedFilterEye2, Id::TranslucentEye2};
-constexpr int kPlaybackBarHeight = 28;
-constexpr int kPlaybackBottomMargin = 30;
 constexpr int kPanelMargin = 2;
 constexpr int kFirstHiddenRowInPlayback = 3;
 constexpr int kTiltRow = 3;
@@ -190,7 +188,7 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
 void PatientFrame::SetPlaybackMode(bool on) {
     const bool wasOn = IsPlaybackMode();
     if (on || wasOn) {
-        ConstrainPanels(on ? kPlaybackBottomMargin : kPanelMargin);
+        ConstrainPanels(on ? m_playbackBarHeight + kPanelMargin : kPanelMargin);
         m_blendSlider->Enable(!on);
         for (int item : {Id::RepairRecording, Id::SaveRecording, Id::SaveRecordingAs})
             GetMenuBar()->Enable(item, on);
@@ -222,7 +220,7 @@ void PatientFrame::SetPlaybackMode(bool on) {
                 TextField(control.textId)->SetForegroundColour(m_colour2);
         }
         if (on != wasOn)
-            SetSize(GetSize() + wxSize(0, on ? kPlaybackBarHeight : -kPlaybackBarHeight));
+            SetSize(GetSize() + wxSize(0, on ? m_playbackBarHeight : -m_playbackBarHeight));
     }
     m_playbackPanel->Show(on);
     Layout();

@@ -201,6 +201,14 @@ void DisplayOptionsDialog::CreateControls(const wxSize& size) {
         button->SetConstraints(c);
     }
     SetEscapeId(Ids::CancelButton);
+    // GTK draws every tab with its padding and hides the tabs that do not
+    // fit, so the dialog widens until all four show.
+    constexpr int kTabPadding = 38;
+    int tabsWidth = 0;
+    for (std::size_t i = 0; i < m_notebook->GetPageCount(); ++i)
+        tabsWidth += m_notebook->GetTextExtent(m_notebook->GetPageText(i)).GetWidth() + kTabPadding;
+    if (tabsWidth + kButtonColumn > size.GetWidth())
+        SetClientSize(tabsWidth + kButtonColumn, size.GetHeight());
     Layout();
     // Pages are laid out on their first size event, which a page not yet
     // shown may never have had.

@@ -97,7 +97,8 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
 wxPoint MyGLCanvas::straightAheadPoint() const {
     const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
     const ViewportPixel centre = ProjectToViewport(m_viewport, 0, 0, kSceneDepth + HeadDepth(distance));
-    return {static_cast<int>(std::lround(centre.x)), static_cast<int>(std::lround(centre.y))};
+    // The pixel that holds the point, as a pointer position names a pixel.
+    return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
 
 const wxCursor& MyGLCanvas::flashlightCursor(bool lit) {

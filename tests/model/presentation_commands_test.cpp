@@ -148,6 +148,7 @@ TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitche
 
 TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
     const wxSize before = m_frame->GetSize();
+    EXPECT_GE(m_frame->m_playbackBarHeight, 28);
     m_frame->SetPlaybackMode(true);
     Yield();
     EXPECT_TRUE(m_frame->m_playbackPanel->IsShown());
@@ -159,10 +160,10 @@ TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
     EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
     EXPECT_FALSE(m_frame->m_quantityLabels2[5]->IsShown());
     EXPECT_FALSE(m_frame->m_coverCheckBox2->IsShown());
-    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + 28);
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + m_frame->m_playbackBarHeight);
 
     m_frame->SetPlaybackMode(true);  // a second recording does not grow the window again
-    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + 28);
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + m_frame->m_playbackBarHeight);
 
     m_frame->SetPlaybackMode(false);
     Yield();

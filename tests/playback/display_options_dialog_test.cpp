@@ -126,14 +126,17 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
     const ShippedLanguage english("English.lan");
     RunDialog([&](DisplayOptionsDialog& dialog) {
         EXPECT_EQ(dialog.GetTitle(), english(Text::DisplayOptions));
-        EXPECT_EQ(dialog.GetClientSize(), wxSize(330, 205));
+        // Wider than its 330 pixels only where the four tabs need it.
+        const int width = dialog.GetClientSize().GetWidth();
+        EXPECT_GE(width, 330);
+        EXPECT_EQ(dialog.GetClientSize().GetHeight(), 205);
         const struct {
             int id;
             int text;
             wxPoint pos;
-        } buttons[] = {{Ids::OkButton, Text::OkButton, {248, 85}},
-                       {Ids::ApplyButton, Text::ApplyButton, {248, 115}},
-                       {Ids::CancelButton, Text::CancelButton, {248, 145}}};
+        } buttons[] = {{Ids::OkButton, Text::OkButton, {width - 82, 85}},
+                       {Ids::ApplyButton, Text::ApplyButton, {width - 82, 115}},
+                       {Ids::CancelButton, Text::CancelButton, {width - 82, 145}}};
         for (const auto& button : buttons) {
             wxWindow* control = dialog.FindWindow(button.id);
             if (!control) {
@@ -146,8 +149,12 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
 
         auto* notebook = Find<wxNotebook>(dialog, Ids::Notebook);
         EXPECT_EQ(notebook->GetName(), "notebook");
-        EXPECT_EQ(notebook->GetParent()->GetRect(), wxRect(0, 0, 240, 240));
-        EXPECT_EQ(notebook->GetRect(), wxRect(0, 0, 240, 240));
+        EXPECT_EQ(notebook->GetParent()->GetRect(), wxRect(0, 0, width - 90, width - 90));
+        EXPECT_EQ(notebook->GetRect(), wxRect(0, 0, width - 90, width - 90));
+        int tabTexts = 0;
+        for (std::size_t i = 0; i < notebook->GetPageCount(); ++i)
+            tabTexts += notebook->GetTextExtent(notebook->GetPageText(i)).GetWidth();
+        EXPECT_GT(notebook->GetSize().GetWidth(), tabTexts + 4 * 24) << "every tab shows with its padding";
         EXPECT_EQ(notebook->GetPageCount(), 4u);
         const int tabs[] = {Text::ColoursTab, Text::CoverTab, Text::QuadrantTab, Text::GeneralTab};
         for (std::size_t i = 0; i < notebook->GetPageCount() && i < 4; ++i)
