@@ -30,6 +30,8 @@
 namespace {
 
 constexpr int kRowPitch = 23;
+// In playback mode the first tilt row names the sample quality.
+constexpr auto kQualityRow = static_cast<std::size_t>(EyeQuantity::verticalAxisTilt);
 constexpr int kInitialAngleLimit = 50;
 
 // Fixed places of the eye groups, made for an 8-point font; GTK's fonts and
@@ -289,6 +291,10 @@ void PatientFrame::ApplyWindowTexts() {
     for (int row = 0; row < kEyeQuantityCount; ++row) {
         m_quantityLabels1[row]->SetLabel(Text(kQuantityControls[row].labelString));
         m_quantityLabels2[row]->SetLabel(Text(kQuantityControls[kEyeQuantityCount + row].labelString));
+    }
+    if (IsPlaybackMode()) {
+        m_quantityLabels1[kQualityRow]->SetLabel(Text(Text::QualityRowLabel));
+        m_quantityLabels2[kQualityRow]->SetLabel(Text(Text::QualityRowLabel));
     }
     m_blendLabelTop->SetLabel(Text(Text::FarLabel));
     m_blendLabelBottom->SetLabel(Text(Text::NearLabel));

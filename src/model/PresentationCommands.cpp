@@ -31,7 +31,7 @@ constexpr int kCoverTools[] = {Id::OccluderEye1,  Id::RedFilterEye1, Id::Translu
                                Id::OccluderEye2,  Id::RedFilterEye2, Id::TranslucentEye2};
 constexpr int kPanelMargin = 2;
 constexpr int kFirstHiddenRowInPlayback = 3;
-constexpr int kTiltRow = 3;
+constexpr auto kTiltRow = static_cast<std::size_t>(EyeQuantity::verticalAxisTilt);
 
 }  // namespace
 

@@ -11,6 +11,9 @@
 #include "playback/RecordingReader.h"
 
 #include <wx/filedlg.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/html/htmlwin.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/slider.h>
@@ -52,7 +55,11 @@ TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode) {
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("export.txt]")) << m_frame->GetTitle();
     EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
     EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   98%");
-    EXPECT_FALSE(m_frame->m_statusBar->GetStatusText(2).empty());
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.00 s");
+    EXPECT_EQ(FieldText(m_frame, 400), "+2.50\xB0");
+    m_frame->m_timeSlider->SetValue(3);
+    Player().ShowSample();
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.06 s");
 }
 
 TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable) {
@@ -157,13 +164,19 @@ TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMod
 
 TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain) {
     Open("export.txt");
-    const std::string hundredths = FieldText(m_frame, 400);
+    EXPECT_EQ(FieldText(m_frame, 400), "+2.50\xB0");
+    EXPECT_EQ(FieldText(m_frame, 403), "+1.25\xB0");
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
-    EXPECT_NE(FieldText(m_frame, 400), hundredths);
+    // The row is read again in whole degrees, truncated towards zero.
+    EXPECT_EQ(FieldText(m_frame, 400), "+2\xB0");
+    EXPECT_EQ(FieldText(m_frame, 403), "+1\xB0");
     EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
     m_frame->m_qualityText1->SetLabel("stale");
+    m_frame->m_quantityLabels1[3]->SetLabel("stale");
     SendCommand(Id::FirstLanguage);
     EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
+    EXPECT_EQ(FieldText(m_frame, 400), "+2\xB0");
 }
 
 using ShellCommandsTest = PlaybackCommandsTest;
@@ -186,10 +199,13 @@ TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile) {
                                     "<param name=\"Local\" value=\"index.html\"></object></ul>\n");
     WriteFile("help/en/index.html", "<html><body>Help</body></html>\n");
     SendCommand(Id::FirstLanguage);  // sets the help book again
-    const size_t windowsBefore = wxTopLevelWindows.size();
     SendCommand(Id::HelpContents);
     Yield();
-    EXPECT_GT(wxTopLevelWindows.size(), windowsBefore);
+    wxHtmlHelpWindow* help = m_frame->m_help->GetHelpWindow();
+    ASSERT_NE(help, nullptr) << "the help viewer did not open";
+    ASSERT_EQ(help->GetData()->GetBookRecArray().size(), 1u);
+    EXPECT_EQ(help->GetData()->GetBookRecArray()[0].GetTitle(), "Test");
+    EXPECT_TRUE(help->GetHtmlWindow()->GetOpenedPage().EndsWith("index.html")) << help->GetHtmlWindow()->GetOpenedPage();
 }
 
 TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft) {
