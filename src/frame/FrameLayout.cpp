@@ -260,6 +260,14 @@ void PatientFrame::FitControlsToTexts() {
         groupWidth = std::max(groupWidth, 30 + label.GetWidth() + kGroupPadding);
     }
 
+    if (ControlsHiddenForPresentation()) {
+        // The view alone fills the window.
+        Constrain(m_canvas, {m_mainPanel, wxTop, 2}, {m_mainPanel, wxLeft, 2}, {m_mainPanel, wxRight, 2},
+                  {m_mainPanel, wxBottom, 2});
+        m_mainPanel->Layout();
+        FitStatusFields();
+        return;
+    }
     // Right of the groups: the distance slider under and over its two labels.
     const int stripWidth = std::max(kMinimumRightStrip,
                                     MaxTextWidth(m_blendLabelTop, {Text(Text::FarLabel), Text(Text::NearLabel)}) + 14);

@@ -18,24 +18,78 @@ namespace {
 struct MenuLabel {
     int id;
     int text;
+    const char* key;  // accelerator, or nullptr
 };
 
-// Every labelled menu item with its language string.
+// Every labelled menu item with its language string and key. Plain keys reach
+// a menu only when the focused control does not want them, so typing into a
+// value field never triggers an examination step.
 const MenuLabel kMenuLabels[] = {
-    {Id::HelpContents, Text::HelpContentsMenu},   {Id::About, Text::AboutMenu},
-    {Id::NewCase, Text::NewCaseMenu},             {Id::OpenCase, Text::OpenCaseMenu},
-    {Id::SaveCase, Text::SaveCaseMenu},           {Id::SaveCaseAs, Text::SaveCaseAsMenu},
-    {Id::OpenRecording, Text::OpenRecordingMenu}, {Id::SaveRecording, Text::SaveRecordingMenu},
-    {Id::SaveRecordingAs, Text::SaveRecordingAsMenu}, {Id::Exit, Text::ExitMenu},
-    {Id::ViewSubmenu, Text::ViewSubmenu},         {Id::ModeManifest, Text::ManifestModeMenu},
-    {Id::ModeLatent, Text::LatentModeMenu},       {Id::AxisLinesItem, Text::AxesAlwaysMenu},
-    {Id::WholeDegreesItem, Text::WholeDegreesMenu}, {Id::EyeCrossItem, Text::EyeCrossToggle},
-    {Id::FlashlightItem, Text::PenlightMenu},     {Id::RepairRecording, Text::RepairMenu},
-    {Id::DisplayOptions, Text::DisplayOptions},
+    {Id::HelpContents, Text::HelpContentsMenu, nullptr},
+    {Id::About, Text::AboutMenu, nullptr},
+    {Id::NewCase, Text::NewCaseMenu, nullptr},
+    {Id::OpenCase, Text::OpenCaseMenu, nullptr},
+    {Id::SaveCase, Text::SaveCaseMenu, nullptr},
+    {Id::SaveCaseAs, Text::SaveCaseAsMenu, nullptr},
+    {Id::OpenRecording, Text::OpenRecordingMenu, nullptr},
+    {Id::SaveRecording, Text::SaveRecordingMenu, nullptr},
+    {Id::SaveRecordingAs, Text::SaveRecordingAsMenu, nullptr},
+    {Id::ExportPicture, Text::ExportPictureMenu, "Ctrl+E"},
+    {Id::CopyPicture, Text::CopyPictureMenu, "Ctrl+C"},
+    {Id::Exit, Text::ExitMenu, nullptr},
+    {Id::ViewSubmenu, Text::ViewSubmenu, nullptr},
+    {Id::ModeManifest, Text::ManifestModeMenu, "M"},
+    {Id::ModeLatent, Text::LatentModeMenu, "Shift+M"},
+    {Id::AxisLinesItem, Text::AxesAlwaysMenu, "X"},
+    {Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr},
+    {Id::Presentation, Text::PresentationMenu, "F11"},
+    {Id::EyeCrossItem, Text::EyeCrossToggle, "C"},
+    {Id::FlashlightItem, Text::PenlightMenu, "L"},
+    {Id::RepairRecording, Text::RepairMenu, nullptr},
+    {Id::DisplayOptions, Text::DisplayOptions, nullptr},
+    {Id::Uncover, Text::UncoverMenu, "U"},
+    {Id::AlternateCover, Text::AlternateCoverMenu, "A"},
+    {Id::DistanceFar, Text::FarEndMenu, "F"},
+    {Id::DistanceNear, Text::NearEndMenu, "N"},
+    {Id::DistanceNearer, Text::NearerMenu, "PgDn"},
+    {Id::DistanceFarther, Text::FartherMenu, "PgUp"},
+    {Id::GazeFollowsPointer, Text::GazeFollowsPointerMenu, "0"},
+    // The nine positions of gaze, in the keypad's order 1 to 9.
+    {Id::FirstGazePosition + 0, Text::GazeDownLeftMenu, "1"},
+    {Id::FirstGazePosition + 1, Text::GazeDownMenu, "2"},
+    {Id::FirstGazePosition + 2, Text::GazeDownRightMenu, "3"},
+    {Id::FirstGazePosition + 3, Text::GazeViewerLeftMenu, "4"},
+    {Id::FirstGazePosition + 4, Text::GazeStraightMenu, "5"},
+    {Id::FirstGazePosition + 5, Text::GazeViewerRightMenu, "6"},
+    {Id::FirstGazePosition + 6, Text::GazeUpLeftMenu, "7"},
+    {Id::FirstGazePosition + 7, Text::GazeUpMenu, "8"},
+    {Id::FirstGazePosition + 8, Text::GazeUpRightMenu, "9"},
+    {Id::GazeSubmenu, Text::GazeSubmenu, nullptr},
+    {Id::EccentricitySubmenu, Text::EccentricitySubmenu, nullptr},
 };
+
+// The cover items are named by the tool and the eye group: "Occluder: Eye 1 (right eye)".
+struct CoverItem {
+    int id;
+    int tool;
+    int eye;
+    const char* key;
+};
+const CoverItem kCoverItems[] = {
+    {Id::CoverRightEyeOccluder, Text::OccluderTip, Text::EyeGroup1, "Q"},
+    {Id::CoverRightEyeOccluder + 1, Text::RedFilterTip, Text::EyeGroup1, "W"},
+    {Id::CoverRightEyeOccluder + 2, Text::TranslucentOccluderTip, Text::EyeGroup1, "E"},
+    {Id::CoverRightEyeOccluder + 3, Text::OccluderTip, Text::EyeGroup2, "I"},
+    {Id::CoverRightEyeOccluder + 4, Text::RedFilterTip, Text::EyeGroup2, "O"},
+    {Id::CoverRightEyeOccluder + 5, Text::TranslucentOccluderTip, Text::EyeGroup2, "P"},
+};
+
+constexpr int kEccentricityDegrees[] = {10, 15, 20, 25, 30};
+constexpr int kDefaultEccentricity = 2;  // 20 degrees
 
 // Menu titles by position.
-const int kMenuTitles[] = {Text::FileMenu, Text::OptionsMenu, Text::LanguageMenu, Text::HelpMenu};
+const int kMenuTitles[] = {Text::FileMenu, Text::OptionsMenu, Text::ExaminationMenu, Text::LanguageMenu,
+                           Text::HelpMenu};
 
 constexpr int kSeparator = 0;
 constexpr int kUnchanged = 0;
@@ -91,6 +145,9 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     fileMenu->Append(Id::SaveRecording, pending);
     fileMenu->Append(Id::SaveRecordingAs, pending);
     fileMenu->AppendSeparator();
+    fileMenu->Append(Id::ExportPicture, pending);
+    fileMenu->Append(Id::CopyPicture, pending);
+    fileMenu->AppendSeparator();
     fileMenu->Append(Id::Exit, pending);
 
     m_viewSubmenu = new wxMenu;
@@ -98,6 +155,8 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_viewSubmenu->AppendCheckItem(Id::ModeLatent, pending);
     m_viewSubmenu->AppendCheckItem(Id::AxisLinesItem, pending);
     m_viewSubmenu->AppendCheckItem(Id::WholeDegreesItem, pending);
+    m_viewSubmenu->AppendSeparator();
+    m_viewSubmenu->AppendCheckItem(Id::Presentation, pending);
 
     m_optionsMenu = new wxMenu;
     m_optionsMenu->Append(Id::ViewSubmenu, pending, m_viewSubmenu);
@@ -107,6 +166,33 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_optionsMenu->AppendSeparator();
     m_optionsMenu->Append(Id::DisplayOptions, pending);
 
+    auto* examinationMenu = new wxMenu;
+    for (const CoverItem& item : kCoverItems) {
+        examinationMenu->Append(item.id, pending);
+        if (item.id == Id::CoverRightEyeOccluder + 2)
+            examinationMenu->AppendSeparator();
+    }
+    examinationMenu->AppendSeparator();
+    examinationMenu->Append(Id::Uncover, pending);
+    examinationMenu->Append(Id::AlternateCover, pending);
+    examinationMenu->AppendSeparator();
+    for (int id : {Id::DistanceFar, Id::DistanceNear, Id::DistanceNearer, Id::DistanceFarther})
+        examinationMenu->Append(id, pending);
+    examinationMenu->AppendSeparator();
+    auto* gazeMenu = new wxMenu;
+    gazeMenu->Append(Id::GazeFollowsPointer, pending);
+    gazeMenu->AppendSeparator();
+    // Listed as on a keypad, top row first.
+    for (int key : {7, 8, 9, 4, 5, 6, 1, 2, 3})
+        gazeMenu->Append(Id::FirstGazePosition + key - 1, pending);
+    auto* eccentricityMenu = new wxMenu;
+    for (std::size_t i = 0; i < WXSIZEOF(kEccentricityDegrees); ++i)
+        eccentricityMenu->AppendRadioItem(Id::FirstEccentricity + static_cast<int>(i),
+                                          wxString::Format(L"%d\u00B0", kEccentricityDegrees[i]));
+    eccentricityMenu->Check(Id::FirstEccentricity + kDefaultEccentricity, true);
+    examinationMenu->Append(Id::GazeSubmenu, pending, gazeMenu);
+    examinationMenu->Append(Id::EccentricitySubmenu, pending, eccentricityMenu);
+
     auto* helpMenu = new wxMenu;
     helpMenu->Append(Id::HelpContents, pending);
     helpMenu->AppendSeparator();
@@ -115,6 +201,7 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     auto* menuBar = new wxMenuBar;
     menuBar->Append(fileMenu, pending);
     menuBar->Append(m_optionsMenu, pending);
+    menuBar->Append(examinationMenu, pending);
     menuBar->Append(languageMenu, pending);
     menuBar->Append(helpMenu, pending);
     SetMenuBar(menuBar);
@@ -124,7 +211,9 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
 void PatientFrame::ApplyMenuLabels() {
     wxMenuBar* menuBar = GetMenuBar();
     for (const MenuLabel& item : kMenuLabels)
-        menuBar->SetLabel(item.id, Text(item.text));
+        menuBar->SetLabel(item.id, item.key ? Text(item.text) + "\t" + item.key : Text(item.text));
+    for (const CoverItem& item : kCoverItems)
+        menuBar->SetLabel(item.id, Text(item.tool) + ": " + Text(item.eye) + "\t" + item.key);
     for (size_t position = 0; position < WXSIZEOF(kMenuTitles); ++position)
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));
 }

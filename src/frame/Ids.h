@@ -61,6 +61,27 @@ enum : int {
     QuadrantEditTool = 633,
     QuadrantHideTool = 634,
 
+    // Lecture hall: presentation, pictures and the examination keys.
+    Presentation = 700,
+    ExportPicture = 701,
+    CopyPicture = 702,
+    CoverRightEyeOccluder = 710,  // the six cover items mirror tools 621-626 in their order
+    CoverLeftEyeTranslucent = 715,
+    Uncover = 716,
+    AlternateCover = 717,
+    DistanceFar = 718,
+    DistanceNear = 719,
+    DistanceNearer = 720,
+    DistanceFarther = 721,
+    GazeFollowsPointer = 722,
+    FirstGazePosition = 723,  // nine positions in the order of the numeric keypad, 1 to 9
+    LastGazePosition = 731,
+    FirstEccentricity = 732,  // 10, 15, 20, 25 and 30 degrees
+    LastEccentricity = 736,
+    ValuesPeekTimer = 737,
+    GazeSubmenu = 738,
+    EccentricitySubmenu = 739,
+
     OpenCase = 5000,
     NewCase = 5002,
     SaveCase = 5003,

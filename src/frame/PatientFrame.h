@@ -1,9 +1,11 @@
 #pragma once
 
+#include "frame/Ids.h"
 #include "model/BothEyesHint.h"
 #include "model/EyeModel.h"
 
 #include <wx/frame.h>
+#include <wx/timer.h>
 
 #include <array>
 #include <memory>
@@ -110,6 +112,22 @@ public:
     void OnAbout(wxCommandEvent& event);
     void OnDisplayOptions(wxCommandEvent& event);
 
+    // Lecture hall: presentation mode, pictures and the examination keys.
+    void OnPresentation(wxCommandEvent& event);
+    void SetPresentation(bool on);
+    bool IsPresentation() const { return m_presentation; }
+    // Shows the hidden controls of presentation mode for a moment.
+    void PeekAtValues();
+    void OnExportPicture(wxCommandEvent& event);
+    void OnCopyPicture(wxCommandEvent& event);
+    void OnExaminationCover(wxCommandEvent& event);
+    void OnUncover(wxCommandEvent& event);
+    void OnAlternateCover(wxCommandEvent& event);
+    void OnDistanceCommand(wxCommandEvent& event);
+    void OnGazeCommand(wxCommandEvent& event);
+    void OnEccentricity(wxCommandEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
     AngleSpinButton* SpinButton(int spinId) const;
     wxTextCtrl* TextField(int textId) const;
 
@@ -160,6 +178,11 @@ public:
 
 private:
     bool ConfirmDiscard();
+    void SetCoverTool(int tool, bool on);
+    void ApplyGazeKey();
+    bool ControlsHiddenForPresentation() const;
+    void ApplyPresentationLayout();
+    void OnValuesPeekTimer(wxTimerEvent& event);
     void SetHelpBook();
     Settings CurrentSettings() const;
     void ReportSaveFailure(const wxString& path, const std::string& reason);
@@ -190,6 +213,11 @@ private:
     BothEyesHint m_bothEyesHint;
     // State of the quadrant-overlay tool while the values are hidden.
     bool m_savedTool634State = false;
+    bool m_presentation = false;
+    wxTimer m_valuesPeekTimer{this, Id::ValuesPeekTimer};
+    // The position of gaze chosen by key (keypad numbering), 0 while the eyes follow the pointer.
+    int m_gazeKey = 0;
+    double m_gazeEccentricity = 20;
 
     wxDECLARE_EVENT_TABLE();
 };

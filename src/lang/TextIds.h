@@ -181,9 +181,36 @@ constexpr int PlaybackStartTip = 144;          // 107
 constexpr int PlaybackPauseTip = 145;          // 109
 constexpr int PlaybackStopTip = 146;           // 108
 
+// Lecture hall: presentation, pictures and the examination menu.
+constexpr int ExaminationMenu = 210;           // menu title
+constexpr int PresentationMenu = 211;          // View submenu item, F11
+constexpr int ExportPictureMenu = 212;         // File menu item
+constexpr int CopyPictureMenu = 213;           // File menu item
+constexpr int PictureSizeQuestion = 214;       // export: the choice of size
+constexpr int PictureSizeView = 215;           // export at the view's size
+constexpr int PictureWildcard = 216;           // file-dialog filter for PNG pictures
+constexpr int UncoverMenu = 217;               // every cover aid off
+constexpr int AlternateCoverMenu = 218;        // the occluder moves to the other eye
+constexpr int FarEndMenu = 219;                // distance slider to the far end
+constexpr int NearEndMenu = 220;               // distance slider to the near end
+constexpr int NearerMenu = 221;                // one step nearer
+constexpr int FartherMenu = 222;               // one step farther
+constexpr int GazeSubmenu = 223;               // submenu of the nine positions of gaze
+constexpr int GazeFollowsPointerMenu = 224;    // the eyes follow the pointer again
+constexpr int GazeStraightMenu = 225;          // the nine positions, as the examiner sees them
+constexpr int GazeUpMenu = 226;
+constexpr int GazeDownMenu = 227;
+constexpr int GazeViewerLeftMenu = 228;        // towards the viewer's left: the patient's right
+constexpr int GazeViewerRightMenu = 229;
+constexpr int GazeUpLeftMenu = 230;
+constexpr int GazeUpRightMenu = 231;
+constexpr int GazeDownLeftMenu = 232;
+constexpr int GazeDownRightMenu = 233;
+constexpr int EccentricitySubmenu = 234;       // how far the nine positions lie from straight ahead
+
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PlaybackStopTip;
+constexpr int LastId = EccentricitySubmenu;
 
 } // namespace Text

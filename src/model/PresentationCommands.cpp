@@ -155,6 +155,8 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
         tools->EnableTool(Id::QuadrantHideTool, true);
         tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
     }
+    if (m_presentation)
+        ApplyPresentationLayout();
     m_canvas->Refresh();
 }
 

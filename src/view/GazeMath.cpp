@@ -34,3 +34,18 @@ int DragSignForPointer(int x, int centreX)
 {
     return centreX >= x ? 1 : -1;
 }
+
+PointerOffset PointerOffsetForDirection(GazeDirection direction)
+{
+    return {static_cast<int>(std::lround(direction.right / kDegreesPerPixel)),
+            static_cast<int>(std::lround(direction.up / kDegreesPerPixel))};
+}
+
+GazeDirection KeypadGazePosition(int key, double eccentricity)
+{
+    if (key < 1 || key > 9)
+        return {};
+    const int column = (key - 1) % 3 - 1;  // -1 left, 0 centre, 1 right
+    const int row = (key - 1) / 3 - 1;      // -1 down, 0 centre, 1 up
+    return {column * eccentricity, row * eccentricity};
+}

@@ -30,3 +30,19 @@ EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int ver
 // Sign of a right-drag's vertical view rotation: +1 when the gaze was last
 // set from left of the straight-ahead point (the point itself counts as left).
 int DragSignForPointer(int x, int centreX);
+
+// A fixation target given as a direction instead of the pointer: degrees
+// towards the viewer's right and upwards from straight ahead. It is turned
+// into the pointer offset that gives that gaze, so both go through the same
+// rule of an eighth of a degree per pixel.
+struct GazeDirection {
+    double right = 0;
+    double up = 0;
+};
+PointerOffset PointerOffsetForDirection(GazeDirection direction);
+
+// The nine diagnostic positions of gaze in the order of a numeric keypad
+// (1 = down and to the viewer's left ... 5 = straight ahead ... 9 = up and to
+// the viewer's right), `eccentricity` degrees out on each axis that moves.
+// Positions outside 1..9 give straight ahead.
+GazeDirection KeypadGazePosition(int key, double eccentricity);

@@ -5,6 +5,9 @@
 
 #include <wx/dcclient.h>
 
+#include <algorithm>
+#include <vector>
+
 #include <GL/gl.h>
 
 namespace {
@@ -13,9 +16,15 @@ namespace {
 // the eyes and lenses would then cover each other in drawing order. The
 // pupil lies only 0.007 behind the iris at a depth of about 450, which 16
 // bits cannot separate, so 24 bits are asked for where the display has them.
+// Smooth edges on a projector come from a multisampled visual where the
+// display offers one; without it the view is drawn as before.
 const int* DefaultAttributes() {
+    static const int smooth[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24,
+                                 WX_GL_SAMPLE_BUFFERS, 1, WX_GL_SAMPLES, 4, 0};
     static const int deep[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
     static const int shallow[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
+    if (wxGLCanvas::IsDisplaySupported(smooth))
+        return smooth;
     return wxGLCanvas::IsDisplaySupported(deep) ? deep : shallow;
 }
 
@@ -70,6 +79,8 @@ void MyGLCanvas::initGL() {
     resetView();
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
+    // Without sample buffers this changes nothing.
+    glEnable(GL_MULTISAMPLE);
     buildDisplayLists();
 
     glMatrixMode(GL_PROJECTION);
@@ -100,8 +111,46 @@ void MyGLCanvas::OnSize(wxSizeEvent& event) {
 }
 
 void MyGLCanvas::setProjection() {
-    const FrustumExtents frustum = ProjectionFrustum(m_viewport);
+    FrustumExtents frustum = ProjectionFrustum(m_viewport);
+    if (m_pictureTile)
+        frustum = TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row);
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
+}
+
+wxImage MyGLCanvas::renderPicture(int scale) {
+    if (scale < 1 || !prepareGL())
+        return wxImage();
+    const int width = m_viewport.width;
+    const int height = m_viewport.height;
+    wxImage picture(width * scale, height * scale);
+    std::vector<unsigned char> tile(static_cast<std::size_t>(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    // GL 1.1 has no offscreen buffer: a larger picture is drawn in tiles of
+    // the view's size, each through its part of the frustum.
+    for (int row = 0; row < scale; ++row)
+        for (int column = 0; column < scale; ++column) {
+            m_pictureTile = PictureTile{scale, column, row};
+            applyClearColour();
+            renderScene();
+            glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, tile.data());
+            unsigned char* target = picture.GetData();
+            for (int y = 0; y < height; ++y) {
+                // GL counts rows from the bottom, the picture from the top.
+                const unsigned char* source = tile.data() + static_cast<std::size_t>(height - 1 - y) * width * 3;
+                const std::size_t offset = (static_cast<std::size_t>(row * height + y) * width * scale +
+                                            static_cast<std::size_t>(column) * width) * 3;
+                std::copy(source, source + static_cast<std::size_t>(width) * 3, target + offset);
+            }
+        }
+    m_pictureTile.reset();
+    Refresh(false, nullptr);
+    return picture;
+}
+
+void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target) {
+    m_gazeTarget = target;
+    if (m_gazeTarget && m_frame)
+        turnEyesTowards(PointerOffsetForDirection(*m_gazeTarget));
 }
 
 void MyGLCanvas::resetView() {

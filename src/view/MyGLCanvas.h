@@ -1,10 +1,12 @@
 #pragma once
 
+#include "view/GazeMath.h"
 #include "view/ViewProjection.h"
 
 #include <wx/glcanvas.h>
 
 #include <memory>
+#include <optional>
 
 class LanguageTable;
 class PatientFrame;
@@ -45,6 +47,15 @@ public:
     // 0 where no quadrant is drawn.
     unsigned char quadrantUnder(int x, int y);
 
+    // The view with its current aids as a picture `scale` times its size;
+    // an invalid image when GL is not ready.
+    wxImage renderPicture(int scale);
+
+    // A fixed fixation target (one of the nine positions of gaze) that the
+    // eyes look at instead of the pointer; none: they follow the pointer.
+    void setGazeTarget(std::optional<GazeDirection> target);
+    const std::optional<GazeDirection>& gazeTarget() const { return m_gazeTarget; }
+
     // Where the midpoint between the drawn eyes lands, in canvas pixels: the
     // point the eyes look at when they look straight ahead.
     wxPoint straightAheadPoint() const;
@@ -83,6 +94,7 @@ private:
     void editQuadrants(const wxMouseEvent& event, int x, int y);
     void dragView(int x, int y);
     void followPointer(const wxMouseEvent& event, int x, int y);
+    void turnEyesTowards(PointerOffset offset);
     const wxCursor& flashlightCursor(bool lit);
 
     void initGL();
@@ -125,6 +137,14 @@ private:
     wxCursor m_flashlightCursor;
     wxCursor m_litFlashlightCursor;
     ViewportSize m_viewport;
+    // The tile being drawn while a picture larger than the view is rendered.
+    struct PictureTile {
+        int scale;
+        int column;
+        int row;
+    };
+    std::optional<PictureTile> m_pictureTile;
+    std::optional<GazeDirection> m_gazeTarget;
     int m_viewportRect[4] = {0, 0, 1, 1};
 
     wxDECLARE_EVENT_TABLE();

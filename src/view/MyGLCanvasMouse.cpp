@@ -168,14 +168,18 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
 
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
-    if (event.Leaving() || m_frame->IsPlaybackMode() || (flashlight && !leftHeld)
+    // A fixed position of gaze holds the eyes until the pointer is chosen again.
+    if (event.Leaving() || m_frame->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget
         || pickQuadrant(x, y) != -1)
         return;
 
     const wxPoint centre = straightAheadPoint();
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
-    const PointerOffset offset = GazePointerOffset(x, y, centre.x, centre.y);
+    turnEyesTowards(GazePointerOffset(x, y, centre.x, centre.y));
+}
+
+void MyGLCanvas::turnEyesTowards(PointerOffset offset) {
     const int divisor = UnitDivisor(*m_frame);
     const EyeGaze eye1 = GazeTowardsPointer(offset, SpinValue(*m_frame, 413), SpinValue(*m_frame, 412), divisor,
                                             m_gazeAzimuth[0]);

@@ -36,3 +36,15 @@ ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, doubl
     const double ndcY = (2 * f.nearPlane * y / -z - (f.top + f.bottom)) / (f.top - f.bottom);
     return {(ndcX + 1) * 0.5 * viewport.width, (1 - ndcY) * 0.5 * viewport.height};
 }
+
+FrustumExtents TileFrustum(const FrustumExtents& whole, int scale, int column, int row)
+{
+    const double width = (whole.right - whole.left) / scale;
+    const double height = (whole.top - whole.bottom) / scale;
+    FrustumExtents tile = whole;
+    tile.left = whole.left + width * column;
+    tile.right = tile.left + width;
+    tile.top = whole.top - height * row;
+    tile.bottom = tile.top - height;
+    return tile;
+}

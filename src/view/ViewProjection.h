@@ -37,3 +37,7 @@ struct ViewportPixel {
     double y = 0;
 };
 ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, double z);
+
+// The part of `whole` that one tile of a picture `scale` times the view's
+// size shows; column 0 is the left edge, row 0 the top edge.
+FrustumExtents TileFrustum(const FrustumExtents& whole, int scale, int column, int row);

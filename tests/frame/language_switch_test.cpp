@@ -36,10 +36,13 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
     wxMenuBar* menus = m_frame->GetMenuBar();
     EXPECT_EQ(menus->GetLabel(Id::NewCase), english(Text::NewCaseMenu));
-    EXPECT_EQ(menus->GetLabel(Id::ModeLatent), english(Text::LatentModeMenu));
+    EXPECT_EQ(menus->GetLabel(Id::ModeLatent), english(Text::LatentModeMenu) + "\tShift+M");
+    EXPECT_EQ(menus->GetLabel(Id::CoverRightEyeOccluder),
+              english(Text::OccluderTip) + ": " + english(Text::EyeGroup1) + "\tQ");
     EXPECT_EQ(menus->GetLabel(Id::DisplayOptions), english(Text::DisplayOptions));
     EXPECT_EQ(menus->GetMenuLabel(0), english(Text::FileMenu));
-    EXPECT_EQ(menus->GetMenuLabel(3), english(Text::HelpMenu));
+    EXPECT_EQ(menus->GetMenuLabel(2), english(Text::ExaminationMenu));
+    EXPECT_EQ(menus->GetMenuLabel(4), english(Text::HelpMenu));
 
     wxToolBar* tools = m_frame->GetToolBar();
     EXPECT_EQ(tools->GetToolShortHelp(Id::NewCase), english(Text::NewCaseTip));

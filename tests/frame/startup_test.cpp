@@ -64,7 +64,7 @@ TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles) {
         CopyDataFile("English.lan", wxString::Format("lang%03d.lan", i).ToStdString());
     ASSERT_TRUE(StartProgram());
     wxMenuBar* menus = m_frame->GetMenuBar();
-    wxMenu* languages = menus->GetMenu(2);
+    wxMenu* languages = menus->GetMenu(3);
     EXPECT_EQ(languages->GetMenuItemCount(), 100u);
     EXPECT_EQ(menus->GetLabel(Id::FirstLanguage), "lang000");
     EXPECT_EQ(menus->GetLabel(Id::LastLanguage), "lang099");

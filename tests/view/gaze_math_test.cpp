@@ -83,6 +83,25 @@ TEST(GazeTowardsPointer, PointerOnTheCentreKeepsThePreviousAzimuth)
     EXPECT_FALSE(std::isnan(tilted.elevation));
 }
 
+TEST(KeypadGaze, NinePositionsAsTheExaminerSeesThemAndBackThroughThePointerRule)
+{
+    const GazeDirection upLeft = KeypadGazePosition(7, 20);
+    EXPECT_DOUBLE_EQ(upLeft.right, -20);
+    EXPECT_DOUBLE_EQ(upLeft.up, 20);
+    const GazeDirection right = KeypadGazePosition(6, 25);
+    EXPECT_DOUBLE_EQ(right.right, 25);
+    EXPECT_DOUBLE_EQ(right.up, 0);
+    for (int key : {0, 5, 10}) {
+        EXPECT_DOUBLE_EQ(KeypadGazePosition(key, 20).right, 0) << key;
+        EXPECT_DOUBLE_EQ(KeypadGazePosition(key, 20).up, 0) << key;
+    }
+    // 20 degrees up is 160 pixels above the straight-ahead point, and the eyes turn by exactly that.
+    const PointerOffset offset = PointerOffsetForDirection(KeypadGazePosition(8, 20));
+    EXPECT_EQ(offset.dx, 0);
+    EXPECT_EQ(offset.dy, 160);
+    EXPECT_FLOAT_EQ(GazeTowardsPointer(offset, 0, 0, 100, 0).elevation, -20.0f);
+}
+
 TEST(DragSign, LeftOfTheStraightAheadPointIncludingItIsPositive)
 {
     EXPECT_EQ(DragSignForPointer(0, 500), 1);

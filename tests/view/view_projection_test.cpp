@@ -60,6 +60,22 @@ TEST(Frustum, RatioIsNotTruncatedToWholeNumbers)
     EXPECT_DOUBLE_EQ(frustum.top, 1.0 / 6);
 }
 
+TEST(Frustum, TilesCoverTheWholeViewEdgeToEdge)
+{
+    const FrustumExtents whole = ProjectionFrustum({640, 480});
+    for (int scale : {1, 2, 4}) {
+        EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, 0, 0).left, whole.left);
+        EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, 0, 0).top, whole.top);
+        EXPECT_NEAR(TileFrustum(whole, scale, scale - 1, scale - 1).right, whole.right, 1e-12);
+        EXPECT_NEAR(TileFrustum(whole, scale, scale - 1, scale - 1).bottom, whole.bottom, 1e-12);
+        for (int i = 0; i + 1 < scale; ++i) {
+            EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, i, 0).right, TileFrustum(whole, scale, i + 1, 0).left);
+            EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, 0, i).bottom, TileFrustum(whole, scale, 0, i + 1).top);
+        }
+        EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, 1 % scale, 0).nearPlane, whole.nearPlane);
+    }
+}
+
 TEST(Frustum, DepthRangeIsFixed)
 {
     for (const ViewportSize size : {ViewportSize{900, 600}, ViewportSize{300, 600}, ViewportSize{1, 1}}) {

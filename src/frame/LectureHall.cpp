@@ -1,0 +1,126 @@
+// Presentation mode and pictures of the view, for teaching in front of a class.
+#include "frame/PatientFrame.h"
+
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "lang/TextIds.h"
+#include "settings/FileIo.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/choicdlg.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/filedlg.h>
+#include <wx/filefn.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/mstream.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+const wxString kPictureExtension = ".png";
+// Built in for language files without the filter string.
+const std::string kPictureWildcard = "PNG (*.png)|*.png";
+constexpr int kPictureScales[] = {1, 2, 4};
+// Longer than the pause between a held key's repeats, shorter than a glance.
+constexpr int kValuesPeekMilliseconds = 600;
+
+bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
+        wxImage::AddHandler(new wxPNGHandler);
+    wxMemoryOutputStream stream;
+    if (!picture.SaveFile(stream, wxBITMAP_TYPE_PNG))
+        return false;
+    bytes.resize(stream.GetSize());
+    stream.CopyTo(bytes.data(), bytes.size());
+    return true;
+}
+
+}  // namespace
+
+bool PatientFrame::ControlsHiddenForPresentation() const {
+    return m_presentation && !m_valuesPeekTimer.IsRunning();
+}
+
+void PatientFrame::ApplyPresentationLayout() {
+    const bool hidden = ControlsHiddenForPresentation();
+    const bool valuesHidden = GetToolBar()->GetToolState(Id::HideValuesTool);
+    m_eyeBox1->Show(!hidden && !valuesHidden);
+    m_eyeBox2->Show(!hidden && !valuesHidden);
+    for (wxSlider* slider : m_gazeSliders)
+        slider->Show(!hidden && !valuesHidden);
+    for (wxWindow* window : {static_cast<wxWindow*>(m_blendSlider), static_cast<wxWindow*>(m_blendLabelTop),
+                             static_cast<wxWindow*>(m_blendLabelBottom)})
+        window->Show(!hidden);
+    // FitControlsToTexts gives the canvas its frame of controls again, or the whole panel.
+    FitControlsToTexts();
+    m_mainPanel->Layout();
+    m_canvas->Refresh(false);
+}
+
+void PatientFrame::OnPresentation(wxCommandEvent&) {
+    SetPresentation(!m_presentation);
+}
+
+void PatientFrame::SetPresentation(bool on) {
+    m_presentation = on;
+    m_valuesPeekTimer.Stop();
+    GetMenuBar()->Check(Id::Presentation, on);
+    ShowFullScreen(on, wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);
+    ApplyPresentationLayout();
+}
+
+void PatientFrame::PeekAtValues() {
+    // The quiz hides the values on purpose; a key must not give them away.
+    if (!m_presentation || GetToolBar()->GetToolState(Id::HideValuesTool))
+        return;
+    const bool wasHidden = ControlsHiddenForPresentation();
+    m_valuesPeekTimer.StartOnce(kValuesPeekMilliseconds);
+    if (wasHidden)
+        ApplyPresentationLayout();
+}
+
+void PatientFrame::OnValuesPeekTimer(wxTimerEvent&) {
+    ApplyPresentationLayout();
+}
+
+void PatientFrame::OnExportPicture(wxCommandEvent&) {
+    StopPlayback();
+    const wxSize view = m_canvas->GetClientSize();
+    wxArrayString sizes;
+    for (int scale : kPictureScales) {
+        const wxString pixels = wxString::Format(L"%d \u00D7 %d", view.GetWidth() * scale, view.GetHeight() * scale);
+        sizes.Add(scale == 1 ? Text(Text::PictureSizeView) + " (" + pixels + ")"
+                             : wxString::Format(L"%d\u00D7 (%s)", scale, pixels));
+    }
+    const int choice = wxGetSingleChoiceIndex(Text(Text::PictureSizeQuestion), wxStripMenuCodes(Text(Text::ExportPictureMenu)),
+                                              sizes, 0, this);
+    if (choice < 0)
+        return;
+    wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)),
+                               OptionalLanguageString(Text::PictureWildcard, kPictureWildcard), wxFD_SAVE);
+    if (path.empty())
+        return;
+    path = WithExtension(path, kPictureExtension);
+    if (wxFileExists(path) && !ConfirmReplace(this, path))
+        return;
+    const wxImage picture = m_canvas->renderPicture(kPictureScales[choice]);
+    std::vector<unsigned char> bytes;
+    std::string error = "The picture could not be drawn.";
+    if (!picture.IsOk() || !EncodePng(picture, bytes) ||
+        !WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error))
+        ReportSaveFailure(path, error);
+}
+
+void PatientFrame::OnCopyPicture(wxCommandEvent&) {
+    const wxImage picture = m_canvas->renderPicture(1);
+    if (!picture.IsOk() || !wxTheClipboard->Open())
+        return;
+    wxTheClipboard->SetData(new wxBitmapDataObject(wxBitmap(picture)));
+    wxTheClipboard->Close();
+}
