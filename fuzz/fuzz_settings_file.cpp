@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = Scratch().Write(kSettingsFileName, data, size);
     Settings fromFile;
     std::string error;
-    FUZZ_CHECK(LoadSettingsFile(path, defaults, fromFile, nullptr, error));
+    FUZZ_CHECK(LoadSettingsFile(path, defaults, fromFile, nullptr, error) == SettingsFileState::Read);
     FUZZ_CHECK(EncodeSettings(fromFile) == encoded);
     return 0;
 }

@@ -7,8 +7,8 @@ command -v import >/dev/null || { echo "screenshots need ImageMagick: apt-get in
 cmake --build "$build" --target take_screenshots >/dev/null
 export GDK_BACKEND=x11 NO_AT_BRIDGE=1
 shoot() {
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/src/app/tools/take_screenshots" data "$2" "$1" 2>/dev/null
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/src/app/tools/take_screenshots" data "$2" "$1" "${@:3}" 2>/dev/null
 }
-shoot English.lan docs/images
+shoot English.lan docs/images toolbar
 shoot English.lan data/help/en/images
 shoot Deutsch.lan data/help/de/images

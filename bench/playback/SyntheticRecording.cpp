@@ -149,7 +149,9 @@ bool WriteSyntheticDeviceExport(const std::string& path, std::size_t rows, unsig
     }
     FileCloser closer(file);
     std::fputs("Name: Sample\r\nFirstname: Synthetic\r\nID: 0000\r\nExamination Date: 01.01.2000\r\n"
-               "Test Type: Fixation and saccades\r\nDevice: made by the benchmark\r\n\r\n"
+               "Test Type: Fixation and saccades\r\n"
+               "Device: Binocular video eye tracker, head-mounted\r\nSerial Number: 25-0417\r\n"
+               "Software Version: 3.2.1\r\nSampling Rate: 250 Hz\r\nCalibration: 9 points, 08:42\r\n\r\n"
                "Time\tP2\tD2\tH2\tV2\tT2\tQ2\tP1\tX1\tD1\tH1\tV1\tT1\tQ1\r\n",
                file);
 

@@ -4,6 +4,7 @@
 #include "about/AboutTexts.h"
 #include "about/BrowserCommand.h"
 #include "about/UrlOpener.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -156,7 +157,7 @@ void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxSt
     AboutDialog dialog;
     if (!dialog.LoadFromResource(parent))
         return;
-    const auto text = [&language](int n) { return FromLatin1(language.Get(n)); };
+    const auto text = [&language](int n) { return FitLabel(FromLatin1(language.Get(n))); };
 
     dialog.SetControlText(AboutId::ProductTitle, text(Text::ProductTitle));
     dialog.SetTitle(text(Text::ProductTitle));

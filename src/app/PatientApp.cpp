@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "resources/Resources.h"
+#include "settings/FileIo.h"
 
 std::vector<wxString> PatientApp::s_filesToOpen;
 
@@ -13,6 +14,7 @@ void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
 }
 
 bool PatientApp::OnInit() {
+    IgnoreFileSizeSignal();
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
     auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));
@@ -26,6 +28,12 @@ bool PatientApp::OnInit() {
     frame->SetAutoLayout(true);
     frame->SetIcons(GetAppIcons());
     frame->BuildUI();
+    if (frame->m_languageFile.empty()) {
+        // Every language file went away between the constructor and the settings.
+        delete frame;
+        g_patientFrame = nullptr;
+        return false;
+    }
     frame->BuildToolBar(frame->GetToolBar());
     frame->Show(true);
     SetTopWindow(frame);

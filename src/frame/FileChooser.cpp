@@ -1,4 +1,5 @@
 #include "frame/FileChooser.h"
+#include "frame/ScreenText.h"
 
 #include "app/ProgramState.h"
 #include "lang/FormatCheck.h"
@@ -40,15 +41,15 @@ wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& w
 }
 
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
-    return wxMessageBox(FormatOptionalString(Text::ReplaceFileFormat, kReplaceFile, path), wxEmptyString,
-                        wxYES_NO | wxCENTRE, parent) == wxYES;
+    return ShowMessage(FormatOptionalString(Text::ReplaceFileFormat, kReplaceFile, FitPath(path)), wxEmptyString,
+                       wxYES_NO | wxCENTRE, parent) == wxYES;
 }
 
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
     const wxString question = fileName.empty()
                                   ? FromLatin1(LanguageStringOr(Text::SaveChangesQuestion, kSaveChanges))
-                                  : FormatOptionalString(Text::SaveChangesToFormat, kSaveChangesTo, fileName);
-    return wxMessageBox(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
+                                  : FormatOptionalString(Text::SaveChangesToFormat, kSaveChangesTo, FitPath(fileName));
+    return ShowMessage(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
 }
 
 wxString OptionalLanguageString(int n, const std::string& fallback) {
@@ -60,5 +61,12 @@ wxString WithExtension(const wxString& path, const wxString& extension) {
 }
 
 wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback) {
-    return FromLatin1(FormatSingle(format, ToLatin1(argument), ToLatin1(fallback)));
+    if (!IsSafeSingleArgFormat(format, FormatArg::String))
+        return fallback;
+    // The argument goes in after the 8-bit formatting, so a file name keeps
+    // characters beyond Latin-1, the "…" of a shortened path among them.
+    const std::string marker = "\x1F";
+    wxString text = FromLatin1(FormatSingle(format, marker, std::string()));
+    text.Replace(FromLatin1(marker), argument);
+    return text;
 }

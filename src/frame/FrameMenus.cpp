@@ -231,6 +231,13 @@ void PatientFrame::BuildToolBar(wxToolBar* toolBar) {
     toolBar->Realize();
 }
 
+const char* PatientFrame::ToolBitmapName(int toolId) {
+    for (const ToolEntry& tool : kTools)
+        if (tool.id == toolId && tool.id != kSeparator)
+            return tool.bitmap;
+    return nullptr;
+}
+
 void PatientFrame::ApplyToolTips() {
     wxToolBar* toolBar = GetToolBar();
     for (const ToolEntry& tool : kTools)

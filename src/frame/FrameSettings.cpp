@@ -1,6 +1,8 @@
 // Preferences kept between runs in the settings file of the start folder.
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "lang/DesktopLanguage.h"
+#include "lang/LanguageFiles.h"
 #include "lang/Latin1.h"
 #include "settings/SettingsFile.h"
 #include "view/MyGLCanvas.h"
@@ -10,6 +12,8 @@
 #include <wx/menu.h>
 #include <wx/slider.h>
 #include <wx/toolbar.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -54,19 +58,31 @@ Settings PatientFrame::CurrentSettings() const {
     return settings;
 }
 
+wxString PatientFrame::DesktopLanguageFile() const {
+    std::vector<std::string> files;
+    std::vector<std::string> codes;
+    for (const wxString& file : m_languageMenuFiles) {
+        files.push_back(ToLatin1(file));
+        codes.push_back(LanguageCodeOf(LanguagePath(file)));
+    }
+    return FromLatin1(PickLanguageFile(files, codes, DesktopLanguageCodes(std::getenv)));
+}
+
 void PatientFrame::LoadSettings() {
     m_settingsFilePath = wxFileName(wxGetCwd(), kSettingsFileName).GetFullPath();
-    wxCommandEvent reloadLanguage(wxEVT_MENU, 0);
 
     const Settings defaults = CurrentSettings();
     Settings settings;
     std::string error;
-    if (!wxFileExists(m_settingsFilePath)) {
-        OnLanguage(reloadLanguage);
+    // A settings file that cannot be read (a folder, a FIFO, no permission)
+    // leaves the defaults in force without a word, like a missing one; only
+    // a missing one is a first run, which follows the desktop's language.
+    const SettingsFileState state =
+        LoadSettingsFile(std::string(m_settingsFilePath.fn_str()), defaults, settings, nullptr, error);
+    if (state == SettingsFileState::Missing) {
+        UseStartLanguage(DesktopLanguageFile());
         return;
     }
-    if (!LoadSettingsFile(std::string(m_settingsFilePath.fn_str()), defaults, settings, nullptr, error))
-        wxLogWarning("%s", wxString::FromUTF8(error));
 
     m_colour1 = ToColour(settings.panelColour);
     m_colour2 = ToColour(settings.textColour);
@@ -87,9 +103,7 @@ void PatientFrame::LoadSettings() {
     EnableQuantityControls(settings.blendSlider == kBlendSliderFar || settings.blendSlider == kBlendSliderNear);
     m_qualityThreshold = settings.qualityThreshold;
     m_showBothEyesHint = settings.showBothEyesHint;
-    if (!settings.languageFile.empty())
-        m_languageFile = FromLatin1(settings.languageFile);
-    OnLanguage(reloadLanguage);
+    UseStartLanguage(settings.languageFile.empty() ? m_languageFile : FromLatin1(settings.languageFile));
     m_showCoverHint = settings.showCoverHint;
     m_canvas->m_quadrantColour = ToColour(settings.quadrantColour);
     m_canvas->m_quadrantAlpha = settings.quadrantAlpha;

@@ -1,10 +1,11 @@
 #include "frame/PatientFrame.h"
 
 #include "app/ProgramState.h"
+#include "frame/FileChooser.h"
 #include "frame/Ids.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageTable.h"
-#include "lang/FormatCheck.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/PlaybackTimer.h"
@@ -71,18 +72,25 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU_RANGE(Id::QuadrantEditTool, Id::QuadrantHideTool, PatientFrame::OnViewTool)
 wxEND_EVENT_TABLE()
 
+namespace {
+const char kNoLanguageMessage[] = "Could not open any language file.";
+}
+
 PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd()) {
     m_languageTable = new LanguageTable;
     g_languageTable = m_languageTable;
+    // Help stays answerable (showing nothing) even when no language ever sets a book.
+    m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
 
     m_statusBar = CreateStatusBar(4, wxSTB_DEFAULT_STYLE, 0);
     m_statusBar->SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
 
     auto* languageMenu = new wxMenu;
-    if (!FillLanguageMenu(languageMenu)) {
+    FillLanguageMenu(languageMenu);
+    if (!LoadFirstUsableLanguage()) {
         delete languageMenu;
-        wxMessageBox("Could not open any language file.", wxMessageBoxCaptionStr, wxOK | wxCENTRE);
+        ShowMessage(kNoLanguageMessage, wxMessageBoxCaptionStr, wxOK | wxCENTRE);
         return;
     }
     CreateMenus(languageMenu);
@@ -100,43 +108,98 @@ PatientFrame::~PatientFrame() {
     delete m_languageTable;
     m_languageTable = nullptr;
     StopPlayback();
-    // A frame refused at start-up has no controls whose state could be kept.
-    if (m_canvas)
+    // A frame refused at start-up has no controls whose state could be kept,
+    // and a run that found no language must not overwrite the user's choices.
+    if (m_canvas && !m_languageFile.empty())
         SaveSettings();
 }
 
 wxString PatientFrame::Text(int n) const {
-    return FromLatin1(m_languageTable->Get(n));
+    return FitLabel(FromLatin1(m_languageTable->Get(n)));
 }
 
-bool PatientFrame::FillLanguageMenu(wxMenu* languageMenu) {
+void PatientFrame::FillLanguageMenu(wxMenu* languageMenu) {
     const std::vector<std::string> files = ListLanguageFiles(std::string(m_startFolder.fn_str()));
-    if (files.empty())
-        return false;
-
-    m_languageFile = wxString(files.front());
-    LoadLanguage(m_languageFile);
-
     for (const std::string& file : files) {
         const int id = Id::FirstLanguage + static_cast<int>(m_languageMenuFiles.size());
         if (id > Id::LastLanguage)
             break;
-        languageMenu->Append(id, wxString(LanguageMenuLabel(file)), wxEmptyString);
+        languageMenu->Append(id, FitLabel(wxString(LanguageMenuLabel(file))), wxEmptyString);
         Bind(wxEVT_MENU, &PatientFrame::OnLanguage, this, id);
         m_languageMenuFiles.push_back(wxString(file));
     }
-    return true;
+}
+
+bool PatientFrame::LoadFirstUsableLanguage() {
+    // Which file the user wants is known only once the settings are read;
+    // refusals are reported then, for that file.
+    std::string firstReason;
+    for (const wxString& file : m_languageMenuFiles) {
+        if (m_languageTable->Load(LanguagePath(file))) {
+            m_languageFile = file;
+            return true;
+        }
+        if (firstReason.empty())
+            firstReason = m_languageTable->LastError();
+    }
+    if (!m_languageMenuFiles.empty())
+        ReportLanguageFailure(m_languageMenuFiles.front(), firstReason);
+    return false;
+}
+
+bool PatientFrame::UseStartLanguage(const wxString& wanted) {
+    if (wanted == m_languageFile && m_languageTable->size() > 0) {
+        ShowLanguage();
+        return true;
+    }
+    std::vector<wxString> order{wanted};
+    for (const wxString& file : m_languageMenuFiles)
+        if (file != wanted)
+            order.push_back(file);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        std::string reason;
+        if (LoadLanguageFile(order[i], reason)) {
+            m_languageFile = order[i];
+            ShowLanguage();
+            return true;
+        }
+        if (i == 0)
+            ReportLanguageFailure(order[i], reason);
+    }
+    ShowMessage(kNoLanguageMessage, wxMessageBoxCaptionStr, wxOK | wxCENTRE);
+    m_languageFile.clear();
+    return false;
+}
+
+std::string PatientFrame::LanguagePath(const wxString& fileName) const {
+    return std::string(wxFileName(m_startFolder, fileName).GetFullPath().fn_str());
+}
+
+bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reason) {
+    m_failedLanguageFormat = m_languageTable->Get(Text::LanguageLoadErrorFormat);
+    if (!IsLanguageFileName(ToLatin1(fileName))) {
+        reason = "'" + ToLatin1(fileName) + "' is not a language file (.lan)";
+        return false;
+    }
+    if (m_languageTable->Load(LanguagePath(fileName)))
+        return true;
+    reason = m_languageTable->LastError();
+    return false;
+}
+
+void PatientFrame::ReportLanguageFailure(const wxString& fileName, const std::string& reason) {
+    // The message comes from the language that was loaded before the attempt.
+    const wxString shownName = FitPath(fileName);
+    const wxString summary = FormatLanguageString(m_failedLanguageFormat, shownName,
+                                                  "Could not open the language file " + shownName + ".");
+    ShowMessage(summary + "\n\n" + FromLatin1(reason), wxMessageBoxCaptionStr, wxOK | wxCENTRE);
 }
 
 bool PatientFrame::LoadLanguage(const wxString& fileName) {
-    // The failure message must come from the language that is still loaded.
-    const std::string format = m_languageTable->Get(Text::LanguageLoadErrorFormat);
-    const wxString path = wxFileName(m_startFolder, fileName).GetFullPath();
-    if (m_languageTable->Load(std::string(path.fn_str())))
+    std::string reason;
+    if (LoadLanguageFile(fileName, reason))
         return true;
-    const std::string fallback = "Could not open the language file " + ToLatin1(fileName) + ".";
-    const std::string message = FormatSingle(format, ToLatin1(fileName), fallback);
-    wxMessageBox(FromLatin1(message), wxMessageBoxCaptionStr, wxOK | wxCENTRE);
+    ReportLanguageFailure(fileName, reason);
     return false;
 }
 
@@ -144,8 +207,11 @@ void PatientFrame::OnLanguage(wxCommandEvent& event) {
     const int index = event.GetId() - Id::FirstLanguage;
     if (event.GetId() != 0 && index >= 0 && index < static_cast<int>(m_languageMenuFiles.size()))
         m_languageFile = m_languageMenuFiles[index];
-    if (!LoadLanguage(m_languageFile))
-        return;
+    if (LoadLanguage(m_languageFile))
+        ShowLanguage();
+}
+
+void PatientFrame::ShowLanguage() {
     ApplyLanguage();
     if (IsPlaybackMode())
         m_playbackTimer->ShowSample();

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class AngleSpinButton;
@@ -39,6 +40,8 @@ public:
 
     bool BuildUI();
     void BuildToolBar(wxToolBar* toolBar);
+    // The name of a tool's picture among the resources; nullptr for an unknown id.
+    static const char* ToolBitmapName(int toolId);
 
     void ApplyMenuLabels();
     void ApplyToolTips();
@@ -185,14 +188,24 @@ private:
     void OnValuesPeekTimer(wxTimerEvent& event);
     void SetHelpBook();
     Settings CurrentSettings() const;
+    // The language file of the desktop's language, for a first run.
+    wxString DesktopLanguageFile() const;
     void ReportSaveFailure(const wxString& path, const std::string& reason);
     float ShownNumber(int textId) const;
     void RunBothEyesCheck();
     void FinishQuantityEdit();
     wxSlider* GazeSlider(int sliderId) const;
 
-    bool FillLanguageMenu(wxMenu* languageMenu);
+    void FillLanguageMenu(wxMenu* languageMenu);
+    bool LoadFirstUsableLanguage();
+    // At start-up: the wanted file, else the others in menu order; only the
+    // wanted one's refusal is reported. False when none loads.
+    bool UseStartLanguage(const wxString& wanted);
+    std::string LanguagePath(const wxString& fileName) const;
+    bool LoadLanguageFile(const wxString& fileName, std::string& reason);
+    void ReportLanguageFailure(const wxString& fileName, const std::string& reason);
     bool LoadLanguage(const wxString& fileName);
+    void ShowLanguage();
     void CreateMenus(wxMenu* languageMenu);
     void CreatePlaybackPanel();
     void CreateMainPanel();
@@ -206,6 +219,8 @@ private:
     void FitStatusFields();
 
     LanguageTable* m_languageTable = nullptr;
+    // Language string 122 of the language loaded before the last attempt.
+    std::string m_failedLanguageFormat;
     // Language files are looked up here, whatever folder a file dialog chose since.
     wxString m_startFolder;
     // File name of each language menu item, indexed by id - first language id.

@@ -3,6 +3,9 @@
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/DisplayOptionsDialog.h"
 #include "playback/PlaybackTimer.h"
@@ -14,6 +17,10 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
+
+namespace {
+const std::string kHelpFileError = "The help could not be loaded.";
+}
 
 void PatientFrame::StopPlayback() {
     if (m_playbackTimer)
@@ -50,7 +57,7 @@ void PatientFrame::SetHelpBook() {
         added = m_help->AddBook(book);
     }
     if (!added)
-        wxLogError("%s", Text(Text::HelpFileError));
+        wxLogError("%s", FitMessage(FromLatin1(m_languageTable->GetOr(Text::HelpFileError, kHelpFileError))));
 }
 
 void PatientFrame::OnHelpContents(wxCommandEvent&) {

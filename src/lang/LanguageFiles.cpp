@@ -1,11 +1,11 @@
 #include "lang/LanguageFiles.h"
 
+#include "lang/LanguageTable.h"
+#include "lang/TextIds.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
-
-namespace
-{
 
 bool IsLanguageFileName(const std::string& name)
 {
@@ -13,8 +13,6 @@ bool IsLanguageFileName(const std::string& name)
     return !name.empty() && name[0] != '.' && name.size() > extension.size()
            && name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
-
-} // namespace
 
 std::vector<std::string> ListLanguageFiles(const std::string& folder)
 {
@@ -35,4 +33,10 @@ std::vector<std::string> ListLanguageFiles(const std::string& folder)
 std::string LanguageMenuLabel(const std::string& fileName)
 {
     return fileName.substr(0, fileName.find('.'));
+}
+
+std::string LanguageCodeOf(const std::string& path)
+{
+    LanguageTable table;
+    return table.Load(path) ? table.GetOr(Text::LanguageCode, std::string()) : std::string();
 }

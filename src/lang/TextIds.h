@@ -180,6 +180,19 @@ constexpr int LanguageCode = 143;              // ISO 639-1 code of the file's l
 constexpr int PlaybackStartTip = 144;          // 107
 constexpr int PlaybackPauseTip = 145;          // 109
 constexpr int PlaybackStopTip = 146;           // 108
+constexpr int ReviewButton = 147;              // results dialog: opens the review of the answers
+constexpr int ReviewTitle = 148;               // review window title
+constexpr int YourAnswer = 149;                // review: before the trainee's answer
+constexpr int PointsLabel = 150;               // review: before the points reached, "2/3"
+constexpr int WouldHaveScored = 151;           // review: before the answers that earn points
+constexpr int ExplanationLabel = 152;          // review: before the question file's explanation
+constexpr int PointSingular = 153;             // after the number 1, as in "(1 point)"
+constexpr int PointPlural = 154;               // after any other number, as in "(3 points)"
+constexpr int NoAnswer = 155;                  // review: in place of an answer never given
+constexpr int SaveResultsButton = 156;         // review window: writes the session as CSV
+constexpr int TraineeNamePrompt = 157;         // asked once before the first save of results
+constexpr int ShuffleQuestions = 158;          // quiz window check box: questions in random order
+constexpr int ResultsWildcard = 159;           // file-dialog filter for saved results (.csv)
 
 // Lecture hall: presentation, pictures and the examination menu.
 constexpr int ExaminationMenu = 210;           // menu title

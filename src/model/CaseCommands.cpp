@@ -4,6 +4,7 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -88,7 +89,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
 
 bool PatientFrame::WriteCaseFile(const wxString& path) {
     if (wxFileExists(path) && wxFileName::GetSize(path) < kSmallestCaseFile &&
-        wxMessageBox(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
+        ShowMessage(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
                      wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
         return false;
 
@@ -111,15 +112,16 @@ bool PatientFrame::WriteCaseFile(const wxString& path) {
 }
 
 void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& reason) {
-    const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,
-                                                  "Could not save " + path + ".");
-    wxMessageBox(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
-                 this);
+    const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
+                                                  "Could not save " + FitPath(path) + ".");
+    ShowMessage(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
+                this);
 }
 
 bool PatientFrame::SaveCaseAs() {
     StopPlayback();
-    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), Text(Text::CaseFileWildcard), wxFD_SAVE);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
+    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE);
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
@@ -138,14 +140,15 @@ void PatientFrame::OpenCase() {
     if (!ConfirmDiscard())
         return;
     m_modified = false;
-    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), Text(Text::CaseFileWildcard), wxFD_OPEN);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
+    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), wildcard, wxFD_OPEN);
     if (path.empty())
         return;
     path = WithExtension(path, kCaseExtension);
     if (!ReadCaseFile(path))
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
-                                          "Could not open " + path + "."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                         "Could not open " + FitPath(path) + "."),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
 }
 
 bool PatientFrame::NewCase(wxCommandEvent& event) {

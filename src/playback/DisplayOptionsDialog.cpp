@@ -1,6 +1,7 @@
 #include "playback/DisplayOptionsDialog.h"
 
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -151,7 +152,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
 }
 
 wxString DisplayOptionsDialog::Text(int n) const {
-    return m_languageTable ? FromLatin1(m_languageTable->Get(n)) : wxString();
+    return m_languageTable ? FitLabel(FromLatin1(m_languageTable->Get(n))) : wxString();
 }
 
 void DisplayOptionsDialog::CreateControls(const wxSize& size) {

@@ -1,6 +1,7 @@
 #include "playback/PlaybackTimer.h"
 
 #include "frame/FileChooser.h"
+#include "frame/ScreenText.h"
 #include "frame/PatientFrame.h"
 #include "lang/FormatCheck.h"
 #include "lang/LanguageTable.h"
@@ -15,6 +16,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/slider.h>
@@ -27,6 +29,7 @@
 namespace {
 
 constexpr int kSavedMessageMilliseconds = 5000;
+const std::string kRecordingInvalid = "The file is not a recording that can be played back.";
 
 }  // namespace
 
@@ -34,7 +37,7 @@ PlaybackTimer::PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable)
     : m_frame(frame), m_languageTable(languageTable) {}
 
 wxString PlaybackTimer::Text(int n) const {
-    return FromLatin1(m_languageTable->Get(n));
+    return FitLabel(FromLatin1(m_languageTable->Get(n)));
 }
 
 wxString PlaybackTimer::FileName() const {
@@ -51,14 +54,16 @@ void PlaybackTimer::SetRecordingModified(bool modified) {
 
 bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
     m_frame = frame;
-    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), Text(Text::RecordingWildcard), wxFD_OPEN);
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
     if (path.empty())
         return false;
     path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
-    if (!wxFileExists(path)) {
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
-                                          "Could not open " + path + "."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
+    // A folder or a FIFO there is refused by the reader with its reason.
+    if (!wxFileName::Exists(path, wxFILE_EXISTS_ANY)) {
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                         "Could not open " + FitPath(path) + "."),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
         return false;
     }
 
@@ -70,8 +75,9 @@ bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
         wxString detail = DescribeRecordingError(result.error);
         if (result.line > 0)
             detail += wxString::Format(" (%zu)", result.line);
-        wxMessageBox(Text(Text::RecordingInvalid) + "\n\n" + path + ": " + detail, wxMessageBoxCaptionStr,
-                     wxOK | wxCENTRE, m_frame);
+        const wxString summary = FromLatin1(m_languageTable->GetOr(Text::RecordingInvalid, kRecordingInvalid));
+        ShowMessage(summary + "\n\n" + FitPath(path) + ": " + detail, wxMessageBoxCaptionStr, wxOK | wxCENTRE,
+                    m_frame);
         status->SetStatusText(wxEmptyString, 0);
         return false;
     }
@@ -89,7 +95,8 @@ bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
 void PlaybackTimer::SaveRecording(bool askName) {
     wxString path = FileName();
     if (askName) {
-        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), Text(Text::RecordingWildcard), wxFD_SAVE);
+        const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE);
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
@@ -105,10 +112,11 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName) {
     std::string error;
     if (!WriteRecordingFile(std::string(fileName.fn_str()), m_player.GetRecording(), error)) {
         status->SetStatusText(wxEmptyString, 0);
-        const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), fileName,
-                                                      "Could not save " + fileName + ".");
-        wxMessageBox(summary + "\n\n" + wxString::FromUTF8(error), wxMessageBoxCaptionStr,
-                     wxOK | wxICON_ERROR | wxCENTRE, m_frame);
+        const wxString shownName = FitPath(fileName);
+        const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), shownName,
+                                                      "Could not save " + shownName + ".");
+        ShowMessage(summary + "\n\n" + wxString::FromUTF8(error), wxMessageBoxCaptionStr,
+                    wxOK | wxICON_ERROR | wxCENTRE, m_frame);
         return false;
     }
     m_player.SetFileName(std::string(fileName.fn_str()));
@@ -183,7 +191,7 @@ void PlaybackTimer::StoreCurrentSample() {
 void PlaybackTimer::RepairAllSamples() {
     const std::string question = FormatSingle(m_languageTable->Get(Text::RepairConfirmFormat),
                                               m_frame->m_qualityThreshold, "Replace the weak rows?");
-    if (wxMessageBox(wxGetTranslation(FromLatin1(question)), wxEmptyString, wxYES_NO | wxCENTRE, m_frame) == wxNO)
+    if (ShowMessage(wxGetTranslation(FromLatin1(question)), wxEmptyString, wxYES_NO | wxCENTRE, m_frame) == wxNO)
         return;
     m_player.SetQualityThreshold(m_frame->m_qualityThreshold);
     m_player.RepairAll();
@@ -191,5 +199,5 @@ void PlaybackTimer::RepairAllSamples() {
     m_player.SetModified(true);
     m_frame->UpdateTitle(wxEmptyString);
     m_frame->m_timeSlider->SetValue(0);
-    wxMessageBox(Text(Text::RepairDone), wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
+    ShowMessage(Text(Text::RepairDone), wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
 }

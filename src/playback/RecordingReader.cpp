@@ -60,6 +60,8 @@ const char* DescribeRecordingError(RecordingError error)
         return "no error";
     case RecordingError::CannotOpen:
         return "the file cannot be opened";
+    case RecordingError::NotAFile:
+        return "it is a folder, a pipe or a device, not a file";
     case RecordingError::ReadFailed:
         return "the file cannot be read";
     case RecordingError::TooLarge:
@@ -253,8 +255,10 @@ RecordingReadResult ReadRecordingFile(const std::string& path, Recording& out)
     const FileCloser closer(fd);
 
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(fd, &info) != 0)
         return {RecordingError::CannotOpen, 0};
+    if (!S_ISREG(info.st_mode))
+        return {RecordingError::NotAFile, 0};
     if (static_cast<std::uint64_t>(info.st_size) > kMaxRecordingBytes)
         return {RecordingError::TooLarge, 0};
 

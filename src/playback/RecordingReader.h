@@ -23,7 +23,8 @@
 
 enum class RecordingError {
     None,
-    CannotOpen,      // missing, unreadable, or not a regular file
+    CannotOpen,      // missing or unreadable
+    NotAFile,        // a folder, a FIFO or a device
     ReadFailed,      // an I/O error while reading
     TooLarge,        // more than kMaxRecordingBytes, or more than the memory left can hold
     LineTooLong,     // a line longer than kMaxRecordingLineBytes

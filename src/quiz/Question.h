@@ -24,6 +24,8 @@ struct Question {
     // "" until the window first stores an answer.
     std::string userAnswer;
     int maxPoints = 0;
+    // Why the right answer is right; shown when the answers are reviewed.
+    std::string explanation;
 };
 
 using QuestionList = std::vector<Question>;

@@ -65,6 +65,7 @@ void applyLine(Question& question, std::string_view line)
     else if (key == "File") question.file = std::string(value);
     else if (key == "AnswerBox") applyAnswerBox(question, value);
     else if (key == "Answer") addAnswer(question, value);
+    else if (key == "Explain") question.explanation = expandLineBreaks(value);
 }
 
 QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& bytes)

@@ -4,20 +4,30 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "quiz/QuestionFile.h"
+#include "quiz/QuestionOrder.h"
+#include "quiz/QuizTexts.h"
+#include "quiz/ResultsCsv.h"
 #include "quiz/ResultsReport.h"
+#include "quiz/Review.h"
+#include "quiz/ReviewWindow.h"
 #include "quiz/Scoring.h"
 #include "quiz/StoredAnswer.h"
 #include "resources/Resources.h"
+#include "settings/FileIo.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/checklst.h>
+#include <wx/datetime.h>
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/layout.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -25,7 +35,10 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/textdlg.h>
 #include <wx/toolbar.h>
+
+#include <random>
 
 namespace {
 
@@ -34,7 +47,7 @@ enum : int {
     NextId = 1004,
     PreviousId = 1005,
     AnswerListId = 1009,
-    ResultsId = 1010,
+    ShuffleId = 1013,
 };
 
 // Built in for language files without the filter string.
@@ -47,13 +60,17 @@ wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
     EVT_BUTTON(Id::OpenCase, QuizFrame::OnOpen)
     EVT_BUTTON(NextId, QuizFrame::OnNext)
     EVT_BUTTON(PreviousId, QuizFrame::OnPrevious)
-    EVT_BUTTON(ResultsId, QuizFrame::OnResults)
+    EVT_BUTTON(QuizFrame::ResultsId, QuizFrame::OnResults)
+    EVT_BUTTON(QuizFrame::ReviewId, QuizFrame::OnReview)
+    EVT_BUTTON(ReviewWindow::SaveId, QuizFrame::OnSaveResults)
+    EVT_CHECKBOX(ShuffleId, QuizFrame::OnShuffle)
     EVT_CHECKLISTBOX(AnswerListId, QuizFrame::OnToggle)
     EVT_CLOSE(QuizFrame::OnClose)
 wxEND_EVENT_TABLE()
 
 QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString&, int x, int y)
-    : wxFrame(parent, wxID_ANY, FromLatin1(languageTable->Get(Text::QuizTitle)), wxPoint(x, y), wxSize(410, 320),
+    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxPoint(x, y),
+              wxSize(410, 320),
               wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
       m_languageTable(languageTable),
       m_frame(parent) {
@@ -69,8 +86,13 @@ QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const w
     }
 }
 
+const std::string& QuizFrame::Latin1Text(int n) const {
+    // Language files written before a string was added stop short of it.
+    return n > Text::HighestId ? m_languageTable->GetOr(n, quiz::builtInQuizText(n)) : m_languageTable->Get(n);
+}
+
 wxString QuizFrame::Text(int n) const {
-    return FromLatin1(m_languageTable->Get(n));
+    return FitLabel(FromLatin1(Latin1Text(n)));
 }
 
 void QuizFrame::BuildControls() {
@@ -102,7 +124,8 @@ void QuizFrame::BuildControls() {
     m_answerList = new wxCheckListBox(m_panel, AnswerListId, wxPoint(10, 150), wxSize(380, 110));
     m_answerText = new wxTextCtrl(m_panel, wxID_ANY, Text(Text::QuizInstructions), wxPoint(10, 150), wxSize(380, 110),
                                   wxTE_MULTILINE);
-    for (auto [window, bottomMargin] : {std::pair<wxWindow*, int>{m_answerList, 40}, {m_answerText, 35}}) {
+    // The answer area leaves a row above the buttons for the shuffle box.
+    for (auto [window, bottomMargin] : {std::pair<wxWindow*, int>{m_answerList, 65}, {m_answerText, 60}}) {
         auto area = new wxLayoutConstraints;
         area->top.Below(m_questionBox, 10);
         area->left.SameAs(m_questionBox, wxLeft);
@@ -144,6 +167,14 @@ void QuizFrame::BuildControls() {
     resultPlace->width.PercentOf(m_panel, wxWidth, 20);
     m_resultButton->SetConstraints(resultPlace);
 
+    m_shuffleBox = new wxCheckBox(m_panel, ShuffleId, Text(Text::ShuffleQuestions));
+    auto shufflePlace = new wxLayoutConstraints;
+    shufflePlace->left.SameAs(m_panel, wxLeft, 7);
+    shufflePlace->bottom.SameAs(m_panel, wxBottom, 35);
+    shufflePlace->width.AsIs();
+    shufflePlace->height.AsIs();
+    m_shuffleBox->SetConstraints(shufflePlace);
+
     m_nextButton->Hide();
     m_prevButton->Hide();
     m_resultButton->Hide();
@@ -152,20 +183,31 @@ void QuizFrame::BuildControls() {
 wxString QuizFrame::QuestionBoxLabel() const {
     if (m_session.empty())
         return Text(Text::Question);
-    return wxString::Format("%d. %s", static_cast<int>(m_session.currentIndex()) + 1, Text(Text::Question));
+    // The number in the file, so that the results and the review name the
+    // same question when the order is shuffled.
+    return wxString::Format("%d. %s", static_cast<int>(m_session.currentQuestion()) + 1, Text(Text::Question));
 }
 
 void QuizFrame::applyLanguage() {
     SetTitle(Text(Text::QuizTitle));
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_resultButton->SetLabel(Text(Text::ResultsButton));
-    if (m_resultsDialog)
+    m_shuffleBox->SetLabel(Text(Text::ShuffleQuestions));
+    if (m_resultsDialog) {
         m_resultsDialog->SetTitle(Text(Text::ResultsTitle));
+        m_resultsDialog->FindWindow(ReviewId)->SetLabel(Text(Text::ReviewButton));
+    }
+    if (m_reviewWindow) {
+        m_reviewWindow->ApplyLanguage(Text(Text::ReviewTitle), Text(Text::SaveResultsButton));
+        ShowReviewText();
+    }
 }
 
 void QuizFrame::showQuiz(bool show) {
     if (m_resultsDialog)
         m_resultsDialog->Show(show);
+    if (m_reviewWindow)
+        m_reviewWindow->Show(show);
     Show(show);
 }
 
@@ -179,20 +221,25 @@ void QuizFrame::UpdateButtons() {
 void QuizFrame::OnOpen(wxCommandEvent&) {
     m_session.clear();
     UpdateButtons();
+    // Its answers are gone with the questions.
+    if (m_reviewWindow)
+        m_reviewWindow->Hide();
     const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt),
                                      OptionalLanguageString(Text::QuestionWildcard, kQuestionWildcard), wxFD_OPEN);
     if (path.empty())
         return;
     quiz::QuestionList questions;
     if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), path,
-                                          "Could not open " + path + "."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                         "Could not open " + FitPath(path) + "."),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
         return;
     }
     m_session.load(std::move(questions));
+    m_quizPath = path;
     if (m_session.empty())
         return;
+    ApplyQuestionOrder();
     ShowQuestion();
     UpdateButtons();
 }
@@ -213,13 +260,13 @@ void QuizFrame::ShowQuestion() {
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_panel->Refresh();
-    m_questionText->SetLabel(FromLatin1(question->text));
+    m_questionText->SetLabel(FitLabel(FromLatin1(question->text)));
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
         if (!m_frame->ReadCaseFile(caseFile))
-            wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), caseFile,
-                                              "Could not open " + caseFile + "."),
-                         wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+            ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(caseFile),
+                                             "Could not open " + FitPath(caseFile) + "."),
+                        wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
         m_frame->UpdateTitle(wxEmptyString);
     }
     // Every question shows the answer area of its own kind, with a file line or without.
@@ -233,7 +280,7 @@ void QuizFrame::ShowQuestion() {
     case quiz::AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
-            m_answerList->Append(FromLatin1(answer));
+            m_answerList->Append(FitLabel(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();
@@ -271,22 +318,101 @@ void QuizFrame::OnToggle(wxCommandEvent& event) {
     m_inToggle = false;
 }
 
-void QuizFrame::OnResults(wxCommandEvent&) {
+void QuizFrame::ApplyQuestionOrder() {
+    const std::size_t count = m_session.size();
+    m_session.setOrder(m_shuffleBox->GetValue() ? quiz::shuffledOrder(count, std::random_device{}())
+                                                : quiz::fileOrder(count));
+}
+
+void QuizFrame::OnShuffle(wxCommandEvent&) {
     if (m_session.empty())
         return;
     StoreAnswer();
+    ApplyQuestionOrder();
+    ShowQuestion();
+    UpdateButtons();
+}
+
+void QuizFrame::ShowResults() {
     const std::string report = quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions()),
                                                          m_languageTable->Get(Text::Question),
                                                          m_languageTable->Get(Text::Total));
     if (!m_resultsDialog) {
         m_resultsDialog = new wxDialog(this, wxID_ANY, Text(Text::ResultsTitle), wxDefaultPosition, wxSize(250, 250),
                                        wxCAPTION | wxSYSTEM_MENU);
+        // The review button is handled here, where the answers are.
+        m_resultsDialog->SetExtraStyle(m_resultsDialog->GetExtraStyle() & ~wxWS_EX_BLOCK_EVENTS);
         m_resultsText = new wxTextCtrl(m_resultsDialog, wxID_ANY, wxEmptyString, wxPoint(5, 5), wxSize(230, 185),
                                        wxTE_MULTILINE | wxTE_READONLY);
+        new wxButton(m_resultsDialog, ReviewId, Text(Text::ReviewButton), wxPoint(5, 200));
         new wxButton(m_resultsDialog, wxID_OK, "OK", wxPoint(160, 200));
     }
     m_resultsText->ChangeValue(FromLatin1(report));
+}
+
+void QuizFrame::OnResults(wxCommandEvent&) {
+    if (m_session.empty())
+        return;
+    StoreAnswer();
+    ShowResults();
     m_resultsDialog->Show();
+}
+
+void QuizFrame::OnReview(wxCommandEvent&) {
+    if (m_session.empty())
+        return;
+    // Answers changed since the results were shown count in both windows.
+    StoreAnswer();
+    if (m_resultsDialog)
+        ShowResults();
+    if (!m_reviewWindow)
+        m_reviewWindow = new ReviewWindow(this, Text(Text::ReviewTitle), Text(Text::SaveResultsButton));
+    ShowReviewText();
+    m_reviewWindow->Show();
+    m_reviewWindow->Raise();
+}
+
+void QuizFrame::ShowReviewText() {
+    const quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
+                                    Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
+                                    Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
+                                    Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
+    m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions()), labels)));
+}
+
+bool QuizFrame::AskTraineeName() {
+    if (m_traineeName)
+        return true;
+    wxTextEntryDialog ask(m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this,
+                          Text(Text::TraineeNamePrompt), Text(Text::QuizTitle));
+    if (ask.ShowModal() != wxID_OK)
+        return false;
+    m_traineeName = ask.GetValue().Strip(wxString::both);
+    return true;
+}
+
+void QuizFrame::OnSaveResults(wxCommandEvent&) {
+    if (m_session.empty() || !AskTraineeName())
+        return;
+    wxWindow* parent = m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this;
+    wxString path = ChooseFile(parent, Text(Text::SaveResultsButton), Text(Text::ResultsWildcard),
+                               wxFD_SAVE);
+    if (path.empty())
+        return;
+    path = WithExtension(path, ".csv");
+    if (wxFileName::FileExists(path) && !ConfirmReplace(parent, path))
+        return;
+
+    StoreAnswer();
+    const quiz::ResultsHeading heading{std::string(m_traineeName->utf8_str()),
+                                       std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
+                                       std::string(wxDateTime::Now().FormatISODate().utf8_str())};
+    const std::string csv = quiz::formatResultsCsv(quiz::buildReview(m_session.questions()), heading);
+    std::string error;
+    if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
+        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,
+                                          "Could not save " + path + "; the previous version is unchanged."),
+                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, parent);
 }
 
 void QuizFrame::OnClose(wxCloseEvent&) {
@@ -297,6 +423,8 @@ void QuizFrame::OnClose(wxCloseEvent&) {
     g_quizWindowOpen = false;
     if (m_resultsDialog)
         m_resultsDialog->Hide();
+    if (m_reviewWindow)
+        m_reviewWindow->Hide();
     Hide();
     m_frame->m_quizFrame = nullptr;
     Destroy();

@@ -4,10 +4,14 @@
 
 #include <wx/frame.h>
 
+#include <optional>
+
 class LanguageTable;
 class PatientFrame;
+class ReviewWindow;
 class wxBitmapButton;
 class wxButton;
+class wxCheckBox;
 class wxCheckListBox;
 class wxDialog;
 class wxPanel;
@@ -19,6 +23,10 @@ class wxTextCtrl;
 // which may load a patient case, answered and scored one after the other.
 class QuizFrame : public wxFrame {
 public:
+    // Buttons of the results dialog and the quiz window that tools and tests press.
+    static constexpr int ResultsId = 1010;
+    static constexpr int ReviewId = 1011;
+
     QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString& title, int x, int y);
 
     void applyLanguage();
@@ -28,6 +36,9 @@ public:
     void OnNext(wxCommandEvent& event);
     void OnPrevious(wxCommandEvent& event);
     void OnResults(wxCommandEvent& event);
+    void OnReview(wxCommandEvent& event);
+    void OnSaveResults(wxCommandEvent& event);
+    void OnShuffle(wxCommandEvent& event);
     void OnToggle(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
@@ -39,10 +50,17 @@ public:
     wxBitmapButton* NextButton() const { return m_nextButton; }
     wxBitmapButton* PreviousButton() const { return m_prevButton; }
     wxButton* ResultButton() const { return m_resultButton; }
+    wxCheckBox* ShuffleBox() const { return m_shuffleBox; }
+    ReviewWindow* Review() const { return m_reviewWindow; }
 
 private:
+    const std::string& Latin1Text(int n) const;
     wxString Text(int n) const;
     void BuildControls();
+    void ShowResults();
+    void ShowReviewText();
+    void ApplyQuestionOrder();
+    bool AskTraineeName();
     void StoreAnswer();
     void ShowQuestion();
     void UpdateButtons();
@@ -61,6 +79,11 @@ private:
     wxStaticBox* m_questionBox = nullptr;
     wxTextCtrl* m_answerText = nullptr;
     wxCheckListBox* m_answerList = nullptr;
+    wxCheckBox* m_shuffleBox = nullptr;
+    ReviewWindow* m_reviewWindow = nullptr;
+    wxString m_quizPath;
+    // Asked at the first save of results, then kept for this quiz window.
+    std::optional<wxString> m_traineeName;
     // Unchecking the other entries of a single choice toggles them again.
     bool m_inToggle = false;
 

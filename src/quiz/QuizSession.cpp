@@ -1,5 +1,7 @@
 #include "quiz/QuizSession.h"
 
+#include "quiz/QuestionOrder.h"
+
 #include <utility>
 
 namespace quiz {
@@ -7,12 +9,21 @@ namespace quiz {
 void QuizSession::load(QuestionList questions)
 {
     m_questions = std::move(questions);
+    m_order = fileOrder(m_questions.size());
     m_current = 0;
 }
 
 void QuizSession::clear()
 {
     load({});
+}
+
+bool QuizSession::setOrder(std::vector<std::size_t> order)
+{
+    if (!isOrderOf(order, m_questions.size())) return false;
+    m_order = std::move(order);
+    m_current = 0;
+    return true;
 }
 
 bool QuizSession::empty() const
@@ -30,6 +41,11 @@ std::size_t QuizSession::currentIndex() const
     return m_current;
 }
 
+std::size_t QuizSession::currentQuestion() const
+{
+    return empty() ? 0 : m_order[m_current];
+}
+
 const QuestionList& QuizSession::questions() const
 {
     return m_questions;
@@ -37,12 +53,12 @@ const QuestionList& QuizSession::questions() const
 
 Question* QuizSession::current()
 {
-    return empty() ? nullptr : &m_questions[m_current];
+    return empty() ? nullptr : &m_questions[m_order[m_current]];
 }
 
 const Question* QuizSession::current() const
 {
-    return empty() ? nullptr : &m_questions[m_current];
+    return empty() ? nullptr : &m_questions[m_order[m_current]];
 }
 
 bool QuizSession::canGoPrevious() const

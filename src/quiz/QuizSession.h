@@ -3,20 +3,29 @@
 #include "quiz/Question.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace quiz {
 
-// The loaded questions and which one is shown. Every accessor is safe on an
-// empty quiz: there is then no current question and no move is possible.
+// The loaded questions, the order in which they are visited, and which one
+// is shown. Answers stay with the questions, which keep the file's order
+// whatever the visiting order. Every accessor is safe on an empty quiz:
+// there is then no current question and no move is possible.
 class QuizSession {
 public:
-    // Replaces the questions and shows the first one.
+    // Replaces the questions and shows the first one, in file order.
     void load(QuestionList questions);
     void clear();
 
+    // Visits the questions in `order`, indices into questions(), starting
+    // with its first; false, and nothing changed, unless it names every
+    // question exactly once.
+    bool setOrder(std::vector<std::size_t> order);
+
     bool empty() const;
     std::size_t size() const;
-    std::size_t currentIndex() const;  // 0 when empty
+    std::size_t currentIndex() const;     // place in the visiting order; 0 when empty
+    std::size_t currentQuestion() const;  // index into questions(); 0 when empty
     const QuestionList& questions() const;
 
     // nullptr when there are no questions.
@@ -31,6 +40,7 @@ public:
 
 private:
     QuestionList m_questions;
+    std::vector<std::size_t> m_order;
     std::size_t m_current = 0;
 };
 

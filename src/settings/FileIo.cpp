@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -23,6 +24,9 @@ namespace {
 
 constexpr std::size_t kWriteBufferSize = 64 * 1024;
 constexpr int kTempNameAttempts = 100;
+// A temporary file is named after its target: "<target>.tmp-" and six letters or digits.
+constexpr char kTempMarker[] = ".tmp-";
+constexpr std::size_t kTempSuffixLength = 6;
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
@@ -68,7 +72,7 @@ std::string RandomSuffix() {
         std::random_device{}() ^ static_cast<unsigned>(::getpid()) ^
         static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
-    std::string suffix(6, ' ');
+    std::string suffix(kTempSuffixLength, ' ');
     for (char& c : suffix)
         c = kAlphabet[pick(generator)];
     return suffix;
@@ -89,31 +93,62 @@ std::string FolderOf(const std::string& path) {
     return folder.empty() ? std::string(".") : folder.string();
 }
 
-}  // namespace
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
-bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
-                   std::string& error) {
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
+    const std::string prefix = targetName + kTempMarker;
+    return name.size() == prefix.size() + kTempSuffixLength && name.compare(0, prefix.size(), prefix) == 0 &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), IsAsciiLetterOrDigit);
+}
+
+// A save killed before its rename leaves its temporary file behind; the next
+// save of the same target clears it. Only regular files named by our scheme
+// go, so nothing of the user's is touched.
+void RemoveStaleTemporaries(const std::string& target) {
+    namespace fs = std::filesystem;
+    const std::string targetName = fs::path(target).filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (IsTemporaryNameOf(it->path().filename().string(), targetName) &&
+            it->symlink_status(ignored).type() == fs::file_type::regular)
+            fs::remove(it->path(), ignored);
+    }
+}
+
+// Opens path for reading when it is a regular file; a FIFO, folder or device
+// is refused without blocking. Returns the descriptor or -1 with error set.
+int OpenRegularFile(const std::string& path, struct stat& info, std::string& error) {
     // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = Failure("open", path, errno);
-        return false;
+        return -1;
     }
+    if (::fstat(fd, &info) != 0)
+        error = Failure("read", path, errno);
+    else if (S_ISDIR(info.st_mode))
+        error = Quoted(path) + " is a folder, not a file.";
+    else if (!S_ISREG(info.st_mode))
+        error = Quoted(path) + " is not a regular file.";
+    else
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                   std::string& error) {
+    struct stat info {};
+    const int fd = OpenRegularFile(path, info, error);
+    if (fd < 0)
+        return false;
     ScopedDescriptor closer(fd);
 
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        error = Failure("read", path, errno);
-        return false;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        error = Quoted(path) + " is a folder, not a file.";
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        error = Quoted(path) + " is not a regular file.";
-        return false;
-    }
     const auto tooLarge = [&](std::uintmax_t size) {
         error = Quoted(path) + " is too large: " + std::to_string(size) + " bytes, at most " +
                 std::to_string(maxBytes) + " are accepted.";
@@ -148,6 +183,25 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
     return true;
 }
 
+bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error) {
+    struct stat info {};
+    const int fd = OpenRegularFile(path, info, error);
+    if (fd < 0)
+        return false;
+    ScopedDescriptor closer(fd);
+    std::vector<std::uint8_t> bytes(count);
+    const long long n = ReadUpTo(fd, bytes.data(), count);
+    if (n < 0) {
+        error = Failure("read", path, errno);
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(n));
+    out.swap(bytes);
+    return true;
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error) {
     AtomicFileWriter writer;
     if (writer.open(path) && writer.write(data, size) && writer.commit())
@@ -177,10 +231,12 @@ bool AtomicFileWriter::open(const std::string& path) {
         return false;
     }
 
+    RemoveStaleTemporaries(m_target);
+
     // Creating with 0666 lets the system apply the umask (and a folder's
     // default ACL) exactly as for any newly created file.
     for (int attempt = 0; attempt < kTempNameAttempts && m_fd < 0; ++attempt) {
-        const std::string candidate = m_target + ".tmp-" + RandomSuffix();
+        const std::string candidate = m_target + kTempMarker + RandomSuffix();
         m_fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd >= 0)
             m_tempPath = candidate;

@@ -18,6 +18,15 @@
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
                    std::string& error);
 
+// Reads at most count bytes from the start of the regular file at path,
+// whatever its size; refuses what ReadFileBytes refuses except a large file.
+bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error);
+
+// Under a file-size limit the system kills a writer that crosses it; with
+// the signal ignored the write fails with EFBIG and is reported like a full
+// disk. Called once at start-up.
+void IgnoreFileSizeSignal();
+
 // Replaces the file at path with size bytes of data, atomically. On failure
 // the old file is untouched, no temporary file remains and error holds an
 // English message naming the file and the system's reason.
@@ -26,7 +35,8 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
 // Streaming form of WriteFileAtomically for outputs too large to assemble in
 // memory first. Writes are buffered; nothing is visible at path until commit()
 // succeeds. A writer destroyed or reopened before commit() discards its
-// temporary file. New files get mode 0666 less the umask; an existing file
+// temporary file; temporary files of the same target left by a killed save
+// are removed by open(). New files get mode 0666 less the umask; an existing file
 // keeps its permission bits (and, where the process may, its owner). A
 // symbolic link at path is followed, so the link stays and its target is
 // replaced.

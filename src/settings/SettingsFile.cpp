@@ -14,9 +14,6 @@ static_assert(std::numeric_limits<float>::is_iec559 && sizeof(float) == 4,
 
 namespace {
 
-// Far more than the layout needs; anything larger is not a settings file.
-constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
-
 constexpr int kMinBlendSlider = 1;
 constexpr int kMaxBlendSlider = 11;
 
@@ -187,17 +184,17 @@ Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& 
     return settings;
 }
 
-bool LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
-                      std::vector<std::string>* corrections, std::string& error) {
+SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
+                                   std::vector<std::string>* corrections, std::string& error) {
     settings = defaults;
     std::error_code ec;
-    if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found)
-        return true;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found)
+        return SettingsFileState::Missing;
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileBytes(path, kMaxSettingsFileBytes, bytes, error))
-        return false;
+    if (!ReadFileStart(path, kSettingsFileSize, bytes, error))
+        return SettingsFileState::Unreadable;
     settings = DecodeSettings(bytes, defaults, corrections);
-    return true;
+    return SettingsFileState::Read;
 }
 
 bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error) {

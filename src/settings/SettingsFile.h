@@ -61,11 +61,16 @@ std::array<std::uint8_t, kSettingsFileSize> EncodeSettings(const Settings& setti
 Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& defaults,
                         std::vector<std::string>* corrections);
 
-// Reads the settings file at path. A missing file is the normal first run: the
-// result is true and settings equals defaults. A file that exists but cannot
-// be read gives false with error set, and settings equals defaults.
-bool LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
-                      std::vector<std::string>* corrections, std::string& error);
+enum class SettingsFileState {
+    Missing,     // the normal first run
+    Unreadable,  // a folder, a FIFO, no permission: error says why
+    Read,
+};
+
+// Reads the first kSettingsFileSize bytes of the settings file at path, whatever
+// its size. Unless the result is Read, settings equals defaults.
+SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
+                                   std::vector<std::string>* corrections, std::string& error);
 
 // Writes the settings file atomically, keeping the old one on failure.
 bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error);

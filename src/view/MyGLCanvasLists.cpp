@@ -1,6 +1,7 @@
 // Lights, material and the display lists of the eyes and the aids.
 #include "view/MyGLCanvas.h"
 
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -19,6 +20,9 @@ namespace {
 
 constexpr GLuint kIrisTexture = 21;
 constexpr char kTextureFile[] = "texturen.dat";
+const std::string kTextureError =
+    "The iris texture (texturen.dat) could not be loaded.\nThe iris is drawn without a pattern.";
+const std::string kTextureErrorCaption = "Error";
 constexpr double kLensRadius = 0.4;
 
 // Hands the generated strips to GL while a display list is compiled.
@@ -135,8 +139,9 @@ void MyGLCanvas::loadTexture(int listId) {
     std::vector<std::uint8_t> image;
     if (!LoadIrisTexture(kTextureFile, image) && m_languageTable) {
         // The iris is then drawn from a black image; start-up goes on.
-        wxMessageBox(FromLatin1(m_languageTable->Get(Text::TextureError)),
-                     FromLatin1(m_languageTable->Get(Text::TextureErrorCaption)), wxOK | wxICON_ERROR | wxCENTRE);
+        ShowMessage(FromLatin1(m_languageTable->GetOr(Text::TextureError, kTextureError)),
+                    FromLatin1(m_languageTable->GetOr(Text::TextureErrorCaption, kTextureErrorCaption)),
+                    wxOK | wxICON_ERROR | wxCENTRE);
     }
     glNewList(listId, GL_COMPILE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);

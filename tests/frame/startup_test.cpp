@@ -4,16 +4,25 @@
 
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
+#include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
+#include "settings/SettingsFile.h"
 
+#include <wx/arrstr.h>
 #include <wx/checkbox.h>
+#include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
+#include <sys/stat.h>
+
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <map>
 
 using StartupTest = FrameFixture;
 
@@ -68,4 +77,141 @@ TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles) {
     EXPECT_EQ(languages->GetMenuItemCount(), 100u);
     EXPECT_EQ(menus->GetLabel(Id::FirstLanguage), "lang000");
     EXPECT_EQ(menus->GetLabel(Id::LastLanguage), "lang099");
+}
+
+namespace {
+
+// English.lan with some lines replaced.
+std::string EnglishWith(const std::map<int, std::string>& replaced, int keepLines = 1000) {
+    std::ifstream in(std::string(SQUINX_DATA_DIR) + "/English.lan", std::ios::binary);
+    std::string out;
+    int n = 0;
+    for (std::string line; std::getline(in, line) && n < keepLines;) {
+        ++n;
+        const auto found = replaced.find(n);
+        out += (found == replaced.end() ? line : found->second) + "\n";
+    }
+    return out;
+}
+
+void WriteSettingsNaming(const std::string& languageFile, const std::string& path) {
+    Settings settings;
+    settings.languageFile = languageFile;
+    const auto bytes = EncodeSettings(settings);
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage) {
+    CopyDataFile("Deutsch.lan");
+    CopyDataFile("English.lan");
+    const struct {
+        const char* language;
+        const char* lang;
+        const char* expected;
+    } cases[] = {{nullptr, "en_GB.UTF-8", "English.lan"},
+                 {"fr:en", "de_DE.UTF-8", "English.lan"},
+                 {nullptr, "de_AT", "Deutsch.lan"},
+                 {nullptr, "C", "Deutsch.lan"},
+                 {nullptr, "fr_FR", "Deutsch.lan"}};
+    for (const auto& c : cases) {
+        if (c.language)
+            ::setenv("LANGUAGE", c.language, 1);
+        else
+            ::unsetenv("LANGUAGE");
+        ::setenv("LANG", c.lang, 1);
+        ASSERT_TRUE(StartProgram()) << c.lang;
+        EXPECT_EQ(m_frame->m_languageFile, c.expected) << c.lang;
+        EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage(c.expected)(Text::ProductTitle)) << c.lang;
+        CloseProgram();
+        std::filesystem::remove(PathOf("squinx.ini"));
+    }
+}
+
+TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed) {
+    WriteFile("A.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
+    CopyDataFile("English.lan");
+    wxString message;
+    wxTEST_DIALOG(ASSERT_TRUE(StartProgram()), ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find("A.lan"), wxNOT_FOUND) << message;
+    EXPECT_NE(message.Find("larger than"), wxNOT_FOUND) << message;
+    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
+}
+
+TEST_F(StartupTest, WhenNoLanguageFileLoadsTheReasonComesBeforeTheEnd) {
+    WriteFile("A.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
+    wxString reason, end;
+    bool started = true;
+    wxTEST_DIALOG(started = StartProgram(), ExpectMessageBox(wxID_OK, &reason), ExpectMessageBox(wxID_OK, &end));
+    EXPECT_FALSE(started);
+    EXPECT_NE(reason.Find("larger than"), wxNOT_FOUND) << reason;
+    EXPECT_EQ(end, "Could not open any language file.");
+    EXPECT_TRUE(wxTopLevelWindows.empty());
+}
+
+TEST_F(StartupTest, SettingsNamingAMissingOrForeignFileFallBackWithOneMessage) {
+    CopyDataFile("Deutsch.lan");
+    CopyDataFile("English.lan");
+    for (const char* named : {"texturen.dat", "Gone.lan"}) {
+        WriteSettingsNaming(named, PathOf("squinx.ini"));
+        wxString message;
+        wxTEST_DIALOG(ASSERT_TRUE(StartProgram()), ExpectMessageBox(wxID_OK, &message));
+        EXPECT_NE(message.Find(named), wxNOT_FOUND) << message;
+        EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+        EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("Deutsch.lan")(Text::ProductTitle));
+        CloseProgram();
+    }
+}
+
+TEST_F(StartupTest, HelpExistsBeforeAnyLanguageLoads) {
+    PatientFrame* frame = nullptr;
+    wxTEST_DIALOG(frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508)),
+                  ExpectMessageBox(wxID_OK, nullptr));
+    EXPECT_NE(frame->m_help, nullptr);
+    delete frame;
+}
+
+TEST_F(StartupTest, StartUpLetsSavesFailUnderAFileSizeLimit) {
+    CopyDataFile("English.lan");
+    ASSERT_TRUE(StartProgram());
+    struct sigaction action {};
+    ASSERT_EQ(::sigaction(SIGXFSZ, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_IGN);
+}
+
+TEST_F(StartupTest, ShortLanguageFileStillExplainsFailures) {
+    WriteFile("Short.lan", EnglishWith({}, 10));
+    ASSERT_TRUE(StartProgram());
+    ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("pipe.stx")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_TRUE(message.StartsWith(ShippedLanguage("English.lan")(Text::RecordingInvalid))) << message;
+    EXPECT_EQ(message.Find("--NOT DEFINED--"), wxNOT_FOUND) << message;
+}
+
+TEST_F(StartupTest, HugeTextsStayWithinTheScreen) {
+    const std::string huge(60000, 'W');
+    WriteFile("Huge.lan", EnglishWith({{Text::ProductTitle, huge}, {Text::FileMenu, huge}, {Text::EyeGroup1, huge},
+                                       {Text::ManifestModeStatus, huge}}));
+    ASSERT_TRUE(StartProgram());
+    const wxSize screen = wxGetDisplaySize();
+    EXPECT_LE(m_frame->GetSize().x, screen.x);
+    EXPECT_LT(m_frame->GetTitle().length(), 1000u);
+
+    std::string deep = m_folder;
+    for (int level = 0; level < 12; ++level)
+        deep += "/" + std::string(200, 'd');
+    std::filesystem::create_directories(deep);
+    ASSERT_EQ(::mkfifo((deep + "/pipe.stx").c_str(), 0600), 0);
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(deep + "/pipe.stx"),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find(wxString::FromUTF8("\xE2\x80\xA6")), wxNOT_FOUND);
+    EXPECT_NE(message.Find("pipe.stx"), wxNOT_FOUND) << message;
+    for (const wxString& line : wxSplit(message, '\n'))
+        EXPECT_LT(line.length(), 400u);
+    EXPECT_LT(wxSplit(message, '\n').size(), 100u);
 }

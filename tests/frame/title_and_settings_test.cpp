@@ -16,6 +16,9 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,16 +95,45 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
     EXPECT_EQ(m_frame->m_colour1, wxColour(10, 20, 30));
 }
 
-TEST_F(SettingsTest, BadValuesAreCorrectedAndAShortFileKeepsDefaults) {
+TEST_F(SettingsTest, HostileValuesAreCorrected) {
     Settings hostile;
     hostile.eyeSegments = 7;
     hostile.blendSlider = 99;
+    hostile.showBothEyesHint = false;
     hostile.languageFile = "../English.lan";
     const auto full = EncodeSettings(hostile);
-    WriteFile("squinx.ini", std::string(full.begin(), full.begin() + 104));
+    WriteFile("squinx.ini", std::string(full.begin(), full.end()));
     ASSERT_TRUE(StartProgram());
     EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 22);
     EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    EXPECT_FALSE(m_frame->m_showBothEyesHint);  // offset 108 reached the program
+    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");  // the name at 109 was refused
+}
+
+TEST_F(SettingsTest, LargeFileIsReadByItsFirstBytes) {
+    Settings chosen;
+    chosen.blendSlider = 3;
+    chosen.languageFile = "English.lan";
+    const auto bytes = EncodeSettings(chosen);
+    WriteFile("squinx.ini", std::string(bytes.begin(), bytes.end()) + std::string(100000, '\0'));
+    ASSERT_TRUE(StartProgram());  // no warning: any dialog would end the test
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 3);
+    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+}
+
+TEST_F(SettingsTest, FolderOrFifoInsteadOfTheFileGivesDefaultsSilently) {
+    ::setenv("LANG", "en_GB.UTF-8", 1);  // a first run would choose English
+    std::filesystem::create_directory(PathOf("squinx.ini"));
+    ASSERT_TRUE(StartProgram());
     EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
-    EXPECT_TRUE(m_frame->m_showBothEyesHint);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
+    CloseProgram();
+    EXPECT_TRUE(std::filesystem::is_directory(PathOf("squinx.ini")));
+
+    std::filesystem::remove(PathOf("squinx.ini"));
+    ASSERT_EQ(::mkfifo(PathOf("squinx.ini").c_str(), 0600), 0);
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+    CloseProgram();
+    EXPECT_TRUE(std::filesystem::is_fifo(PathOf("squinx.ini")));
 }

@@ -99,6 +99,7 @@ TEST(DecimalField, ClampsValuesBeyondTheIntRange)
     EXPECT_EQ(ReadField("1e999999999999"), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(ReadField("1e-999999999999"), 0);
     EXPECT_EQ(ReadField("2147483,647"), 2147483647);
+    EXPECT_EQ(ReadField("2147483,648"), 2147483647);
     EXPECT_EQ(ReadField("-2147483,648"), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(TruncateToInt32(std::numeric_limits<double>::quiet_NaN()), 0);
 }

@@ -21,6 +21,8 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 using namespace drive;
@@ -74,6 +76,19 @@ TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable) {
     Player().ShowSample();
     EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   99%");
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), "");
+}
+
+TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocking) {
+    ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
+    fs::create_directory(PathOf("folder.stx"));
+    for (const char* name : {"pipe.stx", "folder.stx"}) {
+        wxString message;
+        wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf(name)),
+                      ExpectMessageBox(wxID_OK, &message));
+        EXPECT_TRUE(message.StartsWith(english(Text::RecordingInvalid))) << message;
+        EXPECT_NE(message.Find("not a file"), wxNOT_FOUND) << message;
+        EXPECT_FALSE(m_frame->IsPlaybackMode());
+    }
 }
 
 TEST_F(PlaybackCommandsTest, StartPauseAndStop) {

@@ -246,6 +246,30 @@ TEST(StoringEdits, WritesTheAnglesBackAndMarksTheRowGood)
     EXPECT_EQ(player.GetRecording().Value(3, 10), -2000);
 }
 
+TEST(StoringEdits, ValuesBeyondTheStoredRangeAreClamped)
+{
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    RecordingPlayer player = PlayerFor({RowOf(0, 900, 900), RowOf(0, 900, 900)}, 0.5f);
+
+    ASSERT_TRUE(player.Store(0, {ModelAngles{kMax, kMin, 214'748'364}, ModelAngles{kMax, kMin, 214'748'365}}, false));
+    const Recording& recording = player.GetRecording();
+    EXPECT_EQ(recording.Value(0, 10), kMin);
+    EXPECT_EQ(recording.Value(0, 11), kMin);
+    EXPECT_EQ(recording.Value(0, 12), -2'147'483'640);
+    EXPECT_EQ(recording.Value(0, 3), kMax);
+    EXPECT_EQ(recording.Value(0, 4), kMax);
+    EXPECT_EQ(recording.Value(0, 5), kMax);
+
+    ASSERT_TRUE(player.Store(1, {ModelAngles{kMin, kMax, 2'147'483}, ModelAngles{kMin, kMax, -2'147'484}}, true));
+    EXPECT_EQ(recording.Value(1, 10), kMax);
+    EXPECT_EQ(recording.Value(1, 11), kMax);
+    EXPECT_EQ(recording.Value(1, 12), -2'147'483'000);
+    EXPECT_EQ(recording.Value(1, 3), kMin);
+    EXPECT_EQ(recording.Value(1, 4), kMin);
+    EXPECT_EQ(recording.Value(1, 5), kMin);
+}
+
 TEST(StoringEdits, RowsOutOfRangeAreRefused)
 {
     RecordingPlayer player = PlayerFor({RowOf(0, 900, 900), RowOf(0, 900, 900)}, 0.5f);

@@ -248,7 +248,7 @@ TEST(RecordingRefusals, LeaveTheCallersRecordingUntouched)
     EXPECT_EQ(ReadRecordingFile(PlaybackDataPath("cut_short.stx"), current).error, RecordingError::PartialLastRow);
     EXPECT_EQ(ReadRecordingFile(PlaybackDataPath("one_row.stx"), current).error, RecordingError::TooFewRows);
     EXPECT_EQ(ReadRecordingFile(PlaybackDataPath("missing.stx"), current).error, RecordingError::CannotOpen);
-    EXPECT_EQ(ReadRecordingFile(PlaybackDataPath(""), current).error, RecordingError::CannotOpen);
+    EXPECT_EQ(ReadRecordingFile(PlaybackDataPath(""), current).error, RecordingError::NotAFile);
     EXPECT_EQ(ParseRecording(StxHead() + Row({"0"}) + Row({"1"}, "\t1\n"), false, current).error,
               RecordingError::UnequalRows);
     EXPECT_EQ(current.Samples(), samples);
@@ -294,8 +294,8 @@ TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
     const std::string pipe = TempPath("pipe.txt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     Recording current = Parsed(kTwoRows);
-    EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::CannotOpen);
-    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::CannotOpen);
+    EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::NotAFile);
+    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
     EXPECT_EQ(current.Header().name, "Doe\n");
     std::remove(pipe.c_str());
 }

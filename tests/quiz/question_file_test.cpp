@@ -171,6 +171,22 @@ TEST(QuestionText, SectionsAndLinesOutsideThem)
     EXPECT_TRUE(parseQuestionText("Question=orphan\nAnswer=a,1\n\n; comment\n").empty());
 }
 
+TEST(QuestionText, ExplainLineIsKeptAndChangesNothingElse)
+{
+    const std::string body = "Question=Which eye?\nAnswerBox=TEXT\nAnswer=left&eso,3\nAnswer=eso,1\n";
+    const Question plain = onlyQuestion(body);
+    const Question explained =
+        onlyQuestion("Explain=first\n" + body + "Explain=Outward refixation\\nmeans eso.\nAnswer=in,2\n");
+    EXPECT_EQ(plain.explanation, "");
+    EXPECT_EQ(explained.explanation, "Outward refixation\nmeans eso.");
+    EXPECT_EQ(explained.text, plain.text);
+    EXPECT_EQ(explained.answerBox, plain.answerBox);
+    EXPECT_EQ(explained.answers, (std::vector<std::string>{"left&eso", "eso", "in"}));
+    EXPECT_EQ(explained.maxPoints, plain.maxPoints);
+    // Only the exact key counts, as for the other keys.
+    EXPECT_EQ(onlyQuestion("explain=x\nExplain =y\nExplanation=z").explanation, "");
+}
+
 TEST(QuestionText, AllLineEndsAreAccepted)
 {
     for (const char* end : {"\n", "\r\n", "\r"}) {

@@ -9,14 +9,21 @@
 #include "lang/TextIds.h"
 #include "model/CaseFile.h"
 #include "quiz/QuizFrame.h"
+#include "quiz/ReviewWindow.h"
 
+#include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>
+#include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/dialog.h>
 #include <wx/filedlg.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
+#include <wx/textdlg.h>
 #include <wx/toolbar.h>
+
+#include <fstream>
+#include <iterator>
 
 using namespace drive;
 
@@ -41,6 +48,33 @@ const char kQuestions[] =
     "AnswerBox=CHECK\n"
     "Answer=esotropia,1\n"
     "Answer=exotropia,-1\n";
+
+// Types `value` into the dialog that asks for a text.
+class ExpectTextEntry : public wxExpectModalBase<wxTextEntryDialog> {
+public:
+    explicit ExpectTextEntry(const wxString& value) : m_value(value) {}
+
+protected:
+    int OnInvoked(wxTextEntryDialog* dialog) const override {
+        dialog->SetValue(m_value);
+        return wxID_OK;
+    }
+
+private:
+    wxString m_value;
+};
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A button click as the toolkit delivers it: to the button, then up to its parents.
+void ClickButton(wxWindow* button) {
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+}
 
 }  // namespace
 
@@ -114,6 +148,20 @@ TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers) {
     EXPECT_EQ(m_quiz->AnswerText()->GetValue(), "Right NERVE palsy");
 }
 
+TEST_F(QuizFrameTest, HugeCaseFileNameIsReportedWithinTheScreen) {
+    const std::string name = std::string(5000, 'f') + ".sd";
+    WriteFile("long.sqs", "[QUESTION]\nQuestion=Which?\nFile=" + name + "\nAnswerBox=TEXT\nAnswer=x,1\n");
+    wxString message;
+    wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("long.sqs")),
+                  ExpectMessageBox(wxID_OK, &message));
+    EXPECT_NE(message.Find(wxString::FromUTF8("\xE2\x80\xA6")), wxNOT_FOUND) << message;
+    wxString unwrapped = message;
+    unwrapped.Replace("\n", "");
+    EXPECT_NE(unwrapped.Find("fff.sd'"), wxNOT_FOUND) << message;  // the name's end is kept
+    for (const wxString& line : wxSplit(message, '\n'))
+        EXPECT_LT(line.length(), 400u);
+}
+
 TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared) {
     OpenQuiz();
     Click(1004);
@@ -172,4 +220,68 @@ TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst) {
     EXPECT_FALSE(g_quizWindowOpen);
     EXPECT_EQ(m_frame->m_quizFrame, nullptr);
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
+}
+
+TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
+    OpenQuiz();
+    m_quiz->AnswerText()->ChangeValue("nerve damage");
+    Click(1004);
+    Toggle(0, true);
+    Click(1010);
+    ASSERT_NE(m_quiz->ResultsDialog(), nullptr);
+    wxWindow* reviewButton = m_quiz->ResultsDialog()->FindWindow(1011);
+    ASSERT_NE(reviewButton, nullptr);
+    EXPECT_EQ(reviewButton->GetLabel(), english(Text::ReviewButton));
+    ClickButton(reviewButton);
+
+    ReviewWindow* review = m_quiz->Review();
+    ASSERT_NE(review, nullptr);
+    EXPECT_TRUE(review->IsShown());
+    const wxString text = review->ReviewText()->GetValue();
+    for (const char* part : {"1. Question\nWhich nerve?\nYour answer: nerve damage\nPoints: 1/3\n",
+                             "    nerve + palsy (3 points)\n    nerve (1 point)",
+                             "2. Question\nWhich eye deviates?\nYour answer: right\nPoints: 2/2\n",
+                             "3. Question\nWhich findings?\nYour answer: (no answer)\nPoints: 0/1\n"})
+        EXPECT_NE(text.Find(part), wxNOT_FOUND) << part << "\nin\n" << text;
+
+    const std::string saved = PathOf("results.csv");
+    wxTEST_DIALOG(ClickButton(review->SaveButton()), ExpectTextEntry("  Anna Example "),
+                  wxExpectModal<wxFileDialog>(PathOf("results")));
+    const std::string csv = ReadBytes(saved);
+    EXPECT_EQ(csv.rfind("name,Anna Example,,,\r\nquiz,quiz.sqs,,,\r\ndate,", 0), 0u) << csv;
+    EXPECT_NE(csv.find("\r\nnumber,question,answer,points,maximum\r\n"
+                       "1,Which nerve?,nerve damage,1,3\r\n"
+                       "2,Which eye deviates?,right,2,2\r\n"
+                       "3,Which findings?,,0,1\r\n"
+                       "total,,,3,6\r\n"),
+              std::string::npos)
+        << csv;
+
+    // The name is asked once; replacing the file is asked every time.
+    wxString question;
+    wxTEST_DIALOG(ClickButton(review->SaveButton()), wxExpectModal<wxFileDialog>(saved),
+                  ExpectMessageBox(wxID_NO, &question));
+    EXPECT_NE(question.Find("results.csv"), wxNOT_FOUND) << question;
+    EXPECT_EQ(ReadBytes(saved), csv);
+}
+
+TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers) {
+    EXPECT_FALSE(m_quiz->ShuffleBox()->GetValue());
+    OpenQuiz();
+    m_quiz->ShuffleBox()->SetValue(true);
+    wxCommandEvent shuffle(wxEVT_CHECKBOX, m_quiz->ShuffleBox()->GetId());
+    // Question 3's case file is missing, which is reported whenever it is shown.
+    wxTEST_DIALOG(m_quiz->ProcessWindowEvent(shuffle), wxExpectModal<wxMessageDialog>(wxID_OK).Optional());
+    std::vector<bool> seen(3, false);
+    for (int step = 0; step < 3; ++step) {
+        const std::size_t question = m_quiz->Session().currentQuestion();
+        ASSERT_LT(question, 3u);
+        EXPECT_FALSE(seen[question]);
+        seen[question] = true;
+        if (question == 0)
+            m_quiz->AnswerText()->ChangeValue("nerve palsy");
+        wxTEST_DIALOG(Click(1004), wxExpectModal<wxMessageDialog>(wxID_OK).Optional());
+    }
+    Click(1010);
+    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().StartsWith("\n1. Question: \t\t3/3")) << m_quiz->ResultsText()->GetValue();
 }

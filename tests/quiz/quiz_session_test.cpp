@@ -1,9 +1,12 @@
 #include "quiz/QuestionFile.h"
+#include "quiz/QuestionOrder.h"
 #include "quiz/QuizSession.h"
+#include "quiz/Scoring.h"
 #include "quiz/StoredAnswer.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -91,6 +94,60 @@ TEST(QuizSession, AnswersSurviveMovingAwayAndBack)
     EXPECT_TRUE(isEntryChecked(*session.current(), 1));
     EXPECT_FALSE(isEntryChecked(*session.current(), 2));
     EXPECT_FALSE(isEntryChecked(*session.current(), 3));
+}
+
+TEST(QuestionOrder, ShuffledOrderIsAPermutation)
+{
+    EXPECT_EQ(fileOrder(4), (std::vector<std::size_t>{0, 1, 2, 3}));
+    EXPECT_TRUE(shuffledOrder(0, 1).empty());
+    bool anyMoved = false;
+    for (std::uint32_t seed = 0; seed < 20; ++seed) {
+        const std::vector<std::size_t> order = shuffledOrder(12, seed);
+        EXPECT_TRUE(isOrderOf(order, 12)) << "seed " << seed;
+        std::vector<std::size_t> sorted = order;
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(sorted, fileOrder(12));
+        anyMoved |= order != fileOrder(12);
+    }
+    EXPECT_TRUE(anyMoved);
+    EXPECT_EQ(shuffledOrder(12, 5), shuffledOrder(12, 5));
+
+    EXPECT_FALSE(isOrderOf({0, 1}, 3));
+    EXPECT_FALSE(isOrderOf({0, 0, 1}, 3));
+    EXPECT_FALSE(isOrderOf({0, 1, 3}, 3));
+}
+
+TEST(QuizSession, ShuffledVisitsStoreAnswersWithTheirOwnQuestions)
+{
+    QuizSession session;
+    session.load(parseQuestionText(twoQuestions));
+    EXPECT_FALSE(session.setOrder({0, 0}));
+    EXPECT_FALSE(session.setOrder({1}));
+    EXPECT_EQ(session.current()->text, "Describe");
+
+    session.goNext();
+    ASSERT_TRUE(session.setOrder({1, 0}));
+    EXPECT_EQ(session.currentIndex(), 0u);
+    EXPECT_EQ(session.currentQuestion(), 1u);
+    EXPECT_EQ(session.current()->text, "Pick");
+    storeAnswer(*session.current(), "", {true, false, false});
+    ASSERT_TRUE(session.goNext());
+    EXPECT_EQ(session.currentQuestion(), 0u);
+    storeAnswer(*session.current(), "nerve", {});
+    EXPECT_FALSE(session.canGoNext());
+
+    // The scores are those of the questions in file order.
+    const QuizScore score = scoreQuiz(session.questions());
+    ASSERT_EQ(score.questions.size(), 2u);
+    EXPECT_EQ(session.questions()[0].userAnswer, "nerve");
+    EXPECT_EQ(session.questions()[1].userAnswer, "100");
+    EXPECT_EQ(score.questions[0].points, 1);
+    EXPECT_EQ(score.questions[1].points, 1);
+
+    session.load(parseQuestionText(twoQuestions));
+    EXPECT_EQ(session.currentQuestion(), 0u);
+    ASSERT_TRUE(session.goNext());
+    EXPECT_EQ(session.current()->text, "Pick");
 }
 
 TEST(StoredAnswer, StoresByAnswerKind)

@@ -38,11 +38,12 @@ TEST_P(SampleQuiz, HasEnoughQuestionsOfEveryAnswerKind)
     }
 }
 
-TEST_P(SampleQuiz, EveryQuestionShowsAShippedCase)
+TEST_P(SampleQuiz, EveryQuestionShowsAShippedCaseAndExplainsItself)
 {
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const Question& q = questions[i];
         EXPECT_FALSE(q.text.empty()) << "question " << i + 1;
+        EXPECT_FALSE(q.explanation.empty()) << "question " << i + 1;
         ASSERT_EQ(q.file.rfind("cases/", 0), 0u) << "question " << i + 1 << ": " << q.file;
         const fs::path caseFile = kDataDir / q.file;
         EXPECT_TRUE(fs::is_regular_file(caseFile)) << caseFile;
@@ -147,6 +148,68 @@ TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
         {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3},
     };
     ExpectScores(trainee, 9);
+}
+
+struct TypedAnswer {
+    std::size_t question;  // counted from 1, as the trainee sees it
+    std::string text;
+    int points;
+};
+
+// Correct answers in the words a trainee picks, and the mistakes trainees
+// make: the wrong eye, the wrong direction, the wrong kind of deviation.
+void ExpectTypedAnswersScore(const std::string& language, const std::vector<TypedAnswer>& answers)
+{
+    const QuestionList questions = LoadSampleQuiz(language);
+    for (const TypedAnswer& answer : answers) {
+        ASSERT_LE(answer.question, questions.size());
+        Question question = questions[answer.question - 1];
+        ASSERT_EQ(question.answerBox, AnswerBox::Text) << language << " question " << answer.question;
+        question.userAnswer = answer.text;
+        EXPECT_EQ(scoreQuestion(question), answer.points) << language << " question " << answer.question << ": "
+                                                          << answer.text;
+    }
+}
+
+TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
+{
+    ExpectTypedAnswersScore("en", {
+        {2, "left eye, inward", 3},
+        {2, "Left esotropia", 3},
+        {2, "The left eye moves outward when the right eye is covered", 2},
+        {2, "right eye, inward", 1},
+        {2, "left eye, outward", 0},
+        {2, "left exotropia", 0},
+        {5, "Esophoria", 3},
+        {5, "latent esodeviation", 3},
+        {5, "heterophoria", 1},
+        {5, "exophoria", 0},
+        {5, "esotropia", 0},
+        {9, "up", 2},
+        {9, "largest in upgaze, smaller in downgaze", 2},
+        {9, "in elevation", 2},
+        {9, "down", 0},
+        {9, "looking downward", 0},
+    });
+    ExpectTypedAnswersScore("de", {
+        {2, "linkes Auge, einw\xE4rts", 3},
+        {2, "Esotropie links", 3},
+        {2, "linkes Auge nach innen", 3},
+        {2, "Das linke Auge bewegt sich nach au\xDF" "en, wenn das rechte abgedeckt wird", 2},
+        {2, "rechtes Auge nach innen", 1},
+        {2, "linkes Auge nach au\xDF" "en", 0},
+        {2, "Exotropie links", 0},
+        {5, "Esophorie", 3},
+        {5, "latentes Einw\xE4rtsschielen", 3},
+        {5, "Heterophorie", 1},
+        {5, "Exophorie", 0},
+        {5, "Esotropie", 0},
+        {9, "oben", 2},
+        {9, "im Aufblick gr\xF6\xDF" "er als im Abblick", 2},
+        {9, "Blickhebung", 2},
+        {9, "unten", 0},
+        {9, "beim Blick nach unten", 0},
+    });
 }
 
 } // namespace

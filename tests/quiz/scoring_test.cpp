@@ -48,6 +48,13 @@ TEST(TextScoring, Latin1LettersIgnoreCase)
 {
     EXPECT_TRUE(keywordsMatch("\xC4nderung", "\xE4NDERUNG"));
     EXPECT_TRUE(keywordsMatch("\xDC" "ber", "\xFC" "ber"));
+    // Both ends of the letter range; sharp s and y diaeresis have no capital there.
+    EXPECT_TRUE(keywordsMatch("\xC0", "\xE0"));
+    EXPECT_TRUE(keywordsMatch("\xE0", "\xC0"));
+    EXPECT_TRUE(keywordsMatch("\xDE", "\xFE"));
+    EXPECT_TRUE(keywordsMatch("\xFE", "\xDE"));
+    EXPECT_FALSE(keywordsMatch("\xDF", "\xFF"));
+    EXPECT_FALSE(keywordsMatch("\xFF", "\xDF"));
     // The multiplication and division signs are not a letter pair.
     EXPECT_FALSE(keywordsMatch("\xD7", "\xF7"));
 }

@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -162,12 +164,15 @@ TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile) {
 }
 
 // A write that fails half-way (here: the file size limit, which binds root
-// as well) must leave the old file and no temporary file behind.
+// as well) must leave the old file and no temporary file behind, and must
+// not kill the process.
 TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
     Spit(path("rec.stx"), "old recording");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        IgnoreFileSizeSignal();
         const FileSizeLimit limit(100000);
         const std::string big(300000, 'n');
         std::string error;
@@ -176,10 +181,29 @@ TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: unclear error text";
     EXPECT_EQ(Slurp(path("rec.stx")), "old recording");
     EXPECT_TRUE(leftoverTemporaries().empty());
+}
+
+TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave) {
+    Spit(path("x.stx"), "old");
+    const std::vector<std::string> others = {"x.stx.tmp-short", "x.stx.tmp-Ab12C!", "y.stx.tmp-Ab12Cd",
+                                             "x.stx.tmp-Ab12Cde", "x.stx.tmp-Folder"};
+    Spit(path("x.stx.tmp-Ab12Cd"), "left by a killed save");
+    for (const std::string& name : others)
+        if (name != "x.stx.tmp-Folder")
+            Spit(m_folder / name, "not ours");
+    fs::create_directory(path("x.stx.tmp-Folder"));
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path("x.stx"), "new", 3, error)) << error;
+    EXPECT_EQ(Slurp(path("x.stx")), "new");
+    std::vector<std::string> left = leftoverTemporaries();
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = others;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(FileIoWrite, StreamedPiecesArriveInOrder) {

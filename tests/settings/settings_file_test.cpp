@@ -7,6 +7,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -314,7 +315,7 @@ TEST_F(SettingsFileOnDisk, MissingFileIsAFirstRunWithDefaults) {
     defaults.blendSlider = 4;
     Settings loaded = DistinctSettings();
     std::string error;
-    EXPECT_TRUE(LoadSettingsFile(path(kSettingsFileName), defaults, loaded, nullptr, error));
+    EXPECT_EQ(LoadSettingsFile(path(kSettingsFileName), defaults, loaded, nullptr, error), SettingsFileState::Missing);
     ExpectSameSettings(loaded, defaults);
 }
 
@@ -324,22 +325,37 @@ TEST_F(SettingsFileOnDisk, SavedSettingsLoadAgain) {
     EXPECT_EQ(std::filesystem::file_size(path(kSettingsFileName)), kSettingsFileSize);
     Settings loaded;
     std::vector<std::string> notes;
-    ASSERT_TRUE(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, &notes, error)) << error;
+    ASSERT_EQ(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, &notes, error), SettingsFileState::Read)
+        << error;
     ExpectSameSettings(loaded, DistinctSettings());
     EXPECT_TRUE(notes.empty());
 }
 
-TEST_F(SettingsFileOnDisk, UnreadableFileKeepsDefaultsAndSaysWhy) {
-    std::filesystem::create_directory(path(kSettingsFileName));
+TEST_F(SettingsFileOnDisk, FoldersAndPipesAreUnreadableWithoutBlocking) {
     Settings loaded = DistinctSettings();
     std::string error;
-    EXPECT_FALSE(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, nullptr, error));
+    std::filesystem::create_directory(path(kSettingsFileName));
+    EXPECT_EQ(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, nullptr, error),
+              SettingsFileState::Unreadable);
     ExpectSameSettings(loaded, Settings{});
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
 
-    std::ofstream(path("huge.ini"), std::ios::binary) << std::string(1 << 20, '\x01');
-    EXPECT_FALSE(LoadSettingsFile(path("huge.ini"), Settings{}, loaded, nullptr, error));
-    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+    loaded = DistinctSettings();
+    ASSERT_EQ(::mkfifo(path("pipe.ini").c_str(), 0600), 0);
+    EXPECT_EQ(LoadSettingsFile(path("pipe.ini"), Settings{}, loaded, nullptr, error), SettingsFileState::Unreadable);
+    ExpectSameSettings(loaded, Settings{});
+}
+
+TEST_F(SettingsFileOnDisk, LargeFileIsReadByItsFirstBytes) {
+    const std::vector<std::uint8_t> layout = Bytes(DistinctSettings());
+    std::ofstream(path("huge.ini"), std::ios::binary)
+        << std::string(layout.begin(), layout.end()) << std::string(1 << 20, '\x01');
+    Settings loaded;
+    std::string error;
+    std::vector<std::string> notes;
+    ASSERT_EQ(LoadSettingsFile(path("huge.ini"), Settings{}, loaded, &notes, error), SettingsFileState::Read) << error;
+    ExpectSameSettings(loaded, DistinctSettings());
+    EXPECT_TRUE(notes.empty());
 }
 
 }  // namespace
@@ -371,6 +387,7 @@ TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        IgnoreFileSizeSignal();
         const FileSizeLimit limit(100);
         std::string childError;
         const bool saved = SaveSettingsFile(path(kSettingsFileName), Settings{}, childError);

@@ -6,14 +6,28 @@
 #include <wx/filefn.h>
 #include <wx/utils.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 namespace fs = std::filesystem;
 
+namespace {
+// The variables that decide the language of a first start.
+const char* const kLanguageVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+}
+
 void FrameFixture::SetUp() {
     m_previousFolder = wxGetCwd();
+    // Start-up must ignore SIGXFSZ itself; a test before must not have done it.
+    std::signal(SIGXFSZ, SIG_DFL);
+    // A first start follows the desktop's language; tests choose it themselves.
+    for (const char* name : kLanguageVariables) {
+        if (const char* value = std::getenv(name))
+            m_savedEnvironment.emplace_back(name, value);
+        ::unsetenv(name);
+    }
     char pattern[] = "/tmp/squinx-gui-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     m_folder = pattern;
@@ -25,6 +39,10 @@ void FrameFixture::SetUp() {
 void FrameFixture::TearDown() {
     CloseProgram();
     wxSetWorkingDirectory(m_previousFolder);
+    for (const char* name : kLanguageVariables)
+        ::unsetenv(name);
+    for (const auto& [name, value] : m_savedEnvironment)
+        ::setenv(name.c_str(), value.c_str(), 1);
     std::error_code ignored;
     fs::remove_all(m_folder, ignored);
 }

@@ -6,6 +6,8 @@
 #include <wx/string.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // A fresh working folder per test, with the shipped language files unless a
 // test asks for others; the program is started in it through PatientApp.
@@ -23,6 +25,8 @@ protected:
     bool StartProgram();
     // Closes the program, which writes its settings file, and starts it again.
     bool Restart();
+    // Closes the program, which writes its settings file.
+    void CloseProgram();
     // Lets pending events (layout, paint, idle) run.
     static void Yield();
 
@@ -33,7 +37,6 @@ protected:
     std::string m_folder;
 
 private:
-    void CloseProgram();
-
     wxString m_previousFolder;
+    std::vector<std::pair<std::string, std::string>> m_savedEnvironment;
 };

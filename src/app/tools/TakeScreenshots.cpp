@@ -1,16 +1,22 @@
 // Takes the screenshots of the README and the help books from the program
 // itself: run under a virtual display by scripts/screenshots.sh.
-//     take_screenshots DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE
+//     take_screenshots DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE [toolbar]
+// With "toolbar" it also draws the README's labelled picture of the toolbar.
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "lang/TextIds.h"
+#include "resources/Resources.h"
 #include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
+#include "quiz/ReviewWindow.h"
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/filedlg.h>
+#include <wx/checklst.h>
+#include <wx/dcmemory.h>
 #include <wx/filefn.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -89,10 +95,124 @@ void Animate(PatientFrame* frame) {
         frame->m_animTimerB->Notify();
 }
 
-bool TakeAll(const fs::path& output) {
+// The tools as the toolbar shows them, and below it one column per group
+// of tools with every tool's name: which group covers which eye, which tool
+// starts the quiz.
+bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
+    constexpr int kMargin = 16;
+    constexpr int kIcon = 32;
+    constexpr int kStripStep = kIcon + 8;
+    constexpr int kSeparator = 18;
+    constexpr int kRow = kIcon + 10;
+    constexpr int kColumnGap = 28;
+    const wxSize iconSize(kIcon, kIcon);
+
+    // The names the tools show after a language switch: the save tool's
+    // first one names the save-as command.
+    frame->ApplyToolTips();
+    wxToolBar* toolBar = frame->GetToolBar();
+    std::vector<std::vector<const wxToolBarToolBase*>> groups(1);
+    for (size_t position = 0; position < toolBar->GetToolsCount(); ++position) {
+        const wxToolBarToolBase* tool = toolBar->GetToolByPos(static_cast<int>(position));
+        if (tool->IsSeparator())
+            groups.emplace_back();
+        else
+            groups.back().push_back(tool);
+    }
+    const std::vector<wxString> headings = {"Case", "View and teaching", frame->Text(Text::EyeGroup1),
+                                            frame->Text(Text::EyeGroup2), frame->Text(Text::QuadrantTab)};
+    if (groups.size() != headings.size())
+        return false;
+
+    const wxFont font(wxFontInfo(12).Family(wxFONTFAMILY_SWISS));
+    const wxFont bold(wxFontInfo(12).Family(wxFONTFAMILY_SWISS).Bold());
+    wxBitmap measureTarget(1, 1);
+    wxMemoryDC measure(measureTarget);
+    std::vector<int> columnWidths;
+    std::size_t rows = 0;
+    for (std::size_t group = 0; group < groups.size(); ++group) {
+        measure.SetFont(bold);
+        int width = measure.GetTextExtent(headings[group]).x;
+        measure.SetFont(font);
+        for (const wxToolBarToolBase* tool : groups[group])
+            width = std::max(width, kIcon + 8 + measure.GetTextExtent(tool->GetShortHelp()).x);
+        columnWidths.push_back(width);
+        rows = std::max(rows, groups[group].size());
+    }
+    int stripWidth = 0;
+    for (const auto& group : groups)
+        stripWidth += static_cast<int>(group.size()) * kStripStep + kSeparator;
+    stripWidth -= kSeparator;
+    int columnsWidth = -kColumnGap;
+    for (int width : columnWidths)
+        columnsWidth += width + kColumnGap;
+
+    const int stripTop = kMargin;
+    const int headingTop = stripTop + kIcon + 48;
+    const int firstRowTop = headingTop + 30;
+    const wxSize size(std::max(stripWidth, columnsWidth) + 2 * kMargin, firstRowTop + static_cast<int>(rows) * kRow + kMargin);
+    wxBitmap picture(size, 24);
+    wxMemoryDC dc(picture);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetTextForeground(*wxBLACK);
+
+    // The strip, centred, on the toolbar's grey.
+    const int stripLeft = (size.x - stripWidth) / 2;
+    dc.SetPen(wxPen(wxColour(190, 190, 190)));
+    dc.SetBrush(wxBrush(wxColour(236, 236, 236)));
+    dc.DrawRoundedRectangle(stripLeft - 8, stripTop - 6, stripWidth + 16, kIcon + 12, 4);
+    std::vector<wxPoint> groupAnchors;
+    int x = stripLeft;
+    for (const auto& group : groups) {
+        const int groupLeft = x;
+        for (const wxToolBarToolBase* tool : group) {
+            dc.DrawBitmap(GetBitmap(PatientFrame::ToolBitmapName(tool->GetId()), iconSize), x, stripTop, true);
+            x += kStripStep;
+        }
+        groupAnchors.emplace_back((groupLeft + x - 8) / 2, stripTop + kIcon + 6);
+        if (groupAnchors.size() < groups.size())
+            dc.DrawLine(x + kSeparator / 2 - 4, stripTop, x + kSeparator / 2 - 4, stripTop + kIcon);
+        x += kSeparator;
+    }
+
+    // One column per group, joined to its place in the strip.
+    const wxColour eyeTint(225, 236, 250);
+    x = (size.x - columnsWidth) / 2;
+    for (std::size_t group = 0; group < groups.size(); ++group) {
+        const int width = columnWidths[group];
+        const bool eyeGroup = group == 2 || group == 3;
+        if (eyeGroup) {
+            dc.SetPen(*wxTRANSPARENT_PEN);
+            dc.SetBrush(wxBrush(eyeTint));
+            dc.DrawRoundedRectangle(x - 8, headingTop - 6, width + 16,
+                                    firstRowTop - headingTop + static_cast<int>(groups[group].size()) * kRow + 6, 6);
+        }
+        dc.SetPen(wxPen(wxColour(120, 120, 120)));
+        dc.DrawLine(groupAnchors[group], wxPoint(x + width / 2, headingTop - 6));
+        dc.SetFont(bold);
+        dc.DrawText(headings[group], x, headingTop);
+        dc.SetFont(font);
+        int y = firstRowTop;
+        for (const wxToolBarToolBase* tool : groups[group]) {
+            dc.DrawBitmap(GetBitmap(PatientFrame::ToolBitmapName(tool->GetId()), iconSize), x, y, true);
+            const wxString name = tool->GetShortHelp();
+            dc.DrawText(name, x + kIcon + 8, y + (kIcon - dc.GetTextExtent(name).y) / 2);
+            y += kRow;
+        }
+        x += width + kColumnGap;
+    }
+    dc.SelectObject(wxNullBitmap);
+    const bool saved = picture.SaveFile(file.string(), wxBITMAP_TYPE_PNG);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", file.string().c_str());
+    return saved;
+}
+
+bool TakeAll(const fs::path& output, bool toolbarLegend) {
     PatientFrame* frame = g_patientFrame;
     frame->SetPosition(wxPoint(0, 0));
-    bool ok = frame->ReadCaseFile("cases/esotropia-left.sd");
+    bool ok = !toolbarLegend || DrawToolbarLegend(frame, output / "toolbar.png");
+    ok &= frame->ReadCaseFile("cases/esotropia-left.sd");
     ok &= Capture(frame->GetScreenRect(), output / "main-window.png");
 
     ToggleTool(frame, Id::OccluderEye1);
@@ -116,14 +236,27 @@ bool TakeAll(const fs::path& output) {
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
     quiz->SetPosition(wxPoint(frame->GetSize().x - 120, 60));
     ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png");
+
+    // The review of a first answer, away from the view so that the view's
+    // pixels pasted into every capture do not cover it.
+    quiz->AnswerList()->Check(0);
+    for (int button : {QuizFrame::ResultsId, QuizFrame::ReviewId}) {
+        wxCommandEvent click(wxEVT_BUTTON, button);
+        quiz->ProcessWindowEvent(click);
+    }
+    quiz->ResultsDialog()->Hide();
+    ReviewWindow* review = quiz->Review();
+    review->SetPosition(wxPoint(frame->GetSize().x + 20, 300));
+    ok &= Capture(review->GetScreenRect(), output / "review.png");
     return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE\n", argv[0]);
+    const bool toolbarLegend = argc == 5 && std::string(argv[4]) == "toolbar";
+    if (argc != 4 && !toolbarLegend) {
+        std::fprintf(stderr, "usage: %s DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE [toolbar]\n", argv[0]);
         return 2;
     }
     const fs::path data = fs::absolute(argv[1]);
@@ -146,7 +279,7 @@ int main(int argc, char** argv) {
     bool ok = wxGetApp().OnInit();
     if (ok) {
         Settle();
-        ok = TakeAll(output);
+        ok = TakeAll(output, toolbarLegend);
         g_patientFrame->Destroy();
         Settle();
     }

@@ -1,0 +1,72 @@
+#include "lang/DesktopLanguage.h"
+
+#include <algorithm>
+
+namespace
+{
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// "de_AT.ISO-8859-1@euro" and "de" both give "de"; anything that does not
+// begin with two or three letters gives nothing.
+std::string CodeOfLocale(const std::string& locale)
+{
+    const std::size_t first = locale.find_first_not_of(" \t");
+    const std::string trimmed = first == std::string::npos ? std::string() : locale.substr(first);
+    const std::string code = trimmed.substr(0, trimmed.find_first_of("_.@- \t"));
+    if (code.size() < 2 || code.size() > 3 || !std::all_of(code.begin(), code.end(), IsAsciiLetter))
+        return {};
+    std::string lower = code;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return static_cast<char>(c | 0x20); });
+    return lower;
+}
+
+std::string ValueOf(const EnvironmentLookup& lookup, const char* name)
+{
+    const char* value = lookup(name);
+    return value ? std::string(value) : std::string();
+}
+
+void AddCode(std::vector<std::string>& codes, const std::string& locale)
+{
+    const std::string code = CodeOfLocale(locale);
+    if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end())
+        codes.push_back(code);
+}
+
+} // namespace
+
+std::vector<std::string> DesktopLanguageCodes(const EnvironmentLookup& lookup)
+{
+    std::string locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = ValueOf(lookup, name);
+        if (!locale.empty())
+            break;
+    }
+    if (locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0)
+        return {};
+
+    std::vector<std::string> codes;
+    const std::string list = ValueOf(lookup, "LANGUAGE");
+    for (std::size_t start = 0; start <= list.size();) {
+        const std::size_t stop = std::min(list.find(':', start), list.size());
+        AddCode(codes, list.substr(start, stop - start));
+        start = stop + 1;
+    }
+    AddCode(codes, locale);
+    return codes;
+}
+
+std::string PickLanguageFile(const std::vector<std::string>& files, const std::vector<std::string>& fileCodes,
+                             const std::vector<std::string>& wanted)
+{
+    for (const std::string& code : wanted)
+        for (std::size_t i = 0; i < files.size() && i < fileCodes.size(); ++i)
+            if (CodeOfLocale(fileCodes[i]) == code)
+                return files[i];
+    return files.empty() ? std::string() : files.front();
+}

@@ -1,0 +1,87 @@
+#include "quiz/ResultsCsv.h"
+
+#include "quiz/SaturatingSum.h"
+
+namespace quiz {
+namespace {
+
+constexpr std::string_view lineEnd = "\r\n";
+
+// A field starting with one of these is taken for a formula by spreadsheets,
+// which would then run what a trainee typed.
+std::string withoutFormulaStart(std::string text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        text.insert(text.begin(), '\'');
+    return text;
+}
+
+std::string textField(std::string_view utf8)
+{
+    return csvField(withoutFormulaStart(std::string(utf8)));
+}
+
+void appendLine(std::string& csv, const std::string& a, const std::string& b, const std::string& c = {},
+                const std::string& d = {}, const std::string& e = {})
+{
+    csv += a + ',' + b + ',' + c + ',' + d + ',' + e;
+    csv += lineEnd;
+}
+
+std::string givenText(const ReviewItem& item)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < item.given.size(); ++i) joined += (i == 0 ? "" : "; ") + item.given[i];
+    return latin1ToUtf8(joined);
+}
+
+}  // namespace
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string latin1ToUtf8(std::string_view latin1)
+{
+    std::string utf8;
+    utf8.reserve(latin1.size());
+    for (char c : latin1) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string formatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading)
+{
+    std::string csv;
+    appendLine(csv, "name", textField(heading.traineeName));
+    appendLine(csv, "quiz", textField(heading.quizFile));
+    appendLine(csv, "date", textField(heading.date));
+    appendLine(csv, "number", "question", "answer", "points", "maximum");
+    int total = 0;
+    int maximum = 0;
+    for (const ReviewItem& item : items) {
+        appendLine(csv, std::to_string(item.number), textField(latin1ToUtf8(item.question)), textField(givenText(item)),
+                   std::to_string(item.points), std::to_string(item.maxPoints));
+        total = saturatingAdd(total, item.points);
+        maximum = saturatingAdd(maximum, item.maxPoints);
+    }
+    appendLine(csv, "total", "", "", std::to_string(total), std::to_string(maximum));
+    return csv;
+}
+
+}  // namespace quiz

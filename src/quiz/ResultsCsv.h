@@ -1,0 +1,32 @@
+#pragma once
+
+#include "quiz/Review.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quiz {
+
+// Who took the quiz, which quiz, and when; UTF-8.
+struct ResultsHeading {
+    std::string traineeName;
+    std::string quizFile;
+    std::string date;  // ISO 8601, as 2026-12-07
+};
+
+// One CSV field as RFC 4180 wants it: in double quotes, with each quote
+// doubled, when it holds a comma, a quote or a line break; else as it is.
+std::string csvField(std::string_view text);
+
+// The question file's ISO 8859-1 bytes as UTF-8.
+std::string latin1ToUtf8(std::string_view latin1);
+
+// The session as UTF-8 CSV with CR LF line ends: name, quiz and date lines,
+// a column title line, one line per question (number, question text, answer
+// given, points, maximum) and a total line. Every line has the five fields
+// of a question line, so that spreadsheets read it as one table. Texts that
+// a spreadsheet would run as a formula get a leading apostrophe.
+std::string formatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading);
+
+}  // namespace quiz

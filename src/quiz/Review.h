@@ -1,0 +1,59 @@
+#pragma once
+
+#include "quiz/Question.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quiz {
+
+// One answer that earns points, in readable form: "left + eso" for a text
+// answer, the entry's text for a choice question.
+struct ScoringAnswer {
+    std::string text;
+    int points = 0;
+
+    friend bool operator==(const ScoringAnswer& a, const ScoringAnswer& b)
+    {
+        return a.text == b.text && a.points == b.points;
+    }
+};
+
+// What the review shows of one question. Texts are the question file's
+// ISO 8859-1 bytes, like the records they come from.
+struct ReviewItem {
+    std::size_t number = 0;          // position in the question file, from 1
+    std::string question;
+    std::vector<std::string> given;  // the typed text, or the ticked entries; empty when unanswered
+    int points = 0;
+    int maxPoints = 0;
+    std::vector<ScoringAnswer> scoring;  // in file order
+    std::string explanation;
+};
+
+// The review of every question, in file order, scored as the results are.
+std::vector<ReviewItem> buildReview(const QuestionList& questions);
+
+// "left&eso" as "left + eso". Empty keywords match anything and are left
+// out; a text of nothing but empty keywords reads "*".
+std::string readableKeywords(std::string_view answerText);
+
+// The words the review text is made of, from the language file.
+struct ReviewLabels {
+    std::string question;         // "Question"
+    std::string yourAnswer;       // "Your answer"
+    std::string points;           // "Points"
+    std::string wouldHaveScored;  // "What would have scored"
+    std::string explanation;      // "Explanation"
+    std::string point;            // "point", after the number 1
+    std::string pointPlural;      // "points", after any other number
+    std::string noAnswer;         // "(no answer)"
+};
+
+// The review as plain text, a block per question separated by blank lines.
+// Labels are inserted as plain text, never used as formats.
+std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels);
+
+}  // namespace quiz

@@ -1,0 +1,95 @@
+#include "quiz/QuestionFile.h"
+#include "quiz/Review.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quiz {
+namespace {
+
+const char* const kQuiz =
+    "[QUESTION]\nQuestion=Which eye?\nAnswerBox=TEXT\nAnswer=left&eso,3\nAnswer=eso,1\nAnswer=exo,0\n"
+    "Explain=Outward refixation means eso.\n"
+    "[QUESTION]\nQuestion=Diagnosis?\nAnswerBox=RADIO\nAnswer=Esophoria,2\nAnswer=Esotropia,0\n"
+    "[QUESTION]\nQuestion=Findings?\nAnswerBox=CHECK\nAnswer=Left hypertropia,1\nAnswer=Excyclo,1\n"
+    "Answer=Right hypertropia,-1\n"
+    "[QUESTION]\nQuestion=No kind\nAnswer=x,4\n";
+
+std::vector<ReviewItem> reviewOf(const std::vector<std::string>& answers)
+{
+    QuestionList questions = parseQuestionText(kQuiz);
+    for (std::size_t i = 0; i < questions.size() && i < answers.size(); ++i) questions[i].userAnswer = answers[i];
+    return buildReview(questions);
+}
+
+TEST(Review, ListsEachKindWithWhatWouldHaveScored)
+{
+    const std::vector<ReviewItem> items = reviewOf({"right eye, eso", "01", "101", "x"});
+    ASSERT_EQ(items.size(), 4u);
+
+    EXPECT_EQ(items[0].number, 1u);
+    EXPECT_EQ(items[0].question, "Which eye?");
+    EXPECT_EQ(items[0].given, std::vector<std::string>{"right eye, eso"});
+    EXPECT_EQ(items[0].points, 1);
+    EXPECT_EQ(items[0].maxPoints, 3);
+    EXPECT_EQ(items[0].scoring, (std::vector<ScoringAnswer>{{"left + eso", 3}, {"eso", 1}}));
+    EXPECT_EQ(items[0].explanation, "Outward refixation means eso.");
+
+    EXPECT_EQ(items[1].given, std::vector<std::string>{"Esotropia"});
+    EXPECT_EQ(items[1].points, 0);
+    EXPECT_EQ(items[1].scoring, (std::vector<ScoringAnswer>{{"Esophoria", 2}}));
+    EXPECT_EQ(items[1].explanation, "");
+
+    EXPECT_EQ(items[2].given, (std::vector<std::string>{"Left hypertropia", "Right hypertropia"}));
+    EXPECT_EQ(items[2].points, 0);
+    EXPECT_EQ(items[2].maxPoints, 2);
+    EXPECT_EQ(items[2].scoring, (std::vector<ScoringAnswer>{{"Left hypertropia", 1}, {"Excyclo", 1}}));
+
+    // A question without an answer kind can take no answer and score nothing.
+    EXPECT_TRUE(items[3].given.empty());
+    EXPECT_TRUE(items[3].scoring.empty());
+    EXPECT_EQ(items[3].points, 0);
+    EXPECT_EQ(items[3].number, 4u);
+}
+
+TEST(Review, UnansweredQuestionsGiveNothing)
+{
+    for (const std::vector<ReviewItem>& items : {reviewOf({}), reviewOf({"", "00", "000"})}) {
+        ASSERT_EQ(items.size(), 4u);
+        for (const ReviewItem& item : items) {
+            EXPECT_TRUE(item.given.empty()) << item.number;
+            EXPECT_EQ(item.points, 0) << item.number;
+        }
+    }
+}
+
+TEST(Review, KeywordsReadAsAPlusList)
+{
+    EXPECT_EQ(readableKeywords("left&eso"), "left + eso");
+    EXPECT_EQ(readableKeywords("up"), "up");
+    EXPECT_EQ(readableKeywords("a&&b&"), "a + b");
+    EXPECT_EQ(readableKeywords(""), "*");
+    EXPECT_EQ(readableKeywords("&"), "*");
+    EXPECT_EQ(readableKeywords("turns in&left eye"), "turns in + left eye");
+}
+
+TEST(Review, TextNamesAnswerPointsAndExplanation)
+{
+    const ReviewLabels labels{"Question", "Your answer", "Points", "What would have scored", "Explanation",
+                              "point", "points", "(no answer)"};
+    const std::string text = formatReview(reviewOf({"right eye, eso"}), labels);
+    EXPECT_EQ(text.substr(0, text.find("\n\n2.")),
+              "1. Question\nWhich eye?\nYour answer: right eye, eso\nPoints: 1/3\nWhat would have scored:\n"
+              "    left + eso (3 points)\n    eso (1 point)\nExplanation: Outward refixation means eso.");
+    EXPECT_NE(text.find("\n\n2. Question\nDiagnosis?\nYour answer: (no answer)\nPoints: 0/2\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\n\n4. Question\nNo kind\nYour answer: (no answer)\nPoints: 0/4"), std::string::npos) << text;
+    // Labels are text, not formats.
+    const ReviewLabels percent{"%s", "%d", "%n", "%s", "%s", "%s", "%s", "%s"};
+    EXPECT_NE(formatReview(reviewOf({}), percent).find("1. %s\nWhich eye?\n%d: %s"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quiz
