@@ -2,6 +2,7 @@
 #include "frame/ScreenText.h"
 
 #include "app/ProgramState.h"
+#include "lang/AddedTexts.h"
 #include "lang/FormatCheck.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -13,19 +14,14 @@
 
 namespace {
 
-// The built-in texts are the program's original German ones, for language
-// files written before these strings existed.
-const std::string kSaveChanges = "\xC4nderungen speichern?";
-const std::string kSaveChangesTo = "\xC4nderungen in %s speichern?";
-const std::string kReplaceFile = "Datei '%s' ersetzen?";
-
-const std::string& LanguageStringOr(int n, const std::string& fallback) {
-    return g_languageTable ? g_languageTable->GetOr(n, fallback) : fallback;
+const std::string& LanguageString(int n) {
+    return g_languageTable ? g_languageTable->Get(n) : BuiltInText(n);
 }
 
-wxString FormatOptionalString(int n, const std::string& fallback, const wxString& argument) {
-    return FormatLanguageString(LanguageStringOr(n, fallback), argument,
-                                FromLatin1(FormatSingle(fallback, ToLatin1(argument), fallback)));
+wxString FormatAddedString(int n, const wxString& argument) {
+    const std::string& builtIn = BuiltInText(n);
+    return FormatLanguageString(LanguageString(n), argument,
+                                FromLatin1(FormatSingle(builtIn, ToLatin1(argument), builtIn)));
 }
 
 }  // namespace
@@ -41,19 +37,15 @@ wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& w
 }
 
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {
-    return ShowMessage(FormatOptionalString(Text::ReplaceFileFormat, kReplaceFile, FitPath(path)), wxEmptyString,
+    return ShowMessage(FormatAddedString(Text::ReplaceFileFormat, FitPath(path)), wxEmptyString,
                        wxYES_NO | wxCENTRE, parent) == wxYES;
 }
 
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
     const wxString question = fileName.empty()
-                                  ? FromLatin1(LanguageStringOr(Text::SaveChangesQuestion, kSaveChanges))
-                                  : FormatOptionalString(Text::SaveChangesToFormat, kSaveChangesTo, FitPath(fileName));
+                                  ? FromLatin1(LanguageString(Text::SaveChangesQuestion))
+                                  : FormatAddedString(Text::SaveChangesToFormat, FitPath(fileName));
     return ShowMessage(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
-}
-
-wxString OptionalLanguageString(int n, const std::string& fallback) {
-    return FromLatin1(LanguageStringOr(n, fallback));
 }
 
 wxString WithExtension(const wxString& path, const wxString& extension) {

@@ -20,9 +20,6 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path);
 // wxCANCEL.
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName);
 
-// Language string n, or the built-in text for language files that stop before it.
-wxString OptionalLanguageString(int n, const std::string& fallback);
-
 // The name with `extension` appended unless it already ends in exactly it.
 wxString WithExtension(const wxString& path, const wxString& extension);
 

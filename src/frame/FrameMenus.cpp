@@ -1,7 +1,6 @@
 // Menus and toolbar of the main window, and their relabelling on a language switch.
 #include "frame/PatientFrame.h"
 
-#include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "resources/Resources.h"
@@ -11,7 +10,7 @@
 #include <wx/panel.h>
 #include <wx/toolbar.h>
 
-#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -248,12 +247,10 @@ void PatientFrame::ApplyToolTips() {
 }
 
 void PatientFrame::ApplyPlaybackToolTips() {
-    // Added after the first language files: without them the tips are the built-in German ones.
-    const std::tuple<int, int, const char*> playbackTips[] = {
-        {Id::PlaybackStart, Text::PlaybackStartTip, "Wiedergabe starten"},
-        {Id::PlaybackPause, Text::PlaybackPauseTip, "Wiedergabe anhalten"},
-        {Id::PlaybackStop, Text::PlaybackStopTip, "Wiedergabe beenden"}};
-    for (const auto& [id, text, fallback] : playbackTips)
+    const std::pair<int, int> playbackTips[] = {{Id::PlaybackStart, Text::PlaybackStartTip},
+                                                {Id::PlaybackPause, Text::PlaybackPauseTip},
+                                                {Id::PlaybackStop, Text::PlaybackStopTip}};
+    for (const auto& [id, text] : playbackTips)
         if (wxWindow* button = m_playbackPanel->FindWindow(id))
-            button->SetToolTip(OptionalLanguageString(text, fallback));
+            button->SetToolTip(Text(text));
 }

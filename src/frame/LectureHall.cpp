@@ -24,8 +24,6 @@
 namespace {
 
 const wxString kPictureExtension = ".png";
-// Built in for language files without the filter string.
-const std::string kPictureWildcard = "PNG (*.png)|*.png";
 constexpr int kPictureScales[] = {1, 2, 4};
 // Longer than the pause between a held key's repeats, shorter than a glance.
 constexpr int kValuesPeekMilliseconds = 600;
@@ -103,7 +101,7 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
     if (choice < 0)
         return;
     wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)),
-                               OptionalLanguageString(Text::PictureWildcard, kPictureWildcard), wxFD_SAVE);
+                               Text(Text::PictureWildcard), wxFD_SAVE);
     if (path.empty())
         return;
     path = WithExtension(path, kPictureExtension);

@@ -1,5 +1,7 @@
 #include "lang/LanguageTable.h"
 
+#include "lang/AddedTexts.h"
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -79,8 +81,10 @@ bool LanguageTable::Load(const std::string& path)
 
 const std::string& LanguageTable::Get(int n) const
 {
-    if (n < 1 || static_cast<std::size_t>(n) > m_entries.size())
-        return notDefined;
+    if (n < 1 || static_cast<std::size_t>(n) > m_entries.size()) {
+        const std::string& builtIn = BuiltInText(n);
+        return builtIn.empty() ? notDefined : builtIn;
+    }
     return m_entries[static_cast<std::size_t>(n) - 1];
 }
 

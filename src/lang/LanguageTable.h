@@ -20,7 +20,8 @@ public:
     // left empty, LastError() says why, and the result is false.
     bool Load(const std::string& path);
 
-    // Entry n, counting from 1; "--NOT DEFINED--" outside 1..size().
+    // Entry n, counting from 1; outside 1..size() the built-in text of a
+    // string added after the first language files, else "--NOT DEFINED--".
     const std::string& Get(int n) const;
 
     // Entry n, or `fallback` when the file stops before line n: strings added

@@ -10,7 +10,6 @@
 #include "lang/TextIds.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/QuestionOrder.h"
-#include "quiz/QuizTexts.h"
 #include "quiz/ResultsCsv.h"
 #include "quiz/ResultsReport.h"
 #include "quiz/Review.h"
@@ -19,6 +18,8 @@
 #include "quiz/StoredAnswer.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
+
+#include <algorithm>
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -50,8 +51,6 @@ enum : int {
     ShuffleId = 1013,
 };
 
-// Built in for language files without the filter string.
-const std::string kQuestionWildcard = "Fragen (*.sqs)|*.sqs";
 const wxSize kButtonGlyph(16, 16);
 
 }  // namespace
@@ -87,8 +86,7 @@ QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const w
 }
 
 const std::string& QuizFrame::Latin1Text(int n) const {
-    // Language files written before a string was added stop short of it.
-    return n > Text::HighestId ? m_languageTable->GetOr(n, quiz::builtInQuizText(n)) : m_languageTable->Get(n);
+    return m_languageTable->Get(n);
 }
 
 wxString QuizFrame::Text(int n) const {
@@ -225,7 +223,7 @@ void QuizFrame::OnOpen(wxCommandEvent&) {
     if (m_reviewWindow)
         m_reviewWindow->Hide();
     const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt),
-                                     OptionalLanguageString(Text::QuestionWildcard, kQuestionWildcard), wxFD_OPEN);
+                                     FromLatin1(m_languageTable->Get(Text::QuestionWildcard)), wxFD_OPEN);
     if (path.empty())
         return;
     quiz::QuestionList questions;
@@ -260,7 +258,9 @@ void QuizFrame::ShowQuestion() {
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_panel->Refresh();
-    m_questionText->SetLabel(FitLabel(FromLatin1(question->text)));
+    // A question wraps in its box; FitMessage only bounds a huge one.
+    m_questionText->SetLabel(FitMessage(FromLatin1(question->text)));
+    m_questionText->Wrap(m_questionText->GetClientSize().GetWidth());
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
         if (!m_frame->ReadCaseFile(caseFile))
@@ -284,11 +284,37 @@ void QuizFrame::ShowQuestion() {
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();
+        WidenForAnswers();
         break;
     case quiz::AnswerArea::None:
         break;
     }
     m_panel->Layout();
+}
+
+void QuizFrame::WidenForAnswers() {
+    // Entries of a list cannot wrap: the window grows until the longest shows,
+    // as far as the screen allows.
+    constexpr int kCheckBoxAndMargins = 48;
+    int widest = 0;
+    for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
+        widest = std::max(widest, m_answerList->GetTextExtent(m_answerList->GetString(entry)).GetWidth());
+    const int missing = widest + kCheckBoxAndMargins - m_answerList->GetClientSize().GetWidth();
+    if (missing <= 0)
+        return;
+    const int room = wxGetDisplaySize().GetWidth() - GetPosition().x - GetSize().GetWidth();
+    const int grow = std::min(missing, std::max(0, room));
+    if (grow == 0)
+        return;
+    SetSize(GetSize() + wxSize(grow, 0));
+    Layout();
+    m_panel->Layout();
+    // The question wraps anew at the wider box.
+    const quiz::Question* question = m_session.current();
+    if (question) {
+        m_questionText->SetLabel(FitMessage(FromLatin1(question->text)));
+        m_questionText->Wrap(m_questionText->GetClientSize().GetWidth());
+    }
 }
 
 void QuizFrame::OnNext(wxCommandEvent&) {
@@ -348,6 +374,25 @@ void QuizFrame::ShowResults() {
         new wxButton(m_resultsDialog, wxID_OK, "OK", wxPoint(160, 200));
     }
     m_resultsText->ChangeValue(FromLatin1(report));
+    FitResultsDialog(report);
+}
+
+void QuizFrame::FitResultsDialog(const std::string& report) {
+    // Every line down to the total shows without scrolling, within the screen.
+    constexpr int kTextMargins = 16;
+    const int lineHeight = m_resultsText->GetCharHeight() + 2;
+    const int lines = static_cast<int>(std::count(report.begin(), report.end(), '\n')) + 1;
+    const int textHeight = std::min(std::max(185, lines * lineHeight + kTextMargins),
+                                    wxGetDisplaySize().GetHeight() * 2 / 3);
+    m_resultsText->SetSize(230, textHeight);
+    const int buttonY = 5 + textHeight + 10;
+    int buttonHeight = 0;
+    for (int id : {static_cast<int>(ReviewId), static_cast<int>(wxID_OK)})
+        if (wxWindow* button = m_resultsDialog->FindWindow(id)) {
+            button->Move(button->GetPosition().x, buttonY);
+            buttonHeight = std::max(buttonHeight, button->GetSize().GetHeight());
+        }
+    m_resultsDialog->SetClientSize(240, buttonY + buttonHeight + 8);
 }
 
 void QuizFrame::OnResults(wxCommandEvent&) {

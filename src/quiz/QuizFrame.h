@@ -55,6 +55,8 @@ public:
 
 private:
     const std::string& Latin1Text(int n) const;
+    void WidenForAnswers();
+    void FitResultsDialog(const std::string& report);
     wxString Text(int n) const;
     void BuildControls();
     void ShowResults();

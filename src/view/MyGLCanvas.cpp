@@ -103,9 +103,7 @@ void MyGLCanvas::fitViewport() {
 }
 
 void MyGLCanvas::OnSize(wxSizeEvent& event) {
-    // The one context stays current, so the new size can be taken at once.
-    if (isGLReady())
-        fitViewport();
+    // The next render takes the new size.
     Refresh(false, nullptr);
     event.Skip();
 }
@@ -120,6 +118,7 @@ void MyGLCanvas::setProjection() {
 wxImage MyGLCanvas::renderPicture(int scale) {
     if (scale < 1 || !prepareGL())
         return wxImage();
+    fitViewport();
     const int width = m_viewport.width;
     const int height = m_viewport.height;
     wxImage picture(width * scale, height * scale);
@@ -162,6 +161,9 @@ void MyGLCanvas::resetView() {
 bool MyGLCanvas::Render() {
     if (!prepareGL())
         return false;
+    // GTK may deliver the canvas's new size after the window's, so every
+    // frame looks at the size it is drawn for.
+    fitViewport();
     applyClearColour();
     renderScene();
     return true;
