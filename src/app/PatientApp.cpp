@@ -37,5 +37,10 @@ bool PatientApp::OnInit() {
     frame->BuildToolBar(frame->GetToolBar());
     frame->Show(true);
     SetTopWindow(frame);
+    // Opened from the main loop, so their questions and messages come with
+    // the window already on screen.
+    if (!s_filesToOpen.empty())
+        CallAfter([frame, files = std::move(s_filesToOpen)] { frame->OpenFromCommandLine(files); });
+    s_filesToOpen.clear();
     return true;
 }

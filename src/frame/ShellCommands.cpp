@@ -69,19 +69,7 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
     StopPlayback();
     switch (event.GetId()) {
     case Id::OpenRecording:
-        // The recording replaces what is shown: an edited case or recording is asked about first.
-        if (!ConfirmDiscard())
-            return;
-        if (!m_playbackTimer->OpenRecording(this))
-            return;
-        // Saving the case now would write a recording's row over the case file.
-        m_modified = false;
-        m_caseFile.clear();
-        SetPlaybackMode(true);
-        m_playbackTimer->ShowSample();
-        UpdateTitle(wxEmptyString);
-        GetMenuBar()->Enable(Id::SaveRecording, true);
-        GetMenuBar()->Enable(Id::SaveRecordingAs, true);
+        OpenRecording();
         break;
     case Id::SaveRecording:
     case Id::SaveRecordingAs:
@@ -89,6 +77,23 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
         UpdateTitle(wxEmptyString);
         break;
     }
+}
+
+void PatientFrame::OpenRecording(const wxString& path) {
+    StopPlayback();
+    // The recording replaces what is shown: an edited case or recording is asked about first.
+    if (!ConfirmDiscard())
+        return;
+    if (!m_playbackTimer->OpenRecording(this, path))
+        return;
+    // Saving the case now would write a recording's row over the case file.
+    m_modified = false;
+    m_caseFile.clear();
+    SetPlaybackMode(true);
+    m_playbackTimer->ShowSample();
+    UpdateTitle(wxEmptyString);
+    GetMenuBar()->Enable(Id::SaveRecording, true);
+    GetMenuBar()->Enable(Id::SaveRecordingAs, true);
 }
 
 void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {

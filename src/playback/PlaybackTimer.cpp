@@ -52,13 +52,16 @@ void PlaybackTimer::SetRecordingModified(bool modified) {
     m_player.SetModified(modified);
 }
 
-bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
+bool PlaybackTimer::OpenRecording(PatientFrame* frame, const wxString& givenPath) {
     m_frame = frame;
-    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
-    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
-    if (path.empty())
-        return false;
-    path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
+    wxString path = givenPath;
+    if (path.empty()) {
+        const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+        path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
+        if (path.empty())
+            return false;
+        path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
+    }
     // A folder or a FIFO there is refused by the reader with its reason.
     if (!wxFileName::Exists(path, wxFILE_EXISTS_ANY)) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),

@@ -14,7 +14,8 @@ class PlaybackTimer : public wxTimer {
 public:
     PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable);
 
-    bool OpenRecording(PatientFrame* frame);
+    // Without a path the file dialog asks for one.
+    bool OpenRecording(PatientFrame* frame, const wxString& path = wxEmptyString);
     void SaveRecording(bool askName);
 
     void Notify() override;
