@@ -7,12 +7,14 @@
 #include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"
 
+#include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -88,9 +90,40 @@ void PatientFrame::ApplyGazeKey() {
         m_canvas->setGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
 }
 
+bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
+    // The menus name every key; GTK leaves plain letters to the focused
+    // control, so the keys shown there are matched here.
+    wxMenuBar* menus = GetMenuBar();
+    for (std::size_t position = 0; position < menus->GetMenuCount(); ++position) {
+        wxMenuItemList pending = menus->GetMenu(position)->GetMenuItems();
+        while (!pending.empty()) {
+            wxMenuItem* item = pending.front();
+            pending.pop_front();
+            if (item->IsSubMenu()) {
+                for (wxMenuItem* child : item->GetSubMenu()->GetMenuItems())
+                    pending.push_back(child);
+                continue;
+            }
+            const std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
+            if (!key || key->GetKeyCode() != event.GetKeyCode() || key->GetFlags() != event.GetModifiers())
+                continue;
+            if (item->IsEnabled()) {
+                if (item->IsCheckable())
+                    item->Check(!item->IsChecked());
+                wxCommandEvent command(wxEVT_MENU, item->GetId());
+                command.SetEventObject(this);
+                command.SetInt(item->IsCheckable() && item->IsChecked());
+                ProcessWindowEvent(command);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
 void PatientFrame::OnCharHook(wxKeyEvent& event) {
     // Keys typed into a value field belong to the field.
-    if (wxDynamicCast(FindFocus(), wxTextCtrl) || event.HasAnyModifiers()) {
+    if (wxDynamicCast(FindFocus(), wxTextCtrl)) {
         event.Skip();
         return;
     }
@@ -102,6 +135,13 @@ void PatientFrame::OnCharHook(wxKeyEvent& event) {
         OnGazeCommand(gaze);
         return;
     }
+    if (RunMenuItemForKey(event))
+        return;
+    if (event.HasAnyModifiers()) {
+        event.Skip();
+        return;
+    }
+    // Tools without a menu item.
     switch (key) {
     case WXK_ESCAPE:
         if (!m_presentation)

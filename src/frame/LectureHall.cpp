@@ -57,6 +57,7 @@ void PatientFrame::ApplyPresentationLayout() {
         window->Show(!hidden);
     // FitControlsToTexts gives the canvas its frame of controls again, or the whole panel.
     FitControlsToTexts();
+    m_canvas->setFillWidth(hidden);
     m_mainPanel->Layout();
     m_canvas->Refresh(false);
 }
@@ -71,6 +72,9 @@ void PatientFrame::SetPresentation(bool on) {
     GetMenuBar()->Check(Id::Presentation, on);
     ShowFullScreen(on, wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);
     ApplyPresentationLayout();
+    // The keys drive the examination from here on, not a value field.
+    if (on)
+        m_canvas->SetFocus();
 }
 
 void PatientFrame::PeekAtValues() {

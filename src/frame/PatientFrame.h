@@ -189,6 +189,7 @@ public:
 private:
     bool ConfirmDiscard();
     void SetCoverTool(int tool, bool on);
+    bool RunMenuItemForKey(const wxKeyEvent& event);
     void ApplyGazeKey();
     bool ControlsHiddenForPresentation() const;
     void ApplyPresentationLayout();

@@ -108,8 +108,18 @@ void MyGLCanvas::OnSize(wxSizeEvent& event) {
     event.Skip();
 }
 
+FrustumExtents MyGLCanvas::viewFrustum() const {
+    const FrustumExtents frustum = ProjectionFrustum(m_viewport);
+    return m_fillWidth ? ZoomedFrustum(frustum, PresentationZoom(m_viewport)) : frustum;
+}
+
+void MyGLCanvas::setFillWidth(bool fill) {
+    m_fillWidth = fill;
+    Refresh(false, nullptr);
+}
+
 void MyGLCanvas::setProjection() {
-    FrustumExtents frustum = ProjectionFrustum(m_viewport);
+    FrustumExtents frustum = viewFrustum();
     if (m_pictureTile)
         frustum = TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row);
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);

@@ -56,6 +56,9 @@ public:
     void setGazeTarget(std::optional<GazeDirection> target);
     const std::optional<GazeDirection>& gazeTarget() const { return m_gazeTarget; }
 
+    // Presentation mode: the eyes fill most of the view's width.
+    void setFillWidth(bool fill);
+
     // Where the midpoint between the drawn eyes lands, in canvas pixels: the
     // point the eyes look at when they look straight ahead.
     wxPoint straightAheadPoint() const;
@@ -100,6 +103,7 @@ private:
     void initGL();
     void fitViewport();
     void setProjection();
+    FrustumExtents viewFrustum() const;
     void applyClearColour();
 
     void buildDisplayLists();
@@ -145,6 +149,7 @@ private:
     };
     std::optional<PictureTile> m_pictureTile;
     std::optional<GazeDirection> m_gazeTarget;
+    bool m_fillWidth = false;
     int m_viewportRect[4] = {0, 0, 1, 1};
 
     wxDECLARE_EVENT_TABLE();

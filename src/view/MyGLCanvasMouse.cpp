@@ -96,7 +96,7 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
 
 wxPoint MyGLCanvas::straightAheadPoint() const {
     const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
-    const ViewportPixel centre = ProjectToViewport(m_viewport, 0, 0, kSceneDepth + HeadDepth(distance));
+    const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
     // The pixel that holds the point, as a pointer position names a pixel.
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
@@ -113,6 +113,9 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event) {
         return;
     const int x = event.GetX();
     const int y = event.GetY();
+    // A click in the view leaves any value field, so the examination keys work.
+    if (event.ButtonDown())
+        SetFocus();
 
     if (IsToolOn(*m_frame, Id::QuadrantEditTool)) {
         editQuadrants(event, x, y);

@@ -28,9 +28,8 @@ FrustumExtents ProjectionFrustum(ViewportSize viewport)
     return {-halfWidth, halfWidth, -halfHeight, halfHeight, kNearPlane, kFarPlane};
 }
 
-ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, double z)
+ViewportPixel ProjectToViewport(ViewportSize viewport, const FrustumExtents& f, double x, double y, double z)
 {
-    const FrustumExtents f = ProjectionFrustum(viewport);
     // Perspective division by -z, then the frustum's window onto [-1, 1].
     const double ndcX = (2 * f.nearPlane * x / -z - (f.right + f.left)) / (f.right - f.left);
     const double ndcY = (2 * f.nearPlane * y / -z - (f.top + f.bottom)) / (f.top - f.bottom);
@@ -47,4 +46,25 @@ FrustumExtents TileFrustum(const FrustumExtents& whole, int scale, int column, i
     tile.top = whole.top - height * row;
     tile.bottom = tile.top - height;
     return tile;
+}
+
+double PresentationZoom(ViewportSize viewport)
+{
+    // At zoom 1 the pair of eyes spans about 0.69 of a viewport's height;
+    // this brings it to about 0.7 of the width at the far end, leaving room
+    // for the larger eyes at the near end.
+    constexpr double kWidthPerAspect = 1.02;
+    constexpr double kLargest = 2.5;
+    const double aspect = static_cast<double>(viewport.width) / viewport.height;
+    return std::clamp(kWidthPerAspect * aspect, 1.0, kLargest);
+}
+
+FrustumExtents ZoomedFrustum(const FrustumExtents& frustum, double zoom)
+{
+    FrustumExtents zoomed = frustum;
+    zoomed.left /= zoom;
+    zoomed.right /= zoom;
+    zoomed.bottom /= zoom;
+    zoomed.top /= zoom;
+    return zoomed;
 }

@@ -36,7 +36,13 @@ struct ViewportPixel {
     double x = 0;
     double y = 0;
 };
-ViewportPixel ProjectToViewport(ViewportSize viewport, double x, double y, double z);
+ViewportPixel ProjectToViewport(ViewportSize viewport, const FrustumExtents& frustum, double x, double y, double z);
+
+// In presentation mode the two eyes fill most of a wide screen's width
+// rather than a share set by its height: the factor by which the frustum
+// narrows for that, 1 for a viewport taller than wide.
+double PresentationZoom(ViewportSize viewport);
+FrustumExtents ZoomedFrustum(const FrustumExtents& frustum, double zoom);
 
 // The part of `whole` that one tile of a picture `scale` times the view's
 // size shows; column 0 is the left edge, row 0 the top edge.

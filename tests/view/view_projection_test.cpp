@@ -20,15 +20,18 @@ TEST(Projection, AxisLandsOnTheCentreAndTheNearPlaneEdgeOnTheViewportEdge)
 {
     for (const ViewportSize size : {ViewportSize{900, 600}, ViewportSize{301, 600}}) {
         for (double depth : {-80.0, -300.0, -549.0}) {
-            const ViewportPixel centre = ProjectToViewport(size, 0, 0, depth);
+            const ViewportPixel centre = ProjectToViewport(size, ProjectionFrustum(size), 0, 0, depth);
             EXPECT_DOUBLE_EQ(centre.x, size.width / 2.0);
             EXPECT_DOUBLE_EQ(centre.y, size.height / 2.0);
         }
         // A point at the frustum's top right corner on the near plane is the viewport's top right.
         const FrustumExtents f = ProjectionFrustum(size);
-        const ViewportPixel corner = ProjectToViewport(size, f.right, f.top, -f.nearPlane);
+        const ViewportPixel corner = ProjectToViewport(size, f, f.right, f.top, -f.nearPlane);
         EXPECT_NEAR(corner.x, size.width, 1e-9);
         EXPECT_NEAR(corner.y, 0, 1e-9);
+        // Zoomed, the same point lies twice as far from the centre.
+        const ViewportPixel zoomed = ProjectToViewport(size, ZoomedFrustum(f, 2), f.right / 4, 0, -f.nearPlane);
+        EXPECT_NEAR(zoomed.x, size.width * 0.75, 1e-9);
     }
 }
 
@@ -74,6 +77,14 @@ TEST(Frustum, TilesCoverTheWholeViewEdgeToEdge)
         }
         EXPECT_DOUBLE_EQ(TileFrustum(whole, scale, 1 % scale, 0).nearPlane, whole.nearPlane);
     }
+}
+
+TEST(Frustum, PresentationZoomGrowsWithTheWidthWithinLimits)
+{
+    EXPECT_DOUBLE_EQ(PresentationZoom({600, 800}), 1.0);
+    EXPECT_NEAR(PresentationZoom({1920, 1080}), 1.02 * 1920 / 1080, 1e-12);
+    EXPECT_GT(PresentationZoom({1920, 1080}), PresentationZoom({1280, 1024}));
+    EXPECT_DOUBLE_EQ(PresentationZoom({5000, 1000}), 2.5);
 }
 
 TEST(Frustum, DepthRangeIsFixed)

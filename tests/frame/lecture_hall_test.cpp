@@ -1,0 +1,195 @@
+// Presentation mode, the examination keys and pictures of the view.
+#include "FileSizeLimit.h"
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "TestDialogs.h"
+
+#include "frame/Ids.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/choicdlg.h>
+#include <wx/filedlg.h>
+#include <wx/image.h>
+#include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/slider.h>
+#include <wx/statbox.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <filesystem>
+
+using namespace drive;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Picks an entry of the export's size question.
+class ExpectChoice : public wxExpectModalBase<wxSingleChoiceDialog> {
+public:
+    explicit ExpectChoice(int index) : m_index(index) {}
+
+protected:
+    int OnInvoked(wxSingleChoiceDialog* dialog) const override {
+        dialog->SetSelection(m_index);
+        return wxID_OK;
+    }
+
+private:
+    int m_index;
+};
+
+bool IsPupil(const wxImage& image, int x, int y) {
+    return image.GetRed(x, y) < 20 && image.GetGreen(x, y) < 20 && image.GetBlue(x, y) < 20;
+}
+
+}  // namespace
+
+class LectureHallTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        ASSERT_TRUE(StartProgram());
+    }
+    bool Tool(int id) const { return m_frame->GetToolBar()->GetToolState(id); }
+    MyGLCanvas* Canvas() const { return m_frame->m_canvas; }
+    void PressOnFrame(int keyCode) {
+        wxKeyEvent key(wxEVT_CHAR_HOOK);
+        key.m_keyCode = keyCode;
+        key.SetEventObject(m_frame);
+        m_frame->ProcessWindowEvent(key);
+    }
+};
+
+TEST_F(LectureHallTest, PresentationShowsTheViewAloneAndVBringsTheValuesBack) {
+    const int normalWidth = Canvas()->GetSize().GetWidth();
+    SendCommand(Id::Presentation);
+    Yield();
+    EXPECT_TRUE(m_frame->IsFullScreen());
+    for (const wxWindow* hidden : {static_cast<const wxWindow*>(m_frame->m_eyeBox1),
+                                   static_cast<const wxWindow*>(m_frame->m_gazeSliders[0]),
+                                   static_cast<const wxWindow*>(m_frame->m_blendSlider)})
+        EXPECT_FALSE(hidden->IsShown());
+    EXPECT_GT(Canvas()->GetSize().GetWidth(), normalWidth + 150) << "the view takes the controls' room";
+
+    PressOnFrame('V');
+    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    // Released, the values go again after a moment.
+    for (int i = 0; i < 300 && m_frame->m_eyeBox1->IsShown(); ++i) {
+        wxMilliSleep(10);
+        Yield();
+    }
+    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+
+    // The quiz hides the values on purpose: V must not show them.
+    ToggleTool(m_frame, Id::HideValuesTool);
+    PressOnFrame('V');
+    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    ToggleTool(m_frame, Id::HideValuesTool);
+
+    PressOnFrame(WXK_ESCAPE);
+    Yield();
+    EXPECT_FALSE(m_frame->IsPresentation());
+    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_TRUE(m_frame->m_blendSlider->IsShown());
+    EXPECT_LT(Canvas()->GetSize().GetWidth(), normalWidth + 50) << "the controls have their room again";
+}
+
+TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand) {
+    SendCommand(Id::CoverRightEyeOccluder + 4);  // red filter before the left eye
+    EXPECT_TRUE(Tool(Id::RedFilterEye2));
+    SendCommand(Id::AlternateCover);
+    EXPECT_TRUE(Tool(Id::OccluderEye1));
+    EXPECT_FALSE(Tool(Id::RedFilterEye2));
+    SendCommand(Id::AlternateCover);
+    EXPECT_TRUE(Tool(Id::OccluderEye2));
+    EXPECT_FALSE(Tool(Id::OccluderEye1));
+    SendCommand(Id::Uncover);
+    for (int tool : {Id::OccluderEye1, Id::OccluderEye2, Id::RedFilterEye2})
+        EXPECT_FALSE(Tool(tool)) << tool;
+
+    SendCommand(Id::DistanceNear);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    SendCommand(Id::DistanceNearer);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    SendCommand(Id::DistanceFarther);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 10);
+    EXPECT_FALSE(m_frame->TextField(400)->IsEnabled()) << "between the ends the values are blended";
+    SendCommand(Id::DistanceFar);
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
+
+    // Up at the default 20 degrees, then 30; the keypad does the same as the digits.
+    SendCommand(Id::FirstGazePosition + 7);
+    EXPECT_FLOAT_EQ(Canvas()->m_gazeElevation[0], -20.0f);
+    SendCommand(Id::LastEccentricity);
+    EXPECT_FLOAT_EQ(Canvas()->m_gazeElevation[0], -30.0f);
+    PressOnFrame(WXK_NUMPAD6);
+    EXPECT_FLOAT_EQ(Canvas()->m_gazeAzimuth[0], -90.0f);
+    EXPECT_FLOAT_EQ(Canvas()->m_gazeElevation[1], -30.0f);
+    // A fixed target holds the eyes until the pointer is chosen again.
+    wxMouseEvent move(wxEVT_MOTION);
+    move.SetPosition({10, 10});
+    Canvas()->GetEventHandler()->ProcessEvent(move);
+    EXPECT_FLOAT_EQ(Canvas()->m_gazeAzimuth[0], -90.0f);
+    PressOnFrame(WXK_NUMPAD0);
+    EXPECT_FALSE(Canvas()->gazeTarget());
+}
+
+TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped) {
+    m_frame->Raise();
+    wxMouseEvent click(wxEVT_LEFT_DOWN);
+    click.SetLeftDown(true);
+    Canvas()->GetEventHandler()->ProcessEvent(click);
+    Yield();
+    EXPECT_EQ(wxWindow::FindFocus(), Canvas()) << "a click in the view takes the keyboard";
+    wxUIActionSimulator keyboard;
+    keyboard.Char('q');
+    Yield();
+    EXPECT_TRUE(Tool(Id::OccluderEye1)) << "Q puts the occluder before the right eye";
+
+    wxTextCtrl* field = m_frame->TextField(400);
+    field->SetFocus();
+    field->SelectAll();
+    Yield();
+    keyboard.Char('c');
+    keyboard.Char('u');
+    Yield();
+    EXPECT_FALSE(m_frame->GetMenuBar()->IsChecked(Id::EyeCrossItem));
+    EXPECT_TRUE(Tool(Id::OccluderEye1)) << "U typed into a field does not uncover";
+    EXPECT_EQ(field->GetValue(), "cu");
+}
+
+TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes) {
+    const wxSize view = Canvas()->GetClientSize();
+    wxTEST_DIALOG(SendCommand(Id::ExportPicture), ExpectChoice(1),
+                  wxExpectModal<wxFileDialog>(PathOf("eyes")));
+    wxImage picture;
+    ASSERT_TRUE(picture.LoadFile(PathOf("eyes.png"), wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(picture.GetWidth(), 2 * view.GetWidth());
+    EXPECT_EQ(picture.GetHeight(), 2 * view.GetHeight());
+    // A pupil in each half, on the middle row.
+    int left = 0;
+    int right = 0;
+    const int row = picture.GetHeight() / 2;
+    for (int x = 0; x < picture.GetWidth(); ++x)
+        if (IsPupil(picture, x, row))
+            ++(x < picture.GetWidth() / 2 ? left : right);
+    EXPECT_GT(left, 10);
+    EXPECT_GT(right, 10);
+}
+
+TEST_F(LectureHallTest, FailedExportIsReportedAndLeavesNoFile) {
+    wxString message;
+    {
+        const FileSizeLimit diskOf100Bytes(100);
+        wxTEST_DIALOG(SendCommand(Id::ExportPicture), ExpectChoice(0), wxExpectModal<wxFileDialog>(PathOf("full")),
+                      ExpectMessageBox(wxID_OK, &message));
+    }
+    EXPECT_NE(message.Find(PathOf("full.png")), wxNOT_FOUND) << message;
+    EXPECT_FALSE(fs::exists(PathOf("full.png")));
+    for (const auto& entry : fs::directory_iterator(m_folder))
+        EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
