@@ -33,6 +33,7 @@ seed() {
 seed fuzz_language_file data/*.lan
 seed fuzz_settings_file fuzz/seeds/squinx.ini
 seed fuzz_case_file data/cases/*.sd
+seed fuzz_muscle_file data/cases/*.muscles
 seed fuzz_iris_texture data/texturen.dat
 seed fuzz_recording_device tests/data/playback/*
 seed fuzz_recording_own tests/data/playback/*

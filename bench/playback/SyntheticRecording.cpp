@@ -6,6 +6,8 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -196,4 +198,16 @@ bool WriteSyntheticDeviceExport(const std::string& path, std::size_t rows, unsig
         return false;
     }
     return true;
+}
+
+bool EnsureOneHourExport()
+{
+    struct stat info {};
+    if (::stat(kOneHourExportPath, &info) == 0)
+        return true;
+    std::string error;
+    if (WriteSyntheticDeviceExport(kOneHourExportPath, kOneHourRows, 1, error))
+        return true;
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
 }

@@ -9,3 +9,10 @@
 // which both eyes' quality drops. The same seed gives the same file. False,
 // with a message in error, when the file cannot be written.
 bool WriteSyntheticDeviceExport(const std::string& path, std::size_t rows, unsigned seed, std::string& error);
+
+// The one-hour recording the playback benchmarks share: 900,000 rows, seed 1.
+inline constexpr std::size_t kOneHourRows = 900000;
+inline constexpr const char* kOneHourExportPath = "/tmp/squinx-bench-playback-1h.txt";
+
+// Writes it unless it exists; false, with a message on stderr, when it cannot.
+bool EnsureOneHourExport();

@@ -1,5 +1,6 @@
 // One hour of a device export at 250 Hz (900,000 rows of 14 columns): open it,
-// save it in the program's own layout, and repair it with every row weak. The
+// save it in the program's own layout, repair it with every row weak, and
+// build and read the min/max levels of its trace. The
 // peak resident size of one open-save-repair sequence is reported beside the
 // size of the samples themselves.
 
@@ -9,6 +10,8 @@
 #include "playback/RecordingPlayer.h"
 #include "playback/RecordingReader.h"
 #include "playback/RecordingWriter.h"
+#include "playback/TraceFigure.h"
+#include "playback/TraceSource.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -20,8 +23,7 @@
 
 namespace {
 
-constexpr std::size_t kOneHourRows = 900000;
-const std::string kDeviceExportPath = "/tmp/squinx-bench-playback-1h.txt";
+const std::string kDeviceExportPath = kOneHourExportPath;
 const std::string kOwnLayoutPath = "/tmp/squinx-bench-playback-1h.stx";
 
 double PeakResidentMiB()
@@ -34,18 +36,6 @@ double PeakResidentMiB()
 double SamplesMiB(const Recording& recording)
 {
     return static_cast<double>(recording.Samples().size() * sizeof(std::int32_t)) / (1024.0 * 1024.0);
-}
-
-bool EnsureDeviceExport()
-{
-    struct stat info {};
-    if (::stat(kDeviceExportPath.c_str(), &info) == 0)
-        return true;
-    std::string error;
-    if (WriteSyntheticDeviceExport(kDeviceExportPath, kOneHourRows, 1, error))
-        return true;
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return false;
 }
 
 bool Open(const std::string& path, Recording& recording)
@@ -152,14 +142,55 @@ void BM_RepairEveryRowWeak(benchmark::State& state)
 
 }  // namespace
 
+// The recording as the trace panel sees it: weak rows (blinks) interpolated
+// at threshold 0.5, as many a user sets it.
+const RecordingPlayer& TracedPlayer()
+{
+    static RecordingPlayer player;
+    if (player.RowCount() == 0) {
+        Recording recording;
+        if (Open(kDeviceExportPath, recording))
+            player.Load(std::move(recording));
+        player.SetQualityThreshold(0.5f);
+    }
+    return player;
+}
+
+void BM_BuildTraceLevels(benchmark::State& state)
+{
+    const RecordingPlayer& player = TracedPlayer();
+    TraceLevels levels;
+    for (auto _ : state)
+        levels.Build(player.RowCount(), TraceReaderOf(player));
+    state.counters["rows"] = static_cast<double>(levels.RowCount());
+}
+
+// The columns of a 1000-pixel trace showing range(0) seconds (0: the whole hour).
+void BM_TraceColumns(benchmark::State& state)
+{
+    const RecordingPlayer& player = TracedPlayer();
+    TraceLevels levels;
+    levels.Build(player.RowCount(), TraceReaderOf(player));
+    TraceWindow window;
+    window.Reset(player.RowCount(), 250.0);
+    window.SetWidth(1000);
+    if (state.range(0) > 0)
+        window.SetVisibleRows(250.0 * static_cast<double>(state.range(0)));
+    const TraceScale scale{30.0, -30.0, 130};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LayOutTrace(levels, TraceReaderOf(player), window, scale, true));
+}
+
 BENCHMARK(BM_OpenDeviceExport)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveOwnLayout)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RepairEveryRowWeak)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BuildTraceLevels)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TraceColumns)->ArgName("seconds")->Arg(0)->Arg(600)->Arg(60)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (!EnsureDeviceExport() || !ReportPeakMemory())
+    if (!EnsureOneHourExport() || !ReportPeakMemory())
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -11,6 +11,7 @@
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
+#include <wx/image.h>
 #include <wx/utils.h>
 
 #include <GL/gl.h>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
@@ -93,6 +95,43 @@ BENCHMARK(BM_PaintView)
     ->Iterations(kPaints)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+void SettleLayout() {
+    for (int i = 0; i < 20; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        wxMilliSleep(5);
+    }
+}
+
+// The lecture hall: full screen (run on a 1920 x 1080 display), every aid a
+// user can reach switched on.
+void BM_PaintPresentation(benchmark::State& state) {
+    g_patientFrame->SetPresentation(true);
+    SettleLayout();
+    SetAids(kAllReachable);
+    TimePaints(state, [] { g_canvas->Render(); });
+    SetAids(kNoAid);
+    const wxSize size = g_canvas->GetClientSize();
+    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
+                   kAidNames[kAllReachable]);
+    g_patientFrame->SetPresentation(false);
+    SettleLayout();
+}
+BENCHMARK(BM_PaintPresentation)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A picture four times the default view's size, drawn in 16 tiles.
+void BM_ExportPictureFourTimes(benchmark::State& state) {
+    SetAids(kAllReachable);
+    for (auto _ : state) {
+        const wxImage picture = g_canvas->renderPicture(4);
+        benchmark::DoNotOptimize(picture.GetData());
+    }
+    SetAids(kNoAid);
+    const wxSize size = g_canvas->GetClientSize();
+    state.SetLabel(std::to_string(4 * size.GetWidth()) + " x " + std::to_string(4 * size.GetHeight()));
+}
+BENCHMARK(BM_ExportPictureFourTimes)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_ClearAndSwap(benchmark::State& state) {
     TimePaints(state, [] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });

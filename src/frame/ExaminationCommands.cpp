@@ -80,7 +80,9 @@ void PatientFrame::OnGazeCommand(wxCommandEvent& event) {
 
 void PatientFrame::OnEccentricity(wxCommandEvent& event) {
     m_gazeEccentricity = kEccentricities[event.GetId() - Id::FirstEccentricity];
-    ApplyGazeKey();
+    // A position still held moves out to the new eccentricity.
+    if (m_canvas->gazeTarget())
+        ApplyGazeKey();
 }
 
 void PatientFrame::ApplyGazeKey() {
@@ -100,8 +102,10 @@ bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
             wxMenuItem* item = pending.front();
             pending.pop_front();
             if (item->IsSubMenu()) {
-                for (wxMenuItem* child : item->GetSubMenu()->GetMenuItems())
-                    pending.push_back(child);
+                // A locked submenu (the quiz locks the view) locks its keys too.
+                if (item->IsEnabled())
+                    for (wxMenuItem* child : item->GetSubMenu()->GetMenuItems())
+                        pending.push_back(child);
                 continue;
             }
             const std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
@@ -122,8 +126,9 @@ bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
 }
 
 void PatientFrame::OnCharHook(wxKeyEvent& event) {
-    // Keys typed into a value field belong to the field.
-    if (wxDynamicCast(FindFocus(), wxTextCtrl)) {
+    // Keys typed into a value field belong to the field. (wxDynamicCast casts
+    // down before it checks, which the sanitizer rightly reports.)
+    if (dynamic_cast<wxTextCtrl*>(FindFocus())) {
         event.Skip();
         return;
     }

@@ -48,6 +48,10 @@ int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
     return ShowMessage(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
 }
 
+wxString LanguageText(int n) {
+    return FromLatin1(LanguageString(n));
+}
+
 wxString WithExtension(const wxString& path, const wxString& extension) {
     return path.EndsWith(extension) ? path : path + extension;
 }

@@ -20,6 +20,10 @@ bool ConfirmReplace(wxWindow* parent, const wxString& path);
 // wxCANCEL.
 int AskToSaveChanges(wxWindow* parent, const wxString& fileName);
 
+// Language string n of the program's table (its built-in text before a
+// table exists), converted for display.
+wxString LanguageText(int n);
+
 // The name with `extension` appended unless it already ends in exactly it.
 wxString WithExtension(const wxString& path, const wxString& extension);
 

@@ -9,7 +9,9 @@
 #include "resources/Resources.h"
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
+#include "playback/PlaybackSpeed.h"
 #include "playback/PlaybackTimer.h"
+#include "playback/TracePanel.h"
 #include "view/OverlayTimer.h"
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/layout.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
@@ -88,9 +91,11 @@ bool PatientFrame::BuildUI() {
     toolBar->SetMargins(2, 2);
 
     CreatePlaybackPanel();
+    CreateTracePanel();
     CreateMainPanel();
     ConstrainPanels(2);
     m_playbackPanel->Hide();
+    m_tracePanel->Hide();
 
     m_canvas = new MyGLCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "MyGLCanvas", nullptr);
     m_canvas->setLanguageTable(m_languageTable);
@@ -120,6 +125,7 @@ bool PatientFrame::BuildUI() {
     ApplyAngleUnit(unitSwitch);
 
     m_playbackTimer = std::make_unique<PlaybackTimer>(this, m_languageTable);
+    m_playbackTimer->SetSpeed(kSpeedEighths[static_cast<std::size_t>(m_speedChoice->GetSelection())]);
     return true;
 }
 
@@ -130,18 +136,37 @@ void PatientFrame::CreatePlaybackPanel() {
     constexpr int kGap = 4;
     int x = 10;
     int height = 0;
-    for (const auto& [id, bitmap] : {std::pair{Id::PlaybackStart, "Bstart"}, std::pair{Id::PlaybackPause, "Bpause"},
-                                     std::pair{Id::PlaybackStop, "Bstop"}}) {
+    for (const auto& [id, bitmap] :
+         {std::pair{Id::PlaybackStart, "Bstart"}, std::pair{Id::PlaybackPause, "Bpause"},
+          std::pair{Id::PlaybackStop, "Bstop"}, std::pair{Id::PlaybackPreviousRow, "iconBEFORE"},
+          std::pair{Id::PlaybackNextRow, "iconNEXT"}}) {
+        // The row steps stand apart from start, pause and stop.
+        if (id == Id::PlaybackPreviousRow)
+            x += 2 * kGap;
         auto* button = new wxBitmapButton(m_playbackPanel, id, GetBitmapResource(bitmap, glyph), wxPoint(x, 3));
         const wxSize size = button->GetBestSize();
         button->SetSize(std::max(20, size.GetWidth()), std::max(17, size.GetHeight()));
         x += button->GetSize().GetWidth() + kGap;
         height = std::max(height, button->GetSize().GetHeight());
     }
+    m_speedChoice = new wxChoice(m_playbackPanel, Id::PlaybackSpeed, wxPoint(x + 2 * kGap, 3));
+    for (int eighths : kSpeedEighths)
+        m_speedChoice->Append(wxString::FromUTF8(SpeedLabel(eighths)));
+    m_speedChoice->SetSelection(static_cast<int>(
+        std::find(kSpeedEighths.begin(), kSpeedEighths.end(), kNormalSpeedEighths) - kSpeedEighths.begin()));
+    m_speedChoice->SetSize(m_speedChoice->GetBestSize());
+    height = std::max(height, m_speedChoice->GetSize().GetHeight());
+    m_speedChoice->Move(m_speedChoice->GetPosition().x, 3 + (height - m_speedChoice->GetSize().GetHeight()) / 2);
+    x = m_speedChoice->GetRect().GetRight() + 1 + kGap;
     m_timeSlider = new wxSlider(m_playbackPanel, Id::TimeSlider, 0, 0, 1, wxPoint(x + 6, 3 + (height - 20) / 2),
                                 wxSize(300, 20), wxSL_HORIZONTAL);
     m_playbackBarHeight = std::max(m_playbackBarHeight, height + 11);
     ApplyPlaybackToolTips();
+}
+
+void PatientFrame::CreateTracePanel() {
+    m_tracePanel = new TracePanel(this, Id::TracePanel);
+    m_tracePanel->SetSeekHandler([this](std::size_t row) { SeekPlayback(row); });
 }
 
 void PatientFrame::CreateMainPanel() {
@@ -156,7 +181,14 @@ void PatientFrame::CreateMainPanel() {
 void PatientFrame::ConstrainPanels(int mainPanelBottomMargin) {
     Constrain(m_mainPanel, {this, wxTop, 2}, {this, wxLeft, 2}, {this, wxRight, 2},
               {this, wxBottom, mainPanelBottomMargin});
-    Constrain(m_playbackPanel, {m_mainPanel, wxBottom, 0}, {this, wxLeft, 2}, {this, wxRight, 2},
+    // The bar keeps its height; the trace takes the rest below it.
+    auto* bar = new wxLayoutConstraints;
+    bar->top.SameAs(m_mainPanel, wxBottom, 0);
+    bar->left.SameAs(this, wxLeft, 2);
+    bar->right.SameAs(this, wxRight, 2);
+    bar->height.Absolute(m_playbackBarHeight);
+    m_playbackPanel->SetConstraints(bar);
+    Constrain(m_tracePanel, {m_playbackPanel, wxBottom, 0}, {this, wxLeft, 2}, {this, wxRight, 2},
               {this, wxBottom, 2});
 }
 

@@ -3,6 +3,7 @@
 
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
+#include "playback/TracePanel.h"
 #include "resources/Resources.h"
 
 #include <wx/artprov.h>
@@ -164,6 +165,7 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_optionsMenu->Append(Id::RepairRecording, pending);
     m_optionsMenu->AppendSeparator();
     m_optionsMenu->Append(Id::DisplayOptions, pending);
+    m_optionsMenu->Append(Id::Muscles, pending);
 
     auto* examinationMenu = new wxMenu;
     for (const CoverItem& item : kCoverItems) {
@@ -213,6 +215,7 @@ void PatientFrame::ApplyMenuLabels() {
         menuBar->SetLabel(item.id, item.key ? Text(item.text) + "\t" + item.key : Text(item.text));
     for (const CoverItem& item : kCoverItems)
         menuBar->SetLabel(item.id, Text(item.tool) + ": " + Text(item.eye) + "\t" + item.key);
+    menuBar->SetLabel(Id::Muscles, Text(Text::MusclesMenu));
     for (size_t position = 0; position < WXSIZEOF(kMenuTitles); ++position)
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));
 }
@@ -247,10 +250,13 @@ void PatientFrame::ApplyToolTips() {
 }
 
 void PatientFrame::ApplyPlaybackToolTips() {
-    const std::pair<int, int> playbackTips[] = {{Id::PlaybackStart, Text::PlaybackStartTip},
-                                                {Id::PlaybackPause, Text::PlaybackPauseTip},
-                                                {Id::PlaybackStop, Text::PlaybackStopTip}};
+    const std::pair<int, int> playbackTips[] = {
+        {Id::PlaybackStart, Text::PlaybackStartTip},     {Id::PlaybackPause, Text::PlaybackPauseTip},
+        {Id::PlaybackStop, Text::PlaybackStopTip},       {Id::PlaybackPreviousRow, Text::PreviousRowTip},
+        {Id::PlaybackNextRow, Text::NextRowTip},         {Id::PlaybackSpeed, Text::PlaybackSpeedTip}};
     for (const auto& [id, text] : playbackTips)
         if (wxWindow* button = m_playbackPanel->FindWindow(id))
             button->SetToolTip(Text(text));
+    if (m_tracePanel)
+        m_tracePanel->SetToolTip(Text(Text::TracePanelTip));
 }

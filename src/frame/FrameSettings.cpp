@@ -4,9 +4,13 @@
 #include "lang/DesktopLanguage.h"
 #include "lang/LanguageFiles.h"
 #include "lang/Latin1.h"
+#include "playback/PlaybackSpeed.h"
+#include "playback/PlaybackTimer.h"
+#include "playback/TracePanel.h"
 #include "settings/SettingsFile.h"
 #include "view/MyGLCanvas.h"
 
+#include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/menu.h>
@@ -14,6 +18,7 @@
 #include <wx/toolbar.h>
 
 #include <cstdlib>
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +60,9 @@ Settings PatientFrame::CurrentSettings() const {
     settings.showCoverHint = m_showCoverHint;
     settings.quadrantColour = ToRgb(m_canvas->m_quadrantColour);
     settings.quadrantAlpha = m_canvas->m_quadrantAlpha;
+    if (m_playbackTimer)
+        settings.extension.playbackSpeedEighths = m_playbackTimer->SpeedEighths();
+    settings.extension.traceSpanMs = m_tracePanel->SpanMs();
     return settings;
 }
 
@@ -108,6 +116,15 @@ void PatientFrame::LoadSettings() {
     m_canvas->m_quadrantColour = ToColour(settings.quadrantColour);
     m_canvas->m_quadrantAlpha = settings.quadrantAlpha;
     ApplyPanelColours();
+    ApplyPlaybackPreferences(settings.extension);
+}
+
+void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {
+    // The player is created after the settings are read; it takes the speed from the choice.
+    const auto speed = std::find(kSpeedEighths.begin(), kSpeedEighths.end(), preferences.playbackSpeedEighths);
+    if (speed != kSpeedEighths.end())
+        m_speedChoice->SetSelection(static_cast<int>(speed - kSpeedEighths.begin()));
+    m_tracePanel->SetSpanMs(preferences.traceSpanMs);
 }
 
 void PatientFrame::SaveSettings() {

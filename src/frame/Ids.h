@@ -21,6 +21,10 @@ enum : int {
     CoverCheckBox2 = 114,
     FirstLanguage = 115,
     LastLanguage = 214,  // at most 100 language files get a menu item
+    PlaybackPreviousRow = 220,
+    PlaybackNextRow = 221,
+    PlaybackSpeed = 222,
+    TracePanel = 223,
 
     GazeSliderEye1Vertical = 300,
     GazeSliderEye2Vertical = 301,
@@ -39,6 +43,7 @@ enum : int {
     DisplayOptions = 500,
     ToolBar = 500,
     Panel = 501,
+    Muscles = 502,
 
     ModeManifest = 603,
     ModeLatent = 604,

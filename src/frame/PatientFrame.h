@@ -3,11 +3,13 @@
 #include "frame/Ids.h"
 #include "model/BothEyesHint.h"
 #include "model/EyeModel.h"
+#include "model/MuscleStrengths.h"
 
 #include <wx/frame.h>
 #include <wx/timer.h>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@ class CoverAnimationTimer;
 class LanguageTable;
 class MyGLCanvas;
 struct Settings;
+struct SettingsExtension;
 class OverlayTimer;
 class PlaybackTimer;
 class QuizFrame;
@@ -24,6 +27,9 @@ class wxHtmlHelpController;
 class wxScrollEvent;
 class wxSpinEvent;
 class wxCheckBox;
+class wxChoice;
+class wxKeyEvent;
+class TracePanel;
 class wxPanel;
 class wxSlider;
 class wxStaticBox;
@@ -118,6 +124,13 @@ public:
     void OpenRecording(const wxString& path = wxEmptyString);
     void OnPlaybackButton(wxCommandEvent& event);
     void OnTimeSlider(wxScrollEvent& event);
+    void OnPlaybackStep(wxCommandEvent& event);
+    void OnPlaybackSpeed(wxCommandEvent& event);
+    // Left and Right step one row while playback is paused, unless a control
+    // that uses the arrow keys itself has the focus.
+    void OnPlaybackKey(wxKeyEvent& event);
+    // Shows row: the time slider, the eyes and the trace follow.
+    void SeekPlayback(std::size_t row);
     void OnRecordingCommand112(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnDisplayOptions(wxCommandEvent& event);
@@ -137,6 +150,12 @@ public:
     void OnGazeCommand(wxCommandEvent& event);
     void OnEccentricity(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
+
+    // Muscle strengths: the dialog, and the companion file beside a case.
+    void OnMuscles(wxCommandEvent& event);
+    void SetMuscles(const MuscleStrengths& strengths);
+    void ReadMuscleFile(const wxString& casePath);
+    bool WriteMuscleFile(const wxString& casePath);
 
     AngleSpinButton* SpinButton(int spinId) const;
     wxTextCtrl* TextField(int textId) const;
@@ -173,6 +192,10 @@ public:
     bool m_modified = false;
     wxString m_caseFile;
     EyeModel m_model;
+    MuscleStrengths m_muscles;
+    // A case whose muscle file was refused: saving it with normal muscles
+    // leaves that file alone rather than removing what could not be read.
+    wxString m_refusedMuscleFile;
     std::array<wxSlider*, 4> m_gazeSliders{};
     wxStaticBox* m_eyeBox1 = nullptr;
     wxStaticBox* m_eyeBox2 = nullptr;
@@ -180,8 +203,12 @@ public:
     wxStaticText* m_blendLabelBottom = nullptr;
     wxString m_settingsFilePath;
     std::unique_ptr<wxHtmlHelpController> m_help;
-    // Height the window grows by in playback mode: the bar with its buttons.
+    // Height the window grows by in playback mode: the bar with its buttons,
+    // and the trace panel below it.
     int m_playbackBarHeight = 28;
+    int m_traceHeight = 170;
+    TracePanel* m_tracePanel = nullptr;
+    wxChoice* m_speedChoice = nullptr;
 
     wxMenu* m_optionsMenu = nullptr;
     wxMenu* m_viewSubmenu = nullptr;
@@ -198,6 +225,7 @@ private:
     Settings CurrentSettings() const;
     // The language file of the desktop's language, for a first run.
     wxString DesktopLanguageFile() const;
+    void ApplyPlaybackPreferences(const SettingsExtension& preferences);
     void ReportSaveFailure(const wxString& path, const std::string& reason);
     float ShownNumber(int textId) const;
     void RunBothEyesCheck();
@@ -216,6 +244,7 @@ private:
     void ShowLanguage();
     void CreateMenus(wxMenu* languageMenu);
     void CreatePlaybackPanel();
+    void CreateTracePanel();
     void CreateMainPanel();
     void CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStaticText*, 6>& labels,
                         std::array<wxTextCtrl*, 6>& texts, std::array<AngleSpinButton*, 6>& spins,

@@ -8,15 +8,22 @@
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/DisplayOptionsDialog.h"
+#include "playback/PlaybackSpeed.h"
 #include "playback/PlaybackTimer.h"
+#include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
 
+#include <wx/choice.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/slider.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
 
 namespace {
 const std::string kHelpFileError = "The help could not be loaded.";
@@ -84,12 +91,13 @@ void PatientFrame::OpenRecording(const wxString& path) {
     // The recording replaces what is shown: an edited case or recording is asked about first.
     if (!ConfirmDiscard())
         return;
-    if (!m_playbackTimer->OpenRecording(this, path))
+    if (!(path.empty() ? m_playbackTimer->OpenRecording(this) : m_playbackTimer->LoadRecordingFile(path)))
         return;
     // Saving the case now would write a recording's row over the case file.
     m_modified = false;
     m_caseFile.clear();
     SetPlaybackMode(true);
+    m_tracePanel->ShowRecording(m_playbackTimer->Player());
     m_playbackTimer->ShowSample();
     UpdateTitle(wxEmptyString);
     GetMenuBar()->Enable(Id::SaveRecording, true);
@@ -99,7 +107,7 @@ void PatientFrame::OpenRecording(const wxString& path) {
 void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {
     switch (event.GetId()) {
     case Id::PlaybackStart:
-        m_playbackTimer->Start(m_playbackTimer->m_interval, wxTIMER_CONTINUOUS);
+        m_playbackTimer->StartPlayback();
         break;
     case Id::PlaybackPause:
         m_playbackTimer->Stop();
@@ -114,6 +122,41 @@ void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {
 
 void PatientFrame::OnTimeSlider(wxScrollEvent&) {
     m_playbackTimer->ShowSample();
+}
+
+void PatientFrame::SeekPlayback(std::size_t row) {
+    const auto last = static_cast<std::size_t>(m_timeSlider->GetMax());
+    m_timeSlider->SetValue(static_cast<int>(std::min(row, last)));
+    m_playbackTimer->ShowSample();
+}
+
+void PatientFrame::OnPlaybackStep(wxCommandEvent& event) {
+    // A step means looking at one row: a running playback pauses.
+    m_playbackTimer->Stop();
+    const int row = m_timeSlider->GetValue() + (event.GetId() == Id::PlaybackNextRow ? 1 : -1);
+    SeekPlayback(static_cast<std::size_t>(std::clamp(row, 0, m_timeSlider->GetMax())));
+}
+
+void PatientFrame::OnPlaybackSpeed(wxCommandEvent& event) {
+    const int choice = event.GetSelection();
+    if (choice >= 0 && choice < static_cast<int>(kSpeedEighths.size()))
+        m_playbackTimer->SetSpeed(kSpeedEighths[choice]);
+}
+
+void PatientFrame::OnPlaybackKey(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const wxWindow* focus = FindFocus();
+    bool arrowsTaken = false;
+    for (wxClassInfo* control : {wxCLASSINFO(wxTextCtrl), wxCLASSINFO(wxSlider), wxCLASSINFO(wxSpinButton),
+                                 wxCLASSINFO(wxChoice)})
+        arrowsTaken = arrowsTaken || (focus && focus->IsKindOf(control));
+    if ((key != WXK_LEFT && key != WXK_RIGHT) || event.HasAnyModifiers() || arrowsTaken || !IsPlaybackMode() ||
+        m_playbackTimer->IsRunning()) {
+        event.Skip();
+        return;
+    }
+    wxCommandEvent step(wxEVT_BUTTON, key == WXK_RIGHT ? Id::PlaybackNextRow : Id::PlaybackPreviousRow);
+    OnPlaybackStep(step);
 }
 
 void PatientFrame::OnAbout(wxCommandEvent&) {

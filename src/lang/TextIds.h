@@ -194,6 +194,40 @@ constexpr int TraineeNamePrompt = 157;         // asked once before the first sa
 constexpr int ShuffleQuestions = 158;          // quiz window check box: questions in random order
 constexpr int ResultsWildcard = 159;           // file-dialog filter for saved results (.csv)
 
+// Muscle strengths (Options menu, dialog, companion file of a case).
+constexpr int MusclesMenu = 160;
+constexpr int MusclesTitle = 161;
+constexpr int MusclePresetLabel = 162;
+constexpr int MusclesReset = 163;
+constexpr int SixthNervePalsy = 164;           // presets, in this order
+constexpr int FourthNervePalsy = 165;
+constexpr int ThirdNervePalsy = 166;
+constexpr int BrownSyndrome = 167;
+constexpr int DuaneSyndrome = 168;
+constexpr int PresetRightEye = 169;
+constexpr int PresetLeftEye = 170;
+constexpr int MuscleFileRefusedFormat = 171;   // exactly one %s: the case file's path
+constexpr int MuscleFileNoHeader = 172;        // reasons, in the order of MuscleFileError
+constexpr int MuscleFileBadLine = 173;
+constexpr int MuscleFileUnknownKey = 174;
+constexpr int MuscleFileRepeatedKey = 175;
+constexpr int MuscleFileBadValue = 176;
+constexpr int MuscleFileUnreadable = 177;
+constexpr int MuscleFileLine = 178;            // "Line", before the number of the faulty line
+constexpr int LateralRectus = 179;             // muscle names, in the order of Muscle
+constexpr int MedialRectus = 180;
+constexpr int SuperiorRectus = 181;
+constexpr int InferiorRectus = 182;
+constexpr int SuperiorOblique = 183;
+constexpr int InferiorOblique = 184;
+
+// Recordings you can read: stepping, speed and the traces.
+constexpr int PreviousRowTip = 190;            // playback bar: one row back
+constexpr int NextRowTip = 191;                // playback bar: one row on
+constexpr int PlaybackSpeedTip = 192;          // playback bar: the speed choice
+constexpr int TracePanelTip = 193;             // trace panel: click to seek, wheel to zoom
+constexpr int TraceInterpolated = 194;         // trace legend: weak rows bridged by interpolation
+
 // Lecture hall: presentation, pictures and the examination menu.
 constexpr int ExaminationMenu = 210;           // menu title
 constexpr int PresentationMenu = 211;          // View submenu item, F11

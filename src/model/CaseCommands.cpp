@@ -74,6 +74,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
 
     m_model = data.values;
     m_quadrantMarks = data.quadrantMarks;
+    ReadMuscleFile(path);
     GetMenuBar()->Check(Id::ModeManifest, data.manifestMode);
     GetMenuBar()->Check(Id::ModeLatent, !data.manifestMode);
     if (!GetToolBar()->GetToolState(Id::QuizTool))
@@ -103,6 +104,8 @@ bool PatientFrame::WriteCaseFile(const wxString& path) {
         ReportSaveFailure(path, error);
         return false;
     }
+    if (!WriteMuscleFile(path))
+        return false;
 
     m_modified = false;
     UpdateTitle(path);
@@ -161,6 +164,8 @@ bool PatientFrame::NewCase(wxCommandEvent& event) {
     for (wxSlider* slider : m_gazeSliders)
         slider->SetValue(0);
     m_model.Clear();
+    m_muscles.Reset();
+    m_refusedMuscleFile.clear();
     if (event.GetId() != 0) {
         m_blendSlider->SetValue(kBlendSliderFar);
         EnableQuantityControls(true);

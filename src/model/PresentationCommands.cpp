@@ -8,6 +8,7 @@
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "model/AngleText.h"
+#include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
 #include "view/MyGLCanvas.h"
 #include "view/OverlayTimer.h"
@@ -145,6 +146,8 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
         m_statusBar->SetStatusText(
             Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
     GetMenuBar()->Enable(Id::ViewSubmenu, !hide);
+    // The strengths would give the hidden case away.
+    GetMenuBar()->Enable(Id::Muscles, !hide);
     for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
         tools->EnableTool(tool, !hide);
     if (hide) {
@@ -190,7 +193,8 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
 void PatientFrame::SetPlaybackMode(bool on) {
     const bool wasOn = IsPlaybackMode();
     if (on || wasOn) {
-        ConstrainPanels(on ? m_playbackBarHeight + kPanelMargin : kPanelMargin);
+        const int playbackHeight = m_playbackBarHeight + m_traceHeight;
+        ConstrainPanels(on ? playbackHeight + kPanelMargin : kPanelMargin);
         m_blendSlider->Enable(!on);
         for (int item : {Id::RepairRecording, Id::SaveRecording, Id::SaveRecordingAs})
             GetMenuBar()->Enable(item, on);
@@ -222,8 +226,9 @@ void PatientFrame::SetPlaybackMode(bool on) {
                 TextField(control.textId)->SetForegroundColour(m_colour2);
         }
         if (on != wasOn)
-            SetSize(GetSize() + wxSize(0, on ? m_playbackBarHeight : -m_playbackBarHeight));
+            SetSize(GetSize() + wxSize(0, on ? playbackHeight : -playbackHeight));
     }
     m_playbackPanel->Show(on);
+    m_tracePanel->Show(on);
     Layout();
 }

@@ -11,6 +11,7 @@
 #include "playback/PlaybackTexts.h"
 #include "playback/RecordingReader.h"
 #include "playback/RecordingWriter.h"
+#include "playback/TracePanel.h"
 #include "view/MyGLCanvas.h"
 #include "view/OverlayTimer.h"
 
@@ -52,16 +53,16 @@ void PlaybackTimer::SetRecordingModified(bool modified) {
     m_player.SetModified(modified);
 }
 
-bool PlaybackTimer::OpenRecording(PatientFrame* frame, const wxString& givenPath) {
+bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
     m_frame = frame;
-    wxString path = givenPath;
-    if (path.empty()) {
-        const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
-        path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
-        if (path.empty())
-            return false;
-        path = wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile);
-    }
+    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
+    wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
+    if (path.empty())
+        return false;
+    return LoadRecordingFile(wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile));
+}
+
+bool PlaybackTimer::LoadRecordingFile(const wxString& path) {
     // A folder or a FIFO there is refused by the reader with its reason.
     if (!wxFileName::Exists(path, wxFILE_EXISTS_ANY)) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
@@ -144,6 +145,20 @@ bool PlaybackTimer::ConfirmDiscardRecording() {
     }
 }
 
+void PlaybackTimer::StartPlayback() {
+    Start(TickInterval(), wxTIMER_CONTINUOUS);
+}
+
+void PlaybackTimer::SetSpeed(int eighths) {
+    m_speedEighths = IsPlaybackSpeed(eighths) ? eighths : kNormalSpeedEighths;
+    if (IsRunning())
+        StartPlayback();
+}
+
+int PlaybackTimer::TickInterval() const {
+    return TickIntervalMs(m_interval, m_speedEighths);
+}
+
 void PlaybackTimer::Notify() {
     // A tick queued before playback mode was left must not write into a case.
     if (!m_frame->IsPlaybackMode()) {
@@ -180,6 +195,7 @@ void PlaybackTimer::ShowSample() {
     m_frame->UpdateSpinsFromModel();
     m_frame->UpdateTextsFromSpins();
     m_frame->m_canvas->Refresh(true);
+    m_frame->m_tracePanel->ShowRow(static_cast<std::size_t>(m_frame->m_timeSlider->GetValue()));
 }
 
 void PlaybackTimer::StoreCurrentSample() {

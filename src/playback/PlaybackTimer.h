@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/PlaybackSpeed.h"
 #include "playback/RecordingPlayer.h"
 
 #include <wx/string.h>
@@ -14,8 +15,10 @@ class PlaybackTimer : public wxTimer {
 public:
     PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable);
 
-    // Without a path the file dialog asks for one.
-    bool OpenRecording(PatientFrame* frame, const wxString& path = wxEmptyString);
+    bool OpenRecording(PatientFrame* frame);
+    // Reads the recording at path in place of the loaded one; on failure a
+    // message says why and the loaded one stays.
+    bool LoadRecordingFile(const wxString& path);
     void SaveRecording(bool askName);
 
     void Notify() override;
@@ -27,6 +30,15 @@ public:
     // Offers to save an edited recording before it is left; false when the
     // user cancels or the save fails.
     bool ConfirmDiscardRecording();
+
+    const RecordingPlayer& Player() const { return m_player; }
+
+    // Starts ticking at the chosen speed; a running playback takes a new
+    // speed at once.
+    void StartPlayback();
+    void SetSpeed(int eighths);
+    int SpeedEighths() const { return m_speedEighths; }
+    int TickInterval() const;
 
     wxString FileName() const;
     bool IsRecordingModified() const;
@@ -42,4 +54,5 @@ private:
     PatientFrame* m_frame;
     LanguageTable* m_languageTable;
     RecordingPlayer m_player;
+    int m_speedEighths = kNormalSpeedEighths;
 };

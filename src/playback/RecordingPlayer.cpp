@@ -61,6 +61,7 @@ bool RecordingPlayer::Store(std::size_t row, const std::array<ModelAngles, kEyeC
         m_recording.SetValue(row, columns.quality, kFullQuality);
         m_goodRows[EyeIndex(eye)].MarkGood(row);
     }
+    ++m_revision;
     return true;
 }
 
@@ -95,6 +96,7 @@ void RecordingPlayer::RepairAll()
 
 void RecordingPlayer::RebuildIndex()
 {
+    ++m_revision;
     for (Eye eye : kEyes)
         m_goodRows[EyeIndex(eye)].Build(m_recording, ColumnsOf(eye).quality, m_qualityLimit);
 }

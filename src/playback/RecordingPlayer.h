@@ -37,6 +37,9 @@ public:
     std::size_t RowCount() const { return m_recording.RowCount(); }
     void SetFileName(std::string fileName) { m_recording.SetFileName(std::move(fileName)); }
     void SetModified(bool modified) { m_recording.SetModified(modified); }
+    // Changes whenever a row's shown values may have changed: a new recording,
+    // an edit, a repair or another quality threshold.
+    unsigned Revision() const { return m_revision; }
 
     // threshold is a fraction 0..1 (clamped to it; 0 switches interpolation
     // off): a row is good for an eye when its quality column is at least
@@ -66,6 +69,7 @@ private:
     Recording m_recording;
     std::int32_t m_qualityLimit = 0;
     std::array<GoodRowIndex, kEyeCount> m_goodRows;
+    unsigned m_revision = 0;
 };
 
 // The limit for a threshold fraction, as SetQualityThreshold computes it.

@@ -157,6 +157,10 @@ Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& 
             Get(bytes.data() + offset, item);
     });
 
+    if (bytes.size() > kSettingsFileSize)
+        settings.extension = DecodeSettingsExtension(bytes.data() + kSettingsFileSize, bytes.size() - kSettingsFileSize,
+                                                     defaults.extension, corrections);
+
     Repairs repairs(corrections);
     if (bytes.size() < kSettingsFileSize)
         repairs.note("The settings file has only " + std::to_string(bytes.size()) + " of " +
@@ -191,13 +195,19 @@ SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defa
     if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found)
         return SettingsFileState::Missing;
     std::vector<std::uint8_t> bytes;
-    if (!ReadFileStart(path, kSettingsFileSize, bytes, error))
+    // The fixed part and the preferences appended after it; a file of any
+    // size is read only this far.
+    constexpr std::size_t kReadLimit = kSettingsFileSize + 4096;
+    if (!ReadFileStart(path, kReadLimit, bytes, error))
         return SettingsFileState::Unreadable;
     settings = DecodeSettings(bytes, defaults, corrections);
     return SettingsFileState::Read;
 }
 
 bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error) {
-    const auto bytes = EncodeSettings(settings);
+    const auto fixed = EncodeSettings(settings);
+    std::vector<std::uint8_t> bytes(fixed.begin(), fixed.end());
+    const std::vector<std::uint8_t> extension = EncodeSettingsExtension(settings.extension);
+    bytes.insert(bytes.end(), extension.begin(), extension.end());
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsExtension.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +41,7 @@ struct Settings {
     bool showCoverHint = true;
     Rgb quadrantColour{179, 179, 255};
     float quadrantAlpha = 0.6f;
+    SettingsExtension extension;  // kept after the fixed layout
 };
 
 inline constexpr std::size_t kSettingsFileSize = 146;
@@ -51,7 +54,7 @@ inline constexpr const char* kSettingsFileName = "squinx.ini";
 std::array<std::uint8_t, kSettingsFileSize> EncodeSettings(const Settings& settings);
 
 // Reads the items the bytes cover; items a short file lacks keep their value
-// from defaults, and bytes past the layout are ignored. Colour channels are
+// from defaults, and bytes past the layout are read as the extension. Colour channels are
 // taken modulo 256 and flags are true when not zero. Values no program would
 // write are replaced by their value in defaults: a segment count other than
 // 15, 22 or 45, alphas or threshold outside 0..1, and a language name that

@@ -14,6 +14,13 @@ public:
             .add(RotationAxis::y, weight * eye.horizontal)
             .add(RotationAxis::z, -weight * eye.torsion);
     }
+    SequenceBuilder& muscles(const SceneState& scene, const EyeSceneState& eye) {
+        if (!scene.weakMuscles)
+            return *this;
+        return add(RotationAxis::x, eye.muscleVertical)
+            .add(RotationAxis::y, eye.muscleHorizontal)
+            .add(RotationAxis::z, -eye.muscleTorsion);
+    }
     RotationSequence done() const { return m_sequence; }
 
 private:
@@ -32,6 +39,7 @@ RotationSequence ManifestRotation(int eye, const SceneState& scene, const CoverB
         .deviation(eye1, own1)
         .deviation(eye2, own2)
         .add(RotationAxis::x, -offsetWeight * scene.eyes[eye].verticalOffset)
+        .muscles(scene, scene.eyes[eye])
         .done();
 }
 
@@ -43,6 +51,7 @@ RotationSequence LatentRotation(int eye, const SceneState& scene, const CoverBle
         .deviation(own, first ? blends.coverBlend1 : blends.coverBlend2)
         .deviation(own, first ? blends.filterBlend1 : blends.filterBlend2)
         .add(RotationAxis::x, (first ? blends.offsetBlend1 : blends.offsetBlend2) * (own.vertical - own.verticalOffset))
+        .muscles(scene, own)
         .done();
 }
 

@@ -15,14 +15,15 @@ struct AxisRotation {
 
 // Rotations to apply in order, the first outermost.
 struct RotationSequence {
-    std::array<AxisRotation, 10> steps{};
+    std::array<AxisRotation, 13> steps{};
     std::size_t count = 0;
 };
 
 // Turn of one eye (0 = eye 1) by the deviations, weighted by the cover
 // animation. With both eyes open the deviation is manifest; covering one eye
 // lets the other take up fixation and both turn together. In latent mode an
-// eye stays straight until an aid in front of it lets it deviate.
+// eye stays straight until an aid in front of it lets it deviate. Weak
+// muscles turn an eye further, innermost, in either mode.
 RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends);
 
 // Angles about the line of sight of an eye's two axis lines, in degrees. In

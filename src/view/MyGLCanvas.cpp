@@ -166,6 +166,9 @@ void MyGLCanvas::resetView() {
     m_viewRotX = m_viewRotY = m_viewRotZ = 0;
     for (int eye = 0; eye < 2; ++eye)
         m_gazeAzimuth[eye] = m_gazeElevation[eye] = 0;
+    m_muscleTarget = {};
+    // Straight ahead, and the pointer leads again.
+    m_gazeTarget.reset();
 }
 
 bool MyGLCanvas::Render() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "view/GazeMath.h"
+#include "model/MuscleModel.h"
 #include "view/ViewProjection.h"
 
 #include <wx/glcanvas.h>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -85,6 +87,13 @@ public:
     float m_viewRotZ = 0;
     float m_gazeAzimuth[2] = {0, 0};
     float m_gazeElevation[2] = {0, 0};
+    // Where the fixation target is, for the muscle model.
+    GazeTarget m_muscleTarget;
+
+    // The extra turn of each eye from weak muscles that the next frame
+    // draws, for the current target, fixing eye and cover animation; none
+    // while a recording is played back.
+    std::array<ViewTurn, 2> muscleTurns() const;
 
 private:
     enum class GlSetUp { pending, running, done };

@@ -7,6 +7,7 @@
 #include "resources/Resources.h"
 #include "view/FrameQueries.h"
 #include "view/GazeMath.h"
+#include "view/MuscleGaze.h"
 #include "view/EyeRotation.h"
 #include "view/SceneState.h"
 
@@ -183,6 +184,7 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
 }
 
 void MyGLCanvas::turnEyesTowards(PointerOffset offset) {
+    m_muscleTarget = TargetOfPointer(offset);
     const int divisor = UnitDivisor(*m_frame);
     const EyeGaze eye1 = GazeTowardsPointer(offset, SpinValue(*m_frame, 413), SpinValue(*m_frame, 412), divisor,
                                             m_gazeAzimuth[0]);

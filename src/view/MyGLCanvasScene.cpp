@@ -9,6 +9,7 @@
 #include "view/DisplayLists.h"
 #include "view/EyeRotation.h"
 #include "view/FrameQueries.h"
+#include "view/MuscleGaze.h"
 #include "view/OverlayTimer.h"
 #include "view/SceneState.h"
 
@@ -100,7 +101,24 @@ SceneState MyGLCanvas::readScene() const {
         state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
         state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
     }
+    // With every muscle normal nothing is added, so the picture stays exactly
+    // as it was; a recording shows the eye positions it recorded.
+    scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
+    if (scene.weakMuscles) {
+        const std::array<ViewTurn, 2> turns = muscleTurns();
+        for (int index = 0; index < kEyeCount; ++index) {
+            scene.eyes[index].muscleHorizontal = turns[index].horizontal;
+            scene.eyes[index].muscleVertical = turns[index].vertical;
+            scene.eyes[index].muscleTorsion = turns[index].torsion;
+        }
+    }
     return scene;
+}
+
+std::array<ViewTurn, 2> MyGLCanvas::muscleTurns() const {
+    if (!m_frame || m_frame->IsPlaybackMode())
+        return {};
+    return MuscleTurns(m_frame->m_muscles, m_muscleTarget, coverBlends());
 }
 
 const CoverBlends& MyGLCanvas::coverBlends() const {

@@ -17,6 +17,10 @@ struct EyeSceneState {
     bool occluder = false;
     bool redFilter = false;
     bool translucentOccluder = false;
+    // Extra turn from weak muscles, in degrees, signed like the deviation.
+    double muscleHorizontal = 0;
+    double muscleVertical = 0;
+    double muscleTorsion = 0;
 };
 
 // Everything a frame of the view depends on besides the canvas's own state
@@ -29,5 +33,7 @@ struct SceneState {
     bool quadrantEdit = false;  // also draws the dotted grid
     bool quadrantHide = false;
     std::uint8_t quadrantMarks = 0;
+    // Some muscle is weak: the eyes turn by their muscle turns as well.
+    bool weakMuscles = false;
     std::array<EyeSceneState, 2> eyes{};
 };

@@ -1,4 +1,5 @@
 #include "model/CaseFile.h"
+#include "model/MuscleFile.h"
 #include "model/tools/CaseLibrary.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,12 @@ TEST(ShippedCases, EveryTableEntryIsShippedWithTheTablesValues)
         EXPECT_EQ(shipped.manifestMode, expected.manifestMode) << path;
         EXPECT_EQ(bytes[96], libraryCase.deviation == Deviation::manifest ? 1 : 0) << path;
         EXPECT_EQ(shipped.quadrantMarks, 0) << path;
+
+        // The companion is there exactly when a muscle is weak, and holds the table's strengths.
+        MuscleStrengths muscles;
+        EXPECT_EQ(LoadMuscleFile(path.string(), muscles).error, MuscleFileError::none) << path;
+        EXPECT_EQ(muscles, libraryCase.muscles) << path;
+        EXPECT_EQ(fs::exists(MuscleFilePath(path.string())), !libraryCase.muscles.AllNormal()) << path;
     }
 }
 
@@ -255,6 +262,8 @@ TEST(ShippedCases, NoCaseFileOutsideTheTable)
     for (const fs::directory_entry& entry : fs::directory_iterator(kCaseFolder)) {
         if (entry.path().extension() == ".sd") {
             EXPECT_EQ(expected.count(entry.path().filename().string()), 1u) << entry.path();
+        } else if (entry.path().extension() == ".muscles") {
+            EXPECT_EQ(expected.count(entry.path().stem().string()), 1u) << entry.path();
         }
     }
 }

@@ -307,6 +307,11 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         29, 114, 119, 120, 121, 147, 148, 149, 151, 152, 156, 157, 158,
         // messages quoted in the book
         2, 8, 16, 17, 18, 20,
+        // muscles dialog
+        160, 163,
+        // examination menu, presentation and pictures
+        210, 211, 212, 213, 214, 215, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231,
+        232, 233, 234,
     };
     for (int number : labels) {
         ASSERT_LE(static_cast<std::size_t>(number), strings.size());

@@ -7,6 +7,7 @@
 #include "frame/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
+#include "playback/TracePanel.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
@@ -149,9 +150,11 @@ TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitche
 TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
     const wxSize before = m_frame->GetSize();
     EXPECT_GE(m_frame->m_playbackBarHeight, 28);
+    const int playbackHeight = m_frame->m_playbackBarHeight + m_frame->m_traceHeight;
     m_frame->SetPlaybackMode(true);
     Yield();
     EXPECT_TRUE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_TRUE(m_frame->m_tracePanel->IsShown());
     EXPECT_FALSE(m_frame->m_blendSlider->IsEnabled());
     EXPECT_TRUE(Menus()->IsEnabled(Id::RepairRecording));
     EXPECT_FALSE(m_frame->TextField(418)->IsShown());
@@ -160,14 +163,15 @@ TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
     EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
     EXPECT_FALSE(m_frame->m_quantityLabels2[5]->IsShown());
     EXPECT_FALSE(m_frame->m_coverCheckBox2->IsShown());
-    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + m_frame->m_playbackBarHeight);
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + playbackHeight);
 
     m_frame->SetPlaybackMode(true);  // a second recording does not grow the window again
-    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + m_frame->m_playbackBarHeight);
+    EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + playbackHeight);
 
     m_frame->SetPlaybackMode(false);
     Yield();
     EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_FALSE(m_frame->m_tracePanel->IsShown());
     EXPECT_TRUE(m_frame->m_blendSlider->IsEnabled());
     EXPECT_FALSE(Menus()->IsEnabled(Id::SaveRecording));
     EXPECT_TRUE(m_frame->TextField(423)->IsShown());

@@ -123,15 +123,15 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 {
     const AnswerSheet key{
         {"1000", "Linkes Auge, Esotropie", "1000", "11100", "Esophorie", "1000", "111100", "1000",
-         "im Aufblick", "1000", "1000", "11100"},
+         "im Aufblick", "1000", "1000", "11100", "1000", "nach links unten"},
         {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100",
-         "1000", "in upgaze", "1000", "1000", "11100"},
-        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3},
+         "1000", "in upgaze", "1000", "1000", "11100", "1000", "down and to the left"},
+        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2},
     };
-    ExpectScores(key, 32);
+    ExpectScores(key, 37);
 
     const QuizScore maximum = scoreQuiz(LoadSampleQuiz("en"));
-    EXPECT_EQ(maximum.maximum, 32);
+    EXPECT_EQ(maximum.maximum, 37);
     EXPECT_EQ(maximum.total, 0);  // nothing answered yet
 }
 
@@ -139,15 +139,16 @@ TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
 {
     const AnswerSheet trainee{
         {"0100", "rechtes Auge, einw\xE4rts", "0100", "11001", "Exophorie", "", "110010", "1000",
-         "nach unten", "0100", "0010", "11100"},
+         "nach unten", "0100", "0010", "11100", "0100", "Linksblick"},
         {"0100", "right eye, inward", "0100", "11001", "exophoria", "", "110010", "1000",
-         "looking down", "0100", "0010", "11100"},
+         "looking down", "0100", "0010", "11100", "0100", "to the left"},
         // Partial credit for the direction alone (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
-        // unanswered question and the wrong gaze earn nothing.
-        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3},
+        // unanswered question and the wrong gaze earn nothing; the side of
+        // gaze without the downward half earns part (14).
+        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3, 0, 1},
     };
-    ExpectScores(trainee, 9);
+    ExpectScores(trainee, 10);
 }
 
 struct TypedAnswer {

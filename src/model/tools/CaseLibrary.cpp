@@ -1,5 +1,7 @@
 #include "model/tools/CaseLibrary.h"
 
+#include "model/MusclePresets.h"
+
 #include <cmath>
 
 namespace {
@@ -31,9 +33,10 @@ int Hundredths(double degrees)
 //                 the left eye in abduction;
 //   V-offset    + the eye floats up under the red filter before the fellow eye.
 // A manifest case deviates one eye only, so that the fellow eye fixates; a
-// latent case gives both eyes the deviation each shows under cover.
+// latent case gives both eyes the deviation each shows under cover. The
+// palsies have straight angles and weak muscles instead.
 //
-//   name, deviation, { eye, quantity, far, near }
+//   name, deviation, { eye, quantity, far, near }, muscles
 const std::vector<LibraryCase>& CaseLibrary()
 {
     static const std::vector<LibraryCase> cases = {
@@ -93,6 +96,12 @@ const std::vector<LibraryCase>& CaseLibrary()
             {R, vAxis, 8.0, 8.0},
             {L, vAxis, -8.0, -8.0},
         }},
+        {"sixth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, R)},
+        {"sixth-nerve-palsy-left", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, L)},
+        {"fourth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::fourthNervePalsy, R)},
+        {"third-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::thirdNervePalsy, R)},
+        {"brown-syndrome-left", Deviation::manifest, {}, PresetStrengths(MusclePreset::brownSyndrome, L)},
+        {"duane-syndrome-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::duaneSyndrome, R)},
     };
     return cases;
 }

@@ -2,13 +2,15 @@
 
 #include "model/CaseFile.h"
 #include "model/EyeQuantity.h"
+#include "model/MuscleStrengths.h"
 
 #include <string>
 #include <vector>
 
 // The teaching cases shipped in data/cases. Each is written there as
-// <name>.sd by the case generator (build target "cases"); the help book's
-// case library page describes the findings of every entry.
+// <name>.sd, with <name>.sd.muscles where a muscle is weak, by the case
+// generator (build target "cases"); the help book's case library page
+// describes the findings of every entry.
 
 enum class Deviation { manifest, latent };
 
@@ -25,6 +27,8 @@ struct LibraryCase {
     std::string name;  // file name without ".sd"
     Deviation deviation;
     std::vector<LibraryAngle> angles;
+    // Written beside the case file when any muscle is weak.
+    MuscleStrengths muscles{};
 };
 
 const std::vector<LibraryCase>& CaseLibrary();

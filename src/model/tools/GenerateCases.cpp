@@ -1,10 +1,12 @@
-// Writes every case of the library as <folder>/<name>.sd.
+// Writes every case of the library as <folder>/<name>.sd, with the muscle
+// strengths beside it where a muscle is weak.
 //
 //     squinx_generate_cases <folder>
 //
 // The build's "cases" target runs it on data/cases of the source tree.
 
 #include "model/CaseFile.h"
+#include "model/MuscleFile.h"
 #include "model/tools/CaseLibrary.h"
 #include "settings/FileIo.h"
 
@@ -54,7 +56,8 @@ int main(int argc, char** argv)
         const auto bytes = EncodeCase(ToCaseData(libraryCase));
         const std::string path = (folder / (libraryCase.name + ".sd")).string();
         std::string message;
-        if (WriteFileAtomically(path, bytes.data(), bytes.size(), message)) {
+        if (WriteFileAtomically(path, bytes.data(), bytes.size(), message) &&
+            SaveMuscleFile(path, libraryCase.muscles, message)) {
             std::cout << path << '\n';
         } else {
             std::cerr << message << '\n';

@@ -1,0 +1,112 @@
+// Options -> Muscles and the muscle strengths' file beside each case.
+#include "frame/FileChooser.h"
+#include "frame/MusclesDialog.h"
+#include "frame/PatientFrame.h"
+#include "lang/LanguageTable.h"
+#include "lang/TextIds.h"
+#include "model/MuscleFile.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/msgdlg.h>
+
+namespace {
+
+
+constexpr int kMuscleNames[kMuscleCount] = {
+    Text::LateralRectus,   Text::MedialRectus,
+    Text::SuperiorRectus,   Text::InferiorRectus,
+    Text::SuperiorOblique, Text::InferiorOblique,
+};
+
+constexpr int kPresetNames[kMusclePresetCount] = {
+    Text::SixthNervePalsy,  Text::FourthNervePalsy,
+    Text::ThirdNervePalsy, Text::BrownSyndrome,
+    Text::DuaneSyndrome,
+};
+
+constexpr int kPresetEyes[kEyeCount] = {
+    Text::PresetRightEye,
+    Text::PresetLeftEye,
+};
+
+int ReasonText(MuscleFileError error) {
+    switch (error) {
+    case MuscleFileError::noHeader:
+        return Text::MuscleFileNoHeader;
+    case MuscleFileError::badLine:
+        return Text::MuscleFileBadLine;
+    case MuscleFileError::unknownKey:
+        return Text::MuscleFileUnknownKey;
+    case MuscleFileError::repeatedKey:
+        return Text::MuscleFileRepeatedKey;
+    case MuscleFileError::badValue:
+        return Text::MuscleFileBadValue;
+    case MuscleFileError::unreadable:
+    case MuscleFileError::none:
+        break;
+    }
+    return Text::MuscleFileUnreadable;
+}
+
+MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
+    MusclesDialog::Texts texts;
+    texts.title = LanguageText(Text::MusclesTitle);
+    texts.eyes = {frame.Text(Text::EyeGroup1), frame.Text(Text::EyeGroup2)};
+    for (int m = 0; m < kMuscleCount; ++m)
+        texts.muscles[m] = LanguageText(kMuscleNames[m]);
+    texts.presetLabel = LanguageText(Text::MusclePresetLabel);
+    for (int p = 0; p < kMusclePresetCount; ++p)
+        for (int eye = 0; eye < kEyeCount; ++eye)
+            texts.presets[p * kEyeCount + eye] = LanguageText(kPresetNames[p]) + ", " + LanguageText(kPresetEyes[eye]);
+    texts.apply = frame.Text(Text::ApplyButton);
+    texts.reset = LanguageText(Text::MusclesReset);
+    texts.ok = frame.Text(Text::OkButton);
+    texts.cancel = frame.Text(Text::CancelButton);
+    return texts;
+}
+
+}  // namespace
+
+void PatientFrame::OnMuscles(wxCommandEvent&) {
+    StopPlayback();
+    MusclesDialog dialog(this, DialogTexts(*this), m_muscles);
+    if (dialog.ShowModal() == wxID_OK && dialog.Strengths() != m_muscles)
+        SetMuscles(dialog.Strengths());
+}
+
+void PatientFrame::SetMuscles(const MuscleStrengths& strengths) {
+    m_muscles = strengths;
+    m_modified = true;
+    UpdateTitle(m_caseFile);
+    m_canvas->Refresh(false);
+}
+
+void PatientFrame::ReadMuscleFile(const wxString& casePath) {
+    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), m_muscles);
+    m_refusedMuscleFile.clear();
+    if (result.error == MuscleFileError::none)
+        return;
+    // The case opens all the same, with normal muscles.
+    m_muscles.Reset();
+    m_refusedMuscleFile = casePath;
+    wxString message = FormatLanguageString(
+        m_languageTable->Get(Text::MuscleFileRefusedFormat),
+        casePath, "Could not read the muscle strengths beside " + casePath + ".");
+    message += "\n\n" + LanguageText(ReasonText(result.error));
+    if (result.line > 0)
+        message += wxString::Format(" (%s %d)", LanguageText(Text::MuscleFileLine), result.line);
+    wxMessageBox(message, wxMessageBoxCaptionStr, wxOK | wxICON_WARNING | wxCENTRE, this);
+}
+
+bool PatientFrame::WriteMuscleFile(const wxString& casePath) {
+    if (m_muscles.AllNormal() && casePath == m_refusedMuscleFile)
+        return true;
+    std::string error;
+    if (!SaveMuscleFile(std::string(casePath.fn_str()), m_muscles, error)) {
+        ReportSaveFailure(wxString::FromUTF8(MuscleFilePath(std::string(casePath.fn_str()))), error);
+        return false;
+    }
+    if (casePath == m_refusedMuscleFile)
+        m_refusedMuscleFile.clear();
+    return true;
+}

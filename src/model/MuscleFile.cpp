@@ -1,0 +1,160 @@
+#include "model/MuscleFile.h"
+
+#include "settings/FileIo.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr std::array<Eye, kEyeCount> kEyes = {Eye::one, Eye::two};
+
+const char* EyeKey(Eye eye)
+{
+    return eye == Eye::one ? "right" : "left";
+}
+
+bool ParseKey(const std::string& key, Eye& eye, Muscle& muscle)
+{
+    for (Eye e : kEyes) {
+        for (int m = 0; m < kMuscleCount; ++m) {
+            if (key == std::string(EyeKey(e)) + "." + MuscleName(static_cast<Muscle>(m))) {
+                eye = e;
+                muscle = static_cast<Muscle>(m);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Whole percent 0..100, digits only; more than three digits cannot be in range.
+bool ParsePercent(const std::string& text, int& value)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(text);
+    return value <= kNormalStrength;
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// Something in the companion's place that is not ours to remove.
+bool IsFolder(const std::string& path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+} // namespace
+
+std::string MuscleFilePath(const std::string& casePath)
+{
+    return casePath + ".muscles";
+}
+
+std::string EncodeMuscles(const MuscleStrengths& strengths)
+{
+    std::string text = std::string(kMuscleFileHeader) + "\n";
+    for (Eye eye : kEyes) {
+        for (int m = 0; m < kMuscleCount; ++m) {
+            const Muscle muscle = static_cast<Muscle>(m);
+            const int percent = strengths.Get(eye, muscle);
+            if (percent != kNormalStrength)
+                text += std::string(EyeKey(eye)) + "." + MuscleName(muscle) + "=" + std::to_string(percent) + "\n";
+        }
+    }
+    return text;
+}
+
+MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
+{
+    const std::vector<std::string> lines = SplitLines(text);
+    if (lines.empty() || lines.front() != kMuscleFileHeader)
+        return {MuscleFileError::noHeader, 1};
+
+    MuscleStrengths read;
+    std::array<std::array<bool, kMuscleCount>, kEyeCount> seen{};
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        if (Trimmed(lines[i]).empty())
+            continue;
+        const auto equals = lines[i].find('=');
+        if (equals == std::string::npos)
+            return {MuscleFileError::badLine, lineNumber};
+        Eye eye = Eye::one;
+        Muscle muscle = Muscle::LR;
+        if (!ParseKey(Trimmed(lines[i].substr(0, equals)), eye, muscle))
+            return {MuscleFileError::unknownKey, lineNumber};
+        bool& already = seen[static_cast<std::size_t>(eye)][static_cast<std::size_t>(muscle)];
+        if (already)
+            return {MuscleFileError::repeatedKey, lineNumber};
+        already = true;
+        int percent = 0;
+        if (!ParsePercent(Trimmed(lines[i].substr(equals + 1)), percent))
+            return {MuscleFileError::badValue, lineNumber};
+        read.Set(eye, muscle, percent);
+    }
+    out = read;
+    return {};
+}
+
+MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out)
+{
+    const std::string path = MuscleFilePath(casePath);
+    if (!FileExists(path)) {
+        out.Reset();
+        return {};
+    }
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!ReadFileBytes(path, kLargestMuscleFile, bytes, error))
+        return {MuscleFileError::unreadable, 0};
+    return DecodeMuscles(std::string(bytes.begin(), bytes.end()), out);
+}
+
+bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error)
+{
+    const std::string path = MuscleFilePath(casePath);
+    if (strengths.AllNormal()) {
+        if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
+            return true;
+        error = "Could not remove " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    const std::string text = EncodeMuscles(strengths);
+    return WriteFileAtomically(path, text.data(), text.size(), error);
+}

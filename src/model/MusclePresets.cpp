@@ -1,0 +1,30 @@
+#include "model/MusclePresets.h"
+
+#include <initializer_list>
+
+MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
+{
+    MuscleStrengths strengths;
+    const auto weaken = [&](std::initializer_list<Muscle> muscles, int percent) {
+        for (Muscle muscle : muscles)
+            strengths.Set(eye, muscle, percent);
+    };
+    switch (preset) {
+    case MusclePreset::sixthNervePalsy:
+        weaken({Muscle::LR}, 20);
+        break;
+    case MusclePreset::fourthNervePalsy:
+        weaken({Muscle::SO}, 20);
+        break;
+    case MusclePreset::thirdNervePalsy:
+        weaken({Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);
+        break;
+    case MusclePreset::brownSyndrome:
+        weaken({Muscle::IO}, 10);
+        break;
+    case MusclePreset::duaneSyndrome:
+        weaken({Muscle::LR}, 0);
+        break;
+    }
+    return strengths;
+}

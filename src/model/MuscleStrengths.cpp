@@ -1,0 +1,49 @@
+#include "model/MuscleStrengths.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+std::size_t IndexOf(Eye eye)
+{
+    return static_cast<std::size_t>(eye);
+}
+
+std::size_t IndexOf(Muscle muscle)
+{
+    return static_cast<std::size_t>(muscle);
+}
+
+} // namespace
+
+const char* MuscleName(Muscle muscle)
+{
+    static constexpr const char* kNames[kMuscleCount] = {"LR", "MR", "SR", "IR", "SO", "IO"};
+    return kNames[IndexOf(muscle)];
+}
+
+int MuscleStrengths::Get(Eye eye, Muscle muscle) const
+{
+    return m_percent[IndexOf(eye)][IndexOf(muscle)];
+}
+
+void MuscleStrengths::Set(Eye eye, Muscle muscle, int percent)
+{
+    m_percent[IndexOf(eye)][IndexOf(muscle)] = std::clamp(percent, 0, kNormalStrength);
+}
+
+void MuscleStrengths::Reset()
+{
+    m_percent = {kNormalEye, kNormalEye};
+}
+
+bool MuscleStrengths::EyeNormal(Eye eye) const
+{
+    return m_percent[IndexOf(eye)] == kNormalEye;
+}
+
+bool MuscleStrengths::AllNormal() const
+{
+    return EyeNormal(Eye::one) && EyeNormal(Eye::two);
+}

@@ -1,0 +1,76 @@
+#include "settings/SettingsExtension.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kPlaybackTag[4] = {'P', 'L', 'A', 'Y'};
+constexpr std::size_t kTagBytes = 4;
+constexpr std::size_t kRecordHeadBytes = 8;
+constexpr std::size_t kPlaybackPayloadBytes = 8;
+constexpr int kMaxSpeedEighths = 64;
+constexpr int kMaxTraceSpanMs = 24 * 60 * 60 * 1000;
+
+void PutInt32(std::vector<std::uint8_t>& out, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::uint32_t GetUint32(const std::uint8_t* at)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value |= static_cast<std::uint32_t>(at[i]) << (8 * i);
+    return value;
+}
+
+void Note(std::vector<std::string>* corrections, const std::string& text)
+{
+    if (corrections)
+        corrections->push_back(text);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& extension)
+{
+    const SettingsExtension defaults;
+    if (extension.playbackSpeedEighths == defaults.playbackSpeedEighths &&
+        extension.traceSpanMs == defaults.traceSpanMs)
+        return {};
+    std::vector<std::uint8_t> bytes(kPlaybackTag, kPlaybackTag + kTagBytes);
+    PutInt32(bytes, kPlaybackPayloadBytes);
+    PutInt32(bytes, static_cast<std::uint32_t>(extension.playbackSpeedEighths));
+    PutInt32(bytes, static_cast<std::uint32_t>(extension.traceSpanMs));
+    return bytes;
+}
+
+SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t size,
+                                          const SettingsExtension& defaults, std::vector<std::string>* corrections)
+{
+    SettingsExtension extension = defaults;
+    std::size_t at = 0;
+    while (size - at >= kRecordHeadBytes) {
+        const std::uint32_t length = GetUint32(bytes + at + kTagBytes);
+        const std::uint8_t* payload = bytes + at + kRecordHeadBytes;
+        if (length > size - at - kRecordHeadBytes) {
+            Note(corrections, "The settings file ends inside a record; the rest is ignored.");
+            break;
+        }
+        if (std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0 && length >= kPlaybackPayloadBytes) {
+            const auto speed = static_cast<std::int32_t>(GetUint32(payload));
+            const auto span = static_cast<std::int32_t>(GetUint32(payload + 4));
+            if (speed >= 1 && speed <= kMaxSpeedEighths)
+                extension.playbackSpeedEighths = speed;
+            else
+                Note(corrections, "Playback speed " + std::to_string(speed) + " is out of range; using normal speed.");
+            if (span >= 0 && span <= kMaxTraceSpanMs)
+                extension.traceSpanMs = span;
+            else
+                Note(corrections, "Trace span " + std::to_string(span) + " ms is out of range; showing everything.");
+        }
+        at += kRecordHeadBytes + length;
+    }
+    return extension;
+}

@@ -1,0 +1,119 @@
+#include "model/MuscleFile.h"
+
+#include "../lang/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+MuscleStrengths Sample()
+{
+    MuscleStrengths s;
+    s.Set(Eye::one, Muscle::LR, 20);
+    s.Set(Eye::two, Muscle::IO, 0);
+    return s;
+}
+
+std::string Header()
+{
+    return std::string(kMuscleFileHeader) + "\n";
+}
+
+} // namespace
+
+TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
+{
+    EXPECT_EQ(EncodeMuscles(Sample()), Header() + "right.LR=20\nleft.IO=0\n");
+    MuscleStrengths read;
+    EXPECT_EQ(DecodeMuscles(EncodeMuscles(Sample()), read).error, MuscleFileError::none);
+    EXPECT_EQ(read, Sample());
+
+    // CR LF, blanks around key and value and empty lines are accepted.
+    EXPECT_EQ(DecodeMuscles(std::string(kMuscleFileHeader) + "\r\n\r\n right.LR = 20 \r\nleft.IO=0", read).error,
+              MuscleFileError::none);
+    EXPECT_EQ(read, Sample());
+}
+
+TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
+{
+    struct Bad {
+        std::string text;
+        MuscleFileError error;
+        int line;
+    };
+    const Bad cases[] = {
+        {"", MuscleFileError::noHeader, 1},
+        {"right.LR=20\n", MuscleFileError::noHeader, 1},
+        {Header() + "right.LR 20\n", MuscleFileError::badLine, 2},
+        {Header() + "\nright.XX=20\n", MuscleFileError::unknownKey, 3},
+        {Header() + "RIGHT.LR=20\n", MuscleFileError::unknownKey, 2},
+        {Header() + "right.LR=20\nright.LR=30\n", MuscleFileError::repeatedKey, 3},
+        {Header() + "right.LR=101\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LR=-5\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LR=20.5\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LR=\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LR=99999999999999999999\n", MuscleFileError::badValue, 2},
+    };
+    for (const Bad& bad : cases) {
+        MuscleStrengths kept = Sample();
+        const MuscleFileResult result = DecodeMuscles(bad.text, kept);
+        EXPECT_EQ(result.error, bad.error) << bad.text;
+        EXPECT_EQ(result.line, bad.line) << bad.text;
+        EXPECT_EQ(kept, Sample()) << bad.text;
+    }
+}
+
+TEST(MuscleFile, CompanionIsWrittenBesideTheCaseAndRemovedWhenAllNormal)
+{
+    TempFolder folder;
+    const std::string casePath = folder.Path("x.sd");
+    const std::string companion = folder.Path("x.sd.muscles");
+    EXPECT_EQ(MuscleFilePath(casePath), companion);
+
+    MuscleStrengths read = Sample();
+    EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::none);
+    EXPECT_TRUE(read.AllNormal());
+
+    std::string error;
+    ASSERT_TRUE(SaveMuscleFile(casePath, Sample(), error)) << error;
+    EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::none);
+    EXPECT_EQ(read, Sample());
+
+    ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(companion));
+    ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error)) << error;
+
+    // A huge file is refused before it is read.
+    folder.Write("x.sd.muscles", Header() + std::string(kLargestMuscleFile, '\n'));
+    read = Sample();
+    EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::unreadable);
+    EXPECT_EQ(read, Sample());
+
+    // A folder in the companion's place cannot be written over.
+    std::filesystem::remove(companion);
+    std::filesystem::create_directory(companion);
+    EXPECT_FALSE(SaveMuscleFile(casePath, Sample(), error));
+    EXPECT_NE(error.find("x.sd.muscles"), std::string::npos);
+    EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::unreadable);
+    // Saving normal muscles removes a stale file, never a folder.
+    EXPECT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error));
+    EXPECT_TRUE(std::filesystem::is_directory(companion));
+}
+
+TEST(MuscleStrengths, HoldsPercentWithinRange)
+{
+    MuscleStrengths s;
+    EXPECT_TRUE(s.AllNormal());
+    s.Set(Eye::two, Muscle::SO, 150);
+    EXPECT_EQ(s.Get(Eye::two, Muscle::SO), 100);
+    EXPECT_TRUE(s.AllNormal());
+    s.Set(Eye::two, Muscle::SO, -3);
+    EXPECT_EQ(s.Get(Eye::two, Muscle::SO), 0);
+    EXPECT_TRUE(s.EyeNormal(Eye::one));
+    EXPECT_FALSE(s.EyeNormal(Eye::two));
+    s.Reset();
+    EXPECT_TRUE(s.AllNormal());
+}

@@ -1,0 +1,195 @@
+#include "model/MuscleModel.h"
+
+#include "model/MusclePresets.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double kGaze = 25.0;  // degrees from straight ahead in the eight outer gaze positions
+
+std::vector<GazeTarget> NineGazePositions()
+{
+    std::vector<GazeTarget> positions;
+    for (double up : {kGaze, 0.0, -kGaze})
+        for (double right : {kGaze, 0.0, -kGaze})
+            positions.push_back({right, up});
+    return positions;
+}
+
+const EyeTurn& Right(const BinocularDeviation& d) { return d.eyes[0]; }
+const EyeTurn& Left(const BinocularDeviation& d) { return d.eyes[1]; }
+
+// Clinical readings of a deviation: esotropia positive, right hypertropia
+// positive, excyclotorsion of the right eye positive.
+double Eso(const BinocularDeviation& d) { return -(Right(d).abduction + Left(d).abduction); }
+double RightHyper(const BinocularDeviation& d) { return Right(d).elevation - Left(d).elevation; }
+double RightExcyclo(const BinocularDeviation& d) { return -Right(d).intorsion; }
+
+MuscleStrengths Weak(Eye eye, std::initializer_list<Muscle> muscles, int percent)
+{
+    MuscleStrengths strengths;
+    for (Muscle m : muscles)
+        strengths.Set(eye, m, percent);
+    return strengths;
+}
+
+MuscleStrengths RightSixth() { return PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one); }
+MuscleStrengths RightFourth() { return PresetStrengths(MusclePreset::fourthNervePalsy, Eye::one); }
+MuscleStrengths RightThird() { return PresetStrengths(MusclePreset::thirdNervePalsy, Eye::one); }
+
+MuscleStrengths MirroredToLeft(const MuscleStrengths& right)
+{
+    MuscleStrengths left;
+    for (int m = 0; m < kMuscleCount; ++m)
+        left.Set(Eye::two, static_cast<Muscle>(m), right.Get(Eye::one, static_cast<Muscle>(m)));
+    return left;
+}
+
+void ExpectOnTarget(const EyeTurn& eye)
+{
+    EXPECT_NEAR(eye.abduction, 0.0, 1e-4);
+    EXPECT_NEAR(eye.elevation, 0.0, 1e-4);
+    EXPECT_NEAR(eye.intorsion, 0.0, 1e-4);
+}
+
+} // namespace
+
+TEST(MuscleModel, NormalMusclesGiveNoDeviationAnywhere)
+{
+    const MuscleStrengths normal;
+    for (const GazeTarget& target : NineGazePositions()) {
+        for (Eye fixing : {Eye::one, Eye::two}) {
+            const BinocularDeviation d = MuscleDeviation(normal, target, fixing);
+            for (const EyeTurn& eye : d.eyes) {
+                EXPECT_EQ(eye.abduction, 0.0);
+                EXPECT_EQ(eye.elevation, 0.0);
+                EXPECT_EQ(eye.intorsion, 0.0);
+            }
+        }
+    }
+}
+
+TEST(MuscleModel, RightLateralRectusPalsyIsIncomitantEsotropia)
+{
+    const MuscleStrengths s = RightSixth();
+    ASSERT_EQ(DefaultFixingEye(s), Eye::two);
+    const BinocularDeviation primary = MuscleDeviation(s, {0, 0}, Eye::two);
+    const BinocularDeviation rightGaze = MuscleDeviation(s, {kGaze, 0}, Eye::two);
+    const BinocularDeviation leftGaze = MuscleDeviation(s, {-kGaze, 0}, Eye::two);
+    ExpectOnTarget(Left(primary));
+    EXPECT_GT(Eso(primary), 5.0);
+    EXPECT_GT(Eso(rightGaze), 2.0 * Eso(primary));
+    EXPECT_GE(Eso(leftGaze), 0.0);
+    EXPECT_LT(Eso(leftGaze), 0.35 * Eso(primary));
+    EXPECT_NEAR(RightHyper(primary), 0.0, 1e-9);
+
+    // Fixing with the paretic eye needs more innervation: the secondary
+    // deviation of the sound eye exceeds the primary one.
+    const BinocularDeviation secondary = MuscleDeviation(s, {0, 0}, Eye::one);
+    ExpectOnTarget(Right(secondary));
+    EXPECT_GT(Eso(secondary), 1.5 * Eso(primary));
+}
+
+TEST(MuscleModel, RightSuperiorObliquePalsyIsHypertropiaWorstInLeftDownGaze)
+{
+    const MuscleStrengths s = RightFourth();
+    const BinocularDeviation primary = MuscleDeviation(s, {0, 0}, DefaultFixingEye(s));
+    EXPECT_GT(RightHyper(primary), 2.0);
+    EXPECT_GT(RightExcyclo(primary), 2.0);
+
+    double largest = 0;
+    GazeTarget worst;
+    for (const GazeTarget& target : NineGazePositions()) {
+        const double hyper = RightHyper(MuscleDeviation(s, target, Eye::two));
+        EXPECT_GT(hyper, 0.0);
+        if (hyper > largest) {
+            largest = hyper;
+            worst = target;
+        }
+    }
+    EXPECT_EQ(worst.right, -kGaze);
+    EXPECT_EQ(worst.up, -kGaze);
+}
+
+TEST(MuscleModel, RightThirdNervePalsyIsExotropiaAndHypotropia)
+{
+    const BinocularDeviation primary = MuscleDeviation(RightThird(), {0, 0}, Eye::two);
+    EXPECT_LT(Eso(primary), -5.0);
+    EXPECT_LT(RightHyper(primary), -2.0);
+}
+
+TEST(MuscleModel, LeftEyeCasesMirrorRightEyeCases)
+{
+    for (const MuscleStrengths& right : {RightSixth(), RightFourth(), RightThird()}) {
+        const MuscleStrengths left = MirroredToLeft(right);
+        for (const GazeTarget& target : NineGazePositions()) {
+            for (Eye fixing : {Eye::one, Eye::two}) {
+                const Eye mirroredFixing = fixing == Eye::one ? Eye::two : Eye::one;
+                const BinocularDeviation a = MuscleDeviation(right, target, fixing);
+                const BinocularDeviation b = MuscleDeviation(left, {-target.right, target.up}, mirroredFixing);
+                EXPECT_NEAR(Right(a).abduction, Left(b).abduction, 1e-5);
+                EXPECT_NEAR(Right(a).elevation, Left(b).elevation, 1e-5);
+                EXPECT_NEAR(Right(a).intorsion, Left(b).intorsion, 1e-5);
+                EXPECT_NEAR(Left(a).abduction, Right(b).abduction, 1e-5);
+                EXPECT_NEAR(Left(a).elevation, Right(b).elevation, 1e-5);
+                EXPECT_NEAR(Left(a).intorsion, Right(b).intorsion, 1e-5);
+            }
+        }
+    }
+}
+
+TEST(MuscleModel, ParalysedMusclesStayBoundedAndFinite)
+{
+    MuscleStrengths none;
+    for (Eye eye : {Eye::one, Eye::two})
+        for (int m = 0; m < kMuscleCount; ++m)
+            none.Set(eye, static_cast<Muscle>(m), 0);
+    for (const GazeTarget& target : NineGazePositions()) {
+        const BinocularDeviation d = MuscleDeviation(none, target, Eye::one);
+        for (const EyeTurn& eye : d.eyes) {
+            EXPECT_TRUE(std::isfinite(eye.abduction) && std::isfinite(eye.elevation) && std::isfinite(eye.intorsion));
+            EXPECT_LT(std::abs(eye.abduction) + std::abs(eye.elevation) + std::abs(eye.intorsion), 300.0);
+        }
+    }
+}
+
+TEST(MuscleModel, FixingEyeAndViewSigns)
+{
+    EXPECT_EQ(DefaultFixingEye(MuscleStrengths{}), Eye::one);
+    EXPECT_EQ(DefaultFixingEye(MirroredToLeft(RightSixth())), Eye::one);
+    MuscleStrengths both = RightThird();
+    both.Set(Eye::two, Muscle::LR, 50);
+    EXPECT_EQ(DefaultFixingEye(both), Eye::two);
+
+    // An esotropia turns eye 1 towards the viewer's right and eye 2 towards
+    // the viewer's left; a hypertropia of either eye turns it upwards, which
+    // the view counts negative; intorsion is clockwise for eye 1 only.
+    const ViewTurn one = ToViewTurn(Eye::one, {-5, 2, 3});
+    const ViewTurn two = ToViewTurn(Eye::two, {-5, 2, 3});
+    EXPECT_GT(one.horizontal, 0);
+    EXPECT_LT(two.horizontal, 0);
+    EXPECT_LT(one.vertical, 0);
+    EXPECT_LT(two.vertical, 0);
+    EXPECT_GT(one.torsion, 0);
+    EXPECT_LT(two.torsion, 0);
+}
+
+TEST(MusclePresets, WeakenTheNamedMusclesOfOneEyeOnly)
+{
+    EXPECT_EQ(RightSixth(), Weak(Eye::one, {Muscle::LR}, 20));
+    EXPECT_EQ(RightFourth(), Weak(Eye::one, {Muscle::SO}, 20));
+    EXPECT_EQ(RightThird(), Weak(Eye::one, {Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10));
+    EXPECT_EQ(PresetStrengths(MusclePreset::brownSyndrome, Eye::two), Weak(Eye::two, {Muscle::IO}, 10));
+    EXPECT_EQ(PresetStrengths(MusclePreset::duaneSyndrome, Eye::two), Weak(Eye::two, {Muscle::LR}, 0));
+
+    // Brown syndrome: the eye lags in elevation in adduction far more than in abduction.
+    const MuscleStrengths brown = PresetStrengths(MusclePreset::brownSyndrome, Eye::one);
+    const double upAndIn = -MuscleDeviation(brown, {-kGaze, kGaze}, Eye::two).eyes[0].elevation;
+    const double upAndOut = -MuscleDeviation(brown, {kGaze, kGaze}, Eye::two).eyes[0].elevation;
+    EXPECT_GT(upAndIn, 2.0 * upAndOut);
+    EXPECT_GT(upAndIn, 5.0);
+}

@@ -1,0 +1,198 @@
+// The trace panel, the speed choice and row stepping in the main window.
+#include "FrameDriver.h"
+#include "FrameFixture.h"
+#include "TestDialogs.h"
+
+#include "frame/Ids.h"
+#include "playback/PlaybackTimer.h"
+#include "playback/TracePanel.h"
+
+#include <wx/choice.h>
+#include <wx/filedlg.h>
+#include <wx/slider.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include <string>
+
+namespace {
+
+constexpr int kRows = 2500;  // ten seconds at 250 Hz
+
+// Eye 1 looks further right row by row; eye 2 is weak in rows 1000 to 1099.
+std::string LongRecording() {
+    std::string text = "Name: A\nFirstname: B\nID: 1\nExamination Date: today\nTest Type: saccades\n\nTime\tx\n";
+    for (int row = 0; row < kRows; ++row) {
+        const std::string quality2 = row >= 1000 && row < 1100 ? "0,1" : "1";
+        text += std::to_string(row * 4 / 1000) + "," + std::to_string(1000 + row * 4 % 1000).substr(1) +
+                "\t0\t0\t1\t2\t0\t" + quality2 + "\t0\t0\t0\t-" + std::to_string(row / 100) + "\t1\t0\t1\n";
+    }
+    return text;
+}
+
+class TracePanelTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        WriteFile("long.stx", LongRecording());
+        ASSERT_TRUE(StartProgram());
+    }
+    void Open() {
+        wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("long.stx")));
+        Yield();
+    }
+    TracePanel& Trace() { return *m_frame->m_tracePanel; }
+    PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
+    void Mouse(wxEventType type, int x, bool leftDown, int wheel = 0) {
+        wxMouseEvent event(type);
+        event.SetPosition(wxPoint(x, Trace().PlotArea().y + 10));
+        event.m_leftDown = leftDown;
+        event.m_wheelRotation = wheel;
+        event.m_wheelDelta = 120;
+        event.SetEventObject(&Trace());
+        Trace().ProcessWindowEvent(event);
+    }
+    void Press(int key) {
+        wxKeyEvent event(wxEVT_CHAR_HOOK);
+        event.m_keyCode = key;
+        m_frame->ProcessWindowEvent(event);
+    }
+    void Click(int id) {
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        m_frame->ProcessWindowEvent(event);
+    }
+    void ChooseSpeed(int index) {
+        m_frame->m_speedChoice->SetSelection(index);
+        wxCommandEvent event(wxEVT_CHOICE, Id::PlaybackSpeed);
+        event.SetInt(index);
+        m_frame->ProcessWindowEvent(event);
+    }
+    int Row() const { return m_frame->m_timeSlider->GetValue(); }
+};
+
+TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer) {
+    EXPECT_FALSE(Trace().IsShown());
+    m_frame->m_qualityThreshold = 0.5f;
+    Open();
+    ASSERT_TRUE(Trace().IsShown());
+    const wxRect plot = Trace().PlotArea();
+    ASSERT_GT(plot.width, 200);
+    EXPECT_TRUE(Trace().Window().ShowsAll());
+
+    // A quarter of the width into the whole recording is a quarter of its rows.
+    const int quarter = plot.x + plot.width / 4;
+    Mouse(wxEVT_LEFT_DOWN, quarter, true);
+    EXPECT_EQ(Row(), (plot.width / 4) * kRows / plot.width);
+    EXPECT_EQ(Trace().CursorRow(), static_cast<std::size_t>(Row()));
+    EXPECT_NEAR(Trace().Window().XOfRow(Trace().CursorRow()), plot.width / 4, 1.0);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), wxString::Format("t = %.2f s", Row() * 0.004));
+    const wxString degree = wxString::FromUTF8("\xC2\xB0");
+    EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::Format("+%d.00", Row() / 100) + degree);
+
+    // Dragging keeps seeking, also into the margins, where it stops at the ends.
+    Mouse(wxEVT_MOTION, plot.x + plot.width / 2, true);
+    EXPECT_EQ(Row(), (plot.width / 2) * kRows / plot.width);
+    Mouse(wxEVT_MOTION, 0, true);
+    EXPECT_EQ(Row(), 0);
+    Mouse(wxEVT_LEFT_UP, 0, false);
+    Mouse(wxEVT_MOTION, plot.x + plot.width / 2, false);
+    EXPECT_EQ(Row(), 0);
+
+    // A weak row of eye 2 is shown interpolated, as with the slider.
+    const int weak = plot.width * 1050 / kRows;
+    Mouse(wxEVT_LEFT_DOWN, plot.x + weak, true);
+    Mouse(wxEVT_LEFT_UP, 0, false);
+    EXPECT_EQ(Row(), weak * kRows / plot.width);
+    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), *wxRED);
+}
+
+TEST_F(TracePanelTest, WheelZoomsAndPlaybackScrollsTheView) {
+    Open();
+    const wxRect plot = Trace().PlotArea();
+    const int x = plot.x + plot.width / 3;
+    const std::size_t under = Trace().Window().RowAt(plot.width / 3);
+    Mouse(wxEVT_MOUSEWHEEL, x, false, 2 * 120);
+    EXPECT_NEAR(static_cast<double>(Trace().Window().RowAt(plot.width / 3)), static_cast<double>(under), 1.0);
+    EXPECT_EQ(Trace().SpanMs(), 6400);  // 0.8 x 0.8 of ten seconds
+    // Never narrower than one second.
+    for (int step = 0; step < 12; ++step)
+        Mouse(wxEVT_MOUSEWHEEL, x, false, 120);
+    EXPECT_EQ(Trace().SpanMs(), 1000);
+    EXPECT_NEAR(static_cast<double>(Trace().Window().RowAt(plot.width / 3)), static_cast<double>(under), 1.0);
+
+    m_frame->SeekPlayback(kRows - 1);
+    EXPECT_GE(Trace().Window().XOfRow(kRows - 1), 0.0);
+    EXPECT_LE(Trace().Window().XOfRow(kRows - 1), plot.width);
+    Mouse(wxEVT_MOUSEWHEEL, x, false, -120 * 30);
+    EXPECT_TRUE(Trace().Window().ShowsAll());
+    EXPECT_EQ(Trace().SpanMs(), 0);
+}
+
+TEST_F(TracePanelTest, SpeedChangesTheTickInterval) {
+    Open();
+    const int normal = Player().m_interval;
+    ASSERT_EQ(normal, 2);
+    ChooseSpeed(0);  // 1/8
+    Click(Id::PlaybackStart);
+    EXPECT_EQ(Player().GetInterval(), 8 * normal);
+    ChooseSpeed(4);  // 2x, while running
+    EXPECT_TRUE(Player().IsRunning());
+    EXPECT_EQ(Player().GetInterval(), normal / 2);
+    ChooseSpeed(2);  // 1/2
+    EXPECT_EQ(Player().GetInterval(), 2 * normal);
+    Click(Id::PlaybackPause);
+}
+
+TEST_F(TracePanelTest, StepsGoOneRowAndKeysOnlyWhilePausedOutsideTextFields) {
+    Open();
+    Click(Id::PlaybackPreviousRow);
+    EXPECT_EQ(Row(), 0);
+    Click(Id::PlaybackNextRow);
+    Click(Id::PlaybackNextRow);
+    EXPECT_EQ(Row(), 2);
+    EXPECT_EQ(Trace().CursorRow(), 2u);
+
+    m_frame->Raise();
+    Mouse(wxEVT_LEFT_DOWN, Trace().PlotArea().x, true);
+    Mouse(wxEVT_LEFT_UP, Trace().PlotArea().x, false);
+    Yield();
+    ASSERT_EQ(wxWindow::FindFocus(), &Trace());  // a click gives the keys to the trace
+    EXPECT_EQ(Row(), 0);
+    Press(WXK_RIGHT);
+    Press(WXK_RIGHT);
+    EXPECT_EQ(Row(), 2);
+    Press(WXK_LEFT);
+    EXPECT_EQ(Row(), 1);
+
+    m_frame->TextField(400)->SetFocus();
+    Yield();
+    ASSERT_EQ(wxWindow::FindFocus(), m_frame->TextField(400));
+    Press(WXK_RIGHT);
+    EXPECT_EQ(Row(), 1);
+
+    Trace().SetFocus();
+    Yield();
+    Click(Id::PlaybackStart);
+    Press(WXK_RIGHT);
+    EXPECT_EQ(Row(), 1);
+    Click(Id::PlaybackNextRow);  // a step pauses
+    EXPECT_FALSE(Player().IsRunning());
+    EXPECT_EQ(Row(), 2);
+}
+
+TEST_F(TracePanelTest, SpeedAndZoomComeBackAfterARestart) {
+    Open();
+    ChooseSpeed(1);  // 1/4
+    Mouse(wxEVT_MOUSEWHEEL, Trace().PlotArea().x, false, 120 * 3);
+    const int span = Trace().SpanMs();
+    ASSERT_GT(span, 0);
+    ASSERT_TRUE(Restart());
+    EXPECT_EQ(m_frame->m_speedChoice->GetSelection(), 1);
+    EXPECT_EQ(Player().SpeedEighths(), 2);
+    EXPECT_EQ(Trace().SpanMs(), span);
+    Open();
+    EXPECT_NEAR(Trace().Window().VisibleRows() * 4.0, span, 4.0);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::uint8_t> FixedLayout()
+{
+    const auto fixed = EncodeSettings(Settings{});
+    return {fixed.begin(), fixed.end()};
+}
+
+void Append(std::vector<std::uint8_t>& bytes, const std::string& text)
+{
+    bytes.insert(bytes.end(), text.begin(), text.end());
+}
+
+// A record as another program version would write it: tag, length, payload.
+void AppendRecord(std::vector<std::uint8_t>& bytes, const std::string& tag, const std::vector<std::uint8_t>& payload)
+{
+    Append(bytes, tag);
+    const auto length = static_cast<std::uint32_t>(payload.size());
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
+    bytes.insert(bytes.end(), payload.begin(), payload.end());
+}
+
+std::vector<std::uint8_t> Int32s(std::initializer_list<std::int32_t> values)
+{
+    std::vector<std::uint8_t> bytes;
+    for (const std::int32_t value : values)
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i)));
+    return bytes;
+}
+
+TEST(SettingsExtension, OlderFilesGiveDefaultsAndNewerOnesRoundTrip)
+{
+    Settings defaults;
+    defaults.extension = {4, 60000};
+
+    // A file of exactly the fixed layout, as every older version wrote it.
+    std::vector<std::string> notes;
+    Settings read = DecodeSettings(FixedLayout(), defaults, &notes);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 4);
+    EXPECT_EQ(read.extension.traceSpanMs, 60000);
+    EXPECT_TRUE(notes.empty());
+
+    // Unchanged preferences add nothing to the file.
+    EXPECT_TRUE(EncodeSettingsExtension(SettingsExtension{}).empty());
+
+    Settings chosen;
+    chosen.blendSlider = 5;
+    chosen.extension = {1, 2500};
+    std::vector<std::uint8_t> bytes = FixedLayout();
+    const std::vector<std::uint8_t> extension = EncodeSettingsExtension(chosen.extension);
+    bytes.insert(bytes.end(), extension.begin(), extension.end());
+    std::copy_n(EncodeSettings(chosen).begin(), kSettingsFileSize, bytes.begin());
+    read = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_EQ(read.blendSlider, 5);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 1);
+    EXPECT_EQ(read.extension.traceSpanMs, 2500);
+    EXPECT_TRUE(notes.empty());
+
+    // A record of a later version is skipped, a record cut short is not read.
+    std::vector<std::uint8_t> later = FixedLayout();
+    AppendRecord(later, "NEXT", {1, 2, 3});
+    AppendRecord(later, "PLAY", Int32s({16, 9000}));
+    read = DecodeSettings(later, Settings{}, nullptr);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 16);
+    EXPECT_EQ(read.extension.traceSpanMs, 9000);
+    later.pop_back();
+    read = DecodeSettings(later, Settings{}, &notes);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 8);
+    EXPECT_FALSE(notes.empty());
+}
+
+TEST(SettingsExtension, ValuesNoProgramWritesKeepTheirDefaults)
+{
+    std::vector<std::uint8_t> bytes = FixedLayout();
+    AppendRecord(bytes, "PLAY", Int32s({-3, -1}));
+    std::vector<std::string> notes;
+    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 8);
+    EXPECT_EQ(read.extension.traceSpanMs, 0);
+    EXPECT_EQ(notes.size(), 2u);
+
+    // Stray bytes after the layout are not a record.
+    std::vector<std::uint8_t> stray = FixedLayout();
+    Append(stray, "abc");
+    EXPECT_EQ(DecodeSettings(stray, Settings{}, nullptr).extension.traceSpanMs, 0);
+}
+
+TEST(SettingsExtension, SavedFileKeepsTheFixedLayoutInFront)
+{
+    const std::string path = ::testing::TempDir() + "extension_" + std::to_string(::getpid()) + ".ini";
+    Settings settings;
+    settings.qualityThreshold = 0.25f;
+    settings.extension = {2, 1000};
+    std::string error;
+    ASSERT_TRUE(SaveSettingsFile(path, settings, error)) << error;
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_GT(bytes.size(), kSettingsFileSize);
+    const auto fixed = EncodeSettings(settings);
+    EXPECT_TRUE(std::equal(fixed.begin(), fixed.end(), bytes.begin()));
+    Settings loaded;
+    ASSERT_EQ(LoadSettingsFile(path, Settings{}, loaded, nullptr, error), SettingsFileState::Read) << error;
+    EXPECT_EQ(loaded.extension.playbackSpeedEighths, 2);
+    EXPECT_EQ(loaded.extension.traceSpanMs, 1000);
+    EXPECT_FLOAT_EQ(loaded.qualityThreshold, 0.25f);
+    std::remove(path.c_str());
+}
+
+}  // namespace
