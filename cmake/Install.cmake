@@ -13,8 +13,33 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx-launcher.sh.in ${PROJECT_B
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/squinx DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/squinx.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/src/resources/images/app/strabi.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME squinx.svg)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/squinx-mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME squinx.xml)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx.1.in ${PROJECT_BINARY_DIR}/packaging/squinx.1 @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/squinx.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Where the project's pictures are published; the default names no real host.
+set(SQUINX_WEB_BASE_URL "https://squinx.invalid" CACHE STRING "Web address the AppStream screenshot is taken from")
+set(SQUINX_METAINFO ${PROJECT_BINARY_DIR}/packaging/invalid.squinx.Squinx.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx.metainfo.xml.in ${SQUINX_METAINFO} @ONLY)
+install(FILES ${SQUINX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The application icon, which the file types name as their generic icon, as
+# pictures of the usual sizes rendered from the one drawing.
+set(SQUINX_ICON_SVG ${PROJECT_SOURCE_DIR}/src/resources/images/app/strabi.svg)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+set(icon_pictures)
+foreach(size 16 22 24 32 48 64 128 256)
+    set(picture ${PROJECT_BINARY_DIR}/packaging/icons/${size}/squinx.png)
+    add_custom_command(OUTPUT ${picture}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/packaging/icons/${size}
+        COMMAND ${RSVG_CONVERT} --width ${size} --height ${size} --output ${picture} ${SQUINX_ICON_SVG}
+        DEPENDS ${SQUINX_ICON_SVG} VERBATIM)
+    list(APPEND icon_pictures ${picture})
+    install(FILES ${picture} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(icons ALL DEPENDS ${icon_pictures})
+install(FILES ${SQUINX_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME squinx.svg)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME squinx)

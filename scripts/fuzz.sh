@@ -38,6 +38,7 @@ seed fuzz_iris_texture data/texturen.dat
 seed fuzz_recording_device tests/data/playback/*
 seed fuzz_recording_own tests/data/playback/*
 seed fuzz_question_file data/quiz/*.sqs tests/data/quiz/*
+seed fuzz_quiz_check data/quiz/*.sqs tests/data/quiz/*
 # Each line of the language files, once as a number format and once as a
 # file-name format (the first byte picks the kind).
 mkdir -p "$build/corpus/fuzz_format_check"
@@ -51,7 +52,7 @@ for lan in data/*.lan; do
 done
 
 all_targets="fuzz_language_file fuzz_format_check fuzz_settings_file fuzz_case_file fuzz_iris_texture
-             fuzz_recording_device fuzz_recording_own fuzz_question_file"
+             fuzz_recording_device fuzz_recording_own fuzz_question_file fuzz_quiz_check"
 scratch=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/squinx-fuzz-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 

@@ -8,6 +8,7 @@ packages=(
     libwxgtk3.2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth
+    librsvg2-bin desktop-file-utils libxml2-utils appstream shared-mime-info
 )
 
 missing=()

@@ -7,6 +7,12 @@
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
 
+std::vector<wxString> PatientApp::s_filesToOpen;
+
+void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
+    s_filesToOpen = std::move(files);
+}
+
 bool PatientApp::OnInit() {
     IgnoreFileSizeSignal();
     InstallCompactControlStyle();
@@ -31,5 +37,10 @@ bool PatientApp::OnInit() {
     frame->BuildToolBar(frame->GetToolBar());
     frame->Show(true);
     SetTopWindow(frame);
+    // Opened from the main loop, so their questions and messages come with
+    // the window already on screen.
+    if (!s_filesToOpen.empty())
+        CallAfter([frame, files = std::move(s_filesToOpen)] { frame->OpenFromCommandLine(files); });
+    s_filesToOpen.clear();
     return true;
 }

@@ -126,8 +126,9 @@ bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
 }
 
 void PatientFrame::OnCharHook(wxKeyEvent& event) {
-    // Keys typed into a value field belong to the field.
-    if (wxDynamicCast(FindFocus(), wxTextCtrl)) {
+    // Keys typed into a value field belong to the field. (wxDynamicCast casts
+    // down before it checks, which the sanitizer rightly reports.)
+    if (dynamic_cast<wxTextCtrl*>(FindFocus())) {
         event.Skip();
         return;
     }

@@ -58,6 +58,10 @@ public:
     void OnLanguage(wxCommandEvent& event);
     void LoadSettings();
 
+    // Files named on the command line, opened one after the other as the
+    // File menu opens them; a question file switches the quiz on.
+    void OpenFromCommandLine(const std::vector<wxString>& paths);
+
     // Language string n, converted from the file's ISO 8859-1 bytes.
     wxString Text(int n) const;
 
@@ -86,7 +90,8 @@ public:
     bool WriteCaseFile(const wxString& path);
     bool SaveCaseAs();
     bool SaveCase();
-    void OpenCase();
+    // Without a path the file dialog asks for one.
+    void OpenCase(const wxString& path = wxEmptyString);
     bool NewCase(wxCommandEvent& event);
     void OnNewCase(wxCommandEvent& event);
     void OnOpenCase(wxCommandEvent& event);
@@ -115,6 +120,8 @@ public:
     void OnCloseWindow(wxCloseEvent& event);
     void OnHelpContents(wxCommandEvent& event);
     void OnRecordingMenu(wxCommandEvent& event);
+    // Without a path the file dialog asks for one.
+    void OpenRecording(const wxString& path = wxEmptyString);
     void OnPlaybackButton(wxCommandEvent& event);
     void OnTimeSlider(wxScrollEvent& event);
     void OnPlaybackStep(wxCommandEvent& event);

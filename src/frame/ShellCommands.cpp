@@ -76,20 +76,7 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
     StopPlayback();
     switch (event.GetId()) {
     case Id::OpenRecording:
-        // The recording replaces what is shown: an edited case or recording is asked about first.
-        if (!ConfirmDiscard())
-            return;
-        if (!m_playbackTimer->OpenRecording(this))
-            return;
-        // Saving the case now would write a recording's row over the case file.
-        m_modified = false;
-        m_caseFile.clear();
-        SetPlaybackMode(true);
-        m_tracePanel->ShowRecording(m_playbackTimer->Player());
-        m_playbackTimer->ShowSample();
-        UpdateTitle(wxEmptyString);
-        GetMenuBar()->Enable(Id::SaveRecording, true);
-        GetMenuBar()->Enable(Id::SaveRecordingAs, true);
+        OpenRecording();
         break;
     case Id::SaveRecording:
     case Id::SaveRecordingAs:
@@ -97,6 +84,24 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
         UpdateTitle(wxEmptyString);
         break;
     }
+}
+
+void PatientFrame::OpenRecording(const wxString& path) {
+    StopPlayback();
+    // The recording replaces what is shown: an edited case or recording is asked about first.
+    if (!ConfirmDiscard())
+        return;
+    if (!(path.empty() ? m_playbackTimer->OpenRecording(this) : m_playbackTimer->LoadRecordingFile(path)))
+        return;
+    // Saving the case now would write a recording's row over the case file.
+    m_modified = false;
+    m_caseFile.clear();
+    SetPlaybackMode(true);
+    m_tracePanel->ShowRecording(m_playbackTimer->Player());
+    m_playbackTimer->ShowSample();
+    UpdateTitle(wxEmptyString);
+    GetMenuBar()->Enable(Id::SaveRecording, true);
+    GetMenuBar()->Enable(Id::SaveRecordingAs, true);
 }
 
 void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {

@@ -138,16 +138,19 @@ bool PatientFrame::SaveCase() {
     return m_caseFile.empty() ? SaveCaseAs() : WriteCaseFile(m_caseFile);
 }
 
-void PatientFrame::OpenCase() {
+void PatientFrame::OpenCase(const wxString& givenPath) {
     StopPlayback();
     if (!ConfirmDiscard())
         return;
     m_modified = false;
-    const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
-    wxString path = ChooseFile(this, Text(Text::OpenCasePrompt), wildcard, wxFD_OPEN);
-    if (path.empty())
-        return;
-    path = WithExtension(path, kCaseExtension);
+    wxString path = givenPath;
+    if (path.empty()) {
+        const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
+        path = ChooseFile(this, Text(Text::OpenCasePrompt), wildcard, wxFD_OPEN);
+        if (path.empty())
+            return;
+        path = WithExtension(path, kCaseExtension);
+    }
     if (!ReadCaseFile(path))
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
                                          "Could not open " + FitPath(path) + "."),

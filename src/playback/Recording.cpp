@@ -10,12 +10,12 @@ bool EndsWith(const std::string& text, const char* suffix)
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+}  // namespace
+
 bool HasRecordingExtension(const std::string& name)
 {
     return EndsWith(name, ".txt") || EndsWith(name, ".stx");
 }
-
-}  // namespace
 
 Recording::Recording(RecordingHeader header, unsigned columns, std::vector<std::int32_t> samples)
     : m_header(std::move(header)), m_columns(columns), m_samples(std::move(samples))

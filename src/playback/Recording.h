@@ -66,6 +66,9 @@ private:
 bool HasDeviceSigns(const std::string& fileName);
 bool IsDeviceSignColumn(unsigned column);
 
+// True when the name ends in ".txt" or ".stx" (case-sensitive).
+bool HasRecordingExtension(const std::string& name);
+
 // The name a chosen file is opened under: ".txt" is appended unless it ends in
 // ".txt" or ".stx" (case-sensitive).
 std::string CompleteOpenName(const std::string& chosenName);

@@ -1,5 +1,6 @@
 #include "quiz/QuestionFile.h"
 
+#include "quiz/QuestionLines.h"
 #include "quiz/SaturatingSum.h"
 
 #include <algorithm>
@@ -10,17 +11,6 @@
 
 namespace quiz {
 namespace {
-
-constexpr std::string_view sectionStart = "[QUESTION]";
-
-std::string_view trimmed(std::string_view line)
-{
-    constexpr std::string_view blanks = " \t\n\v\f\r";
-    const auto first = line.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    const auto last = line.find_last_not_of(blanks);
-    return line.substr(first, last - first + 1);
-}
 
 std::string expandLineBreaks(std::string_view value)
 {
@@ -44,21 +34,17 @@ void applyAnswerBox(Question& question, std::string_view value)
     else if (value == "CHECK") question.answerBox = AnswerBox::MultipleChoice;
 }
 
-// Points follow the last comma only when one to three characters come after
-// it, so texts such as "a,b,1000" keep their commas.
 void addAnswer(Question& question, std::string_view value)
 {
-    const auto comma = value.rfind(',');
-    const std::size_t digitCount = comma == std::string_view::npos ? 0 : value.size() - comma - 1;
-    if (digitCount < 1 || digitCount > 3) {
-        question.answers.emplace_back(value);
+    const AnswerParts parts = splitAnswer(value);
+    question.answers.emplace_back(parts.text);
+    if (parts.pointsText.empty()) {
         question.points.push_back(0);
         return;
     }
 
-    const std::string digits(value.substr(comma + 1));
+    const std::string digits(parts.pointsText);
     const int points = static_cast<int>(std::strtol(digits.c_str(), nullptr, 10));
-    question.answers.emplace_back(value.substr(0, comma));
     question.points.push_back(points);
 
     // Depends on the answer box known at this line: a text question is worth
@@ -71,32 +57,15 @@ void addAnswer(Question& question, std::string_view value)
 
 void applyLine(Question& question, std::string_view line)
 {
-    const auto equals = line.find('=');
-    const std::string_view key = line.substr(0, equals);
-    const std::string_view value = equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
+    const KeyValue entry = splitKeyValue(line);
+    const std::string_view key = entry.key;
+    const std::string_view value = entry.value;
 
     if (key == "Question") question.text = expandLineBreaks(value);
     else if (key == "File") question.file = std::string(value);
     else if (key == "AnswerBox") applyAnswerBox(question, value);
     else if (key == "Answer") addAnswer(question, value);
     else if (key == "Explain") question.explanation = expandLineBreaks(value);
-}
-
-// Accepts LF, CR LF and lone CR line ends.
-template <typename LineHandler>
-void forEachLine(std::string_view text, LineHandler handleLine)
-{
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            handleLine(text.substr(start));
-            return;
-        }
-        handleLine(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
 }
 
 QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& bytes)
@@ -125,15 +94,9 @@ QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& b
 
 QuestionList parseQuestionText(std::string_view text)
 {
-    // Editors that save as UTF-8 may put a byte order mark first; left in
-    // place it would hide the first [QUESTION] line, and the question with it.
-    constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark) text.remove_prefix(utf8ByteOrderMark.size());
-
     QuestionList questions;
-    forEachLine(text, [&questions](std::string_view rawLine) {
-        const std::string_view line = trimmed(rawLine);
-        if (line == sectionStart) {
+    forEachQuestionLine(text, [&questions](std::size_t, std::string_view line) {
+        if (isSectionStart(line)) {
             questions.emplace_back();
             return;
         }

@@ -216,16 +216,24 @@ void QuizFrame::UpdateButtons() {
     m_panel->Layout();
 }
 
-void QuizFrame::OnOpen(wxCommandEvent&) {
+void QuizFrame::ForgetQuestions() {
     m_session.clear();
     UpdateButtons();
     // Its answers are gone with the questions.
     if (m_reviewWindow)
         m_reviewWindow->Hide();
+}
+
+void QuizFrame::OnOpen(wxCommandEvent&) {
+    ForgetQuestions();
     const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt),
                                      FromLatin1(m_languageTable->Get(Text::QuestionWildcard)), wxFD_OPEN);
-    if (path.empty())
-        return;
+    if (!path.empty())
+        LoadQuestionFile(path);
+}
+
+void QuizFrame::LoadQuestionFile(const wxString& path) {
+    ForgetQuestions();
     quiz::QuestionList questions;
     if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),

@@ -33,6 +33,9 @@ public:
     void showQuiz(bool show);
 
     void OnOpen(wxCommandEvent& event);
+    // Replaces the questions with those of the file and shows the first; a
+    // file that cannot be read is reported and leaves the quiz empty.
+    void LoadQuestionFile(const wxString& path);
     void OnNext(wxCommandEvent& event);
     void OnPrevious(wxCommandEvent& event);
     void OnResults(wxCommandEvent& event);
@@ -54,6 +57,7 @@ public:
     ReviewWindow* Review() const { return m_reviewWindow; }
 
 private:
+    void ForgetQuestions();
     const std::string& Latin1Text(int n) const;
     void WidenForAnswers();
     void FitResultsDialog(const std::string& report);

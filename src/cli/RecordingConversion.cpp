@@ -1,0 +1,40 @@
+#include "cli/RecordingConversion.h"
+
+#include "playback/RecordingPlayer.h"
+#include "playback/RecordingReader.h"
+#include "playback/RecordingWriter.h"
+
+namespace cli {
+
+bool ConvertRecording(const std::string& input, const std::string& output, std::optional<double> repairThreshold,
+                      std::string& error)
+{
+    // The ending tells the reader and the writer which signs the columns
+    // carry, so a name with neither would be read or written wrongly.
+    for (const std::string* name : {&input, &output}) {
+        if (!HasRecordingExtension(*name)) {
+            error = *name + ": a recording's name ends in .txt (device export) or .stx";
+            return false;
+        }
+    }
+
+    Recording recording;
+    const RecordingReadResult read = ReadRecordingFile(input, recording);
+    if (!read.Succeeded()) {
+        error = input + (read.line > 0 ? ":" + std::to_string(read.line) : "") + ": " +
+                DescribeRecordingError(read.error);
+        return false;
+    }
+    RecordingPlayer player;
+    if (!player.Load(std::move(recording))) {
+        error = input + ": the recording cannot be played back";
+        return false;
+    }
+    if (repairThreshold) {
+        player.SetQualityThreshold(static_cast<float>(*repairThreshold));
+        player.RepairAll();
+    }
+    return WriteRecordingFile(output, player.GetRecording(), error);
+}
+
+}  // namespace cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cli/QuizProblem.h"
+#include "quiz/Question.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace cli {
+
+// Far more answers than any question has; the check's time grows with the
+// square of their number.
+inline constexpr std::size_t kMaxOrderedAnswers = 1000;
+
+// The text question's answers are tried in file order and the first match
+// scores, so order matters. Reports, at the line of the answer concerned:
+// an answer that can never score because an earlier one matches every text
+// it matches, and a lower-scoring answer listed before a higher-scoring one
+// (one text can always match both, and then scores the lower points),
+// unless it is a special case of the higher-scoring one: a deliberate
+// exception, as "exophor" before "phor".
+// answerLines holds the line of each answer.
+void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
+                          QuizProblems& problems);
+
+}  // namespace cli

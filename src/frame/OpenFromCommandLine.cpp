@@ -1,0 +1,53 @@
+#include "frame/PatientFrame.h"
+
+#include "cli/FileKinds.h"
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "frame/ScreenText.h"
+#include "lang/LanguageTable.h"
+#include "lang/TextIds.h"
+#include "quiz/QuizFrame.h"
+
+#include <wx/msgdlg.h>
+#include <wx/toolbar.h>
+
+namespace {
+
+// Switches the quiz on as its tool does, unless it is on already, and loads
+// the questions into the quiz window.
+void OpenQuestionFile(PatientFrame& frame, const wxString& path) {
+    wxToolBar* tools = frame.GetToolBar();
+    if (!tools->GetToolState(Id::QuizTool)) {
+        tools->ToggleTool(Id::QuizTool, true);
+        wxCommandEvent toggle(wxEVT_TOOL, Id::QuizTool);
+        toggle.SetInt(1);
+        frame.OnQuizToggle(toggle);
+    }
+    // The user may have kept an edited case, which leaves the quiz off.
+    if (tools->GetToolState(Id::QuizTool) && frame.m_quizFrame)
+        frame.m_quizFrame->LoadQuestionFile(path);
+}
+
+}  // namespace
+
+void PatientFrame::OpenFromCommandLine(const std::vector<wxString>& paths) {
+    for (const wxString& path : paths) {
+        switch (cli::KindOfFile(std::string(path.fn_str()))) {
+        case cli::FileKind::Case:
+            OpenCase(path);
+            break;
+        case cli::FileKind::Recording:
+            OpenRecording(path);
+            break;
+        case cli::FileKind::Quiz:
+            OpenQuestionFile(*this, path);
+            break;
+        case cli::FileKind::Unknown:
+            ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
+                                             "Could not open " + FitPath(path) + ".") +
+                            "\n\nSquinx opens cases (.sd), recordings (.txt, .stx) and question files (.sqs).",
+                        wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
+            break;
+        }
+    }
+}

@@ -1,0 +1,82 @@
+#include "cli/CommandLine.h"
+#include "cli/FileKinds.h"
+#include "cli/StartFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace cli {
+namespace {
+
+CommandLine Parse(std::vector<std::string> arguments)
+{
+    return ParseCommandLine(arguments);
+}
+
+TEST(CommandLine, ReadsEveryForm)
+{
+    EXPECT_EQ(Parse({}).action, Action::StartProgram);
+    const CommandLine open = Parse({"a.sd", "--", "-odd.stx"});
+    EXPECT_EQ(open.action, Action::StartProgram);
+    EXPECT_EQ(open.files, (std::vector<std::string>{"a.sd", "-odd.stx"}));
+
+    EXPECT_EQ(Parse({"x.sd", "--help"}).action, Action::ShowHelp);
+    EXPECT_EQ(Parse({"-h"}).action, Action::ShowHelp);
+    EXPECT_EQ(Parse({"--version"}).action, Action::ShowVersion);
+    // Help wins over anything else, even a wrong combination.
+    EXPECT_EQ(Parse({"--repair", "0.5", "--help"}).action, Action::ShowHelp);
+
+    const CommandLine check = Parse({"--check-quiz", "a.sqs", "b.sqs"});
+    EXPECT_EQ(check.action, Action::CheckQuiz);
+    EXPECT_EQ(check.files.size(), 2u);
+
+    const CommandLine convert = Parse({"--convert", "in.txt", "--repair", "0,8", "out.stx"});
+    EXPECT_EQ(convert.action, Action::ConvertRecording);
+    EXPECT_EQ(convert.files, (std::vector<std::string>{"in.txt", "out.stx"}));
+    ASSERT_TRUE(convert.repairThreshold);
+    EXPECT_DOUBLE_EQ(*convert.repairThreshold, 0.8);
+    EXPECT_DOUBLE_EQ(*Parse({"--convert", "--repair=1", "a.txt", "b.stx"}).repairThreshold, 1.0);
+    EXPECT_FALSE(Parse({"--convert", "a.txt", "b.stx"}).repairThreshold);
+}
+
+TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--frobnicate"}, "unknown option '--frobnicate'"},
+        {{"--check-quiz"}, "--check-quiz needs a question file"},
+        {{"--convert", "a.txt"}, "--convert needs an input and an output file"},
+        {{"--convert", "a.txt", "b.stx", "c.stx"}, "--convert needs an input and an output file"},
+        {{"--check-quiz", "--convert", "a.txt", "b.stx"}, "--check-quiz and --convert cannot be combined"},
+        {{"--repair", "0.5", "a.stx"}, "--repair works only with --convert"},
+        {{"--convert", "a.txt", "b.stx", "--repair"}, "--repair needs a quality threshold"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "0"}, "the quality threshold '0' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "1.5"}, "the quality threshold '1.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "0.5x"}, "the quality threshold '0.5x' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "-0.5"}, "the quality threshold '-0.5' is not a number above 0 and at most 1"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CommandLine command = Parse(arguments);
+        EXPECT_EQ(command.action, Action::UsageError) << message;
+        EXPECT_EQ(command.error, message);
+    }
+}
+
+TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)
+{
+    EXPECT_EQ(ResolveFromStartFolder("cases/a.sd", "/home/t/work"), "/home/t/work/cases/a.sd");
+    EXPECT_EQ(ResolveFromStartFolder("/data/a.sd", "/home/t/work"), "/data/a.sd");
+    EXPECT_EQ(ResolveFromStartFolder("a.sd", ""), "a.sd");
+
+    EXPECT_EQ(KindOfFile("/x/a.sd"), FileKind::Case);
+    EXPECT_EQ(KindOfFile("a.txt"), FileKind::Recording);
+    EXPECT_EQ(KindOfFile("a.stx"), FileKind::Recording);
+    EXPECT_EQ(KindOfFile("a.sqs"), FileKind::Quiz);
+    // The program tells kinds apart case-sensitively, as its file dialogs do.
+    EXPECT_EQ(KindOfFile("a.SD"), FileKind::Unknown);
+    EXPECT_EQ(KindOfFile("notes.pdf"), FileKind::Unknown);
+}
+
+}  // namespace
+}  // namespace cli
