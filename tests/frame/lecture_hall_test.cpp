@@ -136,6 +136,24 @@ TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand) {
     EXPECT_FLOAT_EQ(Canvas()->m_gazeAzimuth[0], -90.0f);
     PressOnFrame(WXK_NUMPAD0);
     EXPECT_FALSE(Canvas()->gazeTarget());
+    // Reset view hands the gaze back to the pointer as well.
+    PressOnFrame(WXK_NUMPAD9);
+    ASSERT_TRUE(Canvas()->gazeTarget());
+    PressOnFrame('R');
+    EXPECT_FALSE(Canvas()->gazeTarget());
+}
+
+TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked) {
+    wxKeyEvent latent(wxEVT_CHAR_HOOK);
+    latent.m_keyCode = 'M';
+    latent.m_shiftDown = true;
+    // Hidden values lock the View submenu, as the quiz does.
+    ToggleTool(m_frame, Id::HideValuesTool);
+    m_frame->ProcessWindowEvent(latent);
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
+    ToggleTool(m_frame, Id::HideValuesTool);
+    m_frame->ProcessWindowEvent(latent);
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
 }
 
 TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped) {
