@@ -19,10 +19,7 @@
 #include <wx/slider.h>
 #include <wx/utils.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 
@@ -32,29 +29,13 @@ const wxSize kPanelSize(1000, 170);
 
 TracePanel* g_trace = nullptr;
 
-// Times each run on its own and reports the median and the slowest.
-template <typename Run>
-void TimeRuns(benchmark::State& state, Run run) {
-    std::vector<double> seconds;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(elapsed.count());
-        seconds.push_back(elapsed.count());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
-    state.counters["max_ms"] = seconds.back() * 1e3;
-}
-
 // range(0): seconds across the panel, 0 for the whole hour.
 void BM_RedrawTrace(benchmark::State& state) {
     g_trace->SetSpanMs(static_cast<int>(state.range(0)) * 1000);
     g_trace->ShowRow(450000);
     wxBitmap bitmap(kPanelSize);
     wxMemoryDC dc(bitmap);
-    TimeRuns(state, [&] { g_trace->Draw(dc, kPanelSize); });
+    TimeEachRun(state, [&] { g_trace->Draw(dc, kPanelSize); });
 }
 BENCHMARK(BM_RedrawTrace)
     ->ArgName("seconds")
@@ -70,7 +51,7 @@ void BM_SeekByClick(benchmark::State& state) {
     g_trace->SetSpanMs(0);
     const wxRect plot = g_trace->PlotArea();
     int click = 0;
-    TimeRuns(state, [&] {
+    TimeEachRun(state, [&] {
         wxMouseEvent down(wxEVT_LEFT_DOWN);
         down.SetPosition(wxPoint(plot.x + (click++ * 37) % plot.width, plot.y + 5));
         down.m_leftDown = true;

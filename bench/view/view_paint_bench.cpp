@@ -18,11 +18,8 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 
@@ -57,23 +54,14 @@ void SetAids(int aids) {
     frame->m_quadrantMarks = all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0;
 }
 
-// Times each paint on its own and reports the median and 95th percentile.
+// Times each paint on its own: the whole frame rendered, swapped and finished.
 template <typename Paint>
 void TimePaints(benchmark::State& state, Paint paint) {
-    std::vector<double> seconds;
-    seconds.reserve(kPaints);
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
+    TimeEachRun(state, [&] {
         paint();
         g_canvas->SwapBuffers();
         glFinish();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(elapsed.count());
-        seconds.push_back(elapsed.count());
-    }
-    std::sort(seconds.begin(), seconds.end());
-    state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
-    state.counters["p95_ms"] = seconds[seconds.size() * 95 / 100] * 1e3;
+    });
 }
 
 void BM_PaintView(benchmark::State& state) {
