@@ -8,6 +8,9 @@ set(SQUINX_PROGRAM_SUBDIR ${CMAKE_INSTALL_LIBDIR}/squinx/squinx)
 
 install(TARGETS squinx RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/squinx)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/squinx)
+# The launcher knows the unchanged copies of the first release by these sums.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/earlier-shipped.md5 DESTINATION ${CMAKE_INSTALL_DATADIR}/squinx
+        RENAME .earlier-shipped.md5)
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/squinx-launcher.sh.in ${PROJECT_BINARY_DIR}/packaging/squinx @ONLY)
 install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/squinx DESTINATION ${CMAKE_INSTALL_BINDIR})

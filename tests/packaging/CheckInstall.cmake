@@ -46,3 +46,34 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${PREFIX}/home --u
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the installed squinx --check-quiz failed (${status}): ${out}${err}")
 endif()
+
+# The next start brings copies nobody changed up to this release: one that
+# matches the pristine copy of what was shipped last, and one from the first
+# release, known by its sum. An edited quiz stays as the user left it.
+set(home ${PREFIX}/home/squinx)
+set(shipped ${PREFIX}/${DATADIR}/squinx)
+file(WRITE ${home}/Deutsch.lan "as shipped before\n")
+file(WRITE ${home}/.shipped/Deutsch.lan "as shipped before\n")
+file(WRITE ${home}/English.lan "as the first release shipped it\n")
+file(REMOVE ${home}/.shipped/English.lan)
+file(MD5 ${home}/English.lan first_release)
+file(APPEND ${shipped}/.earlier-shipped.md5 "${first_release}  ./English.lan\n")
+file(APPEND ${home}/quiz/quiz_en.sqs "Explain=my own words\n")
+file(READ ${home}/quiz/quiz_en.sqs edited_quiz)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_HOME=${PREFIX}/home --unset=DISPLAY
+                        ${PREFIX}/${BINDIR}/squinx --version
+                RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the installed squinx --version failed (${status}): ${err}")
+endif()
+foreach(lan Deutsch.lan English.lan)
+    file(MD5 ${home}/${lan} now)
+    file(MD5 ${shipped}/${lan} wanted)
+    if(NOT now STREQUAL wanted)
+        message(FATAL_ERROR "the unchanged ${lan} in the working folder was not brought up to date")
+    endif()
+endforeach()
+file(READ ${home}/quiz/quiz_en.sqs quiz_now)
+if(NOT quiz_now STREQUAL edited_quiz)
+    message(FATAL_ERROR "the user's edited quiz was overwritten")
+endif()
