@@ -7,7 +7,6 @@
 #include "app/PatientApp.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
-#include "model/CaseFile.h"
 #include "playback/RecordingReader.h"
 #include "quiz/QuizFrame.h"
 
@@ -22,10 +21,7 @@ protected:
     void SetUp() override {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
-        CaseData data;
-        data.values.SetFar(Eye::one, EyeQuantity::horizontal, 1500);
-        const auto bytes = EncodeCase(data);
-        WriteFile("patient.sd", std::string(bytes.begin(), bytes.end()));
+        WriteCase("patient.sd", 1500);
         fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/device_export.txt", PathOf("export.txt"));
         fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/cut_short.stx", PathOf("cut_short.stx"));
         WriteFile("quiz.sqs", "[QUESTION]\nQuestion=Which eye?\nFile=" + PathOf("patient.sd") +

@@ -7,7 +7,6 @@
 
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
-#include "model/CaseFile.h"
 #include "model/EyeQuantity.h"
 #include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
@@ -28,10 +27,7 @@ protected:
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/device_export.txt", PathOf("export.txt"));
-        CaseData data;
-        data.values.SetFar(Eye::one, EyeQuantity::horizontal, 1500);
-        const auto bytes = EncodeCase(data);
-        WriteFile("case.sd", std::string(bytes.begin(), bytes.end()));
+        WriteCase("case.sd", 1500);
         ASSERT_TRUE(StartProgram());
     }
     void OpenRecording() {

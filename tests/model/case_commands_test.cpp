@@ -36,14 +36,6 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    void WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest) {
-        CaseData data;
-        data.values.SetFar(Eye::one, EyeQuantity::horizontal, eye1HorizontalFar);
-        data.manifestMode = manifest;
-        const auto bytes = EncodeCase(data);
-        WriteFile(name, std::string(bytes.begin(), bytes.end()));
-    }
-
     const ShippedLanguage english{"English.lan"};
 };
 

@@ -7,7 +7,6 @@
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
-#include "model/CaseFile.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
 
@@ -83,10 +82,7 @@ protected:
     void SetUp() override {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
-        CaseData data;
-        data.values.SetFar(Eye::one, EyeQuantity::horizontal, 1500);
-        const auto bytes = EncodeCase(data);
-        WriteFile("first.sd", std::string(bytes.begin(), bytes.end()));
+        WriteCase("first.sd", 1500);
         WriteFile("quiz.sqs", kQuestions);
         ASSERT_TRUE(StartProgram());
         ToggleTool(m_frame, Id::QuizTool);

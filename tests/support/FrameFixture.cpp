@@ -2,6 +2,7 @@
 
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
+#include "model/CaseFile.h"
 
 #include <wx/filefn.h>
 #include <wx/utils.h>
@@ -54,6 +55,14 @@ void FrameFixture::CopyDataFile(const std::string& name, const std::string& as) 
 
 void FrameFixture::WriteFile(const std::string& name, const std::string& bytes) {
     std::ofstream(PathOf(name), std::ios::binary) << bytes;
+}
+
+void FrameFixture::WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest) {
+    CaseData data;
+    data.values.SetFar(Eye::one, EyeQuantity::horizontal, eye1HorizontalFar);
+    data.manifestMode = manifest;
+    const auto bytes = EncodeCase(data);
+    WriteFile(name, std::string(bytes.begin(), bytes.end()));
 }
 
 std::string FrameFixture::PathOf(const std::string& name) const {

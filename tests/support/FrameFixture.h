@@ -19,6 +19,8 @@ protected:
     // Copies a shipped data file into the working folder.
     void CopyDataFile(const std::string& name, const std::string& as = "");
     void WriteFile(const std::string& name, const std::string& bytes);
+    // A case whose only angle is eye 1's horizontal value at the far end.
+    void WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest = true);
     std::string PathOf(const std::string& name) const;
 
     // Starts the program; returns false when OnInit refused to start.
