@@ -61,9 +61,15 @@ void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius)
         vertex.position = {std::cos(u) * ring, std::sin(u) * ring, minorRadius * std::sin(v)};
         return vertex;
     };
+    // The frame is drawn flat black, so only its outline shows: sixteen
+    // steps round the thin tube trace it as well as sixty did, and spare a
+    // software renderer thousands of sliver triangles on a large view. Steps
+    // at 0 and pi keep the outer and inner edge exactly where they were.
+    constexpr int kTubeSteps = 16;
     for (double u = kStart; u < kTwoPi; u += kStep) {
         sink.BeginStrip(StripKind::QuadStrip);
-        for (double v = kStart; v < kTwoPi + kStep; v += kStep) {
+        for (int step = 0; step <= kTubeSteps; ++step) {
+            const double v = kStart + step * kTwoPi / kTubeSteps;
             sink.Vertex(point(u, v));
             sink.Vertex(point(u + kStep, v));
         }

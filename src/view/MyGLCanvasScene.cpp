@@ -166,7 +166,11 @@ void MyGLCanvas::renderScene() {
     if (QuadrantOverlayShown(scene)) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+        // Drawn last, the shading has no use for depth: not writing it spares
+        // a full-screen overlay a second pass over the depth buffer.
+        glDepthMask(GL_FALSE);
         drawQuadrants(QuadrantPass::shade, scene);
+        glDepthMask(GL_TRUE);
         glDisable(GL_BLEND);
     }
     glEnable(GL_LIGHTING);
