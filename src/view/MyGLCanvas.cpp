@@ -2,6 +2,8 @@
 #include "view/MyGLCanvas.h"
 
 #include "frame/PatientFrame.h"
+#include "view/GlRendererProbe.h"
+#include "view/RendererKind.h"
 
 #include <wx/dcclient.h>
 
@@ -16,10 +18,22 @@ namespace {
 // the eyes and lenses would then cover each other in drawing order. The
 // pupil lies only 0.007 behind the iris at a depth of about 450, which 16
 // bits cannot separate, so 24 bits are asked for where the display has them.
+//
+// Smooth edges come from a multisampled visual, asked for only where the
+// graphics card draws: a renderer on the processor would pay several times
+// the paint time for them, and a full-screen view could no longer keep up
+// with the cover animation.
 const int* DefaultAttributes() {
+    static const int smooth[] = {WX_GL_RGBA,           WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24,
+                                 WX_GL_SAMPLE_BUFFERS, 1,                  WX_GL_SAMPLES,    4, 0};
     static const int deep[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
     static const int shallow[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
-    return wxGLCanvas::IsDisplaySupported(deep) ? deep : shallow;
+    static const int* const chosen = [] {
+        if (!IsSoftwareRenderer(ProbeGlRenderer()) && wxGLCanvas::IsDisplaySupported(smooth))
+            return smooth;
+        return wxGLCanvas::IsDisplaySupported(deep) ? deep : shallow;
+    }();
+    return chosen;
 }
 
 }  // namespace

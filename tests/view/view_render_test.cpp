@@ -8,7 +8,9 @@
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"
+#include "view/GlRendererProbe.h"
 #include "view/OverlayTimer.h"
+#include "view/RendererKind.h"
 
 #include <wx/menu.h>
 #include <wx/slider.h>
@@ -73,6 +75,18 @@ protected:
 
     MyGLCanvas* m_canvas = nullptr;
 };
+
+TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws) {
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    ASSERT_NE(renderer, nullptr);
+    // The probe before the window must see the renderer the canvas got.
+    EXPECT_EQ(IsSoftwareRenderer(ProbeGlRenderer()), IsSoftwareRenderer(renderer)) << renderer;
+    GLint sampleBuffers = -1;
+    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
+    if (IsSoftwareRenderer(renderer)) {
+        EXPECT_EQ(sampleBuffers, 0) << renderer;
+    }
+}
 
 TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256) {
     m_canvas->m_backgroundColour = wxColour(255, 255, 255);
