@@ -44,6 +44,29 @@ endforeach()
 add_custom_target(icons ALL DEPENDS ${icon_pictures})
 install(FILES ${SQUINX_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME squinx.svg)
 
+# A direct install tells the desktop of the new file types, launcher and
+# icons at once; a package leaves that to the system's own triggers.
+install(CODE "set(share \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")")
+install(CODE [[
+    if(NOT "$ENV{DESTDIR}" STREQUAL "")
+        return()
+    endif()
+    foreach(refresh "update-mime-database;${share}/mime"
+                    "update-desktop-database;-q;${share}/applications"
+                    "gtk-update-icon-cache;-q;-t;-f;${share}/icons/hicolor")
+        list(GET refresh 0 tool)
+        find_program(tool_path ${tool})
+        if(tool_path)
+            list(REMOVE_AT refresh 0)
+            execute_process(COMMAND ${tool_path} ${refresh} RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
+            if(failed)
+                message(STATUS "${tool} could not refresh its cache; the desktop sees the change after its next refresh")
+            endif()
+        endif()
+        unset(tool_path CACHE)
+    endforeach()
+]])
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME squinx)
 set(CPACK_PACKAGE_VENDOR "Squinx contributors")

@@ -27,6 +27,12 @@ foreach(file ${expected})
     endif()
 endforeach()
 
+# Installed directly, the desktop learns the file types at once.
+find_program(update_mime update-mime-database)
+if(update_mime AND NOT EXISTS ${PREFIX}/${DATADIR}/mime/application/x-squinx-case.xml)
+    message(FATAL_ERROR "make install left the MIME database without the case type")
+endif()
+
 # The icons are pictures of the size their folder names.
 file(READ ${PREFIX}/${DATADIR}/icons/hicolor/48x48/apps/squinx.png head LIMIT 24 HEX)
 string(SUBSTRING "${head}" 32 16 size)
