@@ -48,23 +48,22 @@ install(FILES ${SQUINX_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hico
 # icons at once; a package leaves that to the system's own triggers.
 install(CODE "set(share \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")")
 install(CODE [[
-    if(NOT "$ENV{DESTDIR}" STREQUAL "")
-        return()
-    endif()
-    foreach(refresh "update-mime-database;${share}/mime"
-                    "update-desktop-database;-q;${share}/applications"
-                    "gtk-update-icon-cache;-q;-t;-f;${share}/icons/hicolor")
-        list(GET refresh 0 tool)
-        find_program(tool_path ${tool})
-        if(tool_path)
-            list(REMOVE_AT refresh 0)
-            execute_process(COMMAND ${tool_path} ${refresh} RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
-            if(failed)
-                message(STATUS "${tool} could not refresh its cache; the desktop sees the change after its next refresh")
+    if("$ENV{DESTDIR}" STREQUAL "")
+        foreach(refresh "update-mime-database;${share}/mime"
+                        "update-desktop-database;-q;${share}/applications"
+                        "gtk-update-icon-cache;-q;-t;-f;${share}/icons/hicolor")
+            list(GET refresh 0 tool)
+            find_program(tool_path ${tool})
+            if(tool_path)
+                list(REMOVE_AT refresh 0)
+                execute_process(COMMAND ${tool_path} ${refresh} RESULT_VARIABLE failed OUTPUT_QUIET ERROR_QUIET)
+                if(failed)
+                    message(STATUS "${tool} could not refresh its cache; the desktop sees the change after its next refresh")
+                endif()
             endif()
-        endif()
-        unset(tool_path CACHE)
-    endforeach()
+            unset(tool_path CACHE)
+        endforeach()
+    endif()
 ]])
 
 set(CPACK_GENERATOR DEB)
