@@ -17,9 +17,11 @@
 
 namespace {
 
-// Pixels of background kept around the eyes and between the panels.
+// Pixels of background kept around the eyes, and of the light frame between
+// the panels that keeps neighbouring panels' eyes apart.
 constexpr int kPanelMargin = 12;
 constexpr int kPanelGap = 6;
+constexpr std::array<unsigned char, 3> kPanelFrame = {220, 220, 220};
 
 std::string Utf8(const wxString& text)
 {
@@ -127,5 +129,5 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
     const wxColour& clear = canvas.m_backgroundColour;
     const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
     const std::array<unsigned char, 3> background = {byte(clear.Red()), byte(clear.Green()), byte(clear.Blue())};
-    return ToImage(ComposeNinePanels(panels, CommonContent(panels, background, kPanelMargin), background, kPanelGap));
+    return ToImage(ComposeNinePanels(panels, CommonContent(panels, background, kPanelMargin), kPanelFrame, kPanelGap));
 }

@@ -37,14 +37,14 @@ PixelBox CommonContent(const std::vector<RgbPicture>& pictures, const std::array
 }
 
 RgbPicture ComposeNinePanels(const std::vector<RgbPicture>& panelsByKey, const PixelBox& box,
-                             const std::array<unsigned char, 3>& background, int gap)
+                             const std::array<unsigned char, 3>& frame, int gap)
 {
     RgbPicture sheet;
     sheet.width = 3 * box.width + 4 * gap;
     sheet.height = 3 * box.height + 4 * gap;
     sheet.rgb.resize(static_cast<std::size_t>(sheet.width) * sheet.height * 3);
     for (std::size_t i = 0; i < sheet.rgb.size(); i += 3)
-        std::copy(background.begin(), background.end(), sheet.rgb.begin() + static_cast<std::ptrdiff_t>(i));
+        std::copy(frame.begin(), frame.end(), sheet.rgb.begin() + static_cast<std::ptrdiff_t>(i));
     if (panelsByKey.size() != static_cast<std::size_t>(kNinePanelCount))
         return sheet;
     for (int row = 0; row < 3; ++row)

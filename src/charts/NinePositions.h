@@ -37,6 +37,6 @@ PixelBox CommonContent(const std::vector<RgbPicture>& pictures, const std::array
                        int margin);
 
 // The panels (in keypad order 1 to 9, all of one size) cut to box and set in
-// a 3 x 3 grid with gap pixels of background between and around them.
+// a 3 x 3 grid, with gap pixels of the frame colour between and around them.
 RgbPicture ComposeNinePanels(const std::vector<RgbPicture>& panelsByKey, const PixelBox& box,
-                             const std::array<unsigned char, 3>& background, int gap);
+                             const std::array<unsigned char, 3>& frame, int gap);

@@ -48,7 +48,7 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(whole.width, 8) << "a picture of background alone is kept whole";
     EXPECT_EQ(whole.height, 6);
 
-    const RgbPicture sheet = ComposeNinePanels(panels, box, kGrey, 2);
+    const RgbPicture sheet = ComposeNinePanels(panels, box, {220, 220, 220}, 2);
     EXPECT_EQ(sheet.width, 3 * 4 + 4 * 2);
     EXPECT_EQ(sheet.height, 3 * 4 + 4 * 2);
     // Each mark lands at its panel's corner plus its offset within the box.
@@ -59,5 +59,6 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(markAt(0, 2, 3, 4), 9);
     EXPECT_EQ(markAt(2, 0, 2, 3), 1);
     EXPECT_EQ(markAt(1, 1, 3, 3), 5);
-    EXPECT_EQ(Shade(sheet, 0, 0), 50) << "the gap is background";
+    EXPECT_EQ(Shade(sheet, 0, 0), 220) << "the frame between the panels";
+    EXPECT_EQ(Shade(sheet, 2, 2), 50) << "the panel's own background";
 }
