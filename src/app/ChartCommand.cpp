@@ -59,16 +59,12 @@ bool WaitForGL(MyGLCanvas& canvas) {
     return true;
 }
 
-bool EndsWith(const wxString& name, const wxString& ending) {
-    return name.EndsWith(ending);
-}
-
 int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
          std::ostream& err) {
     std::string error;
     if (command.action == cli::Action::HessChart) {
         const ChartDrawing drawing = HessDrawingOf(frame);
-        const bool written = EndsWith(output, ".svg") ? WriteChartSvg(output, drawing, error)
+        const bool written = output.EndsWith(".svg") ? WriteChartSvg(output, drawing, error)
                                                       : WriteChartPng(output, drawing, error);
         if (!written) {
             err << "squinx: " << output.utf8_str() << ": " << error << '\n';

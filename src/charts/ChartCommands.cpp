@@ -20,11 +20,9 @@ void ShowChartWindow(PatientFrame* frame, int windowId) {
 }  // namespace
 
 void PatientFrame::OnHessChart(wxCommandEvent&) {
-    StopPlayback();
     ShowChartWindow<HessChartWindow>(this, Id::HessChartWindow);
 }
 
 void PatientFrame::OnNinePositions(wxCommandEvent&) {
-    StopPlayback();
     ShowChartWindow<NinePositionsWindow>(this, Id::NinePositionsWindow);
 }

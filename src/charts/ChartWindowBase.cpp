@@ -6,6 +6,7 @@
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/panel.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 
@@ -20,14 +21,28 @@ wxBEGIN_EVENT_TABLE(ChartWindowBase, wxFrame)
     EVT_ACTIVATE(ChartWindowBase::OnActivate)
 wxEND_EVENT_TABLE()
 
-ChartWindowBase::ChartWindowBase(PatientFrame* frame, wxWindowID id, const wxString& title, const wxSize& size)
-    : wxFrame(frame, id, title, wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT),
-      m_frame(frame), m_row(new wxPanel(this)), m_page(new wxPanel(this)) {
+ChartWindowBase::ChartWindowBase(PatientFrame* frame, wxWindowID id, int titleText, const wxSize& size)
+    : wxFrame(frame, id, wxStripMenuCodes(frame->Text(titleText)), wxDefaultPosition, size,
+              wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT),
+      m_frame(frame), m_titleText(titleText), m_row(new wxPanel(this)), m_page(new wxPanel(this)) {
     m_page->SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
-void ChartWindowBase::SetRow(std::vector<wxWindow*> controls) {
+void ChartWindowBase::SetRow(std::vector<RowControl> controls) {
     m_controls = std::move(controls);
+    Relabel();
+}
+
+void ChartWindowBase::Renew() {
+    Relabel();
+    Redraw();
+}
+
+void ChartWindowBase::Relabel() {
+    SetTitle(wxStripMenuCodes(m_frame->Text(m_titleText)));
+    for (const RowControl& entry : m_controls)
+        if (entry.labelText != 0)
+            entry.control->SetLabel(m_frame->Text(entry.labelText));
     Place();
 }
 
@@ -35,9 +50,10 @@ void ChartWindowBase::Place() {
     const wxSize client = GetClientSize();
     int x = kMargin;
     int rowHeight = 0;
-    for (wxWindow* control : m_controls)
-        rowHeight = std::max(rowHeight, control->GetBestSize().GetHeight());
-    for (wxWindow* control : m_controls) {
+    for (const RowControl& entry : m_controls)
+        rowHeight = std::max(rowHeight, entry.control->GetBestSize().GetHeight());
+    for (const RowControl& entry : m_controls) {
+        wxWindow* control = entry.control;
         const wxSize best = control->GetBestSize();
         control->SetSize(x, kMargin + (rowHeight - best.GetHeight()) / 2, best.GetWidth(), best.GetHeight());
         x += best.GetWidth() + kMargin;
@@ -60,6 +76,7 @@ void ChartWindowBase::OnActivate(wxActivateEvent& event) {
 }
 
 wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& extension) {
+    m_frame->StopPlayback();
     wxString path = ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE);
     if (path.empty())
         return path;

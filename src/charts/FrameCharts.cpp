@@ -13,7 +13,6 @@
 #include <wx/menu.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 

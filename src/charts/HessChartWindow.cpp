@@ -5,13 +5,14 @@
 #include "charts/FrameCharts.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/TextIds.h"
 
 #include <wx/button.h>
 #include <wx/dcbuffer.h>
+#include <wx/msgdlg.h>
 #include <wx/panel.h>
 #include <wx/print.h>
-#include <wx/utils.h>
 
 #include <cmath>
 
@@ -67,17 +68,15 @@ wxBEGIN_EVENT_TABLE(HessChartWindow, ChartWindowBase)
 wxEND_EVENT_TABLE()
 
 HessChartWindow::HessChartWindow(PatientFrame* frame)
-    : ChartWindowBase(frame, Id::HessChartWindow, wxStripMenuCodes(frame->Text(Text::HessChartMenu)),
-                      wxSize(900, 700)) {
-    SetRow({new wxButton(Row(), Id::ChartExportSvg, frame->Text(Text::ExportSvgButton)),
-            new wxButton(Row(), Id::ChartExportPng, frame->Text(Text::ExportPngButton)),
-            new wxButton(Row(), Id::ChartPrint, frame->Text(Text::PrintButton)),
-            new wxButton(Row(), Id::ChartPrintPreview, frame->Text(Text::PrintPreviewButton))});
+    : ChartWindowBase(frame, Id::HessChartWindow, Text::HessChartMenu, wxSize(900, 700)) {
     Page()->Bind(wxEVT_PAINT, &HessChartWindow::OnPaintPage, this);
-    Renew();
+    SetRow({{new wxButton(Row(), Id::ChartExportSvg), Text::ExportSvgButton},
+            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
+            {new wxButton(Row(), Id::ChartPrint), Text::PrintButton},
+            {new wxButton(Row(), Id::ChartPrintPreview), Text::PrintPreviewButton}});
 }
 
-void HessChartWindow::Renew() {
+void HessChartWindow::Redraw() {
     m_drawing = HessDrawingOf(*m_frame);
     Page()->Refresh(false);
 }
@@ -121,6 +120,8 @@ void HessChartWindow::OnPrint(wxCommandEvent&) {
     HessPrintout printout(GetTitle(), m_drawing);
     if (printer.Print(this, &printout, true))
         HessPrintout::PageSetup().GetPrintData() = printer.GetPrintDialogData().GetPrintData();
+    else if (wxPrinter::GetLastError() == wxPRINTER_ERROR)
+        ShowMessage(m_frame->Text(Text::PrintFailed), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE, this);
 }
 
 void HessChartWindow::OnPrintPreview(wxCommandEvent&) {

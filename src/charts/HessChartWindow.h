@@ -9,7 +9,6 @@ class HessChartWindow : public ChartWindowBase {
 public:
     explicit HessChartWindow(PatientFrame* frame);
 
-    void Renew() override;
     const ChartDrawing& Drawing() const { return m_drawing; }
 
     // The commands of the buttons; a failed save is reported, and leaves no file.
@@ -17,6 +16,7 @@ public:
     void ExportPng(const wxString& path);
 
 private:
+    void Redraw() override;
     void OnPaintPage(wxPaintEvent& event);
     void OnExport(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);

@@ -14,7 +14,6 @@
 #include <wx/dcbuffer.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
-#include <wx/utils.h>
 
 #include <algorithm>
 #include <iterator>
@@ -31,15 +30,15 @@ wxBEGIN_EVENT_TABLE(NinePositionsWindow, ChartWindowBase)
 wxEND_EVENT_TABLE()
 
 NinePositionsWindow::NinePositionsWindow(PatientFrame* frame)
-    : ChartWindowBase(frame, Id::NinePositionsWindow, wxStripMenuCodes(frame->Text(Text::NinePositionsMenu)),
-                      wxSize(820, 560)),
+    : ChartWindowBase(frame, Id::NinePositionsWindow, Text::NinePositionsMenu, wxSize(820, 560)),
       m_eccentricity(new wxChoice(Row(), Id::NineEccentricity)) {
     for (int degrees : kNineEccentricities)
         m_eccentricity->Append(wxString::Format(L"%d\u00B0", degrees));
     SetEccentricity(kDefaultNineEccentricity);
-    SetRow({new wxStaticText(Row(), wxID_ANY, frame->Text(Text::EccentricityLabel)), m_eccentricity,
-            new wxButton(Row(), Id::ChartExportPng, frame->Text(Text::ExportPngButton))});
     Page()->Bind(wxEVT_PAINT, &NinePositionsWindow::OnPaintPage, this);
+    SetRow({{new wxStaticText(Row(), wxID_ANY, wxEmptyString), Text::EccentricityLabel},
+            {m_eccentricity, 0},
+            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton}});
 }
 
 int NinePositionsWindow::Eccentricity() const {
@@ -54,7 +53,7 @@ void NinePositionsWindow::SetEccentricity(int degrees) {
         m_eccentricity->SetSelection(static_cast<int>(found - std::begin(kNineEccentricities)));
 }
 
-void NinePositionsWindow::Renew() {
+void NinePositionsWindow::Redraw() {
     m_picture = RenderNinePositions(*m_frame, Eccentricity());
     Page()->Refresh(false);
 }
@@ -75,7 +74,7 @@ void NinePositionsWindow::OnPaintPage(wxPaintEvent&) {
 }
 
 void NinePositionsWindow::OnEccentricity(wxCommandEvent&) {
-    Renew();
+    Redraw();
 }
 
 void NinePositionsWindow::ExportPng(const wxString& path) {

@@ -13,7 +13,6 @@ class NinePositionsWindow : public ChartWindowBase {
 public:
     explicit NinePositionsWindow(PatientFrame* frame);
 
-    void Renew() override;
     const wxImage& Picture() const { return m_picture; }
     int Eccentricity() const;
     void SetEccentricity(int degrees);
@@ -22,6 +21,7 @@ public:
     void ExportPng(const wxString& path);
 
 private:
+    void Redraw() override;
     void OnPaintPage(wxPaintEvent& event);
     void OnEccentricity(wxCommandEvent& event);
     void OnExport(wxCommandEvent& event);

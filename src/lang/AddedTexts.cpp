@@ -101,6 +101,7 @@ const std::string& BuiltInText(int id)
         {Text::SvgWildcard, "SVG-Zeichnungen (*.svg)|*.svg"},
         {Text::UnsavedCaseName, "Neuer Fall"},
         {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
+        {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -272,10 +272,11 @@ constexpr int PrintPreviewButton = 274;        // Hess chart: print preview
 constexpr int SvgWildcard = 275;               // file-dialog filter for SVG drawings
 constexpr int UnsavedCaseName = 276;           // chart title of a case not saved yet
 constexpr int EccentricityLabel = 277;         // nine positions: how far out
+constexpr int PrintFailed = 278;               // the printer refused the chart
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = EccentricityLabel;
+constexpr int LastId = PrintFailed;
 
 } // namespace Text

@@ -1,5 +1,6 @@
 // The Hess chart and nine positions windows on the real main window.
 #include "FileSizeLimit.h"
+#include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
@@ -91,6 +92,14 @@ TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgAndPngAndFollowsTheMuscl
     EXPECT_EQ(window->Drawing().dots.size(), palsyPlots);
     EXPECT_NEAR(window->Drawing().dots[17].x, window->Drawing().dots[0].x, 1e-9) << "the centre plot on its target";
     EXPECT_GT(palsyCentre, window->Drawing().dots[17].x);
+
+    // The right eye turned 10 degrees towards the viewer's right: in, with both eyes open.
+    drive::TypeAndEnter(m_frame, 400, "10");
+    window->Renew();
+    int esoFields = 0;
+    for (const ChartText& text : window->Drawing().texts)
+        esoFields += text.text == "Primary position: 10.0\xC2\xB0 (17.6 PD) eso, 0.0\xC2\xB0";
+    EXPECT_EQ(esoFields, 2) << "both fields show the comitant esotropia";
 }
 
 TEST_F(ChartWindowsTest, FailedChartExportsAreReportedAndLeaveNoFile)
