@@ -3,6 +3,7 @@
 #include "charts/ChartFiles.h"
 #include "charts/ChartPainter.h"
 #include "charts/FrameCharts.h"
+#include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "frame/ScreenText.h"
@@ -103,7 +104,7 @@ void HessChartWindow::ExportPng(const wxString& path) {
 void HessChartWindow::OnExport(wxCommandEvent& event) {
     Renew();
     const bool svg = event.GetId() == Id::ChartExportSvg;
-    const wxString path = AskSavePath(m_frame->Text(svg ? Text::SvgWildcard : Text::PictureWildcard),
+    const wxString path = AskSavePath(LanguageText(svg ? Text::SvgWildcard : Text::PictureWildcard),
                                       svg ? kSvgExtension : kPngExtension);
     if (path.empty())
         return;

@@ -2,6 +2,7 @@
 
 #include "charts/FrameCharts.h"
 #include "charts/NinePositions.h"
+#include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "frame/PictureFile.h"
@@ -85,7 +86,7 @@ void NinePositionsWindow::ExportPng(const wxString& path) {
 
 void NinePositionsWindow::OnExport(wxCommandEvent&) {
     Renew();
-    const wxString path = AskSavePath(m_frame->Text(Text::PictureWildcard), kPngExtension);
+    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), kPngExtension);
     if (!path.empty())
         ExportPng(path);
 }
