@@ -1,3 +1,4 @@
+#include "app/ChartCommand.h"
 #include "app/PatientApp.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleCommands.h"
@@ -14,6 +15,8 @@ wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 int main(int argc, char** argv) {
     const cli::CommandLine command = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     const std::string startFolder = cli::StartFolder();
+    if (cli::NeedsDisplay(command.action))
+        return RunChartCommand(command, startFolder, argv[0], std::cerr);
     if (command.action != cli::Action::StartProgram)
         return cli::RunConsoleCommand(command, startFolder, std::cout, std::cerr);
 

@@ -13,7 +13,7 @@ void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
     s_filesToOpen = std::move(files);
 }
 
-bool PatientApp::OnInit() {
+PatientFrame* PatientApp::BuildMainWindow() {
     IgnoreFileSizeSignal();
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
@@ -23,7 +23,7 @@ bool PatientApp::OnInit() {
         // The constructor has already said that no language file was found.
         delete frame;
         g_patientFrame = nullptr;
-        return false;
+        return nullptr;
     }
     frame->SetAutoLayout(true);
     frame->SetIcons(GetAppIcons());
@@ -32,9 +32,16 @@ bool PatientApp::OnInit() {
         // Every language file went away between the constructor and the settings.
         delete frame;
         g_patientFrame = nullptr;
-        return false;
+        return nullptr;
     }
     frame->BuildToolBar(frame->GetToolBar());
+    return frame;
+}
+
+bool PatientApp::OnInit() {
+    PatientFrame* frame = BuildMainWindow();
+    if (!frame)
+        return false;
     frame->Show(true);
     SetTopWindow(frame);
     // Opened from the main loop, so their questions and messages come with

@@ -4,9 +4,15 @@
 
 #include <vector>
 
+class PatientFrame;
+
 class PatientApp : public wxApp {
 public:
     bool OnInit() override;
+
+    // The main window as start-up builds it, not shown yet; null when it
+    // cannot start (no language file, which it has said).
+    static PatientFrame* BuildMainWindow();
 
     // Files named on the command line, opened one after the other once the
     // window is up.

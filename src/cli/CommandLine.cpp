@@ -18,6 +18,34 @@ std::optional<double> ParseThreshold(std::string text)
     return value;
 }
 
+constexpr int kLeastEccentricity = 5;
+constexpr int kGreatestEccentricity = 40;
+
+std::optional<int> ParseEccentricity(const std::string& text)
+{
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int value = std::atoi(text.c_str());
+    if (value < kLeastEccentricity || value > kGreatestEccentricity) return std::nullopt;
+    return value;
+}
+
+bool EndsWith(const std::string& name, const std::string& ending)
+{
+    return name.size() > ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+const char* OptionOf(Action action)
+{
+    switch (action) {
+    case Action::CheckQuiz: return "--check-quiz";
+    case Action::ConvertRecording: return "--convert";
+    case Action::HessChart: return "--hess";
+    case Action::NinePositions: return "--nine";
+    default: return "";
+    }
+}
+
 CommandLine UsageError(std::string message)
 {
     CommandLine command;
@@ -34,6 +62,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     bool version = false;
     std::optional<Action> mode;
     std::optional<std::string> thresholdText;
+    std::optional<std::string> eccentricityText;
     std::vector<std::string> operands;
     bool optionsEnded = false;
 
@@ -47,15 +76,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             help = true;
         } else if (argument == "--version") {
             version = true;
-        } else if (argument == "--check-quiz" || argument == "--convert") {
-            const Action chosen = argument == "--convert" ? Action::ConvertRecording : Action::CheckQuiz;
-            if (mode && *mode != chosen) return UsageError("--check-quiz and --convert cannot be combined");
+        } else if (argument == "--check-quiz" || argument == "--convert" || argument == "--hess" ||
+                   argument == "--nine") {
+            const Action chosen = argument == "--convert" ? Action::ConvertRecording
+                                  : argument == "--hess"  ? Action::HessChart
+                                  : argument == "--nine"  ? Action::NinePositions
+                                                          : Action::CheckQuiz;
+            if (mode && *mode != chosen)
+                return UsageError(std::string(OptionOf(*mode)) + " and " + argument + " cannot be combined");
             mode = chosen;
         } else if (argument == "--repair") {
             if (i + 1 == arguments.size()) return UsageError("--repair needs a quality threshold");
             thresholdText = arguments[++i];
         } else if (argument.rfind("--repair=", 0) == 0) {
             thresholdText = argument.substr(9);
+        } else if (argument == "--eccentricity") {
+            if (i + 1 == arguments.size()) return UsageError("--eccentricity needs a number of degrees");
+            eccentricityText = arguments[++i];
+        } else if (argument.rfind("--eccentricity=", 0) == 0) {
+            eccentricityText = argument.substr(15);
         } else {
             return UsageError("unknown option '" + argument + "'");
         }
@@ -71,6 +110,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return command;
     }
     if (thresholdText && mode != Action::ConvertRecording) return UsageError("--repair works only with --convert");
+    if (eccentricityText && mode != Action::NinePositions) return UsageError("--eccentricity works only with --nine");
 
     command.action = mode.value_or(Action::StartProgram);
     command.files = std::move(operands);
@@ -87,10 +127,32 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                                   "' is not a number above 0 and at most 1");
         }
         break;
+    case Action::HessChart:
+        if (command.files.size() != 2) return UsageError("--hess needs a case and an output file");
+        if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".png"))
+            return UsageError("--hess writes .svg or .png files, not '" + command.files[1] + "'");
+        break;
+    case Action::NinePositions:
+        if (command.files.size() != 2) return UsageError("--nine needs a case and an output file");
+        if (!EndsWith(command.files[1], ".png"))
+            return UsageError("--nine writes .png files, not '" + command.files[1] + "'");
+        if (eccentricityText) {
+            const std::optional<int> degrees = ParseEccentricity(*eccentricityText);
+            if (!degrees)
+                return UsageError("the eccentricity '" + *eccentricityText + "' is not a whole number of degrees from " +
+                                  std::to_string(kLeastEccentricity) + " to " + std::to_string(kGreatestEccentricity));
+            command.eccentricity = *degrees;
+        }
+        break;
     default:
         break;
     }
     return command;
+}
+
+bool NeedsDisplay(Action action)
+{
+    return action == Action::HessChart || action == Action::NinePositions;
 }
 
 std::string UsageText()
@@ -98,6 +160,8 @@ std::string UsageText()
     return "Usage: squinx [FILE...]\n"
            "       squinx --check-quiz QUIZ.sqs...\n"
            "       squinx --convert [--repair THRESHOLD] IN OUT\n"
+           "       squinx --hess CASE.sd OUT.svg|OUT.png\n"
+           "       squinx --nine [--eccentricity DEGREES] CASE.sd OUT.png\n"
            "\n"
            "Squinx, a teaching simulator of a squinting patient.\n"
            "\n"
@@ -114,11 +178,21 @@ std::string UsageText()
            "  --repair THRESHOLD        with --convert: replace the rows whose quality is\n"
            "                            below THRESHOLD (above 0, at most 1) by values\n"
            "                            interpolated from the good rows around them.\n"
+           "  --hess CASE.sd OUT         draw the case's Hess chart (both fields, as the\n"
+           "                            patient sees them) into an SVG or PNG file.\n"
+           "  --nine CASE.sd OUT.png    draw the case's eyes in the nine diagnostic\n"
+           "                            positions of gaze into a PNG picture.\n"
+           "  --eccentricity DEGREES    with --nine: how far out the positions lie,\n"
+           "                            5 to 40 degrees (25 without this option).\n"
+           "                            --hess and --nine show no window but draw with\n"
+           "                            the toolkit, and --nine with OpenGL: both need a\n"
+           "                            display (on a server, run them under xvfb-run).\n"
+           "                            Language and distance follow the settings file.\n"
            "  -h, --help                show this text and exit.\n"
            "      --version             show the version and exit.\n"
            "\n"
            "Exit status: 0 on success, 1 when a file has problems or cannot be\n"
-           "converted, 2 on a wrong command line.\n";
+           "converted or drawn, or no display is found, 2 on a wrong command line.\n";
 }
 
 std::string VersionText()

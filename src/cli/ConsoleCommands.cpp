@@ -68,6 +68,8 @@ int RunConsoleCommand(const CommandLine& command, const std::string& startFolder
         return Convert(command, startFolder, err);
     case Action::UsageError:
     case Action::StartProgram:
+    case Action::HessChart:
+    case Action::NinePositions:
         break;
     }
     err << "squinx: " << command.error << "\nTry 'squinx --help' for more information.\n";

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-// Runs a command that needs no window: help, version, a usage error, the
+// Runs a command that needs no display: help, version, a usage error, the
 // quiz check or a conversion. Names on the command line are taken from
 // startFolder; the quiz's case files from the current folder, as the quiz
 // takes them. Returns the exit status: 0 success, 1 a problem found or a

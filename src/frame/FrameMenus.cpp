@@ -43,6 +43,8 @@ const MenuLabel kMenuLabels[] = {
     {Id::AxisLinesItem, Text::AxesAlwaysMenu, "X"},
     {Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr},
     {Id::Presentation, Text::PresentationMenu, "F11"},
+    {Id::HessChart, Text::HessChartMenu, nullptr},
+    {Id::NinePositions, Text::NinePositionsMenu, nullptr},
     {Id::EyeCrossItem, Text::EyeCrossToggle, "C"},
     {Id::FlashlightItem, Text::PenlightMenu, "L"},
     {Id::RepairRecording, Text::RepairMenu, nullptr},
@@ -157,6 +159,9 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     m_viewSubmenu->AppendCheckItem(Id::WholeDegreesItem, pending);
     m_viewSubmenu->AppendSeparator();
     m_viewSubmenu->AppendCheckItem(Id::Presentation, pending);
+    m_viewSubmenu->AppendSeparator();
+    m_viewSubmenu->Append(Id::HessChart, pending);
+    m_viewSubmenu->Append(Id::NinePositions, pending);
 
     m_optionsMenu = new wxMenu;
     m_optionsMenu->Append(Id::ViewSubmenu, pending, m_viewSubmenu);

@@ -3,8 +3,8 @@
 
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
+#include "frame/PictureFile.h"
 #include "lang/TextIds.h"
-#include "settings/FileIo.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/choicdlg.h>
@@ -14,7 +14,6 @@
 #include <wx/filefn.h>
 #include <wx/image.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/slider.h>
 #include <wx/statbox.h>
@@ -27,17 +26,6 @@ const wxString kPictureExtension = ".png";
 constexpr int kPictureScales[] = {1, 2, 4};
 // Longer than the pause between a held key's repeats, shorter than a glance.
 constexpr int kValuesPeekMilliseconds = 600;
-
-bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
-    wxMemoryOutputStream stream;
-    if (!picture.SaveFile(stream, wxBITMAP_TYPE_PNG))
-        return false;
-    bytes.resize(stream.GetSize());
-    stream.CopyTo(bytes.data(), bytes.size());
-    return true;
-}
 
 }  // namespace
 
@@ -111,11 +99,8 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
     path = WithExtension(path, kPictureExtension);
     if (wxFileExists(path) && !ConfirmReplace(this, path))
         return;
-    const wxImage picture = m_canvas->renderPicture(kPictureScales[choice]);
-    std::vector<unsigned char> bytes;
-    std::string error = "The picture could not be drawn.";
-    if (!picture.IsOk() || !EncodePng(picture, bytes) ||
-        !WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error))
+    std::string error;
+    if (!WritePicturePng(path, m_canvas->renderPicture(kPictureScales[choice]), error))
         ReportSaveFailure(path, error);
 }
 

@@ -151,6 +151,12 @@ public:
     void OnEccentricity(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
 
+    // The chart windows: the Hess chart and the nine positions of gaze.
+    void OnHessChart(wxCommandEvent& event);
+    void OnNinePositions(wxCommandEvent& event);
+    // A file that could not be written: language string 60 and the reason.
+    void ReportSaveFailure(const wxString& path, const std::string& reason);
+
     // Muscle strengths: the dialog, and the companion file beside a case.
     void OnMuscles(wxCommandEvent& event);
     void SetMuscles(const MuscleStrengths& strengths);
@@ -226,7 +232,6 @@ private:
     // The language file of the desktop's language, for a first run.
     wxString DesktopLanguageFile() const;
     void ApplyPlaybackPreferences(const SettingsExtension& preferences);
-    void ReportSaveFailure(const wxString& path, const std::string& reason);
     float ShownNumber(int textId) const;
     void RunBothEyesCheck();
     void FinishQuantityEdit();

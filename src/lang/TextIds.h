@@ -254,10 +254,29 @@ constexpr int GazeUpRightMenu = 231;
 constexpr int GazeDownLeftMenu = 232;
 constexpr int GazeDownRightMenu = 233;
 constexpr int EccentricitySubmenu = 234;       // how far the nine positions lie from straight ahead
+constexpr int HessChartMenu = 260;             // View menu: the Hess chart window
+constexpr int NinePositionsMenu = 261;         // View menu: the nine positions of gaze window
+constexpr int HessLeftField = 262;             // heading of the left eye's field
+constexpr int HessRightField = 263;            // heading of the right eye's field
+constexpr int EsoWord = 264;                   // the plotted eye points inward
+constexpr int ExoWord = 265;                   // outward
+constexpr int HyperWord = 266;                 // upward
+constexpr int HypoWord = 267;                  // downward
+constexpr int PrimaryPositionLabel = 268;      // before the deviation in the primary position
+constexpr int PrismDioptreUnit = 269;          // short name of the prism dioptre
+constexpr int HessConvention = 270;            // how the chart is to be read
+constexpr int ExportSvgButton = 271;           // Hess chart: save as SVG
+constexpr int ExportPngButton = 272;           // chart windows: save as PNG
+constexpr int PrintButton = 273;               // Hess chart: print
+constexpr int PrintPreviewButton = 274;        // Hess chart: print preview
+constexpr int SvgWildcard = 275;               // file-dialog filter for SVG drawings
+constexpr int UnsavedCaseName = 276;           // chart title of a case not saved yet
+constexpr int EccentricityLabel = 277;         // nine positions: how far out
+constexpr int PrintFailed = 278;               // the printer refused the chart
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = EccentricitySubmenu;
+constexpr int LastId = PrintFailed;
 
 } // namespace Text

@@ -39,6 +39,20 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_DOUBLE_EQ(*convert.repairThreshold, 0.8);
     EXPECT_DOUBLE_EQ(*Parse({"--convert", "--repair=1", "a.txt", "b.stx"}).repairThreshold, 1.0);
     EXPECT_FALSE(Parse({"--convert", "a.txt", "b.stx"}).repairThreshold);
+
+    const CommandLine hess = Parse({"--hess", "a.sd", "a.svg"});
+    EXPECT_EQ(hess.action, Action::HessChart);
+    EXPECT_EQ(hess.files, (std::vector<std::string>{"a.sd", "a.svg"}));
+    EXPECT_EQ(Parse({"a.sd", "--hess", "a.png"}).action, Action::HessChart);
+    const CommandLine nine = Parse({"--nine", "a.sd", "--eccentricity", "30", "n.png"});
+    EXPECT_EQ(nine.action, Action::NinePositions);
+    EXPECT_EQ(nine.eccentricity, 30);
+    EXPECT_EQ(Parse({"--nine", "--eccentricity=15", "a.sd", "n.png"}).eccentricity, 15);
+    EXPECT_EQ(Parse({"--nine", "a.sd", "n.png"}).eccentricity, 25);
+    EXPECT_TRUE(NeedsDisplay(Action::HessChart));
+    EXPECT_TRUE(NeedsDisplay(Action::NinePositions));
+    EXPECT_FALSE(NeedsDisplay(Action::ConvertRecording));
+    EXPECT_FALSE(NeedsDisplay(Action::ShowHelp));
 }
 
 TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
@@ -50,6 +64,17 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--convert", "a.txt", "b.stx", "c.stx"}, "--convert needs an input and an output file"},
         {{"--check-quiz", "--convert", "a.txt", "b.stx"}, "--check-quiz and --convert cannot be combined"},
         {{"--repair", "0.5", "a.stx"}, "--repair works only with --convert"},
+        {{"--hess", "a.sd"}, "--hess needs a case and an output file"},
+        {{"--hess", "a.sd", "a.pdf"}, "--hess writes .svg or .png files, not 'a.pdf'"},
+        {{"--nine", "a.sd", "a.svg"}, "--nine writes .png files, not 'a.svg'"},
+        {{"--nine", "a.sd", "b.sd", "a.png"}, "--nine needs a case and an output file"},
+        {{"--hess", "--nine", "a.sd", "a.png"}, "--hess and --nine cannot be combined"},
+        {{"--hess", "a.sd", "a.png", "--eccentricity", "20"}, "--eccentricity works only with --nine"},
+        {{"--nine", "a.sd", "a.png", "--eccentricity"}, "--eccentricity needs a number of degrees"},
+        {{"--nine", "a.sd", "a.png", "--eccentricity", "45"},
+         "the eccentricity '45' is not a whole number of degrees from 5 to 40"},
+        {{"--nine", "a.sd", "a.png", "--eccentricity=2.5"},
+         "the eccentricity '2.5' is not a whole number of degrees from 5 to 40"},
         {{"--convert", "a.txt", "b.stx", "--repair"}, "--repair needs a quality threshold"},
         {{"--convert", "a.txt", "b.stx", "--repair", "0"}, "the quality threshold '0' is not a number above 0 and at most 1"},
         {{"--convert", "a.txt", "b.stx", "--repair", "1.5"}, "the quality threshold '1.5' is not a number above 0 and at most 1"},

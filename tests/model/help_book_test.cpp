@@ -312,6 +312,8 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         // examination menu, presentation and pictures
         210, 211, 212, 213, 214, 215, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231,
         232, 233, 234,
+        // chart windows
+        260, 261, 262, 263, 271, 272, 273, 274, 277,
     };
     for (int number : labels) {
         ASSERT_LE(static_cast<std::size_t>(number), strings.size());

@@ -1,0 +1,128 @@
+#include "app/ChartCommand.h"
+
+#include "app/PatientApp.h"
+#include "app/ProgramState.h"
+#include "charts/ChartFiles.h"
+#include "charts/FrameCharts.h"
+#include "cli/StartFolder.h"
+#include "frame/PatientFrame.h"
+#include "frame/PictureFile.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+// How long the off-screen window may take to get its GL context.
+constexpr long kGlWaitMilliseconds = 5000;
+
+// Nobody is there to click: every dialog the program would show is written
+// to the error stream and answered with Cancel.
+class ConsoleDialogHook : public wxModalDialogHook {
+public:
+    explicit ConsoleDialogHook(std::ostream& err) : m_err(err) {}
+    bool Spoke() const { return m_spoke; }
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        wxString text = dialog->GetTitle();
+        if (const auto* message = dynamic_cast<const wxMessageDialogBase*>(dialog))
+            text = message->GetMessage() + " " + message->GetExtendedMessage();
+        text.Replace("\n", " ");
+        text.Trim();
+        m_err << "squinx: " << text.utf8_str() << '\n';
+        m_spoke = true;
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    std::ostream& m_err;
+    bool m_spoke = false;
+};
+
+bool WaitForGL(MyGLCanvas& canvas) {
+    const wxStopWatch watch;
+    while (!canvas.prepareGL()) {
+        if (watch.Time() > kGlWaitMilliseconds)
+            return false;
+        wxYield();
+        wxMilliSleep(10);
+    }
+    return true;
+}
+
+int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
+         std::ostream& err) {
+    std::string error;
+    if (command.action == cli::Action::HessChart) {
+        const ChartDrawing drawing = HessDrawingOf(frame);
+        const bool written = output.EndsWith(".svg") ? WriteChartSvg(output, drawing, error)
+                                                      : WriteChartPng(output, drawing, error);
+        if (!written) {
+            err << "squinx: " << output.utf8_str() << ": " << error << '\n';
+            return kFailure;
+        }
+        return kSuccess;
+    }
+    // GL needs a window on the display; it is shown where nobody sees it.
+    frame.Move(-10000, -10000);
+    frame.Show(true);
+    if (!WaitForGL(*frame.m_canvas) || hook.Spoke()) {
+        err << "squinx: the view could not be drawn (OpenGL)\n";
+        return kFailure;
+    }
+    if (!WritePicturePng(output, RenderNinePositions(frame, command.eccentricity), error)) {
+        err << "squinx: " << output.utf8_str() << ": " << error << '\n';
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+int RunWithToolkit(const cli::CommandLine& command, const std::string& startFolder, std::ostream& err) {
+    delete wxLog::SetActiveTarget(new wxLogStream(&err));
+    // Layout and debugging chatter is no business of a command's user.
+    wxLog::SetLogLevel(wxLOG_Warning);
+    ConsoleDialogHook hook(err);
+    hook.Register();
+    PatientFrame* frame = PatientApp::BuildMainWindow();
+    if (!frame) {
+        hook.Unregister();
+        return kFailure;
+    }
+    const wxString casePath(cli::ResolveFromStartFolder(command.files[0], startFolder).c_str(), wxConvFile);
+    const wxString output(cli::ResolveFromStartFolder(command.files[1], startFolder).c_str(), wxConvFile);
+    int status = kFailure;
+    if (!frame->ReadCaseFile(casePath))
+        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+    else if (!hook.Spoke())
+        status = Draw(*frame, command, output, hook, err);
+    delete frame;
+    g_patientFrame = nullptr;
+    hook.Unregister();
+    return status;
+}
+
+}  // namespace
+
+int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
+                    std::ostream& err) {
+    const char* option = command.action == cli::Action::HessChart ? "--hess" : "--nine";
+    int argc = 1;
+    char* argv[] = {programName, nullptr};
+    if (!wxEntryStart(argc, argv)) {
+        err << "squinx: " << option << " draws with the toolkit and needs a display; none was found "
+            << "(on a server, run it under xvfb-run)\n";
+        return kFailure;
+    }
+    const int status = RunWithToolkit(command, startFolder, err);
+    wxEntryCleanup();
+    return status;
+}

@@ -1,0 +1,28 @@
+// View -> Hess chart and View -> Nine positions: one window of each at most,
+// brought forward and drawn afresh when asked for again.
+#include "charts/HessChartWindow.h"
+#include "charts/NinePositionsWindow.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+
+namespace {
+
+template <typename Window>
+void ShowChartWindow(PatientFrame* frame, int windowId) {
+    auto* window = dynamic_cast<Window*>(wxWindow::FindWindowById(windowId, frame));
+    if (!window)
+        window = new Window(frame);
+    window->Show();
+    window->Raise();
+    window->Renew();
+}
+
+}  // namespace
+
+void PatientFrame::OnHessChart(wxCommandEvent&) {
+    ShowChartWindow<HessChartWindow>(this, Id::HessChartWindow);
+}
+
+void PatientFrame::OnNinePositions(wxCommandEvent&) {
+    ShowChartWindow<NinePositionsWindow>(this, Id::NinePositionsWindow);
+}

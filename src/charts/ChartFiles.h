@@ -1,0 +1,14 @@
+#pragma once
+
+#include "charts/HessLayout.h"
+
+#include <wx/string.h>
+
+#include <string>
+
+// Chart files, each written through a temporary file that replaces the
+// target only when complete: a failure leaves no file and says why in error.
+
+// Hess chart page sizes: SVG in points of an A4 page, PNG at 150 dots per inch.
+bool WriteChartSvg(const wxString& path, const ChartDrawing& drawing, std::string& error);
+bool WriteChartPng(const wxString& path, const ChartDrawing& drawing, std::string& error);

@@ -1,0 +1,132 @@
+#include "charts/FrameCharts.h"
+
+#include "charts/NinePositions.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "lang/TextIds.h"
+#include "view/FrameQueries.h"
+#include "view/GazeMath.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/datetime.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+
+#include <algorithm>
+
+namespace {
+
+// Pixels of background kept around the eyes, and of the light frame between
+// the panels that keeps neighbouring panels' eyes apart.
+constexpr int kPanelMargin = 12;
+constexpr int kPanelGap = 6;
+constexpr std::array<unsigned char, 3> kPanelFrame = {220, 220, 220};
+
+std::string Utf8(const wxString& text)
+{
+    return std::string(text.utf8_str());
+}
+
+ComitantAngles AnglesOf(const PatientFrame& frame)
+{
+    ComitantAngles angles;
+    const double divisor = UnitDivisor(frame);
+    for (int index = 0; index < kEyeCount; ++index) {
+        const Eye eye = index == 0 ? Eye::one : Eye::two;
+        angles.horizontal[index] = SpinValue(frame, FindQuantityControl(eye, EyeQuantity::horizontal).spinId) / divisor;
+        angles.vertical[index] = SpinValue(frame, FindQuantityControl(eye, EyeQuantity::vertical).spinId) / divisor;
+    }
+    angles.latent = frame.GetMenuBar()->IsChecked(Id::ModeLatent);
+    return angles;
+}
+
+HessCaptions CaptionsOf(const PatientFrame& frame)
+{
+    const wxString name = frame.m_caseFile.empty() ? frame.Text(Text::UnsavedCaseName)
+                                                   : wxFileName(frame.m_caseFile).GetName();
+    HessCaptions captions;
+    captions.title = Utf8(name + L" \u2013 " + wxDateTime::Today().FormatISODate());
+    captions.leftField = Utf8(frame.Text(Text::HessLeftField));
+    captions.rightField = Utf8(frame.Text(Text::HessRightField));
+    captions.eso = Utf8(frame.Text(Text::EsoWord));
+    captions.exo = Utf8(frame.Text(Text::ExoWord));
+    captions.hyper = Utf8(frame.Text(Text::HyperWord));
+    captions.hypo = Utf8(frame.Text(Text::HypoWord));
+    captions.primary = Utf8(frame.Text(Text::PrimaryPositionLabel));
+    captions.prismDioptres = Utf8(frame.Text(Text::PrismDioptreUnit));
+    captions.convention = Utf8(frame.Text(Text::HessConvention));
+    return captions;
+}
+
+RgbPicture ToRgb(const wxImage& image)
+{
+    RgbPicture picture{image.GetWidth(), image.GetHeight(), {}};
+    const unsigned char* data = image.GetData();
+    picture.rgb.assign(data, data + static_cast<std::size_t>(picture.width) * picture.height * 3);
+    return picture;
+}
+
+wxImage ToImage(const RgbPicture& picture)
+{
+    wxImage image(picture.width, picture.height, false);
+    std::copy(picture.rgb.begin(), picture.rgb.end(), image.GetData());
+    return image;
+}
+
+// The view's gaze, held while the nine pictures are drawn.
+struct SavedGaze {
+    explicit SavedGaze(MyGLCanvas& canvas)
+        : canvas(canvas), target(canvas.gazeTarget()), muscleTarget(canvas.m_muscleTarget)
+    {
+        std::copy(std::begin(canvas.m_gazeAzimuth), std::end(canvas.m_gazeAzimuth), azimuth);
+        std::copy(std::begin(canvas.m_gazeElevation), std::end(canvas.m_gazeElevation), elevation);
+    }
+    ~SavedGaze()
+    {
+        canvas.setGazeTarget(target);
+        std::copy(std::begin(azimuth), std::end(azimuth), canvas.m_gazeAzimuth);
+        std::copy(std::begin(elevation), std::end(elevation), canvas.m_gazeElevation);
+        canvas.m_muscleTarget = muscleTarget;
+        canvas.Refresh(false);
+    }
+    SavedGaze(const SavedGaze&) = delete;
+    SavedGaze& operator=(const SavedGaze&) = delete;
+
+    MyGLCanvas& canvas;
+    std::optional<GazeDirection> target;
+    GazeTarget muscleTarget;
+    float azimuth[2];
+    float elevation[2];
+};
+
+} // namespace
+
+ChartDrawing HessDrawingOf(const PatientFrame& frame)
+{
+    const ComitantAngles angles = AnglesOf(frame);
+    // A recording shows the eye positions it recorded, as the view does.
+    const MuscleStrengths muscles = frame.IsPlaybackMode() ? MuscleStrengths() : frame.m_muscles;
+    return LayOutHessChart(HessFieldOf(Eye::two, angles, muscles), HessFieldOf(Eye::one, angles, muscles),
+                           CaptionsOf(frame));
+}
+
+wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
+{
+    MyGLCanvas& canvas = *frame.m_canvas;
+    std::vector<RgbPicture> panels;
+    {
+        const SavedGaze saved(canvas);
+        for (int key = 1; key <= kNinePanelCount; ++key) {
+            canvas.setGazeTarget(KeypadGazePosition(key, eccentricity));
+            const wxImage picture = canvas.renderPicture(1);
+            if (!picture.IsOk())
+                return wxImage();
+            panels.push_back(ToRgb(picture));
+        }
+    }
+    // The clear colour as the view reads it back: each component scaled by 1/256.
+    const wxColour& clear = canvas.m_backgroundColour;
+    const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
+    const std::array<unsigned char, 3> background = {byte(clear.Red()), byte(clear.Green()), byte(clear.Blue())};
+    return ToImage(ComposeNinePanels(panels, CommonContent(panels, background, kPanelMargin), kPanelFrame, kPanelGap));
+}

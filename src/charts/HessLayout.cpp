@@ -1,0 +1,92 @@
+#include "charts/HessLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double kFieldSide = 120.0;
+constexpr double kFieldTop = 34.0;
+constexpr double kFieldLefts[2] = {18.0, kHessPageWidth - 18.0 - kFieldSide};
+constexpr double kMillimetresPerDegree = kFieldSide / (2 * kHessGridReach);
+constexpr double kTargetRadius = 1.2;
+constexpr double kPlotRadius = 1.0;
+
+struct FieldFrame {
+    double centreX, centreY;
+
+    double X(double degrees) const { return centreX + kMillimetresPerDegree * Clamp(degrees); }
+    double Y(double degrees) const { return centreY - kMillimetresPerDegree * Clamp(degrees); }
+
+    static double Clamp(double degrees) { return std::clamp(degrees, -kHessGridReach, kHessGridReach); }
+};
+
+void AddGrid(const FieldFrame& frame, ChartDrawing& drawing)
+{
+    const int steps = static_cast<int>(kHessGridReach / kHessGridStep);
+    for (int i = -steps; i <= steps; ++i) {
+        const double d = i * kHessGridStep;
+        const ChartInk ink = i == 0 ? ChartInk::axis : ChartInk::grid;
+        drawing.lines.push_back({frame.X(d), frame.Y(-kHessGridReach), frame.X(d), frame.Y(kHessGridReach), ink});
+        drawing.lines.push_back({frame.X(-kHessGridReach), frame.Y(d), frame.X(kHessGridReach), frame.Y(d), ink});
+    }
+}
+
+// A ring of eight points joined in order and closed, as they are joined by hand.
+void AddRing(const FieldFrame& frame, const ChartPoint* ring, ChartInk ink, ChartDrawing& drawing)
+{
+    for (int i = 0; i < kHessRingSize; ++i) {
+        const ChartPoint& from = ring[i];
+        const ChartPoint& to = ring[(i + 1) % kHessRingSize];
+        drawing.lines.push_back({frame.X(from.x), frame.Y(from.y), frame.X(to.x), frame.Y(to.y), ink});
+    }
+}
+
+void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTargetCount>& points, ChartInk ink,
+               ChartDrawing& drawing)
+{
+    AddRing(frame, &points[1], ink, drawing);
+    AddRing(frame, &points[1 + kHessRingSize], ink, drawing);
+    const double radius = ink == ChartInk::plot ? kPlotRadius : kTargetRadius;
+    for (const ChartPoint& point : points)
+        drawing.dots.push_back({frame.X(point.x), frame.Y(point.y), radius, ink});
+}
+
+std::string Direction(double degrees, const std::string& positive, const std::string& negative,
+                      const std::string& unit)
+{
+    // What prints as 0.0 has no direction worth naming.
+    if (std::abs(degrees) < 0.05)
+        return "0.0\xC2\xB0";
+    char amount[48];
+    std::snprintf(amount, sizeof amount, "%.1f\xC2\xB0 (%.1f ", std::abs(degrees), std::abs(PrismDioptres(degrees)));
+    return amount + unit + ") " + (degrees > 0 ? positive : negative);
+}
+
+} // namespace
+
+std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions)
+{
+    return captions.primary + " " + Direction(deviation.inward, captions.eso, captions.exo, captions.prismDioptres) +
+           ", " + Direction(deviation.upward, captions.hyper, captions.hypo, captions.prismDioptres);
+}
+
+ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions)
+{
+    ChartDrawing drawing;
+    drawing.texts.push_back({kHessPageWidth / 2, 14.0, captions.title, TextPlace::centre, true});
+    const HessField* fields[2] = {&leftField, &rightField};
+    const std::string* names[2] = {&captions.leftField, &captions.rightField};
+    for (int side = 0; side < 2; ++side) {
+        const FieldFrame frame{kFieldLefts[side] + kFieldSide / 2, kFieldTop + kFieldSide / 2};
+        AddGrid(frame, drawing);
+        AddPoints(frame, HessTargets(), ChartInk::target, drawing);
+        AddPoints(frame, fields[side]->plotted, ChartInk::plot, drawing);
+        drawing.texts.push_back({frame.centreX, kFieldTop - 4.0, *names[side], TextPlace::centre, true});
+        drawing.texts.push_back({kFieldLefts[side], kFieldTop + kFieldSide + 9.0,
+                                 PrimaryDeviationText(fields[side]->primary, captions), TextPlace::left, false});
+    }
+    drawing.texts.push_back({kHessPageWidth / 2, kHessPageHeight - 14.0, captions.convention, TextPlace::centre, false});
+    return drawing;
+}

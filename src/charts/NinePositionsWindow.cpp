@@ -1,0 +1,92 @@
+#include "charts/NinePositionsWindow.h"
+
+#include "charts/FrameCharts.h"
+#include "charts/NinePositions.h"
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "frame/PatientFrame.h"
+#include "frame/PictureFile.h"
+#include "lang/TextIds.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/bitmap.h>
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/dcbuffer.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+const wxString kPngExtension = ".png";
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(NinePositionsWindow, ChartWindowBase)
+    EVT_CHOICE(Id::NineEccentricity, NinePositionsWindow::OnEccentricity)
+    EVT_BUTTON(Id::ChartExportPng, NinePositionsWindow::OnExport)
+wxEND_EVENT_TABLE()
+
+NinePositionsWindow::NinePositionsWindow(PatientFrame* frame)
+    : ChartWindowBase(frame, Id::NinePositionsWindow, Text::NinePositionsMenu, wxSize(820, 560)),
+      m_eccentricity(new wxChoice(Row(), Id::NineEccentricity)) {
+    for (int degrees : kNineEccentricities)
+        m_eccentricity->Append(wxString::Format(L"%d\u00B0", degrees));
+    SetEccentricity(kDefaultNineEccentricity);
+    Page()->Bind(wxEVT_PAINT, &NinePositionsWindow::OnPaintPage, this);
+    SetRow({{new wxStaticText(Row(), wxID_ANY, wxEmptyString), Text::EccentricityLabel},
+            {m_eccentricity, 0},
+            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton}});
+}
+
+int NinePositionsWindow::Eccentricity() const {
+    const int chosen = m_eccentricity->GetSelection();
+    return chosen >= 0 && chosen < static_cast<int>(std::size(kNineEccentricities)) ? kNineEccentricities[chosen]
+                                                                                     : kDefaultNineEccentricity;
+}
+
+void NinePositionsWindow::SetEccentricity(int degrees) {
+    const auto found = std::find(std::begin(kNineEccentricities), std::end(kNineEccentricities), degrees);
+    if (found != std::end(kNineEccentricities))
+        m_eccentricity->SetSelection(static_cast<int>(found - std::begin(kNineEccentricities)));
+}
+
+void NinePositionsWindow::Redraw() {
+    m_picture = RenderNinePositions(*m_frame, Eccentricity());
+    Page()->Refresh(false);
+}
+
+void NinePositionsWindow::OnPaintPage(wxPaintEvent&) {
+    wxAutoBufferedPaintDC dc(Page());
+    dc.SetBackground(wxBrush(m_frame->m_canvas->m_backgroundColour));
+    dc.Clear();
+    if (!m_picture.IsOk())
+        return;
+    const wxSize area = Page()->GetClientSize();
+    const double scale = std::min(1.0, std::min(static_cast<double>(area.GetWidth()) / m_picture.GetWidth(),
+                                                static_cast<double>(area.GetHeight()) / m_picture.GetHeight()));
+    const int width = std::max(1, static_cast<int>(m_picture.GetWidth() * scale));
+    const int height = std::max(1, static_cast<int>(m_picture.GetHeight() * scale));
+    const wxBitmap shown(m_picture.Scale(width, height, wxIMAGE_QUALITY_HIGH));
+    dc.DrawBitmap(shown, (area.GetWidth() - width) / 2, (area.GetHeight() - height) / 2);
+}
+
+void NinePositionsWindow::OnEccentricity(wxCommandEvent&) {
+    Redraw();
+}
+
+void NinePositionsWindow::ExportPng(const wxString& path) {
+    std::string error;
+    if (!WritePicturePng(path, m_picture, error))
+        m_frame->ReportSaveFailure(path, error);
+}
+
+void NinePositionsWindow::OnExport(wxCommandEvent&) {
+    Renew();
+    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), kPngExtension);
+    if (!path.empty())
+        ExportPng(path);
+}

@@ -1,0 +1,120 @@
+#include "charts/HessChart.h"
+
+#include "model/MusclePresets.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Indices into HessTargets(): the centre, and on the outer square the
+// points straight out to each side and the lower corners.
+constexpr int kCentre = 0;
+constexpr int kOuterRight = 12;      // 30 degrees to the patient's right
+constexpr int kOuterLowRight = 13;
+constexpr int kOuterDown = 14;
+constexpr int kOuterLowLeft = 15;
+constexpr int kOuterLeft = 16;
+
+HessField RightField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
+{
+    return HessFieldOf(Eye::one, angles, muscles);
+}
+
+HessField LeftField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
+{
+    return HessFieldOf(Eye::two, angles, muscles);
+}
+
+double Shortfall(const HessField& field, int i)
+{
+    const ChartPoint& target = HessTargets()[i];
+    const ChartPoint& plotted = field.plotted[i];
+    return std::hypot(plotted.x - target.x, plotted.y - target.y);
+}
+
+} // namespace
+
+TEST(HessChart, TargetsAreTheCentreAndTwoSquaresOfEight)
+{
+    const auto& targets = HessTargets();
+    EXPECT_EQ(targets[kCentre].x, 0);
+    EXPECT_EQ(targets[1].x, -15);  // the inner square starts at the upper corner on the patient's left
+    EXPECT_EQ(targets[1].y, 15);
+    EXPECT_EQ(targets[kOuterRight].x, 30);
+    EXPECT_EQ(targets[kOuterRight].y, 0);
+    EXPECT_EQ(targets[kOuterLowLeft].x, -30);
+    EXPECT_EQ(targets[kOuterLowLeft].y, -30);
+    EXPECT_NEAR(PrismDioptres(45), 100.0, 1e-9);
+}
+
+TEST(HessChart, NormalMusclesPlotOnTheGridAndAComitantDeviationShiftsEveryPoint)
+{
+    for (const HessField& field : {RightField({}), LeftField({})})
+        for (int i = 0; i < kHessTargetCount; ++i) {
+            EXPECT_NEAR(field.plotted[i].x, HessTargets()[i].x, 1e-9);
+            EXPECT_NEAR(field.plotted[i].y, HessTargets()[i].y, 1e-9);
+        }
+
+    // The right eye 10 degrees in (towards the viewer's right) and 4 up (negative: upwards).
+    ComitantAngles manifest;
+    manifest.horizontal[0] = 10;
+    manifest.vertical[0] = -4;
+    const HessField right = RightField({}, manifest);
+    const HessField left = LeftField({}, manifest);
+    EXPECT_NEAR(right.primary.inward, 10, 1e-9);
+    EXPECT_NEAR(right.primary.upward, 4, 1e-9);
+    // With the right eye fixing, its deviation is taken up and the left eye moves by as much.
+    EXPECT_NEAR(left.primary.inward, 10, 1e-9);
+    EXPECT_NEAR(left.primary.upward, -4, 1e-9);
+    EXPECT_NEAR(left.plotted[kOuterLeft].x, -30 + 10, 1e-9) << "the left eye's nasal side is the patient's right";
+
+    ComitantAngles latent = manifest;
+    latent.latent = true;
+    EXPECT_NEAR(RightField({}, latent).primary.inward, 10, 1e-9);
+    EXPECT_NEAR(LeftField({}, latent).primary.inward, 0, 1e-9) << "under cover each eye shows its own angles";
+}
+
+TEST(HessChart, WeakRightLateralRectusShrinksTheRightFieldTemporallyAndSwellsTheLeftNasally)
+{
+    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
+    const HessField right = RightField(sixth);
+    const HessField left = LeftField(sixth);
+
+    EXPECT_NEAR(right.plotted[kOuterRight].x, 5.88, 0.01) << "the right eye hardly passes the midline";
+    EXPECT_NEAR(right.plotted[kOuterLeft].x, -30.12, 0.01);
+    EXPECT_NEAR(left.plotted[kOuterRight].x, 50.0, 0.01) << "the left medial rectus overacts";
+    EXPECT_NEAR(left.plotted[kOuterLeft].x, -29.88, 0.01);
+    // Eso in the primary position, larger with the paretic eye fixing.
+    EXPECT_NEAR(right.primary.inward, 8.80, 0.01);
+    EXPECT_NEAR(left.primary.inward, 14.74, 0.01);
+    EXPECT_NEAR(right.primary.upward, 0, 1e-6);
+    // The smaller field is the paretic eye's: the mean distance of the outer points from the centre.
+    double rightWidth = 0, leftWidth = 0;
+    for (int i = 1 + kHessRingSize; i < kHessTargetCount; ++i) {
+        rightWidth += std::abs(right.plotted[i].x);
+        leftWidth += std::abs(left.plotted[i].x);
+    }
+    EXPECT_LT(rightWidth, leftWidth);
+}
+
+TEST(HessChart, WeakRightSuperiorObliquePullsInTheRightFieldsLowerNasalCornerAndTheLeftInferiorRectusOveracts)
+{
+    const MuscleStrengths fourth = PresetStrengths(MusclePreset::fourthNervePalsy, Eye::one);
+    const HessField right = RightField(fourth);
+    const HessField left = LeftField(fourth);
+
+    // The right eye's nasal side is the patient's left: its lower corner there falls short most.
+    EXPECT_NEAR(right.plotted[kOuterLowLeft].y, -11.01, 0.01);
+    EXPECT_NEAR(right.plotted[kOuterLowRight].y, -28.86, 0.01);
+    EXPECT_NEAR(right.primary.upward, 5.54, 0.01) << "right hypertropia";
+    EXPECT_NEAR(left.plotted[kOuterLowLeft].y, -53.97, 0.01);
+    EXPECT_NEAR(left.plotted[kOuterLowRight].y, -31.60, 0.01);
+    EXPECT_NEAR(left.primary.upward, -8.98, 0.01);
+    for (int i = 1 + kHessRingSize; i < kHessTargetCount; ++i) {
+        EXPECT_LE(Shortfall(right, i), Shortfall(right, kOuterLowLeft)) << i;
+        EXPECT_LE(Shortfall(left, i), Shortfall(left, kOuterLowLeft)) << i;
+    }
+    EXPECT_LT(left.plotted[kOuterDown].y, -50.0);
+}
