@@ -87,6 +87,13 @@ enum : int {
     GazeSubmenu = 738,
     EccentricitySubmenu = 739,
 
+    // Loose prisms before the eyes.
+    PrismSubmenu = 740,
+    PrismChooser = 741,
+    PrismStrongerEye1 = 742,  // stronger, weaker, next base for eye 1, then the same for eye 2
+    PrismNextBaseEye2 = 747,
+    RemovePrisms = 748,
+
     OpenCase = 5000,
     NewCase = 5002,
     SaveCase = 5003,

@@ -255,9 +255,30 @@ constexpr int GazeDownLeftMenu = 232;
 constexpr int GazeDownRightMenu = 233;
 constexpr int EccentricitySubmenu = 234;       // how far the nine positions lie from straight ahead
 
+// Measuring the deviation: prisms and the corneal light reflex.
+constexpr int PrismSubmenu = 235;              // Examination submenu of the loose prisms
+constexpr int PrismDialogMenu = 236;           // the prism chooser
+constexpr int PrismStrongerMenu = 237;         // next power of the prism bar, before one eye
+constexpr int PrismWeakerMenu = 238;           // previous power, down to none
+constexpr int PrismNextBaseMenu = 239;         // out, in, up, down in turn
+constexpr int RemovePrismsMenu = 240;
+constexpr int PrismDialogTitle = 241;          // title of the prism chooser
+constexpr int PrismPowerLabel = 242;           // prism chooser column
+constexpr int PrismBaseLabel = 243;            // prism chooser column
+constexpr int PrismNone = 244;                 // no prism before the eye
+constexpr int PrismBaseOut = 245;              // also in the status bar and the quiz review
+constexpr int PrismBaseIn = 246;
+constexpr int PrismBaseUp = 247;
+constexpr int PrismBaseDown = 248;
+constexpr int PrismUnit = 249;                 // prism dioptres
+constexpr int PrismStatusRight = 250;          // status bar: prism before the right eye
+constexpr int PrismStatusLeft = 251;           // status bar: prism before the left eye
+constexpr int AngleKappaCheck = 252;           // display options
+constexpr int RangeTo = 253;                   // quiz review: "20 to 25 PD base out"
+
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = EccentricitySubmenu;
+constexpr int LastId = RangeTo;
 
 } // namespace Text

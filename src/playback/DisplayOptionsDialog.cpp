@@ -147,6 +147,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
 
     m_hintCheck1->SetValue(parent->m_showBothEyesHint);
     m_hintCheck2->SetValue(parent->m_showCoverHint);
+    m_kappaCheck->SetValue(parent->m_canvas->m_angleKappa);
 
     RefreshSwatches();
 }
@@ -302,6 +303,8 @@ void DisplayOptionsDialog::CreateGeneralPage() {
     Place(m_hintCheck1, page, 10, 110, 210, 15);
     m_hintCheck2 = new wxCheckBox(page, wxID_ANY, Text(Text::TorsionHintCheck));
     Place(m_hintCheck2, page, 10, 130, 200, 15);
+    m_kappaCheck = new wxCheckBox(page, wxID_ANY, Text(Text::AngleKappaCheck));
+    Place(m_kappaCheck, page, 10, 150);
 }
 
 float DisplayOptionsDialog::RedFilterAlpha() const {
@@ -324,6 +327,10 @@ float DisplayOptionsDialog::QualityThreshold() const {
 
 bool DisplayOptionsDialog::ShowBothEyesHint() const {
     return m_hintCheck1->GetValue();
+}
+
+bool DisplayOptionsDialog::AngleKappa() const {
+    return m_kappaCheck->GetValue();
 }
 
 bool DisplayOptionsDialog::ShowCoverHint() const {
@@ -402,5 +409,6 @@ void ShowDisplayOptionsDialog(PatientFrame* frame, const LanguageTable& language
     frame->m_qualityThreshold = dialog.QualityThreshold();
     frame->m_showBothEyesHint = dialog.ShowBothEyesHint();
     frame->m_showCoverHint = dialog.ShowCoverHint();
+    frame->m_canvas->m_angleKappa = dialog.AngleKappa();
     dialog.ApplyVisualSettings();
 }
