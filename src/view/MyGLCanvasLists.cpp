@@ -27,6 +27,8 @@ constexpr double kLensRadius = 0.4;
 // The reflex is a small sharp spot, about 0.6 mm across on a 24 mm eye.
 constexpr double kReflexSpotRadius = 0.012;
 constexpr float kWedgeHalf = 0.3f;
+// Share of the wedge's width shaded as its base.
+constexpr float kWedgeBaseBand = 0.15f;
 
 // Hands the generated strips to GL while a display list is compiled.
 class GlMeshSink : public MeshSink {
@@ -128,10 +130,12 @@ void FlatLens() {
 
 // A glass wedge with its thin edge at x = -kWedgeHalf and its base, one
 // unit thick along z, at x = +kWedgeHalf; the caller scales the thickness
-// and turns the base where it belongs. The base face is shaded darker so
-// the examiner sees which way the prism points.
+// and turns the base where it belongs. Seen from the front the base face is
+// edge-on, so a darker band along the base shows which way the prism points.
 void BuildWedge() {
     const float h = kWedgeHalf;
+    const float band = h * (1 - 2 * kWedgeBaseBand);
+    const float bandDepth = (band + h) / (2 * h);
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
@@ -140,14 +144,15 @@ void BuildWedge() {
     glColor4f(0.75f, 0.9f, 1.0f, 0.3f);
     glBegin(GL_QUADS);
     glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, h, 0), glVertex3f(-h, h, 0);
-    glVertex3f(-h, -h, 0), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(-h, h, 0);
+    glVertex3f(-h, -h, 0), glVertex3f(band, -h, bandDepth), glVertex3f(band, h, bandDepth), glVertex3f(-h, h, 0);
     glEnd();
     glBegin(GL_TRIANGLES);
     glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, -h, 1);
     glVertex3f(-h, h, 0), glVertex3f(h, h, 0), glVertex3f(h, h, 1);
     glEnd();
-    glColor4f(0.45f, 0.6f, 0.75f, 0.8f);
+    glColor4f(0.3f, 0.4f, 0.55f, 0.8f);
     glBegin(GL_QUADS);
+    glVertex3f(band, -h, bandDepth), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(band, h, bandDepth);
     glVertex3f(h, -h, 0), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(h, h, 0);
     glEnd();
     glColor4f(0.1f, 0.15f, 0.2f, 1.0f);
