@@ -24,8 +24,8 @@ const std::string kTextureError =
     "The iris texture (texturen.dat) could not be loaded.\nThe iris is drawn without a pattern.";
 const std::string kTextureErrorCaption = "Error";
 constexpr double kLensRadius = 0.4;
-// The reflex is a small sharp spot, about 0.6 mm across on a 24 mm eye.
-constexpr double kReflexSpotRadius = 0.012;
+// The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
+constexpr double kReflexSpotRadius = 0.018;
 constexpr float kWedgeHalf = 0.3f;
 // Share of the wedge's width shaded as its base.
 constexpr float kWedgeBaseBand = 0.15f;
@@ -141,7 +141,7 @@ void BuildWedge() {
     glDisable(GL_CULL_FACE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.75f, 0.9f, 1.0f, 0.3f);
+    glColor4f(0.8f, 0.92f, 1.0f, 0.15f);
     glBegin(GL_QUADS);
     glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, h, 0), glVertex3f(-h, h, 0);
     glVertex3f(-h, -h, 0), glVertex3f(band, -h, bandDepth), glVertex3f(band, h, bandDepth), glVertex3f(-h, h, 0);
@@ -150,7 +150,7 @@ void BuildWedge() {
     glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, -h, 1);
     glVertex3f(-h, h, 0), glVertex3f(h, h, 0), glVertex3f(h, h, 1);
     glEnd();
-    glColor4f(0.3f, 0.4f, 0.55f, 0.8f);
+    glColor4f(0.3f, 0.4f, 0.55f, 0.7f);
     glBegin(GL_QUADS);
     glVertex3f(band, -h, bandDepth), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(band, h, bandDepth);
     glVertex3f(h, -h, 0), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(h, h, 0);
