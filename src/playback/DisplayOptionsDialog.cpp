@@ -63,6 +63,7 @@ constexpr int kFontPoints = 8;
 
 // Room the dialog keeps right of the notebook for its buttons.
 constexpr int kButtonColumn = 90;
+constexpr int kKappaRowHeight = 20;
 constexpr int kButtonInset = 82;
 const wxSize kButtonSize(69, 22);
 constexpr int kOkFromBottom = 120;
@@ -156,7 +157,9 @@ wxString DisplayOptionsDialog::Text(int n) const {
     return m_languageTable ? FitLabel(FromLatin1(m_languageTable->Get(n))) : wxString();
 }
 
-void DisplayOptionsDialog::CreateControls(const wxSize& size) {
+void DisplayOptionsDialog::CreateControls(const wxSize& requested) {
+    // The general page's angle kappa switch takes one row below the hints.
+    const wxSize size(requested.GetWidth(), requested.GetHeight() + kKappaRowHeight);
     // Positions below count from the inside of the frame, as on the platform
     // the layout was drawn for. The dialog was created without a size: GTK
     // keeps a stale size request when a fixed-size dialog's client size is
@@ -197,7 +200,8 @@ void DisplayOptionsDialog::CreateControls(const wxSize& size) {
         auto* button = new wxButton(this, place.id, Text(place.text), wxDefaultPosition, kButtonSize);
         c = new wxLayoutConstraints;
         c->left.SameAs(this, wxRight, -kButtonInset);
-        c->top.SameAs(this, wxBottom, -place.fromBottom);
+        // The buttons keep their place above the row added for angle kappa.
+        c->top.SameAs(this, wxBottom, -(place.fromBottom + kKappaRowHeight));
         c->width.Absolute(kButtonSize.x);
         c->height.Absolute(kButtonSize.y);
         button->SetConstraints(c);

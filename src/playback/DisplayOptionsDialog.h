@@ -88,7 +88,7 @@ public:
     wxCheckBox* KappaCheck() const { return m_kappaCheck; }
 
 private:
-    void CreateControls(const wxSize& size);
+    void CreateControls(const wxSize& requested);
     void CreateColourPage();
     void CreateCoverPage();
     void CreateQuadrantPage();
