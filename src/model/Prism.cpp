@@ -64,17 +64,3 @@ EyeTurn PrismFixationTurn(const Prism& prism) {
     }
     return turn;
 }
-
-const char* PrismBaseAbbreviation(PrismBase base) {
-    switch (base) {
-    case PrismBase::out:
-        return "BO";
-    case PrismBase::in:
-        return "BI";
-    case PrismBase::up:
-        return "BU";
-    case PrismBase::down:
-        break;
-    }
-    return "BD";
-}

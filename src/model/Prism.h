@@ -30,6 +30,3 @@ PrismBase NextPrismBase(PrismBase base);
 // fixing the same target.
 double PrismDeflectionDegrees(int dioptres);
 EyeTurn PrismFixationTurn(const Prism& prism);
-
-// The base's short clinical name: BO, BI, BU, BD.
-const char* PrismBaseAbbreviation(PrismBase base);

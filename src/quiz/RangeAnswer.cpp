@@ -120,6 +120,35 @@ std::optional<double> plainNumber(std::string_view text)
     return decimalValue(text);
 }
 
+// The bases a typed text names, as a bit set (1 << PrismBaseWord).
+unsigned basesNamed(std::string_view typedText)
+{
+    const std::string text = normalised(typedText);
+    unsigned named = 0;
+    for (PrismBaseWord base : kBases)
+        for (const std::string& spelling : spellings(base))
+            if (containsWords(text, spelling)) named |= 1u << static_cast<unsigned>(base);
+    return named;
+}
+
+// The first number in a typed text, if any.
+std::optional<double> firstNumber(std::string_view typedText)
+{
+    std::size_t start = 0;
+    while (start < typedText.size() && !isDigit(typedText[start])) ++start;
+    if (start == typedText.size()) return std::nullopt;
+    std::string number;
+    std::size_t at = start;
+    // At most nine digits before the separator: longer runs are no angle.
+    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9) number += typedText[at++];
+    if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && isDigit(typedText[at + 1])) {
+        number += '.';
+        ++at;
+        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18) number += typedText[at++];
+    }
+    return decimalValue(number);
+}
+
 }  // namespace
 
 std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
@@ -144,33 +173,6 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
         }
     }
     return std::nullopt;
-}
-
-unsigned basesNamed(std::string_view typedText)
-{
-    const std::string text = normalised(typedText);
-    unsigned named = 0;
-    for (PrismBaseWord base : kBases)
-        for (const std::string& spelling : spellings(base))
-            if (containsWords(text, spelling)) named |= 1u << static_cast<unsigned>(base);
-    return named;
-}
-
-std::optional<double> firstNumber(std::string_view typedText)
-{
-    std::size_t start = 0;
-    while (start < typedText.size() && !isDigit(typedText[start])) ++start;
-    if (start == typedText.size()) return std::nullopt;
-    std::string number;
-    std::size_t at = start;
-    // At most nine digits before the separator: longer runs are no angle.
-    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9) number += typedText[at++];
-    if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && isDigit(typedText[at + 1])) {
-        number += '.';
-        ++at;
-        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18) number += typedText[at++];
-    }
-    return decimalValue(number);
 }
 
 bool rangeMatches(const PrismRange& range, std::string_view typedText)

@@ -35,11 +35,6 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText);
 // with any blanks or hyphens between the two words.
 bool rangeMatches(const PrismRange& range, std::string_view typedText);
 
-// The bases a typed text names, as a bit set (1 << PrismBaseWord).
-unsigned basesNamed(std::string_view typedText);
-// The first number in a typed text, if any.
-std::optional<double> firstNumber(std::string_view typedText);
-
 // The answer text scored either way: a range, or "&"-separated keywords.
 bool answerMatches(std::string_view answerText, std::string_view typedText);
 

@@ -111,9 +111,7 @@ SceneState MyGLCanvas::readScene() const {
         state.occluder = IsToolOn(frame, kOccluderTool[index]);
         state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
         state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
-        // A recording shows the eye positions it recorded.
-        if (!frame.IsPlaybackMode())
-            state.prism = frame.m_prisms[index];
+        state.prism = frame.m_prisms[index];
     }
     scene.penlightShining = m_penlightShining && IsToolOn(frame, Id::FlashlightTool);
     scene.angleKappa = m_angleKappa;
