@@ -82,7 +82,8 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             if (payload[0] <= 1)
                 extension.angleKappa = payload[0] == 1;
             else
-                Note(corrections, "Angle kappa flag " + std::to_string(payload[0]) + " is neither 0 nor 1; keeping it on.");
+                Note(corrections,
+                     "Angle kappa flag " + std::to_string(payload[0]) + " is neither 0 nor 1; keeping it on.");
         }
         at += kRecordHeadBytes + length;
     }

@@ -54,8 +54,9 @@ ViewTurn Sum(const ViewTurn& a, const ViewTurn& b) {
 ViewTurn ManifestPrismShift(const SceneState& scene, const CoverBlends& blends) {
     const double open = std::max(0.0, 1.0 - blends.coverBlend1 - blends.coverBlend2);
     const ViewTurn fixing = PrismTurnOf(ManifestFixingEye(scene), scene);
-    return Sum(Sum(Weighted(PrismTurnOf(1, scene), blends.coverBlend1), Weighted(PrismTurnOf(0, scene), blends.coverBlend2)),
-               Weighted(fixing, open));
+    const ViewTurn covered = Sum(Weighted(PrismTurnOf(1, scene), blends.coverBlend1),
+                                 Weighted(PrismTurnOf(0, scene), blends.coverBlend2));
+    return Sum(covered, Weighted(fixing, open));
 }
 
 RotationSequence ManifestRotation(int eye, const SceneState& scene, const CoverBlends& blends) {

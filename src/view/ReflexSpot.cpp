@@ -50,7 +50,8 @@ SpotPosition ReflexSpotOf(int eye, const RotationSequence& rotation, const Scene
     // The prism bends the light towards its apex; the light then comes, in
     // the gaze's frame, from where an eye fixing through it would look.
     const ViewTurn prism = PrismTurnOf(eye, scene);
-    const Matrix3 bent = Times(RotationMatrix(RotationAxis::x, prism.vertical), RotationMatrix(RotationAxis::y, prism.horizontal));
+    const Matrix3 bent =
+        Times(RotationMatrix(RotationAxis::x, prism.vertical), RotationMatrix(RotationAxis::y, prism.horizontal));
     double light[3];
     for (int r = 0; r < 3; ++r) {
         // The eye's frame sees the bent line of sight (third column of

@@ -130,7 +130,8 @@ TEST(QuizCheck, RangesAreOrderedByTheirBoundsAndBases)
                               "Answer=eso,1\n"),
               "");
     EXPECT_EQ(Messages(head + "Answer=15..30 BO,1\nAnswer=20..25 BO,3\n"),
-              "5: answer \"20..25 BO\" can never score: answer \"15..30 BO\" on line 4 matches every text it matches\n");
+              "5: answer \"20..25 BO\" can never score: answer \"15..30 BO\" on line 4 matches every text it "
+              "matches\n");
     EXPECT_EQ(Messages(head + "Answer=20..25,1\nAnswer=22..30 BO,3\n"),
               "4: answer \"20..25\" (1 point) comes before answer \"22..30 BO\" (3 points, line 5): a text with "
               "both, such as \"22 BO\", scores only 1 point; list higher-scoring answers first\n");

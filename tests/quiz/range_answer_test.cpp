@@ -88,7 +88,8 @@ TEST(RangeAnswer, ReviewReadsTheRangeInTheLanguageOfTheLabels)
     labels.prismUnit = "pdpt";
     labels.baseOut = "Basis au\xDF" "en";
     const std::string text = formatReview(items, labels);
-    EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)\n    eso + 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
+    EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)\n"
+                        "    eso + 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
               std::string::npos)
         << text;
 }
