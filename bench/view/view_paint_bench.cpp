@@ -18,6 +18,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -32,10 +33,11 @@ MyGLCanvas* g_canvas = nullptr;
 // Cover aids are set before both eyes unless named otherwise. The toolbar
 // lets only one cover aid be on at a time, so kAllAids goes beyond what a
 // user can reach; kAllReachable is the most a user can switch on.
-enum Aids { kNoAid, kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants, kAllAids, kAllReachable };
+enum Aids { kNoAid, kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants, kAllAids, kAllReachable, kPrisms };
 const char* const kAidNames[] = {"no aid",           "crosses, axes, grid", "occluders",
                                  "red filters",      "translucent occluders", "quadrant overlay",
-                                 "all aids, both eyes", "overlays + translucent occluder on eye 1"};
+                                 "all aids, both eyes", "overlays + translucent occluder on eye 1",
+                                 "prisms, both eyes, and the penlight's reflexes"};
 
 void SetAids(int aids) {
     PatientFrame* frame = g_patientFrame;
@@ -52,6 +54,11 @@ void SetAids(int aids) {
     tools->ToggleTool(Id::TranslucentEye1, all || aids == kTranslucent || aids == kAllReachable);
     tools->ToggleTool(Id::TranslucentEye2, all || aids == kTranslucent);
     frame->m_quadrantMarks = all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0;
+    const bool prisms = aids == kPrisms;
+    frame->SetPrisms(prisms ? std::array<Prism, 2>{Prism{20, PrismBase::out}, Prism{4, PrismBase::down}}
+                            : std::array<Prism, 2>{});
+    tools->ToggleTool(Id::FlashlightTool, prisms);
+    g_canvas->setPenlightShining(prisms);
 }
 
 // Times each paint on its own: the whole frame rendered, swapped and finished.
@@ -80,7 +87,7 @@ BENCHMARK(BM_PaintView)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintView)
-    ->ArgsProduct({{22}, {kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants}})
+    ->ArgsProduct({{22}, {kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants, kPrisms}})
     ->ArgNames({"segments", "aids"})
     ->Iterations(kPaints)
     ->UseManualTime()

@@ -53,7 +53,7 @@ HessCaptions CaptionsOf(const PatientFrame& frame)
     captions.hyper = Utf8(frame.Text(Text::HyperWord));
     captions.hypo = Utf8(frame.Text(Text::HypoWord));
     captions.primary = Utf8(frame.Text(Text::PrimaryPositionLabel));
-    captions.prismDioptres = Utf8(frame.Text(Text::PrismDioptreUnit));
+    captions.prismDioptres = Utf8(frame.Text(Text::PrismUnit));
     captions.convention = Utf8(frame.Text(Text::HessConvention));
     return captions;
 }

@@ -170,7 +170,10 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
         problems.push_back({places.answerBox, "AnswerBox=TEXT after the first answer: the maximum adds up the "
                                               "answers' points to " + std::to_string(question.maxPoints) +
                                               " instead of taking the best one; put AnswerBox first"});
-    if (question.answerBox == quiz::AnswerBox::Text) CheckTextAnswerOrder(question, places.answers, problems);
+    if (question.answerBox == quiz::AnswerBox::Text) {
+        CheckTextAnswerOrder(question, places.answers, problems);
+        CheckRangeAnswers(question, places.answers, problems);
+    }
     if (!question.file.empty()) CheckCaseFile(question.file, places.file, problems);
 }
 

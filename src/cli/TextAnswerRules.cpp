@@ -1,8 +1,10 @@
 #include "cli/TextAnswerRules.h"
 
+#include "quiz/RangeAnswer.h"
 #include "quiz/Scoring.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace cli {
@@ -24,6 +26,43 @@ std::string ExampleText(const std::string& first, const std::string& second)
     std::string text = first + " " + second;
     std::replace(text.begin(), text.end(), '&', ' ');
     return text;
+}
+
+// Whether every text the later answer scores on also scores the earlier one.
+bool Covers(const std::string& earlier, const std::string& later)
+{
+    const std::optional<quiz::PrismRange> earlierRange = quiz::parseRangeAnswer(earlier);
+    const std::optional<quiz::PrismRange> laterRange = quiz::parseRangeAnswer(later);
+    if (!earlierRange && !laterRange) return quiz::keywordsMatch(earlier, LeastMatchingText(later));
+    // Keywords that match even an empty text match everything.
+    if (!earlierRange) return quiz::keywordsMatch(earlier, "");
+    // A range is never sure to match a text chosen only for its keywords.
+    if (!laterRange) return false;
+    return earlierRange->low <= laterRange->low && laterRange->high <= earlierRange->high &&
+           (!earlierRange->base || earlierRange->base == laterRange->base);
+}
+
+// A text that scores on both answers, if there is one.
+std::optional<std::string> TextMatchingBoth(const std::string& first, const std::string& second)
+{
+    const std::optional<quiz::PrismRange> firstRange = quiz::parseRangeAnswer(first);
+    const std::optional<quiz::PrismRange> secondRange = quiz::parseRangeAnswer(second);
+    if (!firstRange && !secondRange) return ExampleText(first, second);
+    std::string text;
+    if (firstRange && secondRange) {
+        quiz::PrismRange overlap{std::max(firstRange->low, secondRange->low),
+                                 std::min(firstRange->high, secondRange->high),
+                                 firstRange->base ? firstRange->base : secondRange->base};
+        if (overlap.low > overlap.high) return std::nullopt;
+        text = quiz::rangeExample(overlap);
+    } else {
+        // The measurement first, so its number is the first in the text.
+        const bool firstIsRange = firstRange.has_value();
+        text = quiz::rangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
+               ExampleText(firstIsRange ? second : first, "");
+    }
+    if (quiz::answerMatches(first, text) && quiz::answerMatches(second, text)) return text;
+    return std::nullopt;
 }
 
 std::string PointsText(int points)
@@ -51,9 +90,8 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
     std::vector<bool> canScore(count, true);
 
     for (std::size_t later = 1; later < count; ++later) {
-        const std::string least = LeastMatchingText(answers[later]);
         for (std::size_t earlier = 0; earlier < later; ++earlier) {
-            if (quiz::keywordsMatch(answers[earlier], least)) {
+            if (Covers(answers[earlier], answers[later])) {
                 problems.push_back({answerLines[later],
                                     "answer " + Quoted(answers[later]) + " can never score: answer " +
                                         Quoted(answers[earlier]) + " on line " +
@@ -70,16 +108,31 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
             // Every text the earlier answer matches also matches the later
             // one: a wrong answer carved out of a partly right one on
             // purpose ("exophor" with 0 points before "phor" with 1).
-            if (quiz::keywordsMatch(answers[later], LeastMatchingText(answers[earlier]))) continue;
+            if (Covers(answers[later], answers[earlier])) continue;
+            const std::optional<std::string> both = TextMatchingBoth(answers[earlier], answers[later]);
+            if (!both) continue;
             problems.push_back({answerLines[earlier],
                                 "answer " + Quoted(answers[earlier]) + " (" + PointsText(scored(earlier)) +
                                     ") comes before answer " + Quoted(answers[later]) + " (" +
                                     PointsText(scored(later)) + ", line " + std::to_string(answerLines[later]) +
                                     "): a text with both, such as " +
-                                    Quoted(ExampleText(answers[earlier], answers[later])) + ", scores only " +
+                                    Quoted(*both) + ", scores only " +
                                     PointsText(scored(earlier)) + "; list higher-scoring answers first"});
             break;
         }
+    }
+}
+
+void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
+                       QuizProblems& problems)
+{
+    const std::size_t count = std::min(question.answers.size(), answerLines.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& answer = question.answers[i];
+        if (answer.find("..") == std::string::npos || quiz::parseRangeAnswer(answer)) continue;
+        problems.push_back({answerLines[i], "answer " + Quoted(answer) +
+                                                " is no measured range (two numbers with \"..\", the larger second, "
+                                                "then BO, BI, BU, BD or nothing): it is taken as keywords"});
     }
 }
 

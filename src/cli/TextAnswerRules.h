@@ -18,9 +18,16 @@ inline constexpr std::size_t kMaxOrderedAnswers = 1000;
 // it matches, and a lower-scoring answer listed before a higher-scoring one
 // (one text can always match both, and then scores the lower points),
 // unless it is a special case of the higher-scoring one: a deliberate
-// exception, as "exophor" before "phor".
+// exception, as "exophor" before "phor". Measured ranges ("20..25 BO")
+// count by their numbers and bases: a range covers another within it, and
+// two ranges without a common value never meet in one text.
 // answerLines holds the line of each answer.
 void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
                           QuizProblems& problems);
+
+// Reports a text answer with ".." that is not a measured range, which is
+// then taken as keywords: most likely a mistyped range.
+void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
+                       QuizProblems& problems);
 
 }  // namespace cli

@@ -320,8 +320,11 @@ void PatientFrame::FitStatusFields() {
                                       m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin);
     const int mode = std::max(60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus),
                                                              Text(Text::LatentModeStatus)}) + kFieldMargin);
-    const int widths[] = {-1, hint, time, mode + kSizeGripRoom};
-    m_statusBar->SetStatusWidths(4, widths);
+    // The prisms' field is as wide as what it shows, and empty without prisms.
+    const wxString prisms = m_statusBar->GetStatusText(kPrismStatusField);
+    const int prism = prisms.empty() ? 0 : m_statusBar->GetTextExtent(prisms).GetWidth() + kFieldMargin;
+    const int widths[] = {-1, hint, time, mode, prism + kSizeGripRoom};
+    m_statusBar->SetStatusWidths(5, widths);
 }
 
 void PatientFrame::ApplyWindowTexts() {

@@ -68,6 +68,9 @@ const MenuLabel kMenuLabels[] = {
     {Id::FirstGazePosition + 8, Text::GazeUpRightMenu, "9"},
     {Id::GazeSubmenu, Text::GazeSubmenu, nullptr},
     {Id::EccentricitySubmenu, Text::EccentricitySubmenu, nullptr},
+    {Id::PrismSubmenu, Text::PrismSubmenu, nullptr},
+    {Id::PrismChooser, Text::PrismDialogMenu, "B"},
+    {Id::RemovePrisms, Text::RemovePrismsMenu, "Shift+U"},
 };
 
 // The cover items are named by the tool and the eye group: "Occluder: Eye 1 (right eye)".
@@ -84,6 +87,23 @@ const CoverItem kCoverItems[] = {
     {Id::CoverRightEyeOccluder + 3, Text::OccluderTip, Text::EyeGroup2, "I"},
     {Id::CoverRightEyeOccluder + 4, Text::RedFilterTip, Text::EyeGroup2, "O"},
     {Id::CoverRightEyeOccluder + 5, Text::TranslucentOccluderTip, Text::EyeGroup2, "P"},
+};
+
+// The prism keys of each eye, in the id order stronger, weaker, next base;
+// eye 1's under the left hand, eye 2's mirrored under the right.
+struct PrismItem {
+    int id;
+    int action;
+    int eye;
+    const char* key;
+};
+const PrismItem kPrismItems[] = {
+    {Id::PrismStrongerEye1, Text::PrismStrongerMenu, Text::EyeGroup1, "D"},
+    {Id::PrismStrongerEye1 + 1, Text::PrismWeakerMenu, Text::EyeGroup1, "Shift+D"},
+    {Id::PrismStrongerEye1 + 2, Text::PrismNextBaseMenu, Text::EyeGroup1, "S"},
+    {Id::PrismStrongerEye1 + 3, Text::PrismStrongerMenu, Text::EyeGroup2, "K"},
+    {Id::PrismStrongerEye1 + 4, Text::PrismWeakerMenu, Text::EyeGroup2, "Shift+K"},
+    {Id::PrismStrongerEye1 + 5, Text::PrismNextBaseMenu, Text::EyeGroup2, "J"},
 };
 
 constexpr int kEccentricityDegrees[] = {10, 15, 20, 25, 30};
@@ -198,6 +218,18 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     eccentricityMenu->Check(Id::FirstEccentricity + kDefaultEccentricity, true);
     examinationMenu->Append(Id::GazeSubmenu, pending, gazeMenu);
     examinationMenu->Append(Id::EccentricitySubmenu, pending, eccentricityMenu);
+    examinationMenu->AppendSeparator();
+    auto* prismMenu = new wxMenu;
+    prismMenu->Append(Id::PrismChooser, pending);
+    prismMenu->AppendSeparator();
+    for (const PrismItem& item : kPrismItems) {
+        prismMenu->Append(item.id, pending);
+        if (item.id == Id::PrismStrongerEye1 + 2)
+            prismMenu->AppendSeparator();
+    }
+    prismMenu->AppendSeparator();
+    prismMenu->Append(Id::RemovePrisms, pending);
+    examinationMenu->Append(Id::PrismSubmenu, pending, prismMenu);
 
     auto* helpMenu = new wxMenu;
     helpMenu->Append(Id::HelpContents, pending);
@@ -220,6 +252,8 @@ void PatientFrame::ApplyMenuLabels() {
         menuBar->SetLabel(item.id, item.key ? Text(item.text) + "\t" + item.key : Text(item.text));
     for (const CoverItem& item : kCoverItems)
         menuBar->SetLabel(item.id, Text(item.tool) + ": " + Text(item.eye) + "\t" + item.key);
+    for (const PrismItem& item : kPrismItems)
+        menuBar->SetLabel(item.id, Text(item.action) + ": " + Text(item.eye) + "\t" + item.key);
     menuBar->SetLabel(Id::Muscles, Text(Text::MusclesMenu));
     for (size_t position = 0; position < WXSIZEOF(kMenuTitles); ++position)
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));

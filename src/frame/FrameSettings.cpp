@@ -63,6 +63,7 @@ Settings PatientFrame::CurrentSettings() const {
     if (m_playbackTimer)
         settings.extension.playbackSpeedEighths = m_playbackTimer->SpeedEighths();
     settings.extension.traceSpanMs = m_tracePanel->SpanMs();
+    settings.extension.angleKappa = m_canvas->m_angleKappa;
     return settings;
 }
 
@@ -117,6 +118,7 @@ void PatientFrame::LoadSettings() {
     m_canvas->m_quadrantAlpha = settings.quadrantAlpha;
     ApplyPanelColours();
     ApplyPlaybackPreferences(settings.extension);
+    m_canvas->m_angleKappa = settings.extension.angleKappa;
 }
 
 void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {

@@ -96,6 +96,13 @@ enum : int {
     ChartPrintPreview = 767,
     NineEccentricity = 768,   // the chooser of how far out the nine positions lie
 
+    // Loose prisms before the eyes.
+    PrismSubmenu = 740,
+    PrismChooser = 741,
+    PrismStrongerEye1 = 742,  // stronger, weaker, next base for eye 1, then the same for eye 2
+    PrismNextBaseEye2 = 747,
+    RemovePrisms = 748,
+
     OpenCase = 5000,
     NewCase = 5002,
     SaveCase = 5003,

@@ -60,6 +60,9 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU_RANGE(Id::DistanceFar, Id::DistanceFarther, PatientFrame::OnDistanceCommand)
     EVT_MENU_RANGE(Id::GazeFollowsPointer, Id::LastGazePosition, PatientFrame::OnGazeCommand)
     EVT_MENU_RANGE(Id::FirstEccentricity, Id::LastEccentricity, PatientFrame::OnEccentricity)
+    EVT_MENU(Id::PrismChooser, PatientFrame::OnPrismChooser)
+    EVT_MENU_RANGE(Id::PrismStrongerEye1, Id::PrismNextBaseEye2, PatientFrame::OnPrismKey)
+    EVT_MENU(Id::RemovePrisms, PatientFrame::OnRemovePrisms)
     EVT_TIMER(Id::ValuesPeekTimer, PatientFrame::OnValuesPeekTimer)
     EVT_CHAR_HOOK(PatientFrame::OnCharHook)
     EVT_MENU(Id::Muscles, PatientFrame::OnMuscles)
@@ -90,7 +93,7 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
     // Help stays answerable (showing nothing) even when no language ever sets a book.
     m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
 
-    m_statusBar = CreateStatusBar(4, wxSTB_DEFAULT_STYLE, 0);
+    m_statusBar = CreateStatusBar(5, wxSTB_DEFAULT_STYLE, 0);
     m_statusBar->SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
 
     auto* languageMenu = new wxMenu;

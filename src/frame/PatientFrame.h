@@ -4,6 +4,7 @@
 #include "model/BothEyesHint.h"
 #include "model/EyeModel.h"
 #include "model/MuscleStrengths.h"
+#include "model/Prism.h"
 
 #include <wx/frame.h>
 #include <wx/timer.h>
@@ -149,6 +150,14 @@ public:
     void OnDistanceCommand(wxCommandEvent& event);
     void OnGazeCommand(wxCommandEvent& event);
     void OnEccentricity(wxCommandEvent& event);
+    void OnPrismChooser(wxCommandEvent& event);
+    void OnPrismKey(wxCommandEvent& event);
+    void OnRemovePrisms(wxCommandEvent& event);
+    // Puts prisms before the eyes (0 dioptres: none) and shows them.
+    void SetPrisms(const std::array<Prism, 2>& prisms);
+    // "R: 20 PD base out", for each eye with a prism.
+    wxString PrismStatusText() const;
+    static constexpr int kPrismStatusField = 4;
     void OnCharHook(wxKeyEvent& event);
 
     // The chart windows: the Hess chart and the nine positions of gaze.
@@ -199,6 +208,8 @@ public:
     wxString m_caseFile;
     EyeModel m_model;
     MuscleStrengths m_muscles;
+    // Loose prisms before eye 1 and eye 2: examination state, never saved.
+    std::array<Prism, 2> m_prisms{};
     // A case whose muscle file was refused: saving it with normal muscles
     // leaves that file alone rather than removing what could not be read.
     wxString m_refusedMuscleFile;
@@ -259,6 +270,7 @@ private:
     // Widths from the texts of the current language and font, places as fixed.
     void FitControlsToTexts();
     void FitStatusFields();
+    void ShowPrismStatus();
 
     LanguageTable* m_languageTable = nullptr;
     // Language string 122 of the language loaded before the last attempt.

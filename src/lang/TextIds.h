@@ -254,6 +254,29 @@ constexpr int GazeUpRightMenu = 231;
 constexpr int GazeDownLeftMenu = 232;
 constexpr int GazeDownRightMenu = 233;
 constexpr int EccentricitySubmenu = 234;       // how far the nine positions lie from straight ahead
+
+// Measuring the deviation: prisms and the corneal light reflex.
+constexpr int PrismSubmenu = 235;              // Examination submenu of the loose prisms
+constexpr int PrismDialogMenu = 236;           // the prism chooser
+constexpr int PrismStrongerMenu = 237;         // next power of the prism bar, before one eye
+constexpr int PrismWeakerMenu = 238;           // previous power, down to none
+constexpr int PrismNextBaseMenu = 239;         // out, in, up, down in turn
+constexpr int RemovePrismsMenu = 240;
+constexpr int PrismDialogTitle = 241;          // title of the prism chooser
+constexpr int PrismPowerLabel = 242;           // prism chooser column
+constexpr int PrismBaseLabel = 243;            // prism chooser column
+constexpr int PrismNone = 244;                 // no prism before the eye
+constexpr int PrismBaseOut = 245;              // also in the status bar and the quiz review
+constexpr int PrismBaseIn = 246;
+constexpr int PrismBaseUp = 247;
+constexpr int PrismBaseDown = 248;
+constexpr int PrismUnit = 249;                 // short name of the prism dioptre, also on the Hess chart
+constexpr int PrismStatusRight = 250;          // status bar: prism before the right eye
+constexpr int PrismStatusLeft = 251;           // status bar: prism before the left eye
+constexpr int AngleKappaCheck = 252;           // display options
+constexpr int RangeTo = 253;                   // quiz review: "20 to 25 PD base out"
+
+// Nine positions of gaze and the Hess chart.
 constexpr int HessChartMenu = 260;             // View menu: the Hess chart window
 constexpr int NinePositionsMenu = 261;         // View menu: the nine positions of gaze window
 constexpr int HessLeftField = 262;             // heading of the left eye's field
@@ -263,7 +286,6 @@ constexpr int ExoWord = 265;                   // outward
 constexpr int HyperWord = 266;                 // upward
 constexpr int HypoWord = 267;                  // downward
 constexpr int PrimaryPositionLabel = 268;      // before the deviation in the primary position
-constexpr int PrismDioptreUnit = 269;          // short name of the prism dioptre
 constexpr int HessConvention = 270;            // how the chart is to be read
 constexpr int ExportSvgButton = 271;           // Hess chart: save as SVG
 constexpr int ExportPngButton = 272;           // chart windows: save as PNG

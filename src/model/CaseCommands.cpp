@@ -84,6 +84,8 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
     m_canvas->resetView();
+    // A new patient is examined without the last one's prisms.
+    SetPrisms({});
     m_canvas->Refresh();
     return true;
 }
@@ -174,6 +176,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event) {
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
     m_canvas->resetView();
+    SetPrisms({});
     SetPlaybackMode(false);
     m_modified = false;
     m_caseFile.clear();

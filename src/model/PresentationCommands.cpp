@@ -198,6 +198,10 @@ void PatientFrame::SetPlaybackMode(bool on) {
         m_blendSlider->Enable(!on);
         for (int item : {Id::RepairRecording, Id::SaveRecording, Id::SaveRecordingAs})
             GetMenuBar()->Enable(item, on);
+        // A recording shows the eye positions it recorded: no prisms meanwhile.
+        if (on)
+            SetPrisms({});
+        GetMenuBar()->Enable(Id::PrismSubmenu, !on);
         for (int row = kFirstHiddenRowInPlayback; row < kEyeQuantityCount; ++row) {
             m_quantityTexts1[row]->Show(!on);
             m_quantityTexts2[row]->Show(!on);

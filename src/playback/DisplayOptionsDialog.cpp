@@ -63,6 +63,7 @@ constexpr int kFontPoints = 8;
 
 // Room the dialog keeps right of the notebook for its buttons.
 constexpr int kButtonColumn = 90;
+constexpr int kKappaRowHeight = 20;
 constexpr int kButtonInset = 82;
 const wxSize kButtonSize(69, 22);
 constexpr int kOkFromBottom = 120;
@@ -147,6 +148,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
 
     m_hintCheck1->SetValue(parent->m_showBothEyesHint);
     m_hintCheck2->SetValue(parent->m_showCoverHint);
+    m_kappaCheck->SetValue(parent->m_canvas->m_angleKappa);
 
     RefreshSwatches();
 }
@@ -155,7 +157,9 @@ wxString DisplayOptionsDialog::Text(int n) const {
     return m_languageTable ? FitLabel(FromLatin1(m_languageTable->Get(n))) : wxString();
 }
 
-void DisplayOptionsDialog::CreateControls(const wxSize& size) {
+void DisplayOptionsDialog::CreateControls(const wxSize& requested) {
+    // The general page's angle kappa switch takes one row below the hints.
+    const wxSize size(requested.GetWidth(), requested.GetHeight() + kKappaRowHeight);
     // Positions below count from the inside of the frame, as on the platform
     // the layout was drawn for. The dialog was created without a size: GTK
     // keeps a stale size request when a fixed-size dialog's client size is
@@ -196,7 +200,8 @@ void DisplayOptionsDialog::CreateControls(const wxSize& size) {
         auto* button = new wxButton(this, place.id, Text(place.text), wxDefaultPosition, kButtonSize);
         c = new wxLayoutConstraints;
         c->left.SameAs(this, wxRight, -kButtonInset);
-        c->top.SameAs(this, wxBottom, -place.fromBottom);
+        // The buttons keep their place above the row added for angle kappa.
+        c->top.SameAs(this, wxBottom, -(place.fromBottom + kKappaRowHeight));
         c->width.Absolute(kButtonSize.x);
         c->height.Absolute(kButtonSize.y);
         button->SetConstraints(c);
@@ -302,6 +307,8 @@ void DisplayOptionsDialog::CreateGeneralPage() {
     Place(m_hintCheck1, page, 10, 110, 210, 15);
     m_hintCheck2 = new wxCheckBox(page, wxID_ANY, Text(Text::TorsionHintCheck));
     Place(m_hintCheck2, page, 10, 130, 200, 15);
+    m_kappaCheck = new wxCheckBox(page, wxID_ANY, Text(Text::AngleKappaCheck));
+    Place(m_kappaCheck, page, 10, 150);
 }
 
 float DisplayOptionsDialog::RedFilterAlpha() const {
@@ -324,6 +331,10 @@ float DisplayOptionsDialog::QualityThreshold() const {
 
 bool DisplayOptionsDialog::ShowBothEyesHint() const {
     return m_hintCheck1->GetValue();
+}
+
+bool DisplayOptionsDialog::AngleKappa() const {
+    return m_kappaCheck->GetValue();
 }
 
 bool DisplayOptionsDialog::ShowCoverHint() const {
@@ -402,5 +413,6 @@ void ShowDisplayOptionsDialog(PatientFrame* frame, const LanguageTable& language
     frame->m_qualityThreshold = dialog.QualityThreshold();
     frame->m_showBothEyesHint = dialog.ShowBothEyesHint();
     frame->m_showCoverHint = dialog.ShowCoverHint();
+    frame->m_canvas->m_angleKappa = dialog.AngleKappa();
     dialog.ApplyVisualSettings();
 }

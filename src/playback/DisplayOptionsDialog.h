@@ -75,6 +75,7 @@ public:
     float QualityThreshold() const;
     bool ShowBothEyesHint() const;
     bool ShowCoverHint() const;
+    bool AngleKappa() const;
 
     // Writes colours, transparencies and the segment count into the main
     // window and its view and redraws them: what Apply does.
@@ -84,9 +85,10 @@ public:
     wxWindow* Swatch(ColourSlot slot) const { return m_colourSwatches[slot]; }
     wxCheckBox* HintCheck1() const { return m_hintCheck1; }
     wxCheckBox* HintCheck2() const { return m_hintCheck2; }
+    wxCheckBox* KappaCheck() const { return m_kappaCheck; }
 
 private:
-    void CreateControls(const wxSize& size);
+    void CreateControls(const wxSize& requested);
     void CreateColourPage();
     void CreateCoverPage();
     void CreateQuadrantPage();
@@ -113,6 +115,7 @@ private:
     wxCheckBox* m_thresholdCheck = nullptr;
     wxCheckBox* m_hintCheck1 = nullptr;
     wxCheckBox* m_hintCheck2 = nullptr;
+    wxCheckBox* m_kappaCheck = nullptr;
     std::array<wxWindow*, colourSlotCount> m_colourSwatches{};
     std::array<wxRadioButton*, 3> m_segmentsRadios{};
     // Selected instead of the three when the segment count is none of theirs:

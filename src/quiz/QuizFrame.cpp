@@ -426,10 +426,16 @@ void QuizFrame::OnReview(wxCommandEvent&) {
 }
 
 void QuizFrame::ShowReviewText() {
-    const quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
-                                    Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
-                                    Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
-                                    Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
+    quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
+                              Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
+                              Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
+                              Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
+    labels.rangeTo = Latin1Text(Text::RangeTo);
+    labels.prismUnit = Latin1Text(Text::PrismUnit);
+    labels.baseOut = Latin1Text(Text::PrismBaseOut);
+    labels.baseIn = Latin1Text(Text::PrismBaseIn);
+    labels.baseUp = Latin1Text(Text::PrismBaseUp);
+    labels.baseDown = Latin1Text(Text::PrismBaseDown);
     m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions()), labels)));
 }
 

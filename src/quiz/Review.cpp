@@ -3,6 +3,7 @@
 #include "quiz/Scoring.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace quiz {
 namespace {
@@ -27,9 +28,13 @@ std::vector<ScoringAnswer> scoringAnswers(const Question& question)
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
         if (question.points[i] <= 0) continue;
-        const std::string text =
-            question.answerBox == AnswerBox::Text ? readableKeywords(question.answers[i]) : question.answers[i];
-        scoring.push_back({text, question.points[i]});
+        if (question.answerBox != AnswerBox::Text) {
+            scoring.push_back({question.answers[i], question.points[i], std::nullopt});
+            continue;
+        }
+        const std::optional<PrismRange> range = parseRangeAnswer(question.answers[i]);
+        scoring.push_back(
+            {range ? question.answers[i] : readableKeywords(question.answers[i]), question.points[i], range});
     }
     return scoring;
 }
@@ -76,6 +81,23 @@ std::string readableKeywords(std::string_view answerText)
     return readable.empty() ? "*" : readable;
 }
 
+std::string readableRange(const PrismRange& range, const ReviewLabels& labels)
+{
+    std::ostringstream text;
+    text << range.low;
+    if (range.high != range.low) text << ' ' << labels.rangeTo << ' ' << range.high;
+    text << ' ' << labels.prismUnit;
+    if (range.base) {
+        switch (*range.base) {
+        case PrismBaseWord::out: text << ' ' << labels.baseOut; break;
+        case PrismBaseWord::in: text << ' ' << labels.baseIn; break;
+        case PrismBaseWord::up: text << ' ' << labels.baseUp; break;
+        case PrismBaseWord::down: text << ' ' << labels.baseDown; break;
+        }
+    }
+    return text.str();
+}
+
 std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels)
 {
     std::string text;
@@ -93,7 +115,7 @@ std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabel
         if (!item.scoring.empty()) {
             text += '\n' + labels.wouldHaveScored + ':';
             for (const ScoringAnswer& answer : item.scoring) {
-                text += "\n    " + answer.text;
+                text += "\n    " + (answer.range ? readableRange(*answer.range, labels) : answer.text);
                 appendPoints(text, answer.points, labels);
             }
         }

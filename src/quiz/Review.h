@@ -1,23 +1,33 @@
 #pragma once
 
 #include "quiz/Question.h"
+#include "quiz/RangeAnswer.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quiz {
 
 // One answer that earns points, in readable form: "left + eso" for a text
-// answer, the entry's text for a choice question.
+// answer, the entry's text for a choice question. A measured range keeps its
+// answer text and is worded with the review's labels.
 struct ScoringAnswer {
+    ScoringAnswer(std::string text, int points, std::optional<PrismRange> range = std::nullopt)
+        : text(std::move(text)), points(points), range(range)
+    {
+    }
+
     std::string text;
     int points = 0;
+    std::optional<PrismRange> range;
 
     friend bool operator==(const ScoringAnswer& a, const ScoringAnswer& b)
     {
-        return a.text == b.text && a.points == b.points;
+        return a.text == b.text && a.points == b.points && a.range == b.range;
     }
 };
 
@@ -50,7 +60,17 @@ struct ReviewLabels {
     std::string point;            // "point", after the number 1
     std::string pointPlural;      // "points", after any other number
     std::string noAnswer;         // "(no answer)"
+    // A range reads "20 to 25 PD base out".
+    std::string rangeTo = "to";
+    std::string prismUnit = "PD";
+    std::string baseOut = "base out";
+    std::string baseIn = "base in";
+    std::string baseUp = "base up";
+    std::string baseDown = "base down";
 };
+
+// "20 to 25 PD base out"; one number when both ends are the same.
+std::string readableRange(const PrismRange& range, const ReviewLabels& labels);
 
 // The review as plain text, a block per question separated by blank lines.
 // Labels are inserted as plain text, never used as formats.

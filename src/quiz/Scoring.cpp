@@ -1,5 +1,6 @@
 #include "quiz/Scoring.h"
 
+#include "quiz/RangeAnswer.h"
 #include "quiz/SaturatingSum.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ int scoreText(const Question& question)
 {
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (keywordsMatch(question.answers[i], question.userAnswer)) return question.points[i];
+        if (answerMatches(question.answers[i], question.userAnswer)) return question.points[i];
     }
     return 0;
 }

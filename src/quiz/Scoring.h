@@ -9,7 +9,8 @@ namespace quiz {
 
 // Score of one question from its stored userAnswer; never negative.
 // Text: the first answer whose "&"-separated keywords all occur in the typed
-// text (ignoring case, ISO 8859-1) gives its points. Choice: the sum of the
+// text (ignoring case, ISO 8859-1), or whose range the typed measurement
+// answers (RangeAnswer.h), gives its points. Choice: the sum of the
 // points of the checked entries.
 int scoreQuestion(const Question& question);
 

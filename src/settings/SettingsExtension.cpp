@@ -5,6 +5,8 @@
 namespace {
 
 constexpr char kPlaybackTag[4] = {'P', 'L', 'A', 'Y'};
+constexpr char kKappaTag[4] = {'K', 'A', 'P', 'A'};
+constexpr std::size_t kKappaPayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
@@ -36,13 +38,19 @@ void Note(std::vector<std::string>* corrections, const std::string& text)
 std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& extension)
 {
     const SettingsExtension defaults;
-    if (extension.playbackSpeedEighths == defaults.playbackSpeedEighths &&
-        extension.traceSpanMs == defaults.traceSpanMs)
-        return {};
-    std::vector<std::uint8_t> bytes(kPlaybackTag, kPlaybackTag + kTagBytes);
-    PutInt32(bytes, kPlaybackPayloadBytes);
-    PutInt32(bytes, static_cast<std::uint32_t>(extension.playbackSpeedEighths));
-    PutInt32(bytes, static_cast<std::uint32_t>(extension.traceSpanMs));
+    std::vector<std::uint8_t> bytes;
+    if (extension.playbackSpeedEighths != defaults.playbackSpeedEighths ||
+        extension.traceSpanMs != defaults.traceSpanMs) {
+        bytes.insert(bytes.end(), kPlaybackTag, kPlaybackTag + kTagBytes);
+        PutInt32(bytes, kPlaybackPayloadBytes);
+        PutInt32(bytes, static_cast<std::uint32_t>(extension.playbackSpeedEighths));
+        PutInt32(bytes, static_cast<std::uint32_t>(extension.traceSpanMs));
+    }
+    if (extension.angleKappa != defaults.angleKappa) {
+        bytes.insert(bytes.end(), kKappaTag, kKappaTag + kTagBytes);
+        PutInt32(bytes, kKappaPayloadBytes);
+        bytes.push_back(extension.angleKappa ? 1 : 0);
+    }
     return bytes;
 }
 
@@ -69,6 +77,13 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
                 extension.traceSpanMs = span;
             else
                 Note(corrections, "Trace span " + std::to_string(span) + " ms is out of range; showing everything.");
+        }
+        if (std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0 && length >= kKappaPayloadBytes) {
+            if (payload[0] <= 1)
+                extension.angleKappa = payload[0] == 1;
+            else
+                Note(corrections,
+                     "Angle kappa flag " + std::to_string(payload[0]) + " is neither 0 nor 1; keeping it on.");
         }
         at += kRecordHeadBytes + length;
     }

@@ -16,6 +16,8 @@ struct SettingsExtension {
     int playbackSpeedEighths = 8;
     // Time the trace panel shows across its width; 0 = the whole recording.
     int traceSpanMs = 0;
+    // The fixing eye's corneal reflex shows slightly nasal (angle kappa).
+    bool angleKappa = true;
 };
 
 // The records to append; none while every value is its default, so a file

@@ -12,6 +12,8 @@ enum : unsigned {
     filterLens = 8,
     translucentDisc = 9,
     lensFrame = 10,
+    reflexSpot = 11,
+    prismWedge = 12,
     irisTexture = 21,
 };
 }

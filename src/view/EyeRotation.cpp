@@ -1,5 +1,7 @@
 #include "view/EyeRotation.h"
 
+#include <algorithm>
+
 namespace {
 
 class SequenceBuilder {
@@ -21,11 +23,41 @@ public:
             .add(RotationAxis::y, eye.muscleHorizontal)
             .add(RotationAxis::z, -eye.muscleTorsion);
     }
+    // Left out entirely when no prism is held, so the picture without prisms
+    // is drawn by exactly the same rotations as before prisms existed.
+    SequenceBuilder& prism(bool anyPrism, const ViewTurn& turn) {
+        if (!anyPrism)
+            return *this;
+        return add(RotationAxis::x, turn.vertical).add(RotationAxis::y, turn.horizontal);
+    }
     RotationSequence done() const { return m_sequence; }
 
 private:
     RotationSequence m_sequence;
 };
+
+bool AnyPrism(const SceneState& scene) {
+    return scene.eyes[0].prism.dioptres != 0 || scene.eyes[1].prism.dioptres != 0;
+}
+
+ViewTurn Weighted(const ViewTurn& turn, double weight) {
+    return {weight * turn.horizontal, weight * turn.vertical, weight * turn.torsion};
+}
+
+ViewTurn Sum(const ViewTurn& a, const ViewTurn& b) {
+    return {a.horizontal + b.horizontal, a.vertical + b.vertical, a.torsion + b.torsion};
+}
+
+// Both eyes turn together by what the fixing eye needs for its prism: eye 2
+// while eye 1 is covered, eye 1 while eye 2 is, the open-eyes fixing eye
+// while neither is.
+ViewTurn ManifestPrismShift(const SceneState& scene, const CoverBlends& blends) {
+    const double open = std::max(0.0, 1.0 - blends.coverBlend1 - blends.coverBlend2);
+    const ViewTurn fixing = PrismTurnOf(ManifestFixingEye(scene), scene);
+    const ViewTurn covered = Sum(Weighted(PrismTurnOf(1, scene), blends.coverBlend1),
+                                 Weighted(PrismTurnOf(0, scene), blends.coverBlend2));
+    return Sum(covered, Weighted(fixing, open));
+}
 
 RotationSequence ManifestRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
     const EyeSceneState& eye1 = scene.eyes[0];
@@ -38,9 +70,27 @@ RotationSequence ManifestRotation(int eye, const SceneState& scene, const CoverB
     return SequenceBuilder()
         .deviation(eye1, own1)
         .deviation(eye2, own2)
+        .prism(AnyPrism(scene), ManifestPrismShift(scene, blends))
         .add(RotationAxis::x, -offsetWeight * scene.eyes[eye].verticalOffset)
         .muscles(scene, scene.eyes[eye])
         .done();
+}
+
+// How far an aid in front of an eye has dissociated it, 0 to 1.
+double Dissociation(int eye, const CoverBlends& blends) {
+    const bool first = eye == 0;
+    return std::min<double>(1.0, first ? blends.translucentBlend1 + blends.coverBlend1 + blends.filterBlend1
+                               : blends.translucentBlend2 + blends.coverBlend2 + blends.filterBlend2);
+}
+
+// An open eye fuses through its own prism; a dissociated one turns along
+// with its fixing fellow (Hering's law), so it keeps the fellow's prism turn.
+ViewTurn LatentPrismTurn(int eye, const SceneState& scene, const CoverBlends& blends) {
+    const int fellow = 1 - eye;
+    const double dissociated = Dissociation(eye, blends);
+    const double fellowFixes = 1.0 - Dissociation(fellow, blends);
+    return Sum(Weighted(PrismTurnOf(eye, scene), 1.0 - dissociated),
+               Weighted(PrismTurnOf(fellow, scene), dissociated * fellowFixes));
 }
 
 RotationSequence LatentRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
@@ -50,6 +100,7 @@ RotationSequence LatentRotation(int eye, const SceneState& scene, const CoverBle
         .deviation(own, first ? blends.translucentBlend1 : blends.translucentBlend2)
         .deviation(own, first ? blends.coverBlend1 : blends.coverBlend2)
         .deviation(own, first ? blends.filterBlend1 : blends.filterBlend2)
+        .prism(AnyPrism(scene), LatentPrismTurn(eye, scene, blends))
         .add(RotationAxis::x, (first ? blends.offsetBlend1 : blends.offsetBlend2) * (own.vertical - own.verticalOffset))
         .muscles(scene, own)
         .done();
@@ -59,6 +110,15 @@ RotationSequence LatentRotation(int eye, const SceneState& scene, const CoverBle
 
 RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
     return scene.latentMode ? LatentRotation(eye, scene, blends) : ManifestRotation(eye, scene, blends);
+}
+
+int ManifestFixingEye(const SceneState& scene) {
+    const auto deviates = [](const EyeSceneState& eye) { return eye.horizontal != 0 || eye.vertical != 0; };
+    return deviates(scene.eyes[0]) && !deviates(scene.eyes[1]) ? 1 : 0;
+}
+
+ViewTurn PrismTurnOf(int eye, const SceneState& scene) {
+    return ToViewTurn(eye == 0 ? Eye::one : Eye::two, PrismFixationTurn(scene.eyes[eye].prism));
 }
 
 AxisLineAngles AxisLinesOf(const EyeSceneState& eye, bool latentMode) {

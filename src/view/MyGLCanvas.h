@@ -58,6 +58,10 @@ public:
     void setGazeTarget(std::optional<GazeDirection> target);
     const std::optional<GazeDirection>& gazeTarget() const { return m_gazeTarget; }
 
+    // The penlight shines (its tool is on and the left button down): the
+    // corneas show its reflex.
+    void setPenlightShining(bool shining);
+
     // Presentation mode: the eyes fill most of the view's width.
     void setFillWidth(bool fill);
 
@@ -81,6 +85,8 @@ public:
     wxColour m_crossColour{255, 255, 255};
     wxColour m_axisColour{0, 51, 128};
     wxColour m_quadrantColour{179, 179, 255};
+    // The fixing eye's reflex shows slightly nasal (angle kappa).
+    bool m_angleKappa = true;
     // Turn of the whole head and the gaze of eye 1 and eye 2, in degrees.
     float m_viewRotX = 0;
     float m_viewRotY = 0;
@@ -126,6 +132,8 @@ private:
     void drawEye(int eye, const SceneState& scene);
     void drawAxisLines(int eye, const SceneState& scene);
     void drawFilters(const SceneState& scene);
+    void drawReflex(int eye, const SceneState& scene);
+    void drawPrisms(const SceneState& scene);
     void drawGrid();
     enum class QuadrantPass { shade, pickMarked, pickAny };
     void drawQuadrants(QuadrantPass pass, const SceneState& scene);
@@ -159,6 +167,7 @@ private:
     std::optional<PictureTile> m_pictureTile;
     std::optional<GazeDirection> m_gazeTarget;
     bool m_fillWidth = false;
+    bool m_penlightShining = false;
     int m_viewportRect[4] = {0, 0, 1, 1};
 
     wxDECLARE_EVENT_TABLE();

@@ -24,6 +24,11 @@ const std::string kTextureError =
     "The iris texture (texturen.dat) could not be loaded.\nThe iris is drawn without a pattern.";
 const std::string kTextureErrorCaption = "Error";
 constexpr double kLensRadius = 0.4;
+// The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
+constexpr double kReflexSpotRadius = 0.018;
+constexpr float kWedgeHalf = 0.3f;
+// Share of the wedge's width shaded as its base.
+constexpr float kWedgeBaseBand = 0.15f;
 
 // Hands the generated strips to GL while a display list is compiled.
 class GlMeshSink : public MeshSink {
@@ -123,6 +128,40 @@ void FlatLens() {
     WithQuadric([](GLUquadric* quadric) { gluSphere(quadric, kLensRadius, 130, 50); });
 }
 
+// A glass wedge with its thin edge at x = -kWedgeHalf and its base, one
+// unit thick along z, at x = +kWedgeHalf; the caller scales the thickness
+// and turns the base where it belongs. Seen from the front the base face is
+// edge-on, so a darker band along the base shows which way the prism points.
+void BuildWedge() {
+    const float h = kWedgeHalf;
+    const float band = h * (1 - 2 * kWedgeBaseBand);
+    const float bandDepth = (band + h) / (2 * h);
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.8f, 0.92f, 1.0f, 0.15f);
+    glBegin(GL_QUADS);
+    glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, h, 0), glVertex3f(-h, h, 0);
+    glVertex3f(-h, -h, 0), glVertex3f(band, -h, bandDepth), glVertex3f(band, h, bandDepth), glVertex3f(-h, h, 0);
+    glEnd();
+    glBegin(GL_TRIANGLES);
+    glVertex3f(-h, -h, 0), glVertex3f(h, -h, 0), glVertex3f(h, -h, 1);
+    glVertex3f(-h, h, 0), glVertex3f(h, h, 0), glVertex3f(h, h, 1);
+    glEnd();
+    glColor4f(0.3f, 0.4f, 0.55f, 0.7f);
+    glBegin(GL_QUADS);
+    glVertex3f(band, -h, bandDepth), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(band, h, bandDepth);
+    glVertex3f(h, -h, 0), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(h, h, 0);
+    glEnd();
+    glColor4f(0.1f, 0.15f, 0.2f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(-h, -h, 0), glVertex3f(h, -h, 1), glVertex3f(h, h, 1), glVertex3f(-h, h, 0);
+    glEnd();
+    glPopAttrib();
+}
+
 }  // namespace
 
 void MyGLCanvas::drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured) {
@@ -160,7 +199,15 @@ void MyGLCanvas::buildEyeballList() {
     // Before the set-up there is nothing to rebuild: it compiles the eyeball
     // with the segment count of that moment.
     if (isGLReady())
-        compileEyeballList();
+        BuildUnlitList(DisplayList::reflexSpot, [] {
+        glColor3f(1, 1, 1);
+        WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kReflexSpotRadius, 16, 1); });
+    });
+    glNewList(DisplayList::prismWedge, GL_COMPILE);
+    BuildWedge();
+    glEndList();
+
+    compileEyeballList();
 }
 
 void MyGLCanvas::compileEyeballList() {
@@ -218,6 +265,14 @@ void MyGLCanvas::buildDisplayLists() {
         glRotated(90, 1, 0, 0);
         WithQuadric([](GLUquadric* quadric) { gluCylinder(quadric, 0.025, 0.025, 1, 10, 10); });
     });
+
+    BuildUnlitList(DisplayList::reflexSpot, [] {
+        glColor3f(1, 1, 1);
+        WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kReflexSpotRadius, 16, 1); });
+    });
+    glNewList(DisplayList::prismWedge, GL_COMPILE);
+    BuildWedge();
+    glEndList();
 
     compileEyeballList();
 }

@@ -169,6 +169,7 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
     const bool flashlight = IsToolOn(*m_frame, Id::FlashlightTool);
     const bool leftHeld = LeftHeld(event);
     SetCursor(flashlight ? flashlightCursor(leftHeld) : *wxSTANDARD_CURSOR);
+    setPenlightShining(flashlight && leftHeld && !event.Leaving());
 
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
@@ -181,6 +182,13 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
     turnEyesTowards(GazePointerOffset(x, y, centre.x, centre.y));
+}
+
+void MyGLCanvas::setPenlightShining(bool shining) {
+    if (shining == m_penlightShining)
+        return;
+    m_penlightShining = shining;
+    Refresh(false, nullptr);
 }
 
 void MyGLCanvas::turnEyesTowards(PointerOffset offset) {

@@ -11,12 +11,15 @@
 #include "view/FrameQueries.h"
 #include "view/MuscleGaze.h"
 #include "view/OverlayTimer.h"
+#include "view/ReflexSpot.h"
 #include "view/SceneState.h"
 
 #include <wx/menu.h>
 #include <wx/slider.h>
 
 #include <GL/gl.h>
+
+#include <cmath>
 
 namespace {
 
@@ -27,6 +30,14 @@ constexpr int kTranslucentTool[2] = {Id::TranslucentEye1, Id::TranslucentEye2};
 
 // Lenses hang half a unit in front of the eye centres.
 constexpr double kLensDepth = 0.5;
+// The prism stands just in front of the lenses; a stronger one is thicker.
+constexpr double kPrismGap = 0.05;
+constexpr double kPrismBaseThickness = 0.03;
+constexpr double kPrismThicknessPerDioptre = 0.004;
+// The reflex lies just in front of the pupil square and the iris; one that
+// would fall beyond the iris is off the cornea and not drawn.
+constexpr double kReflexLift = 0.012;
+constexpr double kReflexMaxRadius = 0.15;
 
 struct QuadrantQuad {
     unsigned char bit;
@@ -100,7 +111,10 @@ SceneState MyGLCanvas::readScene() const {
         state.occluder = IsToolOn(frame, kOccluderTool[index]);
         state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
         state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
+        state.prism = frame.m_prisms[index];
     }
+    scene.penlightShining = m_penlightShining && IsToolOn(frame, Id::FlashlightTool);
+    scene.angleKappa = m_angleKappa;
     // With every muscle normal nothing is added, so the picture stays exactly
     // as it was; a recording shows the eye positions it recorded.
     scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
@@ -158,6 +172,7 @@ void MyGLCanvas::renderScene() {
     drawEye(0, scene);
     drawEye(1, scene);
     drawFilters(scene);
+    drawPrisms(scene);
 
     glDisable(GL_LIGHTING);
     GlColour(m_quadrantColour);
@@ -210,7 +225,51 @@ void MyGLCanvas::drawEye(int eye, const SceneState& scene) {
     glTranslated(0, 0, 0.275);
     glTranslated(0, 0, 0.315);
     glCallList(DisplayList::pupil);
+    if (scene.penlightShining)
+        drawReflex(eye, scene);
     glPopMatrix();
+}
+
+void MyGLCanvas::drawReflex(int eye, const SceneState& scene) {
+    const SpotPosition spot = ReflexSpotOf(eye, EyeRotation(eye, scene, coverBlends()), scene);
+    if (std::hypot(spot.x, spot.y) > kReflexMaxRadius)
+        return;
+    glPushMatrix();
+    glTranslated(spot.x, spot.y, kReflexLift);
+    glCallList(DisplayList::reflexSpot);
+    glPopMatrix();
+}
+
+void MyGLCanvas::drawPrisms(const SceneState& scene) {
+    // Called after drawFilters, whose lens depth is still applied.
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        const Prism& prism = scene.eyes[eye].prism;
+        if (prism.dioptres == 0)
+            continue;
+        // The wedge is built with its base towards the viewer's right.
+        const bool nasalIsRight = eye == 0;
+        double baseAngle = 0;
+        switch (prism.base) {
+        case PrismBase::out:
+            baseAngle = nasalIsRight ? 180 : 0;
+            break;
+        case PrismBase::in:
+            baseAngle = nasalIsRight ? 0 : 180;
+            break;
+        case PrismBase::up:
+            baseAngle = 90;
+            break;
+        case PrismBase::down:
+            baseAngle = 270;
+            break;
+        }
+        glPushMatrix();
+        glTranslated(kEyeX[eye], 0, kPrismGap);
+        glRotated(baseAngle, 0, 0, 1);
+        glScaled(1, 1, kPrismBaseThickness + kPrismThicknessPerDioptre * prism.dioptres);
+        glCallList(DisplayList::prismWedge);
+        glPopMatrix();
+    }
 }
 
 void MyGLCanvas::drawAxisLines(int eye, const SceneState& scene) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Prism.h"
+
 #include <array>
 #include <cstdint>
 
@@ -21,6 +23,8 @@ struct EyeSceneState {
     double muscleHorizontal = 0;
     double muscleVertical = 0;
     double muscleTorsion = 0;
+    // A loose prism before the eye; 0 dioptres for none.
+    Prism prism;
 };
 
 // Everything a frame of the view depends on besides the canvas's own state
@@ -35,5 +39,8 @@ struct SceneState {
     std::uint8_t quadrantMarks = 0;
     // Some muscle is weak: the eyes turn by their muscle turns as well.
     bool weakMuscles = false;
+    // The penlight shines: each cornea shows its reflex.
+    bool penlightShining = false;
+    bool angleKappa = true;
     std::array<EyeSceneState, 2> eyes{};
 };

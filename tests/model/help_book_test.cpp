@@ -312,6 +312,8 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         // examination menu, presentation and pictures
         210, 211, 212, 213, 214, 215, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228, 229, 230, 231,
         232, 233, 234,
+        // prisms and the corneal reflex
+        235, 236, 237, 238, 239, 240, 242, 243, 244, 245, 246, 247, 248, 252,
         // chart windows
         260, 261, 262, 263, 271, 272, 273, 274, 277,
     };

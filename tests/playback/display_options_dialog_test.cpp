@@ -129,7 +129,8 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
         // Wider than its 330 pixels only where the four tabs need it.
         const int width = dialog.GetClientSize().GetWidth();
         EXPECT_GE(width, 330);
-        EXPECT_EQ(dialog.GetClientSize().GetHeight(), 205);
+        // 205 pixels and one row for the angle kappa switch.
+        EXPECT_EQ(dialog.GetClientSize().GetHeight(), 225);
         const struct {
             int id;
             int text;
@@ -429,9 +430,13 @@ TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied) {
         Tick(Find<wxCheckBox>(dialog, Ids::ThresholdCheck), true);
         TypeAndEnter(dialog, "0,3");
         dialog.HintCheck2()->SetValue(false);
+        EXPECT_TRUE(dialog.KappaCheck()->GetValue());
+        dialog.KappaCheck()->SetValue(false);
         return Ids::OkButton;
     });
+    EXPECT_FALSE(Canvas().m_angleKappa);
     ASSERT_TRUE(Restart());
+    EXPECT_FALSE(Canvas().m_angleKappa);
     EXPECT_EQ(Canvas().m_quadrantColour, quadrant);
     EXPECT_EQ(Canvas().m_axisColour, axis);
     EXPECT_FLOAT_EQ(Canvas().m_redFilterAlpha, 0.45f);

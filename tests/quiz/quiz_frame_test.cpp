@@ -281,3 +281,31 @@ TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers) {
     Click(1010);
     EXPECT_TRUE(m_quiz->ResultsText()->GetValue().StartsWith("\n1. Question: \t\t3/3")) << m_quiz->ResultsText()->GetValue();
 }
+
+// A measured range reads in the words of the language file.
+class QuizRangeReviewTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("Deutsch.lan");
+        WriteFile("measure.sqs", "[QUESTION]\nQuestion=Wie gro\xDF?\nAnswerBox=TEXT\nAnswer=20..25 BO,3\n");
+        ASSERT_TRUE(StartProgram());
+        ToggleTool(m_frame, Id::QuizTool);
+        ASSERT_NE(m_frame->m_quizFrame, nullptr);
+    }
+};
+
+TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz) {
+    QuizFrame* quiz = m_frame->m_quizFrame;
+    wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
+    wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf("measure.sqs")));
+    quiz->AnswerText()->ChangeValue(FromLatin1("22 pdpt Basis au\xDF" "en"));
+    wxCommandEvent results(wxEVT_BUTTON, 1010);
+    quiz->ProcessWindowEvent(results);
+    ASSERT_NE(quiz->ResultsDialog(), nullptr);
+    ClickButton(quiz->ResultsDialog()->FindWindow(1011));
+    ASSERT_NE(quiz->Review(), nullptr);
+    const wxString text = quiz->Review()->ReviewText()->GetValue();
+    EXPECT_NE(text.Find(FromLatin1("Punkte: 3/3")), wxNOT_FOUND) << text;
+    EXPECT_NE(text.Find(FromLatin1("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)")), wxNOT_FOUND) << text;
+}

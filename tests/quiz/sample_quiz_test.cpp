@@ -123,15 +123,16 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 {
     const AnswerSheet key{
         {"1000", "Linkes Auge, Esotropie", "1000", "11100", "Esophorie", "1000", "111100", "1000",
-         "im Aufblick", "1000", "1000", "11100", "1000", "nach links unten"},
+         "im Aufblick", "1000", "1000", "11100", "1000", "nach links unten", "25 pdpt Basis au\xDF" "en",
+         "20 Basis innen"},
         {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100",
-         "1000", "in upgaze", "1000", "1000", "11100", "1000", "down and to the left"},
-        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2},
+         "1000", "in upgaze", "1000", "1000", "11100", "1000", "down and to the left", "25 PD BO", "22 base in"},
+        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2, 3, 3},
     };
-    ExpectScores(key, 37);
+    ExpectScores(key, 43);
 
     const QuizScore maximum = scoreQuiz(LoadSampleQuiz("en"));
-    EXPECT_EQ(maximum.maximum, 37);
+    EXPECT_EQ(maximum.maximum, 43);
     EXPECT_EQ(maximum.total, 0);  // nothing answered yet
 }
 
@@ -139,16 +140,17 @@ TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
 {
     const AnswerSheet trainee{
         {"0100", "rechtes Auge, einw\xE4rts", "0100", "11001", "Exophorie", "", "110010", "1000",
-         "nach unten", "0100", "0010", "11100", "0100", "Linksblick"},
+         "nach unten", "0100", "0010", "11100", "0100", "Linksblick", "20 Basis au\xDF" "en", "20 Basis au\xDF" "en"},
         {"0100", "right eye, inward", "0100", "11001", "exophoria", "", "110010", "1000",
-         "looking down", "0100", "0010", "11100", "0100", "to the left"},
+         "looking down", "0100", "0010", "11100", "0100", "to the left", "20 BO", "20 BO"},
         // Partial credit for the direction alone (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
         // unanswered question and the wrong gaze earn nothing; the side of
-        // gaze without the downward half earns part (14).
-        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3, 0, 1},
+        // gaze without the downward half earns part (14); a prism that does
+        // not quite neutralise earns part (15), the wrong base nothing (16).
+        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3, 0, 1, 1, 0},
     };
-    ExpectScores(trainee, 10);
+    ExpectScores(trainee, 11);
 }
 
 struct TypedAnswer {
@@ -191,6 +193,14 @@ TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
         {9, "in elevation", 2},
         {9, "down", 0},
         {9, "looking downward", 0},
+        {15, "25 BO", 3},
+        {15, "25bo", 3},
+        {15, "about 20 PD base-out", 1},
+        {15, "25 BI", 0},
+        {15, "25", 0},
+        {16, "20 to 25 BI", 3},
+        {16, "16 base in", 1},
+        {16, "21 BO", 0},
     });
     ExpectTypedAnswersScore("de", {
         {2, "linkes Auge, einw\xE4rts", 3},
@@ -210,6 +220,12 @@ TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
         {9, "Blickhebung", 2},
         {9, "unten", 0},
         {9, "beim Blick nach unten", 0},
+        {15, "25 pdpt Basis au\xDF" "en", 3},
+        {15, "25 Basis aussen", 3},
+        {15, "30 pdpt Basis au\xDF" "en", 1},
+        {15, "25 Basis innen", 0},
+        {16, "22 Basis innen", 3},
+        {16, "21 Basis oben", 0},
     });
 }
 

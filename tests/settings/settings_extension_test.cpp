@@ -121,4 +121,30 @@ TEST(SettingsExtension, SavedFileKeepsTheFixedLayoutInFront)
     std::remove(path.c_str());
 }
 
+TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
+{
+    // Files of the fixed layout alone, or with only the playback record, leave it on.
+    EXPECT_TRUE(DecodeSettings(FixedLayout(), Settings{}, nullptr).extension.angleKappa);
+    std::vector<std::uint8_t> playbackOnly = FixedLayout();
+    AppendRecord(playbackOnly, "PLAY", Int32s({16, 9000}));
+    EXPECT_TRUE(DecodeSettings(playbackOnly, Settings{}, nullptr).extension.angleKappa);
+
+    SettingsExtension off;
+    off.angleKappa = false;
+    const std::vector<std::uint8_t> record = EncodeSettingsExtension(off);
+    EXPECT_EQ(record, (std::vector<std::uint8_t>{'K', 'A', 'P', 'A', 1, 0, 0, 0, 0}));
+    std::vector<std::uint8_t> bytes = playbackOnly;
+    bytes.insert(bytes.end(), record.begin(), record.end());
+    std::vector<std::string> notes;
+    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_FALSE(read.extension.angleKappa);
+    EXPECT_EQ(read.extension.playbackSpeedEighths, 16);
+    EXPECT_TRUE(notes.empty());
+
+    std::vector<std::uint8_t> odd = FixedLayout();
+    AppendRecord(odd, "KAPA", {7});
+    EXPECT_TRUE(DecodeSettings(odd, Settings{}, &notes).extension.angleKappa);
+    EXPECT_EQ(notes.size(), 1u);
+}
+
 }  // namespace

@@ -221,6 +221,14 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
     ToggleTool(frame, Id::OccluderEye1);
     Animate(frame);
 
+    // The prism cover test neutralised, with the penlight's reflexes centred.
+    frame->SetPrisms({Prism{}, Prism{25, PrismBase::out}});
+    frame->GetToolBar()->ToggleTool(Id::FlashlightTool, true);
+    frame->m_canvas->setPenlightShining(true);
+    ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
+    frame->m_canvas->setPenlightShining(false);
+    frame->SetPrisms({});
+
     wxTEST_DIALOG(Command(frame, Id::OpenRecording),
                   wxExpectModal<wxFileDialog>(wxGetCwd() + "/recordings/sample.stx"));
     frame->m_timeSlider->SetValue(1200);

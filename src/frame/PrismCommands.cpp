@@ -1,0 +1,101 @@
+// Loose prisms before the eyes for the prism cover test: the chooser, the
+// keys that step along the prism bar, and the status field that shows them.
+#include "frame/PatientFrame.h"
+
+#include "frame/FileChooser.h"
+#include "frame/Ids.h"
+#include "frame/PrismDialog.h"
+#include "lang/TextIds.h"
+#include "view/MyGLCanvas.h"
+
+#include <wx/statusbr.h>
+
+namespace {
+
+// The actions of the key items, in their id order for each eye.
+enum PrismAction { stronger, weaker, nextBase, actionCount };
+
+int BaseText(PrismBase base) {
+    switch (base) {
+    case PrismBase::out:
+        return Text::PrismBaseOut;
+    case PrismBase::in:
+        return Text::PrismBaseIn;
+    case PrismBase::up:
+        return Text::PrismBaseUp;
+    case PrismBase::down:
+        break;
+    }
+    return Text::PrismBaseDown;
+}
+
+}  // namespace
+
+void PatientFrame::OnPrismChooser(wxCommandEvent&) {
+    StopPlayback();
+    PrismDialog::Texts texts;
+    texts.title = LanguageText(Text::PrismDialogTitle);
+    texts.eyes = {Text(Text::EyeGroup1), Text(Text::EyeGroup2)};
+    texts.power = LanguageText(Text::PrismPowerLabel);
+    texts.base = LanguageText(Text::PrismBaseLabel);
+    texts.none = LanguageText(Text::PrismNone);
+    texts.unit = LanguageText(Text::PrismUnit);
+    texts.bases = {LanguageText(Text::PrismBaseOut), LanguageText(Text::PrismBaseIn), LanguageText(Text::PrismBaseUp),
+                   LanguageText(Text::PrismBaseDown)};
+    texts.ok = Text(Text::OkButton);
+    texts.cancel = Text(Text::CancelButton);
+    PrismDialog dialog(this, texts, m_prisms);
+    if (dialog.ShowModal() == wxID_OK)
+        SetPrisms(dialog.Prisms());
+}
+
+void PatientFrame::OnPrismKey(wxCommandEvent& event) {
+    const int offset = event.GetId() - Id::PrismStrongerEye1;
+    std::array<Prism, 2> prisms = m_prisms;
+    Prism& prism = prisms[offset / actionCount];
+    switch (offset % actionCount) {
+    case stronger:
+        prism.dioptres = StepPrismPower(prism.dioptres, 1);
+        break;
+    case weaker:
+        prism.dioptres = StepPrismPower(prism.dioptres, -1);
+        break;
+    case nextBase:
+        prism.base = NextPrismBase(prism.base);
+        break;
+    }
+    SetPrisms(prisms);
+}
+
+void PatientFrame::OnRemovePrisms(wxCommandEvent&) {
+    std::array<Prism, 2> prisms = m_prisms;
+    for (Prism& prism : prisms)
+        prism.dioptres = 0;
+    SetPrisms(prisms);
+}
+
+void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms) {
+    m_prisms = prisms;
+    ShowPrismStatus();
+    m_canvas->Refresh(false);
+}
+
+wxString PatientFrame::PrismStatusText() const {
+    const int eyeLetters[] = {Text::PrismStatusRight, Text::PrismStatusLeft};
+    wxString status;
+    for (int eye = 0; eye < 2; ++eye) {
+        const Prism& prism = m_prisms[eye];
+        if (prism.dioptres == 0)
+            continue;
+        if (!status.empty())
+            status += "   ";
+        status += LanguageText(eyeLetters[eye]) + wxString::Format(": %d ", prism.dioptres) +
+                  LanguageText(Text::PrismUnit) + " " + LanguageText(BaseText(prism.base));
+    }
+    return status;
+}
+
+void PatientFrame::ShowPrismStatus() {
+    m_statusBar->SetStatusText(PrismStatusText(), kPrismStatusField);
+    FitStatusFields();
+}

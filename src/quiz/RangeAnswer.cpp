@@ -1,0 +1,211 @@
+#include "quiz/RangeAnswer.h"
+
+#include "quiz/Scoring.h"
+
+#include <array>
+#include <cctype>
+#include <sstream>
+#include <vector>
+
+namespace quiz {
+namespace {
+
+constexpr std::array<PrismBaseWord, 4> kBases = {PrismBaseWord::out, PrismBaseWord::in, PrismBaseWord::up,
+                                                 PrismBaseWord::down};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Digits with at most one point, read without the C library, whose decimal
+// separator follows the locale.
+double decimalValue(std::string_view digits)
+{
+    double value = 0;
+    double scale = 0;
+    for (char c : digits) {
+        if (c == '.') {
+            scale = 1;
+            continue;
+        }
+        if (scale > 0) {
+            scale /= 10;
+            value += (c - '0') * scale;
+        } else {
+            value = value * 10 + (c - '0');
+        }
+    }
+    return value;
+}
+
+// Letters of ISO 8859-1 as well as ASCII, so "au\xDF" "en" stays one word.
+bool isLetter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return std::isalpha(byte) != 0 || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+char lowerLatin1(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
+    return upper ? static_cast<char>(byte + 0x20) : c;
+}
+
+// Lower case, with every run of blanks, tabs, line breaks and hyphens as one
+// blank, and a blank at either end, so words can be looked up as " word ".
+std::string normalised(std::string_view text)
+{
+    std::string result = " ";
+    for (char c : text) {
+        const bool gap = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '-';
+        if (gap) {
+            if (result.back() != ' ') result += ' ';
+        } else {
+            result += lowerLatin1(c);
+        }
+    }
+    if (result.back() != ' ') result += ' ';
+    return result;
+}
+
+bool containsWords(const std::string& text, const std::string& words)
+{
+    std::size_t at = text.find(words);
+    while (at != std::string::npos) {
+        const bool startsWord = at == 0 || !isLetter(text[at - 1]);
+        const std::size_t end = at + words.size();
+        const bool endsWord = end >= text.size() || !isLetter(text[end]);
+        if (startsWord && endsWord) return true;
+        at = text.find(words, at + 1);
+    }
+    return false;
+}
+
+std::vector<std::string> spellings(PrismBaseWord base)
+{
+    switch (base) {
+    case PrismBaseWord::out: return {"bo", "base out", "basis au\xDF" "en", "basis aussen"};
+    case PrismBaseWord::in: return {"bi", "base in", "basis innen"};
+    case PrismBaseWord::up: return {"bu", "base up", "basis oben"};
+    case PrismBaseWord::down: break;
+    }
+    return {"bd", "base down", "basis unten"};
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+// A whole non-negative number with an optional point and decimals.
+std::optional<double> plainNumber(std::string_view text)
+{
+    text = trimmed(text);
+    std::size_t digits = 0;
+    bool point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            ++digits;
+        } else if (text[i] == '.' && !point && digits > 0 && i + 1 < text.size()) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 9) return std::nullopt;
+    return decimalValue(text);
+}
+
+// The bases a typed text names, as a bit set (1 << PrismBaseWord).
+unsigned basesNamed(std::string_view typedText)
+{
+    const std::string text = normalised(typedText);
+    unsigned named = 0;
+    for (PrismBaseWord base : kBases)
+        for (const std::string& spelling : spellings(base))
+            if (containsWords(text, spelling)) named |= 1u << static_cast<unsigned>(base);
+    return named;
+}
+
+// The first number in a typed text, if any.
+std::optional<double> firstNumber(std::string_view typedText)
+{
+    std::size_t start = 0;
+    while (start < typedText.size() && !isDigit(typedText[start])) ++start;
+    if (start == typedText.size()) return std::nullopt;
+    std::string number;
+    std::size_t at = start;
+    // At most nine digits before the separator: longer runs are no angle.
+    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9) number += typedText[at++];
+    if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && isDigit(typedText[at + 1])) {
+        number += '.';
+        ++at;
+        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18) number += typedText[at++];
+    }
+    return decimalValue(number);
+}
+
+}  // namespace
+
+std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
+{
+    const std::size_t dots = answerText.find("..");
+    if (dots == std::string_view::npos) return std::nullopt;
+    const std::optional<double> low = plainNumber(answerText.substr(0, dots));
+    std::string_view rest = trimmed(answerText.substr(dots + 2));
+    std::size_t numberEnd = 0;
+    while (numberEnd < rest.size() && (isDigit(rest[numberEnd]) || rest[numberEnd] == '.')) ++numberEnd;
+    const std::optional<double> high = plainNumber(rest.substr(0, numberEnd));
+    if (!low || !high || *high < *low) return std::nullopt;
+    PrismRange range{*low, *high, std::nullopt};
+    const std::string_view baseText = trimmed(rest.substr(numberEnd));
+    if (baseText.empty()) return range;
+    for (PrismBaseWord base : kBases) {
+        const std::string abbreviation = baseAbbreviation(base);
+        if (baseText.size() == 2 && lowerLatin1(baseText[0]) == lowerLatin1(abbreviation[0]) &&
+            lowerLatin1(baseText[1]) == lowerLatin1(abbreviation[1])) {
+            range.base = base;
+            return range;
+        }
+    }
+    return std::nullopt;
+}
+
+bool rangeMatches(const PrismRange& range, std::string_view typedText)
+{
+    const std::optional<double> number = firstNumber(typedText);
+    if (!number || *number < range.low || *number > range.high) return false;
+    if (!range.base) return true;
+    return basesNamed(typedText) == 1u << static_cast<unsigned>(*range.base);
+}
+
+bool answerMatches(std::string_view answerText, std::string_view typedText)
+{
+    if (const std::optional<PrismRange> range = parseRangeAnswer(answerText)) return rangeMatches(*range, typedText);
+    return keywordsMatch(answerText, typedText);
+}
+
+const char* baseAbbreviation(PrismBaseWord base)
+{
+    switch (base) {
+    case PrismBaseWord::out: return "BO";
+    case PrismBaseWord::in: return "BI";
+    case PrismBaseWord::up: return "BU";
+    case PrismBaseWord::down: break;
+    }
+    return "BD";
+}
+
+std::string rangeExample(const PrismRange& range)
+{
+    std::ostringstream text;
+    text << range.low;
+    if (range.base) text << ' ' << baseAbbreviation(*range.base);
+    return text.str();
+}
+
+}  // namespace quiz

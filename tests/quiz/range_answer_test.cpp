@@ -1,0 +1,97 @@
+#include "quiz/QuestionFile.h"
+#include "quiz/RangeAnswer.h"
+#include "quiz/Review.h"
+#include "quiz/Scoring.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quiz {
+namespace {
+
+Question textQuestion(const std::string& answers)
+{
+    const QuestionList questions = parseQuestionText("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\n" + answers);
+    EXPECT_EQ(questions.size(), 1u);
+    return questions.empty() ? Question{} : questions.front();
+}
+
+int score(Question question, const std::string& typed)
+{
+    question.userAnswer = typed;
+    return scoreQuestion(question);
+}
+
+}  // namespace
+
+TEST(RangeAnswer, ParsesOnlyTheRangeForm)
+{
+    EXPECT_EQ(parseRangeAnswer("20..25 BO"), (PrismRange{20, 25, PrismBaseWord::out}));
+    EXPECT_EQ(parseRangeAnswer(" 4 .. 6 bd "), (PrismRange{4, 6, PrismBaseWord::down}));
+    EXPECT_EQ(parseRangeAnswer("10..12.5"), (PrismRange{10, 12.5, std::nullopt}));
+    EXPECT_EQ(parseRangeAnswer("20..20BI"), (PrismRange{20, 20, PrismBaseWord::in}));
+    for (const char* keywords : {"25..20 BO", "20..25 BX", "..25 BO", "20..", "a..b", "-5..5", "eso...exo",
+                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO"})
+        EXPECT_FALSE(parseRangeAnswer(keywords)) << keywords;
+}
+
+TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
+{
+    const Question q = textQuestion("Answer=20..25 BO,3\nAnswer=15..30 BO,1\n");
+    EXPECT_EQ(q.maxPoints, 3);
+    EXPECT_EQ(score(q, "20 BO"), 3);
+    EXPECT_EQ(score(q, "25bo"), 3);
+    EXPECT_EQ(score(q, "about 22,5 PD base out"), 3);
+    EXPECT_EQ(score(q, "R: 20 pdpt Basis au\xDF" "en"), 3);
+    EXPECT_EQ(score(q, "24 prism dioptres BASE-OUT"), 3);
+    EXPECT_EQ(score(q, "20 Basis aussen"), 3);
+    // Just outside the bounds: the wider range still scores.
+    EXPECT_EQ(score(q, "19.9 BO"), 1);
+    EXPECT_EQ(score(q, "25.1 BO"), 1);
+    EXPECT_EQ(score(q, "14 BO"), 0);
+    EXPECT_EQ(score(q, "31 BO"), 0);
+    // The base must be named, alone, and as a word.
+    EXPECT_EQ(score(q, "20"), 0);
+    EXPECT_EQ(score(q, "20 BI"), 0);
+    EXPECT_EQ(score(q, "20 BO or BI"), 0);
+    EXPECT_EQ(score(q, "20 base in"), 0);
+    EXPECT_EQ(score(q, "20 elbow"), 0);
+    EXPECT_EQ(score(q, "BO 31, then 20"), 0);
+
+    const Question vertical = textQuestion("Answer=4..6 BD,2\nAnswer=4..6,1\n");
+    EXPECT_EQ(score(vertical, "6 base down"), 2);
+    EXPECT_EQ(score(vertical, "5 Basis unten"), 2);
+    EXPECT_EQ(score(vertical, "4 Basis oben"), 1);
+    EXPECT_EQ(score(vertical, "3.9 BD"), 0);
+}
+
+TEST(RangeAnswer, KeywordAnswersScoreAsBefore)
+{
+    const Question old = textQuestion("Answer=eso&20,2\nAnswer=eso...exo,1\nAnswer=20 bo,1\n");
+    EXPECT_EQ(score(old, "ESO of 20"), 2);
+    EXPECT_EQ(score(old, "eso...exo"), 1);
+    EXPECT_EQ(score(old, "120 BO"), 1);
+    EXPECT_EQ(score(old, "20 base out"), 0);
+}
+
+TEST(RangeAnswer, ReviewReadsTheRangeInTheLanguageOfTheLabels)
+{
+    Question q = textQuestion("Answer=20..25 BO,3\nAnswer=eso&20,1\nAnswer=12..12,1\n");
+    q.userAnswer = "22 BO";
+    QuestionList questions{q};
+    const std::vector<ReviewItem> items = buildReview(questions);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].points, 3);
+    ReviewLabels labels{"Frage", "Ihre Antwort", "Punkte", "Richtig gewesen", "Erkl\xE4rung", "Punkt", "Punkte", "-"};
+    labels.rangeTo = "bis";
+    labels.prismUnit = "pdpt";
+    labels.baseOut = "Basis au\xDF" "en";
+    const std::string text = formatReview(items, labels);
+    EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)\n"
+                        "    eso + 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
+              std::string::npos)
+        << text;
+}
+
+}  // namespace quiz
