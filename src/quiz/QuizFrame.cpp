@@ -89,6 +89,12 @@ const std::string& QuizFrame::Latin1Text(int n) const {
     return m_languageTable->Get(n);
 }
 
+// Typed prism bases are read as trainees of the program's language write
+// them; a file that names no language is read the English way.
+quiz::BaseAbbreviations QuizFrame::TraineeAbbreviations() const {
+    return quiz::abbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
+}
+
 wxString QuizFrame::Text(int n) const {
     return FitLabel(FromLatin1(Latin1Text(n)));
 }
@@ -368,7 +374,7 @@ void QuizFrame::OnShuffle(wxCommandEvent&) {
 }
 
 void QuizFrame::ShowResults() {
-    const std::string report = quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions()),
+    const std::string report = quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions(), TraineeAbbreviations()),
                                                          m_languageTable->Get(Text::Question),
                                                          m_languageTable->Get(Text::Total));
     if (!m_resultsDialog) {
@@ -436,7 +442,7 @@ void QuizFrame::ShowReviewText() {
     labels.baseIn = Latin1Text(Text::PrismBaseIn);
     labels.baseUp = Latin1Text(Text::PrismBaseUp);
     labels.baseDown = Latin1Text(Text::PrismBaseDown);
-    m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions()), labels)));
+    m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
 }
 
 bool QuizFrame::AskTraineeName() {
@@ -466,7 +472,7 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
     const quiz::ResultsHeading heading{std::string(m_traineeName->utf8_str()),
                                        std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
                                        std::string(wxDateTime::Now().FormatISODate().utf8_str())};
-    const std::string csv = quiz::formatResultsCsv(quiz::buildReview(m_session.questions()), heading);
+    const std::string csv = quiz::formatResultsCsv(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), heading);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
         wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,

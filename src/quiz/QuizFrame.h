@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/QuizSession.h"
+#include "quiz/RangeAnswer.h"
 
 #include <wx/frame.h>
 
@@ -59,6 +60,7 @@ public:
 private:
     void ForgetQuestions();
     const std::string& Latin1Text(int n) const;
+    quiz::BaseAbbreviations TraineeAbbreviations() const;
     void WidenForAnswers();
     void FitResultsDialog(const std::string& report);
     wxString Text(int n) const;

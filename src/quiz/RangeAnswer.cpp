@@ -83,15 +83,33 @@ bool containsWords(const std::string& text, const std::string& words)
     return false;
 }
 
-std::vector<std::string> spellings(PrismBaseWord base)
+std::string typedAbbreviation(PrismBaseWord base, BaseAbbreviations abbreviations)
 {
+    if (abbreviations == BaseAbbreviations::english) {
+        std::string english = baseAbbreviation(base);
+        english[0] = lowerLatin1(english[0]);
+        english[1] = lowerLatin1(english[1]);
+        return english;
+    }
     switch (base) {
-    case PrismBaseWord::out: return {"bo", "base out", "basis au\xDF" "en", "basis aussen"};
-    case PrismBaseWord::in: return {"bi", "base in", "basis innen"};
-    case PrismBaseWord::up: return {"bu", "base up", "basis oben"};
+    case PrismBaseWord::out: return "ba";
+    case PrismBaseWord::in: return "bi";
+    case PrismBaseWord::up: return "bo";
     case PrismBaseWord::down: break;
     }
-    return {"bd", "base down", "basis unten"};
+    return "bu";
+}
+
+std::vector<std::string> spellings(PrismBaseWord base, BaseAbbreviations abbreviations)
+{
+    std::vector<std::string> words = {typedAbbreviation(base, abbreviations)};
+    switch (base) {
+    case PrismBaseWord::out: words.insert(words.end(), {"base out", "basis au\xDF" "en", "basis aussen"}); break;
+    case PrismBaseWord::in: words.insert(words.end(), {"base in", "basis innen"}); break;
+    case PrismBaseWord::up: words.insert(words.end(), {"base up", "basis oben"}); break;
+    case PrismBaseWord::down: words.insert(words.end(), {"base down", "basis unten"}); break;
+    }
+    return words;
 }
 
 std::string_view trimmed(std::string_view text)
@@ -121,12 +139,12 @@ std::optional<double> plainNumber(std::string_view text)
 }
 
 // The bases a typed text names, as a bit set (1 << PrismBaseWord).
-unsigned basesNamed(std::string_view typedText)
+unsigned basesNamed(std::string_view typedText, BaseAbbreviations abbreviations)
 {
     const std::string text = normalised(typedText);
     unsigned named = 0;
     for (PrismBaseWord base : kBases)
-        for (const std::string& spelling : spellings(base))
+        for (const std::string& spelling : spellings(base, abbreviations))
             if (containsWords(text, spelling)) named |= 1u << static_cast<unsigned>(base);
     return named;
 }
@@ -175,17 +193,24 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
     return std::nullopt;
 }
 
-bool rangeMatches(const PrismRange& range, std::string_view typedText)
+BaseAbbreviations abbreviationsOfLanguage(std::string_view isoCode)
+{
+    const bool german = isoCode.size() >= 2 && lowerLatin1(isoCode[0]) == 'd' && lowerLatin1(isoCode[1]) == 'e';
+    return german ? BaseAbbreviations::german : BaseAbbreviations::english;
+}
+
+bool rangeMatches(const PrismRange& range, std::string_view typedText, BaseAbbreviations abbreviations)
 {
     const std::optional<double> number = firstNumber(typedText);
     if (!number || *number < range.low || *number > range.high) return false;
     if (!range.base) return true;
-    return basesNamed(typedText) == 1u << static_cast<unsigned>(*range.base);
+    return basesNamed(typedText, abbreviations) == 1u << static_cast<unsigned>(*range.base);
 }
 
-bool answerMatches(std::string_view answerText, std::string_view typedText)
+bool answerMatches(std::string_view answerText, std::string_view typedText, BaseAbbreviations abbreviations)
 {
-    if (const std::optional<PrismRange> range = parseRangeAnswer(answerText)) return rangeMatches(*range, typedText);
+    if (const std::optional<PrismRange> range = parseRangeAnswer(answerText))
+        return rangeMatches(*range, typedText, abbreviations);
     return keywordsMatch(answerText, typedText);
 }
 

@@ -12,6 +12,14 @@ namespace quiz {
 // number counts. Any other answer text stays a list of keywords.
 enum class PrismBaseWord { out, in, up, down };
 
+// How a trainee abbreviates the base: in English BO, BI, BU, BD; in German
+// BA, BI, BO, BU (Basis au\xDF" "en, innen, oben, unten), so "BO" and "BU" mean
+// another base in each. Answer texts in a question file always use English.
+enum class BaseAbbreviations { english, german };
+
+// The abbreviations of the language with this ISO 639-1 code.
+BaseAbbreviations abbreviationsOfLanguage(std::string_view isoCode);
+
 struct PrismRange {
     double low = 0;
     double high = 0;
@@ -30,13 +38,15 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText);
 
 // Whether a typed text (ISO 8859-1) answers the range. Its first number
 // counts, with a point or a comma as decimal separator. A base is named by
-// BO, BI, BU, BD as words of their own (also "20BO"), or by "base out/in/
+// its abbreviation as a word of its own (also "20BO"), or by "base out/in/
 // up/down" or "Basis au\xDF" "en (aussen)/innen/oben/unten", in any case and
 // with any blanks or hyphens between the two words.
-bool rangeMatches(const PrismRange& range, std::string_view typedText);
+bool rangeMatches(const PrismRange& range, std::string_view typedText,
+                  BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // The answer text scored either way: a range, or "&"-separated keywords.
-bool answerMatches(std::string_view answerText, std::string_view typedText);
+bool answerMatches(std::string_view answerText, std::string_view typedText,
+                   BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // A short text that answers the range: its lower bound and its base's
 // abbreviation ("20 BO").

@@ -50,7 +50,7 @@ void appendPoints(std::string& text, int points, const ReviewLabels& labels)
 
 }  // namespace
 
-std::vector<ReviewItem> buildReview(const QuestionList& questions)
+std::vector<ReviewItem> buildReview(const QuestionList& questions, BaseAbbreviations abbreviations)
 {
     std::vector<ReviewItem> items;
     items.reserve(questions.size());
@@ -58,7 +58,7 @@ std::vector<ReviewItem> buildReview(const QuestionList& questions)
         const Question& question = questions[i];
         const bool answerable = question.answerBox != AnswerBox::None;
         items.push_back({i + 1, question.text, answerable ? givenAnswer(question) : std::vector<std::string>{},
-                         scoreQuestion(question), question.maxPoints,
+                         scoreQuestion(question, abbreviations), question.maxPoints,
                          answerable ? scoringAnswers(question) : std::vector<ScoringAnswer>{},
                          question.explanation});
     }

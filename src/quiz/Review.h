@@ -44,7 +44,8 @@ struct ReviewItem {
 };
 
 // The review of every question, in file order, scored as the results are.
-std::vector<ReviewItem> buildReview(const QuestionList& questions);
+std::vector<ReviewItem> buildReview(const QuestionList& questions,
+                                    BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // "left&eso" as "left + eso". Empty keywords match anything and are left
 // out; a text of nothing but empty keywords reads "*".

@@ -26,11 +26,11 @@ std::string lowered(std::string_view text)
     return result;
 }
 
-int scoreText(const Question& question)
+int scoreText(const Question& question, BaseAbbreviations abbreviations)
 {
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (answerMatches(question.answers[i], question.userAnswer)) return question.points[i];
+        if (answerMatches(question.answers[i], question.userAnswer, abbreviations)) return question.points[i];
     }
     return 0;
 }
@@ -62,11 +62,11 @@ bool keywordsMatch(std::string_view answerText, std::string_view typedText)
     }
 }
 
-int scoreQuestion(const Question& question)
+int scoreQuestion(const Question& question, BaseAbbreviations abbreviations)
 {
     int score = 0;
     switch (question.answerBox) {
-    case AnswerBox::Text: score = scoreText(question); break;
+    case AnswerBox::Text: score = scoreText(question, abbreviations); break;
     case AnswerBox::SingleChoice:
     case AnswerBox::MultipleChoice: score = scoreChoices(question); break;
     case AnswerBox::None: break;
@@ -74,12 +74,12 @@ int scoreQuestion(const Question& question)
     return std::max(score, 0);
 }
 
-QuizScore scoreQuiz(const QuestionList& questions)
+QuizScore scoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations)
 {
     QuizScore score;
     score.questions.reserve(questions.size());
     for (const Question& question : questions) {
-        const QuestionScore entry{scoreQuestion(question), question.maxPoints};
+        const QuestionScore entry{scoreQuestion(question, abbreviations), question.maxPoints};
         score.questions.push_back(entry);
         score.total = saturatingAdd(score.total, entry.points);
         score.maximum = saturatingAdd(score.maximum, entry.maxPoints);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quiz/Question.h"
+#include "quiz/RangeAnswer.h"
 
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@ namespace quiz {
 // Text: the first answer whose "&"-separated keywords all occur in the typed
 // text (ignoring case, ISO 8859-1), or whose range the typed measurement
 // answers (RangeAnswer.h), gives its points. Choice: the sum of the
-// points of the checked entries.
-int scoreQuestion(const Question& question);
+// points of the checked entries. Typed prism bases are read with the
+// trainee's abbreviations.
+int scoreQuestion(const Question& question, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 struct QuestionScore {
     int points = 0;
@@ -25,7 +27,7 @@ struct QuizScore {
     int maximum = 0;
 };
 
-QuizScore scoreQuiz(const QuestionList& questions);
+QuizScore scoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // True when every "&"-separated keyword of answerText occurs in typedText,
 // ignoring case. An empty keyword occurs in every text.

@@ -66,6 +66,28 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(vertical, "3.9 BD"), 0);
 }
 
+TEST(RangeAnswer, GermanTraineesAbbreviateTheBaseTheGermanWay)
+{
+    // "BO" is base out in English but Basis oben (base up) in German.
+    Question out = textQuestion("Answer=20..25 BO,3\n");
+    const Question up = textQuestion("Answer=4..6 BU,2\n");
+    const auto german = [](Question question, const std::string& typed) {
+        question.userAnswer = typed;
+        return scoreQuestion(question, abbreviationsOfLanguage("de"));
+    };
+    EXPECT_EQ(german(out, "20 BA"), 3);
+    EXPECT_EQ(german(out, "20 BO"), 0);
+    EXPECT_EQ(german(out, "20 base out"), 3);
+    EXPECT_EQ(german(up, "5 BO"), 2);
+    EXPECT_EQ(german(up, "5 BU"), 0);
+    EXPECT_EQ(german(up, "5 Basis oben"), 2);
+    EXPECT_EQ(score(out, "20 BA"), 0);
+    EXPECT_EQ(abbreviationsOfLanguage("en"), BaseAbbreviations::english);
+    EXPECT_EQ(abbreviationsOfLanguage(""), BaseAbbreviations::english);
+    out.userAnswer = "20 BA";
+    EXPECT_EQ(buildReview({out}, BaseAbbreviations::german).front().points, 3);
+}
+
 TEST(RangeAnswer, KeywordAnswersScoreAsBefore)
 {
     const Question old = textQuestion("Answer=eso&20,2\nAnswer=eso...exo,1\nAnswer=20 bo,1\n");
