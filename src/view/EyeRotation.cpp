@@ -114,7 +114,12 @@ RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends
 
 int ManifestFixingEye(const SceneState& scene) {
     const auto deviates = [](const EyeSceneState& eye) { return eye.horizontal != 0 || eye.vertical != 0; };
-    return deviates(scene.eyes[0]) && !deviates(scene.eyes[1]) ? 1 : 0;
+    const bool oneDeviates = deviates(scene.eyes[0]);
+    if (oneDeviates != deviates(scene.eyes[1]))
+        return oneDeviates ? 1 : 0;
+    // A palsy with straight angles: the eye with sound muscles fixes, and a
+    // prism before the paretic eye must not shift the fixing one.
+    return scene.weakMuscles ? scene.musclesFixingEye : 0;
 }
 
 ViewTurn PrismTurnOf(int eye, const SceneState& scene) {

@@ -32,7 +32,8 @@ struct RotationSequence {
 RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends);
 
 // With both eyes open in manifest mode, the eye that fixes: eye 2 when only
-// eye 1 deviates, otherwise eye 1. Index 0 is eye 1.
+// eye 1 deviates, eye 1 when only eye 2 does, otherwise the muscle model's
+// fixing eye where a muscle is weak, else eye 1. Index 0 is eye 1.
 int ManifestFixingEye(const SceneState& scene);
 
 // The turn, in the view's signs, that the eye behind its prism needs to fix.

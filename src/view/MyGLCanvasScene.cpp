@@ -119,6 +119,7 @@ SceneState MyGLCanvas::readScene() const {
     // as it was; a recording shows the eye positions it recorded.
     scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
     if (scene.weakMuscles) {
+        scene.musclesFixingEye = static_cast<int>(DefaultFixingEye(frame.m_muscles));
         const std::array<ViewTurn, 2> turns = muscleTurns();
         for (int index = 0; index < kEyeCount; ++index) {
             scene.eyes[index].muscleHorizontal = turns[index].horizontal;

@@ -39,6 +39,8 @@ struct SceneState {
     std::uint8_t quadrantMarks = 0;
     // Some muscle is weak: the eyes turn by their muscle turns as well.
     bool weakMuscles = false;
+    // The eye the muscle model lets fix while both eyes are open, 0 or 1.
+    int musclesFixingEye = 0;
     // The penlight shines: each cornea shows its reflex.
     bool penlightShining = false;
     bool angleKappa = true;

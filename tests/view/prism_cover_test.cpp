@@ -2,6 +2,7 @@
 // the factors, the eye rotation turns the eyes behind the prisms.
 #include "view/CoverAnimation.h"
 #include "view/EyeRotation.h"
+#include "view/MuscleGaze.h"
 
 #include <gtest/gtest.h>
 
@@ -102,4 +103,36 @@ TEST(PrismCover, PrismBeforeTheFixingEyeTurnsBothEyesAndNoPrismChangesNothing) {
     const double turn = Horizontal(0, scene, open);
     EXPECT_NEAR(turn, -5.7106, 1e-3);
     EXPECT_NEAR(Horizontal(1, scene, open), -kEso20 + turn, 1e-5);
+}
+
+TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation) {
+    // Right lateral rectus palsy with straight angles: the left eye fixes and
+    // the right eye (index 0) is esotropic in the primary position.
+    MuscleStrengths strengths;
+    strengths.Set(Eye::one, Muscle::LR, 20);
+    const auto rightEyeAfterCoveringTheLeft = [&](int baseOutDioptres) {
+        SceneState scene;
+        scene.weakMuscles = true;
+        scene.musclesFixingEye = static_cast<int>(DefaultFixingEye(strengths));
+        scene.eyes[0].prism = {baseOutDioptres, PrismBase::out};
+        CoverInputs inputs;
+        CoverAnimation animation;
+        const auto rightEye = [&] {
+            const std::array<ViewTurn, 2> turns = MuscleTurns(strengths, {}, animation.blends());
+            for (int eye = 0; eye < 2; ++eye)
+                scene.eyes[eye].muscleHorizontal = turns[eye].horizontal;
+            return Horizontal(0, scene, animation.blends());
+        };
+        const double before = rightEye();
+        inputs.occluder = {false, true};
+        for (int tick = 0; tick < 30; ++tick)
+            animation.Tick(inputs);
+        return std::pair{before, rightEye() - before};
+    };
+    const auto [deviation, bareMovement] = rightEyeAfterCoveringTheLeft(0);
+    ASSERT_GT(std::abs(deviation), 3.0);
+    EXPECT_NEAR(bareMovement, -deviation, 0.01);
+    // The bar's prism nearest the deviation leaves at most half a bar step.
+    const int measured = static_cast<int>(std::lround(100 * std::tan(std::abs(deviation) * M_PI / 180) / 2) * 2);
+    EXPECT_LT(std::abs(rightEyeAfterCoveringTheLeft(measured).second), 0.6);
 }
