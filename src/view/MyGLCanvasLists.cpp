@@ -199,15 +199,7 @@ void MyGLCanvas::buildEyeballList() {
     // Before the set-up there is nothing to rebuild: it compiles the eyeball
     // with the segment count of that moment.
     if (isGLReady())
-        BuildUnlitList(DisplayList::reflexSpot, [] {
-        glColor3f(1, 1, 1);
-        WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kReflexSpotRadius, 16, 1); });
-    });
-    glNewList(DisplayList::prismWedge, GL_COMPILE);
-    BuildWedge();
-    glEndList();
-
-    compileEyeballList();
+        compileEyeballList();
 }
 
 void MyGLCanvas::compileEyeballList() {
