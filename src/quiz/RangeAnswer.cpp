@@ -1,5 +1,6 @@
 #include "quiz/RangeAnswer.h"
 
+#include "quiz/Latin1Case.h"
 #include "quiz/Scoring.h"
 
 #include <array>
@@ -44,13 +45,6 @@ bool isLetter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return std::isalpha(byte) != 0 || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
-}
-
-char lowerLatin1(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    const bool upper = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
-    return upper ? static_cast<char>(byte + 0x20) : c;
 }
 
 // Lower case, with every run of blanks, tabs, line breaks and hyphens as one

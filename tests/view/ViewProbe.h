@@ -14,6 +14,10 @@ struct Rgb {
     int b = 0;
 };
 
+inline bool Same(Rgb a, Rgb b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
 struct PixelPoint {
     double x = 0;  // from the viewport's left
     double y = 0;  // from the viewport's bottom, as GL counts

@@ -28,10 +28,6 @@ bool IsReflex(Rgb c) {
     return c.r > 220 && c.g > 230 && c.b > 230;
 }
 
-bool Same(Rgb a, Rgb b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
 }  // namespace
 
 class ViewReflexTest : public FrameFixture {

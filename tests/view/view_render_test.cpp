@@ -41,10 +41,6 @@ void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
     EXPECT_NEAR(actual.b, expected.b, tolerance) << where;
 }
 
-bool Same(Rgb a, Rgb b) {
-    return a.r == b.r && a.g == b.g && a.b == b.b;
-}
-
 }  // namespace
 
 class ViewRenderTest : public FrameFixture {
