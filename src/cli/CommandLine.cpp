@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace cli {
@@ -44,6 +45,29 @@ const char* OptionOf(Action action)
     case Action::NinePositions: return "--nine";
     default: return "";
     }
+}
+
+// How a usage error quotes an argument: control characters written out, so
+// that a name holding a line break or a terminal escape keeps the message on
+// one line and the terminal as it was.
+std::string Shown(const std::string& argument)
+{
+    std::string out;
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 CommandLine UsageError(std::string message)
@@ -96,7 +120,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (argument.rfind("--eccentricity=", 0) == 0) {
             eccentricityText = argument.substr(15);
         } else {
-            return UsageError("unknown option '" + argument + "'");
+            return UsageError("unknown option '" + Shown(argument) + "'");
         }
     }
 
@@ -123,23 +147,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         if (thresholdText) {
             command.repairThreshold = ParseThreshold(*thresholdText);
             if (!command.repairThreshold)
-                return UsageError("the quality threshold '" + *thresholdText +
+                return UsageError("the quality threshold '" + Shown(*thresholdText) +
                                   "' is not a number above 0 and at most 1");
         }
         break;
     case Action::HessChart:
         if (command.files.size() != 2) return UsageError("--hess needs a case and an output file");
         if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".png"))
-            return UsageError("--hess writes .svg or .png files, not '" + command.files[1] + "'");
+            return UsageError("--hess writes .svg or .png files, not '" + Shown(command.files[1]) + "'");
         break;
     case Action::NinePositions:
         if (command.files.size() != 2) return UsageError("--nine needs a case and an output file");
         if (!EndsWith(command.files[1], ".png"))
-            return UsageError("--nine writes .png files, not '" + command.files[1] + "'");
+            return UsageError("--nine writes .png files, not '" + Shown(command.files[1]) + "'");
         if (eccentricityText) {
             const std::optional<int> degrees = ParseEccentricity(*eccentricityText);
             if (!degrees)
-                return UsageError("the eccentricity '" + *eccentricityText + "' is not a whole number of degrees from " +
+                return UsageError("the eccentricity '" + Shown(*eccentricityText) + "' is not a whole number of degrees from " +
                                   std::to_string(kLeastEccentricity) + " to " + std::to_string(kGreatestEccentricity));
             command.eccentricity = *degrees;
         }

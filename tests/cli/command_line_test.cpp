@@ -59,6 +59,9 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
 {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--frobnicate"}, "unknown option '--frobnicate'"},
+        // A name's control characters are written out: the message stays one line.
+        {{"--frob\nnicate\t"}, "unknown option '--frob\\nnicate\\t'"},
+        {{"--hess", "a.sd", "\x1b[2J.pdf\x7f"}, "--hess writes .svg or .png files, not '\\x1B[2J.pdf\\x7F'"},
         {{"--check-quiz"}, "--check-quiz needs a question file"},
         {{"--convert", "a.txt"}, "--convert needs an input and an output file"},
         {{"--convert", "a.txt", "b.stx", "c.stx"}, "--convert needs an input and an output file"},
