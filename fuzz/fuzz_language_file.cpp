@@ -2,6 +2,7 @@
 // and every line then offered as a format the way the windows use them.
 #include "FuzzSupport.h"
 
+#include "lang/AddedTexts.h"
 #include "lang/FormatCheck.h"
 #include "lang/LanguageTable.h"
 
@@ -39,7 +40,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(table.LastError().empty());
     FUZZ_CHECK(table.size() == CountLines(data, size));
     FUZZ_CHECK(table.Get(0) == "--NOT DEFINED--");
-    FUZZ_CHECK(table.Get(static_cast<int>(table.size()) + 1) == "--NOT DEFINED--");
+    // Past the file's end: the built-in text of a string added later, where
+    // there is one, else the marker.
+    for (int n = static_cast<int>(table.size()) + 1; n <= static_cast<int>(table.size()) + 2; ++n) {
+        const std::string& builtIn = BuiltInText(n);
+        FUZZ_CHECK(table.Get(n) == (builtIn.empty() ? "--NOT DEFINED--" : builtIn));
+        FUZZ_CHECK(table.GetOr(n, "fallback") == "fallback");
+    }
     for (std::size_t n = 1; n <= table.size(); ++n) {
         const std::string& line = table.Get(static_cast<int>(n));
         FUZZ_CHECK(line.size() <= LanguageTable::MaxLineBytes);

@@ -3,10 +3,13 @@
 #include "FuzzSupport.h"
 
 #include "quiz/QuestionFile.h"
+#include "quiz/RangeAnswer.h"
 #include "quiz/ResultsReport.h"
 #include "quiz/Scoring.h"
 #include "quiz/StoredAnswer.h"
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,11 +50,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (std::size_t entry = 0; entry <= question.answers.size(); ++entry)
             quiz::isEntryChecked(question, entry);
     }
-    const quiz::QuizScore score = quiz::scoreQuiz(questions);
-    FUZZ_CHECK(score.questions.size() == questions.size());
-    for (const quiz::QuestionScore& one : score.questions)
-        FUZZ_CHECK(one.points >= 0);
-    FUZZ_CHECK(score.total >= 0);
-    quiz::formatResultsReport(score, "Question %s%n", "Total %d");
+    for (auto abbreviations : {quiz::BaseAbbreviations::english, quiz::BaseAbbreviations::german}) {
+        const quiz::QuizScore score = quiz::scoreQuiz(questions, abbreviations);
+        FUZZ_CHECK(score.questions.size() == questions.size());
+        for (const quiz::QuestionScore& one : score.questions)
+            FUZZ_CHECK(one.points >= 0);
+        FUZZ_CHECK(score.total >= 0);
+        quiz::formatResultsReport(score, "Question %s%n", "Total %d");
+    }
+
+    // Each answer text typed as the answer: a range answer ("20..25 BO") is
+    // scored by the measurement it stands for.
+    for (quiz::Question& question : questions) {
+        for (std::size_t i = 0; i < question.answers.size(); ++i) {
+            const std::string answer = question.answers[i];
+            const std::optional<quiz::PrismRange> range = quiz::parseRangeAnswer(answer);
+            if (range)
+                FUZZ_CHECK(range->low >= 0 && range->low <= range->high && std::isfinite(range->high));
+            quiz::storeAnswer(question, answer, {});
+            FUZZ_CHECK(quiz::scoreQuestion(question, quiz::BaseAbbreviations::german) >= 0);
+        }
+    }
     return 0;
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the file-reader fuzzers (fuzz/) with clang and runs each for the
+# Builds the fuzzers of fuzz/Fuzzers.cmake with clang and runs each for the
 # given number of seconds, one after the other, on one core at low priority.
 #   scripts/fuzz.sh [build folder] [seconds per fuzzer]
 # FUZZ_TARGETS="fuzz_case_file ..." runs only those. The corpus of each
@@ -19,40 +19,27 @@ fi
 cmake -S fuzz -B "$build" -DCMAKE_CXX_COMPILER="$compiler" >/dev/null
 cmake --build "$build" --target fuzz-targets -j"${JOBS:-$(nproc)}"
 
-# Seeds: the shipped files and the test files of each reader.
-seed() {
-    local target=$1
-    shift
+# The fuzzers and their seeds, as fuzz/Fuzzers.cmake lists them: a fuzzer
+# added there runs here without further ado.
+all_targets=""
+while read -r target kind seeds; do
+    all_targets="$all_targets $target"
     mkdir -p "$build/corpus/$target"
-    local file
-    for file in "$@"; do
-        [ -f "$file" ] && cp "$file" "$build/corpus/$target/seed-$(basename "$file")"
+    for file in $seeds; do
+        if [ "$kind" = files ]; then
+            cp "$file" "$build/corpus/$target/seed-$(basename "$file")"
+            continue
+        fi
+        # Each line once with '0' and once with '1' before it.
+        line_number=0
+        while IFS= read -r line || [ -n "$line" ]; do
+            line_number=$((line_number + 1))
+            printf '0%s' "$line" >"$build/corpus/$target/seed-$(basename "$file")-$line_number-0"
+            printf '1%s' "$line" >"$build/corpus/$target/seed-$(basename "$file")-$line_number-1"
+        done <"$file"
     done
-    return 0
-}
-seed fuzz_language_file data/*.lan
-seed fuzz_settings_file fuzz/seeds/squinx.ini
-seed fuzz_case_file data/cases/*.sd
-seed fuzz_muscle_file data/cases/*.muscles
-seed fuzz_iris_texture data/texturen.dat
-seed fuzz_recording_device tests/data/playback/*
-seed fuzz_recording_own tests/data/playback/*
-seed fuzz_question_file data/quiz/*.sqs tests/data/quiz/*
-seed fuzz_quiz_check data/quiz/*.sqs tests/data/quiz/*
-# Each line of the language files, once as a number format and once as a
-# file-name format (the first byte picks the kind).
-mkdir -p "$build/corpus/fuzz_format_check"
-line_number=0
-for lan in data/*.lan; do
-    while IFS= read -r line || [ -n "$line" ]; do
-        line_number=$((line_number + 1))
-        printf '0%s' "$line" >"$build/corpus/fuzz_format_check/seed-$line_number-f"
-        printf '1%s' "$line" >"$build/corpus/fuzz_format_check/seed-$line_number-s"
-    done <"$lan"
-done
+done <"$build/fuzzers.txt"
 
-all_targets="fuzz_language_file fuzz_format_check fuzz_settings_file fuzz_case_file fuzz_iris_texture
-             fuzz_recording_device fuzz_recording_own fuzz_question_file fuzz_quiz_check"
 scratch=$(mktemp -d "$( [ -w /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/squinx-fuzz-XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
