@@ -2,14 +2,18 @@
 # Builds the fuzzers of fuzz/Fuzzers.cmake with clang and runs each for the
 # given number of seconds, one after the other, on one core at low priority.
 #   scripts/fuzz.sh [build folder] [seconds per fuzzer]
-# FUZZ_TARGETS="fuzz_case_file ..." runs only those. The corpus of each
-# fuzzer grows in <build>/corpus/<name> from run to run; crashes, hangs and
-# memory blow-ups land in <build>/findings/<name> with the fuzzer's log.
+# FUZZ_TARGETS="fuzz_case_file ..." runs only those. FUZZ_TIMEOUT (seconds,
+# default 5) is how long one input may take; libFuzzer counts wall-clock
+# time, so on a busy machine raise it rather than report a hang that is not
+# one. The corpus of each fuzzer grows in <build>/corpus/<name> from run to
+# run; crashes, hangs and memory blow-ups land in <build>/findings/<name>
+# with the fuzzer's log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$(realpath -m "${1:-build-fuzz}")
 seconds=${2:-60}
+timeout=${FUZZ_TIMEOUT:-5}
 
 compiler=$(command -v clang++ || command -v clang++-14 || true)
 if [ -z "$compiler" ]; then
@@ -52,7 +56,7 @@ for target in ${FUZZ_TARGETS:-$all_targets}; do
     # -jobs=1 runs the fuzzer in a child that logs to fuzz-0.log in the
     # current folder, so each fuzzer runs inside its findings folder.
     (cd "$findings" && TMPDIR="$scratch" nice -n 10 "$build/$target" -jobs=1 -workers=1 \
-        -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 -malloc_limit_mb=512 \
+        -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -malloc_limit_mb=512 \
         -artifact_prefix="$findings/" -print_final_stats=1 \
         "$build/corpus/$target" >/dev/null 2>&1) || true
     runs=$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$findings/fuzz-0.log" | grep -Eo '[0-9]+$' | tail -1 || true)
