@@ -4,6 +4,7 @@
 #include "app/CompactControls.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
+#include "frame/PictureFile.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
 
@@ -15,6 +16,7 @@ void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
 
 PatientFrame* PatientApp::BuildMainWindow() {
     IgnoreFileSizeSignal();
+    RegisterImageHandlers();
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
     auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));

@@ -109,6 +109,8 @@ public:
     void OnHideValuesToggle(wxCommandEvent& event);
     void OnQuizToggle(wxCommandEvent& event);
     void SetPlaybackMode(bool on);
+    // How far, up to wanted, the window can grow downwards on its screen.
+    int RoomBelow(int wanted) const;
     // Stops the playback and leaves playback mode after offering to save an
     // edited recording; false when the user cancels or the save fails.
     bool LeavePlaybackMode();
@@ -224,6 +226,10 @@ public:
     // and the trace panel below it.
     int m_playbackBarHeight = 28;
     int m_traceHeight = 170;
+    // What the window grew by on entering playback, given back on leaving it:
+    // a maximised window, or one without room below on its screen, grows less
+    // or not at all, and the view gives up the rest.
+    int m_playbackGrowth = 0;
     TracePanel* m_tracePanel = nullptr;
     wxChoice* m_speedChoice = nullptr;
 

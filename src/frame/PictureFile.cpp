@@ -5,9 +5,12 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
-bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
+void RegisterImageHandlers() {
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxImage::AddHandler(new wxPNGHandler);
+}
+
+bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
     wxMemoryOutputStream stream;
     if (!picture.SaveFile(stream, wxBITMAP_TYPE_PNG))
         return false;

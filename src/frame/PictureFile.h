@@ -7,6 +7,10 @@
 
 class wxImage;
 
+// PNG is the one picture format the program reads and writes: help pages,
+// exports and the clipboard. Called once at start-up, before any of them.
+void RegisterImageHandlers();
+
 bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes);
 
 // Written through a temporary file that replaces path only when complete;

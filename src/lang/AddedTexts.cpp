@@ -120,6 +120,9 @@ const std::string& BuiltInText(int id)
         {Text::UnsavedCaseName, "Neuer Fall"},
         {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
         {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
+        {Text::AnswerNaming, "eine Antwort mit"},
+        {Text::AndWord, "und"},
+        {Text::SeveralBasesNamed, "Die Antwort nennt mehr als eine Basis; eine Messung hat nur eine."},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -5,6 +5,9 @@
 namespace
 {
 
+// The language a desktop that prefers none, or only languages without a file, gets.
+const char* const kFallbackCode = "en";
+
 bool IsAsciiLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -37,34 +40,40 @@ void AddCode(std::vector<std::string>& codes, const std::string& locale)
         codes.push_back(code);
 }
 
+bool IsNoPreference(const std::string& locale)
+{
+    return locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0;
+}
+
 } // namespace
 
 std::vector<std::string> DesktopLanguageCodes(const EnvironmentLookup& lookup)
 {
-    std::string locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        locale = ValueOf(lookup, name);
-        if (!locale.empty())
-            break;
-    }
-    if (locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0)
-        return {};
-
     std::vector<std::string> codes;
     const std::string list = ValueOf(lookup, "LANGUAGE");
     for (std::size_t start = 0; start <= list.size();) {
         const std::size_t stop = std::min(list.find(':', start), list.size());
-        AddCode(codes, list.substr(start, stop - start));
+        const std::string entry = list.substr(start, stop - start);
+        if (!IsNoPreference(entry))
+            AddCode(codes, entry);
         start = stop + 1;
     }
-    AddCode(codes, locale);
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const std::string locale = ValueOf(lookup, name);
+        if (!locale.empty() && !IsNoPreference(locale)) {
+            AddCode(codes, locale);
+            break;
+        }
+    }
     return codes;
 }
 
 std::string PickLanguageFile(const std::vector<std::string>& files, const std::vector<std::string>& fileCodes,
                              const std::vector<std::string>& wanted)
 {
-    for (const std::string& code : wanted)
+    std::vector<std::string> codes = wanted;
+    codes.push_back(kFallbackCode);
+    for (const std::string& code : codes)
         for (std::size_t i = 0; i < files.size() && i < fileCodes.size(); ++i)
             if (CodeOfLocale(fileCodes[i]) == code)
                 return files[i];

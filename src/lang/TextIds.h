@@ -295,10 +295,13 @@ constexpr int SvgWildcard = 275;               // file-dialog filter for SVG dra
 constexpr int UnsavedCaseName = 276;           // chart title of a case not saved yet
 constexpr int EccentricityLabel = 277;         // nine positions: how far out
 constexpr int PrintFailed = 278;               // the printer refused the chart
+constexpr int AnswerNaming = 279;              // quiz review: "an answer naming left and converging"
+constexpr int AndWord = 280;                   // quiz review: before the last of several words
+constexpr int SeveralBasesNamed = 281;         // quiz review: why a measurement naming two bases scored 0
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PrintFailed;
+constexpr int LastId = SeveralBasesNamed;
 
 } // namespace Text

@@ -13,9 +13,11 @@
 #include "view/MyGLCanvas.h"
 #include "view/OverlayTimer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/slider.h>
@@ -180,7 +182,7 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
     OnHideValuesToggle(event);
     if (on) {
         if (!m_quizFrame)
-            m_quizFrame = new QuizFrame(this, m_languageTable, wxEmptyString, 500, 80);
+            m_quizFrame = new QuizFrame(this, m_languageTable);
         m_quizFrame->showQuiz(true);
     } else {
         if (m_quizFrame)
@@ -188,6 +190,13 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
         wxCommandEvent newCase(wxEVT_MENU, -1);
         NewCase(newCase);
     }
+}
+
+int PatientFrame::RoomBelow(int wanted) const {
+    if (IsMaximized() || IsFullScreen())
+        return 0;
+    const wxRect screen = wxDisplay(this).GetClientArea();
+    return std::clamp(screen.GetBottom() - GetRect().GetBottom(), 0, wanted);
 }
 
 void PatientFrame::SetPlaybackMode(bool on) {
@@ -229,8 +238,10 @@ void PatientFrame::SetPlaybackMode(bool on) {
             for (const QuantityControl& control : kQuantityControls)
                 TextField(control.textId)->SetForegroundColour(m_colour2);
         }
+        if (on && !wasOn)
+            m_playbackGrowth = RoomBelow(playbackHeight);
         if (on != wasOn)
-            SetSize(GetSize() + wxSize(0, on ? playbackHeight : -playbackHeight));
+            SetSize(GetSize() + wxSize(0, on ? m_playbackGrowth : -m_playbackGrowth));
     }
     m_playbackPanel->Show(on);
     m_tracePanel->Show(on);

@@ -1,26 +1,34 @@
 #include "playback/PlaybackSpeed.h"
 
+#include "playback/Recording.h"
+
 #include <algorithm>
-#include <cstdint>
 
 bool IsPlaybackSpeed(int eighths)
 {
     return std::find(kSpeedEighths.begin(), kSpeedEighths.end(), eighths) != kSpeedEighths.end();
 }
 
-int TickIntervalMs(int recordingIntervalMs, int speedEighths)
+std::int64_t RecordingTimeAfter(std::int64_t startMs, std::int64_t elapsedMs, int speedEighths)
 {
-    const std::int64_t interval = std::int64_t{recordingIntervalMs} * kNormalSpeedEighths / std::max(speedEighths, 1);
-    return static_cast<int>(std::clamp<std::int64_t>(interval, 1, INT32_MAX));
+    return startMs + std::max<std::int64_t>(elapsedMs, 0) * speedEighths / kRealTimeEighths;
+}
+
+std::size_t RowDueAt(const Recording& recording, std::size_t from, std::int64_t timeMs)
+{
+    std::size_t row = from;
+    while (row + 1 < recording.RowCount() && recording.Value(row + 1, kTimeColumn) <= timeMs)
+        ++row;
+    return row;
 }
 
 const char* SpeedLabel(int eighths)
 {
     switch (eighths) {
-    case 1: return "1/8\xC3\x97";
-    case 2: return "1/4\xC3\x97";
-    case 4: return "1/2\xC3\x97";
-    case 16: return "2\xC3\x97";
-    default: return "1\xC3\x97";
+    case 1: return "1/4\xC3\x97";
+    case 2: return "1/2\xC3\x97";
+    case 4: return "1\xC3\x97";
+    case 16: return "4\xC3\x97";
+    default: return "2\xC3\x97";
     }
 }

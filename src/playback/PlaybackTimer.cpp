@@ -26,6 +26,7 @@
 #include <wx/textctrl.h>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -35,7 +36,11 @@ const std::string kRecordingInvalid = "The file is not a recording that can be p
 }  // namespace
 
 PlaybackTimer::PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable)
-    : m_frame(frame), m_languageTable(languageTable) {}
+    : m_frame(frame), m_languageTable(languageTable), m_clock([] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::steady_clock::now().time_since_epoch())
+              .count();
+      }) {}
 
 wxString PlaybackTimer::Text(int n) const {
     return FitLabel(FromLatin1(m_languageTable->Get(n)));
@@ -88,8 +93,7 @@ bool PlaybackTimer::LoadRecordingFile(const wxString& path) {
 
     m_player.SetFileName(std::string(path.fn_str()));
     m_player.SetModified(false);
-    // A second row stamped at or before 0 ms must not make the timer spin.
-    m_interval = std::max(1, m_player.GetRecording().IntervalMs());
+    m_timeDecimals = TimeDecimals(m_player.GetRecording());
     m_frame->m_timeSlider->SetRange(0, static_cast<int>(m_player.RowCount()) - 1);
     m_frame->m_timeSlider->SetValue(0);
     status->SetStatusText(wxEmptyString, 0);
@@ -146,17 +150,21 @@ bool PlaybackTimer::ConfirmDiscardRecording() {
 }
 
 void PlaybackTimer::StartPlayback() {
-    Start(TickInterval(), wxTIMER_CONTINUOUS);
+    PlayOnFromShownRow();
+    Start(kTickMs, wxTIMER_CONTINUOUS);
+}
+
+void PlaybackTimer::PlayOnFromShownRow() {
+    m_startClockMs = m_clock();
+    m_playedRow = static_cast<std::size_t>(m_frame->m_timeSlider->GetValue());
+    const Recording& recording = m_player.GetRecording();
+    m_startRecordingMs = m_playedRow < recording.RowCount() ? recording.Value(m_playedRow, kTimeColumn) : 0;
 }
 
 void PlaybackTimer::SetSpeed(int eighths) {
     m_speedEighths = IsPlaybackSpeed(eighths) ? eighths : kNormalSpeedEighths;
     if (IsRunning())
         StartPlayback();
-}
-
-int PlaybackTimer::TickInterval() const {
-    return TickIntervalMs(m_interval, m_speedEighths);
 }
 
 void PlaybackTimer::Notify() {
@@ -166,9 +174,19 @@ void PlaybackTimer::Notify() {
         return;
     }
     wxSlider* slider = m_frame->m_timeSlider;
-    slider->SetValue(slider->GetValue() + 1);
-    if (slider->GetValue() == slider->GetMax())
+    // A seek while playing (slider, traces) goes on from the row sought.
+    if (static_cast<std::size_t>(slider->GetValue()) != m_playedRow)
+        PlayOnFromShownRow();
+    const std::size_t shown = m_playedRow;
+    const std::int64_t due = RecordingTimeAfter(m_startRecordingMs, m_clock() - m_startClockMs, m_speedEighths);
+    // Never back: rows stamped earlier than the start are passed over.
+    const std::size_t row = RowDueAt(m_player.GetRecording(), shown, due);
+    if (static_cast<int>(row) >= slider->GetMax())
         Stop();
+    if (row == shown)
+        return;
+    m_playedRow = row;
+    slider->SetValue(static_cast<int>(row));
     ShowSample();
 }
 
@@ -190,7 +208,7 @@ void PlaybackTimer::ShowSample() {
         quality->SetLabel(FromLatin1(QualityLabel(shown.quality)));
     }
     m_frame->m_statusBar->SetStatusText(
-        FromLatin1(TimeText(m_languageTable->Get(Text::PlaybackTimeFormat), sample.timeMs)), 2);
+        FromLatin1(TimeText(m_languageTable->Get(Text::PlaybackTimeFormat), sample.timeMs, m_timeDecimals)), 2);
     m_frame->UpdateGazeSlidersFromModel();
     m_frame->UpdateSpinsFromModel();
     m_frame->UpdateTextsFromSpins();

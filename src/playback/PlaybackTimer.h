@@ -6,13 +6,23 @@
 #include <wx/string.h>
 #include <wx/timer.h>
 
+#include <cstdint>
+#include <functional>
+
 class LanguageTable;
 class PatientFrame;
 
-// Plays the loaded recording into the patient model, one row per tick, and
-// carries the commands that read, write, edit and repair recordings.
+// Plays the loaded recording into the patient model, and carries the
+// commands that read, write, edit and repair recordings. Each tick shows the
+// row whose time has come: the recording advances by the wall-clock time
+// since the start times the speed, however late the ticks come.
 class PlaybackTimer : public wxTimer {
 public:
+    // Milliseconds of a steady clock; tests pass a clock of their own.
+    using Clock = std::function<std::int64_t()>;
+    // Ticks often enough for smooth movement; rows between two ticks are skipped.
+    static constexpr int kTickMs = 20;
+
     PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable);
 
     bool OpenRecording(PatientFrame* frame);
@@ -33,26 +43,29 @@ public:
 
     const RecordingPlayer& Player() const { return m_player; }
 
-    // Starts ticking at the chosen speed; a running playback takes a new
-    // speed at once.
+    // Plays on from the row shown at the chosen speed; a running playback
+    // takes a new speed at once, from the row it shows.
     void StartPlayback();
     void SetSpeed(int eighths);
     int SpeedEighths() const { return m_speedEighths; }
-    int TickInterval() const;
+    void SetClock(Clock clock) { m_clock = std::move(clock); }
 
     wxString FileName() const;
     bool IsRecordingModified() const;
     void SetRecordingModified(bool modified);
 
-    // Milliseconds between ticks: half the time of the recording's second row.
-    int m_interval = 0;
-
 private:
     bool WriteRecording(const wxString& fileName);
+    void PlayOnFromShownRow();
     wxString Text(int n) const;
 
     PatientFrame* m_frame;
     LanguageTable* m_languageTable;
     RecordingPlayer m_player;
     int m_speedEighths = kNormalSpeedEighths;
+    Clock m_clock;
+    std::int64_t m_startClockMs = 0;      // the clock when playback (re)started
+    std::int64_t m_startRecordingMs = 0;  // the recording's time then
+    std::size_t m_playedRow = 0;          // the row the last tick showed
+    int m_timeDecimals = 0;               // what tells this recording's rows apart
 };

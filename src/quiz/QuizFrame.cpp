@@ -10,6 +10,7 @@
 #include "lang/TextIds.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/QuestionOrder.h"
+#include "quiz/QuizPlacement.h"
 #include "quiz/ResultsCsv.h"
 #include "quiz/ResultsReport.h"
 #include "quiz/Review.h"
@@ -18,17 +19,21 @@
 #include "quiz/StoredAnswer.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
+#include "view/MyGLCanvas.h"
 
 #include <algorithm>
 
+#include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/datetime.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/font.h>
 #include <wx/layout.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -37,6 +42,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/textdlg.h>
+#include <wx/textwrapper.h>
 #include <wx/toolbar.h>
 
 #include <random>
@@ -53,6 +59,58 @@ enum : int {
 
 const wxSize kButtonGlyph(16, 16);
 
+// The window keeps one width for all questions, so the buttons stay put; as
+// wide as the screen and the eyes allow up to this, so answers need few lines.
+constexpr int kPreferredWidth = 600;
+constexpr int kLeastWidth = 380;
+// Around the question text inside its box, the box's label included.
+constexpr int kQuestionBoxFrame = 28;
+constexpr int kLeastQuestionLines = 2;
+// The answer area's distance from the question box, and below it the shuffle box and the buttons.
+constexpr int kAboveAnswers = 10;
+constexpr int kBelowAnswers = 65;
+constexpr int kTextAnswerHeight = 110;
+// A list entry beside its check box; and what each entry and the list add to the text's height.
+constexpr int kCheckBoxAndMargins = 48;
+constexpr int kEntryPadding = 10;
+constexpr int kListFrame = 8;
+// Above and below the text of the trainee's name.
+constexpr int kNameBoxPadding = 10;
+// A window manager's title bar and frame, kept on the screen.
+constexpr int kDecoration = 40;
+
+// A text broken at word boundaries into lines of at most a width, as the window's font measures them.
+class LineBreaker : public wxTextWrapper {
+public:
+    wxString Break(wxWindow* window, const wxString& text, int width) {
+        m_text.clear();
+        Wrap(window, text, width);
+        return m_text;
+    }
+
+protected:
+    void OnOutputLine(const wxString& line) override { m_text += line; }
+    void OnNewLine() override { m_text += '\n'; }
+
+private:
+    wxString m_text;
+};
+
+// The main window's compact text fields must not make this one a sliver: the
+// name box keeps room for a line of text.
+class NameDialog : public wxTextEntryDialog {
+public:
+    NameDialog(wxWindow* parent, const wxString& prompt, const wxString& caption)
+        : wxTextEntryDialog(parent, prompt, caption) {
+        m_textctrl->SetMinSize(wxSize(-1, m_textctrl->GetCharHeight() + kNameBoxPadding));
+        GetSizer()->SetSizeHints(this);
+    }
+};
+
+quiz::ScreenRect ScreenRectOf(const wxRect& rect) {
+    return {rect.x, rect.y, rect.width, rect.height};
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
@@ -67,15 +125,15 @@ wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
     EVT_CLOSE(QuizFrame::OnClose)
 wxEND_EVENT_TABLE()
 
-QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString&, int x, int y)
-    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxPoint(x, y),
-              wxSize(410, 320),
-              wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
+QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable)
+    : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxDefaultPosition,
+              wxSize(kPreferredWidth, 320), wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
       m_languageTable(languageTable),
       m_frame(parent) {
     g_quizWindowOpen = true;
     SetAutoLayout(true);
     BuildControls();
+    PlaceBesideTheEyes();
     // The quiz's cases are written in hundredths: leave whole-degree mode
     // properly, so the controls' ranges and the stored values follow.
     if (m_frame->IsWholeDegreeMode()) {
@@ -114,7 +172,7 @@ void QuizFrame::BuildControls() {
     box->left.SameAs(m_panel, wxLeft, 7);
     box->top.SameAs(m_panel, wxTop, 7);
     box->right.SameAs(m_panel, wxRight, 7);
-    box->bottom.PercentOf(m_panel, wxHeight, 40);
+    box->height.Absolute(kQuestionBoxFrame + kLeastQuestionLines * GetCharHeight());
     m_questionBox->SetConstraints(box);
 
     m_questionText = new wxStaticText(m_panel, QuestionTextId, wxEmptyString, wxPoint(5, 20), wxSize(360, 90));
@@ -129,9 +187,9 @@ void QuizFrame::BuildControls() {
     m_answerText = new wxTextCtrl(m_panel, wxID_ANY, Text(Text::QuizInstructions), wxPoint(10, 150), wxSize(380, 110),
                                   wxTE_MULTILINE);
     // The answer area leaves a row above the buttons for the shuffle box.
-    for (auto [window, bottomMargin] : {std::pair<wxWindow*, int>{m_answerList, 65}, {m_answerText, 60}}) {
+    for (auto [window, bottomMargin] : {std::pair<wxWindow*, int>{m_answerList, kBelowAnswers}, {m_answerText, 60}}) {
         auto area = new wxLayoutConstraints;
-        area->top.Below(m_questionBox, 10);
+        area->top.Below(m_questionBox, kAboveAnswers);
         area->left.SameAs(m_questionBox, wxLeft);
         area->right.SameAs(m_panel, wxRight, 7);
         area->bottom.SameAs(m_panel, wxBottom, bottomMargin);
@@ -249,6 +307,7 @@ void QuizFrame::LoadQuestionFile(const wxString& path) {
     }
     m_session.load(std::move(questions));
     m_quizPath = path;
+    m_fittedHeight = 0;
     if (m_session.empty())
         return;
     ApplyQuestionOrder();
@@ -272,9 +331,6 @@ void QuizFrame::ShowQuestion() {
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_panel->Refresh();
-    // A question wraps in its box; FitMessage only bounds a huge one.
-    m_questionText->SetLabel(FitMessage(FromLatin1(question->text)));
-    m_questionText->Wrap(m_questionText->GetClientSize().GetWidth());
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
         if (!m_frame->ReadCaseFile(caseFile))
@@ -294,41 +350,59 @@ void QuizFrame::ShowQuestion() {
     case quiz::AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
-            m_answerList->Append(FitLabel(FromLatin1(answer)));
+            m_answerList->Append(FitMessage(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();
-        WidenForAnswers();
         break;
     case quiz::AnswerArea::None:
         break;
     }
+    FitToQuestion();
+}
+
+void QuizFrame::PlaceBesideTheEyes() {
+    const wxRect screen = wxDisplay(m_frame).GetClientArea();
+    const MyGLCanvas* canvas = m_frame->m_canvas;
+    const wxRect eyesInCanvas = canvas->eyesArea();
+    const wxRect eyes(canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize());
+    const quiz::ScreenRect placed = quiz::placeQuizWindow(ScreenRectOf(screen), ScreenRectOf(m_frame->GetScreenRect()),
+                                                          ScreenRectOf(eyes), kPreferredWidth, kLeastWidth);
+    SetSize(placed.x, placed.y, placed.width, GetSize().GetHeight());
     m_panel->Layout();
 }
 
-void QuizFrame::WidenForAnswers() {
-    // Entries of a list cannot wrap: the window grows until the longest shows,
-    // as far as the screen allows.
-    constexpr int kCheckBoxAndMargins = 48;
-    int widest = 0;
-    for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
-        widest = std::max(widest, m_answerList->GetTextExtent(m_answerList->GetString(entry)).GetWidth());
-    const int missing = widest + kCheckBoxAndMargins - m_answerList->GetClientSize().GetWidth();
-    if (missing <= 0)
-        return;
-    const int room = wxGetDisplaySize().GetWidth() - GetPosition().x - GetSize().GetWidth();
-    const int grow = std::min(missing, std::max(0, room));
-    if (grow == 0)
-        return;
-    SetSize(GetSize() + wxSize(grow, 0));
+void QuizFrame::FitToQuestion() {
+    const quiz::Question* question = m_session.current();
+    const int width = GetClientSize().GetWidth();
+    LineBreaker lines;
+    // The question wraps at word boundaries within its box, which grows to hold it.
+    const int textWidth = std::max(1, width - 2 * 7 - 2 * 5);
+    m_questionText->SetLabel(question ? lines.Break(m_questionText, FitMessage(FromLatin1(question->text)), textWidth)
+                                      : wxString());
+    const int questionLines =
+        std::max(kLeastQuestionLines, static_cast<int>(m_questionText->GetLabel().Freq('\n')) + 1);
+    const int questionHeight = kQuestionBoxFrame + questionLines * m_questionText->GetCharHeight();
+    m_questionBox->GetConstraints()->height.Absolute(questionHeight);
+
+    // Each answer wraps onto as many lines as it needs, and the list shows them all.
+    int answersHeight = kTextAnswerHeight;
+    if (m_answerList->IsShown()) {
+        const int entryWidth = std::max(1, width - 2 * 7 - kCheckBoxAndMargins);
+        answersHeight = kListFrame;
+        for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry) {
+            const wxString wrapped = lines.Break(m_answerList, m_answerList->GetString(entry), entryWidth);
+            m_answerList->SetString(entry, wrapped);
+            answersHeight += m_answerList->GetTextExtent(wrapped).GetHeight() + kEntryPadding;
+        }
+    }
+    const int wanted = 7 + questionHeight + kAboveAnswers + answersHeight + kBelowAnswers;
+    const int room = wxDisplay(this).GetClientArea().GetBottom() + 1 - GetPosition().y - kDecoration;
+    // Grown only, so the buttons at the bottom stay where they are as the questions change.
+    m_fittedHeight = std::max(m_fittedHeight, std::min(wanted, room));
+    SetClientSize(width, std::max(m_fittedHeight, questionHeight + kBelowAnswers + kTextAnswerHeight / 2));
     Layout();
     m_panel->Layout();
-    // The question wraps anew at the wider box.
-    const quiz::Question* question = m_session.current();
-    if (question) {
-        m_questionText->SetLabel(FitMessage(FromLatin1(question->text)));
-        m_questionText->Wrap(m_questionText->GetClientSize().GetWidth());
-    }
 }
 
 void QuizFrame::OnNext(wxCommandEvent&) {
@@ -384,29 +458,40 @@ void QuizFrame::ShowResults() {
         m_resultsDialog->SetExtraStyle(m_resultsDialog->GetExtraStyle() & ~wxWS_EX_BLOCK_EVENTS);
         m_resultsText = new wxTextCtrl(m_resultsDialog, wxID_ANY, wxEmptyString, wxPoint(5, 5), wxSize(230, 185),
                                        wxTE_MULTILINE | wxTE_READONLY);
+        // The report's columns line up in a fixed-width font.
+        m_resultsText->SetFont(wxFontInfo(m_resultsText->GetFont().GetPointSize()).Family(wxFONTFAMILY_TELETYPE));
         new wxButton(m_resultsDialog, ReviewId, Text(Text::ReviewButton), wxPoint(5, 200));
-        new wxButton(m_resultsDialog, wxID_OK, "OK", wxPoint(160, 200));
+        auto* ok = new wxButton(m_resultsDialog, wxID_OK, "OK", wxPoint(160, 200));
+        // The keys go to the button: a read-only text shows no cursor then.
+        ok->SetDefault();
+        ok->SetFocus();
     }
     m_resultsText->ChangeValue(FromLatin1(report));
     FitResultsDialog(report);
 }
 
 void QuizFrame::FitResultsDialog(const std::string& report) {
-    // Every line down to the total shows without scrolling, within the screen.
+    // Every line down to the total shows whole without scrolling, within the screen.
     constexpr int kTextMargins = 16;
+    constexpr int kScrollBar = 20;
+    constexpr int kLeastTextWidth = 230;
     const int lineHeight = m_resultsText->GetCharHeight() + 2;
     const int lines = static_cast<int>(std::count(report.begin(), report.end(), '\n')) + 1;
     const int textHeight = std::min(std::max(185, lines * lineHeight + kTextMargins),
                                     wxGetDisplaySize().GetHeight() * 2 / 3);
-    m_resultsText->SetSize(230, textHeight);
+    int widest = 0;
+    for (const wxString& line : wxSplit(m_resultsText->GetValue(), '\n', '\0'))
+        widest = std::max(widest, m_resultsText->GetTextExtent(line).GetWidth());
+    const int textWidth = std::min(std::max(kLeastTextWidth, widest + kTextMargins + kScrollBar),
+                                   wxGetDisplaySize().GetWidth() * 2 / 3);
+    m_resultsText->SetSize(textWidth, textHeight);
     const int buttonY = 5 + textHeight + 10;
-    int buttonHeight = 0;
-    for (int id : {static_cast<int>(ReviewId), static_cast<int>(wxID_OK)})
-        if (wxWindow* button = m_resultsDialog->FindWindow(id)) {
-            button->Move(button->GetPosition().x, buttonY);
-            buttonHeight = std::max(buttonHeight, button->GetSize().GetHeight());
-        }
-    m_resultsDialog->SetClientSize(240, buttonY + buttonHeight + 8);
+    wxWindow* review = m_resultsDialog->FindWindow(ReviewId);
+    wxWindow* ok = m_resultsDialog->FindWindow(wxID_OK);
+    review->Move(5, buttonY);
+    ok->Move(5 + textWidth - ok->GetSize().GetWidth(), buttonY);
+    const int buttonHeight = std::max(review->GetSize().GetHeight(), ok->GetSize().GetHeight());
+    m_resultsDialog->SetClientSize(textWidth + 10, buttonY + buttonHeight + 8);
 }
 
 void QuizFrame::OnResults(wxCommandEvent&) {
@@ -442,14 +527,17 @@ void QuizFrame::ShowReviewText() {
     labels.baseIn = Latin1Text(Text::PrismBaseIn);
     labels.baseUp = Latin1Text(Text::PrismBaseUp);
     labels.baseDown = Latin1Text(Text::PrismBaseDown);
+    labels.answerNaming = Latin1Text(Text::AnswerNaming);
+    labels.andWord = Latin1Text(Text::AndWord);
+    labels.severalBases = Latin1Text(Text::SeveralBasesNamed);
     m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
 }
 
 bool QuizFrame::AskTraineeName() {
     if (m_traineeName)
         return true;
-    wxTextEntryDialog ask(m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this,
-                          Text(Text::TraineeNamePrompt), Text(Text::QuizTitle));
+    NameDialog ask(m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this, Text(Text::TraineeNamePrompt),
+                   Text(Text::QuizTitle));
     if (ask.ShowModal() != wxID_OK)
         return false;
     m_traineeName = ask.GetValue().Strip(wxString::both);

@@ -28,7 +28,9 @@ public:
     static constexpr int ResultsId = 1010;
     static constexpr int ReviewId = 1011;
 
-    QuizFrame(PatientFrame* parent, LanguageTable* languageTable, const wxString& title, int x, int y);
+    // Opens beside the main window where there is room, else over its value
+    // groups, never over the eyes.
+    QuizFrame(PatientFrame* parent, LanguageTable* languageTable);
 
     void applyLanguage();
     void showQuiz(bool show);
@@ -61,7 +63,10 @@ private:
     void ForgetQuestions();
     const std::string& Latin1Text(int n) const;
     quiz::BaseAbbreviations TraineeAbbreviations() const;
-    void WidenForAnswers();
+    void PlaceBesideTheEyes();
+    // The question's box and the answer area take the lines their texts
+    // need at the window's one width, within the screen.
+    void FitToQuestion();
     void FitResultsDialog(const std::string& report);
     wxString Text(int n) const;
     void BuildControls();
@@ -90,6 +95,8 @@ private:
     wxCheckBox* m_shuffleBox = nullptr;
     ReviewWindow* m_reviewWindow = nullptr;
     wxString m_quizPath;
+    // The height the questions so far have needed.
+    int m_fittedHeight = 0;
     // Asked at the first save of results, then kept for this quiz window.
     std::optional<wxString> m_traineeName;
     // Unchecking the other entries of a single choice toggles them again.

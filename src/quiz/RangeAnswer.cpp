@@ -201,6 +201,12 @@ bool rangeMatches(const PrismRange& range, std::string_view typedText, BaseAbbre
     return basesNamed(typedText, abbreviations) == 1u << static_cast<unsigned>(*range.base);
 }
 
+bool namesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations)
+{
+    const unsigned named = basesNamed(typedText, abbreviations);
+    return (named & (named - 1)) != 0;
+}
+
 bool answerMatches(std::string_view answerText, std::string_view typedText, BaseAbbreviations abbreviations)
 {
     if (const std::optional<PrismRange> range = parseRangeAnswer(answerText))

@@ -44,6 +44,10 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText);
 bool rangeMatches(const PrismRange& range, std::string_view typedText,
                   BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
+// Whether a typed text names more than one base, which no measurement does:
+// such a text answers no range with a base.
+bool namesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations = BaseAbbreviations::english);
+
 // The answer text scored either way: a range, or "&"-separated keywords.
 bool answerMatches(std::string_view answerText, std::string_view typedText,
                    BaseAbbreviations abbreviations = BaseAbbreviations::english);

@@ -1,32 +1,41 @@
 #include "quiz/ResultsReport.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace quiz {
 namespace {
 
-void appendFraction(std::string& report, int points, int maximum)
+std::string fraction(int points, int maximum)
 {
-    report += std::to_string(points);
-    report += '/';
-    report += std::to_string(maximum);
+    return std::to_string(points) + '/' + std::to_string(maximum);
 }
 
 }  // namespace
 
 std::string formatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel)
 {
-    std::string report;
+    const std::size_t numberWidth = std::to_string(score.questions.size()).size();
+    std::vector<std::string> heads;
     for (std::size_t i = 0; i < score.questions.size(); ++i) {
-        report += '\n';
-        report += std::to_string(i + 1);
-        report += ". ";
-        report += questionLabel;
-        report += ": \t\t";
-        appendFraction(report, score.questions[i].points, score.questions[i].maxPoints);
+        const std::string number = std::to_string(i + 1);
+        heads.push_back(std::string(numberWidth - number.size(), ' ') + number + ". " + std::string(questionLabel) +
+                        ':');
     }
-    report += "\n\n";
-    report += totalLabel;
-    report += ": \t";
-    appendFraction(report, score.total, score.maximum);
+    const std::string totalHead = std::string(totalLabel) + ':';
+    std::size_t column = totalHead.size();
+    for (const std::string& head : heads)
+        column = std::max(column, head.size());
+    column += 2;
+
+    std::string report;
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+        report += heads[i] + std::string(column - heads[i].size(), ' ');
+        report += fraction(score.questions[i].points, score.questions[i].maxPoints) + '\n';
+    }
+    if (!heads.empty())
+        report += '\n';
+    report += totalHead + std::string(column - totalHead.size(), ' ') + fraction(score.total, score.maximum);
     return report;
 }
 

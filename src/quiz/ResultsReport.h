@@ -7,9 +7,10 @@
 
 namespace quiz {
 
-// The results dialog's text: a line "\n<n>. <questionLabel>: \t\t<points>/<max>"
-// per question, then "\n\n<totalLabel>: \t<total>/<maximum>". The labels are
-// inserted as plain text, never used as formats.
+// The results dialog's text for a fixed-width font: a line "<n>. <questionLabel>:
+// <points>/<max>" per question, the numbers right-aligned, then after a blank
+// line "<totalLabel>: <total>/<maximum>"; the fractions of all lines start in
+// one column. The labels are inserted as plain text, never used as formats.
 std::string formatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel);
 
 }  // namespace quiz

@@ -1,5 +1,6 @@
 #include "quiz/Review.h"
 
+#include "quiz/Latin1Case.h"
 #include "quiz/Scoring.h"
 
 #include <algorithm>
@@ -21,6 +22,65 @@ std::vector<std::string> givenAnswer(const Question& question)
     return ticked;
 }
 
+bool isWordLetter(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view start)
+{
+    if (text.size() < start.size()) return false;
+    for (std::size_t i = 0; i < start.size(); ++i)
+        if (lowerLatin1(text[i]) != lowerLatin1(start[i])) return false;
+    return true;
+}
+
+// The first word of text that begins with the keyword, completed to its end;
+// empty when none does.
+std::string wordBeginningWith(std::string_view text, std::string_view keyword)
+{
+    for (std::size_t at = 0; at + keyword.size() <= text.size(); ++at) {
+        if ((at > 0 && isWordLetter(text[at - 1])) || !startsWithIgnoringCase(text.substr(at), keyword)) continue;
+        std::size_t end = at + keyword.size();
+        while (end < text.size() && isWordLetter(text[end])) ++end;
+        return std::string(text.substr(at, end - at));
+    }
+    return {};
+}
+
+// A keyword as the word the question's own texts use for it ("conver" as
+// "converging"); one they do not use stays as it is.
+std::vector<std::string> keywordWords(const Question& question, std::string_view answerText)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start <= answerText.size()) {
+        const auto end = std::min(answerText.find('&', start), answerText.size());
+        const std::string_view keyword = answerText.substr(start, end - start);
+        start = end + 1;
+        if (keyword.empty()) continue;
+        std::string word = wordBeginningWith(question.explanation, keyword);
+        if (word.empty()) word = wordBeginningWith(question.text, keyword);
+        words.push_back(word.empty() ? std::string(keyword) : word);
+    }
+    return words;
+}
+
+bool severalBasesCostThePoints(const Question& question, int points, BaseAbbreviations abbreviations)
+{
+    if (question.answerBox != AnswerBox::Text || points > 0 || !namesSeveralBases(question.userAnswer, abbreviations))
+        return false;
+    // Only where the number was right: otherwise the number is the reason.
+    for (const std::string& answer : question.answers) {
+        std::optional<PrismRange> range = parseRangeAnswer(answer);
+        if (!range || !range->base) continue;
+        range->base.reset();
+        if (rangeMatches(*range, question.userAnswer, abbreviations)) return true;
+    }
+    return false;
+}
+
 // Only answers worth points would have scored; 0 and below never add any.
 std::vector<ScoringAnswer> scoringAnswers(const Question& question)
 {
@@ -33,10 +93,24 @@ std::vector<ScoringAnswer> scoringAnswers(const Question& question)
             continue;
         }
         const std::optional<PrismRange> range = parseRangeAnswer(question.answers[i]);
-        scoring.push_back(
-            {range ? question.answers[i] : readableKeywords(question.answers[i]), question.points[i], range});
+        if (range)
+            scoring.push_back({question.answers[i], question.points[i], range});
+        else
+            scoring.push_back({readableKeywords(question.answers[i]), question.points[i], std::nullopt,
+                               keywordWords(question, question.answers[i])});
     }
     return scoring;
+}
+
+// "an answer naming left, up and converging".
+std::string readableWords(const std::vector<std::string>& words, const ReviewLabels& labels)
+{
+    std::string text = labels.answerNaming;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        text += i == 0 ? " " : i + 1 == words.size() ? " " + labels.andWord + " " : ", ";
+        text += words[i];
+    }
+    return text;
 }
 
 void appendPoints(std::string& text, int points, const ReviewLabels& labels)
@@ -57,10 +131,11 @@ std::vector<ReviewItem> buildReview(const QuestionList& questions, BaseAbbreviat
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const Question& question = questions[i];
         const bool answerable = question.answerBox != AnswerBox::None;
+        const int points = scoreQuestion(question, abbreviations);
         items.push_back({i + 1, question.text, answerable ? givenAnswer(question) : std::vector<std::string>{},
-                         scoreQuestion(question, abbreviations), question.maxPoints,
+                         points, question.maxPoints,
                          answerable ? scoringAnswers(question) : std::vector<ScoringAnswer>{},
-                         question.explanation});
+                         question.explanation, severalBasesCostThePoints(question, points, abbreviations)});
     }
     return items;
 }
@@ -112,10 +187,13 @@ std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabel
         text += '\n';
 
         text += labels.points + ": " + std::to_string(item.points) + '/' + std::to_string(item.maxPoints);
+        if (item.severalBases) text += '\n' + labels.severalBases;
         if (!item.scoring.empty()) {
             text += '\n' + labels.wouldHaveScored + ':';
             for (const ScoringAnswer& answer : item.scoring) {
-                text += "\n    " + (answer.range ? readableRange(*answer.range, labels) : answer.text);
+                text += "\n    " + (answer.range           ? readableRange(*answer.range, labels)
+                                     : answer.words.empty() ? answer.text
+                                                            : readableWords(answer.words, labels));
                 appendPoints(text, answer.points, labels);
             }
         }

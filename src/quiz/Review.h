@@ -14,20 +14,24 @@ namespace quiz {
 
 // One answer that earns points, in readable form: "left + eso" for a text
 // answer, the entry's text for a choice question. A measured range keeps its
-// answer text and is worded with the review's labels.
+// answer text and is worded with the review's labels. A keyword answer also
+// keeps its keywords as words a trainee would write: "eso" reads as the word
+// of the question or its explanation that begins with it ("esotropia").
 struct ScoringAnswer {
-    ScoringAnswer(std::string text, int points, std::optional<PrismRange> range = std::nullopt)
-        : text(std::move(text)), points(points), range(range)
+    ScoringAnswer(std::string text, int points, std::optional<PrismRange> range = std::nullopt,
+                  std::vector<std::string> words = {})
+        : text(std::move(text)), points(points), range(range), words(std::move(words))
     {
     }
 
     std::string text;
     int points = 0;
     std::optional<PrismRange> range;
+    std::vector<std::string> words;
 
     friend bool operator==(const ScoringAnswer& a, const ScoringAnswer& b)
     {
-        return a.text == b.text && a.points == b.points && a.range == b.range;
+        return a.text == b.text && a.points == b.points && a.range == b.range && a.words == b.words;
     }
 };
 
@@ -41,6 +45,8 @@ struct ReviewItem {
     int maxPoints = 0;
     std::vector<ScoringAnswer> scoring;  // in file order
     std::string explanation;
+    // The typed text named more than one prism base, so no measurement could score.
+    bool severalBases = false;
 };
 
 // The review of every question, in file order, scored as the results are.
@@ -68,6 +74,10 @@ struct ReviewLabels {
     std::string baseIn = "base in";
     std::string baseUp = "base up";
     std::string baseDown = "base down";
+    // A keyword answer reads "an answer naming left and converging".
+    std::string answerNaming = "an answer naming";
+    std::string andWord = "and";
+    std::string severalBases = "The answer names more than one base; a measurement names one.";
 };
 
 // "20 to 25 PD base out"; one number when both ends are the same.

@@ -68,6 +68,8 @@ public:
     // Where the midpoint between the drawn eyes lands, in canvas pixels: the
     // point the eyes look at when they look straight ahead.
     wxPoint straightAheadPoint() const;
+    // The part of the canvas the two eyeballs cover, in canvas pixels.
+    wxRect eyesArea() const;
 
     // The viewport, the canvas's whole drawing area: x, y, width, height.
     const int* viewportRect() const { return m_viewportRect; }

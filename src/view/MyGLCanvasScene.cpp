@@ -7,6 +7,7 @@
 #include "model/EyeQuantity.h"
 #include "view/CoverBlends.h"
 #include "view/DisplayLists.h"
+#include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
 #include "view/FrameQueries.h"
 #include "view/MuscleGaze.h"
@@ -351,4 +352,16 @@ void MyGLCanvas::drawQuadrants(QuadrantPass pass, const SceneState& scene) {
         glPopMatrix();
     }
     glPopMatrix();
+}
+
+wxRect MyGLCanvas::eyesArea() const {
+    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    // Measured at the eyeballs' front, which the perspective shows largest.
+    const double depth = kSceneDepth + HeadDepth(distance) + kEyeballRadius;
+    const double reach = kEyeX[1] + kEyeballRadius;
+    const FrustumExtents frustum = viewFrustum();
+    const ViewportPixel topLeft = ProjectToViewport(m_viewport, frustum, -reach, kEyeballRadius, depth);
+    const ViewportPixel bottomRight = ProjectToViewport(m_viewport, frustum, reach, -kEyeballRadius, depth);
+    return wxRect(wxPoint(static_cast<int>(std::floor(topLeft.x)), static_cast<int>(std::floor(topLeft.y))),
+                  wxPoint(static_cast<int>(std::ceil(bottomRight.x)), static_cast<int>(std::ceil(bottomRight.y))));
 }

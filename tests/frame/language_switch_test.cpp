@@ -7,12 +7,18 @@
 #include "model/EyeQuantity.h"
 
 #include <wx/filefn.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/toolbar.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
 
 class LanguageSwitchTest : public FrameFixture {
 protected:
@@ -20,6 +26,7 @@ protected:
         FrameFixture::SetUp();
         CopyDataFile("Deutsch.lan");
         CopyDataFile("English.lan");
+        ::setenv("LANG", "de_DE.UTF-8", 1);  // a first start in German
         ASSERT_TRUE(StartProgram());
     }
     // Menu items are listed in name order: Deutsch, English.
@@ -103,4 +110,51 @@ TEST_F(LanguageSwitchTest, ReloadingTheCurrentLanguageRelabelsEverything) {
     SendCommand(Id::FirstLanguage);
     EXPECT_EQ(m_frame->m_eyeBox1->GetLabel(), german(Text::EyeGroup1));
     EXPECT_EQ(m_frame->GetTitle(), german(Text::ProductTitle));
+}
+
+namespace {
+
+// Keeps every message the toolkit logs while it is installed.
+class LogCollector : public wxLog {
+public:
+    LogCollector() : m_previous(wxLog::SetActiveTarget(this)) {}
+    ~LogCollector() override { wxLog::SetActiveTarget(m_previous); }
+    const wxArrayString& Messages() const { return m_messages; }
+
+protected:
+    void DoLogTextAtLevel(wxLogLevel, const wxString& text) override { m_messages.push_back(text); }
+
+private:
+    wxLog* m_previous;
+    wxArrayString m_messages;
+};
+
+}  // namespace
+
+TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLanguages) {
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(SQUINX_DATA_DIR) / "help", PathOf("help"), fs::copy_options::recursive);
+    for (const auto& [item, book] : {std::pair<int, const char*>{Id::FirstLanguage, "de"}, std::pair<int, const char*>{kEnglishItem, "en"}}) {
+        SendCommand(item);  // sets the help book of that language
+        SendCommand(Id::HelpContents);
+        Yield();
+        wxHtmlHelpWindow* help = m_frame->m_help->GetHelpWindow();
+        ASSERT_NE(help, nullptr) << book;
+        int pagesWithPictures = 0;
+        for (const auto& entry : fs::directory_iterator(PathOf(std::string("help/") + book))) {
+            if (entry.path().extension() != ".html")
+                continue;
+            std::ifstream page(entry.path());
+            const std::string html{std::istreambuf_iterator<char>(page), std::istreambuf_iterator<char>()};
+            if (html.find("<img") == std::string::npos)
+                continue;
+            ++pagesWithPictures;
+            const LogCollector log;
+            ASSERT_TRUE(help->GetHtmlWindow()->LoadPage(entry.path().string()));
+            Yield();
+            EXPECT_TRUE(log.Messages().empty()) << entry.path() << ": " << wxJoin(log.Messages(), '\n');
+        }
+        EXPECT_GE(pagesWithPictures, 5) << book;
+        m_frame->m_help->Quit();
+    }
 }

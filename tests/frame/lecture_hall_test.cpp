@@ -8,9 +8,12 @@
 #include "view/MyGLCanvas.h"
 
 #include <wx/choicdlg.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
 #include <wx/filedlg.h>
 #include <wx/image.h>
 #include <wx/menu.h>
+#include <wx/mstream.h>
 #include <wx/panel.h>
 #include <wx/slider.h>
 #include <wx/statbox.h>
@@ -210,4 +213,20 @@ TEST_F(LectureHallTest, FailedExportIsReportedAndLeavesNoFile) {
     EXPECT_FALSE(fs::exists(PathOf("full.png")));
     for (const auto& entry : fs::directory_iterator(m_folder))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+// Run in a process of its own, so no export before has made PNG known.
+TEST_F(LectureHallTest, CopiedPictureReadsBackFromTheClipboardAsPng) {
+    const wxSize view = Canvas()->GetClientSize();
+    SendCommand(Id::CopyPicture);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxCustomDataObject png(wxDataFormat("image/png"));
+    const bool got = wxTheClipboard->GetData(png);
+    wxTheClipboard->Close();
+    ASSERT_TRUE(got);
+    ASSERT_GT(png.GetSize(), 8u);
+    wxMemoryInputStream stream(png.GetData(), png.GetSize());
+    wxImage picture;
+    ASSERT_TRUE(picture.LoadFile(stream, wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(picture.GetSize(), view);
 }

@@ -41,7 +41,8 @@ TEST_F(StartupTest, InitialStateBeforeAnySettingsFile) {
     CopyDataFile("Deutsch.lan");
     CopyDataFile("English.lan");
     ASSERT_TRUE(StartProgram());
-    const ShippedLanguage german("Deutsch.lan");
+    // A desktop that names no language gets English.
+    const ShippedLanguage english("English.lan");
 
     wxMenuBar* menus = m_frame->GetMenuBar();
     EXPECT_TRUE(menus->IsChecked(Id::ModeManifest));
@@ -63,9 +64,9 @@ TEST_F(StartupTest, InitialStateBeforeAnySettingsFile) {
     EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
     EXPECT_FALSE(m_frame->m_coverCheckBox2->IsEnabled());
     EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
-    EXPECT_EQ(m_frame->GetTitle(), german(Text::ProductTitle));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), german(Text::ManifestModeStatus));
-    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
 }
 
 TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles) {
@@ -108,18 +109,26 @@ TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage) {
     CopyDataFile("English.lan");
     const struct {
         const char* language;
+        const char* lcAll;
         const char* lang;
         const char* expected;
-    } cases[] = {{nullptr, "en_GB.UTF-8", "English.lan"},
-                 {"fr:en", "de_DE.UTF-8", "English.lan"},
-                 {nullptr, "de_AT", "Deutsch.lan"},
-                 {nullptr, "C", "Deutsch.lan"},
-                 {nullptr, "fr_FR", "Deutsch.lan"}};
-    for (const auto& c : cases) {
-        if (c.language)
-            ::setenv("LANGUAGE", c.language, 1);
+    } cases[] = {{nullptr, nullptr, "en_GB.UTF-8", "English.lan"},
+                 {"fr:en", nullptr, "de_DE.UTF-8", "English.lan"},
+                 {nullptr, nullptr, "de_AT", "Deutsch.lan"},
+                 // C and POSIX prefer no language: the next variable decides, else English.
+                 {nullptr, nullptr, "C", "English.lan"},
+                 {nullptr, "C", "en_US", "English.lan"},
+                 {nullptr, "POSIX", "de_DE", "Deutsch.lan"},
+                 {nullptr, nullptr, "fr_FR", "English.lan"}};
+    const auto setOrUnset = [](const char* name, const char* value) {
+        if (value)
+            ::setenv(name, value, 1);
         else
-            ::unsetenv("LANGUAGE");
+            ::unsetenv(name);
+    };
+    for (const auto& c : cases) {
+        setOrUnset("LANGUAGE", c.language);
+        setOrUnset("LC_ALL", c.lcAll);
         ::setenv("LANG", c.lang, 1);
         ASSERT_TRUE(StartProgram()) << c.lang;
         EXPECT_EQ(m_frame->m_languageFile, c.expected) << c.lang;
@@ -130,14 +139,15 @@ TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage) {
 }
 
 TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed) {
+    // Without an English file the first one is tried first.
     WriteFile("A.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
-    CopyDataFile("English.lan");
+    CopyDataFile("Deutsch.lan");
     wxString message;
     wxTEST_DIALOG(ASSERT_TRUE(StartProgram()), ExpectMessageBox(wxID_OK, &message));
     EXPECT_NE(message.Find("A.lan"), wxNOT_FOUND) << message;
     EXPECT_NE(message.Find("larger than"), wxNOT_FOUND) << message;
-    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
-    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
+    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+    EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("Deutsch.lan")(Text::ProductTitle));
 }
 
 TEST_F(StartupTest, WhenNoLanguageFileLoadsTheReasonComesBeforeTheEnd) {

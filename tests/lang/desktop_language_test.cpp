@@ -26,20 +26,24 @@ TEST(DesktopLanguage, CodesComeFromLanguageThenTheLocale) {
     EXPECT_EQ(CodesOf({{"LANGUAGE", "::x:"}, {"LANG", "sr_RS@latin"}}), Codes({"sr"}));
 }
 
-TEST(DesktopLanguage, CAndPosixAskForNoLanguage) {
+TEST(DesktopLanguage, CAndPosixArePassedOverForTheNextVariable) {
     EXPECT_TRUE(CodesOf({}).empty());
     EXPECT_TRUE(CodesOf({{"LANG", "C"}}).empty());
-    EXPECT_TRUE(CodesOf({{"LANGUAGE", "de"}, {"LC_ALL", "POSIX"}, {"LANG", "de_DE"}}).empty());
     EXPECT_TRUE(CodesOf({{"LANG", "C.UTF-8"}}).empty());
+    EXPECT_EQ(CodesOf({{"LC_ALL", "C"}, {"LANG", "en_US"}}), Codes({"en"}));
+    EXPECT_EQ(CodesOf({{"LC_ALL", "POSIX"}, {"LC_MESSAGES", "C.UTF-8"}, {"LANG", "de_DE"}}), Codes({"de"}));
+    EXPECT_EQ(CodesOf({{"LANGUAGE", "C:POSIX:fr"}, {"LC_ALL", "C"}, {"LANG", "de_DE"}}), Codes({"fr", "de"}));
 }
 
-TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCode) {
+TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCodeElseEnglish) {
     const std::vector<std::string> files = {"Deutsch.lan", "English.lan", "Old.lan"};
     const std::vector<std::string> codes = {"de", " EN ", ""};
     EXPECT_EQ(PickLanguageFile(files, codes, {"en"}), "English.lan");
     EXPECT_EQ(PickLanguageFile(files, codes, {"fr", "en", "de"}), "English.lan");
-    EXPECT_EQ(PickLanguageFile(files, codes, {"fr"}), "Deutsch.lan");
-    EXPECT_EQ(PickLanguageFile(files, codes, {}), "Deutsch.lan");
+    // With no wanted language left, English when there is a file for it, else the first file.
+    EXPECT_EQ(PickLanguageFile(files, codes, {"fr"}), "English.lan");
+    EXPECT_EQ(PickLanguageFile(files, codes, {}), "English.lan");
+    EXPECT_EQ(PickLanguageFile({"Deutsch.lan", "Old.lan"}, {"de", ""}, {}), "Deutsch.lan");
     EXPECT_EQ(PickLanguageFile({}, {}, {"en"}), "");
 }
 

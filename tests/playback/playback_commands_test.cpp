@@ -9,7 +9,10 @@
 #include "lang/TextIds.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/RecordingReader.h"
+#include "playback/TracePanel.h"
+#include "view/MyGLCanvas.h"
 
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
@@ -23,6 +26,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
 
 using namespace drive;
@@ -51,7 +55,6 @@ TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode) {
     Open("export");  // ".txt" is appended
     EXPECT_TRUE(m_frame->IsPlaybackMode());
     EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
-    EXPECT_EQ(Player().m_interval, 10);
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::SaveRecording));
     EXPECT_TRUE(m_frame->GetTitle().StartsWith(english(Text::ProductTitle) + " ["));
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("export.txt]")) << m_frame->GetTitle();
@@ -92,17 +95,27 @@ TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocki
 }
 
 TEST_F(PlaybackCommandsTest, StartPauseAndStop) {
-    Open("export.txt");
+    Open("export.txt");  // rows every 20 ms
+    std::int64_t now = 0;
+    Player().SetClock([&now] { return now; });
     ClickButton(Id::PlaybackStart);
     EXPECT_TRUE(Player().IsRunning());
-    EXPECT_EQ(Player().GetInterval(), 10);
     Player().Notify();
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 0);
+    now = 10;  // the normal speed plays twice as fast as recorded
+    Player().Notify();
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 1);
+    now = 29;
     Player().Notify();
     EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
     ClickButton(Id::PlaybackPause);
     EXPECT_FALSE(Player().IsRunning());
     EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    now = 1000;  // a pause does not count
     ClickButton(Id::PlaybackStart);
+    Player().Notify();
+    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    now = 5000;
     Player().Notify();  // the last row stops the timer
     EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 3);
     EXPECT_FALSE(Player().IsRunning());
@@ -237,4 +250,40 @@ TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft) {
     Recording saved;
     ASSERT_TRUE(ReadRecordingFile(PathOf("export.txt"), saved).Succeeded());
     EXPECT_EQ(saved.Value(0, 13), 1000);
+}
+
+TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheScreen) {
+    const wxRect screen = wxDisplay(m_frame).GetClientArea();
+    const auto viewHeight = [this] { return m_frame->m_canvas->GetSize().GetHeight(); };
+
+    // A window with room below grows by the playback bar and the traces, and gives it back.
+    const wxRect small = m_frame->GetRect();
+    ASSERT_LT(small.GetBottom() + 300, screen.GetBottom());
+    const int smallView = viewHeight();
+    Open("export.txt");
+    Yield();
+    EXPECT_EQ(m_frame->GetPosition(), small.GetPosition());
+    EXPECT_GT(m_frame->GetSize().GetHeight(), small.GetHeight() + 150);
+    EXPECT_EQ(viewHeight(), smallView);
+    SendCommand(Id::NewCase);
+    Yield();
+    ASSERT_FALSE(m_frame->IsPlaybackMode());
+    EXPECT_EQ(m_frame->GetRect(), small);
+
+    m_frame->Maximize();
+    Yield();
+    if (!m_frame->IsMaximized())  // no window manager on this display: fill the screen as one would
+        m_frame->SetSize(screen);
+    Yield();
+    const wxRect full = m_frame->GetRect();
+    const int fullView = viewHeight();
+    Open("export.txt");
+    Yield();
+    EXPECT_EQ(m_frame->GetRect(), full);
+    EXPECT_TRUE(screen.Contains(m_frame->m_tracePanel->GetScreenRect())) << m_frame->m_tracePanel->GetScreenRect().y;
+    EXPECT_LT(viewHeight(), fullView - 150);
+    SendCommand(Id::NewCase);
+    Yield();
+    EXPECT_EQ(m_frame->GetRect(), full);
+    EXPECT_EQ(viewHeight(), fullView);
 }

@@ -1,6 +1,9 @@
 #include "playback/PlaybackTexts.h"
+#include "playback/Recording.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(PlaybackTexts, QualityLabelIsWholePercentInFiveCharacters)
 {
@@ -18,4 +21,27 @@ TEST(PlaybackTexts, TimeTextUsesTheLanguageFormatOnlyWhenItIsSafe)
     EXPECT_EQ(TimeText("%s", 1500), "1.500");
     EXPECT_EQ(TimeText("%f %f", 1500), "1.500");
     EXPECT_EQ(TimeText("no number", -40), "-0.040");
+}
+
+TEST(PlaybackTexts, TimeTextShowsTheRecordingsResolution)
+{
+    const auto recording = [](std::vector<std::int32_t> times) {
+        std::vector<std::int32_t> samples;
+        for (std::int32_t time : times)
+            samples.insert(samples.end(), {time, 0});
+        return Recording({}, 2, samples);
+    };
+    EXPECT_EQ(TimeDecimals(recording({0, 4, 8})), 3);        // 250 Hz
+    EXPECT_EQ(TimeDecimals(recording({0, 10, 20})), 2);      // 100 Hz
+    EXPECT_EQ(TimeDecimals(recording({10000, 10500})), 1);
+    EXPECT_EQ(TimeDecimals(recording({10005, 10025})), 3);   // the start needs milliseconds
+    EXPECT_EQ(TimeDecimals(recording({0, 1000})), 0);
+    EXPECT_EQ(TimeDecimals(recording({0})), 0);
+
+    // One 4 ms step changes the text; a language format with more decimals keeps them.
+    EXPECT_EQ(TimeText("t = %.2f s", 1004, 3), "t = 1.004 s");
+    EXPECT_EQ(TimeText("t = %.2f s", 1000, 0), "t = 1.00 s");
+    EXPECT_EQ(TimeText("%5.1f%% s", 8, 3), "0.008% s");
+    EXPECT_EQ(TimeText("%%%f", 8, 3), "%0.008000");
+    EXPECT_EQ(TimeText("%d ms", 20, 3), "0.020");
 }

@@ -195,17 +195,32 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     EXPECT_TRUE(near.weakSpans[0].whole);
 }
 
-TEST(PlaybackSpeed, SlowerSpeedsTickFurtherApart)
+TEST(PlaybackSpeed, RecordingTimeFollowsTheWallClockTimesTheSpeed)
 {
-    EXPECT_EQ(TickIntervalMs(10, 1), 80);
-    EXPECT_EQ(TickIntervalMs(10, 2), 40);
-    EXPECT_EQ(TickIntervalMs(10, 4), 20);
-    EXPECT_EQ(TickIntervalMs(10, kNormalSpeedEighths), 10);
-    EXPECT_EQ(TickIntervalMs(10, 16), 5);
-    EXPECT_EQ(TickIntervalMs(1, 16), 1);
-    EXPECT_EQ(TickIntervalMs(400000000, 1), 2147483647);
+    EXPECT_EQ(RecordingTimeAfter(500, 1000, kRealTimeEighths), 1500);
+    EXPECT_EQ(RecordingTimeAfter(0, 1000, kNormalSpeedEighths), 2000);  // twice as fast as recorded
+    EXPECT_EQ(RecordingTimeAfter(0, 1000, 1), 250);
+    EXPECT_EQ(RecordingTimeAfter(0, 1000, 16), 4000);
+    EXPECT_EQ(RecordingTimeAfter(700, -50, 16), 700);  // a clock set back does not rewind
+    EXPECT_EQ(RecordingTimeAfter(0, std::int64_t{1} << 40, 16), std::int64_t{1} << 42);
     EXPECT_TRUE(IsPlaybackSpeed(4));
     EXPECT_FALSE(IsPlaybackSpeed(3));
+    EXPECT_STREQ(SpeedLabel(kRealTimeEighths), "1\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(kNormalSpeedEighths), "2\xC3\x97");
+}
+
+TEST(PlaybackSpeed, RowDueIsTheLastOneWhoseTimeHasCome)
+{
+    std::vector<std::int32_t> samples;
+    for (std::int32_t time : {0, 4, 8, 12, 100, 104})
+        samples.insert(samples.end(), {time, 0});
+    const Recording recording({}, 2, samples);
+    EXPECT_EQ(RowDueAt(recording, 0, 3), 0u);
+    EXPECT_EQ(RowDueAt(recording, 0, 4), 1u);
+    EXPECT_EQ(RowDueAt(recording, 1, 11), 2u);
+    EXPECT_EQ(RowDueAt(recording, 2, 99), 3u);  // a gap in the recording is waited out
+    EXPECT_EQ(RowDueAt(recording, 3, 5000), 5u);
+    EXPECT_EQ(RowDueAt(recording, 5, 5000), 5u);
 }
 
 }  // namespace

@@ -9,20 +9,24 @@
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
+#include "view/MyGLCanvas.h"
 
 #include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/dialog.h>
+#include <wx/display.h>
 #include <wx/filedlg.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/textdlg.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 using namespace drive;
 
@@ -48,13 +52,16 @@ const char kQuestions[] =
     "Answer=esotropia,1\n"
     "Answer=exotropia,-1\n";
 
-// Types `value` into the dialog that asks for a text.
+// Types `value` into the dialog that asks for a text, after checking that its box holds a line.
 class ExpectTextEntry : public wxExpectModalBase<wxTextEntryDialog> {
 public:
     explicit ExpectTextEntry(const wxString& value) : m_value(value) {}
 
 protected:
     int OnInvoked(wxTextEntryDialog* dialog) const override {
+        for (wxWindow* child : dialog->GetChildren())
+            if (auto* box = dynamic_cast<wxTextCtrl*>(child))
+                EXPECT_GE(box->GetSize().GetHeight(), box->GetCharHeight() + 6);
         dialog->SetValue(m_value);
         return wxID_OK;
     }
@@ -180,13 +187,16 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->IsShown());
     const wxString first = m_quiz->ResultsText()->GetValue();
-    EXPECT_TRUE(first.EndsWith(english(Text::Total) + ": \t3/6")) << first;
+    EXPECT_TRUE(first.StartsWith("1. ")) << first;  // no empty first line
+    EXPECT_NE(first.Find("\n\n" + english(Text::Total) + ":"), wxNOT_FOUND) << first;
+    EXPECT_TRUE(first.EndsWith(" 3/6")) << first;
+    EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(wxID_OK));  // no text cursor in the results
 
     Click(1005);
     m_quiz->AnswerText()->ChangeValue("palsy of a nerve");
     Click(1010);
     EXPECT_EQ(m_quiz->ResultsDialog(), dialog);
-    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().EndsWith(": \t5/6")) << m_quiz->ResultsText()->GetValue();
+    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().EndsWith(" 5/6")) << m_quiz->ResultsText()->GetValue();
 }
 
 TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate) {
@@ -235,7 +245,7 @@ TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
     EXPECT_TRUE(review->IsShown());
     const wxString text = review->ReviewText()->GetValue();
     for (const char* part : {"1. Question\nWhich nerve?\nYour answer: nerve damage\nPoints: 1/3\n",
-                             "    nerve + palsy (3 points)\n    nerve (1 point)",
+                             "    an answer naming nerve and palsy (3 points)\n    an answer naming nerve (1 point)",
                              "2. Question\nWhich eye deviates?\nYour answer: right\nPoints: 2/2\n",
                              "3. Question\nWhich findings?\nYour answer: (no answer)\nPoints: 0/1\n"})
         EXPECT_NE(text.Find(part), wxNOT_FOUND) << part << "\nin\n" << text;
@@ -279,7 +289,7 @@ TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers) {
         wxTEST_DIALOG(Click(1004), wxExpectModal<wxMessageDialog>(wxID_OK).Optional());
     }
     Click(1010);
-    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().StartsWith("\n1. Question: \t\t3/3")) << m_quiz->ResultsText()->GetValue();
+    EXPECT_TRUE(m_quiz->ResultsText()->GetValue().StartsWith("1. Question:  3/3")) << m_quiz->ResultsText()->GetValue();
 }
 
 // A measured range reads in the words of the language file.
@@ -308,4 +318,77 @@ TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz) {
     const wxString text = quiz->Review()->ReviewText()->GetValue();
     EXPECT_NE(text.Find(FromLatin1("Punkte: 3/3")), wxNOT_FOUND) << text;
     EXPECT_NE(text.Find(FromLatin1("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)")), wxNOT_FOUND) << text;
+}
+
+// Eight answers of 200 letters each, then a short question: the list shows every
+// answer whole, and the window keeps its width and place from question to question.
+class QuizLayoutTest : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        CopyDataFile("English.lan");
+        std::string questions = "[QUESTION]\nQuestion=" + LongText('q', 300) + "\nAnswerBox=CHECK\n";
+        for (char letter = 'a'; letter < 'i'; ++letter)
+            questions += "Answer=" + LongText(letter, 200) + ",1\n";
+        questions += "[QUESTION]\nQuestion=Short?\nAnswerBox=RADIO\nAnswer=yes,1\nAnswer=no,0\n";
+        WriteFile("long.sqs", questions);
+        ASSERT_TRUE(StartProgram());
+        ToggleTool(m_frame, Id::QuizTool);
+        m_quiz = m_frame->m_quizFrame;
+        ASSERT_NE(m_quiz, nullptr);
+        wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
+        wxTEST_DIALOG(m_quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf("long.sqs")));
+        Yield();
+    }
+    // Words of five letters, the first of each word `letter`, `length` characters in all.
+    static std::string LongText(char letter, std::size_t length) {
+        std::string text;
+        while (text.size() < length)
+            text += std::string(1, letter) + "word ";
+        return text.substr(0, length);
+    }
+    QuizFrame* m_quiz = nullptr;
+};
+
+TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEyes) {
+    const wxRect screen = wxDisplay(m_quiz).GetClientArea();
+    const wxRect quiz = m_quiz->GetScreenRect();
+    EXPECT_TRUE(screen.Contains(quiz)) << quiz.x << "," << quiz.y << " " << quiz.width << "x" << quiz.height;
+    const wxRect eyes = m_frame->m_canvas->eyesArea();
+    EXPECT_FALSE(quiz.Intersects(wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
+
+    wxCheckListBox* list = m_quiz->AnswerList();
+    ASSERT_EQ(list->GetCount(), 8u);
+    const int listWidth = list->GetClientSize().GetWidth();
+    for (unsigned entry = 0; entry < list->GetCount(); ++entry) {
+        // Broken at word boundaries, no word lost, no line wider than the list.
+        wxString joined = list->GetString(entry);
+        EXPECT_GT(joined.Freq('\n'), 0) << entry;
+        for (const wxString& line : wxSplit(joined, '\n', '\0'))
+            EXPECT_LT(list->GetTextExtent(line).GetWidth(), listWidth - 30) << line;
+        joined.Replace("\n", " ");
+        EXPECT_EQ(joined, LongText(static_cast<char>('a' + entry), 200));
+    }
+    // Every entry is hit somewhere in the list, and below the last one is empty space.
+    EXPECT_EQ(list->GetTopItem(), 0);
+    std::vector<bool> seen(list->GetCount(), false);
+    const int height = list->GetClientSize().GetHeight();
+    for (int y = 0; y < height; ++y) {
+        const int hit = list->HitTest(wxPoint(listWidth / 2, y));
+        if (hit != wxNOT_FOUND)
+            seen[static_cast<std::size_t>(hit)] = true;
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 8);
+    EXPECT_EQ(list->HitTest(wxPoint(listWidth / 2, height - 2)), wxNOT_FOUND);
+
+    const wxPoint next = m_quiz->NextButton()->GetScreenPosition();
+    wxCommandEvent nextQuestion(wxEVT_BUTTON, m_quiz->NextButton()->GetId());
+    m_quiz->ProcessWindowEvent(nextQuestion);
+    Yield();
+    EXPECT_EQ(m_quiz->GetSize().GetWidth(), quiz.width);
+    EXPECT_EQ(m_quiz->GetPosition(), quiz.GetPosition());
+    wxCommandEvent previous(wxEVT_BUTTON, m_quiz->PreviousButton()->GetId());
+    m_quiz->ProcessWindowEvent(previous);
+    Yield();
+    EXPECT_EQ(m_quiz->NextButton()->GetScreenPosition(), next);
 }

@@ -109,9 +109,11 @@ TEST(RangeAnswer, ReviewReadsTheRangeInTheLanguageOfTheLabels)
     labels.rangeTo = "bis";
     labels.prismUnit = "pdpt";
     labels.baseOut = "Basis au\xDF" "en";
+    labels.answerNaming = "eine Antwort mit";
+    labels.andWord = "und";
     const std::string text = formatReview(items, labels);
     EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)\n"
-                        "    eso + 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
+                        "    eine Antwort mit eso und 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
               std::string::npos)
         << text;
 }

@@ -13,9 +13,10 @@ TEST(ResultsReport, LinesPerQuestionThenTotal)
     score.total = 3;
     score.maximum = 7;
     EXPECT_EQ(formatResultsReport(score, "Question", "Total"),
-              "\n1. Question: \t\t3/5"
-              "\n2. Question: \t\t0/2"
-              "\n\nTotal: \t3/7");
+              "1. Question:  3/5\n"
+              "2. Question:  0/2\n"
+              "\n"
+              "Total:        3/7");
 }
 
 TEST(ResultsReport, ScoredFromParsedQuestions)
@@ -26,12 +27,24 @@ TEST(ResultsReport, ScoredFromParsedQuestions)
     questions[0].userAnswer = "011";
     questions[1].userAnswer = "01";
     EXPECT_EQ(formatResultsReport(scoreQuiz(questions), "Frage", "Summe"),
-              "\n1. Frage: \t\t2/5\n2. Frage: \t\t0/2\n\nSumme: \t2/7");
+              "1. Frage:  2/5\n2. Frage:  0/2\n\nSumme:     2/7");
+}
+
+TEST(ResultsReport, TwoDigitQuestionNumbersLineUpWithTheOthers)
+{
+    QuizScore score;
+    score.questions.assign(16, {1, 2});
+    score.total = 16;
+    score.maximum = 32;
+    const std::string report = formatResultsReport(score, "Frage", "Gesamtpunktzahl");
+    EXPECT_EQ(report.substr(0, report.find('\n')), " 1. Frage:        1/2");
+    EXPECT_NE(report.find("\n16. Frage:        1/2\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("\n\nGesamtpunktzahl:  16/32"), std::string::npos) << report;
 }
 
 TEST(ResultsReport, EmptyQuizHasOnlyTheTotal)
 {
-    EXPECT_EQ(formatResultsReport(scoreQuiz({}), "Q", "Total"), "\n\nTotal: \t0/0");
+    EXPECT_EQ(formatResultsReport(scoreQuiz({}), "Q", "Total"), "Total:  0/0");
 }
 
 TEST(ResultsReport, LabelsAreTextNotFormats)
@@ -40,7 +53,7 @@ TEST(ResultsReport, LabelsAreTextNotFormats)
     score.questions = {{1, 1}};
     score.total = 1;
     score.maximum = 1;
-    EXPECT_EQ(formatResultsReport(score, "%s%n%d", "100%"), "\n1. %s%n%d: \t\t1/1\n\n100%: \t1/1");
+    EXPECT_EQ(formatResultsReport(score, "%s%n%d", "100%"), "1. %s%n%d:  1/1\n\n100%:       1/1");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 const char* const kQuiz =
     "[QUESTION]\nQuestion=Which eye?\nAnswerBox=TEXT\nAnswer=left&eso,3\nAnswer=eso,1\nAnswer=exo,0\n"
-    "Explain=Outward refixation means eso.\n"
+    "Explain=Outward refixation means esotropia.\n"
     "[QUESTION]\nQuestion=Diagnosis?\nAnswerBox=RADIO\nAnswer=Esophoria,2\nAnswer=Esotropia,0\n"
     "[QUESTION]\nQuestion=Findings?\nAnswerBox=CHECK\nAnswer=Left hypertropia,1\nAnswer=Excyclo,1\n"
     "Answer=Right hypertropia,-1\n"
@@ -34,8 +34,9 @@ TEST(Review, ListsEachKindWithWhatWouldHaveScored)
     EXPECT_EQ(items[0].given, std::vector<std::string>{"right eye, eso"});
     EXPECT_EQ(items[0].points, 1);
     EXPECT_EQ(items[0].maxPoints, 3);
-    EXPECT_EQ(items[0].scoring, (std::vector<ScoringAnswer>{{"left + eso", 3}, {"eso", 1}}));
-    EXPECT_EQ(items[0].explanation, "Outward refixation means eso.");
+    EXPECT_EQ(items[0].scoring, (std::vector<ScoringAnswer>{{"left + eso", 3, std::nullopt, {"left", "esotropia"}},
+                                                            {"eso", 1, std::nullopt, {"esotropia"}}}));
+    EXPECT_EQ(items[0].explanation, "Outward refixation means esotropia.");
 
     EXPECT_EQ(items[1].given, std::vector<std::string>{"Esotropia"});
     EXPECT_EQ(items[1].points, 0);
@@ -82,13 +83,47 @@ TEST(Review, TextNamesAnswerPointsAndExplanation)
     const std::string text = formatReview(reviewOf({"right eye, eso"}), labels);
     EXPECT_EQ(text.substr(0, text.find("\n\n2.")),
               "1. Question\nWhich eye?\nYour answer: right eye, eso\nPoints: 1/3\nWhat would have scored:\n"
-              "    left + eso (3 points)\n    eso (1 point)\nExplanation: Outward refixation means eso.");
+              "    an answer naming left and esotropia (3 points)\n    an answer naming esotropia (1 point)\n"
+              "Explanation: Outward refixation means esotropia.");
     EXPECT_NE(text.find("\n\n2. Question\nDiagnosis?\nYour answer: (no answer)\nPoints: 0/2\n"), std::string::npos)
         << text;
     EXPECT_NE(text.find("\n\n4. Question\nNo kind\nYour answer: (no answer)\nPoints: 0/4"), std::string::npos) << text;
     // Labels are text, not formats.
     const ReviewLabels percent{"%s", "%d", "%n", "%s", "%s", "%s", "%s", "%s"};
     EXPECT_NE(formatReview(reviewOf({}), percent).find("1. %s\nWhich eye?\n%d: %s"), std::string::npos);
+}
+
+TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
+{
+    QuestionList questions = parseQuestionText(
+        "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC" "ber,3\n"
+        "Answer=x&y&z,1\n"
+        "Explain=Das Auge steht konvergent; \xDC" "berkorrektur, nicht aufkonvergiert.\n");
+    const std::vector<ReviewItem> items = buildReview(questions);
+    ASSERT_EQ(items[0].scoring.size(), 2u);
+    // Case and Latin-1 letters are matched; a word begins after a non-letter; unknown stems stay.
+    EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "konvergent", "\xDC" "berkorrektur"}));
+    const ReviewLabels labels{"Q", "A", "P", "W", "E", "point", "points", "-"};
+    EXPECT_NE(formatReview(items, labels).find("\n    an answer naming x, y and z (1 point)"), std::string::npos);
+}
+
+TEST(Review, AMeasurementNamingSeveralBasesSaysWhyItScoredNothing)
+{
+    QuestionList questions = parseQuestionText("[QUESTION]\nQuestion=How large?\nAnswerBox=TEXT\nAnswer=20..25 BO,3\n"
+                                               "[QUESTION]\nQuestion=Which?\nAnswerBox=TEXT\nAnswer=left,1\n");
+    questions[0].userAnswer = "22 BO and 4 BU";
+    questions[1].userAnswer = "base out, base up";
+    std::vector<ReviewItem> items = buildReview(questions);
+    EXPECT_TRUE(items[0].severalBases);
+    EXPECT_FALSE(items[1].severalBases);  // no measurement asked
+    ReviewLabels labels{"Q", "A", "P", "W", "E", "point", "points", "-"};
+    labels.severalBases = "Two bases.";
+    EXPECT_NE(formatReview(items, labels).find("P: 0/3\nTwo bases.\nW:"), std::string::npos);
+
+    questions[0].userAnswer = "22 BO";
+    EXPECT_FALSE(buildReview(questions)[0].severalBases);
+    questions[0].userAnswer = "30 BO BU";  // out of range anyway: the number is the reason
+    EXPECT_FALSE(buildReview(questions)[0].severalBases);
 }
 
 }  // namespace

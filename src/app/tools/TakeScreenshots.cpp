@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "frame/PictureFile.h"
 #include "lang/TextIds.h"
 #include "resources/Resources.h"
 #include "playback/PlaybackTimer.h"
@@ -242,7 +243,6 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
                                                                                       : "/quiz/quiz_en.sqs");
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
-    quiz->SetPosition(wxPoint(frame->GetSize().x - 120, 60));
     ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png");
 
     // The review of a first answer, away from the view so that the view's
@@ -280,7 +280,7 @@ int main(int argc, char** argv) {
     fs::create_directories(output);
     fs::current_path(work);
 
-    wxImage::AddHandler(new wxPNGHandler);
+    RegisterImageHandlers();
     if (!wxEntryStart(argc, argv))
         return 1;
     delete wxLog::SetActiveTarget(new wxLogStderr);

@@ -1,0 +1,31 @@
+#include "quiz/QuizPlacement.h"
+
+#include <algorithm>
+
+namespace quiz {
+
+namespace {
+
+// Between the eyes and the window, so the outer edge of an eyeball stays clear.
+constexpr int kGapToEyes = 8;
+
+}  // namespace
+
+ScreenRect placeQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindow, const ScreenRect& eyes, int width,
+                           int minWidth) {
+    ScreenRect placed;
+    placed.y = std::clamp(mainWindow.y, screen.y, std::max(screen.y, screen.bottom() - 1));
+    placed.width = std::min(width, screen.width);
+    if (screen.right() - mainWindow.right() >= placed.width) {
+        placed.x = mainWindow.right();
+    } else if (mainWindow.x - screen.x >= placed.width) {
+        placed.x = mainWindow.x - placed.width;
+    } else {
+        const int clearOfEyes = screen.right() - (eyes.right() + kGapToEyes);
+        placed.width = std::clamp(clearOfEyes, std::min(minWidth, screen.width), placed.width);
+        placed.x = screen.right() - placed.width;
+    }
+    return placed;
+}
+
+}  // namespace quiz
