@@ -14,11 +14,13 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 # `make mutants`: faults planted one at a time in the toolkit-free libraries,
 # in a build folder of their own; MUTANTS_FILES narrows it to some sources
-# (paths under src/, e.g. "charts/HessLayout quiz/"), the budgets are seconds.
+# (paths under src/, e.g. "charts/HessLayout quiz/"), the budgets are seconds,
+# MUTANTS_LIMIT keeps the same sample of so many mutants per file from run to run.
 MUTANTS_BUILD       ?= build-mutants
 MUTANTS_FILES       ?=
 MUTANTS_BUDGET      ?= 3600
 MUTANTS_FILE_BUDGET ?= 600
+MUTANTS_LIMIT       ?= 0
 
 .PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package
 
@@ -68,7 +70,7 @@ fuzz:
 # The report is also left in $(MUTANTS_BUILD)/report.txt.
 mutants:
 	@nice -n 10 scripts/mutants.py --build $(MUTANTS_BUILD) --budget $(MUTANTS_BUDGET) \
-		--file-budget $(MUTANTS_FILE_BUDGET) --jobs $(JOBS) --files $(MUTANTS_FILES)
+		--file-budget $(MUTANTS_FILE_BUDGET) --limit $(MUTANTS_LIMIT) --jobs $(JOBS) --files $(MUTANTS_FILES)
 
 screenshot: build
 	@scripts/screenshots.sh $(BUILD)

@@ -390,14 +390,18 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline):
     text = path.read_text(encoding="utf-8", errors="surrogateescape")
     mutants = file_mutants(text)
     result.mutants = len(mutants)
+    # A stable sample spread over the whole file, the same from run to run
+    # whatever is marked equivalent, for a limit or a budget that runs out.
+    random.Random(rel).shuffle(mutants)
+    if args.limit:
+        result.not_run = max(0, len(mutants) - args.limit)
+        mutants = mutants[:args.limit]
     to_run = []
     for m in mutants:
         if (rel, normalise(m.original), m.change) in equivalents:
             result.equivalent += 1
         else:
             to_run.append(m)
-    # A stable sample spread over the whole file when the budget runs out.
-    random.Random(rel).shuffle(to_run)
 
     if not build_targets(build, tests, args.jobs, None):
         result.note = "the unmutated build fails"
@@ -412,7 +416,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline):
     lines = text.split("\n")
     for done, m in enumerate(to_run):
         if time.monotonic() >= file_deadline:
-            result.not_run = len(to_run) - done
+            result.not_run += len(to_run) - done
             break
         changed = lines[:m.line - 1] + [m.mutated] + lines[m.line:]
         with PlantedFault(path, build / "saved") as fault:
@@ -463,6 +467,8 @@ def main():
     parser.add_argument("--timeout", type=float, default=0, help="seconds for one test executable (default: "
                         "five times its unmutated run, at least 10)")
     parser.add_argument("--build-timeout", type=float, default=300, help="seconds for one mutant's rebuild")
+    parser.add_argument("--limit", type=int, default=0, help="at most this many mutants of each file, "
+                        "the same sample every run")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the mutants without running them")
     parser.add_argument("--verbose", action="store_true", help="print each mutant's outcome")
