@@ -204,8 +204,14 @@ TEST(PlaybackSpeed, SlowerSpeedsTickFurtherApart)
     EXPECT_EQ(TickIntervalMs(10, 16), 5);
     EXPECT_EQ(TickIntervalMs(1, 16), 1);
     EXPECT_EQ(TickIntervalMs(400000000, 1), 2147483647);
+    EXPECT_EQ(TickIntervalMs(10, 0), 80) << "a speed of nothing is taken as the slowest";
     EXPECT_TRUE(IsPlaybackSpeed(4));
     EXPECT_FALSE(IsPlaybackSpeed(3));
+    EXPECT_STREQ(SpeedLabel(1), "1/8\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(2), "1/4\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(4), "1/2\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(8), "1\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(16), "2\xC3\x97");
 }
 
 }  // namespace
