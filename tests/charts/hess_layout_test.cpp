@@ -1,10 +1,10 @@
 #include "charts/HessLayout.h"
 
-#include "model/MusclePresets.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -25,10 +25,30 @@ HessCaptions Captions()
     return captions;
 }
 
-int Count(const ChartDrawing& drawing, ChartInk ink)
+// Where an element lands, to a micrometre, with its ink or place: one
+// comparison names every field of it.
+const char* const kInks[] = {"grid", "axis", "target", "plot"};
+
+std::string Where(const ChartLine& l)
 {
-    return static_cast<int>(std::count_if(drawing.dots.begin(), drawing.dots.end(),
-                                          [ink](const ChartDot& dot) { return dot.ink == ink; }));
+    char text[96];
+    std::snprintf(text, sizeof text, "%.3f,%.3f %.3f,%.3f %s", l.x1, l.y1, l.x2, l.y2, kInks[int(l.ink)]);
+    return text;
+}
+
+std::string Where(const ChartDot& d)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f,%.3f r %.1f %s", d.x, d.y, d.radius, kInks[int(d.ink)]);
+    return text;
+}
+
+std::string Where(const ChartText& t)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f,%.3f %s%s ", t.x, t.y, t.place == TextPlace::left ? "left" : "centre",
+                  t.heading ? " heading" : "");
+    return text + t.text;
 }
 
 } // namespace
@@ -49,73 +69,42 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
 
     // Each field: 19 vertical and 19 horizontal lines, then the targets' two
     // rings and the plots' two rings; its 17 targets' dots, then its 17 plots'.
+    // Grids of 120 mm for 90 degrees centred at (78, 94) and (219, 94) mm;
+    // the first line is the leftmost, and the only axes are the tenth pair.
     constexpr int kLinesPerField = 2 * 19 + 4 * kHessRingSize;
     ASSERT_EQ(drawing.lines.size(), 2u * kLinesPerField);
     ASSERT_EQ(drawing.dots.size(), 4u * kHessTargetCount);
-    const auto expectLine = [](const ChartLine& line, double x1, double y1, double x2, double y2, ChartInk ink) {
-        EXPECT_NEAR(line.x1, x1, 1e-9);
-        EXPECT_NEAR(line.y1, y1, 1e-9);
-        EXPECT_NEAR(line.x2, x2, 1e-9);
-        EXPECT_NEAR(line.y2, y2, 1e-9);
-        EXPECT_EQ(line.ink, ink);
-    };
-    const auto expectDot = [](const ChartDot& dot, double x, double y, double radius, ChartInk ink) {
-        EXPECT_NEAR(dot.x, x, 1e-9);
-        EXPECT_NEAR(dot.y, y, 1e-9);
-        EXPECT_EQ(dot.radius, radius);
-        EXPECT_EQ(dot.ink, ink);
-    };
-    // Grids of 120 mm for 90 degrees, centred at (78, 94) and (219, 94) mm;
-    // the first line is the leftmost, and the only axes are the tenth pair.
-    expectLine(drawing.lines[0], 18, 154, 18, 34, ChartInk::grid);
-    expectLine(drawing.lines[1], 18, 154, 138, 154, ChartInk::grid);
-    expectLine(drawing.lines[18], 78, 154, 78, 34, ChartInk::axis);
-    expectLine(drawing.lines[19], 18, 94, 138, 94, ChartInk::axis);
-    expectLine(drawing.lines[kLinesPerField + 37], 159, 34, 279, 34, ChartInk::grid);
-    // The rings run from the upper left target to its right and close on it.
-    expectLine(drawing.lines[38], 58, 74, 78, 74, ChartInk::target);
-    expectLine(drawing.lines[45], 58, 94, 58, 74, ChartInk::target);
-    expectLine(drawing.lines[46], 38, 54, 78, 54, ChartInk::target);
-    expectLine(drawing.lines[54], 62, 70, 78, 74, ChartInk::plot);
-    expectLine(drawing.lines[61], 58, 94, 62, 70, ChartInk::plot);
-    EXPECT_EQ(std::count_if(drawing.lines.begin(), drawing.lines.end(),
-                            [](const ChartLine& l) { return l.ink == ChartInk::axis; }), 4);
-    EXPECT_EQ(Count(drawing, ChartInk::target), 2 * kHessTargetCount);
-    EXPECT_EQ(Count(drawing, ChartInk::plot), 2 * kHessTargetCount);
-
-    expectDot(drawing.dots[0], 78, 94, 1.2, ChartInk::target);
-    expectDot(drawing.dots[1], 58, 74, 1.2, ChartInk::target);
-    expectDot(drawing.dots[kHessTargetCount], 82, 86, 1.0, ChartInk::plot);
-    expectDot(drawing.dots[2 * kHessTargetCount + 3], 239, 74, 1.2, ChartInk::target);
-    expectDot(drawing.dots[4 * kHessTargetCount - 1], 159, 154, 1.0, ChartInk::plot);
-
     ASSERT_EQ(drawing.texts.size(), 6u);
-    const auto expectText = [](const ChartText& text, double x, double y, const std::string& words, TextPlace place,
-                               bool heading) {
-        EXPECT_NEAR(text.x, x, 1e-9);
-        EXPECT_NEAR(text.y, y, 1e-9);
-        EXPECT_EQ(text.text, words);
-        EXPECT_EQ(text.place, place);
-        EXPECT_EQ(text.heading, heading);
-    };
-    expectText(drawing.texts[0], 148.5, 14, "Case", TextPlace::centre, true);
-    expectText(drawing.texts[1], 78, 30, "Left eye", TextPlace::centre, true);
-    expectText(drawing.texts[2], 18, 163, PrimaryDeviationText(left.primary, Captions()), TextPlace::left, false);
-    expectText(drawing.texts[3], 219, 30, "Right eye", TextPlace::centre, true);
-    expectText(drawing.texts[4], 159, 163, PrimaryDeviationText(right.primary, Captions()), TextPlace::left, false);
-    expectText(drawing.texts[5], 148.5, 196, "As seen by the patient", TextPlace::centre, false);
-}
+    const std::vector<ChartLine>& lines = drawing.lines;
+    EXPECT_EQ(Where(lines[0]), "18.000,154.000 18.000,34.000 grid");
+    EXPECT_EQ(Where(lines[1]), "18.000,154.000 138.000,154.000 grid");
+    EXPECT_EQ(Where(lines[18]), "78.000,154.000 78.000,34.000 axis");
+    EXPECT_EQ(Where(lines[19]), "18.000,94.000 138.000,94.000 axis");
+    EXPECT_EQ(Where(lines[kLinesPerField + 37]), "159.000,34.000 279.000,34.000 grid");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const ChartLine& l) { return l.ink == ChartInk::axis; }), 4);
+    // The rings run from the upper left point to its right and close on it.
+    EXPECT_EQ(Where(lines[38]), "58.000,74.000 78.000,74.000 target");
+    EXPECT_EQ(Where(lines[45]), "58.000,94.000 58.000,74.000 target");
+    EXPECT_EQ(Where(lines[46]), "38.000,54.000 78.000,54.000 target");
+    EXPECT_EQ(Where(lines[54]), "62.000,70.000 78.000,74.000 plot");
+    EXPECT_EQ(Where(lines[61]), "58.000,94.000 62.000,70.000 plot");
 
-TEST(HessLayout, ThePatientsLeftEyeIsPlottedOnTheLeftOfThePage)
-{
-    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
-    const ChartDrawing drawing =
-        LayOutHessChart(HessFieldOf(Eye::two, {}, sixth), HessFieldOf(Eye::one, {}, sixth), Captions());
     const std::vector<ChartDot>& dots = drawing.dots;
-    // A right sixth nerve palsy turns both eyes in at the centre: the left
-    // eye's plot lies to the patient's right of its target, the right eye's to his left.
-    EXPECT_GT(dots[kHessTargetCount].x, dots[0].x);
-    EXPECT_LT(dots[3 * kHessTargetCount].x, dots[2 * kHessTargetCount].x);
+    EXPECT_EQ(Where(dots[0]), "78.000,94.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[1]), "58.000,74.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[kHessTargetCount]), "82.000,86.000 r 1.0 plot");
+    EXPECT_EQ(Where(dots[2 * kHessTargetCount + 3]), "239.000,74.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[4 * kHessTargetCount - 1]), "159.000,154.000 r 1.0 plot");
+    EXPECT_EQ(std::count_if(dots.begin(), dots.end(), [](const ChartDot& d) { return d.ink == ChartInk::plot; }),
+              2 * kHessTargetCount);
+
+    const std::vector<ChartText>& texts = drawing.texts;
+    EXPECT_EQ(Where(texts[0]), "148.500,14.000 centre heading Case");
+    EXPECT_EQ(Where(texts[1]), "78.000,30.000 centre heading Left eye");
+    EXPECT_EQ(Where(texts[2]), "18.000,163.000 left " + PrimaryDeviationText(left.primary, Captions()));
+    EXPECT_EQ(Where(texts[3]), "219.000,30.000 centre heading Right eye");
+    EXPECT_EQ(Where(texts[4]), "159.000,163.000 left " + PrimaryDeviationText(right.primary, Captions()));
+    EXPECT_EQ(Where(texts[5]), "148.500,196.000 centre As seen by the patient");
 }
 
 TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)
