@@ -380,7 +380,9 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline):
     start = time.monotonic()
     library = targets.sources[rel]
     area = rel.split("/")[0]
-    tests = sorted((name for name, (_exe, libs) in targets.tests.items() if library in libs and name not in args.skip),
+    tests = sorted((name for name, (exe, libs) in targets.tests.items()
+                    if library in libs and name not in args.skip
+                    and (not args.near or exe.parent.name == area)),
                    key=lambda n: (not n.startswith(area), n))
     if not tests:
         result.note = "no unit tests link " + library
@@ -476,6 +478,8 @@ def main():
     # takes long; left out by default.
     parser.add_argument("--skip", nargs="*", default=["crash_safety_tests"],
                         help="unit-test executables not to run")
+    parser.add_argument("--near", action="store_true", help="only the unit tests of the source's own area "
+                        "(tests/AREA): far fewer links, a few mutants only other areas catch count as survivors")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the mutants without running them")
     parser.add_argument("--verbose", action="store_true", help="print each mutant's outcome")
