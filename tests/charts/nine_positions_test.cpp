@@ -47,6 +47,8 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     const PixelBox whole = CommonContent({Marked(0, 0, 50)}, kGrey, 1);
     EXPECT_EQ(whole.width, 8) << "a picture of background alone is kept whole";
     EXPECT_EQ(whole.height, 6);
+    const PixelBox edge = CommonContent({Marked(0, 5, 9)}, kGrey, 2);
+    EXPECT_TRUE(edge.left == 0 && edge.top == 3 && edge.width == 3 && edge.height == 3) << "margins end at the edges";
 
     const RgbPicture sheet = ComposeNinePanels(panels, box, {220, 220, 220}, 2);
     EXPECT_EQ(sheet.width, 3 * 4 + 4 * 2);
