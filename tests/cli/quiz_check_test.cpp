@@ -126,15 +126,16 @@ TEST(QuizCheck, RangesAreOrderedByTheirBoundsAndBases)
 {
     const std::string head = "[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\n";
     // Narrow before wide, and ranges of other bases or without a common value, pass.
-    EXPECT_EQ(Messages(head + "Answer=20..25 BO,3\nAnswer=15..30 BO,1\nAnswer=20..25 BI,1\nAnswer=1..5 BO,2\n"
+    EXPECT_EQ(Messages(head + "Answer=20..25 BO,3\nAnswer=15..30 BO,1\nAnswer=20..25 BI,1\nAnswer=1..14.9 BO,2\n"
                               "Answer=eso,1\n"),
               "");
     EXPECT_EQ(Messages(head + "Answer=15..30 BO,1\nAnswer=20..25 BO,3\n"),
               "5: answer \"20..25 BO\" can never score: answer \"15..30 BO\" on line 4 matches every text it "
               "matches\n");
-    EXPECT_EQ(Messages(head + "Answer=20..25,1\nAnswer=22..30 BO,3\n"),
-              "4: answer \"20..25\" (1 point) comes before answer \"22..30 BO\" (3 points, line 5): a text with "
-              "both, such as \"22 BO\", scores only 1 point; list higher-scoring answers first\n");
+    // Ranges sharing only an end overlap there.
+    EXPECT_EQ(Messages(head + "Answer=20..25,1\nAnswer=25..30 BO,3\n"),
+              "4: answer \"20..25\" (1 point) comes before answer \"25..30 BO\" (3 points, line 5): a text with "
+              "both, such as \"25 BO\", scores only 1 point; list higher-scoring answers first\n");
     EXPECT_EQ(Messages(head + "Answer=10..30,2\nAnswer=20..25 BO,2\n"),
               "5: answer \"20..25 BO\" can never score: answer \"10..30\" on line 4 matches every text it matches\n");
     EXPECT_EQ(Messages(head + "Answer=eso,1\nAnswer=20..25 BO,3\n"),
