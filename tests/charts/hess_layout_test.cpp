@@ -11,18 +11,8 @@ namespace {
 
 HessCaptions Captions()
 {
-    HessCaptions captions;
-    captions.title = "Case";
-    captions.leftField = "Left eye";
-    captions.rightField = "Right eye";
-    captions.eso = "eso";
-    captions.exo = "exo";
-    captions.hyper = "hyper";
-    captions.hypo = "hypo";
-    captions.primary = "Primary position:";
-    captions.prismDioptres = "PD";
-    captions.convention = "As seen by the patient";
-    return captions;
+    return {"Case", "Left eye", "Right eye", "eso", "exo", "hyper", "hypo", "Primary position:", "PD",
+            "As seen by the patient"};
 }
 
 // Where an element lands, to a micrometre, with its ink or place: one
