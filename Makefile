@@ -18,7 +18,7 @@ FUZZ_SECONDS ?= 60
 # MUTANTS_LIMIT keeps the same sample of so many mutants per file from run to run.
 MUTANTS_BUILD       ?= build-mutants
 MUTANTS_FILES       ?=
-MUTANTS_BUDGET      ?= 3600
+MUTANTS_BUDGET      ?= 5400
 MUTANTS_FILE_BUDGET ?= 600
 MUTANTS_LIMIT       ?= 0
 

@@ -375,7 +375,7 @@ def wanted(path, patterns):
     return not patterns or any(p in path or fnmatch.fnmatch(path, p) for p in patterns)
 
 
-def mutate_file(rel, args, copy, build, targets, equivalents, deadline):
+def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_budget):
     result = FileResult(rel)
     start = time.monotonic()
     library = targets.sources[rel]
@@ -416,7 +416,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline):
         if not exes:
             return result
     test_timeout = args.timeout or max(10.0, 5 * (time.monotonic() - baseline))
-    file_deadline = min(deadline, time.monotonic() + args.file_budget)
+    file_deadline = min(deadline, start + file_budget)
 
     lines = text.split("\n")
     for done, m in enumerate(to_run):
@@ -467,8 +467,9 @@ def main():
     parser.add_argument("--build", default=str(ROOT / "build-mutants"), help="the runner's own build folder")
     parser.add_argument("--files", nargs="*", default=[],
                         help="only sources whose path under src/ contains or matches one of these")
-    parser.add_argument("--budget", type=float, default=3600, help="seconds for the whole run")
-    parser.add_argument("--file-budget", type=float, default=600, help="seconds for each file")
+    parser.add_argument("--budget", type=float, default=5400, help="seconds for the whole run, shared "
+                        "out among the files")
+    parser.add_argument("--file-budget", type=float, default=600, help="seconds for one file at most")
     parser.add_argument("--timeout", type=float, default=0, help="seconds for one test executable (default: "
                         "five times its unmutated run, at least 10)")
     parser.add_argument("--build-timeout", type=float, default=300, help="seconds for one mutant's rebuild")
@@ -507,12 +508,15 @@ def main():
             return 0
         deadline = time.monotonic() + args.budget
         results = []
-        for rel in files:
-            if time.monotonic() >= deadline:
+        for index, rel in enumerate(files):
+            # Every file gets its share of what is left, so the run reaches them all.
+            share = (deadline - time.monotonic()) / (len(files) - index)
+            if share <= 0:
                 results.append(FileResult(rel, note="budget spent"))
                 continue
             print(f"mutants: {rel}", flush=True)
-            results.append(mutate_file(rel, args, copy, build, targets, equivalents, deadline))
+            results.append(mutate_file(rel, args, copy, build, targets, equivalents, deadline,
+                                       min(args.file_budget, share)))
         report(results, build / "report.txt")
     except Interrupted as stop:
         print(f"mutants: stopped by {stop}; the sources are as they were", file=sys.stderr)
