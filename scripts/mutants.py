@@ -13,6 +13,7 @@ Usage: scripts/mutants.py [--files PATTERN ...] [--budget S] [--file-budget S]
 """
 
 import argparse
+import fcntl
 import fnmatch
 import hashlib
 import json
@@ -488,6 +489,13 @@ def main():
 
     build = Path(args.build).resolve()
     copy = build / "tree"
+    # One run at a time per build folder: a second would rewrite the copy under the first.
+    build.mkdir(parents=True, exist_ok=True)
+    lock = open(build / "lock", "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except BlockingIOError:
+        sys.exit(f"mutants: another run is using {build}")
     for sig in STOP_SIGNALS:
         signal.signal(sig, on_signal)
     try:
