@@ -507,6 +507,13 @@ def main():
         if not files:
             sys.exit("mutants: no toolkit-free source matches " + " ".join(args.files))
         equivalents = read_equivalents()
+        for rel in files:
+            text = (copy / "src" / rel).read_text(encoding="utf-8", errors="surrogateescape")
+            planted = {(rel, normalise(m.original), m.change) for m in file_mutants(text)}
+            for key in equivalents:
+                if key[0] == rel and key not in planted:
+                    print(f"mutants: {EQUIVALENTS.name} names a mutant {rel} no longer has: {key[1]} | {key[2]}",
+                          file=sys.stderr)
         if args.list:
             for rel in files:
                 text = (copy / "src" / rel).read_text(encoding="utf-8", errors="surrogateescape")
