@@ -117,7 +117,7 @@ TEST(QuizCheck, NamesTheLikelySlip)
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswer=eso,3\nAnswer=exo,2\nAnswerBox=TEXT\nAnswer=ortho,1\n"),
               "5: AnswerBox=TEXT after the first answer: the maximum adds up the answers' points to 5 instead of "
               "taking the best one; put AnswerBox first\n");
-    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswer=a,1\n"),
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\n; a comment\n// another\nAnswer=a,1\n"),
               "1: question 1 has no AnswerBox line: no answer can be given\n");
     EXPECT_EQ(Messages("# only comments\n"), "0: no [QUESTION] line: the quiz has no questions\n");
 }
