@@ -151,8 +151,14 @@ TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
     EXPECT_EQ(read.extension.playbackSpeedEighths, 16);
     EXPECT_TRUE(notes.empty());
 
+    // 1 turns it on over a default of off; 2, the first value beyond, is refused with a note.
+    std::vector<std::uint8_t> on = FixedLayout();
+    AppendRecord(on, "KAPA", {1});
+    Settings offByDefault;
+    offByDefault.extension.angleKappa = false;
+    EXPECT_TRUE(DecodeSettings(on, offByDefault, &notes).extension.angleKappa);
     std::vector<std::uint8_t> odd = FixedLayout();
-    AppendRecord(odd, "KAPA", {7});
+    AppendRecord(odd, "KAPA", {2});
     EXPECT_TRUE(DecodeSettings(odd, Settings{}, &notes).extension.angleKappa);
     EXPECT_EQ(notes.size(), 1u);
 }
