@@ -113,6 +113,9 @@ TEST(MuscleModel, RightSuperiorObliquePalsyIsHypertropiaWorstInLeftDownGaze)
     }
     EXPECT_EQ(worst.right, -kGaze);
     EXPECT_EQ(worst.up, -kGaze);
+    // The superior oblique abducts in down gaze: without it the eyes converge
+    // more looking down than up, a V pattern.
+    EXPECT_GT(Eso(MuscleDeviation(s, {0, -kGaze}, Eye::two)), Eso(MuscleDeviation(s, {0, kGaze}, Eye::two)) + 0.5);
 }
 
 TEST(MuscleModel, RightThirdNervePalsyIsExotropiaAndHypotropia)
