@@ -160,7 +160,7 @@ TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
     std::vector<std::uint8_t> odd = FixedLayout();
     AppendRecord(odd, "KAPA", {2});
     EXPECT_TRUE(DecodeSettings(odd, Settings{}, &notes).extension.angleKappa);
-    EXPECT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes, std::vector<std::string>{"Angle kappa flag 2 is neither 0 nor 1; keeping it on."});
 }
 
 }  // namespace
