@@ -107,7 +107,7 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
 TEST(QuizCheck, NamesTheLikelySlip)
 {
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=RADIO\nanswer=a,1\nAnswer =b,1\nAnswer=c,1000\n"
-                       "Answer=d,2\nsecond line of the question\n[Question]\n"),
+                       "Answer=d,2\nsecond line of the question\n[Question]\nAnswer=12\n"),
               "4: unknown key \"answer\" (keys are case-sensitive: \"Answer\"?): the line is ignored\n"
               "5: blank before \"=\" after key \"Answer\": the line is ignored\n"
               "6: points \"1000\" have more than three characters: the whole value is taken as the answer text, "
