@@ -12,8 +12,17 @@ ASAN_BUILD   ?= build-asan
 # `make fuzz`: libFuzzer with clang, FUZZ_SECONDS for each reader; not part of CI.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# `make mutants`: faults planted one at a time in the toolkit-free libraries,
+# in a build folder of their own; MUTANTS_FILES narrows it to some sources
+# (paths under src/, e.g. "charts/HessLayout quiz/"), the budgets are seconds,
+# MUTANTS_LIMIT keeps the same sample of so many mutants per file from run to run.
+MUTANTS_BUILD       ?= build-mutants
+MUTANTS_FILES       ?=
+MUTANTS_BUDGET      ?= 5400
+MUTANTS_FILE_BUDGET ?= 600
+MUTANTS_LIMIT       ?= 0
 
-.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz clean screenshot install package
+.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package
 
 deps:
 	@scripts/install-deps.sh
@@ -58,6 +67,11 @@ bench: configure
 fuzz:
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The report is also left in $(MUTANTS_BUILD)/report.txt.
+mutants:
+	@nice -n 10 scripts/mutants.py --build $(MUTANTS_BUILD) --budget $(MUTANTS_BUDGET) \
+		--file-budget $(MUTANTS_FILE_BUDGET) --limit $(MUTANTS_LIMIT) --jobs $(JOBS) --files $(MUTANTS_FILES)
+
 screenshot: build
 	@scripts/screenshots.sh $(BUILD)
 
@@ -68,4 +82,4 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTANTS_BUILD)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,13 +40,19 @@ double Shortfall(const HessField& field, int i)
 TEST(HessChart, TargetsAreTheCentreAndTwoSquaresOfEight)
 {
     const auto& targets = HessTargets();
-    EXPECT_EQ(targets[kCentre].x, 0);
-    EXPECT_EQ(targets[1].x, -15);  // the inner square starts at the upper corner on the patient's left
-    EXPECT_EQ(targets[1].y, 15);
-    EXPECT_EQ(targets[kOuterRight].x, 30);
-    EXPECT_EQ(targets[kOuterRight].y, 0);
-    EXPECT_EQ(targets[kOuterLowLeft].x, -30);
-    EXPECT_EQ(targets[kOuterLowLeft].y, -30);
+    EXPECT_TRUE(targets[kCentre].x == 0 && targets[kCentre].y == 0);
+    // Each ring starts at the upper corner on the patient's left and goes
+    // clockwise as he sees it round its square, half a side at a step.
+    for (const double side : {kHessInnerSquare, kHessOuterSquare}) {
+        const ChartPoint* ring = &targets[side == kHessInnerSquare ? 1 : 1 + kHessRingSize];
+        EXPECT_TRUE(ring[0].x == -side && ring[0].y == side) << side;
+        for (int i = 0; i < kHessRingSize; ++i) {
+            const ChartPoint &p = ring[i], &q = ring[(i + 1) % kHessRingSize];
+            EXPECT_EQ(std::max(std::abs(p.x), std::abs(p.y)), side) << i;
+            EXPECT_EQ(std::hypot(q.x - p.x, q.y - p.y), side) << i;
+            EXPECT_LT(p.x * q.y - p.y * q.x, 0) << i;
+        }
+    }
     EXPECT_NEAR(PrismDioptres(45), 100.0, 1e-9);
 }
 

@@ -1,76 +1,109 @@
 #include "charts/HessLayout.h"
 
-#include "model/MusclePresets.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
 
 HessCaptions Captions()
 {
-    HessCaptions captions;
-    captions.title = "Case";
-    captions.leftField = "Left eye";
-    captions.rightField = "Right eye";
-    captions.eso = "eso";
-    captions.exo = "exo";
-    captions.hyper = "hyper";
-    captions.hypo = "hypo";
-    captions.primary = "Primary position:";
-    captions.prismDioptres = "PD";
-    captions.convention = "As seen by the patient";
-    return captions;
+    return {"Case", "Left eye", "Right eye", "eso", "exo", "hyper", "hypo", "Primary position:", "PD",
+            "As seen by the patient"};
 }
 
-int Count(const ChartDrawing& drawing, ChartInk ink)
+// Where an element lands, to a micrometre, with its ink or place: one
+// comparison names every field of it.
+const char* const kInks[] = {"grid", "axis", "target", "plot"};
+
+std::string Where(const ChartLine& l)
 {
-    return static_cast<int>(std::count_if(drawing.dots.begin(), drawing.dots.end(),
-                                          [ink](const ChartDot& dot) { return dot.ink == ink; }));
+    char text[96];
+    std::snprintf(text, sizeof text, "%.3f,%.3f %.3f,%.3f %s", l.x1, l.y1, l.x2, l.y2, kInks[int(l.ink)]);
+    return text;
+}
+
+std::string Where(const ChartDot& d)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f,%.3f r %.1f %s", d.x, d.y, d.radius, kInks[int(d.ink)]);
+    return text;
+}
+
+std::string Where(const ChartText& t)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f,%.3f %s%s ", t.x, t.y, t.place == TextPlace::left ? "left" : "centre",
+                  t.heading ? " heading" : "");
+    return text + t.text;
 }
 
 } // namespace
 
-TEST(HessLayout, BothFieldsHoldGridTargetsAndPlotsInsideThePage)
+TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
 {
-    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
-    const HessField left = HessFieldOf(Eye::two, {}, sixth);
-    const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    // Plots placed by hand: on the left field the centre and the first ring
+    // point moved, on the right a point beyond the grid held at its edge.
+    HessField left;
+    left.plotted = HessTargets();
+    left.plotted[0] = {3.0, 6.0};
+    left.plotted[1] = {-12.0, 18.0};
+    left.primary = {3.0, 6.0};
+    HessField right;
+    right.plotted = HessTargets();
+    right.plotted[kHessTargetCount - 1] = {-60.0, -50.0};
     const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
 
-    EXPECT_EQ(Count(drawing, ChartInk::target), 2 * kHessTargetCount);
-    EXPECT_EQ(Count(drawing, ChartInk::plot), 2 * kHessTargetCount);
-    const auto lines = [&](ChartInk ink) {
-        return std::count_if(drawing.lines.begin(), drawing.lines.end(), [ink](const ChartLine& l) { return l.ink == ink; });
-    };
-    EXPECT_EQ(lines(ChartInk::grid), 2 * 2 * 18);  // 5-degree lines out to 45 on both sides, both ways, both fields
-    EXPECT_EQ(lines(ChartInk::axis), 2 * 2);
-    EXPECT_EQ(lines(ChartInk::plot), 2 * 2 * kHessRingSize) << "two closed rings per field";
-    for (const ChartDot& dot : drawing.dots) {
-        EXPECT_GT(dot.x, 0);
-        EXPECT_LT(dot.x, kHessPageWidth);
-        EXPECT_GT(dot.y, 0);
-        EXPECT_LT(dot.y, kHessPageHeight);
-    }
-    // The left eye's field comes first and lies on the left of the page; its
-    // centre plot lies right of the right field's by more than the gap between the grids.
-    std::vector<ChartDot> plots;
-    std::copy_if(drawing.dots.begin(), drawing.dots.end(), std::back_inserter(plots),
-                 [](const ChartDot& dot) { return dot.ink == ChartInk::plot; });
-    EXPECT_LT(plots[0].x, kHessPageWidth / 2);
-    EXPECT_GT(plots[kHessTargetCount].x, kHessPageWidth / 2);
-    const std::vector<ChartDot>& targets = drawing.dots;
-    EXPECT_GT(plots[0].x - targets[0].x, 0) << "the left eye points nasally: to the patient's right";
-    EXPECT_LT(plots[kHessTargetCount].x - targets[2 * kHessTargetCount].x, 0);
+    // Each field: 19 vertical and 19 horizontal lines, then the targets' two
+    // rings and the plots' two rings; its 17 targets' dots, then its 17 plots'.
+    // Grids of 120 mm for 90 degrees centred at (78, 94) and (219, 94) mm;
+    // the first line is the leftmost, and the only axes are the tenth pair.
+    constexpr int kLinesPerField = 2 * 19 + 4 * kHessRingSize;
+    ASSERT_EQ(drawing.lines.size(), 2u * kLinesPerField);
+    ASSERT_EQ(drawing.dots.size(), 4u * kHessTargetCount);
+    ASSERT_EQ(drawing.texts.size(), 6u);
+    const std::vector<ChartLine>& lines = drawing.lines;
+    EXPECT_EQ(Where(lines[0]), "18.000,154.000 18.000,34.000 grid");
+    EXPECT_EQ(Where(lines[1]), "18.000,154.000 138.000,154.000 grid");
+    EXPECT_EQ(Where(lines[18]), "78.000,154.000 78.000,34.000 axis");
+    EXPECT_EQ(Where(lines[19]), "18.000,94.000 138.000,94.000 axis");
+    EXPECT_EQ(Where(lines[kLinesPerField + 37]), "159.000,34.000 279.000,34.000 grid");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const ChartLine& l) { return l.ink == ChartInk::axis; }), 4);
+    // The rings run from the upper left point to its right and close on it.
+    EXPECT_EQ(Where(lines[38]), "58.000,74.000 78.000,74.000 target");
+    EXPECT_EQ(Where(lines[45]), "58.000,94.000 58.000,74.000 target");
+    EXPECT_EQ(Where(lines[46]), "38.000,54.000 78.000,54.000 target");
+    EXPECT_EQ(Where(lines[54]), "62.000,70.000 78.000,74.000 plot");
+    EXPECT_EQ(Where(lines[61]), "58.000,94.000 62.000,70.000 plot");
+
+    const std::vector<ChartDot>& dots = drawing.dots;
+    EXPECT_EQ(Where(dots[0]), "78.000,94.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[1]), "58.000,74.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[kHessTargetCount]), "82.000,86.000 r 1.0 plot");
+    EXPECT_EQ(Where(dots[2 * kHessTargetCount + 3]), "239.000,74.000 r 1.2 target");
+    EXPECT_EQ(Where(dots[4 * kHessTargetCount - 1]), "159.000,154.000 r 1.0 plot");
+    EXPECT_EQ(std::count_if(dots.begin(), dots.end(), [](const ChartDot& d) { return d.ink == ChartInk::plot; }),
+              2 * kHessTargetCount);
+
+    const std::vector<ChartText>& texts = drawing.texts;
+    EXPECT_EQ(Where(texts[0]), "148.500,14.000 centre heading Case");
+    EXPECT_EQ(Where(texts[1]), "78.000,30.000 centre heading Left eye");
+    EXPECT_EQ(Where(texts[2]), "18.000,163.000 left " + PrimaryDeviationText(left.primary, Captions()));
+    EXPECT_EQ(Where(texts[3]), "219.000,30.000 centre heading Right eye");
+    EXPECT_EQ(Where(texts[4]), "159.000,163.000 left " + PrimaryDeviationText(right.primary, Captions()));
+    EXPECT_EQ(Where(texts[5]), "148.500,196.000 centre As seen by the patient");
 }
 
 TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)
 {
     EXPECT_EQ(PrimaryDeviationText({8.8, -2.0}, Captions()),
               "Primary position: 8.8\xC2\xB0 (15.5 PD) eso, 2.0\xC2\xB0 (3.5 PD) hypo");
-    EXPECT_EQ(PrimaryDeviationText({-5.0, 0.01}, Captions()),
-              "Primary position: 5.0\xC2\xB0 (8.7 PD) exo, 0.0\xC2\xB0");
+    // 0.05 prints as 0.1 and is named; below it nothing is.
+    EXPECT_EQ(PrimaryDeviationText({-0.5, 0.05}, Captions()),
+              "Primary position: 0.5\xC2\xB0 (0.9 PD) exo, 0.1\xC2\xB0 (0.1 PD) hyper");
+    EXPECT_EQ(PrimaryDeviationText({0.049, -5.0}, Captions()),
+              "Primary position: 0.0\xC2\xB0, 5.0\xC2\xB0 (8.7 PD) hypo");
 }

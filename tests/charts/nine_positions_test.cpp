@@ -47,10 +47,15 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     const PixelBox whole = CommonContent({Marked(0, 0, 50)}, kGrey, 1);
     EXPECT_EQ(whole.width, 8) << "a picture of background alone is kept whole";
     EXPECT_EQ(whole.height, 6);
+    const PixelBox edge = CommonContent({Marked(0, 5, 9)}, kGrey, 2);
+    EXPECT_TRUE(edge.left == 0 && edge.top == 3 && edge.width == 3 && edge.height == 3) << "margins end at the edges";
 
-    const RgbPicture sheet = ComposeNinePanels(panels, box, {220, 220, 220}, 2);
+    const RgbPicture sheet = ComposeNinePanels(panels, box, {220, 221, 222}, 2);
     EXPECT_EQ(sheet.width, 3 * 4 + 4 * 2);
     EXPECT_EQ(sheet.height, 3 * 4 + 4 * 2);
+    ASSERT_EQ(sheet.rgb.size(), 20u * 20u * 3u);
+    EXPECT_EQ(std::vector<unsigned char>(sheet.rgb.begin() + 3, sheet.rgb.begin() + 6),
+              (std::vector<unsigned char>{220, 221, 222})) << "every frame pixel in all three colours";
     // Each mark lands at its panel's corner plus its offset within the box.
     const auto markAt = [&](int row, int column, int x, int y) {
         return Shade(sheet, 2 + column * 6 + x - box.left, 2 + row * 6 + y - box.top);

@@ -18,9 +18,9 @@ CommandLine Parse(std::vector<std::string> arguments)
 TEST(CommandLine, ReadsEveryForm)
 {
     EXPECT_EQ(Parse({}).action, Action::StartProgram);
-    const CommandLine open = Parse({"a.sd", "--", "-odd.stx"});
+    const CommandLine open = Parse({"a.sd", "-", "--", "-odd.stx"});
     EXPECT_EQ(open.action, Action::StartProgram);
-    EXPECT_EQ(open.files, (std::vector<std::string>{"a.sd", "-odd.stx"}));
+    EXPECT_EQ(open.files, (std::vector<std::string>{"a.sd", "-", "-odd.stx"}));
 
     EXPECT_EQ(Parse({"x.sd", "--help"}).action, Action::ShowHelp);
     EXPECT_EQ(Parse({"-h"}).action, Action::ShowHelp);
@@ -44,10 +44,10 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_EQ(hess.action, Action::HessChart);
     EXPECT_EQ(hess.files, (std::vector<std::string>{"a.sd", "a.svg"}));
     EXPECT_EQ(Parse({"a.sd", "--hess", "a.png"}).action, Action::HessChart);
-    const CommandLine nine = Parse({"--nine", "a.sd", "--eccentricity", "30", "n.png"});
+    const CommandLine nine = Parse({"--nine", "a.sd", "--eccentricity", "40", "n.png"});
     EXPECT_EQ(nine.action, Action::NinePositions);
-    EXPECT_EQ(nine.eccentricity, 30);
-    EXPECT_EQ(Parse({"--nine", "--eccentricity=15", "a.sd", "n.png"}).eccentricity, 15);
+    EXPECT_EQ(nine.eccentricity, 40);
+    EXPECT_EQ(Parse({"--nine", "--eccentricity=5", "a.sd", "n.png"}).eccentricity, 5);
     EXPECT_EQ(Parse({"--nine", "a.sd", "n.png"}).eccentricity, 25);
     EXPECT_TRUE(NeedsDisplay(Action::HessChart));
     EXPECT_TRUE(NeedsDisplay(Action::NinePositions));
@@ -74,15 +74,17 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--hess", "--nine", "a.sd", "a.png"}, "--hess and --nine cannot be combined"},
         {{"--hess", "a.sd", "a.png", "--eccentricity", "20"}, "--eccentricity works only with --nine"},
         {{"--nine", "a.sd", "a.png", "--eccentricity"}, "--eccentricity needs a number of degrees"},
-        {{"--nine", "a.sd", "a.png", "--eccentricity", "45"},
-         "the eccentricity '45' is not a whole number of degrees from 5 to 40"},
+        {{"--nine", "a.sd", "a.png", "--eccentricity", "41"},
+         "the eccentricity '41' is not a whole number of degrees from 5 to 40"},
+        {{"--nine", "a.sd", "a.png", "--eccentricity", "4"},
+         "the eccentricity '4' is not a whole number of degrees from 5 to 40"},
         {{"--nine", "a.sd", "a.png", "--eccentricity=2.5"},
          "the eccentricity '2.5' is not a whole number of degrees from 5 to 40"},
         {{"--convert", "a.txt", "b.stx", "--repair"}, "--repair needs a quality threshold"},
         {{"--convert", "a.txt", "b.stx", "--repair", "0"}, "the quality threshold '0' is not a number above 0 and at most 1"},
         {{"--convert", "a.txt", "b.stx", "--repair", "1.5"}, "the quality threshold '1.5' is not a number above 0 and at most 1"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "0.5x"}, "the quality threshold '0.5x' is not a number above 0 and at most 1"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "-0.5"}, "the quality threshold '-0.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "0.5.5"}, "the quality threshold '0.5.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "+0.5"}, "the quality threshold '+0.5' is not a number above 0 and at most 1"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandLine command = Parse(arguments);

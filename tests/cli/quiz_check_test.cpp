@@ -107,7 +107,7 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
 TEST(QuizCheck, NamesTheLikelySlip)
 {
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=RADIO\nanswer=a,1\nAnswer =b,1\nAnswer=c,1000\n"
-                       "Answer=d,2\nsecond line of the question\n[Question]\n"),
+                       "Answer=d,2\nsecond line of the question\n[Question]\nAnswer=12\n"),
               "4: unknown key \"answer\" (keys are case-sensitive: \"Answer\"?): the line is ignored\n"
               "5: blank before \"=\" after key \"Answer\": the line is ignored\n"
               "6: points \"1000\" have more than three characters: the whole value is taken as the answer text, "
@@ -117,7 +117,7 @@ TEST(QuizCheck, NamesTheLikelySlip)
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswer=eso,3\nAnswer=exo,2\nAnswerBox=TEXT\nAnswer=ortho,1\n"),
               "5: AnswerBox=TEXT after the first answer: the maximum adds up the answers' points to 5 instead of "
               "taking the best one; put AnswerBox first\n");
-    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswer=a,1\n"),
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\n; a comment\n// another\nAnswer=a,1\n"),
               "1: question 1 has no AnswerBox line: no answer can be given\n");
     EXPECT_EQ(Messages("# only comments\n"), "0: no [QUESTION] line: the quiz has no questions\n");
 }
@@ -126,15 +126,16 @@ TEST(QuizCheck, RangesAreOrderedByTheirBoundsAndBases)
 {
     const std::string head = "[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\n";
     // Narrow before wide, and ranges of other bases or without a common value, pass.
-    EXPECT_EQ(Messages(head + "Answer=20..25 BO,3\nAnswer=15..30 BO,1\nAnswer=20..25 BI,1\nAnswer=1..5 BO,2\n"
+    EXPECT_EQ(Messages(head + "Answer=20..25 BO,3\nAnswer=15..30 BO,1\nAnswer=20..25 BI,1\nAnswer=1..14.9 BO,2\n"
                               "Answer=eso,1\n"),
               "");
     EXPECT_EQ(Messages(head + "Answer=15..30 BO,1\nAnswer=20..25 BO,3\n"),
               "5: answer \"20..25 BO\" can never score: answer \"15..30 BO\" on line 4 matches every text it "
               "matches\n");
-    EXPECT_EQ(Messages(head + "Answer=20..25,1\nAnswer=22..30 BO,3\n"),
-              "4: answer \"20..25\" (1 point) comes before answer \"22..30 BO\" (3 points, line 5): a text with "
-              "both, such as \"22 BO\", scores only 1 point; list higher-scoring answers first\n");
+    // Ranges sharing only an end overlap there.
+    EXPECT_EQ(Messages(head + "Answer=20..25,1\nAnswer=25..30 BO,3\n"),
+              "4: answer \"20..25\" (1 point) comes before answer \"25..30 BO\" (3 points, line 5): a text with "
+              "both, such as \"25 BO\", scores only 1 point; list higher-scoring answers first\n");
     EXPECT_EQ(Messages(head + "Answer=10..30,2\nAnswer=20..25 BO,2\n"),
               "5: answer \"20..25 BO\" can never score: answer \"10..30\" on line 4 matches every text it matches\n");
     EXPECT_EQ(Messages(head + "Answer=eso,1\nAnswer=20..25 BO,3\n"),

@@ -31,8 +31,9 @@ TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
     EXPECT_EQ(DecodeMuscles(EncodeMuscles(Sample()), read).error, MuscleFileError::none);
     EXPECT_EQ(read, Sample());
 
-    // CR LF, blanks around key and value and empty lines are accepted.
-    EXPECT_EQ(DecodeMuscles(std::string(kMuscleFileHeader) + "\r\n\r\n right.LR = 20 \r\nleft.IO=0", read).error,
+    // CR LF, blanks around key and value, empty lines and a written normal strength are accepted.
+    EXPECT_EQ(DecodeMuscles(std::string(kMuscleFileHeader) + "\r\n\r\n right.LR = 20 \r\nleft.SR=100\nleft.IO=0", read)
+                  .error,
               MuscleFileError::none);
     EXPECT_EQ(read, Sample());
 }

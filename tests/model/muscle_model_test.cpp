@@ -113,6 +113,9 @@ TEST(MuscleModel, RightSuperiorObliquePalsyIsHypertropiaWorstInLeftDownGaze)
     }
     EXPECT_EQ(worst.right, -kGaze);
     EXPECT_EQ(worst.up, -kGaze);
+    // The superior oblique abducts in down gaze: without it the eyes converge
+    // more looking down than up, a V pattern.
+    EXPECT_GT(Eso(MuscleDeviation(s, {0, -kGaze}, Eye::two)), Eso(MuscleDeviation(s, {0, kGaze}, Eye::two)) + 0.5);
 }
 
 TEST(MuscleModel, RightThirdNervePalsyIsExotropiaAndHypotropia)
@@ -155,6 +158,11 @@ TEST(MuscleModel, ParalysedMusclesStayBoundedAndFinite)
             EXPECT_LT(std::abs(eye.abduction) + std::abs(eye.elevation) + std::abs(eye.intorsion), 300.0);
         }
     }
+    // A fixing eye without a horizontal pair stays straight; as it cannot
+    // move, it is innervated for the target itself, which its fellow reaches.
+    const BinocularDeviation stuck = MuscleDeviation(Weak(Eye::one, {Muscle::LR, Muscle::MR}, 0), {kGaze, 0}, Eye::one);
+    EXPECT_NEAR(Right(stuck).abduction, -kGaze, 1e-6);
+    ExpectOnTarget(Left(stuck));
 }
 
 TEST(MuscleModel, FixingEyeAndViewSigns)

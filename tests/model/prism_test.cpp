@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(Prism, StepsAlongTheBar) {
+    // The powers of a common horizontal prism bar, in prism dioptres.
+    EXPECT_EQ(PrismBarPowers(), (std::vector<int>{1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 25, 30, 35, 40, 45, 50}));
     EXPECT_EQ(StepPrismPower(0, 1), 1);
     EXPECT_EQ(StepPrismPower(18, 1), 20);
     EXPECT_EQ(StepPrismPower(20, 1), 25);
@@ -40,6 +42,8 @@ TEST(Prism, EyeTurnsTowardsTheApexByTheArcTangent) {
     const EyeTurn none = PrismFixationTurn({0, PrismBase::up});
     EXPECT_EQ(none.abduction, 0);
     EXPECT_EQ(none.elevation, 0);
-    EXPECT_EQ(NextPrismBase(PrismBase::down), PrismBase::out);
     EXPECT_EQ(NextPrismBase(PrismBase::out), PrismBase::in);
+    EXPECT_EQ(NextPrismBase(PrismBase::in), PrismBase::up);
+    EXPECT_EQ(NextPrismBase(PrismBase::up), PrismBase::down);
+    EXPECT_EQ(NextPrismBase(PrismBase::down), PrismBase::out);
 }

@@ -205,8 +205,11 @@ TEST(PlaybackSpeed, RecordingTimeFollowsTheWallClockTimesTheSpeed)
     EXPECT_EQ(RecordingTimeAfter(0, std::int64_t{1} << 40, 16), std::int64_t{1} << 42);
     EXPECT_TRUE(IsPlaybackSpeed(4));
     EXPECT_FALSE(IsPlaybackSpeed(3));
+    EXPECT_STREQ(SpeedLabel(1), "1/4\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(2), "1/2\xC3\x97");
     EXPECT_STREQ(SpeedLabel(kRealTimeEighths), "1\xC3\x97");
     EXPECT_STREQ(SpeedLabel(kNormalSpeedEighths), "2\xC3\x97");
+    EXPECT_STREQ(SpeedLabel(16), "4\xC3\x97");
 }
 
 TEST(PlaybackSpeed, RowDueIsTheLastOneWhoseTimeHasCome)

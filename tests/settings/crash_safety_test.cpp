@@ -169,18 +169,29 @@ protected:
         int interrupted = 0;
         for (std::uint32_t round = 1; round <= kRounds; ++round) {
             const std::uint32_t first = round * 100000;
+            // The child tells when its first save is done, so however slow the
+            // machine, every kill lands among its saves rather than before them.
+            int started[2];
+            ASSERT_EQ(::pipe(started), 0);
             const pid_t child = ::fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
-                for (std::uint32_t version = first + 1;; ++version)
+                for (std::uint32_t version = first + 1;; ++version) {
                     if (!format.save(target, version))
                         ::_exit(1);
+                    if (version == first + 1 && ::write(started[1], "s", 1) != 1)
+                        ::_exit(1);
+                }
             }
+            ::close(started[1]);
+            char byte = 0;
+            const bool saving = ::read(started[0], &byte, 1) == 1;
+            ::close(started[0]);
             ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
             ::kill(child, SIGKILL);
             int status = 0;
             ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFSIGNALED(status)) << format.fileName << ": the saving child stopped on its own";
+            ASSERT_TRUE(saving && WIFSIGNALED(status)) << format.fileName << ": the saving child stopped on its own";
 
             const std::string bytes = Slurp(target);
             const std::optional<std::uint32_t> version = format.versionOf(bytes);

@@ -86,13 +86,23 @@ TEST(SettingsExtension, OlderFilesGiveDefaultsAndNewerOnesRoundTrip)
 
 TEST(SettingsExtension, ValuesNoProgramWritesKeepTheirDefaults)
 {
-    std::vector<std::uint8_t> bytes = FixedLayout();
-    AppendRecord(bytes, "PLAY", Int32s({-3, -1}));
-    std::vector<std::string> notes;
-    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
-    EXPECT_EQ(read.extension.playbackSpeedEighths, 8);
-    EXPECT_EQ(read.extension.traceSpanMs, 0);
-    EXPECT_EQ(notes.size(), 2u);
+    // The ends of both ranges are read; one beyond either end keeps the
+    // default, with a note for each value.
+    Settings defaults;
+    defaults.extension = {4, 60000};
+    const struct {
+        std::int32_t speed, span;
+        bool read;
+    } ends[] = {{64, 86400000, true}, {1, 0, true}, {65, 86400001, false}, {0, -1, false}};
+    for (const auto& end : ends) {
+        std::vector<std::uint8_t> bytes = FixedLayout();
+        AppendRecord(bytes, "PLAY", Int32s({end.speed, end.span}));
+        std::vector<std::string> notes;
+        const Settings read = DecodeSettings(bytes, defaults, &notes);
+        EXPECT_EQ(read.extension.playbackSpeedEighths, end.read ? end.speed : 4) << end.speed;
+        EXPECT_EQ(read.extension.traceSpanMs, end.read ? end.span : 60000) << end.span;
+        EXPECT_EQ(notes.size(), end.read ? 0u : 2u) << end.speed;
+    }
 
     // Stray bytes after the layout are not a record.
     std::vector<std::uint8_t> stray = FixedLayout();
@@ -141,10 +151,16 @@ TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
     EXPECT_EQ(read.extension.playbackSpeedEighths, 16);
     EXPECT_TRUE(notes.empty());
 
+    // 1 turns it on over a default of off; 2, the first value beyond, is refused with a note.
+    std::vector<std::uint8_t> on = FixedLayout();
+    AppendRecord(on, "KAPA", {1});
+    Settings offByDefault;
+    offByDefault.extension.angleKappa = false;
+    EXPECT_TRUE(DecodeSettings(on, offByDefault, &notes).extension.angleKappa);
     std::vector<std::uint8_t> odd = FixedLayout();
-    AppendRecord(odd, "KAPA", {7});
+    AppendRecord(odd, "KAPA", {2});
     EXPECT_TRUE(DecodeSettings(odd, Settings{}, &notes).extension.angleKappa);
-    EXPECT_EQ(notes.size(), 1u);
+    EXPECT_EQ(notes, std::vector<std::string>{"Angle kappa flag 2 is neither 0 nor 1; keeping it on."});
 }
 
 }  // namespace
