@@ -120,6 +120,7 @@ const std::string& BuiltInText(int id)
         {Text::UnsavedCaseName, "Neuer Fall"},
         {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
         {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
+        {Text::BeyondMeasurement, "jenseits des Messbereichs"},
     };
     static const std::string none;
     const auto found = texts.find(id);
