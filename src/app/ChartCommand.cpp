@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "charts/ChartFiles.h"
 #include "charts/FrameCharts.h"
+#include "cli/DisplayCheck.h"
 #include "cli/StartFolder.h"
 #include "frame/PatientFrame.h"
 #include "frame/PictureFile.h"
@@ -29,6 +30,8 @@ class ConsoleDialogHook : public wxModalDialogHook {
 public:
     explicit ConsoleDialogHook(std::ostream& err) : m_err(err) {}
     bool Spoke() const { return m_spoke; }
+    // What was said so far was a warning the command goes on after.
+    void Forget() { m_spoke = false; }
 
 protected:
     int Enter(wxDialog* dialog) override {
@@ -100,7 +103,12 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
     const wxString casePath(cli::ResolveFromStartFolder(command.files[0], startFolder).c_str(), wxConvFile);
     const wxString output(cli::ResolveFromStartFolder(command.files[1], startFolder).c_str(), wxConvFile);
     int status = kFailure;
-    if (!frame->ReadCaseFile(casePath))
+    const bool opened = frame->ReadCaseFile(casePath);
+    // As in the window, a refused muscle file beside the case was reported,
+    // and the case is drawn with every muscle at normal strength.
+    if (opened && !frame->m_refusedMuscleFile.empty())
+        hook.Forget();
+    if (!opened)
         err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
     else if (!hook.Spoke())
         status = Draw(*frame, command, output, hook, err);
@@ -114,12 +122,16 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
 
 int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
                     std::ostream& err) {
-    const char* option = command.action == cli::Action::HessChart ? "--hess" : "--nine";
     int argc = 1;
     char* argv[] = {programName, nullptr};
-    if (!wxEntryStart(argc, argv)) {
-        err << "squinx: " << option << " draws with the toolkit and needs a display; none was found "
-            << "(on a server, run it under xvfb-run)\n";
+    bool started = false;
+    {
+        // A display that cannot be opened is told below, in our words.
+        const wxLogNull toolkitComplaintsKeptBack;
+        started = wxEntryStart(argc, argv);
+    }
+    if (!started) {
+        err << cli::NoDisplayMessage(command.action, cli::NamedDisplay());
         return kFailure;
     }
     const int status = RunWithToolkit(command, startFolder, err);

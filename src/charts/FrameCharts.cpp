@@ -54,6 +54,7 @@ HessCaptions CaptionsOf(const PatientFrame& frame)
     captions.hypo = Utf8(frame.Text(Text::HypoWord));
     captions.primary = Utf8(frame.Text(Text::PrimaryPositionLabel));
     captions.prismDioptres = Utf8(frame.Text(Text::PrismUnit));
+    captions.beyondMeasurement = Utf8(frame.Text(Text::BeyondMeasurement));
     captions.convention = Utf8(frame.Text(Text::HessConvention));
     return captions;
 }

@@ -12,6 +12,10 @@ constexpr double kFieldLefts[2] = {18.0, kHessPageWidth - 18.0 - kFieldSide};
 constexpr double kMillimetresPerDegree = kFieldSide / (2 * kHessGridReach);
 constexpr double kTargetRadius = 1.2;
 constexpr double kPlotRadius = 1.0;
+// A plot beyond the grid is held at its edge with a stroke pointing on out.
+constexpr double kOutOfRangeStroke = 3.0;
+// 100 tan 90° has no value, and beyond it the tangent turns negative.
+constexpr double kMeasurableDegrees = 90.0;
 
 struct FieldFrame {
     double centreX, centreY;
@@ -21,6 +25,12 @@ struct FieldFrame {
 
     static double Clamp(double degrees) { return std::clamp(degrees, -kHessGridReach, kHessGridReach); }
 };
+
+// -1, 0 or 1: which way a value lies beyond the grid.
+int Overflow(double degrees)
+{
+    return degrees > kHessGridReach ? 1 : degrees < -kHessGridReach ? -1 : 0;
+}
 
 void AddGrid(const FieldFrame& frame, ChartDrawing& drawing)
 {
@@ -49,16 +59,26 @@ void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTarget
     AddRing(frame, &points[1], ink, drawing);
     AddRing(frame, &points[1 + kHessRingSize], ink, drawing);
     const double radius = ink == ChartInk::plot ? kPlotRadius : kTargetRadius;
-    for (const ChartPoint& point : points)
+    for (const ChartPoint& point : points) {
         drawing.dots.push_back({frame.X(point.x), frame.Y(point.y), radius, ink});
+        const int right = Overflow(point.x);
+        const int up = Overflow(point.y);
+        if (right == 0 && up == 0)
+            continue;
+        const double step = kOutOfRangeStroke / std::hypot(right, up);
+        drawing.lines.push_back({frame.X(point.x), frame.Y(point.y), frame.X(point.x) + right * step,
+                                 frame.Y(point.y) - up * step, ink});
+    }
 }
 
 std::string Direction(double degrees, const std::string& positive, const std::string& negative,
-                      const std::string& unit)
+                      const std::string& unit, const std::string& beyond)
 {
     // What prints as 0.0 has no direction worth naming.
     if (std::abs(degrees) < 0.05)
         return "0.0\xC2\xB0";
+    if (!(std::abs(degrees) < kMeasurableDegrees))
+        return (degrees > 0 ? positive : negative) + " " + beyond;
     char amount[48];
     std::snprintf(amount, sizeof amount, "%.1f\xC2\xB0 (%.1f ", std::abs(degrees), std::abs(PrismDioptres(degrees)));
     return amount + unit + ") " + (degrees > 0 ? positive : negative);
@@ -68,8 +88,10 @@ std::string Direction(double degrees, const std::string& positive, const std::st
 
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions)
 {
-    return captions.primary + " " + Direction(deviation.inward, captions.eso, captions.exo, captions.prismDioptres) +
-           ", " + Direction(deviation.upward, captions.hyper, captions.hypo, captions.prismDioptres);
+    return captions.primary + " " +
+           Direction(deviation.inward, captions.eso, captions.exo, captions.prismDioptres, captions.beyondMeasurement) +
+           ", " +
+           Direction(deviation.upward, captions.hyper, captions.hypo, captions.prismDioptres, captions.beyondMeasurement);
 }
 
 ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions)

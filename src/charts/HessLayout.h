@@ -11,7 +11,8 @@
 
 inline constexpr double kHessPageWidth = 297.0;
 inline constexpr double kHessPageHeight = 210.0;
-// The grid's reach from the centre; plots beyond it are held at its edge.
+// The grid's reach from the centre; plots beyond it are held at its edge,
+// each with a short stroke of its ink pointing the way it went on.
 inline constexpr double kHessGridReach = 45.0;
 inline constexpr double kHessGridStep = 5.0;
 
@@ -55,11 +56,13 @@ struct HessCaptions {
     std::string eso, exo, hyper, hypo;  // the plotted eye's deviation at the centre
     std::string primary;     // label before the primary-position deviation
     std::string prismDioptres;  // their unit's short name
+    std::string beyondMeasurement;  // after the direction, for 90 degrees or more
     std::string convention;  // how the page is to be read
 };
 
 // "Primary position: 5.0° (8.7 PD) eso, 2.0° (3.5 PD) hypo"; a direction
-// that rounds to zero is written as 0.0° alone.
+// that rounds to zero is written as 0.0° alone, one of 90° or more (which
+// has no prism value) as "exo beyond measurement".
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions);
 
 // leftField is the left eye's field, rightField the right eye's.

@@ -16,8 +16,8 @@ constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
 
-// Findings go to out, one "FILE:LINE: message" each; a file that cannot be
-// read to err.
+// Findings go to out, one "FILE:LINE: message" each, or one line saying a
+// file has none; a file that cannot be read to err.
 int CheckQuizzes(const CommandLine& command, const std::string& startFolder, std::ostream& out, std::ostream& err)
 {
     int status = kSuccess;
@@ -30,7 +30,10 @@ int CheckQuizzes(const CommandLine& command, const std::string& startFolder, std
             continue;
         }
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        for (const QuizProblem& problem : CheckQuizText(text)) {
+        const std::vector<QuizProblem> problems = CheckQuizText(text);
+        if (problems.empty())
+            out << name << ": no problems found\n";
+        for (const QuizProblem& problem : problems) {
             out << name << ':';
             if (problem.line > 0) out << problem.line << ':';
             out << ' ' << problem.message << '\n';
@@ -65,6 +68,9 @@ int RunConsoleCommand(const CommandLine& command, const std::string& startFolder
     case Action::CheckQuiz:
         return CheckQuizzes(command, startFolder, out, err);
     case Action::ConvertRecording:
+        // Under a file-size limit the write then fails with its reason
+        // instead of the system killing the program mid-file.
+        IgnoreFileSizeSignal();
         return Convert(command, startFolder, err);
     case Action::UsageError:
     case Action::StartProgram:

@@ -3,6 +3,7 @@
 #include "playback/RecordingPlayer.h"
 #include "playback/RecordingReader.h"
 #include "playback/RecordingWriter.h"
+#include "settings/SameFile.h"
 
 namespace cli {
 
@@ -16,6 +17,13 @@ bool ConvertRecording(const std::string& input, const std::string& output, std::
             error = *name + ": a recording's name ends in .txt (device export) or .stx";
             return false;
         }
+    }
+
+    // The writer replaces the output only once it is complete, so the input
+    // would survive, but with its extra header lines and device signs gone.
+    if (IsSameFile(input, output)) {
+        error = output + ": is the input itself; a recording is converted into another file";
+        return false;
     }
 
     Recording recording;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -215,6 +216,8 @@ public:
     // A case whose muscle file was refused: saving it with normal muscles
     // leaves that file alone rather than removing what could not be read.
     wxString m_refusedMuscleFile;
+    // Settings records of a newer program, written back on closing.
+    std::vector<std::uint8_t> m_unknownSettingsRecords;
     std::array<wxSlider*, 4> m_gazeSliders{};
     wxStaticBox* m_eyeBox1 = nullptr;
     wxStaticBox* m_eyeBox2 = nullptr;

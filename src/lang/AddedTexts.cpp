@@ -123,6 +123,7 @@ const std::string& BuiltInText(int id)
         {Text::AnswerNaming, "eine Antwort mit"},
         {Text::AndWord, "und"},
         {Text::SeveralBasesNamed, "Die Antwort nennt mehr als eine Basis; eine Messung hat nur eine."},
+        {Text::BeyondMeasurement, "jenseits des Messbereichs"},
     };
     static const std::string none;
     const auto found = texts.find(id);

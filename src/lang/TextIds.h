@@ -298,10 +298,11 @@ constexpr int PrintFailed = 278;               // the printer refused the chart
 constexpr int AnswerNaming = 279;              // quiz review: "an answer naming left and converging"
 constexpr int AndWord = 280;                   // quiz review: before the last of several words
 constexpr int SeveralBasesNamed = 281;         // quiz review: why a measurement naming two bases scored 0
+constexpr int BeyondMeasurement = 282;         // Hess chart: a deviation of 90 degrees or more
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = SeveralBasesNamed;
+constexpr int LastId = BeyondMeasurement;
 
 } // namespace Text

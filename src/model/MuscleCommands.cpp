@@ -2,9 +2,11 @@
 #include "frame/FileChooser.h"
 #include "frame/MusclesDialog.h"
 #include "frame/PatientFrame.h"
+#include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
 #include "model/MuscleFile.h"
+#include "settings/SameFile.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/msgdlg.h>
@@ -68,7 +70,8 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
 }  // namespace
 
 void PatientFrame::OnMuscles(wxCommandEvent&) {
-    StopPlayback();
+    if (IsPlaybackMode())
+        return;
     MusclesDialog dialog(this, DialogTexts(*this), m_muscles);
     if (dialog.ShowModal() == wxID_OK && dialog.Strengths() != m_muscles)
         SetMuscles(dialog.Strengths());
@@ -91,22 +94,27 @@ void PatientFrame::ReadMuscleFile(const wxString& casePath) {
     m_refusedMuscleFile = casePath;
     wxString message = FormatLanguageString(
         m_languageTable->Get(Text::MuscleFileRefusedFormat),
-        casePath, "Could not read the muscle strengths beside " + casePath + ".");
+        FitPath(casePath), "Could not read the muscle strengths beside " + FitPath(casePath) + ".");
     message += "\n\n" + LanguageText(ReasonText(result.error));
     if (result.line > 0)
         message += wxString::Format(" (%s %d)", LanguageText(Text::MuscleFileLine), result.line);
-    wxMessageBox(message, wxMessageBoxCaptionStr, wxOK | wxICON_WARNING | wxCENTRE, this);
+    ShowMessage(message, wxMessageBoxCaptionStr, wxOK | wxICON_WARNING | wxCENTRE, this);
 }
 
 bool PatientFrame::WriteMuscleFile(const wxString& casePath) {
-    if (m_muscles.AllNormal() && casePath == m_refusedMuscleFile)
+    // By identity: under another spelling of its path the refused file is
+    // still the one the user has to mend by hand.
+    const bool refusedFile = !m_refusedMuscleFile.empty() &&
+                             IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
+                                        MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
+    if (m_muscles.AllNormal() && refusedFile)
         return true;
     std::string error;
     if (!SaveMuscleFile(std::string(casePath.fn_str()), m_muscles, error)) {
         ReportSaveFailure(wxString::FromUTF8(MuscleFilePath(std::string(casePath.fn_str()))), error);
         return false;
     }
-    if (casePath == m_refusedMuscleFile)
+    if (refusedFile)
         m_refusedMuscleFile.clear();
     return true;
 }

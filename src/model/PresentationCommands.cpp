@@ -149,7 +149,7 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
             Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
     GetMenuBar()->Enable(Id::ViewSubmenu, !hide);
     // The strengths would give the hidden case away.
-    GetMenuBar()->Enable(Id::Muscles, !hide);
+    GetMenuBar()->Enable(Id::Muscles, !hide && !IsPlaybackMode());
     for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
         tools->EnableTool(tool, !hide);
     if (hide) {
@@ -211,6 +211,8 @@ void PatientFrame::SetPlaybackMode(bool on) {
         if (on)
             SetPrisms({});
         GetMenuBar()->Enable(Id::PrismSubmenu, !on);
+        // A recording has no muscles to set; a change would show nowhere and be lost.
+        GetMenuBar()->Enable(Id::Muscles, !on && !GetToolBar()->GetToolState(Id::HideValuesTool));
         for (int row = kFirstHiddenRowInPlayback; row < kEyeQuantityCount; ++row) {
             m_quantityTexts1[row]->Show(!on);
             m_quantityTexts2[row]->Show(!on);

@@ -4,14 +4,14 @@
 
 namespace {
 
-// A float holds at most 24 significant bits; multiplying by 100 or 1000 adds
-// at most 7 more (their odd parts 25 and 125), so the product below is exact
+// A float holds at most 24 significant bits; multiplying by 100 adds at most
+// 5 more (its odd part 25), so the product below is exact
 // in double precision. Rounding it to an integer with ties to even is then
 // exactly printf's rounding of the float's binary value.
-char* FormatFixed(std::int64_t value, bool threeDecimals, char* out)
+char* FormatFixed(std::int64_t value, char* out)
 {
     const float scaled = static_cast<float>(value) * 0.001f;
-    const std::uint64_t unit = threeDecimals ? 1000 : 100;
+    const std::uint64_t unit = 100;
     const double shifted = static_cast<double>(scaled) * static_cast<double>(unit);
     const auto digits = static_cast<std::uint64_t>(std::fabs(std::nearbyint(shifted)));
 
@@ -28,8 +28,6 @@ char* FormatFixed(std::int64_t value, bool threeDecimals, char* out)
 
     *out++ = ',';
     const std::uint64_t fraction = digits % unit;
-    if (threeDecimals)
-        *out++ = static_cast<char>('0' + fraction / 100);
     *out++ = static_cast<char>('0' + fraction / 10 % 10);
     *out++ = static_cast<char>('0' + fraction % 10);
     return out;
@@ -39,7 +37,19 @@ char* FormatFixed(std::int64_t value, bool threeDecimals, char* out)
 
 char* FormatTimeField(std::int64_t value, char* out)
 {
-    return FormatFixed(value, true, out);
+    if (value < 0)
+        *out++ = '-';
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    char reversed[24];
+    int count = 0;
+    for (std::uint64_t rest = magnitude; rest != 0 || count < 4; rest /= 10) {
+        if (count == 3)
+            reversed[count++] = ',';
+        reversed[count++] = static_cast<char>('0' + rest % 10);
+    }
+    while (count > 0)
+        *out++ = reversed[--count];
+    return out;
 }
 
 char* FormatValueField(std::int64_t value, char* out)
@@ -48,5 +58,5 @@ char* FormatValueField(std::int64_t value, char* out)
         *out++ = '0';
         return out;
     }
-    return FormatFixed(value, false, out);
+    return FormatFixed(value, out);
 }

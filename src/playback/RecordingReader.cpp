@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -51,6 +52,17 @@ long long ReadChunk(int fd, char* buffer, std::size_t size)
     }
 }
 
+// Truncated to thousandths, the number must fit 32 bits; a time must not lie
+// before the start, and a value other than the time must come back unchanged
+// when written (kMaxRecordingValue).
+bool FitsTheStore(double number, unsigned column)
+{
+    const double thousandths = std::trunc(number * 1000.0);
+    if (!(std::fabs(thousandths) <= 2147483647.0))
+        return false;
+    return column == kTimeColumn ? thousandths >= 0.0 : std::fabs(number) <= kMaxRecordingValue;
+}
+
 }  // namespace
 
 const char* DescribeRecordingError(RecordingError error)
@@ -80,6 +92,10 @@ const char* DescribeRecordingError(RecordingError error)
         return "the last row has no line end; the file seems cut short";
     case RecordingError::TooFewRows:
         return "the file has fewer than two rows";
+    case RecordingError::OutOfRange:
+        return "a number lies outside what a recording holds exactly (times from 0 to 2147483.647 s, other values from -32768 to 32768)";
+    case RecordingError::TimesNotRising:
+        return "a row's time is not later than the time of the row before";
     }
     return "unknown error";
 }
@@ -209,8 +225,10 @@ void RecordingParser::TakeRow(const char* begin, const char* end)
             return Refuse(RecordingError::TooManyFields, m_linesSeen);
         const auto* tab = static_cast<const char*>(std::memchr(p, '\t', static_cast<std::size_t>(end - p)));
         const char* fieldEnd = tab != nullptr ? tab : end;
-        values[count] = ScaleToThousandths(ParseDecimalPrefix(p, fieldEnd),
-                                           m_negateDeviceColumns && IsDeviceSignColumn(count));
+        const double number = ParseDecimalPrefix(p, fieldEnd);
+        if (!FitsTheStore(number, count))
+            return Refuse(RecordingError::OutOfRange, m_linesSeen);
+        values[count] = ScaleToThousandths(number, m_negateDeviceColumns && IsDeviceSignColumn(count));
         ++count;
         p = fieldEnd;
     }
@@ -226,6 +244,10 @@ void RecordingParser::TakeRow(const char* begin, const char* end)
     } else if (count != m_columns) {
         return Refuse(count < kMinRecordingColumns ? RecordingError::TooFewFields : RecordingError::UnequalRows,
                       m_linesSeen);
+    } else if (values[kTimeColumn] <= m_samples[m_samples.size() - m_columns + kTimeColumn]) {
+        // Playback, the trace's axis and the interpolation all take the
+        // rows for a time line.
+        return Refuse(RecordingError::TimesNotRising, m_linesSeen);
     }
     m_samples.insert(m_samples.end(), values, values + count);
 }

@@ -34,6 +34,8 @@ enum class RecordingError {
     UnequalRows,     // a row whose field count differs from the first row's
     PartialLastRow,  // the last row lacks its line end: the file was cut short
     TooFewRows,      // fewer than two rows, so no playback interval
+    OutOfRange,      // a negative time, or a number the file would not get back as written (kMaxRecordingValue)
+    TimesNotRising,  // a row's time is not later than the time of the row before
 };
 
 struct RecordingReadResult {
@@ -51,6 +53,11 @@ inline constexpr unsigned kMinRecordingColumns = 14;  // playback reads columns 
 inline constexpr unsigned kMaxRecordingColumns = 64;
 inline constexpr std::uint64_t kMaxRecordingBytes = std::uint64_t{512} * 1024 * 1024;
 inline constexpr std::size_t kMaxRecordingLineBytes = std::size_t{1} << 20;  // real lines are far shorter
+// Values are written with two decimals through single precision, as the
+// device writes them; up to 2^15 every value with two decimals comes back
+// unchanged. Times are written exactly and need only fit the store of
+// thousandths in 32 bits. Anything larger is refused rather than changed.
+inline constexpr double kMaxRecordingValue = 32768.0;
 
 // Incremental reader: the bytes may arrive in chunks of any size, split
 // anywhere. For one file only.

@@ -563,9 +563,10 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
     const std::string csv = quiz::formatResultsCsv(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), heading);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
-        wxMessageBox(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), path,
-                                          "Could not save " + path + "; the previous version is unchanged."),
-                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, parent);
+        ShowMessage(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
+                                         "Could not save " + FitPath(path) + "; the previous version is unchanged.") +
+                        "\n\n" + wxString::FromUTF8(error),
+                    wxMessageBoxCaptionStr, wxOK | wxCENTRE, parent);
 }
 
 void QuizFrame::OnClose(wxCloseEvent&) {

@@ -51,6 +51,7 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, kKappaPayloadBytes);
         bytes.push_back(extension.angleKappa ? 1 : 0);
     }
+    bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
 }
 
@@ -66,7 +67,12 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             Note(corrections, "The settings file ends inside a record; the rest is ignored.");
             break;
         }
-        if (std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0 && length >= kPlaybackPayloadBytes) {
+        const bool playback = std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0;
+        const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
+        if (!playback && !kappa)
+            extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at,
+                                            payload + length);
+        if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
             const auto span = static_cast<std::int32_t>(GetUint32(payload + 4));
             if (speed >= 1 && speed <= kMaxSpeedEighths)
@@ -78,7 +84,7 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             else
                 Note(corrections, "Trace span " + std::to_string(span) + " ms is out of range; showing everything.");
         }
-        if (std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0 && length >= kKappaPayloadBytes) {
+        if (kappa && length >= kKappaPayloadBytes) {
             if (payload[0] <= 1)
                 extension.angleKappa = payload[0] == 1;
             else

@@ -18,10 +18,14 @@ struct SettingsExtension {
     int traceSpanMs = 0;
     // The fixing eye's corneal reflex shows slightly nasal (angle kappa).
     bool angleKappa = true;
+    // Records of a newer program, whole and in their order: written back
+    // after the known ones, so running this version loses none of them.
+    std::vector<std::uint8_t> unknownRecords;
 };
 
-// The records to append; none while every value is its default, so a file
-// written by a user who never changed them keeps the fixed layout's size.
+// The records to append; none while every value is its default and no
+// unknown record was kept, so a file written by a user who never changed
+// them keeps the fixed layout's size.
 std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& extension);
 
 // Reads the records in the bytes after the fixed layout. A record cut short

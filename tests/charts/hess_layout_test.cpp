@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace {
 HessCaptions Captions()
 {
     return {"Case", "Left eye", "Right eye", "eso", "exo", "hyper", "hypo", "Primary position:", "PD",
-            "As seen by the patient"};
+            "beyond measurement", "As seen by the patient"};
 }
 
 // Where an element lands, to a micrometre, with its ink or place: one
@@ -62,7 +63,8 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
     // Grids of 120 mm for 90 degrees centred at (78, 94) and (219, 94) mm;
     // the first line is the leftmost, and the only axes are the tenth pair.
     constexpr int kLinesPerField = 2 * 19 + 4 * kHessRingSize;
-    ASSERT_EQ(drawing.lines.size(), 2u * kLinesPerField);
+    // The plot beyond the grid adds one stroke outwards from the edge.
+    ASSERT_EQ(drawing.lines.size(), 2u * kLinesPerField + 1);
     ASSERT_EQ(drawing.dots.size(), 4u * kHessTargetCount);
     ASSERT_EQ(drawing.texts.size(), 6u);
     const std::vector<ChartLine>& lines = drawing.lines;
@@ -78,6 +80,7 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
     EXPECT_EQ(Where(lines[46]), "38.000,54.000 78.000,54.000 target");
     EXPECT_EQ(Where(lines[54]), "62.000,70.000 78.000,74.000 plot");
     EXPECT_EQ(Where(lines[61]), "58.000,94.000 62.000,70.000 plot");
+    EXPECT_EQ(Where(lines.back()), "159.000,154.000 156.879,156.121 plot");
 
     const std::vector<ChartDot>& dots = drawing.dots;
     EXPECT_EQ(Where(dots[0]), "78.000,94.000 r 1.2 target");
@@ -106,4 +109,10 @@ TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)
               "Primary position: 0.5\xC2\xB0 (0.9 PD) exo, 0.1\xC2\xB0 (0.1 PD) hyper");
     EXPECT_EQ(PrimaryDeviationText({0.049, -5.0}, Captions()),
               "Primary position: 0.0\xC2\xB0, 5.0\xC2\xB0 (8.7 PD) hypo");
+    // 100 tan 90° has no value and turns negative beyond it: no prism value
+    // is given for what cannot be measured, nor for a broken number.
+    EXPECT_EQ(PrimaryDeviationText({89.9, -100.0}, Captions()),
+              "Primary position: 89.9\xC2\xB0 (57295.7 PD) eso, hypo beyond measurement");
+    EXPECT_EQ(PrimaryDeviationText({-90.0, std::nan("")}, Captions()),
+              "Primary position: exo beyond measurement, hypo beyond measurement");
 }

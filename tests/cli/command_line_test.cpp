@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,44 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         EXPECT_EQ(command.action, Action::UsageError) << message;
         EXPECT_EQ(command.error, message);
     }
+}
+
+// Laid out as other tools' help: every option's description starts in one
+// column, within 80 columns, and the notes come after the options.
+TEST(CommandLine, HelpAlignsTheOptionsAndPutsTheNotesAfterThem)
+{
+    std::istringstream help(UsageText());
+    std::string line;
+    std::size_t descriptionColumn = 0;
+    int options = 0;
+    bool inOptions = false, notesSeen = false;
+    while (std::getline(help, line)) {
+        EXPECT_LE(line.size(), 80u) << line;
+        if (line == "Options:") {
+            inOptions = true;
+            continue;
+        }
+        if (!inOptions)
+            continue;
+        if (line.empty()) {
+            notesSeen = options > 0;
+            continue;
+        }
+        if (notesSeen) {
+            EXPECT_NE(line.rfind("  -", 0), 0u) << "an option after the notes: " << line;
+            continue;
+        }
+        const std::size_t text = line.find_first_not_of(' ');
+        ASSERT_NE(text, std::string::npos);
+        const std::size_t description = line[text] == '-' ? line.find("  ", text) : text;
+        ASSERT_NE(description, std::string::npos) << line;
+        const std::size_t column = line.find_first_not_of(' ', description);
+        if (descriptionColumn == 0) descriptionColumn = column;
+        EXPECT_EQ(column, descriptionColumn) << line;
+        options += line[text] == '-';
+    }
+    EXPECT_EQ(options, 8);
+    EXPECT_TRUE(notesSeen);
 }
 
 TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)

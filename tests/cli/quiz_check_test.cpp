@@ -99,7 +99,8 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     folder.Write("clean.sqs", "[QUESTION]\nQuestion=Q\nFile=cases/good.sd\nAnswerBox=TEXT\nAnswer=left&eso,3\n"
                               "Answer=eso,1\nAnswer=exophor,0\nAnswer=phor,1\n");
     EXPECT_EQ(RunCheck(folder.Folder(), "clean.sqs", out, err), 0);
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(out, "clean.sqs: no problems found\n");
+    EXPECT_EQ(err, "");
     EXPECT_EQ(RunCheck(folder.Folder(), "absent.sqs", out, err), 1);
     EXPECT_NE(err.find("absent.sqs"), std::string::npos) << err;
 }

@@ -5,9 +5,15 @@
 #include "playback/RecordingWriter.h"
 
 #include "../lang/TempFolder.h"
+#include "../support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -90,6 +96,60 @@ TEST(RecordingConversion, RefusesWithTheReaderMessageAndKeepsTheOutput)
 
     EXPECT_EQ(Bytes(folder.Path("kept.stx")), "old content");
     EXPECT_FALSE(std::filesystem::exists(folder.Path("kept.csv")));
+}
+
+TEST(RecordingConversion, KeepsLongTimesAndRefusesWhatItCannotKeep)
+{
+    TempFolder folder;
+    const std::string zeros = "\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\n";
+    const std::string head = "Name: A\nFirstname: B\nID: 1\nExamination Date: d\nTest Type: t\n\nTime\tx\n";
+    const std::string rows = "20000,001" + zeros + "20000,003" + zeros + "20000,005" + zeros + "2147483,647" + zeros;
+    folder.Write("long.stx", head + rows);
+    std::string err;
+    ASSERT_EQ(RunCommand({"--convert", "long.stx", "copy.stx"}, folder.Folder(), err), 0) << err;
+    EXPECT_EQ(Bytes(folder.Path("copy.stx")), head + rows);
+
+    folder.Write("beyond.stx", head + "0" + zeros + "2147483,648" + zeros);
+    EXPECT_EQ(RunCommand({"--convert", "beyond.stx", "out.stx"}, folder.Folder(), err), 1);
+    EXPECT_EQ(err, "squinx: " + folder.Path("beyond.stx") + ":9: " + DescribeRecordingError(RecordingError::OutOfRange) +
+                       "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("out.stx")));
+}
+
+TEST(RecordingConversion, RefusesToWriteOntoItsInputUnderAnyName)
+{
+    TempFolder folder;
+    const std::string original = Bytes(kPlaybackData + "device_export.txt");
+    folder.Write("exam.txt", original);
+    std::filesystem::create_symlink(folder.Path("exam.txt"), folder.Path("link.txt"));
+    std::string err;
+    for (const std::string& output : {std::string("exam.txt"), std::string("./exam.txt"), folder.Path("exam.txt"),
+                                      std::string("link.txt")}) {
+        EXPECT_EQ(RunCommand({"--convert", "exam.txt", output}, folder.Folder(), err), 1) << output;
+        EXPECT_NE(err.find("is the input itself"), std::string::npos) << err;
+    }
+    EXPECT_EQ(Bytes(folder.Path("exam.txt")), original);
+}
+
+// As a user's shell would run it under `ulimit -f`: the write fails with its
+// reason instead of the system killing the program, and nothing is left.
+TEST(RecordingConversion, FileSizeLimitGivesAReasonAndNoTemporaryFile)
+{
+    TempFolder folder;
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const FileSizeLimit limit(100);
+        std::string err;
+        const int status = RunCommand({"--convert", kPlaybackData + "device_export.txt", "big.stx"}, folder.Folder(), err);
+        _exit(status == 1 && err.find("File too large") != std::string::npos ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Folder()));
 }
 
 }  // namespace

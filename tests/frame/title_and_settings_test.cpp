@@ -18,6 +18,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -93,6 +94,21 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::EyeCrossTool));
     EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 45);
     EXPECT_EQ(m_frame->m_colour1, wxColour(10, 20, 30));
+
+    // A record of a newer program outlives a run of this one, after the known records.
+    CloseProgram();
+    std::vector<std::uint8_t> bytes = SettingsBytes();
+    const std::vector<std::uint8_t> newer = {'N', 'E', 'X', 'T', 2, 0, 0, 0, 7, 9};
+    bytes.insert(bytes.end(), newer.begin(), newer.end());
+    std::ofstream(PathOf("squinx.ini"), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                                  static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(StartProgram());
+    m_frame->m_canvas->m_angleKappa = !m_frame->m_canvas->m_angleKappa;
+    ASSERT_TRUE(Restart());
+    bytes = SettingsBytes();
+    ASSERT_GE(bytes.size(), kSettingsFileSize + newer.size());
+    EXPECT_TRUE(std::equal(newer.begin(), newer.end(), bytes.end() - static_cast<std::ptrdiff_t>(newer.size())));
+    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 3);
 }
 
 TEST_F(SettingsTest, HostileValuesAreCorrected) {

@@ -12,6 +12,7 @@
 #include "quiz/QuizFrame.h"
 
 #include <wx/filedlg.h>
+#include <wx/menu.h>
 #include <wx/slider.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -95,15 +96,18 @@ TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt) {
     EXPECT_EQ(EyeOneFar(), 1500);
 }
 
-TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColours) {
+TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles) {
     m_frame->m_qualityThreshold = 0.5f;
     OpenRecording();
+    // A recording has no muscles: a change there would show nowhere and be lost.
+    EXPECT_FALSE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
     m_frame->m_timeSlider->SetValue(1);  // both eyes weak in this row
     Player().ShowSample();
     ASSERT_EQ(m_frame->TextField(400)->GetForegroundColour(), *wxRED);
     SendCommand(Id::NewCase);
     for (const QuantityControl& control : kQuantityControls)
         EXPECT_EQ(m_frame->TextField(control.textId)->GetForegroundColour(), m_frame->m_colour2) << control.textId;
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
 }
 
 TEST_F(UnsavedWorkTest, AMissingRecordingIsReportedAndChangesNothing) {

@@ -202,4 +202,12 @@ TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens)
 
     SendCommand(Id::SaveCase);
     EXPECT_EQ(ReadBytes("bad.sd.muscles"), malformed);
+    // The same file under another spelling of its path is still that file.
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf(".") + "/./bad.sd"),
+                  ExpectMessageBox(wxID_YES, nullptr));
+    EXPECT_EQ(ReadBytes("bad.sd.muscles"), malformed);
+    // Another case is another file: it gets no copy of the refused one.
+    wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("other.sd")));
+    EXPECT_FALSE(fs::exists(PathOf("other.sd.muscles")));
+    EXPECT_EQ(ReadBytes("bad.sd.muscles"), malformed);
 }

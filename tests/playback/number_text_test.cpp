@@ -143,10 +143,17 @@ TEST(FieldFormat, WritesTheSpecialCases)
     EXPECT_EQ(ValueField(-std::int64_t{std::numeric_limits<std::int32_t>::min()}), "2147483,75");
 }
 
-TEST(FieldFormat, MatchesPrintfOfTheSinglePrecisionProduct)
+TEST(FieldFormat, ValuesMatchPrintfOfTheSinglePrecisionProductAndTimesAreExact)
 {
-    const auto check = [](std::int64_t value) {
-        ASSERT_EQ(TimeField(value), Printed("%.3f", value)) << value;
+    const auto exactTime = [](std::int64_t value) {
+        const std::int64_t magnitude = value < 0 ? -value : value;
+        char text[32];
+        std::snprintf(text, sizeof text, "%s%lld,%03lld", value < 0 ? "-" : "", static_cast<long long>(magnitude / 1000),
+                      static_cast<long long>(magnitude % 1000));
+        return std::string(text);
+    };
+    const auto check = [&](std::int64_t value) {
+        ASSERT_EQ(TimeField(value), exactTime(value)) << value;
         if (value != 0) {
             ASSERT_EQ(ValueField(value), Printed("%.2f", value)) << value;
         }
@@ -158,4 +165,11 @@ TEST(FieldFormat, MatchesPrintfOfTheSinglePrecisionProduct)
                                                     -std::int64_t{std::numeric_limits<std::int32_t>::min()});
     for (int i = 0; i < 300000; ++i)
         check(any(random));
+    // Where single precision still holds every millisecond, the device's
+    // rounding and the exact text agree, so device exports keep their bytes.
+    for (std::int64_t value = 5380000; value < 5386937; ++value)
+        ASSERT_EQ(TimeField(value), Printed("%.3f", value)) << value;
+    EXPECT_EQ(TimeField(20000001), "20000,001");
+    EXPECT_EQ(TimeField(2147483647), "2147483,647");
+    EXPECT_EQ(TimeField(-std::int64_t{std::numeric_limits<std::int32_t>::min()}), "2147483,648");
 }

@@ -202,6 +202,14 @@ TEST(RecordingRefusals, NameTheFaultAndItsLine)
         {StxHead() + Row({"0"}) + Row({"0,02"}, ""), {RecordingError::PartialLastRow, 9}},
         {StxHead() + Row({"0"}), {RecordingError::TooFewRows, 0}},
         {StxHead() + "\n", {RecordingError::TooFewRows, 0}},
+        // Times must rise, and nothing may be changed on the way to the store.
+        {StxHead() + Row({"0,02"}) + Row({"0,02"}), {RecordingError::TimesNotRising, 9}},
+        {StxHead() + Row({"0"}) + Row({"0,04"}) + Row({"0,02"}), {RecordingError::TimesNotRising, 10}},
+        {StxHead() + Row({"-2147483,648"}) + Row({"0"}), {RecordingError::OutOfRange, 8}},
+        {StxHead() + Row({"-0,001"}) + Row({"0"}), {RecordingError::OutOfRange, 8}},
+        {StxHead() + Row({"0"}) + Row({"2147483,648"}), {RecordingError::OutOfRange, 9}},
+        {StxHead() + Row({"0"}) + Row({"0,02", "32768,01"}), {RecordingError::OutOfRange, 9}},
+        {StxHead() + Row({"0", "-1e30"}) + Row({"0,02"}), {RecordingError::OutOfRange, 8}},
     };
     for (const auto& [bytes, expected] : cases) {
         const RecordingReadResult result = ParseResult(bytes);
@@ -209,6 +217,16 @@ TEST(RecordingRefusals, NameTheFaultAndItsLine)
         EXPECT_EQ(result.line, expected.line) << bytes;
         EXPECT_STRNE(DescribeRecordingError(result.error), "");
     }
+}
+
+TEST(RecordingRows, TimesAndValuesAtTheLimitsComeBackAsWritten)
+{
+    const Recording recording =
+        Parsed(StxHead() + Row({"0", "-32768"}) + Row({"20000,001", "32768"}) + Row({"2147483,647", "-0,01"}));
+    EXPECT_EQ(recording.Value(1, kTimeColumn), 20000001);
+    EXPECT_EQ(recording.Value(2, kTimeColumn), 2147483647);
+    EXPECT_EQ(recording.Value(0, 1), -32768000);
+    EXPECT_EQ(recording.Value(1, 1), 32768000);
 }
 
 TEST(RecordingRefusals, InputBeyondTheSizeLimits)

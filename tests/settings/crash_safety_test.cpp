@@ -13,6 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -158,40 +161,42 @@ protected:
     // Saves versions one after another in a child killed after a random
     // delay, round after round. After each kill the file must be, byte for
     // byte, the version before the round or one the child saved in it.
+    // The delays are drawn around the time one save takes here and now; a
+    // round in which no save completed lengthens them and one in which a save
+    // completed shortens them, so they follow the machine's load and about
+    // one kill in five comes after a completed save. The rounds go on, within
+    // a bound, until a kill has landed both after a completed save and
+    // inside one.
     void KillWhileSaving(const Format& format)
     {
         const std::string target = (m_folder / format.fileName).string();
+        const auto started = std::chrono::steady_clock::now();
         ASSERT_TRUE(format.save(target, 0));
+        double saveMicroseconds = std::max(
+            50.0, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count());
         std::mt19937 random(20240601);
-        std::uniform_int_distribution<int> delayMicroseconds(200, 12000);
+        // Spread evenly on a log scale: most kills land early in a save, some after several.
+        std::uniform_real_distribution<double> logSaves(std::log(0.05), std::log(3.0));
         std::uint32_t last = 0;
         int changes = 0;
         int interrupted = 0;
-        for (std::uint32_t round = 1; round <= kRounds; ++round) {
+        const auto withinBudget = [&] { return std::chrono::steady_clock::now() - started < kBudget; };
+        for (std::uint32_t round = 1;
+             (round <= kRounds && withinBudget()) || ((changes == 0 || interrupted == 0) && round <= kMaxRounds);
+             ++round) {
             const std::uint32_t first = round * 100000;
-            // The child tells when its first save is done, so however slow the
-            // machine, every kill lands among its saves rather than before them.
-            int started[2];
-            ASSERT_EQ(::pipe(started), 0);
             const pid_t child = ::fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
-                for (std::uint32_t version = first + 1;; ++version) {
+                for (std::uint32_t version = first + 1;; ++version)
                     if (!format.save(target, version))
                         ::_exit(1);
-                    if (version == first + 1 && ::write(started[1], "s", 1) != 1)
-                        ::_exit(1);
-                }
             }
-            ::close(started[1]);
-            char byte = 0;
-            const bool saving = ::read(started[0], &byte, 1) == 1;
-            ::close(started[0]);
-            ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+            ::usleep(static_cast<useconds_t>(saveMicroseconds * std::exp(logSaves(random))));
             ::kill(child, SIGKILL);
             int status = 0;
             ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(saving && WIFSIGNALED(status)) << format.fileName << ": the saving child stopped on its own";
+            ASSERT_TRUE(WIFSIGNALED(status)) << format.fileName << ": the saving child stopped on its own";
 
             const std::string bytes = Slurp(target);
             const std::optional<std::uint32_t> version = format.versionOf(bytes);
@@ -199,6 +204,8 @@ protected:
             ASSERT_TRUE(*version == last || (*version > first && *version < first + 100000))
                 << format.fileName << ": version " << *version << " after round " << round;
             ASSERT_EQ(bytes, format.bytesOf(*version)) << format.fileName << ": torn after round " << round;
+            saveMicroseconds = *version == last ? std::min(saveMicroseconds * 1.25, kLongestDelayMicroseconds)
+                                                : std::max(saveMicroseconds * 0.4, 50.0);
             changes += *version != last;
             last = *version;
             // A killed writer cannot remove its temporary file.
@@ -214,6 +221,10 @@ protected:
     }
 
     static constexpr std::uint32_t kRounds = 100;
+    static constexpr std::uint32_t kMaxRounds = 400;
+    // A busy machine gets fewer rounds rather than a test past its timeout.
+    static constexpr std::chrono::seconds kBudget{15};
+    static constexpr double kLongestDelayMicroseconds = 2e6;
     fs::path m_folder;
 };
 

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -274,12 +275,17 @@ std::optional<std::uint32_t> CompleteVersion(const std::string& content) {
 TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
     const fs::path target = path("recording.stx");
     std::string error;
+    // Delays are drawn around one write timed here and now, and lengthened
+    // while no write completes, so a busy machine only makes rounds longer.
+    const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(WriteFileAtomically(target, VersionContent(0).data(), VersionContent(0).size(), error));
+    double writeMicroseconds = std::max(
+        50.0, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count());
     std::mt19937 random(2024);
-    std::uniform_int_distribution<int> delayMicroseconds(1000, 20000);
+    std::uniform_real_distribution<double> writes(0.2, 3.0);
     std::uint32_t last = 0;
     int changes = 0;
-    for (std::uint32_t round = 1; round <= 30; ++round) {
+    for (std::uint32_t round = 1; round <= 30 || (changes == 0 && round <= 200); ++round) {
         const std::uint32_t first = round * 100000;
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
@@ -291,7 +297,7 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
                     ::_exit(1);
             }
         }
-        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        ::usleep(static_cast<useconds_t>(writeMicroseconds * writes(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -301,6 +307,8 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
         ASSERT_TRUE(version.has_value()) << "torn file after round " << round;
         ASSERT_TRUE(*version == last || (*version > first && *version < first + 100000))
             << "version " << *version << " after round " << round;
+        if (*version == last)
+            writeMicroseconds = std::min(writeMicroseconds * 1.25, 2e6);
         changes += *version != last;
         last = *version;
         for (const std::string& name : leftoverTemporaries())

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -71,15 +72,31 @@ TEST(SettingsExtension, OlderFilesGiveDefaultsAndNewerOnesRoundTrip)
     EXPECT_EQ(read.extension.traceSpanMs, 2500);
     EXPECT_TRUE(notes.empty());
 
-    // A record of a later version is skipped, a record cut short is not read.
+    // Records of a later version are kept whole and written back after the
+    // known ones; a record cut short is not read.
+    std::vector<std::uint8_t> unknown;
+    AppendRecord(unknown, "NEXT", {1, 2, 3});
+    AppendRecord(unknown, "MORE", {});
     std::vector<std::uint8_t> later = FixedLayout();
-    AppendRecord(later, "NEXT", {1, 2, 3});
+    later.insert(later.end(), unknown.begin(), unknown.begin() + 11);
     AppendRecord(later, "PLAY", Int32s({16, 9000}));
+    later.insert(later.end(), unknown.begin() + 11, unknown.end());
     read = DecodeSettings(later, Settings{}, nullptr);
     EXPECT_EQ(read.extension.playbackSpeedEighths, 16);
     EXPECT_EQ(read.extension.traceSpanMs, 9000);
-    later.pop_back();
-    read = DecodeSettings(later, Settings{}, &notes);
+    EXPECT_EQ(read.extension.unknownRecords, unknown);
+    read.extension.angleKappa = false;
+    const std::vector<std::uint8_t> written = EncodeSettingsExtension(read.extension);
+    ASSERT_GE(written.size(), unknown.size());
+    EXPECT_TRUE(std::equal(unknown.begin(), unknown.end(), written.end() - unknown.size()));
+    const SettingsExtension again = DecodeSettingsExtension(written.data(), written.size(), {}, nullptr);
+    EXPECT_EQ(again.unknownRecords, unknown);
+    EXPECT_EQ(again.playbackSpeedEighths, 16);
+    EXPECT_FALSE(again.angleKappa);
+    std::vector<std::uint8_t> cut = FixedLayout();
+    AppendRecord(cut, "PLAY", Int32s({16, 9000}));
+    cut.pop_back();
+    read = DecodeSettings(cut, Settings{}, &notes);
     EXPECT_EQ(read.extension.playbackSpeedEighths, 8);
     EXPECT_FALSE(notes.empty());
 }

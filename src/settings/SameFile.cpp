@@ -1,0 +1,11 @@
+#include "settings/SameFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty()) return false;
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
