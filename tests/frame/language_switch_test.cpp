@@ -7,6 +7,7 @@
 #include "model/EyeQuantity.h"
 
 #include <wx/filefn.h>
+#include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -30,11 +31,17 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
     const ShippedLanguage german("Deutsch.lan");
     const ShippedLanguage english("English.lan");
     ASSERT_NE(german(Text::NewCaseMenu), english(Text::NewCaseMenu));
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    // The toolkit's own texts follow (wx's catalogues need no system locale).
+    EXPECT_TRUE(menus->IsChecked(Id::FirstLanguage));
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Abbrechen");
 
     SendCommand(kEnglishItem);
 
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
-    wxMenuBar* menus = m_frame->GetMenuBar();
+    EXPECT_TRUE(menus->IsChecked(kEnglishItem));
+    EXPECT_FALSE(menus->IsChecked(Id::FirstLanguage));
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Cancel");
     EXPECT_EQ(menus->GetLabel(Id::NewCase), english(Text::NewCaseMenu));
     EXPECT_EQ(menus->GetLabel(Id::ModeLatent), english(Text::LatentModeMenu) + "\tShift+M");
     EXPECT_EQ(menus->GetLabel(Id::CoverRightEyeOccluder),
