@@ -56,6 +56,7 @@ struct HessCaptions {
     std::string primary;     // label before the primary-position deviation
     std::string prismDioptres;  // their unit's short name
     std::string convention;  // how the page is to be read
+    std::string decimalMark = ".";
 };
 
 // "Primary position: 5.0° (8.7 PD) eso, 2.0° (3.5 PD) hypo"; a direction

@@ -120,6 +120,10 @@ const std::string& BuiltInText(int id)
         {Text::UnsavedCaseName, "Neuer Fall"},
         {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
         {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
+        {Text::DecimalMark, ","},
+        {Text::NoBrowserFormat,
+         "Es wurde kein Webbrowser gefunden. \xD6" "ffnen Sie diese Adresse selbst in einem Browser:\n%s"},
+        {Text::AboutCopyright, "\xA9 2025 die Mitwirkenden an Squinx"},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -295,10 +295,13 @@ constexpr int SvgWildcard = 275;               // file-dialog filter for SVG dra
 constexpr int UnsavedCaseName = 276;           // chart title of a case not saved yet
 constexpr int EccentricityLabel = 277;         // nine positions: how far out
 constexpr int PrintFailed = 278;               // the printer refused the chart
+constexpr int DecimalMark = 279;               // between whole and fraction in numbers shown ("." or ",")
+constexpr int NoBrowserFormat = 280;           // no web browser started, exactly one %s: the address
+constexpr int AboutCopyright = 281;            // about dialog: the copyright line
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PrintFailed;
+constexpr int LastId = AboutCopyright;
 
 } // namespace Text

@@ -73,4 +73,10 @@ TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)
               "Primary position: 8.8\xC2\xB0 (15.5 PD) eso, 2.0\xC2\xB0 (3.5 PD) hypo");
     EXPECT_EQ(PrimaryDeviationText({-5.0, 0.01}, Captions()),
               "Primary position: 5.0\xC2\xB0 (8.7 PD) exo, 0.0\xC2\xB0");
+    // The language's decimal mark, in the numbers only.
+    HessCaptions german = Captions();
+    german.decimalMark = ",";
+    german.primary = "Prim\xC3\xA4rposition.";
+    EXPECT_EQ(PrimaryDeviationText({8.8, 0.01}, german),
+              "Prim\xC3\xA4rposition. 8,8\xC2\xB0 (15,5 PD) eso, 0,0\xC2\xB0");
 }
