@@ -4,6 +4,7 @@
 #include "about/AboutTexts.h"
 #include "about/BrowserCommand.h"
 #include "about/UrlOpener.h"
+#include "frame/FileChooser.h"
 #include "frame/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -17,6 +18,7 @@
 #include <wx/xml/xml.h>
 #include <wx/xrc/xmlres.h>
 
+#include <algorithm>
 #include <vector>
 
 wxBEGIN_EVENT_TABLE(AboutDialog, wxDialog)
@@ -141,16 +143,64 @@ void AboutDialog::FitLabels() {
     }
 }
 
+void AboutDialog::ArrangeByTextWidths() {
+    const auto control = [this](int id) { return FindWindow(id); };
+    const auto textRight = [](const wxWindow* text) {
+        return text->GetPosition().x + text->GetTextExtent(text->GetLabel()).x;
+    };
+    const int space = ConvertDialogToPixels(wxSize(4, 0)).x;
+
+    int namesLeft = control(AboutId::Maker)->GetPosition().x;
+    for (int label : {AboutId::ProducedBy, AboutId::ProgrammingLabel, AboutId::ConceptLabel})
+        namesLeft = std::max(namesLeft, textRight(control(label)) + space);
+    for (int name : {AboutId::Maker, AboutId::GroupLine1, AboutId::GroupLine2, AboutId::Programmers,
+                     AboutId::ConceptAuthors})
+        control(name)->Move(namesLeft, control(name)->GetPosition().y);
+    wxWindow* andThe = control(AboutId::AndThe);
+    const wxWindow* maker = control(AboutId::Maker);
+    andThe->Move(textRight(maker) + maker->GetTextExtent(" ").x, andThe->GetPosition().y);
+    const wxRect arrow = control(AboutId::ClickHereArrow)->GetRect();
+    wxWindow* clickHere = control(AboutId::ClickHere);
+    clickHere->Move(arrow.GetRight() + 1 + space / 2, clickHere->GetPosition().y);
+
+    // Everything from the rule down moves up to a line's gap below the last
+    // text with something to show above it.
+    const int ruleTop = control(AboutId::Rule)->GetPosition().y;
+    int shownBottom = 0;
+    for (wxWindow* child : GetChildren()) {
+        if (dynamic_cast<wxStaticText*>(child) && child->GetLabel().empty())
+            child->Hide();
+        else if (child->GetPosition().y < ruleTop)
+            shownBottom = std::max(shownBottom, child->GetRect().GetBottom() + 1);
+    }
+    const int lift = ruleTop - shownBottom - ConvertDialogToPixels(wxSize(0, 8)).y;
+    if (lift <= 0)
+        return;
+    for (wxWindow* child : GetChildren())
+        if (child->GetPosition().y >= ruleTop)
+            child->Move(child->GetPosition().x, child->GetPosition().y - lift);
+    SetClientSize(GetClientSize() - wxSize(0, lift));
+}
+
 void AboutDialog::OnOk(wxCommandEvent&) {
     EndModal(AboutId::OkButton);
 }
 
 void AboutDialog::OnProjectButton(wxCommandEvent&) {
-    OpenUrl(m_projectPage);
+    OpenPage(m_projectPage);
 }
 
 void AboutDialog::OnDocumentationButton(wxCommandEvent&) {
-    OpenUrl(m_documentationPage);
+    OpenPage(m_documentationPage);
+}
+
+void AboutDialog::OpenPage(const wxString& address) {
+    if (OpenUrl(address))
+        return;
+    const wxString message = FormatLanguageString(m_noBrowserFormat, address,
+                                                  "No web browser was found. Open this address in a browser yourself:\n" +
+                                                      address);
+    ShowMessage(message, GetTitle(), wxOK | wxICON_INFORMATION | wxCENTRE, this);
 }
 
 void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxString& languageFile) {
@@ -160,6 +210,8 @@ void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxSt
     const auto text = [&language](int n) { return FitLabel(FromLatin1(language.Get(n))); };
 
     dialog.SetControlText(AboutId::ProductTitle, text(Text::ProductTitle));
+    dialog.SetControlText(AboutId::Version, "Version " SQUINX_VERSION);
+    dialog.SetControlText(AboutId::CopyrightLine, text(Text::AboutCopyright));
     dialog.SetTitle(text(Text::ProductTitle));
     if (languageFile != kGermanLanguageFile) {
         dialog.SetControlText(AboutId::ProducedBy, text(Text::AboutProducedBy));
@@ -175,7 +227,9 @@ void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxSt
     dialog.SetControlText(AboutId::ProgrammingLabel, text(Text::AboutProgramming));
     dialog.SetControlText(AboutId::ConceptLabel, text(Text::AboutConcept));
 
+    dialog.ArrangeByTextWidths();
     dialog.FitLabels();
+    dialog.SetNoBrowserFormat(language.Get(Text::NoBrowserFormat));
     dialog.SetAddresses(WorkingFolderUrl(kProjectHomePage),
                         WorkingFolderUrl(FromLatin1(HelpStartPage(language.Get(Text::HelpBook)))));
     dialog.ShowModal();

@@ -2,6 +2,8 @@
 
 #include <wx/dialog.h>
 
+#include <string>
+
 class LanguageTable;
 
 // Ids of the about dialog's controls, as its description names them.
@@ -49,6 +51,10 @@ public:
     // The pages the two logo buttons open: the project's and the documentation's.
     void SetAddresses(const wxString& projectPage, const wxString& documentationPage);
 
+    // The language string, with one %s for the address, shown when no
+    // browser can be started.
+    void SetNoBrowserFormat(const std::string& format) { m_noBrowserFormat = format; }
+
     // Replaces the label of the control with that id; unknown ids are ignored.
     void SetControlText(int id, const wxString& text);
 
@@ -57,14 +63,22 @@ public:
     // Labels come from language files and fonts differ between platforms.
     void FitLabels();
 
+    // Places what follows a text by the text's real width, which depends on
+    // the language and the font: the names column after the widest label,
+    // "and the" after the maker, "Click here" after its arrow. Then closes
+    // the empty band the description leaves above the rule.
+    void ArrangeByTextWidths();
+
 private:
     void FitPictures();
     void OnOk(wxCommandEvent& event);
     void OnProjectButton(wxCommandEvent& event);
     void OnDocumentationButton(wxCommandEvent& event);
+    void OpenPage(const wxString& address);
 
     wxString m_projectPage;
     wxString m_documentationPage;
+    std::string m_noBrowserFormat;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,11 +1,11 @@
 #include "about/UrlOpener.h"
 
+#include <wx/log.h>
 #include <wx/utils.h>
 
 #ifdef __WXMSW__
 #include "about/BrowserCommand.h"
 
-#include <wx/log.h>
 #include <wx/msw/registry.h>
 #endif
 
@@ -20,7 +20,7 @@ ScopedUrlOpener::Opener& Replacement() {
 
 #ifdef __WXMSW__
 // The browser registered for http addresses, started with its own command line.
-void LaunchBrowser(const wxString& address) {
+bool LaunchBrowser(const wxString& address) {
     static const wxString kBrowserCommandKey = "HKEY_CLASSES_ROOT\\http\\shell\\open\\command";
     wxString command;
     {
@@ -30,21 +30,20 @@ void LaunchBrowser(const wxString& address) {
         key.QueryValue(wxEmptyString, command);
     }
     const std::string line = SubstituteBrowserCommand(command.ToStdString(wxConvUTF8), address.ToStdString(wxConvUTF8));
-    wxExecute(wxString::FromUTF8(line), wxEXEC_ASYNC);
+    return wxExecute(wxString::FromUTF8(line), wxEXEC_ASYNC) != 0;
 }
 #else
-void LaunchBrowser(const wxString& address) {
-    wxLaunchDefaultBrowser(address);
+bool LaunchBrowser(const wxString& address) {
+    // wx's own message is English and shows an error number.
+    wxLogNull quiet;
+    return wxLaunchDefaultBrowser(address);
 }
 #endif
 
 }  // namespace
 
-void OpenUrl(const wxString& address) {
-    if (Replacement())
-        Replacement()(address);
-    else
-        LaunchBrowser(address);
+bool OpenUrl(const wxString& address) {
+    return Replacement() ? Replacement()(address) : LaunchBrowser(address);
 }
 
 ScopedUrlOpener::ScopedUrlOpener(Opener opener) : m_previous(std::exchange(Replacement(), std::move(opener))) {}

@@ -75,9 +75,10 @@ void ChartWindowBase::OnActivate(wxActivateEvent& event) {
     event.Skip();
 }
 
-wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& extension) {
+wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension) {
     m_frame->StopPlayback();
-    wxString path = ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE);
+    wxString path =
+        ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE, SuggestedFileName(m_frame->m_caseFile, kind, extension));
     if (path.empty())
         return path;
     path = WithExtension(path, extension);

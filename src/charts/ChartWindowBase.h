@@ -32,7 +32,7 @@ protected:
     wxPanel* Page() const { return m_page; }
     // A file name for a save, with the extension added; empty when the user
     // cancels or will not replace an existing file.
-    wxString AskSavePath(const wxString& wildcard, const wxString& extension);
+    wxString AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension);
 
     PatientFrame* m_frame;
 

@@ -56,6 +56,7 @@ HessCaptions CaptionsOf(const PatientFrame& frame)
     captions.prismDioptres = Utf8(frame.Text(Text::PrismUnit));
     captions.beyondMeasurement = Utf8(frame.Text(Text::BeyondMeasurement));
     captions.convention = Utf8(frame.Text(Text::HessConvention));
+    captions.decimalMark = Utf8(frame.Text(Text::DecimalMark));
     return captions;
 }
 

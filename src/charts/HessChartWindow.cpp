@@ -105,7 +105,7 @@ void HessChartWindow::OnExport(wxCommandEvent& event) {
     Renew();
     const bool svg = event.GetId() == Id::ChartExportSvg;
     const wxString path = AskSavePath(LanguageText(svg ? Text::SvgWildcard : Text::PictureWildcard),
-                                      svg ? kSvgExtension : kPngExtension);
+                                      "hess", svg ? kSvgExtension : kPngExtension);
     if (path.empty())
         return;
     if (svg)

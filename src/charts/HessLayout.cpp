@@ -1,5 +1,7 @@
 #include "charts/HessLayout.h"
 
+#include "lang/DecimalMark.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -72,26 +74,25 @@ void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTarget
 }
 
 std::string Direction(double degrees, const std::string& positive, const std::string& negative,
-                      const std::string& unit, const std::string& beyond)
+                      const HessCaptions& captions)
 {
     // What prints as 0.0 has no direction worth naming.
     if (std::abs(degrees) < 0.05)
-        return "0.0\xC2\xB0";
+        return WithDecimalMark("0.0", captions.decimalMark) + "\xC2\xB0";
     if (!(std::abs(degrees) < kMeasurableDegrees))
-        return (degrees > 0 ? positive : negative) + " " + beyond;
+        return (degrees > 0 ? positive : negative) + " " + captions.beyondMeasurement;
     char amount[48];
     std::snprintf(amount, sizeof amount, "%.1f\xC2\xB0 (%.1f ", std::abs(degrees), std::abs(PrismDioptres(degrees)));
-    return amount + unit + ") " + (degrees > 0 ? positive : negative);
+    return WithDecimalMark(amount, captions.decimalMark) + captions.prismDioptres + ") " +
+           (degrees > 0 ? positive : negative);
 }
 
 } // namespace
 
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions)
 {
-    return captions.primary + " " +
-           Direction(deviation.inward, captions.eso, captions.exo, captions.prismDioptres, captions.beyondMeasurement) +
-           ", " +
-           Direction(deviation.upward, captions.hyper, captions.hypo, captions.prismDioptres, captions.beyondMeasurement);
+    return captions.primary + " " + Direction(deviation.inward, captions.eso, captions.exo, captions) + ", " +
+           Direction(deviation.upward, captions.hyper, captions.hypo, captions);
 }
 
 ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions)

@@ -58,6 +58,7 @@ struct HessCaptions {
     std::string prismDioptres;  // their unit's short name
     std::string beyondMeasurement;  // after the direction, for 90 degrees or more
     std::string convention;  // how the page is to be read
+    std::string decimalMark = ".";
 };
 
 // "Primary position: 5.0° (8.7 PD) eso, 2.0° (3.5 PD) hypo"; a direction

@@ -86,7 +86,7 @@ void NinePositionsWindow::ExportPng(const wxString& path) {
 
 void NinePositionsWindow::OnExport(wxCommandEvent&) {
     Renew();
-    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), kPngExtension);
+    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), "nine-positions", kPngExtension);
     if (!path.empty())
         ExportPng(path);
 }

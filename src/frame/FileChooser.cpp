@@ -26,14 +26,21 @@ wxString FormatAddedString(int n, const wxString& argument) {
 
 }  // namespace
 
-wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style) {
-    wxFileDialog dialog(parent, message, wxEmptyString, wxEmptyString, wildcard, style);
+wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style,
+                    const wxString& suggestedName) {
+    wxFileDialog dialog(parent, message, wxEmptyString, suggestedName, wildcard, style);
     if (dialog.ShowModal() != wxID_OK || dialog.GetFilename().empty())
         return wxEmptyString;
     // A typed name with a folder in it ("cases/x.sd") is only right in the full path.
     if (!dialog.GetPath().empty())
         return dialog.GetPath();
     return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
+}
+
+wxString SuggestedFileName(const wxString& casePath, const wxString& kind, const wxString& extension) {
+    const wxString caseName = casePath.empty() ? wxString() : wxFileName(casePath).GetName();
+    const wxString name = caseName.empty() || kind.empty() ? caseName + kind : caseName + "-" + kind;
+    return name.empty() ? name : name + extension;
 }
 
 bool ConfirmReplace(wxWindow* parent, const wxString& path) {

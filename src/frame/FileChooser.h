@@ -6,10 +6,16 @@
 
 class wxWindow;
 
-// Runs a file dialog and returns the chosen path, empty when cancelled. The
-// dialog's full path is used; only where GTK leaves it empty (under a dialog
-// hook) is it joined from folder and name.
-wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style);
+// Runs a file dialog, offering `suggestedName`, and returns the chosen path,
+// empty when cancelled. The dialog's full path is used; only where GTK leaves
+// it empty (under a dialog hook) is it joined from folder and name.
+wxString ChooseFile(wxWindow* parent, const wxString& message, const wxString& wildcard, long style,
+                    const wxString& suggestedName = wxEmptyString);
+
+// The name a save dialog offers: the case's file name without its folder and
+// extension, then what the file holds, joined by '-' ("esotropia-left" and
+// "hess" give "esotropia-left-hess.svg"). Either part may be empty.
+wxString SuggestedFileName(const wxString& casePath, const wxString& kind, const wxString& extension);
 
 // Asks before `path` is replaced (language string 141) with Yes and No; true
 // only for Yes.

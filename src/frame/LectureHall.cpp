@@ -92,8 +92,8 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
                                               sizes, 0, this);
     if (choice < 0)
         return;
-    wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)),
-                               Text(Text::PictureWildcard), wxFD_SAVE);
+    wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)), Text(Text::PictureWildcard),
+                               wxFD_SAVE, SuggestedFileName(m_caseFile, "view", kPictureExtension));
     if (path.empty())
         return;
     path = WithExtension(path, kPictureExtension);

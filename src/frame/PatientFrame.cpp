@@ -4,6 +4,7 @@
 #include "frame/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/ScreenText.h"
+#include "frame/ToolkitLanguage.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -14,6 +15,8 @@
 #include "view/OverlayTimer.h"
 
 #include <wx/filename.h>
+
+#include <algorithm>
 #include <wx/html/helpctrl.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
@@ -134,7 +137,7 @@ void PatientFrame::FillLanguageMenu(wxMenu* languageMenu) {
         const int id = Id::FirstLanguage + static_cast<int>(m_languageMenuFiles.size());
         if (id > Id::LastLanguage)
             break;
-        languageMenu->Append(id, FitLabel(wxString(LanguageMenuLabel(file))), wxEmptyString);
+        languageMenu->AppendRadioItem(id, FitLabel(wxString(LanguageMenuLabel(file))));
         Bind(wxEVT_MENU, &PatientFrame::OnLanguage, this, id);
         m_languageMenuFiles.push_back(wxString(file));
     }
@@ -222,6 +225,8 @@ void PatientFrame::OnLanguage(wxCommandEvent& event) {
 }
 
 void PatientFrame::ShowLanguage() {
+    UseToolkitLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
+    MarkCurrentLanguage();
     ApplyLanguage();
     if (IsPlaybackMode())
         m_playbackTimer->ShowSample();
@@ -229,6 +234,12 @@ void PatientFrame::ShowLanguage() {
         m_quizFrame->applyLanguage();
     SetHelpBook();
     Refresh(true);
+}
+
+void PatientFrame::MarkCurrentLanguage() {
+    const auto current = std::find(m_languageMenuFiles.begin(), m_languageMenuFiles.end(), m_languageFile);
+    if (GetMenuBar() && current != m_languageMenuFiles.end())
+        GetMenuBar()->Check(Id::FirstLanguage + static_cast<int>(current - m_languageMenuFiles.begin()), true);
 }
 
 void PatientFrame::ApplyLanguage() {

@@ -56,6 +56,8 @@ public:
     void ApplyPlaybackToolTips();
     void ApplyWindowTexts();
     void ApplyLanguage();
+    // The Language menu's radio item of the file in use.
+    void MarkCurrentLanguage();
 
     void OnLanguage(wxCommandEvent& event);
     void LoadSettings();

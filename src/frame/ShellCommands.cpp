@@ -14,6 +14,7 @@
 #include "quiz/QuizFrame.h"
 
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
@@ -26,6 +27,19 @@
 #include <algorithm>
 
 namespace {
+
+// wx opens the help window too small for the contents' titles. It grows to
+// 900 x 650, or 80% of a smaller screen; a larger size the user chose stays.
+void GrowHelpWindow(wxFrame& window) {
+    const wxRect screen = wxDisplay(&window).GetClientArea();
+    const wxSize wanted(std::min(900, screen.width * 4 / 5), std::min(650, screen.height * 4 / 5));
+    const wxSize now = window.GetSize();
+    if (now.x >= wanted.x && now.y >= wanted.y)
+        return;
+    window.SetSize(wxSize(std::max(now.x, wanted.x), std::max(now.y, wanted.y)));
+    if (!screen.Contains(window.GetRect()))
+        window.CentreOnScreen();
+}
 const std::string kHelpFileError = "The help could not be loaded.";
 }
 
@@ -70,6 +84,8 @@ void PatientFrame::SetHelpBook() {
 void PatientFrame::OnHelpContents(wxCommandEvent&) {
     StopPlayback();
     m_help->DisplayContents();
+    if (wxFrame* window = m_help->GetFrame())
+        GrowHelpWindow(*window);
 }
 
 void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {

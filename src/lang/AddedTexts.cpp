@@ -124,6 +124,10 @@ const std::string& BuiltInText(int id)
         {Text::AndWord, "und"},
         {Text::SeveralBasesNamed, "Die Antwort nennt mehr als eine Basis; eine Messung hat nur eine."},
         {Text::BeyondMeasurement, "jenseits des Messbereichs"},
+        {Text::DecimalMark, ","},
+        {Text::NoBrowserFormat,
+         "Es wurde kein Webbrowser gefunden. \xD6" "ffnen Sie diese Adresse selbst in einem Browser:\n%s"},
+        {Text::AboutCopyright, "\xA9 2025 die Mitwirkenden an Squinx"},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -299,10 +299,13 @@ constexpr int AnswerNaming = 279;              // quiz review: "an answer naming
 constexpr int AndWord = 280;                   // quiz review: before the last of several words
 constexpr int SeveralBasesNamed = 281;         // quiz review: why a measurement naming two bases scored 0
 constexpr int BeyondMeasurement = 282;         // Hess chart: a deviation of 90 degrees or more
+constexpr int DecimalMark = 283;               // between whole and fraction in numbers shown ("." or ",")
+constexpr int NoBrowserFormat = 284;           // no web browser started, exactly one %s: the address
+constexpr int AboutCopyright = 285;            // about dialog: the copyright line
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = BeyondMeasurement;
+constexpr int LastId = AboutCopyright;
 
 } // namespace Text

@@ -126,7 +126,8 @@ void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& re
 bool PatientFrame::SaveCaseAs() {
     StopPlayback();
     const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
-    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE);
+    wxString path =
+        ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE, SuggestedFileName(m_caseFile, "", kCaseExtension));
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);

@@ -4,6 +4,8 @@
 #include "frame/HintDialog.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "lang/DecimalMark.h"
+#include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "model/AngleText.h"
@@ -102,9 +104,11 @@ void PatientFrame::UpdateGazeSlidersFromModel() {
 
 void PatientFrame::UpdateTextsFromSpins() {
     const bool whole = IsWholeDegreeMode();
+    const std::string& mark = m_languageTable->Get(Text::DecimalMark);
     for (const QuantityControl& control : kQuantityControls) {
         const int value = SpinButton(control.spinId)->GetValue();
-        TextField(control.textId)->ChangeValue(FromLatin1(FormatAngle(value, control.shownNegated, whole)));
+        TextField(control.textId)
+            ->ChangeValue(FromLatin1(WithDecimalMark(FormatAngle(value, control.shownNegated, whole), mark)));
     }
     constexpr int torsionRow = static_cast<int>(EyeQuantity::torsion);
     const QuantityControl& torsion1 = FindQuantityControl(Eye::one, EyeQuantity::torsion);

@@ -104,7 +104,8 @@ void PlaybackTimer::SaveRecording(bool askName) {
     wxString path = FileName();
     if (askName) {
         const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
-        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE);
+        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE,
+                          wxFileName(path).GetFullName());
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);

@@ -1,6 +1,8 @@
 #include "playback/TracePanel.h"
 
 #include "frame/FileChooser.h"
+#include "lang/DecimalMark.h"
+#include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/RecordingPlayer.h"
 #include "playback/TraceSource.h"
@@ -42,7 +44,8 @@ wxString Decimal(double value, double step) {
     const int decimals = step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
     // "-0" would look like a value of its own.
     const double shown = std::abs(value) < step / 2 ? 0.0 : value;
-    return wxString::Format("%.*f", decimals, shown);
+    const std::string number = wxString::Format("%.*f", decimals, shown).ToStdString();
+    return FromLatin1(WithDecimalMark(number, ToLatin1(LanguageText(Text::DecimalMark))));
 }
 
 wxString DegreesLabel(double value, double step) {

@@ -548,8 +548,8 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
     if (m_session.empty() || !AskTraineeName())
         return;
     wxWindow* parent = m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this;
-    wxString path = ChooseFile(parent, Text(Text::SaveResultsButton), Text(Text::ResultsWildcard),
-                               wxFD_SAVE);
+    wxString path = ChooseFile(parent, Text(Text::SaveResultsButton), Text(Text::ResultsWildcard), wxFD_SAVE,
+                               SuggestedFileName(wxEmptyString, "quiz-results", ".csv"));
     if (path.empty())
         return;
     path = WithExtension(path, ".csv");

@@ -1,10 +1,10 @@
 #include "view/EyeGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 constexpr double kPi = 3.141592653589793;
-constexpr float kTwoPiSingle = 6.2831855f;
 
 MeshVertex SpherePoint(double radius, double sinTheta, double cosTheta, double phi, bool textured)
 {
@@ -24,6 +24,17 @@ bool IsAngleInHalfTurn(double angle)
 }
 }
 
+int SegmentsForPixelRadius(double pixelRadius, int minimum)
+{
+    constexpr double kLargestStray = 0.5;
+    const int largest = static_cast<int>(kMaxSphereSegments);
+    if (!(pixelRadius > kLargestStray))
+        return std::min(minimum, largest);
+    // A chord over the angle 2 pi / n leaves the circle by r (1 - cos(pi / n)).
+    const double needed = std::ceil(kPi / std::acos(1.0 - kLargestStray / pixelRadius));
+    return std::clamp(static_cast<int>(std::min(needed, kMaxSphereSegments)), minimum, largest);
+}
+
 bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart,
                      double endCut, bool textured)
 {
@@ -33,20 +44,25 @@ bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thet
 
     const float step = static_cast<float>(2.0 * kPi / segments);
     const float limit = static_cast<float>((kPi - endCut) + step);
-    double phi = 0.0;
-    float nextPhi = 0.0f;
-    do {
-        nextPhi += step;
+    // The bands close the ring exactly: one band more, as float steps past
+    // 2 pi gave, lay over the first, and on a translucent ball the twice
+    // blended band showed as a bright sliver along its edge.
+    const int bands = static_cast<int>(std::ceil(segments));
+    const auto bandEdge = [bands](int band) { return band == bands ? 0.0 : 2.0 * kPi * band / bands; };
+    for (int band = 0; band < bands; ++band) {
+        const double phi = bandEdge(band);
+        const double nextPhi = bandEdge(band + 1);
         sink.BeginStrip(StripKind::TriangleStrip);
         for (float theta = static_cast<float>(thetaStart); theta <= limit; theta += step) {
-            const double sinTheta = std::sin(static_cast<double>(theta));
-            const double cosTheta = std::cos(static_cast<double>(theta));
+            // A last ring past the back pole would fold onto the far side.
+            const double ringTheta = std::min(static_cast<double>(theta), kPi);
+            const double sinTheta = std::sin(ringTheta);
+            const double cosTheta = std::cos(ringTheta);
             sink.Vertex(SpherePoint(radius, sinTheta, cosTheta, phi, textured));
             sink.Vertex(SpherePoint(radius, sinTheta, cosTheta, nextPhi, textured));
         }
         sink.EndStrip();
-        phi = nextPhi;
-    } while (nextPhi <= kTwoPiSingle);
+    }
     return true;
 }
 

@@ -47,10 +47,17 @@ constexpr double kPupilHalfSide = 0.07;
 constexpr double kMinSphereSegments = 3.0;
 constexpr double kMaxSphereSegments = 1000.0;
 
-// A sphere zone as triangle strips, one band per step of phi around the line
-// of sight. theta runs from thetaStart to pi - endCut (plus at most one step).
-// Angles advance in single precision, so the number of bands and rings is
-// that of the float arithmetic, not of exact division. Texture coordinates
+// Segments enough for a ball drawn `pixelRadius` pixels wide on screen to
+// look round: its outline strays less than half a pixel from the circle.
+// Never fewer than `minimum` (the Display options' count), never more than
+// kMaxSphereSegments.
+int SegmentsForPixelRadius(double pixelRadius, int minimum);
+
+// A sphere zone as triangle strips, one band per segment (a fraction counts
+// as one more) around the line of sight, the last closing exactly on the
+// first. theta runs from thetaStart to pi - endCut (plus at most one step,
+// never past the back pole), advancing in single precision, so the number of
+// rings is that of the float arithmetic, not of exact division. Texture coordinates
 // are (sin phi, cos theta). Returns false and emits nothing when segments is
 // out of range or an angle is not within [0, pi].
 bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart,

@@ -1,5 +1,6 @@
 #include "view/GazeMath.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,9 +26,22 @@ EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int ver
     gaze.azimuth = (px == 0.0f && py == 0.0f)
                        ? previousAzimuth
                        : static_cast<float>(std::atan(static_cast<double>(px / py)) * -kDegreesPerRadian);
-    const float distance = std::sqrt(px * px + py * py);
+    const float distance = std::min(std::sqrt(px * px + py * py), static_cast<float>(kGazeLimitDegrees / kDegreesPerPixel));
     gaze.elevation = static_cast<float>(kDegreesPerPixel * (py >= 0.0f ? -distance : distance));
     return gaze;
+}
+
+PointerOffset TargetOffset(PointerOffset offset, double defaultPixelsPerPixel)
+{
+    double dx = offset.dx * defaultPixelsPerPixel;
+    double dy = offset.dy * defaultPixelsPerPixel;
+    const double reach = kGazeLimitDegrees / kDegreesPerPixel;
+    const double length = std::hypot(dx, dy);
+    if (length > reach) {
+        dx *= reach / length;
+        dy *= reach / length;
+    }
+    return {static_cast<int>(std::lround(dx)), static_cast<int>(std::lround(dy))};
 }
 
 int DragSignForPointer(int x, int centreX)

@@ -18,7 +18,18 @@ struct EyeGaze {
 // midpoint between the drawn eyes is, in the same pixels.
 PointerOffset GazePointerOffset(int x, int y, int centreX, int centreY);
 
-// Turns an eye towards the pointer by 0.125 degree per pixel of distance. The
+// The eyes turn no further from straight ahead than a person's can.
+constexpr double kGazeLimitDegrees = 50.0;
+
+// The pointer as a target in front of the face: its offset measured in
+// pixels of the view at the default window size, where the gaze rule below
+// was set, so a larger view turns the eyes no further for the same point of
+// the face; and no further out than the gaze limit. `defaultPixelsPerPixel`
+// is how many such pixels one pixel of the current view spans.
+PointerOffset TargetOffset(PointerOffset offset, double defaultPixelsPerPixel);
+
+// Turns an eye towards the pointer by 0.125 degree per pixel of distance, up
+// to the gaze limit. The
 // offset is first sheared by the eye's two axis tilts, given as raw spin
 // values (horizontal tilt: spin 413 or 415, vertical tilt: spin 412 or 414)
 // with their unit divisor (1 or 100). With the pointer exactly on the

@@ -135,6 +135,7 @@ wxImage MyGLCanvas::renderPicture(int scale) {
     if (scale < 1 || !prepareGL())
         return wxImage();
     fitViewport();
+    fitEyeballSegments(scale);
     const int width = m_viewport.width;
     const int height = m_viewport.height;
     wxImage picture(width * scale, height * scale);
@@ -183,6 +184,7 @@ bool MyGLCanvas::Render() {
     // GTK may deliver the canvas's new size after the window's, so every
     // frame looks at the size it is drawn for.
     fitViewport();
+    fitEyeballSegments(1);
     applyClearColour();
     renderScene();
     return true;

@@ -36,6 +36,9 @@ public:
     void resetView();
     // Recompiles the eyeball after m_eyeSegments changed.
     void buildEyeballList();
+    // Segments the eyeball is drawn with: m_eyeSegments, or more where the
+    // view shows it larger than they can draw round.
+    int eyeballSegmentsDrawn() const { return m_eyeballSegmentsDrawn; }
 
     // Draws the whole view into the back buffer, as the paint does before it
     // swaps; false when GL is not ready. Tests read the result back.
@@ -78,6 +81,8 @@ public:
     float m_lastMouseY = 0;
     // Drawing parameters, edited by the display options and kept in the settings file.
     int m_eyeSegments = 22;
+    int m_eyeballSegmentsForSize = 0;
+    int m_eyeballSegmentsDrawn = 0;
     float m_occluderAlpha = 0.2f;
     float m_redFilterAlpha = 0.2f;
     float m_quadrantAlpha = 0.6f;
@@ -126,6 +131,9 @@ private:
     void buildDisplayLists();
     void loadTexture(int listId);
     void compileEyeballList();
+    // Recompiles the eyeball when its size on screen (`pictureScale` times
+    // the view's) needs another number of segments.
+    void fitEyeballSegments(int pictureScale);
     void drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured);
     void drawTorus(double majorRadius, double minorRadius);
 

@@ -5,8 +5,10 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "frame/PatientFrame.h"
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
+#include "view/EyeRotation.h"
 #include "view/IrisTexture.h"
 
 #include <wx/msgdlg.h>
@@ -14,6 +16,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <wx/slider.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -202,12 +207,24 @@ void MyGLCanvas::buildEyeballList() {
         compileEyeballList();
 }
 
+void MyGLCanvas::fitEyeballSegments(int pictureScale) {
+    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    const double depth = kSceneDepth + HeadDepth(distance);
+    const FrustumExtents frustum = viewFrustum();
+    const double radius = ProjectToViewport(m_viewport, frustum, kEyeballRadius, 0, depth).x -
+                          ProjectToViewport(m_viewport, frustum, 0, 0, depth).x;
+    m_eyeballSegmentsForSize = SegmentsForPixelRadius(radius * pictureScale, m_eyeSegments);
+    if (std::max(m_eyeSegments, m_eyeballSegmentsForSize) != m_eyeballSegmentsDrawn)
+        compileEyeballList();
+}
+
 void MyGLCanvas::compileEyeballList() {
+    m_eyeballSegmentsDrawn = std::max(m_eyeSegments, m_eyeballSegmentsForSize);
     glNewList(DisplayList::eyeball, GL_COMPILE);
     glPushMatrix();
     glColor4f(0.7f, 0.7f, 0.7f, 0.1f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    drawSphereBands(kEyeballRadius, m_eyeSegments, kEyeballThetaStart, kEyeballEndCut, false);
+    drawSphereBands(kEyeballRadius, m_eyeballSegmentsDrawn, kEyeballThetaStart, kEyeballEndCut, false);
     glPopMatrix();
     glEndList();
 }

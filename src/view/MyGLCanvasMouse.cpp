@@ -181,7 +181,8 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
     const wxPoint centre = straightAheadPoint();
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
-    turnEyesTowards(GazePointerOffset(x, y, centre.x, centre.y));
+    turnEyesTowards(TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
+                                 DefaultPixelsPerPixel(m_viewport, viewFrustum())));
 }
 
 void MyGLCanvas::setPenlightShining(bool shining) {

@@ -28,6 +28,12 @@ FrustumExtents ProjectionFrustum(ViewportSize viewport)
     return {-halfWidth, halfWidth, -halfHeight, halfHeight, kNearPlane, kFarPlane};
 }
 
+double DefaultPixelsPerPixel(ViewportSize viewport, const FrustumExtents& frustum)
+{
+    const double defaultPixelsPerUnit = kDefaultViewShortSide * kShortSideDivisor / 2;
+    return defaultPixelsPerUnit * (frustum.top - frustum.bottom) / viewport.height;
+}
+
 ViewportPixel ProjectToViewport(ViewportSize viewport, const FrustumExtents& f, double x, double y, double z)
 {
     // Perspective division by -z, then the frustum's window onto [-1, 1].

@@ -29,6 +29,13 @@ ViewportSize ViewportForCanvasSize(ViewportSize current, int canvasWidth, int ca
 // +-1/6 at the near plane, the longer side widens in proportion.
 FrustumExtents ProjectionFrustum(ViewportSize viewport);
 
+// The shorter side of the view in a window of the default size, in pixels.
+constexpr int kDefaultViewShortSide = 397;
+
+// How many pixels of the view at the default window size one pixel of this
+// view spans: less than 1 in a larger window or a zoomed one.
+double DefaultPixelsPerPixel(ViewportSize viewport, const FrustumExtents& frustum);
+
 // Where a point given in eye coordinates (after the fixed model-view
 // translation and the head's depth) lands in the viewport, in pixels from its
 // top left, as gluProject would place it.

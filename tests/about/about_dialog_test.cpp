@@ -104,15 +104,28 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
     ShowAbout([](AboutDialog& dialog) {
         EXPECT_EQ(dialog.GetId(), AboutId::Dialog);
         EXPECT_EQ(dialog.GetBackgroundColour(), wxColour(0xC0, 0xC0, 0xC0));
-        EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(250, 172)));
+        // The empty notes' band above the rule is closed: the rule follows the
+        // version line, everything below it moves up with it.
+        const wxRect version = dialog.FindWindow(AboutId::Version)->GetRect();
+        const int ruleTop = dialog.FindWindow(AboutId::Rule)->GetPosition().y;
+        EXPECT_EQ(ruleTop, version.GetBottom() + 1 + dialog.ConvertDialogToPixels(wxSize(0, 8)).y);
+        const int lift = dialog.ConvertDialogToPixels(wxPoint(0, 98)).y - ruleTop;
+        EXPECT_EQ(dialog.GetClientSize(), dialog.ConvertDialogToPixels(wxSize(250, 172)) - wxSize(0, lift));
+        // These follow the width of the text before them.
+        const std::vector<int> placedByText{6005, 6006, 6022, 6023, 6025, 6028, 6033};
         for (const ControlSpec& expected : kControls) {
             const wxWindow* control = dialog.FindWindow(expected.id);
             ASSERT_NE(control, nullptr) << expected.id;
-            EXPECT_EQ(control->GetPosition(), dialog.ConvertDialogToPixels(expected.pos)) << expected.id;
+            const wxPoint described = dialog.ConvertDialogToPixels(expected.pos);
+            if (std::find(placedByText.begin(), placedByText.end(), expected.id) == placedByText.end())
+                EXPECT_EQ(control->GetPosition().x, described.x) << expected.id;
+            if (control->IsShown())
+                EXPECT_EQ(control->GetPosition().y, described.y - (expected.pos.y >= 98 ? lift : 0)) << expected.id;
             if (dynamic_cast<const wxStaticText*>(control)) {
                 EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(expected.size)) << expected.id;
+                EXPECT_EQ(control->IsShown(), !control->GetLabel().empty()) << expected.id;
             }
-            // Labels too wide for their room are drawn smaller, never larger.
+            // Labels too wide for their own room are drawn smaller, never larger.
             if (expected.points) {
                 EXPECT_LE(control->GetFont().GetPointSize(), expected.points) << expected.id;
                 EXPECT_GE(control->GetFont().GetPointSize(), 6) << expected.id;
@@ -145,10 +158,22 @@ TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine) {
                 EXPECT_LE(text->GetTextExtent(text->GetLabel()).x, text->GetSize().x) << text->GetId();
             }
         }
-        const wxRect producedBy = dialog.FindWindow(AboutId::ProducedBy)->GetRect();
-        const wxStaticText* label = dynamic_cast<wxStaticText*>(dialog.FindWindow(AboutId::ProducedBy));
-        EXPECT_LE(producedBy.x + label->GetTextExtent(label->GetLabel()).x,
-                  dialog.FindWindow(AboutId::Maker)->GetPosition().x);
+        const auto textRight = [&dialog](int id) {
+            const wxWindow* text = dialog.FindWindow(id);
+            return text->GetPosition().x + text->GetTextExtent(text->GetLabel()).x;
+        };
+        // One font size for the labels: the names move aside instead.
+        EXPECT_EQ(dialog.FindWindow(AboutId::ProducedBy)->GetFont().GetPointSize(), 7);
+        EXPECT_LE(textRight(AboutId::ProducedBy), dialog.FindWindow(AboutId::Maker)->GetPosition().x);
+        EXPECT_EQ(dialog.FindWindow(AboutId::AndThe)->GetPosition().x,
+                  textRight(AboutId::Maker) + dialog.FindWindow(AboutId::Maker)->GetTextExtent(" ").x)
+            << "one space after the maker";
+        EXPECT_GT(dialog.FindWindow(AboutId::ClickHere)->GetPosition().x,
+                  dialog.FindWindow(AboutId::ClickHereArrow)->GetRect().GetRight() + 1)
+            << "the text does not touch its arrow";
+        for (int id : {AboutId::AndThe, AboutId::ClickHere})
+            EXPECT_LE(textRight(id), dialog.GetClientSize().x) << id;
+        EXPECT_EQ(Label(dialog, AboutId::CopyrightLine), ShippedLanguage("Deutsch.lan")(Text::AboutCopyright));
     });
 }
 
@@ -168,7 +193,7 @@ TEST_F(AboutDialogTest, GermanFileKeepsTheGermanSentences) {
         EXPECT_EQ(Label(dialog, AboutId::AndThe), kGermanAndThe);
         EXPECT_EQ(Label(dialog, AboutId::GroupLine1), kGermanGroupLine1);
         EXPECT_EQ(Label(dialog, AboutId::GroupLine2), kGermanGroupLine2);
-        EXPECT_EQ(Label(dialog, AboutId::Version), "Version 1.1");
+        EXPECT_EQ(Label(dialog, AboutId::Version), "Version " SQUINX_VERSION) << "the build's version";
     });
 }
 
@@ -203,7 +228,10 @@ TEST_F(AboutDialogTest, EnglishFileShowsEnglishThroughout) {
 TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage) {
     Start("Deutsch.lan", "Deutsch.lan");
     std::vector<wxString> opened;
-    ScopedUrlOpener capture([&opened](const wxString& address) { opened.push_back(address); });
+    ScopedUrlOpener capture([&opened](const wxString& address) {
+        opened.push_back(address);
+        return true;
+    });
     ShowAbout([](AboutDialog& dialog) {
         Click(dialog, AboutId::ProjectButton);
         Click(dialog, AboutId::DocumentationButton);
@@ -212,4 +240,16 @@ TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage) {
     EXPECT_EQ(opened[0], FileUrl(m_folder, kProjectHomePage));
     EXPECT_EQ(opened[1], FileUrl(m_folder, "help/de/index.html"));
     EXPECT_TRUE(opened[1].StartsWith("file://")) << opened[1];
+}
+
+TEST_F(AboutDialogTest, WithoutABrowserTheAddressIsShownInTheProgramsLanguage) {
+    Start("Deutsch.lan", "Deutsch.lan");
+    ScopedUrlOpener noBrowser([](const wxString&) { return false; });
+    wxString message;
+    wxTEST_DIALOG(SendCommand(Id::About), ExpectAbout([&message](AboutDialog& dialog) {
+                      wxTEST_DIALOG(Click(dialog, AboutId::DocumentationButton),
+                                    ExpectMessageBox(wxID_OK, &message));
+                  }));
+    EXPECT_TRUE(message.StartsWith("Es wurde kein Webbrowser gefunden.")) << message;
+    EXPECT_TRUE(message.EndsWith("\n" + FileUrl(m_folder, "help/de/index.html"))) << message;
 }

@@ -124,6 +124,27 @@ TEST_F(ChartWindowsTest, FailedChartExportsAreReportedAndLeaveNoFile)
     ExpectNoFileLeftFor("nine.png");
 }
 
+TEST_F(ChartWindowsTest, ExportsOfferTheCaseNameAndTheKindOfPicture)
+{
+    auto* hess = Open<HessChartWindow>(Id::HessChart, Id::HessChartWindow);
+    auto* nine = Open<NinePositionsWindow>(Id::NinePositions, Id::NinePositionsWindow);
+    ASSERT_TRUE(hess && nine);
+    wxString offered;
+    wxCommandEvent svg(wxEVT_BUTTON, Id::ChartExportSvg);
+    wxTEST_DIALOG(hess->ProcessWindowEvent(svg), ExpectOfferedFileName(&offered));
+    EXPECT_EQ(offered, "hess.svg") << "a case never saved has no name yet";
+
+    m_frame->m_caseFile = PathOf("esotropia-left.sd");
+    wxTEST_DIALOG(hess->ProcessWindowEvent(svg), ExpectOfferedFileName(&offered));
+    EXPECT_EQ(offered, "esotropia-left-hess.svg");
+    wxCommandEvent png(wxEVT_BUTTON, Id::ChartExportPng);
+    wxTEST_DIALOG(nine->ProcessWindowEvent(png), ExpectOfferedFileName(&offered));
+    EXPECT_EQ(offered, "esotropia-left-nine-positions.png");
+    wxCommandEvent saveAs(wxEVT_MENU, Id::SaveCaseAs);
+    wxTEST_DIALOG(m_frame->ProcessWindowEvent(saveAs), ExpectOfferedFileName(&offered));
+    EXPECT_EQ(offered, "esotropia-left.sd");
+}
+
 TEST_F(ChartWindowsTest, NinePositionsShowBothEyesInEachOfNinePanels)
 {
     auto* window = Open<NinePositionsWindow>(Id::NinePositions, Id::NinePositionsWindow);

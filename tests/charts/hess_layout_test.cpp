@@ -115,4 +115,12 @@ TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)
               "Primary position: 89.9\xC2\xB0 (57295.7 PD) eso, hypo beyond measurement");
     EXPECT_EQ(PrimaryDeviationText({-90.0, std::nan("")}, Captions()),
               "Primary position: exo beyond measurement, hypo beyond measurement");
+    EXPECT_EQ(PrimaryDeviationText({-5.0, 0.01}, Captions()),
+              "Primary position: 5.0\xC2\xB0 (8.7 PD) exo, 0.0\xC2\xB0");
+    // The language's decimal mark, in the numbers only.
+    HessCaptions german = Captions();
+    german.decimalMark = ",";
+    german.primary = "Prim\xC3\xA4rposition.";
+    EXPECT_EQ(PrimaryDeviationText({8.8, 0.01}, german),
+              "Prim\xC3\xA4rposition. 8,8\xC2\xB0 (15,5 PD) eso, 0,0\xC2\xB0");
 }

@@ -10,6 +10,7 @@
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
 #include <wx/log.h>
+#include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -37,11 +38,17 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
     const ShippedLanguage german("Deutsch.lan");
     const ShippedLanguage english("English.lan");
     ASSERT_NE(german(Text::NewCaseMenu), english(Text::NewCaseMenu));
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    // The toolkit's own texts follow (wx's catalogues need no system locale).
+    EXPECT_TRUE(menus->IsChecked(Id::FirstLanguage));
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Abbrechen");
 
     SendCommand(kEnglishItem);
 
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
-    wxMenuBar* menus = m_frame->GetMenuBar();
+    EXPECT_TRUE(menus->IsChecked(kEnglishItem));
+    EXPECT_FALSE(menus->IsChecked(Id::FirstLanguage));
+    EXPECT_EQ(wxGetTranslation("Cancel"), "Cancel");
     EXPECT_EQ(menus->GetLabel(Id::NewCase), english(Text::NewCaseMenu));
     EXPECT_EQ(menus->GetLabel(Id::ModeLatent), english(Text::LatentModeMenu) + "\tShift+M");
     EXPECT_EQ(menus->GetLabel(Id::CoverRightEyeOccluder),

@@ -91,6 +91,7 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::SaveChangesToFormat), FormatArg::String));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::ReplaceFileFormat), FormatArg::String));
     EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::MuscleFileRefusedFormat), FormatArg::String));
+    EXPECT_TRUE(IsSafeSingleArgFormat(table.Get(Text::NoBrowserFormat), FormatArg::String));
 }
 
 // A '%' anywhere else would turn into garbage if a caller passed the text as
@@ -99,7 +100,7 @@ TEST_P(ShippedLanguageTest, OtherStringsHoldNoPercentSign)
 {
     const int formats[] = {Text::PlaybackTimeFormat, Text::RepairConfirmFormat, Text::FileOpenErrorFormat,
                            Text::LanguageLoadErrorFormat, Text::SaveFailedFormat, Text::SaveChangesToFormat,
-                           Text::ReplaceFileFormat, Text::MuscleFileRefusedFormat};
+                           Text::ReplaceFileFormat, Text::MuscleFileRefusedFormat, Text::NoBrowserFormat};
     for (int id = 1; id <= static_cast<int>(table.size()); ++id) {
         if (std::find(std::begin(formats), std::end(formats), id) == std::end(formats)) {
             EXPECT_EQ(table.Get(id).find('%'), std::string::npos) << id << ": " << table.Get(id);

@@ -46,6 +46,23 @@ private:
     wxString* m_message;
 };
 
+#include <wx/filedlg.h>
+
+// Cancels a file dialog and keeps the file name it offered.
+class ExpectOfferedFileName : public wxExpectModalBase<wxFileDialog> {
+public:
+    explicit ExpectOfferedFileName(wxString* offered) : m_offered(offered) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        *m_offered = dialog->GetFilename();
+        return wxID_CANCEL;
+    }
+
+private:
+    wxString* m_offered;
+};
+
 #include "frame/HintDialog.h"
 
 // Answers one of the main window's hint dialogs, optionally unticking

@@ -50,11 +50,10 @@ struct BandCase {
     std::size_t verticesPerBand;
 };
 
-TEST(SphereBands, EyeballBandAndVertexCountsFollowSinglePrecisionSteps)
+TEST(SphereBands, EyeballHasOneBandPerSegmentAndRingsOfSinglePrecisionSteps)
 {
-    // 15 steps of the rounded angle land exactly on the single-precision 2 pi,
-    // so the 15-segment ball gets one band more than its segment count.
-    for (const BandCase expected : {BandCase{15, 16, 16}, BandCase{22, 23, 22}, BandCase{45, 45, 40}}) {
+    // A band beyond the segment count would lie over the first one.
+    for (const BandCase expected : {BandCase{15, 15, 16}, BandCase{22, 22, 22}, BandCase{45, 45, 40}}) {
         StripCollector sink;
         ASSERT_TRUE(EmitSphereBands(sink, kEyeballRadius, expected.segments, kEyeballThetaStart,
                                     kEyeballEndCut, false));
@@ -80,16 +79,17 @@ TEST(SphereBands, EyeballLeavesAnOpeningAroundTheLineOfSightAndClosesBehind)
     EXPECT_NEAR(first.vertices.front().normal->z, std::cos(double{0.49f}), 1e-12);
     EXPECT_NEAR(first.vertices.front().position.x, 0.0, 1e-15) << "first band starts at phi 0";
     EXPECT_GT(first.vertices.front().position.y, 0.0);
-    EXPECT_LT(first.vertices.back().normal->z, -0.95) << "last ring reaches the back pole";
+    // The last step would pass the pole and fold onto the far side.
+    EXPECT_NEAR(first.vertices.back().normal->z, -1.0, 1e-12) << "last ring ends on the back pole";
 }
 
-TEST(SphereBands, NeighbouringBandsShareTheirEdge)
+TEST(SphereBands, NeighbouringBandsShareTheirEdgeAndTheLastClosesOnTheFirst)
 {
     StripCollector sink;
     ASSERT_TRUE(EmitSphereBands(sink, kEyeballRadius, 45, kEyeballThetaStart, kEyeballEndCut, false));
-    for (std::size_t band = 0; band + 1 < sink.strips.size(); ++band) {
+    for (std::size_t band = 0; band < sink.strips.size(); ++band) {
         const auto& trailing = sink.strips[band].vertices;
-        const auto& leading = sink.strips[band + 1].vertices;
+        const auto& leading = sink.strips[(band + 1) % sink.strips.size()].vertices;
         for (std::size_t ring = 0; ring < trailing.size() / 2; ++ring) {
             EXPECT_EQ(trailing[2 * ring + 1].position.x, leading[2 * ring].position.x);
             EXPECT_EQ(trailing[2 * ring + 1].position.y, leading[2 * ring].position.y);
@@ -164,3 +164,17 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
 }
 
 }  // namespace
+
+TEST(SphereBands, SegmentsForTheSizeOnScreenKeepTheOutlineWithinHalfAPixel)
+{
+    const auto stray = [](double radius, int segments) { return radius * (1 - std::cos(3.141592653589793 / segments)); };
+    EXPECT_EQ(SegmentsForPixelRadius(20, 22), 22) << "a small ball keeps the chosen count";
+    EXPECT_EQ(SegmentsForPixelRadius(0, 15), 15);
+    for (const double radius : {60.0, 150.0, 400.0, 900.0}) {
+        const int segments = SegmentsForPixelRadius(radius, 15);
+        EXPECT_LE(stray(radius, segments), 0.5) << radius;
+        EXPECT_GT(stray(radius, segments - 1), 0.5) << radius << ": no more than needed";
+    }
+    EXPECT_EQ(SegmentsForPixelRadius(400, 100), 100) << "the chosen count is the least";
+    EXPECT_EQ(SegmentsForPixelRadius(1e9, 15), static_cast<int>(kMaxSphereSegments));
+}

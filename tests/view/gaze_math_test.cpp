@@ -110,3 +110,21 @@ TEST(DragSign, LeftOfTheStraightAheadPointIncludingItIsPositive)
 }
 
 }  // namespace
+
+TEST(TargetOffset, MeasuresInPixelsOfTheDefaultViewAndStopsAtTheGazeLimit)
+{
+    const PointerOffset same = TargetOffset({30, -40}, 1.0);
+    EXPECT_EQ(same.dx, 30);
+    EXPECT_EQ(same.dy, -40);
+    // A view twice as large: the same point of the face is twice as far out.
+    const PointerOffset halved = TargetOffset({60, -80}, 0.5);
+    EXPECT_EQ(halved.dx, 30);
+    EXPECT_EQ(halved.dy, -40);
+    // Far out, the direction is kept and the eye turns no further than the limit.
+    const PointerOffset far = TargetOffset({3000, 4000}, 1.0);
+    EXPECT_EQ(far.dx, 240);
+    EXPECT_EQ(far.dy, 320);
+    EXPECT_FLOAT_EQ(GazeTowardsPointer(far, 0, 0, 100, 0).elevation, -kGazeLimitDegrees);
+    // Axis tilts shear the offset outwards; the limit still holds.
+    EXPECT_FLOAT_EQ(GazeTowardsPointer(far, 4500, 0, 100, 0).elevation, -kGazeLimitDegrees);
+}

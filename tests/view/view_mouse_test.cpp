@@ -3,13 +3,17 @@
 #include "ViewProbe.h"
 
 #include "frame/Ids.h"
+#include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"
+#include "view/ViewProjection.h"
 
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/slider.h>
 #include <wx/toolbar.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -181,6 +185,37 @@ TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance) {
         Move(CanvasPoint(0, 0) + wxSize(0, 80));
         EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[0], 10.0f) << distance;
     }
+}
+
+TEST_F(ViewMouseTest, GazeFollowsAPointOfTheFaceAtAnySizeWithinTheHumanRange) {
+    SetTool(Id::FlashlightTool, false);
+    // The rule of an eighth of a degree per pixel was set at this size.
+    const wxSize normal = m_canvas->GetClientSize();
+    EXPECT_EQ(std::min(normal.x, normal.y), kDefaultViewShortSide);
+    const wxPoint abovePupil = CanvasPoint(kEye1, 0.6);
+    Move(abovePupil);
+    const float azimuth = m_canvas->m_gazeAzimuth[0];
+    const float elevation = m_canvas->m_gazeElevation[0];
+    ASSERT_LT(std::abs(elevation), 45.0f);
+
+    SendCommand(Id::Presentation);
+    Yield();
+    ASSERT_TRUE(m_canvas->Render());
+    const wxSize full = m_canvas->GetClientSize();
+    ASSERT_GT(full.y, normal.y + 100);
+    Move(CanvasPoint(kEye1, 0.6));
+    // One pixel of rounding either way is at most an eighth of a degree.
+    EXPECT_NEAR(m_canvas->m_gazeAzimuth[0], azimuth, 0.5f);
+    EXPECT_NEAR(m_canvas->m_gazeElevation[0], elevation, 0.2f);
+    // The corners of the large view are points beside the face, well within
+    // reach; a pointer dragged far beyond them stops the eyes at the limit.
+    for (const wxPoint corner : {wxPoint(0, 0), wxPoint(full.x - 1, full.y - 1), wxPoint(full.x - 1, 0)}) {
+        Move(corner);
+        EXPECT_LT(std::abs(m_canvas->m_gazeElevation[0]), kGazeLimitDegrees) << corner.x << "," << corner.y;
+    }
+    Move(wxPoint(-20 * full.x, full.y / 2));
+    for (int eye = 0; eye < 2; ++eye)
+        EXPECT_NEAR(std::abs(m_canvas->m_gazeElevation[eye]), kGazeLimitDegrees, 0.1) << eye;
 }
 
 TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
