@@ -14,16 +14,17 @@ MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
         weaken({Muscle::LR}, 20);
         break;
     case MusclePreset::fourthNervePalsy:
-        weaken({Muscle::SO}, 20);
+        weaken({Muscle::SO}, 30);
         break;
     case MusclePreset::thirdNervePalsy:
         weaken({Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);
         break;
     case MusclePreset::brownSyndrome:
-        weaken({Muscle::IO}, 10);
+        strengths.SetTether(eye, kBrownTether);
         break;
     case MusclePreset::duaneSyndrome:
         weaken({Muscle::LR}, 0);
+        strengths.SetCoContraction(eye, kDuaneCoContraction);
         break;
     }
     return strengths;

@@ -7,9 +7,15 @@ enum class MusclePreset {
     sixthNervePalsy,   // lateral rectus 20 %
     fourthNervePalsy,  // superior oblique 20 %
     thirdNervePalsy,   // medial, superior and inferior rectus and inferior oblique 10 %
-    brownSyndrome,     // elevation in adduction restricted: inferior oblique 10 %
-    duaneSyndrome,     // type 1, abduction absent: lateral rectus 0 %
+    brownSyndrome,     // superior oblique tether, every muscle normal
+    duaneSyndrome,     // type 1: lateral rectus 0 %, co-contracting with the medial rectus
 };
+
+// Brown: the eye rises about 4 degrees in adduction, 6 straight ahead.
+inline constexpr int kBrownTether = 68;
+// Duane type 1: enough co-contraction to keep the primary esotropia small and
+// retract the globe in adduction, little enough to leave adduction near full.
+inline constexpr int kDuaneCoContraction = 50;
 
 inline constexpr int kMusclePresetCount = 5;
 
