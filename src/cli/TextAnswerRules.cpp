@@ -13,7 +13,7 @@ namespace {
 std::string Joined(const std::vector<std::string>& keywords, char separator)
 {
     std::string text;
-    for (const std::string& keyword : keywords) text += keyword + separator;
+    for (const std::string& keyword : keywords) text += (text.empty() ? "" : std::string(1, separator)) + keyword;
     return text;
 }
 
@@ -28,7 +28,7 @@ std::string LeastMatchingText(const std::string& answer)
 
 std::string ExampleText(const std::string& first, const std::string& second)
 {
-    return Joined(quiz::splitKeywords(first).required, ' ') + Joined(quiz::splitKeywords(second).required, ' ');
+    return Joined(quiz::splitKeywords(first).required, ' ') + " " + Joined(quiz::splitKeywords(second).required, ' ');
 }
 
 // Whether no text the later answer scores on holds a word the earlier one

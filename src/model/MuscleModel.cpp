@@ -14,10 +14,11 @@ constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kTone = 11.0;
 // A muscle losing its strength also loses the stiffness that held its
 // antagonist's resting tone in check: near rest the antagonist turns the eye
-// further, by this share of the tone times the square of the loss, so a
-// partial palsy stays near the tone's figure and a complete lateral rectus
-// palsy ends near 21 degrees (38 PD) esotropia. Far out, where the tone no
-// longer matters, neither does this.
+// further, by this share of the tone times the eighth power of the loss. The
+// stiffness of a weakened muscle matters little until it nears paralysis, so
+// a partial palsy stays near the tone's figure while a complete lateral
+// rectus palsy ends near 21 degrees (38 PD) esotropia. Far out, where the
+// tone no longer matters, neither does this.
 constexpr double kParalysisGain = 0.9;
 // The superior oblique tendon is stretched by the share of an elevation that
 // lies in the oblique muscle plane. A tether of 100 % allows no stretch; one
@@ -124,7 +125,9 @@ struct Pair {
 
 double ParalysisGain(double strength)
 {
-    return kParalysisGain * (1.0 - strength) * (1.0 - strength);
+    const double loss2 = (1.0 - strength) * (1.0 - strength);
+    const double loss4 = loss2 * loss2;
+    return kParalysisGain * loss4 * loss4;
 }
 
 Pair PairOf(double agonist, double antagonist)

@@ -14,7 +14,7 @@ MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
         weaken({Muscle::LR}, 20);
         break;
     case MusclePreset::fourthNervePalsy:
-        weaken({Muscle::SO}, 30);
+        weaken({Muscle::SO}, 20);
         break;
     case MusclePreset::thirdNervePalsy:
         weaken({Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);

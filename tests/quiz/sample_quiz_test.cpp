@@ -139,11 +139,11 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
 {
     const AnswerSheet trainee{
-        {"0100", "rechtes Auge, einw\xE4rts", "0100", "11001", "Exophorie", "", "110010", "1000",
+        {"0100", "Esotropie", "0100", "11001", "Exophorie", "", "110010", "1000",
          "nach unten", "0100", "0010", "11100", "0100", "Linksblick", "20 Basis au\xDF" "en", "20 Basis au\xDF" "en"},
-        {"0100", "right eye, inward", "0100", "11001", "exophoria", "", "110010", "1000",
+        {"0100", "esotropia", "0100", "11001", "exophoria", "", "110010", "1000",
          "looking down", "0100", "0010", "11100", "0100", "to the left", "20 BO", "20 BO"},
-        // Partial credit for the direction alone (2); a wrong tick costs its
+        // Partial credit for the kind without the eye (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
         // unanswered question and the wrong gaze earn nothing; the side of
         // gaze without the downward half earns part (14); a prism that does
