@@ -55,6 +55,7 @@ HessCaptions CaptionsOf(const PatientFrame& frame)
     captions.primary = Utf8(frame.Text(Text::PrimaryPositionLabel));
     captions.prismDioptres = Utf8(frame.Text(Text::PrismUnit));
     captions.convention = Utf8(frame.Text(Text::HessConvention));
+    captions.cannotFixate = Utf8(frame.Text(Text::CannotFixate));
     return captions;
 }
 

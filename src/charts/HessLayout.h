@@ -56,11 +56,14 @@ struct HessCaptions {
     std::string primary;     // label before the primary-position deviation
     std::string prismDioptres;  // their unit's short name
     std::string convention;  // how the page is to be read
+    std::string cannotFixate;  // where the fixing eye cannot reach a target
 };
 
 // "Primary position: 5.0° (8.7 PD) eso, 2.0° (3.5 PD) hypo"; a direction
 // that rounds to zero is written as 0.0° alone.
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions);
 
-// leftField is the left eye's field, rightField the right eye's.
+// leftField is the left eye's field, rightField the right eye's. A target
+// the fixing eye cannot reach gets a cross instead of a plot, and the field
+// a line saying what the cross means.
 ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions);

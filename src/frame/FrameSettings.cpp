@@ -64,6 +64,7 @@ Settings PatientFrame::CurrentSettings() const {
         settings.extension.playbackSpeedEighths = m_playbackTimer->SpeedEighths();
     settings.extension.traceSpanMs = m_tracePanel->SpanMs();
     settings.extension.angleKappa = m_canvas->m_angleKappa;
+    settings.extension.cycloStaysUnderCover = m_canvas->m_cycloStaysUnderCover;
     return settings;
 }
 
@@ -119,6 +120,7 @@ void PatientFrame::LoadSettings() {
     ApplyPanelColours();
     ApplyPlaybackPreferences(settings.extension);
     m_canvas->m_angleKappa = settings.extension.angleKappa;
+    m_canvas->m_cycloStaysUnderCover = settings.extension.cycloStaysUnderCover;
 }
 
 void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {

@@ -120,6 +120,8 @@ const std::string& BuiltInText(int id)
         {Text::UnsavedCaseName, "Neuer Fall"},
         {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
         {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
+        {Text::CannotFixate, "kann nicht fixieren"},
+        {Text::CycloStaysOption, "Zyklodeviation bleibt beim Abdeckwechsel (wie in der Klinik)"},
     };
     static const std::string none;
     const auto found = texts.find(id);

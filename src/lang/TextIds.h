@@ -295,10 +295,12 @@ constexpr int SvgWildcard = 275;               // file-dialog filter for SVG dra
 constexpr int UnsavedCaseName = 276;           // chart title of a case not saved yet
 constexpr int EccentricityLabel = 277;         // nine positions: how far out
 constexpr int PrintFailed = 278;               // the printer refused the chart
+constexpr int CannotFixate = 279;              // the fixing eye cannot reach the target: no measurement
+constexpr int CycloStaysOption = 280;          // display option: torsion kept through cover changes
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PrintFailed;
+constexpr int LastId = CycloStaysOption;
 
 } // namespace Text

@@ -262,9 +262,11 @@ double RetractionMm(const EyeMuscles& m, double c)
 // most in adduction, hardly at all in wide abduction.
 double TetherLimit(const EyeMuscles& m, double abduction)
 {
-    const double alongTendon = std::cos(abduction * kRadiansPerDegree + kObliquePlane);
-    const double slack = kLooseSlack * (1.0 - m.tether);
-    return alongTendon > 0.05 ? slack / alongTendon : slack / 0.05;
+    // Past about 70 degrees of abduction the share would vanish; the floor
+    // keeps the limit finite there.
+    constexpr double kLeastAlongTendon = 0.05;
+    const double alongTendon = std::max(kLeastAlongTendon, std::cos(abduction * kRadiansPerDegree + kObliquePlane));
+    return kLooseSlack * (1.0 - m.tether) / alongTendon;
 }
 
 // Where the tether lets an eye go that the muscles alone would take to free.

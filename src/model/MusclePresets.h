@@ -8,13 +8,15 @@ enum class MusclePreset {
     fourthNervePalsy,  // superior oblique 20 %
     thirdNervePalsy,   // medial, superior and inferior rectus and inferior oblique 10 %
     brownSyndrome,     // superior oblique tether, every muscle normal
-    duaneSyndrome,     // type 1: lateral rectus 0 %, co-contracting with the medial rectus
+    duaneSyndrome,     // type 1: lateral rectus 5 %, co-contracting with the medial rectus
 };
 
 // Brown: the eye rises about 4 degrees in adduction, 6 straight ahead.
 inline constexpr int kBrownTether = 68;
 // Duane type 1: enough co-contraction to keep the primary esotropia small and
 // retract the globe in adduction, little enough to leave adduction near full.
+// The lateral rectus keeps a remnant of 5 %, so the eye just reaches the
+// midline and can fixate straight ahead.
 inline constexpr int kDuaneCoContraction = 50;
 
 inline constexpr int kMusclePresetCount = 5;

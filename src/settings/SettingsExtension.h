@@ -18,6 +18,9 @@ struct SettingsExtension {
     int traceSpanMs = 0;
     // The fixing eye's corneal reflex shows slightly nasal (angle kappa).
     bool angleKappa = true;
+    // Cover changes leave each eye's torsion as it is, as in the clinic,
+    // instead of rolling the eye to show the stored torsion.
+    bool cycloStaysUnderCover = false;
 };
 
 // The records to append; none while every value is its default, so a file

@@ -16,6 +16,10 @@ constexpr int kOuterLowRight = 13;
 constexpr int kOuterDown = 14;
 constexpr int kOuterLowLeft = 15;
 constexpr int kOuterLeft = 16;
+constexpr int kInnerUpLeft = 1;
+constexpr int kOuterUpLeft = 9;
+constexpr int kOuterUp = 10;
+constexpr int kOuterUpRight = 11;
 
 HessField RightField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
 {
@@ -117,4 +121,28 @@ TEST(HessChart, WeakRightSuperiorObliquePullsInTheRightFieldsLowerNasalCornerAnd
         EXPECT_LE(Shortfall(left, i), Shortfall(left, kOuterLowLeft)) << i;
     }
     EXPECT_LT(left.plotted[kOuterDown].y, -50.0);
+}
+
+TEST(HessChart, BrownSyndromeRestrictsTheRightEyeUpAndInWithoutSuperiorObliqueOveraction)
+{
+    const MuscleStrengths brown = PresetStrengths(MusclePreset::brownSyndrome, Eye::one);
+    const HessField right = RightField(brown);
+    const HessField left = LeftField(brown);
+
+    EXPECT_LT(std::abs(PrismDioptres(right.primary.upward)), 3.0) << "little or no hypotropia";
+    // The right eye's upper nasal corner (the patient's left) falls short, the upper temporal one does not.
+    EXPECT_LT(right.plotted[kOuterUpLeft].y, 30.0 - 10.0);
+    EXPECT_LT(right.plotted[kInnerUpLeft].y, 15.0 - 3.0);
+    EXPECT_LT(Shortfall(right, kOuterUpRight), 0.5);
+    // No superior oblique overaction: the lower nasal corner is on its target.
+    EXPECT_LT(Shortfall(right, kOuterLowLeft), 1e-6);
+    EXPECT_LT(Shortfall(left, kOuterLowLeft), 1e-6);
+    // The right eye fixing up and in overdrives the left superior rectus;
+    // farther up it cannot fixate, and nothing is plotted there.
+    EXPECT_GT(left.plotted[kInnerUpLeft].y, 15.0 + 10.0);
+    EXPECT_TRUE(left.cannotFixate[kOuterUpLeft]);
+    EXPECT_TRUE(left.cannotFixate[kOuterUp]);
+    EXPECT_FALSE(left.cannotFixate[kOuterLowLeft]);
+    for (bool missing : right.cannotFixate)
+        EXPECT_FALSE(missing);
 }

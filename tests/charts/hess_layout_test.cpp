@@ -23,6 +23,7 @@ HessCaptions Captions()
     captions.primary = "Primary position:";
     captions.prismDioptres = "PD";
     captions.convention = "As seen by the patient";
+    captions.cannotFixate = "cannot fixate";
     return captions;
 }
 
@@ -37,8 +38,9 @@ int Count(const ChartDrawing& drawing, ChartInk ink)
 TEST(HessLayout, BothFieldsHoldGridTargetsAndPlotsInsideThePage)
 {
     const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
-    const HessField left = HessFieldOf(Eye::two, {}, sixth);
+    HessField left = HessFieldOf(Eye::two, {}, sixth);
     const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    left.cannotFixate = {};  // every point plotted, as far as the grid reaches
     const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
 
     EXPECT_EQ(Count(drawing, ChartInk::target), 2 * kHessTargetCount);
@@ -65,6 +67,42 @@ TEST(HessLayout, BothFieldsHoldGridTargetsAndPlotsInsideThePage)
     const std::vector<ChartDot>& targets = drawing.dots;
     EXPECT_GT(plots[0].x - targets[0].x, 0) << "the left eye points nasally: to the patient's right";
     EXPECT_LT(plots[kHessTargetCount].x - targets[2 * kHessTargetCount].x, 0);
+}
+
+TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
+{
+    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
+    const HessField left = HessFieldOf(Eye::two, {}, sixth);
+    const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    // The paretic right eye cannot fixate anything to the patient's right.
+    int missing = 0;
+    for (int i = 0; i < kHessTargetCount; ++i) {
+        EXPECT_EQ(left.cannotFixate[i], HessTargets()[i].x > 0) << i;
+        missing += left.cannotFixate[i];
+        EXPECT_FALSE(right.cannotFixate[i]) << i;
+    }
+    const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
+    EXPECT_EQ(Count(drawing, ChartInk::plot), 2 * kHessTargetCount - missing);
+    // Each ring loses the four joins that touch its three missing points and
+    // gains two strokes per cross.
+    const auto plotLines = std::count_if(drawing.lines.begin(), drawing.lines.end(),
+                                         [](const ChartLine& l) { return l.ink == ChartInk::plot; });
+    EXPECT_EQ(plotLines, 2 * 2 * kHessRingSize - 2 * 4 + 2 * missing);
+    const auto says = [&](const std::string& text) {
+        return std::count_if(drawing.texts.begin(), drawing.texts.end(),
+                             [&](const ChartText& t) { return t.text == text; });
+    };
+    EXPECT_EQ(says("\xC3\x97 cannot fixate"), 1);
+    EXPECT_EQ(says("Primary position: cannot fixate"), 0);
+
+    MuscleStrengths complete;
+    complete.Set(Eye::one, Muscle::LR, 0);
+    const HessField noCentre = HessFieldOf(Eye::two, {}, complete);
+    ASSERT_TRUE(noCentre.cannotFixate[0]);
+    const ChartDrawing withoutCentre = LayOutHessChart(noCentre, right, Captions());
+    EXPECT_EQ(std::count_if(withoutCentre.texts.begin(), withoutCentre.texts.end(),
+                            [](const ChartText& t) { return t.text == "Primary position: cannot fixate"; }),
+              1);
 }
 
 TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)

@@ -253,7 +253,7 @@ TEST(MusclePresets, WeakenTheNamedMusclesOfOneEyeOnly)
     MuscleStrengths brown;
     brown.SetTether(Eye::two, kBrownTether);
     EXPECT_EQ(PresetStrengths(MusclePreset::brownSyndrome, Eye::two), brown);
-    MuscleStrengths duane = Weak(Eye::two, {Muscle::LR}, 0);
+    MuscleStrengths duane = Weak(Eye::two, {Muscle::LR}, 5);
     duane.SetCoContraction(Eye::two, kDuaneCoContraction);
     EXPECT_EQ(PresetStrengths(MusclePreset::duaneSyndrome, Eye::two), duane);
     EXPECT_FALSE(brown.AllNormal());
