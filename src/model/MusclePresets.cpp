@@ -23,7 +23,7 @@ MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
         strengths.SetTether(eye, kBrownTether);
         break;
     case MusclePreset::duaneSyndrome:
-        weaken({Muscle::LR}, 5);
+        weaken({Muscle::LR}, 10);
         strengths.SetCoContraction(eye, kDuaneCoContraction);
         break;
     }

@@ -178,6 +178,10 @@ TEST(MuscleModel, DuaneTypeOneLimitsAbductionWithSmallEsotropiaAndRetractionInAd
     EXPECT_GT(primary, 0.0);
     EXPECT_LT(primary, 0.75 * Eso(MuscleDeviation(RightSixth(), {0, 0}, Eye::two)));
     EXPECT_GT(Eso(MuscleDeviation(s, {kGaze, 0}, Eye::two)), 2.5 * primary);
+    // Fixing with the affected eye too, the deviation stays below the palsy's.
+    const BinocularDeviation secondary = MuscleDeviation(s, {0, 0}, Eye::one);
+    EXPECT_FALSE(secondary.cannotFixate);
+    EXPECT_LT(Eso(secondary), Eso(MuscleDeviation(RightSixth(), {0, 0}, Eye::one)));
 
     const BinocularDeviation adducted = MuscleDeviation(s, {-kGaze, 0}, Eye::two);
     // Adduction mildly limited: the eye lags by under a quarter of the gaze.
@@ -253,7 +257,7 @@ TEST(MusclePresets, WeakenTheNamedMusclesOfOneEyeOnly)
     MuscleStrengths brown;
     brown.SetTether(Eye::two, kBrownTether);
     EXPECT_EQ(PresetStrengths(MusclePreset::brownSyndrome, Eye::two), brown);
-    MuscleStrengths duane = Weak(Eye::two, {Muscle::LR}, 5);
+    MuscleStrengths duane = Weak(Eye::two, {Muscle::LR}, 10);
     duane.SetCoContraction(Eye::two, kDuaneCoContraction);
     EXPECT_EQ(PresetStrengths(MusclePreset::duaneSyndrome, Eye::two), duane);
     EXPECT_FALSE(brown.AllNormal());
