@@ -57,6 +57,7 @@ HessCaptions CaptionsOf(const PatientFrame& frame)
     captions.beyondMeasurement = Utf8(frame.Text(Text::BeyondMeasurement));
     captions.convention = Utf8(frame.Text(Text::HessConvention));
     captions.decimalMark = Utf8(frame.Text(Text::DecimalMark));
+    captions.cannotFixate = Utf8(frame.Text(Text::CannotFixate));
     return captions;
 }
 

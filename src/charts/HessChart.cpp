@@ -55,7 +55,9 @@ HessField HessFieldOf(Eye plotted, const ComitantAngles& angles, const MuscleStr
     const double rightwards = RightwardsPerAbduction(plotted);
     for (int i = 0; i < kHessTargetCount; ++i) {
         const ChartPoint& target = HessTargets()[i];
-        const EyeTurn turn = MuscleDeviation(muscles, {target.x, target.y}, fixing).eyes[p];
+        const BinocularDeviation deviation = MuscleDeviation(muscles, {target.x, target.y}, fixing);
+        const EyeTurn& turn = deviation.eyes[p];
+        field.cannotFixate[i] = deviation.cannotFixate;
         field.plotted[i] = {target.x + comitant.x + rightwards * turn.abduction,
                             target.y + comitant.y + turn.elevation};
     }

@@ -43,9 +43,12 @@ double PrismDioptres(double degrees);
 
 // One field: where the plotted eye points for each target while the other
 // eye fixes it.
+// cannotFixate: the fixing eye cannot reach that target, so nothing is
+// plotted there.
 struct HessField {
     Eye plottedEye = Eye::one;
     std::array<ChartPoint, kHessTargetCount> plotted{};
+    std::array<bool, kHessTargetCount> cannotFixate{};
     PlottedDeviation primary;  // at the centre target
 };
 

@@ -18,6 +18,7 @@ constexpr double kPlotRadius = 1.0;
 constexpr double kOutOfRangeStroke = 3.0;
 // 100 tan 90° has no value, and beyond it the tangent turns negative.
 constexpr double kMeasurableDegrees = 90.0;
+constexpr double kCrossArm = 1.8;
 
 struct FieldFrame {
     double centreX, centreY;
@@ -45,23 +46,33 @@ void AddGrid(const FieldFrame& frame, ChartDrawing& drawing)
     }
 }
 
-// A ring of eight points joined in order and closed, as they are joined by hand.
-void AddRing(const FieldFrame& frame, const ChartPoint* ring, ChartInk ink, ChartDrawing& drawing)
+using Missing = std::array<bool, kHessTargetCount>;
+
+// A ring of eight points joined in order and closed, as they are joined by
+// hand; a missing point breaks the line on both sides.
+void AddRing(const FieldFrame& frame, const ChartPoint* ring, const bool* missing, ChartInk ink,
+             ChartDrawing& drawing)
 {
     for (int i = 0; i < kHessRingSize; ++i) {
+        const int next = (i + 1) % kHessRingSize;
+        if (missing[i] || missing[next])
+            continue;
         const ChartPoint& from = ring[i];
-        const ChartPoint& to = ring[(i + 1) % kHessRingSize];
+        const ChartPoint& to = ring[next];
         drawing.lines.push_back({frame.X(from.x), frame.Y(from.y), frame.X(to.x), frame.Y(to.y), ink});
     }
 }
 
-void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTargetCount>& points, ChartInk ink,
-               ChartDrawing& drawing)
+void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTargetCount>& points,
+               const Missing& missing, ChartInk ink, ChartDrawing& drawing)
 {
-    AddRing(frame, &points[1], ink, drawing);
-    AddRing(frame, &points[1 + kHessRingSize], ink, drawing);
+    AddRing(frame, &points[1], &missing[1], ink, drawing);
+    AddRing(frame, &points[1 + kHessRingSize], &missing[1 + kHessRingSize], ink, drawing);
     const double radius = ink == ChartInk::plot ? kPlotRadius : kTargetRadius;
-    for (const ChartPoint& point : points) {
+    for (int i = 0; i < kHessTargetCount; ++i) {
+        if (missing[i])
+            continue;
+        const ChartPoint& point = points[i];
         drawing.dots.push_back({frame.X(point.x), frame.Y(point.y), radius, ink});
         const int right = Overflow(point.x);
         const int up = Overflow(point.y);
@@ -70,6 +81,19 @@ void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTarget
         const double step = kOutOfRangeStroke / std::hypot(right, up);
         drawing.lines.push_back({frame.X(point.x), frame.Y(point.y), frame.X(point.x) + right * step,
                                  frame.Y(point.y) - up * step, ink});
+    }
+}
+
+// A cross in the plot's ink over each target the fixing eye cannot reach.
+void AddCrosses(const FieldFrame& frame, const Missing& missing, ChartDrawing& drawing)
+{
+    for (int i = 0; i < kHessTargetCount; ++i) {
+        if (!missing[i])
+            continue;
+        const double x = frame.X(HessTargets()[i].x);
+        const double y = frame.Y(HessTargets()[i].y);
+        drawing.lines.push_back({x - kCrossArm, y - kCrossArm, x + kCrossArm, y + kCrossArm, ChartInk::plot});
+        drawing.lines.push_back({x - kCrossArm, y + kCrossArm, x + kCrossArm, y - kCrossArm, ChartInk::plot});
     }
 }
 
@@ -104,11 +128,17 @@ ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightF
     for (int side = 0; side < 2; ++side) {
         const FieldFrame frame{kFieldLefts[side] + kFieldSide / 2, kFieldTop + kFieldSide / 2};
         AddGrid(frame, drawing);
-        AddPoints(frame, HessTargets(), ChartInk::target, drawing);
-        AddPoints(frame, fields[side]->plotted, ChartInk::plot, drawing);
+        const Missing& missing = fields[side]->cannotFixate;
+        AddPoints(frame, HessTargets(), Missing{}, ChartInk::target, drawing);
+        AddPoints(frame, fields[side]->plotted, missing, ChartInk::plot, drawing);
+        AddCrosses(frame, missing, drawing);
         drawing.texts.push_back({frame.centreX, kFieldTop - 4.0, *names[side], TextPlace::centre, true});
-        drawing.texts.push_back({kFieldLefts[side], kFieldTop + kFieldSide + 9.0,
-                                 PrimaryDeviationText(fields[side]->primary, captions), TextPlace::left, false});
+        const std::string primary = missing[0] ? captions.primary + " " + captions.cannotFixate
+                                               : PrimaryDeviationText(fields[side]->primary, captions);
+        drawing.texts.push_back({kFieldLefts[side], kFieldTop + kFieldSide + 9.0, primary, TextPlace::left, false});
+        if (std::find(missing.begin(), missing.end(), true) != missing.end())
+            drawing.texts.push_back({kFieldLefts[side], kFieldTop + kFieldSide + 15.0,
+                                     "\xC3\x97 " + captions.cannotFixate, TextPlace::left, false});
     }
     drawing.texts.push_back({kHessPageWidth / 2, kHessPageHeight - 14.0, captions.convention, TextPlace::centre, false});
     return drawing;

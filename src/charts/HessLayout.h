@@ -59,6 +59,7 @@ struct HessCaptions {
     std::string beyondMeasurement;  // after the direction, for 90 degrees or more
     std::string convention;  // how the page is to be read
     std::string decimalMark = ".";
+    std::string cannotFixate;  // where the fixing eye cannot reach a target
 };
 
 // "Primary position: 5.0° (8.7 PD) eso, 2.0° (3.5 PD) hypo"; a direction
@@ -66,5 +67,7 @@ struct HessCaptions {
 // has no prism value) as "exo beyond measurement".
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions);
 
-// leftField is the left eye's field, rightField the right eye's.
+// leftField is the left eye's field, rightField the right eye's. A target
+// the fixing eye cannot reach gets a cross instead of a plot, and the field
+// a line saying what the cross means.
 ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions);

@@ -10,22 +10,39 @@
 namespace cli {
 namespace {
 
-// The shortest text an answer matches: its keywords on lines of their own.
-// Keywords come from single lines, so none contains a line break, and an
-// earlier answer matches this text exactly when each of its keywords lies
-// within one of these.
+std::string Joined(const std::vector<std::string>& keywords, char separator)
+{
+    std::string text;
+    for (const std::string& keyword : keywords) text += (text.empty() ? "" : std::string(1, separator)) + keyword;
+    return text;
+}
+
+// The shortest text an answer matches: its required keywords on lines of
+// their own. Keywords come from single lines, so none contains a line
+// break, and an earlier answer's required keywords all match this text
+// exactly when each lies within one of these.
 std::string LeastMatchingText(const std::string& answer)
 {
-    std::string text = answer;
-    std::replace(text.begin(), text.end(), '&', '\n');
-    return text;
+    return Joined(quiz::splitKeywords(answer).required, '\n');
 }
 
 std::string ExampleText(const std::string& first, const std::string& second)
 {
-    std::string text = first + " " + second;
-    std::replace(text.begin(), text.end(), '&', ' ');
-    return text;
+    return Joined(quiz::splitKeywords(first).required, ' ') + " " + Joined(quiz::splitKeywords(second).required, ' ');
+}
+
+// Whether no text the later answer scores on holds a word the earlier one
+// excludes: the later answer excludes a part of each such word.
+bool ExclusionsCovered(const std::string& earlier, const std::string& later)
+{
+    const std::vector<std::string> laterExcluded = quiz::splitKeywords(later).excluded;
+    for (const std::string& word : quiz::splitKeywords(earlier).excluded) {
+        const bool covered = std::any_of(laterExcluded.begin(), laterExcluded.end(), [&word](const std::string& part) {
+            return quiz::keywordsMatch(part, word);
+        });
+        if (!covered) return false;
+    }
+    return true;
 }
 
 // Whether every text the later answer scores on also scores the earlier one.
@@ -33,9 +50,11 @@ bool Covers(const std::string& earlier, const std::string& later)
 {
     const std::optional<quiz::PrismRange> earlierRange = quiz::parseRangeAnswer(earlier);
     const std::optional<quiz::PrismRange> laterRange = quiz::parseRangeAnswer(later);
-    if (!earlierRange && !laterRange) return quiz::keywordsMatch(earlier, LeastMatchingText(later));
+    if (!earlierRange && !laterRange)
+        return quiz::keywordsMatch(Joined(quiz::splitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
+               ExclusionsCovered(earlier, later);
     // Keywords that match even an empty text match everything.
-    if (!earlierRange) return quiz::keywordsMatch(earlier, "");
+    if (!earlierRange) return quiz::keywordsMatch(earlier, "") && quiz::splitKeywords(earlier).excluded.empty();
     // A range is never sure to match a text chosen only for its keywords.
     if (!laterRange) return false;
     return earlierRange->low <= laterRange->low && laterRange->high <= earlierRange->high &&

@@ -316,8 +316,11 @@ void PatientFrame::FitControlsToTexts() {
 void PatientFrame::FitStatusFields() {
     constexpr int kFieldMargin = 16;
     const int hint = std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
-    const int time = std::max(80, m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
-                                      m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin);
+    // The time's field also says when the fixing eye cannot fixate.
+    const int time = std::max({80,
+                               m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
+                                   m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin,
+                               m_statusBar->GetTextExtent(Text(Text::CannotFixate)).GetWidth() + kFieldMargin});
     const int mode = std::max(60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus),
                                                              Text(Text::LatentModeStatus)}) + kFieldMargin);
     // The prisms' field is as wide as what it shows, and empty without prisms.

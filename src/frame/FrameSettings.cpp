@@ -65,6 +65,7 @@ Settings PatientFrame::CurrentSettings() const {
     settings.extension.traceSpanMs = m_tracePanel->SpanMs();
     settings.extension.angleKappa = m_canvas->m_angleKappa;
     settings.extension.unknownRecords = m_unknownSettingsRecords;
+    settings.extension.cycloStaysUnderCover = m_canvas->m_cycloStaysUnderCover;
     return settings;
 }
 
@@ -121,6 +122,7 @@ void PatientFrame::LoadSettings() {
     ApplyPlaybackPreferences(settings.extension);
     m_canvas->m_angleKappa = settings.extension.angleKappa;
     m_unknownSettingsRecords = settings.extension.unknownRecords;
+    m_canvas->m_cycloStaysUnderCover = settings.extension.cycloStaysUnderCover;
 }
 
 void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {

@@ -174,6 +174,10 @@ public:
     // Muscle strengths: the dialog, and the companion file beside a case.
     void OnMuscles(wxCommandEvent& event);
     void SetMuscles(const MuscleStrengths& strengths);
+    // The playback time's field says so while the fixing eye cannot reach
+    // the gaze target; muscles are not applied during playback.
+    void ShowCannotFixate(bool cannot);
+    static constexpr int kFixationStatusField = 2;
     void ReadMuscleFile(const wxString& casePath);
     bool WriteMuscleFile(const wxString& casePath);
 

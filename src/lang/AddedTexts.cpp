@@ -128,6 +128,8 @@ const std::string& BuiltInText(int id)
         {Text::NoBrowserFormat,
          "Es wurde kein Webbrowser gefunden. \xD6" "ffnen Sie diese Adresse selbst in einem Browser:\n%s"},
         {Text::AboutCopyright, "\xA9 2025 die Mitwirkenden an Squinx"},
+        {Text::CannotFixate, "kann nicht fixieren"},
+        {Text::CycloStaysOption, "Zyklodeviation bleibt beim Abdeckwechsel (wie in der Klinik)"},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -302,10 +302,12 @@ constexpr int BeyondMeasurement = 282;         // Hess chart: a deviation of 90 
 constexpr int DecimalMark = 283;               // between whole and fraction in numbers shown ("." or ",")
 constexpr int NoBrowserFormat = 284;           // no web browser started, exactly one %s: the address
 constexpr int AboutCopyright = 285;            // about dialog: the copyright line
+constexpr int CannotFixate = 286;              // the fixing eye cannot reach the target: no measurement
+constexpr int CycloStaysOption = 287;          // display option: torsion kept through cover changes
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = AboutCopyright;
+constexpr int LastId = CycloStaysOption;
 
 } // namespace Text

@@ -6,9 +6,9 @@
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
-// The corneal centre lies behind the pupil plane by this much; the reflex's
-// offset follows from it alone, whatever the corneal radius.
-constexpr double kCentreBehindPupilMm = kPupilPlaneMm - kCornealCentreMm;
+// The corneal centre lies behind the entrance pupil by this much; the
+// reflex's offset follows from it alone, whatever the corneal radius.
+constexpr double kCentreBehindPupilMm = kEntrancePupilMm - kCornealCentreMm;
 // Below this the light grazes the eye and the plane position runs off.
 constexpr double kMinForward = 0.05;
 

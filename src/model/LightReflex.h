@@ -1,15 +1,17 @@
-#pragma once
-
 // The penlight's reflex on the cornea (first Purkinje image), from a model
 // eye of 24 mm: the cornea is a sphere of radius 7.8 mm whose centre lies
 // 5.7 mm in front of the eye's centre of rotation, the pupil 9.9 mm in front.
 // Seen from the light, the reflex lies where the corneal normal points at it,
-// which is straight in front of the corneal centre whatever the radius, so it
-// stands 4.2 mm x sin(angle) off the pupil's centre: about 1 mm per
-// 14 degrees between light and line of sight.
+// which is straight in front of the corneal centre whatever the radius. The
+// examiner sees the pupil through the cornea, as the entrance pupil about
+// 3.1 mm behind the corneal apex (schematic eye), 4.65 mm in front of the
+// corneal centre; so the reflex stands 4.65 mm x sin(angle) off the pupil's
+// centre as seen: about 12 degrees (22 PD) per mm, the figure photographic
+// Hirschberg studies measure.
 constexpr double kEyeDiameterMm = 24.0;
 constexpr double kCornealCentreMm = 5.7;
 constexpr double kPupilPlaneMm = 9.9;
+constexpr double kEntrancePupilMm = 10.35;
 // Angle kappa: the pupil's axis lies this far temporal of the line of
 // sight, so a fixing eye shows its reflex slightly nasal.
 constexpr double kAngleKappaDegrees = 5.0;
@@ -27,8 +29,9 @@ struct CornealReflex {
     // pupil's centre, in mm: + towards the nose, + upwards.
     double nasalMm = 0;
     double upMm = 0;
-    // Where the ray from the light through the reflex meets the pupil plane,
-    // relative to the pupil's centre, in mm: where a drawing puts the spot.
+    // Where the ray from the light through the reflex meets the plane of the
+    // entrance pupil, relative to its centre, in mm: where a drawing puts the
+    // spot.
     double planeNasalMm = 0;
     double planeUpMm = 0;
 };

@@ -84,6 +84,12 @@ void PatientFrame::SetMuscles(const MuscleStrengths& strengths) {
     m_canvas->Refresh(false);
 }
 
+void PatientFrame::ShowCannotFixate(bool cannot) {
+    const wxString text = cannot ? Text(Text::CannotFixate) : wxString();
+    if (m_statusBar->GetStatusText(kFixationStatusField) != text)
+        m_statusBar->SetStatusText(text, kFixationStatusField);
+}
+
 void PatientFrame::ReadMuscleFile(const wxString& casePath) {
     const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), m_muscles);
     m_refusedMuscleFile.clear();

@@ -18,18 +18,60 @@ const char* EyeKey(Eye eye)
     return eye == Eye::one ? "right" : "left";
 }
 
-bool ParseKey(const std::string& key, Eye& eye, Muscle& muscle)
+// What a key names: a muscle's strength or one of the anomalies beyond it.
+enum class Field { tether, coContraction, strength };
+constexpr int kFieldCount = 2 + kMuscleCount;
+
+// Keys of the anomalies, written after the strengths so that a file without
+// anomalies reads and writes as it always has.
+const char* AnomalyName(Field field)
+{
+    return field == Field::tether ? "SOtether" : "LRcocontraction";
+}
+
+std::string KeyOf(Eye eye, int field)
+{
+    const char* name = field < kMuscleCount ? MuscleName(static_cast<Muscle>(field))
+                                            : AnomalyName(static_cast<Field>(field - kMuscleCount));
+    return std::string(EyeKey(eye)) + "." + name;
+}
+
+// field: a muscle's index, or kMuscleCount plus the anomaly's.
+bool ParseKey(const std::string& key, Eye& eye, int& field)
 {
     for (Eye e : kEyes) {
-        for (int m = 0; m < kMuscleCount; ++m) {
-            if (key == std::string(EyeKey(e)) + "." + MuscleName(static_cast<Muscle>(m))) {
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (key == KeyOf(e, f)) {
                 eye = e;
-                muscle = static_cast<Muscle>(m);
+                field = f;
                 return true;
             }
         }
     }
     return false;
+}
+
+int ValueOf(const MuscleStrengths& strengths, Eye eye, int field)
+{
+    if (field < kMuscleCount)
+        return strengths.Get(eye, static_cast<Muscle>(field));
+    return static_cast<Field>(field - kMuscleCount) == Field::tether ? strengths.Tether(eye)
+                                                                      : strengths.CoContraction(eye);
+}
+
+void SetValue(MuscleStrengths& strengths, Eye eye, int field, int percent)
+{
+    if (field < kMuscleCount)
+        strengths.Set(eye, static_cast<Muscle>(field), percent);
+    else if (static_cast<Field>(field - kMuscleCount) == Field::tether)
+        strengths.SetTether(eye, percent);
+    else
+        strengths.SetCoContraction(eye, percent);
+}
+
+int AbsentValue(int field)
+{
+    return field < kMuscleCount ? kNormalStrength : 0;
 }
 
 std::string Trimmed(const std::string& text)
@@ -89,14 +131,17 @@ std::string MuscleFilePath(const std::string& casePath)
 std::string EncodeMuscles(const MuscleStrengths& strengths)
 {
     std::string text = std::string(kMuscleFileHeader) + "\n";
-    for (Eye eye : kEyes) {
-        for (int m = 0; m < kMuscleCount; ++m) {
-            const Muscle muscle = static_cast<Muscle>(m);
-            const int percent = strengths.Get(eye, muscle);
-            if (percent != kNormalStrength)
-                text += std::string(EyeKey(eye)) + "." + MuscleName(muscle) + "=" + std::to_string(percent) + "\n";
+    const auto write = [&](int first, int last) {
+        for (Eye eye : kEyes) {
+            for (int field = first; field < last; ++field) {
+                const int percent = ValueOf(strengths, eye, field);
+                if (percent != AbsentValue(field))
+                    text += KeyOf(eye, field) + "=" + std::to_string(percent) + "\n";
+            }
         }
-    }
+    };
+    write(0, kMuscleCount);
+    write(kMuscleCount, kFieldCount);
     return text;
 }
 
@@ -107,7 +152,7 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
         return {MuscleFileError::noHeader, 1};
 
     MuscleStrengths read;
-    std::array<std::array<bool, kMuscleCount>, kEyeCount> seen{};
+    std::array<std::array<bool, kFieldCount>, kEyeCount> seen{};
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         if (Trimmed(lines[i]).empty())
@@ -116,17 +161,17 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
         if (equals == std::string::npos)
             return {MuscleFileError::badLine, lineNumber};
         Eye eye = Eye::one;
-        Muscle muscle = Muscle::LR;
-        if (!ParseKey(Trimmed(lines[i].substr(0, equals)), eye, muscle))
+        int field = 0;
+        if (!ParseKey(Trimmed(lines[i].substr(0, equals)), eye, field))
             return {MuscleFileError::unknownKey, lineNumber};
-        bool& already = seen[static_cast<std::size_t>(eye)][static_cast<std::size_t>(muscle)];
+        bool& already = seen[static_cast<std::size_t>(eye)][static_cast<std::size_t>(field)];
         if (already)
             return {MuscleFileError::repeatedKey, lineNumber};
         already = true;
         int percent = 0;
         if (!ParsePercent(Trimmed(lines[i].substr(equals + 1)), percent))
             return {MuscleFileError::badValue, lineNumber};
-        read.Set(eye, muscle, percent);
+        SetValue(read, eye, field, percent);
     }
     out = read;
     return {};

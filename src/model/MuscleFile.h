@@ -8,6 +8,9 @@
 // 98-byte case file keeps its format: a header line, then one key=value line
 // per muscle whose strength is not 100 %, such as "right.LR=20". A muscle
 // without a line is normal; a case with all muscles normal has no such file.
+// After the strengths come the anomalies present, in percent:
+// "right.SOtether=68" (superior oblique tether) and "right.LRcocontraction=40"
+// (lateral rectus co-contracting with the medial rectus).
 
 inline constexpr const char* kMuscleFileHeader = "Squinx muscle strengths 1";
 // Twelve lines and a header fit many times over; anything larger is not one.
@@ -22,7 +25,7 @@ enum class MuscleFileError {
     none,
     noHeader,       // the first line is not kMuscleFileHeader
     badLine,        // not key=value
-    unknownKey,     // not right.XX or left.XX with a muscle's name
+    unknownKey,     // not right.XX or left.XX with a muscle's or an anomaly's name
     repeatedKey,
     badValue,       // not a whole number of percent from 0 to 100
     unreadable,     // missing, too large or not a regular file

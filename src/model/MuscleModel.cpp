@@ -8,10 +8,32 @@ namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
-// Resting tone of every muscle, in degrees of the turn it balances: a muscle
-// gone slack lets its antagonist pull the eye this far. A muscle falls silent
-// once the eye is turned about twice this far against it.
+// Resting tone of every muscle, in degrees of the turn it balances in a
+// normal eye. A muscle falls silent once the eye is turned about twice this
+// far against it.
 constexpr double kTone = 11.0;
+// A muscle losing its strength also loses the stiffness that held its
+// antagonist's resting tone in check: near rest the antagonist turns the eye
+// further, by this share of the tone times the eighth power of the loss. The
+// stiffness of a weakened muscle matters little until it nears paralysis, so
+// a partial palsy stays near the tone's figure while a complete lateral
+// rectus palsy ends near 21 degrees (38 PD) esotropia. Far out, where the
+// tone no longer matters, neither does this.
+constexpr double kParalysisGain = 0.9;
+// The superior oblique tendon is stretched by the share of an elevation that
+// lies in the oblique muscle plane. A tether of 100 % allows no stretch; one
+// of 0 % would allow this much elevation of the oblique plane.
+constexpr double kLooseSlack = 20.0;
+// Beyond its slack the tether yields this share of what the elevators
+// demand, and the share it holds back turns the eye this much outwards: the
+// tendon pulls along the oblique plane, behind the centre of rotation.
+constexpr double kTetherYield = 0.2;
+constexpr double kTetherAbduction = 0.35;
+// Globe retraction per degree of co-contraction force beyond the resting
+// tone: both horizontal recti pulling back at once.
+constexpr double kRetractionMmPerDegree = 0.3;
+// A fixing eye that ends farther than this from the target cannot fixate it.
+constexpr double kFixationMiss = 0.05;  // degrees
 // Share of a vertical muscle's force that turns the eye horizontally: the
 // recti adduct a little, the obliques abduct a little.
 constexpr double kHorizontalShare = 0.1;
@@ -80,33 +102,74 @@ double ForceSlope(double c)
     return 0.5 + h2 * h2 * h2 * c / (4.0 * e2 * e2 * e2 * e);
 }
 
-// One antagonist pair: agonist of strength a against antagonist of strength
-// b (shares of normal). What it turns the eye by for innervation c ...
-double PairTurn(double a, double b, double c)
+// What is left of the resting tone at innervation c: the tone at rest,
+// nothing far out.
+double RestingPart(double c)
 {
-    return a * Force(c) - b * Force(-c);
+    return EvenPart(c) - 0.5 * std::abs(c);
+}
+
+double RestingSlope(double c)
+{
+    return ForceSlope(c) - 0.5 - (c > 0 ? 0.5 : c < 0 ? -0.5 : 0.0);
+}
+
+// One antagonist pair: agonist of strength agonist against antagonist of
+// strength antagonist (shares of normal); rest: the extra share of resting
+// tone by which the antagonist outweighs the agonist near rest; tonic: the
+// share of the antagonist's innervation that also reaches the agonist, up to
+// the resting tone (a co-contraction).
+struct Pair {
+    double agonist, antagonist, rest, tonic = 0;
+};
+
+double ParalysisGain(double strength)
+{
+    const double loss2 = (1.0 - strength) * (1.0 - strength);
+    const double loss4 = loss2 * loss2;
+    return kParalysisGain * loss4 * loss4;
+}
+
+Pair PairOf(double agonist, double antagonist)
+{
+    return {agonist, antagonist, ParalysisGain(agonist) - ParalysisGain(antagonist)};
+}
+
+// What the pair turns the eye by for innervation c ...
+double PairTurn(const Pair& p, double c)
+{
+    return p.agonist * Force(c) - p.antagonist * Force(-c) - p.rest * RestingPart(c) +
+           p.tonic * std::min(Force(-c), kTone);
+}
+
+double PairSlope(const Pair& p, double c)
+{
+    const double tonicSlope = Force(-c) < kTone ? -ForceSlope(-c) : 0.0;
+    return p.agonist * ForceSlope(c) + p.antagonist * ForceSlope(-c) - p.rest * RestingSlope(c) +
+           p.tonic * tonicSlope;
 }
 
 // ... and the innervation, within the bounds, that turns it closest to turn.
 // The pair's turn grows steadily with c, so Newton's method kept inside a
 // shrinking bracket finds it.
-double PairInnervation(double a, double b, double turn)
+double PairInnervation(const Pair& p, double turn)
 {
-    if (a == 0 && b == 0)
+    if (p.agonist == 0 && p.antagonist == 0)
         return std::clamp(turn, -kLargestInnervation, kLargestInnervation);  // the eye cannot move
     double low = -kLargestInnervation;
     double high = kLargestInnervation;
-    if (turn <= PairTurn(a, b, low))
+    if (turn <= PairTurn(p, low))
         return low;
-    if (turn >= PairTurn(a, b, high))
+    if (turn >= PairTurn(p, high))
         return high;
     double c = std::clamp(turn, low, high);
     for (int i = 0; i < kMostSteps; ++i) {
-        const double miss = PairTurn(a, b, c) - turn;
+        const double miss = PairTurn(p, c) - turn;
         if (std::abs(miss) < kClose)
             break;
         (miss > 0 ? high : low) = c;
-        const double next = c - miss / (a * ForceSlope(c) + b * ForceSlope(-c));
+        const double slope = PairSlope(p, c);
+        const double next = slope > 0 ? c - miss / slope : c;
         c = next > low && next < high ? next : 0.5 * (low + high);
     }
     return c;
@@ -157,13 +220,89 @@ VerticalPairs Split(double elevation, double intorsion, const FieldWeights& w)
 
 struct EyeMuscles {
     double lr, mr, sr, ir, so, io;  // shares of normal strength
+    double tether, coContraction;   // shares, 0 where absent
 };
 
 EyeMuscles SharesOf(Eye eye, const MuscleStrengths& strengths)
 {
     const auto share = [&](Muscle m) { return strengths.Get(eye, m) / static_cast<double>(kNormalStrength); };
-    return {share(Muscle::LR), share(Muscle::MR), share(Muscle::SR),
-            share(Muscle::IR), share(Muscle::SO), share(Muscle::IO)};
+    return {share(Muscle::LR), share(Muscle::MR), share(Muscle::SR), share(Muscle::IR), share(Muscle::SO),
+            share(Muscle::IO), strengths.Tether(eye) / 100.0, strengths.CoContraction(eye) / 100.0};
+}
+
+// A co-contracting lateral rectus gets a share of the medial rectus's
+// innervation and keeps that share of its tone, which holds the eye from
+// turning in at rest. What it gets beyond the tone as the medial rectus
+// adducts does not turn the eye: both recti pull the globe back instead.
+Pair HorizontalPair(const EyeMuscles& m)
+{
+    const double co = std::min(m.coContraction, m.mr);
+    return {m.lr, m.mr, ParalysisGain(std::min(1.0, m.lr + co)) - ParalysisGain(m.mr), co};
+}
+
+Pair RectusPair(const EyeMuscles& m)
+{
+    return PairOf(m.sr, m.ir);
+}
+
+Pair ObliquePair(const EyeMuscles& m)
+{
+    return PairOf(m.io, m.so);
+}
+
+// Globe retraction in mm under horizontal innervation c: the co-contracting
+// lateral rectus's innervation beyond the resting tone.
+double RetractionMm(const EyeMuscles& m, double c)
+{
+    return kRetractionMmPerDegree * m.coContraction * std::max(0.0, Force(-c) - kTone);
+}
+
+// The highest elevation the tethered tendon allows at abduction a: the
+// tendon is stretched by the share of an elevation in the oblique plane,
+// most in adduction, hardly at all in wide abduction.
+double TetherLimit(const EyeMuscles& m, double abduction)
+{
+    // Past about 70 degrees of abduction the share would vanish; the floor
+    // keeps the limit finite there.
+    constexpr double kLeastAlongTendon = 0.05;
+    const double alongTendon = std::max(kLeastAlongTendon, std::cos(abduction * kRadiansPerDegree + kObliquePlane));
+    return kLooseSlack * (1.0 - m.tether) / alongTendon;
+}
+
+// Where the tether lets an eye go that the muscles alone would take to free.
+EyeTurn Tethered(const EyeMuscles& m, const EyeTurn& free)
+{
+    if (m.tether == 0)
+        return free;
+    const double limit = TetherLimit(m, free.abduction);
+    if (free.elevation <= limit)
+        return free;
+    const double heldBack = (1.0 - kTetherYield) * (free.elevation - limit);
+    return {free.abduction + kTetherAbduction * heldBack, free.elevation - heldBack, free.intorsion};
+}
+
+// The free position Tethered takes to goal; the limit depends on the free
+// abduction, which the held-back share shifts, so it is found by iteration.
+EyeTurn Untethered(const EyeMuscles& m, const EyeTurn& goal)
+{
+    if (m.tether == 0)
+        return goal;
+    EyeTurn free = goal;
+    for (int i = 0; i < kMostSteps; ++i) {
+        const double limit = TetherLimit(m, free.abduction);
+        if (goal.elevation <= limit) {
+            free = goal;
+            break;
+        }
+        const double passed = goal.elevation - limit;
+        const double heldBack = passed * (1.0 - kTetherYield) / kTetherYield;
+        const EyeTurn next{goal.abduction - kTetherAbduction * heldBack, goal.elevation + heldBack, goal.intorsion};
+        const bool settled = std::abs(next.abduction - free.abduction) < kClose;
+        free = next;
+        if (settled)
+            break;
+    }
+    return free;
 }
 
 // The horizontal pull of the vertical muscles balances out in a normal eye;
@@ -182,22 +321,28 @@ EyeTurn PositionFor(const EyeMuscles& m, const EyeTurn& command)
 {
     const FieldWeights w = WeightsAt(command.abduction);
     const VerticalPairs c = Split(command.elevation, command.intorsion, w);
-    const VerticalPairs turned{PairTurn(m.sr, m.ir, c.rectus), PairTurn(m.io, m.so, c.oblique)};
-    const double abduction = PairTurn(m.lr, m.mr, command.abduction) + HorizontalLoss(m, c);
-    return Combine(abduction, turned, w);
+    const VerticalPairs turned{PairTurn(RectusPair(m), c.rectus), PairTurn(ObliquePair(m), c.oblique)};
+    const double abduction = PairTurn(HorizontalPair(m), command.abduction) + HorizontalLoss(m, c);
+    return Tethered(m, Combine(abduction, turned, w));
 }
 
 // The command that brings an eye with these muscles to goal, each pair
 // solved on its own. The horizontal innervation decides the fields of the
 // vertical pairs, whose loss in turn shifts it: that loop is closed by the
 // secant method on the horizontal innervation.
-EyeTurn CommandFor(const EyeMuscles& m, const EyeTurn& goal)
+bool AtLimit(double innervation)
 {
+    return std::abs(innervation) >= kLargestInnervation;
+}
+
+EyeTurn CommandFor(const EyeMuscles& m, const EyeTurn& tetheredGoal, bool& atLimit)
+{
+    const EyeTurn goal = Untethered(m, tetheredGoal);
     VerticalPairs c{};
     const auto settle = [&](double abduction) {
         const VerticalPairs wanted = Split(goal.elevation, goal.intorsion, WeightsAt(abduction));
-        c = {PairInnervation(m.sr, m.ir, wanted.rectus), PairInnervation(m.io, m.so, wanted.oblique)};
-        return PairInnervation(m.lr, m.mr, goal.abduction - HorizontalLoss(m, c)) - abduction;
+        c = {PairInnervation(RectusPair(m), wanted.rectus), PairInnervation(ObliquePair(m), wanted.oblique)};
+        return PairInnervation(HorizontalPair(m), goal.abduction - HorizontalLoss(m, c)) - abduction;
     };
     double x0 = goal.abduction;
     double f0 = settle(x0);
@@ -213,6 +358,7 @@ EyeTurn CommandFor(const EyeMuscles& m, const EyeTurn& goal)
     }
     const double abduction = std::abs(f0) <= kClose ? x0 : x1;
     settle(abduction);
+    atLimit = AtLimit(abduction) || AtLimit(c.rectus) || AtLimit(c.oblique);
     return Combine(abduction, c, WeightsAt(abduction));
 }
 
@@ -223,16 +369,19 @@ Version EyeEndsAt(Eye eye, const MuscleStrengths& strengths, const Version& inne
     return ToVersion(eye, PositionFor(SharesOf(eye, strengths), ToEyeTerms(eye, innervation)));
 }
 
-Version InnervationToFix(Eye eye, const MuscleStrengths& strengths, const Version& goal)
+// atLimit: some of the innervation is at its bound.
+Version InnervationToFix(Eye eye, const MuscleStrengths& strengths, const Version& goal, bool& atLimit)
 {
+    atLimit = false;
     if (strengths.EyeNormal(eye))
         return goal;
-    return ToVersion(eye, CommandFor(SharesOf(eye, strengths), ToEyeTerms(eye, goal)));
+    return ToVersion(eye, CommandFor(SharesOf(eye, strengths), ToEyeTerms(eye, goal), atLimit));
 }
 
+// Weakness and anomalies of an eye, in percent.
 int TotalWeakness(const MuscleStrengths& strengths, Eye eye)
 {
-    int total = 0;
+    int total = strengths.Tether(eye) + strengths.CoContraction(eye);
     for (int m = 0; m < kMuscleCount; ++m)
         total += kNormalStrength - strengths.Get(eye, static_cast<Muscle>(m));
     return total;
@@ -246,9 +395,16 @@ BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget 
     if (strengths.AllNormal())
         return result;
     const Version goal{target.right, target.up, 0.0};
-    const Version innervation = InnervationToFix(fixingEye, strengths, goal);
-    for (Eye eye : {Eye::one, Eye::two})
-        result.eyes[static_cast<std::size_t>(eye)] = ToEyeTerms(eye, EyeEndsAt(eye, strengths, innervation) - goal);
+    bool atLimit = false;
+    const Version innervation = InnervationToFix(fixingEye, strengths, goal, atLimit);
+    for (Eye eye : {Eye::one, Eye::two}) {
+        EyeTurn& turn = result.eyes[static_cast<std::size_t>(eye)];
+        turn = ToEyeTerms(eye, EyeEndsAt(eye, strengths, innervation) - goal);
+        turn.retractionMm = RetractionMm(SharesOf(eye, strengths), ToEyeTerms(eye, innervation).abduction);
+    }
+    const EyeTurn& fixing = result.eyes[static_cast<std::size_t>(fixingEye)];
+    result.cannotFixate = atLimit || std::abs(fixing.abduction) > kFixationMiss || std::abs(fixing.elevation) > kFixationMiss ||
+                          std::abs(fixing.intorsion) > kFixationMiss;
     return result;
 }
 

@@ -13,23 +13,34 @@ struct GazeTarget {
 
 // A turn of one eye in degrees in that eye's own terms: abduction (away from
 // the nose), elevation, intorsion (top of the cornea towards the nose).
+// retractionMm: how far the globe is drawn back into the orbit, in mm.
 struct EyeTurn {
     double abduction = 0;
     double elevation = 0;
     double intorsion = 0;
+    double retractionMm = 0;
 };
 
-// How far each eye ends from the target, eye 1 (the patient's right eye) at index 0.
+// How far each eye ends from the target, eye 1 (the patient's right eye) at
+// index 0. cannotFixate: the fixing eye's innervation is at its limit short
+// of the target, so the eyes stand where that limit leaves them and the
+// deviation is not a measurement.
 struct BinocularDeviation {
     std::array<EyeTurn, kEyeCount> eyes{};
+    bool cannotFixate = false;
 };
 
 // Both eyes under Hering's law: the fixing eye is brought onto the target
 // (torsion 0) by the innervation its own muscles need; the other eye gets the
 // same innervation and ends where its muscles take it. A muscle of strength
 // s delivers s times the force for that innervation, against the full tone of
-// its antagonist, so a weak muscle shows most in its field of action. With
-// every strength normal the result is exactly zero.
+// its antagonist, so a weak muscle shows most in its field of action; a
+// paralysed one also loses its stiffness, so a complete palsy deviates about
+// twice as far as the tone alone would turn the eye. A superior oblique
+// tether limits elevation mechanically, most in adduction, and turns the
+// held-back eye outwards; a co-contracting lateral rectus pulls with the
+// medial rectus and retracts the globe in adduction. With every strength
+// normal and no anomaly the result is exactly zero.
 BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye);
 
 // The eye that fixes when nothing decides it: the one with no weak muscle,

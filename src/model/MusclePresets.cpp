@@ -20,10 +20,11 @@ MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
         weaken({Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);
         break;
     case MusclePreset::brownSyndrome:
-        weaken({Muscle::IO}, 10);
+        strengths.SetTether(eye, kBrownTether);
         break;
     case MusclePreset::duaneSyndrome:
-        weaken({Muscle::LR}, 0);
+        weaken({Muscle::LR}, 10);
+        strengths.SetCoContraction(eye, kDuaneCoContraction);
         break;
     }
     return strengths;

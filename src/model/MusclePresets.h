@@ -7,9 +7,18 @@ enum class MusclePreset {
     sixthNervePalsy,   // lateral rectus 20 %
     fourthNervePalsy,  // superior oblique 20 %
     thirdNervePalsy,   // medial, superior and inferior rectus and inferior oblique 10 %
-    brownSyndrome,     // elevation in adduction restricted: inferior oblique 10 %
-    duaneSyndrome,     // type 1, abduction absent: lateral rectus 0 %
+    brownSyndrome,     // superior oblique tether, every muscle normal
+    duaneSyndrome,     // type 1: lateral rectus 10 %, co-contracting with the medial rectus
 };
+
+// Brown: the eye rises about 4 degrees in adduction, 6 straight ahead.
+inline constexpr int kBrownTether = 68;
+// Duane type 1: enough co-contraction to keep the primary esotropia small and
+// retract the globe in adduction, little enough to leave adduction near full.
+// The lateral rectus keeps a remnant of 10 %, so the eye just passes the
+// midline and can fixate straight ahead without a secondary deviation larger
+// than a sixth nerve palsy's.
+inline constexpr int kDuaneCoContraction = 50;
 
 inline constexpr int kMusclePresetCount = 5;
 

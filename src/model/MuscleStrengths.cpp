@@ -33,14 +33,34 @@ void MuscleStrengths::Set(Eye eye, Muscle muscle, int percent)
     m_percent[IndexOf(eye)][IndexOf(muscle)] = std::clamp(percent, 0, kNormalStrength);
 }
 
+int MuscleStrengths::Tether(Eye eye) const
+{
+    return m_tether[IndexOf(eye)];
+}
+
+void MuscleStrengths::SetTether(Eye eye, int percent)
+{
+    m_tether[IndexOf(eye)] = std::clamp(percent, 0, 100);
+}
+
+int MuscleStrengths::CoContraction(Eye eye) const
+{
+    return m_coContraction[IndexOf(eye)];
+}
+
+void MuscleStrengths::SetCoContraction(Eye eye, int percent)
+{
+    m_coContraction[IndexOf(eye)] = std::clamp(percent, 0, 100);
+}
+
 void MuscleStrengths::Reset()
 {
-    m_percent = {kNormalEye, kNormalEye};
+    *this = MuscleStrengths();
 }
 
 bool MuscleStrengths::EyeNormal(Eye eye) const
 {
-    return m_percent[IndexOf(eye)] == kNormalEye;
+    return m_percent[IndexOf(eye)] == kNormalEye && Tether(eye) == 0 && CoContraction(eye) == 0;
 }
 
 bool MuscleStrengths::AllNormal() const

@@ -16,17 +16,30 @@ const char* MuscleName(Muscle muscle);
 
 // Strength of every muscle of both eyes in whole percent, 0 (paralysed) to
 // 100 (normal). Eye 1 is the patient's right eye.
+//
+// Two anomalies of one eye go beyond strength, each in whole percent, 0 where
+// absent. A superior oblique tether (Brown syndrome) holds elevation back,
+// tighter in adduction, however strong the elevators: at 100 the tendon has
+// no slack at all. A lateral rectus co-contraction (Duane syndrome) feeds
+// that share of the medial rectus's innervation to the lateral rectus too.
 class MuscleStrengths {
 public:
     int Get(Eye eye, Muscle muscle) const;
     // Values outside 0..100 are held at the nearer limit.
     void Set(Eye eye, Muscle muscle, int percent);
+    int Tether(Eye eye) const;
+    void SetTether(Eye eye, int percent);
+    int CoContraction(Eye eye) const;
+    void SetCoContraction(Eye eye, int percent);
     void Reset();
 
     bool EyeNormal(Eye eye) const;
     bool AllNormal() const;
 
-    friend bool operator==(const MuscleStrengths& a, const MuscleStrengths& b) { return a.m_percent == b.m_percent; }
+    friend bool operator==(const MuscleStrengths& a, const MuscleStrengths& b)
+    {
+        return a.m_percent == b.m_percent && a.m_tether == b.m_tether && a.m_coContraction == b.m_coContraction;
+    }
     friend bool operator!=(const MuscleStrengths& a, const MuscleStrengths& b) { return !(a == b); }
 
 private:
@@ -34,4 +47,6 @@ private:
     static constexpr EyeStrengths kNormalEye = {kNormalStrength, kNormalStrength, kNormalStrength,
                                                 kNormalStrength, kNormalStrength, kNormalStrength};
     std::array<EyeStrengths, kEyeCount> m_percent = {kNormalEye, kNormalEye};
+    std::array<int, kEyeCount> m_tether{};
+    std::array<int, kEyeCount> m_coContraction{};
 };

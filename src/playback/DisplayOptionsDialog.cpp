@@ -149,6 +149,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
     m_hintCheck1->SetValue(parent->m_showBothEyesHint);
     m_hintCheck2->SetValue(parent->m_showCoverHint);
     m_kappaCheck->SetValue(parent->m_canvas->m_angleKappa);
+    m_cycloCheck->SetValue(parent->m_canvas->m_cycloStaysUnderCover);
 
     RefreshSwatches();
 }
@@ -269,6 +270,13 @@ void DisplayOptionsDialog::CreateCoverPage() {
     Place(occluderBox, page, 10, 85, kBoxWidth, 65);
     AddColourRow(page, occluderBox, Text::OccluderColourLabel, Ids::OccluderColourButton, 20);
     m_alphaSliders[1] = AddAlphaRow(page, occluderBox, Text::OccluderAlphaLabel, Ids::OccluderAlphaSlider);
+
+    // The label is long: a wrapped text beside a bare box keeps it on the page.
+    m_cycloCheck = new wxCheckBox(page, wxID_ANY, wxEmptyString);
+    Place(m_cycloCheck, page, 10, 158);
+    auto* cycloLabel = new wxStaticText(page, wxID_ANY, Text(Text::CycloStaysOption));
+    cycloLabel->Wrap(kBoxWidth);
+    Place(cycloLabel, page, 32, 158);
 }
 
 void DisplayOptionsDialog::CreateQuadrantPage() {
@@ -335,6 +343,10 @@ bool DisplayOptionsDialog::ShowBothEyesHint() const {
 
 bool DisplayOptionsDialog::AngleKappa() const {
     return m_kappaCheck->GetValue();
+}
+
+bool DisplayOptionsDialog::CycloStaysUnderCover() const {
+    return m_cycloCheck->GetValue();
 }
 
 bool DisplayOptionsDialog::ShowCoverHint() const {
@@ -414,5 +426,6 @@ void ShowDisplayOptionsDialog(PatientFrame* frame, const LanguageTable& language
     frame->m_showBothEyesHint = dialog.ShowBothEyesHint();
     frame->m_showCoverHint = dialog.ShowCoverHint();
     frame->m_canvas->m_angleKappa = dialog.AngleKappa();
+    frame->m_canvas->m_cycloStaysUnderCover = dialog.CycloStaysUnderCover();
     dialog.ApplyVisualSettings();
 }

@@ -76,6 +76,7 @@ public:
     bool ShowBothEyesHint() const;
     bool ShowCoverHint() const;
     bool AngleKappa() const;
+    bool CycloStaysUnderCover() const;
 
     // Writes colours, transparencies and the segment count into the main
     // window and its view and redraws them: what Apply does.
@@ -86,6 +87,7 @@ public:
     wxCheckBox* HintCheck1() const { return m_hintCheck1; }
     wxCheckBox* HintCheck2() const { return m_hintCheck2; }
     wxCheckBox* KappaCheck() const { return m_kappaCheck; }
+    wxCheckBox* CycloCheck() const { return m_cycloCheck; }
 
 private:
     void CreateControls(const wxSize& requested);
@@ -116,6 +118,7 @@ private:
     wxCheckBox* m_hintCheck1 = nullptr;
     wxCheckBox* m_hintCheck2 = nullptr;
     wxCheckBox* m_kappaCheck = nullptr;
+    wxCheckBox* m_cycloCheck = nullptr;
     std::array<wxWindow*, colourSlotCount> m_colourSwatches{};
     std::array<wxRadioButton*, 3> m_segmentsRadios{};
     // Selected instead of the three when the segment count is none of theirs:

@@ -39,18 +39,29 @@ int scoreChoices(const Question& question)
 
 }  // namespace
 
-bool keywordsMatch(std::string_view answerText, std::string_view typedText)
+Keywords splitKeywords(std::string_view answerText)
 {
-    const std::string answer = lowered(answerText);
-    const std::string typed = lowered(typedText);
+    Keywords keywords;
     std::size_t start = 0;
     while (true) {
-        const auto end = answer.find('&', start);
-        const std::string_view keyword = std::string_view(answer).substr(start, end - start);
-        if (typed.find(keyword) == std::string::npos) return false;
-        if (end == std::string::npos) return true;
+        const auto end = answerText.find('&', start);
+        const std::string_view keyword = answerText.substr(start, end - start);
+        if (!keyword.empty() && keyword.front() == '!')
+            keywords.excluded.emplace_back(keyword.substr(1));
+        else
+            keywords.required.emplace_back(keyword);
+        if (end == std::string_view::npos) return keywords;
         start = end + 1;
     }
+}
+
+bool keywordsMatch(std::string_view answerText, std::string_view typedText)
+{
+    const Keywords keywords = splitKeywords(lowered(answerText));
+    const std::string typed = lowered(typedText);
+    const auto occurs = [&typed](const std::string& keyword) { return typed.find(keyword) != std::string::npos; };
+    return std::all_of(keywords.required.begin(), keywords.required.end(), occurs) &&
+           std::none_of(keywords.excluded.begin(), keywords.excluded.end(), occurs);
 }
 
 int scoreQuestion(const Question& question, BaseAbbreviations abbreviations)

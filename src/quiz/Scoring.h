@@ -30,7 +30,15 @@ struct QuizScore {
 QuizScore scoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // True when every "&"-separated keyword of answerText occurs in typedText,
-// ignoring case. An empty keyword occurs in every text.
+// ignoring case, and no keyword written with a leading "!" does:
+// "left&inward&!right". An empty keyword occurs in every text.
 bool keywordsMatch(std::string_view answerText, std::string_view typedText);
+
+// The keywords of an answer text, split by polarity, as written.
+struct Keywords {
+    std::vector<std::string> required;
+    std::vector<std::string> excluded;  // without their "!"
+};
+Keywords splitKeywords(std::string_view answerText);
 
 }  // namespace quiz

@@ -7,6 +7,8 @@ namespace {
 constexpr char kPlaybackTag[4] = {'P', 'L', 'A', 'Y'};
 constexpr char kKappaTag[4] = {'K', 'A', 'P', 'A'};
 constexpr std::size_t kKappaPayloadBytes = 1;
+constexpr char kCycloTag[4] = {'C', 'Y', 'C', 'L'};
+constexpr std::size_t kCycloPayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
@@ -51,6 +53,11 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, kKappaPayloadBytes);
         bytes.push_back(extension.angleKappa ? 1 : 0);
     }
+    if (extension.cycloStaysUnderCover != defaults.cycloStaysUnderCover) {
+        bytes.insert(bytes.end(), kCycloTag, kCycloTag + kTagBytes);
+        PutInt32(bytes, kCycloPayloadBytes);
+        bytes.push_back(extension.cycloStaysUnderCover ? 1 : 0);
+    }
     bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
 }
@@ -69,7 +76,8 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
         }
         const bool playback = std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0;
         const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
-        if (!playback && !kappa)
+        const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
+        if (!playback && !kappa && !cyclo)
             extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at,
                                             payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
@@ -90,6 +98,13 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             else
                 Note(corrections,
                      "Angle kappa flag " + std::to_string(payload[0]) + " is neither 0 nor 1; keeping it on.");
+        }
+        if (cyclo && length >= kCycloPayloadBytes) {
+            if (payload[0] <= 1)
+                extension.cycloStaysUnderCover = payload[0] == 1;
+            else
+                Note(corrections, "Cyclodeviation flag " + std::to_string(payload[0]) +
+                                      " is neither 0 nor 1; the eyes roll under cover.");
         }
         at += kRecordHeadBytes + length;
     }

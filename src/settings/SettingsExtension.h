@@ -21,6 +21,9 @@ struct SettingsExtension {
     // Records of a newer program, whole and in their order: written back
     // after the known ones, so running this version loses none of them.
     std::vector<std::uint8_t> unknownRecords;
+    // Cover changes leave each eye's torsion as it is, as in the clinic,
+    // instead of rolling the eye to show the stored torsion.
+    bool cycloStaysUnderCover = false;
 };
 
 // The records to append; none while every value is its default and no

@@ -10,12 +10,13 @@ public:
         m_sequence.steps[m_sequence.count++] = {static_cast<float>(degrees), axis};
         return *this;
     }
-    // Vertical, horizontal and torsional turn by one weight.
-    SequenceBuilder& deviation(const EyeSceneState& eye, double weight) {
+    // Vertical and horizontal turn by one weight, torsion by its own.
+    SequenceBuilder& deviation(const EyeSceneState& eye, double weight, double torsionWeight) {
         return add(RotationAxis::x, weight * eye.vertical)
             .add(RotationAxis::y, weight * eye.horizontal)
-            .add(RotationAxis::z, -weight * eye.torsion);
+            .add(RotationAxis::z, -torsionWeight * eye.torsion);
     }
+    SequenceBuilder& deviation(const EyeSceneState& eye, double weight) { return deviation(eye, weight, weight); }
     SequenceBuilder& muscles(const SceneState& scene, const EyeSceneState& eye) {
         if (!scene.weakMuscles)
             return *this;
@@ -67,9 +68,12 @@ RotationSequence ManifestRotation(int eye, const SceneState& scene, const CoverB
     const double own1 = eye == 0 ? 1.0 - blends.coverBlend2 : -blends.coverBlend2;
     const double own2 = eye == 0 ? -blends.coverBlend1 : 1.0 - blends.coverBlend1;
     const double offsetWeight = eye == 0 ? blends.offsetBlend1 : blends.offsetBlend2;
+    // Taking up fixation needs no torsion: with cyclodeviations kept, each
+    // eye keeps its own torsion whichever eye fixes.
+    const bool keep = scene.cycloStaysUnderCover;
     return SequenceBuilder()
-        .deviation(eye1, own1)
-        .deviation(eye2, own2)
+        .deviation(eye1, own1, keep ? (eye == 0 ? 1.0 : 0.0) : own1)
+        .deviation(eye2, own2, keep ? (eye == 1 ? 1.0 : 0.0) : own2)
         .prism(AnyPrism(scene), ManifestPrismShift(scene, blends))
         .add(RotationAxis::x, -offsetWeight * scene.eyes[eye].verticalOffset)
         .muscles(scene, scene.eyes[eye])
@@ -96,10 +100,15 @@ ViewTurn LatentPrismTurn(int eye, const SceneState& scene, const CoverBlends& bl
 RotationSequence LatentRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
     const EyeSceneState& own = scene.eyes[eye];
     const bool first = eye == 0;
+    // A latent cyclodeviation kept out of the cover movements stays hidden.
+    const double torsionShare = scene.cycloStaysUnderCover ? 0.0 : 1.0;
+    const double translucent = first ? blends.translucentBlend1 : blends.translucentBlend2;
+    const double cover = first ? blends.coverBlend1 : blends.coverBlend2;
+    const double filter = first ? blends.filterBlend1 : blends.filterBlend2;
     return SequenceBuilder()
-        .deviation(own, first ? blends.translucentBlend1 : blends.translucentBlend2)
-        .deviation(own, first ? blends.coverBlend1 : blends.coverBlend2)
-        .deviation(own, first ? blends.filterBlend1 : blends.filterBlend2)
+        .deviation(own, translucent, torsionShare * translucent)
+        .deviation(own, cover, torsionShare * cover)
+        .deviation(own, filter, torsionShare * filter)
         .prism(AnyPrism(scene), LatentPrismTurn(eye, scene, blends))
         .add(RotationAxis::x, (first ? blends.offsetBlend1 : blends.offsetBlend2) * (own.vertical - own.verticalOffset))
         .muscles(scene, own)

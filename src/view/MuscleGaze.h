@@ -16,5 +16,11 @@ GazeTarget TargetOfPointer(PointerOffset offset);
 // DefaultFixingEye fixes; covering an eye (occluder, or translucent occluder)
 // hands fixation to the other, the red filter with a vertical offset to the
 // eye whose fixing-eye box is ticked, and the turn moves with the cover
-// animation from one picture to the other.
-std::array<ViewTurn, 2> MuscleTurns(const MuscleStrengths& strengths, GazeTarget target, const CoverBlends& blends);
+// animation from one picture to the other. cycloStays: the torsion stays as
+// with both eyes open, since taking up fixation needs none.
+std::array<ViewTurn, 2> MuscleTurns(const MuscleStrengths& strengths, GazeTarget target, const CoverBlends& blends,
+                                    bool cycloStays = false);
+
+// Whether the eye fixing under these blends (the one more than half handed
+// fixation, else the usual one) cannot reach the target.
+bool FixingEyeCannotFixate(const MuscleStrengths& strengths, GazeTarget target, const CoverBlends& blends);

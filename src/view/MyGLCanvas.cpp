@@ -207,6 +207,7 @@ void MyGLCanvas::OnPaint(wxPaintEvent&) {
     }
     if (Render())
         SwapBuffers();
+    reportFixation();
 }
 
 void MyGLCanvas::OnEraseBackground(wxEraseEvent&) {

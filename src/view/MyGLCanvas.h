@@ -94,6 +94,7 @@ public:
     wxColour m_quadrantColour{179, 179, 255};
     // The fixing eye's reflex shows slightly nasal (angle kappa).
     bool m_angleKappa = true;
+    bool m_cycloStaysUnderCover = false;
     // Turn of the whole head and the gaze of eye 1 and eye 2, in degrees.
     float m_viewRotX = 0;
     float m_viewRotY = 0;
@@ -107,6 +108,8 @@ public:
     // draws, for the current target, fixing eye and cover animation; none
     // while a recording is played back.
     std::array<ViewTurn, 2> muscleTurns() const;
+    // Tells the frame whether the fixing eye can reach the gaze target.
+    void reportFixation() const;
 
 private:
     enum class GlSetUp { pending, running, done };

@@ -116,6 +116,7 @@ SceneState MyGLCanvas::readScene() const {
     }
     scene.penlightShining = m_penlightShining && IsToolOn(frame, Id::FlashlightTool);
     scene.angleKappa = m_angleKappa;
+    scene.cycloStaysUnderCover = m_cycloStaysUnderCover;
     // With every muscle normal nothing is added, so the picture stays exactly
     // as it was; a recording shows the eye positions it recorded.
     scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
@@ -134,7 +135,13 @@ SceneState MyGLCanvas::readScene() const {
 std::array<ViewTurn, 2> MyGLCanvas::muscleTurns() const {
     if (!m_frame || m_frame->IsPlaybackMode())
         return {};
-    return MuscleTurns(m_frame->m_muscles, m_muscleTarget, coverBlends());
+    return MuscleTurns(m_frame->m_muscles, m_muscleTarget, coverBlends(), m_cycloStaysUnderCover);
+}
+
+void MyGLCanvas::reportFixation() const {
+    if (!m_frame || m_frame->IsPlaybackMode())
+        return;
+    m_frame->ShowCannotFixate(FixingEyeCannotFixate(m_frame->m_muscles, m_muscleTarget, coverBlends()));
 }
 
 const CoverBlends& MyGLCanvas::coverBlends() const {

@@ -44,5 +44,7 @@ struct SceneState {
     // The penlight shines: each cornea shows its reflex.
     bool penlightShining = false;
     bool angleKappa = true;
+    // Cover changes leave each eye's torsion as it is (as in the clinic).
+    bool cycloStaysUnderCover = false;
     std::array<EyeSceneState, 2> eyes{};
 };

@@ -72,10 +72,12 @@ TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgAndPngAndFollowsTheMuscl
 
     window->ExportSvg(PathOf("hess.svg"));
     const std::string svg = Slurp(PathOf("hess.svg"));
-    EXPECT_EQ(Occurrences(svg, "<ellipse"), 4 * 17) << "targets and plots of both fields";
+    // The paretic right eye cannot fixate the six targets to the patient's right: crosses, no plots.
+    EXPECT_EQ(Occurrences(svg, "<ellipse"), 4 * 17 - 6) << "targets and plots of both fields";
+    EXPECT_EQ(Occurrences(svg, "cannot fixate"), 1);
     EXPECT_EQ(Occurrences(svg, "Left eye (right eye fixing)"), 1);
     EXPECT_EQ(Occurrences(svg, "Right eye (left eye fixing)"), 1);
-    EXPECT_NE(svg.find("8.8\xC2\xB0 (15.5 PD) eso"), std::string::npos) << "the primary deviation of the right eye";
+    EXPECT_NE(svg.find("10.5\xC2\xB0 (18.5 PD) eso"), std::string::npos) << "the primary deviation of the right eye";
 
     window->ExportPng(PathOf("hess.png"));
     wxImage picture;
@@ -89,7 +91,7 @@ TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgAndPngAndFollowsTheMuscl
     m_frame->SetMuscles(MuscleStrengths());
     wxActivateEvent activate(wxEVT_ACTIVATE, true, window->GetId());
     window->ProcessWindowEvent(activate);
-    EXPECT_EQ(window->Drawing().dots.size(), palsyPlots);
+    EXPECT_EQ(window->Drawing().dots.size(), palsyPlots + 6) << "every target reached again";
     EXPECT_NEAR(window->Drawing().dots[17].x, window->Drawing().dots[0].x, 1e-9) << "the centre plot on its target";
     EXPECT_GT(palsyCentre, window->Drawing().dots[17].x);
 

@@ -17,6 +17,10 @@ constexpr int kOuterLowRight = 13;
 constexpr int kOuterDown = 14;
 constexpr int kOuterLowLeft = 15;
 constexpr int kOuterLeft = 16;
+constexpr int kInnerUpLeft = 1;
+constexpr int kOuterUpLeft = 9;
+constexpr int kOuterUp = 10;
+constexpr int kOuterUpRight = 11;
 
 HessField RightField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
 {
@@ -89,13 +93,13 @@ TEST(HessChart, WeakRightLateralRectusShrinksTheRightFieldTemporallyAndSwellsThe
     const HessField right = RightField(sixth);
     const HessField left = LeftField(sixth);
 
-    EXPECT_NEAR(right.plotted[kOuterRight].x, 5.88, 0.01) << "the right eye hardly passes the midline";
-    EXPECT_NEAR(right.plotted[kOuterLeft].x, -30.12, 0.01);
+    EXPECT_NEAR(right.plotted[kOuterRight].x, 5.86, 0.01) << "the right eye hardly passes the midline";
+    EXPECT_NEAR(right.plotted[kOuterLeft].x, -30.14, 0.01);
     EXPECT_NEAR(left.plotted[kOuterRight].x, 50.0, 0.01) << "the left medial rectus overacts";
-    EXPECT_NEAR(left.plotted[kOuterLeft].x, -29.88, 0.01);
+    EXPECT_NEAR(left.plotted[kOuterLeft].x, -29.85, 0.01);
     // Eso in the primary position, larger with the paretic eye fixing.
-    EXPECT_NEAR(right.primary.inward, 8.80, 0.01);
-    EXPECT_NEAR(left.primary.inward, 14.74, 0.01);
+    EXPECT_NEAR(right.primary.inward, 10.46, 0.01);
+    EXPECT_NEAR(left.primary.inward, 15.61, 0.01);
     EXPECT_NEAR(right.primary.upward, 0, 1e-6);
     // The smaller field is the paretic eye's: the mean distance of the outer points from the centre.
     double rightWidth = 0, leftWidth = 0;
@@ -113,15 +117,39 @@ TEST(HessChart, WeakRightSuperiorObliquePullsInTheRightFieldsLowerNasalCornerAnd
     const HessField left = LeftField(fourth);
 
     // The right eye's nasal side is the patient's left: its lower corner there falls short most.
-    EXPECT_NEAR(right.plotted[kOuterLowLeft].y, -11.01, 0.01);
-    EXPECT_NEAR(right.plotted[kOuterLowRight].y, -28.86, 0.01);
-    EXPECT_NEAR(right.primary.upward, 5.54, 0.01) << "right hypertropia";
+    EXPECT_NEAR(right.plotted[kOuterLowLeft].y, -10.94, 0.01);
+    EXPECT_NEAR(right.plotted[kOuterLowRight].y, -28.65, 0.01);
+    EXPECT_NEAR(right.primary.upward, 6.58, 0.01) << "right hypertropia";
     EXPECT_NEAR(left.plotted[kOuterLowLeft].y, -53.97, 0.01);
-    EXPECT_NEAR(left.plotted[kOuterLowRight].y, -31.60, 0.01);
-    EXPECT_NEAR(left.primary.upward, -8.98, 0.01);
+    EXPECT_NEAR(left.plotted[kOuterLowRight].y, -31.80, 0.01);
+    EXPECT_NEAR(left.primary.upward, -9.50, 0.01);
     for (int i = 1 + kHessRingSize; i < kHessTargetCount; ++i) {
         EXPECT_LE(Shortfall(right, i), Shortfall(right, kOuterLowLeft)) << i;
         EXPECT_LE(Shortfall(left, i), Shortfall(left, kOuterLowLeft)) << i;
     }
     EXPECT_LT(left.plotted[kOuterDown].y, -50.0);
+}
+
+TEST(HessChart, BrownSyndromeRestrictsTheRightEyeUpAndInWithoutSuperiorObliqueOveraction)
+{
+    const MuscleStrengths brown = PresetStrengths(MusclePreset::brownSyndrome, Eye::one);
+    const HessField right = RightField(brown);
+    const HessField left = LeftField(brown);
+
+    EXPECT_LT(std::abs(PrismDioptres(right.primary.upward)), 3.0) << "little or no hypotropia";
+    // The right eye's upper nasal corner (the patient's left) falls short, the upper temporal one does not.
+    EXPECT_LT(right.plotted[kOuterUpLeft].y, 30.0 - 10.0);
+    EXPECT_LT(right.plotted[kInnerUpLeft].y, 15.0 - 3.0);
+    EXPECT_LT(Shortfall(right, kOuterUpRight), 0.5);
+    // No superior oblique overaction: the lower nasal corner is on its target.
+    EXPECT_LT(Shortfall(right, kOuterLowLeft), 1e-6);
+    EXPECT_LT(Shortfall(left, kOuterLowLeft), 1e-6);
+    // The right eye fixing up and in overdrives the left superior rectus;
+    // farther up it cannot fixate, and nothing is plotted there.
+    EXPECT_GT(left.plotted[kInnerUpLeft].y, 15.0 + 10.0);
+    EXPECT_TRUE(left.cannotFixate[kOuterUpLeft]);
+    EXPECT_TRUE(left.cannotFixate[kOuterUp]);
+    EXPECT_FALSE(left.cannotFixate[kOuterLowLeft]);
+    for (bool missing : right.cannotFixate)
+        EXPECT_FALSE(missing);
 }

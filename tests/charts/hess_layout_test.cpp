@@ -13,7 +13,7 @@ namespace {
 HessCaptions Captions()
 {
     return {"Case", "Left eye", "Right eye", "eso", "exo", "hyper", "hypo", "Primary position:", "PD",
-            "beyond measurement", "As seen by the patient"};
+            "beyond measurement", "As seen by the patient", ".", "cannot fixate"};
 }
 
 // Where an element lands, to a micrometre, with its ink or place: one
@@ -98,6 +98,42 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
     EXPECT_EQ(Where(texts[3]), "219.000,30.000 centre heading Right eye");
     EXPECT_EQ(Where(texts[4]), "159.000,163.000 left " + PrimaryDeviationText(right.primary, Captions()));
     EXPECT_EQ(Where(texts[5]), "148.500,196.000 centre As seen by the patient");
+}
+
+TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
+{
+    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
+    const HessField left = HessFieldOf(Eye::two, {}, sixth);
+    const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    // The paretic right eye cannot fixate anything to the patient's right.
+    int missing = 0;
+    for (int i = 0; i < kHessTargetCount; ++i) {
+        EXPECT_EQ(left.cannotFixate[i], HessTargets()[i].x > 0) << i;
+        missing += left.cannotFixate[i];
+        EXPECT_FALSE(right.cannotFixate[i]) << i;
+    }
+    const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
+    EXPECT_EQ(Count(drawing, ChartInk::plot), 2 * kHessTargetCount - missing);
+    // Each ring loses the four joins that touch its three missing points and
+    // gains two strokes per cross.
+    const auto plotLines = std::count_if(drawing.lines.begin(), drawing.lines.end(),
+                                         [](const ChartLine& l) { return l.ink == ChartInk::plot; });
+    EXPECT_EQ(plotLines, 2 * 2 * kHessRingSize - 2 * 4 + 2 * missing);
+    const auto says = [&](const std::string& text) {
+        return std::count_if(drawing.texts.begin(), drawing.texts.end(),
+                             [&](const ChartText& t) { return t.text == text; });
+    };
+    EXPECT_EQ(says("\xC3\x97 cannot fixate"), 1);
+    EXPECT_EQ(says("Primary position: cannot fixate"), 0);
+
+    MuscleStrengths complete;
+    complete.Set(Eye::one, Muscle::LR, 0);
+    const HessField noCentre = HessFieldOf(Eye::two, {}, complete);
+    ASSERT_TRUE(noCentre.cannotFixate[0]);
+    const ChartDrawing withoutCentre = LayOutHessChart(noCentre, right, Captions());
+    EXPECT_EQ(std::count_if(withoutCentre.texts.begin(), withoutCentre.texts.end(),
+                            [](const ChartText& t) { return t.text == "Primary position: cannot fixate"; }),
+              1);
 }
 
 TEST(HessLayout, PrimaryDeviationIsWrittenInDegreesAndPrismDioptres)

@@ -147,6 +147,24 @@ TEST(QuizCheck, RangesAreOrderedByTheirBoundsAndBases)
               "BU, BD or nothing): it is taken as keywords\n");
 }
 
+TEST(QuizCheck, ExcludedKeywordsNarrowWhatAnAnswerCovers)
+{
+    const std::string head = "[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\n";
+    // "left eso right" scores on the second answer only.
+    EXPECT_EQ(Messages(head + "Answer=left&eso&!right,3\nAnswer=left&eso,1\n"), "");
+    EXPECT_EQ(Messages(head + "Answer=left&eso,3\nAnswer=left&eso&!right,1\n"),
+              "5: answer \"left&eso&!right\" can never score: answer \"left&eso\" on line 4 matches every text it "
+              "matches\n");
+    // A text without "exo" has no "exotrop" either; not the other way round.
+    EXPECT_EQ(Messages(head + "Answer=eso&!exo,3\nAnswer=eso&!exotrop,1\n"), "");
+    EXPECT_EQ(Messages(head + "Answer=eso&!exotrop,3\nAnswer=eso&!exo,1\n"),
+              "5: answer \"eso&!exo\" can never score: answer \"eso&!exotrop\" on line 4 matches every text it "
+              "matches\n");
+    EXPECT_EQ(Messages(head + "Answer=!exo,1\nAnswer=eso,2\n"),
+              "4: answer \"!exo\" (1 point) comes before answer \"eso\" (2 points, line 5): a text with both, such "
+              "as \" eso\", scores only 1 point; list higher-scoring answers first\n");
+}
+
 TEST(QuizCheck, TellsFilesInTheWrongEncoding)
 {
     // "Schielwinkel größer" saved as UTF-8 by mistake.

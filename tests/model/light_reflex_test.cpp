@@ -17,7 +17,7 @@ EyeDirection LightForTurnedEye(double nasalDeg, double upDeg) {
 
 }  // namespace
 
-TEST(LightReflex, ReflexMovesAgainstTheTurnBy4Point2MmTimesSine) {
+TEST(LightReflex, ReflexMovesAgainstTheTurnFromTheEntrancePupil) {
     struct Case {
         double nasalDeg, upDeg;
         double nasalMm, upMm;
@@ -25,25 +25,25 @@ TEST(LightReflex, ReflexMovesAgainstTheTurnBy4Point2MmTimesSine) {
     // Eso: reflex temporal; exo: nasal; an eye turned up: reflex below.
     const Case cases[] = {
         {0, 0, 0, 0},
-        {15, 0, -1.0870, 0},
-        {-15, 0, 1.0870, 0},
-        {0, 10, 0, -0.7293},
-        {0, -10, 0, 0.7293},
+        {15, 0, -1.2035, 0},
+        {-15, 0, 1.2035, 0},
+        {0, 10, 0, -0.8075},
+        {0, -10, 0, 0.8075},
     };
     for (const Case& c : cases) {
         const CornealReflex reflex = ReflexFor(LightForTurnedEye(c.nasalDeg, c.upDeg), false);
         EXPECT_NEAR(reflex.nasalMm, c.nasalMm, 1e-4) << c.nasalDeg << "/" << c.upDeg;
         EXPECT_NEAR(reflex.upMm, c.upMm, 1e-4) << c.nasalDeg << "/" << c.upDeg;
     }
-    // On the pupil plane the ray runs 4.2 mm x tan(angle) off the centre.
-    EXPECT_NEAR(ReflexFor(LightForTurnedEye(15, 0), false).planeNasalMm, -4.2 * std::tan(15 * kRad), 1e-9);
-    // About 1 mm per 14 degrees.
-    EXPECT_NEAR(ReflexFor(LightForTurnedEye(-14, 0), false).nasalMm, 1.0, 0.02);
+    // On the pupil plane the ray runs 4.65 mm x tan(angle) off the centre.
+    EXPECT_NEAR(ReflexFor(LightForTurnedEye(15, 0), false).planeNasalMm, -4.65 * std::tan(15 * kRad), 1e-9);
+    // About 1 mm per 12 degrees, 22 PD (100 tan 12.3 degrees = 21.8 PD).
+    EXPECT_NEAR(ReflexFor(LightForTurnedEye(-12.3, 0), false).nasalMm, 1.0, 0.02);
 }
 
 TEST(LightReflex, AngleKappaPutsTheFixingEyesReflexSlightlyNasal) {
     const CornealReflex straight = ReflexFor({0, 0, 1}, true);
-    EXPECT_NEAR(straight.nasalMm, 4.2 * std::sin(5 * kRad), 1e-9);
+    EXPECT_NEAR(straight.nasalMm, 4.65 * std::sin(5 * kRad), 1e-9);
     EXPECT_DOUBLE_EQ(straight.upMm, 0);
     // An esotropia of 5 degrees hides behind a kappa of 5 degrees.
     EXPECT_NEAR(ReflexFor(LightForTurnedEye(5, 0), true).nasalMm, 0, 1e-9);

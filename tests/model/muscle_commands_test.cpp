@@ -145,6 +145,18 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     EXPECT_NEAR(m_canvas->muscleTurns()[0].horizontal, 0.0, 1e-6);
     EXPECT_LT(m_canvas->muscleTurns()[1].horizontal, -leftGaze);
 
+    // Far into the weak muscle's field the paretic eye cannot fixate: the
+    // status bar says so instead of the view showing a measurement.
+    const auto fixationStatus = [&] {
+        m_canvas->reportFixation();
+        return m_frame->m_statusBar->GetStatusText(PatientFrame::kFixationStatusField);
+    };
+    EXPECT_EQ(fixationStatus(), "");
+    PointAt(-200);
+    EXPECT_EQ(fixationStatus(), "cannot fixate");
+    PointAt(1);
+    EXPECT_EQ(fixationStatus(), "");
+
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("copy.sd")));
     EXPECT_EQ(ReadBytes("copy.sd"), ReadBytes("palsy.sd"));
     EXPECT_EQ(ReadBytes("copy.sd.muscles"), ReadBytes("palsy.sd.muscles"));

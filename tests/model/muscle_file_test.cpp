@@ -36,6 +36,15 @@ TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
                   .error,
               MuscleFileError::none);
     EXPECT_EQ(read, Sample());
+
+    // Anomalies follow the strengths under their own keys.
+    MuscleStrengths anomalies = Sample();
+    anomalies.SetTether(Eye::two, 68);
+    anomalies.SetCoContraction(Eye::one, 40);
+    const std::string text = Header() + "right.LR=20\nleft.IO=0\nright.LRcocontraction=40\nleft.SOtether=68\n";
+    EXPECT_EQ(EncodeMuscles(anomalies), text);
+    EXPECT_EQ(DecodeMuscles(text, read).error, MuscleFileError::none);
+    EXPECT_EQ(read, anomalies);
 }
 
 TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
@@ -54,6 +63,8 @@ TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
         {Header() + "right.LR=20\nright.LR=30\n", MuscleFileError::repeatedKey, 3},
         {Header() + "right.LR=101\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=-5\n", MuscleFileError::badValue, 2},
+        {Header() + "left.SOtether=101\n", MuscleFileError::badValue, 2},
+        {Header() + "left.SOtether=1\nleft.SOtether=2\n", MuscleFileError::repeatedKey, 3},
         {Header() + "right.LR=20.5\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=99999999999999999999\n", MuscleFileError::badValue, 2},
@@ -117,4 +128,12 @@ TEST(MuscleStrengths, HoldsPercentWithinRange)
     EXPECT_FALSE(s.EyeNormal(Eye::two));
     s.Reset();
     EXPECT_TRUE(s.AllNormal());
+    s.SetTether(Eye::one, 120);
+    EXPECT_EQ(s.Tether(Eye::one), 100);
+    EXPECT_FALSE(s.EyeNormal(Eye::one));
+    s.SetTether(Eye::one, 0);
+    s.SetCoContraction(Eye::two, 30);
+    EXPECT_FALSE(s.AllNormal());
+    s.Reset();
+    EXPECT_EQ(s, MuscleStrengths{});
 }

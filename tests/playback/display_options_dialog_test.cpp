@@ -432,11 +432,15 @@ TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied) {
         dialog.HintCheck2()->SetValue(false);
         EXPECT_TRUE(dialog.KappaCheck()->GetValue());
         dialog.KappaCheck()->SetValue(false);
+        EXPECT_FALSE(dialog.CycloCheck()->GetValue());
+        dialog.CycloCheck()->SetValue(true);
         return Ids::OkButton;
     });
     EXPECT_FALSE(Canvas().m_angleKappa);
+    EXPECT_TRUE(Canvas().m_cycloStaysUnderCover);
     ASSERT_TRUE(Restart());
     EXPECT_FALSE(Canvas().m_angleKappa);
+    EXPECT_TRUE(Canvas().m_cycloStaysUnderCover);
     EXPECT_EQ(Canvas().m_quadrantColour, quadrant);
     EXPECT_EQ(Canvas().m_axisColour, axis);
     EXPECT_FLOAT_EQ(Canvas().m_redFilterAlpha, 0.45f);

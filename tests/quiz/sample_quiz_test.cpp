@@ -139,11 +139,11 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
 {
     const AnswerSheet trainee{
-        {"0100", "rechtes Auge, einw\xE4rts", "0100", "11001", "Exophorie", "", "110010", "1000",
+        {"0100", "Esotropie", "0100", "11001", "Exophorie", "", "110010", "1000",
          "nach unten", "0100", "0010", "11100", "0100", "Linksblick", "20 Basis au\xDF" "en", "20 Basis au\xDF" "en"},
-        {"0100", "right eye, inward", "0100", "11001", "exophoria", "", "110010", "1000",
+        {"0100", "esotropia", "0100", "11001", "exophoria", "", "110010", "1000",
          "looking down", "0100", "0010", "11100", "0100", "to the left", "20 BO", "20 BO"},
-        // Partial credit for the direction alone (2); a wrong tick costs its
+        // Partial credit for the kind without the eye (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
         // unanswered question and the wrong gaze earn nothing; the side of
         // gaze without the downward half earns part (14); a prism that does
@@ -176,18 +176,29 @@ void ExpectTypedAnswersScore(const std::string& language, const std::vector<Type
 
 TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
 {
+    // Every keyword answer against wrong findings that share its words.
     ExpectTypedAnswersScore("en", {
-        {2, "left eye, inward", 3},
         {2, "Left esotropia", 3},
-        {2, "The left eye moves outward when the right eye is covered", 2},
-        {2, "right eye, inward", 1},
-        {2, "left eye, outward", 0},
+        {2, "left convergent squint", 3},
+        {2, "esotropia", 1},
+        {2, "The left eye moves inward when the right eye is covered", 0},
+        {2, "right esotropia, the left eye fixates", 0},
         {2, "left exotropia", 0},
+        {2, "right esotropia", 0},
         {5, "Esophoria", 3},
-        {5, "latent esodeviation", 3},
+        {5, "latent convergent deviation", 3},
         {5, "heterophoria", 1},
         {5, "exophoria", 0},
         {5, "esotropia", 0},
+        {5, "not an esophoria but an esotropia", 0},
+        {5, "latent nystagmus with a convergent tropia", 0},
+        {5, "orthophoria", 0},
+        {14, "down and to the patient's left", 2},
+        {14, "down-left", 2},
+        {14, "left", 1},
+        {14, "down and to the right", 0},
+        {14, "up and to the left", 0},
+        {14, "down-left of the picture", 0},
         {9, "up", 2},
         {9, "largest in upgaze, smaller in downgaze", 2},
         {9, "in elevation", 2},
@@ -203,18 +214,24 @@ TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
         {16, "21 BO", 0},
     });
     ExpectTypedAnswersScore("de", {
-        {2, "linkes Auge, einw\xE4rts", 3},
         {2, "Esotropie links", 3},
-        {2, "linkes Auge nach innen", 3},
-        {2, "Das linke Auge bewegt sich nach au\xDF" "en, wenn das rechte abgedeckt wird", 2},
-        {2, "rechtes Auge nach innen", 1},
-        {2, "linkes Auge nach au\xDF" "en", 0},
+        {2, "linkes Auge schielt konvergent", 3},
+        {2, "Esotropie", 1},
+        {2, "Das linke Auge bewegt sich nach innen, wenn das rechte abgedeckt wird", 0},
+        {2, "Esotropie rechts, das linke Auge fixiert", 0},
         {2, "Exotropie links", 0},
+        {2, "linkes Auge divergent", 0},
         {5, "Esophorie", 3},
-        {5, "latentes Einw\xE4rtsschielen", 3},
+        {5, "latentes konvergentes Schielen", 3},
         {5, "Heterophorie", 1},
         {5, "Exophorie", 0},
         {5, "Esotropie", 0},
+        {5, "keine Esophorie, sondern eine Esotropie", 0},
+        {14, "links unten", 2},
+        {14, "nach unten zur linken Seite des Patienten", 2},
+        {14, "rechts unten", 0},
+        {14, "links oben", 0},
+        {14, "unten links im Bild", 0},
         {9, "oben", 2},
         {9, "im Aufblick gr\xF6\xDF" "er als im Abblick", 2},
         {9, "Blickhebung", 2},

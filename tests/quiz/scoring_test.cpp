@@ -42,6 +42,12 @@ TEST(TextScoring, KeywordsAreSubstringsAndEmptyOnesAlwaysOccur)
     EXPECT_TRUE(keywordsMatch("&", ""));
     EXPECT_FALSE(keywordsMatch("x&", "abc"));
     EXPECT_FALSE(keywordsMatch("nerve palsy", "nerve, palsy"));
+    // Excluded keywords, either case.
+    EXPECT_TRUE(keywordsMatch("left&inward&!right", "the left eye turns inward"));
+    EXPECT_FALSE(keywordsMatch("left&inward&!right", "the left eye moves inward when the RIGHT is covered"));
+    EXPECT_TRUE(keywordsMatch("!Exo", "esotropia"));
+    EXPECT_FALSE(keywordsMatch("!Exo", "EXOTROPIA"));
+    EXPECT_EQ(splitKeywords("a&!b&c").excluded, std::vector<std::string>{"b"});
 }
 
 TEST(TextScoring, Latin1LettersIgnoreCase)

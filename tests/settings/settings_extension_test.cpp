@@ -180,4 +180,28 @@ TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
     EXPECT_EQ(notes, std::vector<std::string>{"Angle kappa flag 2 is neither 0 nor 1; keeping it on."});
 }
 
+TEST(SettingsExtension, CyclodeviationKeptUnderCoverIsOffUnlessAFileTurnsItOn)
+{
+    EXPECT_FALSE(DecodeSettings(FixedLayout(), Settings{}, nullptr).extension.cycloStaysUnderCover);
+    EXPECT_TRUE(EncodeSettingsExtension(SettingsExtension{}).empty());
+
+    SettingsExtension on;
+    on.cycloStaysUnderCover = true;
+    const std::vector<std::uint8_t> record = EncodeSettingsExtension(on);
+    EXPECT_EQ(record, (std::vector<std::uint8_t>{'C', 'Y', 'C', 'L', 1, 0, 0, 0, 1}));
+    std::vector<std::uint8_t> bytes = FixedLayout();
+    AppendRecord(bytes, "KAPA", {0});
+    bytes.insert(bytes.end(), record.begin(), record.end());
+    std::vector<std::string> notes;
+    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_TRUE(read.extension.cycloStaysUnderCover);
+    EXPECT_FALSE(read.extension.angleKappa);
+    EXPECT_TRUE(notes.empty());
+
+    std::vector<std::uint8_t> odd = FixedLayout();
+    AppendRecord(odd, "CYCL", {2});
+    EXPECT_FALSE(DecodeSettings(odd, Settings{}, &notes).extension.cycloStaysUnderCover);
+    EXPECT_EQ(notes.size(), 1u);
+}
+
 }  // namespace

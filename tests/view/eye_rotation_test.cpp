@@ -70,6 +70,24 @@ TEST(EyeRotation, ManifestModeCoverMovesBothEyesByTheFellowEyesDeviation) {
     ExpectSteps(EyeRotation(1, scene, blends), {{X, 0}, {Y, 0}, {Z, 0}, {X, 11}, {Y, 10.5f}, {Z, -11.5f}, {X, -12}});
 }
 
+TEST(EyeRotation, KeptCyclodeviationTakesNoPartInCoverMovements) {
+    SceneState scene = Deviating();
+    scene.cycloStaysUnderCover = true;
+    CoverBlends blends;
+    blends.coverBlend2 = 1;
+    // Eye 1 takes up fixation horizontally and vertically but keeps its
+    // torsion; eye 2 follows without taking eye 1's.
+    ExpectSteps(EyeRotation(0, scene, blends), {{X, 0}, {Y, 0}, {Z, -13}, {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
+    ExpectSteps(EyeRotation(1, scene, blends), {{X, -12}, {Y, -11}, {Z, 0}, {X, 22}, {Y, 21}, {Z, -23}, {X, 0}});
+
+    // A latent cyclodeviation stays hidden under cover.
+    scene.latentMode = true;
+    blends = {};
+    blends.coverBlend1 = 1;
+    ExpectSteps(EyeRotation(0, scene, blends), {{X, 0}, {Y, 0}, {Z, 0}, {X, 12}, {Y, 11}, {Z, 0},
+                                               {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
+}
+
 TEST(EyeRotation, LatentModeKeepsUncoveredEyesStraight) {
     SceneState scene = Deviating();
     scene.latentMode = true;

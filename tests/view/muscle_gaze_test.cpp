@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const MuscleStrengths kRightSixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
@@ -59,6 +61,24 @@ TEST(MuscleGaze, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const auto halfWay = MuscleTurns(kRightSixth, {0, 0}, EyeTwoCovered(0.5f));
     EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
+}
+
+// In a fourth nerve palsy the paretic right eye is excyclorotated; when it
+// takes up fixation the left eye rolls by default, but not when the
+// cyclodeviation is kept as in the clinic.
+TEST(MuscleGaze, KeptCyclodeviationStaysAsWithBothEyesOpen)
+{
+    const MuscleStrengths fourth = PresetStrengths(MusclePreset::fourthNervePalsy, Eye::one);
+    const auto open = MuscleTurns(fourth, {0, 0}, CoverBlends{});
+    ASSERT_GT(std::abs(open[0].torsion), 2.0);
+    const auto rolling = MuscleTurns(fourth, {0, 0}, EyeTwoCovered(1));
+    const auto kept = MuscleTurns(fourth, {0, 0}, EyeTwoCovered(1), true);
+    EXPECT_GT(std::abs(rolling[1].torsion - open[1].torsion), 2.0);
+    for (int eye : {0, 1}) {
+        EXPECT_EQ(kept[eye].torsion, open[eye].torsion) << eye;
+        EXPECT_EQ(kept[eye].horizontal, rolling[eye].horizontal) << eye;
+        EXPECT_EQ(kept[eye].vertical, rolling[eye].vertical) << eye;
+    }
 }
 
 TEST(MuscleGaze, EyeRotationAddsTheMuscleTurnInnermostOnlyWhenAMuscleIsWeak)

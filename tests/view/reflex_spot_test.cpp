@@ -7,8 +7,9 @@
 namespace {
 
 constexpr double kRad = 0.017453292519943295;
-// 4.2 mm in drawn units: the eyeball's radius of 0.4 stands for 12 mm.
-constexpr double kLever = 4.2 * 0.4 / 12;
+// 4.65 mm (entrance pupil to corneal centre) in drawn units: the eyeball's
+// radius of 0.4 stands for 12 mm.
+constexpr double kLever = 4.65 * 0.4 / 12;
 
 SpotPosition SpotOf(int eye, const SceneState& scene) {
     return ReflexSpotOf(eye, EyeRotation(eye, scene, CoverBlends{}), scene);
