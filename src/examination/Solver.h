@@ -1,0 +1,52 @@
+#pragma once
+
+#include "examination/CoverBlends.h"
+#include "examination/Examination.h"
+
+#include <array>
+
+// A turn of one eye in the view's signs (horizontal towards the viewer's
+// right, vertical downwards) and torsion in the sign the angles are stored
+// in; the view turns the eye by its negative about the line of sight.
+struct EyeAngles {
+    double horizontal = 0;
+    double vertical = 0;
+    double torsion = 0;
+};
+
+struct SolvedEye {
+    // Where the eye is sent to follow the target before it deviates, as the
+    // patient sees it: the target sheared by the eye's two axis tilts, which
+    // is how a tilt makes a deviation change with the direction of gaze.
+    GazeTarget gaze;
+    // The case's angles as the aids let them show, the vertical offset
+    // behind the red filter included.
+    EyeAngles comitant;
+    // The turn both eyes make for the prism the fixing eye looks through,
+    // or, in latent mode, each open eye for its own.
+    EyeAngles prism;
+    // What weak muscles add under Hering's law, solved for the target as the
+    // fixing eye sees it through its prism.
+    EyeAngles muscles;
+
+    EyeAngles Deviation() const;
+    // Where the line of sight points, degrees as the patient sees it.
+    GazeTarget LineOfSight() const;
+};
+
+using BothEyes = std::array<SolvedEye, kEyeCount>;
+
+// Where the refixation movements settle for the examination's aids.
+CoverBlends SettledBlends(const Examination& examination);
+
+// Both eyes for a target (degrees as the patient sees it) while the aids'
+// movements have come as far as blends says.
+BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBlends& blends);
+
+// Both eyes with the aids settled.
+BothEyes Solve(const Examination& examination, GazeTarget target);
+
+// The eye that fixes in manifest mode with both eyes open: eye 2 when only
+// eye 1 deviates, eye 1 when only eye 2 does, otherwise the muscle model's
+// fixing eye where a muscle is weak, else eye 1.
+Eye ManifestFixingEye(const Examination& examination);
