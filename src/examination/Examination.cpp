@@ -19,21 +19,22 @@ GazeTarget DirectionOf(const FixationTarget& target)
 
 int Examination::Listen(Listener listener)
 {
-    m_listeners.emplace_back(m_nextHandle, std::move(listener));
-    return m_nextHandle++;
+    m_listeners.entries.emplace_back(m_listeners.nextHandle, std::move(listener));
+    return m_listeners.nextHandle++;
 }
 
 void Examination::Unlisten(int handle)
 {
-    m_listeners.erase(std::remove_if(m_listeners.begin(), m_listeners.end(),
-                                     [handle](const auto& entry) { return entry.first == handle; }),
-                      m_listeners.end());
+    auto& entries = m_listeners.entries;
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [handle](const auto& entry) { return entry.first == handle; }),
+                  entries.end());
 }
 
 void Examination::Tell(Change change)
 {
     // A listener may stop listening while it is told; it works on a copy.
-    const auto listeners = m_listeners;
+    const auto listeners = m_listeners.entries;
     for (const auto& entry : listeners)
         entry.second(change);
 }
@@ -109,7 +110,10 @@ void Examination::SetDistance(int distance)
 
 double Examination::Degrees(Eye eye, EyeQuantity quantity) const
 {
-    return static_cast<double>(m_model.Blended(eye, quantity, m_distance)) / UnitDivisor(m_wholeDegrees);
+    // The controls hold no angle beyond the limit, and neither does the examination.
+    const int limit = AngleLimit(m_wholeDegrees);
+    const int value = std::clamp(m_model.Blended(eye, quantity, m_distance), -limit, limit);
+    return static_cast<double>(value) / UnitDivisor(m_wholeDegrees);
 }
 
 void Examination::SetAids(Eye eye, const EyeAids& aids)

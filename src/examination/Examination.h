@@ -90,7 +90,8 @@ public:
     int Distance() const { return m_distance; }
     void SetDistance(int distance);
 
-    // The current angle of a quantity in degrees: both ends blended at the distance.
+    // The current angle of a quantity in degrees: both ends blended at the
+    // distance, held within the controls' range (AngleLimit).
     double Degrees(Eye eye, EyeQuantity quantity) const;
 
     const EyeAids& Aids(Eye eye) const { return m_aids[Index(eye)]; }
@@ -126,6 +127,13 @@ private:
     FixationTarget m_target;
     bool m_presentation = false;
 
-    std::vector<std::pair<int, Listener>> m_listeners;
-    int m_nextHandle = 0;
+    // A copy of an examination is a new one: nobody listens to it yet.
+    struct Listeners {
+        Listeners() = default;
+        Listeners(const Listeners&) {}
+        Listeners& operator=(const Listeners&) { return *this; }
+        std::vector<std::pair<int, Listener>> entries;
+        int nextHandle = 0;
+    };
+    Listeners m_listeners;
 };

@@ -72,27 +72,14 @@ Weights WeightsOf(const CoverBlends& b)
             b.offsetBlend1, b.offsetBlend2, b.filterBlend1,      b.filterBlend2};
 }
 
-// Covering eye 2 makes eye 1 fixate: eye 1 loses its own deviation and eye 2
-// follows by the same amount, and vice versa.
-EyeAngles ManifestComitant(Eye eye, const std::array<EyeCase, kEyeCount>& eyes, const Weights& w)
+EyeAngles ComitantOf(Eye eye, const std::array<EyeCase, kEyeCount>& eyes, bool latent, const CoverBlends& blends)
 {
-    const bool first = eye == Eye::one;
-    const double own1 = first ? 1.0 - w.cover2 : -w.cover2;
-    const double own2 = first ? -w.cover1 : 1.0 - w.cover1;
-    const double offsetWeight = first ? w.offset1 : w.offset2;
-    EyeAngles turn = own1 * DeviationOf(eyes[0]) + own2 * DeviationOf(eyes[1]);
-    turn.vertical -= offsetWeight * eyes[first ? 0 : 1].verticalOffset;
-    return turn;
-}
-
-// In latent mode an eye deviates only as far as an aid before it lets it.
-EyeAngles LatentComitant(Eye eye, const std::array<EyeCase, kEyeCount>& eyes, const Weights& w)
-{
-    const bool first = eye == Eye::one;
-    const EyeCase& own = eyes[first ? 0 : 1];
-    const double shown = first ? w.translucent1 + w.cover1 + w.filter1 : w.translucent2 + w.cover2 + w.filter2;
-    EyeAngles turn = shown * DeviationOf(own);
-    turn.vertical += (first ? w.offset1 : w.offset2) * (own.vertical - own.verticalOffset);
+    const ComitantWeights weights = ComitantWeightsOf(eye, latent, blends);
+    EyeAngles turn;
+    for (std::size_t i = 0; i < weights.count; ++i)
+        turn = turn + weights.terms[i].weight * DeviationOf(eyes[static_cast<std::size_t>(weights.terms[i].of)]);
+    const EyeCase& own = eyes[static_cast<std::size_t>(eye)];
+    turn.vertical += weights.offsetWeight * ((latent ? own.vertical : 0.0) - own.verticalOffset);
     return turn;
 }
 
@@ -103,7 +90,7 @@ bool AnyPrism(const Examination& examination)
 
 EyeAngles PrismTurnOf(const Examination& examination, Eye eye)
 {
-    return FromViewTurn(ToViewTurn(eye, PrismFixationTurn(examination.PrismBefore(eye))));
+    return PrismTurn(eye, examination.PrismBefore(eye));
 }
 
 // Where the target appears to an eye behind its prism: moved towards the
@@ -198,6 +185,30 @@ GazeTarget SolvedEye::LineOfSight() const
     return {gaze.right - deviation.horizontal, gaze.up - deviation.vertical};
 }
 
+EyeAngles PrismTurn(Eye eye, const Prism& prism)
+{
+    return FromViewTurn(ToViewTurn(eye, PrismFixationTurn(prism)));
+}
+
+ComitantWeights ComitantWeightsOf(Eye eye, bool latent, const CoverBlends& blends)
+{
+    const Weights w = WeightsOf(blends);
+    const bool first = eye == Eye::one;
+    ComitantWeights weights;
+    weights.offsetWeight = first ? w.offset1 : w.offset2;
+    if (latent) {
+        weights.terms = {{{eye, first ? w.translucent1 : w.translucent2},
+                          {eye, first ? w.cover1 : w.cover2},
+                          {eye, first ? w.filter1 : w.filter2}}};
+        weights.count = 3;
+        return weights;
+    }
+    weights.terms[0] = {Eye::one, first ? 1.0 - w.cover2 : -w.cover2};
+    weights.terms[1] = {Eye::two, first ? -w.cover1 : 1.0 - w.cover1};
+    weights.count = 2;
+    return weights;
+}
+
 Eye ManifestFixingEye(const Examination& examination)
 {
     const auto deviates = [&](Eye eye) {
@@ -251,7 +262,7 @@ BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBle
         const std::size_t i = static_cast<std::size_t>(eye);
         SolvedEye& out = solved[i];
         out.gaze = GazeOf(eyes[i], target);
-        out.comitant = latent ? LatentComitant(eye, eyes, w) : ManifestComitant(eye, eyes, w);
+        out.comitant = ComitantOf(eye, eyes, latent, blends);
         if (anyPrism)
             out.prism = latent ? LatentPrismTurn(examination, eye, w) : ManifestPrismShift(examination, w);
         out.muscles = muscles[i];

@@ -4,6 +4,7 @@
 #include "examination/Examination.h"
 
 #include <array>
+#include <cstddef>
 
 // A turn of one eye in the view's signs (horizontal towards the viewer's
 // right, vertical downwards) and torsion in the sign the angles are stored
@@ -36,6 +37,24 @@ struct SolvedEye {
 
 using BothEyes = std::array<SolvedEye, kEyeCount>;
 
+// How the case's deviations make up one eye's comitant turn while the aids'
+// movements stand at blends. With both eyes open in manifest mode each eye
+// shows its own deviation; covering one lets the other take up fixation and
+// both turn together by its deviation. In latent mode an eye deviates only
+// as far as an aid before it lets it, one term per aid. The vertical offset
+// behind the red filter adds offsetWeight times (the eye's own vertical
+// angle in latent mode, else nothing) minus its offset.
+struct ComitantWeights {
+    struct Term {
+        Eye of = Eye::one;
+        double weight = 0;
+    };
+    std::array<Term, 3> terms{};
+    std::size_t count = 0;
+    double offsetWeight = 0;
+};
+ComitantWeights ComitantWeightsOf(Eye eye, bool latent, const CoverBlends& blends);
+
 // Where the refixation movements settle for the examination's aids.
 CoverBlends SettledBlends(const Examination& examination);
 
@@ -45,6 +64,9 @@ BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBle
 
 // Both eyes with the aids settled.
 BothEyes Solve(const Examination& examination, GazeTarget target);
+
+// The turn an eye needs to fix through its own prism, in the view's signs.
+EyeAngles PrismTurn(Eye eye, const Prism& prism);
 
 // The eye that fixes in manifest mode with both eyes open: eye 2 when only
 // eye 1 deviates, eye 1 when only eye 2 does, otherwise the muscle model's

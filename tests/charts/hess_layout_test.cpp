@@ -36,9 +36,10 @@ int Count(const ChartDrawing& drawing, ChartInk ink)
 
 TEST(HessLayout, BothFieldsHoldGridTargetsAndPlotsInsideThePage)
 {
-    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
-    const HessField left = HessFieldOf(Eye::two, {}, sixth);
-    const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    Examination sixth;
+    sixth.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
+    const HessField left = HessFieldOf(Eye::two, sixth);
+    const HessField right = HessFieldOf(Eye::one, sixth);
     const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
 
     EXPECT_EQ(Count(drawing, ChartInk::target), 2 * kHessTargetCount);

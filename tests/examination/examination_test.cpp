@@ -28,6 +28,11 @@ TEST(Examination, TellsEachRealChangeOnceAndStopsTellingAfterUnlisten)
     EXPECT_EQ(heard, (std::vector<Change>{Change::angles, Change::prisms, Change::aids, Change::muscles,
                                           Change::angles, Change::display}));
 
+    // A copy is a new examination that nobody listens to.
+    Examination copy = examination;
+    copy.SetLatent(false);
+    EXPECT_EQ(heard.size(), 6u);
+
     examination.Unlisten(handle);
     examination.SetLatent(false);
     EXPECT_EQ(heard.size(), 6u);
@@ -46,6 +51,13 @@ TEST(Examination, UnitSwitchConvertsTheAnglesAndDegreesBlendTheEnds)
     examination.SetWholeDegrees(true);
     EXPECT_EQ(examination.Model().Near(Eye::one, EyeQuantity::horizontal), 20);
     EXPECT_DOUBLE_EQ(examination.Degrees(Eye::one, EyeQuantity::horizontal), 15.0);
+
+    // A file may hold more than the controls show; the examination holds what they show.
+    model.SetNear(Eye::two, EyeQuantity::vertical, -7000);
+    model.SetFar(Eye::two, EyeQuantity::vertical, -7000);
+    examination.SetWholeDegrees(false);
+    examination.SetModel(model);
+    EXPECT_DOUBLE_EQ(examination.Degrees(Eye::two, EyeQuantity::vertical), -50.0);
 }
 
 TEST(Examination, NinePositionsAreSeenFromTheExaminersSideAndBadEccentricitiesAreHeld)

@@ -1,13 +1,13 @@
-// The solver against the view as it turned the eyes before it: the same
-// angles wherever the view was right, and the prism cover test that the view
-// could not neutralise in a palsy.
+// The solver against the view's rotation, cover animation and gaze, the
+// muscle model under cover, and the prism cover test in a palsy.
 #include "ShippedCases.h"
 
 #include "examination/Solver.h"
 #include "view/CoverAnimation.h"
 #include "view/EyeRotation.h"
 #include "view/GazeMath.h"
-#include "view/MuscleGaze.h"
+#include "view/SceneOfExamination.h"
+#include "model/MusclePresets.h"
 
 #include <gtest/gtest.h>
 
@@ -68,33 +68,6 @@ CoverBlends AnimatedToRest(const Examination& examination)
     return animation.blends();
 }
 
-// The scene the view built from its controls for the same examination.
-SceneState SceneOf(const Examination& examination, GazeTarget target, const CoverBlends& blends)
-{
-    SceneState scene;
-    scene.distance = examination.Distance();
-    scene.latentMode = examination.Latent();
-    for (Eye eye : {Eye::one, Eye::two}) {
-        EyeSceneState& state = scene.eyes[static_cast<std::size_t>(eye)];
-        state.horizontal = examination.Degrees(eye, EyeQuantity::horizontal);
-        state.vertical = examination.Degrees(eye, EyeQuantity::vertical);
-        state.torsion = examination.Degrees(eye, EyeQuantity::torsion);
-        state.verticalOffset = examination.Degrees(eye, EyeQuantity::verticalOffset);
-        state.prism = examination.PrismBefore(eye);
-    }
-    scene.weakMuscles = !examination.Muscles().AllNormal();
-    if (scene.weakMuscles) {
-        scene.musclesFixingEye = static_cast<int>(DefaultFixingEye(examination.Muscles()));
-        const std::array<ViewTurn, 2> turns = MuscleTurns(examination.Muscles(), target, blends);
-        for (int i = 0; i < 2; ++i) {
-            scene.eyes[i].muscleHorizontal = turns[i].horizontal;
-            scene.eyes[i].muscleVertical = turns[i].vertical;
-            scene.eyes[i].muscleTorsion = turns[i].torsion;
-        }
-    }
-    return scene;
-}
-
 // The view's rotation summed about each axis.
 EyeAngles ViewTurnOf(int eye, const SceneState& scene, const CoverBlends& blends)
 {
@@ -145,14 +118,13 @@ int Spin(const Examination& examination, Eye eye, EyeQuantity quantity)
 
 }  // namespace
 
-TEST(Solver, GivesTheViewsAnglesForEveryShippedCaseAidTargetAndDistance)
+TEST(Solver, ViewTurnsAndFollowsTheTargetAsSolvedForEveryShippedCaseAidTargetAndDistance)
 {
     // Multiples of an eighth of a degree: whole pixels of the pointer.
     const std::vector<double> grid = {-30, -17.5, -5, 0, 2.5, 15, 30};
     int compared = 0;
     for (const std::string& name : ShippedCaseNames()) {
         Examination examination = ExaminationOfCase(name);
-        // A palsy's muscles are solved as before as long as no prism is held.
         for (const int distance : {kBlendSliderFar, 4, kBlendSliderNear})
             for (const AidsOfBoth& aids : AidStates()) {
                 examination.SetDistance(distance);
@@ -191,7 +163,7 @@ TEST(Solver, GivesTheViewsAnglesForEveryShippedCaseAidTargetAndDistance)
     EXPECT_GT(compared, 20 * 3 * 10 * 49 * 2);
 }
 
-TEST(Solver, PrismsWithoutMusclesTurnTheEyesAsTheViewDid)
+TEST(Solver, ViewTurnsThroughPrismsAsSolved)
 {
     Examination examination = ExaminationOfCase("esotropia-left.sd");
     examination.SetPrism(Eye::two, {20, PrismBase::out});
@@ -210,6 +182,46 @@ TEST(Solver, PrismsWithoutMusclesTurnTheEyesAsTheViewDid)
                 EXPECT_NEAR(solved[eye].Deviation().vertical, view.vertical, 1e-4) << aids.name;
             }
         }
+}
+
+// Eye 1 turned in shows as a turn towards the viewer's right (positive),
+// eye 2 turned in as a turn towards the viewer's left (negative).
+TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
+{
+    Examination examination;
+    examination.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
+    const auto muscles = [&](GazeTarget target, const CoverBlends& blends) {
+        const BothEyes solved = Solve(examination, target, blends);
+        return std::array<EyeAngles, 2>{solved[0].muscles, solved[1].muscles};
+    };
+    const auto eyeTwoCovered = [](float amount) {
+        CoverBlends blends;
+        blends.coverBlend2 = amount;
+        return blends;
+    };
+    const auto primary = muscles({0, 0}, {});
+    EXPECT_EQ(primary[1].horizontal, 0.0);  // the sound left eye fixes
+    EXPECT_GT(primary[0].horizontal, 5.0);
+    EXPECT_GT(muscles({20, 0}, {})[0].horizontal, 1.5 * primary[0].horizontal);
+
+    const auto covered = muscles({0, 0}, eyeTwoCovered(1));
+    EXPECT_NEAR(covered[0].horizontal, 0.0, 1e-6);
+    EXPECT_LT(covered[1].horizontal, -1.2 * primary[0].horizontal);
+
+    // Under the red filter the ticked fixing-eye box decides: eye 1's box
+    // lets eye 2 float (offsetBlend2) while eye 1 fixes.
+    CoverBlends filtered;
+    filtered.offsetBlend2 = 1;
+    EXPECT_NEAR(muscles({0, 0}, filtered)[1].horizontal, covered[1].horizontal, 1e-9);
+
+    const auto halfWay = muscles({0, 0}, eyeTwoCovered(0.5f));
+    EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
+    EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
+
+    // Normal muscles add nothing.
+    examination.SetMuscles({});
+    for (const EyeAngles& turn : muscles({20, -10}, eyeTwoCovered(1)))
+        EXPECT_TRUE(turn.horizontal == 0 && turn.vertical == 0 && turn.torsion == 0);
 }
 
 namespace {
