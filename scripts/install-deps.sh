@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libwxgtk3.2-dev wx3.2-i18n libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
+    libcairo2-dev libpango1.0-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth
     librsvg2-bin desktop-file-utils libxml2-utils appstream shared-mime-info

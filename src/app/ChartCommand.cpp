@@ -2,6 +2,7 @@
 
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
+#include "charts/CairoChart.h"
 #include "charts/ChartFiles.h"
 #include "charts/FrameCharts.h"
 #include "cli/DisplayCheck.h"
@@ -67,8 +68,9 @@ int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& o
     std::string error;
     if (command.action == cli::Action::HessChart) {
         const ChartDrawing drawing = HessDrawingOf(frame);
-        const bool written = output.EndsWith(".svg") ? WriteChartSvg(output, drawing, error)
-                                                      : WriteChartPng(output, drawing, error);
+        const bool written = output.EndsWith(".pdf") ? WriteChartFile(std::string(output.fn_str()), drawing, error)
+                             : output.EndsWith(".svg") ? WriteChartSvg(output, drawing, error)
+                                                        : WriteChartPng(output, drawing, error);
         if (!written) {
             err << "squinx: " << output.utf8_str() << ": " << error << '\n';
             return kFailure;

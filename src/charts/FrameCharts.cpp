@@ -27,19 +27,6 @@ std::string Utf8(const wxString& text)
     return std::string(text.utf8_str());
 }
 
-ComitantAngles AnglesOf(const PatientFrame& frame)
-{
-    ComitantAngles angles;
-    const double divisor = UnitDivisor(frame);
-    for (int index = 0; index < kEyeCount; ++index) {
-        const Eye eye = index == 0 ? Eye::one : Eye::two;
-        angles.horizontal[index] = SpinValue(frame, FindQuantityControl(eye, EyeQuantity::horizontal).spinId) / divisor;
-        angles.vertical[index] = SpinValue(frame, FindQuantityControl(eye, EyeQuantity::vertical).spinId) / divisor;
-    }
-    angles.latent = frame.GetMenuBar()->IsChecked(Id::ModeLatent);
-    return angles;
-}
-
 HessCaptions CaptionsOf(const PatientFrame& frame)
 {
     const wxString name = frame.m_caseFile.empty() ? frame.Text(Text::UnsavedCaseName)
@@ -106,10 +93,8 @@ struct SavedGaze {
 
 ChartDrawing HessDrawingOf(const PatientFrame& frame)
 {
-    const ComitantAngles angles = AnglesOf(frame);
-    // A recording shows the eye positions it recorded, as the view does.
-    const MuscleStrengths muscles = frame.IsPlaybackMode() ? MuscleStrengths() : frame.m_muscles;
-    return LayOutHessChart(HessFieldOf(Eye::two, angles, muscles), HessFieldOf(Eye::one, angles, muscles),
+    const Examination examination = frame.ExaminationNow();
+    return LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                            CaptionsOf(frame));
 }
 

@@ -1,5 +1,7 @@
 #include "charts/HessChart.h"
 
+#include "examination/Solver.h"
+
 #include <cmath>
 #include <cstddef>
 
@@ -38,30 +40,28 @@ double PrismDioptres(double degrees)
     return 100.0 * std::tan(degrees * kRadiansPerDegree);
 }
 
-HessField HessFieldOf(Eye plotted, const ComitantAngles& angles, const MuscleStrengths& muscles)
+HessField HessFieldOf(Eye plotted, const Examination& examination)
 {
     const Eye fixing = plotted == Eye::one ? Eye::two : Eye::one;
     const std::size_t p = static_cast<std::size_t>(plotted);
     const std::size_t f = static_cast<std::size_t>(fixing);
-    // With both eyes open the fixing eye's own angles are taken up when it
-    // fixes, and the plotted eye moves by as much (as on the cover test).
-    const double shareOfFixing = angles.latent ? 0.0 : 1.0;
-    // View signs: horizontal towards the viewer's right is the patient's left, vertical is downwards.
-    const ChartPoint comitant{-(angles.horizontal[p] - shareOfFixing * angles.horizontal[f]),
-                              -(angles.vertical[p] - shareOfFixing * angles.vertical[f])};
+    Examination dissociated = examination;
+    EyeAids cover;
+    cover.occluder = true;
+    dissociated.SetAids(plotted, cover);
+    dissociated.SetAids(fixing, {});
 
     HessField field;
     field.plottedEye = plotted;
-    const double rightwards = RightwardsPerAbduction(plotted);
     for (int i = 0; i < kHessTargetCount; ++i) {
         const ChartPoint& target = HessTargets()[i];
-        const BinocularDeviation deviation = MuscleDeviation(muscles, {target.x, target.y}, fixing);
-        const EyeTurn& turn = deviation.eyes[p];
-        field.cannotFixate[i] = deviation.cannotFixate;
-        field.plotted[i] = {target.x + comitant.x + rightwards * turn.abduction,
-                            target.y + comitant.y + turn.elevation};
+        const BothEyes solved = Solve(dissociated, {target.x, target.y});
+        field.cannotFixate[i] = FixingEyeCannotFixate(dissociated, {target.x, target.y}, SettledBlends(dissociated));
+        const GazeTarget looks = solved[p].LineOfSight();
+        const GazeTarget fixingShear = {solved[f].gaze.right - target.x, solved[f].gaze.up - target.y};
+        field.plotted[i] = {looks.right - fixingShear.right, looks.up - fixingShear.up};
     }
     const ChartPoint& centre = field.plotted[0];
-    field.primary = {-rightwards * centre.x, centre.y};
+    field.primary = {-RightwardsPerAbduction(plotted) * centre.x, centre.y};
     return field;
 }

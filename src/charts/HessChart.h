@@ -1,20 +1,8 @@
 #pragma once
 
-#include "model/MuscleModel.h"
+#include "examination/Examination.h"
 
 #include <array>
-
-// The comitant part of a case: each eye's horizontal and vertical angle in
-// degrees, in the signs the view turns an eye by (horizontal towards the
-// viewer's right, vertical downwards), eye 1 at index 0.
-struct ComitantAngles {
-    std::array<double, kEyeCount> horizontal{};
-    std::array<double, kEyeCount> vertical{};
-    // The deviation shows only under cover: each eye's angles are then its
-    // deviation while the other fixes. Otherwise they are where the eyes
-    // stand with both open, and the fixing eye's angles move both.
-    bool latent = false;
-};
 
 // A direction on the chart in degrees as the patient sees it: x towards his
 // right, y upwards.
@@ -52,6 +40,9 @@ struct HessField {
     PlottedDeviation primary;  // at the centre target
 };
 
-// The field of `plotted` with the fellow eye fixing: Hering's law through
-// the muscle model, plus the comitant deviation.
-HessField HessFieldOf(Eye plotted, const ComitantAngles& angles, const MuscleStrengths& muscles);
+// The field of `plotted` dissociated while the fellow eye fixes each
+// target, as the solver turns the eyes: the case's angles, tilts, muscles
+// and prisms all count. The points are where the plotted eye looks less
+// what the fellow's own tilts shear its gaze by, so the chart shows the
+// deviation between the eyes that the nine positions show.
+HessField HessFieldOf(Eye plotted, const Examination& examination);

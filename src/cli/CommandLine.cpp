@@ -153,8 +153,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         break;
     case Action::HessChart:
         if (command.files.size() != 2) return UsageError("--hess needs a case and an output file");
-        if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".png"))
-            return UsageError("--hess writes .svg or .png files, not '" + Shown(command.files[1]) + "'");
+        if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".pdf")
+            && !EndsWith(command.files[1], ".png"))
+            return UsageError("--hess writes .svg, .pdf or .png files, not '" + Shown(command.files[1]) + "'");
         break;
     case Action::NinePositions:
         if (command.files.size() != 2) return UsageError("--nine needs a case and an output file");
@@ -184,7 +185,7 @@ std::string UsageText()
     return "Usage: squinx [FILE...]\n"
            "  or:  squinx --check-quiz QUIZ.sqs...\n"
            "  or:  squinx --convert [--repair THRESHOLD] IN OUT\n"
-           "  or:  squinx --hess CASE.sd OUT.svg|OUT.png\n"
+           "  or:  squinx --hess CASE.sd OUT.svg|OUT.pdf|OUT.png\n"
            "  or:  squinx --nine [--eccentricity DEGREES] CASE.sd OUT.png\n"
            "Squinx, a teaching simulator of a squinting patient.\n"
            "\n"
@@ -201,7 +202,8 @@ std::string UsageText()
            "                                is below THRESHOLD (above 0, at most 1) by\n"
            "                                values interpolated from the good rows around\n"
            "      --hess CASE.sd OUT        draw the case's Hess chart (both fields, as the\n"
-           "                                patient sees them) into an SVG or PNG file\n"
+           "                                patient sees them) into an SVG, PDF (one A4\n"
+           "                                page) or PNG file\n"
            "      --nine CASE.sd OUT.png    draw the case's eyes in the nine diagnostic\n"
            "                                positions of gaze into a PNG picture\n"
            "      --eccentricity DEGREES    with --nine: how far out the positions lie,\n"

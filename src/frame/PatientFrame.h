@@ -2,6 +2,7 @@
 
 #include "frame/Ids.h"
 #include "model/BothEyesHint.h"
+#include "examination/Examination.h"
 #include "model/EyeModel.h"
 #include "model/MuscleStrengths.h"
 #include "model/Prism.h"
@@ -71,6 +72,8 @@ public:
 
     void UpdateTitle(const wxString& name);
     bool IsPlaybackMode() const;
+    // The examination as the controls hold it: what the view and the charts draw.
+    Examination ExaminationNow() const;
 
     // The eye-position model and the controls that show it.
     void SetQuantity(int controlId, float value);

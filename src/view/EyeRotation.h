@@ -1,5 +1,6 @@
 #pragma once
 
+#include "examination/Solver.h"
 #include "view/CoverBlends.h"
 #include "view/SceneState.h"
 
@@ -24,20 +25,10 @@ struct RotationSequence {
 // lets the other take up fixation and both turn together. In latent mode an
 // eye stays straight until an aid in front of it lets it deviate. Weak
 // muscles turn an eye further, innermost, in either mode.
-// A prism makes the eye that fixes through it turn towards the prism's apex,
-// and an eye that does not fix turns along with its fellow (Hering's law).
-// In latent mode each open eye fuses through its own prism. An eye behind an
-// aid takes its deviation whatever prism stands before it. Without prisms
-// the sequence is exactly that of the model without them.
+// The cover rule is the solver's (ComitantWeightsOf); the prism and muscle
+// turns are those the solver put into the scene. Without prisms the
+// sequence is exactly that of the model without them.
 RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends);
-
-// With both eyes open in manifest mode, the eye that fixes: eye 2 when only
-// eye 1 deviates, eye 1 when only eye 2 does, otherwise the muscle model's
-// fixing eye where a muscle is weak, else eye 1. Index 0 is eye 1.
-int ManifestFixingEye(const SceneState& scene);
-
-// The turn, in the view's signs, that the eye behind its prism needs to fix.
-ViewTurn PrismTurnOf(int eye, const SceneState& scene);
 
 // Angles about the line of sight of an eye's two axis lines, in degrees. In
 // latent mode without a translucent occluder the eye looks straight, so its

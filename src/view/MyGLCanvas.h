@@ -1,5 +1,6 @@
 #pragma once
 
+#include "examination/Solver.h"
 #include "view/GazeMath.h"
 #include "model/MuscleModel.h"
 #include "view/ViewProjection.h"
@@ -104,10 +105,9 @@ public:
     // Where the fixation target is, for the muscle model.
     GazeTarget m_muscleTarget;
 
-    // The extra turn of each eye from weak muscles that the next frame
-    // draws, for the current target, fixing eye and cover animation; none
-    // while a recording is played back.
-    std::array<ViewTurn, 2> muscleTurns() const;
+    // Where the next frame turns each eye, for the current target, aids,
+    // prisms and cover animation; no muscle turn while a recording is played back.
+    BothEyes solvedEyes() const;
     // Tells the frame whether the fixing eye can reach the gaze target.
     void reportFixation() const;
 

@@ -4,15 +4,16 @@
 
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
+#include "examination/Solver.h"
 #include "model/EyeQuantity.h"
 #include "view/CoverBlends.h"
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
 #include "view/FrameQueries.h"
-#include "view/MuscleGaze.h"
 #include "view/OverlayTimer.h"
 #include "view/ReflexSpot.h"
+#include "view/SceneOfExamination.h"
 #include "view/SceneState.h"
 
 #include <wx/menu.h>
@@ -25,9 +26,6 @@
 namespace {
 
 constexpr double kEyeX[2] = {-0.5, 0.5};
-constexpr int kOccluderTool[2] = {Id::OccluderEye1, Id::OccluderEye2};
-constexpr int kRedFilterTool[2] = {Id::RedFilterEye1, Id::RedFilterEye2};
-constexpr int kTranslucentTool[2] = {Id::TranslucentEye1, Id::TranslucentEye2};
 
 // Lenses hang half a unit in front of the eye centres.
 constexpr double kLensDepth = 0.5;
@@ -82,66 +80,27 @@ void Rotate(const AxisRotation& rotation) {
 }  // namespace
 
 SceneState MyGLCanvas::readScene() const {
-    SceneState scene;
     if (!m_frame || !m_frame->m_blendSlider)
-        return scene;
-    const PatientFrame& frame = *m_frame;
-    const wxMenuBar* menus = m_frame->GetMenuBar();
-    scene.distance = m_frame->m_blendSlider->GetValue();
-    scene.latentMode = menus->IsChecked(Id::ModeLatent);
-    scene.eyeCross = IsToolOn(frame, Id::EyeCrossTool);
-    scene.axisLines = menus->IsChecked(Id::AxisLinesItem)
-                      || (m_frame->m_animTimerA && m_frame->m_animTimerA->axisOverlaysVisible);
-    scene.quadrantEdit = IsToolOn(frame, Id::QuadrantEditTool);
-    scene.quadrantHide = IsToolOn(frame, Id::QuadrantHideTool);
-    scene.quadrantMarks = m_frame->m_quadrantMarks;
-
-    const int divisor = UnitDivisor(frame);
-    for (int index = 0; index < kEyeCount; ++index) {
-        const Eye eye = index == 0 ? Eye::one : Eye::two;
-        const auto spin = [&](EyeQuantity quantity) {
-            return SpinValue(frame, FindQuantityControl(eye, quantity).spinId);
-        };
-        EyeSceneState& state = scene.eyes[index];
-        state.horizontal = static_cast<double>(spin(EyeQuantity::horizontal)) / divisor;
-        state.vertical = static_cast<double>(spin(EyeQuantity::vertical)) / divisor;
-        state.torsion = static_cast<double>(spin(EyeQuantity::torsion)) / divisor;
-        state.verticalOffset = static_cast<double>(spin(EyeQuantity::verticalOffset)) / divisor;
-        state.horizontalAxisTilt = spin(EyeQuantity::horizontalAxisTilt) / divisor;
-        state.verticalAxisTilt = spin(EyeQuantity::verticalAxisTilt) / divisor;
-        state.occluder = IsToolOn(frame, kOccluderTool[index]);
-        state.redFilter = IsToolOn(frame, kRedFilterTool[index]);
-        state.translucentOccluder = IsToolOn(frame, kTranslucentTool[index]);
-        state.prism = frame.m_prisms[index];
-    }
-    scene.penlightShining = m_penlightShining && IsToolOn(frame, Id::FlashlightTool);
+        return SceneState();
+    SceneState scene = SceneOf(m_frame->ExaminationNow(), m_muscleTarget, coverBlends());
+    scene.axisLines = scene.axisLines || (m_frame->m_animTimerA && m_frame->m_animTimerA->axisOverlaysVisible);
+    scene.quadrantEdit = IsToolOn(*m_frame, Id::QuadrantEditTool);
+    scene.quadrantHide = IsToolOn(*m_frame, Id::QuadrantHideTool);
+    scene.penlightShining = scene.penlightShining && m_penlightShining;
     scene.angleKappa = m_angleKappa;
-    scene.cycloStaysUnderCover = m_cycloStaysUnderCover;
-    // With every muscle normal nothing is added, so the picture stays exactly
-    // as it was; a recording shows the eye positions it recorded.
-    scene.weakMuscles = !frame.m_muscles.AllNormal() && !frame.IsPlaybackMode();
-    if (scene.weakMuscles) {
-        scene.musclesFixingEye = static_cast<int>(DefaultFixingEye(frame.m_muscles));
-        const std::array<ViewTurn, 2> turns = muscleTurns();
-        for (int index = 0; index < kEyeCount; ++index) {
-            scene.eyes[index].muscleHorizontal = turns[index].horizontal;
-            scene.eyes[index].muscleVertical = turns[index].vertical;
-            scene.eyes[index].muscleTorsion = turns[index].torsion;
-        }
-    }
     return scene;
 }
 
-std::array<ViewTurn, 2> MyGLCanvas::muscleTurns() const {
-    if (!m_frame || m_frame->IsPlaybackMode())
+BothEyes MyGLCanvas::solvedEyes() const {
+    if (!m_frame || !m_frame->m_blendSlider)
         return {};
-    return MuscleTurns(m_frame->m_muscles, m_muscleTarget, coverBlends(), m_cycloStaysUnderCover);
+    return Solve(m_frame->ExaminationNow(), m_muscleTarget, coverBlends());
 }
 
 void MyGLCanvas::reportFixation() const {
-    if (!m_frame || m_frame->IsPlaybackMode())
+    if (!m_frame || !m_frame->m_blendSlider || m_frame->IsPlaybackMode())
         return;
-    m_frame->ShowCannotFixate(FixingEyeCannotFixate(m_frame->m_muscles, m_muscleTarget, coverBlends()));
+    m_frame->ShowCannotFixate(FixingEyeCannotFixate(m_frame->ExaminationNow(), m_muscleTarget, coverBlends()));
 }
 
 const CoverBlends& MyGLCanvas::coverBlends() const {

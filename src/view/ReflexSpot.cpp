@@ -49,7 +49,7 @@ SpotPosition ReflexSpotOf(int eye, const RotationSequence& rotation, const Scene
         turned = Times(turned, RotationMatrix(rotation.steps[k].axis, rotation.steps[k].degrees));
     // The prism bends the light towards its apex; the light then comes, in
     // the gaze's frame, from where an eye fixing through it would look.
-    const ViewTurn prism = PrismTurnOf(eye, scene);
+    const EyeAngles prism = PrismTurn(eye == 0 ? Eye::one : Eye::two, scene.eyes[eye].prism);
     const Matrix3 bent =
         Times(RotationMatrix(RotationAxis::x, prism.vertical), RotationMatrix(RotationAxis::y, prism.horizontal));
     double light[3];

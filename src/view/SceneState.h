@@ -5,7 +5,8 @@
 #include <array>
 #include <cstdint>
 
-// What one eye shows in a frame, as read from the main window's controls.
+// What one eye shows in a frame: the examination's angles and aids, and the
+// turns the solver found for its prism and muscles.
 struct EyeSceneState {
     // Deviation in degrees.
     double horizontal = 0;
@@ -19,6 +20,10 @@ struct EyeSceneState {
     bool occluder = false;
     bool redFilter = false;
     bool translucentOccluder = false;
+    // Turn of both eyes for the fixing eye's prism (in latent mode an open
+    // eye's own), in degrees, signed like the deviation.
+    double prismHorizontal = 0;
+    double prismVertical = 0;
     // Extra turn from weak muscles, in degrees, signed like the deviation.
     double muscleHorizontal = 0;
     double muscleVertical = 0;
@@ -39,8 +44,6 @@ struct SceneState {
     std::uint8_t quadrantMarks = 0;
     // Some muscle is weak: the eyes turn by their muscle turns as well.
     bool weakMuscles = false;
-    // The eye the muscle model lets fix while both eyes are open, 0 or 1.
-    int musclesFixingEye = 0;
     // The penlight shines: each cornea shows its reflex.
     bool penlightShining = false;
     bool angleKappa = true;

@@ -1,17 +1,27 @@
 #include "charts/HessChart.h"
 
+#include "examination/Solver.h"
+#include "model/CaseFile.h"
 #include "model/MusclePresets.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
 // Indices into HessTargets(): the centre, and on the outer square the
 // points straight out to each side and the lower corners.
+constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr int kCentre = 0;
+constexpr int kInnerRight = 4;       // 15 degrees to the patient's right
+constexpr int kInnerLeft = 8;
 constexpr int kOuterRight = 12;      // 30 degrees to the patient's right
 constexpr int kOuterLowRight = 13;
 constexpr int kOuterDown = 14;
@@ -22,14 +32,37 @@ constexpr int kOuterUpLeft = 9;
 constexpr int kOuterUp = 10;
 constexpr int kOuterUpRight = 11;
 
-HessField RightField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
+// The right eye's angles in degrees, in the view's signs (horizontal
+// towards the viewer's right, vertical downwards), at both distances.
+struct RightEyeAngles {
+    double horizontal = 0;
+    double vertical = 0;
+    bool latent = false;
+};
+
+Examination ExaminationOf(const MuscleStrengths& muscles, const RightEyeAngles& angles)
 {
-    return HessFieldOf(Eye::one, angles, muscles);
+    EyeModel model;
+    for (const auto& [quantity, degrees] : {std::pair{EyeQuantity::horizontal, angles.horizontal},
+                                            std::pair{EyeQuantity::vertical, angles.vertical}}) {
+        model.SetFar(Eye::one, quantity, static_cast<int>(std::lround(100 * degrees)));
+        model.SetNear(Eye::one, quantity, static_cast<int>(std::lround(100 * degrees)));
+    }
+    Examination examination;
+    examination.SetModel(model);
+    examination.SetLatent(angles.latent);
+    examination.SetMuscles(muscles);
+    return examination;
 }
 
-HessField LeftField(const MuscleStrengths& muscles, const ComitantAngles& angles = {})
+HessField RightField(const MuscleStrengths& muscles, const RightEyeAngles& angles = {})
 {
-    return HessFieldOf(Eye::two, angles, muscles);
+    return HessFieldOf(Eye::one, ExaminationOf(muscles, angles));
+}
+
+HessField LeftField(const MuscleStrengths& muscles, const RightEyeAngles& angles = {})
+{
+    return HessFieldOf(Eye::two, ExaminationOf(muscles, angles));
 }
 
 double Shortfall(const HessField& field, int i)
@@ -69,9 +102,9 @@ TEST(HessChart, NormalMusclesPlotOnTheGridAndAComitantDeviationShiftsEveryPoint)
         }
 
     // The right eye 10 degrees in (towards the viewer's right) and 4 up (negative: upwards).
-    ComitantAngles manifest;
-    manifest.horizontal[0] = 10;
-    manifest.vertical[0] = -4;
+    RightEyeAngles manifest;
+    manifest.horizontal = 10;
+    manifest.vertical = -4;
     const HessField right = RightField({}, manifest);
     const HessField left = LeftField({}, manifest);
     EXPECT_NEAR(right.primary.inward, 10, 1e-9);
@@ -81,7 +114,7 @@ TEST(HessChart, NormalMusclesPlotOnTheGridAndAComitantDeviationShiftsEveryPoint)
     EXPECT_NEAR(left.primary.upward, -4, 1e-9);
     EXPECT_NEAR(left.plotted[kOuterLeft].x, -30 + 10, 1e-9) << "the left eye's nasal side is the patient's right";
 
-    ComitantAngles latent = manifest;
+    RightEyeAngles latent = manifest;
     latent.latent = true;
     EXPECT_NEAR(RightField({}, latent).primary.inward, 10, 1e-9);
     EXPECT_NEAR(LeftField({}, latent).primary.inward, 0, 1e-9) << "under cover each eye shows its own angles";
@@ -152,4 +185,37 @@ TEST(HessChart, BrownSyndromeRestrictsTheRightEyeUpAndInWithoutSuperiorObliqueOv
     EXPECT_FALSE(left.cannotFixate[kOuterLowLeft]);
     for (bool missing : right.cannotFixate)
         EXPECT_FALSE(missing);
+}
+
+TEST(HessChart, TiltsOfASuperiorObliquePalsyMakeTheChartAsIncomitantAsTheNinePositions)
+{
+    // Left superior oblique palsy made with the case's angles and tilts: a
+    // left hypertropia growing in right gaze and shrinking in left gaze.
+    std::ifstream in(std::string(SQUINX_DATA_DIR) + "/cases/superior-oblique-palsy-left.sd", std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    CaseData data;
+    ASSERT_EQ(DecodeCase(bytes, data), CaseReadResult::ok);
+    Examination examination;
+    examination.SetModel(data.values);
+    examination.SetLatent(!data.manifestMode);
+    examination.SetDistance(kBlendSliderFar);  // where opening a case puts the slider
+    const HessField left = HessFieldOf(Eye::two, examination);
+
+    // The nine positions show both eyes open, the right eye fixing: the left
+    // eye's height above it at each gaze is what the chart must plot.
+    const auto ninePositionsHyper = [&](double right) {
+        const BothEyes solved = Solve(examination, {right, 0});
+        return solved[1].LineOfSight().up - solved[0].LineOfSight().up;
+    };
+    for (const int i : {kCentre, kInnerRight, kInnerLeft, kOuterRight, kOuterLeft}) {
+        const ChartPoint& target = HessTargets()[i];
+        EXPECT_NEAR(left.plotted[i].y - target.y, ninePositionsHyper(target.x), 1e-9) << i;
+    }
+    EXPECT_NEAR(left.primary.upward, 6, 1e-9);
+    // The left eye's 10-degree tilt shears its gaze by tan 10 degrees of the
+    // horizontal gaze: at the nine positions' 25 degrees, about 11 and 2 degrees.
+    const double shear = 25 * std::tan(10 * kRadiansPerDegree);
+    EXPECT_NEAR(ninePositionsHyper(25), 6 + shear, 1e-9) << "right gaze";
+    EXPECT_NEAR(ninePositionsHyper(-25), 6 - shear, 1e-9) << "left gaze";
+    EXPECT_GT(left.plotted[kOuterRight].y - left.plotted[kOuterLeft].y, 10);
 }

@@ -1,5 +1,7 @@
 #include "charts/HessLayout.h"
 
+#include "model/MusclePresets.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -102,9 +104,10 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
 
 TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
 {
-    const MuscleStrengths sixth = PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
-    const HessField left = HessFieldOf(Eye::two, {}, sixth);
-    const HessField right = HessFieldOf(Eye::one, {}, sixth);
+    Examination sixth;
+    sixth.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
+    const HessField left = HessFieldOf(Eye::two, sixth);
+    const HessField right = HessFieldOf(Eye::one, sixth);
     // The paretic right eye cannot fixate anything to the patient's right.
     int missing = 0;
     for (int i = 0; i < kHessTargetCount; ++i) {
@@ -113,7 +116,9 @@ TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
         EXPECT_FALSE(right.cannotFixate[i]) << i;
     }
     const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
-    EXPECT_EQ(Count(drawing, ChartInk::plot), 2 * kHessTargetCount - missing);
+    EXPECT_EQ(std::count_if(drawing.dots.begin(), drawing.dots.end(),
+                            [](const ChartDot& d) { return d.ink == ChartInk::plot; }),
+              2 * kHessTargetCount - missing);
     // Each ring loses the four joins that touch its three missing points and
     // gains two strokes per cross.
     const auto plotLines = std::count_if(drawing.lines.begin(), drawing.lines.end(),
@@ -128,7 +133,9 @@ TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
 
     MuscleStrengths complete;
     complete.Set(Eye::one, Muscle::LR, 0);
-    const HessField noCentre = HessFieldOf(Eye::two, {}, complete);
+    Examination completePalsy;
+    completePalsy.SetMuscles(complete);
+    const HessField noCentre = HessFieldOf(Eye::two, completePalsy);
     ASSERT_TRUE(noCentre.cannotFixate[0]);
     const ChartDrawing withoutCentre = LayOutHessChart(noCentre, right, Captions());
     EXPECT_EQ(std::count_if(withoutCentre.texts.begin(), withoutCentre.texts.end(),

@@ -45,6 +45,7 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_EQ(hess.action, Action::HessChart);
     EXPECT_EQ(hess.files, (std::vector<std::string>{"a.sd", "a.svg"}));
     EXPECT_EQ(Parse({"a.sd", "--hess", "a.png"}).action, Action::HessChart);
+    EXPECT_EQ(Parse({"--hess", "a.sd", "a.pdf"}).action, Action::HessChart);
     const CommandLine nine = Parse({"--nine", "a.sd", "--eccentricity", "40", "n.png"});
     EXPECT_EQ(nine.action, Action::NinePositions);
     EXPECT_EQ(nine.eccentricity, 40);
@@ -62,14 +63,14 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--frobnicate"}, "unknown option '--frobnicate'"},
         // A name's control characters are written out: the message stays one line.
         {{"--frob\nnicate\t"}, "unknown option '--frob\\nnicate\\t'"},
-        {{"--hess", "a.sd", "\x1b[2J.pdf\x7f"}, "--hess writes .svg or .png files, not '\\x1B[2J.pdf\\x7F'"},
+        {{"--hess", "a.sd", "\x1b[2J.pdf\x7f"}, "--hess writes .svg, .pdf or .png files, not '\\x1B[2J.pdf\\x7F'"},
         {{"--check-quiz"}, "--check-quiz needs a question file"},
         {{"--convert", "a.txt"}, "--convert needs an input and an output file"},
         {{"--convert", "a.txt", "b.stx", "c.stx"}, "--convert needs an input and an output file"},
         {{"--check-quiz", "--convert", "a.txt", "b.stx"}, "--check-quiz and --convert cannot be combined"},
         {{"--repair", "0.5", "a.stx"}, "--repair works only with --convert"},
         {{"--hess", "a.sd"}, "--hess needs a case and an output file"},
-        {{"--hess", "a.sd", "a.pdf"}, "--hess writes .svg or .png files, not 'a.pdf'"},
+        {{"--hess", "a.sd", "a.jpg"}, "--hess writes .svg, .pdf or .png files, not 'a.jpg'"},
         {{"--nine", "a.sd", "a.svg"}, "--nine writes .png files, not 'a.svg'"},
         {{"--nine", "a.sd", "b.sd", "a.png"}, "--nine needs a case and an output file"},
         {{"--hess", "--nine", "a.sd", "a.png"}, "--hess and --nine cannot be combined"},

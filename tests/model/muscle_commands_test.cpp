@@ -129,11 +129,11 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // The pointer left of the picture is the patient's right gaze: the field
     // of the weak right lateral rectus, where the esotropia grows.
     PointAt(1);
-    const double primary = m_canvas->muscleTurns()[0].horizontal;
+    const double primary = m_canvas->solvedEyes()[0].muscles.horizontal;
     PointAt(-160);
-    const double rightGaze = m_canvas->muscleTurns()[0].horizontal;
+    const double rightGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
     PointAt(160);
-    const double leftGaze = m_canvas->muscleTurns()[0].horizontal;
+    const double leftGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
     EXPECT_GT(primary, 5.0);
     EXPECT_GT(rightGaze, 1.5 * primary);
     EXPECT_LT(leftGaze, 0.5 * primary);
@@ -142,8 +142,8 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     drive::ToggleTool(m_frame, Id::OccluderEye2);
     for (int tick = 0; tick < 12; ++tick)
         m_frame->m_animTimerB->Notify();
-    EXPECT_NEAR(m_canvas->muscleTurns()[0].horizontal, 0.0, 1e-6);
-    EXPECT_LT(m_canvas->muscleTurns()[1].horizontal, -leftGaze);
+    EXPECT_NEAR(m_canvas->solvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
+    EXPECT_LT(m_canvas->solvedEyes()[1].muscles.horizontal, -leftGaze);
 
     // Far into the weak muscle's field the paretic eye cannot fixate: the
     // status bar says so instead of the view showing a measurement.
@@ -160,6 +160,44 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("copy.sd")));
     EXPECT_EQ(ReadBytes("copy.sd"), ReadBytes("palsy.sd"));
     EXPECT_EQ(ReadBytes("copy.sd.muscles"), ReadBytes("palsy.sd.muscles"));
+}
+
+TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsTheAlternateCover) {
+    CopyDataFile("cases/sixth-nerve-palsy-right.sd", "palsy.sd");
+    CopyDataFile("cases/sixth-nerve-palsy-right.sd.muscles", "palsy.sd.muscles");
+    Open("palsy.sd");
+    // How far each eye moves, degrees, as the occluder goes from the left
+    // eye to the right one and the cover animation comes to rest.
+    const auto alternateCover = [&](int baseOutDioptres) {
+        m_frame->m_prisms[0] = {baseOutDioptres, PrismBase::out};
+        const auto settleCovering = [&](int tool) {
+            drive::ToggleTool(m_frame, tool);
+            for (int tick = 0; tick < 12; ++tick)
+                m_frame->m_animTimerB->Notify();
+            const BothEyes solved = m_canvas->solvedEyes();
+            return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
+        };
+        const auto leftCovered = settleCovering(Id::OccluderEye2);
+        drive::ToggleTool(m_frame, Id::OccluderEye2);
+        const auto rightCovered = settleCovering(Id::OccluderEye1);
+        drive::ToggleTool(m_frame, Id::OccluderEye1);
+        std::array<double, 2> moved{};
+        for (int eye = 0; eye < 2; ++eye)
+            moved[eye] = std::hypot(leftCovered[eye].right - rightCovered[eye].right,
+                                    leftCovered[eye].up - rightCovered[eye].up);
+        return moved;
+    };
+    // The primary deviation is 15.5 prism dioptres: 16 on the bar stops
+    // both eyes, 14 and 18 leave a movement.
+    for (const int dioptres : {14, 16, 18}) {
+        const std::array<double, 2> moved = alternateCover(dioptres);
+        if (dioptres == 16) {
+            EXPECT_LT(moved[0], 0.5);
+            EXPECT_LT(moved[1], 0.5);
+        } else {
+            EXPECT_GE(std::max(moved[0], moved[1]), 0.5) << dioptres;
+        }
+    }
 }
 
 TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStrengthsRemoveOne) {

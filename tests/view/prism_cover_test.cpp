@@ -1,8 +1,8 @@
 // The prism cover test on the toolkit-free core: the cover animation moves
-// the factors, the eye rotation turns the eyes behind the prisms.
+// the factors, the solver and the eye rotation turn the eyes behind the prisms.
 #include "view/CoverAnimation.h"
 #include "view/EyeRotation.h"
-#include "view/MuscleGaze.h"
+#include "view/SceneOfExamination.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ constexpr double kEso20 = 11.31;
 
 // Horizontal turn of an eye in the view's signs; the cases here turn the
 // eyes about one axis only, so the turns add up.
-double Horizontal(int eye, const SceneState& scene, const CoverBlends& blends) {
-    const RotationSequence sequence = EyeRotation(eye, scene, blends);
+double Horizontal(int eye, const Examination& examination, const CoverBlends& blends) {
+    const RotationSequence sequence = EyeRotation(eye, SceneOf(examination, {}, blends), blends);
     double sum = 0;
     for (std::size_t i = 0; i < sequence.count; ++i)
         if (sequence.steps[i].axis == RotationAxis::y)
@@ -28,33 +28,39 @@ double Horizontal(int eye, const SceneState& scene, const CoverBlends& blends) {
 
 // Eye 2 (the patient's left eye) is esotropic or esophoric; eye 2's view
 // turn towards its nose is negative.
-SceneState Esodeviation(bool latent, int distance, int baseOutDioptres) {
-    SceneState scene;
-    scene.latentMode = latent;
-    scene.distance = distance;
-    scene.eyes[1].horizontal = -kEso20;
-    if (latent)
-        scene.eyes[0].horizontal = kEso20;
-    scene.eyes[1].prism = {baseOutDioptres, PrismBase::out};
-    return scene;
+Examination Esodeviation(bool latent, int distance, int baseOutDioptres) {
+    const auto hundredths = [](double degrees) { return static_cast<int>(std::lround(100 * degrees)); };
+    EyeModel model;
+    for (const auto& [eye, degrees] : {std::pair{Eye::two, -kEso20}, std::pair{Eye::one, latent ? kEso20 : 0.0}}) {
+        model.SetFar(eye, EyeQuantity::horizontal, hundredths(degrees));
+        model.SetNear(eye, EyeQuantity::horizontal, hundredths(degrees));
+    }
+    Examination examination;
+    examination.SetModel(model);
+    examination.SetLatent(latent);
+    examination.SetDistance(distance);
+    examination.SetPrism(Eye::two, {baseOutDioptres, PrismBase::out});
+    return examination;
 }
 
 class PrismCover {
 public:
-    explicit PrismCover(SceneState scene) : m_scene(scene) { m_inputs.manifestMode = !scene.latentMode; }
+    explicit PrismCover(Examination examination) : m_examination(examination) {
+        m_inputs.manifestMode = !examination.Latent();
+    }
 
     // Puts the occluder before `eye` (-1: none) and returns how far eye 2
     // moved until the animation came to rest, in the view's signs.
     double Cover(int eye) {
-        const double before = Horizontal(1, m_scene, m_animation.blends());
+        const double before = Horizontal(1, m_examination, m_animation.blends());
         m_inputs.occluder = {eye == 0, eye == 1};
         for (int tick = 0; tick < 30; ++tick)
             m_animation.Tick(m_inputs);
-        return Horizontal(1, m_scene, m_animation.blends()) - before;
+        return Horizontal(1, m_examination, m_animation.blends()) - before;
     }
 
 private:
-    SceneState m_scene;
+    Examination m_examination;
     CoverInputs m_inputs;
     CoverAnimation m_animation;
 };
@@ -94,15 +100,15 @@ TEST(PrismCover, BaseOutNeutralisesAnEsodeviationAtFarAndNearInBothModes) {
 }
 
 TEST(PrismCover, PrismBeforeTheFixingEyeTurnsBothEyesAndNoPrismChangesNothing) {
-    SceneState scene = Esodeviation(false, 11, 0);
+    Examination examination = Esodeviation(false, 11, 0);
     const CoverBlends open;
-    const std::size_t bareSteps = EyeRotation(0, scene, open).count;
+    const std::size_t bareSteps = EyeRotation(0, SceneOf(examination, {}, open), open).count;
     // Eye 1 fixes; 10 base-in before it turns it out, eye 2 along.
-    scene.eyes[0].prism = {10, PrismBase::in};
-    EXPECT_EQ(EyeRotation(0, scene, open).count, bareSteps + 2);
-    const double turn = Horizontal(0, scene, open);
+    examination.SetPrism(Eye::one, {10, PrismBase::in});
+    EXPECT_EQ(EyeRotation(0, SceneOf(examination, {}, open), open).count, bareSteps + 2);
+    const double turn = Horizontal(0, examination, open);
     EXPECT_NEAR(turn, -5.7106, 1e-3);
-    EXPECT_NEAR(Horizontal(1, scene, open), -kEso20 + turn, 1e-5);
+    EXPECT_NEAR(Horizontal(1, examination, open), -kEso20 + turn, 1e-5);
 }
 
 TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation) {
@@ -111,23 +117,16 @@ TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation) {
     MuscleStrengths strengths;
     strengths.Set(Eye::one, Muscle::LR, 20);
     const auto rightEyeAfterCoveringTheLeft = [&](int baseOutDioptres) {
-        SceneState scene;
-        scene.weakMuscles = true;
-        scene.musclesFixingEye = static_cast<int>(DefaultFixingEye(strengths));
-        scene.eyes[0].prism = {baseOutDioptres, PrismBase::out};
+        Examination examination;
+        examination.SetMuscles(strengths);
+        examination.SetPrism(Eye::one, {baseOutDioptres, PrismBase::out});
         CoverInputs inputs;
         CoverAnimation animation;
-        const auto rightEye = [&] {
-            const std::array<ViewTurn, 2> turns = MuscleTurns(strengths, {}, animation.blends());
-            for (int eye = 0; eye < 2; ++eye)
-                scene.eyes[eye].muscleHorizontal = turns[eye].horizontal;
-            return Horizontal(0, scene, animation.blends());
-        };
-        const double before = rightEye();
+        const double before = Horizontal(0, examination, animation.blends());
         inputs.occluder = {false, true};
         for (int tick = 0; tick < 30; ++tick)
             animation.Tick(inputs);
-        return std::pair{before, rightEye() - before};
+        return std::pair{before, Horizontal(0, examination, animation.blends()) - before};
     };
     const auto [deviation, bareMovement] = rightEyeAfterCoveringTheLeft(0);
     ASSERT_GT(std::abs(deviation), 3.0);

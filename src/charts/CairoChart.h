@@ -1,0 +1,23 @@
+#pragma once
+
+#include "charts/HessLayout.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The Hess chart drawn without the toolkit, so it can be written where no
+// display is: SVG and PDF as one A4 landscape page of vector drawing, PNG at
+// 150 dots per inch.
+enum class ChartFormat { svg, pdf, png };
+
+// The format a file name asks for by its ending (.svg, .pdf or .png, in any
+// case); none for any other name.
+std::optional<ChartFormat> ChartFormatOf(const std::string& path);
+
+// The whole file's bytes; false if the drawing library failed.
+bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsigned char>& bytes);
+
+// Draws the chart in the format its name asks for and replaces the file
+// whole, or leaves it untouched and says why in error (English).
+bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error);
