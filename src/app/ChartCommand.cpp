@@ -122,20 +122,23 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
 
 }  // namespace
 
-int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
-                    std::ostream& err) {
+bool StartToolkit(cli::Action action, char* programName, std::ostream& err) {
     int argc = 1;
     char* argv[] = {programName, nullptr};
     bool started = false;
     {
-        // A display that cannot be opened is told below, in our words.
         const wxLogNull toolkitComplaintsKeptBack;
         started = wxEntryStart(argc, argv);
     }
-    if (!started) {
-        err << cli::NoDisplayMessage(command.action, cli::NamedDisplay());
+    if (!started)
+        err << cli::NoDisplayMessage(action, cli::NamedDisplay());
+    return started;
+}
+
+int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
+                    std::ostream& err) {
+    if (!StartToolkit(command.action, programName, err))
         return kFailure;
-    }
     const int status = RunWithToolkit(command, startFolder, err);
     wxEntryCleanup();
     return status;

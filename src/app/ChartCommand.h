@@ -5,6 +5,11 @@
 #include <ostream>
 #include <string>
 
+// Starts the toolkit without its main loop and with only the program name;
+// a display that cannot be opened is told on err in the program's words for
+// that action, the toolkit's own line kept back. False when it did not start.
+bool StartToolkit(cli::Action action, char* programName, std::ostream& err);
+
 // Runs --hess or --nine: starts the toolkit without its main loop, builds the
 // main window as start-up does but keeps it off the screen, opens the case
 // and writes the picture. Every message the window would show goes to err

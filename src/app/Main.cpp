@@ -6,7 +6,6 @@
 #include "cli/StartFolder.h"
 
 #include <wx/init.h>
-#include <wx/log.h>
 
 #include <iostream>
 #include <string>
@@ -23,17 +22,8 @@ constexpr int kFailure = 1;
 int RunWindow(char* programName)
 {
     // The arguments were ours: the toolkit gets only the program name.
-    int argc = 1;
-    char* argv[] = {programName, nullptr};
-    bool started = false;
-    {
-        const wxLogNull toolkitComplaintsKeptBack;
-        started = wxEntryStart(argc, argv);
-    }
-    if (!started) {
-        std::cerr << cli::NoDisplayMessage(cli::Action::StartProgram, cli::NamedDisplay());
+    if (!StartToolkit(cli::Action::StartProgram, programName, std::cerr))
         return kFailure;
-    }
     int status = kFailure;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();

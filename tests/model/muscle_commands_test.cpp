@@ -187,11 +187,11 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
                                     leftCovered[eye].up - rightCovered[eye].up);
         return moved;
     };
-    // The primary deviation is 15.5 prism dioptres: 16 on the bar stops
-    // both eyes, 14 and 18 leave a movement.
-    for (const int dioptres : {14, 16, 18}) {
+    // The primary deviation is 18.5 prism dioptres: 18 on the bar stops
+    // both eyes, 16 and 20 leave a movement.
+    for (const int dioptres : {16, 18, 20}) {
         const std::array<double, 2> moved = alternateCover(dioptres);
-        if (dioptres == 16) {
+        if (dioptres == 18) {
             EXPECT_LT(moved[0], 0.5);
             EXPECT_LT(moved[1], 0.5);
         } else {
