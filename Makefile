@@ -36,10 +36,13 @@ build: configure
 run: build
 	@scripts/run.sh $(BUILD)
 
-# GUI tests run one at a time: windows sharing one display compete for focus.
+# Windows sharing one display compete for focus: GUI tests run side by side
+# only on displays of their own.
+GUI_CTEST = $(CURDIR)/scripts/ctest-on-displays.sh $(JOBS) -L gui --no-tests=error --output-on-failure
+
 test: build
 	@cd $(BUILD) && ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
-	@cd $(BUILD) && $(XVFB) ctest -L gui --no-tests=error --output-on-failure
+	@cd $(BUILD) && $(GUI_CTEST)
 	@$(MAKE) --no-print-directory test-asan-gui
 
 # Only the unit-test executables are built here; any sanitizer report aborts
@@ -58,8 +61,8 @@ test-asan: deps
 # threads left running; the script reruns the tests whose end it crashed.
 test-asan-gui: test-asan
 	@cmake --build $(ASAN_BUILD) --target gui_tests -j$(JOBS)
-	@cd $(ASAN_BUILD) && $(XVFB) env LP_NUM_THREADS=0 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
-		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CURDIR)/scripts/ctest-retrying-tracer-crashes.sh -L gui --no-tests=error --output-on-failure
+	@cd $(ASAN_BUILD) && env LP_NUM_THREADS=0 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 CTEST_RUNNER=$(CURDIR)/scripts/ctest-retrying-tracer-crashes.sh $(GUI_CTEST)
 
 bench: configure
 	@cmake --build $(BUILD) --target bench-build -j$(JOBS)

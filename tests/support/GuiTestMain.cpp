@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 
@@ -21,6 +22,21 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
     std::abort();
 }
 
+// Tests run side by side get a display each from CTest's "display" resource
+// ("id:99,slots:1"); children the test starts inherit it.
+void TakeTheDisplayCTestGave() {
+    const char* given = std::getenv("CTEST_RESOURCE_GROUP_0_DISPLAY");
+    if (!given)
+        return;
+    const std::string resource = given;
+    const auto start = resource.find("id:");
+    if (start == std::string::npos)
+        return;
+    const auto end = resource.find(',', start);
+    const std::string display = ":" + resource.substr(start + 3, end == std::string::npos ? end : end - start - 3);
+    setenv("DISPLAY", display.c_str(), 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +44,7 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 
+    TakeTheDisplayCTestGave();
     wxSetAssertHandler(FailOnAssert);
     // A busy virtual display may refuse a connection for a moment.
     bool started = false;
