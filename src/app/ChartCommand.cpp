@@ -4,11 +4,11 @@
 #include "app/ProgramState.h"
 #include "charts/CairoChart.h"
 #include "charts/ChartFiles.h"
-#include "charts/FrameCharts.h"
+#include "frame/FrameCharts.h"
 #include "cli/DisplayCheck.h"
 #include "cli/StartFolder.h"
 #include "frame/PatientFrame.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/init.h>

@@ -4,7 +4,7 @@
 #include "app/CompactControls.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
 

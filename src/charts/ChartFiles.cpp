@@ -1,7 +1,7 @@
 #include "charts/ChartFiles.h"
 
 #include "charts/ChartPainter.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "settings/FileIo.h"
 
 #include <wx/bitmap.h>

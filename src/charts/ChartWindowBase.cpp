@@ -1,6 +1,6 @@
 #include "charts/ChartWindowBase.h"
 
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/PatientFrame.h"
 
 #include <wx/filedlg.h>

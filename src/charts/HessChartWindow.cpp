@@ -2,11 +2,11 @@
 
 #include "charts/ChartFiles.h"
 #include "charts/ChartPainter.h"
-#include "charts/FrameCharts.h"
-#include "frame/FileChooser.h"
+#include "frame/FrameCharts.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/TextIds.h"
 
 #include <wx/button.h>

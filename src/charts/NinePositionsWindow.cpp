@@ -1,11 +1,11 @@
 #include "charts/NinePositionsWindow.h"
 
-#include "charts/FrameCharts.h"
+#include "frame/FrameCharts.h"
 #include "charts/NinePositions.h"
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"
 

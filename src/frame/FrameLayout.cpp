@@ -2,7 +2,7 @@
 #include "frame/PatientFrame.h"
 
 #include "app/ProgramState.h"
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"

@@ -1,9 +1,9 @@
 // Presentation mode and pictures of the view, for teaching in front of a class.
 #include "frame/PatientFrame.h"
 
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"
 

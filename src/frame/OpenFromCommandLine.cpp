@@ -1,9 +1,9 @@
 #include "frame/PatientFrame.h"
 
 #include "cli/FileKinds.h"
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"

@@ -1,9 +1,9 @@
 #include "frame/PatientFrame.h"
 
 #include "app/ProgramState.h"
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "frame/ToolkitLanguage.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageTable.h"

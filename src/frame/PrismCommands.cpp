@@ -2,7 +2,7 @@
 // keys that step along the prism bar, and the status field that shows them.
 #include "frame/PatientFrame.h"
 
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PrismDialog.h"
 #include "lang/TextIds.h"

@@ -3,7 +3,7 @@
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"

@@ -1,7 +1,7 @@
 #include "playback/DisplayOptionsDialog.h"
 
 #include "frame/PatientFrame.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"

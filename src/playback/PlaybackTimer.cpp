@@ -1,7 +1,7 @@
 #include "playback/PlaybackTimer.h"
 
-#include "frame/FileChooser.h"
-#include "frame/ScreenText.h"
+#include "widgets/FileChooser.h"
+#include "widgets/ScreenText.h"
 #include "frame/PatientFrame.h"
 #include "lang/FormatCheck.h"
 #include "lang/LanguageTable.h"

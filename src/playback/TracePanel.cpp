@@ -1,6 +1,6 @@
 #include "playback/TracePanel.h"
 
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "lang/DecimalMark.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"

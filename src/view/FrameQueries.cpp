@@ -1,6 +1,6 @@
 #include "view/FrameQueries.h"
 
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
 #include "model/AngleText.h"

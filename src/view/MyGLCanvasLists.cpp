@@ -1,7 +1,7 @@
 // Lights, material and the display lists of the eyes and the aids.
 #include "view/MyGLCanvas.h"
 
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"

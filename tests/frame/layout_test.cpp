@@ -1,7 +1,7 @@
 #include "FrameDriver.h"
 #include "FrameFixture.h"
 
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/MyGLCanvas.h"

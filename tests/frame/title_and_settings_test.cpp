@@ -5,7 +5,7 @@
 #include "TestDialogs.h"
 
 #include "app/ProgramState.h"
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFile.h"

@@ -4,7 +4,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "frame/Ids.h"
 #include "lang/TextIds.h"
 #include "playback/TracePanel.h"

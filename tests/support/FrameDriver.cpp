@@ -1,6 +1,6 @@
 #include "FrameDriver.h"
 
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 #include "lang/Latin1.h"
 
 #include <wx/checkbox.h>

@@ -63,7 +63,7 @@ private:
     wxString* m_offered;
 };
 
-#include "frame/HintDialog.h"
+#include "widgets/HintDialog.h"
 
 // Answers one of the main window's hint dialogs, optionally unticking
 // "show again", and records its text.

@@ -6,7 +6,7 @@
 #include "app/ProgramState.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "resources/Resources.h"
 #include "playback/PlaybackTimer.h"

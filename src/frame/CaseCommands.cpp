@@ -1,10 +1,10 @@
 // New, Open, Save and Save as of case files, and the prompt that protects
 // unsaved changes.
-#include "frame/AngleSpinButton.h"
-#include "frame/FileChooser.h"
+#include "widgets/AngleSpinButton.h"
+#include "widgets/FileChooser.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"

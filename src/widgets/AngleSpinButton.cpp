@@ -1,4 +1,4 @@
-#include "frame/AngleSpinButton.h"
+#include "widgets/AngleSpinButton.h"
 
 namespace {
 

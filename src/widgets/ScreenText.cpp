@@ -1,4 +1,4 @@
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 
 #include "lang/TextFit.h"
 

@@ -1,8 +1,8 @@
 // Options -> Muscles and the muscle strengths' file beside each case.
-#include "frame/FileChooser.h"
+#include "widgets/FileChooser.h"
 #include "frame/MusclesDialog.h"
 #include "frame/PatientFrame.h"
-#include "frame/ScreenText.h"
+#include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
 #include "model/MuscleFile.h"

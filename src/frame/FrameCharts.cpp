@@ -1,4 +1,4 @@
-#include "charts/FrameCharts.h"
+#include "frame/FrameCharts.h"
 
 #include "charts/NinePositions.h"
 #include "frame/Ids.h"

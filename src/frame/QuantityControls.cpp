@@ -1,7 +1,7 @@
 // Binding of the eye-position model to the main window's controls: the
 // gaze sliders, the distance slider, the twelve text fields and spin buttons.
-#include "frame/AngleSpinButton.h"
-#include "frame/HintDialog.h"
+#include "widgets/AngleSpinButton.h"
+#include "widgets/HintDialog.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/DecimalMark.h"

@@ -1,8 +1,8 @@
 // Commands that change how the patient is presented rather than the angles:
 // the mode pair, display toggles, cover tools, hiding the values, the quiz
 // tool and playback mode.
-#include "frame/AngleSpinButton.h"
-#include "frame/HintDialog.h"
+#include "widgets/AngleSpinButton.h"
+#include "widgets/HintDialog.h"
 #include "frame/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"

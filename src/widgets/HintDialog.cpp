@@ -1,4 +1,4 @@
-#include "frame/HintDialog.h"
+#include "widgets/HintDialog.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,5 +1,5 @@
-#include "frame/FileChooser.h"
-#include "frame/ScreenText.h"
+#include "widgets/FileChooser.h"
+#include "widgets/ScreenText.h"
 
 #include "app/ProgramState.h"
 #include "lang/AddedTexts.h"

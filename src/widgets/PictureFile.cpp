@@ -1,4 +1,4 @@
-#include "frame/PictureFile.h"
+#include "widgets/PictureFile.h"
 
 #include "settings/FileIo.h"
 
