@@ -5,7 +5,7 @@
 
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "view/MyGLCanvas.h"
 

@@ -1,7 +1,7 @@
 #include "charts/ChartWindowBase.h"
 
 #include "widgets/FileChooser.h"
-#include "frame/PatientFrame.h"
+#include "charts/ChartHost.h"
 
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
@@ -21,10 +21,11 @@ wxBEGIN_EVENT_TABLE(ChartWindowBase, wxFrame)
     EVT_ACTIVATE(ChartWindowBase::OnActivate)
 wxEND_EVENT_TABLE()
 
-ChartWindowBase::ChartWindowBase(PatientFrame* frame, wxWindowID id, int titleText, const wxSize& size)
-    : wxFrame(frame, id, wxStripMenuCodes(frame->Text(titleText)), wxDefaultPosition, size,
+ChartWindowBase::ChartWindowBase(wxWindow* parent, ChartHost& host, wxWindowID id, int titleText,
+                                 const wxSize& size)
+    : wxFrame(parent, id, wxStripMenuCodes(host.Text(titleText)), wxDefaultPosition, size,
               wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT),
-      m_frame(frame), m_titleText(titleText), m_row(new wxPanel(this)), m_page(new wxPanel(this)) {
+      m_host(host), m_titleText(titleText), m_row(new wxPanel(this)), m_page(new wxPanel(this)) {
     m_page->SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
@@ -39,10 +40,10 @@ void ChartWindowBase::Renew() {
 }
 
 void ChartWindowBase::Relabel() {
-    SetTitle(wxStripMenuCodes(m_frame->Text(m_titleText)));
+    SetTitle(wxStripMenuCodes(m_host.Text(m_titleText)));
     for (const RowControl& entry : m_controls)
         if (entry.labelText != 0)
-            entry.control->SetLabel(m_frame->Text(entry.labelText));
+            entry.control->SetLabel(m_host.Text(entry.labelText));
     Place();
 }
 
@@ -76,9 +77,9 @@ void ChartWindowBase::OnActivate(wxActivateEvent& event) {
 }
 
 wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension) {
-    m_frame->StopPlayback();
+    m_host.StopPlayback();
     wxString path =
-        ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE, SuggestedFileName(m_frame->m_caseFile, kind, extension));
+        ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE, SuggestedFileName(m_host.CasePath(), kind, extension));
     if (path.empty())
         return path;
     path = WithExtension(path, extension);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class PatientFrame;
+class ChartHost;
 class wxButton;
 class wxPanel;
 
@@ -15,7 +15,7 @@ class wxPanel;
 class ChartWindowBase : public wxFrame {
 public:
     // titleText: the language string of the menu item that opens the window.
-    ChartWindowBase(PatientFrame* frame, wxWindowID id, int titleText, const wxSize& size);
+    ChartWindowBase(wxWindow* parent, ChartHost& host, wxWindowID id, int titleText, const wxSize& size);
 
     // Label the controls and draw the page again from the main window's state.
     void Renew();
@@ -34,7 +34,7 @@ protected:
     // cancels or will not replace an existing file.
     wxString AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension);
 
-    PatientFrame* m_frame;
+    ChartHost& m_host;
 
 private:
     void OnSize(wxSizeEvent& event);

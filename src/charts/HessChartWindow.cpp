@@ -2,10 +2,9 @@
 
 #include "charts/ChartFiles.h"
 #include "charts/ChartPainter.h"
-#include "frame/FrameCharts.h"
+#include "charts/ChartHost.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
-#include "frame/PatientFrame.h"
+#include "widgets/Ids.h"
 #include "widgets/ScreenText.h"
 #include "lang/TextIds.h"
 
@@ -68,8 +67,8 @@ wxBEGIN_EVENT_TABLE(HessChartWindow, ChartWindowBase)
     EVT_BUTTON(Id::ChartPrintPreview, HessChartWindow::OnPrintPreview)
 wxEND_EVENT_TABLE()
 
-HessChartWindow::HessChartWindow(PatientFrame* frame)
-    : ChartWindowBase(frame, Id::HessChartWindow, Text::HessChartMenu, wxSize(900, 700)) {
+HessChartWindow::HessChartWindow(wxWindow* parent, ChartHost& host)
+    : ChartWindowBase(parent, host, Id::HessChartWindow, Text::HessChartMenu, wxSize(900, 700)) {
     Page()->Bind(wxEVT_PAINT, &HessChartWindow::OnPaintPage, this);
     SetRow({{new wxButton(Row(), Id::ChartExportSvg), Text::ExportSvgButton},
             {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
@@ -78,7 +77,7 @@ HessChartWindow::HessChartWindow(PatientFrame* frame)
 }
 
 void HessChartWindow::Redraw() {
-    m_drawing = HessDrawingOf(*m_frame);
+    m_drawing = m_host.HessDrawing();
     Page()->Refresh(false);
 }
 
@@ -92,13 +91,13 @@ void HessChartWindow::OnPaintPage(wxPaintEvent&) {
 void HessChartWindow::ExportSvg(const wxString& path) {
     std::string error;
     if (!WriteChartSvg(path, m_drawing, error))
-        m_frame->ReportSaveFailure(path, error);
+        m_host.ReportSaveFailure(path, error);
 }
 
 void HessChartWindow::ExportPng(const wxString& path) {
     std::string error;
     if (!WriteChartPng(path, m_drawing, error))
-        m_frame->ReportSaveFailure(path, error);
+        m_host.ReportSaveFailure(path, error);
 }
 
 void HessChartWindow::OnExport(wxCommandEvent& event) {
@@ -122,7 +121,7 @@ void HessChartWindow::OnPrint(wxCommandEvent&) {
     if (printer.Print(this, &printout, true))
         HessPrintout::PageSetup().GetPrintData() = printer.GetPrintDialogData().GetPrintData();
     else if (wxPrinter::GetLastError() == wxPRINTER_ERROR)
-        ShowMessage(m_frame->Text(Text::PrintFailed), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE, this);
+        ShowMessage(m_host.Text(Text::PrintFailed), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE, this);
 }
 
 void HessChartWindow::OnPrintPreview(wxCommandEvent&) {

@@ -7,7 +7,7 @@
 // and PNG, printing and a print preview on one A4 page.
 class HessChartWindow : public ChartWindowBase {
 public:
-    explicit HessChartWindow(PatientFrame* frame);
+    HessChartWindow(wxWindow* parent, ChartHost& host);
 
     const ChartDrawing& Drawing() const { return m_drawing; }
 

@@ -1,10 +1,9 @@
 #include "charts/NinePositionsWindow.h"
 
-#include "frame/FrameCharts.h"
+#include "charts/ChartHost.h"
 #include "charts/NinePositions.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
-#include "frame/PatientFrame.h"
+#include "widgets/Ids.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"
@@ -30,8 +29,8 @@ wxBEGIN_EVENT_TABLE(NinePositionsWindow, ChartWindowBase)
     EVT_BUTTON(Id::ChartExportPng, NinePositionsWindow::OnExport)
 wxEND_EVENT_TABLE()
 
-NinePositionsWindow::NinePositionsWindow(PatientFrame* frame)
-    : ChartWindowBase(frame, Id::NinePositionsWindow, Text::NinePositionsMenu, wxSize(820, 560)),
+NinePositionsWindow::NinePositionsWindow(wxWindow* parent, ChartHost& host)
+    : ChartWindowBase(parent, host, Id::NinePositionsWindow, Text::NinePositionsMenu, wxSize(820, 560)),
       m_eccentricity(new wxChoice(Row(), Id::NineEccentricity)) {
     for (int degrees : kNineEccentricities)
         m_eccentricity->Append(wxString::Format(L"%d\u00B0", degrees));
@@ -55,13 +54,13 @@ void NinePositionsWindow::SetEccentricity(int degrees) {
 }
 
 void NinePositionsWindow::Redraw() {
-    m_picture = RenderNinePositions(*m_frame, Eccentricity());
+    m_picture = m_host.NinePositionsPicture(Eccentricity());
     Page()->Refresh(false);
 }
 
 void NinePositionsWindow::OnPaintPage(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(Page());
-    dc.SetBackground(wxBrush(m_frame->m_canvas->m_backgroundColour));
+    dc.SetBackground(wxBrush(m_host.ViewBackground()));
     dc.Clear();
     if (!m_picture.IsOk())
         return;
@@ -81,7 +80,7 @@ void NinePositionsWindow::OnEccentricity(wxCommandEvent&) {
 void NinePositionsWindow::ExportPng(const wxString& path) {
     std::string error;
     if (!WritePicturePng(path, m_picture, error))
-        m_frame->ReportSaveFailure(path, error);
+        m_host.ReportSaveFailure(path, error);
 }
 
 void NinePositionsWindow::OnExport(wxCommandEvent&) {

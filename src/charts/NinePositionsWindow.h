@@ -11,7 +11,7 @@ class wxChoice;
 // they lie and export as PNG.
 class NinePositionsWindow : public ChartWindowBase {
 public:
-    explicit NinePositionsWindow(PatientFrame* frame);
+    NinePositionsWindow(wxWindow* parent, ChartHost& host);
 
     const wxImage& Picture() const { return m_picture; }
     int Eccentricity() const;

@@ -108,12 +108,16 @@ void Examination::SetDistance(int distance)
     Tell(Change::angles);
 }
 
-double Examination::Degrees(Eye eye, EyeQuantity quantity) const
+int Examination::Units(Eye eye, EyeQuantity quantity) const
 {
     // The controls hold no angle beyond the limit, and neither does the examination.
     const int limit = AngleLimit(m_wholeDegrees);
-    const int value = std::clamp(m_model.Blended(eye, quantity, m_distance), -limit, limit);
-    return static_cast<double>(value) / UnitDivisor(m_wholeDegrees);
+    return std::clamp(m_model.Blended(eye, quantity, m_distance), -limit, limit);
+}
+
+double Examination::Degrees(Eye eye, EyeQuantity quantity) const
+{
+    return static_cast<double>(Units(eye, quantity)) / UnitDivisor(m_wholeDegrees);
 }
 
 void Examination::SetAids(Eye eye, const EyeAids& aids)

@@ -35,10 +35,14 @@ struct DisplayAids {
     bool eyeCross = false;
     bool axisLines = false;
     bool penlight = false;
+    // The quadrant tools: marking by click, and the marks hidden.
+    bool quadrantEdit = false;
+    bool quadrantHide = false;
 
     friend bool operator==(const DisplayAids& a, const DisplayAids& b)
     {
-        return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight;
+        return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight
+               && a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide;
     }
     friend bool operator!=(const DisplayAids& a, const DisplayAids& b) { return !(a == b); }
 };
@@ -93,6 +97,8 @@ public:
     // The current angle of a quantity in degrees: both ends blended at the
     // distance, held within the controls' range (AngleLimit).
     double Degrees(Eye eye, EyeQuantity quantity) const;
+    // The same angle in the unit the controls count in (hundredths or whole degrees).
+    int Units(Eye eye, EyeQuantity quantity) const;
 
     const EyeAids& Aids(Eye eye) const { return m_aids[Index(eye)]; }
     void SetAids(Eye eye, const EyeAids& aids);

@@ -2,7 +2,7 @@
 // unsaved changes.
 #include "widgets/AngleSpinButton.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
@@ -12,7 +12,7 @@
 #include "playback/PlaybackTimer.h"
 #include "settings/FileIo.h"
 #include "view/MyGLCanvas.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>

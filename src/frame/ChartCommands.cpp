@@ -2,7 +2,7 @@
 // brought forward and drawn afresh when asked for again.
 #include "charts/HessChartWindow.h"
 #include "charts/NinePositionsWindow.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 
 namespace {
@@ -11,7 +11,7 @@ template <typename Window>
 void ShowChartWindow(PatientFrame* frame, int windowId) {
     auto* window = dynamic_cast<Window*>(wxWindow::FindWindowById(windowId, frame));
     if (!window)
-        window = new Window(frame);
+        window = new Window(frame, *frame);
     window->Show();
     window->Raise();
     window->Renew();

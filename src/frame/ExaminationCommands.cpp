@@ -2,7 +2,7 @@
 // key, so a teacher can examine while talking, in a window or full screen.
 #include "frame/PatientFrame.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"

@@ -1,10 +1,9 @@
 #include "frame/FrameCharts.h"
 
 #include "charts/NinePositions.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/TextIds.h"
-#include "view/FrameQueries.h"
 #include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"
 
@@ -117,4 +116,16 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
     const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
     const std::array<unsigned char, 3> background = {byte(clear.Red()), byte(clear.Green()), byte(clear.Blue())};
     return ToImage(ComposeNinePanels(panels, CommonContent(panels, background, kPanelMargin), kPanelFrame, kPanelGap));
+}
+
+ChartDrawing PatientFrame::HessDrawing() const {
+    return HessDrawingOf(*this);
+}
+
+wxImage PatientFrame::NinePositionsPicture(int eccentricity) {
+    return RenderNinePositions(*this, eccentricity);
+}
+
+wxColour PatientFrame::ViewBackground() const {
+    return m_canvas ? m_canvas->m_backgroundColour : wxColour(*wxBLACK);
 }

@@ -1,6 +1,7 @@
 // The examination as the window's controls hold it, for the view and the
-// charts to read instead of the controls.
-#include "frame/Ids.h"
+// charts to read instead of the controls, and the edits the view asks for.
+#include "widgets/Ids.h"
+#include "frame/OverlayTimer.h"
 #include "frame/PatientFrame.h"
 #include "view/MyGLCanvas.h"
 
@@ -42,9 +43,31 @@ Examination PatientFrame::ExaminationNow() const {
     display.eyeCross = IsToolOn(Id::EyeCrossTool);
     display.axisLines = menus->IsChecked(Id::AxisLinesItem);
     display.penlight = IsToolOn(Id::FlashlightTool);
+    display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
+    display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
     examination.SetDisplay(display);
     examination.SetPresentation(IsPresentation());
     if (m_canvas)
         examination.SetCycloStaysUnderCover(m_canvas->m_cycloStaysUnderCover);
     return examination;
+}
+
+bool PatientFrame::ExaminationReady() const {
+    return m_blendSlider && m_coverCheckBox1 && m_coverCheckBox2 && GetMenuBar();
+}
+
+bool PatientFrame::AxisOverlaysShowing() const {
+    return m_animTimerA && m_animTimerA->axisOverlaysVisible;
+}
+
+void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled) {
+    m_quadrantMarks ^= toggled;
+    m_modified = true;
+    UpdateTitle(m_caseFile);
+}
+
+void PatientFrame::SwitchManifestLatent() {
+    wxCommandEvent command(wxEVT_MENU, GetMenuBar()->IsChecked(Id::ModeLatent) ? Id::ModeManifest : Id::ModeLatent);
+    command.SetEventObject(this);
+    GetEventHandler()->ProcessEvent(command);
 }

@@ -3,7 +3,7 @@
 
 #include "app/ProgramState.h"
 #include "widgets/AngleSpinButton.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"
 #include "resources/Resources.h"
@@ -12,7 +12,7 @@
 #include "playback/PlaybackSpeed.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -84,7 +84,10 @@ void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, Ed
 
 bool PatientFrame::BuildUI() {
     m_animTimerA = std::make_unique<OverlayTimer>(this);
-    m_animTimerB = std::make_unique<CoverAnimationTimer>(this);
+    m_animTimerB = std::make_unique<CoverAnimationTimer>(*this, [this] {
+        if (m_canvas)
+            m_canvas->Refresh(true, nullptr);
+    });
     m_animTimerB->Start(CoverAnimationTimer::kIntervalMs);
 
     wxToolBar* toolBar = CreateToolBar(wxBORDER_NONE | wxTB_FLAT | wxTB_DOCKABLE | wxTB_HORIZONTAL, Id::ToolBar);
@@ -99,7 +102,7 @@ bool PatientFrame::BuildUI() {
 
     m_canvas = new MyGLCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "MyGLCanvas", nullptr);
     m_canvas->setLanguageTable(m_languageTable);
-    m_canvas->setFrame(this);
+    m_canvas->setHost(this);
     m_canvas->setCoverBlends(&m_animTimerB->blends());
     CreateEyeGroup(0, m_eyeBox1, m_quantityLabels1, m_quantityTexts1, m_quantitySpins1, m_qualityText1,
                    m_coverCheckBox1, m_coverLabel1);

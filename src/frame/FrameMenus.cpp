@@ -1,7 +1,7 @@
 // Menus and toolbar of the main window, and their relabelling on a language switch.
 #include "frame/PatientFrame.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "playback/TracePanel.h"
 #include "resources/Resources.h"

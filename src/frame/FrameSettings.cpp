@@ -1,5 +1,5 @@
 // Preferences kept between runs in the settings file of the start folder.
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/DesktopLanguage.h"
 #include "lang/LanguageFiles.h"

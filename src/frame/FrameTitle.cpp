@@ -1,4 +1,4 @@
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
 #include "playback/PlaybackTimer.h"

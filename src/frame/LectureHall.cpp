@@ -2,7 +2,7 @@
 #include "frame/PatientFrame.h"
 
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"

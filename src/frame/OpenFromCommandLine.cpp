@@ -2,7 +2,7 @@
 
 #include "cli/FileKinds.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"

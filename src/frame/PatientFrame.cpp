@@ -2,7 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "widgets/ScreenText.h"
 #include "frame/ToolkitLanguage.h"
 #include "lang/LanguageFiles.h"
@@ -12,7 +12,7 @@
 #include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/filename.h>
 

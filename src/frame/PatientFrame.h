@@ -1,6 +1,8 @@
 #pragma once
 
-#include "frame/Ids.h"
+#include "charts/ChartHost.h"
+#include "view/ViewHost.h"
+#include "widgets/Ids.h"
 #include "model/BothEyesHint.h"
 #include "examination/Examination.h"
 #include "model/EyeModel.h"
@@ -42,7 +44,7 @@ class wxToolBar;
 
 // The program's only top-level window. It owns the patient's state, every
 // control that edits it and the 3D view that shows it.
-class PatientFrame : public wxFrame {
+class PatientFrame : public wxFrame, public ViewHost, public ChartHost {
 public:
     PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     ~PatientFrame() override;
@@ -68,12 +70,16 @@ public:
     void OpenFromCommandLine(const std::vector<wxString>& paths);
 
     // Language string n, converted from the file's ISO 8859-1 bytes.
-    wxString Text(int n) const;
+    wxString Text(int n) const override;
 
     void UpdateTitle(const wxString& name);
-    bool IsPlaybackMode() const;
+    bool IsPlaybackMode() const override;
     // The examination as the controls hold it: what the view and the charts draw.
-    Examination ExaminationNow() const;
+    Examination ExaminationNow() const override;
+    bool ExaminationReady() const override;
+    bool AxisOverlaysShowing() const override;
+    void ToggleQuadrantMarks(std::uint8_t toggled) override;
+    void SwitchManifestLatent() override;
 
     // The eye-position model and the controls that show it.
     void SetQuantity(int controlId, float value);
@@ -124,7 +130,7 @@ public:
     void SaveSettings();
 
     // Shell commands: quitting, help, recordings and the playback bar.
-    void StopPlayback();
+    void StopPlayback() override;
     void OnQuit(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
     void OnHelpContents(wxCommandEvent& event);
@@ -172,14 +178,19 @@ public:
     void OnHessChart(wxCommandEvent& event);
     void OnNinePositions(wxCommandEvent& event);
     // A file that could not be written: language string 60 and the reason.
-    void ReportSaveFailure(const wxString& path, const std::string& reason);
+    void ReportSaveFailure(const wxString& path, const std::string& reason) override;
+    // The charts of the examination now (see FrameCharts).
+    wxString CasePath() const override { return m_caseFile; }
+    ChartDrawing HessDrawing() const override;
+    wxImage NinePositionsPicture(int eccentricity) override;
+    wxColour ViewBackground() const override;
 
     // Muscle strengths: the dialog, and the companion file beside a case.
     void OnMuscles(wxCommandEvent& event);
     void SetMuscles(const MuscleStrengths& strengths);
     // The playback time's field says so while the fixing eye cannot reach
     // the gaze target; muscles are not applied during playback.
-    void ShowCannotFixate(bool cannot);
+    void ShowCannotFixate(bool cannot) override;
     static constexpr int kFixationStatusField = 2;
     void ReadMuscleFile(const wxString& casePath);
     bool WriteMuscleFile(const wxString& casePath);

@@ -3,7 +3,7 @@
 // tool and playback mode.
 #include "widgets/AngleSpinButton.h"
 #include "widgets/HintDialog.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -11,7 +11,7 @@
 #include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
 #include "view/MyGLCanvas.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "frame/PatientFrame.h"
 
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PrismDialog.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"

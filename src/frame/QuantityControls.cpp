@@ -2,7 +2,7 @@
 // gaze sliders, the distance slider, the twelve text fields and spin buttons.
 #include "widgets/AngleSpinButton.h"
 #include "widgets/HintDialog.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/DecimalMark.h"
 #include "lang/LanguageTable.h"
@@ -13,7 +13,7 @@
 #include "model/EyeQuantity.h"
 #include "playback/PlaybackTimer.h"
 #include "view/MyGLCanvas.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>

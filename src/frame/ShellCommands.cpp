@@ -1,7 +1,7 @@
 // Quitting, help, the recording commands and the playback bar.
 #include "about/AboutDialog.h"
 #include "app/ProgramState.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"

@@ -13,7 +13,7 @@
 #include "playback/RecordingWriter.h"
 #include "playback/TracePanel.h"
 #include "view/MyGLCanvas.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/filedlg.h>
 #include <wx/filefn.h>

@@ -2,7 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "widgets/FileChooser.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"

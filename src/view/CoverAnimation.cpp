@@ -1,5 +1,7 @@
 #include "view/CoverAnimation.h"
 
+#include "examination/Examination.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -91,4 +93,20 @@ bool CoverAnimation::Tick(const CoverInputs& in) {
          in.occluder[1] || (in.translucentOccluder[1] && in.manifestMode) || (in.redFilter[1] && zero1), coverStep,
          in.translucentOccluder[1] ? CoverFactor::translucentBlend2 : CoverFactor::coverBlend2);
     return moved;
+}
+
+CoverInputs CoverInputsOf(const Examination& examination) {
+    CoverInputs inputs;
+    inputs.manifestMode = !examination.Latent();
+    for (int index = 0; index < 2; ++index) {
+        const Eye eye = index == 0 ? Eye::one : Eye::two;
+        const EyeAids& aids = examination.Aids(eye);
+        inputs.occluder[index] = aids.occluder;
+        inputs.redFilter[index] = aids.redFilter;
+        inputs.translucentOccluder[index] = aids.translucentOccluder;
+        inputs.offsetTextZero[index] = examination.Units(eye, EyeQuantity::verticalOffset) == 0;
+    }
+    inputs.coverCheckBox1 = examination.Aids(Eye::one).fixesBehindFilter;
+    inputs.coverCheckBox2 = examination.Aids(Eye::two).fixesBehindFilter;
+    return inputs;
 }

@@ -2,6 +2,8 @@
 
 #include "view/CoverBlends.h"
 
+class Examination;
+
 #include <array>
 
 // The main window's state that starts and stops the refixation movements.
@@ -16,6 +18,9 @@ struct CoverInputs {
     bool coverCheckBox1 = false;  // 113, in eye 1's group
     bool coverCheckBox2 = false;  // 114, in eye 2's group
 };
+
+// What the examination holds that starts and stops the movements.
+CoverInputs CoverInputsOf(const Examination& examination);
 
 enum class CoverFactor {
     translucentBlend2,

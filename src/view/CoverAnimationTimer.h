@@ -4,16 +4,19 @@
 
 #include <wx/timer.h>
 
-class PatientFrame;
+#include <functional>
+
+class ViewHost;
 
 // Runs the refixation movements of the eyes: every tick follows the cover
-// tools, red filters and fixing-eye boxes of the main window and repaints the
-// view while a movement is under way.
+// aids and fixing eyes of the examination and asks for a repaint while a
+// movement is under way.
 class CoverAnimationTimer : public wxTimer {
 public:
     static constexpr int kIntervalMs = 10;
 
-    explicit CoverAnimationTimer(PatientFrame* frame) : m_frame(frame) {}
+    CoverAnimationTimer(const ViewHost& host, std::function<void()> repaint)
+        : m_host(host), m_repaint(std::move(repaint)) {}
 
     void Notify() override;
 
@@ -23,9 +26,8 @@ public:
     unsigned long movingTicks() const { return m_movingTicks; }
 
 private:
-    CoverInputs readInputs() const;
-
-    PatientFrame* m_frame;
+    const ViewHost& m_host;
+    std::function<void()> m_repaint;
     CoverAnimation m_animation;
     unsigned long m_movingTicks = 0;
 };

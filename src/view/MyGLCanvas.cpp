@@ -1,7 +1,7 @@
 // The canvas's context, its one-time GL set-up, viewport and projection.
 #include "view/MyGLCanvas.h"
 
-#include "frame/PatientFrame.h"
+#include "view/ViewHost.h"
 #include "view/GlRendererProbe.h"
 #include "view/RendererKind.h"
 
@@ -50,8 +50,8 @@ MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, cons
     : wxGLCanvas(parent, id, attribList ? attribList : DefaultAttributes(), pos, size, style, name),
       m_context(std::make_unique<wxGLContext>(this)) {}
 
-void MyGLCanvas::setFrame(PatientFrame* frame) {
-    m_frame = frame;
+void MyGLCanvas::setHost(ViewHost* host) {
+    m_host = host;
     Refresh(true, nullptr);
 }
 
@@ -165,8 +165,8 @@ wxImage MyGLCanvas::renderPicture(int scale) {
 
 void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target) {
     m_gazeTarget = target;
-    if (m_gazeTarget && m_frame)
-        turnEyesTowards(PointerOffsetForDirection(*m_gazeTarget));
+    if (m_gazeTarget && hostReady())
+        turnEyesTowards(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
 }
 
 void MyGLCanvas::resetView() {

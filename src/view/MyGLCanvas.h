@@ -12,19 +12,19 @@
 #include <optional>
 
 class LanguageTable;
-class PatientFrame;
+class ViewHost;
 struct CoverBlends;
 struct SceneState;
 
 // The 3D view of the main window. It owns the one GL context of the program
-// and reads everything it draws from the main window's controls.
+// and draws the examination its host holds.
 class MyGLCanvas : public wxGLCanvas {
 public:
     MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
                const wxString& name, const int* attribList);
 
     void setLanguageTable(LanguageTable* table) { m_languageTable = table; }
-    void setFrame(PatientFrame* frame);
+    void setHost(ViewHost* host);
     // The factors of the cover animation; null draws every factor as 0.
     void setCoverBlends(const CoverBlends* blends) { m_coverBlends = blends; }
 
@@ -120,9 +120,9 @@ private:
     void OnSize(wxSizeEvent& event);
 
     void editQuadrants(const wxMouseEvent& event, int x, int y);
-    void dragView(int x, int y);
-    void followPointer(const wxMouseEvent& event, int x, int y);
-    void turnEyesTowards(PointerOffset offset);
+    void dragView(int x, int y, bool quadrantsMarked);
+    void followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination);
+    void turnEyesTowards(const Examination& examination, PointerOffset offset);
     const wxCursor& flashlightCursor(bool lit);
 
     void initGL();
@@ -141,6 +141,9 @@ private:
     void drawTorus(double majorRadius, double minorRadius);
 
     SceneState readScene() const;
+    bool hostReady() const;
+    // The distance slider's position; the far end while nothing is shown.
+    int shownDistance() const;
     const CoverBlends& coverBlends() const;
     void drawEye(int eye, const SceneState& scene);
     void drawAxisLines(int eye, const SceneState& scene);
@@ -160,7 +163,7 @@ private:
 
     std::unique_ptr<wxGLContext> m_context;
     LanguageTable* m_languageTable = nullptr;
-    PatientFrame* m_frame = nullptr;
+    ViewHost* m_host = nullptr;
     const CoverBlends* m_coverBlends = nullptr;
     GlSetUp m_glSetUp = GlSetUp::pending;
     bool m_setUpQueued = false;

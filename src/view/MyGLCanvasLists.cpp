@@ -5,7 +5,6 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
-#include "frame/PatientFrame.h"
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
@@ -208,7 +207,7 @@ void MyGLCanvas::buildEyeballList() {
 }
 
 void MyGLCanvas::fitEyeballSegments(int pictureScale) {
-    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    const int distance = shownDistance();
     const double depth = kSceneDepth + HeadDepth(distance);
     const FrustumExtents frustum = viewFrustum();
     const double radius = ProjectToViewport(m_viewport, frustum, kEyeballRadius, 0, depth).x -

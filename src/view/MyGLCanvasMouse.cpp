@@ -2,10 +2,9 @@
 // drag, the mode pair switched by a double click, and quadrant marking.
 #include "view/MyGLCanvas.h"
 
-#include "frame/Ids.h"
-#include "frame/PatientFrame.h"
+#include "model/AngleUnit.h"
+#include "view/ViewHost.h"
 #include "resources/Resources.h"
-#include "view/FrameQueries.h"
 #include "view/GazeMath.h"
 #include "view/MuscleGaze.h"
 #include "view/EyeRotation.h"
@@ -96,7 +95,7 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
 }
 
 wxPoint MyGLCanvas::straightAheadPoint() const {
-    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    const int distance = shownDistance();
     const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
     // The pixel that holds the point, as a pointer position names a pixel.
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
@@ -110,7 +109,7 @@ const wxCursor& MyGLCanvas::flashlightCursor(bool lit) {
 }
 
 void MyGLCanvas::OnMouse(wxMouseEvent& event) {
-    if (!m_frame || !prepareGL())
+    if (!hostReady() || !prepareGL())
         return;
     const int x = event.GetX();
     const int y = event.GetY();
@@ -118,22 +117,20 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event) {
     if (event.ButtonDown())
         SetFocus();
 
-    if (IsToolOn(*m_frame, Id::QuadrantEditTool)) {
+    const Examination examination = m_host->ExaminationNow();
+    if (examination.Display().quadrantEdit) {
         editQuadrants(event, x, y);
         return;
     }
     if (event.ButtonDClick()) {
         // A double click switches between manifest and latent deviation.
-        const int id = m_frame->GetMenuBar()->IsChecked(Id::ModeLatent) ? Id::ModeManifest : Id::ModeLatent;
-        wxCommandEvent command(wxEVT_MENU, id);
-        command.SetEventObject(m_frame);
-        m_frame->GetEventHandler()->ProcessEvent(command);
+        m_host->SwitchManifestLatent();
         return;
     }
     if (RightHeld(event))
-        dragView(x, y);
+        dragView(x, y, examination.QuadrantMarks() != 0);
     else
-        followPointer(event, x, y);
+        followPointer(event, x, y, examination);
     m_lastMouseX = static_cast<float>(x);
     m_lastMouseY = static_cast<float>(y);
 }
@@ -145,15 +142,13 @@ void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y) {
     const unsigned char toggled = quadrantUnder(x, y);
     if (toggled == 0)
         return;  // beside the quadrants: the case is unchanged
-    m_frame->m_quadrantMarks ^= toggled;
-    m_frame->m_modified = true;
-    m_frame->UpdateTitle(m_frame->m_caseFile);
+    m_host->ToggleQuadrantMarks(toggled);
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::dragView(int x, int y) {
+void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked) {
     // The view cannot be turned while quadrants are marked.
-    if (m_frame->m_quadrantMarks != 0)
+    if (quadrantsMarked)
         return;
     if (!m_dragArmed) {
         // The first event only records where the drag starts.
@@ -165,8 +160,8 @@ void MyGLCanvas::dragView(int x, int y) {
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
-    const bool flashlight = IsToolOn(*m_frame, Id::FlashlightTool);
+void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination) {
+    const bool flashlight = examination.Display().penlight;
     const bool leftHeld = LeftHeld(event);
     SetCursor(flashlight ? flashlightCursor(leftHeld) : *wxSTANDARD_CURSOR);
     setPenlightShining(flashlight && leftHeld && !event.Leaving());
@@ -174,14 +169,14 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y) {
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
     // A fixed position of gaze holds the eyes until the pointer is chosen again.
-    if (event.Leaving() || m_frame->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget
+    if (event.Leaving() || m_host->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget
         || pickQuadrant(x, y) != -1)
         return;
 
     const wxPoint centre = straightAheadPoint();
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
-    turnEyesTowards(TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
+    turnEyesTowards(examination, TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
                                  DefaultPixelsPerPixel(m_viewport, viewFrustum())));
 }
 
@@ -192,13 +187,15 @@ void MyGLCanvas::setPenlightShining(bool shining) {
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::turnEyesTowards(PointerOffset offset) {
+void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset) {
     m_muscleTarget = TargetOfPointer(offset);
-    const int divisor = UnitDivisor(*m_frame);
-    const EyeGaze eye1 = GazeTowardsPointer(offset, SpinValue(*m_frame, 413), SpinValue(*m_frame, 412), divisor,
-                                            m_gazeAzimuth[0]);
-    const EyeGaze eye2 = GazeTowardsPointer(offset, SpinValue(*m_frame, 415), SpinValue(*m_frame, 414), divisor,
-                                            m_gazeAzimuth[1]);
+    const int divisor = UnitDivisor(examination.WholeDegrees());
+    const auto gaze = [&](Eye eye, float previousAzimuth) {
+        return GazeTowardsPointer(offset, examination.Units(eye, EyeQuantity::horizontalAxisTilt),
+                                  examination.Units(eye, EyeQuantity::verticalAxisTilt), divisor, previousAzimuth);
+    };
+    const EyeGaze eye1 = gaze(Eye::one, m_gazeAzimuth[0]);
+    const EyeGaze eye2 = gaze(Eye::two, m_gazeAzimuth[1]);
     m_gazeAzimuth[0] = eye1.azimuth;
     m_gazeElevation[0] = eye1.elevation;
     m_gazeAzimuth[1] = eye2.azimuth;

@@ -2,16 +2,14 @@
 // aids and overlays in front of them.
 #include "view/MyGLCanvas.h"
 
-#include "frame/Ids.h"
-#include "frame/PatientFrame.h"
+#include "view/ViewHost.h"
 #include "examination/Solver.h"
 #include "model/EyeQuantity.h"
 #include "view/CoverBlends.h"
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
-#include "view/FrameQueries.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 #include "view/ReflexSpot.h"
 #include "view/SceneOfExamination.h"
 #include "view/SceneState.h"
@@ -79,28 +77,37 @@ void Rotate(const AxisRotation& rotation) {
 
 }  // namespace
 
+bool MyGLCanvas::hostReady() const {
+    return m_host && m_host->ExaminationReady();
+}
+
+int MyGLCanvas::shownDistance() const {
+    return hostReady() ? m_host->ExaminationNow().Distance() : kBlendSliderFar;
+}
+
 SceneState MyGLCanvas::readScene() const {
-    if (!m_frame || !m_frame->m_blendSlider)
+    if (!hostReady())
         return SceneState();
-    SceneState scene = SceneOf(m_frame->ExaminationNow(), m_muscleTarget, coverBlends());
-    scene.axisLines = scene.axisLines || (m_frame->m_animTimerA && m_frame->m_animTimerA->axisOverlaysVisible);
-    scene.quadrantEdit = IsToolOn(*m_frame, Id::QuadrantEditTool);
-    scene.quadrantHide = IsToolOn(*m_frame, Id::QuadrantHideTool);
+    const Examination examination = m_host->ExaminationNow();
+    SceneState scene = SceneOf(examination, m_muscleTarget, coverBlends());
+    scene.axisLines = scene.axisLines || m_host->AxisOverlaysShowing();
+    scene.quadrantEdit = examination.Display().quadrantEdit;
+    scene.quadrantHide = examination.Display().quadrantHide;
     scene.penlightShining = scene.penlightShining && m_penlightShining;
     scene.angleKappa = m_angleKappa;
     return scene;
 }
 
 BothEyes MyGLCanvas::solvedEyes() const {
-    if (!m_frame || !m_frame->m_blendSlider)
+    if (!hostReady())
         return {};
-    return Solve(m_frame->ExaminationNow(), m_muscleTarget, coverBlends());
+    return Solve(m_host->ExaminationNow(), m_muscleTarget, coverBlends());
 }
 
 void MyGLCanvas::reportFixation() const {
-    if (!m_frame || !m_frame->m_blendSlider || m_frame->IsPlaybackMode())
+    if (!hostReady() || m_host->IsPlaybackMode())
         return;
-    m_frame->ShowCannotFixate(FixingEyeCannotFixate(m_frame->ExaminationNow(), m_muscleTarget, coverBlends()));
+    m_host->ShowCannotFixate(FixingEyeCannotFixate(m_host->ExaminationNow(), m_muscleTarget, coverBlends()));
 }
 
 const CoverBlends& MyGLCanvas::coverBlends() const {
@@ -321,7 +328,7 @@ void MyGLCanvas::drawQuadrants(QuadrantPass pass, const SceneState& scene) {
 }
 
 wxRect MyGLCanvas::eyesArea() const {
-    const int distance = m_frame && m_frame->m_blendSlider ? m_frame->m_blendSlider->GetValue() : 1;
+    const int distance = shownDistance();
     // Measured at the eyeballs' front, which the perspective shows largest.
     const double depth = kSceneDepth + HeadDepth(distance) + kEyeballRadius;
     const double reach = kEyeX[1] + kEyeballRadius;

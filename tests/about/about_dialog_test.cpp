@@ -1,7 +1,7 @@
 // The about dialog: its compiled-in description, its texts in each language
 // and the pages its logo buttons open.
 #include "FrameFixture.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 

@@ -6,7 +6,7 @@
 
 #include "charts/HessChartWindow.h"
 #include "charts/NinePositionsWindow.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "model/MusclePresets.h"
 
 #include <wx/image.h>

@@ -2,7 +2,7 @@
 #include "FrameFixture.h"
 
 #include "widgets/AngleSpinButton.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/MyGLCanvas.h"
 

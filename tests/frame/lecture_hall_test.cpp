@@ -4,7 +4,7 @@
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/choicdlg.h>

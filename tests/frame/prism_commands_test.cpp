@@ -2,7 +2,7 @@
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PrismDialog.h"
 
 #include <wx/statusbr.h>

@@ -3,7 +3,7 @@
 #include "TestDialogs.h"
 
 #include "app/ProgramState.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFile.h"

@@ -6,7 +6,7 @@
 
 #include "app/ProgramState.h"
 #include "widgets/AngleSpinButton.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFile.h"
 #include "view/MyGLCanvas.h"

@@ -18,7 +18,7 @@ std::vector<std::string> FilesShowingMessagesThemselves()
     // A call of wxMessageBox, or a wxMessageDialog built on the stack or
     // with new; naming the base class to read a shown dialog is fine.
     const std::regex ownDialog(R"(\bwxMessageBox\s*\(|\bwxMessageDialog\b(?!Base))");
-    const std::filesystem::path boundedFunction = kSourceDir / "frame" / "ScreenText.cpp";
+    const std::filesystem::path boundedFunction = kSourceDir / "widgets" / "ScreenText.cpp";
     std::vector<std::string> offenders;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(kSourceDir)) {
         const std::string extension = entry.path().extension().string();
@@ -34,7 +34,7 @@ std::vector<std::string> FilesShowingMessagesThemselves()
 
 TEST(MessageRoutes, OnlyTheBoundedFunctionBuildsMessageDialogs)
 {
-    ASSERT_TRUE(std::filesystem::is_regular_file(kSourceDir / "frame" / "ScreenText.cpp")) << kSourceDir;
+    ASSERT_TRUE(std::filesystem::is_regular_file(kSourceDir / "widgets" / "ScreenText.cpp")) << kSourceDir;
     EXPECT_EQ(FilesShowingMessagesThemselves(), std::vector<std::string>{});
 }
 

@@ -5,7 +5,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "model/CaseFile.h"
 

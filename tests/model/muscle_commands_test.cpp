@@ -5,7 +5,7 @@
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/MusclesDialog.h"
 #include "model/CaseFile.h"
 #include "model/MuscleFile.h"

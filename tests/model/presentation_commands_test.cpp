@@ -5,7 +5,7 @@
 #include "TestDialogs.h"
 
 #include "widgets/AngleSpinButton.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "playback/TracePanel.h"
 

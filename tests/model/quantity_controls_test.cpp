@@ -5,9 +5,9 @@
 #include "TestDialogs.h"
 
 #include "widgets/AngleSpinButton.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>

@@ -1,7 +1,7 @@
 // The display options dialog: its controls, Apply, OK and Cancel, and the
 // main window and view after it closed.
 #include "FrameFixture.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 

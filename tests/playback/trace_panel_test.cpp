@@ -3,7 +3,7 @@
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 

@@ -5,7 +5,7 @@
 #include "TestDialogs.h"
 
 #include "app/ProgramState.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"

@@ -3,10 +3,10 @@
 #include "FrameFixture.h"
 #include "ViewProbe.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
@@ -32,7 +32,7 @@ protected:
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
-        m_timer = std::make_unique<CoverAnimationTimer>(m_frame);
+        m_timer = std::make_unique<CoverAnimationTimer>(*m_frame, [this] { m_canvas->Refresh(false, nullptr); });
         m_canvas->setCoverBlends(&m_timer->blends());
         ASSERT_TRUE(m_canvas->prepareGL());
     }

@@ -2,7 +2,7 @@
 #include "FrameFixture.h"
 #include "ViewProbe.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"
 #include "view/ViewProjection.h"

@@ -3,7 +3,7 @@
 #include "FrameFixture.h"
 #include "ViewProbe.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/slider.h>

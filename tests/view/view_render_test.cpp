@@ -5,11 +5,11 @@
 #include "TestDialogs.h"
 #include "ViewProbe.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "view/MyGLCanvas.h"
 #include "view/GlRendererProbe.h"
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 #include "view/RendererKind.h"
 
 #include <wx/menu.h>

@@ -4,7 +4,7 @@
 // With "toolbar" it also draws the README's labelled picture of the toolbar.
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"

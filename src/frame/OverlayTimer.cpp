@@ -1,6 +1,6 @@
-#include "view/OverlayTimer.h"
+#include "frame/OverlayTimer.h"
 
-#include "frame/Ids.h"
+#include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "view/MyGLCanvas.h"
 
