@@ -9,7 +9,7 @@
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 
 #include <benchmark/benchmark.h>

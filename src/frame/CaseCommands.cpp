@@ -9,7 +9,7 @@
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "model/CaseFile.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "settings/FileIo.h"
 #include "view/MyGLCanvas.h"
 #include "frame/OverlayTimer.h"

@@ -10,7 +10,7 @@
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
 #include "playback/PlaybackSpeed.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "frame/OverlayTimer.h"
 

@@ -9,7 +9,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 #include "view/CoverAnimationTimer.h"
 #include "frame/OverlayTimer.h"

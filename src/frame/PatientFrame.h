@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartHost.h"
+#include "quiz/QuizHost.h"
 #include "view/ViewHost.h"
 #include "widgets/Ids.h"
 #include "model/BothEyesHint.h"
@@ -44,7 +45,7 @@ class wxToolBar;
 
 // The program's only top-level window. It owns the patient's state, every
 // control that edits it and the 3D view that shows it.
-class PatientFrame : public wxFrame, public ViewHost, public ChartHost {
+class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost {
 public:
     PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     ~PatientFrame() override;
@@ -184,6 +185,11 @@ public:
     ChartDrawing HessDrawing() const override;
     wxImage NinePositionsPicture(int eccentricity) override;
     wxColour ViewBackground() const override;
+    // What the quiz asks of the window (see FrameQuiz).
+    void LeaveWholeDegrees() override;
+    bool OpenQuizCase(const wxString& path) override;
+    wxRect EyesOnScreen() const override;
+    void QuizClosed() override;
 
     // Muscle strengths: the dialog, and the companion file beside a case.
     void OnMuscles(wxCommandEvent& event);

@@ -4,6 +4,7 @@
 #include "widgets/AngleSpinButton.h"
 #include "widgets/HintDialog.h"
 #include "widgets/Ids.h"
+#include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -182,7 +183,8 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
     OnHideValuesToggle(event);
     if (on) {
         if (!m_quizFrame)
-            m_quizFrame = new QuizFrame(this, m_languageTable);
+            m_quizFrame = new QuizFrame(this, *this, m_languageTable);
+        g_quizWindowOpen = true;
         m_quizFrame->showQuiz(true);
     } else {
         if (m_quizFrame)

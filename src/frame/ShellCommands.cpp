@@ -7,9 +7,8 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
-#include "playback/DisplayOptionsDialog.h"
 #include "playback/PlaybackSpeed.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
 
@@ -178,11 +177,6 @@ void PatientFrame::OnPlaybackKey(wxKeyEvent& event) {
 void PatientFrame::OnAbout(wxCommandEvent&) {
     StopPlayback();
     ShowAboutDialog(this, *m_languageTable, m_languageFile);
-}
-
-void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
-    // A running playback goes on behind the display options.
-    ShowDisplayOptionsDialog(this, *m_languageTable);
 }
 
 void PatientFrame::OnRecordingCommand112(wxCommandEvent&) {

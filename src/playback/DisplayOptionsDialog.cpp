@@ -1,13 +1,11 @@
 #include "playback/DisplayOptionsDialog.h"
 
-#include "frame/PatientFrame.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/ColourPicker.h"
 #include "playback/DisplayOptionValues.h"
-#include "view/MyGLCanvas.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -117,12 +115,13 @@ private:
 
 }  // namespace
 
-DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&, const wxPoint& pos,
+DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, const wxPoint& pos,
                                            const wxSize& size, int eyeSegments, const Colours& colours,
                                            float redFilterAlpha, float occluderAlpha, float quadrantAlpha,
-                                           float qualityThreshold, const LanguageTable* languageTable)
+                                           float qualityThreshold, const DisplaySwitches& switches,
+                                           const LanguageTable* languageTable, ApplyVisual applyVisual)
     : wxDialog(parent, wxID_ANY, wxEmptyString, pos, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
-      m_frame(parent),
+      m_applyVisual(std::move(applyVisual)),
       m_languageTable(languageTable),
       m_colours(colours),
       m_segmentsChoice(eyeSegments) {
@@ -146,10 +145,10 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
     m_thresholdCheck->SetValue(qualityThreshold != 0);
     m_thresholdText->Enable(qualityThreshold != 0);
 
-    m_hintCheck1->SetValue(parent->m_showBothEyesHint);
-    m_hintCheck2->SetValue(parent->m_showCoverHint);
-    m_kappaCheck->SetValue(parent->m_canvas->m_angleKappa);
-    m_cycloCheck->SetValue(parent->m_canvas->m_cycloStaysUnderCover);
+    m_hintCheck1->SetValue(switches.bothEyesHint);
+    m_hintCheck2->SetValue(switches.coverHint);
+    m_kappaCheck->SetValue(switches.angleKappa);
+    m_cycloCheck->SetValue(switches.cycloStaysUnderCover);
 
     RefreshSwatches();
 }
@@ -354,21 +353,8 @@ bool DisplayOptionsDialog::ShowCoverHint() const {
 }
 
 void DisplayOptionsDialog::ApplyVisualSettings() const {
-    MyGLCanvas& canvas = *m_frame->m_canvas;
-    m_frame->m_colour1 = m_colours[panelColourSlot];
-    m_frame->m_colour2 = m_colours[textColourSlot];
-    canvas.m_backgroundColour = m_colours[backgroundColourSlot];
-    canvas.m_redFilterColour = m_colours[redFilterColourSlot];
-    canvas.m_occluderColour = m_colours[occluderColourSlot];
-    canvas.m_quadrantColour = m_colours[quadrantColourSlot];
-    canvas.m_crossColour = m_colours[crossColourSlot];
-    canvas.m_axisColour = m_colours[axisColourSlot];
-    canvas.m_occluderAlpha = OccluderAlpha();
-    canvas.m_redFilterAlpha = RedFilterAlpha();
-    canvas.m_quadrantAlpha = QuadrantAlpha();
-    canvas.m_eyeSegments = m_segmentsChoice;
-    canvas.buildEyeballList();
-    m_frame->ApplyPanelColours();
+    if (m_applyVisual)
+        m_applyVisual(*this);
 }
 
 void DisplayOptionsDialog::RefreshSwatches() {
@@ -409,23 +395,4 @@ void DisplayOptionsDialog::OnThresholdEnter(wxCommandEvent&) {
 
 void DisplayOptionsDialog::OnCloseButton(wxCommandEvent& event) {
     EndModal(event.GetId());
-}
-
-void ShowDisplayOptionsDialog(PatientFrame* frame, const LanguageTable& languageTable) {
-    const MyGLCanvas& canvas = *frame->m_canvas;
-    const DisplayOptionsDialog::Colours colours = {frame->m_colour1,         frame->m_colour2,
-                                                   canvas.m_backgroundColour, canvas.m_redFilterColour,
-                                                   canvas.m_occluderColour,   canvas.m_quadrantColour,
-                                                   canvas.m_crossColour,      canvas.m_axisColour};
-    DisplayOptionsDialog dialog(frame, wxEmptyString, wxDefaultPosition, wxSize(330, 205), canvas.m_eyeSegments,
-                                colours, canvas.m_redFilterAlpha, canvas.m_occluderAlpha, canvas.m_quadrantAlpha,
-                                frame->m_qualityThreshold, &languageTable);
-    if (dialog.ShowModal() != Ids::OkButton)
-        return;
-    frame->m_qualityThreshold = dialog.QualityThreshold();
-    frame->m_showBothEyesHint = dialog.ShowBothEyesHint();
-    frame->m_showCoverHint = dialog.ShowCoverHint();
-    frame->m_canvas->m_angleKappa = dialog.AngleKappa();
-    frame->m_canvas->m_cycloStaysUnderCover = dialog.CycloStaysUnderCover();
-    dialog.ApplyVisualSettings();
 }

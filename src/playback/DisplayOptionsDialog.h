@@ -3,9 +3,9 @@
 #include <wx/dialog.h>
 
 #include <array>
+#include <functional>
 
 class LanguageTable;
-class PatientFrame;
 class wxCheckBox;
 class wxNotebook;
 class wxRadioButton;
@@ -54,17 +54,27 @@ enum ColourSlot : int {
 
 // Colours, transparencies, eyeball smoothness, the playback quality threshold
 // and the two hint switches of the main window. The dialog edits copies;
-// Apply writes the visual ones at once, OK (through ShowDisplayOptionsDialog)
-// writes everything.
+// Apply hands the visual ones to the window at once; OK ends the dialog so
+// that its caller writes everything.
+// The check boxes of the general page, as the window has them now.
+struct DisplaySwitches {
+    bool bothEyesHint = true;
+    bool coverHint = true;
+    bool angleKappa = true;
+    bool cycloStaysUnderCover = false;
+};
+
 class DisplayOptionsDialog : public wxDialog {
 public:
     using Colours = std::array<wxColour, colourSlotCount>;
 
     // The title is ignored: the dialog takes its own from the language table.
     // size is the room inside the dialog's frame.
-    DisplayOptionsDialog(PatientFrame* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
+    using ApplyVisual = std::function<void(const DisplayOptionsDialog&)>;
+    DisplayOptionsDialog(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
                          int eyeSegments, const Colours& colours, float redFilterAlpha, float occluderAlpha,
-                         float quadrantAlpha, float qualityThreshold, const LanguageTable* languageTable);
+                         float quadrantAlpha, float qualityThreshold, const DisplaySwitches& switches,
+                         const LanguageTable* languageTable, ApplyVisual applyVisual);
 
     const Colours& WorkingColours() const { return m_colours; }
     int SegmentsChoice() const { return m_segmentsChoice; }
@@ -108,7 +118,7 @@ private:
     void OnThresholdEnter(wxCommandEvent& event);
     void OnCloseButton(wxCommandEvent& event);
 
-    PatientFrame* m_frame;
+    ApplyVisual m_applyVisual;
     const LanguageTable* m_languageTable;
     Colours m_colours;
     int m_segmentsChoice;
@@ -129,6 +139,3 @@ private:
     wxDECLARE_EVENT_TABLE();
 };
 
-// The display options command of the main window: shows the dialog with the
-// current settings and, when it ends with OK, applies all of them.
-void ShowDisplayOptionsDialog(PatientFrame* frame, const LanguageTable& languageTable);

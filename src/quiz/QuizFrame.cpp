@@ -1,9 +1,8 @@
 #include "quiz/QuizFrame.h"
 
-#include "app/ProgramState.h"
 #include "widgets/FileChooser.h"
 #include "widgets/Ids.h"
-#include "frame/PatientFrame.h"
+#include "quiz/QuizHost.h"
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -19,7 +18,6 @@
 #include "quiz/StoredAnswer.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
-#include "view/MyGLCanvas.h"
 
 #include <algorithm>
 
@@ -125,22 +123,15 @@ wxBEGIN_EVENT_TABLE(QuizFrame, wxFrame)
     EVT_CLOSE(QuizFrame::OnClose)
 wxEND_EVENT_TABLE()
 
-QuizFrame::QuizFrame(PatientFrame* parent, LanguageTable* languageTable)
+QuizFrame::QuizFrame(wxWindow* parent, QuizHost& host, LanguageTable* languageTable)
     : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxDefaultPosition,
               wxSize(kPreferredWidth, 320), wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
       m_languageTable(languageTable),
-      m_frame(parent) {
-    g_quizWindowOpen = true;
+      m_host(host) {
     SetAutoLayout(true);
     BuildControls();
     PlaceBesideTheEyes();
-    // The quiz's cases are written in hundredths: leave whole-degree mode
-    // properly, so the controls' ranges and the stored values follow.
-    if (m_frame->IsWholeDegreeMode()) {
-        m_frame->GetMenuBar()->Check(Id::WholeDegreesItem, false);
-        wxCommandEvent unitSwitch(wxEVT_MENU, Id::WholeDegreesItem);
-        m_frame->ApplyAngleUnit(unitSwitch);
-    }
+    m_host.LeaveWholeDegrees();
 }
 
 const std::string& QuizFrame::Latin1Text(int n) const {
@@ -333,11 +324,10 @@ void QuizFrame::ShowQuestion() {
     m_panel->Refresh();
     if (!question->file.empty()) {
         const wxString caseFile = FromLatin1(question->file);
-        if (!m_frame->ReadCaseFile(caseFile))
+        if (!m_host.OpenQuizCase(caseFile))
             ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(caseFile),
                                              "Could not open " + FitPath(caseFile) + "."),
                         wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
-        m_frame->UpdateTitle(wxEmptyString);
     }
     // Every question shows the answer area of its own kind, with a file line or without.
     m_answerText->Hide();
@@ -362,12 +352,10 @@ void QuizFrame::ShowQuestion() {
 }
 
 void QuizFrame::PlaceBesideTheEyes() {
-    const wxRect screen = wxDisplay(m_frame).GetClientArea();
-    const MyGLCanvas* canvas = m_frame->m_canvas;
-    const wxRect eyesInCanvas = canvas->eyesArea();
-    const wxRect eyes(canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize());
-    const quiz::ScreenRect placed = quiz::placeQuizWindow(ScreenRectOf(screen), ScreenRectOf(m_frame->GetScreenRect()),
-                                                          ScreenRectOf(eyes), kPreferredWidth, kLeastWidth);
+    const wxRect screen = wxDisplay(GetParent()).GetClientArea();
+    const quiz::ScreenRect placed =
+        quiz::placeQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
+                              ScreenRectOf(m_host.EyesOnScreen()), kPreferredWidth, kLeastWidth);
     SetSize(placed.x, placed.y, placed.width, GetSize().GetHeight());
     m_panel->Layout();
 }
@@ -571,15 +559,11 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
 
 void QuizFrame::OnClose(wxCloseEvent&) {
     m_session.clear();
-    m_frame->GetToolBar()->ToggleTool(Id::QuizTool, false);
-    wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
-    m_frame->OnQuizToggle(quizOff);
-    g_quizWindowOpen = false;
+    m_host.QuizClosed();
     if (m_resultsDialog)
         m_resultsDialog->Hide();
     if (m_reviewWindow)
         m_reviewWindow->Hide();
     Hide();
-    m_frame->m_quizFrame = nullptr;
     Destroy();
 }

@@ -8,7 +8,7 @@
 #include <optional>
 
 class LanguageTable;
-class PatientFrame;
+class QuizHost;
 class ReviewWindow;
 class wxBitmapButton;
 class wxButton;
@@ -30,7 +30,7 @@ public:
 
     // Opens beside the main window where there is room, else over its value
     // groups, never over the eyes.
-    QuizFrame(PatientFrame* parent, LanguageTable* languageTable);
+    QuizFrame(wxWindow* parent, QuizHost& host, LanguageTable* languageTable);
 
     void applyLanguage();
     void showQuiz(bool show);
@@ -83,7 +83,7 @@ private:
     wxDialog* m_resultsDialog = nullptr;
     wxTextCtrl* m_resultsText = nullptr;
     wxPanel* m_panel = nullptr;
-    PatientFrame* m_frame;
+    QuizHost& m_host;
     wxStaticText* m_questionText = nullptr;
     quiz::QuizSession m_session;
     wxBitmapButton* m_nextButton = nullptr;

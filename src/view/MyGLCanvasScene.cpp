@@ -9,7 +9,6 @@
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
-#include "frame/OverlayTimer.h"
 #include "view/ReflexSpot.h"
 #include "view/SceneOfExamination.h"
 #include "view/SceneState.h"

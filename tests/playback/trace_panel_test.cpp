@@ -4,7 +4,7 @@
 #include "TestDialogs.h"
 
 #include "widgets/Ids.h"
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 
 #include <wx/choice.h>

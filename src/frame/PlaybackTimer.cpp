@@ -1,4 +1,4 @@
-#include "playback/PlaybackTimer.h"
+#include "frame/PlaybackTimer.h"
 
 #include "widgets/FileChooser.h"
 #include "widgets/ScreenText.h"

@@ -1,0 +1,36 @@
+// The main window as the quiz's host.
+#include "app/ProgramState.h"
+#include "frame/PatientFrame.h"
+#include "view/MyGLCanvas.h"
+#include "widgets/Ids.h"
+
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+void PatientFrame::LeaveWholeDegrees() {
+    // Through the menu's own command, so the controls' ranges and the stored values follow.
+    if (!IsWholeDegreeMode())
+        return;
+    GetMenuBar()->Check(Id::WholeDegreesItem, false);
+    wxCommandEvent unitSwitch(wxEVT_MENU, Id::WholeDegreesItem);
+    ApplyAngleUnit(unitSwitch);
+}
+
+bool PatientFrame::OpenQuizCase(const wxString& path) {
+    const bool read = ReadCaseFile(path);
+    UpdateTitle(wxEmptyString);
+    return read;
+}
+
+wxRect PatientFrame::EyesOnScreen() const {
+    const wxRect eyesInCanvas = m_canvas->eyesArea();
+    return {m_canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize()};
+}
+
+void PatientFrame::QuizClosed() {
+    GetToolBar()->ToggleTool(Id::QuizTool, false);
+    wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
+    OnQuizToggle(quizOff);
+    g_quizWindowOpen = false;
+    m_quizFrame = nullptr;
+}
