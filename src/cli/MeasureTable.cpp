@@ -142,9 +142,12 @@ std::string PlainMeasurements(const std::vector<Measurement>& measurements, cons
         }
         rows.push_back({words.deviation, Deviation(m.inward, words.eso, words.exo, words),
                         Deviation(m.upward, words.hyper, words.hypo, words), Torsion(m.incyclo, words)});
-        rows.push_back({words.alternateCover,
-                        words.right + " " + Number(m.coverMovement[0], words) + kDegree + ", " + words.left + " " +
-                            Number(m.coverMovement[1], words) + kDegree});
+        std::string cover = words.right + " " + Number(m.coverMovement[0], words) + kDegree + ", " + words.left + " " +
+                            Number(m.coverMovement[1], words) + kDegree;
+        for (const Eye eye : {Eye::one, Eye::two})
+            if (m.cannotTakeUpFixation[static_cast<std::size_t>(eye)])
+                cover += "   (" + EyeName(eye, words) + ": " + words.cannotFixate + ")";
+        rows.push_back({words.alternateCover, cover});
         AppendAligned(rows, out);
     }
     return out;
@@ -157,7 +160,8 @@ std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurement
         "right_eye_right\tright_eye_up\tright_eye_incyclo\tleft_eye_right\tleft_eye_up\tleft_eye_incyclo\t"
         "deviation_inward\tdeviation_inward_pd\tdeviation_horizontal\t"
         "deviation_upward\tdeviation_upward_pd\tdeviation_vertical\tdeviation_incyclo\tdeviation_torsion\t"
-        "alternate_cover_right\talternate_cover_left\n";
+        "alternate_cover_right\talternate_cover_left\tright_eye_cannot_take_up_fixation\t"
+        "left_eye_cannot_take_up_fixation\n";
     for (const Measurement& m : measurements) {
         const auto signedNumber = [&](double value) { return Number(value, words, true); };
         Row row = {signedNumber(m.gaze.right), signedNumber(m.gaze.up), EyeName(m.fixing, words),
@@ -177,6 +181,8 @@ std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurement
         row.push_back(Direction(m.incyclo, words.incyclo, words.excyclo));
         row.push_back(Number(m.coverMovement[0], words));
         row.push_back(Number(m.coverMovement[1], words));
+        for (const bool cannot : m.cannotTakeUpFixation)
+            row.push_back(cannot ? "1" : "0");
         for (std::size_t i = 0; i < row.size(); ++i)
             out += (i == 0 ? "" : "\t") + row[i];
         out += '\n';

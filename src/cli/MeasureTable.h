@@ -19,8 +19,8 @@ struct MeasureWords {
 MeasureWords MeasureWordsOf(const LanguageTable& texts);
 
 // Plain text a teacher can paste into a handout: one block per gaze, its
-// rows the eyes, the deviation and the alternate cover test, the columns
-// aligned. Angles with one decimal in the language's decimal mark.
+// rows the eyes, the deviation and the alternate cover test (with the eye
+// that cannot take up fixation there), the columns aligned. Angles with one decimal in the language's decimal mark.
 std::string PlainMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
 
 // For a spreadsheet: a header row of fixed English column names, then one

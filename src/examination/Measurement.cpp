@@ -65,8 +65,11 @@ Measurement Measure(const Examination& examination, GazeTarget gaze, std::option
     measured.incyclo = d.incyclo + f.incyclo;
 
     const auto lines = [&](Eye covered) {
-        const BothEyes cover = Solve(Covering(examination, covered), gaze);
-        return std::array<GazeTarget, kEyeCount>{cover[0].LineOfSight(), cover[1].LineOfSight()};
+        const Examination cover = Covering(examination, covered);
+        measured.cannotTakeUpFixation[Index(Fellow(covered))] =
+            FixingEyeCannotFixate(cover, gaze, SettledBlends(cover));
+        const BothEyes solved = Solve(cover, gaze);
+        return std::array<GazeTarget, kEyeCount>{solved[0].LineOfSight(), solved[1].LineOfSight()};
     };
     const std::array<GazeTarget, kEyeCount> oneCovered = lines(Eye::one);
     const std::array<GazeTarget, kEyeCount> twoCovered = lines(Eye::two);

@@ -31,6 +31,9 @@ struct Measurement {
     // goes from one eye to the other: its position while it fixes less its
     // position while covered.
     std::array<double, kEyeCount> coverMovement{};
+    // An eye that cannot reach the gaze when it takes up fixation under the
+    // alternate cover test: its fellow's movement then is no measurement.
+    std::array<bool, kEyeCount> cannotTakeUpFixation{};
 };
 
 // The examination with its aids replaced by the fixing eye's fellow covered

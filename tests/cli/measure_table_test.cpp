@@ -75,10 +75,12 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
     straight.upward = 0;
     straight.incyclo = 0;
     straight.cannotFixate = true;
+    straight.cannotTakeUpFixation = {true, false};
     const std::string english = cli::PlainMeasurements({straight, straight}, WordsOf("English.lan"));
     EXPECT_TRUE(std::regex_search(english, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
         << english;
-    EXPECT_NE(english.find("(cannot fixate)"), std::string::npos) << english;
+    EXPECT_NE(english.find("   (cannot fixate)\n"), std::string::npos) << english;
+    EXPECT_NE(english.find("L 0.0\u00B0   (R: cannot fixate)\n"), std::string::npos) << english;
     EXPECT_EQ(Lines(english).size(), 13u) << "two blocks and a blank line between them";
 }
 
@@ -89,11 +91,11 @@ TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
     const std::vector<std::string> lines = Lines(tsv);
     ASSERT_EQ(lines.size(), 3u);
     const auto columns = [](const std::string& line) { return std::count(line.begin(), line.end(), '\t') + 1; };
-    EXPECT_EQ(columns(lines[0]), 20);
+    EXPECT_EQ(columns(lines[0]), 22);
     EXPECT_EQ(lines[0].rfind("gaze_right\tgaze_up\tfixing_eye\t", 0), 0u);
     for (const std::string& line : lines)
         EXPECT_EQ(columns(line), columns(lines[0])) << line;
     EXPECT_EQ(lines[1],
               "+25.0\t+25.0\tL\t0\t+14.5\t+25.0\t-1.0\t+25.0\t+23.0\t-2.0\t"
-              "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0");
+              "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0\t0\t0");
 }

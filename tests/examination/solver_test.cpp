@@ -333,11 +333,15 @@ TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCover
     EXPECT_NEAR(open.eyes[1].right, 0, 1e-9);
     EXPECT_NEAR(open.eyes[0].right, -open.inward, 1e-9);
     EXPECT_GT(open.coverMovement[0], 5);
+    EXPECT_FALSE(open.cannotTakeUpFixation[0] || open.cannotTakeUpFixation[1]);
     // The paretic eye fixing: the larger secondary deviation of the left eye;
     // far to the patient's right it cannot fixate at all.
     const Measurement secondary = Measure(palsy, {}, Eye::one);
     EXPECT_NEAR(dioptres(secondary.inward), DeviationUnderCover(palsy, Eye::two), 0.05);
-    EXPECT_TRUE(Measure(palsy, {40, 0}, Eye::one).cannotFixate);
+    const Measurement far = Measure(palsy, {40, 0}, Eye::one);
+    EXPECT_TRUE(far.cannotFixate);
+    EXPECT_TRUE(far.cannotTakeUpFixation[0]);
+    EXPECT_FALSE(far.cannotTakeUpFixation[1]);
     // Incomitant: larger in the paretic muscle's field.
     EXPECT_GT(Measure(palsy, {25, 0}, std::nullopt).inward, open.inward + 2);
 }
