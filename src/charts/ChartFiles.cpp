@@ -1,5 +1,6 @@
 #include "charts/ChartFiles.h"
 
+#include "charts/CairoChart.h"
 #include "charts/ChartPainter.h"
 #include "frame/PictureFile.h"
 #include "settings/FileIo.h"
@@ -77,4 +78,14 @@ bool WriteChartPng(const wxString& path, const ChartDrawing& drawing, std::strin
         PaintChart(dc, drawing, wxRect(0, 0, kPngWidth, kPngHeight));
     }
     return WritePicturePng(path, bitmap.ConvertToImage(), error);
+}
+
+bool WriteChartPdf(const wxString& path, const ChartDrawing& drawing, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    if (!DrawChart(drawing, ChartFormat::pdf, bytes)) {
+        error = "The drawing could not be made.";
+        return false;
+    }
+    return WriteBytes(path, bytes, error);
 }

@@ -12,3 +12,6 @@
 // Hess chart page sizes: SVG in points of an A4 page, PNG at 150 dots per inch.
 bool WriteChartSvg(const wxString& path, const ChartDrawing& drawing, std::string& error);
 bool WriteChartPng(const wxString& path, const ChartDrawing& drawing, std::string& error);
+// One A4 page in landscape, vector lines and text, for printing handouts;
+// drawn by Cairo as --hess draws it.
+bool WriteChartPdf(const wxString& path, const ChartDrawing& drawing, std::string& error);
