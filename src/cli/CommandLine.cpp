@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "examination/Examination.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -33,9 +35,6 @@ std::optional<int> ParseEccentricity(const std::string& text)
     return value;
 }
 
-// How far the gaze may go from straight ahead, degrees, as the view's targets.
-constexpr double kLargestGaze = 45.0;
-
 // A decimal number with '.' and an optional sign, nothing else.
 std::optional<double> ParseDegrees(const std::string& text)
 {
@@ -56,7 +55,7 @@ bool ParseGaze(const std::string& text, double& right, double& up)
     if (comma == std::string::npos) return false;
     const std::optional<double> h = ParseDegrees(text.substr(0, comma));
     const std::optional<double> v = ParseDegrees(text.substr(comma + 1));
-    if (!h || !v || std::abs(*h) > kLargestGaze || std::abs(*v) > kLargestGaze) return false;
+    if (!h || !v || std::abs(*h) > kLargestEccentricity || std::abs(*v) > kLargestEccentricity) return false;
     right = *h;
     up = *v;
     return true;
@@ -163,8 +162,10 @@ std::string TakeMeasureOption(const std::string& name, const std::string& value,
     } else if (name == "--tsv") {
         command.tabSeparated = true;
     } else if (name == "--gaze") {
+        const std::string largest = std::to_string(static_cast<int>(kLargestEccentricity));
         if (!ParseGaze(value, command.gazeRight, command.gazeUp))
-            return "the gaze '" + Shown(value) + "' is not H,V in degrees from -45 to 45 (right and up positive)";
+            return "the gaze '" + Shown(value) + "' is not H,V in degrees from -" + largest + " to " + largest +
+                   " (right and up positive)";
     } else if (name == "--distance") {
         if (value != "far" && value != "near") return "the distance '" + Shown(value) + "' is not far or near";
         command.near = value == "near";
@@ -178,7 +179,8 @@ std::string TakeMeasureOption(const std::string& name, const std::string& value,
             return "the prism '" + Shown(value) + "' is not right|left:POWER:out|in|up|down with POWER from 1 to " +
                    std::to_string(PrismBarPowers().back());
         Prism& held = command.prisms[static_cast<std::size_t>(eye)];
-        if (held.dioptres != 0) return "--prism is given twice for the " + std::string(eye == Eye::one ? "right" : "left") + " eye";
+        if (held.dioptres != 0)
+            return std::string("--prism is given twice for the ") + (eye == Eye::one ? "right" : "left") + " eye";
         held = prism;
     }
     return "";
