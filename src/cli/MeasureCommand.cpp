@@ -49,6 +49,11 @@ int RunMeasureCommand(const CommandLine& command, const std::string& startFolder
     const MeasureWords words = MeasureWordsOf(choices.texts);
     out << (command.tabSeparated ? TabSeparatedMeasurements(measurements, words)
                                  : PlainMeasurements(measurements, words));
+    // Redirected into a full disk, the table is cut short: that is no success.
+    if (!out.flush()) {
+        err << "squinx: the measurement could not be written out\n";
+        return kFailure;
+    }
     return kSuccess;
 }
 

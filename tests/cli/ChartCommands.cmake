@@ -117,6 +117,14 @@ if(NO_DISPLAY)
        OR NOT output MATCHES "\n\\+25\\.0\t\\+25\\.0\tL\t")
         message(FATAL_ERROR "--measure --table --tsv: not a header and nine rows, up and right first:\n${output}")
     endif()
+    # Written into a full disk, the table is cut short: a failure, said so.
+    if(EXISTS /dev/full)
+        execute_process(COMMAND env -u DISPLAY ${SQUINX} --measure ${CASE} WORKING_DIRECTORY ${WORK}
+                        OUTPUT_FILE /dev/full RESULT_VARIABLE result ERROR_VARIABLE errors)
+        if(NOT result EQUAL 1 OR NOT errors MATCHES "could not be written")
+            message(FATAL_ERROR "--measure into a full disk: exit status ${result}\n${errors}")
+        endif()
+    endif()
     # On a first run the desktop's language, as the window chooses it.
     file(MAKE_DIRECTORY ${WORK}/german)
     file(COPY ${DATA}/English.lan ${DATA}/Deutsch.lan ${WORK}/${CASE} ${WORK}/${CASE}.muscles DESTINATION ${WORK}/german)
