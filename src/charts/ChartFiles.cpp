@@ -89,3 +89,18 @@ bool WriteChartPdf(const wxString& path, const ChartDrawing& drawing, std::strin
     }
     return WriteBytes(path, bytes, error);
 }
+
+bool WritePicturePdf(const wxString& path, const wxImage& picture, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    RgbPicture rgb;
+    if (picture.IsOk()) {
+        rgb = {picture.GetWidth(), picture.GetHeight(), {}};
+        rgb.rgb.assign(picture.GetData(), picture.GetData() + static_cast<std::size_t>(rgb.width) * rgb.height * 3);
+    }
+    if (!DrawPicturePdf(rgb, bytes)) {
+        error = "The drawing could not be made.";
+        return false;
+    }
+    return WriteBytes(path, bytes, error);
+}

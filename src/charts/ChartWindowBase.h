@@ -5,6 +5,9 @@
 #include <vector>
 
 class PatientFrame;
+
+// The PDF export's button in both chart windows, next to their ids in frame/Ids.h.
+inline constexpr int kChartExportPdfId = 769;
 class wxButton;
 class wxPanel;
 

@@ -117,7 +117,8 @@ void HessChartWindow::OnExport(wxCommandEvent& event) {
         const wxString& extension;
         void (HessChartWindow::*write)(const wxString&);
     };
-    const Kind kind = event.GetId() == Id::ChartExportSvg ? Kind{Text::SvgWildcard, kSvgExtension, &HessChartWindow::ExportSvg}
+    const Kind kind = event.GetId() == Id::ChartExportSvg
+                          ? Kind{Text::SvgWildcard, kSvgExtension, &HessChartWindow::ExportSvg}
                       : event.GetId() == kChartExportPdfId
                           ? Kind{Text::PdfWildcard, kPdfExtension, &HessChartWindow::ExportPdf}
                           : Kind{Text::PictureWildcard, kPngExtension, &HessChartWindow::ExportPng};

@@ -3,9 +3,6 @@
 #include "charts/ChartWindowBase.h"
 #include "charts/HessLayout.h"
 
-// The PDF export's button, next to the chart windows' ids in frame/Ids.h.
-inline constexpr int kChartExportPdfId = 769;
-
 // View -> Hess chart: both fields of the current case, with export as SVG,
 // PDF and PNG, printing and a print preview on one A4 page.
 class HessChartWindow : public ChartWindowBase {

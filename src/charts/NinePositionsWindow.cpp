@@ -1,5 +1,6 @@
 #include "charts/NinePositionsWindow.h"
 
+#include "charts/ChartFiles.h"
 #include "charts/FrameCharts.h"
 #include "charts/NinePositions.h"
 #include "frame/FileChooser.h"
@@ -22,12 +23,14 @@
 namespace {
 
 const wxString kPngExtension = ".png";
+const wxString kPdfExtension = ".pdf";
 
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(NinePositionsWindow, ChartWindowBase)
     EVT_CHOICE(Id::NineEccentricity, NinePositionsWindow::OnEccentricity)
     EVT_BUTTON(Id::ChartExportPng, NinePositionsWindow::OnExport)
+    EVT_BUTTON(kChartExportPdfId, NinePositionsWindow::OnExport)
 wxEND_EVENT_TABLE()
 
 NinePositionsWindow::NinePositionsWindow(PatientFrame* frame)
@@ -39,7 +42,8 @@ NinePositionsWindow::NinePositionsWindow(PatientFrame* frame)
     Page()->Bind(wxEVT_PAINT, &NinePositionsWindow::OnPaintPage, this);
     SetRow({{new wxStaticText(Row(), wxID_ANY, wxEmptyString), Text::EccentricityLabel},
             {m_eccentricity, 0},
-            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton}});
+            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
+            {new wxButton(Row(), kChartExportPdfId), Text::ExportPdfButton}});
 }
 
 int NinePositionsWindow::Eccentricity() const {
@@ -84,9 +88,21 @@ void NinePositionsWindow::ExportPng(const wxString& path) {
         m_frame->ReportSaveFailure(path, error);
 }
 
-void NinePositionsWindow::OnExport(wxCommandEvent&) {
+void NinePositionsWindow::ExportPdf(const wxString& path) {
+    std::string error;
+    if (!WritePicturePdf(path, m_picture, error))
+        m_frame->ReportSaveFailure(path, error);
+}
+
+void NinePositionsWindow::OnExport(wxCommandEvent& event) {
     Renew();
-    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), "nine-positions", kPngExtension);
-    if (!path.empty())
+    const bool pdf = event.GetId() == kChartExportPdfId;
+    const wxString path = AskSavePath(LanguageText(pdf ? Text::PdfWildcard : Text::PictureWildcard), "nine-positions",
+                                      pdf ? kPdfExtension : kPngExtension);
+    if (path.empty())
+        return;
+    if (pdf)
+        ExportPdf(path);
+    else
         ExportPng(path);
 }

@@ -299,7 +299,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             const std::string refusal = TakeMeasureOption(name, value, command);
             if (!refusal.empty()) return UsageError(refusal);
         }
-        if (eccentricityText && !command.table) return UsageError("--eccentricity works with --measure only with --table");
+        if (eccentricityText && !command.table)
+            return UsageError("--eccentricity works with --measure only with --table");
         if (eccentricityText && !Eccentricity(*eccentricityText, command)) return EccentricityError(*eccentricityText);
         break;
     default:

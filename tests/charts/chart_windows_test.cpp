@@ -128,11 +128,13 @@ TEST_F(ChartWindowsTest, FailedChartExportsAreReportedAndLeaveNoFile)
         wxTEST_DIALOG(hess->ExportPng(PathOf("full.png")), ExpectMessageBox(wxID_OK, nullptr));
         wxTEST_DIALOG(hess->ExportPdf(PathOf("full.pdf")), ExpectMessageBox(wxID_OK, nullptr));
         wxTEST_DIALOG(nine->ExportPng(PathOf("nine.png")), ExpectMessageBox(wxID_OK, nullptr));
+        wxTEST_DIALOG(nine->ExportPdf(PathOf("nine.pdf")), ExpectMessageBox(wxID_OK, nullptr));
     }
     ExpectNoFileLeftFor("full.svg");
     ExpectNoFileLeftFor("full.png");
     ExpectNoFileLeftFor("full.pdf");
     ExpectNoFileLeftFor("nine.png");
+    ExpectNoFileLeftFor("nine.pdf");
 }
 
 TEST_F(ChartWindowsTest, ExportsOfferTheCaseNameAndTheKindOfPicture)
@@ -167,6 +169,13 @@ TEST_F(ChartWindowsTest, NinePositionsShowBothEyesInEachOfNinePanels)
     window->ExportPng(PathOf("nine.png"));
     wxImage sheet;
     ASSERT_TRUE(sheet.LoadFile(PathOf("nine.png"), wxBITMAP_TYPE_PNG));
+    // For printing: the same picture on one A4 page in landscape.
+    window->ExportPdf(PathOf("nine.pdf"));
+    const std::string pdf = Slurp(PathOf("nine.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(Occurrences(pdf, "/Type /Page\n") + Occurrences(pdf, "/Type /Page "), 1) << "one page";
+    EXPECT_NE(pdf.find("/MediaBox [ 0 0 841.889764 595.275591 ]"), std::string::npos) << "A4 landscape";
+    EXPECT_NE(pdf.find("/Width " + std::to_string(sheet.GetWidth())), std::string::npos) << "the picture whole";
 
     // Panels of equal size with a gap of 6 pixels around each.
     const int panelWidth = (sheet.GetWidth() - 4 * 6) / 3;
