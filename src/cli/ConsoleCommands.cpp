@@ -78,6 +78,8 @@ int RunConsoleCommand(const CommandLine& command, const std::string& startFolder
         IgnoreFileSizeSignal();
         return RunHessCommand(command, startFolder, err);
     case Action::Measure:
+        // Its table redirected into a file is cut short with a reason, too.
+        IgnoreFileSizeSignal();
         return RunMeasureCommand(command, startFolder, out, err);
     case Action::UsageError:
     case Action::StartProgram:
