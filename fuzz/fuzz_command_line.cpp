@@ -7,6 +7,7 @@
 
 #include "cli/CommandLine.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -74,11 +75,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case cli::Action::HessChart:
         FUZZ_CHECK(command.files.size() == 2);
-        FUZZ_CHECK(EndsWith(command.files[1], ".svg") || EndsWith(command.files[1], ".png"));
+        FUZZ_CHECK(EndsWith(command.files[1], ".svg") || EndsWith(command.files[1], ".pdf")
+                   || EndsWith(command.files[1], ".png"));
         break;
     case cli::Action::NinePositions:
         FUZZ_CHECK(command.files.size() == 2 && EndsWith(command.files[1], ".png"));
         FUZZ_CHECK(command.eccentricity >= 5 && command.eccentricity <= 40);
+        break;
+    case cli::Action::Measure:
+        FUZZ_CHECK(command.files.size() == 1);
+        FUZZ_CHECK(command.eccentricity >= 5 && command.eccentricity <= 40);
+        FUZZ_CHECK(std::abs(command.gazeRight) <= 45 && std::abs(command.gazeUp) <= 45);
+        for (const Prism& prism : command.prisms)
+            FUZZ_CHECK(prism.dioptres >= 0 && prism.dioptres <= PrismBarPowers().back());
         break;
     default:
         break;

@@ -2,8 +2,6 @@
 
 #include "app/PatientApp.h"
 #include "app/ProgramState.h"
-#include "charts/CairoChart.h"
-#include "charts/ChartFiles.h"
 #include "frame/FrameCharts.h"
 #include "cli/DisplayCheck.h"
 #include "cli/StartFolder.h"
@@ -66,17 +64,6 @@ bool WaitForGL(MyGLCanvas& canvas) {
 int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
          std::ostream& err) {
     std::string error;
-    if (command.action == cli::Action::HessChart) {
-        const ChartDrawing drawing = HessDrawingOf(frame);
-        const bool written = output.EndsWith(".pdf") ? WriteChartFile(std::string(output.fn_str()), drawing, error)
-                             : output.EndsWith(".svg") ? WriteChartSvg(output, drawing, error)
-                                                        : WriteChartPng(output, drawing, error);
-        if (!written) {
-            err << "squinx: " << output.utf8_str() << ": " << error << '\n';
-            return kFailure;
-        }
-        return kSuccess;
-    }
     // GL needs a window on the display; it is shown where nobody sees it.
     frame.Move(-10000, -10000);
     frame.Show(true);

@@ -10,7 +10,7 @@
 // that action, the toolkit's own line kept back. False when it did not start.
 bool StartToolkit(cli::Action action, char* programName, std::ostream& err);
 
-// Runs --hess or --nine: starts the toolkit without its main loop, builds the
+// Runs --nine: starts the toolkit without its main loop, builds the
 // main window as start-up does but keeps it off the screen, opens the case
 // and writes the picture. Every message the window would show goes to err
 // instead, and counts as a failure. Returns the exit status: 0 success, 1 a

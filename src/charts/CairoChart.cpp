@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -203,4 +204,48 @@ bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::s
         return false;
     }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
+}
+
+bool DrawPicturePdf(const RgbPicture& picture, std::vector<unsigned char>& bytes)
+{
+    bytes.clear();
+    if (picture.width <= 0 || picture.height <= 0
+        || picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3)
+        return false;
+    constexpr double kMargin = 10.0 * kPointsPerMillimetre;
+    const double pageWidth = kHessPageWidth * kPointsPerMillimetre;
+    const double pageHeight = kHessPageHeight * kPointsPerMillimetre;
+
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        return false;
+    }
+    cairo_surface_flush(image);
+    unsigned char* pixels = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(y) * stride);
+        const unsigned char* from = picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3;
+        for (int x = 0; x < picture.width; ++x, from += 3)
+            row[x] = (std::uint32_t{from[0]} << 16) | (std::uint32_t{from[1]} << 8) | from[2];
+    }
+    cairo_surface_mark_dirty(image);
+
+    cairo_surface_t* page = cairo_pdf_surface_create_for_stream(Append, &bytes, pageWidth, pageHeight);
+    cairo_t* cr = cairo_create(page);
+    const double scale =
+        std::min((pageWidth - 2 * kMargin) / picture.width, (pageHeight - 2 * kMargin) / picture.height);
+    cairo_translate(cr, (pageWidth - scale * picture.width) / 2, (pageHeight - scale * picture.height) / 2);
+    cairo_scale(cr, scale, scale);
+    cairo_set_source_surface(cr, image, 0, 0);
+    cairo_paint(cr);
+    cairo_show_page(cr);
+    bool drawn = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+    cairo_destroy(cr);
+    cairo_surface_finish(page);
+    drawn = drawn && cairo_surface_status(page) == CAIRO_STATUS_SUCCESS && !bytes.empty();
+    cairo_surface_destroy(page);
+    cairo_surface_destroy(image);
+    return drawn;
 }

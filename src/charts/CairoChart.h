@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/HessLayout.h"
+#include "charts/NinePositions.h"
 
 #include <optional>
 #include <string>
@@ -21,3 +22,7 @@ bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsi
 // Draws the chart in the format its name asks for and replaces the file
 // whole, or leaves it untouched and says why in error (English).
 bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error);
+
+// A picture (the nine positions) on one A4 landscape page of a PDF
+// document, centred and as large as 10 mm margins let it be.
+bool DrawPicturePdf(const RgbPicture& picture, std::vector<unsigned char>& bytes);

@@ -1,5 +1,6 @@
 #include "charts/ChartFiles.h"
 
+#include "charts/CairoChart.h"
 #include "charts/ChartPainter.h"
 #include "widgets/PictureFile.h"
 #include "settings/FileIo.h"
@@ -77,4 +78,29 @@ bool WriteChartPng(const wxString& path, const ChartDrawing& drawing, std::strin
         PaintChart(dc, drawing, wxRect(0, 0, kPngWidth, kPngHeight));
     }
     return WritePicturePng(path, bitmap.ConvertToImage(), error);
+}
+
+bool WriteChartPdf(const wxString& path, const ChartDrawing& drawing, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    if (!DrawChart(drawing, ChartFormat::pdf, bytes)) {
+        error = "The drawing could not be made.";
+        return false;
+    }
+    return WriteBytes(path, bytes, error);
+}
+
+bool WritePicturePdf(const wxString& path, const wxImage& picture, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    RgbPicture rgb;
+    if (picture.IsOk()) {
+        rgb = {picture.GetWidth(), picture.GetHeight(), {}};
+        rgb.rgb.assign(picture.GetData(), picture.GetData() + static_cast<std::size_t>(rgb.width) * rgb.height * 3);
+    }
+    if (!DrawPicturePdf(rgb, bytes)) {
+        error = "The drawing could not be made.";
+        return false;
+    }
+    return WriteBytes(path, bytes, error);
 }

@@ -57,12 +57,14 @@ private:
 
 const wxString kSvgExtension = ".svg";
 const wxString kPngExtension = ".png";
+const wxString kPdfExtension = ".pdf";
 
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(HessChartWindow, ChartWindowBase)
     EVT_BUTTON(Id::ChartExportSvg, HessChartWindow::OnExport)
     EVT_BUTTON(Id::ChartExportPng, HessChartWindow::OnExport)
+    EVT_BUTTON(Id::ChartExportPdf, HessChartWindow::OnExport)
     EVT_BUTTON(Id::ChartPrint, HessChartWindow::OnPrint)
     EVT_BUTTON(Id::ChartPrintPreview, HessChartWindow::OnPrintPreview)
 wxEND_EVENT_TABLE()
@@ -72,6 +74,7 @@ HessChartWindow::HessChartWindow(wxWindow* parent, ChartHost& host)
     Page()->Bind(wxEVT_PAINT, &HessChartWindow::OnPaintPage, this);
     SetRow({{new wxButton(Row(), Id::ChartExportSvg), Text::ExportSvgButton},
             {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
+            {new wxButton(Row(), Id::ChartExportPdf), Text::ExportPdfButton},
             {new wxButton(Row(), Id::ChartPrint), Text::PrintButton},
             {new wxButton(Row(), Id::ChartPrintPreview), Text::PrintPreviewButton}});
 }
@@ -100,17 +103,27 @@ void HessChartWindow::ExportPng(const wxString& path) {
         m_host.ReportSaveFailure(path, error);
 }
 
+void HessChartWindow::ExportPdf(const wxString& path) {
+    std::string error;
+    if (!WriteChartPdf(path, m_drawing, error))
+        m_host.ReportSaveFailure(path, error);
+}
+
 void HessChartWindow::OnExport(wxCommandEvent& event) {
     Renew();
-    const bool svg = event.GetId() == Id::ChartExportSvg;
-    const wxString path = AskSavePath(LanguageText(svg ? Text::SvgWildcard : Text::PictureWildcard),
-                                      "hess", svg ? kSvgExtension : kPngExtension);
-    if (path.empty())
-        return;
-    if (svg)
-        ExportSvg(path);
-    else
-        ExportPng(path);
+    struct Kind {
+        int wildcard;
+        const wxString& extension;
+        void (HessChartWindow::*write)(const wxString&);
+    };
+    const Kind kind = event.GetId() == Id::ChartExportSvg
+                          ? Kind{Text::SvgWildcard, kSvgExtension, &HessChartWindow::ExportSvg}
+                      : event.GetId() == Id::ChartExportPdf
+                          ? Kind{Text::PdfWildcard, kPdfExtension, &HessChartWindow::ExportPdf}
+                          : Kind{Text::PictureWildcard, kPngExtension, &HessChartWindow::ExportPng};
+    const wxString path = AskSavePath(LanguageText(kind.wildcard), "hess", kind.extension);
+    if (!path.empty())
+        (this->*kind.write)(path);
 }
 
 void HessChartWindow::OnPrint(wxCommandEvent&) {

@@ -3,8 +3,8 @@
 #include "charts/ChartWindowBase.h"
 #include "charts/HessLayout.h"
 
-// View -> Hess chart: both fields of the current case, with export as SVG
-// and PNG, printing and a print preview on one A4 page.
+// View -> Hess chart: both fields of the current case, with export as SVG,
+// PDF and PNG, printing and a print preview on one A4 page.
 class HessChartWindow : public ChartWindowBase {
 public:
     HessChartWindow(wxWindow* parent, ChartHost& host);
@@ -14,6 +14,7 @@ public:
     // The commands of the buttons; a failed save is reported, and leaves no file.
     void ExportSvg(const wxString& path);
     void ExportPng(const wxString& path);
+    void ExportPdf(const wxString& path);
 
 private:
     void Redraw() override;

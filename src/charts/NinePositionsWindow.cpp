@@ -1,5 +1,6 @@
 #include "charts/NinePositionsWindow.h"
 
+#include "charts/ChartFiles.h"
 #include "charts/ChartHost.h"
 #include "charts/NinePositions.h"
 #include "widgets/FileChooser.h"
@@ -21,12 +22,14 @@
 namespace {
 
 const wxString kPngExtension = ".png";
+const wxString kPdfExtension = ".pdf";
 
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(NinePositionsWindow, ChartWindowBase)
     EVT_CHOICE(Id::NineEccentricity, NinePositionsWindow::OnEccentricity)
     EVT_BUTTON(Id::ChartExportPng, NinePositionsWindow::OnExport)
+    EVT_BUTTON(Id::ChartExportPdf, NinePositionsWindow::OnExport)
 wxEND_EVENT_TABLE()
 
 NinePositionsWindow::NinePositionsWindow(wxWindow* parent, ChartHost& host)
@@ -38,7 +41,8 @@ NinePositionsWindow::NinePositionsWindow(wxWindow* parent, ChartHost& host)
     Page()->Bind(wxEVT_PAINT, &NinePositionsWindow::OnPaintPage, this);
     SetRow({{new wxStaticText(Row(), wxID_ANY, wxEmptyString), Text::EccentricityLabel},
             {m_eccentricity, 0},
-            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton}});
+            {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
+            {new wxButton(Row(), Id::ChartExportPdf), Text::ExportPdfButton}});
 }
 
 int NinePositionsWindow::Eccentricity() const {
@@ -83,9 +87,21 @@ void NinePositionsWindow::ExportPng(const wxString& path) {
         m_host.ReportSaveFailure(path, error);
 }
 
-void NinePositionsWindow::OnExport(wxCommandEvent&) {
+void NinePositionsWindow::ExportPdf(const wxString& path) {
+    std::string error;
+    if (!WritePicturePdf(path, m_picture, error))
+        m_host.ReportSaveFailure(path, error);
+}
+
+void NinePositionsWindow::OnExport(wxCommandEvent& event) {
     Renew();
-    const wxString path = AskSavePath(LanguageText(Text::PictureWildcard), "nine-positions", kPngExtension);
-    if (!path.empty())
+    const bool pdf = event.GetId() == Id::ChartExportPdf;
+    const wxString path = AskSavePath(LanguageText(pdf ? Text::PdfWildcard : Text::PictureWildcard), "nine-positions",
+                                      pdf ? kPdfExtension : kPngExtension);
+    if (path.empty())
+        return;
+    if (pdf)
+        ExportPdf(path);
+    else
         ExportPng(path);
 }

@@ -8,7 +8,7 @@ class wxChoice;
 
 // View -> Nine positions: the patient's eyes in the nine diagnostic
 // positions of gaze, drawn by the main view, with a chooser of how far out
-// they lie and export as PNG.
+// they lie and export as PNG and PDF.
 class NinePositionsWindow : public ChartWindowBase {
 public:
     NinePositionsWindow(wxWindow* parent, ChartHost& host);
@@ -19,6 +19,7 @@ public:
 
     // A failed save is reported, and leaves no file.
     void ExportPng(const wxString& path);
+    void ExportPdf(const wxString& path);
 
 private:
     void Redraw() override;

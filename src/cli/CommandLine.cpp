@@ -1,5 +1,9 @@
 #include "cli/CommandLine.h"
 
+#include "examination/Examination.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +35,64 @@ std::optional<int> ParseEccentricity(const std::string& text)
     return value;
 }
 
+// A decimal number with '.' and an optional sign, nothing else.
+std::optional<double> ParseDegrees(const std::string& text)
+{
+    const std::size_t digits = text.find_first_not_of("+-");
+    if (text.empty() || digits > 1 || digits == text.size()
+        || text.find_first_not_of("0123456789.", digits) != std::string::npos)
+        return std::nullopt;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+// "H,V": degrees towards the patient's right and up.
+bool ParseGaze(const std::string& text, double& right, double& up)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos) return false;
+    const std::optional<double> h = ParseDegrees(text.substr(0, comma));
+    const std::optional<double> v = ParseDegrees(text.substr(comma + 1));
+    if (!h || !v || std::abs(*h) > kLargestEccentricity || std::abs(*v) > kLargestEccentricity) return false;
+    right = *h;
+    up = *v;
+    return true;
+}
+
+std::optional<Eye> ParseEye(const std::string& text)
+{
+    if (text == "right") return Eye::one;
+    if (text == "left") return Eye::two;
+    return std::nullopt;
+}
+
+// "right|left:POWER:BASE", POWER a whole number of dioptres on the bar's range.
+bool ParsePrism(const std::string& text, Eye& eye, Prism& prism)
+{
+    const std::size_t first = text.find(':');
+    const std::size_t second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (second == std::string::npos) return false;
+    const std::optional<Eye> which = ParseEye(text.substr(0, first));
+    const std::string power = text.substr(first + 1, second - first - 1);
+    const std::string base = text.substr(second + 1);
+    if (!which || power.empty() || power.size() > 3 || power.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const int dioptres = std::atoi(power.c_str());
+    if (dioptres < 1 || dioptres > PrismBarPowers().back()) return false;
+    static const std::pair<const char*, PrismBase> bases[] = {
+        {"out", PrismBase::out}, {"in", PrismBase::in}, {"up", PrismBase::up}, {"down", PrismBase::down}};
+    for (const auto& [name, value] : bases) {
+        if (base == name) {
+            eye = *which;
+            prism = {dioptres, value};
+            return true;
+        }
+    }
+    return false;
+}
+
 bool EndsWith(const std::string& name, const std::string& ending)
 {
     return name.size() > ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
@@ -43,6 +105,7 @@ const char* OptionOf(Action action)
     case Action::ConvertRecording: return "--convert";
     case Action::HessChart: return "--hess";
     case Action::NinePositions: return "--nine";
+    case Action::Measure: return "--measure";
     default: return "";
     }
 }
@@ -78,6 +141,51 @@ CommandLine UsageError(std::string message)
     return command;
 }
 
+bool Eccentricity(const std::string& text, CommandLine& command)
+{
+    const std::optional<int> degrees = ParseEccentricity(text);
+    if (degrees) command.eccentricity = *degrees;
+    return degrees.has_value();
+}
+
+CommandLine EccentricityError(const std::string& text)
+{
+    return UsageError("the eccentricity '" + Shown(text) + "' is not a whole number of degrees from " +
+                      std::to_string(kLeastEccentricity) + " to " + std::to_string(kGreatestEccentricity));
+}
+
+// Sets what one of --measure's options says; the refusal, or "" when taken.
+std::string TakeMeasureOption(const std::string& name, const std::string& value, CommandLine& command)
+{
+    if (name == "--table") {
+        command.table = true;
+    } else if (name == "--tsv") {
+        command.tabSeparated = true;
+    } else if (name == "--gaze") {
+        const std::string largest = std::to_string(static_cast<int>(kLargestEccentricity));
+        if (!ParseGaze(value, command.gazeRight, command.gazeUp))
+            return "the gaze '" + Shown(value) + "' is not H,V in degrees from -" + largest + " to " + largest +
+                   " (right and up positive)";
+    } else if (name == "--distance") {
+        if (value != "far" && value != "near") return "the distance '" + Shown(value) + "' is not far or near";
+        command.near = value == "near";
+    } else if (name == "--fixing") {
+        command.fixing = ParseEye(value);
+        if (!command.fixing) return "the fixing eye '" + Shown(value) + "' is not right or left";
+    } else if (name == "--prism") {
+        Eye eye = Eye::one;
+        Prism prism;
+        if (!ParsePrism(value, eye, prism))
+            return "the prism '" + Shown(value) + "' is not right|left:POWER:out|in|up|down with POWER from 1 to " +
+                   std::to_string(PrismBarPowers().back());
+        Prism& held = command.prisms[static_cast<std::size_t>(eye)];
+        if (held.dioptres != 0)
+            return std::string("--prism is given twice for the ") + (eye == Eye::one ? "right" : "left") + " eye";
+        held = prism;
+    }
+    return "";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
@@ -88,6 +196,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     std::optional<std::string> thresholdText;
     std::optional<std::string> eccentricityText;
     std::vector<std::string> operands;
+    // --measure's own options, each kept as first met with its value.
+    std::vector<std::pair<std::string, std::string>> measureOptions;
+    static const char* const measureWithValue[] = {"--gaze", "--distance", "--fixing", "--prism"};
     bool optionsEnded = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -101,11 +212,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (argument == "--version") {
             version = true;
         } else if (argument == "--check-quiz" || argument == "--convert" || argument == "--hess" ||
-                   argument == "--nine") {
-            const Action chosen = argument == "--convert" ? Action::ConvertRecording
-                                  : argument == "--hess"  ? Action::HessChart
-                                  : argument == "--nine"  ? Action::NinePositions
-                                                          : Action::CheckQuiz;
+                   argument == "--nine" || argument == "--measure") {
+            const Action chosen = argument == "--convert"   ? Action::ConvertRecording
+                                  : argument == "--hess"    ? Action::HessChart
+                                  : argument == "--nine"    ? Action::NinePositions
+                                  : argument == "--measure" ? Action::Measure
+                                                            : Action::CheckQuiz;
             if (mode && *mode != chosen)
                 return UsageError(std::string(OptionOf(*mode)) + " and " + argument + " cannot be combined");
             mode = chosen;
@@ -119,6 +231,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             eccentricityText = arguments[++i];
         } else if (argument.rfind("--eccentricity=", 0) == 0) {
             eccentricityText = argument.substr(15);
+        } else if (argument == "--table" || argument == "--tsv") {
+            measureOptions.emplace_back(argument, "");
+        } else if (const auto named = std::find_if(std::begin(measureWithValue), std::end(measureWithValue),
+                                                   [&](const char* name) {
+                                                       return argument == name
+                                                              || argument.rfind(std::string(name) + "=", 0) == 0;
+                                                   });
+                   named != std::end(measureWithValue)) {
+            const std::string name = *named;
+            if (argument.size() > name.size()) {
+                measureOptions.emplace_back(name, argument.substr(name.size() + 1));
+            } else {
+                if (i + 1 == arguments.size()) return UsageError(name + " needs a value");
+                measureOptions.emplace_back(name, arguments[++i]);
+            }
         } else {
             return UsageError("unknown option '" + Shown(argument) + "'");
         }
@@ -134,7 +261,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         return command;
     }
     if (thresholdText && mode != Action::ConvertRecording) return UsageError("--repair works only with --convert");
-    if (eccentricityText && mode != Action::NinePositions) return UsageError("--eccentricity works only with --nine");
+    if (eccentricityText && mode != Action::NinePositions && mode != Action::Measure)
+        return UsageError("--eccentricity works only with --nine or --measure --table");
+    if (!measureOptions.empty() && mode != Action::Measure)
+        return UsageError(measureOptions.front().first + " works only with --measure");
 
     command.action = mode.value_or(Action::StartProgram);
     command.files = std::move(operands);
@@ -161,13 +291,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         if (command.files.size() != 2) return UsageError("--nine needs a case and an output file");
         if (!EndsWith(command.files[1], ".png"))
             return UsageError("--nine writes .png files, not '" + Shown(command.files[1]) + "'");
-        if (eccentricityText) {
-            const std::optional<int> degrees = ParseEccentricity(*eccentricityText);
-            if (!degrees)
-                return UsageError("the eccentricity '" + Shown(*eccentricityText) + "' is not a whole number of degrees from " +
-                                  std::to_string(kLeastEccentricity) + " to " + std::to_string(kGreatestEccentricity));
-            command.eccentricity = *degrees;
+        if (eccentricityText && !Eccentricity(*eccentricityText, command)) return EccentricityError(*eccentricityText);
+        break;
+    case Action::Measure:
+        if (command.files.size() != 1) return UsageError("--measure needs one case file");
+        for (const auto& [name, value] : measureOptions) {
+            const std::string refusal = TakeMeasureOption(name, value, command);
+            if (!refusal.empty()) return UsageError(refusal);
         }
+        if (eccentricityText && !command.table)
+            return UsageError("--eccentricity works with --measure only with --table");
+        if (eccentricityText && !Eccentricity(*eccentricityText, command)) return EccentricityError(*eccentricityText);
         break;
     default:
         break;
@@ -177,7 +311,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 
 bool NeedsDisplay(Action action)
 {
-    return action == Action::HessChart || action == Action::NinePositions;
+    return action == Action::NinePositions;
 }
 
 std::string UsageText()
@@ -187,6 +321,9 @@ std::string UsageText()
            "  or:  squinx --convert [--repair THRESHOLD] IN OUT\n"
            "  or:  squinx --hess CASE.sd OUT.svg|OUT.pdf|OUT.png\n"
            "  or:  squinx --nine [--eccentricity DEGREES] CASE.sd OUT.png\n"
+           "  or:  squinx --measure [--gaze H,V] [--distance far|near] [--fixing right|left]\n"
+           "                [--prism right|left:POWER:BASE]... [--table [--eccentricity E]]\n"
+           "                [--tsv] CASE.sd\n"
            "Squinx, a teaching simulator of a squinting patient.\n"
            "\n"
            "Without options the window opens, and then each FILE in turn: a case (.sd),\n"
@@ -206,15 +343,33 @@ std::string UsageText()
            "                                page) or PNG file\n"
            "      --nine CASE.sd OUT.png    draw the case's eyes in the nine diagnostic\n"
            "                                positions of gaze into a PNG picture\n"
-           "      --eccentricity DEGREES    with --nine: how far out the positions lie,\n"
-           "                                5 to 40 degrees (default 25)\n"
+           "      --measure CASE.sd         print what the examination of the case shows:\n"
+           "                                where each eye points (degrees to the\n"
+           "                                patient's right, up, and its torsion), the\n"
+           "                                deviation in degrees and prism dioptres, and\n"
+           "                                how far each eye moves on alternate cover\n"
+           "      --gaze H,V                with --measure: where the patient looks,\n"
+           "                                degrees to his right and up (default 0,0)\n"
+           "      --distance far|near       with --measure: the distance (default that of\n"
+           "                                the settings file)\n"
+           "      --fixing right|left       with --measure: that eye fixes and the other is\n"
+           "                                covered (default both eyes open)\n"
+           "      --prism EYE:POWER:BASE    with --measure: a prism before the right or\n"
+           "                                left EYE of POWER dioptres (1 to 50), BASE\n"
+           "                                out, in, up or down; once for each eye\n"
+           "      --table                   with --measure: the nine positions of gaze\n"
+           "      --eccentricity DEGREES    with --nine or --measure --table: how far out\n"
+           "                                the positions lie, 5 to 40 degrees (default 25)\n"
+           "      --tsv                     with --measure: tab-separated values with a\n"
+           "                                header row, for a spreadsheet\n"
            "  -h, --help                    show this text and exit\n"
            "      --version                 show the version and exit\n"
            "\n"
-           "The window, --hess and --nine need a display: --hess and --nine show no\n"
-           "window but draw with the toolkit, --nine with OpenGL. On a server, run them\n"
-           "under xvfb-run. Language and distance follow the settings file. Case files\n"
-           "named in a quiz are looked up from the working folder, as the quiz does.\n"
+           "The window and --nine need a display: --nine shows no window but draws with\n"
+           "OpenGL through the toolkit; on a server, run it under xvfb-run. The other\n"
+           "commands need none. Language, angle unit and distance follow the settings\n"
+           "file and the language files of the working folder, as in the window. Case\n"
+           "files named in a quiz are looked up from the working folder, as the quiz does.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"

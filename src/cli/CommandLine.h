@@ -1,5 +1,9 @@
 #pragma once
 
+#include "model/EyeQuantity.h"
+#include "model/Prism.h"
+
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,8 +16,9 @@ enum class Action {
     ShowVersion,
     CheckQuiz,         // check question files, no window
     ConvertRecording,  // convert one recording, no window
-    HessChart,         // draw a case's Hess chart into a file; needs a display
+    HessChart,         // draw a case's Hess chart into a file, no window
     NinePositions,     // draw a case's nine positions of gaze into a file; needs a display
+    Measure,           // print what the examination of a case shows, no window
     UsageError,
 };
 
@@ -25,15 +30,26 @@ struct CommandLine {
     std::vector<std::string> files;
     // ConvertRecording: repair rows below this quality (0 < t <= 1) on the way.
     std::optional<double> repairThreshold;
-    // NinePositions: degrees from straight ahead.
+    // NinePositions, Measure with table: degrees from straight ahead.
     int eccentricity = 25;
+    // Measure: where the patient looks, degrees towards his right and up;
+    // the distance (none: the settings'); the eye that fixes while the
+    // other is covered (none: both eyes open); the prism before each eye;
+    // the nine positions instead of one gaze; tab-separated output.
+    double gazeRight = 0;
+    double gazeUp = 0;
+    std::optional<bool> near;
+    std::optional<Eye> fixing;
+    std::array<Prism, kEyeCount> prisms{};
+    bool table = false;
+    bool tabSeparated = false;
     std::string error;  // UsageError: what was wrong, one line
 };
 
 // arguments without the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The commands that draw with the toolkit and so need a display.
+// The commands that draw with the toolkit and so need a display: --nine.
 bool NeedsDisplay(Action action);
 
 std::string UsageText();

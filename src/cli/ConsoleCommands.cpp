@@ -1,5 +1,7 @@
 #include "cli/ConsoleCommands.h"
 
+#include "cli/HessCommand.h"
+#include "cli/MeasureCommand.h"
 #include "cli/QuizCheck.h"
 #include "cli/RecordingConversion.h"
 #include "cli/StartFolder.h"
@@ -72,9 +74,15 @@ int RunConsoleCommand(const CommandLine& command, const std::string& startFolder
         // instead of the system killing the program mid-file.
         IgnoreFileSizeSignal();
         return Convert(command, startFolder, err);
+    case Action::HessChart:
+        IgnoreFileSizeSignal();
+        return RunHessCommand(command, startFolder, err);
+    case Action::Measure:
+        // Its table redirected into a file is cut short with a reason, too.
+        IgnoreFileSizeSignal();
+        return RunMeasureCommand(command, startFolder, out, err);
     case Action::UsageError:
     case Action::StartProgram:
-    case Action::HessChart:
     case Action::NinePositions:
         break;
     }

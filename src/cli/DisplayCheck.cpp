@@ -21,9 +21,7 @@ std::string NamedDisplay()
 
 std::string NoDisplayMessage(Action action, const std::string& namedDisplay)
 {
-    const std::string who = action == Action::HessChart       ? "--hess draws with the toolkit and"
-                            : action == Action::NinePositions ? "--nine draws with the toolkit and"
-                                                              : "the window";
+    const std::string who = action == Action::NinePositions ? "--nine draws with the toolkit and" : "the window";
     const std::string why = namedDisplay.empty()
                                 ? "none is set (DISPLAY and WAYLAND_DISPLAY are empty)"
                                 : "the display \"" + namedDisplay + "\" cannot be opened";

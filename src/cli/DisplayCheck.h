@@ -11,7 +11,7 @@ namespace cli {
 // the program's words rather than the toolkit's.
 std::string NamedDisplay();
 
-// One line for a command that needs a display (the window, --hess, --nine)
+// One line for a command that needs a display (the window, --nine)
 // and cannot have it: namedDisplay is "" when the environment names none,
 // else the display that could not be opened.
 std::string NoDisplayMessage(Action action, const std::string& namedDisplay);

@@ -1,5 +1,6 @@
 #include "frame/FrameCharts.h"
 
+#include "charts/HessCaptions.h"
 #include "charts/NinePositions.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
@@ -7,7 +8,6 @@
 #include "view/GazeMath.h"
 #include "view/MyGLCanvas.h"
 
-#include <wx/datetime.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
 
@@ -24,27 +24,6 @@ constexpr std::array<unsigned char, 3> kPanelFrame = {220, 220, 220};
 std::string Utf8(const wxString& text)
 {
     return std::string(text.utf8_str());
-}
-
-HessCaptions CaptionsOf(const PatientFrame& frame)
-{
-    const wxString name = frame.m_caseFile.empty() ? frame.Text(Text::UnsavedCaseName)
-                                                   : wxFileName(frame.m_caseFile).GetName();
-    HessCaptions captions;
-    captions.title = Utf8(name + L" \u2013 " + wxDateTime::Today().FormatISODate());
-    captions.leftField = Utf8(frame.Text(Text::HessLeftField));
-    captions.rightField = Utf8(frame.Text(Text::HessRightField));
-    captions.eso = Utf8(frame.Text(Text::EsoWord));
-    captions.exo = Utf8(frame.Text(Text::ExoWord));
-    captions.hyper = Utf8(frame.Text(Text::HyperWord));
-    captions.hypo = Utf8(frame.Text(Text::HypoWord));
-    captions.primary = Utf8(frame.Text(Text::PrimaryPositionLabel));
-    captions.prismDioptres = Utf8(frame.Text(Text::PrismUnit));
-    captions.beyondMeasurement = Utf8(frame.Text(Text::BeyondMeasurement));
-    captions.convention = Utf8(frame.Text(Text::HessConvention));
-    captions.decimalMark = Utf8(frame.Text(Text::DecimalMark));
-    captions.cannotFixate = Utf8(frame.Text(Text::CannotFixate));
-    return captions;
 }
 
 RgbPicture ToRgb(const wxImage& image)
@@ -90,13 +69,6 @@ struct SavedGaze {
 
 } // namespace
 
-ChartDrawing HessDrawingOf(const PatientFrame& frame)
-{
-    const Examination examination = frame.ExaminationNow();
-    return LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
-                           CaptionsOf(frame));
-}
-
 wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 {
     MyGLCanvas& canvas = *frame.m_canvas;
@@ -119,7 +91,10 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 }
 
 ChartDrawing PatientFrame::HessDrawing() const {
-    return HessDrawingOf(*this);
+    const wxString name = m_caseFile.empty() ? Text(Text::UnsavedCaseName) : wxFileName(m_caseFile).GetName();
+    const Examination examination = ExaminationNow();
+    return LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
+                           HessCaptionsOf(*m_languageTable, Utf8(name), TodayIsoDate()));
 }
 
 wxImage PatientFrame::NinePositionsPicture(int eccentricity) {

@@ -304,10 +304,13 @@ constexpr int NoBrowserFormat = 284;           // no web browser started, exactl
 constexpr int AboutCopyright = 285;            // about dialog: the copyright line
 constexpr int CannotFixate = 286;              // the fixing eye cannot reach the target: no measurement
 constexpr int CycloStaysOption = 287;          // display option: torsion kept through cover changes
+constexpr int DeviationHeading = 288;          // --measure: the row of the deviation between the eyes
+constexpr int ExportPdfButton = 289;           // Hess chart window: one A4 page as a PDF document
+constexpr int PdfWildcard = 290;               // file-dialog filter of that export
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = CycloStaysOption;
+constexpr int LastId = PdfWildcard;
 
 } // namespace Text

@@ -95,6 +95,7 @@ enum : int {
     ChartPrint = 766,
     ChartPrintPreview = 767,
     NineEccentricity = 768,   // the chooser of how far out the nine positions lie
+    ChartExportPdf = 769,
 
     // Loose prisms before the eyes.
     PrismSubmenu = 740,

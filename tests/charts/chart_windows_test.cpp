@@ -64,7 +64,7 @@ protected:
     }
 };
 
-TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgAndPngAndFollowsTheMuscles)
+TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgPdfAndPngAndFollowsTheMuscles)
 {
     auto* window = Open<HessChartWindow>(Id::HessChart, Id::HessChartWindow);
     ASSERT_NE(window, nullptr);
@@ -78,6 +78,13 @@ TEST_F(ChartWindowsTest, HessChartExportsBothFieldsAsSvgAndPngAndFollowsTheMuscl
     EXPECT_EQ(Occurrences(svg, "Left eye (right eye fixing)"), 1);
     EXPECT_EQ(Occurrences(svg, "Right eye (left eye fixing)"), 1);
     EXPECT_NE(svg.find("10.5\xC2\xB0 (18.5 PD) eso"), std::string::npos) << "the primary deviation of the right eye";
+
+    // Printable: one A4 page in landscape (points), drawn as --hess draws it.
+    window->ExportPdf(PathOf("hess.pdf"));
+    const std::string pdf = Slurp(PathOf("hess.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(Occurrences(pdf, "/Type /Page\n") + Occurrences(pdf, "/Type /Page "), 1) << "one page";
+    EXPECT_NE(pdf.find("/MediaBox [ 0 0 841.889764 595.275591 ]"), std::string::npos) << "A4 landscape";
 
     window->ExportPng(PathOf("hess.png"));
     wxImage picture;
@@ -119,11 +126,15 @@ TEST_F(ChartWindowsTest, FailedChartExportsAreReportedAndLeaveNoFile)
         const FileSizeLimit diskOf100Bytes(100);
         wxTEST_DIALOG(hess->ExportSvg(PathOf("full.svg")), ExpectMessageBox(wxID_OK, nullptr));
         wxTEST_DIALOG(hess->ExportPng(PathOf("full.png")), ExpectMessageBox(wxID_OK, nullptr));
+        wxTEST_DIALOG(hess->ExportPdf(PathOf("full.pdf")), ExpectMessageBox(wxID_OK, nullptr));
         wxTEST_DIALOG(nine->ExportPng(PathOf("nine.png")), ExpectMessageBox(wxID_OK, nullptr));
+        wxTEST_DIALOG(nine->ExportPdf(PathOf("nine.pdf")), ExpectMessageBox(wxID_OK, nullptr));
     }
     ExpectNoFileLeftFor("full.svg");
     ExpectNoFileLeftFor("full.png");
+    ExpectNoFileLeftFor("full.pdf");
     ExpectNoFileLeftFor("nine.png");
+    ExpectNoFileLeftFor("nine.pdf");
 }
 
 TEST_F(ChartWindowsTest, ExportsOfferTheCaseNameAndTheKindOfPicture)
@@ -139,6 +150,9 @@ TEST_F(ChartWindowsTest, ExportsOfferTheCaseNameAndTheKindOfPicture)
     m_frame->m_caseFile = PathOf("esotropia-left.sd");
     wxTEST_DIALOG(hess->ProcessWindowEvent(svg), ExpectOfferedFileName(&offered));
     EXPECT_EQ(offered, "esotropia-left-hess.svg");
+    wxCommandEvent pdf(wxEVT_BUTTON, Id::ChartExportPdf);
+    wxTEST_DIALOG(hess->ProcessWindowEvent(pdf), ExpectOfferedFileName(&offered));
+    EXPECT_EQ(offered, "esotropia-left-hess.pdf");
     wxCommandEvent png(wxEVT_BUTTON, Id::ChartExportPng);
     wxTEST_DIALOG(nine->ProcessWindowEvent(png), ExpectOfferedFileName(&offered));
     EXPECT_EQ(offered, "esotropia-left-nine-positions.png");
@@ -155,6 +169,13 @@ TEST_F(ChartWindowsTest, NinePositionsShowBothEyesInEachOfNinePanels)
     window->ExportPng(PathOf("nine.png"));
     wxImage sheet;
     ASSERT_TRUE(sheet.LoadFile(PathOf("nine.png"), wxBITMAP_TYPE_PNG));
+    // For printing: the same picture on one A4 page in landscape.
+    window->ExportPdf(PathOf("nine.pdf"));
+    const std::string pdf = Slurp(PathOf("nine.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(Occurrences(pdf, "/Type /Page\n") + Occurrences(pdf, "/Type /Page "), 1) << "one page";
+    EXPECT_NE(pdf.find("/MediaBox [ 0 0 841.889764 595.275591 ]"), std::string::npos) << "A4 landscape";
+    EXPECT_NE(pdf.find("/Width " + std::to_string(sheet.GetWidth())), std::string::npos) << "the picture whole";
 
     // Panels of equal size with a gap of 6 pixels around each.
     const int panelWidth = (sheet.GetWidth() - 4 * 6) / 3;

@@ -1,5 +1,6 @@
 #include "charts/HessChart.h"
 
+#include "examination/Measurement.h"
 #include "examination/Solver.h"
 #include "model/CaseFile.h"
 #include "model/MusclePresets.h"
@@ -218,4 +219,13 @@ TEST(HessChart, TiltsOfASuperiorObliquePalsyMakeTheChartAsIncomitantAsTheNinePos
     EXPECT_NEAR(ninePositionsHyper(25), 6 + shear, 1e-9) << "right gaze";
     EXPECT_NEAR(ninePositionsHyper(-25), 6 - shear, 1e-9) << "left gaze";
     EXPECT_GT(left.plotted[kOuterRight].y - left.plotted[kOuterLeft].y, 10);
+
+    // --measure with the right eye fixing prints the same deviation at every
+    // target (inward for the left eye is towards the patient's right).
+    for (int i = 0; i < kHessTargetCount; ++i) {
+        const ChartPoint& target = HessTargets()[i];
+        const Measurement measured = Measure(examination, {target.x, target.y}, Eye::one);
+        EXPECT_NEAR(measured.upward, left.plotted[i].y - target.y, 1e-9) << i;
+        EXPECT_NEAR(measured.inward, left.plotted[i].x - target.x, 1e-9) << i;
+    }
 }

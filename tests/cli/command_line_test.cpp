@@ -51,7 +51,32 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_EQ(nine.eccentricity, 40);
     EXPECT_EQ(Parse({"--nine", "--eccentricity=5", "a.sd", "n.png"}).eccentricity, 5);
     EXPECT_EQ(Parse({"--nine", "a.sd", "n.png"}).eccentricity, 25);
-    EXPECT_TRUE(NeedsDisplay(Action::HessChart));
+
+    const CommandLine measure = Parse({"--measure", "--gaze", "-10.5,20", "--distance=near", "--fixing", "left",
+                                       "--prism", "right:18:out", "--prism=left:2:up", "--tsv", "a.sd"});
+    EXPECT_EQ(measure.action, Action::Measure);
+    EXPECT_EQ(measure.files, std::vector<std::string>{"a.sd"});
+    EXPECT_DOUBLE_EQ(measure.gazeRight, -10.5);
+    EXPECT_DOUBLE_EQ(measure.gazeUp, 20);
+    EXPECT_EQ(measure.near, std::optional<bool>(true));
+    EXPECT_EQ(measure.fixing, std::optional<Eye>(Eye::two));
+    EXPECT_EQ(measure.prisms[0].dioptres, 18);
+    EXPECT_EQ(measure.prisms[0].base, PrismBase::out);
+    EXPECT_EQ(measure.prisms[1].dioptres, 2);
+    EXPECT_EQ(measure.prisms[1].base, PrismBase::up);
+    EXPECT_TRUE(measure.tabSeparated);
+    EXPECT_FALSE(measure.table);
+    const CommandLine plain = Parse({"--measure", "a.sd"});
+    EXPECT_EQ(plain.gazeRight, 0);
+    EXPECT_FALSE(plain.near || plain.fixing || plain.table || plain.tabSeparated);
+    EXPECT_EQ(plain.prisms[0].dioptres + plain.prisms[1].dioptres, 0);
+    const CommandLine table = Parse({"--measure", "--table", "--eccentricity", "30", "a.sd"});
+    EXPECT_TRUE(table.table);
+    EXPECT_EQ(table.eccentricity, 30);
+    EXPECT_EQ(Parse({"--measure", "--table", "a.sd"}).eccentricity, 25);
+
+    EXPECT_FALSE(NeedsDisplay(Action::Measure));
+    EXPECT_FALSE(NeedsDisplay(Action::HessChart));
     EXPECT_TRUE(NeedsDisplay(Action::NinePositions));
     EXPECT_FALSE(NeedsDisplay(Action::ConvertRecording));
     EXPECT_FALSE(NeedsDisplay(Action::ShowHelp));
@@ -74,7 +99,7 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--nine", "a.sd", "a.svg"}, "--nine writes .png files, not 'a.svg'"},
         {{"--nine", "a.sd", "b.sd", "a.png"}, "--nine needs a case and an output file"},
         {{"--hess", "--nine", "a.sd", "a.png"}, "--hess and --nine cannot be combined"},
-        {{"--hess", "a.sd", "a.png", "--eccentricity", "20"}, "--eccentricity works only with --nine"},
+        {{"--hess", "a.sd", "a.png", "--eccentricity", "20"}, "--eccentricity works only with --nine or --measure --table"},
         {{"--nine", "a.sd", "a.png", "--eccentricity"}, "--eccentricity needs a number of degrees"},
         {{"--nine", "a.sd", "a.png", "--eccentricity", "41"},
          "the eccentricity '41' is not a whole number of degrees from 5 to 40"},
@@ -82,6 +107,29 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
          "the eccentricity '4' is not a whole number of degrees from 5 to 40"},
         {{"--nine", "a.sd", "a.png", "--eccentricity=2.5"},
          "the eccentricity '2.5' is not a whole number of degrees from 5 to 40"},
+        {{"--measure"}, "--measure needs one case file"},
+        {{"--measure", "a.sd", "b.sd"}, "--measure needs one case file"},
+        {{"--measure", "--hess", "a.sd", "a.svg"}, "--measure and --hess cannot be combined"},
+        {{"--hess", "a.sd", "a.svg", "--tsv"}, "--tsv works only with --measure"},
+        {{"--nine", "--gaze", "1,2", "a.sd", "a.png"}, "--gaze works only with --measure"},
+        {{"--measure", "a.sd", "--gaze"}, "--gaze needs a value"},
+        {{"--measure", "a.sd", "--gaze", "10"}, "the gaze '10' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--gaze", "46,0"}, "the gaze '46,0' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--gaze=1,x"}, "the gaze '1,x' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--distance", "middle"}, "the distance 'middle' is not far or near"},
+        {{"--measure", "a.sd", "--fixing", "both"}, "the fixing eye 'both' is not right or left"},
+        {{"--measure", "a.sd", "--prism", "right:0:out"},
+         "the prism 'right:0:out' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
+        {{"--measure", "a.sd", "--prism", "right:51:out"},
+         "the prism 'right:51:out' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
+        {{"--measure", "a.sd", "--prism", "up:10:out"},
+         "the prism 'up:10:out' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
+        {{"--measure", "a.sd", "--prism", "left:10:sideways"},
+         "the prism 'left:10:sideways' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
+        {{"--measure", "a.sd", "--prism", "left:10:in", "--prism", "left:2:up"}, "--prism is given twice for the left eye"},
+        {{"--measure", "a.sd", "--eccentricity", "20"}, "--eccentricity works with --measure only with --table"},
+        {{"--measure", "a.sd", "--table", "--eccentricity", "50"},
+         "the eccentricity '50' is not a whole number of degrees from 5 to 40"},
         {{"--convert", "a.txt", "b.stx", "--repair"}, "--repair needs a quality threshold"},
         {{"--convert", "a.txt", "b.stx", "--repair", "0"}, "the quality threshold '0' is not a number above 0 and at most 1"},
         {{"--convert", "a.txt", "b.stx", "--repair", "1.5"}, "the quality threshold '1.5' is not a number above 0 and at most 1"},
@@ -129,7 +177,7 @@ TEST(CommandLine, HelpAlignsTheOptionsAndPutsTheNotesAfterThem)
         EXPECT_EQ(column, descriptionColumn) << line;
         options += line[text] == '-';
     }
-    EXPECT_EQ(options, 8);
+    EXPECT_EQ(options, 15);
     EXPECT_TRUE(notesSeen);
 }
 

@@ -2,6 +2,7 @@
 // muscle model under cover, and the prism cover test in a palsy.
 #include "ShippedCases.h"
 
+#include "examination/Measurement.h"
 #include "examination/Solver.h"
 #include "view/CoverAnimation.h"
 #include "view/EyeRotation.h"
@@ -261,22 +262,6 @@ TEST(Solver, KeptCyclodeviationStaysAsWithBothEyesOpen)
 
 namespace {
 
-// How far each eye moves, degrees, when the occluder goes from one eye to
-// the other.
-std::array<double, 2> AlternateCoverMovement(Examination examination, GazeTarget target)
-{
-    const auto lines = [&](Eye covered) {
-        examination.SetAids(covered, {true, false, false, false});
-        examination.SetAids(covered == Eye::one ? Eye::two : Eye::one, {});
-        const BothEyes solved = Solve(examination, target);
-        return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
-    };
-    const std::array<GazeTarget, 2> a = lines(Eye::one);
-    const std::array<GazeTarget, 2> b = lines(Eye::two);
-    return {std::hypot(a[0].right - b[0].right, a[0].up - b[0].up),
-            std::hypot(a[1].right - b[1].right, a[1].up - b[1].up)};
-}
-
 // The horizontal deviation of `eye` in prism dioptres while the other fixes.
 double DeviationUnderCover(Examination examination, Eye eye)
 {
@@ -319,7 +304,7 @@ TEST(Solver, PrismCoverTestNeutralisesBothDeviationsOfASixthNervePalsy)
         const auto movement = [&, eye = eye](int power) {
             Examination examination = palsy;
             examination.SetPrism(eye, {power, PrismBase::out});
-            return AlternateCoverMovement(examination, {});
+            return Measure(examination, {}, std::nullopt).coverMovement;
         };
         const std::string before = " BO before eye " + std::to_string(static_cast<int>(eye) + 1);
         for (const int power : stopping) {
@@ -332,4 +317,31 @@ TEST(Solver, PrismCoverTestNeutralisesBothDeviationsOfASixthNervePalsy)
             EXPECT_GE(std::max(moved[0], moved[1]), 0.5) << power << before;
         }
     }
+}
+
+TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCoverTestDoes)
+{
+    const Examination palsy = ExaminationOfCase("sixth-nerve-palsy-right.sd");
+    const auto dioptres = [](double degrees) { return 100 * std::tan(degrees * kRadiansPerDegree); };
+    // Both eyes open: the sound left eye fixes and the right eye turns in by
+    // the primary deviation, the one the cover test measures.
+    const Measurement open = Measure(palsy, {}, std::nullopt);
+    EXPECT_EQ(open.fixing, Eye::two);
+    EXPECT_FALSE(open.cannotFixate);
+    EXPECT_NEAR(dioptres(open.inward), DeviationUnderCover(palsy, Eye::one), 0.05);
+    EXPECT_NEAR(open.upward, 0, 1e-9);
+    EXPECT_NEAR(open.eyes[1].right, 0, 1e-9);
+    EXPECT_NEAR(open.eyes[0].right, -open.inward, 1e-9);
+    EXPECT_GT(open.coverMovement[0], 5);
+    EXPECT_FALSE(open.cannotTakeUpFixation[0] || open.cannotTakeUpFixation[1]);
+    // The paretic eye fixing: the larger secondary deviation of the left eye;
+    // far to the patient's right it cannot fixate at all.
+    const Measurement secondary = Measure(palsy, {}, Eye::one);
+    EXPECT_NEAR(dioptres(secondary.inward), DeviationUnderCover(palsy, Eye::two), 0.05);
+    const Measurement far = Measure(palsy, {40, 0}, Eye::one);
+    EXPECT_TRUE(far.cannotFixate);
+    EXPECT_TRUE(far.cannotTakeUpFixation[0]);
+    EXPECT_FALSE(far.cannotTakeUpFixation[1]);
+    // Incomitant: larger in the paretic muscle's field.
+    EXPECT_GT(Measure(palsy, {25, 0}, std::nullopt).inward, open.inward + 2);
 }

@@ -315,7 +315,7 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         // prisms and the corneal reflex
         235, 236, 237, 238, 239, 240, 242, 243, 244, 245, 246, 247, 248, 252,
         // chart windows
-        260, 261, 262, 263, 271, 272, 273, 274, 277,
+        260, 261, 262, 263, 271, 272, 273, 274, 277, 288, 289,
     };
     for (int number : labels) {
         ASSERT_LE(static_cast<std::size_t>(number), strings.size());

@@ -1,0 +1,66 @@
+#include "cli/CaseExamination.h"
+
+#include "model/CaseFile.h"
+#include "model/MuscleFile.h"
+#include "settings/FileIo.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace cli {
+namespace {
+
+const char* Reason(MuscleFileError error)
+{
+    switch (error) {
+    case MuscleFileError::noHeader:
+        return "its first line is not the header";
+    case MuscleFileError::badLine:
+        return "a line is not key=value";
+    case MuscleFileError::unknownKey:
+        return "a key names no muscle or anomaly";
+    case MuscleFileError::repeatedKey:
+        return "a key comes twice";
+    case MuscleFileError::badValue:
+        return "a strength is not a whole number of percent from 0 to 100";
+    case MuscleFileError::unreadable:
+    case MuscleFileError::none:
+        break;
+    }
+    return "it cannot be read";
+}
+
+}  // namespace
+
+bool OpenCaseExamination(const std::string& path, const Settings& settings, Examination& examination,
+                         std::string& musclesRefused)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    CaseData data;
+    // One byte more than a case holds tells a larger file from a case.
+    if (!ReadFileBytes(path, kCaseFileSize + 1, bytes, error) || DecodeCase(bytes, data) != CaseReadResult::ok)
+        return false;
+    MuscleStrengths muscles;
+    const MuscleFileResult muscleFile = LoadMuscleFile(path, muscles);
+    musclesRefused.clear();
+    if (muscleFile.error != MuscleFileError::none) {
+        muscles.Reset();
+        musclesRefused = MuscleFilePath(path) + ": " + Reason(muscleFile.error);
+        if (muscleFile.line > 0)
+            musclesRefused += " (line " + std::to_string(muscleFile.line) + ")";
+        musclesRefused += ", so every muscle is taken at normal strength";
+    }
+    examination = Examination();
+    examination.SetWholeDegrees(settings.wholeDegrees);
+    examination.SetModel(data.values);
+    examination.SetDistance(settings.blendSlider);
+    examination.SetLatent(!data.manifestMode);
+    examination.SetQuadrantMarks(data.quadrantMarks);
+    examination.SetMuscles(muscles);
+    examination.SetPath(path);
+    examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
+    return true;
+}
+
+}  // namespace cli

@@ -1,0 +1,48 @@
+#include "cli/HessCommand.h"
+
+#include "charts/CairoChart.h"
+#include "charts/HessCaptions.h"
+#include "cli/CaseExamination.h"
+#include "cli/ProgramChoices.h"
+#include "cli/StartFolder.h"
+
+#include <filesystem>
+
+namespace cli {
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+
+}  // namespace
+
+int RunHessCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err)
+{
+    ProgramChoices choices;
+    std::string error;
+    if (!LoadProgramChoices("", choices, error)) {
+        err << "squinx: " << error << '\n';
+        return kFailure;
+    }
+    const std::string casePath = ResolveFromStartFolder(command.files[0], startFolder);
+    Examination examination;
+    std::string musclesRefused;
+    if (!OpenCaseExamination(casePath, choices.settings, examination, musclesRefused)) {
+        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+        return kFailure;
+    }
+    if (!musclesRefused.empty())
+        err << "squinx: " << musclesRefused << '\n';
+
+    const std::string caseName = std::filesystem::path(casePath).stem().string();
+    const ChartDrawing drawing =
+        LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
+                        HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
+    if (!WriteChartFile(ResolveFromStartFolder(command.files[1], startFolder), drawing, error)) {
+        err << "squinx: " << error << '\n';
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace cli

@@ -1,0 +1,60 @@
+#include "cli/MeasureCommand.h"
+
+#include "cli/CaseExamination.h"
+#include "cli/MeasureTable.h"
+#include "cli/ProgramChoices.h"
+#include "cli/StartFolder.h"
+#include "model/EyeModel.h"
+
+#include <vector>
+
+namespace cli {
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+
+}  // namespace
+
+int RunMeasureCommand(const CommandLine& command, const std::string& startFolder, std::ostream& out,
+                      std::ostream& err)
+{
+    ProgramChoices choices;
+    std::string error;
+    if (!LoadProgramChoices("", choices, error)) {
+        err << "squinx: " << error << '\n';
+        return kFailure;
+    }
+    Examination examination;
+    std::string musclesRefused;
+    if (!OpenCaseExamination(ResolveFromStartFolder(command.files[0], startFolder), choices.settings, examination,
+                             musclesRefused)) {
+        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+        return kFailure;
+    }
+    if (!musclesRefused.empty())
+        err << "squinx: " << musclesRefused << '\n';
+    if (command.near)
+        examination.SetDistance(*command.near ? kBlendSliderNear : kBlendSliderFar);
+    examination.SetPrism(Eye::one, command.prisms[0]);
+    examination.SetPrism(Eye::two, command.prisms[1]);
+
+    std::vector<Measurement> measurements;
+    if (command.table) {
+        for (const GazeTarget& gaze : NineGazes(command.eccentricity))
+            measurements.push_back(Measure(examination, gaze, command.fixing));
+    } else {
+        measurements.push_back(Measure(examination, {command.gazeRight, command.gazeUp}, command.fixing));
+    }
+    const MeasureWords words = MeasureWordsOf(choices.texts);
+    out << (command.tabSeparated ? TabSeparatedMeasurements(measurements, words)
+                                 : PlainMeasurements(measurements, words));
+    // Redirected into a full disk, the table is cut short: that is no success.
+    if (!out.flush()) {
+        err << "squinx: the measurement could not be written out\n";
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace cli

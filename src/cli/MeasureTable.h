@@ -1,0 +1,30 @@
+#pragma once
+
+#include "examination/Measurement.h"
+
+#include <string>
+#include <vector>
+
+class LanguageTable;
+
+namespace cli {
+
+// The words --measure prints, from the language file, UTF-8.
+struct MeasureWords {
+    std::string gaze, fixingEye, right, left, horizontal, vertical, torsion, deviation, alternateCover;
+    std::string prismDioptres, eso, exo, hyper, hypo, incyclo, excyclo, cannotFixate, beyondMeasurement;
+    std::string decimalMark = ".";
+};
+
+MeasureWords MeasureWordsOf(const LanguageTable& texts);
+
+// Plain text a teacher can paste into a handout: one block per gaze, its
+// rows the eyes, the deviation and the alternate cover test (with the eye
+// that cannot take up fixation there), the columns aligned. Angles with one decimal in the language's decimal mark.
+std::string PlainMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
+
+// For a spreadsheet: a header row of fixed English column names, then one
+// tab-separated row per gaze; numbers signed, directions in their own columns.
+std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
+
+}  // namespace cli

@@ -1,0 +1,46 @@
+#include "cli/ProgramChoices.h"
+
+#include "lang/DesktopLanguage.h"
+#include "lang/LanguageFiles.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace cli {
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name)
+{
+    return folder.empty() ? name : folder + "/" + name;
+}
+
+}  // namespace
+
+bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std::string& error)
+{
+    std::string settingsError;
+    const SettingsFileState state =
+        LoadSettingsFile(InFolder(folder, kSettingsFileName), Settings{}, choices.settings, nullptr, settingsError);
+
+    const std::vector<std::string> files = ListLanguageFiles(folder.empty() ? "." : folder);
+    std::string wanted = choices.settings.languageFile;
+    if (state == SettingsFileState::Missing) {
+        std::vector<std::string> codes;
+        for (const std::string& file : files)
+            codes.push_back(LanguageCodeOf(InFolder(folder, file)));
+        wanted = PickLanguageFile(files, codes, DesktopLanguageCodes(std::getenv));
+    }
+    std::vector<std::string> order;
+    if (IsLanguageFileName(wanted))
+        order.push_back(wanted);
+    for (const std::string& file : files)
+        if (file != wanted)
+            order.push_back(file);
+    for (const std::string& file : order)
+        if (choices.texts.Load(InFolder(folder, file)))
+            return true;
+    error = "no language file (.lan) in the working folder can be read";
+    return false;
+}
+
+}  // namespace cli

@@ -1,0 +1,101 @@
+#include "cli/MeasureTable.h"
+
+#include "lang/LanguageTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cli::MeasureWords;
+
+MeasureWords WordsOf(const std::string& languageFile)
+{
+    LanguageTable texts;
+    EXPECT_TRUE(texts.Load(std::string(SQUINX_DATA_DIR) + "/" + languageFile)) << texts.LastError();
+    return cli::MeasureWordsOf(texts);
+}
+
+// A right esotropia with a left hypotropia and an excyclodeviation, the left eye fixing.
+Measurement Esotropia(GazeTarget gaze)
+{
+    Measurement m;
+    m.gaze = gaze;
+    m.fixing = Eye::two;
+    m.eyes[0] = {gaze.right - 10.5, gaze.up, -1.0};
+    m.eyes[1] = {gaze.right, gaze.up - 2.0, -2.0};
+    m.inward = 10.5;
+    m.upward = -2.0;
+    m.incyclo = -3.0;
+    m.coverMovement = {10.5, 0.04};
+    return m;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
+{
+    const std::string german = cli::PlainMeasurements({Esotropia({25, -25})}, WordsOf("Deutsch.lan"));
+    const std::vector<std::string> lines = Lines(german);
+    ASSERT_EQ(lines.size(), 6u) << german;
+    EXPECT_EQ(lines[0], "Blickrichtung +25,0\u00B0, -25,0\u00B0   F\u00FChrungsauge: L");
+    const std::size_t vertical = lines[1].find("Vertikal");
+    ASSERT_NE(vertical, std::string::npos);
+    EXPECT_EQ(lines[4].rfind("Abweichung", 0), 0u);
+    EXPECT_NE(lines[4].find("10,5\u00B0 18,5 pdpt eso"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[4].find("2,0\u00B0 3,5 pdpt hypo"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[4].find("3,0\u00B0 Exzyklo"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[5].find("R 10,5\u00B0, L 0,0\u00B0"), std::string::npos) << lines[5];
+    // Aligned as a terminal shows them: in characters, not bytes.
+    const auto column = [](const std::string& line, std::size_t byte) {
+        return std::count_if(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(byte),
+                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(column(lines[2], lines[2].find("-25,0")), column(lines[1], vertical)) << lines[2];
+    EXPECT_EQ(column(lines[3], lines[3].find("-27,0")), column(lines[1], vertical)) << lines[3];
+    EXPECT_EQ(column(lines[4], lines[4].find("2,0\u00B0 3,5")), column(lines[1], vertical)) << lines[4];
+
+    // A deviation that rounds to zero has no direction and no prism value.
+    Measurement straight = Esotropia({});
+    straight.inward = 0.04;
+    straight.upward = 0;
+    straight.incyclo = 0;
+    straight.cannotFixate = true;
+    straight.cannotTakeUpFixation = {true, false};
+    const std::string english = cli::PlainMeasurements({straight, straight}, WordsOf("English.lan"));
+    EXPECT_TRUE(std::regex_search(english, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
+        << english;
+    EXPECT_NE(english.find("   (cannot fixate)\n"), std::string::npos) << english;
+    EXPECT_NE(english.find("L 0.0\u00B0   (R: cannot fixate)\n"), std::string::npos) << english;
+    EXPECT_EQ(Lines(english).size(), 13u) << "two blocks and a blank line between them";
+}
+
+TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
+{
+    const std::string tsv =
+        cli::TabSeparatedMeasurements({Esotropia({25, 25}), Esotropia({0, 0})}, WordsOf("English.lan"));
+    const std::vector<std::string> lines = Lines(tsv);
+    ASSERT_EQ(lines.size(), 3u);
+    const auto columns = [](const std::string& line) { return std::count(line.begin(), line.end(), '\t') + 1; };
+    EXPECT_EQ(columns(lines[0]), 22);
+    EXPECT_EQ(lines[0].rfind("gaze_right\tgaze_up\tfixing_eye\t", 0), 0u);
+    for (const std::string& line : lines)
+        EXPECT_EQ(columns(line), columns(lines[0])) << line;
+    EXPECT_EQ(lines[1],
+              "+25.0\t+25.0\tL\t0\t+14.5\t+25.0\t-1.0\t+25.0\t+23.0\t-2.0\t"
+              "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0\t0\t0");
+}

@@ -1,0 +1,51 @@
+#include "cli/ProgramChoices.h"
+
+#include "../lang/TempFolder.h"
+#include "lang/TextIds.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+void CopyLanguage(const TempFolder& folder, const std::string& name)
+{
+    std::filesystem::copy_file(std::string(SQUINX_DATA_DIR) + "/" + name, folder.Path(name));
+}
+
+std::string ChosenDecimalMark(const TempFolder& folder)
+{
+    cli::ProgramChoices choices;
+    std::string error;
+    EXPECT_TRUE(cli::LoadProgramChoices(folder.Folder(), choices, error)) << error;
+    return choices.texts.Get(Text::DecimalMark);
+}
+
+}  // namespace
+
+// The console commands speak the language the window would start in.
+TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
+{
+    const TempFolder folder;
+    cli::ProgramChoices choices;
+    std::string error;
+    EXPECT_FALSE(cli::LoadProgramChoices(folder.Folder(), choices, error));
+    EXPECT_EQ(error, "no language file (.lan) in the working folder can be read");
+
+    CopyLanguage(folder, "English.lan");
+    CopyLanguage(folder, "Deutsch.lan");
+    Settings settings;
+    settings.languageFile = "Deutsch.lan";
+    settings.wholeDegrees = true;
+    settings.blendSlider = 7;
+    ASSERT_TRUE(SaveSettingsFile(folder.Path(kSettingsFileName), settings, error)) << error;
+    EXPECT_EQ(ChosenDecimalMark(folder), ",");
+    ASSERT_TRUE(cli::LoadProgramChoices(folder.Folder(), choices, error));
+    EXPECT_TRUE(choices.settings.wholeDegrees);
+    EXPECT_EQ(choices.settings.blendSlider, 7);
+
+    // The named file broken: the folder's other file, as the window falls back.
+    folder.Write("Deutsch.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
+    EXPECT_EQ(ChosenDecimalMark(folder), ".");
+}
