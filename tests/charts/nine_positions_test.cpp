@@ -64,6 +64,11 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(markAt(0, 2, 3, 4), 9);
     EXPECT_EQ(markAt(2, 0, 2, 3), 1);
     EXPECT_EQ(markAt(1, 1, 3, 3), 5);
+    const PixelBox upperLeft = PanelOnSheet(7, box, 2);
+    const PixelBox lowerRight = PanelOnSheet(3, box, 2);
+    EXPECT_TRUE(upperLeft.left == 2 && upperLeft.top == 2 && upperLeft.width == 4 && upperLeft.height == 4);
+    EXPECT_TRUE(lowerRight.left == 14 && lowerRight.top == 14) << "where ComposeNinePanels set key 3";
+    EXPECT_EQ(PanelOnSheet(4, box, 2).top, 8);
     EXPECT_EQ(Shade(sheet, 0, 0), 220) << "the frame between the panels";
     EXPECT_EQ(Shade(sheet, 2, 2), 50) << "the panel's own background";
 }
