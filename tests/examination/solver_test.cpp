@@ -224,6 +224,25 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
         EXPECT_TRUE(turn.horizontal == 0 && turn.vertical == 0 && turn.torsion == 0);
 }
 
+// Duane's co-contraction draws the right globe back in adduction only, and
+// the view is handed that amount to draw.
+TEST(Solver, DuaneRetractionReachesTheSceneInAdductionOnly)
+{
+    Examination examination;
+    examination.SetMuscles(PresetStrengths(MusclePreset::duaneSyndrome, Eye::one));
+    const GazeTarget adducting = {-20, 0};  // the patient's left: the right eye adducts
+    const BothEyes solved = Solve(examination, adducting);
+    EXPECT_DOUBLE_EQ(solved[0].retractionMm,
+                     MuscleDeviation(examination.Muscles(), adducting, Eye::two).eyes[0].retractionMm);
+    EXPECT_GT(solved[0].retractionMm, 1.0);
+    EXPECT_EQ(solved[1].retractionMm, 0.0);
+    const SceneState scene = SceneOf(examination, adducting, SettledBlends(examination));
+    EXPECT_EQ(scene.eyes[0].retractionMm, solved[0].retractionMm);
+    EXPECT_EQ(scene.eyes[1].retractionMm, 0.0);
+    for (GazeTarget away : {GazeTarget{0, 0}, GazeTarget{20, 0}})
+        EXPECT_EQ(SceneOf(examination, away, SettledBlends(examination)).eyes[0].retractionMm, 0.0);
+}
+
 // Taking up fixation needs no torsion: with cyclodeviations kept as in the
 // clinic, a cover change moves the eyes as before but rolls neither, for the
 // muscles' torsion (a fourth nerve palsy's) and the case's own alike.
