@@ -130,6 +130,9 @@ const std::string& BuiltInText(int id)
         {Text::AboutCopyright, "\xA9 2025 die Mitwirkenden an Squinx"},
         {Text::CannotFixate, "kann nicht fixieren"},
         {Text::CycloStaysOption, "Zyklodeviation bleibt beim Abdeckwechsel (wie in der Klinik)"},
+        {Text::ButNotWord, "aber nicht"},
+        {Text::OrWord, "oder"},
+        {Text::AnswerNotNaming, "eine Antwort ohne"},
     };
     static const std::string none;
     const auto found = texts.find(id);

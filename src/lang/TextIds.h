@@ -304,10 +304,13 @@ constexpr int NoBrowserFormat = 284;           // no web browser started, exactl
 constexpr int AboutCopyright = 285;            // about dialog: the copyright line
 constexpr int CannotFixate = 286;              // the fixing eye cannot reach the target: no measurement
 constexpr int CycloStaysOption = 287;          // display option: torsion kept through cover changes
+constexpr int ButNotWord = 310;                // quiz review: before the words an answer must not name
+constexpr int OrWord = 311;                    // quiz review: before the last of several excluded words
+constexpr int AnswerNotNaming = 312;           // quiz review: "an answer not naming right or up"
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = CycloStaysOption;
+constexpr int LastId = AnswerNotNaming;
 
 } // namespace Text
