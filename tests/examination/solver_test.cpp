@@ -217,6 +217,24 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const auto halfWay = muscles({0, 0}, eyeTwoCovered(0.5f));
     EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
+    // Fixation passes to the paretic eye half-way through the cover, and
+    // from then on it cannot reach far to its side.
+    EXPECT_FALSE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.49f)));
+    EXPECT_TRUE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.5f)));
+
+    // The mirror image: the left eye paretic, the right eye covered.
+    examination.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::two));
+    const auto eyeOneCovered = [](float amount) {
+        CoverBlends blends;
+        blends.coverBlend1 = amount;
+        return blends;
+    };
+    const auto mirrored = muscles({0, 0}, eyeOneCovered(1));
+    EXPECT_NEAR(mirrored[1].horizontal, 0.0, 1e-6);
+    EXPECT_NEAR(mirrored[0].horizontal, -covered[1].horizontal, 1e-6);
+    const auto mirroredHalfWay = muscles({0, 0}, eyeOneCovered(0.5f));
+    EXPECT_NEAR(mirroredHalfWay[1].horizontal, -0.5 * primary[0].horizontal, 1e-6);
+    EXPECT_NEAR(mirroredHalfWay[0].horizontal, 0.5 * mirrored[0].horizontal, 1e-6);
 
     // Normal muscles add nothing.
     examination.SetMuscles({});
@@ -241,6 +259,18 @@ TEST(Solver, DuaneRetractionReachesTheSceneInAdductionOnly)
     EXPECT_EQ(scene.eyes[1].retractionMm, 0.0);
     for (GazeTarget away : {GazeTarget{0, 0}, GazeTarget{20, 0}})
         EXPECT_EQ(SceneOf(examination, away, SettledBlends(examination)).eyes[0].retractionMm, 0.0);
+
+    // Covering the left eye hands fixation to the right eye, and its
+    // retraction goes with it, part way while the cover moves.
+    const double fixing = MuscleDeviation(examination.Muscles(), adducting, Eye::one).eyes[0].retractionMm;
+    CoverBlends leftCovered;
+    leftCovered.coverBlend2 = 1;
+    EXPECT_NEAR(Solve(examination, adducting, leftCovered)[0].retractionMm, fixing, 1e-9);
+    leftCovered.coverBlend2 = 0.5f;
+    EXPECT_NEAR(Solve(examination, adducting, leftCovered)[0].retractionMm, 0.5 * (solved[0].retractionMm + fixing),
+                1e-9);
+    examination.SetMuscles({});
+    EXPECT_EQ(Solve(examination, adducting)[0].retractionMm, 0.0);
 }
 
 // Taking up fixation needs no torsion: with cyclodeviations kept as in the
