@@ -269,6 +269,13 @@ TEST(Solver, DuaneRetractionReachesTheSceneInAdductionOnly)
     leftCovered.coverBlend2 = 0.5f;
     EXPECT_NEAR(Solve(examination, adducting, leftCovered)[0].retractionMm, 0.5 * (solved[0].retractionMm + fixing),
                 1e-9);
+    // The mirror image: Duane in the left eye, the right eye covered.
+    examination.SetMuscles(PresetStrengths(MusclePreset::duaneSyndrome, Eye::two));
+    const GazeTarget leftAdducting = {20, 0};
+    CoverBlends rightCovered;
+    rightCovered.coverBlend1 = 0.5f;
+    EXPECT_NEAR(Solve(examination, leftAdducting, rightCovered)[1].retractionMm,
+                0.5 * (solved[0].retractionMm + fixing), 1e-9);
     examination.SetMuscles({});
     EXPECT_EQ(Solve(examination, adducting)[0].retractionMm, 0.0);
 }
