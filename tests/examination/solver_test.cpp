@@ -7,6 +7,7 @@
 #include "view/EyeRotation.h"
 #include "view/GazeMath.h"
 #include "view/SceneOfExamination.h"
+#include "model/EyeModel.h"
 #include "model/MusclePresets.h"
 
 #include <gtest/gtest.h>
@@ -221,6 +222,16 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     // from then on it cannot reach far to its side.
     EXPECT_FALSE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.49f)));
     EXPECT_TRUE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.5f)));
+
+    // An eye that deviates by the case's own angles is not the fixing one,
+    // whichever eye the muscles would choose.
+    EyeModel leftEso;
+    leftEso.SetFar(Eye::two, EyeQuantity::horizontal, 1000);
+    leftEso.SetNear(Eye::two, EyeQuantity::horizontal, 1000);
+    examination.SetModel(leftEso);
+    EXPECT_EQ(ManifestFixingEye(examination), Eye::one);
+    examination.SetModel({});
+    EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
 
     // The mirror image: the left eye paretic, the right eye covered.
     examination.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::two));
