@@ -230,6 +230,13 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     leftEso.SetNear(Eye::two, EyeQuantity::horizontal, 1000);
     examination.SetModel(leftEso);
     EXPECT_EQ(ManifestFixingEye(examination), Eye::one);
+    // Covering the right eye, the left takes up fixation and the right eye
+    // moves by as much (Hering's law).
+    CoverBlends rightCovered;
+    rightCovered.coverBlend1 = 1;
+    const BothEyes leftFixes = Solve(examination, {}, rightCovered);
+    EXPECT_NEAR(leftFixes[1].comitant.horizontal, 0.0, 1e-9);
+    EXPECT_NEAR(std::abs(leftFixes[0].comitant.horizontal), 10.0, 1e-9);
     examination.SetModel({});
     EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
 
@@ -251,6 +258,37 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     examination.SetMuscles({});
     for (const EyeAngles& turn : muscles({20, -10}, eyeTwoCovered(1)))
         EXPECT_TRUE(turn.horizontal == 0 && turn.vertical == 0 && turn.torsion == 0);
+}
+
+// Weak muscles' torsion follows a cover change part way like their turns,
+// and a latent eye's prism turn is shared between its own prism and its
+// fellow's as far as each is dissociated.
+TEST(Solver, TorsionAndLatentPrismTurnsBlendWithTheCover)
+{
+    Examination examination;
+    examination.SetMuscles(PresetStrengths(MusclePreset::fourthNervePalsy, Eye::two));
+    CoverBlends rightCovered;
+    const auto torsion = [&](float cover) {
+        rightCovered.coverBlend1 = cover;
+        return Solve(examination, {0, -20}, rightCovered)[1].muscles.torsion;
+    };
+    const double open = torsion(0);
+    const double covered = torsion(1);
+    EXPECT_GT(std::abs(covered - open), 1.0) << "the paretic left eye takes up fixation";
+    EXPECT_NEAR(torsion(0.5f), 0.5 * (open + covered), 1e-9);
+
+    Examination latent;
+    latent.SetLatent(true);
+    latent.SetPrism(Eye::one, {10, PrismBase::out});
+    latent.SetPrism(Eye::two, {6, PrismBase::up});
+    const EyeAngles own = PrismTurn(Eye::one, latent.PrismBefore(Eye::one));
+    const EyeAngles fellow = PrismTurn(Eye::two, latent.PrismBefore(Eye::two));
+    CoverBlends partly;
+    partly.coverBlend1 = 0.5f;
+    partly.translucentBlend2 = 0.25f;
+    const EyeAngles turn = Solve(latent, {}, partly)[0].prism;
+    EXPECT_NEAR(turn.horizontal, 0.5 * own.horizontal + 0.5 * 0.75 * fellow.horizontal, 1e-9);
+    EXPECT_NEAR(turn.vertical, 0.5 * own.vertical + 0.5 * 0.75 * fellow.vertical, 1e-9);
 }
 
 // Duane's co-contraction draws the right globe back in adduction only, and
