@@ -47,18 +47,23 @@ RgbPicture ComposeNinePanels(const std::vector<RgbPicture>& panelsByKey, const P
         std::copy(frame.begin(), frame.end(), sheet.rgb.begin() + static_cast<std::ptrdiff_t>(i));
     if (panelsByKey.size() != static_cast<std::size_t>(kNinePanelCount))
         return sheet;
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column) {
-            const RgbPicture& panel = panelsByKey[static_cast<std::size_t>(KeypadKeyOfPanel(row, column) - 1)];
-            const int x0 = gap + column * (box.width + gap);
-            const int y0 = gap + row * (box.height + gap);
-            for (int y = 0; y < box.height; ++y) {
-                const auto from = panel.rgb.begin() +
-                                  static_cast<std::ptrdiff_t>((static_cast<std::size_t>(box.top + y) * panel.width + box.left) * 3);
-                const auto to = sheet.rgb.begin() +
-                                static_cast<std::ptrdiff_t>((static_cast<std::size_t>(y0 + y) * sheet.width + x0) * 3);
-                std::copy(from, from + static_cast<std::ptrdiff_t>(box.width) * 3, to);
-            }
+    for (int key = 1; key <= kNinePanelCount; ++key) {
+        const RgbPicture& panel = panelsByKey[static_cast<std::size_t>(key - 1)];
+        const PixelBox place = PanelOnSheet(key, box, gap);
+        for (int y = 0; y < box.height; ++y) {
+            const auto from = panel.rgb.begin() +
+                              static_cast<std::ptrdiff_t>((static_cast<std::size_t>(box.top + y) * panel.width + box.left) * 3);
+            const auto to = sheet.rgb.begin() +
+                            static_cast<std::ptrdiff_t>((static_cast<std::size_t>(place.top + y) * sheet.width + place.left) * 3);
+            std::copy(from, from + static_cast<std::ptrdiff_t>(box.width) * 3, to);
         }
+    }
     return sheet;
+}
+
+PixelBox PanelOnSheet(int key, const PixelBox& box, int gap)
+{
+    const int row = 2 - (key - 1) / 3;
+    const int column = (key - 1) % 3;
+    return {gap + column * (box.width + gap), gap + row * (box.height + gap), box.width, box.height};
 }

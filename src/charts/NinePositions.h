@@ -40,3 +40,6 @@ PixelBox CommonContent(const std::vector<RgbPicture>& pictures, const std::array
 // a 3 x 3 grid, with gap pixels of the frame colour between and around them.
 RgbPicture ComposeNinePanels(const std::vector<RgbPicture>& panelsByKey, const PixelBox& box,
                              const std::array<unsigned char, 3>& frame, int gap);
+
+// Where ComposeNinePanels sets the panel of a keypad key (1 to 9).
+PixelBox PanelOnSheet(int key, const PixelBox& box, int gap);

@@ -137,14 +137,20 @@ EyeAngles LatentPrismTurn(const Examination& examination, Eye eye, const Weights
 EyeTurn PartWay(const EyeTurn& base, const EyeTurn& to, double weight)
 {
     return {weight * (to.abduction - base.abduction), weight * (to.elevation - base.elevation),
-            weight * (to.intorsion - base.intorsion)};
+            weight * (to.intorsion - base.intorsion), weight * (to.retractionMm - base.retractionMm)};
 }
+
+// What weak muscles do to one eye: its turn, and how far its globe retracts.
+struct MuscleEffect {
+    EyeAngles turn;
+    double retractionMm = 0;
+};
 
 // Each factor moves one eye while the other fixes: a cover or translucent
 // occluder before the moving eye, or the red filter with the fixing eye's
 // box ticked. The fixing eye is brought onto the target as it sees it
 // through its own prism, and the fellow follows by the same innervation.
-std::array<EyeAngles, kEyeCount> MuscleTurns(const Examination& examination, GazeTarget target, const Weights& w)
+std::array<MuscleEffect, kEyeCount> MuscleEffects(const Examination& examination, GazeTarget target, const Weights& w)
 {
     const MuscleStrengths& strengths = examination.Muscles();
     const Eye usual = examination.Latent() ? DefaultFixingEye(strengths) : ManifestFixingEye(examination);
@@ -167,7 +173,7 @@ std::array<EyeAngles, kEyeCount> MuscleTurns(const Examination& examination, Gaz
     const BinocularDeviation byOne = oneFixes > 0 ? fixedAsOpenOr(Eye::one) : open;
     const BinocularDeviation byTwo = twoFixes > 0 ? fixedAsOpenOr(Eye::two) : open;
 
-    std::array<EyeAngles, kEyeCount> turns;
+    std::array<MuscleEffect, kEyeCount> effects;
     for (Eye eye : kEyes) {
         const std::size_t i = static_cast<std::size_t>(eye);
         const EyeTurn& base = open.eyes[i];
@@ -175,11 +181,12 @@ std::array<EyeAngles, kEyeCount> MuscleTurns(const Examination& examination, Gaz
         EyeTurn two = PartWay(base, byTwo.eyes[i], twoFixes);
         if (keepTorsion)
             one.intorsion = two.intorsion = 0;
-        turns[i] = FromViewTurn(ToViewTurn(eye, {base.abduction + one.abduction + two.abduction,
-                                                 base.elevation + one.elevation + two.elevation,
-                                                 base.intorsion + one.intorsion + two.intorsion}));
+        effects[i].turn = FromViewTurn(ToViewTurn(eye, {base.abduction + one.abduction + two.abduction,
+                                                        base.elevation + one.elevation + two.elevation,
+                                                        base.intorsion + one.intorsion + two.intorsion}));
+        effects[i].retractionMm = base.retractionMm + one.retractionMm + two.retractionMm;
     }
-    return turns;
+    return effects;
 }
 
 } // namespace
@@ -270,8 +277,8 @@ BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBle
     const bool latent = examination.Latent();
     const bool anyPrism = AnyPrism(examination);
     const bool weakMuscles = !examination.Muscles().AllNormal();
-    const std::array<EyeAngles, kEyeCount> muscles =
-        weakMuscles ? MuscleTurns(examination, target, w) : std::array<EyeAngles, kEyeCount>{};
+    const std::array<MuscleEffect, kEyeCount> muscles =
+        weakMuscles ? MuscleEffects(examination, target, w) : std::array<MuscleEffect, kEyeCount>{};
 
     BothEyes solved;
     for (Eye eye : kEyes) {
@@ -281,7 +288,8 @@ BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBle
         out.comitant = ComitantOf(eye, eyes, latent, blends, examination.CycloStaysUnderCover());
         if (anyPrism)
             out.prism = latent ? LatentPrismTurn(examination, eye, w) : ManifestPrismShift(examination, w);
-        out.muscles = muscles[i];
+        out.muscles = muscles[i].turn;
+        out.retractionMm = muscles[i].retractionMm;
     }
     return solved;
 }

@@ -29,6 +29,8 @@ struct SolvedEye {
     // What weak muscles add under Hering's law, solved for the target as the
     // fixing eye sees it through its prism.
     EyeAngles muscles;
+    // How far a co-contracting lateral rectus draws the globe back, in mm.
+    double retractionMm = 0;
 
     EyeAngles Deviation() const;
     // Where the line of sight points, degrees as the patient sees it.

@@ -133,6 +133,9 @@ const std::string& BuiltInText(int id)
         {Text::DeviationHeading, "Abweichung"},
         {Text::ExportPdfButton, "PD&F exportieren..."},
         {Text::PdfWildcard, "PDF-Dokumente (*.pdf)|*.pdf"},
+        {Text::ButNotWord, "aber nicht"},
+        {Text::OrWord, "oder"},
+        {Text::AnswerNotNaming, "eine Antwort ohne"},
     };
     static const std::string none;
     const auto found = texts.find(id);

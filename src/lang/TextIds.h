@@ -307,10 +307,13 @@ constexpr int CycloStaysOption = 287;          // display option: torsion kept t
 constexpr int DeviationHeading = 288;          // --measure: the row of the deviation between the eyes
 constexpr int ExportPdfButton = 289;           // Hess chart window: one A4 page as a PDF document
 constexpr int PdfWildcard = 290;               // file-dialog filter of that export
+constexpr int ButNotWord = 291;                // quiz review: before the words an answer must not name
+constexpr int OrWord = 292;                    // quiz review: before the last of several excluded words
+constexpr int AnswerNotNaming = 293;           // quiz review: "an answer not naming right or up"
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = PdfWildcard;
+constexpr int LastId = AnswerNotNaming;
 
 } // namespace Text

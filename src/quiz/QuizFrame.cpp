@@ -517,6 +517,9 @@ void QuizFrame::ShowReviewText() {
     labels.baseDown = Latin1Text(Text::PrismBaseDown);
     labels.answerNaming = Latin1Text(Text::AnswerNaming);
     labels.andWord = Latin1Text(Text::AndWord);
+    labels.butNot = Latin1Text(Text::ButNotWord);
+    labels.orWord = Latin1Text(Text::OrWord);
+    labels.answerNotNaming = Latin1Text(Text::AnswerNotNaming);
     labels.severalBases = Latin1Text(Text::SeveralBasesNamed);
     m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
 }

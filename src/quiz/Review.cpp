@@ -49,20 +49,16 @@ std::string wordBeginningWith(std::string_view text, std::string_view keyword)
     return {};
 }
 
-// A keyword as the word the question's own texts use for it ("conver" as
-// "converging"); one they do not use stays as it is.
-std::vector<std::string> keywordWords(const Question& question, std::string_view answerText)
+// Keywords as the words the question's own texts use for them ("conver" as
+// "converging"); one they do not use stays as it is, an empty one is left out.
+std::vector<std::string> keywordWords(const Question& question, const std::vector<std::string>& keywords)
 {
     std::vector<std::string> words;
-    std::size_t start = 0;
-    while (start <= answerText.size()) {
-        const auto end = std::min(answerText.find('&', start), answerText.size());
-        const std::string_view keyword = answerText.substr(start, end - start);
-        start = end + 1;
+    for (const std::string& keyword : keywords) {
         if (keyword.empty()) continue;
         std::string word = wordBeginningWith(question.explanation, keyword);
         if (word.empty()) word = wordBeginningWith(question.text, keyword);
-        words.push_back(word.empty() ? std::string(keyword) : word);
+        words.push_back(word.empty() ? keyword : word);
     }
     return words;
 }
@@ -95,21 +91,35 @@ std::vector<ScoringAnswer> scoringAnswers(const Question& question)
         const std::optional<PrismRange> range = parseRangeAnswer(question.answers[i]);
         if (range)
             scoring.push_back({question.answers[i], question.points[i], range});
-        else
+        else {
+            const Keywords keywords = splitKeywords(question.answers[i]);
             scoring.push_back({readableKeywords(question.answers[i]), question.points[i], std::nullopt,
-                               keywordWords(question, question.answers[i])});
+                               keywordWords(question, keywords.required), keywordWords(question, keywords.excluded)});
+        }
     }
     return scoring;
 }
 
-// "an answer naming left, up and converging".
-std::string readableWords(const std::vector<std::string>& words, const ReviewLabels& labels)
+// "left, up and converging"; "right, up or down".
+std::string wordList(const std::vector<std::string>& words, const std::string& lastJoin)
 {
-    std::string text = labels.answerNaming;
+    std::string text;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        text += i == 0 ? " " : i + 1 == words.size() ? " " + labels.andWord + " " : ", ";
+        text += i == 0 ? "" : i + 1 == words.size() ? " " + lastJoin + " " : ", ";
         text += words[i];
     }
+    return text;
+}
+
+// "an answer naming left and converging, but not right or up";
+// "an answer not naming right or up".
+std::string readableWords(const ScoringAnswer& answer, const ReviewLabels& labels)
+{
+    if (answer.words.empty())
+        return labels.answerNotNaming + " " + wordList(answer.excluded, labels.orWord);
+    std::string text = labels.answerNaming + " " + wordList(answer.words, labels.andWord);
+    if (!answer.excluded.empty())
+        text += ", " + labels.butNot + " " + wordList(answer.excluded, labels.orWord);
     return text;
 }
 
@@ -191,9 +201,10 @@ std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabel
         if (!item.scoring.empty()) {
             text += '\n' + labels.wouldHaveScored + ':';
             for (const ScoringAnswer& answer : item.scoring) {
-                text += "\n    " + (answer.range           ? readableRange(*answer.range, labels)
-                                     : answer.words.empty() ? answer.text
-                                                            : readableWords(answer.words, labels));
+                const bool worded = !answer.words.empty() || !answer.excluded.empty();
+                text += "\n    " + (answer.range ? readableRange(*answer.range, labels)
+                                     : worded     ? readableWords(answer, labels)
+                                                  : answer.text);
                 appendPoints(text, answer.points, labels);
             }
         }

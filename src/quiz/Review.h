@@ -16,11 +16,12 @@ namespace quiz {
 // answer, the entry's text for a choice question. A measured range keeps its
 // answer text and is worded with the review's labels. A keyword answer also
 // keeps its keywords as words a trainee would write: "eso" reads as the word
-// of the question or its explanation that begins with it ("esotropia").
+// of the question or its explanation that begins with it ("esotropia"), and
+// the words it must not name ("!right") as excluded.
 struct ScoringAnswer {
     ScoringAnswer(std::string text, int points, std::optional<PrismRange> range = std::nullopt,
-                  std::vector<std::string> words = {})
-        : text(std::move(text)), points(points), range(range), words(std::move(words))
+                  std::vector<std::string> words = {}, std::vector<std::string> excluded = {})
+        : text(std::move(text)), points(points), range(range), words(std::move(words)), excluded(std::move(excluded))
     {
     }
 
@@ -28,10 +29,12 @@ struct ScoringAnswer {
     int points = 0;
     std::optional<PrismRange> range;
     std::vector<std::string> words;
+    std::vector<std::string> excluded;
 
     friend bool operator==(const ScoringAnswer& a, const ScoringAnswer& b)
     {
-        return a.text == b.text && a.points == b.points && a.range == b.range && a.words == b.words;
+        return a.text == b.text && a.points == b.points && a.range == b.range && a.words == b.words &&
+               a.excluded == b.excluded;
     }
 };
 
@@ -74,9 +77,13 @@ struct ReviewLabels {
     std::string baseIn = "base in";
     std::string baseUp = "base up";
     std::string baseDown = "base down";
-    // A keyword answer reads "an answer naming left and converging".
+    // A keyword answer reads "an answer naming left and converging, but not
+    // right or up"; one of exclusions alone "an answer not naming right or up".
     std::string answerNaming = "an answer naming";
     std::string andWord = "and";
+    std::string butNot = "but not";
+    std::string orWord = "or";
+    std::string answerNotNaming = "an answer not naming";
     std::string severalBases = "The answer names more than one base; a measurement names one.";
 };
 

@@ -34,6 +34,8 @@ constexpr double kPrismThicknessPerDioptre = 0.004;
 // would fall beyond the iris is off the cornea and not drawn.
 constexpr double kReflexLift = 0.012;
 constexpr double kReflexMaxRadius = 0.15;
+// The globe is drawn kEyeballRadius wide for an adult globe's radius of about 12 mm.
+constexpr double kUnitsPerMm = kEyeballRadius / 12.0;
 
 struct QuadrantQuad {
     unsigned char bit;
@@ -178,6 +180,9 @@ void MyGLCanvas::drawEye(int eye, const SceneState& scene) {
         glCallList(DisplayList::lensFrame);
         glPopMatrix();
     }
+    // A retracted globe sinks into the orbit, straight back from the face.
+    if (scene.eyes[eye].retractionMm != 0)
+        glTranslated(0, 0, -scene.eyes[eye].retractionMm * kUnitsPerMm);
     applyGaze(eye);
     if (scene.axisLines)
         drawAxisLines(eye, scene);

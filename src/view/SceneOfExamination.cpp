@@ -36,6 +36,7 @@ SceneState SceneOf(const Examination& examination, GazeTarget target, const Cove
         state.muscleHorizontal = solved[index].muscles.horizontal;
         state.muscleVertical = solved[index].muscles.vertical;
         state.muscleTorsion = solved[index].muscles.torsion;
+        state.retractionMm = solved[index].retractionMm;
     }
     return scene;
 }

@@ -28,6 +28,8 @@ struct EyeSceneState {
     double muscleHorizontal = 0;
     double muscleVertical = 0;
     double muscleTorsion = 0;
+    // How far the globe is drawn back into the orbit, in mm.
+    double retractionMm = 0;
     // A loose prism before the eye; 0 dioptres for none.
     Prism prism;
 };

@@ -217,3 +217,36 @@ TEST_F(ChartWindowsTest, NinePositionsShowBothEyesInEachOfNinePanels)
     EXPECT_EQ(window->Eccentricity(), 15);
     EXPECT_FALSE(window->Picture().IsSameAs(at25)) << "drawn again for the new eccentricity";
 }
+
+// With both lateral recti weak the right eye fixes, and it cannot reach the
+// positions to the patient's right: those panels (the left column) say so
+// on a light band along their foot instead of passing the eyes off as a finding.
+TEST_F(ChartWindowsTest, NinePositionsMarkWhereTheFixingEyeCannotFixate)
+{
+    MuscleStrengths bilateral;
+    bilateral.Set(Eye::one, Muscle::LR, 20);
+    bilateral.Set(Eye::two, Muscle::LR, 20);
+    m_frame->SetMuscles(bilateral);
+    auto* window = Open<NinePositionsWindow>(Id::NinePositions, Id::NinePositionsWindow);
+    ASSERT_NE(window, nullptr);
+    window->Renew();
+    const wxImage& sheet = window->Picture();
+    ASSERT_TRUE(sheet.IsOk());
+    const int panelWidth = (sheet.GetWidth() - 4 * 6) / 3;
+    const int panelHeight = (sheet.GetHeight() - 4 * 6) / 3;
+    // Share of the light band's colour in the panel's lowest eight rows.
+    const auto bandShare = [&](int row, int column) {
+        int band = 0;
+        const int x0 = 6 + column * (panelWidth + 6);
+        const int bottom = 6 + row * (panelHeight + 6) + panelHeight;
+        for (int y = bottom - 8; y < bottom; ++y)
+            for (int x = x0; x < x0 + panelWidth; ++x)
+                band += sheet.GetRed(x, y) == 220 && sheet.GetGreen(x, y) == 220 && sheet.GetBlue(x, y) == 220;
+        return static_cast<double>(band) / (8 * panelWidth);
+    };
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_GT(bandShare(row, 0), 0.5) << "row " << row << ": to the patient's right";
+        EXPECT_LT(bandShare(row, 1), 0.05) << "row " << row;
+        EXPECT_LT(bandShare(row, 2), 0.05) << "row " << row;
+    }
+}

@@ -49,6 +49,9 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(whole.height, 6);
     const PixelBox edge = CommonContent({Marked(0, 5, 9)}, kGrey, 2);
     EXPECT_TRUE(edge.left == 0 && edge.top == 3 && edge.width == 3 && edge.height == 3) << "margins end at the edges";
+    const PixelBox corner = CommonContent({Marked(6, 1, 9)}, kGrey, 2);
+    EXPECT_TRUE(corner.left == 4 && corner.top == 0 && corner.width == 4 && corner.height == 4) << "the other edges";
+    EXPECT_EQ(CommonContent({}, kGrey, 1).width, 0) << "no pictures, no box";
 
     const RgbPicture sheet = ComposeNinePanels(panels, box, {220, 221, 222}, 2);
     EXPECT_EQ(sheet.width, 3 * 4 + 4 * 2);
@@ -64,6 +67,12 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(markAt(0, 2, 3, 4), 9);
     EXPECT_EQ(markAt(2, 0, 2, 3), 1);
     EXPECT_EQ(markAt(1, 1, 3, 3), 5);
+    const PixelBox upperLeft = PanelOnSheet(7, box, 2);
+    const PixelBox lowerRight = PanelOnSheet(3, box, 2);
+    EXPECT_TRUE(upperLeft.left == 2 && upperLeft.top == 2 && upperLeft.width == 4 && upperLeft.height == 4);
+    EXPECT_TRUE(lowerRight.left == 14 && lowerRight.top == 14) << "where ComposeNinePanels set key 3";
+    EXPECT_EQ(PanelOnSheet(4, box, 2).top, 8);
     EXPECT_EQ(Shade(sheet, 0, 0), 220) << "the frame between the panels";
+    EXPECT_EQ(Shade(sheet, 6, 3), 220) << "a panel's rows end at its width";
     EXPECT_EQ(Shade(sheet, 2, 2), 50) << "the panel's own background";
 }

@@ -103,6 +103,13 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     EXPECT_EQ(err, "");
     EXPECT_EQ(RunCheck(folder.Folder(), "absent.sqs", out, err), 1);
     EXPECT_NE(err.find("absent.sqs"), std::string::npos) << err;
+
+    // A folder named as the case, and a path written with Windows separators.
+    const std::string windowsPath = folder.Folder() + "\\cases\\good.sd";
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nFile=" + folder.Path("cases") + "\nAnswerBox=TEXT\nAnswer=a,1\n"
+                       "[QUESTION]\nQuestion=Q\nFile=" + windowsPath + "\nAnswerBox=TEXT\nAnswer=a,1\n"),
+              "3: case file \"" + folder.Path("cases") + "\" is not a file\n"
+              "8: case file \"" + windowsPath + "\" does not exist; use \"/\" between folders\n");
 }
 
 TEST(QuizCheck, NamesTheLikelySlip)
@@ -121,6 +128,11 @@ TEST(QuizCheck, NamesTheLikelySlip)
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\n; a comment\n// another\nAnswer=a,1\n"),
               "1: question 1 has no AnswerBox line: no answer can be given\n");
     EXPECT_EQ(Messages("# only comments\n"), "0: no [QUESTION] line: the quiz has no questions\n");
+    // Blank lines are skipped; before the first [QUESTION] only a known key is worth a word.
+    EXPECT_EQ(Messages("Title=Squint, part 1\nfree text\n[QUESTION]\nQuestion=Q\n\nAnswerBox=TEXT\nAnswer=a,1\n"), "");
+    // With nothing but 0 points the maximum is 0 either way: only that is told.
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswer=a,0\nAnswerBox=TEXT\nAnswer=b,0\n"),
+              "1: question 1 has a maximum of 0 points: no answer earns any\n");
 }
 
 TEST(QuizCheck, RangesAreOrderedByTheirBoundsAndBases)

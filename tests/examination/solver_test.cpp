@@ -8,6 +8,7 @@
 #include "view/EyeRotation.h"
 #include "view/GazeMath.h"
 #include "view/SceneOfExamination.h"
+#include "model/EyeModel.h"
 #include "model/MusclePresets.h"
 
 #include <gtest/gtest.h>
@@ -218,11 +219,115 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const auto halfWay = muscles({0, 0}, eyeTwoCovered(0.5f));
     EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
+    // Fixation passes to the paretic eye half-way through the cover, and
+    // from then on it cannot reach far to its side.
+    EXPECT_FALSE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.49f)));
+    EXPECT_TRUE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.5f)));
+
+    // An eye that deviates by the case's own angles is not the fixing one,
+    // whichever eye the muscles would choose.
+    EyeModel leftEso;
+    leftEso.SetFar(Eye::two, EyeQuantity::horizontal, 1000);
+    leftEso.SetNear(Eye::two, EyeQuantity::horizontal, 1000);
+    examination.SetModel(leftEso);
+    EXPECT_EQ(ManifestFixingEye(examination), Eye::one);
+    // Covering the right eye, the left takes up fixation and the right eye
+    // moves by as much (Hering's law).
+    CoverBlends rightCovered;
+    rightCovered.coverBlend1 = 1;
+    const BothEyes leftFixes = Solve(examination, {}, rightCovered);
+    EXPECT_NEAR(leftFixes[1].comitant.horizontal, 0.0, 1e-9);
+    EXPECT_NEAR(std::abs(leftFixes[0].comitant.horizontal), 10.0, 1e-9);
+    examination.SetModel({});
+    EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
+
+    // The mirror image: the left eye paretic, the right eye covered.
+    examination.SetMuscles(PresetStrengths(MusclePreset::sixthNervePalsy, Eye::two));
+    const auto eyeOneCovered = [](float amount) {
+        CoverBlends blends;
+        blends.coverBlend1 = amount;
+        return blends;
+    };
+    const auto mirrored = muscles({0, 0}, eyeOneCovered(1));
+    EXPECT_NEAR(mirrored[1].horizontal, 0.0, 1e-6);
+    EXPECT_NEAR(mirrored[0].horizontal, -covered[1].horizontal, 1e-6);
+    const auto mirroredHalfWay = muscles({0, 0}, eyeOneCovered(0.5f));
+    EXPECT_NEAR(mirroredHalfWay[1].horizontal, -0.5 * primary[0].horizontal, 1e-6);
+    EXPECT_NEAR(mirroredHalfWay[0].horizontal, 0.5 * mirrored[0].horizontal, 1e-6);
 
     // Normal muscles add nothing.
     examination.SetMuscles({});
     for (const EyeAngles& turn : muscles({20, -10}, eyeTwoCovered(1)))
         EXPECT_TRUE(turn.horizontal == 0 && turn.vertical == 0 && turn.torsion == 0);
+}
+
+// Weak muscles' torsion follows a cover change part way like their turns,
+// and a latent eye's prism turn is shared between its own prism and its
+// fellow's as far as each is dissociated.
+TEST(Solver, TorsionAndLatentPrismTurnsBlendWithTheCover)
+{
+    Examination examination;
+    examination.SetMuscles(PresetStrengths(MusclePreset::fourthNervePalsy, Eye::two));
+    CoverBlends rightCovered;
+    const auto torsion = [&](float cover) {
+        rightCovered.coverBlend1 = cover;
+        return Solve(examination, {0, -20}, rightCovered)[1].muscles.torsion;
+    };
+    const double open = torsion(0);
+    const double covered = torsion(1);
+    EXPECT_GT(std::abs(covered - open), 1.0) << "the paretic left eye takes up fixation";
+    EXPECT_NEAR(torsion(0.5f), 0.5 * (open + covered), 1e-9);
+
+    Examination latent;
+    latent.SetLatent(true);
+    latent.SetPrism(Eye::one, {10, PrismBase::out});
+    latent.SetPrism(Eye::two, {6, PrismBase::up});
+    const EyeAngles own = PrismTurn(Eye::one, latent.PrismBefore(Eye::one));
+    const EyeAngles fellow = PrismTurn(Eye::two, latent.PrismBefore(Eye::two));
+    CoverBlends partly;
+    partly.coverBlend1 = 0.5f;
+    partly.translucentBlend2 = 0.25f;
+    const EyeAngles turn = Solve(latent, {}, partly)[0].prism;
+    EXPECT_NEAR(turn.horizontal, 0.5 * own.horizontal + 0.5 * 0.75 * fellow.horizontal, 1e-9);
+    EXPECT_NEAR(turn.vertical, 0.5 * own.vertical + 0.5 * 0.75 * fellow.vertical, 1e-9);
+}
+
+// Duane's co-contraction draws the right globe back in adduction only, and
+// the view is handed that amount to draw.
+TEST(Solver, DuaneRetractionReachesTheSceneInAdductionOnly)
+{
+    Examination examination;
+    examination.SetMuscles(PresetStrengths(MusclePreset::duaneSyndrome, Eye::one));
+    const GazeTarget adducting = {-20, 0};  // the patient's left: the right eye adducts
+    const BothEyes solved = Solve(examination, adducting);
+    EXPECT_DOUBLE_EQ(solved[0].retractionMm,
+                     MuscleDeviation(examination.Muscles(), adducting, Eye::two).eyes[0].retractionMm);
+    EXPECT_GT(solved[0].retractionMm, 1.0);
+    EXPECT_EQ(solved[1].retractionMm, 0.0);
+    const SceneState scene = SceneOf(examination, adducting, SettledBlends(examination));
+    EXPECT_EQ(scene.eyes[0].retractionMm, solved[0].retractionMm);
+    EXPECT_EQ(scene.eyes[1].retractionMm, 0.0);
+    for (GazeTarget away : {GazeTarget{0, 0}, GazeTarget{20, 0}})
+        EXPECT_EQ(SceneOf(examination, away, SettledBlends(examination)).eyes[0].retractionMm, 0.0);
+
+    // Covering the left eye hands fixation to the right eye, and its
+    // retraction goes with it, part way while the cover moves.
+    const double fixing = MuscleDeviation(examination.Muscles(), adducting, Eye::one).eyes[0].retractionMm;
+    CoverBlends leftCovered;
+    leftCovered.coverBlend2 = 1;
+    EXPECT_NEAR(Solve(examination, adducting, leftCovered)[0].retractionMm, fixing, 1e-9);
+    leftCovered.coverBlend2 = 0.5f;
+    EXPECT_NEAR(Solve(examination, adducting, leftCovered)[0].retractionMm, 0.5 * (solved[0].retractionMm + fixing),
+                1e-9);
+    // The mirror image: Duane in the left eye, the right eye covered.
+    examination.SetMuscles(PresetStrengths(MusclePreset::duaneSyndrome, Eye::two));
+    const GazeTarget leftAdducting = {20, 0};
+    CoverBlends rightCovered;
+    rightCovered.coverBlend1 = 0.5f;
+    EXPECT_NEAR(Solve(examination, leftAdducting, rightCovered)[1].retractionMm,
+                0.5 * (solved[0].retractionMm + fixing), 1e-9);
+    examination.SetMuscles({});
+    EXPECT_EQ(Solve(examination, adducting)[0].retractionMm, 0.0);
 }
 
 // Taking up fixation needs no torsion: with cyclodeviations kept as in the

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,11 +56,13 @@ MuscleStrengths MirroredToLeft(const MuscleStrengths& right)
     return left;
 }
 
+// The solver stops within a billionth of a degree; a millionth leaves room
+// for the rounding of the way back through the field weights.
 void ExpectOnTarget(const EyeTurn& eye)
 {
-    EXPECT_NEAR(eye.abduction, 0.0, 1e-4);
-    EXPECT_NEAR(eye.elevation, 0.0, 1e-4);
-    EXPECT_NEAR(eye.intorsion, 0.0, 1e-4);
+    EXPECT_NEAR(eye.abduction, 0.0, 1e-6);
+    EXPECT_NEAR(eye.elevation, 0.0, 1e-6);
+    EXPECT_NEAR(eye.intorsion, 0.0, 1e-6);
 }
 
 } // namespace
@@ -77,6 +80,30 @@ TEST(MuscleModel, NormalMusclesGiveNoDeviationAnywhere)
             }
         }
     }
+}
+
+// Wherever the fixing eye can reach its target it lands on it, with either
+// eye fixing, for every preset and gaze, inner and outer, oblique ones too,
+// where the vertical muscles' horizontal pull feeds back into the horizontal
+// innervation.
+TEST(MuscleModel, FixingEyeLandsOnEveryTargetItCanReach)
+{
+    int reached = 0;
+    for (int preset = 0; preset < kMusclePresetCount; ++preset)
+        for (Eye fixing : {Eye::one, Eye::two})
+            for (double scale : {0.4, 1.0})
+                for (const GazeTarget& target : NineGazePositions()) {
+                    const GazeTarget scaled{scale * target.right, scale * target.up};
+                    const BinocularDeviation d =
+                        MuscleDeviation(PresetStrengths(static_cast<MusclePreset>(preset), Eye::one), scaled, fixing);
+                    if (d.cannotFixate)
+                        continue;
+                    ++reached;
+                    SCOPED_TRACE(testing::Message() << "preset " << preset << ", eye " << static_cast<int>(fixing)
+                                                    << ", " << scaled.right << "/" << scaled.up);
+                    ExpectOnTarget(d.eyes[static_cast<std::size_t>(fixing)]);
+                }
+    EXPECT_GT(reached, 150);
 }
 
 TEST(MuscleModel, RightLateralRectusPalsyIsIncomitantEsotropia)
@@ -124,6 +151,18 @@ TEST(MuscleModel, RightSuperiorObliquePalsyIsHypertropiaWorstInLeftDownGaze)
     EXPECT_GT(Eso(MuscleDeviation(s, {0, -kGaze}, Eye::two)), Eso(MuscleDeviation(s, {0, kGaze}, Eye::two)) + 0.5);
 }
 
+// The vertical recti adduct a little as they pull: a weak inferior rectus
+// fails to adduct the eye where it is innervated, in down gaze, and hardly
+// where only its tone is missed, in up gaze.
+TEST(MuscleModel, WeakInferiorRectusLetsTheEyeOutInDownGazeOnly)
+{
+    const MuscleStrengths s = Weak(Eye::one, {Muscle::IR}, 20);
+    const double down = Right(MuscleDeviation(s, {0, -kGaze}, Eye::two)).abduction;
+    const double up = Right(MuscleDeviation(s, {0, kGaze}, Eye::two)).abduction;
+    EXPECT_GT(down, 0.5);
+    EXPECT_LT(std::abs(up), 0.3 * down);
+}
+
 TEST(MuscleModel, RightThirdNervePalsyIsExotropiaAndHypotropia)
 {
     const BinocularDeviation primary = MuscleDeviation(RightThird(), {0, 0}, Eye::two);
@@ -147,6 +186,36 @@ TEST(MuscleModel, CompletePalsyReachesTheTextbookSizeAndTheEyeCannotFixatePastTh
     EXPECT_FALSE(MuscleDeviation(complete, {kGaze, 0}, Eye::two).cannotFixate);
     EXPECT_TRUE(MuscleDeviation(complete, {kGaze, 0}, Eye::one).cannotFixate);
     EXPECT_FALSE(MuscleDeviation(RightSixth(), {0, 0}, Eye::one).cannotFixate);
+}
+
+// Where the fixing eye's innervation reaches its bound the eye stands at
+// its limit: that is "cannot fixate" from the first target past the limit,
+// before the eye falls visibly short, for the horizontal innervation and for
+// each vertical pair alone.
+TEST(MuscleModel, CannotFixateBeginsWhereTheInnervationReachesItsBound)
+{
+    const auto firstUnreachable = [](const MuscleStrengths& s, GazeTarget direction) {
+        double low = -20, high = 60;
+        EXPECT_FALSE(MuscleDeviation(s, {low * direction.right, low * direction.up}, Eye::one).cannotFixate);
+        for (int i = 0; i < 50; ++i) {
+            const double mid = 0.5 * (low + high);
+            (MuscleDeviation(s, {mid * direction.right, mid * direction.up}, Eye::one).cannotFixate ? high : low) = mid;
+        }
+        return GazeTarget{high * direction.right, high * direction.up};
+    };
+    const std::pair<MuscleStrengths, GazeTarget> limits[] = {
+        {Weak(Eye::one, {Muscle::LR}, 0), {1, 0}},
+        {Weak(Eye::one, {Muscle::SR}, 0), {0, 1}},
+        {Weak(Eye::one, {Muscle::IO}, 0), {0, 1}},
+    };
+    for (const auto& [strengths, direction] : limits) {
+        const GazeTarget edge = firstUnreachable(strengths, direction);
+        SCOPED_TRACE(testing::Message() << edge.right << "/" << edge.up);
+        EXPECT_LT(edge.right + edge.up, 59.0) << "a limit within the range looked at";
+        const BinocularDeviation atEdge = MuscleDeviation(strengths, edge, Eye::one);
+        const EyeTurn& fixing = Right(atEdge);
+        EXPECT_LT(std::abs(fixing.abduction) + std::abs(fixing.elevation) + std::abs(fixing.intorsion), 0.01);
+    }
 }
 
 TEST(MuscleModel, BrownSyndromeIsAMechanicalLimitOfElevationInAdduction)
@@ -243,6 +312,17 @@ TEST(MuscleModel, FixingEyeAndViewSigns)
     MuscleStrengths both = RightThird();
     both.Set(Eye::two, Muscle::LR, 50);
     EXPECT_EQ(DefaultFixingEye(both), Eye::two);
+    // Anomalies count as weakness: a co-contraction of 50 weighs more than a
+    // muscle at 70 % or a tether of 30.
+    MuscleStrengths anomalies = RightDuane();
+    anomalies.Set(Eye::one, Muscle::LR, 100);
+    anomalies.Set(Eye::two, Muscle::SR, 70);
+    EXPECT_EQ(DefaultFixingEye(anomalies), Eye::two);
+    anomalies.Set(Eye::two, Muscle::SR, 100);
+    anomalies.SetTether(Eye::two, 30);
+    EXPECT_EQ(DefaultFixingEye(anomalies), Eye::two);
+    anomalies.SetTether(Eye::two, 60);
+    EXPECT_EQ(DefaultFixingEye(anomalies), Eye::one);
 
     // An esotropia turns eye 1 towards the viewer's right and eye 2 towards
     // the viewer's left; a hypertropia of either eye turns it upwards, which

@@ -98,13 +98,35 @@ TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
     QuestionList questions = parseQuestionText(
         "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC" "ber,3\n"
         "Answer=x&y&z,1\n"
-        "Explain=Das Auge steht konvergent; \xDC" "berkorrektur, nicht aufkonvergiert.\n");
+        "Explain=Das Auge steht konvergent; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
+        "[QUESTION]\nQuestion=Which eye moves inward, seen from the patient?\nAnswerBox=TEXT\n"
+        "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\n");
     const std::vector<ReviewItem> items = buildReview(questions);
     ASSERT_EQ(items[0].scoring.size(), 2u);
     // Case and Latin-1 letters are matched; a word begins after a non-letter; unknown stems stay.
     EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "konvergent", "\xDC" "berkorrektur"}));
-    const ReviewLabels labels{"Q", "A", "P", "W", "E", "point", "points", "-"};
-    EXPECT_NE(formatReview(items, labels).find("\n    an answer naming x, y and z (1 point)"), std::string::npos);
+    EXPECT_TRUE(items[0].scoring[0].excluded.empty());
+    ASSERT_EQ(items[1].scoring.size(), 2u);
+    EXPECT_EQ(items[1].scoring[0].words, (std::vector<std::string>{"left", "inward"}));
+    EXPECT_EQ(items[1].scoring[0].excluded, (std::vector<std::string>{"right", "up", "down"}));
+    ReviewLabels labels{"Q", "A", "P", "W", "E", "point", "points", "-"};
+    const std::string english = formatReview(items, labels);
+    EXPECT_NE(english.find("\n    an answer naming x, y and z (1 point)"), std::string::npos);
+    // Excluded words read in plain language, never with their "!".
+    EXPECT_NE(english.find("\n    an answer naming left and inward, but not right, up or down (2 points)"
+                           "\n    an answer not naming exo (1 point)"),
+              std::string::npos)
+        << english;
+    labels.answerNaming = "eine Antwort mit";
+    labels.andWord = "und";
+    labels.butNot = "aber nicht";
+    labels.orWord = "oder";
+    labels.answerNotNaming = "eine Antwort ohne";
+    const std::string german = formatReview(items, labels);
+    EXPECT_NE(german.find("eine Antwort mit left und inward, aber nicht right, up oder down (2 points)"
+                          "\n    eine Antwort ohne exo (1 point)"),
+              std::string::npos)
+        << german;
 }
 
 TEST(Review, AMeasurementNamingSeveralBasesSaysWhyItScoredNothing)
