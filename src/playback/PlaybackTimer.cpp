@@ -215,6 +215,9 @@ void PlaybackTimer::ShowSample() {
     m_frame->UpdateTextsFromSpins();
     m_frame->m_canvas->Refresh(true);
     m_frame->m_tracePanel->ShowRow(static_cast<std::size_t>(m_frame->m_timeSlider->GetValue()));
+    // GTK draws a value set by the program at the knob's old place until the
+    // slider is redrawn as a whole.
+    m_frame->m_timeSlider->Refresh();
 }
 
 void PlaybackTimer::StoreCurrentSample() {
