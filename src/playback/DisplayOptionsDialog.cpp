@@ -2,6 +2,7 @@
 
 #include "frame/PatientFrame.h"
 #include "frame/ScreenText.h"
+#include "lang/DecimalMark.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -115,6 +116,12 @@ private:
     wxWindow* m_button;
 };
 
+// The threshold as its field shows it, with the language's decimal mark.
+wxString ShownThreshold(double threshold, const LanguageTable* languageTable) {
+    const std::string mark = languageTable ? languageTable->Get(Text::DecimalMark) : ".";
+    return FromLatin1(WithDecimalMark(FormatThreshold(threshold), mark));
+}
+
 }  // namespace
 
 DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&, const wxPoint& pos,
@@ -142,7 +149,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(PatientFrame* parent, const wxString&
         if (kSegmentChoices[i] == eyeSegments)
             m_segmentsRadios[i]->SetValue(true);
 
-    m_thresholdText->ChangeValue(FormatThreshold(qualityThreshold));
+    m_thresholdText->ChangeValue(ShownThreshold(qualityThreshold, m_languageTable));
     m_thresholdCheck->SetValue(qualityThreshold != 0);
     m_thresholdText->Enable(qualityThreshold != 0);
 
@@ -404,7 +411,7 @@ void DisplayOptionsDialog::OnThresholdCheck(wxCommandEvent&) {
 }
 
 void DisplayOptionsDialog::OnThresholdEnter(wxCommandEvent&) {
-    m_thresholdText->ChangeValue(FormatThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string())));
+    m_thresholdText->ChangeValue(ShownThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string()), m_languageTable));
 }
 
 void DisplayOptionsDialog::OnCloseButton(wxCommandEvent& event) {
