@@ -251,6 +251,10 @@ TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
                              "2. Question\nWhich eye deviates?\nYour answer: right\nPoints: 2/2\n",
                              "3. Question\nWhich findings?\nYour answer: (no answer)\nPoints: 0/1\n"})
         EXPECT_NE(text.Find(part), wxNOT_FOUND) << part << "\nin\n" << text;
+    // The text ends above the buttons, which would cover its last lines.
+    review->SetClientSize(520, 460);
+    Yield();
+    EXPECT_LT(review->ReviewText()->GetRect().GetBottom(), review->SaveButton()->GetRect().GetTop());
 
     const std::string saved = PathOf("results.csv");
     wxTEST_DIALOG(ClickButton(review->SaveButton()), ExpectTextEntry("  Anna Example "),
@@ -387,6 +391,7 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
     wxCommandEvent nextQuestion(wxEVT_BUTTON, m_quiz->NextButton()->GetId());
     m_quiz->ProcessWindowEvent(nextQuestion);
     Yield();
+    EXPECT_LT(m_quiz->PreviousButton()->GetRect().GetRight(), m_quiz->NextButton()->GetRect().GetLeft());
     EXPECT_EQ(m_quiz->GetSize().GetWidth(), quiz.width);
     EXPECT_EQ(m_quiz->GetPosition(), quiz.GetPosition());
     wxCommandEvent previous(wxEVT_BUTTON, m_quiz->PreviousButton()->GetId());
