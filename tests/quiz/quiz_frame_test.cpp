@@ -193,6 +193,12 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
     EXPECT_NE(first.Find("\n\n" + english(Text::Total) + ":"), wxNOT_FOUND) << first;
     EXPECT_TRUE(first.EndsWith(" 3/6")) << first;
     EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(wxID_OK));  // no text cursor in the results
+    // Over the quiz window, not over the eyes it asks about.
+    Yield();
+    const wxRect eyes = m_frame->m_canvas->eyesArea();
+    EXPECT_FALSE(dialog->GetScreenRect().Intersects(
+        wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
+    EXPECT_TRUE(m_quiz->GetScreenRect().Intersects(dialog->GetScreenRect()));
 
     Click(1005);
     m_quiz->AnswerText()->ChangeValue("palsy of a nerve");
