@@ -3,7 +3,7 @@
 #include "widgets/FileChooser.h"
 #include "widgets/ScreenText.h"
 #include "frame/PatientFrame.h"
-#include "lang/FormatCheck.h"
+#include "lang/DecimalMark.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -209,12 +209,17 @@ void PlaybackTimer::ShowSample() {
         quality->SetLabel(FromLatin1(QualityLabel(shown.quality)));
     }
     m_frame->m_statusBar->SetStatusText(
-        FromLatin1(TimeText(m_languageTable->Get(Text::PlaybackTimeFormat), sample.timeMs, m_timeDecimals)), 2);
+        FromLatin1(TimeText(m_languageTable->Get(Text::PlaybackTimeFormat), sample.timeMs, m_timeDecimals,
+                            m_languageTable->Get(Text::DecimalMark))),
+        2);
     m_frame->UpdateGazeSlidersFromModel();
     m_frame->UpdateSpinsFromModel();
     m_frame->UpdateTextsFromSpins();
     m_frame->m_canvas->Refresh(true);
     m_frame->m_tracePanel->ShowRow(static_cast<std::size_t>(m_frame->m_timeSlider->GetValue()));
+    // GTK draws a value set by the program at the knob's old place until the
+    // slider is redrawn as a whole.
+    m_frame->m_timeSlider->Refresh();
 }
 
 void PlaybackTimer::StoreCurrentSample() {
@@ -227,8 +232,9 @@ void PlaybackTimer::StoreCurrentSample() {
 }
 
 void PlaybackTimer::RepairAllSamples() {
-    const std::string question = FormatSingle(m_languageTable->Get(Text::RepairConfirmFormat),
-                                              m_frame->m_qualityThreshold, "Replace the weak rows?");
+    const std::string question = FormatNumber(m_languageTable->Get(Text::RepairConfirmFormat),
+                                              m_frame->m_qualityThreshold, "Replace the weak rows?",
+                                              m_languageTable->Get(Text::DecimalMark));
     if (ShowMessage(wxGetTranslation(FromLatin1(question)), wxEmptyString, wxYES_NO | wxCENTRE, m_frame) == wxNO)
         return;
     m_player.SetQualityThreshold(m_frame->m_qualityThreshold);

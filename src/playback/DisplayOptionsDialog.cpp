@@ -1,6 +1,7 @@
 #include "playback/DisplayOptionsDialog.h"
 
 #include "widgets/ScreenText.h"
+#include "lang/DecimalMark.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -113,6 +114,12 @@ private:
     wxWindow* m_button;
 };
 
+// The threshold as its field shows it, with the language's decimal mark.
+wxString ShownThreshold(double threshold, const LanguageTable* languageTable) {
+    const std::string mark = languageTable ? languageTable->Get(Text::DecimalMark) : ".";
+    return FromLatin1(WithDecimalMark(FormatThreshold(threshold), mark));
+}
+
 }  // namespace
 
 DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, const wxPoint& pos,
@@ -141,7 +148,7 @@ DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, co
         if (kSegmentChoices[i] == eyeSegments)
             m_segmentsRadios[i]->SetValue(true);
 
-    m_thresholdText->ChangeValue(FormatThreshold(qualityThreshold));
+    m_thresholdText->ChangeValue(ShownThreshold(qualityThreshold, m_languageTable));
     m_thresholdCheck->SetValue(qualityThreshold != 0);
     m_thresholdText->Enable(qualityThreshold != 0);
 
@@ -390,7 +397,7 @@ void DisplayOptionsDialog::OnThresholdCheck(wxCommandEvent&) {
 }
 
 void DisplayOptionsDialog::OnThresholdEnter(wxCommandEvent&) {
-    m_thresholdText->ChangeValue(FormatThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string())));
+    m_thresholdText->ChangeValue(ShownThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string()), m_languageTable));
 }
 
 void DisplayOptionsDialog::OnCloseButton(wxCommandEvent& event) {

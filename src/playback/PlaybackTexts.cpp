@@ -1,5 +1,6 @@
 #include "playback/PlaybackTexts.h"
 
+#include "lang/DecimalMark.h"
 #include "lang/FormatCheck.h"
 #include "playback/Recording.h"
 
@@ -58,11 +59,12 @@ int TimeDecimals(const Recording& recording)
     return std::max(DecimalsOf(first), DecimalsOf(recording.Value(1, kTimeColumn) - first));
 }
 
-std::string TimeText(const std::string& format, std::int32_t timeMs, int decimals)
+std::string TimeText(const std::string& format, std::int32_t timeMs, int decimals, const std::string& mark)
 {
     const double seconds = timeMs * 0.001;
     char fallback[32];
     std::snprintf(fallback, sizeof fallback, "%.3f", seconds);
     const std::string precise = WithDecimals(format, decimals);
-    return FormatSingle(IsSafeSingleArgFormat(precise, FormatArg::Floating) ? precise : format, seconds, fallback);
+    return FormatNumber(IsSafeSingleArgFormat(precise, FormatArg::Floating) ? precise : format, seconds,
+                        WithDecimalMark(fallback, mark), mark);
 }

@@ -16,4 +16,5 @@ int TimeDecimals(const Recording& recording);
 // The time of a row for the status bar: format (a language string) applied to
 // the time in seconds when it holds exactly one floating-point conversion,
 // with at least `decimals` decimals; otherwise the seconds with three decimals.
-std::string TimeText(const std::string& format, std::int32_t timeMs, int decimals = 0);
+// The number carries the language's decimal mark.
+std::string TimeText(const std::string& format, std::int32_t timeMs, int decimals = 0, const std::string& mark = ".");

@@ -6,6 +6,7 @@
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
+#include "lang/TextFit.h"
 #include "lang/TextIds.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/QuestionOrder.h"
@@ -93,6 +94,17 @@ protected:
 private:
     wxString m_text;
 };
+
+// A question or answer from a file, bounded for the screen before it is broken
+// at word boundaries into lines of the window's width: only lines wider than
+// the screen (at three pixels a letter, which no font undercuts) are wrapped
+// here, so breaks come from the window's width and huge texts cost little.
+wxString BoundedForBreaking(const wxString& text) {
+    const wxSize screen = wxGetDisplaySize();
+    const TextBox box{static_cast<std::size_t>(std::max(8, screen.x / 3)),
+                      static_cast<std::size_t>(std::max(1, screen.y / 2 / 10))};
+    return wxString(FitText(text.ToStdWstring(), box, true));
+}
 
 // The main window's compact text fields must not make this one a sliver: the
 // name box keeps room for a line of text.
@@ -340,7 +352,7 @@ void QuizFrame::ShowQuestion() {
     case quiz::AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
-            m_answerList->Append(FitMessage(FromLatin1(answer)));
+            m_answerList->Append(BoundedForBreaking(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
             m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
         m_answerList->Show();
@@ -366,7 +378,7 @@ void QuizFrame::FitToQuestion() {
     LineBreaker lines;
     // The question wraps at word boundaries within its box, which grows to hold it.
     const int textWidth = std::max(1, width - 2 * 7 - 2 * 5);
-    m_questionText->SetLabel(question ? lines.Break(m_questionText, FitMessage(FromLatin1(question->text)), textWidth)
+    m_questionText->SetLabel(question ? lines.Break(m_questionText, BoundedForBreaking(FromLatin1(question->text)), textWidth)
                                       : wxString());
     const int questionLines =
         std::max(kLeastQuestionLines, static_cast<int>(m_questionText->GetLabel().Freq('\n')) + 1);

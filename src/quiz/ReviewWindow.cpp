@@ -33,7 +33,7 @@ ReviewWindow::ReviewWindow(wxWindow* parent, const wxString& title, const wxStri
     text->left.SameAs(this, wxLeft, 7);
     text->top.SameAs(this, wxTop, 7);
     text->right.SameAs(this, wxRight, 7);
-    text->bottom.Above(m_saveButton, 7);
+    text->bottom.SameAs(m_saveButton, wxTop, 7);
     m_text->SetConstraints(text);
 }
 

@@ -19,7 +19,7 @@ wxSize AtLeast(wxSize wanted, wxSize minimum) {
 
 HintDialog::HintDialog(wxWindow* parent, const wxString& title, const wxString& text, const wxString& checkLabel,
                        bool showAgain, const Geometry& geometry)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, geometry.dialog, wxCAPTION) {
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxCAPTION) {
     // The geometry is the smallest layout; GTK's fonts may need more, so each
     // control grows to what its text measures and the rest moves along.
     auto* message = new wxStaticText(this, wxID_ANY, text, wxPoint(kMargin, kMargin), geometry.text);
@@ -41,7 +41,9 @@ HintDialog::HintDialog(wxWindow* parent, const wxString& title, const wxString& 
     const int rowHeight = std::max(checkSize.GetHeight(), okSize.GetHeight());
     const wxSize content(std::max(kMargin + textSize.GetWidth(), okAt.x + okSize.GetWidth()) + kMargin,
                          rowY + rowHeight + kMargin);
-    SetClientSize(AtLeast(content, GetClientSize()));
+    // GTK shows a window without a resize border at the size last set after
+    // its creation, 1x1 when none was: so the size is set here, not above.
+    SetClientSize(AtLeast(content, geometry.dialog));
     Centre(wxBOTH);
 }
 

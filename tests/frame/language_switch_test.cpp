@@ -1,3 +1,4 @@
+#include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "LanguageFile.h"
 #include "TestDialogs.h"
@@ -5,6 +6,7 @@
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"
+#include "playback/DisplayOptionsDialog.h"
 
 #include <wx/filefn.h>
 #include <wx/html/helpctrl.h>
@@ -14,11 +16,14 @@
 #include <wx/menu.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <utility>
 
 class LanguageSwitchTest : public FrameFixture {
@@ -164,4 +169,76 @@ TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLa
         EXPECT_GE(pagesWithPictures, 5) << book;
         m_frame->m_help->Quit();
     }
+}
+
+namespace {
+
+// Reads the threshold field of the display options and cancels them.
+class ReadThreshold : public wxExpectModalBase<DisplayOptionsDialog> {
+public:
+    explicit ReadThreshold(wxString* shown) : m_shown(shown) {}
+
+protected:
+    int OnInvoked(DisplayOptionsDialog* dialog) const override {
+        *m_shown = wxDynamicCast(dialog->FindWindow(DisplayOptionsId::ThresholdText), wxTextCtrl)->GetValue();
+        return wxID_CANCEL;
+    }
+
+private:
+    wxString* m_shown;
+};
+
+// The labels of every item of the menu bar, submenus included.
+wxArrayString MenuLabels(const wxMenu* menu) {
+    wxArrayString labels;
+    for (const wxMenuItem* item : menu->GetMenuItems()) {
+        labels.push_back(item->GetItemLabel());
+        if (item->GetSubMenu())
+            for (const wxString& label : MenuLabels(item->GetSubMenu()))
+                labels.push_back(label);
+    }
+    return labels;
+}
+
+}  // namespace
+
+// Every number written for a reader carries the language's decimal mark (a
+// comma in German); every menu ends its "more to come" items alike.
+TEST_F(LanguageSwitchTest, NumbersAndEllipsesFollowTheLanguage) {
+    std::string recording = "Name: A\nFirstname: B\nID: 1\nExamination Date: today\nTest Type: saccades\n\nTime\tx\n";
+    for (const char* time : {"0,000", "0,004", "0,008"})
+        recording += std::string(time) + "\t2,5\t0\t0,4\t0\t0\t1\t0\t0\t0\t0\t0\t0\t1\n";
+    WriteFile("r.stx", recording);
+
+    drive::TypeAndEnter(m_frame, 400, "2,5");
+    EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::FromUTF8("+2,50\xC2\xB0"));
+    m_frame->m_modified = false;
+
+    m_frame->m_qualityThreshold = 0.5f;
+    wxString threshold;
+    wxTEST_DIALOG(SendCommand(Id::DisplayOptions), ReadThreshold(&threshold));
+    EXPECT_EQ(threshold, "0,50");
+
+    wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("r.stx")));
+    m_frame->SeekPlayback(1);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0,004 s");
+    wxString question;
+    wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_NO, &question));
+    EXPECT_NE(question.Find("0,50"), wxNOT_FOUND) << question;
+
+    for (const int language : {static_cast<int>(Id::FirstLanguage), kEnglishItem}) {
+        SendCommand(language);
+        int dots = 0, ellipses = 0;
+        wxMenuBar* menus = m_frame->GetMenuBar();
+        for (std::size_t i = 0; i < menus->GetMenuCount(); ++i)
+            for (const wxString& label : MenuLabels(menus->GetMenu(i))) {
+                dots += label.Contains("...");
+                ellipses += label.Contains(wxString::FromUTF8("\xE2\x80\xA6"));
+            }
+        EXPECT_GT(dots + ellipses, 3) << m_frame->m_languageFile;
+        EXPECT_TRUE(dots == 0 || ellipses == 0) << m_frame->m_languageFile;
+    }
+    // English keeps the point.
+    m_frame->SeekPlayback(2);
+    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.008 s");
 }

@@ -2,6 +2,7 @@
 #include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "LanguageFile.h"
+#include "MappedSize.h"
 #include "TestDialogs.h"
 
 #include "widgets/AngleSpinButton.h"
@@ -17,7 +18,11 @@
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
 #include <wx/toolbar.h>
+
+#include <functional>
+#include <utility>
 
 using namespace drive;
 
@@ -108,6 +113,47 @@ TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked) {
     wxTEST_DIALOG(ToggleTool(m_frame, Id::TranslucentEye2), ExpectHint(false));
     EXPECT_FALSE(m_frame->m_showCoverHint);
     ToggleTool(m_frame, Id::TranslucentEye2);  // no dialog any more
+}
+
+// Shown for real, with no window manager to size them (as under Xvfb): each
+// hint must be mapped at the size it measured for its contents.
+TEST_F(PresentationCommandsTest, HintsAreMappedAtTheSizeOfTheirContents) {
+    const auto mappedWhileShown = [this](const std::function<void()>& show) {
+        wxSize mapped = wxDefaultSize, wanted;
+        int ticks = 0;
+        wxTimer poll;
+        poll.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            HintDialog* hint = nullptr;
+            for (wxWindow* window : wxTopLevelWindows)
+                if (auto* shown = dynamic_cast<HintDialog*>(window); shown && shown->IsShown())
+                    hint = shown;
+            if (!hint)
+                return;
+            wanted = hint->GetSize();
+            mapped = MappedSize(hint->GetTitle());
+            // Mapping and sizing take a few rounds of the X server; wait for them, within a bound.
+            if ((mapped.x < wanted.x || mapped.y < wanted.y) && ++ticks < 100)
+                return;
+            hint->EndModal(wxID_CANCEL);
+        });
+        poll.Start(20);
+        {
+            const RealDialogs real;
+            show();
+        }
+        poll.Stop();
+        return std::make_pair(mapped, wanted);
+    };
+    TypeAndEnter(m_frame, 402, "0.05");
+    const auto [torsionMapped, torsionWanted] = mappedWhileShown([this] { ToggleTool(m_frame, Id::OccluderEye1); });
+    EXPECT_GE(torsionMapped.x, torsionWanted.x);
+    EXPECT_GE(torsionMapped.y, torsionWanted.y);
+    EXPECT_GT(torsionWanted.x, 100);
+    TypeAndEnter(m_frame, 402, "0");
+    TypeAndEnter(m_frame, 400, "2");
+    const auto [bothMapped, bothWanted] = mappedWhileShown([this] { TypeAndEnter(m_frame, 404, "3"); });
+    EXPECT_GE(bothMapped.x, bothWanted.x);
+    EXPECT_GE(bothMapped.y, bothWanted.y);
 }
 
 TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheOverlayTool) {

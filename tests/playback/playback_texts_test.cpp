@@ -21,6 +21,10 @@ TEST(PlaybackTexts, TimeTextUsesTheLanguageFormatOnlyWhenItIsSafe)
     EXPECT_EQ(TimeText("%s", 1500), "1.500");
     EXPECT_EQ(TimeText("%f %f", 1500), "1.500");
     EXPECT_EQ(TimeText("no number", -40), "-0.040");
+    // The language's decimal mark goes into the number only, the fallback's too.
+    EXPECT_EQ(TimeText("t = %.3f s.", 1250, 0, ","), "t = 1,250 s.");
+    EXPECT_EQ(TimeText("%%%.1f%%", 1250, 3, ","), "%1,250%");
+    EXPECT_EQ(TimeText("%d ms", 20, 0, ","), "0,020");
 }
 
 TEST(PlaybackTexts, TimeTextShowsTheRecordingsResolution)

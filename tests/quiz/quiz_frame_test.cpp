@@ -24,8 +24,10 @@
 #include <wx/toolbar.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 using namespace drive;
@@ -191,6 +193,12 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
     EXPECT_NE(first.Find("\n\n" + english(Text::Total) + ":"), wxNOT_FOUND) << first;
     EXPECT_TRUE(first.EndsWith(" 3/6")) << first;
     EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(wxID_OK));  // no text cursor in the results
+    // Over the quiz window, not over the eyes it asks about.
+    Yield();
+    const wxRect eyes = m_frame->m_canvas->eyesArea();
+    EXPECT_FALSE(dialog->GetScreenRect().Intersects(
+        wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
+    EXPECT_TRUE(m_quiz->GetScreenRect().Intersects(dialog->GetScreenRect()));
 
     Click(1005);
     m_quiz->AnswerText()->ChangeValue("palsy of a nerve");
@@ -249,6 +257,10 @@ TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
                              "2. Question\nWhich eye deviates?\nYour answer: right\nPoints: 2/2\n",
                              "3. Question\nWhich findings?\nYour answer: (no answer)\nPoints: 0/1\n"})
         EXPECT_NE(text.Find(part), wxNOT_FOUND) << part << "\nin\n" << text;
+    // The text ends above the buttons, which would cover its last lines.
+    review->SetClientSize(520, 460);
+    Yield();
+    EXPECT_LT(review->ReviewText()->GetRect().GetBottom(), review->SaveButton()->GetRect().GetTop());
 
     const std::string saved = PathOf("results.csv");
     wxTEST_DIALOG(ClickButton(review->SaveButton()), ExpectTextEntry("  Anna Example "),
@@ -385,6 +397,7 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
     wxCommandEvent nextQuestion(wxEVT_BUTTON, m_quiz->NextButton()->GetId());
     m_quiz->ProcessWindowEvent(nextQuestion);
     Yield();
+    EXPECT_LT(m_quiz->PreviousButton()->GetRect().GetRight(), m_quiz->NextButton()->GetRect().GetLeft());
     EXPECT_EQ(m_quiz->GetSize().GetWidth(), quiz.width);
     EXPECT_EQ(m_quiz->GetPosition(), quiz.GetPosition());
     wxCommandEvent previous(wxEVT_BUTTON, m_quiz->PreviousButton()->GetId());
@@ -392,3 +405,66 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
     Yield();
     EXPECT_EQ(m_quiz->NextButton()->GetScreenPosition(), next);
 }
+
+// The shipped quizzes with their longest answers, in the language of each:
+// every answer of every question is in sight without scrolling, and no window
+// reaches beyond the screen. CTest runs it on a 1366x768 screen too.
+class ShippedQuizLayoutTest : public FrameFixture,
+                              public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        namespace fs = std::filesystem;
+        CopyDataFile(GetParam().first);
+        CopyDataFile("quiz/" + GetParam().second, GetParam().second);
+        fs::copy(fs::path(SQUINX_DATA_DIR) / "cases", PathOf("cases"), fs::copy_options::recursive);
+        ASSERT_TRUE(StartProgram());
+        ToggleTool(m_frame, Id::QuizTool);
+        m_quiz = m_frame->m_quizFrame;
+        ASSERT_NE(m_quiz, nullptr);
+        wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
+        wxTEST_DIALOG(m_quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf(GetParam().second)));
+        Yield();
+    }
+    QuizFrame* m_quiz = nullptr;
+};
+
+TEST_P(ShippedQuizLayoutTest, EveryAnswerIsInSightAndEveryWindowOnTheScreen) {
+    const wxRect screen = wxDisplay(m_quiz).GetClientArea();
+    const std::size_t questions = m_quiz->Session().size();
+    ASSERT_GE(questions, 10u);
+    std::size_t listed = 0;
+    for (std::size_t question = 0; question < questions; ++question) {
+        ASSERT_EQ(m_quiz->Session().currentQuestion(), question);
+        const wxRect quiz = m_quiz->GetScreenRect();
+        EXPECT_TRUE(screen.Contains(quiz)) << question << ": " << quiz.x << "," << quiz.y << " " << quiz.width << "x"
+                                           << quiz.height << " on " << screen.width << "x" << screen.height;
+        EXPECT_TRUE(screen.Contains(m_frame->GetScreenRect())) << question;
+        wxCheckListBox* list = m_quiz->AnswerList();
+        if (list->IsShown()) {
+            ++listed;
+            EXPECT_TRUE(quiz.Contains(list->GetScreenRect())) << question;
+            EXPECT_EQ(list->GetTopItem(), 0) << question;
+            const wxSize inside = list->GetClientSize();
+            std::vector<bool> seen(list->GetCount(), false);
+            for (int y = 0; y < inside.y; ++y) {
+                const int hit = list->HitTest(wxPoint(inside.x / 2, y));
+                if (hit != wxNOT_FOUND)
+                    seen[static_cast<std::size_t>(hit)] = true;
+            }
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), true), static_cast<long>(list->GetCount())) << question;
+            for (unsigned entry = 0; entry < list->GetCount(); ++entry)
+                for (const wxString& line : wxSplit(list->GetString(entry), '\n', '\0'))
+                    EXPECT_LT(list->GetTextExtent(line).GetWidth(), inside.x - 30) << line;
+        }
+        wxCommandEvent next(wxEVT_BUTTON, m_quiz->NextButton()->GetId());
+        m_quiz->ProcessWindowEvent(next);
+        Yield();
+    }
+    EXPECT_GE(listed, 5u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, ShippedQuizLayoutTest,
+                         ::testing::Values(std::make_pair(std::string("English.lan"), std::string("quiz_en.sqs")),
+                                           std::make_pair(std::string("Deutsch.lan"), std::string("quiz_de.sqs"))),
+                         [](const auto& info) { return info.param.second.substr(5, 2); });

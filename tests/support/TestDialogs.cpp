@@ -9,6 +9,7 @@
 namespace {
 
 int g_activeHooks = 0;
+int g_realDialogScopes = 0;
 
 [[noreturn]] void Abort(const wxString& message) {
     std::fprintf(stderr, "Dialog failure: %s\n", static_cast<const char*>(message.utf8_str()));
@@ -19,7 +20,7 @@ int g_activeHooks = 0;
 class UnexpectedDialogGuard : public wxModalDialogHook {
 protected:
     int Enter(wxDialog* dialog) override {
-        if (AbortingDialogHook::IsActive())
+        if (AbortingDialogHook::IsActive() || g_realDialogScopes > 0)
             return wxID_NONE;
         wxString description = dialog->GetTitle();
         if (auto* box = dynamic_cast<wxMessageDialog*>(dialog))
@@ -46,6 +47,14 @@ bool AbortingDialogHook::IsActive() {
 
 void AbortingDialogHook::ReportFailure(const wxString& message) {
     Abort(message);
+}
+
+RealDialogs::RealDialogs() {
+    ++g_realDialogScopes;
+}
+
+RealDialogs::~RealDialogs() {
+    --g_realDialogScopes;
 }
 
 void InstallUnexpectedDialogGuard() {

@@ -27,6 +27,16 @@ protected:
 // fails the run with its description instead of waiting for a user.
 void InstallUnexpectedDialogGuard();
 
+// Within its scope dialogs appear for real, for what only a shown window
+// tells (the size it is mapped at); the test must end each one itself.
+class RealDialogs {
+public:
+    RealDialogs();
+    ~RealDialogs();
+    RealDialogs(const RealDialogs&) = delete;
+    RealDialogs& operator=(const RealDialogs&) = delete;
+};
+
 #include <wx/msgdlg.h>
 
 // Answers a message box with `answer` and keeps its text for the test to check.

@@ -273,9 +273,11 @@ int main(int argc, char** argv) {
     const fs::path work = fs::temp_directory_path() / ("squinx-screenshots-" + language);
     fs::remove_all(work);
     fs::copy(data, work, fs::copy_options::recursive);
-    // The program starts in the first language file it finds: keep only the wanted one.
+    // The program starts in the first language file it finds: keep only the
+    // wanted one, and no settings that would name another.
     for (const auto& entry : fs::directory_iterator(work))
-        if (entry.path().extension() == ".lan" && entry.path().filename() != language)
+        if ((entry.path().extension() == ".lan" && entry.path().filename() != language) ||
+            entry.path().filename() == "squinx.ini")
             fs::remove(entry.path());
     fs::create_directories(output);
     fs::current_path(work);
