@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 #include <vector>
 #include <filesystem>
 
@@ -67,15 +68,17 @@ wxImage CanvasImage(MyGLCanvas* canvas) {
 
 // The screen is read with ImageMagick's import: the toolkit's screen copy
 // does not see redraws on a virtual display.
-bool Capture(const wxRect& area, const fs::path& file) {
+bool Capture(const wxRect& area, const fs::path& file, bool withView = true) {
     Settle();
     const wxString geometry = wxString::Format("%dx%d+%d+%d", area.width, area.height, area.x, area.y);
     if (wxExecute("import -window root -crop " + geometry + " +repage \"" + file.string() + "\"", wxEXEC_SYNC) != 0)
         return false;
     wxImage image(file.string(), wxBITMAP_TYPE_PNG);
-    MyGLCanvas* canvas = g_patientFrame->m_canvas;
-    const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
-    image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
+    if (withView) {
+        MyGLCanvas* canvas = g_patientFrame->m_canvas;
+        const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
+        image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
+    }
     const bool saved = image.IsOk() && image.SaveFile(file.string(), wxBITMAP_TYPE_PNG);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", file.string().c_str());
     return saved;
@@ -229,6 +232,22 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
     ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
     frame->m_canvas->setPenlightShining(false);
     frame->SetPrisms({});
+
+    // The chart windows of a palsy, each on its own: the view's pixels are not theirs.
+    ok &= frame->ReadCaseFile("cases/sixth-nerve-palsy-right.sd");
+    for (const auto& [command, window, name] : {std::tuple{Id::HessChart, Id::HessChartWindow, "hess-chart.png"},
+                                                std::tuple{Id::NinePositions, Id::NinePositionsWindow,
+                                                           "nine-positions.png"}}) {
+        Command(frame, command);
+        wxWindow* chart = wxWindow::FindWindowById(window, frame);
+        ok &= chart != nullptr;
+        if (!chart)
+            continue;
+        chart->SetPosition(wxPoint(0, 0));
+        ok &= Capture(chart->GetScreenRect(), output / name, false);
+        chart->Hide();
+    }
+    Command(frame, Id::NewCase);
 
     wxTEST_DIALOG(Command(frame, Id::OpenRecording),
                   wxExpectModal<wxFileDialog>(wxGetCwd() + "/recordings/sample.stx"));
