@@ -1,5 +1,7 @@
 #include "quiz/ResultsCsv.h"
 
+#include "lang/Latin1Utf8.h"
+
 #include "quiz/SaturatingSum.h"
 
 namespace quiz {
@@ -32,7 +34,7 @@ std::string givenText(const ReviewItem& item)
 {
     std::string joined;
     for (std::size_t i = 0; i < item.given.size(); ++i) joined += (i == 0 ? "" : "; ") + item.given[i];
-    return latin1ToUtf8(joined);
+    return Latin1ToUtf8(joined);
 }
 
 }  // namespace
@@ -49,22 +51,6 @@ std::string csvField(std::string_view text)
     return quoted;
 }
 
-std::string latin1ToUtf8(std::string_view latin1)
-{
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (byte >> 6));
-            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return utf8;
-}
-
 std::string formatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading)
 {
     std::string csv;
@@ -75,7 +61,7 @@ std::string formatResultsCsv(const std::vector<ReviewItem>& items, const Results
     int total = 0;
     int maximum = 0;
     for (const ReviewItem& item : items) {
-        appendLine(csv, std::to_string(item.number), textField(latin1ToUtf8(item.question)), textField(givenText(item)),
+        appendLine(csv, std::to_string(item.number), textField(Latin1ToUtf8(item.question)), textField(givenText(item)),
                    std::to_string(item.points), std::to_string(item.maxPoints));
         total = saturatingAdd(total, item.points);
         maximum = saturatingAdd(maximum, item.maxPoints);

@@ -19,9 +19,6 @@ struct ResultsHeading {
 // doubled, when it holds a comma, a quote or a line break; else as it is.
 std::string csvField(std::string_view text);
 
-// The question file's ISO 8859-1 bytes as UTF-8.
-std::string latin1ToUtf8(std::string_view latin1);
-
 // The session as UTF-8 CSV with CR LF line ends: name, quiz and date lines,
 // a column title line, one line per question (number, question text, answer
 // given, points, maximum) and a total line. Every line has the five fields

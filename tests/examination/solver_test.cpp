@@ -45,27 +45,10 @@ const std::vector<AidsOfBoth>& AidStates()
     return states;
 }
 
-CoverInputs InputsOf(const Examination& examination)
-{
-    CoverInputs inputs;
-    inputs.manifestMode = !examination.Latent();
-    for (Eye eye : {Eye::one, Eye::two}) {
-        const std::size_t i = static_cast<std::size_t>(eye);
-        const EyeAids& aids = examination.Aids(eye);
-        inputs.occluder[i] = aids.occluder;
-        inputs.redFilter[i] = aids.redFilter;
-        inputs.translucentOccluder[i] = aids.translucentOccluder;
-        inputs.offsetTextZero[i] = examination.Degrees(eye, EyeQuantity::verticalOffset) == 0;
-    }
-    inputs.coverCheckBox1 = examination.Aids(Eye::one).fixesBehindFilter;
-    inputs.coverCheckBox2 = examination.Aids(Eye::two).fixesBehindFilter;
-    return inputs;
-}
-
 CoverBlends AnimatedToRest(const Examination& examination)
 {
     CoverAnimation animation;
-    for (int tick = 0; tick < 40 && animation.Tick(InputsOf(examination)); ++tick) {
+    for (int tick = 0; tick < 40 && animation.Tick(CoverInputsOf(examination)); ++tick) {
     }
     return animation.blends();
 }

@@ -1,3 +1,4 @@
+#include "lang/Latin1Utf8.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/ResultsCsv.h"
 
@@ -21,8 +22,8 @@ TEST(ResultsCsv, FieldsAreQuotedOnlyWhenTheyMustBe)
 
 TEST(ResultsCsv, Latin1BecomesUtf8)
 {
-    EXPECT_EQ(latin1ToUtf8("plain \x7F\x80"), "plain \x7F\xC2\x80") << "ASCII ends at 0x7F";
-    EXPECT_EQ(latin1ToUtf8("Abw\xE4rts 2\xB0 \xDF\xFF"), "Abw\xC3\xA4rts 2\xC2\xB0 \xC3\x9F\xC3\xBF");
+    EXPECT_EQ(Latin1ToUtf8("plain \x7F\x80"), "plain \x7F\xC2\x80") << "ASCII ends at 0x7F";
+    EXPECT_EQ(Latin1ToUtf8("Abw\xE4rts 2\xB0 \xDF\xFF"), "Abw\xC3\xA4rts 2\xC2\xB0 \xC3\x9F\xC3\xBF");
 }
 
 TEST(ResultsCsv, SessionIsOneTableWithHeadingAndTotal)
