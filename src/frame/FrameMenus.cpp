@@ -272,7 +272,7 @@ void PatientFrame::BuildToolBar(wxToolBar* toolBar) {
     toolBar->Realize();
 }
 
-const char* PatientFrame::ToolBitmapName(int toolId) {
+const char* ToolBitmapName(int toolId) {
     for (const ToolEntry& tool : kTools)
         if (tool.id == toolId && tool.id != kSeparator)
             return tool.bitmap;

@@ -43,6 +43,9 @@ class wxStaticText;
 class wxTextCtrl;
 class wxToolBar;
 
+// The name of a tool's picture among the resources; nullptr for an unknown id.
+const char* ToolBitmapName(int toolId);
+
 // The program's only top-level window. It owns the patient's state, every
 // control that edits it and the 3D view that shows it.
 class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost {
@@ -52,8 +55,6 @@ public:
 
     bool BuildUI();
     void BuildToolBar(wxToolBar* toolBar);
-    // The name of a tool's picture among the resources; nullptr for an unknown id.
-    static const char* ToolBitmapName(int toolId);
 
     void ApplyMenuLabels();
     void ApplyToolTips();

@@ -171,7 +171,7 @@ bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
     for (const auto& group : groups) {
         const int groupLeft = x;
         for (const wxToolBarToolBase* tool : group) {
-            dc.DrawBitmap(GetBitmap(PatientFrame::ToolBitmapName(tool->GetId()), iconSize), x, stripTop, true);
+            dc.DrawBitmap(GetBitmap(ToolBitmapName(tool->GetId()), iconSize), x, stripTop, true);
             x += kStripStep;
         }
         groupAnchors.emplace_back((groupLeft + x - 8) / 2, stripTop + kIcon + 6);
@@ -199,7 +199,7 @@ bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
         dc.SetFont(font);
         int y = firstRowTop;
         for (const wxToolBarToolBase* tool : groups[group]) {
-            dc.DrawBitmap(GetBitmap(PatientFrame::ToolBitmapName(tool->GetId()), iconSize), x, y, true);
+            dc.DrawBitmap(GetBitmap(ToolBitmapName(tool->GetId()), iconSize), x, y, true);
             const wxString name = tool->GetShortHelp();
             dc.DrawText(name, x + kIcon + 8, y + (kIcon - dc.GetTextExtent(name).y) / 2);
             y += kRow;
