@@ -2,10 +2,11 @@
 # Runs GUI tests side by side, each on a virtual display of its own: windows
 # sharing one display compete for focus, windows on different displays do not.
 #   ctest-on-displays.sh N [ctest arguments]
-# Starts N Xvfb servers and hands them to ctest as the "display" resource (the
-# GUI test runner takes its display from the resource it is given); tests that
-# ask for no display run on the first. CTEST_RUNNER replaces ctest, e.g. with a
-# script that reruns tests, as long as it passes its arguments on to ctest.
+# Starts N Xvfb servers and runs ctest with N jobs; each GUI test process
+# claims a free display by locking it (see the GUI test runner), and the
+# processes it starts use that display too. Tests that claim none run on the
+# first. CTEST_RUNNER replaces ctest, e.g. with a script that reruns tests, as
+# long as it passes its arguments on to ctest.
 set -euo pipefail
 count=$1
 shift
@@ -36,16 +37,9 @@ for ((i = 0; i < count; ++i)); do
     displays+=("$(tr -d '[:space:]' <"$work/display$i")")
 done
 
-{
-    printf '{"version":{"major":1,"minor":0},"local":[{"display":['
-    for ((i = 0; i < count; ++i)); do
-        [ "$i" -gt 0 ] && printf ','
-        printf '{"id":"%s","slots":1}' "${displays[$i]}"
-    done
-    printf ']}]}\n'
-} >"$work/resources.json"
-
 export DISPLAY=":${displays[0]}"
+export SQUINX_TEST_DISPLAYS="${displays[*]}"
+export SQUINX_TEST_DISPLAY_LOCKS="$work"
 status=0
-"${CTEST_RUNNER:-ctest}" -j "$count" --resource-spec-file "$work/resources.json" "$@" || status=$?
+"${CTEST_RUNNER:-ctest}" -j "$count" "$@" || status=$?
 exit "$status"

@@ -7,9 +7,15 @@
 #include <wx/log.h>
 #include <wx/utils.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 
@@ -22,19 +28,43 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
     std::abort();
 }
 
-// Tests run side by side get a display each from CTest's "display" resource
-// ("id:99,slots:1"); children the test starts inherit it.
-void TakeTheDisplayCTestGave() {
-    const char* given = std::getenv("CTEST_RESOURCE_GROUP_0_DISPLAY");
-    if (!given)
+// Tests run side by side each claim one of the displays the runner started
+// (SQUINX_TEST_DISPLAYS, numbers) by locking it for the process's life; the
+// processes a test starts inherit the display and claim none.
+void ClaimAFreeDisplay() {
+    const char* listed = std::getenv("SQUINX_TEST_DISPLAYS");
+    const char* lockFolder = std::getenv("SQUINX_TEST_DISPLAY_LOCKS");
+    if (!listed || !lockFolder)
         return;
-    const std::string resource = given;
-    const auto start = resource.find("id:");
-    if (start == std::string::npos)
+    std::vector<std::string> displays;
+    std::istringstream words(listed);
+    for (std::string display; words >> display;)
+        displays.push_back(display);
+    if (displays.empty())
         return;
-    const auto end = resource.find(',', start);
-    const std::string display = ":" + resource.substr(start + 3, end == std::string::npos ? end : end - start - 3);
-    setenv("DISPLAY", display.c_str(), 1);
+    const auto lockOf = [&](const std::string& display) {
+        return open((std::string(lockFolder) + "/display-" + display + ".lock").c_str(),
+                    O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    };
+    std::string claimed;
+    for (const std::string& display : displays) {
+        const int lock = lockOf(display);
+        if (lock >= 0 && flock(lock, LOCK_EX | LOCK_NB) == 0) {
+            claimed = display;
+            break;
+        }
+        if (lock >= 0)
+            close(lock);
+    }
+    if (claimed.empty()) {
+        // More processes than displays: wait for this process's share.
+        claimed = displays[static_cast<std::size_t>(getpid()) % displays.size()];
+        const int lock = lockOf(claimed);
+        if (lock >= 0)
+            flock(lock, LOCK_EX);
+    }
+    setenv("DISPLAY", (":" + claimed).c_str(), 1);
+    unsetenv("SQUINX_TEST_DISPLAYS");
 }
 
 }  // namespace
@@ -44,7 +74,7 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
 
-    TakeTheDisplayCTestGave();
+    ClaimAFreeDisplay();
     wxSetAssertHandler(FailOnAssert);
     // A busy virtual display may refuse a connection for a moment.
     bool started = false;
