@@ -83,6 +83,20 @@ void Examination::SetMuscles(const MuscleStrengths& muscles)
     Tell(Change::muscles);
 }
 
+const MuscleStrengths& Examination::Muscles() const
+{
+    static const MuscleStrengths normal;
+    return m_recordingPlays ? normal : m_muscles;
+}
+
+void Examination::SetRecordingPlays(bool plays)
+{
+    if (plays == m_recordingPlays)
+        return;
+    m_recordingPlays = plays;
+    Tell(Change::muscles);
+}
+
 void Examination::SetPath(const std::string& path)
 {
     if (path == m_path)

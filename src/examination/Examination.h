@@ -83,8 +83,14 @@ public:
     void SetLatent(bool latent);
     std::uint8_t QuadrantMarks() const { return m_quadrantMarks; }
     void SetQuadrantMarks(std::uint8_t marks);
-    const MuscleStrengths& Muscles() const { return m_muscles; }
+    // The strengths the eyes move with: all normal while a recording plays,
+    // since its angles already hold the patient's muscles.
+    const MuscleStrengths& Muscles() const;
+    // The case's own strengths, kept through a recording for saving.
+    const MuscleStrengths& CaseMuscles() const { return m_muscles; }
     void SetMuscles(const MuscleStrengths& muscles);
+    bool RecordingPlays() const { return m_recordingPlays; }
+    void SetRecordingPlays(bool plays);
     const std::string& Path() const { return m_path; }
     bool Modified() const { return m_modified; }
     void SetPath(const std::string& path);
@@ -127,6 +133,7 @@ private:
     bool m_latent = false;
     std::uint8_t m_quadrantMarks = 0;
     MuscleStrengths m_muscles;
+    bool m_recordingPlays = false;
     std::string m_path;
     bool m_modified = false;
     int m_distance = kBlendSliderNear;

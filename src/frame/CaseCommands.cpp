@@ -72,11 +72,12 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
     if (!LeavePlaybackMode())
         return true;
 
-    m_model = data.values;
-    m_quadrantMarks = data.quadrantMarks;
+    m_examination.SetModel(data.values);
+    m_examination.SetQuadrantMarks(data.quadrantMarks);
     ReadMuscleFile(path);
     GetMenuBar()->Check(Id::ModeManifest, data.manifestMode);
     GetMenuBar()->Check(Id::ModeLatent, !data.manifestMode);
+    NoteSwitches();
     if (!GetToolBar()->GetToolState(Id::QuizTool))
         m_statusBar->SetStatusText(Text(data.manifestMode ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
     UpdateTitle(path);
@@ -97,9 +98,9 @@ bool PatientFrame::WriteCaseFile(const wxString& path) {
         return false;
 
     CaseData data;
-    data.values = m_model;
-    data.manifestMode = GetMenuBar()->IsChecked(Id::ModeManifest);
-    data.quadrantMarks = m_quadrantMarks;
+    data.values = m_examination.Model();
+    data.manifestMode = !m_examination.Latent();
+    data.quadrantMarks = m_examination.QuadrantMarks();
     const auto bytes = EncodeCase(data);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error)) {
@@ -166,13 +167,11 @@ bool PatientFrame::NewCase(wxCommandEvent& event) {
         return false;
     for (wxSlider* slider : m_gazeSliders)
         slider->SetValue(0);
-    m_model.Clear();
-    m_muscles.Reset();
+    m_examination.SetModel(EyeModel());
+    m_examination.SetMuscles(MuscleStrengths());
     m_refusedMuscleFile.clear();
-    if (event.GetId() != 0) {
-        m_blendSlider->SetValue(kBlendSliderFar);
-        EnableQuantityControls(true);
-    }
+    if (event.GetId() != 0)
+        SetDistance(kBlendSliderFar);
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
@@ -181,7 +180,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event) {
     SetPlaybackMode(false);
     m_modified = false;
     m_caseFile.clear();
-    m_quadrantMarks = 0;
+    m_examination.SetQuadrantMarks(0);
     UpdateTitle(wxEmptyString);
     m_statusBar->SetStatusText(wxEmptyString, 0);
     m_statusBar->SetStatusText(wxEmptyString, 1);

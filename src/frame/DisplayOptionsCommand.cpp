@@ -39,7 +39,7 @@ void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
                                                    canvas.m_crossColour,
                                                    canvas.m_axisColour};
     const DisplaySwitches switches{m_showBothEyesHint, m_showCoverHint, canvas.m_angleKappa,
-                                   canvas.m_cycloStaysUnderCover};
+                                   m_examination.CycloStaysUnderCover()};
     DisplayOptionsDialog dialog(this, wxEmptyString, wxDefaultPosition, wxSize(330, 205), canvas.m_eyeSegments,
                                 colours, canvas.m_redFilterAlpha, canvas.m_occluderAlpha, canvas.m_quadrantAlpha,
                                 m_qualityThreshold, switches, m_languageTable,
@@ -50,6 +50,6 @@ void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
     m_showBothEyesHint = dialog.ShowBothEyesHint();
     m_showCoverHint = dialog.ShowCoverHint();
     canvas.m_angleKappa = dialog.AngleKappa();
-    canvas.m_cycloStaysUnderCover = dialog.CycloStaysUnderCover();
+    m_examination.SetCycloStaysUnderCover(dialog.CycloStaysUnderCover());
     ApplyVisualSettings(*this, dialog);
 }

@@ -53,7 +53,7 @@ void PatientFrame::OnDistanceCommand(wxCommandEvent& event) {
     // Playback holds the distance still.
     if (!m_blendSlider->IsEnabled())
         return;
-    int value = m_blendSlider->GetValue();
+    int value = m_examination.Distance();
     switch (event.GetId()) {
     case Id::DistanceFar:
         value = kBlendSliderFar;
@@ -68,9 +68,7 @@ void PatientFrame::OnDistanceCommand(wxCommandEvent& event) {
         value = std::max(value - 1, kBlendSliderFar);
         break;
     }
-    m_blendSlider->SetValue(value);
-    wxScrollEvent moved(wxEVT_SCROLL_CHANGED, Id::BlendSlider, value);
-    OnBlendSlider(moved);
+    SetDistance(value);
 }
 
 void PatientFrame::OnGazeCommand(wxCommandEvent& event) {

@@ -118,7 +118,6 @@ bool PatientFrame::BuildUI() {
     wxCommandEvent startUp(wxEVT_MENU, -1);
     NewCase(startUp);
 
-    m_quadrantMarks = 0;
     m_qualityThreshold = 0.0f;
     m_showBothEyesHint = true;
 

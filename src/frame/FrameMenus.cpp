@@ -270,6 +270,7 @@ void PatientFrame::BuildToolBar(wxToolBar* toolBar) {
     toolBar->ToggleTool(Id::FlashlightTool, GetMenuBar()->IsChecked(Id::FlashlightItem));
     toolBar->ToggleTool(Id::EyeCrossTool, GetMenuBar()->IsChecked(Id::EyeCrossItem));
     toolBar->Realize();
+    NoteSwitches();
 }
 
 const char* ToolBitmapName(int toolId) {

@@ -53,7 +53,7 @@ Settings PatientFrame::CurrentSettings() const {
     settings.axisColour = ToRgb(m_canvas->m_axisColour);
     settings.occluderAlpha = m_canvas->m_occluderAlpha;
     settings.redFilterAlpha = m_canvas->m_redFilterAlpha;
-    settings.blendSlider = m_blendSlider->GetValue();
+    settings.blendSlider = m_examination.Distance();
     settings.qualityThreshold = m_qualityThreshold;
     settings.showBothEyesHint = m_showBothEyesHint;
     settings.languageFile = ToLatin1(m_languageFile);
@@ -65,7 +65,7 @@ Settings PatientFrame::CurrentSettings() const {
     settings.extension.traceSpanMs = m_tracePanel->SpanMs();
     settings.extension.angleKappa = m_canvas->m_angleKappa;
     settings.extension.unknownRecords = m_unknownSettingsRecords;
-    settings.extension.cycloStaysUnderCover = m_canvas->m_cycloStaysUnderCover;
+    settings.extension.cycloStaysUnderCover = m_examination.CycloStaysUnderCover();
     return settings;
 }
 
@@ -110,8 +110,7 @@ void PatientFrame::LoadSettings() {
     m_canvas->m_axisColour = ToColour(settings.axisColour);
     m_canvas->m_occluderAlpha = settings.occluderAlpha;
     m_canvas->m_redFilterAlpha = settings.redFilterAlpha;
-    m_blendSlider->SetValue(settings.blendSlider);
-    EnableQuantityControls(settings.blendSlider == kBlendSliderFar || settings.blendSlider == kBlendSliderNear);
+    SetDistance(settings.blendSlider);
     m_qualityThreshold = settings.qualityThreshold;
     m_showBothEyesHint = settings.showBothEyesHint;
     UseStartLanguage(settings.languageFile.empty() ? m_languageFile : FromLatin1(settings.languageFile));
@@ -122,7 +121,8 @@ void PatientFrame::LoadSettings() {
     ApplyPlaybackPreferences(settings.extension);
     m_canvas->m_angleKappa = settings.extension.angleKappa;
     m_unknownSettingsRecords = settings.extension.unknownRecords;
-    m_canvas->m_cycloStaysUnderCover = settings.extension.cycloStaysUnderCover;
+    m_examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
+    NoteSwitches();
 }
 
 void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {

@@ -56,6 +56,7 @@ void PatientFrame::OnPresentation(wxCommandEvent&) {
 
 void PatientFrame::SetPresentation(bool on) {
     m_presentation = on;
+    m_examination.SetPresentation(on);
     m_valuesPeekTimer.Stop();
     GetMenuBar()->Check(Id::Presentation, on);
     ShowFullScreen(on, wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);

@@ -72,13 +72,13 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
 void PatientFrame::OnMuscles(wxCommandEvent&) {
     if (IsPlaybackMode())
         return;
-    MusclesDialog dialog(this, DialogTexts(*this), m_muscles);
-    if (dialog.ShowModal() == wxID_OK && dialog.Strengths() != m_muscles)
+    MusclesDialog dialog(this, DialogTexts(*this), m_examination.CaseMuscles());
+    if (dialog.ShowModal() == wxID_OK && dialog.Strengths() != m_examination.CaseMuscles())
         SetMuscles(dialog.Strengths());
 }
 
 void PatientFrame::SetMuscles(const MuscleStrengths& strengths) {
-    m_muscles = strengths;
+    m_examination.SetMuscles(strengths);
     m_modified = true;
     UpdateTitle(m_caseFile);
     m_canvas->Refresh(false);
@@ -91,12 +91,13 @@ void PatientFrame::ShowCannotFixate(bool cannot) {
 }
 
 void PatientFrame::ReadMuscleFile(const wxString& casePath) {
-    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), m_muscles);
+    MuscleStrengths strengths;
+    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), strengths);
     m_refusedMuscleFile.clear();
+    // A refused file leaves the case with normal muscles; it opens all the same.
+    m_examination.SetMuscles(result.error == MuscleFileError::none ? strengths : MuscleStrengths());
     if (result.error == MuscleFileError::none)
         return;
-    // The case opens all the same, with normal muscles.
-    m_muscles.Reset();
     m_refusedMuscleFile = casePath;
     wxString message = FormatLanguageString(
         m_languageTable->Get(Text::MuscleFileRefusedFormat),
@@ -113,10 +114,11 @@ bool PatientFrame::WriteMuscleFile(const wxString& casePath) {
     const bool refusedFile = !m_refusedMuscleFile.empty() &&
                              IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
                                         MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
-    if (m_muscles.AllNormal() && refusedFile)
+    const MuscleStrengths& strengths = m_examination.CaseMuscles();
+    if (strengths.AllNormal() && refusedFile)
         return true;
     std::string error;
-    if (!SaveMuscleFile(std::string(casePath.fn_str()), m_muscles, error)) {
+    if (!SaveMuscleFile(std::string(casePath.fn_str()), strengths, error)) {
         ReportSaveFailure(wxString::FromUTF8(MuscleFilePath(std::string(casePath.fn_str()))), error);
         return false;
     }

@@ -76,8 +76,10 @@ public:
 
     void UpdateTitle(const wxString& name);
     bool IsPlaybackMode() const override;
-    // The examination as the controls hold it: what the view and the charts draw.
-    Examination ExaminationNow() const override;
+    // The examination the window shows: the controls show it and send their
+    // edits to it; the view, the charts and the quiz read it.
+    const Examination& ExaminationNow() const override { return m_examination; }
+    Examination& CurrentExamination() { return m_examination; }
     bool ExaminationReady() const override;
     bool AxisOverlaysShowing() const override;
     void ToggleQuadrantMarks(std::uint8_t toggled) override;
@@ -96,6 +98,8 @@ public:
 
     void OnGazeSlider(wxScrollEvent& event);
     void OnBlendSlider(wxScrollEvent& event);
+    // The examination at another distance, the slider and the values with it.
+    void SetDistance(int distance);
     void OnQuantityText(wxCommandEvent& event);
     void OnQuantitySpin(wxSpinEvent& event);
     void OnCoverCheckBox(wxCommandEvent& event);
@@ -171,6 +175,9 @@ public:
     void OnRemovePrisms(wxCommandEvent& event);
     // Puts prisms before the eyes (0 dioptres: none) and shows them.
     void SetPrisms(const std::array<Prism, 2>& prisms);
+    std::array<Prism, 2> Prisms() const {
+        return {m_examination.PrismBefore(Eye::one), m_examination.PrismBefore(Eye::two)};
+    }
     // "R: 20 PD base out", for each eye with a prism.
     wxString PrismStatusText() const;
     static constexpr int kPrismStatusField = 4;
@@ -207,7 +214,6 @@ public:
 
     wxString m_languageFile;
     QuizFrame* m_quizFrame = nullptr;
-    unsigned char m_quadrantMarks = 0;
     float m_qualityThreshold = 0.0f;
     bool m_showBothEyesHint = true;
     bool m_showCoverHint = true;
@@ -236,10 +242,6 @@ public:
     wxColour m_colour2{0, 0, 0};
     bool m_modified = false;
     wxString m_caseFile;
-    EyeModel m_model;
-    MuscleStrengths m_muscles;
-    // Loose prisms before eye 1 and eye 2: examination state, never saved.
-    std::array<Prism, 2> m_prisms{};
     // A case whose muscle file was refused: saving it with normal muscles
     // leaves that file alone rather than removing what could not be read.
     wxString m_refusedMuscleFile;
@@ -267,6 +269,9 @@ public:
     wxMenu* m_viewSubmenu = nullptr;
 
 private:
+    // The aids, display switches, mode and unit as the toolbar, the menus and
+    // the fixing-eye boxes were just set: each of their handlers sends them.
+    void NoteSwitches();
     bool ConfirmDiscard();
     void SetCoverTool(int tool, bool on);
     bool RunMenuItemForKey(const wxKeyEvent& event);
@@ -308,6 +313,7 @@ private:
     void FitStatusFields();
     void ShowPrismStatus();
 
+    Examination m_examination;
     LanguageTable* m_languageTable = nullptr;
     // Language string 122 of the language loaded before the last attempt.
     std::string m_failedLanguageFormat;

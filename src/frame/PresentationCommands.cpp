@@ -53,6 +53,7 @@ void PatientFrame::OnModePair(wxCommandEvent& event) {
     menus->Check(Id::ModeLatent, !manifest);
     if (!GetToolBar()->GetToolState(Id::QuizTool))
         m_statusBar->SetStatusText(Text(manifest ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    NoteSwitches();
     if (manifest)
         SetQuantity(kNoControl, 0.0f);
     m_modified = true;
@@ -69,10 +70,12 @@ void PatientFrame::OnMirrorPair(wxCommandEvent& event) {
         GetToolBar()->ToggleTool(tool, GetMenuBar()->IsChecked(item));
     else
         GetMenuBar()->Check(item, GetToolBar()->GetToolState(tool));
+    NoteSwitches();
     m_canvas->Refresh(eyeCross);
 }
 
 void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&) {
+    NoteSwitches();
     m_animTimerA->axisOverlaysVisible = false;
     m_canvas->Refresh();
 }
@@ -85,6 +88,7 @@ void PatientFrame::OnResetView(wxCommandEvent&) {
 void PatientFrame::OnViewTool(wxCommandEvent& event) {
     if (event.GetId() == Id::QuadrantEditTool)
         m_canvas->resetView();
+    NoteSwitches();
     m_canvas->Refresh();
 }
 
@@ -133,6 +137,7 @@ void PatientFrame::OnCoverTool(wxCommandEvent& event) {
         m_coverCheckBox1->Enable(choice);
         m_coverCheckBox2->Enable(choice);
     }
+    NoteSwitches();
     m_canvas->Refresh(false);
 }
 
@@ -161,6 +166,7 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
         tools->EnableTool(Id::QuadrantHideTool, true);
         tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
     }
+    NoteSwitches();
     if (m_presentation)
         ApplyPresentationLayout();
     m_canvas->Refresh();
@@ -203,6 +209,7 @@ int PatientFrame::RoomBelow(int wanted) const {
 
 void PatientFrame::SetPlaybackMode(bool on) {
     const bool wasOn = IsPlaybackMode();
+    m_examination.SetRecordingPlays(on);
     if (on || wasOn) {
         const int playbackHeight = m_playbackBarHeight + m_traceHeight;
         ConstrainPanels(on ? playbackHeight + kPanelMargin : kPanelMargin);

@@ -44,14 +44,14 @@ void PatientFrame::OnPrismChooser(wxCommandEvent&) {
                    LanguageText(Text::PrismBaseDown)};
     texts.ok = Text(Text::OkButton);
     texts.cancel = Text(Text::CancelButton);
-    PrismDialog dialog(this, texts, m_prisms);
+    PrismDialog dialog(this, texts, Prisms());
     if (dialog.ShowModal() == wxID_OK)
         SetPrisms(dialog.Prisms());
 }
 
 void PatientFrame::OnPrismKey(wxCommandEvent& event) {
     const int offset = event.GetId() - Id::PrismStrongerEye1;
-    std::array<Prism, 2> prisms = m_prisms;
+    std::array<Prism, 2> prisms = Prisms();
     Prism& prism = prisms[offset / actionCount];
     switch (offset % actionCount) {
     case stronger:
@@ -68,14 +68,15 @@ void PatientFrame::OnPrismKey(wxCommandEvent& event) {
 }
 
 void PatientFrame::OnRemovePrisms(wxCommandEvent&) {
-    std::array<Prism, 2> prisms = m_prisms;
+    std::array<Prism, 2> prisms = Prisms();
     for (Prism& prism : prisms)
         prism.dioptres = 0;
     SetPrisms(prisms);
 }
 
 void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms) {
-    m_prisms = prisms;
+    m_examination.SetPrism(Eye::one, prisms[0]);
+    m_examination.SetPrism(Eye::two, prisms[1]);
     ShowPrismStatus();
     m_canvas->Refresh(false);
 }
@@ -84,7 +85,7 @@ wxString PatientFrame::PrismStatusText() const {
     const int eyeLetters[] = {Text::PrismStatusRight, Text::PrismStatusLeft};
     wxString status;
     for (int eye = 0; eye < 2; ++eye) {
-        const Prism& prism = m_prisms[eye];
+        const Prism prism = Prisms()[eye];
         if (prism.dioptres == 0)
             continue;
         if (!status.empty())

@@ -63,7 +63,9 @@ bool PatientFrame::IsPlaybackMode() const {
 }
 
 void PatientFrame::SetQuantity(int controlId, float value) {
-    const StoreResult result = m_model.Store(controlId, value, m_blendSlider->GetValue());
+    EyeModel model = m_examination.Model();
+    const StoreResult result = model.Store(controlId, value, m_examination.Distance());
+    m_examination.SetModel(model);
     if (result.tilt) {
         m_animTimerA->axisOverlaysVisible = true;
         m_animTimerA->Stop();
@@ -73,12 +75,12 @@ void PatientFrame::SetQuantity(int controlId, float value) {
 }
 
 int PatientFrame::BlendedValue(int spinId) const {
-    return m_model.BlendedValue(spinId, m_blendSlider->GetValue());
+    return m_examination.Model().BlendedValue(spinId, m_examination.Distance());
 }
 
 void PatientFrame::RunBothEyesCheck() {
     const bool active = !IsPlaybackMode() && GetMenuBar()->IsChecked(Id::ModeManifest);
-    const bool holds = active && m_model.BothEyesDeviated();
+    const bool holds = active && m_examination.Model().BothEyesDeviated();
     const bool due = m_bothEyesHint.Check(holds, active);
     m_statusBar->SetStatusText(holds ? Text(Text::BothEyesStatus) : wxString(), 1);
     if (!due || !m_showBothEyesHint)
@@ -90,16 +92,16 @@ void PatientFrame::RunBothEyesCheck() {
 }
 
 void PatientFrame::UpdateSpinsFromModel() {
-    const int s = m_blendSlider->GetValue();
+    const int s = m_examination.Distance();
     for (const QuantityControl& control : kQuantityControls)
-        SpinButton(control.spinId)->SetValue(m_model.Blended(control.eye, control.quantity, s));
+        SpinButton(control.spinId)->SetValue(m_examination.Model().Blended(control.eye, control.quantity, s));
 }
 
 void PatientFrame::UpdateGazeSlidersFromModel() {
-    const int s = m_blendSlider->GetValue();
+    const int s = m_examination.Distance();
     for (const QuantityControl& control : kQuantityControls)
         if (control.sliderId != kNoControl)
-            GazeSlider(control.sliderId)->SetValue(m_model.Blended(control.eye, control.quantity, s));
+            GazeSlider(control.sliderId)->SetValue(m_examination.Model().Blended(control.eye, control.quantity, s));
 }
 
 void PatientFrame::UpdateTextsFromSpins() {
@@ -121,10 +123,8 @@ void PatientFrame::UpdateTextsFromSpins() {
 
 void PatientFrame::ApplyAngleUnit(wxCommandEvent&) {
     const bool whole = IsWholeDegreeMode();
-    if (whole)
-        m_model.ToWholeDegrees();
-    else
-        m_model.ToHundredths();
+    // The examination converts the angles to the new unit.
+    NoteSwitches();
     const int limit = AngleLimit(whole);
     for (wxSlider* slider : m_gazeSliders)
         slider->SetRange(-limit, limit);
@@ -192,7 +192,14 @@ void PatientFrame::OnQuantityText(wxCommandEvent& event) {
 }
 
 void PatientFrame::OnBlendSlider(wxScrollEvent&) {
-    const int s = m_blendSlider->GetValue();
+    SetDistance(m_blendSlider->GetValue());
+}
+
+void PatientFrame::SetDistance(int distance) {
+    m_examination.SetDistance(distance);
+    const int s = m_examination.Distance();
+    m_blendSlider->SetValue(s);
+    // Between the ends an angle is a blend of both: there is nothing to type.
     EnableQuantityControls(s == kBlendSliderFar || s == kBlendSliderNear);
     UpdateGazeSlidersFromModel();
     UpdateSpinsFromModel();
@@ -206,6 +213,7 @@ void PatientFrame::OnCoverCheckBox(wxCommandEvent& event) {
         m_coverCheckBox2->SetValue(false);
     else
         m_coverCheckBox1->SetValue(false);
+    NoteSwitches();
     m_canvas->Refresh(false);
 }
 

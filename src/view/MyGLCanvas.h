@@ -95,7 +95,6 @@ public:
     wxColour m_quadrantColour{179, 179, 255};
     // The fixing eye's reflex shows slightly nasal (angle kappa).
     bool m_angleKappa = true;
-    bool m_cycloStaysUnderCover = false;
     // Turn of the whole head and the gaze of eye 1 and eye 2, in degrees.
     float m_viewRotX = 0;
     float m_viewRotY = 0;

@@ -10,7 +10,7 @@ class ViewHost {
 public:
     // False while the window is still being built: there is nothing to show yet.
     virtual bool ExaminationReady() const = 0;
-    virtual Examination ExaminationNow() const = 0;
+    virtual const Examination& ExaminationNow() const = 0;
     // The axis lines shown for a moment after a tilt changed.
     virtual bool AxisOverlaysShowing() const = 0;
     // A recording moves the eyes; the pointer does not.

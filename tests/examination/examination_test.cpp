@@ -23,19 +23,25 @@ TEST(Examination, TellsEachRealChangeOnceAndStopsTellingAfterUnlisten)
     MuscleStrengths weak;
     weak.Set(Eye::one, Muscle::LR, 20);
     examination.SetMuscles(weak);
+    // A recording's angles already hold the muscles; the case keeps them for saving.
+    examination.SetRecordingPlays(true);
+    EXPECT_TRUE(examination.Muscles().AllNormal());
+    EXPECT_EQ(examination.CaseMuscles(), weak);
+    examination.SetRecordingPlays(false);
+    EXPECT_EQ(examination.Muscles(), weak);
     examination.SetLatent(true);
     examination.SetPresentation(true);
     EXPECT_EQ(heard, (std::vector<Change>{Change::angles, Change::prisms, Change::aids, Change::muscles,
-                                          Change::angles, Change::display}));
+                                          Change::muscles, Change::muscles, Change::angles, Change::display}));
 
     // A copy is a new examination that nobody listens to.
     Examination copy = examination;
     copy.SetLatent(false);
-    EXPECT_EQ(heard.size(), 6u);
+    EXPECT_EQ(heard.size(), 8u);
 
     examination.Unlisten(handle);
     examination.SetLatent(false);
-    EXPECT_EQ(heard.size(), 6u);
+    EXPECT_EQ(heard.size(), 8u);
 }
 
 TEST(Examination, UnitSwitchConvertsTheAnglesAndDegreesBlendTheEnds)

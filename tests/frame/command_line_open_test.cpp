@@ -44,7 +44,7 @@ protected:
 TEST_F(CommandLineOpenTest, ACaseOpensAfterStartUp) {
     ASSERT_TRUE(StartWith({"patient.sd"}));
     EXPECT_NE(m_frame->GetTitle().Find("patient.sd"), wxNOT_FOUND) << m_frame->GetTitle();
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 1500);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
 
     wxString message;
     wxTEST_DIALOG(m_frame->OpenFromCommandLine({PathOf("absent.sd")}), ExpectMessageBox(wxID_OK, &message));

@@ -47,7 +47,7 @@ protected:
         m_frame->ProcessWindowEvent(key);
     }
     wxString Status() const { return m_frame->m_statusBar->GetStatusText(PatientFrame::kPrismStatusField); }
-    const Prism& PrismOf(int eye) const { return m_frame->m_prisms[eye]; }
+    const Prism& PrismOf(int eye) const { return m_frame->ExaminationNow().PrismBefore(eye == 0 ? Eye::one : Eye::two); }
 };
 
 TEST_F(PrismCommandsTest, KeysStepAlongTheBarAndTheStatusShowsThePrisms) {

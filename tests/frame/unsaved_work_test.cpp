@@ -34,7 +34,7 @@ protected:
     void OpenRecording() {
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("export.txt")));
     }
-    int EyeOneFar() const { return m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal); }
+    int EyeOneFar() const { return m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal); }
     PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
     const ShippedLanguage english{"English.lan"};
 };

@@ -54,7 +54,7 @@ TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd) {
 
 TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks) {
     TypeAndEnter(m_frame, 404, "-3.25");
-    m_frame->m_quadrantMarks = 0x81;
+    m_frame->CurrentExamination().SetQuadrantMarks(0x81);
     SendCommand(Id::ModeLatent);
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("a.sd")));
 
@@ -62,12 +62,12 @@ TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks) {
     ASSERT_TRUE(m_frame->NewCase(newCase));
     SendCommand(Id::ModeManifest);
     m_frame->m_modified = false;
-    EXPECT_EQ(m_frame->m_model.Far(Eye::two, EyeQuantity::vertical), 0);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::two, EyeQuantity::vertical), 0);
 
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("a")));
-    EXPECT_EQ(m_frame->m_model.Far(Eye::two, EyeQuantity::vertical), -325);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::two, EyeQuantity::vertical), -325);
     EXPECT_EQ(FieldText(m_frame, 404), " -3.25\xB0");
-    EXPECT_EQ(m_frame->m_quadrantMarks, 0x81);
+    EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), 0x81);
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
     EXPECT_FALSE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
@@ -79,7 +79,7 @@ TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit) {
     WriteCase("hundredths.sd", 1200, true);
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("hundredths.sd")));
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 1200);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1200);
     EXPECT_EQ(FieldText(m_frame, 400), "+50\xB0");  // 1200 degrees, held at the control's limit
 }
 
@@ -91,12 +91,12 @@ TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel) {
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("short.sd")),
                   ExpectMessageBox(wxID_OK, &message));
     EXPECT_NE(message.Find(PathOf("short.sd")), wxNOT_FOUND) << message;
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 100);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 100);
 
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("missing")),
                   ExpectMessageBox(wxID_OK, &message));
     EXPECT_NE(message.Find(PathOf("missing.sd")), wxNOT_FOUND) << message;
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 100);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 100);
 }
 
 TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
@@ -121,8 +121,7 @@ TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
 TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName) {
     WriteCase("c.sd", 300, true);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("c.sd")));
-    m_frame->m_blendSlider->SetValue(6);
-    m_frame->EnableQuantityControls(false);
+    drive::Slide(m_frame, Id::BlendSlider, 6);
     SendCommand(Id::NewCase);
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
     EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
@@ -139,14 +138,14 @@ TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
     EXPECT_EQ(question, english(Text::SaveChangesQuestion));
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 400);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 400);
     EXPECT_TRUE(m_frame->m_modified);
 
     wxTEST_DIALOG(SendCommand(Id::OpenCase), ExpectMessageBox(wxID_CANCEL, nullptr));
     EXPECT_TRUE(m_frame->m_modified);
 
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_NO, nullptr));
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
     EXPECT_FALSE(m_frame->m_modified);
 }
 

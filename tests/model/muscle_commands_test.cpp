@@ -82,7 +82,7 @@ protected:
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
         ASSERT_TRUE(m_canvas->Render());
-        m_frame->GetToolBar()->ToggleTool(Id::FlashlightTool, false);
+        drive::SetTool(m_frame, Id::FlashlightTool, false);
     }
 
     std::string ReadBytes(const std::string& name) const {
@@ -109,7 +109,7 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     CopyDataFile("cases/sixth-nerve-palsy-right.sd", "palsy.sd");
     CopyDataFile("cases/sixth-nerve-palsy-right.sd.muscles", "palsy.sd.muscles");
     Open("palsy.sd");
-    ASSERT_EQ(m_frame->m_muscles, PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
+    ASSERT_EQ(m_frame->ExaminationNow().CaseMuscles(), PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
     EXPECT_FALSE(m_frame->m_modified);
 
     // Straight ahead the sound left eye fixes and the right eye is turned in,
@@ -169,7 +169,7 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
     // How far each eye moves, degrees, as the occluder goes from the left
     // eye to the right one and the cover animation comes to rest.
     const auto alternateCover = [&](int baseOutDioptres) {
-        m_frame->m_prisms[0] = {baseOutDioptres, PrismBase::out};
+        m_frame->SetPrisms({Prism{baseOutDioptres, PrismBase::out}, Prism{}});
         const auto settleCovering = [&](int tool) {
             drive::ToggleTool(m_frame, tool);
             for (int tick = 0; tick < 12; ++tick)
@@ -207,7 +207,7 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     const auto bytes = EncodeCase(data);
     WriteFile("old.sd", std::string(bytes.begin(), bytes.end()));
     Open("old.sd");
-    EXPECT_TRUE(m_frame->m_muscles.AllNormal());
+    EXPECT_TRUE(m_frame->ExaminationNow().CaseMuscles().AllNormal());
     SendCommand(Id::SaveCase);
     EXPECT_EQ(ReadBytes("old.sd"), std::string(bytes.begin(), bytes.end()));
     EXPECT_FALSE(fs::exists(PathOf("old.sd.muscles")));
@@ -215,10 +215,10 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     // A preset marks the case changed; saving writes the companion, and
     // resetting and saving again removes it.
     wxTEST_DIALOG(SendCommand(Id::Muscles), wxExpectModal<MusclesDialog>(2 * kEyeCount + 1));
-    EXPECT_EQ(m_frame->m_muscles, PresetStrengths(MusclePreset::thirdNervePalsy, Eye::two));
+    EXPECT_EQ(m_frame->ExaminationNow().CaseMuscles(), PresetStrengths(MusclePreset::thirdNervePalsy, Eye::two));
     EXPECT_TRUE(m_frame->m_modified);
     SendCommand(Id::SaveCase);
-    EXPECT_EQ(ReadBytes("old.sd.muscles"), EncodeMuscles(m_frame->m_muscles));
+    EXPECT_EQ(ReadBytes("old.sd.muscles"), EncodeMuscles(m_frame->ExaminationNow().CaseMuscles()));
     EXPECT_EQ(ReadBytes("old.sd"), std::string(bytes.begin(), bytes.end()));
 
     wxTEST_DIALOG(SendCommand(Id::Muscles), wxExpectModal<MusclesDialog>(-1));
@@ -228,7 +228,7 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
 
     bool numberShown = false;
     wxTEST_DIALOG(SendCommand(Id::Muscles), SlideRightLateralRectus(35, &numberShown));
-    EXPECT_EQ(m_frame->m_muscles.Get(Eye::one, Muscle::LR), 35);
+    EXPECT_EQ(m_frame->ExaminationNow().CaseMuscles().Get(Eye::one, Muscle::LR), 35);
     EXPECT_TRUE(numberShown);
     EXPECT_TRUE(m_frame->m_modified);
 }
@@ -247,8 +247,8 @@ TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens)
     EXPECT_NE(message.find("bad.sd"), wxString::npos);
     EXPECT_NE(message.find("Line 2"), wxString::npos) << message;
     EXPECT_EQ(m_frame->m_caseFile, PathOf("bad.sd"));
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::vertical), 250);
-    EXPECT_TRUE(m_frame->m_muscles.AllNormal());
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::vertical), 250);
+    EXPECT_TRUE(m_frame->ExaminationNow().CaseMuscles().AllNormal());
 
     SendCommand(Id::SaveCase);
     EXPECT_EQ(ReadBytes("bad.sd.muscles"), malformed);

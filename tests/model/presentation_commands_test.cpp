@@ -190,7 +190,7 @@ TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitche
     EXPECT_FALSE(Tools()->GetToolState(Id::HideValuesTool));
     EXPECT_TRUE(Tools()->GetToolEnabled(Id::HideValuesTool));
     EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
 TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {

@@ -30,7 +30,7 @@ protected:
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
     }
-    const EyeModel& Model() const { return m_frame->m_model; }
+    const EyeModel& Model() const { return m_frame->ExaminationNow().Model(); }
     wxString Status(int field) const { return m_frame->m_statusBar->GetStatusText(field); }
 };
 

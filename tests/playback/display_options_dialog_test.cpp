@@ -437,10 +437,10 @@ TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied) {
         return Ids::OkButton;
     });
     EXPECT_FALSE(Canvas().m_angleKappa);
-    EXPECT_TRUE(Canvas().m_cycloStaysUnderCover);
+    EXPECT_TRUE(m_frame->ExaminationNow().CycloStaysUnderCover());
     ASSERT_TRUE(Restart());
     EXPECT_FALSE(Canvas().m_angleKappa);
-    EXPECT_TRUE(Canvas().m_cycloStaysUnderCover);
+    EXPECT_TRUE(m_frame->ExaminationNow().CycloStaysUnderCover());
     EXPECT_EQ(Canvas().m_quadrantColour, quadrant);
     EXPECT_EQ(Canvas().m_axisColour, axis);
     EXPECT_FLOAT_EQ(Canvas().m_redFilterAlpha, 0.45f);

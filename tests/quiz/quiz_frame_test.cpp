@@ -120,7 +120,7 @@ TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase) {
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     OpenQuiz();
     EXPECT_EQ(m_quiz->Session().size(), 3u);
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 1500);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
     // The title does not give the case's file name away during a quiz.
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
     EXPECT_EQ(m_frame->m_caseFile, "first.sd");
@@ -226,7 +226,7 @@ TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::HideValuesTool));
     EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
-    EXPECT_EQ(m_frame->m_model.Far(Eye::one, EyeQuantity::horizontal), 0);
+    EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
 TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst) {

@@ -47,6 +47,16 @@ void ToggleMenuItem(PatientFrame* frame, int id) {
     frame->ProcessWindowEvent(event);
 }
 
+void SetMenuItem(PatientFrame* frame, int id, bool on) {
+    if (frame->GetMenuBar()->IsChecked(id) != on)
+        ToggleMenuItem(frame, id);
+}
+
+void SetTool(PatientFrame* frame, int id, bool on) {
+    if (frame->GetToolBar()->GetToolState(id) != on)
+        ToggleTool(frame, id);
+}
+
 void ToggleTool(PatientFrame* frame, int id) {
     wxToolBar* tools = frame->GetToolBar();
     tools->ToggleTool(id, !tools->GetToolState(id));

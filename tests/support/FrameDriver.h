@@ -13,6 +13,9 @@ void Slide(PatientFrame* frame, wxWindowID sliderId, int value);
 // Toggles a check item as a click would, then sends its command.
 void ToggleMenuItem(PatientFrame* frame, int id);
 void ToggleTool(PatientFrame* frame, int id);
+// Brings a check item or a tool to a state as a click would, if it is not there.
+void SetMenuItem(PatientFrame* frame, int id, bool on);
+void SetTool(PatientFrame* frame, int id, bool on);
 void ClickCheckBox(PatientFrame* frame, int id, bool checked);
 // Shown text of a quantity field, as Latin-1 bytes.
 std::string FieldText(PatientFrame* frame, int textId);

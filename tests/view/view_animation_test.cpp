@@ -42,7 +42,7 @@ protected:
         FrameFixture::TearDown();
     }
 
-    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
+    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     const CoverBlends& Blends() const { return m_timer->blends(); }
     double PupilX(double eyeX) {
         const ViewImage image = ViewImage::Capture(*m_canvas);
@@ -93,9 +93,7 @@ TEST_F(ViewAnimationTest, CoveringTheFellowEyeMakesTheDeviatingEyeFixate) {
 }
 
 TEST_F(ViewAnimationTest, SwapToTranslucentOccluderHandsOverInLatentMode) {
-    wxMenuBar* menus = m_frame->GetMenuBar();
-    menus->Check(Id::ModeManifest, false);
-    menus->Check(Id::ModeLatent, true);
+    drive::SetMenuItem(m_frame, Id::ModeLatent, true);
     SetTool(Id::OccluderEye1, true);
     for (int tick = 0; tick < 4; ++tick)
         m_timer->Notify();
@@ -164,7 +162,7 @@ TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept) {
     overlay.Notify();
     EXPECT_FALSE(overlay.axisOverlaysVisible);
 
-    m_frame->GetMenuBar()->Check(Id::AxisLinesItem, true);
+    drive::SetMenuItem(m_frame, Id::AxisLinesItem, true);
     drive::Spin(m_frame, 413, 400);
     overlay.Notify();
     EXPECT_TRUE(overlay.axisOverlaysVisible);

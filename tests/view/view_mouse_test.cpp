@@ -1,5 +1,6 @@
 // The canvas's mouse handler, driven by synthesised events under Xvfb.
 #include "FrameFixture.h"
+#include "FrameDriver.h"
 #include "ViewProbe.h"
 
 #include "widgets/Ids.h"
@@ -56,7 +57,7 @@ protected:
         return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0
                && m_canvas->m_gazeAzimuth[1] == 0 && m_canvas->m_gazeElevation[1] == 0;
     }
-    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
+    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
 
     MyGLCanvas* m_canvas = nullptr;
 };
@@ -105,7 +106,7 @@ TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze) {
     SetTool(Id::FlashlightTool, false);
     const wxPoint upperOuter1 = CanvasPoint(kEye1 - 0.25, 0.25);
     const wxPoint lowerOuter1 = CanvasPoint(kEye1 - 0.25, -0.25);
-    m_frame->m_quadrantMarks = 0x80;
+    m_frame->CurrentExamination().SetQuadrantMarks(0x80);
     Move(upperOuter1);
     EXPECT_TRUE(GazeAtRest());
     // Hidden marks still hold the eyes.
@@ -117,7 +118,7 @@ TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze) {
     EXPECT_FALSE(GazeAtRest());
 
     m_canvas->resetView();
-    m_frame->m_quadrantMarks = 0x20;
+    m_frame->CurrentExamination().SetQuadrantMarks(0x20);
     Move(upperOuter1);
     EXPECT_FALSE(GazeAtRest());
     m_canvas->resetView();
@@ -129,7 +130,7 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
     SetTool(Id::QuadrantEditTool, true);
     m_frame->m_modified = false;
     Move(CanvasPoint(kEye1 - 0.25, 0.25));
-    EXPECT_EQ(m_frame->m_quadrantMarks, 0);
+    EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), 0);
     EXPECT_FALSE(m_frame->m_modified);
     EXPECT_TRUE(m_canvas->GetCursor().IsSameAs(*wxSTANDARD_CURSOR));
 
@@ -141,39 +142,39 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
                               Click{kEye1 - 0.25, -0.25, 0x20}, Click{kEye1 + 0.2, -0.25, 0x10},
                               Click{kEye2 - 0.2, 0.25, 0x08}, Click{kEye2 + 0.25, 0.25, 0x04},
                               Click{kEye2 - 0.2, -0.25, 0x02}, Click{kEye2 + 0.25, -0.25, 0x01}}) {
-        m_frame->m_quadrantMarks = 0;
+        m_frame->CurrentExamination().SetQuadrantMarks(0);
         Send(wxEVT_LEFT_DOWN, CanvasPoint(click.x, click.y), true);
-        EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << click.x << " " << click.y;
+        EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), click.bit) << click.x << " " << click.y;
         Send(wxEVT_LEFT_UP, CanvasPoint(click.x, click.y));
-        EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << "the release toggles nothing";
+        EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), click.bit) << "the release toggles nothing";
     }
     EXPECT_TRUE(m_frame->m_modified);
 
     // Close to the eye centres the quadrant drawn under the pointer decides, at either end of the distance slider.
     for (int distance : {1, 11}) {
-        m_frame->m_blendSlider->SetValue(distance);
+        drive::Slide(m_frame, Id::BlendSlider, distance);
         ASSERT_TRUE(m_canvas->Render());
         for (const Click click : {Click{kEye1 + 0.04, 0.1, 0x40}, Click{kEye1 - 0.04, 0.1, 0x80},
                                   Click{kEye2 - 0.04, -0.1, 0x02}, Click{kEye2 + 0.04, -0.1, 0x01}}) {
-            m_frame->m_quadrantMarks = 0;
+            m_frame->CurrentExamination().SetQuadrantMarks(0);
             Send(wxEVT_LEFT_DOWN, CanvasPoint(click.x, click.y), true);
             Send(wxEVT_LEFT_UP, CanvasPoint(click.x, click.y));
-            EXPECT_EQ(m_frame->m_quadrantMarks, click.bit) << distance << ": " << click.x;
+            EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), click.bit) << distance << ": " << click.x;
         }
     }
 
     // A drag toggles on every motion event; the gaze stays where it was.
-    m_frame->m_quadrantMarks = 0;
+    m_frame->CurrentExamination().SetQuadrantMarks(0);
     for (int i = 0; i < 3; ++i)
         Move(CanvasPoint(kEye1 - 0.25, 0.25 + 0.01 * i), true);
-    EXPECT_EQ(m_frame->m_quadrantMarks, 0x80);
+    EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), 0x80);
     EXPECT_TRUE(GazeAtRest());
 }
 
 TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance) {
     SetTool(Id::FlashlightTool, false);
     for (int distance : {1, 6, 11}) {
-        m_frame->m_blendSlider->SetValue(distance);
+        drive::Slide(m_frame, Id::BlendSlider, distance);
         ASSERT_TRUE(m_canvas->Render());
         // Between the eyes: straight ahead, not looking down.
         Move(CanvasPoint(0, 0) + wxSize(1, 0));
@@ -244,7 +245,7 @@ TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, -10.0f);
 
     m_canvas->resetView();
-    m_frame->m_quadrantMarks = 0x01;
+    m_frame->CurrentExamination().SetQuadrantMarks(0x01);
     Move({width / 4, 50});
     drag();
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 0.0f);

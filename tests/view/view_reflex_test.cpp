@@ -38,7 +38,7 @@ protected:
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
         ASSERT_TRUE(m_canvas->prepareGL());
-        m_frame->GetToolBar()->ToggleTool(Id::FlashlightTool, true);
+        drive::SetTool(m_frame, Id::FlashlightTool, true);
     }
 
     PixelPoint At(double x, double y) const {

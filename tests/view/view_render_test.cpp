@@ -66,8 +66,8 @@ protected:
     std::optional<PixelPoint> PupilOf(const ViewImage& image, double eyeX) const {
         return image.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
     }
-    void SetTool(int id, bool on) { m_frame->GetToolBar()->ToggleTool(id, on); }
-    void SetItem(int id, bool on) { m_frame->GetMenuBar()->Check(id, on); }
+    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
+    void SetItem(int id, bool on) { drive::SetMenuItem(m_frame, id, on); }
 
     MyGLCanvas* m_canvas = nullptr;
 };
@@ -223,7 +223,7 @@ TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden) {
     const PixelPoint upperOuter2 = At(kEye2 + 0.2, 0.25);
     const ViewImage bare = Capture();
 
-    m_frame->m_quadrantMarks = 0x80 | 0x04;
+    m_frame->CurrentExamination().SetQuadrantMarks(0x80 | 0x04);
     const ViewImage marked = Capture();
     for (PixelPoint p : {upperOuter1, upperOuter2}) {
         const Rgb behind = bare.at(p);
@@ -262,7 +262,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
         {"view-red-filter", [&] { SetTool(Id::RedFilterEye1, true); }},
         {"view-translucent-occluder", [&] { SetTool(Id::TranslucentEye2, true); }},
         {"view-grid", [&] { SetTool(Id::QuadrantEditTool, true); }},
-        {"view-quadrants", [&] { m_frame->m_quadrantMarks = 0x80 | 0x10 | 0x04; }},
+        {"view-quadrants", [&] { m_frame->CurrentExamination().SetQuadrantMarks(0x80 | 0x10 | 0x04); }},
     };
     drive::Spin(m_frame, 408, 1200);
     drive::Spin(m_frame, 406, 500);
@@ -272,7 +272,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
         SetItem(Id::AxisLinesItem, false);
         for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye2, Id::QuadrantEditTool})
             SetTool(id, false);
-        m_frame->m_quadrantMarks = 0;
+        m_frame->CurrentExamination().SetQuadrantMarks(0);
         m_frame->m_animTimerA->axisOverlaysVisible = false;
         shot.arrange();
         const ViewImage image = Capture();

@@ -227,7 +227,8 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
 
     // The prism cover test neutralised, with the penlight's reflexes centred.
     frame->SetPrisms({Prism{}, Prism{25, PrismBase::out}});
-    frame->GetToolBar()->ToggleTool(Id::FlashlightTool, true);
+    if (!frame->GetToolBar()->GetToolState(Id::FlashlightTool))
+        ToggleTool(frame, Id::FlashlightTool);
     frame->m_canvas->setPenlightShining(true);
     ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
     frame->m_canvas->setPenlightShining(false);
