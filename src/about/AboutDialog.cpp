@@ -9,6 +9,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "resources/Resources.h"
 
 #include <wx/bmpbuttn.h>

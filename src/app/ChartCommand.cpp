@@ -1,7 +1,6 @@
 #include "app/ChartCommand.h"
 
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 #include "frame/FrameCharts.h"
 #include "cli/DisplayCheck.h"
 #include "cli/StartFolder.h"
@@ -102,7 +101,6 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
     else if (!hook.Spoke())
         status = Draw(*frame, command, output, hook, err);
     delete frame;
-    g_patientFrame = nullptr;
     hook.Unregister();
     return status;
 }

@@ -2,7 +2,6 @@
 
 #include "about/AboutDescription.h"
 #include "app/CompactControls.h"
-#include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
 #include "resources/Resources.h"
@@ -14,17 +13,19 @@ void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
     s_filesToOpen = std::move(files);
 }
 
+PatientFrame* PatientApp::MainWindow() {
+    return wxTheApp ? wxDynamicCast(wxTheApp->GetTopWindow(), PatientFrame) : nullptr;
+}
+
 PatientFrame* PatientApp::BuildMainWindow() {
     IgnoreFileSizeSignal();
     RegisterImageHandlers();
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
     auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508));
-    g_patientFrame = frame;
     if (frame->m_languageFile.empty()) {
         // The constructor has already said that no language file was found.
         delete frame;
-        g_patientFrame = nullptr;
         return nullptr;
     }
     frame->SetAutoLayout(true);
@@ -33,7 +34,6 @@ PatientFrame* PatientApp::BuildMainWindow() {
     if (frame->m_languageFile.empty()) {
         // Every language file went away between the constructor and the settings.
         delete frame;
-        g_patientFrame = nullptr;
         return nullptr;
     }
     frame->BuildToolBar(frame->GetToolBar());

@@ -13,6 +13,8 @@ public:
     // The main window as start-up builds it, not shown yet; null when it
     // cannot start (no language file, which it has said).
     static PatientFrame* BuildMainWindow();
+    // The main window while there is one.
+    static PatientFrame* MainWindow();
 
     // Files named on the command line, opened one after the other once the
     // window is up.

@@ -83,7 +83,7 @@ wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& 
     if (path.empty())
         return path;
     path = WithExtension(path, extension);
-    if (wxFileExists(path) && !ConfirmReplace(this, path))
+    if (wxFileExists(path) && !ConfirmReplace(this, m_host.Language(), path))
         return wxEmptyString;
     return path;
 }

@@ -7,6 +7,7 @@
 #include "widgets/Ids.h"
 #include "widgets/ScreenText.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 
 #include <wx/button.h>
 #include <wx/dcbuffer.h>
@@ -121,7 +122,7 @@ void HessChartWindow::OnExport(wxCommandEvent& event) {
                       : event.GetId() == Id::ChartExportPdf
                           ? Kind{Text::PdfWildcard, kPdfExtension, &HessChartWindow::ExportPdf}
                           : Kind{Text::PictureWildcard, kPngExtension, &HessChartWindow::ExportPng};
-    const wxString path = AskSavePath(LanguageText(kind.wildcard), "hess", kind.extension);
+    const wxString path = AskSavePath(LanguageText(m_host.Language(), kind.wildcard), "hess", kind.extension);
     if (!path.empty())
         (this->*kind.write)(path);
 }

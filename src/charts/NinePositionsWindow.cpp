@@ -7,6 +7,7 @@
 #include "widgets/Ids.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/bitmap.h>
@@ -96,7 +97,7 @@ void NinePositionsWindow::ExportPdf(const wxString& path) {
 void NinePositionsWindow::OnExport(wxCommandEvent& event) {
     Renew();
     const bool pdf = event.GetId() == Id::ChartExportPdf;
-    const wxString path = AskSavePath(LanguageText(pdf ? Text::PdfWildcard : Text::PictureWildcard), "nine-positions",
+    const wxString path = AskSavePath(LanguageText(m_host.Language(), pdf ? Text::PdfWildcard : Text::PictureWildcard), "nine-positions",
                                       pdf ? kPdfExtension : kPngExtension);
     if (path.empty())
         return;

@@ -8,6 +8,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "model/CaseFile.h"
 #include "frame/PlaybackTimer.h"
 #include "settings/FileIo.h"
@@ -39,7 +40,7 @@ bool PatientFrame::ConfirmDiscard() {
         return false;
     if (!m_modified)
         return true;
-    switch (AskToSaveChanges(this, m_caseFile)) {
+    switch (AskToSaveChanges(this, *m_languageTable, m_caseFile)) {
     case wxYES:
         return SaveCase();
     case wxNO:
@@ -132,7 +133,7 @@ bool PatientFrame::SaveCaseAs() {
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
-    if (wxFileExists(path) && !ConfirmReplace(this, path))
+    if (wxFileExists(path) && !ConfirmReplace(this, *m_languageTable, path))
         return false;
     return WriteCaseFile(path);
 }

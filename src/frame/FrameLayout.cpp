@@ -1,7 +1,6 @@
 // Construction of the main window's controls and their layout constraints.
 #include "frame/PatientFrame.h"
 
-#include "app/ProgramState.h"
 #include "widgets/AngleSpinButton.h"
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
@@ -167,7 +166,7 @@ void PatientFrame::CreatePlaybackPanel() {
 }
 
 void PatientFrame::CreateTracePanel() {
-    m_tracePanel = new TracePanel(this, Id::TracePanel);
+    m_tracePanel = new TracePanel(this, Id::TracePanel, *m_languageTable);
     m_tracePanel->SetSeekHandler([this](std::size_t row) { SeekPlayback(row); });
 }
 

@@ -1,5 +1,4 @@
 // The main window as the quiz's host.
-#include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "view/MyGLCanvas.h"
 #include "widgets/Ids.h"
@@ -31,6 +30,5 @@ void PatientFrame::QuizClosed() {
     GetToolBar()->ToggleTool(Id::QuizTool, false);
     wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
     OnQuizToggle(quizOff);
-    g_quizWindowOpen = false;
     m_quizFrame = nullptr;
 }

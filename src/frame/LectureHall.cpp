@@ -98,7 +98,7 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
     if (path.empty())
         return;
     path = WithExtension(path, kPictureExtension);
-    if (wxFileExists(path) && !ConfirmReplace(this, path))
+    if (wxFileExists(path) && !ConfirmReplace(this, *m_languageTable, path))
         return;
     std::string error;
     if (!WritePicturePng(path, m_canvas->renderPicture(kPictureScales[choice]), error))

@@ -5,6 +5,7 @@
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "model/MuscleFile.h"
 #include "settings/SameFile.h"
 #include "view/MyGLCanvas.h"
@@ -52,16 +53,16 @@ int ReasonText(MuscleFileError error) {
 
 MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
     MusclesDialog::Texts texts;
-    texts.title = LanguageText(Text::MusclesTitle);
+    texts.title = LanguageText(frame.Language(), Text::MusclesTitle);
     texts.eyes = {frame.Text(Text::EyeGroup1), frame.Text(Text::EyeGroup2)};
     for (int m = 0; m < kMuscleCount; ++m)
-        texts.muscles[m] = LanguageText(kMuscleNames[m]);
-    texts.presetLabel = LanguageText(Text::MusclePresetLabel);
+        texts.muscles[m] = LanguageText(frame.Language(), kMuscleNames[m]);
+    texts.presetLabel = LanguageText(frame.Language(), Text::MusclePresetLabel);
     for (int p = 0; p < kMusclePresetCount; ++p)
         for (int eye = 0; eye < kEyeCount; ++eye)
-            texts.presets[p * kEyeCount + eye] = LanguageText(kPresetNames[p]) + ", " + LanguageText(kPresetEyes[eye]);
+            texts.presets[p * kEyeCount + eye] = LanguageText(frame.Language(), kPresetNames[p]) + ", " + LanguageText(frame.Language(), kPresetEyes[eye]);
     texts.apply = frame.Text(Text::ApplyButton);
-    texts.reset = LanguageText(Text::MusclesReset);
+    texts.reset = LanguageText(frame.Language(), Text::MusclesReset);
     texts.ok = frame.Text(Text::OkButton);
     texts.cancel = frame.Text(Text::CancelButton);
     return texts;
@@ -102,9 +103,9 @@ void PatientFrame::ReadMuscleFile(const wxString& casePath) {
     wxString message = FormatLanguageString(
         m_languageTable->Get(Text::MuscleFileRefusedFormat),
         FitPath(casePath), "Could not read the muscle strengths beside " + FitPath(casePath) + ".");
-    message += "\n\n" + LanguageText(ReasonText(result.error));
+    message += "\n\n" + LanguageText(*m_languageTable, ReasonText(result.error));
     if (result.line > 0)
-        message += wxString::Format(" (%s %d)", LanguageText(Text::MuscleFileLine), result.line);
+        message += wxString::Format(" (%s %d)", LanguageText(*m_languageTable, Text::MuscleFileLine), result.line);
     ShowMessage(message, wxMessageBoxCaptionStr, wxOK | wxICON_WARNING | wxCENTRE, this);
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/ScreenText.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "quiz/QuizFrame.h"
 
 #include <wx/msgdlg.h>

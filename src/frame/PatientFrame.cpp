@@ -1,6 +1,5 @@
 #include "frame/PatientFrame.h"
 
-#include "app/ProgramState.h"
 #include "widgets/FileChooser.h"
 #include "widgets/Ids.h"
 #include "widgets/ScreenText.h"
@@ -9,6 +8,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "frame/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 #include "view/CoverAnimationTimer.h"
@@ -92,7 +92,6 @@ const char kNoLanguageMessage[] = "Could not open any language file.";
 PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd()) {
     m_languageTable = new LanguageTable;
-    g_languageTable = m_languageTable;
     // Help stays answerable (showing nothing) even when no language ever sets a book.
     m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
 
@@ -117,7 +116,6 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
 }
 
 PatientFrame::~PatientFrame() {
-    g_languageTable = nullptr;
     delete m_languageTable;
     m_languageTable = nullptr;
     StopPlayback();

@@ -73,6 +73,7 @@ public:
 
     // Language string n, converted from the file's ISO 8859-1 bytes.
     wxString Text(int n) const override;
+    const LanguageTable& Language() const override { return *m_languageTable; }
 
     void UpdateTitle(const wxString& name);
     bool IsPlaybackMode() const override;

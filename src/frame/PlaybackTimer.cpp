@@ -7,6 +7,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "model/EyeQuantity.h"
 #include "playback/PlaybackTexts.h"
 #include "playback/RecordingReader.h"
@@ -109,7 +110,7 @@ void PlaybackTimer::SaveRecording(bool askName) {
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
-        if (wxFileExists(path) && !ConfirmReplace(m_frame, path))
+        if (wxFileExists(path) && !ConfirmReplace(m_frame, *m_languageTable, path))
             return;
     }
     WriteRecording(path);
@@ -139,7 +140,7 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName) {
 bool PlaybackTimer::ConfirmDiscardRecording() {
     if (!IsRecordingModified())
         return true;
-    switch (AskToSaveChanges(m_frame, FileName())) {
+    switch (AskToSaveChanges(m_frame, *m_languageTable, FileName())) {
     case wxYES:
         return WriteRecording(FileName());
     case wxNO:

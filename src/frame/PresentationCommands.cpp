@@ -4,7 +4,6 @@
 #include "widgets/AngleSpinButton.h"
 #include "widgets/HintDialog.h"
 #include "widgets/Ids.h"
-#include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
@@ -190,7 +189,6 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
     if (on) {
         if (!m_quizFrame)
             m_quizFrame = new QuizFrame(this, *this, m_languageTable);
-        g_quizWindowOpen = true;
         m_quizFrame->showQuiz(true);
     } else {
         if (m_quizFrame)

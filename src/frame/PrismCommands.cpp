@@ -6,6 +6,7 @@
 #include "widgets/Ids.h"
 #include "frame/PrismDialog.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "view/MyGLCanvas.h"
 
 #include <wx/statusbr.h>
@@ -34,14 +35,14 @@ int BaseText(PrismBase base) {
 void PatientFrame::OnPrismChooser(wxCommandEvent&) {
     StopPlayback();
     PrismDialog::Texts texts;
-    texts.title = LanguageText(Text::PrismDialogTitle);
+    texts.title = LanguageText(*m_languageTable, Text::PrismDialogTitle);
     texts.eyes = {Text(Text::EyeGroup1), Text(Text::EyeGroup2)};
-    texts.power = LanguageText(Text::PrismPowerLabel);
-    texts.base = LanguageText(Text::PrismBaseLabel);
-    texts.none = LanguageText(Text::PrismNone);
-    texts.unit = LanguageText(Text::PrismUnit);
-    texts.bases = {LanguageText(Text::PrismBaseOut), LanguageText(Text::PrismBaseIn), LanguageText(Text::PrismBaseUp),
-                   LanguageText(Text::PrismBaseDown)};
+    texts.power = LanguageText(*m_languageTable, Text::PrismPowerLabel);
+    texts.base = LanguageText(*m_languageTable, Text::PrismBaseLabel);
+    texts.none = LanguageText(*m_languageTable, Text::PrismNone);
+    texts.unit = LanguageText(*m_languageTable, Text::PrismUnit);
+    texts.bases = {LanguageText(*m_languageTable, Text::PrismBaseOut), LanguageText(*m_languageTable, Text::PrismBaseIn), LanguageText(*m_languageTable, Text::PrismBaseUp),
+                   LanguageText(*m_languageTable, Text::PrismBaseDown)};
     texts.ok = Text(Text::OkButton);
     texts.cancel = Text(Text::CancelButton);
     PrismDialog dialog(this, texts, Prisms());
@@ -90,8 +91,8 @@ wxString PatientFrame::PrismStatusText() const {
             continue;
         if (!status.empty())
             status += "   ";
-        status += LanguageText(eyeLetters[eye]) + wxString::Format(": %d ", prism.dioptres) +
-                  LanguageText(Text::PrismUnit) + " " + LanguageText(BaseText(prism.base));
+        status += LanguageText(*m_languageTable, eyeLetters[eye]) + wxString::Format(": %d ", prism.dioptres) +
+                  LanguageText(*m_languageTable, Text::PrismUnit) + " " + LanguageText(*m_languageTable, BaseText(prism.base));
     }
     return status;
 }

@@ -1,6 +1,5 @@
 // Quitting, help, the recording commands and the playback bar.
 #include "about/AboutDialog.h"
-#include "app/ProgramState.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/ScreenText.h"
@@ -56,7 +55,7 @@ void PatientFrame::OnCloseWindow(wxCloseEvent&) {
     wxCommandEvent closing(wxEVT_MENU, 0);
     if (!NewCase(closing))
         return;
-    if (g_quizWindowOpen && m_quizFrame) {
+    if (m_quizFrame) {
         wxCloseEvent quizClosing(wxEVT_CLOSE_WINDOW, m_quizFrame->GetId());
         quizClosing.SetCanVeto(true);
         quizClosing.SetLoggingOff(true);

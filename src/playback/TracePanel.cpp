@@ -1,9 +1,10 @@
 #include "playback/TracePanel.h"
 
-#include "widgets/FileChooser.h"
+#include "lang/LanguageTable.h"
 #include "lang/DecimalMark.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "playback/RecordingPlayer.h"
 #include "playback/TraceSource.h"
 
@@ -40,16 +41,16 @@ wxColour Pale(const wxColour& colour) {
     return wxColour(mix(colour.Red()), mix(colour.Green()), mix(colour.Blue()));
 }
 
-wxString Decimal(double value, double step) {
+wxString Decimal(const LanguageTable& texts, double value, double step) {
     const int decimals = step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
     // "-0" would look like a value of its own.
     const double shown = std::abs(value) < step / 2 ? 0.0 : value;
     const std::string number = wxString::Format("%.*f", decimals, shown).ToStdString();
-    return FromLatin1(WithDecimalMark(number, ToLatin1(LanguageText(Text::DecimalMark))));
+    return FromLatin1(WithDecimalMark(number, texts.Get(Text::DecimalMark)));
 }
 
-wxString DegreesLabel(double value, double step) {
-    return Decimal(value, step) + wxString::FromUTF8("\xC2\xB0");
+wxString DegreesLabel(const LanguageTable& texts, double value, double step) {
+    return Decimal(texts, value, step) + wxString::FromUTF8("\xC2\xB0");
 }
 
 enum class Swatch { eyeOne, eyeTwo, horizontal, vertical, torsion, interpolated };
@@ -59,15 +60,15 @@ struct LegendItem {
     wxString text;
 };
 
-std::vector<LegendItem> LegendItems(bool withTorsion) {
+std::vector<LegendItem> LegendItems(const LanguageTable& texts, bool withTorsion) {
     std::vector<LegendItem> items = {
-        {Swatch::eyeOne, LanguageText(Text::EyeGroup1)},
-        {Swatch::eyeTwo, LanguageText(Text::EyeGroup2)},
-        {Swatch::horizontal, LanguageText(Text::HorizontalRow)},
-        {Swatch::vertical, LanguageText(Text::VerticalRow)}};
+        {Swatch::eyeOne, LanguageText(texts, Text::EyeGroup1)},
+        {Swatch::eyeTwo, LanguageText(texts, Text::EyeGroup2)},
+        {Swatch::horizontal, LanguageText(texts, Text::HorizontalRow)},
+        {Swatch::vertical, LanguageText(texts, Text::VerticalRow)}};
     if (withTorsion)
-        items.push_back({Swatch::torsion, LanguageText(Text::TorsionRow)});
-    items.push_back({Swatch::interpolated, LanguageText(Text::TraceInterpolated)});
+        items.push_back({Swatch::torsion, LanguageText(texts, Text::TorsionRow)});
+    items.push_back({Swatch::interpolated, LanguageText(texts, Text::TraceInterpolated)});
     return items;
 }
 
@@ -102,8 +103,9 @@ wxBEGIN_EVENT_TABLE(TracePanel, wxWindow)
     EVT_MOUSE_CAPTURE_LOST(TracePanel::OnCaptureLost)
 wxEND_EVENT_TABLE()
 
-TracePanel::TracePanel(wxWindow* parent, wxWindowID id)
-    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN | wxFULL_REPAINT_ON_RESIZE) {
+TracePanel::TracePanel(wxWindow* parent, wxWindowID id, const LanguageTable& texts)
+    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN | wxFULL_REPAINT_ON_RESIZE),
+      m_texts(texts) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
 }
@@ -162,8 +164,8 @@ void TracePanel::LayOut(const wxSize& size) {
     // Room below for the time labels, clear of the lowest value label.
     const int height = std::max(1, size.GetHeight() - top - 2 * labelHeight - kGap);
     m_scale = ScaleFor(m_allRows, m_withTorsion, height, std::max(1, height / kPixelsPerValueStep), m_valueStep);
-    const int labelWidth = std::max(GetTextExtent(DegreesLabel(m_scale.top, m_valueStep)).GetWidth(),
-                                    GetTextExtent(DegreesLabel(m_scale.bottom, m_valueStep)).GetWidth());
+    const int labelWidth = std::max(GetTextExtent(DegreesLabel(m_texts, m_scale.top, m_valueStep)).GetWidth(),
+                                    GetTextExtent(DegreesLabel(m_texts, m_scale.bottom, m_valueStep)).GetWidth());
     const int left = labelWidth + 2 * kGap;
     m_plot = wxRect(left, top, std::max(1, size.GetWidth() - left - kRightMargin), height);
     m_window.SetWidth(m_plot.width);
@@ -173,7 +175,7 @@ int TracePanel::LegendHeight(int width, wxDC* drawOn) const {
     const int lineHeight = GetTextExtent("Ag").GetHeight() + 2;
     int x = kGap;
     int y = 2;
-    for (const LegendItem& item : LegendItems(m_withTorsion)) {
+    for (const LegendItem& item : LegendItems(m_texts, m_withTorsion)) {
         const int itemWidth = kSwatchWidth + kGap + GetTextExtent(item.text).GetWidth();
         if (x > kGap && x + itemWidth > width - kGap) {
             x = kGap;
@@ -214,7 +216,7 @@ void TracePanel::DrawAxes(wxDC& dc) const {
         const int y = m_plot.y + m_scale.YOf(value);
         dc.SetPen(wxPen(std::abs(value) < m_valueStep / 2 ? kZeroLine : kGrid));
         dc.DrawLine(m_plot.x, y, m_plot.GetRight() + 1, y);
-        const wxString label = DegreesLabel(value, m_valueStep);
+        const wxString label = DegreesLabel(m_texts, value, m_valueStep);
         dc.DrawText(label, m_plot.x - kGap - dc.GetTextExtent(label).GetWidth(), y - textHeight / 2);
     }
 
@@ -227,7 +229,7 @@ void TracePanel::DrawAxes(wxDC& dc) const {
         const int x = m_plot.x + static_cast<int>(std::lround((t - start) / span * m_plot.width));
         dc.SetPen(wxPen(kGrid));
         dc.DrawLine(x, m_plot.y, x, m_plot.GetBottom() + 3);
-        const wxString label = Decimal(t, step) + " s";
+        const wxString label = Decimal(m_texts, t, step) + " s";
         const int width = dc.GetTextExtent(label).GetWidth();
         dc.DrawText(label, std::clamp(x - width / 2, 0, m_plot.GetRight() + kRightMargin - width), labelY);
     }

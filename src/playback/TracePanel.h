@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class LanguageTable;
 class RecordingPlayer;
 class wxDC;
 class wxGraphicsContext;
@@ -20,7 +21,8 @@ class wxGraphicsContext;
 // row; the mouse wheel zooms the time axis around the pointer.
 class TracePanel : public wxWindow {
 public:
-    TracePanel(wxWindow* parent, wxWindowID id);
+    // The panel keeps a reference to texts for its labels.
+    TracePanel(wxWindow* parent, wxWindowID id, const LanguageTable& texts);
 
     // Called with the row the user clicked or dragged to.
     void SetSeekHandler(std::function<void(std::size_t row)> seek) { m_seek = std::move(seek); }
@@ -62,6 +64,7 @@ private:
                   const wxColour& colour, std::size_t quantity) const;
     void ApplySpan();
 
+    const LanguageTable& m_texts;
     const RecordingPlayer* m_player = nullptr;
     TraceLevels m_levels;
     unsigned m_levelsRevision = 0;

@@ -8,6 +8,7 @@
 #include "lang/Latin1.h"
 #include "lang/TextFit.h"
 #include "lang/TextIds.h"
+#include "lang/LanguageText.h"
 #include "quiz/QuestionFile.h"
 #include "quiz/QuestionOrder.h"
 #include "quiz/QuizPlacement.h"
@@ -556,7 +557,7 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
     if (path.empty())
         return;
     path = WithExtension(path, ".csv");
-    if (wxFileName::FileExists(path) && !ConfirmReplace(parent, path))
+    if (wxFileName::FileExists(path) && !ConfirmReplace(parent, *m_languageTable, path))
         return;
 
     StoreAnswer();

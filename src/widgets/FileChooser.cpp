@@ -1,10 +1,10 @@
 #include "widgets/FileChooser.h"
 #include "widgets/ScreenText.h"
 
-#include "app/ProgramState.h"
 #include "lang/AddedTexts.h"
 #include "lang/FormatCheck.h"
 #include "lang/LanguageTable.h"
+#include "lang/LanguageText.h"
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 
@@ -14,14 +14,9 @@
 
 namespace {
 
-const std::string& LanguageString(int n) {
-    return g_languageTable ? g_languageTable->Get(n) : BuiltInText(n);
-}
-
-wxString FormatAddedString(int n, const wxString& argument) {
+wxString FormatAddedString(const LanguageTable& texts, int n, const wxString& argument) {
     const std::string& builtIn = BuiltInText(n);
-    return FormatLanguageString(LanguageString(n), argument,
-                                FromLatin1(FormatSingle(builtIn, ToLatin1(argument), builtIn)));
+    return FormatLanguageString(texts.Get(n), argument, FromLatin1(FormatSingle(builtIn, ToLatin1(argument), builtIn)));
 }
 
 }  // namespace
@@ -43,33 +38,17 @@ wxString SuggestedFileName(const wxString& casePath, const wxString& kind, const
     return name.empty() ? name : name + extension;
 }
 
-bool ConfirmReplace(wxWindow* parent, const wxString& path) {
-    return ShowMessage(FormatAddedString(Text::ReplaceFileFormat, FitPath(path)), wxEmptyString,
+bool ConfirmReplace(wxWindow* parent, const LanguageTable& texts, const wxString& path) {
+    return ShowMessage(FormatAddedString(texts, Text::ReplaceFileFormat, FitPath(path)), wxEmptyString,
                        wxYES_NO | wxCENTRE, parent) == wxYES;
 }
 
-int AskToSaveChanges(wxWindow* parent, const wxString& fileName) {
-    const wxString question = fileName.empty()
-                                  ? FromLatin1(LanguageString(Text::SaveChangesQuestion))
-                                  : FormatAddedString(Text::SaveChangesToFormat, FitPath(fileName));
+int AskToSaveChanges(wxWindow* parent, const LanguageTable& texts, const wxString& fileName) {
+    const wxString question = fileName.empty() ? LanguageText(texts, Text::SaveChangesQuestion)
+                                               : FormatAddedString(texts, Text::SaveChangesToFormat, FitPath(fileName));
     return ShowMessage(question, wxEmptyString, wxYES_NO | wxCANCEL | wxCENTRE, parent);
-}
-
-wxString LanguageText(int n) {
-    return FromLatin1(LanguageString(n));
 }
 
 wxString WithExtension(const wxString& path, const wxString& extension) {
     return path.EndsWith(extension) ? path : path + extension;
-}
-
-wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback) {
-    if (!IsSafeSingleArgFormat(format, FormatArg::String))
-        return fallback;
-    // The argument goes in after the 8-bit formatting, so a file name keeps
-    // characters beyond Latin-1, the "…" of a shortened path among them.
-    const std::string marker = "\x1F";
-    wxString text = FromLatin1(FormatSingle(format, marker, std::string()));
-    text.Replace(FromLatin1(marker), argument);
-    return text;
 }

@@ -2,8 +2,7 @@
 
 #include <wx/string.h>
 
-#include <string>
-
+class LanguageTable;
 class wxWindow;
 
 // Runs a file dialog, offering `suggestedName`, and returns the chosen path,
@@ -19,20 +18,12 @@ wxString SuggestedFileName(const wxString& casePath, const wxString& kind, const
 
 // Asks before `path` is replaced (language string 141) with Yes and No; true
 // only for Yes.
-bool ConfirmReplace(wxWindow* parent, const wxString& path);
+bool ConfirmReplace(wxWindow* parent, const LanguageTable& texts, const wxString& path);
 
 // Asks whether to save the changes to `fileName` (language string 140, or 139
 // when the name is empty) with Yes, No and Cancel; returns wxYES, wxNO or
 // wxCANCEL.
-int AskToSaveChanges(wxWindow* parent, const wxString& fileName);
-
-// Language string n of the program's table (its built-in text before a
-// table exists), converted for display.
-wxString LanguageText(int n);
+int AskToSaveChanges(wxWindow* parent, const LanguageTable& texts, const wxString& fileName);
 
 // The name with `extension` appended unless it already ends in exactly it.
 wxString WithExtension(const wxString& path, const wxString& extension);
-
-// Formats a one-%s language string with `argument`, or uses `fallback` when
-// the string from the language file is not a safe format.
-wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback);

@@ -8,7 +8,7 @@
 #include "about/AboutDialog.h"
 #include "about/AboutTexts.h"
 #include "about/UrlOpener.h"
-#include "app/ProgramState.h"
+#include "app/PatientApp.h"
 #include "lang/TextIds.h"
 
 #include <wx/bmpbuttn.h>

@@ -2,7 +2,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "app/ProgramState.h"
+#include "app/PatientApp.h"
 #include "widgets/Ids.h"
 #include "lang/LanguageTable.h"
 #include "lang/TextIds.h"
@@ -33,7 +33,7 @@ TEST_F(StartupTest, WithoutLanguageFilesShowsOneMessageAndNoWindow) {
     wxTEST_DIALOG(started = StartProgram(), ExpectMessageBox(wxID_OK, &message));
     EXPECT_FALSE(started);
     EXPECT_EQ(message, "Could not open any language file.");
-    EXPECT_EQ(g_patientFrame, nullptr);
+    EXPECT_EQ(PatientApp::MainWindow(), nullptr);
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }
 

@@ -4,7 +4,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "app/ProgramState.h"
+#include "app/PatientApp.h"
 #include "widgets/AngleSpinButton.h"
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"

@@ -5,7 +5,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "app/ProgramState.h"
+#include "app/PatientApp.h"
 #include "lang/TextIds.h"
 #include "playback/ColourPicker.h"
 #include "playback/DisplayOptionsDialog.h"

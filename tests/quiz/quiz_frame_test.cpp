@@ -4,7 +4,7 @@
 #include "LanguageFile.h"
 #include "TestDialogs.h"
 
-#include "app/ProgramState.h"
+#include "app/PatientApp.h"
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"
@@ -116,7 +116,7 @@ protected:
 };
 
 TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase) {
-    EXPECT_TRUE(g_quizWindowOpen);
+    EXPECT_NE(m_frame->m_quizFrame, nullptr);
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     OpenQuiz();
     EXPECT_EQ(m_quiz->Session().size(), 3u);
@@ -222,7 +222,6 @@ TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
     EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
     m_quiz->Close(true);
     EXPECT_EQ(m_frame->m_quizFrame, nullptr);
-    EXPECT_FALSE(g_quizWindowOpen);
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::HideValuesTool));
     EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
@@ -231,7 +230,6 @@ TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
 
 TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst) {
     SendCommand(Id::Exit);
-    EXPECT_FALSE(g_quizWindowOpen);
     EXPECT_EQ(m_frame->m_quizFrame, nullptr);
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
 }

@@ -1,7 +1,6 @@
 #include "FrameFixture.h"
 
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 #include "model/CaseFile.h"
 
 #include <wx/filefn.h>
@@ -71,7 +70,7 @@ std::string FrameFixture::PathOf(const std::string& name) const {
 
 bool FrameFixture::StartProgram() {
     const bool started = wxGetApp().OnInit();
-    m_frame = g_patientFrame;
+    m_frame = PatientApp::MainWindow();
     if (started)
         Yield();
     return started;
@@ -83,12 +82,11 @@ bool FrameFixture::Restart() {
 }
 
 void FrameFixture::CloseProgram() {
-    if (g_patientFrame) {
-        g_patientFrame->Destroy();
+    if (m_frame) {
+        m_frame->Destroy();
         wxTheApp->ProcessIdle();
         Yield();
     }
-    g_patientFrame = nullptr;
     m_frame = nullptr;
 }
 

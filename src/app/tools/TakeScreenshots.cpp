@@ -3,7 +3,6 @@
 //     take_screenshots DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE [toolbar]
 // With "toolbar" it also draws the README's labelled picture of the toolbar.
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
@@ -75,7 +74,7 @@ bool Capture(const wxRect& area, const fs::path& file, bool withView = true) {
         return false;
     wxImage image(file.string(), wxBITMAP_TYPE_PNG);
     if (withView) {
-        MyGLCanvas* canvas = g_patientFrame->m_canvas;
+        MyGLCanvas* canvas = PatientApp::MainWindow()->m_canvas;
         const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
         image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
     }
@@ -213,7 +212,7 @@ bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
 }
 
 bool TakeAll(const fs::path& output, bool toolbarLegend) {
-    PatientFrame* frame = g_patientFrame;
+    PatientFrame* frame = PatientApp::MainWindow();
     frame->SetPosition(wxPoint(0, 0));
     bool ok = !toolbarLegend || DrawToolbarLegend(frame, output / "toolbar.png");
     ok &= frame->ReadCaseFile("cases/esotropia-left.sd");
@@ -310,7 +309,7 @@ int main(int argc, char** argv) {
     if (ok) {
         Settle();
         ok = TakeAll(output, toolbarLegend);
-        g_patientFrame->Destroy();
+        PatientApp::MainWindow()->Destroy();
         Settle();
     }
     wxEntryCleanup();
