@@ -32,6 +32,7 @@
 namespace {
 
 constexpr int kRowPitch = 23;
+constexpr int kTimeSliderWidth = 300;
 // In playback mode the first tilt row names the sample quality.
 constexpr auto kQualityRow = static_cast<std::size_t>(EyeQuantity::verticalAxisTilt);
 constexpr int kInitialAngleLimit = 50;
@@ -160,7 +161,15 @@ void PatientFrame::CreatePlaybackPanel() {
     m_speedChoice->Move(m_speedChoice->GetPosition().x, 3 + (height - m_speedChoice->GetSize().GetHeight()) / 2);
     x = m_speedChoice->GetRect().GetRight() + 1 + kGap;
     m_timeSlider = new wxSlider(m_playbackPanel, Id::TimeSlider, 0, 0, 1, wxPoint(x + 6, 3 + (height - 20) / 2),
-                                wxSize(300, 20), wxSL_HORIZONTAL);
+                                wxSize(kTimeSliderWidth, 20), wxSL_HORIZONTAL);
+    // A wider window gives the slider the room beyond the default width: a
+    // long recording is then sought finely on a wide screen.
+    const int rightMargin = kDefaultWidth - m_timeSlider->GetRect().GetRight();
+    m_playbackPanel->Bind(wxEVT_SIZE, [this, rightMargin](wxSizeEvent& event) {
+        const int room = event.GetSize().GetWidth() - rightMargin - m_timeSlider->GetPosition().x;
+        m_timeSlider->SetSize(std::max(kTimeSliderWidth, room), m_timeSlider->GetSize().GetHeight());
+        event.Skip();
+    });
     m_playbackBarHeight = std::max(m_playbackBarHeight, height + 11);
     ApplyPlaybackToolTips();
 }

@@ -51,6 +51,8 @@ const char* ToolBitmapName(int toolId);
 class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost {
 public:
     PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    static constexpr int kDefaultWidth = 640;
+    static constexpr int kDefaultHeight = 508;
     ~PatientFrame() override;
 
     bool BuildUI();

@@ -265,6 +265,7 @@ TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheS
     EXPECT_EQ(m_frame->GetPosition(), small.GetPosition());
     EXPECT_GT(m_frame->GetSize().GetHeight(), small.GetHeight() + 150);
     EXPECT_EQ(viewHeight(), smallView);
+    EXPECT_EQ(m_frame->m_timeSlider->GetSize().GetWidth(), 300);
     SendCommand(Id::NewCase);
     Yield();
     ASSERT_FALSE(m_frame->IsPlaybackMode());
@@ -281,6 +282,10 @@ TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheS
     Yield();
     EXPECT_EQ(m_frame->GetRect(), full);
     EXPECT_TRUE(screen.Contains(m_frame->m_tracePanel->GetScreenRect())) << m_frame->m_tracePanel->GetScreenRect().y;
+    // The time slider takes the width the window gained, and stays inside its bar.
+    const wxRect slider = m_frame->m_timeSlider->GetRect();
+    EXPECT_GT(slider.GetWidth(), 300 + full.GetWidth() - small.GetWidth() - 20);
+    EXPECT_LT(slider.GetRight(), m_frame->m_playbackPanel->GetClientSize().GetWidth());
     EXPECT_LT(viewHeight(), fullView - 150);
     SendCommand(Id::NewCase);
     Yield();

@@ -65,9 +65,24 @@ wxImage CanvasImage(MyGLCanvas* canvas) {
     return image;
 }
 
+// A capture of several windows shows only them: the bare screen between
+// them becomes transparent, not the virtual display's black.
+void ClearAllBut(wxImage& image, const wxPoint& origin, const std::vector<wxRect>& windows) {
+    image.InitAlpha();
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            const wxPoint onScreen = origin + wxPoint(x, y);
+            const bool shown = std::any_of(windows.begin(), windows.end(),
+                                           [&](const wxRect& window) { return window.Contains(onScreen); });
+            if (!shown)
+                image.SetAlpha(x, y, wxIMAGE_ALPHA_TRANSPARENT);
+        }
+}
+
 // The screen is read with ImageMagick's import: the toolkit's screen copy
 // does not see redraws on a virtual display.
-bool Capture(const wxRect& area, const fs::path& file, bool withView = true) {
+bool Capture(const wxRect& area, const fs::path& file, bool withView = true,
+             const std::vector<wxRect>& onlyWindows = {}) {
     Settle();
     const wxString geometry = wxString::Format("%dx%d+%d+%d", area.width, area.height, area.x, area.y);
     if (wxExecute("import -window root -crop " + geometry + " +repage \"" + file.string() + "\"", wxEXEC_SYNC) != 0)
@@ -78,6 +93,8 @@ bool Capture(const wxRect& area, const fs::path& file, bool withView = true) {
         const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
         image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
     }
+    if (!onlyWindows.empty())
+        ClearAllBut(image, area.GetPosition(), onlyWindows);
     const bool saved = image.IsOk() && image.SaveFile(file.string(), wxBITMAP_TYPE_PNG);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", file.string().c_str());
     return saved;
@@ -262,7 +279,8 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
                                                                                       : "/quiz/quiz_en.sqs");
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
-    ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png");
+    ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png", true,
+                  {frame->GetScreenRect(), quiz->GetScreenRect()});
 
     // The review of a first answer, away from the view so that the view's
     // pixels pasted into every capture do not cover it.
