@@ -117,10 +117,12 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
             const wxWindow* control = dialog.FindWindow(expected.id);
             ASSERT_NE(control, nullptr) << expected.id;
             const wxPoint described = dialog.ConvertDialogToPixels(expected.pos);
-            if (std::find(placedByText.begin(), placedByText.end(), expected.id) == placedByText.end())
+            if (std::find(placedByText.begin(), placedByText.end(), expected.id) == placedByText.end()) {
                 EXPECT_EQ(control->GetPosition().x, described.x) << expected.id;
-            if (control->IsShown())
+            }
+            if (control->IsShown()) {
                 EXPECT_EQ(control->GetPosition().y, described.y - (expected.pos.y >= 98 ? lift : 0)) << expected.id;
+            }
             if (dynamic_cast<const wxStaticText*>(control)) {
                 EXPECT_EQ(control->GetSize(), dialog.ConvertDialogToPixels(expected.size)) << expected.id;
                 EXPECT_EQ(control->IsShown(), !control->GetLabel().empty()) << expected.id;

@@ -61,9 +61,11 @@ public:
 
 protected:
     int OnInvoked(wxTextEntryDialog* dialog) const override {
-        for (wxWindow* child : dialog->GetChildren())
-            if (auto* box = dynamic_cast<wxTextCtrl*>(child))
+        for (wxWindow* child : dialog->GetChildren()) {
+            if (auto* box = dynamic_cast<wxTextCtrl*>(child)) {
                 EXPECT_GE(box->GetSize().GetHeight(), box->GetCharHeight() + 6);
+            }
+        }
         dialog->SetValue(m_value);
         return wxID_OK;
     }
