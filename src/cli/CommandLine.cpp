@@ -309,11 +309,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     return command;
 }
 
-bool NeedsDisplay(Action action)
-{
-    return action == Action::NinePositions;
-}
-
 std::string UsageText()
 {
     return "Usage: squinx [FILE...]\n"

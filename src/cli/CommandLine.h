@@ -49,9 +49,6 @@ struct CommandLine {
 // arguments without the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The commands that draw with the toolkit and so need a display: --nine.
-bool NeedsDisplay(Action action);
-
 std::string UsageText();
 std::string VersionText();
 

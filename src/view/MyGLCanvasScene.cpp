@@ -14,7 +14,7 @@
 
 namespace {
 
-Rgb ToRgb(const wxColour& colour) {
+ViewColour Bytes(const wxColour& colour) {
     return {colour.Red(), colour.Green(), colour.Blue()};
 }
 
@@ -55,12 +55,12 @@ ViewPose MyGLCanvas::pose() const {
 
 ViewLook MyGLCanvas::look() const {
     ViewLook look;
-    look.background = ToRgb(m_backgroundColour);
-    look.redFilter = ToRgb(m_redFilterColour);
-    look.occluder = ToRgb(m_occluderColour);
-    look.cross = ToRgb(m_crossColour);
-    look.axis = ToRgb(m_axisColour);
-    look.quadrant = ToRgb(m_quadrantColour);
+    look.background = Bytes(m_backgroundColour);
+    look.redFilter = Bytes(m_redFilterColour);
+    look.occluder = Bytes(m_occluderColour);
+    look.cross = Bytes(m_crossColour);
+    look.axis = Bytes(m_axisColour);
+    look.quadrant = Bytes(m_quadrantColour);
     look.occluderAlpha = m_occluderAlpha;
     look.redFilterAlpha = m_redFilterAlpha;
     look.quadrantAlpha = m_quadrantAlpha;

@@ -6,6 +6,7 @@
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
 #include "view/ReflexSpot.h"
+#include "settings/SettingsFile.h"
 
 #include <GL/gl.h>
 
@@ -43,12 +44,17 @@ constexpr QuadrantQuad kQuadrantQuads[] = {
     {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
 };
 
-void GlColour(const Rgb& colour) {
-    glColor3f(colour.r / 255.0f, colour.g / 255.0f, colour.b / 255.0f);
+void GlColour(const ViewColour& colour) {
+    glColor3f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f);
 }
 
-void GlColour(const Rgb& colour, float alpha) {
-    glColor4f(colour.r / 255.0f, colour.g / 255.0f, colour.b / 255.0f, alpha);
+void GlColour(const ViewColour& colour, float alpha) {
+    glColor4f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f, alpha);
+}
+
+ViewColour Bytes(const Rgb& colour) {
+    return {static_cast<unsigned char>(colour.r), static_cast<unsigned char>(colour.g),
+            static_cast<unsigned char>(colour.b)};
 }
 
 void Rotate(const AxisRotation& rotation) {
@@ -218,16 +224,21 @@ void DrawGrid() {
 
 ViewLook ViewLookOf(const Settings& settings) {
     ViewLook look;
-    look.background = settings.backgroundColour;
-    look.redFilter = settings.redFilterColour;
-    look.occluder = settings.occluderColour;
-    look.cross = settings.crossColour;
-    look.axis = settings.axisColour;
-    look.quadrant = settings.quadrantColour;
+    look.background = Bytes(settings.backgroundColour);
+    look.redFilter = Bytes(settings.redFilterColour);
+    look.occluder = Bytes(settings.occluderColour);
+    look.cross = Bytes(settings.crossColour);
+    look.axis = Bytes(settings.axisColour);
+    look.quadrant = Bytes(settings.quadrantColour);
     look.occluderAlpha = settings.occluderAlpha;
     look.redFilterAlpha = settings.redFilterAlpha;
     look.quadrantAlpha = settings.quadrantAlpha;
     return look;
+}
+
+ViewColour BackgroundAsRead(const ViewColour& background) {
+    const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
+    return {byte(background[0]), byte(background[1]), byte(background[2])};
 }
 
 double EyeballPixelRadius(ViewportSize viewport, const FrustumExtents& frustum, int distance) {
@@ -247,7 +258,7 @@ void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, con
                          const ViewLook& look, const FrustumExtents& frustum) {
     // Components are scaled by 1/256, as stored colours have always been.
     constexpr float kByteScale = 0.00390625f;
-    glClearColor(look.background.r * kByteScale, look.background.g * kByteScale, look.background.b * kByteScale,
+    glClearColor(look.background[0] * kByteScale, look.background[1] * kByteScale, look.background[2] * kByteScale,
                  1.0f);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

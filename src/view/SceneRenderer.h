@@ -1,26 +1,36 @@
 #pragma once
 
-#include "settings/SettingsFile.h"
 #include "view/CoverBlends.h"
 #include "view/SceneState.h"
 #include "view/ViewPose.h"
 #include "view/ViewProjection.h"
 
+#include <array>
+
+struct Settings;
+
+// A colour as red, green and blue bytes.
+using ViewColour = std::array<unsigned char, 3>;
+
 // The colours and translucencies the view draws with, as the display
 // options set them.
 struct ViewLook {
-    Rgb background{50, 50, 50};
-    Rgb redFilter{75, 0, 0};
-    Rgb occluder{32, 32, 32};
-    Rgb cross{255, 255, 255};
-    Rgb axis{0, 51, 128};
-    Rgb quadrant{179, 179, 255};
+    ViewColour background{50, 50, 50};
+    ViewColour redFilter{75, 0, 0};
+    ViewColour occluder{32, 32, 32};
+    ViewColour cross{255, 255, 255};
+    ViewColour axis{0, 51, 128};
+    ViewColour quadrant{179, 179, 255};
     float occluderAlpha = 0.2f;
     float redFilterAlpha = 0.2f;
     float quadrantAlpha = 0.6f;
 };
 
 ViewLook ViewLookOf(const Settings& settings);
+
+// The background as the view reads it back: GL is given each component
+// scaled by 1/256, as stored colours have always been.
+ViewColour BackgroundAsRead(const ViewColour& background);
 
 // Where the eye centres stand, left and right of the head's middle.
 inline constexpr double kEyeCentreX[2] = {-0.5, 0.5};
