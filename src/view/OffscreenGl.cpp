@@ -5,30 +5,34 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 // The window's visual on the X display has no alpha channel, and the lens
 // blending reads the destination's alpha: a buffer with one would change
-// the picture.
+// the picture. Its depth buffer is the deepest GLX offers for the 24 bits
+// the canvas asks for: 32 bits with Mesa.
 constexpr EGLint kAlphaBits = 0;
-constexpr EGLint kDepthBits = 24;
+constexpr EGLint kLeastDepthBits = 24;
 
-bool Matches(EGLDisplay display, EGLConfig config) {
-    const auto value = [&](EGLint attribute) {
-        EGLint result = -1;
-        eglGetConfigAttrib(display, config, attribute, &result);
-        return result;
-    };
+EGLint Attribute(EGLDisplay display, EGLConfig config, EGLint attribute) {
+    EGLint value = -1;
+    eglGetConfigAttrib(display, config, attribute, &value);
+    return value;
+}
+
+bool Fits(EGLDisplay display, EGLConfig config) {
+    const auto value = [&](EGLint attribute) { return Attribute(display, config, attribute); };
     return value(EGL_RED_SIZE) == 8 && value(EGL_GREEN_SIZE) == 8 && value(EGL_BLUE_SIZE) == 8 &&
-           value(EGL_ALPHA_SIZE) == kAlphaBits && value(EGL_DEPTH_SIZE) == kDepthBits &&
+           value(EGL_ALPHA_SIZE) == kAlphaBits && value(EGL_DEPTH_SIZE) >= kLeastDepthBits &&
            value(EGL_SAMPLE_BUFFERS) == 0;
 }
 
 EGLConfig ChooseConfig(EGLDisplay display) {
     const EGLint wanted[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
                              EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-                             EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      kDepthBits,
+                             EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      kLeastDepthBits,
                              EGL_NONE};
     EGLint count = 0;
     if (!eglChooseConfig(display, wanted, nullptr, 0, &count) || count <= 0)
@@ -36,9 +40,18 @@ EGLConfig ChooseConfig(EGLDisplay display) {
     std::vector<EGLConfig> configs(static_cast<std::size_t>(count));
     eglChooseConfig(display, wanted, configs.data(), count, &count);
     configs.resize(static_cast<std::size_t>(std::max(count, 0)));
-    const auto found =
-        std::find_if(configs.begin(), configs.end(), [&](EGLConfig config) { return Matches(display, config); });
-    return found == configs.end() ? nullptr : *found;
+    EGLConfig chosen = nullptr;
+    for (EGLConfig config : configs) {
+        if (!Fits(display, config))
+            continue;
+        // Deepest first, then without a stencil buffer nobody uses.
+        const auto rank = [&](EGLConfig c) {
+            return std::make_pair(Attribute(display, c, EGL_DEPTH_SIZE), -Attribute(display, c, EGL_STENCIL_SIZE));
+        };
+        if (!chosen || rank(config) > rank(chosen))
+            chosen = config;
+    }
+    return chosen;
 }
 
 }  // namespace
@@ -61,7 +74,7 @@ std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::str
     gl->m_display = display;
     const EGLConfig config = ChooseConfig(display);
     if (!config) {
-        error = "EGL offers no OpenGL pbuffer with 8-bit colour and a 24-bit depth buffer";
+        error = "EGL offers no OpenGL pbuffer with 8-bit colour and a depth buffer of 24 bits or more";
         return nullptr;
     }
     if (!eglBindAPI(EGL_OPENGL_API)) {

@@ -6,8 +6,9 @@
 
 // An OpenGL context that needs no window and no display: Mesa's surfaceless
 // EGL platform with a pbuffer of a fixed size, its buffers laid out as a
-// window's on the X display (8 bits a colour, 24 of depth, no
-// multisampling), so the view's drawing gives the same pixels here.
+// window's on the X display (8 bits a colour and no alpha, the deepest
+// depth buffer, no multisampling), so the view's drawing gives the same
+// pixels here.
 class OffscreenGl {
 public:
     // The context made current, or null with the step that failed in error (English).
