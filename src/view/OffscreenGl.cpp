@@ -108,7 +108,9 @@ OffscreenGl::~OffscreenGl() {
         eglDestroyContext(m_display, m_context);
     if (m_surface)
         eglDestroySurface(m_display, m_surface);
-    eglTerminate(m_display);
+    // The display stays initialised: EGL hands the process this one
+    // surfaceless display each time, and terminating it would unload Mesa's
+    // driver under whatever it still holds.
 }
 
 std::vector<unsigned char> OffscreenGl::readRgb() const {
