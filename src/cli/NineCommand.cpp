@@ -9,6 +9,7 @@
 #include "lang/Latin1Utf8.h"
 #include "lang/TextIds.h"
 #include "settings/FileIo.h"
+#include "view/IrisTexture.h"
 #include "view/SceneOfExamination.h"
 #include "view/SceneRenderer.h"
 
@@ -31,14 +32,13 @@ Examination AsTheWindowShowsIt(Examination examination, const Settings& settings
 }  // namespace
 
 RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, const Settings& settings,
-                         int eccentricity, const std::string& label) {
+                         int eccentricity, const std::string& label, bool& textureLoaded) {
     const ViewportSize viewport = ViewportForCanvasSize({}, gl.width(), gl.height());
     const FrustumExtents frustum = ProjectionFrustum(viewport);
     const ViewLook look = ViewLookOf(settings);
     const CoverBlends blends = SettledBlends(examination);
     SceneRenderer renderer;
-    // Without the texture file the iris is drawn without a pattern, as in the window.
-    renderer.setUp(settings.eyeSegments);
+    textureLoaded = renderer.setUp(settings.eyeSegments);
     renderer.fitEyeball(settings.eyeSegments, EyeballPixelRadius(viewport, frustum, examination.Distance()));
 
     std::vector<RgbPicture> panels;
@@ -80,9 +80,14 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
     if (!musclesRefused.empty())
         err << "squinx: " << musclesRefused << '\n';
 
+    bool textureLoaded = true;
     const RgbPicture sheet =
         DrawNineSheet(*gl, AsTheWindowShowsIt(examination, choices.settings), choices.settings, command.eccentricity,
-                      Latin1ToUtf8(choices.texts.Get(Text::CannotFixate)));
+                      Latin1ToUtf8(choices.texts.Get(Text::CannotFixate)), textureLoaded);
+    // The window says so too, and goes on.
+    if (!textureLoaded)
+        err << "squinx: " << kIrisTextureFile << ": the iris texture could not be loaded; the iris is drawn "
+                                                 "without a pattern\n";
     const std::string output = ResolveFromStartFolder(command.files[1], startFolder);
     std::vector<unsigned char> bytes;
     if (!DrawPicturePng(sheet, bytes)) {

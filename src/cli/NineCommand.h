@@ -19,9 +19,11 @@ inline constexpr int kNineViewHeight = 414;
 // The nine positions sheet of examination as the window's view draws it
 // with the settings' display options, drawn into gl (current, of the view's
 // size), so no display is needed. label (UTF-8) marks the panels whose
-// fixing eye cannot fixate.
+// fixing eye cannot fixate. Without the iris texture file in the working
+// folder the iris is drawn without a pattern, as in the window, and
+// textureLoaded is false.
 RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, const Settings& settings,
-                         int eccentricity, const std::string& label);
+                         int eccentricity, const std::string& label, bool& textureLoaded);
 
 // Runs --nine without the toolkit: reads the settings and the language the
 // window would use from the current folder, opens the case as the window

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr GLuint kIrisTexture = 21;
-constexpr char kTextureFile[] = "texturen.dat";
 constexpr double kLensRadius = 0.4;
 // The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
 constexpr double kReflexSpotRadius = 0.018;
@@ -159,7 +158,7 @@ void BuildWedge() {
 // read, and the texture is then a black image.
 bool BuildTextureList(GLuint list) {
     std::vector<std::uint8_t> image;
-    const bool loaded = LoadIrisTexture(kTextureFile, image);
+    const bool loaded = LoadIrisTexture(kIrisTextureFile, image);
     glNewList(list, GL_COMPILE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);

@@ -7,11 +7,13 @@ file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DATA}/English.lan ${DATA}/texturen.dat ${DATA}/cases/${CASE} ${DATA}/cases/${CASE}.muscles
      DESTINATION ${WORK})
 
+# Without a display the program runs with none named at all.
+if(NO_DISPLAY)
+    set(prefix env -u DISPLAY -u WAYLAND_DISPLAY)
+endif()
+
 # Runs the program with the arguments after `status` and fails unless it ends with that status.
 function(expect status)
-    if(NO_DISPLAY)
-        set(prefix env -u DISPLAY -u WAYLAND_DISPLAY)
-    endif()
     execute_process(COMMAND ${prefix} ${SQUINX} ${ARGN} WORKING_DIRECTORY ${WORK}
                     RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
     if(NOT result EQUAL status)
@@ -100,6 +102,17 @@ file(READ ${WORK}/plain.png plain)
 file(READ ${WORK}/refused.png refused)
 if(NOT plain STREQUAL refused)
     message(FATAL_ERROR "--nine does not draw the case without its refused muscle file")
+endif()
+
+# Without the iris texture the window warns and draws the iris without a
+# pattern; so does --nine, once.
+file(MAKE_DIRECTORY ${WORK}/textureless)
+file(COPY ${DATA}/English.lan ${WORK}/${CASE} DESTINATION ${WORK}/textureless)
+execute_process(COMMAND ${prefix} ${SQUINX} --nine ${CASE} out.png WORKING_DIRECTORY ${WORK}/textureless
+                RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+if(NOT result EQUAL 0 OR NOT errors MATCHES "^squinx: texturen.dat: the iris texture could not be loaded[^\n]*\n$"
+   OR NOT EXISTS ${WORK}/textureless/out.png)
+    message(FATAL_ERROR "--nine without the iris texture: exit status ${result}\n${errors}")
 endif()
 
 expect(1 --nine ${CASE} gone/out.png)

@@ -53,7 +53,8 @@ protected:
 
     RgbPicture Sheet(const Examination& examination)
     {
-        return cli::DrawNineSheet(*m_gl, examination, m_choices.settings, 25, "cannot fixate");
+        bool textureLoaded = true;
+        return cli::DrawNineSheet(*m_gl, examination, m_choices.settings, 25, "cannot fixate", textureLoaded);
     }
 
     int PanelWidth(const RgbPicture& sheet) const { return (sheet.width - 4 * kNinePanelGap) / 3; }
