@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    libwxgtk3.2-dev wx3.2-i18n libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libx11-dev
+    libwxgtk3.2-dev wx3.2-i18n libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0 libx11-dev
     libcairo2-dev libpango1.0-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb xauth

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ConsoleCommands.h"
 #include "cli/DisplayCheck.h"
+#include "cli/NineCommand.h"
 #include "cli/StartFolder.h"
 
 #include <wx/init.h>
@@ -33,21 +34,36 @@ int RunWindow(char* programName)
     return status;
 }
 
+// --nine draws off-screen; where Mesa gives no OpenGL without a display, it
+// draws through a hidden window on the display instead.
+int RunNinePositions(const cli::CommandLine& command, const std::string& startFolder, char* programName)
+{
+    std::string offscreenFailure;
+    const int status = cli::RunNineCommand(command, startFolder, std::cerr, offscreenFailure);
+    if (offscreenFailure.empty())
+        return status;
+    std::cerr << "squinx: --nine cannot draw off-screen: " << offscreenFailure << '\n';
+    if (cli::NamedDisplay().empty()) {
+        std::cerr << cli::NoDisplayMessage(command.action, "");
+        return kFailure;
+    }
+    return RunChartCommand(command, startFolder, programName, std::cerr);
+}
+
 }  // namespace
 
 // The command line is read before the toolkit starts, so the commands that
-// need no window run without a display, and those that need one say so
+// need no window run without a display, and the window says it needs one
 // before the toolkit would.
 int main(int argc, char** argv) {
     const cli::CommandLine command = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     const std::string startFolder = cli::StartFolder();
-    const bool needsDisplay = cli::NeedsDisplay(command.action) || command.action == cli::Action::StartProgram;
-    if (needsDisplay && cli::NamedDisplay().empty()) {
+    if (command.action == cli::Action::NinePositions)
+        return RunNinePositions(command, startFolder, argv[0]);
+    if (command.action == cli::Action::StartProgram && cli::NamedDisplay().empty()) {
         std::cerr << cli::NoDisplayMessage(command.action, "");
         return kFailure;
     }
-    if (cli::NeedsDisplay(command.action))
-        return RunChartCommand(command, startFolder, argv[0], std::cerr);
     if (command.action != cli::Action::StartProgram)
         return cli::RunConsoleCommand(command, startFolder, std::cout, std::cerr);
 

@@ -1,5 +1,7 @@
 #include "charts/CairoChart.h"
 
+#include "charts/CairoImage.h"
+
 #include "settings/FileIo.h"
 
 #include <cairo-pdf.h>
@@ -206,31 +208,26 @@ bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::s
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);
 }
 
+bool DrawPicturePng(const RgbPicture& picture, std::vector<unsigned char>& bytes)
+{
+    bytes.clear();
+    cairo_surface_t* image = CairoImageOf(picture);
+    if (!image)
+        return false;
+    const bool drawn = cairo_surface_write_to_png_stream(image, Append, &bytes) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(image);
+    return drawn && !bytes.empty();
+}
+
 bool DrawPicturePdf(const RgbPicture& picture, std::vector<unsigned char>& bytes)
 {
     bytes.clear();
-    if (picture.width <= 0 || picture.height <= 0
-        || picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3)
+    cairo_surface_t* image = CairoImageOf(picture);
+    if (!image)
         return false;
     constexpr double kMargin = 10.0 * kPointsPerMillimetre;
     const double pageWidth = kHessPageWidth * kPointsPerMillimetre;
     const double pageHeight = kHessPageHeight * kPointsPerMillimetre;
-
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
-    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(image);
-        return false;
-    }
-    cairo_surface_flush(image);
-    unsigned char* pixels = cairo_image_surface_get_data(image);
-    const int stride = cairo_image_surface_get_stride(image);
-    for (int y = 0; y < picture.height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(y) * stride);
-        const unsigned char* from = picture.rgb.data() + static_cast<std::size_t>(y) * picture.width * 3;
-        for (int x = 0; x < picture.width; ++x, from += 3)
-            row[x] = (std::uint32_t{from[0]} << 16) | (std::uint32_t{from[1]} << 8) | from[2];
-    }
-    cairo_surface_mark_dirty(image);
 
     cairo_surface_t* page = cairo_pdf_surface_create_for_stream(Append, &bytes, pageWidth, pageHeight);
     cairo_t* cr = cairo_create(page);

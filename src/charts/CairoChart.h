@@ -23,6 +23,9 @@ bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsi
 // whole, or leaves it untouched and says why in error (English).
 bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error);
 
+// A picture (the nine positions) as a PNG file.
+bool DrawPicturePng(const RgbPicture& picture, std::vector<unsigned char>& bytes);
+
 // A picture (the nine positions) on one A4 landscape page of a PDF
 // document, centred and as large as 10 mm margins let it be.
 bool DrawPicturePdf(const RgbPicture& picture, std::vector<unsigned char>& bytes);

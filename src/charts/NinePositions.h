@@ -11,6 +11,16 @@ inline constexpr int kNineEccentricities[] = {15, 20, 25, 30};  // degrees
 inline constexpr int kDefaultNineEccentricity = 25;
 inline constexpr int kNinePanelCount = 9;
 
+// Pixels of background kept around the eyes, and of the light frame between
+// the panels that keeps neighbouring panels' eyes apart.
+inline constexpr int kNinePanelMargin = 12;
+inline constexpr int kNinePanelGap = 6;
+inline constexpr std::array<unsigned char, 3> kNinePanelFrame = {220, 220, 220};
+// The "cannot fixate" label stands on a band of the frame's colour at the
+// foot of its panel, in a sans-serif font of this size.
+inline constexpr int kNineLabelPoints = 10;
+inline constexpr int kNineLabelPadding = 4;
+
 // The numeric-keypad position of gaze (1 = down and to the viewer's left,
 // 9 = up and to the viewer's right) shown in a panel, row 0 at the top,
 // column 0 on the left.

@@ -309,11 +309,6 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     return command;
 }
 
-bool NeedsDisplay(Action action)
-{
-    return action == Action::NinePositions;
-}
-
 std::string UsageText()
 {
     return "Usage: squinx [FILE...]\n"
@@ -365,16 +360,16 @@ std::string UsageText()
            "  -h, --help                    show this text and exit\n"
            "      --version                 show the version and exit\n"
            "\n"
-           "The window and --nine need a display: --nine shows no window but draws with\n"
-           "OpenGL through the toolkit; on a server, run it under xvfb-run. The other\n"
-           "commands need none. Language, angle unit and distance follow the settings\n"
-           "file and the language files of the working folder, as in the window. Case\n"
-           "files named in a quiz are looked up from the working folder, as the quiz does.\n"
+           "Only the window needs a display: --nine draws with OpenGL off-screen (Mesa's\n"
+           "EGL), and only where that fails through a hidden window on a display.\n"
+           "Language, angle unit and distance follow the settings file and the language\n"
+           "files of the working folder, as in the window. Case files named in a quiz\n"
+           "are looked up from the working folder, as the quiz does.\n"
            "\n"
            "Exit status:\n"
            " 0  if OK,\n"
-           " 1  if a file has problems or cannot be converted or drawn, or no display\n"
-           "    is found,\n"
+           " 1  if a file has problems or cannot be converted or drawn, or the window\n"
+           "    finds no display,\n"
            " 2  if the command line is wrong.\n";
 }
 

@@ -17,7 +17,7 @@ enum class Action {
     CheckQuiz,         // check question files, no window
     ConvertRecording,  // convert one recording, no window
     HessChart,         // draw a case's Hess chart into a file, no window
-    NinePositions,     // draw a case's nine positions of gaze into a file; needs a display
+    NinePositions,     // draw a case's nine positions of gaze into a file, off-screen
     Measure,           // print what the examination of a case shows, no window
     UsageError,
 };
@@ -48,9 +48,6 @@ struct CommandLine {
 
 // arguments without the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-
-// The commands that draw with the toolkit and so need a display: --nine.
-bool NeedsDisplay(Action action);
 
 std::string UsageText();
 std::string VersionText();

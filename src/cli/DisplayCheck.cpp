@@ -21,7 +21,8 @@ std::string NamedDisplay()
 
 std::string NoDisplayMessage(Action action, const std::string& namedDisplay)
 {
-    const std::string who = action == Action::NinePositions ? "--nine draws with the toolkit and" : "the window";
+    const std::string who =
+        action == Action::NinePositions ? "--nine, with no OpenGL without a display," : "the window";
     const std::string why = namedDisplay.empty()
                                 ? "none is set (DISPLAY and WAYLAND_DISPLAY are empty)"
                                 : "the display \"" + namedDisplay + "\" cannot be opened";

@@ -11,6 +11,8 @@ constexpr int kIrisTextureSide = 128;
 constexpr std::size_t kIrisFileBytes = kIrisTextureSide * kIrisTextureSide * 3;
 constexpr std::size_t kIrisTextureBytes = kIrisTextureSide * kIrisTextureSide * 4;
 constexpr std::uint8_t kIrisTextureAlpha = 250;
+// The picture's file, looked up in the working folder.
+inline constexpr char kIrisTextureFile[] = "texturen.dat";
 
 // Inserts the alpha byte after every third input byte, so a trailing partial
 // pixel keeps its bytes without an alpha. The result is always a complete

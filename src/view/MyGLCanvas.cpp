@@ -1,9 +1,13 @@
 // The canvas's context, its one-time GL set-up, viewport and projection.
 #include "view/MyGLCanvas.h"
 
+#include "lang/LanguageTable.h"
+#include "lang/Latin1.h"
+#include "lang/TextIds.h"
 #include "view/ViewHost.h"
 #include "view/GlRendererProbe.h"
 #include "view/RendererKind.h"
+#include "widgets/ScreenText.h"
 
 #include <wx/dcclient.h>
 
@@ -13,6 +17,10 @@
 #include <GL/gl.h>
 
 namespace {
+
+const std::string kTextureError =
+    "The iris texture (texturen.dat) could not be loaded.\nThe iris is drawn without a pattern.";
+const std::string kTextureErrorCaption = "Error";
 
 // Without an attribute list GTK gives a visual without a depth buffer, and
 // the eyes and lenses would then cover each other in drawing order. The
@@ -75,29 +83,15 @@ bool MyGLCanvas::prepareGL() {
     return true;
 }
 
-void MyGLCanvas::applyClearColour() {
-    // Components are scaled by 1/256, as stored colours have always been.
-    constexpr float kByteScale = 0.00390625f;
-    glClearColor(m_backgroundColour.Red() * kByteScale, m_backgroundColour.Green() * kByteScale,
-                 m_backgroundColour.Blue() * kByteScale, 1.0f);
-}
-
 void MyGLCanvas::initGL() {
-    applyClearColour();
     resetView();
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_DEPTH_TEST);
-    buildDisplayLists();
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-1, 1, -1, 1, 5, 25);
-    // The model-view matrix is never reloaded: every frame and every
-    // unprojection works under this translation.
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, kSceneDepth);
-
+    const bool textureLoaded = m_renderer.setUp(m_eyeSegments);
+    if (!textureLoaded && m_languageTable) {
+        // The iris is then drawn from a black image; start-up goes on.
+        ShowMessage(FromLatin1(m_languageTable->GetOr(Text::TextureError, kTextureError)),
+                    FromLatin1(m_languageTable->GetOr(Text::TextureErrorCaption, kTextureErrorCaption)),
+                    wxOK | wxICON_ERROR | wxCENTRE);
+    }
     fitViewport();
 }
 
@@ -124,11 +118,27 @@ void MyGLCanvas::setFillWidth(bool fill) {
     Refresh(false, nullptr);
 }
 
+FrustumExtents MyGLCanvas::drawnFrustum() const {
+    const FrustumExtents frustum = viewFrustum();
+    return m_pictureTile ? TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row)
+                         : frustum;
+}
+
 void MyGLCanvas::setProjection() {
-    FrustumExtents frustum = viewFrustum();
-    if (m_pictureTile)
-        frustum = TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row);
+    const FrustumExtents frustum = drawnFrustum();
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
+}
+
+void MyGLCanvas::fitEyeballSegments(int pictureScale) {
+    m_renderer.fitEyeball(m_eyeSegments,
+                          EyeballPixelRadius(m_viewport, viewFrustum(), shownDistance()) * pictureScale);
+}
+
+void MyGLCanvas::buildEyeballList() {
+    // Before the set-up there is nothing to rebuild: it compiles the eyeball
+    // with the segment count of that moment.
+    if (isGLReady())
+        m_renderer.rebuildEyeball(m_eyeSegments);
 }
 
 wxImage MyGLCanvas::renderPicture(int scale) {
@@ -146,7 +156,6 @@ wxImage MyGLCanvas::renderPicture(int scale) {
     for (int row = 0; row < scale; ++row)
         for (int column = 0; column < scale; ++column) {
             m_pictureTile = PictureTile{scale, column, row};
-            applyClearColour();
             renderScene();
             glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, tile.data());
             unsigned char* target = picture.GetData();
@@ -185,7 +194,6 @@ bool MyGLCanvas::Render() {
     // frame looks at the size it is drawn for.
     fitViewport();
     fitEyeballSegments(1);
-    applyClearColour();
     renderScene();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "examination/Solver.h"
 #include "view/GazeMath.h"
 #include "model/MuscleModel.h"
+#include "view/SceneRenderer.h"
 #include "view/ViewProjection.h"
 
 #include <wx/glcanvas.h>
@@ -39,7 +40,7 @@ public:
     void buildEyeballList();
     // Segments the eyeball is drawn with: m_eyeSegments, or more where the
     // view shows it larger than they can draw round.
-    int eyeballSegmentsDrawn() const { return m_eyeballSegmentsDrawn; }
+    int eyeballSegmentsDrawn() const { return m_renderer.eyeballSegmentsDrawn(); }
 
     // Draws the whole view into the back buffer, as the paint does before it
     // swaps; false when GL is not ready. Tests read the result back.
@@ -82,8 +83,6 @@ public:
     float m_lastMouseY = 0;
     // Drawing parameters, edited by the display options and kept in the settings file.
     int m_eyeSegments = 22;
-    int m_eyeballSegmentsForSize = 0;
-    int m_eyeballSegmentsDrawn = 0;
     float m_occluderAlpha = 0.2f;
     float m_redFilterAlpha = 0.2f;
     float m_quadrantAlpha = 0.6f;
@@ -128,39 +127,26 @@ private:
     void fitViewport();
     void setProjection();
     FrustumExtents viewFrustum() const;
-    void applyClearColour();
-
-    void buildDisplayLists();
-    void loadTexture(int listId);
-    void compileEyeballList();
+    // The view's frustum, or the current tile's while a picture is drawn in tiles.
+    FrustumExtents drawnFrustum() const;
     // Recompiles the eyeball when its size on screen (`pictureScale` times
     // the view's) needs another number of segments.
     void fitEyeballSegments(int pictureScale);
-    void drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured);
-    void drawTorus(double majorRadius, double minorRadius);
 
     SceneState readScene() const;
+    ViewPose pose() const;
+    ViewLook look() const;
     bool hostReady() const;
     // The distance slider's position; the far end while nothing is shown.
     int shownDistance() const;
     const CoverBlends& coverBlends() const;
-    void drawEye(int eye, const SceneState& scene);
-    void drawAxisLines(int eye, const SceneState& scene);
-    void drawFilters(const SceneState& scene);
-    void drawReflex(int eye, const SceneState& scene);
-    void drawPrisms(const SceneState& scene);
-    void drawGrid();
-    enum class QuadrantPass { shade, pickMarked, pickAny };
-    void drawQuadrants(QuadrantPass pass, const SceneState& scene);
     // Runs a GL_SELECT pass over the 4 x 4 pixels at (x, y) and returns the
     // name of the nearest hit, or -1.
     template <typename Draw>
     int nearestHit(int x, int y, Draw draw);
-    void applyHeadTransform(int distance);
-    void applyGaze(int eye);
-    void applyEyeRotation(int eye, const SceneState& scene);
 
     std::unique_ptr<wxGLContext> m_context;
+    SceneRenderer m_renderer;
     LanguageTable* m_languageTable = nullptr;
     ViewHost* m_host = nullptr;
     const CoverBlends* m_coverBlends = nullptr;

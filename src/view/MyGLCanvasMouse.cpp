@@ -2,11 +2,9 @@
 // drag, the mode pair switched by a double click, and quadrant marking.
 #include "view/MyGLCanvas.h"
 
-#include "model/AngleUnit.h"
 #include "view/ViewHost.h"
 #include "resources/Resources.h"
 #include "view/GazeMath.h"
-#include "view/MuscleGaze.h"
 #include "view/EyeRotation.h"
 #include "view/SceneState.h"
 
@@ -80,16 +78,16 @@ int MyGLCanvas::pickQuadrant(int x, int y) {
     if (scene.quadrantMarks == 0)
         return -1;  // nothing would be drawn, so nothing can be hit
     return nearestHit(x, y, [&] {
-        applyHeadTransform(scene.distance);
-        drawQuadrants(QuadrantPass::pickMarked, scene);
+        SceneRenderer::applyHeadTransform(scene.distance, pose());
+        SceneRenderer::drawQuadrants(SceneRenderer::QuadrantPass::pickMarked, scene, coverBlends(), pose(), look());
     });
 }
 
 unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
     const SceneState scene = readScene();
     const int bit = nearestHit(x, y, [&] {
-        applyHeadTransform(scene.distance);
-        drawQuadrants(QuadrantPass::pickAny, scene);
+        SceneRenderer::applyHeadTransform(scene.distance, pose());
+        SceneRenderer::drawQuadrants(SceneRenderer::QuadrantPass::pickAny, scene, coverBlends(), pose(), look());
     });
     return bit > 0 ? static_cast<unsigned char>(bit) : 0;
 }
@@ -188,17 +186,11 @@ void MyGLCanvas::setPenlightShining(bool shining) {
 }
 
 void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset) {
-    m_muscleTarget = TargetOfPointer(offset);
-    const int divisor = UnitDivisor(examination.WholeDegrees());
-    const auto gaze = [&](Eye eye, float previousAzimuth) {
-        return GazeTowardsPointer(offset, examination.Units(eye, EyeQuantity::horizontalAxisTilt),
-                                  examination.Units(eye, EyeQuantity::verticalAxisTilt), divisor, previousAzimuth);
-    };
-    const EyeGaze eye1 = gaze(Eye::one, m_gazeAzimuth[0]);
-    const EyeGaze eye2 = gaze(Eye::two, m_gazeAzimuth[1]);
-    m_gazeAzimuth[0] = eye1.azimuth;
-    m_gazeElevation[0] = eye1.elevation;
-    m_gazeAzimuth[1] = eye2.azimuth;
-    m_gazeElevation[1] = eye2.elevation;
+    ViewPose turned = pose();
+    m_muscleTarget = TurnEyesTowards(examination, offset, turned);
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        m_gazeAzimuth[eye] = turned.azimuth[eye];
+        m_gazeElevation[eye] = turned.elevation[eye];
+    }
     Refresh(false, nullptr);
 }

@@ -7,11 +7,13 @@ file(MAKE_DIRECTORY ${WORK})
 file(COPY ${DATA}/English.lan ${DATA}/texturen.dat ${DATA}/cases/${CASE} ${DATA}/cases/${CASE}.muscles
      DESTINATION ${WORK})
 
+# Without a display the program runs with none named at all.
+if(NO_DISPLAY)
+    set(prefix env -u DISPLAY -u WAYLAND_DISPLAY)
+endif()
+
 # Runs the program with the arguments after `status` and fails unless it ends with that status.
 function(expect status)
-    if(NO_DISPLAY)
-        set(prefix env -u DISPLAY -u WAYLAND_DISPLAY)
-    endif()
     execute_process(COMMAND ${prefix} ${SQUINX} ${ARGN} WORKING_DIRECTORY ${WORK}
                     RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
     if(NOT result EQUAL status)
@@ -72,13 +74,55 @@ function(expect_kind name)
     endif()
 endfunction()
 
-# The Hess chart needs no display: drawn into each kind of file, with the
-# case's muscles (a refused muscle file is reported once, and that case is
-# drawn as the same case without one).
+# Two copies of the case: one alone, one beside a muscle file that is refused.
 file(MAKE_DIRECTORY ${WORK}/plain ${WORK}/refused)
 configure_file(${WORK}/${CASE} ${WORK}/plain/${CASE} COPYONLY)
 configure_file(${WORK}/${CASE} ${WORK}/refused/${CASE} COPYONLY)
 file(WRITE ${WORK}/refused/${CASE}.muscles "Squinx muscle strengths 1\nright.LR=250\n")
+
+# --nine draws off-screen, with a display or none: the sheet of the view
+# at the default window size (975 x 486 pixels with the default settings).
+expect(0 --nine --eccentricity 20 ${CASE} nine.png)
+expect_kind(nine.png)
+file(READ ${WORK}/nine.png size OFFSET 16 LIMIT 8 HEX)
+if(NOT size STREQUAL "000003cf000001e6")
+    message(FATAL_ERROR "--nine: the sheet is not 975 x 486 pixels (PNG header ${size})")
+endif()
+
+# A refused muscle file beside the case: reported, and the case is drawn
+# with normal strengths, as the message says and the window does.
+expect(0 --nine refused/${CASE} refused.png)
+string(REGEX MATCHALL "squinx: [^\n]*refused/${CASE}[^\n]*normal strength" reports "${errors}")
+list(LENGTH reports count)
+if(NOT count EQUAL 1)
+    message(FATAL_ERROR "--nine: the refusal is not reported once:\n${errors}")
+endif()
+expect(0 --nine plain/${CASE} plain.png)
+file(READ ${WORK}/plain.png plain)
+file(READ ${WORK}/refused.png refused)
+if(NOT plain STREQUAL refused)
+    message(FATAL_ERROR "--nine does not draw the case without its refused muscle file")
+endif()
+
+# Without the iris texture the window warns and draws the iris without a
+# pattern; so does --nine, once.
+file(MAKE_DIRECTORY ${WORK}/textureless)
+file(COPY ${DATA}/English.lan ${WORK}/${CASE} DESTINATION ${WORK}/textureless)
+execute_process(COMMAND ${prefix} ${SQUINX} --nine ${CASE} out.png WORKING_DIRECTORY ${WORK}/textureless
+                RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+if(NOT result EQUAL 0 OR NOT errors MATCHES "^squinx: texturen.dat: the iris texture could not be loaded[^\n]*\n$"
+   OR NOT EXISTS ${WORK}/textureless/out.png)
+    message(FATAL_ERROR "--nine without the iris texture: exit status ${result}\n${errors}")
+endif()
+
+expect(1 --nine ${CASE} gone/out.png)
+expect_no_file(gone)
+expect(2 --nine ${CASE} out.svg)
+expect_no_file(out.svg)
+
+# The Hess chart needs no display: drawn into each kind of file, with the
+# case's muscles (a refused muscle file is reported once, and that case is
+# drawn as the same case without one).
 if(NO_DISPLAY)
     foreach(kind svg pdf png)
         expect(0 --hess ${CASE} hess.${kind})
@@ -141,22 +185,21 @@ if(NO_DISPLAY)
         message(FATAL_ERROR "--hess without a language file: exit status ${result}\n${errors}")
     endif()
 
-    expect(1 --nine ${CASE} out.png)
-    expect_display_message("--nine draws with the toolkit and")
-    expect_no_file(out.png)
     expect(1 ${CASE})
     expect_display_message("the window")
-    # A display that is named but cannot be opened.
-    set(prefix env -u WAYLAND_DISPLAY DISPLAY=:31999)
-    foreach(arguments "--nine;${CASE};out.png" "${CASE}")
-        execute_process(COMMAND ${prefix} ${SQUINX} ${arguments} WORKING_DIRECTORY ${WORK}
-                        RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
-        if(NOT result EQUAL 1 OR NOT errors MATCHES "the display \":31999\" cannot be opened; on a server, run squinx under xvfb-run\n$"
-           OR errors MATCHES "GTK")
-            message(FATAL_ERROR "squinx ${arguments} on an unreachable display: exit status ${result}\n${errors}")
-        endif()
-    endforeach()
-    expect_no_file(out.png)
+    # A display that is named but cannot be opened: the window says so, and
+    # --nine, which draws off-screen, does not need it.
+    execute_process(COMMAND env -u WAYLAND_DISPLAY DISPLAY=:31999 ${SQUINX} ${CASE} WORKING_DIRECTORY ${WORK}
+                    RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+    if(NOT result EQUAL 1 OR NOT errors MATCHES "the display \":31999\" cannot be opened; on a server, run squinx under xvfb-run\n$"
+       OR errors MATCHES "GTK")
+        message(FATAL_ERROR "the window on an unreachable display: exit status ${result}\n${errors}")
+    endif()
+    execute_process(COMMAND env -u WAYLAND_DISPLAY DISPLAY=:31999 ${SQUINX} --nine ${CASE} unreachable.png
+                    WORKING_DIRECTORY ${WORK} RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+    if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
+        message(FATAL_ERROR "--nine on an unreachable display: exit status ${result}\n${errors}")
+    endif()
     expect(1 --hess missing.sd out.svg)
     if(NOT errors MATCHES "missing.sd: not a case file")
         message(FATAL_ERROR "no clear message for a missing case:\n${errors}")
@@ -165,22 +208,5 @@ if(NO_DISPLAY)
     expect_no_file(gone)
     expect(2 --hess ${CASE} out.svg --eccentricity 20)
     expect_no_file(out.svg)
-    return()
 endif()
 
-expect(0 --nine --eccentricity 20 ${CASE} nine.png)
-expect_kind(nine.png)
-
-# A refused muscle file beside the case: reported, and the case is drawn
-# with normal strengths, as the message says and the window does.
-expect(0 --nine refused/${CASE} refused.png)
-string(REGEX MATCHALL "squinx: [^\n]*refused/${CASE}[^\n]*normal strength" reports "${errors}")
-list(LENGTH reports count)
-if(NOT count EQUAL 1)
-    message(FATAL_ERROR "--nine: the refusal is not reported once:\n${errors}")
-endif()
-
-expect(1 --nine ${CASE} gone/out.png)
-expect_no_file(gone)
-expect(2 --nine ${CASE} out.svg)
-expect_no_file(out.svg)

@@ -74,12 +74,6 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_TRUE(table.table);
     EXPECT_EQ(table.eccentricity, 30);
     EXPECT_EQ(Parse({"--measure", "--table", "a.sd"}).eccentricity, 25);
-
-    EXPECT_FALSE(NeedsDisplay(Action::Measure));
-    EXPECT_FALSE(NeedsDisplay(Action::HessChart));
-    EXPECT_TRUE(NeedsDisplay(Action::NinePositions));
-    EXPECT_FALSE(NeedsDisplay(Action::ConvertRecording));
-    EXPECT_FALSE(NeedsDisplay(Action::ShowHelp));
 }
 
 TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)

@@ -1,32 +1,20 @@
 // Lights, material and the display lists of the eyes and the aids.
-#include "view/MyGLCanvas.h"
+#include "view/SceneRenderer.h"
 
-#include "widgets/ScreenText.h"
-#include "lang/LanguageTable.h"
-#include "lang/Latin1.h"
-#include "lang/TextIds.h"
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
-#include "view/EyeRotation.h"
 #include "view/IrisTexture.h"
-
-#include <wx/msgdlg.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <wx/slider.h>
-
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr GLuint kIrisTexture = 21;
-constexpr char kTextureFile[] = "texturen.dat";
-const std::string kTextureError =
-    "The iris texture (texturen.dat) could not be loaded.\nThe iris is drawn without a pattern.";
-const std::string kTextureErrorCaption = "Error";
 constexpr double kLensRadius = 0.4;
 // The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
 constexpr double kReflexSpotRadius = 0.018;
@@ -166,27 +154,12 @@ void BuildWedge() {
     glPopAttrib();
 }
 
-}  // namespace
-
-void MyGLCanvas::drawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured) {
-    GlMeshSink sink;
-    EmitSphereBands(sink, radius, segments, thetaStart, endCut, textured);
-}
-
-void MyGLCanvas::drawTorus(double majorRadius, double minorRadius) {
-    GlMeshSink sink;
-    EmitTorus(sink, majorRadius, minorRadius);
-}
-
-void MyGLCanvas::loadTexture(int listId) {
+// The iris texture as a display list; false when its file could not be
+// read, and the texture is then a black image.
+bool BuildTextureList(GLuint list) {
     std::vector<std::uint8_t> image;
-    if (!LoadIrisTexture(kTextureFile, image) && m_languageTable) {
-        // The iris is then drawn from a black image; start-up goes on.
-        ShowMessage(FromLatin1(m_languageTable->GetOr(Text::TextureError, kTextureError)),
-                    FromLatin1(m_languageTable->GetOr(Text::TextureErrorCaption, kTextureErrorCaption)),
-                    wxOK | wxICON_ERROR | wxCENTRE);
-    }
-    glNewList(listId, GL_COMPILE);
+    const bool loaded = LoadIrisTexture(kIrisTextureFile, image);
+    glNewList(list, GL_COMPILE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -197,49 +170,73 @@ void MyGLCanvas::loadTexture(int listId) {
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, kIrisTextureSide, kIrisTextureSide, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
     glEndList();
+    return loaded;
 }
 
-void MyGLCanvas::buildEyeballList() {
-    // Before the set-up there is nothing to rebuild: it compiles the eyeball
-    // with the segment count of that moment.
-    if (isGLReady())
-        compileEyeballList();
+void DrawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured) {
+    GlMeshSink sink;
+    EmitSphereBands(sink, radius, segments, thetaStart, endCut, textured);
 }
 
-void MyGLCanvas::fitEyeballSegments(int pictureScale) {
-    const int distance = shownDistance();
-    const double depth = kSceneDepth + HeadDepth(distance);
-    const FrustumExtents frustum = viewFrustum();
-    const double radius = ProjectToViewport(m_viewport, frustum, kEyeballRadius, 0, depth).x -
-                          ProjectToViewport(m_viewport, frustum, 0, 0, depth).x;
-    m_eyeballSegmentsForSize = SegmentsForPixelRadius(radius * pictureScale, m_eyeSegments);
-    if (std::max(m_eyeSegments, m_eyeballSegmentsForSize) != m_eyeballSegmentsDrawn)
-        compileEyeballList();
+void DrawTorus(double majorRadius, double minorRadius) {
+    GlMeshSink sink;
+    EmitTorus(sink, majorRadius, minorRadius);
 }
 
-void MyGLCanvas::compileEyeballList() {
-    m_eyeballSegmentsDrawn = std::max(m_eyeSegments, m_eyeballSegmentsForSize);
+}  // namespace
+
+bool SceneRenderer::setUp(int eyeSegments) {
+    m_eyeSegments = eyeSegments;
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    buildDisplayLists();
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(-1, 1, -1, 1, 5, 25);
+    // The model-view matrix is never reloaded: every frame and every
+    // unprojection works under this translation.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0, 0, kSceneDepth);
+    return m_textureLoaded;
+}
+
+void SceneRenderer::fitEyeball(int eyeSegments, double pixelRadius) {
+    m_eyeSegments = eyeSegments;
+    m_segmentsForSize = SegmentsForPixelRadius(pixelRadius, eyeSegments);
+    if (std::max(m_eyeSegments, m_segmentsForSize) != m_segmentsDrawn)
+        compileEyeball();
+}
+
+void SceneRenderer::rebuildEyeball(int eyeSegments) {
+    m_eyeSegments = eyeSegments;
+    compileEyeball();
+}
+
+void SceneRenderer::compileEyeball() {
+    m_segmentsDrawn = std::max(m_eyeSegments, m_segmentsForSize);
     glNewList(DisplayList::eyeball, GL_COMPILE);
     glPushMatrix();
     glColor4f(0.7f, 0.7f, 0.7f, 0.1f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    drawSphereBands(kEyeballRadius, m_eyeballSegmentsDrawn, kEyeballThetaStart, kEyeballEndCut, false);
+    DrawSphereBands(kEyeballRadius, m_segmentsDrawn, kEyeballThetaStart, kEyeballEndCut, false);
     glPopMatrix();
     glEndList();
 }
 
-void MyGLCanvas::buildDisplayLists() {
+void SceneRenderer::buildDisplayLists() {
     SetLights();
     BuildPupilList();
 
-    loadTexture(DisplayList::irisTexture);
+    m_textureLoaded = BuildTextureList(DisplayList::irisTexture);
     glBindTexture(GL_TEXTURE_2D, kIrisTexture);
     glNewList(DisplayList::iris, GL_COMPILE);
     glPushMatrix();
     glColor4f(0.7f, 0.7f, 0.7f, 0.9f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     glCallList(DisplayList::irisTexture);
-    drawSphereBands(kIrisRadius, kIrisSegments, kIrisThetaStart, kIrisEndCut, true);
+    DrawSphereBands(kIrisRadius, kIrisSegments, kIrisThetaStart, kIrisEndCut, true);
     glPopMatrix();
     glEndList();
 
@@ -266,9 +263,9 @@ void MyGLCanvas::buildDisplayLists() {
     // as fifty: the rings only cost time, which a full-screen view feels.
     BuildUnlitList(DisplayList::translucentDisc,
                    [] { WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kLensRadius, 130, 1); }); });
-    BuildUnlitList(DisplayList::lensFrame, [this] {
+    BuildUnlitList(DisplayList::lensFrame, [] {
         glColor3f(0, 0, 0);
-        drawTorus(0.4, 0.014);
+        DrawTorus(0.4, 0.014);
         glTranslatef(0, -0.385f, 0);
         glRotated(90, 1, 0, 0);
         WithQuadric([](GLUquadric* quadric) { gluCylinder(quadric, 0.025, 0.025, 1, 10, 10); });
@@ -282,5 +279,5 @@ void MyGLCanvas::buildDisplayLists() {
     BuildWedge();
     glEndList();
 
-    compileEyeballList();
+    compileEyeball();
 }

@@ -1,0 +1,320 @@
+// One frame of the view: the two eyes turned by the current angles, with the
+// aids and overlays in front of them.
+#include "view/SceneRenderer.h"
+
+#include "view/DisplayLists.h"
+#include "view/EyeGeometry.h"
+#include "view/EyeRotation.h"
+#include "view/ReflexSpot.h"
+#include "settings/SettingsFile.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+// Lenses hang half a unit in front of the eye centres.
+constexpr double kLensDepth = 0.5;
+// The prism stands just in front of the lenses; a stronger one is thicker.
+constexpr double kPrismGap = 0.05;
+constexpr double kPrismBaseThickness = 0.03;
+constexpr double kPrismThicknessPerDioptre = 0.004;
+// The reflex lies just in front of the pupil square and the iris; one that
+// would fall beyond the iris is off the cornea and not drawn.
+constexpr double kReflexLift = 0.012;
+constexpr double kReflexMaxRadius = 0.15;
+// The globe is drawn kEyeballRadius wide for an adult globe's radius of about 12 mm.
+constexpr double kUnitsPerMm = kEyeballRadius / 12.0;
+
+struct QuadrantQuad {
+    unsigned char bit;
+    int eye;
+    float corners[4][2];  // counter-clockwise seen from the viewer
+};
+
+constexpr QuadrantQuad kQuadrantQuads[] = {
+    {0x80, 0, {{-2, 2}, {-2, 0}, {0, 0}, {0, 2}}},
+    {0x40, 0, {{0, 2}, {0, 0}, {0.5f, 0}, {0.5f, 2}}},
+    {0x20, 0, {{-2, -2}, {0, -2}, {0, 0}, {-2, 0}}},
+    {0x10, 0, {{0.5f, 0}, {0, 0}, {0, -2}, {0.5f, -2}}},
+    {0x08, 1, {{-0.5f, 2}, {-0.5f, 0}, {0, 0}, {0, 2}}},
+    {0x04, 1, {{0, 2}, {0, 0}, {2, 0}, {2, 2}}},
+    {0x02, 1, {{-0.5f, -2}, {0, -2}, {0, 0}, {-0.5f, 0}}},
+    {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
+};
+
+void GlColour(const ViewColour& colour) {
+    glColor3f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f);
+}
+
+void GlColour(const ViewColour& colour, float alpha) {
+    glColor4f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f, alpha);
+}
+
+ViewColour Bytes(const Rgb& colour) {
+    return {static_cast<unsigned char>(colour.r), static_cast<unsigned char>(colour.g),
+            static_cast<unsigned char>(colour.b)};
+}
+
+void Rotate(const AxisRotation& rotation) {
+    switch (rotation.axis) {
+    case RotationAxis::x:
+        glRotatef(rotation.degrees, 1, 0, 0);
+        break;
+    case RotationAxis::y:
+        glRotatef(rotation.degrees, 0, 1, 0);
+        break;
+    case RotationAxis::z:
+        glRotatef(rotation.degrees, 0, 0, 1);
+        break;
+    }
+}
+
+void ApplyGaze(int eye, const ViewPose& pose) {
+    glRotatef(pose.azimuth[eye], 0, 0, 1);
+    glRotatef(pose.elevation[eye], 1, 0, 0);
+    glRotatef(pose.azimuth[eye], 0, 0, -1);
+}
+
+void ApplyEyeRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
+    const RotationSequence rotation = EyeRotation(eye, scene, blends);
+    for (std::size_t i = 0; i < rotation.count; ++i)
+        Rotate(rotation.steps[i]);
+}
+
+void DrawReflex(int eye, const SceneState& scene, const CoverBlends& blends) {
+    const SpotPosition spot = ReflexSpotOf(eye, EyeRotation(eye, scene, blends), scene);
+    if (std::hypot(spot.x, spot.y) > kReflexMaxRadius)
+        return;
+    glPushMatrix();
+    glTranslated(spot.x, spot.y, kReflexLift);
+    glCallList(DisplayList::reflexSpot);
+    glPopMatrix();
+}
+
+void DrawAxisLines(int eye, const SceneState& scene, const ViewLook& look) {
+    const AxisLineAngles angles = AxisLinesOf(scene.eyes[eye], scene.latentMode);
+    glPushMatrix();
+    glTranslated(0, 0, 0.395);
+    glRotated(180, 0, 1, 0);
+    GlColour(look.axis);
+    for (double angle : {angles.first, angles.second}) {
+        glPushMatrix();
+        glRotated(angle, 0, 0, 1);
+        glCallList(DisplayList::axisLine);
+        glPopMatrix();
+    }
+    glPopMatrix();
+}
+
+void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose,
+             const ViewLook& look) {
+    glPushMatrix();
+    glTranslated(kEyeCentreX[eye], 0, 0);
+    if (scene.eyes[eye].occluder) {
+        // The occluder stays put while the eye behind it turns.
+        glPushMatrix();
+        glTranslated(0, 0, kLensDepth);
+        glCallList(DisplayList::occluderLens);
+        glCallList(DisplayList::lensFrame);
+        glPopMatrix();
+    }
+    // A retracted globe sinks into the orbit, straight back from the face.
+    if (scene.eyes[eye].retractionMm != 0)
+        glTranslated(0, 0, -scene.eyes[eye].retractionMm * kUnitsPerMm);
+    ApplyGaze(eye, pose);
+    if (scene.axisLines)
+        DrawAxisLines(eye, scene, look);
+    ApplyEyeRotation(eye, scene, blends);
+    if (scene.eyeCross) {
+        glPushMatrix();
+        glTranslated(0, 0, 0.385);
+        glRotated(180, 0, 1, 0);
+        GlColour(look.cross);
+        glCallList(DisplayList::eyeCross);
+        glPopMatrix();
+    }
+    glCallList(DisplayList::eyeball);
+    glTranslated(0, 0, -0.215);
+    glEnable(GL_TEXTURE_2D);
+    glCallList(DisplayList::iris);
+    glDisable(GL_TEXTURE_2D);
+    // The pupil square ends up 0.375 in front of the eye centre, behind the iris's hole.
+    glTranslated(0, 0, 0.275);
+    glTranslated(0, 0, 0.315);
+    glCallList(DisplayList::pupil);
+    if (scene.penlightShining)
+        DrawReflex(eye, scene, blends);
+    glPopMatrix();
+}
+
+void DrawFilters(const SceneState& scene, const ViewLook& look) {
+    glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+    glTranslated(0, 0, kLensDepth);
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        const EyeSceneState& state = scene.eyes[eye];
+        if (!state.redFilter && !state.translucentOccluder)
+            continue;
+        glPushMatrix();
+        glEnable(GL_BLEND);
+        glTranslated(kEyeCentreX[eye], 0, 0);
+        if (state.redFilter) {
+            GlColour(look.redFilter, look.redFilterAlpha);
+            glCallList(DisplayList::filterLens);
+        }
+        if (state.translucentOccluder) {
+            GlColour(look.occluder, look.occluderAlpha);
+            glCallList(DisplayList::translucentDisc);
+        }
+        glDisable(GL_BLEND);
+        glCallList(DisplayList::lensFrame);
+        glPopMatrix();
+    }
+    glDisable(GL_BLEND);
+}
+
+void DrawPrisms(const SceneState& scene) {
+    // Called after DrawFilters, whose lens depth is still applied.
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        const Prism& prism = scene.eyes[eye].prism;
+        if (prism.dioptres == 0)
+            continue;
+        // The wedge is built with its base towards the viewer's right.
+        const bool nasalIsRight = eye == 0;
+        double baseAngle = 0;
+        switch (prism.base) {
+        case PrismBase::out:
+            baseAngle = nasalIsRight ? 180 : 0;
+            break;
+        case PrismBase::in:
+            baseAngle = nasalIsRight ? 0 : 180;
+            break;
+        case PrismBase::up:
+            baseAngle = 90;
+            break;
+        case PrismBase::down:
+            baseAngle = 270;
+            break;
+        }
+        glPushMatrix();
+        glTranslated(kEyeCentreX[eye], 0, kPrismGap);
+        glRotated(baseAngle, 0, 0, 1);
+        glScaled(1, 1, kPrismBaseThickness + kPrismThicknessPerDioptre * prism.dioptres);
+        glCallList(DisplayList::prismWedge);
+        glPopMatrix();
+    }
+}
+
+void DrawGrid() {
+    glLineStipple(2, 0xCCCC);
+    glEnable(GL_LINE_STIPPLE);
+    glBegin(GL_LINES);
+    glVertex3d(-2, 0, 0.5);
+    glVertex3d(2, 0, 0.5);
+    for (double x : {-0.5, 0.0, 0.5}) {
+        glVertex3d(x, 2, 0.5);
+        glVertex3d(x, -2, 0.5);
+    }
+    glEnd();
+    glDisable(GL_LINE_STIPPLE);
+}
+
+}  // namespace
+
+ViewLook ViewLookOf(const Settings& settings) {
+    ViewLook look;
+    look.background = Bytes(settings.backgroundColour);
+    look.redFilter = Bytes(settings.redFilterColour);
+    look.occluder = Bytes(settings.occluderColour);
+    look.cross = Bytes(settings.crossColour);
+    look.axis = Bytes(settings.axisColour);
+    look.quadrant = Bytes(settings.quadrantColour);
+    look.occluderAlpha = settings.occluderAlpha;
+    look.redFilterAlpha = settings.redFilterAlpha;
+    look.quadrantAlpha = settings.quadrantAlpha;
+    return look;
+}
+
+ViewColour BackgroundAsRead(const ViewColour& background) {
+    const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
+    return {byte(background[0]), byte(background[1]), byte(background[2])};
+}
+
+double EyeballPixelRadius(ViewportSize viewport, const FrustumExtents& frustum, int distance) {
+    const double depth = kSceneDepth + HeadDepth(distance);
+    return ProjectToViewport(viewport, frustum, kEyeballRadius, 0, depth).x -
+           ProjectToViewport(viewport, frustum, 0, 0, depth).x;
+}
+
+void SceneRenderer::applyHeadTransform(int distance, const ViewPose& pose) {
+    glTranslatef(0, 0, HeadDepth(distance));
+    glRotatef(pose.headY, 0, 1, 0);
+    glRotatef(pose.headX, 1, 0, 0);
+    glRotatef(pose.headZ, 0, 0, 1);
+}
+
+void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose,
+                         const ViewLook& look, const FrustumExtents& frustum) {
+    // Components are scaled by 1/256, as stored colours have always been.
+    constexpr float kByteScale = 0.00390625f;
+    glClearColor(look.background[0] * kByteScale, look.background[1] * kByteScale, look.background[2] * kByteScale,
+                 1.0f);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glPushMatrix();
+    applyHeadTransform(scene.distance, pose);
+    DrawEye(0, scene, blends, pose, look);
+    DrawEye(1, scene, blends, pose, look);
+    DrawFilters(scene, look);
+    DrawPrisms(scene);
+
+    glDisable(GL_LIGHTING);
+    GlColour(look.quadrant);
+    if (scene.quadrantEdit)
+        DrawGrid();
+    if (QuadrantOverlayShown(scene)) {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+        // Drawn last, the shading has no use for depth: not writing it spares
+        // a full-screen overlay a second pass over the depth buffer.
+        glDepthMask(GL_FALSE);
+        drawQuadrants(QuadrantPass::shade, scene, blends, pose, look);
+        glDepthMask(GL_TRUE);
+        glDisable(GL_BLEND);
+    }
+    glEnable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glPopMatrix();
+}
+
+void SceneRenderer::drawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
+                                  const ViewPose& pose, const ViewLook& look) {
+    GlColour(look.quadrant, look.quadrantAlpha);
+    glPushMatrix();
+    for (int eye = 0; eye < kEyeCount; ++eye) {
+        glPushMatrix();
+        glTranslated(kEyeCentreX[eye], 0, 0);
+        ApplyGaze(eye, pose);
+        glTranslated(0, 0, kLensDepth);
+        ApplyEyeRotation(eye, scene, blends);
+        for (const QuadrantQuad& quad : kQuadrantQuads) {
+            const bool marked = (scene.quadrantMarks & quad.bit) != 0;
+            if (quad.eye != eye || (pass != QuadrantPass::pickAny && !marked))
+                continue;
+            // A pick of marks only asks whether one is hit; editing asks which.
+            if (pass != QuadrantPass::shade)
+                glLoadName(pass == QuadrantPass::pickAny ? quad.bit : 1);
+            glBegin(GL_QUADS);
+            for (const auto& corner : quad.corners)
+                glVertex3f(corner[0], corner[1], 0);
+            glEnd();
+        }
+        glPopMatrix();
+    }
+    glPopMatrix();
+}
