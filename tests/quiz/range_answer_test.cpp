@@ -29,10 +29,11 @@ TEST(RangeAnswer, ParsesOnlyTheRangeForm)
 {
     EXPECT_EQ(parseRangeAnswer("20..25 BO"), (PrismRange{20, 25, PrismBaseWord::out}));
     EXPECT_EQ(parseRangeAnswer(" 4 .. 6 bd "), (PrismRange{4, 6, PrismBaseWord::down}));
-    EXPECT_EQ(parseRangeAnswer("10..12.5"), (PrismRange{10, 12.5, std::nullopt}));
+    // Nine digits at most, decimals counted.
+    EXPECT_EQ(parseRangeAnswer("10..12345678.5"), (PrismRange{10, 12345678.5, std::nullopt}));
     EXPECT_EQ(parseRangeAnswer("20..20BI"), (PrismRange{20, 20, PrismBaseWord::in}));
     for (const char* keywords : {"25..20 BO", "20..25 BX", "..25 BO", "20..", "a..b", "-5..5", "eso...exo",
-                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO", ".5..1"})
+                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO", ".5..1", "1..123456789.5"})
         EXPECT_FALSE(parseRangeAnswer(keywords)) << keywords;
 }
 
