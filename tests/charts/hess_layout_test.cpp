@@ -129,6 +129,15 @@ TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
     // The first cross, over the inner ring's upper right target (15, 15),
     // follows the grid, the targets' rings and what is left of the plots'.
     constexpr std::size_t kFirstCross = 2 * 19 + 2 * kHessRingSize + (2 * kHessRingSize - 2 * 4);
+    // What is left of the plots' rings joins only plots that are drawn.
+    const auto drawn = [&](double x, double y) {
+        return std::any_of(drawing.dots.begin(), drawing.dots.end(), [&](const ChartDot& d) {
+            return d.ink == ChartInk::plot && d.x == x && d.y == y;
+        });
+    };
+    for (std::size_t i = 2 * 19 + 2 * kHessRingSize; i < kFirstCross; ++i)
+        EXPECT_TRUE(drawn(drawing.lines[i].x1, drawing.lines[i].y1) && drawn(drawing.lines[i].x2, drawing.lines[i].y2))
+            << Where(drawing.lines[i]);
     EXPECT_EQ(Where(drawing.lines[kFirstCross]), "96.200,72.200 99.800,75.800 plot");
     EXPECT_EQ(Where(drawing.lines[kFirstCross + 1]), "96.200,75.800 99.800,72.200 plot");
     const auto says = [&](const std::string& text) {
