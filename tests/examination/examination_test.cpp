@@ -31,20 +31,23 @@ TEST(Examination, TellsEachRealChangeOnceAndStopsTellingAfterUnlisten)
         examination.SetAids(Eye::one, {true, false, false, false});
         examination.SetMuscles(weak);
         examination.SetLatent(true);
+        examination.SetPath("a.sd");
+        examination.SetModified(true);
         examination.SetQuadrantMarks(5);
         examination.SetPresentation(true);
     }
-    EXPECT_EQ(heard, (std::vector<Change>{Change::angles, Change::prisms, Change::prisms, Change::aids,
-                                          Change::muscles, Change::angles, Change::display, Change::display}));
+    EXPECT_EQ(heard, (std::vector<Change>{Change::angles, Change::prisms, Change::prisms, Change::aids, Change::muscles,
+                                          Change::angles, Change::case_, Change::case_, Change::display,
+                                          Change::display}));
 
     // A copy is a new examination that nobody listens to.
     Examination copy = examination;
     copy.SetLatent(false);
-    EXPECT_EQ(heard.size(), 8u);
+    EXPECT_EQ(heard.size(), 10u);
 
     examination.Unlisten(handle);
     examination.SetLatent(false);
-    EXPECT_EQ(heard.size(), 8u);
+    EXPECT_EQ(heard.size(), 10u);
 }
 
 TEST(Examination, UnitSwitchConvertsTheAnglesAndDegreesBlendTheEnds)
