@@ -27,6 +27,8 @@ TEST(Examination, TellsEachRealChangeOnceAndStopsTellingAfterUnlisten)
     // Each setter once with a new value and once more with the same.
     MuscleStrengths weak;
     weak.Set(Eye::one, Muscle::LR, 20);
+    DisplayAids quadrantTool;
+    quadrantTool.quadrantEdit = true;
     for (int twice = 0; twice < 2; ++twice) {
         examination.SetAids(Eye::one, {true, false, false, false});
         examination.SetMuscles(weak);
@@ -35,19 +37,20 @@ TEST(Examination, TellsEachRealChangeOnceAndStopsTellingAfterUnlisten)
         examination.SetModified(true);
         examination.SetQuadrantMarks(5);
         examination.SetPresentation(true);
+        examination.SetDisplay(quadrantTool);
     }
     EXPECT_EQ(heard, (std::vector<Change>{Change::angles, Change::prisms, Change::prisms, Change::aids, Change::muscles,
                                           Change::angles, Change::case_, Change::case_, Change::display,
-                                          Change::display}));
+                                          Change::display, Change::display}));
 
     // A copy is a new examination that nobody listens to.
     Examination copy = examination;
     copy.SetLatent(false);
-    EXPECT_EQ(heard.size(), 10u);
+    EXPECT_EQ(heard.size(), 11u);
 
     examination.Unlisten(handle);
     examination.SetLatent(false);
-    EXPECT_EQ(heard.size(), 10u);
+    EXPECT_EQ(heard.size(), 11u);
 }
 
 TEST(Examination, UnitSwitchConvertsTheAnglesAndDegreesBlendTheEnds)
@@ -100,8 +103,11 @@ TEST(Examination, NinePositionsAreSeenFromTheExaminersSideAndBadEccentricitiesAr
     EXPECT_EQ(direction.right, -kLargestEccentricity);
     EXPECT_EQ(direction.up, -kLargestEccentricity);
 
-    target.key = 0;
-    direction = DirectionOf(target);
-    EXPECT_EQ(direction.right, 0);
-    EXPECT_EQ(direction.up, 0);
+    // Keys beyond the keypad on either side name no direction.
+    for (const int key : {0, 10}) {
+        target.key = key;
+        direction = DirectionOf(target);
+        EXPECT_EQ(direction.right, 0) << key;
+        EXPECT_EQ(direction.up, 0) << key;
+    }
 }
