@@ -50,6 +50,10 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(q, "19.9 BO"), 1);
     EXPECT_EQ(score(q, "25.1 BO"), 1);
     EXPECT_EQ(score(q, "about 25,1 PD base out"), 1) << "a decimal comma";
+    EXPECT_EQ(score(q, "base out 25.1"), 1) << "a decimal at the very end";
+    // Nine digits at most before the separator: a longer run is no angle.
+    EXPECT_EQ(score(q, "000000020 BO"), 3);
+    EXPECT_EQ(score(q, "0000000020 BO"), 0);
     EXPECT_EQ(score(q, "14 BO"), 0);
     EXPECT_EQ(score(q, "31 BO"), 0);
     // The base must be named, alone, and as a word.
