@@ -51,6 +51,7 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(q, "25.1 BO"), 1);
     EXPECT_EQ(score(q, "about 25,1 PD base out"), 1) << "a decimal comma";
     EXPECT_EQ(score(q, "base out 25.1"), 1) << "a decimal at the very end";
+    EXPECT_EQ(score(q, "base out 25."), 3) << "a point at the very end";
     // Nine digits at most before the separator: a longer run is no angle.
     EXPECT_EQ(score(q, "000000020 BO"), 3);
     EXPECT_EQ(score(q, "0000000020 BO"), 0);
