@@ -100,10 +100,11 @@ TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
         "Answer=x&y&z,1\n"
         "Explain=Das Auge steht konvergent; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
         "[QUESTION]\nQuestion=Which eye moves inward, seen from the patient?\nAnswerBox=TEXT\n"
-        "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\n");
+        "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\nExplain=The left eye turns inward\n");
     const std::vector<ReviewItem> items = buildReview(questions);
     ASSERT_EQ(items[0].scoring.size(), 2u);
-    // Case and Latin-1 letters are matched; a word begins after a non-letter; unknown stems stay.
+    // Case and Latin-1 letters are matched; a word begins after a non-letter and may end the text;
+    // unknown stems stay.
     EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "konvergent", "\xDC" "berkorrektur"}));
     EXPECT_TRUE(items[0].scoring[0].excluded.empty());
     ASSERT_EQ(items[1].scoring.size(), 2u);
