@@ -63,6 +63,7 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(q, "20 BO or BI"), 0);
     EXPECT_EQ(score(q, "20 base in"), 0);
     EXPECT_EQ(score(q, "20 elbow"), 0);
+    EXPECT_EQ(score(q, "20 turbo"), 0);
     EXPECT_EQ(score(q, "BO 31, then 20"), 0);
 
     const Question vertical = textQuestion("Answer=4..6 BD,2\nAnswer=4..6,1\n");
@@ -90,6 +91,7 @@ TEST(RangeAnswer, GermanTraineesAbbreviateTheBaseTheGermanWay)
     EXPECT_EQ(score(out, "20 BA"), 0);
     EXPECT_EQ(abbreviationsOfLanguage("en"), BaseAbbreviations::english);
     EXPECT_EQ(abbreviationsOfLanguage(""), BaseAbbreviations::english);
+    EXPECT_EQ(abbreviationsOfLanguage("d"), BaseAbbreviations::english);
     out.userAnswer = "20 BA";
     EXPECT_EQ(buildReview({out}, BaseAbbreviations::german).front().points, 3);
 }
