@@ -98,12 +98,12 @@ TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
     QuestionList questions = parseQuestionText(
         "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC" "ber,3\n"
         "Answer=x&y&z,1\n"
-        "Explain=Das Auge steht in Konvergenz; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
+        "Explain=Konvergenz; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
         "[QUESTION]\nQuestion=Which eye moves inward, seen from the patient?\nAnswerBox=TEXT\n"
         "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\nExplain=The left eye turns inward\n");
     const std::vector<ReviewItem> items = buildReview(questions);
     ASSERT_EQ(items[0].scoring.size(), 2u);
-    // Case and Latin-1 letters are matched; a word begins after a non-letter and may end the text;
+    // Case and Latin-1 letters are matched; a word begins after a non-letter or the text's start and may end it;
     // unknown stems stay.
     EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "Konvergenz", "\xDC" "berkorrektur"}));
     EXPECT_TRUE(items[0].scoring[0].excluded.empty());
@@ -144,6 +144,8 @@ TEST(Review, AMeasurementNamingSeveralBasesSaysWhyItScoredNothing)
     EXPECT_NE(formatReview(items, labels).find("P: 0/3\nTwo bases.\nW:"), std::string::npos);
 
     questions[0].userAnswer = "22 BO";
+    EXPECT_FALSE(buildReview(questions)[0].severalBases);
+    questions[0].userAnswer = "22 BU";  // one base, the wrong one
     EXPECT_FALSE(buildReview(questions)[0].severalBases);
     questions[0].userAnswer = "30 BO BU";  // out of range anyway: the number is the reason
     EXPECT_FALSE(buildReview(questions)[0].severalBases);
