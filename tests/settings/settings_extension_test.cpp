@@ -200,6 +200,7 @@ TEST(SettingsExtension, CyclodeviationKeptUnderCoverIsOffUnlessAFileTurnsItOn)
 
     std::vector<std::uint8_t> odd = FixedLayout();
     AppendRecord(odd, "CYCL", {2});
+    AppendRecord(odd, "KAPA", {1});  // a record after it, so the note can only name the flag's own byte
     EXPECT_FALSE(DecodeSettings(odd, Settings{}, &notes).extension.cycloStaysUnderCover);
     EXPECT_EQ(notes, std::vector<std::string>{"Cyclodeviation flag 2 is neither 0 nor 1; the eyes roll under cover."});
 }
