@@ -314,7 +314,10 @@ def configure(copy, build):
     query = build / ".cmake" / "api" / "v1" / "query" / "codemodel-v2"
     query.parent.mkdir(parents=True, exist_ok=True)
     query.touch()
-    cmd = ["cmake", "-S", str(copy), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0"]
+    # The standard library's checks make a loop that runs one past its end fail
+    # at once instead of reading whatever lies there.
+    cmd = ["cmake", "-S", str(copy), "-B", str(build), "-DCMAKE_BUILD_TYPE=Debug",
+           "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS"]
     if not (build / "CMakeCache.txt").exists() and shutil.which("ninja"):
         cmd += ["-G", "Ninja"]
     status, _ = run(cmd)
@@ -326,6 +329,23 @@ def configure(copy, build):
 class Targets:
     sources: dict      # source file relative to src/ -> library name
     tests: dict        # unit-test executable -> (artifact path, set of libraries linked)
+    arguments: dict    # artifact path -> the argument lists CTest runs it with, where not a GoogleTest's
+
+
+def ctest_arguments(build):
+    """The arguments of the tests CTest runs by a command of their own, such
+    as the fuzz replays, which read the seeds their command names and fail
+    on GoogleTest's options; GoogleTest executables are listed only once built
+    and then by a filter, and are run whole instead."""
+    listing = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True, text=True)
+    arguments = {}
+    if listing.returncode != 0:
+        return arguments
+    for test in json.loads(listing.stdout).get("tests", []):
+        command = test.get("command") or []
+        if command and not any(a.startswith("--gtest_") for a in command[1:]):
+            arguments.setdefault(Path(command[0]).resolve(), []).append(command[1:])
+    return arguments
 
 
 def read_targets(build, copy):
@@ -354,19 +374,20 @@ def read_targets(build, copy):
         linked = {libraries[Path(f["fragment"]).name] for f in t["link"]["commandFragments"]
                   if Path(f["fragment"]).name in libraries}
         tests[t["name"]] = (build / t["artifacts"][0]["path"], linked)
-    return Targets(sources, tests)
+    return Targets(sources, tests, ctest_arguments(build))
 
 
 def build_targets(build, names, jobs, timeout):
     return run(["cmake", "--build", str(build), "-j", str(jobs), "--target", *names], timeout=timeout)[0] == 0
 
 
-def run_tests(executables, timeout):
+def run_tests(executables, arguments, timeout):
     """'caught' at the first failing or hanging executable, else 'survived'."""
     for exe in executables:
-        status, _ = run([str(exe), "--gtest_brief=1"], timeout=timeout, cwd=exe.parent)
-        if status != 0:
-            return "caught"
+        for args in arguments.get(exe.resolve(), [["--gtest_brief=1"]]):
+            status, _ = run([str(exe), *args], timeout=timeout, cwd=exe.parent)
+            if status != 0:
+                return "caught"
     return "survived"
 
 
@@ -410,7 +431,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
         result.note = "the unmutated build fails"
         return result
     baseline = time.monotonic()
-    failing = [exe for exe in exes if run_tests([exe], None) != "survived"]
+    failing = [exe for exe in exes if run_tests([exe], targets.arguments, None) != "survived"]
     if failing:
         result.note = "failing unmutated, left out: " + " ".join(exe.name for exe in failing)
         exes = [exe for exe in exes if exe not in failing]
@@ -431,7 +452,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
                 result.not_compiled += 1
                 outcome = "not compiled"
             else:
-                outcome = run_tests(exes, test_timeout)
+                outcome = run_tests(exes, targets.arguments, test_timeout)
                 if outcome == "caught":
                     result.caught += 1
                 else:

@@ -85,33 +85,31 @@ double EvenPart(double c)
     return std::sqrt(std::sqrt(std::sqrt(h4 * h4 + tone4 * tone4)));
 }
 
-// Force of a muscle for innervation c (degrees): the tone at rest, growing
-// towards twice c when it pulls, fading to zero when its antagonist does.
-// Agonist minus antagonist is exactly c, as the even parts cancel.
+// The forces of both muscles of a pair for innervation c (degrees): each has
+// the tone at rest, growing towards twice c when it pulls, fading to zero
+// when the other one does. Agonist minus antagonist is exactly c, as the even
+// parts cancel; sharing that part, one root serves both.
+struct Forces {
+    double even, agonist, antagonist;
+};
+
+Forces ForcesAt(double c)
+{
+    const double even = EvenPart(c);
+    return {even, 0.5 * c + even, even - 0.5 * c};
+}
+
 double Force(double c)
 {
     return 0.5 * c + EvenPart(c);
 }
 
-// d Force / d c.
-double ForceSlope(double c)
+// d EvenPart / d c, from the even part already found.
+double EvenSlope(double c, double even)
 {
-    const double e = EvenPart(c);
     const double h2 = 0.25 * c * c;
-    const double e2 = e * e;
-    return 0.5 + h2 * h2 * h2 * c / (4.0 * e2 * e2 * e2 * e);
-}
-
-// What is left of the resting tone at innervation c: the tone at rest,
-// nothing far out.
-double RestingPart(double c)
-{
-    return EvenPart(c) - 0.5 * std::abs(c);
-}
-
-double RestingSlope(double c)
-{
-    return ForceSlope(c) - 0.5 - (c > 0 ? 0.5 : c < 0 ? -0.5 : 0.0);
+    const double e2 = even * even;
+    return h2 * h2 * h2 * c / (4.0 * e2 * e2 * e2 * even);
 }
 
 // One antagonist pair: agonist of strength agonist against antagonist of
@@ -135,45 +133,70 @@ Pair PairOf(double agonist, double antagonist)
     return {agonist, antagonist, ParalysisGain(agonist) - ParalysisGain(antagonist)};
 }
 
-// What the pair turns the eye by for innervation c ...
+// What the pair turns the eye by for innervation c; what is left of the
+// resting tone, the even part less half of |c|, fades far out.
+double PairTurn(const Pair& p, double c, const Forces& f)
+{
+    return p.agonist * f.agonist - p.antagonist * f.antagonist - p.rest * (f.even - 0.5 * std::abs(c)) +
+           p.tonic * std::min(f.antagonist, kTone);
+}
+
 double PairTurn(const Pair& p, double c)
 {
-    return p.agonist * Force(c) - p.antagonist * Force(-c) - p.rest * RestingPart(c) +
-           p.tonic * std::min(Force(-c), kTone);
+    return PairTurn(p, c, ForcesAt(c));
 }
 
-double PairSlope(const Pair& p, double c)
+double PairSlope(const Pair& p, double c, const Forces& f)
 {
-    const double tonicSlope = Force(-c) < kTone ? -ForceSlope(-c) : 0.0;
-    return p.agonist * ForceSlope(c) + p.antagonist * ForceSlope(-c) - p.rest * RestingSlope(c) +
-           p.tonic * tonicSlope;
+    const double bend = EvenSlope(c, f.even);
+    const double agonistSlope = 0.5 + bend;
+    const double antagonistSlope = 0.5 - bend;
+    const double restingSlope = agonistSlope - 0.5 - (c > 0 ? 0.5 : c < 0 ? -0.5 : 0.0);
+    const double tonicSlope = f.antagonist < kTone ? -antagonistSlope : 0.0;
+    return p.agonist * agonistSlope + p.antagonist * antagonistSlope - p.rest * restingSlope + p.tonic * tonicSlope;
 }
 
-// ... and the innervation, within the bounds, that turns it closest to turn.
-// The pair's turn grows steadily with c, so Newton's method kept inside a
-// shrinking bracket finds it.
-double PairInnervation(const Pair& p, double turn)
-{
-    if (p.agonist == 0 && p.antagonist == 0)
-        return std::clamp(turn, -kLargestInnervation, kLargestInnervation);  // the eye cannot move
-    double low = -kLargestInnervation;
-    double high = kLargestInnervation;
-    if (turn <= PairTurn(p, low))
-        return low;
-    if (turn >= PairTurn(p, high))
-        return high;
-    double c = std::clamp(turn, low, high);
-    for (int i = 0; i < kMostSteps; ++i) {
-        const double miss = PairTurn(p, c) - turn;
-        if (std::abs(miss) < kClose)
-            break;
-        (miss > 0 ? high : low) = c;
-        const double slope = PairSlope(p, c);
-        const double next = slope > 0 ? c - miss / slope : c;
-        c = next > low && next < high ? next : 0.5 * (low + high);
+// The innervation, within the bounds, that turns a pair closest to a turn.
+// The bounds' turns are the pair's own, so they are found once per pair.
+class PairSolver {
+public:
+    explicit PairSolver(const Pair& p)
+        : m_pair(p),
+          m_lowestTurn(PairTurn(p, -kLargestInnervation)),
+          m_highestTurn(PairTurn(p, kLargestInnervation))
+    {
     }
-    return c;
-}
+
+    // The pair's turn grows steadily with c, so Newton's method kept inside
+    // a shrinking bracket finds it.
+    double Innervation(double turn) const
+    {
+        if (m_pair.agonist == 0 && m_pair.antagonist == 0)
+            return std::clamp(turn, -kLargestInnervation, kLargestInnervation);  // the eye cannot move
+        double low = -kLargestInnervation;
+        double high = kLargestInnervation;
+        if (turn <= m_lowestTurn)
+            return low;
+        if (turn >= m_highestTurn)
+            return high;
+        double c = std::clamp(turn, low, high);
+        for (int i = 0; i < kMostSteps; ++i) {
+            const Forces f = ForcesAt(c);
+            const double miss = PairTurn(m_pair, c, f) - turn;
+            if (std::abs(miss) < kClose)
+                break;
+            (miss > 0 ? high : low) = c;
+            const double slope = PairSlope(m_pair, c, f);
+            const double next = slope > 0 ? c - miss / slope : c;
+            c = next > low && next < high ? next : 0.5 * (low + high);
+        }
+        return c;
+    }
+
+private:
+    Pair m_pair;
+    double m_lowestTurn, m_highestTurn;
+};
 
 // How much a vertical rectus and an oblique turn the eye vertically and
 // torsionally at abduction h: cosines of the angle between the line of sight
@@ -309,8 +332,10 @@ EyeTurn Untethered(const EyeMuscles& m, const EyeTurn& goal)
 // only what a weak one fails to deliver moves the eye.
 double HorizontalLoss(const EyeMuscles& m, const VerticalPairs& c)
 {
-    const double rectusLoss = (1 - m.sr) * Force(c.rectus) + (1 - m.ir) * Force(-c.rectus);
-    const double obliqueLoss = (1 - m.io) * Force(c.oblique) + (1 - m.so) * Force(-c.oblique);
+    const Forces rectus = ForcesAt(c.rectus);
+    const Forces oblique = ForcesAt(c.oblique);
+    const double rectusLoss = (1 - m.sr) * rectus.agonist + (1 - m.ir) * rectus.antagonist;
+    const double obliqueLoss = (1 - m.io) * oblique.agonist + (1 - m.so) * oblique.antagonist;
     return kHorizontalShare * (rectusLoss - obliqueLoss);
 }
 
@@ -338,11 +363,18 @@ bool AtLimit(double innervation)
 EyeTurn CommandFor(const EyeMuscles& m, const EyeTurn& tetheredGoal, bool& atLimit)
 {
     const EyeTurn goal = Untethered(m, tetheredGoal);
+    const PairSolver rectus(RectusPair(m));
+    const PairSolver oblique(ObliquePair(m));
+    const PairSolver horizontal(HorizontalPair(m));
     VerticalPairs c{};
+    FieldWeights w{};
+    double settled = 0;
     const auto settle = [&](double abduction) {
-        const VerticalPairs wanted = Split(goal.elevation, goal.intorsion, WeightsAt(abduction));
-        c = {PairInnervation(RectusPair(m), wanted.rectus), PairInnervation(ObliquePair(m), wanted.oblique)};
-        return PairInnervation(HorizontalPair(m), goal.abduction - HorizontalLoss(m, c)) - abduction;
+        settled = abduction;
+        w = WeightsAt(abduction);
+        const VerticalPairs wanted = Split(goal.elevation, goal.intorsion, w);
+        c = {rectus.Innervation(wanted.rectus), oblique.Innervation(wanted.oblique)};
+        return horizontal.Innervation(goal.abduction - HorizontalLoss(m, c)) - abduction;
     };
     double x0 = goal.abduction;
     double f0 = settle(x0);
@@ -357,9 +389,12 @@ EyeTurn CommandFor(const EyeMuscles& m, const EyeTurn& tetheredGoal, bool& atLim
         x1 = x2;
     }
     const double abduction = std::abs(f0) <= kClose ? x0 : x1;
-    settle(abduction);
+    // The vertical pairs and their fields must be those of the abduction
+    // chosen; most often the last step already settled them.
+    if (abduction != settled)
+        settle(abduction);
     atLimit = AtLimit(abduction) || AtLimit(c.rectus) || AtLimit(c.oblique);
-    return Combine(abduction, c, WeightsAt(abduction));
+    return Combine(abduction, c, w);
 }
 
 Version EyeEndsAt(Eye eye, const MuscleStrengths& strengths, const Version& innervation)

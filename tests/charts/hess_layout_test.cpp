@@ -49,7 +49,8 @@ std::string Where(const ChartText& t)
 TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
 {
     // Plots placed by hand: on the left field the centre and the first ring
-    // point moved, on the right a point beyond the grid held at its edge.
+    // point moved, on the right a point beyond the grid held at its edge and
+    // one exactly on its corner, which is not beyond it.
     HessField left;
     left.plotted = HessTargets();
     left.plotted[0] = {3.0, 6.0};
@@ -58,6 +59,7 @@ TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
     HessField right;
     right.plotted = HessTargets();
     right.plotted[kHessTargetCount - 1] = {-60.0, -50.0};
+    right.plotted[kHessTargetCount - 2] = {kHessGridReach, -kHessGridReach};
     const ChartDrawing drawing = LayOutHessChart(left, right, Captions());
 
     // Each field: 19 vertical and 19 horizontal lines, then the targets' two
@@ -124,6 +126,20 @@ TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
     const auto plotLines = std::count_if(drawing.lines.begin(), drawing.lines.end(),
                                          [](const ChartLine& l) { return l.ink == ChartInk::plot; });
     EXPECT_EQ(plotLines, 2 * 2 * kHessRingSize - 2 * 4 + 2 * missing);
+    // The first cross, over the inner ring's upper right target (15, 15),
+    // follows the grid, the targets' rings and what is left of the plots'.
+    constexpr std::size_t kFirstCross = 2 * 19 + 2 * kHessRingSize + (2 * kHessRingSize - 2 * 4);
+    // What is left of the plots' rings joins only plots that are drawn.
+    const auto drawn = [&](double x, double y) {
+        return std::any_of(drawing.dots.begin(), drawing.dots.end(), [&](const ChartDot& d) {
+            return d.ink == ChartInk::plot && d.x == x && d.y == y;
+        });
+    };
+    for (std::size_t i = 2 * 19 + 2 * kHessRingSize; i < kFirstCross; ++i)
+        EXPECT_TRUE(drawn(drawing.lines[i].x1, drawing.lines[i].y1) && drawn(drawing.lines[i].x2, drawing.lines[i].y2))
+            << Where(drawing.lines[i]);
+    EXPECT_EQ(Where(drawing.lines[kFirstCross]), "96.200,72.200 99.800,75.800 plot");
+    EXPECT_EQ(Where(drawing.lines[kFirstCross + 1]), "96.200,75.800 99.800,72.200 plot");
     const auto says = [&](const std::string& text) {
         return std::count_if(drawing.texts.begin(), drawing.texts.end(),
                              [&](const ChartText& t) { return t.text == text; });

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -421,6 +422,8 @@ TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCover
     EXPECT_NEAR(open.eyes[1].right, 0, 1e-9);
     EXPECT_NEAR(open.eyes[0].right, -open.inward, 1e-9);
     EXPECT_GT(open.coverMovement[0], 5);
+    // The sound eye, covered while the paretic one fixes, moves by the larger secondary deviation.
+    EXPECT_GT(open.coverMovement[1], open.coverMovement[0] + 3);
     EXPECT_FALSE(open.cannotTakeUpFixation[0] || open.cannotTakeUpFixation[1]);
     // The paretic eye fixing: the larger secondary deviation of the left eye;
     // far to the patient's right it cannot fixate at all.
@@ -432,4 +435,24 @@ TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCover
     EXPECT_FALSE(far.cannotTakeUpFixation[1]);
     // Incomitant: larger in the paretic muscle's field.
     EXPECT_GT(Measure(palsy, {25, 0}, std::nullopt).inward, open.inward + 2);
+
+    // A comitant right hypotropia of 5 degrees with 3 degrees of intorsion of
+    // the right eye and 2 of extorsion of the left, looking 10 degrees up:
+    // the straight left eye fixes, the stored vertical angle turns the right
+    // one down, and the alternate cover moves each eye by the 5 degrees.
+    Examination comitant;
+    EyeModel model;
+    for (const auto& [eye, quantity, hundredths] :
+         {std::tuple{Eye::one, EyeQuantity::vertical, 500}, {Eye::one, EyeQuantity::torsion, 300},
+          {Eye::two, EyeQuantity::torsion, 200}}) {
+        model.SetFar(eye, quantity, hundredths);
+        model.SetNear(eye, quantity, hundredths);
+    }
+    comitant.SetModel(model);
+    const Measurement hypo = Measure(comitant, {0, 10}, std::nullopt);
+    EXPECT_EQ(hypo.fixing, Eye::two);
+    EXPECT_NEAR(hypo.upward, -5, 1e-9);
+    EXPECT_NEAR(hypo.incyclo, 3 - 2, 1e-9);
+    EXPECT_NEAR(hypo.coverMovement[0], 5, 1e-9);
+    EXPECT_NEAR(hypo.coverMovement[1], 5, 1e-9);
 }

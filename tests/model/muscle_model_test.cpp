@@ -207,11 +207,14 @@ TEST(MuscleModel, CannotFixateBeginsWhereTheInnervationReachesItsBound)
         {Weak(Eye::one, {Muscle::LR}, 0), {1, 0}},
         {Weak(Eye::one, {Muscle::SR}, 0), {0, 1}},
         {Weak(Eye::one, {Muscle::IO}, 0), {0, 1}},
+        // and at the lower bound: adduction and depression
+        {Weak(Eye::one, {Muscle::MR}, 0), {-1, 0}},
+        {Weak(Eye::one, {Muscle::IR}, 0), {0, -1}},
     };
     for (const auto& [strengths, direction] : limits) {
         const GazeTarget edge = firstUnreachable(strengths, direction);
         SCOPED_TRACE(testing::Message() << edge.right << "/" << edge.up);
-        EXPECT_LT(edge.right + edge.up, 59.0) << "a limit within the range looked at";
+        EXPECT_LT(std::abs(edge.right) + std::abs(edge.up), 59.0) << "a limit within the range looked at";
         const BinocularDeviation atEdge = MuscleDeviation(strengths, edge, Eye::one);
         const EyeTurn& fixing = Right(atEdge);
         EXPECT_LT(std::abs(fixing.abduction) + std::abs(fixing.elevation) + std::abs(fixing.intorsion), 0.01);

@@ -29,10 +29,11 @@ TEST(RangeAnswer, ParsesOnlyTheRangeForm)
 {
     EXPECT_EQ(parseRangeAnswer("20..25 BO"), (PrismRange{20, 25, PrismBaseWord::out}));
     EXPECT_EQ(parseRangeAnswer(" 4 .. 6 bd "), (PrismRange{4, 6, PrismBaseWord::down}));
-    EXPECT_EQ(parseRangeAnswer("10..12.5"), (PrismRange{10, 12.5, std::nullopt}));
+    // Nine digits at most, decimals counted.
+    EXPECT_EQ(parseRangeAnswer("10..12345678.5"), (PrismRange{10, 12345678.5, std::nullopt}));
     EXPECT_EQ(parseRangeAnswer("20..20BI"), (PrismRange{20, 20, PrismBaseWord::in}));
     for (const char* keywords : {"25..20 BO", "20..25 BX", "..25 BO", "20..", "a..b", "-5..5", "eso...exo",
-                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO", ".5..1"})
+                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO", ".5..1", "1..123456789.5"})
         EXPECT_FALSE(parseRangeAnswer(keywords)) << keywords;
 }
 
@@ -49,6 +50,11 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(q, "19.9 BO"), 1);
     EXPECT_EQ(score(q, "25.1 BO"), 1);
     EXPECT_EQ(score(q, "about 25,1 PD base out"), 1) << "a decimal comma";
+    EXPECT_EQ(score(q, "base out 25.1"), 1) << "a decimal at the very end";
+    EXPECT_EQ(score(q, "base out 25."), 3) << "a point at the very end";
+    // Nine digits at most before the separator: a longer run is no angle.
+    EXPECT_EQ(score(q, "000000020 BO"), 3);
+    EXPECT_EQ(score(q, "0000000020 BO"), 0);
     EXPECT_EQ(score(q, "14 BO"), 0);
     EXPECT_EQ(score(q, "31 BO"), 0);
     // The base must be named, alone, and as a word.
@@ -57,6 +63,7 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(score(q, "20 BO or BI"), 0);
     EXPECT_EQ(score(q, "20 base in"), 0);
     EXPECT_EQ(score(q, "20 elbow"), 0);
+    EXPECT_EQ(score(q, "20 turbo"), 0);
     EXPECT_EQ(score(q, "BO 31, then 20"), 0);
 
     const Question vertical = textQuestion("Answer=4..6 BD,2\nAnswer=4..6,1\n");
@@ -84,6 +91,7 @@ TEST(RangeAnswer, GermanTraineesAbbreviateTheBaseTheGermanWay)
     EXPECT_EQ(score(out, "20 BA"), 0);
     EXPECT_EQ(abbreviationsOfLanguage("en"), BaseAbbreviations::english);
     EXPECT_EQ(abbreviationsOfLanguage(""), BaseAbbreviations::english);
+    EXPECT_EQ(abbreviationsOfLanguage("d"), BaseAbbreviations::english);
     out.userAnswer = "20 BA";
     EXPECT_EQ(buildReview({out}, BaseAbbreviations::german).front().points, 3);
 }

@@ -98,13 +98,14 @@ TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
     QuestionList questions = parseQuestionText(
         "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC" "ber,3\n"
         "Answer=x&y&z,1\n"
-        "Explain=Das Auge steht konvergent; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
+        "Explain=Konvergenz; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
         "[QUESTION]\nQuestion=Which eye moves inward, seen from the patient?\nAnswerBox=TEXT\n"
-        "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\n");
+        "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\nExplain=The left eye turns inward\n");
     const std::vector<ReviewItem> items = buildReview(questions);
     ASSERT_EQ(items[0].scoring.size(), 2u);
-    // Case and Latin-1 letters are matched; a word begins after a non-letter; unknown stems stay.
-    EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "konvergent", "\xDC" "berkorrektur"}));
+    // Case and Latin-1 letters are matched; a word begins after a non-letter or the text's start and may end it;
+    // unknown stems stay.
+    EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "Konvergenz", "\xDC" "berkorrektur"}));
     EXPECT_TRUE(items[0].scoring[0].excluded.empty());
     ASSERT_EQ(items[1].scoring.size(), 2u);
     EXPECT_EQ(items[1].scoring[0].words, (std::vector<std::string>{"left", "inward"}));
@@ -144,8 +145,17 @@ TEST(Review, AMeasurementNamingSeveralBasesSaysWhyItScoredNothing)
 
     questions[0].userAnswer = "22 BO";
     EXPECT_FALSE(buildReview(questions)[0].severalBases);
+    questions[0].userAnswer = "22 BU";  // one base, the wrong one
+    EXPECT_FALSE(buildReview(questions)[0].severalBases);
     questions[0].userAnswer = "30 BO BU";  // out of range anyway: the number is the reason
     EXPECT_FALSE(buildReview(questions)[0].severalBases);
+    // A measurement that scored, here by the range without a base, lost nothing to the bases.
+    QuestionList scored =
+        parseQuestionText("[QUESTION]\nQuestion=How large?\nAnswerBox=TEXT\nAnswer=20..25 BO,3\nAnswer=15..30,1\n");
+    scored[0].userAnswer = "22 BO and 4 BU";
+    const ReviewItem item = buildReview(scored)[0];
+    EXPECT_EQ(item.points, 1);
+    EXPECT_FALSE(item.severalBases);
 }
 
 }  // namespace
