@@ -7,7 +7,6 @@
 #include "ProgramUnderBenchmark.h"
 
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 #include "frame/PatientFrame.h"
 #include "frame/PlaybackTimer.h"
 #include "playback/TracePanel.h"
@@ -61,12 +60,12 @@ void BM_SeekByClick(benchmark::State& state) {
         up.SetEventObject(g_trace);
         g_trace->ProcessWindowEvent(up);
     });
-    state.counters["row"] = g_patientFrame->m_timeSlider->GetValue();
+    state.counters["row"] = PatientApp::MainWindow()->m_timeSlider->GetValue();
 }
 BENCHMARK(BM_SeekByClick)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 bool LoadOneHourRecording() {
-    PatientFrame* frame = g_patientFrame;
+    PatientFrame* frame = PatientApp::MainWindow();
     if (!frame->m_playbackTimer->LoadRecordingFile(kOneHourExportPath))
         return false;
     frame->SetPlaybackMode(true);
@@ -85,7 +84,7 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    g_patientFrame->Destroy();
+    PatientApp::MainWindow()->Destroy();
     wxEntryCleanup();
     return 0;
 }

@@ -1,7 +1,6 @@
 #include "ProgramUnderBenchmark.h"
 
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 
 #include <wx/log.h>
 #include <wx/utils.h>
@@ -14,7 +13,7 @@ bool StartProgramUnderBenchmark(int argc, char** argv) {
         return false;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
-    if (!wxTheApp->CallOnInit() || !g_patientFrame) {
+    if (!wxTheApp->CallOnInit() || !PatientApp::MainWindow()) {
         std::fprintf(stderr, "The program did not start: run from a folder with a language file (build/run).\n");
         return false;
     }

@@ -4,7 +4,6 @@
 #include "ProgramUnderBenchmark.h"
 
 #include "app/PatientApp.h"
-#include "app/ProgramState.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "view/MyGLCanvas.h"
@@ -39,25 +38,31 @@ const char* const kAidNames[] = {"no aid",           "crosses, axes, grid", "occ
                                  "all aids, both eyes", "overlays + translucent occluder on eye 1",
                                  "prisms, both eyes, and the penlight's reflexes"};
 
+// The view draws the examination, so the aids are set there, in
+// combinations the toolbar alone would not allow.
 void SetAids(int aids) {
-    PatientFrame* frame = g_patientFrame;
-    wxToolBar* tools = frame->GetToolBar();
+    PatientFrame* frame = PatientApp::MainWindow();
+    Examination& examination = frame->CurrentExamination();
     const bool all = aids == kAllAids;
     const bool overlays = all || aids == kAllReachable || aids == kLines;
-    for (int id : {Id::EyeCrossTool, Id::QuadrantEditTool})
-        tools->ToggleTool(id, overlays);
-    frame->GetMenuBar()->Check(Id::AxisLinesItem, overlays);
-    for (int id : {Id::OccluderEye1, Id::OccluderEye2})
-        tools->ToggleTool(id, all || aids == kOccluder);
-    for (int id : {Id::RedFilterEye1, Id::RedFilterEye2})
-        tools->ToggleTool(id, all || aids == kRedFilter);
-    tools->ToggleTool(Id::TranslucentEye1, all || aids == kTranslucent || aids == kAllReachable);
-    tools->ToggleTool(Id::TranslucentEye2, all || aids == kTranslucent);
-    frame->m_quadrantMarks = all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0;
     const bool prisms = aids == kPrisms;
+    DisplayAids display;
+    display.eyeCross = overlays;
+    display.quadrantEdit = overlays;
+    display.axisLines = overlays;
+    display.penlight = prisms;
+    examination.SetDisplay(display);
+    for (const Eye eye : {Eye::one, Eye::two}) {
+        EyeAids held;
+        held.occluder = all || aids == kOccluder;
+        held.redFilter = all || aids == kRedFilter;
+        held.translucentOccluder =
+            all || aids == kTranslucent || (eye == Eye::one && aids == kAllReachable);
+        examination.SetAids(eye, held);
+    }
+    examination.SetQuadrantMarks(all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0);
     frame->SetPrisms(prisms ? std::array<Prism, 2>{Prism{20, PrismBase::out}, Prism{4, PrismBase::down}}
                             : std::array<Prism, 2>{});
-    tools->ToggleTool(Id::FlashlightTool, prisms);
     g_canvas->setPenlightShining(prisms);
 }
 
@@ -96,7 +101,7 @@ BENCHMARK(BM_PaintView)
 // The lecture hall: full screen (run on a 1920 x 1080 display), every aid a
 // user can reach switched on.
 void BM_PaintPresentation(benchmark::State& state) {
-    g_patientFrame->SetPresentation(true);
+    PatientApp::MainWindow()->SetPresentation(true);
     SettleEvents(20);
     const int aids = static_cast<int>(state.range(0));
     SetAids(aids);
@@ -105,7 +110,7 @@ void BM_PaintPresentation(benchmark::State& state) {
     const wxSize size = g_canvas->GetClientSize();
     state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
                    kAidNames[aids]);
-    g_patientFrame->SetPresentation(false);
+    PatientApp::MainWindow()->SetPresentation(false);
     SettleEvents(20);
 }
 BENCHMARK(BM_PaintPresentation)
@@ -134,7 +139,7 @@ void BM_ClearAndSwap(benchmark::State& state) {
 BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 bool PrepareView() {
-    g_canvas = g_patientFrame->m_canvas;
+    g_canvas = PatientApp::MainWindow()->m_canvas;
     if (!g_canvas->prepareGL()) {
         std::fprintf(stderr, "The view has no GL context.\n");
         return false;
@@ -150,7 +155,7 @@ int main(int argc, char** argv) {
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    g_patientFrame->Destroy();
+    PatientApp::MainWindow()->Destroy();
     wxEntryCleanup();
     return 0;
 }
