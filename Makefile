@@ -52,7 +52,7 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSQUINX_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) --target unit-tests -j$(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
 
 # The GUI tests under the sanitizers as well, with only the leaks that GTK
 # and the libraries beneath it, fontconfig and Mesa keep by design suppressed.
@@ -61,7 +61,7 @@ test-asan: deps
 # threads left running; the script reruns the tests whose end it crashed.
 test-asan-gui: test-asan
 	@cmake --build $(ASAN_BUILD) --target gui_tests -j$(JOBS)
-	@cd $(ASAN_BUILD) && env LP_NUM_THREADS=0 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
+	@cd $(ASAN_BUILD) && env LP_NUM_THREADS=0 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 CTEST_RUNNER=$(CURDIR)/scripts/ctest-retrying-tracer-crashes.sh $(GUI_CTEST)
 
 bench: configure
