@@ -22,7 +22,7 @@ PatientFrame* PatientApp::BuildMainWindow() {
     RegisterImageHandlers();
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
-    auto* frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(PatientFrame::kDefaultWidth, PatientFrame::kDefaultHeight));
+    auto* frame = new PatientFrame(nullptr);
     if (frame->m_languageFile.empty()) {
         // The constructor has already said that no language file was found.
         delete frame;

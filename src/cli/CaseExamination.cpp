@@ -1,5 +1,7 @@
 #include "cli/CaseExamination.h"
 
+#include "cli/StartFolder.h"
+
 #include "model/CaseFile.h"
 #include "model/MuscleFile.h"
 #include "settings/FileIo.h"
@@ -60,6 +62,25 @@ bool OpenCaseExamination(const std::string& path, const Settings& settings, Exam
     examination.SetMuscles(muscles);
     examination.SetPath(path);
     examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
+    return true;
+}
+
+bool OpenCommandCase(const std::string& givenPath, const std::string& startFolder, std::ostream& err,
+                     ProgramChoices& choices, Examination& examination)
+{
+    std::string error;
+    if (!LoadProgramChoices("", choices, error)) {
+        err << "squinx: " << error << '\n';
+        return false;
+    }
+    std::string musclesRefused;
+    if (!OpenCaseExamination(ResolveFromStartFolder(givenPath, startFolder), choices.settings, examination,
+                             musclesRefused)) {
+        err << "squinx: " << givenPath << ": not a case file that can be read\n";
+        return false;
+    }
+    if (!musclesRefused.empty())
+        err << "squinx: " << musclesRefused << '\n';
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "cli/ProgramChoices.h"
 #include "examination/Examination.h"
 #include "settings/SettingsFile.h"
 
+#include <ostream>
 #include <string>
 
 namespace cli {
@@ -15,5 +17,11 @@ namespace cli {
 // does, and says why in musclesRefused (English, one line).
 bool OpenCaseExamination(const std::string& path, const Settings& settings, Examination& examination,
                          std::string& musclesRefused);
+
+// What a drawing or measuring command starts from: the program's choices and
+// the examination of the case at givenPath (resolved from startFolder). False
+// after saying why on err; a refused muscle file is said there too.
+bool OpenCommandCase(const std::string& givenPath, const std::string& startFolder, std::ostream& err,
+                     ProgramChoices& choices, Examination& examination);
 
 }  // namespace cli

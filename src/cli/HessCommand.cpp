@@ -18,26 +18,17 @@ constexpr int kFailure = 1;
 
 int RunHessCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err)
 {
-    ProgramChoices choices;
-    std::string error;
-    if (!LoadProgramChoices("", choices, error)) {
-        err << "squinx: " << error << '\n';
-        return kFailure;
-    }
     const std::string casePath = ResolveFromStartFolder(command.files[0], startFolder);
+    ProgramChoices choices;
     Examination examination;
-    std::string musclesRefused;
-    if (!OpenCaseExamination(casePath, choices.settings, examination, musclesRefused)) {
-        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+    if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
-    }
-    if (!musclesRefused.empty())
-        err << "squinx: " << musclesRefused << '\n';
 
     const std::string caseName = std::filesystem::path(casePath).stem().string();
     const ChartDrawing drawing =
         LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                         HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
+    std::string error;
     if (!WriteChartFile(ResolveFromStartFolder(command.files[1], startFolder), drawing, error)) {
         err << "squinx: " << error << '\n';
         return kFailure;

@@ -20,20 +20,9 @@ int RunMeasureCommand(const CommandLine& command, const std::string& startFolder
                       std::ostream& err)
 {
     ProgramChoices choices;
-    std::string error;
-    if (!LoadProgramChoices("", choices, error)) {
-        err << "squinx: " << error << '\n';
-        return kFailure;
-    }
     Examination examination;
-    std::string musclesRefused;
-    if (!OpenCaseExamination(ResolveFromStartFolder(command.files[0], startFolder), choices.settings, examination,
-                             musclesRefused)) {
-        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+    if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
-    }
-    if (!musclesRefused.empty())
-        err << "squinx: " << musclesRefused << '\n';
     if (command.near)
         examination.SetDistance(*command.near ? kBlendSliderNear : kBlendSliderFar);
     examination.SetPrism(Eye::one, command.prisms[0]);

@@ -65,20 +65,9 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
     if (!gl)
         return kFailure;
     ProgramChoices choices;
-    std::string error;
-    if (!LoadProgramChoices("", choices, error)) {
-        err << "squinx: " << error << '\n';
-        return kFailure;
-    }
     Examination examination;
-    std::string musclesRefused;
-    if (!OpenCaseExamination(ResolveFromStartFolder(command.files[0], startFolder), choices.settings, examination,
-                             musclesRefused)) {
-        err << "squinx: " << command.files[0] << ": not a case file that can be read\n";
+    if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
-    }
-    if (!musclesRefused.empty())
-        err << "squinx: " << musclesRefused << '\n';
 
     bool textureLoaded = true;
     const RgbPicture sheet =
@@ -94,6 +83,7 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
         err << "squinx: " << output << ": the picture could not be drawn\n";
         return kFailure;
     }
+    std::string error;
     if (!WriteFileAtomically(output, bytes.data(), bytes.size(), error)) {
         err << "squinx: " << error << '\n';
         return kFailure;

@@ -50,9 +50,10 @@ const char* ToolBitmapName(int toolId);
 // control that edits it and the 3D view that shows it.
 class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost {
 public:
-    PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     static constexpr int kDefaultWidth = 640;
     static constexpr int kDefaultHeight = 508;
+    explicit PatientFrame(wxWindow* parent, const wxString& title = wxEmptyString, const wxPoint& pos = wxPoint(0, 0),
+                          const wxSize& size = wxSize(kDefaultWidth, kDefaultHeight));
     ~PatientFrame() override;
 
     bool BuildUI();
