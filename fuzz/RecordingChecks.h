@@ -33,9 +33,9 @@ inline bool SameContent(const Recording& a, const Recording& b)
 {
     const RecordingHeader& x = a.Header();
     const RecordingHeader& y = b.Header();
-    return a.Columns() == b.Columns() && a.Samples() == b.Samples() && x.name == y.name &&
-           x.firstName == y.firstName && x.patientId == y.patientId && x.examinationDate == y.examinationDate &&
-           x.testType == y.testType && x.columnHeader == y.columnHeader;
+    return a.Columns() == b.Columns() && a.Samples() == b.Samples() && x.name == y.name && x.firstName == y.firstName &&
+           x.patientId == y.patientId && x.examinationDate == y.examinationDate && x.testType == y.testType &&
+           x.columnHeader == y.columnHeader;
 }
 
 // A recording that refuses nothing: a failed read must leave it as it was.

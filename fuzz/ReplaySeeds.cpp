@@ -54,8 +54,8 @@ std::set<std::size_t> Cuts(const std::string& input)
     std::set<std::size_t> cuts;
     for (std::size_t at = 0; at <= input.size() && at <= kEveryByte; ++at)
         cuts.insert(at);
-    for (std::size_t at = input.size() > kEveryByteAtTheEnd ? input.size() - kEveryByteAtTheEnd : 0;
-         at <= input.size(); ++at)
+    for (std::size_t at = input.size() > kEveryByteAtTheEnd ? input.size() - kEveryByteAtTheEnd : 0; at <= input.size();
+         ++at)
         cuts.insert(at);
     for (std::size_t at = 0; at < input.size(); ++at) {
         if (input[at] == '\n' || input[at] == '\r') {

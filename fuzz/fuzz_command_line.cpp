@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case cli::Action::HessChart:
         FUZZ_CHECK(command.files.size() == 2);
-        FUZZ_CHECK(EndsWith(command.files[1], ".svg") || EndsWith(command.files[1], ".pdf")
-                   || EndsWith(command.files[1], ".png"));
+        FUZZ_CHECK(EndsWith(command.files[1], ".svg") || EndsWith(command.files[1], ".pdf") ||
+                   EndsWith(command.files[1], ".png"));
         break;
     case cli::Action::NinePositions:
         FUZZ_CHECK(command.files.size() == 2 && EndsWith(command.files[1], ".png"));

@@ -44,7 +44,7 @@ void BM_SolvePareticEyeFixes(benchmark::State& state)
     Evaluate(state, true);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_SolveSoundEyeFixes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolvePareticEyeFixes)->Unit(benchmark::kMicrosecond);

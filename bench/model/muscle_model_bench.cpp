@@ -37,7 +37,7 @@ void BM_PareticEyeFixes(benchmark::State& state)
     Evaluate(state, Eye::one);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(BM_SoundEyeFixes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PareticEyeFixes)->Unit(benchmark::kMicrosecond);

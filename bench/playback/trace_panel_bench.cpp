@@ -29,7 +29,8 @@ const wxSize kPanelSize(1000, 170);
 TracePanel* g_trace = nullptr;
 
 // range(0): seconds across the panel, 0 for the whole hour.
-void BM_RedrawTrace(benchmark::State& state) {
+void BM_RedrawTrace(benchmark::State& state)
+{
     g_trace->SetSpanMs(static_cast<int>(state.range(0)) * 1000);
     g_trace->ShowRow(450000);
     wxBitmap bitmap(kPanelSize);
@@ -46,7 +47,8 @@ BENCHMARK(BM_RedrawTrace)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-void BM_SeekByClick(benchmark::State& state) {
+void BM_SeekByClick(benchmark::State& state)
+{
     g_trace->SetSpanMs(0);
     const wxRect plot = g_trace->PlotArea();
     int click = 0;
@@ -64,7 +66,8 @@ void BM_SeekByClick(benchmark::State& state) {
 }
 BENCHMARK(BM_SeekByClick)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-bool LoadOneHourRecording() {
+bool LoadOneHourRecording()
+{
     PatientFrame* frame = PatientApp::MainWindow();
     if (!frame->m_playbackTimer->LoadRecordingFile(kOneHourExportPath))
         return false;
@@ -78,7 +81,8 @@ bool LoadOneHourRecording() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     if (!EnsureOneHourExport() || !StartProgramUnderBenchmark(argc, argv) || !LoadOneHourRecording())
         return 1;

@@ -7,7 +7,8 @@
 
 #include <cstdio>
 
-bool StartProgramUnderBenchmark(int argc, char** argv) {
+bool StartProgramUnderBenchmark(int argc, char** argv)
+{
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "No display: run under xvfb-run.\n");
         return false;
@@ -21,7 +22,8 @@ bool StartProgramUnderBenchmark(int argc, char** argv) {
     return true;
 }
 
-void SettleEvents(int rounds) {
+void SettleEvents(int rounds)
+{
     for (int i = 0; i < rounds; ++i) {
         wxTheApp->ProcessPendingEvents();
         wxYield();

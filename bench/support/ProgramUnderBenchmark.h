@@ -17,7 +17,8 @@ void SettleEvents(int rounds = 10);
 // Times each run on its own, as manual time, and reports the median, the
 // 95th percentile and the slowest run.
 template <typename Run>
-void TimeEachRun(benchmark::State& state, Run run) {
+void TimeEachRun(benchmark::State& state, Run run)
+{
     std::vector<double> seconds;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

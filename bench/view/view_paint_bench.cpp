@@ -33,14 +33,20 @@ MyGLCanvas* g_canvas = nullptr;
 // lets only one cover aid be on at a time, so kAllAids goes beyond what a
 // user can reach; kAllReachable is the most a user can switch on.
 enum Aids { kNoAid, kLines, kOccluder, kRedFilter, kTranslucent, kQuadrants, kAllAids, kAllReachable, kPrisms };
-const char* const kAidNames[] = {"no aid",           "crosses, axes, grid", "occluders",
-                                 "red filters",      "translucent occluders", "quadrant overlay",
-                                 "all aids, both eyes", "overlays + translucent occluder on eye 1",
+const char* const kAidNames[] = {"no aid",
+                                 "crosses, axes, grid",
+                                 "occluders",
+                                 "red filters",
+                                 "translucent occluders",
+                                 "quadrant overlay",
+                                 "all aids, both eyes",
+                                 "overlays + translucent occluder on eye 1",
                                  "prisms, both eyes, and the penlight's reflexes"};
 
 // The view draws the examination, so the aids are set there, in
 // combinations the toolbar alone would not allow.
-void SetAids(int aids) {
+void SetAids(int aids)
+{
     PatientFrame* frame = PatientApp::MainWindow();
     Examination& examination = frame->CurrentExamination();
     const bool all = aids == kAllAids;
@@ -56,8 +62,7 @@ void SetAids(int aids) {
         EyeAids held;
         held.occluder = all || aids == kOccluder;
         held.redFilter = all || aids == kRedFilter;
-        held.translucentOccluder =
-            all || aids == kTranslucent || (eye == Eye::one && aids == kAllReachable);
+        held.translucentOccluder = all || aids == kTranslucent || (eye == Eye::one && aids == kAllReachable);
         examination.SetAids(eye, held);
     }
     examination.SetQuadrantMarks(all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0);
@@ -68,7 +73,8 @@ void SetAids(int aids) {
 
 // Times each paint on its own: the whole frame rendered, swapped and finished.
 template <typename Paint>
-void TimePaints(benchmark::State& state, Paint paint) {
+void TimePaints(benchmark::State& state, Paint paint)
+{
     TimeEachRun(state, [&] {
         paint();
         g_canvas->SwapBuffers();
@@ -76,7 +82,8 @@ void TimePaints(benchmark::State& state, Paint paint) {
     });
 }
 
-void BM_PaintView(benchmark::State& state) {
+void BM_PaintView(benchmark::State& state)
+{
     g_canvas->m_eyeSegments = static_cast<int>(state.range(0));
     g_canvas->buildEyeballList();
     const int aids = static_cast<int>(state.range(1));
@@ -100,7 +107,8 @@ BENCHMARK(BM_PaintView)
 
 // The lecture hall: full screen (run on a 1920 x 1080 display), every aid a
 // user can reach switched on.
-void BM_PaintPresentation(benchmark::State& state) {
+void BM_PaintPresentation(benchmark::State& state)
+{
     PatientApp::MainWindow()->SetPresentation(true);
     SettleEvents(20);
     const int aids = static_cast<int>(state.range(0));
@@ -108,8 +116,7 @@ void BM_PaintPresentation(benchmark::State& state) {
     TimePaints(state, [] { g_canvas->Render(); });
     SetAids(kNoAid);
     const wxSize size = g_canvas->GetClientSize();
-    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
-                   kAidNames[aids]);
+    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " + kAidNames[aids]);
     PatientApp::MainWindow()->SetPresentation(false);
     SettleEvents(20);
 }
@@ -121,7 +128,8 @@ BENCHMARK(BM_PaintPresentation)
     ->Unit(benchmark::kMillisecond);
 
 // A picture four times the default view's size, drawn in 16 tiles.
-void BM_ExportPictureFourTimes(benchmark::State& state) {
+void BM_ExportPictureFourTimes(benchmark::State& state)
+{
     SetAids(kAllReachable);
     for (auto _ : state) {
         const wxImage picture = g_canvas->renderPicture(4);
@@ -133,12 +141,14 @@ void BM_ExportPictureFourTimes(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportPictureFourTimes)->Iterations(5)->Unit(benchmark::kMillisecond);
 
-void BM_ClearAndSwap(benchmark::State& state) {
+void BM_ClearAndSwap(benchmark::State& state)
+{
     TimePaints(state, [] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); });
 }
 BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-bool PrepareView() {
+bool PrepareView()
+{
     g_canvas = PatientApp::MainWindow()->m_canvas;
     if (!g_canvas->prepareGL()) {
         std::fprintf(stderr, "The view has no GL context.\n");
@@ -149,7 +159,8 @@ bool PrepareView() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     if (!StartProgramUnderBenchmark(argc, argv) || !PrepareView())
         return 1;

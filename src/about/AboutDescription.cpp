@@ -164,12 +164,14 @@ const char kMemoryFileUrl[] = "memory:squinx-about-dialog.xrc";
 // Serves the program's pictures to XRC under their resource names.
 class ResourceArtProvider : public wxArtProvider {
 protected:
-    wxBitmapBundle CreateBitmapBundle(const wxArtID& id, const wxArtClient&, const wxSize& size) override {
+    wxBitmapBundle CreateBitmapBundle(const wxArtID& id, const wxArtClient&, const wxSize& size) override
+    {
         return GetBitmapResource(id, size);
     }
 };
 
-bool LoadOnce() {
+bool LoadOnce()
+{
     wxXmlResource* resources = wxXmlResource::Get();
     resources->AddHandler(new wxDialogXmlHandler);
     resources->AddHandler(new wxStaticTextXmlHandler);
@@ -187,7 +189,8 @@ bool LoadOnce() {
 
 }  // namespace
 
-bool LoadAboutDialogDescription() {
+bool LoadAboutDialogDescription()
+{
     static const bool loaded = LoadOnce();
     return loaded;
 }

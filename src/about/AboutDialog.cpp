@@ -38,7 +38,8 @@ const char kGermanLanguageFile[] = "Deutsch.lan";
 
 // Pictures are scaled to fit their control, keeping their proportions: the
 // side that fills its room is given, the other follows.
-wxSize FittedPictureSize(const wxSize& picture, const wxSize& room) {
+wxSize FittedPictureSize(const wxSize& picture, const wxSize& room)
+{
     if (picture.x <= 0 || picture.y <= 0 || room.x <= 0 || room.y <= 0)
         return wxDefaultSize;
     if (room.x * picture.y <= room.y * picture.x)
@@ -48,7 +49,8 @@ wxSize FittedPictureSize(const wxSize& picture, const wxSize& room) {
 
 // The dialog's size as its description gives it, measured in the dialog's own
 // font: the toolkit converts the dialog's size before it applies that font.
-void ApplyDescribedSize(wxDialog& dialog) {
+void ApplyDescribedSize(wxDialog& dialog)
+{
     const wxXmlNode* description = wxXmlResource::Get()->GetResourceNode(kDescriptionName);
     for (const wxXmlNode* item = description ? description->GetChildren() : nullptr; item; item = item->GetNext()) {
         if (item->GetName() != "size" || !item->GetChildren())
@@ -61,13 +63,15 @@ void ApplyDescribedSize(wxDialog& dialog) {
     }
 }
 
-wxSize NaturalSize(const wxString& name) {
+wxSize NaturalSize(const wxString& name)
+{
     return GetBitmapResource(name).GetDefaultSize();
 }
 
 // Width from text's left edge to its own right edge or to the next text to its
 // right that shares some of its height, whichever comes first.
-int LabelRoom(const wxStaticText& text, const std::vector<wxStaticText*>& texts) {
+int LabelRoom(const wxStaticText& text, const std::vector<wxStaticText*>& texts)
+{
     const wxRect own = text.GetRect();
     int right = own.GetRight() + 1;
     for (const wxStaticText* other : texts) {
@@ -80,7 +84,8 @@ int LabelRoom(const wxStaticText& text, const std::vector<wxStaticText*>& texts)
 }
 
 // A file in the working folder as an address a browser understands.
-wxString WorkingFolderUrl(const wxString& relativePath) {
+wxString WorkingFolderUrl(const wxString& relativePath)
+{
     wxFileName file(relativePath);
     file.MakeAbsolute();
     return wxFileName::FileNameToURL(file);
@@ -88,7 +93,8 @@ wxString WorkingFolderUrl(const wxString& relativePath) {
 
 }  // namespace
 
-bool AboutDialog::LoadFromResource(wxWindow* parent) {
+bool AboutDialog::LoadFromResource(wxWindow* parent)
+{
     if (!LoadAboutDialogDescription() || !wxXmlResource::Get()->LoadDialog(this, parent, kDescriptionName))
         return false;
     SetId(AboutId::Dialog);
@@ -97,7 +103,8 @@ bool AboutDialog::LoadFromResource(wxWindow* parent) {
     return true;
 }
 
-void AboutDialog::FitPictures() {
+void AboutDialog::FitPictures()
+{
     const struct {
         int id;
         const char* name;
@@ -119,17 +126,20 @@ void AboutDialog::FitPictures() {
     }
 }
 
-void AboutDialog::SetAddresses(const wxString& projectPage, const wxString& documentationPage) {
+void AboutDialog::SetAddresses(const wxString& projectPage, const wxString& documentationPage)
+{
     m_projectPage = projectPage;
     m_documentationPage = documentationPage;
 }
 
-void AboutDialog::SetControlText(int id, const wxString& text) {
+void AboutDialog::SetControlText(int id, const wxString& text)
+{
     if (wxWindow* control = FindWindow(id))
         control->SetLabel(text);
 }
 
-void AboutDialog::FitLabels() {
+void AboutDialog::FitLabels()
+{
     std::vector<wxStaticText*> texts;
     for (wxWindow* child : GetChildren())
         if (auto* text = dynamic_cast<wxStaticText*>(child))
@@ -144,7 +154,8 @@ void AboutDialog::FitLabels() {
     }
 }
 
-void AboutDialog::ArrangeByTextWidths() {
+void AboutDialog::ArrangeByTextWidths()
+{
     const auto control = [this](int id) { return FindWindow(id); };
     const auto textRight = [](const wxWindow* text) {
         return text->GetPosition().x + text->GetTextExtent(text->GetLabel()).x;
@@ -154,8 +165,8 @@ void AboutDialog::ArrangeByTextWidths() {
     int namesLeft = control(AboutId::Maker)->GetPosition().x;
     for (int label : {AboutId::ProducedBy, AboutId::ProgrammingLabel, AboutId::ConceptLabel})
         namesLeft = std::max(namesLeft, textRight(control(label)) + space);
-    for (int name : {AboutId::Maker, AboutId::GroupLine1, AboutId::GroupLine2, AboutId::Programmers,
-                     AboutId::ConceptAuthors})
+    for (int name :
+         {AboutId::Maker, AboutId::GroupLine1, AboutId::GroupLine2, AboutId::Programmers, AboutId::ConceptAuthors})
         control(name)->Move(namesLeft, control(name)->GetPosition().y);
     wxWindow* andThe = control(AboutId::AndThe);
     const wxWindow* maker = control(AboutId::Maker);
@@ -183,28 +194,32 @@ void AboutDialog::ArrangeByTextWidths() {
     SetClientSize(GetClientSize() - wxSize(0, lift));
 }
 
-void AboutDialog::OnOk(wxCommandEvent&) {
+void AboutDialog::OnOk(wxCommandEvent&)
+{
     EndModal(AboutId::OkButton);
 }
 
-void AboutDialog::OnProjectButton(wxCommandEvent&) {
+void AboutDialog::OnProjectButton(wxCommandEvent&)
+{
     OpenPage(m_projectPage);
 }
 
-void AboutDialog::OnDocumentationButton(wxCommandEvent&) {
+void AboutDialog::OnDocumentationButton(wxCommandEvent&)
+{
     OpenPage(m_documentationPage);
 }
 
-void AboutDialog::OpenPage(const wxString& address) {
+void AboutDialog::OpenPage(const wxString& address)
+{
     if (OpenUrl(address))
         return;
-    const wxString message = FormatLanguageString(m_noBrowserFormat, address,
-                                                  "No web browser was found. Open this address in a browser yourself:\n" +
-                                                      address);
+    const wxString message = FormatLanguageString(
+        m_noBrowserFormat, address, "No web browser was found. Open this address in a browser yourself:\n" + address);
     ShowMessage(message, GetTitle(), wxOK | wxICON_INFORMATION | wxCENTRE, this);
 }
 
-void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxString& languageFile) {
+void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxString& languageFile)
+{
     AboutDialog dialog;
     if (!dialog.LoadFromResource(parent))
         return;
@@ -219,8 +234,8 @@ void ShowAboutDialog(wxWindow* parent, const LanguageTable& language, const wxSt
         dialog.SetControlText(AboutId::GroupLine1, kTeachingGroupEnglishLine1);
         dialog.SetControlText(AboutId::GroupLine2, kTeachingGroupEnglishLine2);
         dialog.SetControlText(AboutId::AndThe, text(Text::AboutAndThe));
-        for (int id : {AboutId::NoteLine5, AboutId::NoteLine1, AboutId::NoteLine4, AboutId::NoteLine2,
-                       AboutId::NoteLine3})
+        for (int id :
+             {AboutId::NoteLine5, AboutId::NoteLine1, AboutId::NoteLine4, AboutId::NoteLine2, AboutId::NoteLine3})
             dialog.SetControlText(id, wxEmptyString);
     }
     dialog.SetControlText(AboutId::ClickHere, text(Text::AboutClickHere));

@@ -5,7 +5,8 @@ const std::string kPlaceholder = "%1";
 const char kStartPageName[] = "index.html";
 }  // namespace
 
-std::string SubstituteBrowserCommand(const std::string& command, const std::string& address) {
+std::string SubstituteBrowserCommand(const std::string& command, const std::string& address)
+{
     std::string result;
     bool substituted = false;
     std::string::size_type from = 0;
@@ -21,7 +22,8 @@ std::string SubstituteBrowserCommand(const std::string& command, const std::stri
     return result;
 }
 
-std::string HelpStartPage(const std::string& helpBookPath) {
+std::string HelpStartPage(const std::string& helpBookPath)
+{
     const auto lastSeparator = helpBookPath.find_last_of("/\\");
     if (lastSeparator == std::string::npos)
         return kStartPageName;

@@ -13,14 +13,16 @@
 
 namespace {
 
-ScopedUrlOpener::Opener& Replacement() {
+ScopedUrlOpener::Opener& Replacement()
+{
     static ScopedUrlOpener::Opener opener;
     return opener;
 }
 
 #ifdef __WXMSW__
 // The browser registered for http addresses, started with its own command line.
-bool LaunchBrowser(const wxString& address) {
+bool LaunchBrowser(const wxString& address)
+{
     static const wxString kBrowserCommandKey = "HKEY_CLASSES_ROOT\\http\\shell\\open\\command";
     wxString command;
     {
@@ -33,7 +35,8 @@ bool LaunchBrowser(const wxString& address) {
     return wxExecute(wxString::FromUTF8(line), wxEXEC_ASYNC) != 0;
 }
 #else
-bool LaunchBrowser(const wxString& address) {
+bool LaunchBrowser(const wxString& address)
+{
     // wx's own message is English and shows an error number.
     wxLogNull quiet;
     return wxLaunchDefaultBrowser(address);
@@ -42,12 +45,14 @@ bool LaunchBrowser(const wxString& address) {
 
 }  // namespace
 
-bool OpenUrl(const wxString& address) {
+bool OpenUrl(const wxString& address)
+{
     return Replacement() ? Replacement()(address) : LaunchBrowser(address);
 }
 
 ScopedUrlOpener::ScopedUrlOpener(Opener opener) : m_previous(std::exchange(Replacement(), std::move(opener))) {}
 
-ScopedUrlOpener::~ScopedUrlOpener() {
+ScopedUrlOpener::~ScopedUrlOpener()
+{
     Replacement() = std::move(m_previous);
 }

@@ -32,7 +32,8 @@ public:
     void Forget() { m_spoke = false; }
 
 protected:
-    int Enter(wxDialog* dialog) override {
+    int Enter(wxDialog* dialog) override
+    {
         wxString text = dialog->GetTitle();
         if (const auto* message = dynamic_cast<const wxMessageDialogBase*>(dialog))
             text = message->GetMessage() + " " + message->GetExtendedMessage();
@@ -49,7 +50,8 @@ private:
     bool m_spoke = false;
 };
 
-bool WaitForGL(MyGLCanvas& canvas) {
+bool WaitForGL(MyGLCanvas& canvas)
+{
     const wxStopWatch watch;
     while (!canvas.prepareGL()) {
         if (watch.Time() > kGlWaitMilliseconds)
@@ -61,7 +63,8 @@ bool WaitForGL(MyGLCanvas& canvas) {
 }
 
 int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
-         std::ostream& err) {
+         std::ostream& err)
+{
     std::string error;
     // GL needs a window on the display; it is shown where nobody sees it.
     frame.Move(-10000, -10000);
@@ -77,7 +80,8 @@ int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& o
     return kSuccess;
 }
 
-int RunWithToolkit(const cli::CommandLine& command, const std::string& startFolder, std::ostream& err) {
+int RunWithToolkit(const cli::CommandLine& command, const std::string& startFolder, std::ostream& err)
+{
     delete wxLog::SetActiveTarget(new wxLogStream(&err));
     // Layout and debugging chatter is no business of a command's user.
     wxLog::SetLogLevel(wxLOG_Warning);
@@ -107,7 +111,8 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
 
 }  // namespace
 
-bool StartToolkit(cli::Action action, char* programName, std::ostream& err) {
+bool StartToolkit(cli::Action action, char* programName, std::ostream& err)
+{
     int argc = 1;
     char* argv[] = {programName, nullptr};
     bool started = false;
@@ -121,7 +126,8 @@ bool StartToolkit(cli::Action action, char* programName, std::ostream& err) {
 }
 
 int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
-                    std::ostream& err) {
+                    std::ostream& err)
+{
     if (!StartToolkit(command.action, programName, err))
         return kFailure;
     const int status = RunWithToolkit(command, startFolder, err);

@@ -24,13 +24,15 @@ toolbar button { padding: 2px; min-height: 0; min-width: 0; }
 // GTK is loaded with the toolkit; its functions are looked up at run time so
 // building needs no GTK development headers.
 template <typename Function>
-Function Lookup(const char* name) {
+Function Lookup(const char* name)
+{
     return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
 }
 
 }  // namespace
 
-void InstallCompactControlStyle() {
+void InstallCompactControlStyle()
+{
     using NewProvider = void* (*)();
     using LoadData = int (*)(void*, const char*, long, void**);
     using DefaultScreen = void* (*)();

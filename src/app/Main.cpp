@@ -55,7 +55,8 @@ int RunNinePositions(const cli::CommandLine& command, const std::string& startFo
 // The command line is read before the toolkit starts, so the commands that
 // need no window run without a display, and the window says it needs one
 // before the toolkit would.
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const cli::CommandLine command = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     const std::string startFolder = cli::StartFolder();
     if (command.action == cli::Action::NinePositions)

@@ -9,15 +9,18 @@
 
 std::vector<wxString> PatientApp::s_filesToOpen;
 
-void PatientApp::SetFilesToOpen(std::vector<wxString> files) {
+void PatientApp::SetFilesToOpen(std::vector<wxString> files)
+{
     s_filesToOpen = std::move(files);
 }
 
-PatientFrame* PatientApp::MainWindow() {
+PatientFrame* PatientApp::MainWindow()
+{
     return wxTheApp ? wxDynamicCast(wxTheApp->GetTopWindow(), PatientFrame) : nullptr;
 }
 
-PatientFrame* PatientApp::BuildMainWindow() {
+PatientFrame* PatientApp::BuildMainWindow()
+{
     IgnoreFileSizeSignal();
     RegisterImageHandlers();
     InstallCompactControlStyle();
@@ -40,7 +43,8 @@ PatientFrame* PatientApp::BuildMainWindow() {
     return frame;
 }
 
-bool PatientApp::OnInit() {
+bool PatientApp::OnInit()
+{
     PatientFrame* frame = BuildMainWindow();
     if (!frame)
         return false;

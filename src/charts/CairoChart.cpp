@@ -67,8 +67,8 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
 
 // Pixels never get thinner than one: a hairline grid would vanish on a picture.
 struct Page {
-    double scale;          // device units per millimetre
-    double thinnestLine;   // device units
+    double scale;         // device units per millimetre
+    double thinnestLine;  // device units
 };
 
 void SetInk(cairo_t* cr, ChartInk ink, const Page& page)
@@ -146,7 +146,7 @@ bool Finish(cairo_surface_t* surface, const ChartDrawing& drawing, const Page& p
     return painted;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<ChartFormat> ChartFormatOf(const std::string& path)
 {

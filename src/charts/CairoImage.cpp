@@ -4,8 +4,8 @@
 
 cairo_surface_t* CairoImageOf(const RgbPicture& picture)
 {
-    if (picture.width <= 0 || picture.height <= 0
-        || picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3)
+    if (picture.width <= 0 || picture.height <= 0 ||
+        picture.rgb.size() != static_cast<std::size_t>(picture.width) * picture.height * 3)
         return nullptr;
     cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height);
     if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {

@@ -58,7 +58,7 @@ bool DrawSvg(const ChartDrawing& drawing, std::vector<unsigned char>& bytes)
     return tail.find(closing) != std::string::npos;
 }
 
-} // namespace
+}  // namespace
 
 bool WriteChartSvg(const wxString& path, const ChartDrawing& drawing, std::string& error)
 {

@@ -13,7 +13,9 @@ constexpr double kTextHeight = 3.6;
 
 wxPen PenFor(ChartInk ink, double scale)
 {
-    const auto width = [scale](double millimetres) { return std::max(1, static_cast<int>(std::lround(millimetres * scale))); };
+    const auto width = [scale](double millimetres) {
+        return std::max(1, static_cast<int>(std::lround(millimetres * scale)));
+    };
     switch (ink) {
     case ChartInk::grid:
         return wxPen(wxColour(200, 200, 200), width(0.15));
@@ -40,7 +42,7 @@ wxFont FontOfHeight(wxDC& dc, double height, bool bold)
     return font;
 }
 
-} // namespace
+}  // namespace
 
 void PaintChart(wxDC& dc, const ChartDrawing& drawing, const wxRect& area)
 {

@@ -21,25 +21,28 @@ wxBEGIN_EVENT_TABLE(ChartWindowBase, wxFrame)
     EVT_ACTIVATE(ChartWindowBase::OnActivate)
 wxEND_EVENT_TABLE()
 
-ChartWindowBase::ChartWindowBase(wxWindow* parent, ChartHost& host, wxWindowID id, int titleText,
-                                 const wxSize& size)
+ChartWindowBase::ChartWindowBase(wxWindow* parent, ChartHost& host, wxWindowID id, int titleText, const wxSize& size)
     : wxFrame(parent, id, wxStripMenuCodes(host.Text(titleText)), wxDefaultPosition, size,
               wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT),
-      m_host(host), m_titleText(titleText), m_row(new wxPanel(this)), m_page(new wxPanel(this)) {
+      m_host(host), m_titleText(titleText), m_row(new wxPanel(this)), m_page(new wxPanel(this))
+{
     m_page->SetBackgroundStyle(wxBG_STYLE_PAINT);
 }
 
-void ChartWindowBase::SetRow(std::vector<RowControl> controls) {
+void ChartWindowBase::SetRow(std::vector<RowControl> controls)
+{
     m_controls = std::move(controls);
     Relabel();
 }
 
-void ChartWindowBase::Renew() {
+void ChartWindowBase::Renew()
+{
     Relabel();
     Redraw();
 }
 
-void ChartWindowBase::Relabel() {
+void ChartWindowBase::Relabel()
+{
     SetTitle(wxStripMenuCodes(m_host.Text(m_titleText)));
     for (const RowControl& entry : m_controls)
         if (entry.labelText != 0)
@@ -47,7 +50,8 @@ void ChartWindowBase::Relabel() {
     Place();
 }
 
-void ChartWindowBase::Place() {
+void ChartWindowBase::Place()
+{
     const wxSize client = GetClientSize();
     int x = kMargin;
     int rowHeight = 0;
@@ -64,19 +68,22 @@ void ChartWindowBase::Place() {
     m_page->SetSize(0, rowBottom, client.GetWidth(), std::max(1, client.GetHeight() - rowBottom));
 }
 
-void ChartWindowBase::OnSize(wxSizeEvent& event) {
+void ChartWindowBase::OnSize(wxSizeEvent& event)
+{
     Place();
     m_page->Refresh(false);
     event.Skip();
 }
 
-void ChartWindowBase::OnActivate(wxActivateEvent& event) {
+void ChartWindowBase::OnActivate(wxActivateEvent& event)
+{
     if (event.GetActive())
         Renew();
     event.Skip();
 }
 
-wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension) {
+wxString ChartWindowBase::AskSavePath(const wxString& wildcard, const wxString& kind, const wxString& extension)
+{
     m_host.StopPlayback();
     wxString path =
         ChooseFile(this, GetTitle(), wildcard, wxFD_SAVE, SuggestedFileName(m_host.CasePath(), kind, extension));

@@ -27,7 +27,7 @@ double RightwardsPerAbduction(Eye eye)
     return eye == Eye::one ? 1.0 : -1.0;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<ChartPoint, kHessTargetCount>& HessTargets()
 {

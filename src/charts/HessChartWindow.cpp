@@ -27,7 +27,8 @@ class HessPrintout : public wxPrintout {
 public:
     HessPrintout(const wxString& title, const ChartDrawing& drawing) : wxPrintout(title), m_drawing(drawing) {}
 
-    bool OnPrintPage(int page) override {
+    bool OnPrintPage(int page) override
+    {
         wxDC* dc = GetDC();
         if (page != 1 || !dc)
             return false;
@@ -36,11 +37,13 @@ public:
         return true;
     }
     bool HasPage(int page) override { return page == 1; }
-    void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override {
+    void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override
+    {
         *minPage = *maxPage = *pageFrom = *pageTo = 1;
     }
 
-    static wxPageSetupDialogData& PageSetup() {
+    static wxPageSetupDialogData& PageSetup()
+    {
         static wxPageSetupDialogData setup = [] {
             wxPageSetupDialogData data;
             data.GetPrintData().SetOrientation(wxLANDSCAPE);
@@ -71,7 +74,8 @@ wxBEGIN_EVENT_TABLE(HessChartWindow, ChartWindowBase)
 wxEND_EVENT_TABLE()
 
 HessChartWindow::HessChartWindow(wxWindow* parent, ChartHost& host)
-    : ChartWindowBase(parent, host, Id::HessChartWindow, Text::HessChartMenu, wxSize(900, 700)) {
+    : ChartWindowBase(parent, host, Id::HessChartWindow, Text::HessChartMenu, wxSize(900, 700))
+{
     Page()->Bind(wxEVT_PAINT, &HessChartWindow::OnPaintPage, this);
     SetRow({{new wxButton(Row(), Id::ChartExportSvg), Text::ExportSvgButton},
             {new wxButton(Row(), Id::ChartExportPng), Text::ExportPngButton},
@@ -80,54 +84,60 @@ HessChartWindow::HessChartWindow(wxWindow* parent, ChartHost& host)
             {new wxButton(Row(), Id::ChartPrintPreview), Text::PrintPreviewButton}});
 }
 
-void HessChartWindow::Redraw() {
+void HessChartWindow::Redraw()
+{
     m_drawing = m_host.HessDrawing();
     Page()->Refresh(false);
 }
 
-void HessChartWindow::OnPaintPage(wxPaintEvent&) {
+void HessChartWindow::OnPaintPage(wxPaintEvent&)
+{
     wxAutoBufferedPaintDC dc(Page());
     dc.SetBackground(*wxLIGHT_GREY_BRUSH);
     dc.Clear();
     PaintChart(dc, m_drawing, wxRect(Page()->GetClientSize()));
 }
 
-void HessChartWindow::ExportSvg(const wxString& path) {
+void HessChartWindow::ExportSvg(const wxString& path)
+{
     std::string error;
     if (!WriteChartSvg(path, m_drawing, error))
         m_host.ReportSaveFailure(path, error);
 }
 
-void HessChartWindow::ExportPng(const wxString& path) {
+void HessChartWindow::ExportPng(const wxString& path)
+{
     std::string error;
     if (!WriteChartPng(path, m_drawing, error))
         m_host.ReportSaveFailure(path, error);
 }
 
-void HessChartWindow::ExportPdf(const wxString& path) {
+void HessChartWindow::ExportPdf(const wxString& path)
+{
     std::string error;
     if (!WriteChartPdf(path, m_drawing, error))
         m_host.ReportSaveFailure(path, error);
 }
 
-void HessChartWindow::OnExport(wxCommandEvent& event) {
+void HessChartWindow::OnExport(wxCommandEvent& event)
+{
     Renew();
     struct Kind {
         int wildcard;
         const wxString& extension;
         void (HessChartWindow::*write)(const wxString&);
     };
-    const Kind kind = event.GetId() == Id::ChartExportSvg
-                          ? Kind{Text::SvgWildcard, kSvgExtension, &HessChartWindow::ExportSvg}
-                      : event.GetId() == Id::ChartExportPdf
-                          ? Kind{Text::PdfWildcard, kPdfExtension, &HessChartWindow::ExportPdf}
-                          : Kind{Text::PictureWildcard, kPngExtension, &HessChartWindow::ExportPng};
+    const Kind kind =
+        event.GetId() == Id::ChartExportSvg   ? Kind{Text::SvgWildcard, kSvgExtension, &HessChartWindow::ExportSvg}
+        : event.GetId() == Id::ChartExportPdf ? Kind{Text::PdfWildcard, kPdfExtension, &HessChartWindow::ExportPdf}
+                                              : Kind{Text::PictureWildcard, kPngExtension, &HessChartWindow::ExportPng};
     const wxString path = AskSavePath(LanguageText(m_host.Language(), kind.wildcard), "hess", kind.extension);
     if (!path.empty())
         (this->*kind.write)(path);
 }
 
-void HessChartWindow::OnPrint(wxCommandEvent&) {
+void HessChartWindow::OnPrint(wxCommandEvent&)
+{
     Renew();
     wxPrintDialogData data(HessPrintout::PageSetup().GetPrintData());
     wxPrinter printer(&data);
@@ -138,11 +148,12 @@ void HessChartWindow::OnPrint(wxCommandEvent&) {
         ShowMessage(m_host.Text(Text::PrintFailed), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE, this);
 }
 
-void HessChartWindow::OnPrintPreview(wxCommandEvent&) {
+void HessChartWindow::OnPrintPreview(wxCommandEvent&)
+{
     Renew();
     wxPrintDialogData data(HessPrintout::PageSetup().GetPrintData());
-    auto* preview = new wxPrintPreview(new HessPrintout(GetTitle(), m_drawing),
-                                       new HessPrintout(GetTitle(), m_drawing), &data);
+    auto* preview =
+        new wxPrintPreview(new HessPrintout(GetTitle(), m_drawing), new HessPrintout(GetTitle(), m_drawing), &data);
     if (!preview->IsOk()) {
         delete preview;
         return;

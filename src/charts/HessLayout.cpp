@@ -50,8 +50,7 @@ using Missing = std::array<bool, kHessTargetCount>;
 
 // A ring of eight points joined in order and closed, as they are joined by
 // hand; a missing point breaks the line on both sides.
-void AddRing(const FieldFrame& frame, const ChartPoint* ring, const bool* missing, ChartInk ink,
-             ChartDrawing& drawing)
+void AddRing(const FieldFrame& frame, const ChartPoint* ring, const bool* missing, ChartInk ink, ChartDrawing& drawing)
 {
     for (int i = 0; i < kHessRingSize; ++i) {
         const int next = (i + 1) % kHessRingSize;
@@ -63,8 +62,8 @@ void AddRing(const FieldFrame& frame, const ChartPoint* ring, const bool* missin
     }
 }
 
-void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTargetCount>& points,
-               const Missing& missing, ChartInk ink, ChartDrawing& drawing)
+void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTargetCount>& points, const Missing& missing,
+               ChartInk ink, ChartDrawing& drawing)
 {
     AddRing(frame, &points[1], &missing[1], ink, drawing);
     AddRing(frame, &points[1 + kHessRingSize], &missing[1 + kHessRingSize], ink, drawing);
@@ -79,8 +78,8 @@ void AddPoints(const FieldFrame& frame, const std::array<ChartPoint, kHessTarget
         if (right == 0 && up == 0)
             continue;
         const double step = kOutOfRangeStroke / std::hypot(right, up);
-        drawing.lines.push_back({frame.X(point.x), frame.Y(point.y), frame.X(point.x) + right * step,
-                                 frame.Y(point.y) - up * step, ink});
+        drawing.lines.push_back(
+            {frame.X(point.x), frame.Y(point.y), frame.X(point.x) + right * step, frame.Y(point.y) - up * step, ink});
     }
 }
 
@@ -111,7 +110,7 @@ std::string Direction(double degrees, const std::string& positive, const std::st
            (degrees > 0 ? positive : negative);
 }
 
-} // namespace
+}  // namespace
 
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions)
 {
@@ -140,6 +139,7 @@ ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightF
             drawing.texts.push_back({kFieldLefts[side], kFieldTop + kFieldSide + 15.0,
                                      "\xC3\x97 " + captions.cannotFixate, TextPlace::left, false});
     }
-    drawing.texts.push_back({kHessPageWidth / 2, kHessPageHeight - 14.0, captions.convention, TextPlace::centre, false});
+    drawing.texts.push_back(
+        {kHessPageWidth / 2, kHessPageHeight - 14.0, captions.convention, TextPlace::centre, false});
     return drawing;
 }

@@ -36,7 +36,7 @@ struct ChartDot {
 enum class TextPlace { left, centre };
 
 struct ChartText {
-    double x, y;  // the baseline's left end or middle
+    double x, y;       // the baseline's left end or middle
     std::string text;  // UTF-8
     TextPlace place;
     bool heading;
@@ -50,14 +50,14 @@ struct ChartDrawing {
 
 // Captions in the user's language, UTF-8.
 struct HessCaptions {
-    std::string title;  // case name and date
-    std::string leftField;   // "Left eye (right eye fixing)"
+    std::string title;      // case name and date
+    std::string leftField;  // "Left eye (right eye fixing)"
     std::string rightField;
     std::string eso, exo, hyper, hypo;  // the plotted eye's deviation at the centre
-    std::string primary;     // label before the primary-position deviation
-    std::string prismDioptres;  // their unit's short name
-    std::string beyondMeasurement;  // after the direction, for 90 degrees or more
-    std::string convention;  // how the page is to be read
+    std::string primary;                // label before the primary-position deviation
+    std::string prismDioptres;          // their unit's short name
+    std::string beyondMeasurement;      // after the direction, for 90 degrees or more
+    std::string convention;             // how the page is to be read
     std::string decimalMark = ".";
     std::string cannotFixate;  // where the fixing eye cannot reach a target
 };

@@ -51,10 +51,12 @@ RgbPicture ComposeNinePanels(const std::vector<RgbPicture>& panelsByKey, const P
         const RgbPicture& panel = panelsByKey[static_cast<std::size_t>(key - 1)];
         const PixelBox place = PanelOnSheet(key, box, gap);
         for (int y = 0; y < box.height; ++y) {
-            const auto from = panel.rgb.begin() +
-                              static_cast<std::ptrdiff_t>((static_cast<std::size_t>(box.top + y) * panel.width + box.left) * 3);
-            const auto to = sheet.rgb.begin() +
-                            static_cast<std::ptrdiff_t>((static_cast<std::size_t>(place.top + y) * sheet.width + place.left) * 3);
+            const auto from =
+                panel.rgb.begin() +
+                static_cast<std::ptrdiff_t>((static_cast<std::size_t>(box.top + y) * panel.width + box.left) * 3);
+            const auto to =
+                sheet.rgb.begin() +
+                static_cast<std::ptrdiff_t>((static_cast<std::size_t>(place.top + y) * sheet.width + place.left) * 3);
             std::copy(from, from + static_cast<std::ptrdiff_t>(box.width) * 3, to);
         }
     }

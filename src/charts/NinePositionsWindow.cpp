@@ -35,7 +35,8 @@ wxEND_EVENT_TABLE()
 
 NinePositionsWindow::NinePositionsWindow(wxWindow* parent, ChartHost& host)
     : ChartWindowBase(parent, host, Id::NinePositionsWindow, Text::NinePositionsMenu, wxSize(820, 560)),
-      m_eccentricity(new wxChoice(Row(), Id::NineEccentricity)) {
+      m_eccentricity(new wxChoice(Row(), Id::NineEccentricity))
+{
     for (int degrees : kNineEccentricities)
         m_eccentricity->Append(wxString::Format(L"%d\u00B0", degrees));
     SetEccentricity(kDefaultNineEccentricity);
@@ -46,24 +47,28 @@ NinePositionsWindow::NinePositionsWindow(wxWindow* parent, ChartHost& host)
             {new wxButton(Row(), Id::ChartExportPdf), Text::ExportPdfButton}});
 }
 
-int NinePositionsWindow::Eccentricity() const {
+int NinePositionsWindow::Eccentricity() const
+{
     const int chosen = m_eccentricity->GetSelection();
     return chosen >= 0 && chosen < static_cast<int>(std::size(kNineEccentricities)) ? kNineEccentricities[chosen]
-                                                                                     : kDefaultNineEccentricity;
+                                                                                    : kDefaultNineEccentricity;
 }
 
-void NinePositionsWindow::SetEccentricity(int degrees) {
+void NinePositionsWindow::SetEccentricity(int degrees)
+{
     const auto found = std::find(std::begin(kNineEccentricities), std::end(kNineEccentricities), degrees);
     if (found != std::end(kNineEccentricities))
         m_eccentricity->SetSelection(static_cast<int>(found - std::begin(kNineEccentricities)));
 }
 
-void NinePositionsWindow::Redraw() {
+void NinePositionsWindow::Redraw()
+{
     m_picture = m_host.NinePositionsPicture(Eccentricity());
     Page()->Refresh(false);
 }
 
-void NinePositionsWindow::OnPaintPage(wxPaintEvent&) {
+void NinePositionsWindow::OnPaintPage(wxPaintEvent&)
+{
     wxAutoBufferedPaintDC dc(Page());
     dc.SetBackground(wxBrush(m_host.ViewBackground()));
     dc.Clear();
@@ -78,27 +83,31 @@ void NinePositionsWindow::OnPaintPage(wxPaintEvent&) {
     dc.DrawBitmap(shown, (area.GetWidth() - width) / 2, (area.GetHeight() - height) / 2);
 }
 
-void NinePositionsWindow::OnEccentricity(wxCommandEvent&) {
+void NinePositionsWindow::OnEccentricity(wxCommandEvent&)
+{
     Redraw();
 }
 
-void NinePositionsWindow::ExportPng(const wxString& path) {
+void NinePositionsWindow::ExportPng(const wxString& path)
+{
     std::string error;
     if (!WritePicturePng(path, m_picture, error))
         m_host.ReportSaveFailure(path, error);
 }
 
-void NinePositionsWindow::ExportPdf(const wxString& path) {
+void NinePositionsWindow::ExportPdf(const wxString& path)
+{
     std::string error;
     if (!WritePicturePdf(path, m_picture, error))
         m_host.ReportSaveFailure(path, error);
 }
 
-void NinePositionsWindow::OnExport(wxCommandEvent& event) {
+void NinePositionsWindow::OnExport(wxCommandEvent& event)
+{
     Renew();
     const bool pdf = event.GetId() == Id::ChartExportPdf;
-    const wxString path = AskSavePath(LanguageText(m_host.Language(), pdf ? Text::PdfWildcard : Text::PictureWildcard), "nine-positions",
-                                      pdf ? kPdfExtension : kPngExtension);
+    const wxString path = AskSavePath(LanguageText(m_host.Language(), pdf ? Text::PdfWildcard : Text::PictureWildcard),
+                                      "nine-positions", pdf ? kPdfExtension : kPngExtension);
     if (path.empty())
         return;
     if (pdf)

@@ -12,7 +12,8 @@ namespace {
 constexpr double kDotsPerInch = 96.0;
 
 void LabelPanels(RgbPicture& sheet, const std::array<bool, kNinePanelCount>& cannotFixate, const PixelBox& box,
-                 const std::string& label) {
+                 const std::string& label)
+{
     cairo_surface_t* surface = CairoImageOf(sheet);
     if (!surface)
         return;
@@ -54,7 +55,8 @@ void LabelPanels(RgbPicture& sheet, const std::array<bool, kNinePanelCount>& can
 }  // namespace
 
 RgbPicture NineSheet(const std::vector<RgbPicture>& panelsByKey, const std::array<bool, kNinePanelCount>& cannotFixate,
-                     const std::array<unsigned char, 3>& background, const std::string& label) {
+                     const std::array<unsigned char, 3>& background, const std::string& label)
+{
     const PixelBox box = CommonContent(panelsByKey, background, kNinePanelMargin);
     RgbPicture sheet = ComposeNinePanels(panelsByKey, box, kNinePanelFrame, kNinePanelGap);
     if (std::any_of(cannotFixate.begin(), cannotFixate.end(), [](bool cannot) { return cannot; }))

@@ -15,11 +15,14 @@ namespace {
 std::optional<double> ParseThreshold(std::string text)
 {
     for (char& c : text)
-        if (c == ',') c = '.';
-    if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return std::nullopt;
+        if (c == ',')
+            c = '.';
+    if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos)
+        return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || !(value > 0.0 && value <= 1.0)) return std::nullopt;
+    if (*end != '\0' || !(value > 0.0 && value <= 1.0))
+        return std::nullopt;
     return value;
 }
 
@@ -31,7 +34,8 @@ std::optional<int> ParseEccentricity(const std::string& text)
     if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
     const int value = std::atoi(text.c_str());
-    if (value < kLeastEccentricity || value > kGreatestEccentricity) return std::nullopt;
+    if (value < kLeastEccentricity || value > kGreatestEccentricity)
+        return std::nullopt;
     return value;
 }
 
@@ -39,12 +43,13 @@ std::optional<int> ParseEccentricity(const std::string& text)
 std::optional<double> ParseDegrees(const std::string& text)
 {
     const std::size_t digits = text.find_first_not_of("+-");
-    if (text.empty() || digits > 1 || digits == text.size()
-        || text.find_first_not_of("0123456789.", digits) != std::string::npos)
+    if (text.empty() || digits > 1 || digits == text.size() ||
+        text.find_first_not_of("0123456789.", digits) != std::string::npos)
         return std::nullopt;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
-    if (*end != '\0') return std::nullopt;
+    if (*end != '\0')
+        return std::nullopt;
     return value;
 }
 
@@ -52,10 +57,12 @@ std::optional<double> ParseDegrees(const std::string& text)
 bool ParseGaze(const std::string& text, double& right, double& up)
 {
     const std::size_t comma = text.find(',');
-    if (comma == std::string::npos) return false;
+    if (comma == std::string::npos)
+        return false;
     const std::optional<double> h = ParseDegrees(text.substr(0, comma));
     const std::optional<double> v = ParseDegrees(text.substr(comma + 1));
-    if (!h || !v || std::abs(*h) > kLargestEccentricity || std::abs(*v) > kLargestEccentricity) return false;
+    if (!h || !v || std::abs(*h) > kLargestEccentricity || std::abs(*v) > kLargestEccentricity)
+        return false;
     right = *h;
     up = *v;
     return true;
@@ -63,8 +70,10 @@ bool ParseGaze(const std::string& text, double& right, double& up)
 
 std::optional<Eye> ParseEye(const std::string& text)
 {
-    if (text == "right") return Eye::one;
-    if (text == "left") return Eye::two;
+    if (text == "right")
+        return Eye::one;
+    if (text == "left")
+        return Eye::two;
     return std::nullopt;
 }
 
@@ -73,14 +82,16 @@ bool ParsePrism(const std::string& text, Eye& eye, Prism& prism)
 {
     const std::size_t first = text.find(':');
     const std::size_t second = first == std::string::npos ? first : text.find(':', first + 1);
-    if (second == std::string::npos) return false;
+    if (second == std::string::npos)
+        return false;
     const std::optional<Eye> which = ParseEye(text.substr(0, first));
     const std::string power = text.substr(first + 1, second - first - 1);
     const std::string base = text.substr(second + 1);
     if (!which || power.empty() || power.size() > 3 || power.find_first_not_of("0123456789") != std::string::npos)
         return false;
     const int dioptres = std::atoi(power.c_str());
-    if (dioptres < 1 || dioptres > PrismBarPowers().back()) return false;
+    if (dioptres < 1 || dioptres > PrismBarPowers().back())
+        return false;
     static const std::pair<const char*, PrismBase> bases[] = {
         {"out", PrismBase::out}, {"in", PrismBase::in}, {"up", PrismBase::up}, {"down", PrismBase::down}};
     for (const auto& [name, value] : bases) {
@@ -101,12 +112,18 @@ bool EndsWith(const std::string& name, const std::string& ending)
 const char* OptionOf(Action action)
 {
     switch (action) {
-    case Action::CheckQuiz: return "--check-quiz";
-    case Action::ConvertRecording: return "--convert";
-    case Action::HessChart: return "--hess";
-    case Action::NinePositions: return "--nine";
-    case Action::Measure: return "--measure";
-    default: return "";
+    case Action::CheckQuiz:
+        return "--check-quiz";
+    case Action::ConvertRecording:
+        return "--convert";
+    case Action::HessChart:
+        return "--hess";
+    case Action::NinePositions:
+        return "--nine";
+    case Action::Measure:
+        return "--measure";
+    default:
+        return "";
     }
 }
 
@@ -144,7 +161,8 @@ CommandLine UsageError(std::string message)
 bool Eccentricity(const std::string& text, CommandLine& command)
 {
     const std::optional<int> degrees = ParseEccentricity(text);
-    if (degrees) command.eccentricity = *degrees;
+    if (degrees)
+        command.eccentricity = *degrees;
     return degrees.has_value();
 }
 
@@ -167,11 +185,13 @@ std::string TakeMeasureOption(const std::string& name, const std::string& value,
             return "the gaze '" + Shown(value) + "' is not H,V in degrees from -" + largest + " to " + largest +
                    " (right and up positive)";
     } else if (name == "--distance") {
-        if (value != "far" && value != "near") return "the distance '" + Shown(value) + "' is not far or near";
+        if (value != "far" && value != "near")
+            return "the distance '" + Shown(value) + "' is not far or near";
         command.near = value == "near";
     } else if (name == "--fixing") {
         command.fixing = ParseEye(value);
-        if (!command.fixing) return "the fixing eye '" + Shown(value) + "' is not right or left";
+        if (!command.fixing)
+            return "the fixing eye '" + Shown(value) + "' is not right or left";
     } else if (name == "--prism") {
         Eye eye = Eye::one;
         Prism prism;
@@ -222,12 +242,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 return UsageError(std::string(OptionOf(*mode)) + " and " + argument + " cannot be combined");
             mode = chosen;
         } else if (argument == "--repair") {
-            if (i + 1 == arguments.size()) return UsageError("--repair needs a quality threshold");
+            if (i + 1 == arguments.size())
+                return UsageError("--repair needs a quality threshold");
             thresholdText = arguments[++i];
         } else if (argument.rfind("--repair=", 0) == 0) {
             thresholdText = argument.substr(9);
         } else if (argument == "--eccentricity") {
-            if (i + 1 == arguments.size()) return UsageError("--eccentricity needs a number of degrees");
+            if (i + 1 == arguments.size())
+                return UsageError("--eccentricity needs a number of degrees");
             eccentricityText = arguments[++i];
         } else if (argument.rfind("--eccentricity=", 0) == 0) {
             eccentricityText = argument.substr(15);
@@ -235,15 +257,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             measureOptions.emplace_back(argument, "");
         } else if (const auto named = std::find_if(std::begin(measureWithValue), std::end(measureWithValue),
                                                    [&](const char* name) {
-                                                       return argument == name
-                                                              || argument.rfind(std::string(name) + "=", 0) == 0;
+                                                       return argument == name ||
+                                                              argument.rfind(std::string(name) + "=", 0) == 0;
                                                    });
                    named != std::end(measureWithValue)) {
             const std::string name = *named;
             if (argument.size() > name.size()) {
                 measureOptions.emplace_back(name, argument.substr(name.size() + 1));
             } else {
-                if (i + 1 == arguments.size()) return UsageError(name + " needs a value");
+                if (i + 1 == arguments.size())
+                    return UsageError(name + " needs a value");
                 measureOptions.emplace_back(name, arguments[++i]);
             }
         } else {
@@ -260,7 +283,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         command.action = Action::ShowVersion;
         return command;
     }
-    if (thresholdText && mode != Action::ConvertRecording) return UsageError("--repair works only with --convert");
+    if (thresholdText && mode != Action::ConvertRecording)
+        return UsageError("--repair works only with --convert");
     if (eccentricityText && mode != Action::NinePositions && mode != Action::Measure)
         return UsageError("--eccentricity works only with --nine or --measure --table");
     if (!measureOptions.empty() && mode != Action::Measure)
@@ -270,10 +294,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     command.files = std::move(operands);
     switch (command.action) {
     case Action::CheckQuiz:
-        if (command.files.empty()) return UsageError("--check-quiz needs a question file");
+        if (command.files.empty())
+            return UsageError("--check-quiz needs a question file");
         break;
     case Action::ConvertRecording:
-        if (command.files.size() != 2) return UsageError("--convert needs an input and an output file");
+        if (command.files.size() != 2)
+            return UsageError("--convert needs an input and an output file");
         if (thresholdText) {
             command.repairThreshold = ParseThreshold(*thresholdText);
             if (!command.repairThreshold)
@@ -282,26 +308,32 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         }
         break;
     case Action::HessChart:
-        if (command.files.size() != 2) return UsageError("--hess needs a case and an output file");
-        if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".pdf")
-            && !EndsWith(command.files[1], ".png"))
+        if (command.files.size() != 2)
+            return UsageError("--hess needs a case and an output file");
+        if (!EndsWith(command.files[1], ".svg") && !EndsWith(command.files[1], ".pdf") &&
+            !EndsWith(command.files[1], ".png"))
             return UsageError("--hess writes .svg, .pdf or .png files, not '" + Shown(command.files[1]) + "'");
         break;
     case Action::NinePositions:
-        if (command.files.size() != 2) return UsageError("--nine needs a case and an output file");
+        if (command.files.size() != 2)
+            return UsageError("--nine needs a case and an output file");
         if (!EndsWith(command.files[1], ".png"))
             return UsageError("--nine writes .png files, not '" + Shown(command.files[1]) + "'");
-        if (eccentricityText && !Eccentricity(*eccentricityText, command)) return EccentricityError(*eccentricityText);
+        if (eccentricityText && !Eccentricity(*eccentricityText, command))
+            return EccentricityError(*eccentricityText);
         break;
     case Action::Measure:
-        if (command.files.size() != 1) return UsageError("--measure needs one case file");
+        if (command.files.size() != 1)
+            return UsageError("--measure needs one case file");
         for (const auto& [name, value] : measureOptions) {
             const std::string refusal = TakeMeasureOption(name, value, command);
-            if (!refusal.empty()) return UsageError(refusal);
+            if (!refusal.empty())
+                return UsageError(refusal);
         }
         if (eccentricityText && !command.table)
             return UsageError("--eccentricity works with --measure only with --table");
-        if (eccentricityText && !Eccentricity(*eccentricityText, command)) return EccentricityError(*eccentricityText);
+        if (eccentricityText && !Eccentricity(*eccentricityText, command))
+            return EccentricityError(*eccentricityText);
         break;
     default:
         break;

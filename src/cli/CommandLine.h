@@ -11,7 +11,7 @@
 namespace cli {
 
 enum class Action {
-    StartProgram,      // the window, opening any files given
+    StartProgram,  // the window, opening any files given
     ShowHelp,
     ShowVersion,
     CheckQuiz,         // check question files, no window

@@ -37,7 +37,8 @@ int CheckQuizzes(const CommandLine& command, const std::string& startFolder, std
             out << name << ": no problems found\n";
         for (const QuizProblem& problem : problems) {
             out << name << ':';
-            if (problem.line > 0) out << problem.line << ':';
+            if (problem.line > 0)
+                out << problem.line << ':';
             out << ' ' << problem.message << '\n';
             status = kFailure;
         }
@@ -57,8 +58,7 @@ int Convert(const CommandLine& command, const std::string& startFolder, std::ost
 
 }  // namespace
 
-int RunConsoleCommand(const CommandLine& command, const std::string& startFolder, std::ostream& out,
-                      std::ostream& err)
+int RunConsoleCommand(const CommandLine& command, const std::string& startFolder, std::ostream& out, std::ostream& err)
 {
     switch (command.action) {
     case Action::ShowHelp:

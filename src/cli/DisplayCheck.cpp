@@ -23,9 +23,8 @@ std::string NoDisplayMessage(Action action, const std::string& namedDisplay)
 {
     const std::string who =
         action == Action::NinePositions ? "--nine, with no OpenGL without a display," : "the window";
-    const std::string why = namedDisplay.empty()
-                                ? "none is set (DISPLAY and WAYLAND_DISPLAY are empty)"
-                                : "the display \"" + namedDisplay + "\" cannot be opened";
+    const std::string why = namedDisplay.empty() ? "none is set (DISPLAY and WAYLAND_DISPLAY are empty)"
+                                                 : "the display \"" + namedDisplay + "\" cannot be opened";
     return "squinx: " + who + " needs a display, and " + why + "; on a server, run squinx under xvfb-run\n";
 }
 

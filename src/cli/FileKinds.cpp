@@ -14,9 +14,12 @@ bool EndsWith(const std::string& text, const std::string& ending)
 
 FileKind KindOfFile(const std::string& path)
 {
-    if (EndsWith(path, ".sd")) return FileKind::Case;
-    if (HasRecordingExtension(path)) return FileKind::Recording;
-    if (EndsWith(path, ".sqs")) return FileKind::Quiz;
+    if (EndsWith(path, ".sd"))
+        return FileKind::Case;
+    if (HasRecordingExtension(path))
+        return FileKind::Recording;
+    if (EndsWith(path, ".sqs"))
+        return FileKind::Quiz;
     return FileKind::Unknown;
 }
 

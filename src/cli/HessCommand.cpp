@@ -25,9 +25,8 @@ int RunHessCommand(const CommandLine& command, const std::string& startFolder, s
         return kFailure;
 
     const std::string caseName = std::filesystem::path(casePath).stem().string();
-    const ChartDrawing drawing =
-        LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
-                        HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
+    const ChartDrawing drawing = LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
+                                                 HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
     std::string error;
     if (!WriteChartFile(ResolveFromStartFolder(command.files[1], startFolder), drawing, error)) {
         err << "squinx: " << error << '\n';

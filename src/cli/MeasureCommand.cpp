@@ -16,8 +16,7 @@ constexpr int kFailure = 1;
 
 }  // namespace
 
-int RunMeasureCommand(const CommandLine& command, const std::string& startFolder, std::ostream& out,
-                      std::ostream& err)
+int RunMeasureCommand(const CommandLine& command, const std::string& startFolder, std::ostream& out, std::ostream& err)
 {
     ProgramChoices choices;
     Examination examination;

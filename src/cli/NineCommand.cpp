@@ -20,7 +20,8 @@ constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 
 // The display aids the window starts with: those the settings switch on.
-Examination AsTheWindowShowsIt(Examination examination, const Settings& settings) {
+Examination AsTheWindowShowsIt(Examination examination, const Settings& settings)
+{
     DisplayAids display;
     display.eyeCross = settings.eyeCrosses;
     display.axisLines = settings.axisLinesAlways;
@@ -32,7 +33,8 @@ Examination AsTheWindowShowsIt(Examination examination, const Settings& settings
 }  // namespace
 
 RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, const Settings& settings,
-                         int eccentricity, const std::string& label, bool& textureLoaded) {
+                         int eccentricity, const std::string& label, bool& textureLoaded)
+{
     const ViewportSize viewport = ViewportForCanvasSize({}, gl.width(), gl.height());
     const FrustumExtents frustum = ProjectionFrustum(viewport);
     const ViewLook look = ViewLookOf(settings);
@@ -59,7 +61,8 @@ RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, 
 }
 
 int RunNineCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err,
-                   std::string& offscreenFailure) {
+                   std::string& offscreenFailure)
+{
     // Asked first: without it the caller may still draw through a window.
     const std::unique_ptr<OffscreenGl> gl = OffscreenGl::Create(kNineViewWidth, kNineViewHeight, offscreenFailure);
     if (!gl)
@@ -75,8 +78,9 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
                       Latin1ToUtf8(choices.texts.Get(Text::CannotFixate)), textureLoaded);
     // The window says so too, and goes on.
     if (!textureLoaded)
-        err << "squinx: " << kIrisTextureFile << ": the iris texture could not be loaded; the iris is drawn "
-                                                 "without a pattern\n";
+        err << "squinx: " << kIrisTextureFile
+            << ": the iris texture could not be loaded; the iris is drawn "
+               "without a pattern\n";
     const std::string output = ResolveFromStartFolder(command.files[1], startFolder);
     std::vector<unsigned char> bytes;
     if (!DrawPicturePng(sheet, bytes)) {

@@ -64,9 +64,11 @@ std::string UnknownKeyMessage(std::string_view key)
 bool IsWholeNumber(std::string_view text)
 {
     const auto start = text.find_first_not_of(' ');
-    if (start == std::string_view::npos) return false;
+    if (start == std::string_view::npos)
+        return false;
     text.remove_prefix(start);
-    if (text[0] == '+' || text[0] == '-') text.remove_prefix(1);
+    if (text[0] == '+' || text[0] == '-')
+        text.remove_prefix(1);
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
@@ -85,14 +87,14 @@ void CheckAnswerPoints(std::size_t line, std::string_view value, QuizProblems& p
                                       "answer text, worth 0 points"});
 }
 
-void CheckLine(std::size_t number, std::string_view line, std::vector<QuestionPlaces>& places,
-               QuizProblems& problems)
+void CheckLine(std::size_t number, std::string_view line, std::vector<QuestionPlaces>& places, QuizProblems& problems)
 {
     if (quiz::isSectionStart(line)) {
         places.push_back(QuestionPlaces{number, 0, 0, {}, false});
         return;
     }
-    if (IsComment(line)) return;
+    if (IsComment(line))
+        return;
     const quiz::KeyValue entry = quiz::splitKeyValue(line);
     if (line[0] == '[') {
         problems.push_back({number, "section line " + Quoted(line) + " is not [QUESTION]: it is ignored"});
@@ -135,8 +137,10 @@ void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& prob
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) {
         std::string message = "case file " + Quoted(name) + " does not exist";
-        if (path.is_relative()) message += " in the working folder \"" + fs::current_path(error).string() + "\"";
-        if (name.find('\\') != std::string::npos) message += "; use \"/\" between folders";
+        if (path.is_relative())
+            message += " in the working folder \"" + fs::current_path(error).string() + "\"";
+        if (name.find('\\') != std::string::npos)
+            message += "; use \"/\" between folders";
         problems.push_back({line, message});
         return;
     }
@@ -146,8 +150,8 @@ void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& prob
     if (!fs::is_regular_file(status)) {
         problems.push_back({line, "case file " + Quoted(name) + " is not a file"});
     } else if (error || size != kCaseFileSize) {
-        problems.push_back({line, "case file " + Quoted(name) + " is not a case file: it has " +
-                                      std::to_string(size) + " bytes instead of " + std::to_string(kCaseFileSize)});
+        problems.push_back({line, "case file " + Quoted(name) + " is not a case file: it has " + std::to_string(size) +
+                                      " bytes instead of " + std::to_string(kCaseFileSize)});
     } else if (!ReadFileBytes(path.string(), kCaseFileSize, bytes, readError)) {
         problems.push_back({line, "case file " + Quoted(name) + " cannot be read: " + readError});
     }
@@ -157,7 +161,8 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
                    QuizProblems& problems)
 {
     const std::string name = "question " + std::to_string(index + 1);
-    if (question.text.empty()) problems.push_back({places.section, name + " has no text (Question=)"});
+    if (question.text.empty())
+        problems.push_back({places.section, name + " has no text (Question=)"});
     if (places.answerBox == 0)
         problems.push_back({places.section, name + " has no AnswerBox line: no answer can be given"});
     if (question.answers.empty()) {
@@ -168,13 +173,15 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
     const int best = question.points.empty() ? 0 : *std::max_element(question.points.begin(), question.points.end());
     if (places.textBoxAfterAnswer && question.maxPoints != std::max(best, 0))
         problems.push_back({places.answerBox, "AnswerBox=TEXT after the first answer: the maximum adds up the "
-                                              "answers' points to " + std::to_string(question.maxPoints) +
-                                              " instead of taking the best one; put AnswerBox first"});
+                                              "answers' points to " +
+                                                  std::to_string(question.maxPoints) +
+                                                  " instead of taking the best one; put AnswerBox first"});
     if (question.answerBox == quiz::AnswerBox::Text) {
         CheckTextAnswerOrder(question, places.answers, problems);
         CheckRangeAnswers(question, places.answers, problems);
     }
-    if (!question.file.empty()) CheckCaseFile(question.file, places.file, problems);
+    if (!question.file.empty())
+        CheckCaseFile(question.file, places.file, problems);
 }
 
 }  // namespace
@@ -182,15 +189,16 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
 QuizProblems CheckQuizText(std::string_view text)
 {
     QuizProblems problems;
-    if (CheckEncoding(text, problems)) return problems;
+    if (CheckEncoding(text, problems))
+        return problems;
 
     std::vector<QuestionPlaces> places;
-    quiz::forEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
-        CheckLine(number, line, places, problems);
-    });
+    quiz::forEachQuestionLine(
+        text, [&](std::size_t number, std::string_view line) { CheckLine(number, line, places, problems); });
 
     const quiz::QuestionList questions = quiz::parseQuestionText(text);
-    if (questions.empty()) problems.push_back({0, "no [QUESTION] line: the quiz has no questions"});
+    if (questions.empty())
+        problems.push_back({0, "no [QUESTION] line: the quiz has no questions"});
     for (std::size_t i = 0; i < questions.size() && i < places.size(); ++i)
         CheckQuestion(i, questions[i], places[i], problems);
 

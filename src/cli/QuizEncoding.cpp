@@ -12,19 +12,23 @@ namespace {
 std::size_t Utf8SequenceAt(std::string_view text, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return 0;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
     for (std::size_t k = 1; k < length; ++k)
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+            return 0;
     return length;
 }
 
 struct LineBytes {
     bool hasNul = false;
-    bool hasUtf8 = false;     // a multi-byte UTF-8 sequence
-    bool hasLatin1 = false;   // a byte above 0x7F that is no part of one
-    int controlByte = -1;     // the first byte 0x80-0x9F outside UTF-8, or -1
+    bool hasUtf8 = false;    // a multi-byte UTF-8 sequence
+    bool hasLatin1 = false;  // a byte above 0x7F that is no part of one
+    int controlByte = -1;    // the first byte 0x80-0x9F outside UTF-8, or -1
 };
 
 LineBytes Classify(std::string_view line)
@@ -32,15 +36,18 @@ LineBytes Classify(std::string_view line)
     LineBytes bytes;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const auto byte = static_cast<unsigned char>(line[i]);
-        if (byte == 0) bytes.hasNul = true;
-        if (byte < 0x80) continue;
+        if (byte == 0)
+            bytes.hasNul = true;
+        if (byte < 0x80)
+            continue;
         if (const std::size_t length = Utf8SequenceAt(line, i)) {
             bytes.hasUtf8 = true;
             i += length - 1;
             continue;
         }
         bytes.hasLatin1 = true;
-        if (byte <= 0x9F && bytes.controlByte < 0) bytes.controlByte = byte;
+        if (byte <= 0x9F && bytes.controlByte < 0)
+            bytes.controlByte = byte;
     }
     return bytes;
 }
@@ -55,8 +62,10 @@ bool CheckEncoding(std::string_view text, QuizProblems& problems)
     QuizProblems controlBytes;
     quiz::forEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
         const LineBytes bytes = Classify(line);
-        if (bytes.hasNul && nulLine == 0) nulLine = number;
-        if (bytes.hasUtf8 && firstUtf8Line == 0) firstUtf8Line = number;
+        if (bytes.hasNul && nulLine == 0)
+            nulLine = number;
+        if (bytes.hasUtf8 && firstUtf8Line == 0)
+            firstUtf8Line = number;
         anyLatin1 = anyLatin1 || bytes.hasLatin1;
         if (bytes.controlByte >= 0) {
             char hex[8];

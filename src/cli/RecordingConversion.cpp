@@ -29,8 +29,8 @@ bool ConvertRecording(const std::string& input, const std::string& output, std::
     Recording recording;
     const RecordingReadResult read = ReadRecordingFile(input, recording);
     if (!read.Succeeded()) {
-        error = input + (read.line > 0 ? ":" + std::to_string(read.line) : "") + ": " +
-                DescribeRecordingError(read.error);
+        error =
+            input + (read.line > 0 ? ":" + std::to_string(read.line) : "") + ": " + DescribeRecordingError(read.error);
         return false;
     }
     RecordingPlayer player;

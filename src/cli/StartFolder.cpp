@@ -14,7 +14,8 @@ std::string StartFolder()
 std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder)
 {
     const std::filesystem::path given(path);
-    if (startFolder.empty() || path.empty() || given.is_absolute()) return path;
+    if (startFolder.empty() || path.empty() || given.is_absolute())
+        return path;
     return (std::filesystem::path(startFolder) / given).string();
 }
 

@@ -13,7 +13,8 @@ namespace {
 std::string Joined(const std::vector<std::string>& keywords, char separator)
 {
     std::string text;
-    for (const std::string& keyword : keywords) text += (text.empty() ? "" : std::string(1, separator)) + keyword;
+    for (const std::string& keyword : keywords)
+        text += (text.empty() ? "" : std::string(1, separator)) + keyword;
     return text;
 }
 
@@ -37,10 +38,10 @@ bool ExclusionsCovered(const std::string& earlier, const std::string& later)
 {
     const std::vector<std::string> laterExcluded = quiz::splitKeywords(later).excluded;
     for (const std::string& word : quiz::splitKeywords(earlier).excluded) {
-        const bool covered = std::any_of(laterExcluded.begin(), laterExcluded.end(), [&word](const std::string& part) {
-            return quiz::keywordsMatch(part, word);
-        });
-        if (!covered) return false;
+        const bool covered = std::any_of(laterExcluded.begin(), laterExcluded.end(),
+                                         [&word](const std::string& part) { return quiz::keywordsMatch(part, word); });
+        if (!covered)
+            return false;
     }
     return true;
 }
@@ -54,9 +55,11 @@ bool Covers(const std::string& earlier, const std::string& later)
         return quiz::keywordsMatch(Joined(quiz::splitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
                ExclusionsCovered(earlier, later);
     // Keywords that match even an empty text match everything.
-    if (!earlierRange) return quiz::keywordsMatch(earlier, "") && quiz::splitKeywords(earlier).excluded.empty();
+    if (!earlierRange)
+        return quiz::keywordsMatch(earlier, "") && quiz::splitKeywords(earlier).excluded.empty();
     // A range is never sure to match a text chosen only for its keywords.
-    if (!laterRange) return false;
+    if (!laterRange)
+        return false;
     return earlierRange->low <= laterRange->low && laterRange->high <= earlierRange->high &&
            (!earlierRange->base || earlierRange->base == laterRange->base);
 }
@@ -66,13 +69,15 @@ std::optional<std::string> TextMatchingBoth(const std::string& first, const std:
 {
     const std::optional<quiz::PrismRange> firstRange = quiz::parseRangeAnswer(first);
     const std::optional<quiz::PrismRange> secondRange = quiz::parseRangeAnswer(second);
-    if (!firstRange && !secondRange) return ExampleText(first, second);
+    if (!firstRange && !secondRange)
+        return ExampleText(first, second);
     std::string text;
     if (firstRange && secondRange) {
         quiz::PrismRange overlap{std::max(firstRange->low, secondRange->low),
                                  std::min(firstRange->high, secondRange->high),
                                  firstRange->base ? firstRange->base : secondRange->base};
-        if (overlap.low > overlap.high) return std::nullopt;
+        if (overlap.low > overlap.high)
+            return std::nullopt;
         text = quiz::rangeExample(overlap);
     } else {
         // The measurement first, so its number is the first in the text.
@@ -80,7 +85,8 @@ std::optional<std::string> TextMatchingBoth(const std::string& first, const std:
         text = quiz::rangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
                ExampleText(firstIsRange ? second : first, "");
     }
-    if (quiz::answerMatches(first, text) && quiz::answerMatches(second, text)) return text;
+    if (quiz::answerMatches(first, text) && quiz::answerMatches(second, text))
+        return text;
     return std::nullopt;
 }
 
@@ -99,9 +105,9 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
     // Every answer is compared with every earlier one: a file of a million
     // answer lines must not keep the check busy for hours.
     if (count > kMaxOrderedAnswers) {
-        problems.push_back({answerLines[kMaxOrderedAnswers],
-                            "more than " + std::to_string(kMaxOrderedAnswers) +
-                                " answers: the order of the later ones is not checked"});
+        problems.push_back(
+            {answerLines[kMaxOrderedAnswers], "more than " + std::to_string(kMaxOrderedAnswers) +
+                                                  " answers: the order of the later ones is not checked"});
         count = kMaxOrderedAnswers;
     }
     // A score below 0 counts as 0.
@@ -111,10 +117,10 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
     for (std::size_t later = 1; later < count; ++later) {
         for (std::size_t earlier = 0; earlier < later; ++earlier) {
             if (Covers(answers[earlier], answers[later])) {
-                problems.push_back({answerLines[later],
-                                    "answer " + Quoted(answers[later]) + " can never score: answer " +
-                                        Quoted(answers[earlier]) + " on line " +
-                                        std::to_string(answerLines[earlier]) + " matches every text it matches"});
+                problems.push_back({answerLines[later], "answer " + Quoted(answers[later]) +
+                                                            " can never score: answer " + Quoted(answers[earlier]) +
+                                                            " on line " + std::to_string(answerLines[earlier]) +
+                                                            " matches every text it matches"});
                 canScore[later] = false;
                 break;
             }
@@ -123,20 +129,22 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
 
     for (std::size_t earlier = 0; earlier + 1 < count; ++earlier) {
         for (std::size_t later = earlier + 1; later < count; ++later) {
-            if (!canScore[later] || scored(earlier) >= scored(later)) continue;
+            if (!canScore[later] || scored(earlier) >= scored(later))
+                continue;
             // Every text the earlier answer matches also matches the later
             // one: a wrong answer carved out of a partly right one on
             // purpose ("exophor" with 0 points before "phor" with 1).
-            if (Covers(answers[later], answers[earlier])) continue;
+            if (Covers(answers[later], answers[earlier]))
+                continue;
             const std::optional<std::string> both = TextMatchingBoth(answers[earlier], answers[later]);
-            if (!both) continue;
-            problems.push_back({answerLines[earlier],
-                                "answer " + Quoted(answers[earlier]) + " (" + PointsText(scored(earlier)) +
-                                    ") comes before answer " + Quoted(answers[later]) + " (" +
-                                    PointsText(scored(later)) + ", line " + std::to_string(answerLines[later]) +
-                                    "): a text with both, such as " +
-                                    Quoted(*both) + ", scores only " +
-                                    PointsText(scored(earlier)) + "; list higher-scoring answers first"});
+            if (!both)
+                continue;
+            problems.push_back(
+                {answerLines[earlier], "answer " + Quoted(answers[earlier]) + " (" + PointsText(scored(earlier)) +
+                                           ") comes before answer " + Quoted(answers[later]) + " (" +
+                                           PointsText(scored(later)) + ", line " + std::to_string(answerLines[later]) +
+                                           "): a text with both, such as " + Quoted(*both) + ", scores only " +
+                                           PointsText(scored(earlier)) + "; list higher-scoring answers first"});
             break;
         }
     }
@@ -148,7 +156,8 @@ void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::si
     const std::size_t count = std::min(question.answers.size(), answerLines.size());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& answer = question.answers[i];
-        if (answer.find("..") == std::string::npos || quiz::parseRangeAnswer(answer)) continue;
+        if (answer.find("..") == std::string::npos || quiz::parseRangeAnswer(answer))
+            continue;
         problems.push_back({answerLines[i], "answer " + Quoted(answer) +
                                                 " is no measured range (two numbers with \"..\", the larger second, "
                                                 "then BO, BI, BU, BD or nothing): it is taken as keywords"});

@@ -26,9 +26,9 @@ int Examination::Listen(Listener listener)
 void Examination::Unlisten(int handle)
 {
     auto& entries = m_listeners.entries;
-    entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                 [handle](const auto& entry) { return entry.first == handle; }),
-                  entries.end());
+    entries.erase(
+        std::remove_if(entries.begin(), entries.end(), [handle](const auto& entry) { return entry.first == handle; }),
+        entries.end());
 }
 
 void Examination::Tell(Change change)
@@ -164,7 +164,8 @@ void Examination::SetDisplay(const DisplayAids& display)
 void Examination::SetTarget(const FixationTarget& target)
 {
     FixationTarget held = target;
-    held.eccentricity = std::isfinite(held.eccentricity) ? std::clamp(held.eccentricity, 0.0, kLargestEccentricity) : 0.0;
+    held.eccentricity =
+        std::isfinite(held.eccentricity) ? std::clamp(held.eccentricity, 0.0, kLargestEccentricity) : 0.0;
     m_target = held;
     Tell(Change::target);
 }

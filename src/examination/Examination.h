@@ -25,8 +25,8 @@ struct EyeAids {
 
     friend bool operator==(const EyeAids& a, const EyeAids& b)
     {
-        return a.occluder == b.occluder && a.redFilter == b.redFilter
-               && a.translucentOccluder == b.translucentOccluder && a.fixesBehindFilter == b.fixesBehindFilter;
+        return a.occluder == b.occluder && a.redFilter == b.redFilter &&
+               a.translucentOccluder == b.translucentOccluder && a.fixesBehindFilter == b.fixesBehindFilter;
     }
     friend bool operator!=(const EyeAids& a, const EyeAids& b) { return !(a == b); }
 };
@@ -41,8 +41,8 @@ struct DisplayAids {
 
     friend bool operator==(const DisplayAids& a, const DisplayAids& b)
     {
-        return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight
-               && a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide;
+        return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight &&
+               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide;
     }
     friend bool operator!=(const DisplayAids& a, const DisplayAids& b) { return !(a == b); }
 };

@@ -24,9 +24,12 @@ struct EyeCase {
 EyeCase CaseOf(const Examination& examination, Eye eye)
 {
     const auto degrees = [&](EyeQuantity quantity) { return examination.Degrees(eye, quantity); };
-    return {degrees(EyeQuantity::horizontal),       degrees(EyeQuantity::vertical),
-            degrees(EyeQuantity::torsion),          degrees(EyeQuantity::verticalOffset),
-            degrees(EyeQuantity::horizontalAxisTilt), degrees(EyeQuantity::verticalAxisTilt)};
+    return {degrees(EyeQuantity::horizontal),
+            degrees(EyeQuantity::vertical),
+            degrees(EyeQuantity::torsion),
+            degrees(EyeQuantity::verticalOffset),
+            degrees(EyeQuantity::horizontalAxisTilt),
+            degrees(EyeQuantity::verticalAxisTilt)};
 }
 
 EyeAngles operator+(const EyeAngles& a, const EyeAngles& b)
@@ -113,15 +116,15 @@ EyeAngles ManifestPrismShift(const Examination& examination, const Weights& w)
 {
     const double open = std::max(0.0, 1.0 - w.cover1 - w.cover2);
     const EyeAngles fixing = PrismTurnOf(examination, ManifestFixingEye(examination));
-    return w.cover1 * PrismTurnOf(examination, Eye::two) + w.cover2 * PrismTurnOf(examination, Eye::one)
-           + open * fixing;
+    return w.cover1 * PrismTurnOf(examination, Eye::two) + w.cover2 * PrismTurnOf(examination, Eye::one) +
+           open * fixing;
 }
 
 // How far an aid in front of an eye has dissociated it, 0 to 1.
 double Dissociation(Eye eye, const Weights& w)
 {
-    return std::min(1.0, eye == Eye::one ? w.translucent1 + w.cover1 + w.filter1
-                                         : w.translucent2 + w.cover2 + w.filter2);
+    return std::min(1.0,
+                    eye == Eye::one ? w.translucent1 + w.cover1 + w.filter1 : w.translucent2 + w.cover2 + w.filter2);
 }
 
 // An open eye fuses through its own prism; a dissociated one turns along
@@ -130,8 +133,8 @@ EyeAngles LatentPrismTurn(const Examination& examination, Eye eye, const Weights
 {
     const double dissociated = Dissociation(eye, w);
     const double fellowFixes = 1.0 - Dissociation(Fellow(eye), w);
-    return (1.0 - dissociated) * PrismTurnOf(examination, eye)
-           + (dissociated * fellowFixes) * PrismTurnOf(examination, Fellow(eye));
+    return (1.0 - dissociated) * PrismTurnOf(examination, eye) +
+           (dissociated * fellowFixes) * PrismTurnOf(examination, Fellow(eye));
 }
 
 EyeTurn PartWay(const EyeTurn& base, const EyeTurn& to, double weight)
@@ -165,7 +168,9 @@ std::array<MuscleEffect, kEyeCount> MuscleEffects(const Examination& examination
     const bool keepTorsion = examination.CycloStaysUnderCover();
     const bool onlyOneFixes = !keepTorsion && oneFixes >= 1 && twoFixes == 0;
     const bool onlyTwoFixes = !keepTorsion && twoFixes >= 1 && oneFixes == 0;
-    const BinocularDeviation open = onlyOneFixes ? fixedBy(Eye::one) : onlyTwoFixes ? fixedBy(Eye::two) : fixedBy(usual);
+    const BinocularDeviation open = onlyOneFixes   ? fixedBy(Eye::one)
+                                    : onlyTwoFixes ? fixedBy(Eye::two)
+                                                   : fixedBy(usual);
     const auto fixedAsOpenOr = [&](Eye eye) {
         const bool sameAsOpen = onlyOneFixes || onlyTwoFixes || eye == usual;
         return sameAsOpen ? open : fixedBy(eye);
@@ -189,7 +194,7 @@ std::array<MuscleEffect, kEyeCount> MuscleEffects(const Examination& examination
     return effects;
 }
 
-} // namespace
+}  // namespace
 
 EyeAngles SolvedEye::Deviation() const
 {
@@ -235,8 +240,8 @@ ComitantWeights ComitantWeightsOf(Eye eye, bool latent, const CoverBlends& blend
 Eye ManifestFixingEye(const Examination& examination)
 {
     const auto deviates = [&](Eye eye) {
-        return examination.Degrees(eye, EyeQuantity::horizontal) != 0
-               || examination.Degrees(eye, EyeQuantity::vertical) != 0;
+        return examination.Degrees(eye, EyeQuantity::horizontal) != 0 ||
+               examination.Degrees(eye, EyeQuantity::vertical) != 0;
     };
     const bool oneDeviates = deviates(Eye::one);
     if (oneDeviates != deviates(Eye::two))
@@ -265,8 +270,10 @@ CoverBlends SettledBlends(const Examination& examination)
     blends.filterBlend2 = settled(!zero1 && aids2.redFilter && aids1.fixesBehindFilter);
     blends.translucentBlend1 = settled(aids1.translucentOccluder);
     blends.translucentBlend2 = settled(aids2.translucentOccluder);
-    blends.coverBlend1 = settled(aids1.occluder || (aids1.translucentOccluder && manifest) || (aids1.redFilter && zero2));
-    blends.coverBlend2 = settled(aids2.occluder || (aids2.translucentOccluder && manifest) || (aids2.redFilter && zero1));
+    blends.coverBlend1 =
+        settled(aids1.occluder || (aids1.translucentOccluder && manifest) || (aids1.redFilter && zero2));
+    blends.coverBlend2 =
+        settled(aids2.occluder || (aids2.translucentOccluder && manifest) || (aids2.redFilter && zero1));
     return blends;
 }
 

@@ -34,7 +34,8 @@ constexpr int kSavedMessageMilliseconds = 5000;
 
 }  // namespace
 
-bool PatientFrame::ConfirmDiscard() {
+bool PatientFrame::ConfirmDiscard()
+{
     // Leaving playback mode leaves the recording: its edits are asked about first.
     if (IsPlaybackMode() && !m_playbackTimer->ConfirmDiscardRecording())
         return false;
@@ -50,7 +51,8 @@ bool PatientFrame::ConfirmDiscard() {
     }
 }
 
-bool PatientFrame::LeavePlaybackMode() {
+bool PatientFrame::LeavePlaybackMode()
+{
     StopPlayback();
     if (!IsPlaybackMode())
         return true;
@@ -60,7 +62,8 @@ bool PatientFrame::LeavePlaybackMode() {
     return true;
 }
 
-bool PatientFrame::ReadCaseFile(const wxString& path) {
+bool PatientFrame::ReadCaseFile(const wxString& path)
+{
     StopPlayback();
     std::vector<std::uint8_t> bytes;
     std::string error;
@@ -92,10 +95,11 @@ bool PatientFrame::ReadCaseFile(const wxString& path) {
     return true;
 }
 
-bool PatientFrame::WriteCaseFile(const wxString& path) {
+bool PatientFrame::WriteCaseFile(const wxString& path)
+{
     if (wxFileExists(path) && wxFileName::GetSize(path) < kSmallestCaseFile &&
         ShowMessage(Text(Text::OverwriteShortFile), Text(Text::OverwriteShortFileCaption),
-                     wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
+                    wxYES_NO | wxICON_WARNING | wxCENTRE, this) != wxYES)
         return false;
 
     CaseData data;
@@ -118,18 +122,20 @@ bool PatientFrame::WriteCaseFile(const wxString& path) {
     return true;
 }
 
-void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& reason) {
+void PatientFrame::ReportSaveFailure(const wxString& path, const std::string& reason)
+{
     const wxString summary = FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
                                                   "Could not save " + FitPath(path) + ".");
     ShowMessage(summary + "\n\n" + wxString::FromUTF8(reason), wxMessageBoxCaptionStr, wxOK | wxICON_ERROR | wxCENTRE,
                 this);
 }
 
-bool PatientFrame::SaveCaseAs() {
+bool PatientFrame::SaveCaseAs()
+{
     StopPlayback();
     const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
-    wxString path =
-        ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE, SuggestedFileName(m_caseFile, "", kCaseExtension));
+    wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE,
+                               SuggestedFileName(m_caseFile, "", kCaseExtension));
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
@@ -138,12 +144,14 @@ bool PatientFrame::SaveCaseAs() {
     return WriteCaseFile(path);
 }
 
-bool PatientFrame::SaveCase() {
+bool PatientFrame::SaveCase()
+{
     StopPlayback();
     return m_caseFile.empty() ? SaveCaseAs() : WriteCaseFile(m_caseFile);
 }
 
-void PatientFrame::OpenCase(const wxString& givenPath) {
+void PatientFrame::OpenCase(const wxString& givenPath)
+{
     StopPlayback();
     if (!ConfirmDiscard())
         return;
@@ -162,7 +170,8 @@ void PatientFrame::OpenCase(const wxString& givenPath) {
                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
 }
 
-bool PatientFrame::NewCase(wxCommandEvent& event) {
+bool PatientFrame::NewCase(wxCommandEvent& event)
+{
     StopPlayback();
     if (!ConfirmDiscard())
         return false;
@@ -188,18 +197,22 @@ bool PatientFrame::NewCase(wxCommandEvent& event) {
     return true;
 }
 
-void PatientFrame::OnNewCase(wxCommandEvent& event) {
+void PatientFrame::OnNewCase(wxCommandEvent& event)
+{
     NewCase(event);
 }
 
-void PatientFrame::OnOpenCase(wxCommandEvent&) {
+void PatientFrame::OnOpenCase(wxCommandEvent&)
+{
     OpenCase();
 }
 
-void PatientFrame::OnSaveCase(wxCommandEvent&) {
+void PatientFrame::OnSaveCase(wxCommandEvent&)
+{
     SaveCase();
 }
 
-void PatientFrame::OnSaveCaseAs(wxCommandEvent&) {
+void PatientFrame::OnSaveCaseAs(wxCommandEvent&)
+{
     SaveCaseAs();
 }

@@ -8,7 +8,8 @@
 namespace {
 
 template <typename Window>
-void ShowChartWindow(PatientFrame* frame, int windowId) {
+void ShowChartWindow(PatientFrame* frame, int windowId)
+{
     auto* window = dynamic_cast<Window*>(wxWindow::FindWindowById(windowId, frame));
     if (!window)
         window = new Window(frame, *frame);
@@ -19,10 +20,12 @@ void ShowChartWindow(PatientFrame* frame, int windowId) {
 
 }  // namespace
 
-void PatientFrame::OnHessChart(wxCommandEvent&) {
+void PatientFrame::OnHessChart(wxCommandEvent&)
+{
     ShowChartWindow<HessChartWindow>(this, Id::HessChartWindow);
 }
 
-void PatientFrame::OnNinePositions(wxCommandEvent&) {
+void PatientFrame::OnNinePositions(wxCommandEvent&)
+{
     ShowChartWindow<NinePositionsWindow>(this, Id::NinePositionsWindow);
 }

@@ -6,7 +6,8 @@
 
 namespace {
 
-void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog) {
+void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog)
+{
     const DisplayOptionsDialog::Colours& colours = dialog.WorkingColours();
     MyGLCanvas& canvas = *frame.m_canvas;
     frame.m_colour1 = colours[panelColourSlot];
@@ -27,7 +28,8 @@ void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog
 
 }  // namespace
 
-void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
+void PatientFrame::OnDisplayOptions(wxCommandEvent&)
+{
     // A running playback goes on behind the display options.
     MyGLCanvas& canvas = *m_canvas;
     const DisplayOptionsDialog::Colours colours = {m_colour1,
@@ -40,8 +42,8 @@ void PatientFrame::OnDisplayOptions(wxCommandEvent&) {
                                                    canvas.m_axisColour};
     const DisplaySwitches switches{m_showBothEyesHint, m_showCoverHint, canvas.m_angleKappa,
                                    m_examination.CycloStaysUnderCover()};
-    DisplayOptionsDialog dialog(this, wxEmptyString, wxDefaultPosition, wxSize(330, 205), canvas.m_eyeSegments,
-                                colours, canvas.m_redFilterAlpha, canvas.m_occluderAlpha, canvas.m_quadrantAlpha,
+    DisplayOptionsDialog dialog(this, wxEmptyString, wxDefaultPosition, wxSize(330, 205), canvas.m_eyeSegments, colours,
+                                canvas.m_redFilterAlpha, canvas.m_occluderAlpha, canvas.m_quadrantAlpha,
                                 m_qualityThreshold, switches, m_languageTable,
                                 [this](const DisplayOptionsDialog& shown) { ApplyVisualSettings(*this, shown); });
     if (dialog.ShowModal() != DisplayOptionsId::OkButton)

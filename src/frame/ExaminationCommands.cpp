@@ -24,7 +24,8 @@ constexpr double kEccentricities[] = {10, 15, 20, 25, 30};
 
 }  // namespace
 
-void PatientFrame::SetCoverTool(int tool, bool on) {
+void PatientFrame::SetCoverTool(int tool, bool on)
+{
     wxToolBar* tools = GetToolBar();
     if (!tools->GetToolEnabled(tool) || tools->GetToolState(tool) == on)
         return;
@@ -33,23 +34,27 @@ void PatientFrame::SetCoverTool(int tool, bool on) {
     OnCoverTool(clicked);
 }
 
-void PatientFrame::OnExaminationCover(wxCommandEvent& event) {
+void PatientFrame::OnExaminationCover(wxCommandEvent& event)
+{
     const int tool = kCoverTools[event.GetId() - Id::CoverRightEyeOccluder];
     SetCoverTool(tool, !GetToolBar()->GetToolState(tool));
 }
 
-void PatientFrame::OnUncover(wxCommandEvent&) {
+void PatientFrame::OnUncover(wxCommandEvent&)
+{
     for (int tool : kCoverTools)
         SetCoverTool(tool, false);
 }
 
-void PatientFrame::OnAlternateCover(wxCommandEvent&) {
+void PatientFrame::OnAlternateCover(wxCommandEvent&)
+{
     // The occluder goes straight to the other eye, without a pause uncovered.
     const bool onRightEye = GetToolBar()->GetToolState(Id::OccluderEye1);
     SetCoverTool(onRightEye ? Id::OccluderEye2 : Id::OccluderEye1, true);
 }
 
-void PatientFrame::OnDistanceCommand(wxCommandEvent& event) {
+void PatientFrame::OnDistanceCommand(wxCommandEvent& event)
+{
     // Playback holds the distance still.
     if (!m_blendSlider->IsEnabled())
         return;
@@ -71,26 +76,30 @@ void PatientFrame::OnDistanceCommand(wxCommandEvent& event) {
     SetDistance(value);
 }
 
-void PatientFrame::OnGazeCommand(wxCommandEvent& event) {
+void PatientFrame::OnGazeCommand(wxCommandEvent& event)
+{
     m_gazeKey = event.GetId() == Id::GazeFollowsPointer ? 0 : event.GetId() - Id::FirstGazePosition + 1;
     ApplyGazeKey();
 }
 
-void PatientFrame::OnEccentricity(wxCommandEvent& event) {
+void PatientFrame::OnEccentricity(wxCommandEvent& event)
+{
     m_gazeEccentricity = kEccentricities[event.GetId() - Id::FirstEccentricity];
     // A position still held moves out to the new eccentricity.
     if (m_canvas->gazeTarget())
         ApplyGazeKey();
 }
 
-void PatientFrame::ApplyGazeKey() {
+void PatientFrame::ApplyGazeKey()
+{
     if (m_gazeKey == 0)
         m_canvas->setGazeTarget(std::nullopt);
     else
         m_canvas->setGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
 }
 
-bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
+bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event)
+{
     // The menus name every key; GTK leaves plain letters to the focused
     // control, so the keys shown there are matched here.
     wxMenuBar* menus = GetMenuBar();
@@ -123,7 +132,8 @@ bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event) {
     return false;
 }
 
-void PatientFrame::OnCharHook(wxKeyEvent& event) {
+void PatientFrame::OnCharHook(wxKeyEvent& event)
+{
     // Keys typed into a value field belong to the field. (wxDynamicCast casts
     // down before it checks, which the sanitizer rightly reports.)
     if (dynamic_cast<wxTextCtrl*>(FindFocus())) {

@@ -62,7 +62,7 @@ struct SavedGaze {
     float elevation[2];
 };
 
-} // namespace
+}  // namespace
 
 wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 {
@@ -88,17 +88,20 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
                              Utf8(frame.Text(Text::CannotFixate))));
 }
 
-ChartDrawing PatientFrame::HessDrawing() const {
+ChartDrawing PatientFrame::HessDrawing() const
+{
     const wxString name = m_caseFile.empty() ? Text(Text::UnsavedCaseName) : wxFileName(m_caseFile).GetName();
     const Examination examination = ExaminationNow();
     return LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                            HessCaptionsOf(*m_languageTable, Utf8(name), TodayIsoDate()));
 }
 
-wxImage PatientFrame::NinePositionsPicture(int eccentricity) {
+wxImage PatientFrame::NinePositionsPicture(int eccentricity)
+{
     return RenderNinePositions(*this, eccentricity);
 }
 
-wxColour PatientFrame::ViewBackground() const {
+wxColour PatientFrame::ViewBackground() const
+{
     return m_canvas ? m_canvas->m_backgroundColour : wxColour(*wxBLACK);
 }

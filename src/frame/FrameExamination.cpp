@@ -8,7 +8,8 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
-void PatientFrame::NoteSwitches() {
+void PatientFrame::NoteSwitches()
+{
     constexpr int kOccluderTool[kEyeCount] = {Id::OccluderEye1, Id::OccluderEye2};
     constexpr int kRedFilterTool[kEyeCount] = {Id::RedFilterEye1, Id::RedFilterEye2};
     constexpr int kTranslucentTool[kEyeCount] = {Id::TranslucentEye1, Id::TranslucentEye2};
@@ -38,21 +39,25 @@ void PatientFrame::NoteSwitches() {
     m_examination.SetDisplay(display);
 }
 
-bool PatientFrame::ExaminationReady() const {
+bool PatientFrame::ExaminationReady() const
+{
     return m_blendSlider && m_coverCheckBox1 && m_coverCheckBox2 && GetMenuBar();
 }
 
-bool PatientFrame::AxisOverlaysShowing() const {
+bool PatientFrame::AxisOverlaysShowing() const
+{
     return m_animTimerA && m_animTimerA->axisOverlaysVisible;
 }
 
-void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled) {
+void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled)
+{
     m_examination.SetQuadrantMarks(m_examination.QuadrantMarks() ^ toggled);
     m_modified = true;
     UpdateTitle(m_caseFile);
 }
 
-void PatientFrame::SwitchManifestLatent() {
+void PatientFrame::SwitchManifestLatent()
+{
     wxCommandEvent command(wxEVT_MENU, GetMenuBar()->IsChecked(Id::ModeLatent) ? Id::ModeManifest : Id::ModeLatent);
     command.SetEventObject(this);
     GetEventHandler()->ProcessEvent(command);

@@ -56,7 +56,8 @@ constexpr int kSizeGripRoom = 0;
 // The widest value a field shows, in either unit.
 const wxString kWidestValue = wxString::FromUTF8("-50.00\xC2\xB0");
 
-int MaxTextWidth(const wxWindow* window, std::initializer_list<wxString> texts) {
+int MaxTextWidth(const wxWindow* window, std::initializer_list<wxString> texts)
+{
     int widest = 0;
     for (const wxString& text : texts)
         widest = std::max(widest, window->GetTextExtent(text).GetWidth());
@@ -71,7 +72,8 @@ struct EdgeSpec {
     int margin;
 };
 
-void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, EdgeSpec bottom) {
+void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, EdgeSpec bottom)
+{
     auto* c = new wxLayoutConstraints;
     c->top.SameAs(top.window, top.edge, top.margin);
     c->left.SameAs(left.window, left.edge, left.margin);
@@ -82,7 +84,8 @@ void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, Ed
 
 }  // namespace
 
-bool PatientFrame::BuildUI() {
+bool PatientFrame::BuildUI()
+{
     m_animTimerA = std::make_unique<OverlayTimer>(this);
     m_animTimerB = std::make_unique<CoverAnimationTimer>(*this, [this] {
         if (m_canvas)
@@ -131,7 +134,8 @@ bool PatientFrame::BuildUI() {
     return true;
 }
 
-void PatientFrame::CreatePlaybackPanel() {
+void PatientFrame::CreatePlaybackPanel()
+{
     m_playbackPanel = new wxPanel(this, Id::Panel, wxPoint(0, 450), wxSize(0, 20), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
     // GTK's buttons need more than the bitmap: each takes the size it asks for.
     const wxSize glyph(12, 12);
@@ -174,12 +178,14 @@ void PatientFrame::CreatePlaybackPanel() {
     ApplyPlaybackToolTips();
 }
 
-void PatientFrame::CreateTracePanel() {
+void PatientFrame::CreateTracePanel()
+{
     m_tracePanel = new TracePanel(this, Id::TracePanel, *m_languageTable);
     m_tracePanel->SetSeekHandler([this](std::size_t row) { SeekPlayback(row); });
 }
 
-void PatientFrame::CreateMainPanel() {
+void PatientFrame::CreateMainPanel()
+{
     m_mainPanel = new wxPanel(this, Id::Panel, wxPoint(0, 0), wxSize(0, 450), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
     m_mainPanel->SetBackgroundColour(wxColour(192, 192, 192));
     m_mainPanel->SetForegroundColour(*wxBLACK);
@@ -188,7 +194,8 @@ void PatientFrame::CreateMainPanel() {
     m_mainPanel->SetAutoLayout(true);
 }
 
-void PatientFrame::ConstrainPanels(int mainPanelBottomMargin) {
+void PatientFrame::ConstrainPanels(int mainPanelBottomMargin)
+{
     Constrain(m_mainPanel, {this, wxTop, 2}, {this, wxLeft, 2}, {this, wxRight, 2},
               {this, wxBottom, mainPanelBottomMargin});
     // The bar keeps its height; the trace takes the rest below it.
@@ -198,20 +205,19 @@ void PatientFrame::ConstrainPanels(int mainPanelBottomMargin) {
     bar->right.SameAs(this, wxRight, 2);
     bar->height.Absolute(m_playbackBarHeight);
     m_playbackPanel->SetConstraints(bar);
-    Constrain(m_tracePanel, {m_playbackPanel, wxBottom, 0}, {this, wxLeft, 2}, {this, wxRight, 2},
-              {this, wxBottom, 2});
+    Constrain(m_tracePanel, {m_playbackPanel, wxBottom, 0}, {this, wxLeft, 2}, {this, wxRight, 2}, {this, wxBottom, 2});
 }
 
 void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStaticText*, 6>& labels,
                                   std::array<wxTextCtrl*, 6>& texts, std::array<AngleSpinButton*, 6>& spins,
-                                  wxStaticText*& qualityText, wxCheckBox*& coverCheckBox,
-                                  wxStaticText*& coverLabel) {
+                                  wxStaticText*& qualityText, wxCheckBox*& coverCheckBox, wxStaticText*& coverLabel)
+{
     box = new wxStaticBox(m_mainPanel, wxID_ANY, Text(eye == 0 ? Text::EyeGroup1 : Text::EyeGroup2));
     const QuantityControl* rows = &kQuantityControls[eye * kEyeQuantityCount];
 
     for (int row = 0; row < kEyeQuantityCount; ++row)
-        labels[row] = new wxStaticText(box, wxID_ANY, Text(rows[row].labelString),
-                                       wxPoint(kLabelX, 23 + kRowPitch * row));
+        labels[row] =
+            new wxStaticText(box, wxID_ANY, Text(rows[row].labelString), wxPoint(kLabelX, 23 + kRowPitch * row));
     // "+50.00°" must fit the narrow value fields.
     const wxFont valueFont(7, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
     for (int row = 0; row < kEyeQuantityCount; ++row) {
@@ -221,8 +227,8 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
         texts[row]->SetFont(valueFont);
     }
     for (int row = 0; row < kEyeQuantityCount; ++row)
-        spins[row] = new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row),
-                                         wxSize(-1, kFieldHeight));
+        spins[row] =
+            new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row), wxSize(-1, kFieldHeight));
 
     qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, kFieldHeight));
     qualityText->Hide();
@@ -233,7 +239,8 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
                                   wxPoint(30, 159), wxSize(100, 15));
 }
 
-void PatientFrame::CreateSliders() {
+void PatientFrame::CreateSliders()
+{
     const int limit = kInitialAngleLimit;
     auto gazeSlider = [&](int id, long style) {
         return new wxSlider(m_mainPanel, id, 0, -limit, limit, wxDefaultPosition, wxDefaultSize, style);
@@ -251,8 +258,8 @@ void PatientFrame::CreateSliders() {
     Constrain(m_gazeSliders[3], {m_canvas, wxBottom, 1}, {m_canvas, wxCentreX, 0}, {m_canvas, wxRight, 0},
               {m_mainPanel, wxBottom, 5});
 
-    m_blendSlider = new wxSlider(m_mainPanel, Id::BlendSlider, 11, 1, 11, wxDefaultPosition, wxDefaultSize,
-                                 wxSL_VERTICAL);
+    m_blendSlider =
+        new wxSlider(m_mainPanel, Id::BlendSlider, 11, 1, 11, wxDefaultPosition, wxDefaultSize, wxSL_VERTICAL);
     Constrain(m_blendSlider, {m_mainPanel, wxTop, 17}, {m_eyeBox1, wxRight, 8}, {m_mainPanel, wxRight, 9},
               {m_mainPanel, wxBottom, 25});
 
@@ -261,13 +268,14 @@ void PatientFrame::CreateSliders() {
     Constrain(m_blendLabelTop, {m_mainPanel, wxTop, 7}, {m_eyeBox1, wxRight, 3}, {m_mainPanel, wxRight, 9},
               {m_blendSlider, wxTop, 0});
     m_blendLabelBottom = new wxStaticText(m_mainPanel, wxID_ANY, Text(Text::NearLabel), wxPoint(0, 0));
-    Constrain(m_blendLabelBottom, {m_blendSlider, wxBottom, 0}, {m_eyeBox1, wxRight, 5},
-              {m_mainPanel, wxRight, 9}, {m_mainPanel, wxBottom, 5});
+    Constrain(m_blendLabelBottom, {m_blendSlider, wxBottom, 0}, {m_eyeBox1, wxRight, 5}, {m_mainPanel, wxRight, 9},
+              {m_mainPanel, wxBottom, 5});
     m_blendLabelTop->SetFont(labelFont);
     m_blendLabelBottom->SetFont(labelFont);
 }
 
-void PatientFrame::FitControlsToTexts() {
+void PatientFrame::FitControlsToTexts()
+{
     // Every row of both groups gets the same columns, so the groups line up.
     // A label asks for its text's width plus the toolkit's own margin; rows
     // that change their label (torsion, quality) are measured too.
@@ -311,19 +319,20 @@ void PatientFrame::FitControlsToTexts() {
         return;
     }
     // Right of the groups: the distance slider under and over its two labels.
-    const int stripWidth = std::max(kMinimumRightStrip,
-                                    MaxTextWidth(m_blendLabelTop, {Text(Text::FarLabel), Text(Text::NearLabel)}) + 14);
+    const int stripWidth =
+        std::max(kMinimumRightStrip, MaxTextWidth(m_blendLabelTop, {Text(Text::FarLabel), Text(Text::NearLabel)}) + 14);
     Constrain(m_canvas, {m_mainPanel, wxTop, 5}, {m_mainPanel, wxLeft, 14},
               {m_mainPanel, wxRight, kCanvasToGroups + groupWidth + stripWidth}, {m_mainPanel, wxBottom, 19});
-    Constrain(m_eyeBox1, {m_canvas, wxTop, 0}, {m_canvas, wxRight, kCanvasToGroups},
-              {m_mainPanel, wxRight, stripWidth}, {m_canvas, wxCentreY, 2});
+    Constrain(m_eyeBox1, {m_canvas, wxTop, 0}, {m_canvas, wxRight, kCanvasToGroups}, {m_mainPanel, wxRight, stripWidth},
+              {m_canvas, wxCentreY, 2});
     Constrain(m_eyeBox2, {m_canvas, wxCentreY, 5}, {m_canvas, wxRight, kCanvasToGroups},
               {m_mainPanel, wxRight, stripWidth}, {m_canvas, wxBottom, 3});
     m_mainPanel->Layout();
     FitStatusFields();
 }
 
-void PatientFrame::FitStatusFields() {
+void PatientFrame::FitStatusFields()
+{
     constexpr int kFieldMargin = 16;
     const int hint = std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
     // The time's field also says when the fixing eye cannot fixate.
@@ -331,8 +340,8 @@ void PatientFrame::FitStatusFields() {
                                m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
                                    m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin,
                                m_statusBar->GetTextExtent(Text(Text::CannotFixate)).GetWidth() + kFieldMargin});
-    const int mode = std::max(60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus),
-                                                             Text(Text::LatentModeStatus)}) + kFieldMargin);
+    const int mode = std::max(
+        60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus), Text(Text::LatentModeStatus)}) + kFieldMargin);
     // The prisms' field is as wide as what it shows, and empty without prisms.
     const wxString prisms = m_statusBar->GetStatusText(kPrismStatusField);
     const int prism = prisms.empty() ? 0 : m_statusBar->GetTextExtent(prisms).GetWidth() + kFieldMargin;
@@ -340,7 +349,8 @@ void PatientFrame::FitStatusFields() {
     m_statusBar->SetStatusWidths(5, widths);
 }
 
-void PatientFrame::ApplyWindowTexts() {
+void PatientFrame::ApplyWindowTexts()
+{
     SetTitle(Text(Text::ProductTitle));
     m_eyeBox1->SetLabel(Text(Text::EyeGroup1));
     m_eyeBox2->SetLabel(Text(Text::EyeGroup2));

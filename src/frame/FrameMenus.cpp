@@ -151,7 +151,8 @@ const wxSize kToolBitmapSize(16, 16);
 
 }  // namespace
 
-void PatientFrame::CreateMenus(wxMenu* languageMenu) {
+void PatientFrame::CreateMenus(wxMenu* languageMenu)
+{
     // Items get their labels from ApplyMenuLabels; a placeholder keeps the
     // toolkit from taking an empty label for a stock item.
     const wxString pending(" ");
@@ -246,7 +247,8 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu) {
     ApplyMenuLabels();
 }
 
-void PatientFrame::ApplyMenuLabels() {
+void PatientFrame::ApplyMenuLabels()
+{
     wxMenuBar* menuBar = GetMenuBar();
     for (const MenuLabel& item : kMenuLabels)
         menuBar->SetLabel(item.id, item.key ? Text(item.text) + "\t" + item.key : Text(item.text));
@@ -259,7 +261,8 @@ void PatientFrame::ApplyMenuLabels() {
         menuBar->SetMenuLabel(position, Text(kMenuTitles[position]));
 }
 
-void PatientFrame::BuildToolBar(wxToolBar* toolBar) {
+void PatientFrame::BuildToolBar(wxToolBar* toolBar)
+{
     for (const ToolEntry& tool : kTools) {
         if (tool.id == kSeparator)
             toolBar->AddSeparator();
@@ -273,14 +276,16 @@ void PatientFrame::BuildToolBar(wxToolBar* toolBar) {
     NoteSwitches();
 }
 
-const char* ToolBitmapName(int toolId) {
+const char* ToolBitmapName(int toolId)
+{
     for (const ToolEntry& tool : kTools)
         if (tool.id == toolId && tool.id != kSeparator)
             return tool.bitmap;
     return nullptr;
 }
 
-void PatientFrame::ApplyToolTips() {
+void PatientFrame::ApplyToolTips()
+{
     wxToolBar* toolBar = GetToolBar();
     for (const ToolEntry& tool : kTools)
         if (tool.id != kSeparator && tool.tipOnLanguageSwitch != kUnchanged)
@@ -289,11 +294,12 @@ void PatientFrame::ApplyToolTips() {
         ApplyPlaybackToolTips();
 }
 
-void PatientFrame::ApplyPlaybackToolTips() {
+void PatientFrame::ApplyPlaybackToolTips()
+{
     const std::pair<int, int> playbackTips[] = {
-        {Id::PlaybackStart, Text::PlaybackStartTip},     {Id::PlaybackPause, Text::PlaybackPauseTip},
-        {Id::PlaybackStop, Text::PlaybackStopTip},       {Id::PlaybackPreviousRow, Text::PreviousRowTip},
-        {Id::PlaybackNextRow, Text::NextRowTip},         {Id::PlaybackSpeed, Text::PlaybackSpeedTip}};
+        {Id::PlaybackStart, Text::PlaybackStartTip}, {Id::PlaybackPause, Text::PlaybackPauseTip},
+        {Id::PlaybackStop, Text::PlaybackStopTip},   {Id::PlaybackPreviousRow, Text::PreviousRowTip},
+        {Id::PlaybackNextRow, Text::NextRowTip},     {Id::PlaybackSpeed, Text::PlaybackSpeedTip}};
     for (const auto& [id, text] : playbackTips)
         if (wxWindow* button = m_playbackPanel->FindWindow(id))
             button->SetToolTip(Text(text));

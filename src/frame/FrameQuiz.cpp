@@ -6,7 +6,8 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
-void PatientFrame::LeaveWholeDegrees() {
+void PatientFrame::LeaveWholeDegrees()
+{
     // Through the menu's own command, so the controls' ranges and the stored values follow.
     if (!IsWholeDegreeMode())
         return;
@@ -15,18 +16,21 @@ void PatientFrame::LeaveWholeDegrees() {
     ApplyAngleUnit(unitSwitch);
 }
 
-bool PatientFrame::OpenQuizCase(const wxString& path) {
+bool PatientFrame::OpenQuizCase(const wxString& path)
+{
     const bool read = ReadCaseFile(path);
     UpdateTitle(wxEmptyString);
     return read;
 }
 
-wxRect PatientFrame::EyesOnScreen() const {
+wxRect PatientFrame::EyesOnScreen() const
+{
     const wxRect eyesInCanvas = m_canvas->eyesArea();
     return {m_canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize()};
 }
 
-void PatientFrame::QuizClosed() {
+void PatientFrame::QuizClosed()
+{
     GetToolBar()->ToggleTool(Id::QuizTool, false);
     wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
     OnQuizToggle(quizOff);

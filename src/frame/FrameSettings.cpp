@@ -22,18 +22,21 @@
 
 namespace {
 
-Rgb ToRgb(const wxColour& colour) {
+Rgb ToRgb(const wxColour& colour)
+{
     return {colour.Red(), colour.Green(), colour.Blue()};
 }
 
-wxColour ToColour(const Rgb& rgb) {
+wxColour ToColour(const Rgb& rgb)
+{
     return wxColour(static_cast<unsigned char>(rgb.r), static_cast<unsigned char>(rgb.g),
                     static_cast<unsigned char>(rgb.b));
 }
 
 }  // namespace
 
-Settings PatientFrame::CurrentSettings() const {
+Settings PatientFrame::CurrentSettings() const
+{
     Settings settings;
     wxMenuBar* menus = GetMenuBar();
     settings.panelColour = ToRgb(m_colour1);
@@ -69,7 +72,8 @@ Settings PatientFrame::CurrentSettings() const {
     return settings;
 }
 
-wxString PatientFrame::DesktopLanguageFile() const {
+wxString PatientFrame::DesktopLanguageFile() const
+{
     std::vector<std::string> files;
     std::vector<std::string> codes;
     for (const wxString& file : m_languageMenuFiles) {
@@ -79,7 +83,8 @@ wxString PatientFrame::DesktopLanguageFile() const {
     return FromLatin1(PickLanguageFile(files, codes, DesktopLanguageCodes(std::getenv)));
 }
 
-void PatientFrame::LoadSettings() {
+void PatientFrame::LoadSettings()
+{
     m_settingsFilePath = wxFileName(wxGetCwd(), kSettingsFileName).GetFullPath();
 
     const Settings defaults = CurrentSettings();
@@ -125,7 +130,8 @@ void PatientFrame::LoadSettings() {
     NoteSwitches();
 }
 
-void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences) {
+void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences)
+{
     // The player is created after the settings are read; it takes the speed from the choice.
     const auto speed = std::find(kSpeedEighths.begin(), kSpeedEighths.end(), preferences.playbackSpeedEighths);
     if (speed != kSpeedEighths.end())
@@ -133,7 +139,8 @@ void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences
     m_tracePanel->SetSpanMs(preferences.traceSpanMs);
 }
 
-void PatientFrame::SaveSettings() {
+void PatientFrame::SaveSettings()
+{
     std::string error;
     if (!SaveSettingsFile(std::string(m_settingsFilePath.fn_str()), CurrentSettings(), error))
         wxLogError("%s", wxString::FromUTF8(error));

@@ -7,11 +7,12 @@
 
 #include <wx/toolbar.h>
 
-void PatientFrame::UpdateTitle(const wxString& name) {
+void PatientFrame::UpdateTitle(const wxString& name)
+{
     if (IsPlaybackMode()) {
-        const std::string title = ComposePlaybackTitle(ToLatin1(Text(Text::ProductTitle)),
-                                                       ToLatin1(m_playbackTimer->FileName()),
-                                                       m_playbackTimer->IsRecordingModified());
+        const std::string title =
+            ComposePlaybackTitle(ToLatin1(Text(Text::ProductTitle)), ToLatin1(m_playbackTimer->FileName()),
+                                 m_playbackTimer->IsRecordingModified());
         m_modified = false;
         SetTitle(FromLatin1(title));
         return;

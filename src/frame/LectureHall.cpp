@@ -29,11 +29,13 @@ constexpr int kValuesPeekMilliseconds = 600;
 
 }  // namespace
 
-bool PatientFrame::ControlsHiddenForPresentation() const {
+bool PatientFrame::ControlsHiddenForPresentation() const
+{
     return m_presentation && !m_valuesPeekTimer.IsRunning();
 }
 
-void PatientFrame::ApplyPresentationLayout() {
+void PatientFrame::ApplyPresentationLayout()
+{
     const bool hidden = ControlsHiddenForPresentation();
     const bool valuesHidden = GetToolBar()->GetToolState(Id::HideValuesTool);
     m_eyeBox1->Show(!hidden && !valuesHidden);
@@ -50,11 +52,13 @@ void PatientFrame::ApplyPresentationLayout() {
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::OnPresentation(wxCommandEvent&) {
+void PatientFrame::OnPresentation(wxCommandEvent&)
+{
     SetPresentation(!m_presentation);
 }
 
-void PatientFrame::SetPresentation(bool on) {
+void PatientFrame::SetPresentation(bool on)
+{
     m_presentation = on;
     m_examination.SetPresentation(on);
     m_valuesPeekTimer.Stop();
@@ -66,7 +70,8 @@ void PatientFrame::SetPresentation(bool on) {
         m_canvas->SetFocus();
 }
 
-void PatientFrame::PeekAtValues() {
+void PatientFrame::PeekAtValues()
+{
     // The quiz hides the values on purpose; a key must not give them away.
     if (!m_presentation || GetToolBar()->GetToolState(Id::HideValuesTool))
         return;
@@ -76,11 +81,13 @@ void PatientFrame::PeekAtValues() {
         ApplyPresentationLayout();
 }
 
-void PatientFrame::OnValuesPeekTimer(wxTimerEvent&) {
+void PatientFrame::OnValuesPeekTimer(wxTimerEvent&)
+{
     ApplyPresentationLayout();
 }
 
-void PatientFrame::OnExportPicture(wxCommandEvent&) {
+void PatientFrame::OnExportPicture(wxCommandEvent&)
+{
     StopPlayback();
     const wxSize view = m_canvas->GetClientSize();
     wxArrayString sizes;
@@ -89,8 +96,8 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
         sizes.Add(scale == 1 ? Text(Text::PictureSizeView) + " (" + pixels + ")"
                              : wxString::Format(L"%d\u00D7 (%s)", scale, pixels));
     }
-    const int choice = wxGetSingleChoiceIndex(Text(Text::PictureSizeQuestion), wxStripMenuCodes(Text(Text::ExportPictureMenu)),
-                                              sizes, 0, this);
+    const int choice = wxGetSingleChoiceIndex(Text(Text::PictureSizeQuestion),
+                                              wxStripMenuCodes(Text(Text::ExportPictureMenu)), sizes, 0, this);
     if (choice < 0)
         return;
     wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)), Text(Text::PictureWildcard),
@@ -105,7 +112,8 @@ void PatientFrame::OnExportPicture(wxCommandEvent&) {
         ReportSaveFailure(path, error);
 }
 
-void PatientFrame::OnCopyPicture(wxCommandEvent&) {
+void PatientFrame::OnCopyPicture(wxCommandEvent&)
+{
     const wxImage picture = m_canvas->renderPicture(1);
     if (!picture.IsOk() || !wxTheClipboard->Open())
         return;

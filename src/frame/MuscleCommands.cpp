@@ -14,17 +14,13 @@
 
 namespace {
 
-
 constexpr int kMuscleNames[kMuscleCount] = {
-    Text::LateralRectus,   Text::MedialRectus,
-    Text::SuperiorRectus,   Text::InferiorRectus,
-    Text::SuperiorOblique, Text::InferiorOblique,
+    Text::LateralRectus,  Text::MedialRectus,    Text::SuperiorRectus,
+    Text::InferiorRectus, Text::SuperiorOblique, Text::InferiorOblique,
 };
 
 constexpr int kPresetNames[kMusclePresetCount] = {
-    Text::SixthNervePalsy,  Text::FourthNervePalsy,
-    Text::ThirdNervePalsy, Text::BrownSyndrome,
-    Text::DuaneSyndrome,
+    Text::SixthNervePalsy, Text::FourthNervePalsy, Text::ThirdNervePalsy, Text::BrownSyndrome, Text::DuaneSyndrome,
 };
 
 constexpr int kPresetEyes[kEyeCount] = {
@@ -32,7 +28,8 @@ constexpr int kPresetEyes[kEyeCount] = {
     Text::PresetLeftEye,
 };
 
-int ReasonText(MuscleFileError error) {
+int ReasonText(MuscleFileError error)
+{
     switch (error) {
     case MuscleFileError::noHeader:
         return Text::MuscleFileNoHeader;
@@ -51,7 +48,8 @@ int ReasonText(MuscleFileError error) {
     return Text::MuscleFileUnreadable;
 }
 
-MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
+MusclesDialog::Texts DialogTexts(const PatientFrame& frame)
+{
     MusclesDialog::Texts texts;
     texts.title = LanguageText(frame.Language(), Text::MusclesTitle);
     texts.eyes = {frame.Text(Text::EyeGroup1), frame.Text(Text::EyeGroup2)};
@@ -60,7 +58,8 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
     texts.presetLabel = LanguageText(frame.Language(), Text::MusclePresetLabel);
     for (int p = 0; p < kMusclePresetCount; ++p)
         for (int eye = 0; eye < kEyeCount; ++eye)
-            texts.presets[p * kEyeCount + eye] = LanguageText(frame.Language(), kPresetNames[p]) + ", " + LanguageText(frame.Language(), kPresetEyes[eye]);
+            texts.presets[p * kEyeCount + eye] = LanguageText(frame.Language(), kPresetNames[p]) + ", " +
+                                                 LanguageText(frame.Language(), kPresetEyes[eye]);
     texts.apply = frame.Text(Text::ApplyButton);
     texts.reset = LanguageText(frame.Language(), Text::MusclesReset);
     texts.ok = frame.Text(Text::OkButton);
@@ -70,7 +69,8 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame) {
 
 }  // namespace
 
-void PatientFrame::OnMuscles(wxCommandEvent&) {
+void PatientFrame::OnMuscles(wxCommandEvent&)
+{
     if (IsPlaybackMode())
         return;
     MusclesDialog dialog(this, DialogTexts(*this), m_examination.CaseMuscles());
@@ -78,20 +78,23 @@ void PatientFrame::OnMuscles(wxCommandEvent&) {
         SetMuscles(dialog.Strengths());
 }
 
-void PatientFrame::SetMuscles(const MuscleStrengths& strengths) {
+void PatientFrame::SetMuscles(const MuscleStrengths& strengths)
+{
     m_examination.SetMuscles(strengths);
     m_modified = true;
     UpdateTitle(m_caseFile);
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::ShowCannotFixate(bool cannot) {
+void PatientFrame::ShowCannotFixate(bool cannot)
+{
     const wxString text = cannot ? Text(Text::CannotFixate) : wxString();
     if (m_statusBar->GetStatusText(kFixationStatusField) != text)
         m_statusBar->SetStatusText(text, kFixationStatusField);
 }
 
-void PatientFrame::ReadMuscleFile(const wxString& casePath) {
+void PatientFrame::ReadMuscleFile(const wxString& casePath)
+{
     MuscleStrengths strengths;
     const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), strengths);
     m_refusedMuscleFile.clear();
@@ -100,21 +103,21 @@ void PatientFrame::ReadMuscleFile(const wxString& casePath) {
     if (result.error == MuscleFileError::none)
         return;
     m_refusedMuscleFile = casePath;
-    wxString message = FormatLanguageString(
-        m_languageTable->Get(Text::MuscleFileRefusedFormat),
-        FitPath(casePath), "Could not read the muscle strengths beside " + FitPath(casePath) + ".");
+    wxString message = FormatLanguageString(m_languageTable->Get(Text::MuscleFileRefusedFormat), FitPath(casePath),
+                                            "Could not read the muscle strengths beside " + FitPath(casePath) + ".");
     message += "\n\n" + LanguageText(*m_languageTable, ReasonText(result.error));
     if (result.line > 0)
         message += wxString::Format(" (%s %d)", LanguageText(*m_languageTable, Text::MuscleFileLine), result.line);
     ShowMessage(message, wxMessageBoxCaptionStr, wxOK | wxICON_WARNING | wxCENTRE, this);
 }
 
-bool PatientFrame::WriteMuscleFile(const wxString& casePath) {
+bool PatientFrame::WriteMuscleFile(const wxString& casePath)
+{
     // By identity: under another spelling of its path the refused file is
     // still the one the user has to mend by hand.
-    const bool refusedFile = !m_refusedMuscleFile.empty() &&
-                             IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
-                                        MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
+    const bool refusedFile =
+        !m_refusedMuscleFile.empty() && IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
+                                                   MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
     const MuscleStrengths& strengths = m_examination.CaseMuscles();
     if (strengths.AllNormal() && refusedFile)
         return true;

@@ -35,7 +35,8 @@ wxString PercentText(int percent)
 
 MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleStrengths& strengths)
     : wxDialog(parent, wxID_ANY, texts.title, wxDefaultPosition, wxDefaultSize, wxCAPTION | wxCLOSE_BOX),
-      m_strengths(strengths) {
+      m_strengths(strengths)
+{
     // Controls first, places after: the rows are as high and the name column
     // as wide as this language and font need.
     std::array<wxStaticBox*, kEyeCount> boxes{};
@@ -90,8 +91,8 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
     apply->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ApplyPreset(m_presets->GetSelection()); });
     auto* reset = new wxButton(this, wxID_ANY, texts.reset);
     reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ResetAll(); });
-    const int presetRowHeight = std::max({m_presets->GetBestSize().GetHeight(), apply->GetBestSize().GetHeight(),
-                                          reset->GetBestSize().GetHeight()});
+    const int presetRowHeight = std::max(
+        {m_presets->GetBestSize().GetHeight(), apply->GetBestSize().GetHeight(), reset->GetBestSize().GetHeight()});
     int x = kMargin;
     for (wxWindow* control : {static_cast<wxWindow*>(presetLabel), static_cast<wxWindow*>(m_presets),
                               static_cast<wxWindow*>(apply), static_cast<wxWindow*>(reset)}) {
@@ -114,19 +115,22 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
     Centre(wxBOTH);
 }
 
-void MusclesDialog::ApplyPreset(int entry) {
+void MusclesDialog::ApplyPreset(int entry)
+{
     if (entry < 0 || entry >= kMusclePresetCount * kEyeCount)
         return;
     m_strengths = PresetStrengths(static_cast<MusclePreset>(entry / kEyeCount), EyeOf(entry % kEyeCount));
     ShowStrengths();
 }
 
-void MusclesDialog::ResetAll() {
+void MusclesDialog::ResetAll()
+{
     m_strengths.Reset();
     ShowStrengths();
 }
 
-void MusclesDialog::ShowStrengths() {
+void MusclesDialog::ShowStrengths()
+{
     for (int eye = 0; eye < kEyeCount; ++eye) {
         for (int muscle = 0; muscle < kMuscleCount; ++muscle) {
             const int percent = m_strengths.Get(EyeOf(eye), static_cast<Muscle>(muscle));
@@ -136,7 +140,8 @@ void MusclesDialog::ShowStrengths() {
     }
 }
 
-void MusclesDialog::OnSlider(wxCommandEvent& event) {
+void MusclesDialog::OnSlider(wxCommandEvent& event)
+{
     const int index = event.GetId() - kFirstSliderId;
     const int eye = index / kMuscleCount;
     const int muscle = index % kMuscleCount;

@@ -16,7 +16,8 @@ namespace {
 
 // Switches the quiz on as its tool does, unless it is on already, and loads
 // the questions into the quiz window.
-void OpenQuestionFile(PatientFrame& frame, const wxString& path) {
+void OpenQuestionFile(PatientFrame& frame, const wxString& path)
+{
     wxToolBar* tools = frame.GetToolBar();
     if (!tools->GetToolState(Id::QuizTool)) {
         tools->ToggleTool(Id::QuizTool, true);
@@ -31,7 +32,8 @@ void OpenQuestionFile(PatientFrame& frame, const wxString& path) {
 
 }  // namespace
 
-void PatientFrame::OpenFromCommandLine(const std::vector<wxString>& paths) {
+void PatientFrame::OpenFromCommandLine(const std::vector<wxString>& paths)
+{
     for (const wxString& path : paths) {
         switch (cli::KindOfFile(std::string(path.fn_str()))) {
         case cli::FileKind::Case:

@@ -7,7 +7,8 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
-void OverlayTimer::Notify() {
+void OverlayTimer::Notify()
+{
     m_frame->m_statusBar->SetStatusText(wxEmptyString, 0);
     if (!m_frame->GetMenuBar()->IsChecked(Id::AxisLinesItem))
         axisOverlaysVisible = false;

@@ -24,6 +24,7 @@
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU(Id::WholeDegreesItem, PatientFrame::ApplyAngleUnit)
     EVT_COMMAND_SCROLL(Id::GazeSliderEye1Vertical, PatientFrame::OnGazeSlider)
@@ -84,13 +85,15 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU(Id::HideValuesTool, PatientFrame::OnHideValuesToggle)
     EVT_MENU_RANGE(Id::QuadrantEditTool, Id::QuadrantHideTool, PatientFrame::OnViewTool)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 namespace {
 const char kNoLanguageMessage[] = "Could not open any language file.";
 }
 
 PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd()) {
+    : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd())
+{
     m_languageTable = new LanguageTable;
     // Help stays answerable (showing nothing) even when no language ever sets a book.
     m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
@@ -115,7 +118,8 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
     GetMenuBar()->Check(Id::ModeManifest, true);
 }
 
-PatientFrame::~PatientFrame() {
+PatientFrame::~PatientFrame()
+{
     delete m_languageTable;
     m_languageTable = nullptr;
     StopPlayback();
@@ -125,11 +129,13 @@ PatientFrame::~PatientFrame() {
         SaveSettings();
 }
 
-wxString PatientFrame::Text(int n) const {
+wxString PatientFrame::Text(int n) const
+{
     return FitLabel(FromLatin1(m_languageTable->Get(n)));
 }
 
-void PatientFrame::FillLanguageMenu(wxMenu* languageMenu) {
+void PatientFrame::FillLanguageMenu(wxMenu* languageMenu)
+{
     const std::vector<std::string> files = ListLanguageFiles(std::string(m_startFolder.fn_str()));
     for (const std::string& file : files) {
         const int id = Id::FirstLanguage + static_cast<int>(m_languageMenuFiles.size());
@@ -141,7 +147,8 @@ void PatientFrame::FillLanguageMenu(wxMenu* languageMenu) {
     }
 }
 
-bool PatientFrame::LoadFirstUsableLanguage() {
+bool PatientFrame::LoadFirstUsableLanguage()
+{
     // Which file the user wants is known only once the settings are read;
     // refusals are reported then, for that file.
     std::string firstReason;
@@ -158,7 +165,8 @@ bool PatientFrame::LoadFirstUsableLanguage() {
     return false;
 }
 
-bool PatientFrame::UseStartLanguage(const wxString& wanted) {
+bool PatientFrame::UseStartLanguage(const wxString& wanted)
+{
     if (wanted == m_languageFile && m_languageTable->size() > 0) {
         ShowLanguage();
         return true;
@@ -182,11 +190,13 @@ bool PatientFrame::UseStartLanguage(const wxString& wanted) {
     return false;
 }
 
-std::string PatientFrame::LanguagePath(const wxString& fileName) const {
+std::string PatientFrame::LanguagePath(const wxString& fileName) const
+{
     return std::string(wxFileName(m_startFolder, fileName).GetFullPath().fn_str());
 }
 
-bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reason) {
+bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reason)
+{
     m_failedLanguageFormat = m_languageTable->Get(Text::LanguageLoadErrorFormat);
     if (!IsLanguageFileName(ToLatin1(fileName))) {
         reason = "'" + ToLatin1(fileName) + "' is not a language file (.lan)";
@@ -198,15 +208,17 @@ bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reaso
     return false;
 }
 
-void PatientFrame::ReportLanguageFailure(const wxString& fileName, const std::string& reason) {
+void PatientFrame::ReportLanguageFailure(const wxString& fileName, const std::string& reason)
+{
     // The message comes from the language that was loaded before the attempt.
     const wxString shownName = FitPath(fileName);
-    const wxString summary = FormatLanguageString(m_failedLanguageFormat, shownName,
-                                                  "Could not open the language file " + shownName + ".");
+    const wxString summary =
+        FormatLanguageString(m_failedLanguageFormat, shownName, "Could not open the language file " + shownName + ".");
     ShowMessage(summary + "\n\n" + FromLatin1(reason), wxMessageBoxCaptionStr, wxOK | wxCENTRE);
 }
 
-bool PatientFrame::LoadLanguage(const wxString& fileName) {
+bool PatientFrame::LoadLanguage(const wxString& fileName)
+{
     std::string reason;
     if (LoadLanguageFile(fileName, reason))
         return true;
@@ -214,7 +226,8 @@ bool PatientFrame::LoadLanguage(const wxString& fileName) {
     return false;
 }
 
-void PatientFrame::OnLanguage(wxCommandEvent& event) {
+void PatientFrame::OnLanguage(wxCommandEvent& event)
+{
     const int index = event.GetId() - Id::FirstLanguage;
     if (event.GetId() != 0 && index >= 0 && index < static_cast<int>(m_languageMenuFiles.size()))
         m_languageFile = m_languageMenuFiles[index];
@@ -222,7 +235,8 @@ void PatientFrame::OnLanguage(wxCommandEvent& event) {
         ShowLanguage();
 }
 
-void PatientFrame::ShowLanguage() {
+void PatientFrame::ShowLanguage()
+{
     UseToolkitLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
     MarkCurrentLanguage();
     ApplyLanguage();
@@ -234,13 +248,15 @@ void PatientFrame::ShowLanguage() {
     Refresh(true);
 }
 
-void PatientFrame::MarkCurrentLanguage() {
+void PatientFrame::MarkCurrentLanguage()
+{
     const auto current = std::find(m_languageMenuFiles.begin(), m_languageMenuFiles.end(), m_languageFile);
     if (GetMenuBar() && current != m_languageMenuFiles.end())
         GetMenuBar()->Check(Id::FirstLanguage + static_cast<int>(current - m_languageMenuFiles.begin()), true);
 }
 
-void PatientFrame::ApplyLanguage() {
+void PatientFrame::ApplyLanguage()
+{
     ApplyToolTips();
     ApplyMenuLabels();
     ApplyWindowTexts();

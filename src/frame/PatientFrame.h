@@ -179,7 +179,8 @@ public:
     void OnRemovePrisms(wxCommandEvent& event);
     // Puts prisms before the eyes (0 dioptres: none) and shows them.
     void SetPrisms(const std::array<Prism, 2>& prisms);
-    std::array<Prism, 2> Prisms() const {
+    std::array<Prism, 2> Prisms() const
+    {
         return {m_examination.PrismBefore(Eye::one), m_examination.PrismBefore(Eye::two)};
     }
     // "R: 20 PD base out", for each eye with a prism.

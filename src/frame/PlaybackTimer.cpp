@@ -41,25 +41,31 @@ PlaybackTimer::PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable)
           return std::chrono::duration_cast<std::chrono::milliseconds>(
                      std::chrono::steady_clock::now().time_since_epoch())
               .count();
-      }) {}
+      })
+{}
 
-wxString PlaybackTimer::Text(int n) const {
+wxString PlaybackTimer::Text(int n) const
+{
     return FitLabel(FromLatin1(m_languageTable->Get(n)));
 }
 
-wxString PlaybackTimer::FileName() const {
+wxString PlaybackTimer::FileName() const
+{
     return wxString(m_player.GetRecording().FileName().c_str(), wxConvFile);
 }
 
-bool PlaybackTimer::IsRecordingModified() const {
+bool PlaybackTimer::IsRecordingModified() const
+{
     return m_player.GetRecording().IsModified();
 }
 
-void PlaybackTimer::SetRecordingModified(bool modified) {
+void PlaybackTimer::SetRecordingModified(bool modified)
+{
     m_player.SetModified(modified);
 }
 
-bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
+bool PlaybackTimer::OpenRecording(PatientFrame* frame)
+{
     m_frame = frame;
     const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
     wxString path = ChooseFile(m_frame, Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
@@ -68,7 +74,8 @@ bool PlaybackTimer::OpenRecording(PatientFrame* frame) {
     return LoadRecordingFile(wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile));
 }
 
-bool PlaybackTimer::LoadRecordingFile(const wxString& path) {
+bool PlaybackTimer::LoadRecordingFile(const wxString& path)
+{
     // A folder or a FIFO there is refused by the reader with its reason.
     if (!wxFileName::Exists(path, wxFILE_EXISTS_ANY)) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
@@ -86,8 +93,7 @@ bool PlaybackTimer::LoadRecordingFile(const wxString& path) {
         if (result.line > 0)
             detail += wxString::Format(" (%zu)", result.line);
         const wxString summary = FromLatin1(m_languageTable->GetOr(Text::RecordingInvalid, kRecordingInvalid));
-        ShowMessage(summary + "\n\n" + FitPath(path) + ": " + detail, wxMessageBoxCaptionStr, wxOK | wxCENTRE,
-                    m_frame);
+        ShowMessage(summary + "\n\n" + FitPath(path) + ": " + detail, wxMessageBoxCaptionStr, wxOK | wxCENTRE, m_frame);
         status->SetStatusText(wxEmptyString, 0);
         return false;
     }
@@ -101,12 +107,13 @@ bool PlaybackTimer::LoadRecordingFile(const wxString& path) {
     return true;
 }
 
-void PlaybackTimer::SaveRecording(bool askName) {
+void PlaybackTimer::SaveRecording(bool askName)
+{
     wxString path = FileName();
     if (askName) {
         const wxString wildcard = FromLatin1(m_languageTable->Get(Text::RecordingWildcard));
-        path = ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE,
-                          wxFileName(path).GetFullName());
+        path =
+            ChooseFile(m_frame, Text(Text::SaveRecordingPrompt), wildcard, wxFD_SAVE, wxFileName(path).GetFullName());
         if (path.empty())
             return;
         path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
@@ -116,7 +123,8 @@ void PlaybackTimer::SaveRecording(bool askName) {
     WriteRecording(path);
 }
 
-bool PlaybackTimer::WriteRecording(const wxString& fileName) {
+bool PlaybackTimer::WriteRecording(const wxString& fileName)
+{
     wxStatusBar* status = m_frame->m_statusBar;
     status->SetStatusText(Text(Text::RecordingSavingStatus), 0);
     std::string error;
@@ -137,7 +145,8 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName) {
     return true;
 }
 
-bool PlaybackTimer::ConfirmDiscardRecording() {
+bool PlaybackTimer::ConfirmDiscardRecording()
+{
     if (!IsRecordingModified())
         return true;
     switch (AskToSaveChanges(m_frame, *m_languageTable, FileName())) {
@@ -151,25 +160,29 @@ bool PlaybackTimer::ConfirmDiscardRecording() {
     }
 }
 
-void PlaybackTimer::StartPlayback() {
+void PlaybackTimer::StartPlayback()
+{
     PlayOnFromShownRow();
     Start(kTickMs, wxTIMER_CONTINUOUS);
 }
 
-void PlaybackTimer::PlayOnFromShownRow() {
+void PlaybackTimer::PlayOnFromShownRow()
+{
     m_startClockMs = m_clock();
     m_playedRow = static_cast<std::size_t>(m_frame->m_timeSlider->GetValue());
     const Recording& recording = m_player.GetRecording();
     m_startRecordingMs = m_playedRow < recording.RowCount() ? recording.Value(m_playedRow, kTimeColumn) : 0;
 }
 
-void PlaybackTimer::SetSpeed(int eighths) {
+void PlaybackTimer::SetSpeed(int eighths)
+{
     m_speedEighths = IsPlaybackSpeed(eighths) ? eighths : kNormalSpeedEighths;
     if (IsRunning())
         StartPlayback();
 }
 
-void PlaybackTimer::Notify() {
+void PlaybackTimer::Notify()
+{
     // A tick queued before playback mode was left must not write into a case.
     if (!m_frame->IsPlaybackMode()) {
         Stop();
@@ -192,7 +205,8 @@ void PlaybackTimer::Notify() {
     ShowSample();
 }
 
-void PlaybackTimer::ShowSample() {
+void PlaybackTimer::ShowSample()
+{
     const bool whole = m_frame->IsWholeDegreeMode();
     m_player.SetQualityThreshold(m_frame->m_qualityThreshold);
     ShownSample sample;
@@ -223,7 +237,8 @@ void PlaybackTimer::ShowSample() {
     m_frame->m_timeSlider->Refresh();
 }
 
-void PlaybackTimer::StoreCurrentSample() {
+void PlaybackTimer::StoreCurrentSample()
+{
     std::array<ModelAngles, kEyeCount> angles{};
     for (Eye eye : kEyes)
         for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i)
@@ -232,10 +247,11 @@ void PlaybackTimer::StoreCurrentSample() {
     m_frame->UpdateTitle(wxEmptyString);
 }
 
-void PlaybackTimer::RepairAllSamples() {
-    const std::string question = FormatNumber(m_languageTable->Get(Text::RepairConfirmFormat),
-                                              m_frame->m_qualityThreshold, "Replace the weak rows?",
-                                              m_languageTable->Get(Text::DecimalMark));
+void PlaybackTimer::RepairAllSamples()
+{
+    const std::string question =
+        FormatNumber(m_languageTable->Get(Text::RepairConfirmFormat), m_frame->m_qualityThreshold,
+                     "Replace the weak rows?", m_languageTable->Get(Text::DecimalMark));
     if (ShowMessage(wxGetTranslation(FromLatin1(question)), wxEmptyString, wxYES_NO | wxCENTRE, m_frame) == wxNO)
         return;
     m_player.SetQualityThreshold(m_frame->m_qualityThreshold);

@@ -30,20 +30,22 @@
 
 namespace {
 
-constexpr int kCoverTools[] = {Id::OccluderEye1,  Id::RedFilterEye1, Id::TranslucentEye1,
-                               Id::OccluderEye2,  Id::RedFilterEye2, Id::TranslucentEye2};
+constexpr int kCoverTools[] = {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye1,
+                               Id::OccluderEye2, Id::RedFilterEye2, Id::TranslucentEye2};
 constexpr int kPanelMargin = 2;
 constexpr int kFirstHiddenRowInPlayback = 3;
 constexpr auto kTiltRow = static_cast<std::size_t>(EyeQuantity::verticalAxisTilt);
 
 }  // namespace
 
-float PatientFrame::ShownNumber(int textId) const {
+float PatientFrame::ShownNumber(int textId) const
+{
     // The number at the start of the field, as the user reads it.
     return ParseAngleText(ToLatin1(TextField(textId)->GetValue()), true, false);
 }
 
-void PatientFrame::OnModePair(wxCommandEvent& event) {
+void PatientFrame::OnModePair(wxCommandEvent& event)
+{
     const bool manifest = event.GetId() == Id::ModeManifest;
     wxMenuBar* menus = GetMenuBar();
     if (!manifest)
@@ -60,7 +62,8 @@ void PatientFrame::OnModePair(wxCommandEvent& event) {
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnMirrorPair(wxCommandEvent& event) {
+void PatientFrame::OnMirrorPair(wxCommandEvent& event)
+{
     const int id = event.GetId();
     const bool eyeCross = id == Id::EyeCrossTool || id == Id::EyeCrossItem;
     const int tool = eyeCross ? Id::EyeCrossTool : Id::FlashlightTool;
@@ -73,25 +76,29 @@ void PatientFrame::OnMirrorPair(wxCommandEvent& event) {
     m_canvas->Refresh(eyeCross);
 }
 
-void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&) {
+void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&)
+{
     NoteSwitches();
     m_animTimerA->axisOverlaysVisible = false;
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnResetView(wxCommandEvent&) {
+void PatientFrame::OnResetView(wxCommandEvent&)
+{
     m_canvas->resetView();
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnViewTool(wxCommandEvent& event) {
+void PatientFrame::OnViewTool(wxCommandEvent& event)
+{
     if (event.GetId() == Id::QuadrantEditTool)
         m_canvas->resetView();
     NoteSwitches();
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnCoverTool(wxCommandEvent& event) {
+void PatientFrame::OnCoverTool(wxCommandEvent& event)
+{
     const int clicked = event.GetId();
     wxToolBar* tools = GetToolBar();
     for (int tool : kCoverTools)
@@ -131,8 +138,8 @@ void PatientFrame::OnCoverTool(wxCommandEvent& event) {
         }
     }
     if (GetMenuBar()->IsChecked(Id::ModeLatent)) {
-        const bool choice = (tools->GetToolState(Id::RedFilterEye1) && offset2) ||
-                            (tools->GetToolState(Id::RedFilterEye2) && offset1);
+        const bool choice =
+            (tools->GetToolState(Id::RedFilterEye1) && offset2) || (tools->GetToolState(Id::RedFilterEye2) && offset1);
         m_coverCheckBox1->Enable(choice);
         m_coverCheckBox2->Enable(choice);
     }
@@ -140,7 +147,8 @@ void PatientFrame::OnCoverTool(wxCommandEvent& event) {
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
+void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
+{
     wxToolBar* tools = GetToolBar();
     const bool hide = tools->GetToolState(Id::HideValuesTool);
     m_eyeBox1->Show(!hide);
@@ -171,7 +179,8 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&) {
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
+void PatientFrame::OnQuizToggle(wxCommandEvent& event)
+{
     wxToolBar* tools = GetToolBar();
     const bool on = tools->GetToolState(Id::QuizTool);
     // The quiz replaces the case with its own: ask once, before its first case loads.
@@ -198,14 +207,16 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event) {
     }
 }
 
-int PatientFrame::RoomBelow(int wanted) const {
+int PatientFrame::RoomBelow(int wanted) const
+{
     if (IsMaximized() || IsFullScreen())
         return 0;
     const wxRect screen = wxDisplay(this).GetClientArea();
     return std::clamp(screen.GetBottom() - GetRect().GetBottom(), 0, wanted);
 }
 
-void PatientFrame::SetPlaybackMode(bool on) {
+void PatientFrame::SetPlaybackMode(bool on)
+{
     const bool wasOn = IsPlaybackMode();
     m_examination.SetRecordingPlays(on);
     if (on || wasOn) {

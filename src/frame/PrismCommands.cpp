@@ -16,7 +16,8 @@ namespace {
 // The actions of the key items, in their id order for each eye.
 enum PrismAction { stronger, weaker, nextBase, actionCount };
 
-int BaseText(PrismBase base) {
+int BaseText(PrismBase base)
+{
     switch (base) {
     case PrismBase::out:
         return Text::PrismBaseOut;
@@ -32,7 +33,8 @@ int BaseText(PrismBase base) {
 
 }  // namespace
 
-void PatientFrame::OnPrismChooser(wxCommandEvent&) {
+void PatientFrame::OnPrismChooser(wxCommandEvent&)
+{
     StopPlayback();
     PrismDialog::Texts texts;
     texts.title = LanguageText(*m_languageTable, Text::PrismDialogTitle);
@@ -41,7 +43,8 @@ void PatientFrame::OnPrismChooser(wxCommandEvent&) {
     texts.base = LanguageText(*m_languageTable, Text::PrismBaseLabel);
     texts.none = LanguageText(*m_languageTable, Text::PrismNone);
     texts.unit = LanguageText(*m_languageTable, Text::PrismUnit);
-    texts.bases = {LanguageText(*m_languageTable, Text::PrismBaseOut), LanguageText(*m_languageTable, Text::PrismBaseIn), LanguageText(*m_languageTable, Text::PrismBaseUp),
+    texts.bases = {LanguageText(*m_languageTable, Text::PrismBaseOut),
+                   LanguageText(*m_languageTable, Text::PrismBaseIn), LanguageText(*m_languageTable, Text::PrismBaseUp),
                    LanguageText(*m_languageTable, Text::PrismBaseDown)};
     texts.ok = Text(Text::OkButton);
     texts.cancel = Text(Text::CancelButton);
@@ -50,7 +53,8 @@ void PatientFrame::OnPrismChooser(wxCommandEvent&) {
         SetPrisms(dialog.Prisms());
 }
 
-void PatientFrame::OnPrismKey(wxCommandEvent& event) {
+void PatientFrame::OnPrismKey(wxCommandEvent& event)
+{
     const int offset = event.GetId() - Id::PrismStrongerEye1;
     std::array<Prism, 2> prisms = Prisms();
     Prism& prism = prisms[offset / actionCount];
@@ -68,21 +72,24 @@ void PatientFrame::OnPrismKey(wxCommandEvent& event) {
     SetPrisms(prisms);
 }
 
-void PatientFrame::OnRemovePrisms(wxCommandEvent&) {
+void PatientFrame::OnRemovePrisms(wxCommandEvent&)
+{
     std::array<Prism, 2> prisms = Prisms();
     for (Prism& prism : prisms)
         prism.dioptres = 0;
     SetPrisms(prisms);
 }
 
-void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms) {
+void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms)
+{
     m_examination.SetPrism(Eye::one, prisms[0]);
     m_examination.SetPrism(Eye::two, prisms[1]);
     ShowPrismStatus();
     m_canvas->Refresh(false);
 }
 
-wxString PatientFrame::PrismStatusText() const {
+wxString PatientFrame::PrismStatusText() const
+{
     const int eyeLetters[] = {Text::PrismStatusRight, Text::PrismStatusLeft};
     wxString status;
     for (int eye = 0; eye < 2; ++eye) {
@@ -92,12 +99,14 @@ wxString PatientFrame::PrismStatusText() const {
         if (!status.empty())
             status += "   ";
         status += LanguageText(*m_languageTable, eyeLetters[eye]) + wxString::Format(": %d ", prism.dioptres) +
-                  LanguageText(*m_languageTable, Text::PrismUnit) + " " + LanguageText(*m_languageTable, BaseText(prism.base));
+                  LanguageText(*m_languageTable, Text::PrismUnit) + " " +
+                  LanguageText(*m_languageTable, BaseText(prism.base));
     }
     return status;
 }
 
-void PatientFrame::ShowPrismStatus() {
+void PatientFrame::ShowPrismStatus()
+{
     m_statusBar->SetStatusText(PrismStatusText(), kPrismStatusField);
     FitStatusFields();
 }

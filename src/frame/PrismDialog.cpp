@@ -13,14 +13,16 @@ constexpr int kMargin = 10;
 constexpr int kGap = 8;
 constexpr PrismBase kBaseOrder[] = {PrismBase::out, PrismBase::in, PrismBase::up, PrismBase::down};
 
-int BaseIndex(PrismBase base) {
+int BaseIndex(PrismBase base)
+{
     return static_cast<int>(std::find(std::begin(kBaseOrder), std::end(kBaseOrder), base) - std::begin(kBaseOrder));
 }
 
 }  // namespace
 
 PrismDialog::PrismDialog(wxWindow* parent, const Texts& texts, const std::array<Prism, 2>& prisms)
-    : wxDialog(parent, wxID_ANY, texts.title) {
+    : wxDialog(parent, wxID_ANY, texts.title)
+{
     wxArrayString powers;
     powers.Add(texts.none);
     for (int dioptres : PrismBarPowers())
@@ -72,7 +74,8 @@ PrismDialog::PrismDialog(wxWindow* parent, const Texts& texts, const std::array<
     Centre(wxBOTH);
 }
 
-void PrismDialog::Choose(int eye, const Prism& prism) {
+void PrismDialog::Choose(int eye, const Prism& prism)
+{
     const std::vector<int>& bar = PrismBarPowers();
     // A power off the bar shows as the next stronger one on it.
     const auto onBar = std::lower_bound(bar.begin(), bar.end(), prism.dioptres);
@@ -81,7 +84,8 @@ void PrismDialog::Choose(int eye, const Prism& prism) {
     m_bases[eye]->SetSelection(BaseIndex(prism.base));
 }
 
-std::array<Prism, 2> PrismDialog::Prisms() const {
+std::array<Prism, 2> PrismDialog::Prisms() const
+{
     std::array<Prism, 2> prisms{};
     for (int eye = 0; eye < 2; ++eye) {
         const int power = m_powers[eye]->GetSelection();

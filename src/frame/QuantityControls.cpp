@@ -28,13 +28,15 @@ namespace {
 
 constexpr int kAxisOverlayMilliseconds = 4000;
 
-int IndexOf(const QuantityControl& control) {
+int IndexOf(const QuantityControl& control)
+{
     return static_cast<int>(&control - kQuantityControls.data());
 }
 
 }  // namespace
 
-AngleSpinButton* PatientFrame::SpinButton(int spinId) const {
+AngleSpinButton* PatientFrame::SpinButton(int spinId) const
+{
     const QuantityControl* control = FindQuantityControl(spinId);
     if (!control)
         return nullptr;
@@ -42,7 +44,8 @@ AngleSpinButton* PatientFrame::SpinButton(int spinId) const {
     return index < kEyeQuantityCount ? m_quantitySpins1[index] : m_quantitySpins2[index - kEyeQuantityCount];
 }
 
-wxTextCtrl* PatientFrame::TextField(int textId) const {
+wxTextCtrl* PatientFrame::TextField(int textId) const
+{
     const QuantityControl* control = FindQuantityControl(textId);
     if (!control)
         return nullptr;
@@ -50,19 +53,23 @@ wxTextCtrl* PatientFrame::TextField(int textId) const {
     return index < kEyeQuantityCount ? m_quantityTexts1[index] : m_quantityTexts2[index - kEyeQuantityCount];
 }
 
-wxSlider* PatientFrame::GazeSlider(int sliderId) const {
+wxSlider* PatientFrame::GazeSlider(int sliderId) const
+{
     return m_gazeSliders[sliderId - Id::GazeSliderEye1Vertical];
 }
 
-bool PatientFrame::IsWholeDegreeMode() const {
+bool PatientFrame::IsWholeDegreeMode() const
+{
     return GetMenuBar()->IsChecked(Id::WholeDegreesItem);
 }
 
-bool PatientFrame::IsPlaybackMode() const {
+bool PatientFrame::IsPlaybackMode() const
+{
     return m_playbackPanel->IsShown();
 }
 
-void PatientFrame::SetQuantity(int controlId, float value) {
+void PatientFrame::SetQuantity(int controlId, float value)
+{
     EyeModel model = m_examination.Model();
     const StoreResult result = model.Store(controlId, value, m_examination.Distance());
     m_examination.SetModel(model);
@@ -74,11 +81,13 @@ void PatientFrame::SetQuantity(int controlId, float value) {
     RunBothEyesCheck();
 }
 
-int PatientFrame::BlendedValue(int spinId) const {
+int PatientFrame::BlendedValue(int spinId) const
+{
     return m_examination.Model().BlendedValue(spinId, m_examination.Distance());
 }
 
-void PatientFrame::RunBothEyesCheck() {
+void PatientFrame::RunBothEyesCheck()
+{
     const bool active = !IsPlaybackMode() && GetMenuBar()->IsChecked(Id::ModeManifest);
     const bool holds = active && m_examination.Model().BothEyesDeviated();
     const bool due = m_bothEyesHint.Check(holds, active);
@@ -91,20 +100,23 @@ void PatientFrame::RunBothEyesCheck() {
     m_showBothEyesHint = hint.ShowAgain();
 }
 
-void PatientFrame::UpdateSpinsFromModel() {
+void PatientFrame::UpdateSpinsFromModel()
+{
     const int s = m_examination.Distance();
     for (const QuantityControl& control : kQuantityControls)
         SpinButton(control.spinId)->SetValue(m_examination.Model().Blended(control.eye, control.quantity, s));
 }
 
-void PatientFrame::UpdateGazeSlidersFromModel() {
+void PatientFrame::UpdateGazeSlidersFromModel()
+{
     const int s = m_examination.Distance();
     for (const QuantityControl& control : kQuantityControls)
         if (control.sliderId != kNoControl)
             GazeSlider(control.sliderId)->SetValue(m_examination.Model().Blended(control.eye, control.quantity, s));
 }
 
-void PatientFrame::UpdateTextsFromSpins() {
+void PatientFrame::UpdateTextsFromSpins()
+{
     const bool whole = IsWholeDegreeMode();
     const std::string& mark = m_languageTable->Get(Text::DecimalMark);
     for (const QuantityControl& control : kQuantityControls) {
@@ -121,7 +133,8 @@ void PatientFrame::UpdateTextsFromSpins() {
         Text(TorsionLabelString(Eye::two, SpinButton(torsion2.spinId)->GetValue())));
 }
 
-void PatientFrame::ApplyAngleUnit(wxCommandEvent&) {
+void PatientFrame::ApplyAngleUnit(wxCommandEvent&)
+{
     const bool whole = IsWholeDegreeMode();
     // The examination converts the angles to the new unit.
     NoteSwitches();
@@ -142,7 +155,8 @@ void PatientFrame::ApplyAngleUnit(wxCommandEvent&) {
     m_canvas->Refresh();
 }
 
-void PatientFrame::EnableQuantityControls(bool enable) {
+void PatientFrame::EnableQuantityControls(bool enable)
+{
     for (wxSlider* slider : m_gazeSliders)
         slider->Enable(enable);
     for (const QuantityControl& control : kQuantityControls) {
@@ -151,7 +165,8 @@ void PatientFrame::EnableQuantityControls(bool enable) {
     }
 }
 
-void PatientFrame::FinishQuantityEdit() {
+void PatientFrame::FinishQuantityEdit()
+{
     if (IsPlaybackMode()) {
         m_playbackTimer->StoreCurrentSample();
         m_playbackTimer->SetRecordingModified(true);
@@ -161,7 +176,8 @@ void PatientFrame::FinishQuantityEdit() {
     UpdateTitle(m_caseFile);
 }
 
-void PatientFrame::OnGazeSlider(wxScrollEvent& event) {
+void PatientFrame::OnGazeSlider(wxScrollEvent& event)
+{
     SetQuantity(event.GetId(), static_cast<float>(GazeSlider(event.GetId())->GetValue()));
     UpdateSpinsFromModel();
     UpdateTextsFromSpins();
@@ -169,7 +185,8 @@ void PatientFrame::OnGazeSlider(wxScrollEvent& event) {
     FinishQuantityEdit();
 }
 
-void PatientFrame::OnQuantitySpin(wxSpinEvent& event) {
+void PatientFrame::OnQuantitySpin(wxSpinEvent& event)
+{
     SetQuantity(event.GetId(), static_cast<float>(SpinButton(event.GetId())->GetValue()));
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
@@ -177,7 +194,8 @@ void PatientFrame::OnQuantitySpin(wxSpinEvent& event) {
     FinishQuantityEdit();
 }
 
-void PatientFrame::OnQuantityText(wxCommandEvent& event) {
+void PatientFrame::OnQuantityText(wxCommandEvent& event)
+{
     const int id = event.GetId();
     const QuantityControl* control = FindQuantityControl(id);
     if (!control)
@@ -191,11 +209,13 @@ void PatientFrame::OnQuantityText(wxCommandEvent& event) {
     FinishQuantityEdit();
 }
 
-void PatientFrame::OnBlendSlider(wxScrollEvent&) {
+void PatientFrame::OnBlendSlider(wxScrollEvent&)
+{
     SetDistance(m_blendSlider->GetValue());
 }
 
-void PatientFrame::SetDistance(int distance) {
+void PatientFrame::SetDistance(int distance)
+{
     m_examination.SetDistance(distance);
     const int s = m_examination.Distance();
     m_blendSlider->SetValue(s);
@@ -207,7 +227,8 @@ void PatientFrame::SetDistance(int distance) {
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnCoverCheckBox(wxCommandEvent& event) {
+void PatientFrame::OnCoverCheckBox(wxCommandEvent& event)
+{
     // Only one eye can be the one that fixates under the red filter.
     if (event.GetId() == Id::CoverCheckBox1)
         m_coverCheckBox2->SetValue(false);
@@ -217,9 +238,10 @@ void PatientFrame::OnCoverCheckBox(wxCommandEvent& event) {
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::ApplyPanelColours() {
-    std::vector<wxWindow*> labelled = {m_eyeBox1, m_eyeBox2, m_coverLabel1, m_coverLabel2, m_blendLabelTop,
-                                       m_blendLabelBottom, m_qualityText1, m_qualityText2};
+void PatientFrame::ApplyPanelColours()
+{
+    std::vector<wxWindow*> labelled = {m_eyeBox1,       m_eyeBox2,          m_coverLabel1,  m_coverLabel2,
+                                       m_blendLabelTop, m_blendLabelBottom, m_qualityText1, m_qualityText2};
     labelled.insert(labelled.end(), m_quantityLabels1.begin(), m_quantityLabels1.end());
     labelled.insert(labelled.end(), m_quantityLabels2.begin(), m_quantityLabels2.end());
     std::vector<wxWindow*> sliders(m_gazeSliders.begin(), m_gazeSliders.end());

@@ -28,7 +28,8 @@ namespace {
 
 // wx opens the help window too small for the contents' titles. It grows to
 // 900 x 650, or 80% of a smaller screen; a larger size the user chose stays.
-void GrowHelpWindow(wxFrame& window) {
+void GrowHelpWindow(wxFrame& window)
+{
     const wxRect screen = wxDisplay(&window).GetClientArea();
     const wxSize wanted(std::min(900, screen.width * 4 / 5), std::min(650, screen.height * 4 / 5));
     const wxSize now = window.GetSize();
@@ -39,18 +40,21 @@ void GrowHelpWindow(wxFrame& window) {
         window.CentreOnScreen();
 }
 const std::string kHelpFileError = "The help could not be loaded.";
-}
+}  // namespace
 
-void PatientFrame::StopPlayback() {
+void PatientFrame::StopPlayback()
+{
     if (m_playbackTimer)
         m_playbackTimer->Stop();
 }
 
-void PatientFrame::OnQuit(wxCommandEvent&) {
+void PatientFrame::OnQuit(wxCommandEvent&)
+{
     Close(true);
 }
 
-void PatientFrame::OnCloseWindow(wxCloseEvent&) {
+void PatientFrame::OnCloseWindow(wxCloseEvent&)
+{
     StopPlayback();
     wxCommandEvent closing(wxEVT_MENU, 0);
     if (!NewCase(closing))
@@ -65,7 +69,8 @@ void PatientFrame::OnCloseWindow(wxCloseEvent&) {
     Destroy();
 }
 
-void PatientFrame::SetHelpBook() {
+void PatientFrame::SetHelpBook()
+{
     // A fresh controller per language, so the old book does not stay listed.
     m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
     wxFileName book(Text(Text::HelpBook), wxPATH_UNIX);
@@ -79,14 +84,16 @@ void PatientFrame::SetHelpBook() {
         wxLogError("%s", FitMessage(FromLatin1(m_languageTable->GetOr(Text::HelpFileError, kHelpFileError))));
 }
 
-void PatientFrame::OnHelpContents(wxCommandEvent&) {
+void PatientFrame::OnHelpContents(wxCommandEvent&)
+{
     StopPlayback();
     m_help->DisplayContents();
     if (wxFrame* window = m_help->GetFrame())
         GrowHelpWindow(*window);
 }
 
-void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
+void PatientFrame::OnRecordingMenu(wxCommandEvent& event)
+{
     StopPlayback();
     switch (event.GetId()) {
     case Id::OpenRecording:
@@ -100,7 +107,8 @@ void PatientFrame::OnRecordingMenu(wxCommandEvent& event) {
     }
 }
 
-void PatientFrame::OpenRecording(const wxString& path) {
+void PatientFrame::OpenRecording(const wxString& path)
+{
     StopPlayback();
     // The recording replaces what is shown: an edited case or recording is asked about first.
     if (!ConfirmDiscard())
@@ -118,7 +126,8 @@ void PatientFrame::OpenRecording(const wxString& path) {
     GetMenuBar()->Enable(Id::SaveRecordingAs, true);
 }
 
-void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {
+void PatientFrame::OnPlaybackButton(wxCommandEvent& event)
+{
     switch (event.GetId()) {
     case Id::PlaybackStart:
         m_playbackTimer->StartPlayback();
@@ -134,35 +143,40 @@ void PatientFrame::OnPlaybackButton(wxCommandEvent& event) {
     }
 }
 
-void PatientFrame::OnTimeSlider(wxScrollEvent&) {
+void PatientFrame::OnTimeSlider(wxScrollEvent&)
+{
     m_playbackTimer->ShowSample();
 }
 
-void PatientFrame::SeekPlayback(std::size_t row) {
+void PatientFrame::SeekPlayback(std::size_t row)
+{
     const auto last = static_cast<std::size_t>(m_timeSlider->GetMax());
     m_timeSlider->SetValue(static_cast<int>(std::min(row, last)));
     m_playbackTimer->ShowSample();
 }
 
-void PatientFrame::OnPlaybackStep(wxCommandEvent& event) {
+void PatientFrame::OnPlaybackStep(wxCommandEvent& event)
+{
     // A step means looking at one row: a running playback pauses.
     m_playbackTimer->Stop();
     const int row = m_timeSlider->GetValue() + (event.GetId() == Id::PlaybackNextRow ? 1 : -1);
     SeekPlayback(static_cast<std::size_t>(std::clamp(row, 0, m_timeSlider->GetMax())));
 }
 
-void PatientFrame::OnPlaybackSpeed(wxCommandEvent& event) {
+void PatientFrame::OnPlaybackSpeed(wxCommandEvent& event)
+{
     const int choice = event.GetSelection();
     if (choice >= 0 && choice < static_cast<int>(kSpeedEighths.size()))
         m_playbackTimer->SetSpeed(kSpeedEighths[choice]);
 }
 
-void PatientFrame::OnPlaybackKey(wxKeyEvent& event) {
+void PatientFrame::OnPlaybackKey(wxKeyEvent& event)
+{
     const int key = event.GetKeyCode();
     const wxWindow* focus = FindFocus();
     bool arrowsTaken = false;
-    for (wxClassInfo* control : {wxCLASSINFO(wxTextCtrl), wxCLASSINFO(wxSlider), wxCLASSINFO(wxSpinButton),
-                                 wxCLASSINFO(wxChoice)})
+    for (wxClassInfo* control :
+         {wxCLASSINFO(wxTextCtrl), wxCLASSINFO(wxSlider), wxCLASSINFO(wxSpinButton), wxCLASSINFO(wxChoice)})
         arrowsTaken = arrowsTaken || (focus && focus->IsKindOf(control));
     if ((key != WXK_LEFT && key != WXK_RIGHT) || event.HasAnyModifiers() || arrowsTaken || !IsPlaybackMode() ||
         m_playbackTimer->IsRunning()) {
@@ -173,12 +187,14 @@ void PatientFrame::OnPlaybackKey(wxKeyEvent& event) {
     OnPlaybackStep(step);
 }
 
-void PatientFrame::OnAbout(wxCommandEvent&) {
+void PatientFrame::OnAbout(wxCommandEvent&)
+{
     StopPlayback();
     ShowAboutDialog(this, *m_languageTable, m_languageFile);
 }
 
-void PatientFrame::OnRecordingCommand112(wxCommandEvent&) {
+void PatientFrame::OnRecordingCommand112(wxCommandEvent&)
+{
     StopPlayback();
     m_playbackTimer->RepairAllSamples();
 }

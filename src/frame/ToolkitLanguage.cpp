@@ -8,7 +8,8 @@
 namespace {
 
 // GTK translates its texts through gettext, which reads LC_MESSAGES only.
-void UseSystemMessages(const wxLanguageInfo* info) {
+void UseSystemMessages(const wxLanguageInfo* info)
+{
     if (info) {
         const std::string name(info->CanonicalName.utf8_str());
         for (const char* suffix : {".UTF-8", ".utf8", ""})
@@ -20,7 +21,8 @@ void UseSystemMessages(const wxLanguageInfo* info) {
 
 }  // namespace
 
-void UseToolkitLanguage(const std::string& isoCode) {
+void UseToolkitLanguage(const std::string& isoCode)
+{
     const wxLanguageInfo* info = isoCode.empty() ? nullptr : wxLocale::FindLanguageInfo(isoCode);
     auto* translations = new wxTranslations;
     if (info)

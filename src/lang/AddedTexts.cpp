@@ -47,14 +47,21 @@ const std::string& BuiltInText(int id)
         {Text::MuscleFileRepeatedKey, "Ein Muskel ist doppelt genannt."},
         {Text::MuscleFileBadValue, "Eine Kraft ist keine ganze Zahl von 0 bis 100."},
         {Text::MuscleFileUnreadable, "Die Datei ist zu gro\xDF oder keine gew\xF6hnliche Datei."},
-        {Text::MusclesTitle, "Muskelkr\xE4" "fte"},
+        {Text::MusclesTitle, "Muskelkr\xE4"
+                             "fte"},
         {Text::MusclePresetLabel, "Vorgabe:"},
-        {Text::MusclesReset, "Zur\xFC" "cksetzen"},
+        {Text::MusclesReset, "Zur\xFC"
+                             "cksetzen"},
         {Text::MuscleFileLine, "Zeile"},
-        {Text::MuscleFileRefusedFormat, "Die Muskelkr\xE4" "fte neben %s konnten nicht gelesen werden. Der Fall \xF6" "ffnet " "sich mit normaler Kraft aller Muskeln; die Datei bleibt unver\xE4" "ndert."},
+        {Text::MuscleFileRefusedFormat, "Die Muskelkr\xE4"
+                                        "fte neben %s konnten nicht gelesen werden. Der Fall \xF6"
+                                        "ffnet "
+                                        "sich mit normaler Kraft aller Muskeln; die Datei bleibt unver\xE4"
+                                        "ndert."},
         {Text::MusclesMenu, "&Muskeln..."},
         {Text::PreviousRowTip, "Vorheriger Messwert"},
-        {Text::NextRowTip, "N\xE4" "chster Messwert"},
+        {Text::NextRowTip, "N\xE4"
+                           "chster Messwert"},
         {Text::PlaybackSpeedTip, "Wiedergabegeschwindigkeit"},
         {Text::TracePanelTip, "Klicken oder Ziehen springt zu einem Zeitpunkt; das Mausrad zoomt die Zeitachse"},
         {Text::TraceInterpolated, "Interpoliert"},
@@ -62,8 +69,10 @@ const std::string& BuiltInText(int id)
         {Text::PresentationMenu, "&Pr\xE4sentation"},
         {Text::ExportPictureMenu, "Bild &exportieren..."},
         {Text::CopyPictureMenu, "Bild &kopieren"},
-        {Text::PictureSizeQuestion, "Bildgr\xF6\xDF" "e"},
-        {Text::PictureSizeView, "Gr\xF6\xDF" "e der Ansicht"},
+        {Text::PictureSizeQuestion, "Bildgr\xF6\xDF"
+                                    "e"},
+        {Text::PictureSizeView, "Gr\xF6\xDF"
+                                "e der Ansicht"},
         {Text::PictureWildcard, "PNG-Bilder (*.png)|*.png"},
         {Text::UncoverMenu, "&Aufdecken"},
         {Text::AlternateCoverMenu, "&Wechselnd abdecken"},
@@ -84,23 +93,30 @@ const std::string& BuiltInText(int id)
         {Text::GazeDownRightMenu, "Unten rechts"},
         {Text::EccentricitySubmenu, "&Exzentrizit\xE4t"},
         {Text::PrismSubmenu, "&Prismen"},
-        {Text::PrismDialogMenu, "Prismen &w\xE4" "hlen..."},
-        {Text::PrismStrongerMenu, "St\xE4" "rkeres Prisma"},
-        {Text::PrismWeakerMenu, "Schw\xE4" "cheres Prisma"},
-        {Text::PrismNextBaseMenu, "N\xE4" "chste Basislage"},
+        {Text::PrismDialogMenu, "Prismen &w\xE4"
+                                "hlen..."},
+        {Text::PrismStrongerMenu, "St\xE4"
+                                  "rkeres Prisma"},
+        {Text::PrismWeakerMenu, "Schw\xE4"
+                                "cheres Prisma"},
+        {Text::PrismNextBaseMenu, "N\xE4"
+                                  "chste Basislage"},
         {Text::RemovePrismsMenu, "Beide Prismen entfernen"},
         {Text::PrismDialogTitle, "Prismen"},
-        {Text::PrismPowerLabel, "St\xE4" "rke"},
+        {Text::PrismPowerLabel, "St\xE4"
+                                "rke"},
         {Text::PrismBaseLabel, "Basis"},
         {Text::PrismNone, "keins"},
-        {Text::PrismBaseOut, "Basis au\xDF" "en"},
+        {Text::PrismBaseOut, "Basis au\xDF"
+                             "en"},
         {Text::PrismBaseIn, "Basis innen"},
         {Text::PrismBaseUp, "Basis oben"},
         {Text::PrismBaseDown, "Basis unten"},
         {Text::PrismUnit, "pdpt"},
         {Text::PrismStatusRight, "R"},
         {Text::PrismStatusLeft, "L"},
-        {Text::AngleKappaCheck, "Winkel Kappa: Reflex des fixierenden Auges 5\xB0" " nasal"},
+        {Text::AngleKappaCheck, "Winkel Kappa: Reflex des fixierenden Auges 5\xB0"
+                                " nasal"},
         {Text::RangeTo, "bis"},
         {Text::HessChartMenu, "&Hess-Schema"},
         {Text::NinePositionsMenu, "&Neun Blickrichtungen"},
@@ -110,23 +126,26 @@ const std::string& BuiltInText(int id)
         {Text::ExoWord, "exo"},
         {Text::HyperWord, "hyper"},
         {Text::HypoWord, "hypo"},
-        {Text::PrimaryPositionLabel, "Prim\xE4" "rposition:"},
-        {Text::HessConvention, "Jedes Feld ist so gezeichnet, wie der Patient es sieht: das Feld des rechten Auges rechts."},
+        {Text::PrimaryPositionLabel, "Prim\xE4"
+                                     "rposition:"},
+        {Text::HessConvention,
+         "Jedes Feld ist so gezeichnet, wie der Patient es sieht: das Feld des rechten Auges rechts."},
         {Text::ExportSvgButton, "&SVG exportieren..."},
         {Text::ExportPngButton, "&PNG exportieren..."},
         {Text::PrintButton, "&Drucken..."},
         {Text::PrintPreviewButton, "Druck&vorschau"},
         {Text::SvgWildcard, "SVG-Zeichnungen (*.svg)|*.svg"},
         {Text::UnsavedCaseName, "Neuer Fall"},
-        {Text::EccentricityLabel, "Exzentrizit\xE4" "t:"},
+        {Text::EccentricityLabel, "Exzentrizit\xE4"
+                                  "t:"},
         {Text::PrintFailed, "Das Schema konnte nicht gedruckt werden."},
         {Text::AnswerNaming, "eine Antwort mit"},
         {Text::AndWord, "und"},
         {Text::SeveralBasesNamed, "Die Antwort nennt mehr als eine Basis; eine Messung hat nur eine."},
         {Text::BeyondMeasurement, "jenseits des Messbereichs"},
         {Text::DecimalMark, ","},
-        {Text::NoBrowserFormat,
-         "Es wurde kein Webbrowser gefunden. \xD6" "ffnen Sie diese Adresse selbst in einem Browser:\n%s"},
+        {Text::NoBrowserFormat, "Es wurde kein Webbrowser gefunden. \xD6"
+                                "ffnen Sie diese Adresse selbst in einem Browser:\n%s"},
         {Text::AboutCopyright, "\xA9 2025 die Mitwirkenden an Squinx"},
         {Text::CannotFixate, "kann nicht fixieren"},
         {Text::CycloStaysOption, "Zyklodeviation bleibt beim Abdeckwechsel (wie in der Klinik)"},

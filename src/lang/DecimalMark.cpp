@@ -9,8 +9,7 @@ std::string WithDecimalMark(std::string number, const std::string& mark)
     return number;
 }
 
-std::string FormatNumber(const std::string& format, double value, const std::string& fallback,
-                         const std::string& mark)
+std::string FormatNumber(const std::string& format, double value, const std::string& fallback, const std::string& mark)
 {
     if (!IsSafeSingleArgFormat(format, FormatArg::Floating))
         return fallback;

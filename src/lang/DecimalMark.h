@@ -11,5 +11,4 @@ std::string WithDecimalMark(std::string number, const std::string& mark);
 // FormatSingle (FormatCheck.h) for a number shown to a reader: the mark goes
 // into the number only, never into the text around it, so "t = %.3f s."
 // gives "t = 1,250 s." in German.
-std::string FormatNumber(const std::string& format, double value, const std::string& fallback,
-                         const std::string& mark);
+std::string FormatNumber(const std::string& format, double value, const std::string& fallback, const std::string& mark);

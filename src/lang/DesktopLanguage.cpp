@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The language a desktop that prefers none, or only languages without a file, gets.
 const char* const kFallbackCode = "en";
@@ -45,7 +44,7 @@ bool IsNoPreference(const std::string& locale)
     return locale == "C" || locale == "POSIX" || locale.rfind("C.", 0) == 0;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::string> DesktopLanguageCodes(const EnvironmentLookup& lookup)
 {

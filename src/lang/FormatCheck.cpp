@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 // Two digits are plenty for any sensible label and keep the output small.
 constexpr std::size_t maxDigits = 2;
@@ -48,7 +47,7 @@ std::string Format(const std::string& format, Arg arg, const std::string& fallba
     return out;
 }
 
-} // namespace
+}  // namespace
 
 bool IsSafeSingleArgFormat(const std::string& format, FormatArg kind)
 {

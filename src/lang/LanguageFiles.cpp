@@ -10,8 +10,8 @@
 bool IsLanguageFileName(const std::string& name)
 {
     static const std::string extension = ".lan";
-    return !name.empty() && name[0] != '.' && name.size() > extension.size()
-           && name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+    return !name.empty() && name[0] != '.' && name.size() > extension.size() &&
+           name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
 
 std::vector<std::string> ListLanguageFiles(const std::string& folder)

@@ -6,8 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-namespace
-{
+namespace {
 
 const std::string notDefined = "--NOT DEFINED--";
 
@@ -26,7 +25,7 @@ std::string ExpandLineBreaks(const std::string& line)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 bool LanguageTable::Load(const std::string& path)
 {
@@ -68,8 +67,8 @@ bool LanguageTable::Load(const std::string& path)
         if (stop == std::string::npos)
             stop = bytes.size();
         if (stop - start > MaxLineBytes)
-            return Fail("line " + std::to_string(entries.size() + 1) + " of '" + path
-                        + "' is longer than " + std::to_string(MaxLineBytes) + " bytes");
+            return Fail("line " + std::to_string(entries.size() + 1) + " of '" + path + "' is longer than " +
+                        std::to_string(MaxLineBytes) + " bytes");
         entries.push_back(ExpandLineBreaks(bytes.substr(start, stop - start)));
         if (stop + 1 < bytes.size() && bytes[stop] == '\r' && bytes[stop + 1] == '\n')
             ++stop;

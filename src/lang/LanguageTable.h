@@ -7,8 +7,7 @@
 // The texts of the interface, read from one language file: entry N is line N.
 // Strings hold the file's ISO 8859-1 bytes unchanged; converting them for
 // display is the caller's business.
-class LanguageTable
-{
+class LanguageTable {
 public:
     // Limits that keep a wrong or binary file from exhausting memory; real
     // language files are a few kilobytes with short lines.

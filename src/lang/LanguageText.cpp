@@ -4,11 +4,13 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
 
-wxString LanguageText(const LanguageTable& table, int n) {
+wxString LanguageText(const LanguageTable& table, int n)
+{
     return FromLatin1(table.Get(n));
 }
 
-wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback) {
+wxString FormatLanguageString(const std::string& format, const wxString& argument, const wxString& fallback)
+{
     if (!IsSafeSingleArgFormat(format, FormatArg::String))
         return fallback;
     // The argument goes in after the 8-bit formatting, so a file name keeps

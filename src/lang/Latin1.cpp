@@ -1,6 +1,7 @@
 #include "lang/Latin1.h"
 
-std::string ToLatin1(const wxString& text) {
+std::string ToLatin1(const wxString& text)
+{
     std::string bytes;
     bytes.reserve(text.length());
     for (const wxUniChar c : text)
@@ -8,6 +9,7 @@ std::string ToLatin1(const wxString& text) {
     return bytes;
 }
 
-wxString FromLatin1(const std::string& bytes) {
+wxString FromLatin1(const std::string& bytes)
+{
     return wxString(bytes.data(), wxConvISO8859_1, bytes.size());
 }

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 
 const wchar_t ellipsis = L'\u2026';
 
@@ -35,7 +34,7 @@ void AddLine(std::vector<std::wstring>& lines, const std::wstring& line, std::si
     lines.push_back(line.substr(start));
 }
 
-} // namespace
+}  // namespace
 
 std::wstring CutMiddle(const std::wstring& text, std::size_t columns)
 {
@@ -54,8 +53,8 @@ std::wstring FitText(const std::wstring& text, TextBox box, bool wrap)
     std::size_t start = 0;
     for (;;) {
         const std::size_t stop = text.find(L'\n', start);
-        AddLine(lines, text.substr(start, stop == std::wstring::npos ? std::wstring::npos : stop - start),
-                box.columns, wrap);
+        AddLine(lines, text.substr(start, stop == std::wstring::npos ? std::wstring::npos : stop - start), box.columns,
+                wrap);
         if (stop == std::wstring::npos || lines.size() > box.lines)
             break;
         start = stop + 1;

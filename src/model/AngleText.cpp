@@ -115,7 +115,7 @@ float ToFloat(double value)
     return static_cast<float>(std::clamp(value, -highest, highest));
 }
 
-} // namespace
+}  // namespace
 
 std::string FormatAngle(int spinValue, bool shownNegated, bool wholeDegrees)
 {

@@ -75,7 +75,7 @@ std::int32_t GetInt32(const std::uint8_t* at)
     return -static_cast<std::int32_t>(~bits) - 1;
 }
 
-} // namespace
+}  // namespace
 
 std::array<std::uint8_t, kCaseFileSize> EncodeCase(const CaseData& data)
 {

@@ -21,8 +21,8 @@ int TruncateToInt(long double value)
 int SaturatingTimes100(int value)
 {
     const long long product = static_cast<long long>(value) * 100;
-    return static_cast<int>(std::clamp<long long>(product, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<long long>(product, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int ClampSlider(int s)
@@ -30,7 +30,7 @@ int ClampSlider(int s)
     return std::clamp(s, kBlendSliderFar, kBlendSliderNear);
 }
 
-} // namespace
+}  // namespace
 
 void EyeModel::Clear()
 {
@@ -82,8 +82,8 @@ float EyeModel::NearWeight(int s)
 int EyeModel::Blended(Eye eye, EyeQuantity quantity, int s) const
 {
     const Ends& ends = At(eye, quantity);
-    const long double sum = static_cast<long double>(ends.nearValue) * NearWeight(s)
-                            + static_cast<long double>(ends.farValue) * FarWeight(s);
+    const long double sum = static_cast<long double>(ends.nearValue) * NearWeight(s) +
+                            static_cast<long double>(ends.farValue) * FarWeight(s);
     return TruncateToInt(sum);
 }
 

@@ -20,7 +20,7 @@ constexpr bool TableIsInRowOrder()
 }
 static_assert(TableIsInRowOrder());
 
-} // namespace
+}  // namespace
 
 const QuantityControl* FindQuantityControl(int controlId)
 {

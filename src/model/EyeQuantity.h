@@ -28,7 +28,7 @@ struct QuantityControl {
 
 // Eye 1 top to bottom, then eye 2 top to bottom: also the order in which
 // Enter moves the keyboard focus through the text fields.
-inline constexpr std::array<QuantityControl, kEyeCount * kEyeQuantityCount> kQuantityControls = {{
+inline constexpr std::array<QuantityControl, kEyeCount* kEyeQuantityCount> kQuantityControls = {{
     {Eye::one, EyeQuantity::horizontal, 302, 400, 408, false, 80},
     {Eye::one, EyeQuantity::vertical, 300, 401, 406, true, 81},
     {Eye::one, EyeQuantity::torsion, kNoControl, 402, 410, false, 82},

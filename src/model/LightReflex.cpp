@@ -12,7 +12,8 @@ constexpr double kCentreBehindPupilMm = kEntrancePupilMm - kCornealCentreMm;
 // Below this the light grazes the eye and the plane position runs off.
 constexpr double kMinForward = 0.05;
 
-EyeDirection TurnedNasally(EyeDirection direction, double degrees) {
+EyeDirection TurnedNasally(EyeDirection direction, double degrees)
+{
     const double c = std::cos(degrees * kRadiansPerDegree);
     const double s = std::sin(degrees * kRadiansPerDegree);
     return {direction.nasal * c + direction.forward * s, direction.up, direction.forward * c - direction.nasal * s};
@@ -20,7 +21,8 @@ EyeDirection TurnedNasally(EyeDirection direction, double degrees) {
 
 }  // namespace
 
-CornealReflex ReflexFor(EyeDirection towardsLight, bool angleKappa) {
+CornealReflex ReflexFor(EyeDirection towardsLight, bool angleKappa)
+{
     // In the frame of the pupil's axis the light of a fixed target comes
     // from kappa nasal of it.
     const EyeDirection light = angleKappa ? TurnedNasally(towardsLight, kAngleKappaDegrees) : towardsLight;

@@ -56,7 +56,7 @@ int ValueOf(const MuscleStrengths& strengths, Eye eye, int field)
     if (field < kMuscleCount)
         return strengths.Get(eye, static_cast<Muscle>(field));
     return static_cast<Field>(field - kMuscleCount) == Field::tether ? strengths.Tether(eye)
-                                                                      : strengths.CoContraction(eye);
+                                                                     : strengths.CoContraction(eye);
 }
 
 void SetValue(MuscleStrengths& strengths, Eye eye, int field, int percent)
@@ -121,7 +121,7 @@ bool IsFolder(const std::string& path)
     return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-} // namespace
+}  // namespace
 
 std::string MuscleFilePath(const std::string& casePath)
 {

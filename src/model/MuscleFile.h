@@ -23,12 +23,12 @@ std::string EncodeMuscles(const MuscleStrengths& strengths);
 
 enum class MuscleFileError {
     none,
-    noHeader,       // the first line is not kMuscleFileHeader
-    badLine,        // not key=value
-    unknownKey,     // not right.XX or left.XX with a muscle's or an anomaly's name
+    noHeader,    // the first line is not kMuscleFileHeader
+    badLine,     // not key=value
+    unknownKey,  // not right.XX or left.XX with a muscle's or an anomaly's name
     repeatedKey,
-    badValue,       // not a whole number of percent from 0 to 100
-    unreadable,     // missing, too large or not a regular file
+    badValue,    // not a whole number of percent from 0 to 100
+    unreadable,  // missing, too large or not a regular file
 };
 
 struct MuscleFileResult {

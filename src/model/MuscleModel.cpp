@@ -161,11 +161,8 @@ double PairSlope(const Pair& p, double c, const Forces& f)
 class PairSolver {
 public:
     explicit PairSolver(const Pair& p)
-        : m_pair(p),
-          m_lowestTurn(PairTurn(p, -kLargestInnervation)),
-          m_highestTurn(PairTurn(p, kLargestInnervation))
-    {
-    }
+        : m_pair(p), m_lowestTurn(PairTurn(p, -kLargestInnervation)), m_highestTurn(PairTurn(p, kLargestInnervation))
+    {}
 
     // The pair's turn grows steadily with c, so Newton's method kept inside
     // a shrinking bracket finds it.
@@ -249,8 +246,14 @@ struct EyeMuscles {
 EyeMuscles SharesOf(Eye eye, const MuscleStrengths& strengths)
 {
     const auto share = [&](Muscle m) { return strengths.Get(eye, m) / static_cast<double>(kNormalStrength); };
-    return {share(Muscle::LR), share(Muscle::MR), share(Muscle::SR), share(Muscle::IR), share(Muscle::SO),
-            share(Muscle::IO), strengths.Tether(eye) / 100.0, strengths.CoContraction(eye) / 100.0};
+    return {share(Muscle::LR),
+            share(Muscle::MR),
+            share(Muscle::SR),
+            share(Muscle::IR),
+            share(Muscle::SO),
+            share(Muscle::IO),
+            strengths.Tether(eye) / 100.0,
+            strengths.CoContraction(eye) / 100.0};
 }
 
 // A co-contracting lateral rectus gets a share of the medial rectus's
@@ -422,7 +425,7 @@ int TotalWeakness(const MuscleStrengths& strengths, Eye eye)
     return total;
 }
 
-} // namespace
+}  // namespace
 
 BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye)
 {
@@ -438,8 +441,8 @@ BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget 
         turn.retractionMm = RetractionMm(SharesOf(eye, strengths), ToEyeTerms(eye, innervation).abduction);
     }
     const EyeTurn& fixing = result.eyes[static_cast<std::size_t>(fixingEye)];
-    result.cannotFixate = atLimit || std::abs(fixing.abduction) > kFixationMiss || std::abs(fixing.elevation) > kFixationMiss ||
-                          std::abs(fixing.intorsion) > kFixationMiss;
+    result.cannotFixate = atLimit || std::abs(fixing.abduction) > kFixationMiss ||
+                          std::abs(fixing.elevation) > kFixationMiss || std::abs(fixing.intorsion) > kFixationMiss;
     return result;
 }
 

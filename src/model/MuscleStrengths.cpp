@@ -15,7 +15,7 @@ std::size_t IndexOf(Muscle muscle)
     return static_cast<std::size_t>(muscle);
 }
 
-} // namespace
+}  // namespace
 
 const char* MuscleName(Muscle muscle)
 {

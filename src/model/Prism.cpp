@@ -9,12 +9,14 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 
 }  // namespace
 
-const std::vector<int>& PrismBarPowers() {
+const std::vector<int>& PrismBarPowers()
+{
     static const std::vector<int> powers = {1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 25, 30, 35, 40, 45, 50};
     return powers;
 }
 
-int StepPrismPower(int dioptres, int steps) {
+int StepPrismPower(int dioptres, int steps)
+{
     const std::vector<int>& bar = PrismBarPowers();
     for (; steps > 0; --steps) {
         const auto next = std::upper_bound(bar.begin(), bar.end(), dioptres);
@@ -27,7 +29,8 @@ int StepPrismPower(int dioptres, int steps) {
     return dioptres;
 }
 
-PrismBase NextPrismBase(PrismBase base) {
+PrismBase NextPrismBase(PrismBase base)
+{
     switch (base) {
     case PrismBase::out:
         return PrismBase::in;
@@ -41,11 +44,13 @@ PrismBase NextPrismBase(PrismBase base) {
     return PrismBase::out;
 }
 
-double PrismDeflectionDegrees(int dioptres) {
+double PrismDeflectionDegrees(int dioptres)
+{
     return std::atan(dioptres / 100.0) * kDegreesPerRadian;
 }
 
-EyeTurn PrismFixationTurn(const Prism& prism) {
+EyeTurn PrismFixationTurn(const Prism& prism)
+{
     const double towardsApex = PrismDeflectionDegrees(prism.dioptres);
     EyeTurn turn;
     switch (prism.base) {

@@ -9,12 +9,14 @@ namespace {
 constexpr int kCustomColours = 16;
 constexpr int kGreyStep = 16;
 
-ScopedColourPicker::Picker& Replacement() {
+ScopedColourPicker::Picker& Replacement()
+{
     static ScopedColourPicker::Picker picker;
     return picker;
 }
 
-std::optional<wxColour> AskWithColourDialog(wxWindow* parent) {
+std::optional<wxColour> AskWithColourDialog(wxWindow* parent)
+{
     wxColourData data;
     data.SetChooseFull(true);
     for (int i = 0; i < kCustomColours; ++i)
@@ -27,12 +29,14 @@ std::optional<wxColour> AskWithColourDialog(wxWindow* parent) {
 
 }  // namespace
 
-std::optional<wxColour> PickColour(wxWindow* parent) {
+std::optional<wxColour> PickColour(wxWindow* parent)
+{
     return Replacement() ? Replacement()(parent) : AskWithColourDialog(parent);
 }
 
 ScopedColourPicker::ScopedColourPicker(Picker picker) : m_previous(std::exchange(Replacement(), std::move(picker))) {}
 
-ScopedColourPicker::~ScopedColourPicker() {
+ScopedColourPicker::~ScopedColourPicker()
+{
     Replacement() = std::move(m_previous);
 }

@@ -11,9 +11,8 @@ namespace {
 // Every power of ten up to 1e22 is an exact double, and so is every integer
 // up to 2^53; one division or multiplication of two exact doubles is rounded
 // once, so it yields the correctly rounded value strtod returns.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr long long kMaxExactPower = 22;
 constexpr std::uint64_t kMaxExactMantissa = std::uint64_t{1} << 53;
 constexpr int kMaxMantissaDigits = 19;  // always fits in 64 bits
@@ -23,10 +22,19 @@ constexpr int kMaxMantissaDigits = 19;  // always fits in 64 bits
 constexpr long long kExponentCap = 100000;
 constexpr long long kOutOfRangeMagnitude = 400;
 
-bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
-bool IsDecimalPoint(char c) { return c == '.' || c == ','; }
+bool IsDigit(char c)
+{
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+bool IsDecimalPoint(char c)
+{
+    return c == '.' || c == ',';
+}
 // The white space atof skips, less TAB.
-bool IsBlank(char c) { return c == ' ' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
 
 const char* SkipDigits(const char* p, const char* end)
 {

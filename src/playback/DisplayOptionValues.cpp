@@ -13,23 +13,27 @@ constexpr float kSliderStep = 0.01f;
 constexpr double kStepTolerance = 1e-4;
 }  // namespace
 
-double ClampThreshold(double threshold) {
+double ClampThreshold(double threshold)
+{
     if (!(threshold > 0))
         return 0;
     return threshold < 1 ? threshold : 1;
 }
 
-double ParseThreshold(const std::string& text) {
+double ParseThreshold(const std::string& text)
+{
     return ClampThreshold(ParseDecimalPrefix(text.data(), text.data() + text.size()));
 }
 
-std::string FormatThreshold(double threshold) {
+std::string FormatThreshold(double threshold)
+{
     char text[8];
     const auto result = std::to_chars(text, text + sizeof text, ClampThreshold(threshold), std::chars_format::fixed, 2);
     return std::string(text, result.ptr);
 }
 
-int AlphaToSliderValue(float alpha) {
+int AlphaToSliderValue(float alpha)
+{
     if (!(alpha > 0))
         return 0;
     if (alpha >= 1)
@@ -37,6 +41,7 @@ int AlphaToSliderValue(float alpha) {
     return static_cast<int>(static_cast<double>(alpha) * kSliderMax + kStepTolerance);
 }
 
-float SliderValueToAlpha(int value) {
+float SliderValueToAlpha(int value)
+{
     return static_cast<float>(value) * kSliderStep;
 }

@@ -41,13 +41,14 @@ struct ColourButton {
     ColourSlot slot;
 };
 constexpr ColourButton kColourButtons[] = {
-    {Ids::PanelColourButton, panelColourSlot},        {Ids::TextColourButton, textColourSlot},
+    {Ids::PanelColourButton, panelColourSlot},           {Ids::TextColourButton, textColourSlot},
     {Ids::BackgroundColourButton, backgroundColourSlot}, {Ids::RedFilterColourButton, redFilterColourSlot},
-    {Ids::OccluderColourButton, occluderColourSlot},  {Ids::QuadrantColourButton, quadrantColourSlot},
-    {Ids::CrossColourButton, crossColourSlot},        {Ids::AxisColourButton, axisColourSlot},
+    {Ids::OccluderColourButton, occluderColourSlot},     {Ids::QuadrantColourButton, quadrantColourSlot},
+    {Ids::CrossColourButton, crossColourSlot},           {Ids::AxisColourButton, axisColourSlot},
 };
 
-ColourSlot SlotOfButton(int id) {
+ColourSlot SlotOfButton(int id)
+{
     for (const ColourButton& button : kColourButtons)
         if (button.id == id)
             return button.slot;
@@ -79,7 +80,8 @@ const wxSize kSliderSize(60, 15);
 
 // Constrains window to (x, y) from reference's top left corner (its parent
 // or a sibling) with a fixed size; a side of -1 keeps the window's own.
-void Place(wxWindow* window, wxWindow* reference, int x, int y, int width = -1, int height = -1) {
+void Place(wxWindow* window, wxWindow* reference, int x, int y, int width = -1, int height = -1)
+{
     auto* c = new wxLayoutConstraints;
     c->left.SameAs(reference, wxLeft, x);
     c->top.SameAs(reference, wxTop, y);
@@ -99,14 +101,16 @@ void Place(wxWindow* window, wxWindow* reference, int x, int y, int width = -1, 
 class ColourSwatch : public wxWindow {
 public:
     ColourSwatch(wxWindow* parent, wxWindow* button)
-        : wxWindow(parent, wxID_ANY, button->GetPosition(), button->GetSize(), wxBORDER_SIMPLE), m_button(button) {
+        : wxWindow(parent, wxID_ANY, button->GetPosition(), button->GetSize(), wxBORDER_SIMPLE), m_button(button)
+    {
         Bind(wxEVT_LEFT_UP, &ColourSwatch::OnClick, this);
     }
     bool AcceptsFocus() const override { return false; }
     bool AcceptsFocusFromKeyboard() const override { return false; }
 
 private:
-    void OnClick(wxMouseEvent&) {
+    void OnClick(wxMouseEvent&)
+    {
         wxCommandEvent click(wxEVT_BUTTON, m_button->GetId());
         click.SetEventObject(m_button);
         m_button->GetEventHandler()->ProcessEvent(click);
@@ -115,23 +119,23 @@ private:
 };
 
 // The threshold as its field shows it, with the language's decimal mark.
-wxString ShownThreshold(double threshold, const LanguageTable* languageTable) {
+wxString ShownThreshold(double threshold, const LanguageTable* languageTable)
+{
     const std::string mark = languageTable ? languageTable->Get(Text::DecimalMark) : ".";
     return FromLatin1(WithDecimalMark(FormatThreshold(threshold), mark));
 }
 
 }  // namespace
 
-DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, const wxPoint& pos,
-                                           const wxSize& size, int eyeSegments, const Colours& colours,
-                                           float redFilterAlpha, float occluderAlpha, float quadrantAlpha,
-                                           float qualityThreshold, const DisplaySwitches& switches,
-                                           const LanguageTable* languageTable, ApplyVisual applyVisual)
+DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, const wxPoint& pos, const wxSize& size,
+                                           int eyeSegments, const Colours& colours, float redFilterAlpha,
+                                           float occluderAlpha, float quadrantAlpha, float qualityThreshold,
+                                           const DisplaySwitches& switches, const LanguageTable* languageTable,
+                                           ApplyVisual applyVisual)
     : wxDialog(parent, wxID_ANY, wxEmptyString, pos, wxDefaultSize, wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
-      m_applyVisual(std::move(applyVisual)),
-      m_languageTable(languageTable),
-      m_colours(colours),
-      m_segmentsChoice(eyeSegments) {
+      m_applyVisual(std::move(applyVisual)), m_languageTable(languageTable), m_colours(colours),
+      m_segmentsChoice(eyeSegments)
+{
     SetTitle(Text(Text::DisplayOptions));
     // Larger default fonts would cut the labels off.
     wxFont font = GetFont();
@@ -160,11 +164,13 @@ DisplayOptionsDialog::DisplayOptionsDialog(wxWindow* parent, const wxString&, co
     RefreshSwatches();
 }
 
-wxString DisplayOptionsDialog::Text(int n) const {
+wxString DisplayOptionsDialog::Text(int n) const
+{
     return m_languageTable ? FitLabel(FromLatin1(m_languageTable->Get(n))) : wxString();
 }
 
-void DisplayOptionsDialog::CreateControls(const wxSize& requested) {
+void DisplayOptionsDialog::CreateControls(const wxSize& requested)
+{
     // The general page's angle kappa switch takes one row below the hints.
     const wxSize size(requested.GetWidth(), requested.GetHeight() + kKappaRowHeight);
     // Positions below count from the inside of the frame, as on the platform
@@ -229,14 +235,16 @@ void DisplayOptionsDialog::CreateControls(const wxSize& requested) {
         m_notebook->GetPage(i)->Layout();
 }
 
-wxWindow* DisplayOptionsDialog::AddPage(int tabText, bool selected) {
+wxWindow* DisplayOptionsDialog::AddPage(int tabText, bool selected)
+{
     auto* page = new wxPanel(m_notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxNO_BORDER | wxTAB_TRAVERSAL);
     page->SetAutoLayout(true);
     m_notebook->AddPage(page, Text(tabText), selected);
     return page;
 }
 
-void DisplayOptionsDialog::AddColourRow(wxWindow* page, wxWindow* box, int labelText, int buttonId, int y) {
+void DisplayOptionsDialog::AddColourRow(wxWindow* page, wxWindow* box, int labelText, int buttonId, int y)
+{
     Place(new wxStaticText(page, wxID_ANY, Text(labelText)), box, kLabelX, y);
     // An empty picture: the swatch on top shows the colour.
     wxBitmap blank(kColourButtonSize.x, kColourButtonSize.y);
@@ -247,14 +255,16 @@ void DisplayOptionsDialog::AddColourRow(wxWindow* page, wxWindow* box, int label
     m_colourSwatches[SlotOfButton(buttonId)] = swatch;
 }
 
-wxSlider* DisplayOptionsDialog::AddAlphaRow(wxWindow* page, wxWindow* box, int labelText, int sliderId) {
+wxSlider* DisplayOptionsDialog::AddAlphaRow(wxWindow* page, wxWindow* box, int labelText, int sliderId)
+{
     Place(new wxStaticText(page, wxID_ANY, Text(labelText)), box, kLabelX, kAlphaRowY);
     auto* slider = new wxSlider(page, sliderId, 0, 0, 100, wxDefaultPosition, kSliderSize, wxSL_HORIZONTAL);
     Place(slider, box, kSliderOffset.x, kSliderOffset.y, kSliderSize.x, kSliderSize.y);
     return slider;
 }
 
-void DisplayOptionsDialog::CreateColourPage() {
+void DisplayOptionsDialog::CreateColourPage()
+{
     wxWindow* page = AddPage(Text::ColoursTab, true);
     auto* box = new wxStaticBox(page, wxID_ANY, Text(Text::OptionsGroupBox));
     Place(box, page, 10, 10, kBoxWidth, 124);
@@ -265,7 +275,8 @@ void DisplayOptionsDialog::CreateColourPage() {
     AddColourRow(page, box, Text::AxisColourLabel, Ids::AxisColourButton, 100);
 }
 
-void DisplayOptionsDialog::CreateCoverPage() {
+void DisplayOptionsDialog::CreateCoverPage()
+{
     wxWindow* page = AddPage(Text::CoverTab, false);
     auto* redFilterBox = new wxStaticBox(page, wxID_ANY, Text(Text::OptionsGroupBox));
     Place(redFilterBox, page, 10, 10, kBoxWidth, 65);
@@ -285,7 +296,8 @@ void DisplayOptionsDialog::CreateCoverPage() {
     Place(cycloLabel, page, 32, 158);
 }
 
-void DisplayOptionsDialog::CreateQuadrantPage() {
+void DisplayOptionsDialog::CreateQuadrantPage()
+{
     wxWindow* page = AddPage(Text::QuadrantTab, false);
     auto* box = new wxStaticBox(page, wxID_ANY, Text(Text::OptionsGroupBox));
     Place(box, page, 10, 10, kBoxWidth, 65);
@@ -293,7 +305,8 @@ void DisplayOptionsDialog::CreateQuadrantPage() {
     m_alphaSliders[2] = AddAlphaRow(page, box, Text::QuadrantAlphaLabel, Ids::QuadrantAlphaSlider);
 }
 
-void DisplayOptionsDialog::CreateGeneralPage() {
+void DisplayOptionsDialog::CreateGeneralPage()
+{
     wxWindow* page = AddPage(Text::GeneralTab, false);
 
     // A plain frame around the three radio buttons: a radio box without items.
@@ -313,8 +326,8 @@ void DisplayOptionsDialog::CreateGeneralPage() {
     m_thresholdCheck = new wxCheckBox(page, Ids::ThresholdCheck, Text(Text::ThresholdCheck));
     Place(m_thresholdCheck, thresholdBox, 10, 20, 100, 15);
     Place(new wxStaticText(page, wxID_ANY, Text(Text::ThresholdLabel)), thresholdBox, 10, 40, 30, 15);
-    m_thresholdText = new wxTextCtrl(page, Ids::ThresholdText, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                     wxTE_PROCESS_ENTER);
+    m_thresholdText =
+        new wxTextCtrl(page, Ids::ThresholdText, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_PROCESS_ENTER);
     Place(m_thresholdText, thresholdBox, 42, 38, 60, 18);
 
     m_hintCheck1 = new wxCheckBox(page, wxID_ANY, Text(Text::BothEyesHintCheck));
@@ -325,46 +338,56 @@ void DisplayOptionsDialog::CreateGeneralPage() {
     Place(m_kappaCheck, page, 10, 150);
 }
 
-float DisplayOptionsDialog::RedFilterAlpha() const {
+float DisplayOptionsDialog::RedFilterAlpha() const
+{
     return SliderValueToAlpha(m_alphaSliders[0]->GetValue());
 }
 
-float DisplayOptionsDialog::OccluderAlpha() const {
+float DisplayOptionsDialog::OccluderAlpha() const
+{
     return SliderValueToAlpha(m_alphaSliders[1]->GetValue());
 }
 
-float DisplayOptionsDialog::QuadrantAlpha() const {
+float DisplayOptionsDialog::QuadrantAlpha() const
+{
     return SliderValueToAlpha(m_alphaSliders[2]->GetValue());
 }
 
-float DisplayOptionsDialog::QualityThreshold() const {
+float DisplayOptionsDialog::QualityThreshold() const
+{
     if (!m_thresholdCheck->GetValue())
         return 0;
     return static_cast<float>(ParseThreshold(m_thresholdText->GetValue().utf8_string()));
 }
 
-bool DisplayOptionsDialog::ShowBothEyesHint() const {
+bool DisplayOptionsDialog::ShowBothEyesHint() const
+{
     return m_hintCheck1->GetValue();
 }
 
-bool DisplayOptionsDialog::AngleKappa() const {
+bool DisplayOptionsDialog::AngleKappa() const
+{
     return m_kappaCheck->GetValue();
 }
 
-bool DisplayOptionsDialog::CycloStaysUnderCover() const {
+bool DisplayOptionsDialog::CycloStaysUnderCover() const
+{
     return m_cycloCheck->GetValue();
 }
 
-bool DisplayOptionsDialog::ShowCoverHint() const {
+bool DisplayOptionsDialog::ShowCoverHint() const
+{
     return m_hintCheck2->GetValue();
 }
 
-void DisplayOptionsDialog::ApplyVisualSettings() const {
+void DisplayOptionsDialog::ApplyVisualSettings() const
+{
     if (m_applyVisual)
         m_applyVisual(*this);
 }
 
-void DisplayOptionsDialog::RefreshSwatches() {
+void DisplayOptionsDialog::RefreshSwatches()
+{
     for (const ColourButton& button : kColourButtons)
         m_colourSwatches[button.slot]->SetBackgroundColour(m_colours[button.slot]);
     Refresh(true);
@@ -372,7 +395,8 @@ void DisplayOptionsDialog::RefreshSwatches() {
         swatch->Refresh(true);
 }
 
-void DisplayOptionsDialog::OnColourButton(wxCommandEvent& event) {
+void DisplayOptionsDialog::OnColourButton(wxCommandEvent& event)
+{
     const ColourSlot slot = SlotOfButton(event.GetId());
     if (slot == colourSlotCount)
         return;
@@ -382,24 +406,30 @@ void DisplayOptionsDialog::OnColourButton(wxCommandEvent& event) {
     }
 }
 
-void DisplayOptionsDialog::OnApply(wxCommandEvent&) {
+void DisplayOptionsDialog::OnApply(wxCommandEvent&)
+{
     ApplyVisualSettings();
 }
 
-void DisplayOptionsDialog::OnSegmentsRadio(wxCommandEvent& event) {
+void DisplayOptionsDialog::OnSegmentsRadio(wxCommandEvent& event)
+{
     const int index = event.GetId() - Ids::CoarseRadio;
     if (index >= 0 && index < static_cast<int>(std::size(kSegmentChoices)))
         m_segmentsChoice = kSegmentChoices[index];
 }
 
-void DisplayOptionsDialog::OnThresholdCheck(wxCommandEvent&) {
+void DisplayOptionsDialog::OnThresholdCheck(wxCommandEvent&)
+{
     m_thresholdText->Enable(m_thresholdCheck->GetValue());
 }
 
-void DisplayOptionsDialog::OnThresholdEnter(wxCommandEvent&) {
-    m_thresholdText->ChangeValue(ShownThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string()), m_languageTable));
+void DisplayOptionsDialog::OnThresholdEnter(wxCommandEvent&)
+{
+    m_thresholdText->ChangeValue(
+        ShownThreshold(ParseThreshold(m_thresholdText->GetValue().utf8_string()), m_languageTable));
 }
 
-void DisplayOptionsDialog::OnCloseButton(wxCommandEvent& event) {
+void DisplayOptionsDialog::OnCloseButton(wxCommandEvent& event)
+{
     EndModal(event.GetId());
 }

@@ -138,4 +138,3 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
-

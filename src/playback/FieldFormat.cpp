@@ -39,7 +39,8 @@ char* FormatTimeField(std::int64_t value, char* out)
 {
     if (value < 0)
         *out++ = '-';
-    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     char reversed[24];
     int count = 0;
     for (std::uint64_t rest = magnitude; rest != 0 || count < 4; rest /= 10) {

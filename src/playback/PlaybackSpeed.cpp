@@ -25,10 +25,15 @@ std::size_t RowDueAt(const Recording& recording, std::size_t from, std::int64_t 
 const char* SpeedLabel(int eighths)
 {
     switch (eighths) {
-    case 1: return "1/4\xC3\x97";
-    case 2: return "1/2\xC3\x97";
-    case 4: return "1\xC3\x97";
-    case 16: return "4\xC3\x97";
-    default: return "2\xC3\x97";
+    case 1:
+        return "1/4\xC3\x97";
+    case 2:
+        return "1/2\xC3\x97";
+    case 4:
+        return "1\xC3\x97";
+    case 16:
+        return "4\xC3\x97";
+    default:
+        return "2\xC3\x97";
     }
 }

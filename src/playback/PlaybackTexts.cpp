@@ -15,8 +15,7 @@ std::string QualityLabel(std::int32_t quality)
     return text;
 }
 
-namespace
-{
+namespace {
 
 // Decimals of a second that show a time in whole milliseconds exactly.
 int DecimalsOf(std::int64_t ms)
@@ -49,7 +48,7 @@ std::string WithDecimals(const std::string& format, int decimals)
     return format;
 }
 
-} // namespace
+}  // namespace
 
 int TimeDecimals(const Recording& recording)
 {

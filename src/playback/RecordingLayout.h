@@ -14,10 +14,8 @@ struct HeaderKeyword {
 };
 
 inline constexpr HeaderKeyword kHeaderKeywords[] = {
-    {"Name:", 5, &RecordingHeader::name},
-    {"Firstname:", 10, &RecordingHeader::firstName},
-    {"ID:", 3, &RecordingHeader::patientId},
-    {"Examination Date:", 17, &RecordingHeader::examinationDate},
+    {"Name:", 5, &RecordingHeader::name},           {"Firstname:", 10, &RecordingHeader::firstName},
+    {"ID:", 3, &RecordingHeader::patientId},        {"Examination Date:", 17, &RecordingHeader::examinationDate},
     {"Test Type:", 10, &RecordingHeader::testType},
 };
 

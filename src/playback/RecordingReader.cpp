@@ -93,7 +93,8 @@ const char* DescribeRecordingError(RecordingError error)
     case RecordingError::TooFewRows:
         return "the file has fewer than two rows";
     case RecordingError::OutOfRange:
-        return "a number lies outside what a recording holds exactly (times from 0 to 2147483.647 s, other values from -32768 to 32768)";
+        return "a number lies outside what a recording holds exactly (times from 0 to 2147483.647 s, other values from "
+               "-32768 to 32768)";
     case RecordingError::TimesNotRising:
         return "a row's time is not later than the time of the row before";
     }
@@ -102,8 +103,7 @@ const char* DescribeRecordingError(RecordingError error)
 
 RecordingParser::RecordingParser(bool negateDeviceColumns, std::size_t expectedLines, std::uint64_t maxBytes)
     : m_negateDeviceColumns(negateDeviceColumns), m_expectedLines(expectedLines), m_maxBytes(maxBytes)
-{
-}
+{}
 
 bool RecordingParser::Feed(const char* data, std::size_t size)
 {

@@ -16,17 +16,11 @@ public:
     explicit BufferedOutput(ByteSink& sink) : m_sink(sink), m_buffer(kBufferBytes) {}
 
     // Room for at least `size` more bytes at Cursor(); false when the flush fails.
-    bool Reserve(std::size_t size)
-    {
-        return m_used + size <= m_buffer.size() || Flush();
-    }
+    bool Reserve(std::size_t size) { return m_used + size <= m_buffer.size() || Flush(); }
     char* Cursor() { return m_buffer.data() + m_used; }
     void Advance(char* newCursor) { m_used = static_cast<std::size_t>(newCursor - m_buffer.data()); }
 
-    bool Append(const std::string& text)
-    {
-        return Flush() && m_sink.Write(text.data(), text.size());
-    }
+    bool Append(const std::string& text) { return Flush() && m_sink.Write(text.data(), text.size()); }
 
     bool Flush()
     {

@@ -89,8 +89,7 @@ void LayOutColumns(TraceFigure& figure, const TraceLevels& levels, const TraceRo
             before[c] = measured;
         }
         if (ranges[kEyeOneWeak].max > 0.0f || ranges[kEyeTwoWeak].max > 0.0f)
-            AddWeakSpan(figure.weakSpans, x, x + 1,
-                        ranges[kEyeOneWeak].min > 0.0f || ranges[kEyeTwoWeak].min > 0.0f);
+            AddWeakSpan(figure.weakSpans, x, x + 1, ranges[kEyeOneWeak].min > 0.0f || ranges[kEyeTwoWeak].min > 0.0f);
     }
 }
 

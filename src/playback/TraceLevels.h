@@ -9,9 +9,14 @@
 // both eyes in degrees as playback shows them (interpolated where the row is
 // weak), then for each eye 1 when its row is weak and 0 when it is good.
 enum TraceChannel : std::size_t {
-    kEyeOneHorizontal, kEyeOneVertical, kEyeOneTorsion,
-    kEyeTwoHorizontal, kEyeTwoVertical, kEyeTwoTorsion,
-    kEyeOneWeak, kEyeTwoWeak,
+    kEyeOneHorizontal,
+    kEyeOneVertical,
+    kEyeOneTorsion,
+    kEyeTwoHorizontal,
+    kEyeTwoVertical,
+    kEyeTwoTorsion,
+    kEyeOneWeak,
+    kEyeTwoWeak,
     kTraceChannelCount
 };
 inline constexpr std::size_t kTraceAngleChannels = 6;

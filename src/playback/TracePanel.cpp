@@ -36,12 +36,14 @@ const wxColour kEyeColours[] = {wxColour(0, 90, 200), wxColour(215, 95, 0)};
 const wxPenStyle kQuantityStyles[] = {wxPENSTYLE_SOLID, wxPENSTYLE_SHORT_DASH, wxPENSTYLE_DOT};
 
 // Interpolated values in a paler shade of the eye's colour.
-wxColour Pale(const wxColour& colour) {
+wxColour Pale(const wxColour& colour)
+{
     auto mix = [](unsigned char channel) { return static_cast<unsigned char>((channel + 2 * 255) / 3); };
     return wxColour(mix(colour.Red()), mix(colour.Green()), mix(colour.Blue()));
 }
 
-wxString Decimal(const LanguageTable& texts, double value, double step) {
+wxString Decimal(const LanguageTable& texts, double value, double step)
+{
     const int decimals = step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
     // "-0" would look like a value of its own.
     const double shown = std::abs(value) < step / 2 ? 0.0 : value;
@@ -49,7 +51,8 @@ wxString Decimal(const LanguageTable& texts, double value, double step) {
     return FromLatin1(WithDecimalMark(number, texts.Get(Text::DecimalMark)));
 }
 
-wxString DegreesLabel(const LanguageTable& texts, double value, double step) {
+wxString DegreesLabel(const LanguageTable& texts, double value, double step)
+{
     return Decimal(texts, value, step) + wxString::FromUTF8("\xC2\xB0");
 }
 
@@ -60,19 +63,20 @@ struct LegendItem {
     wxString text;
 };
 
-std::vector<LegendItem> LegendItems(const LanguageTable& texts, bool withTorsion) {
-    std::vector<LegendItem> items = {
-        {Swatch::eyeOne, LanguageText(texts, Text::EyeGroup1)},
-        {Swatch::eyeTwo, LanguageText(texts, Text::EyeGroup2)},
-        {Swatch::horizontal, LanguageText(texts, Text::HorizontalRow)},
-        {Swatch::vertical, LanguageText(texts, Text::VerticalRow)}};
+std::vector<LegendItem> LegendItems(const LanguageTable& texts, bool withTorsion)
+{
+    std::vector<LegendItem> items = {{Swatch::eyeOne, LanguageText(texts, Text::EyeGroup1)},
+                                     {Swatch::eyeTwo, LanguageText(texts, Text::EyeGroup2)},
+                                     {Swatch::horizontal, LanguageText(texts, Text::HorizontalRow)},
+                                     {Swatch::vertical, LanguageText(texts, Text::VerticalRow)}};
     if (withTorsion)
         items.push_back({Swatch::torsion, LanguageText(texts, Text::TorsionRow)});
     items.push_back({Swatch::interpolated, LanguageText(texts, Text::TraceInterpolated)});
     return items;
 }
 
-void DrawSwatch(wxDC& dc, Swatch swatch, const wxRect& box) {
+void DrawSwatch(wxDC& dc, Swatch swatch, const wxRect& box)
+{
     const int y = box.y + box.height / 2;
     const wxColour grey(90, 90, 90);
     switch (swatch) {
@@ -104,13 +108,14 @@ wxBEGIN_EVENT_TABLE(TracePanel, wxWindow)
 wxEND_EVENT_TABLE()
 
 TracePanel::TracePanel(wxWindow* parent, wxWindowID id, const LanguageTable& texts)
-    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN | wxFULL_REPAINT_ON_RESIZE),
-      m_texts(texts) {
+    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN | wxFULL_REPAINT_ON_RESIZE), m_texts(texts)
+{
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetFont(wxFont(8, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
 }
 
-void TracePanel::ShowRecording(const RecordingPlayer& player) {
+void TracePanel::ShowRecording(const RecordingPlayer& player)
+{
     m_player = &player;
     m_msPerRow = MillisecondsPerRow(player.GetRecording());
     m_window.Reset(player.RowCount(), 1000.0 / m_msPerRow);
@@ -122,7 +127,8 @@ void TracePanel::ShowRecording(const RecordingPlayer& player) {
     Refresh(false);
 }
 
-void TracePanel::ShowRow(std::size_t row) {
+void TracePanel::ShowRow(std::size_t row)
+{
     if (!m_player || row >= m_window.RowCount())
         return;
     m_cursorRow = row;
@@ -130,23 +136,27 @@ void TracePanel::ShowRow(std::size_t row) {
     Refresh(false);
 }
 
-int TracePanel::SpanMs() const {
+int TracePanel::SpanMs() const
+{
     return m_spanMs;
 }
 
-void TracePanel::SetSpanMs(int spanMs) {
+void TracePanel::SetSpanMs(int spanMs)
+{
     m_spanMs = std::max(spanMs, 0);
     ApplySpan();
 }
 
-void TracePanel::ApplySpan() {
+void TracePanel::ApplySpan()
+{
     if (!m_player)
         return;
     m_window.SetVisibleRows(m_spanMs > 0 ? m_spanMs / m_msPerRow : static_cast<double>(m_window.RowCount()));
     m_window.Follow(m_cursorRow);
 }
 
-void TracePanel::UpdateLevels() {
+void TracePanel::UpdateLevels()
+{
     if (!m_player || m_player->Revision() == m_levelsRevision)
         return;
     m_levels.Build(m_player->RowCount(), TraceReaderOf(*m_player));
@@ -157,7 +167,8 @@ void TracePanel::UpdateLevels() {
         m_withTorsion = m_withTorsion || m_allRows[c].min != 0.0f || m_allRows[c].max != 0.0f;
 }
 
-void TracePanel::LayOut(const wxSize& size) {
+void TracePanel::LayOut(const wxSize& size)
+{
     const int legend = LegendHeight(size.GetWidth(), nullptr);
     const int labelHeight = GetTextExtent("0").GetHeight();
     const int top = legend + kGap;
@@ -171,7 +182,8 @@ void TracePanel::LayOut(const wxSize& size) {
     m_window.SetWidth(m_plot.width);
 }
 
-int TracePanel::LegendHeight(int width, wxDC* drawOn) const {
+int TracePanel::LegendHeight(int width, wxDC* drawOn) const
+{
     const int lineHeight = GetTextExtent("Ag").GetHeight() + 2;
     int x = kGap;
     int y = 2;
@@ -190,7 +202,8 @@ int TracePanel::LegendHeight(int width, wxDC* drawOn) const {
     return y + lineHeight;
 }
 
-void TracePanel::Draw(wxDC& dc, const wxSize& size) {
+void TracePanel::Draw(wxDC& dc, const wxSize& size)
+{
     UpdateLevels();
     LayOut(size);
     dc.SetBackground(wxBrush(kBackground));
@@ -210,7 +223,8 @@ void TracePanel::Draw(wxDC& dc, const wxSize& size) {
     DrawCurves(dc, figure);
 }
 
-void TracePanel::DrawAxes(wxDC& dc) const {
+void TracePanel::DrawAxes(wxDC& dc) const
+{
     const int textHeight = dc.GetTextExtent("0").GetHeight();
     for (double value = m_scale.bottom; value <= m_scale.top + m_valueStep / 2; value += m_valueStep) {
         const int y = m_plot.y + m_scale.YOf(value);
@@ -238,7 +252,8 @@ void TracePanel::DrawAxes(wxDC& dc) const {
     dc.DrawRectangle(m_plot.x - 1, m_plot.y - 1, m_plot.width + 2, m_plot.height + 2);
 }
 
-void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const {
+void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const
+{
     dc.SetClippingRegion(m_plot);
     // Smoothing thousands of pixel-sized segments costs more than it shows.
     wxGraphicsContext* context = dc.GetGraphicsContext();
@@ -273,8 +288,9 @@ void TracePanel::DrawCurves(wxDC& dc, const TraceFigure& figure) const {
     dc.DestroyClippingRegion();
 }
 
-void TracePanel::DrawBars(wxDC& dc, wxGraphicsContext* context, const std::vector<TraceBar>& bars,
-                          bool interpolated, const wxColour& colour, std::size_t quantity) const {
+void TracePanel::DrawBars(wxDC& dc, wxGraphicsContext* context, const std::vector<TraceBar>& bars, bool interpolated,
+                          const wxColour& colour, std::size_t quantity) const
+{
     // Gaps along the time axis stand in for the dashes and dots of the lines:
     // a pen's pattern would be lost on bars one pixel wide.
     auto shown = [quantity](int x) { return quantity == 0 || (quantity == 1 ? x / 4 % 2 == 0 : x % 3 == 0); };
@@ -301,18 +317,21 @@ void TracePanel::DrawBars(wxDC& dc, wxGraphicsContext* context, const std::vecto
     context->FillPath(path);
 }
 
-void TracePanel::OnPaint(wxPaintEvent&) {
+void TracePanel::OnPaint(wxPaintEvent&)
+{
     wxAutoBufferedPaintDC dc(this);
     Draw(dc, GetClientSize());
 }
 
-void TracePanel::SeekAt(int x) {
+void TracePanel::SeekAt(int x)
+{
     if (!m_player || !m_seek)
         return;
     m_seek(m_window.RowAt(std::clamp(x - m_plot.x, 0, m_plot.width - 1)));
 }
 
-void TracePanel::ZoomAt(int x, int wheelSteps) {
+void TracePanel::ZoomAt(int x, int wheelSteps)
+{
     if (!m_player || wheelSteps == 0)
         return;
     const double pointer = std::clamp(x - m_plot.x, 0, m_plot.width);
@@ -321,7 +340,8 @@ void TracePanel::ZoomAt(int x, int wheelSteps) {
     Refresh(false);
 }
 
-void TracePanel::OnMouse(wxMouseEvent& event) {
+void TracePanel::OnMouse(wxMouseEvent& event)
+{
     if (event.LeftDown()) {
         // Left and Right step from here, not in a text field that had the focus.
         SetFocus();

@@ -29,9 +29,12 @@ std::string expandLineBreaks(std::string_view value)
 
 void applyAnswerBox(Question& question, std::string_view value)
 {
-    if (value == "TEXT") question.answerBox = AnswerBox::Text;
-    else if (value == "RADIO") question.answerBox = AnswerBox::SingleChoice;
-    else if (value == "CHECK") question.answerBox = AnswerBox::MultipleChoice;
+    if (value == "TEXT")
+        question.answerBox = AnswerBox::Text;
+    else if (value == "RADIO")
+        question.answerBox = AnswerBox::SingleChoice;
+    else if (value == "CHECK")
+        question.answerBox = AnswerBox::MultipleChoice;
 }
 
 void addAnswer(Question& question, std::string_view value)
@@ -61,23 +64,31 @@ void applyLine(Question& question, std::string_view line)
     const std::string_view key = entry.key;
     const std::string_view value = entry.value;
 
-    if (key == "Question") question.text = expandLineBreaks(value);
-    else if (key == "File") question.file = std::string(value);
-    else if (key == "AnswerBox") applyAnswerBox(question, value);
-    else if (key == "Answer") addAnswer(question, value);
-    else if (key == "Explain") question.explanation = expandLineBreaks(value);
+    if (key == "Question")
+        question.text = expandLineBreaks(value);
+    else if (key == "File")
+        question.file = std::string(value);
+    else if (key == "AnswerBox")
+        applyAnswerBox(question, value);
+    else if (key == "Answer")
+        addAnswer(question, value);
+    else if (key == "Explain")
+        question.explanation = expandLineBreaks(value);
 }
 
 QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& bytes)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
-    if (error || !std::filesystem::is_regular_file(status)) return QuestionFileStatus::CannotOpen;
+    if (error || !std::filesystem::is_regular_file(status))
+        return QuestionFileStatus::CannotOpen;
     const auto size = std::filesystem::file_size(path, error);
-    if (!error && size > maxQuestionFileBytes) return QuestionFileStatus::TooLarge;
+    if (!error && size > maxQuestionFileBytes)
+        return QuestionFileStatus::TooLarge;
 
     std::ifstream in(path, std::ios::binary);
-    if (!in) return QuestionFileStatus::CannotOpen;
+    if (!in)
+        return QuestionFileStatus::CannotOpen;
 
     // The size may change between the check and the read; the loop enforces
     // the limit on what actually arrives.
@@ -100,7 +111,8 @@ QuestionList parseQuestionText(std::string_view text)
             questions.emplace_back();
             return;
         }
-        if (!questions.empty()) applyLine(questions.back(), line);
+        if (!questions.empty())
+            applyLine(questions.back(), line);
     });
     return questions;
 }
@@ -112,7 +124,8 @@ QuestionFileStatus parseQuestionFile(const std::filesystem::path& path, Question
     try {
         std::string bytes;
         const QuestionFileStatus status = readBounded(path, bytes);
-        if (status == QuestionFileStatus::Ok) questions = parseQuestionText(bytes);
+        if (status == QuestionFileStatus::Ok)
+            questions = parseQuestionText(bytes);
         return status;
     } catch (const std::bad_alloc&) {
         return QuestionFileStatus::TooLarge;

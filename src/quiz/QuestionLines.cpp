@@ -7,7 +7,8 @@ std::string_view trimmed(std::string_view line)
 {
     constexpr std::string_view blanks = " \t\n\v\f\r";
     const auto first = line.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     const auto last = line.find_last_not_of(blanks);
     return line.substr(first, last - first + 1);
 }
@@ -20,7 +21,8 @@ void forEachQuestionLine(std::string_view text,
     // Editors that save as UTF-8 may put a byte order mark first; left in
     // place it would hide the first [QUESTION] line, and the question with it.
     constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark) text.remove_prefix(utf8ByteOrderMark.size());
+    if (text.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark)
+        text.remove_prefix(utf8ByteOrderMark.size());
 
     std::size_t number = 0;
     std::size_t start = 0;
@@ -32,7 +34,8 @@ void forEachQuestionLine(std::string_view text,
         }
         handleLine(++number, trimmed(text.substr(start, end - start)));
         start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
     }
 }
 
@@ -44,7 +47,8 @@ bool isSectionStart(std::string_view line)
 KeyValue splitKeyValue(std::string_view line)
 {
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos) return {line, {}, false};
+    if (equals == std::string_view::npos)
+        return {line, {}, false};
     return {line.substr(0, equals), line.substr(equals + 1), true};
 }
 
@@ -52,7 +56,8 @@ AnswerParts splitAnswer(std::string_view value)
 {
     const auto comma = value.rfind(',');
     const std::size_t digitCount = comma == std::string_view::npos ? 0 : value.size() - comma - 1;
-    if (digitCount < 1 || digitCount > 3) return {value, {}};
+    if (digitCount < 1 || digitCount > 3)
+        return {value, {}};
     return {value.substr(0, comma), value.substr(comma + 1)};
 }
 

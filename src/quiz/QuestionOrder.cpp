@@ -23,10 +23,12 @@ std::vector<std::size_t> shuffledOrder(std::size_t count, std::uint32_t seed)
 
 bool isOrderOf(const std::vector<std::size_t>& order, std::size_t count)
 {
-    if (order.size() != count) return false;
+    if (order.size() != count)
+        return false;
     std::vector<bool> seen(count, false);
     for (std::size_t index : order) {
-        if (index >= count || seen[index]) return false;
+        if (index >= count || seen[index])
+            return false;
         seen[index] = true;
     }
     return true;

@@ -82,7 +82,8 @@ constexpr int kDecoration = 40;
 // A text broken at word boundaries into lines of at most a width, as the window's font measures them.
 class LineBreaker : public wxTextWrapper {
 public:
-    wxString Break(wxWindow* window, const wxString& text, int width) {
+    wxString Break(wxWindow* window, const wxString& text, int width)
+    {
         m_text.clear();
         Wrap(window, text, width);
         return m_text;
@@ -100,7 +101,8 @@ private:
 // at word boundaries into lines of the window's width: only lines wider than
 // the screen (at three pixels a letter, which no font undercuts) are wrapped
 // here, so breaks come from the window's width and huge texts cost little.
-wxString BoundedForBreaking(const wxString& text) {
+wxString BoundedForBreaking(const wxString& text)
+{
     const wxSize screen = wxGetDisplaySize();
     const TextBox box{static_cast<std::size_t>(std::max(8, screen.x / 3)),
                       static_cast<std::size_t>(std::max(1, screen.y / 2 / 10))};
@@ -112,13 +114,15 @@ wxString BoundedForBreaking(const wxString& text) {
 class NameDialog : public wxTextEntryDialog {
 public:
     NameDialog(wxWindow* parent, const wxString& prompt, const wxString& caption)
-        : wxTextEntryDialog(parent, prompt, caption) {
+        : wxTextEntryDialog(parent, prompt, caption)
+    {
         m_textctrl->SetMinSize(wxSize(-1, m_textctrl->GetCharHeight() + kNameBoxPadding));
         GetSizer()->SetSizeHints(this);
     }
 };
 
-quiz::ScreenRect ScreenRectOf(const wxRect& rect) {
+quiz::ScreenRect ScreenRectOf(const wxRect& rect)
+{
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
@@ -139,29 +143,33 @@ wxEND_EVENT_TABLE()
 QuizFrame::QuizFrame(wxWindow* parent, QuizHost& host, LanguageTable* languageTable)
     : wxFrame(parent, wxID_ANY, FitLabel(FromLatin1(languageTable->Get(Text::QuizTitle))), wxDefaultPosition,
               wxSize(kPreferredWidth, 320), wxDEFAULT_FRAME_STYLE | wxFRAME_TOOL_WINDOW | wxSIMPLE_BORDER),
-      m_languageTable(languageTable),
-      m_host(host) {
+      m_languageTable(languageTable), m_host(host)
+{
     SetAutoLayout(true);
     BuildControls();
     PlaceBesideTheEyes();
     m_host.LeaveWholeDegrees();
 }
 
-const std::string& QuizFrame::Latin1Text(int n) const {
+const std::string& QuizFrame::Latin1Text(int n) const
+{
     return m_languageTable->Get(n);
 }
 
 // Typed prism bases are read as trainees of the program's language write
 // them; a file that names no language is read the English way.
-quiz::BaseAbbreviations QuizFrame::TraineeAbbreviations() const {
+quiz::BaseAbbreviations QuizFrame::TraineeAbbreviations() const
+{
     return quiz::abbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
 }
 
-wxString QuizFrame::Text(int n) const {
+wxString QuizFrame::Text(int n) const
+{
     return FitLabel(FromLatin1(Latin1Text(n)));
 }
 
-void QuizFrame::BuildControls() {
+void QuizFrame::BuildControls()
+{
     m_panel = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE | wxTAB_TRAVERSAL);
     m_panel->SetAutoLayout(true);
     auto fill = new wxLayoutConstraints;
@@ -246,7 +254,8 @@ void QuizFrame::BuildControls() {
     m_resultButton->Hide();
 }
 
-wxString QuizFrame::QuestionBoxLabel() const {
+wxString QuizFrame::QuestionBoxLabel() const
+{
     if (m_session.empty())
         return Text(Text::Question);
     // The number in the file, so that the results and the review name the
@@ -254,7 +263,8 @@ wxString QuizFrame::QuestionBoxLabel() const {
     return wxString::Format("%d. %s", static_cast<int>(m_session.currentQuestion()) + 1, Text(Text::Question));
 }
 
-void QuizFrame::applyLanguage() {
+void QuizFrame::applyLanguage()
+{
     SetTitle(Text(Text::QuizTitle));
     m_questionBox->SetLabel(QuestionBoxLabel());
     m_resultButton->SetLabel(Text(Text::ResultsButton));
@@ -269,7 +279,8 @@ void QuizFrame::applyLanguage() {
     }
 }
 
-void QuizFrame::showQuiz(bool show) {
+void QuizFrame::showQuiz(bool show)
+{
     if (m_resultsDialog)
         m_resultsDialog->Show(show);
     if (m_reviewWindow)
@@ -277,14 +288,16 @@ void QuizFrame::showQuiz(bool show) {
     Show(show);
 }
 
-void QuizFrame::UpdateButtons() {
+void QuizFrame::UpdateButtons()
+{
     m_prevButton->Show(m_session.canGoPrevious());
     m_nextButton->Show(m_session.canGoNext());
     m_resultButton->Show(!m_session.empty());
     m_panel->Layout();
 }
 
-void QuizFrame::ForgetQuestions() {
+void QuizFrame::ForgetQuestions()
+{
     m_session.clear();
     UpdateButtons();
     // Its answers are gone with the questions.
@@ -292,7 +305,8 @@ void QuizFrame::ForgetQuestions() {
         m_reviewWindow->Hide();
 }
 
-void QuizFrame::OnOpen(wxCommandEvent&) {
+void QuizFrame::OnOpen(wxCommandEvent&)
+{
     ForgetQuestions();
     const wxString path = ChooseFile(this, Text(Text::OpenQuestionsPrompt),
                                      FromLatin1(m_languageTable->Get(Text::QuestionWildcard)), wxFD_OPEN);
@@ -300,7 +314,8 @@ void QuizFrame::OnOpen(wxCommandEvent&) {
         LoadQuestionFile(path);
 }
 
-void QuizFrame::LoadQuestionFile(const wxString& path) {
+void QuizFrame::LoadQuestionFile(const wxString& path)
+{
     ForgetQuestions();
     quiz::QuestionList questions;
     if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
@@ -319,7 +334,8 @@ void QuizFrame::LoadQuestionFile(const wxString& path) {
     UpdateButtons();
 }
 
-void QuizFrame::StoreAnswer() {
+void QuizFrame::StoreAnswer()
+{
     quiz::Question* question = m_session.current();
     if (!question)
         return;
@@ -329,7 +345,8 @@ void QuizFrame::StoreAnswer() {
     quiz::storeAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
 }
 
-void QuizFrame::ShowQuestion() {
+void QuizFrame::ShowQuestion()
+{
     const quiz::Question* question = m_session.current();
     if (!question)
         return;
@@ -364,7 +381,8 @@ void QuizFrame::ShowQuestion() {
     FitToQuestion();
 }
 
-void QuizFrame::PlaceBesideTheEyes() {
+void QuizFrame::PlaceBesideTheEyes()
+{
     const wxRect screen = wxDisplay(GetParent()).GetClientArea();
     const quiz::ScreenRect placed =
         quiz::placeQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
@@ -373,14 +391,15 @@ void QuizFrame::PlaceBesideTheEyes() {
     m_panel->Layout();
 }
 
-void QuizFrame::FitToQuestion() {
+void QuizFrame::FitToQuestion()
+{
     const quiz::Question* question = m_session.current();
     const int width = GetClientSize().GetWidth();
     LineBreaker lines;
     // The question wraps at word boundaries within its box, which grows to hold it.
     const int textWidth = std::max(1, width - 2 * 7 - 2 * 5);
-    m_questionText->SetLabel(question ? lines.Break(m_questionText, BoundedForBreaking(FromLatin1(question->text)), textWidth)
-                                      : wxString());
+    m_questionText->SetLabel(
+        question ? lines.Break(m_questionText, BoundedForBreaking(FromLatin1(question->text)), textWidth) : wxString());
     const int questionLines =
         std::max(kLeastQuestionLines, static_cast<int>(m_questionText->GetLabel().Freq('\n')) + 1);
     const int questionHeight = kQuestionBoxFrame + questionLines * m_questionText->GetCharHeight();
@@ -406,21 +425,24 @@ void QuizFrame::FitToQuestion() {
     m_panel->Layout();
 }
 
-void QuizFrame::OnNext(wxCommandEvent&) {
+void QuizFrame::OnNext(wxCommandEvent&)
+{
     StoreAnswer();
     if (m_session.goNext())
         ShowQuestion();
     UpdateButtons();
 }
 
-void QuizFrame::OnPrevious(wxCommandEvent&) {
+void QuizFrame::OnPrevious(wxCommandEvent&)
+{
     StoreAnswer();
     if (m_session.goPrevious())
         ShowQuestion();
     UpdateButtons();
 }
 
-void QuizFrame::OnToggle(wxCommandEvent& event) {
+void QuizFrame::OnToggle(wxCommandEvent& event)
+{
     const quiz::Question* question = m_session.current();
     if (m_inToggle || !question || question->answerBox != quiz::AnswerBox::SingleChoice)
         return;
@@ -433,13 +455,15 @@ void QuizFrame::OnToggle(wxCommandEvent& event) {
     m_inToggle = false;
 }
 
-void QuizFrame::ApplyQuestionOrder() {
+void QuizFrame::ApplyQuestionOrder()
+{
     const std::size_t count = m_session.size();
     m_session.setOrder(m_shuffleBox->GetValue() ? quiz::shuffledOrder(count, std::random_device{}())
                                                 : quiz::fileOrder(count));
 }
 
-void QuizFrame::OnShuffle(wxCommandEvent&) {
+void QuizFrame::OnShuffle(wxCommandEvent&)
+{
     if (m_session.empty())
         return;
     StoreAnswer();
@@ -448,10 +472,11 @@ void QuizFrame::OnShuffle(wxCommandEvent&) {
     UpdateButtons();
 }
 
-void QuizFrame::ShowResults() {
-    const std::string report = quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions(), TraineeAbbreviations()),
-                                                         m_languageTable->Get(Text::Question),
-                                                         m_languageTable->Get(Text::Total));
+void QuizFrame::ShowResults()
+{
+    const std::string report =
+        quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions(), TraineeAbbreviations()),
+                                  m_languageTable->Get(Text::Question), m_languageTable->Get(Text::Total));
     if (!m_resultsDialog) {
         m_resultsDialog = new wxDialog(this, wxID_ANY, Text(Text::ResultsTitle), wxDefaultPosition, wxSize(250, 250),
                                        wxCAPTION | wxSYSTEM_MENU);
@@ -471,20 +496,21 @@ void QuizFrame::ShowResults() {
     FitResultsDialog(report);
 }
 
-void QuizFrame::FitResultsDialog(const std::string& report) {
+void QuizFrame::FitResultsDialog(const std::string& report)
+{
     // Every line down to the total shows whole without scrolling, within the screen.
     constexpr int kTextMargins = 16;
     constexpr int kScrollBar = 20;
     constexpr int kLeastTextWidth = 230;
     const int lineHeight = m_resultsText->GetCharHeight() + 2;
     const int lines = static_cast<int>(std::count(report.begin(), report.end(), '\n')) + 1;
-    const int textHeight = std::min(std::max(185, lines * lineHeight + kTextMargins),
-                                    wxGetDisplaySize().GetHeight() * 2 / 3);
+    const int textHeight =
+        std::min(std::max(185, lines * lineHeight + kTextMargins), wxGetDisplaySize().GetHeight() * 2 / 3);
     int widest = 0;
     for (const wxString& line : wxSplit(m_resultsText->GetValue(), '\n', '\0'))
         widest = std::max(widest, m_resultsText->GetTextExtent(line).GetWidth());
-    const int textWidth = std::min(std::max(kLeastTextWidth, widest + kTextMargins + kScrollBar),
-                                   wxGetDisplaySize().GetWidth() * 2 / 3);
+    const int textWidth =
+        std::min(std::max(kLeastTextWidth, widest + kTextMargins + kScrollBar), wxGetDisplaySize().GetWidth() * 2 / 3);
     m_resultsText->SetSize(textWidth, textHeight);
     const int buttonY = 5 + textHeight + 10;
     wxWindow* review = m_resultsDialog->FindWindow(ReviewId);
@@ -495,7 +521,8 @@ void QuizFrame::FitResultsDialog(const std::string& report) {
     m_resultsDialog->SetClientSize(textWidth + 10, buttonY + buttonHeight + 8);
 }
 
-void QuizFrame::OnResults(wxCommandEvent&) {
+void QuizFrame::OnResults(wxCommandEvent&)
+{
     if (m_session.empty())
         return;
     StoreAnswer();
@@ -503,7 +530,8 @@ void QuizFrame::OnResults(wxCommandEvent&) {
     m_resultsDialog->Show();
 }
 
-void QuizFrame::OnReview(wxCommandEvent&) {
+void QuizFrame::OnReview(wxCommandEvent&)
+{
     if (m_session.empty())
         return;
     // Answers changed since the results were shown count in both windows.
@@ -517,7 +545,8 @@ void QuizFrame::OnReview(wxCommandEvent&) {
     m_reviewWindow->Raise();
 }
 
-void QuizFrame::ShowReviewText() {
+void QuizFrame::ShowReviewText()
+{
     quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
                               Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
                               Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
@@ -534,10 +563,12 @@ void QuizFrame::ShowReviewText() {
     labels.orWord = Latin1Text(Text::OrWord);
     labels.answerNotNaming = Latin1Text(Text::AnswerNotNaming);
     labels.severalBases = Latin1Text(Text::SeveralBasesNamed);
-    m_reviewWindow->SetReview(FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
+    m_reviewWindow->SetReview(
+        FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
 }
 
-bool QuizFrame::AskTraineeName() {
+bool QuizFrame::AskTraineeName()
+{
     if (m_traineeName)
         return true;
     NameDialog ask(m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this, Text(Text::TraineeNamePrompt),
@@ -548,7 +579,8 @@ bool QuizFrame::AskTraineeName() {
     return true;
 }
 
-void QuizFrame::OnSaveResults(wxCommandEvent&) {
+void QuizFrame::OnSaveResults(wxCommandEvent&)
+{
     if (m_session.empty() || !AskTraineeName())
         return;
     wxWindow* parent = m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this;
@@ -564,7 +596,8 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
     const quiz::ResultsHeading heading{std::string(m_traineeName->utf8_str()),
                                        std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
                                        std::string(wxDateTime::Now().FormatISODate().utf8_str())};
-    const std::string csv = quiz::formatResultsCsv(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), heading);
+    const std::string csv =
+        quiz::formatResultsCsv(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), heading);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
@@ -573,7 +606,8 @@ void QuizFrame::OnSaveResults(wxCommandEvent&) {
                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, parent);
 }
 
-void QuizFrame::OnClose(wxCloseEvent&) {
+void QuizFrame::OnClose(wxCloseEvent&)
+{
     m_session.clear();
     m_host.QuizClosed();
     if (m_resultsDialog)

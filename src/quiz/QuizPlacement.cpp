@@ -12,7 +12,8 @@ constexpr int kGapToEyes = 8;
 }  // namespace
 
 ScreenRect placeQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindow, const ScreenRect& eyes, int width,
-                           int minWidth) {
+                           int minWidth)
+{
     ScreenRect placed;
     placed.y = std::clamp(mainWindow.y, screen.y, std::max(screen.y, screen.bottom() - 1));
     placed.width = std::min(width, screen.width);

@@ -20,7 +20,8 @@ void QuizSession::clear()
 
 bool QuizSession::setOrder(std::vector<std::size_t> order)
 {
-    if (!isOrderOf(order, m_questions.size())) return false;
+    if (!isOrderOf(order, m_questions.size()))
+        return false;
     m_order = std::move(order);
     m_current = 0;
     return true;
@@ -73,14 +74,16 @@ bool QuizSession::canGoNext() const
 
 bool QuizSession::goPrevious()
 {
-    if (!canGoPrevious()) return false;
+    if (!canGoPrevious())
+        return false;
     --m_current;
     return true;
 }
 
 bool QuizSession::goNext()
 {
-    if (!canGoNext()) return false;
+    if (!canGoNext())
+        return false;
     ++m_current;
     return true;
 }

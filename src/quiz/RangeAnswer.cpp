@@ -55,12 +55,14 @@ std::string normalised(std::string_view text)
     for (char c : text) {
         const bool gap = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '-';
         if (gap) {
-            if (result.back() != ' ') result += ' ';
+            if (result.back() != ' ')
+                result += ' ';
         } else {
             result += lowerLatin1(c);
         }
     }
-    if (result.back() != ' ') result += ' ';
+    if (result.back() != ' ')
+        result += ' ';
     return result;
 }
 
@@ -71,7 +73,8 @@ bool containsWords(const std::string& text, const std::string& words)
         const bool startsWord = at == 0 || !isLetter(text[at - 1]);
         const std::size_t end = at + words.size();
         const bool endsWord = end >= text.size() || !isLetter(text[end]);
-        if (startsWord && endsWord) return true;
+        if (startsWord && endsWord)
+            return true;
         at = text.find(words, at + 1);
     }
     return false;
@@ -86,10 +89,14 @@ std::string typedAbbreviation(PrismBaseWord base, BaseAbbreviations abbreviation
         return english;
     }
     switch (base) {
-    case PrismBaseWord::out: return "ba";
-    case PrismBaseWord::in: return "bi";
-    case PrismBaseWord::up: return "bo";
-    case PrismBaseWord::down: break;
+    case PrismBaseWord::out:
+        return "ba";
+    case PrismBaseWord::in:
+        return "bi";
+    case PrismBaseWord::up:
+        return "bo";
+    case PrismBaseWord::down:
+        break;
     }
     return "bu";
 }
@@ -98,18 +105,31 @@ std::vector<std::string> spellings(PrismBaseWord base, BaseAbbreviations abbrevi
 {
     std::vector<std::string> words = {typedAbbreviation(base, abbreviations)};
     switch (base) {
-    case PrismBaseWord::out: words.insert(words.end(), {"base out", "basis au\xDF" "en", "basis aussen"}); break;
-    case PrismBaseWord::in: words.insert(words.end(), {"base in", "basis innen"}); break;
-    case PrismBaseWord::up: words.insert(words.end(), {"base up", "basis oben"}); break;
-    case PrismBaseWord::down: words.insert(words.end(), {"base down", "basis unten"}); break;
+    case PrismBaseWord::out:
+        words.insert(words.end(), {"base out",
+                                   "basis au\xDF"
+                                   "en",
+                                   "basis aussen"});
+        break;
+    case PrismBaseWord::in:
+        words.insert(words.end(), {"base in", "basis innen"});
+        break;
+    case PrismBaseWord::up:
+        words.insert(words.end(), {"base up", "basis oben"});
+        break;
+    case PrismBaseWord::down:
+        words.insert(words.end(), {"base down", "basis unten"});
+        break;
     }
     return words;
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -128,7 +148,8 @@ std::optional<double> plainNumber(std::string_view text)
             return std::nullopt;
         }
     }
-    if (digits == 0 || digits > 9) return std::nullopt;
+    if (digits == 0 || digits > 9)
+        return std::nullopt;
     return decimalValue(text);
 }
 
@@ -139,7 +160,8 @@ unsigned basesNamed(std::string_view typedText, BaseAbbreviations abbreviations)
     unsigned named = 0;
     for (PrismBaseWord base : kBases)
         for (const std::string& spelling : spellings(base, abbreviations))
-            if (containsWords(text, spelling)) named |= 1u << static_cast<unsigned>(base);
+            if (containsWords(text, spelling))
+                named |= 1u << static_cast<unsigned>(base);
     return named;
 }
 
@@ -147,16 +169,20 @@ unsigned basesNamed(std::string_view typedText, BaseAbbreviations abbreviations)
 std::optional<double> firstNumber(std::string_view typedText)
 {
     std::size_t start = 0;
-    while (start < typedText.size() && !isDigit(typedText[start])) ++start;
-    if (start == typedText.size()) return std::nullopt;
+    while (start < typedText.size() && !isDigit(typedText[start]))
+        ++start;
+    if (start == typedText.size())
+        return std::nullopt;
     std::string number;
     std::size_t at = start;
     // At most nine digits before the separator: longer runs are no angle.
-    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9) number += typedText[at++];
+    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9)
+        number += typedText[at++];
     if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && isDigit(typedText[at + 1])) {
         number += '.';
         ++at;
-        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18) number += typedText[at++];
+        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18)
+            number += typedText[at++];
     }
     return decimalValue(number);
 }
@@ -166,16 +192,20 @@ std::optional<double> firstNumber(std::string_view typedText)
 std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
 {
     const std::size_t dots = answerText.find("..");
-    if (dots == std::string_view::npos) return std::nullopt;
+    if (dots == std::string_view::npos)
+        return std::nullopt;
     const std::optional<double> low = plainNumber(answerText.substr(0, dots));
     std::string_view rest = trimmed(answerText.substr(dots + 2));
     std::size_t numberEnd = 0;
-    while (numberEnd < rest.size() && (isDigit(rest[numberEnd]) || rest[numberEnd] == '.')) ++numberEnd;
+    while (numberEnd < rest.size() && (isDigit(rest[numberEnd]) || rest[numberEnd] == '.'))
+        ++numberEnd;
     const std::optional<double> high = plainNumber(rest.substr(0, numberEnd));
-    if (!low || !high || *high < *low) return std::nullopt;
+    if (!low || !high || *high < *low)
+        return std::nullopt;
     PrismRange range{*low, *high, std::nullopt};
     const std::string_view baseText = trimmed(rest.substr(numberEnd));
-    if (baseText.empty()) return range;
+    if (baseText.empty())
+        return range;
     for (PrismBaseWord base : kBases) {
         const std::string abbreviation = baseAbbreviation(base);
         if (baseText.size() == 2 && lowerLatin1(baseText[0]) == lowerLatin1(abbreviation[0]) &&
@@ -196,8 +226,10 @@ BaseAbbreviations abbreviationsOfLanguage(std::string_view isoCode)
 bool rangeMatches(const PrismRange& range, std::string_view typedText, BaseAbbreviations abbreviations)
 {
     const std::optional<double> number = firstNumber(typedText);
-    if (!number || *number < range.low || *number > range.high) return false;
-    if (!range.base) return true;
+    if (!number || *number < range.low || *number > range.high)
+        return false;
+    if (!range.base)
+        return true;
     return basesNamed(typedText, abbreviations) == 1u << static_cast<unsigned>(*range.base);
 }
 
@@ -217,10 +249,14 @@ bool answerMatches(std::string_view answerText, std::string_view typedText, Base
 const char* baseAbbreviation(PrismBaseWord base)
 {
     switch (base) {
-    case PrismBaseWord::out: return "BO";
-    case PrismBaseWord::in: return "BI";
-    case PrismBaseWord::up: return "BU";
-    case PrismBaseWord::down: break;
+    case PrismBaseWord::out:
+        return "BO";
+    case PrismBaseWord::in:
+        return "BI";
+    case PrismBaseWord::up:
+        return "BU";
+    case PrismBaseWord::down:
+        break;
     }
     return "BD";
 }
@@ -229,7 +265,8 @@ std::string rangeExample(const PrismRange& range)
 {
     std::ostringstream text;
     text << range.low;
-    if (range.base) text << ' ' << baseAbbreviation(*range.base);
+    if (range.base)
+        text << ' ' << baseAbbreviation(*range.base);
     return text.str();
 }
 

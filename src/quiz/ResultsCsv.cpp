@@ -33,7 +33,8 @@ void appendLine(std::string& csv, const std::string& a, const std::string& b, co
 std::string givenText(const ReviewItem& item)
 {
     std::string joined;
-    for (std::size_t i = 0; i < item.given.size(); ++i) joined += (i == 0 ? "" : "; ") + item.given[i];
+    for (std::size_t i = 0; i < item.given.size(); ++i)
+        joined += (i == 0 ? "" : "; ") + item.given[i];
     return Latin1ToUtf8(joined);
 }
 
@@ -41,10 +42,12 @@ std::string givenText(const ReviewItem& item)
 
 std::string csvField(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
     std::string quoted = "\"";
     for (char c : text) {
-        if (c == '"') quoted += '"';
+        if (c == '"')
+            quoted += '"';
         quoted += c;
     }
     quoted += '"';

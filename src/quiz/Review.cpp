@@ -12,12 +12,14 @@ namespace {
 std::vector<std::string> givenAnswer(const Question& question)
 {
     if (question.answerBox == AnswerBox::Text) {
-        if (question.userAnswer.empty()) return {};
+        if (question.userAnswer.empty())
+            return {};
         return {question.userAnswer};
     }
     std::vector<std::string> ticked;
     for (std::size_t i = 0; i < question.answers.size() && i < question.userAnswer.size(); ++i) {
-        if (question.userAnswer[i] == '1') ticked.push_back(question.answers[i]);
+        if (question.userAnswer[i] == '1')
+            ticked.push_back(question.answers[i]);
     }
     return ticked;
 }
@@ -25,14 +27,17 @@ std::vector<std::string> givenAnswer(const Question& question)
 bool isWordLetter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
-    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+    return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
 }
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view start)
 {
-    if (text.size() < start.size()) return false;
+    if (text.size() < start.size())
+        return false;
     for (std::size_t i = 0; i < start.size(); ++i)
-        if (lowerLatin1(text[i]) != lowerLatin1(start[i])) return false;
+        if (lowerLatin1(text[i]) != lowerLatin1(start[i]))
+            return false;
     return true;
 }
 
@@ -41,9 +46,11 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view start)
 std::string wordBeginningWith(std::string_view text, std::string_view keyword)
 {
     for (std::size_t at = 0; at + keyword.size() <= text.size(); ++at) {
-        if ((at > 0 && isWordLetter(text[at - 1])) || !startsWithIgnoringCase(text.substr(at), keyword)) continue;
+        if ((at > 0 && isWordLetter(text[at - 1])) || !startsWithIgnoringCase(text.substr(at), keyword))
+            continue;
         std::size_t end = at + keyword.size();
-        while (end < text.size() && isWordLetter(text[end])) ++end;
+        while (end < text.size() && isWordLetter(text[end]))
+            ++end;
         return std::string(text.substr(at, end - at));
     }
     return {};
@@ -55,9 +62,11 @@ std::vector<std::string> keywordWords(const Question& question, const std::vecto
 {
     std::vector<std::string> words;
     for (const std::string& keyword : keywords) {
-        if (keyword.empty()) continue;
+        if (keyword.empty())
+            continue;
         std::string word = wordBeginningWith(question.explanation, keyword);
-        if (word.empty()) word = wordBeginningWith(question.text, keyword);
+        if (word.empty())
+            word = wordBeginningWith(question.text, keyword);
         words.push_back(word.empty() ? keyword : word);
     }
     return words;
@@ -70,9 +79,11 @@ bool severalBasesCostThePoints(const Question& question, int points, BaseAbbrevi
     // Only where the number was right: otherwise the number is the reason.
     for (const std::string& answer : question.answers) {
         std::optional<PrismRange> range = parseRangeAnswer(answer);
-        if (!range || !range->base) continue;
+        if (!range || !range->base)
+            continue;
         range->base.reset();
-        if (rangeMatches(*range, question.userAnswer, abbreviations)) return true;
+        if (rangeMatches(*range, question.userAnswer, abbreviations))
+            return true;
     }
     return false;
 }
@@ -83,7 +94,8 @@ std::vector<ScoringAnswer> scoringAnswers(const Question& question)
     std::vector<ScoringAnswer> scoring;
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (question.points[i] <= 0) continue;
+        if (question.points[i] <= 0)
+            continue;
         if (question.answerBox != AnswerBox::Text) {
             scoring.push_back({question.answers[i], question.points[i], std::nullopt});
             continue;
@@ -142,9 +154,8 @@ std::vector<ReviewItem> buildReview(const QuestionList& questions, BaseAbbreviat
         const Question& question = questions[i];
         const bool answerable = question.answerBox != AnswerBox::None;
         const int points = scoreQuestion(question, abbreviations);
-        items.push_back({i + 1, question.text, answerable ? givenAnswer(question) : std::vector<std::string>{},
-                         points, question.maxPoints,
-                         answerable ? scoringAnswers(question) : std::vector<ScoringAnswer>{},
+        items.push_back({i + 1, question.text, answerable ? givenAnswer(question) : std::vector<std::string>{}, points,
+                         question.maxPoints, answerable ? scoringAnswers(question) : std::vector<ScoringAnswer>{},
                          question.explanation, severalBasesCostThePoints(question, points, abbreviations)});
     }
     return items;
@@ -158,7 +169,8 @@ std::string readableKeywords(std::string_view answerText)
         const auto end = std::min(answerText.find('&', start), answerText.size());
         const std::string_view keyword = answerText.substr(start, end - start);
         if (!keyword.empty()) {
-            if (!readable.empty()) readable += " + ";
+            if (!readable.empty())
+                readable += " + ";
             readable += keyword;
         }
         start = end + 1;
@@ -170,14 +182,23 @@ std::string readableRange(const PrismRange& range, const ReviewLabels& labels)
 {
     std::ostringstream text;
     text << range.low;
-    if (range.high != range.low) text << ' ' << labels.rangeTo << ' ' << range.high;
+    if (range.high != range.low)
+        text << ' ' << labels.rangeTo << ' ' << range.high;
     text << ' ' << labels.prismUnit;
     if (range.base) {
         switch (*range.base) {
-        case PrismBaseWord::out: text << ' ' << labels.baseOut; break;
-        case PrismBaseWord::in: text << ' ' << labels.baseIn; break;
-        case PrismBaseWord::up: text << ' ' << labels.baseUp; break;
-        case PrismBaseWord::down: text << ' ' << labels.baseDown; break;
+        case PrismBaseWord::out:
+            text << ' ' << labels.baseOut;
+            break;
+        case PrismBaseWord::in:
+            text << ' ' << labels.baseIn;
+            break;
+        case PrismBaseWord::up:
+            text << ' ' << labels.baseUp;
+            break;
+        case PrismBaseWord::down:
+            text << ' ' << labels.baseDown;
+            break;
         }
     }
     return text.str();
@@ -187,28 +208,33 @@ std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabel
 {
     std::string text;
     for (const ReviewItem& item : items) {
-        if (!text.empty()) text += "\n\n";
+        if (!text.empty())
+            text += "\n\n";
         text += std::to_string(item.number) + ". " + labels.question + '\n';
         text += item.question + '\n';
 
         text += labels.yourAnswer + ": ";
-        if (item.given.empty()) text += labels.noAnswer;
-        for (std::size_t i = 0; i < item.given.size(); ++i) text += (i == 0 ? "" : "; ") + item.given[i];
+        if (item.given.empty())
+            text += labels.noAnswer;
+        for (std::size_t i = 0; i < item.given.size(); ++i)
+            text += (i == 0 ? "" : "; ") + item.given[i];
         text += '\n';
 
         text += labels.points + ": " + std::to_string(item.points) + '/' + std::to_string(item.maxPoints);
-        if (item.severalBases) text += '\n' + labels.severalBases;
+        if (item.severalBases)
+            text += '\n' + labels.severalBases;
         if (!item.scoring.empty()) {
             text += '\n' + labels.wouldHaveScored + ':';
             for (const ScoringAnswer& answer : item.scoring) {
                 const bool worded = !answer.words.empty() || !answer.excluded.empty();
                 text += "\n    " + (answer.range ? readableRange(*answer.range, labels)
-                                     : worded     ? readableWords(answer, labels)
-                                                  : answer.text);
+                                    : worded     ? readableWords(answer, labels)
+                                                 : answer.text);
                 appendPoints(text, answer.points, labels);
             }
         }
-        if (!item.explanation.empty()) text += '\n' + labels.explanation + ": " + item.explanation;
+        if (!item.explanation.empty())
+            text += '\n' + labels.explanation + ": " + item.explanation;
     }
     return text;
 }

@@ -22,8 +22,7 @@ struct ScoringAnswer {
     ScoringAnswer(std::string text, int points, std::optional<PrismRange> range = std::nullopt,
                   std::vector<std::string> words = {}, std::vector<std::string> excluded = {})
         : text(std::move(text)), points(points), range(range), words(std::move(words)), excluded(std::move(excluded))
-    {
-    }
+    {}
 
     std::string text;
     int points = 0;
@@ -41,7 +40,7 @@ struct ScoringAnswer {
 // What the review shows of one question. Texts are the question file's
 // ISO 8859-1 bytes, like the records they come from.
 struct ReviewItem {
-    std::size_t number = 0;          // position in the question file, from 1
+    std::size_t number = 0;  // position in the question file, from 1
     std::string question;
     std::vector<std::string> given;  // the typed text, or the ticked entries; empty when unanswered
     int points = 0;

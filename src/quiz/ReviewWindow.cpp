@@ -6,7 +6,8 @@
 
 ReviewWindow::ReviewWindow(wxWindow* parent, const wxString& title, const wxString& saveLabel)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxSize(520, 460),
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER) {
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER)
+{
     // The save command needs the answers, which the quiz window holds.
     SetExtraStyle(GetExtraStyle() & ~wxWS_EX_BLOCK_EVENTS);
     SetAutoLayout(true);
@@ -27,8 +28,8 @@ ReviewWindow::ReviewWindow(wxWindow* parent, const wxString& title, const wxStri
     okPlace->height.AsIs();
     ok->SetConstraints(okPlace);
 
-    m_text = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                            wxTE_MULTILINE | wxTE_READONLY);
+    m_text =
+        new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_MULTILINE | wxTE_READONLY);
     auto text = new wxLayoutConstraints;
     text->left.SameAs(this, wxLeft, 7);
     text->top.SameAs(this, wxTop, 7);
@@ -37,12 +38,14 @@ ReviewWindow::ReviewWindow(wxWindow* parent, const wxString& title, const wxStri
     m_text->SetConstraints(text);
 }
 
-void ReviewWindow::SetReview(const wxString& text) {
+void ReviewWindow::SetReview(const wxString& text)
+{
     m_text->ChangeValue(text);
     m_text->SetInsertionPoint(0);
 }
 
-void ReviewWindow::ApplyLanguage(const wxString& title, const wxString& saveLabel) {
+void ReviewWindow::ApplyLanguage(const wxString& title, const wxString& saveLabel)
+{
     SetTitle(title);
     m_saveButton->SetLabel(saveLabel);
     Layout();

@@ -21,7 +21,8 @@ int scoreText(const Question& question, BaseAbbreviations abbreviations)
 {
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (answerMatches(question.answers[i], question.userAnswer, abbreviations)) return question.points[i];
+        if (answerMatches(question.answers[i], question.userAnswer, abbreviations))
+            return question.points[i];
     }
     return 0;
 }
@@ -32,7 +33,8 @@ int scoreChoices(const Question& question)
     const std::size_t count = std::min(question.points.size(), question.userAnswer.size());
     int sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (question.userAnswer[i] == '1') sum = saturatingAdd(sum, question.points[i]);
+        if (question.userAnswer[i] == '1')
+            sum = saturatingAdd(sum, question.points[i]);
     }
     return sum;
 }
@@ -50,7 +52,8 @@ Keywords splitKeywords(std::string_view answerText)
             keywords.excluded.emplace_back(keyword.substr(1));
         else
             keywords.required.emplace_back(keyword);
-        if (end == std::string_view::npos) return keywords;
+        if (end == std::string_view::npos)
+            return keywords;
         start = end + 1;
     }
 }
@@ -68,10 +71,15 @@ int scoreQuestion(const Question& question, BaseAbbreviations abbreviations)
 {
     int score = 0;
     switch (question.answerBox) {
-    case AnswerBox::Text: score = scoreText(question, abbreviations); break;
+    case AnswerBox::Text:
+        score = scoreText(question, abbreviations);
+        break;
     case AnswerBox::SingleChoice:
-    case AnswerBox::MultipleChoice: score = scoreChoices(question); break;
-    case AnswerBox::None: break;
+    case AnswerBox::MultipleChoice:
+        score = scoreChoices(question);
+        break;
+    case AnswerBox::None:
+        break;
     }
     return std::max(score, 0);
 }

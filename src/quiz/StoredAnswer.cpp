@@ -12,8 +12,10 @@ bool isChoice(AnswerBox box)
 
 AnswerArea answerAreaFor(const Question& question)
 {
-    if (question.answerBox == AnswerBox::Text) return AnswerArea::Text;
-    if (isChoice(question.answerBox) && !question.answers.empty()) return AnswerArea::ChoiceList;
+    if (question.answerBox == AnswerBox::Text)
+        return AnswerArea::Text;
+    if (isChoice(question.answerBox) && !question.answers.empty())
+        return AnswerArea::ChoiceList;
     return AnswerArea::None;
 }
 
@@ -23,11 +25,13 @@ void storeAnswer(Question& question, std::string_view typedText, const std::vect
         question.userAnswer = std::string(typedText);
         return;
     }
-    if (!isChoice(question.answerBox)) return;
+    if (!isChoice(question.answerBox))
+        return;
 
     std::string choices(question.answers.size(), '0');
     for (std::size_t i = 0; i < choices.size() && i < checkedEntries.size(); ++i) {
-        if (checkedEntries[i]) choices[i] = '1';
+        if (checkedEntries[i])
+            choices[i] = '1';
     }
     question.userAnswer = choices;
 }

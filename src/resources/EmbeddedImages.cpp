@@ -7,8 +7,10 @@
 const EmbeddedImage* FindEmbeddedImage(std::string_view name)
 {
     const EmbeddedImage* end = kEmbeddedImages + kEmbeddedImageCount;
-    const EmbeddedImage* found = std::lower_bound(kEmbeddedImages, end, name,
-        [](const EmbeddedImage& image, std::string_view key) { return std::string_view(image.name) < key; });
+    const EmbeddedImage* found =
+        std::lower_bound(kEmbeddedImages, end, name, [](const EmbeddedImage& image, std::string_view key) {
+            return std::string_view(image.name) < key;
+        });
     return found != end && found->name == name ? found : nullptr;
 }
 

@@ -28,11 +28,18 @@ constexpr int kTempNameAttempts = 100;
 constexpr char kTempMarker[] = ".tmp-";
 constexpr std::size_t kTempSuffixLength = 6;
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path)
+{
+    return "\"" + path + "\"";
+}
 
-std::string SystemReason(int errorNumber) { return std::generic_category().message(errorNumber); }
+std::string SystemReason(int errorNumber)
+{
+    return std::generic_category().message(errorNumber);
+}
 
-std::string Failure(const std::string& action, const std::string& path, int errorNumber) {
+std::string Failure(const std::string& action, const std::string& path, int errorNumber)
+{
     return "Cannot " + action + " " + Quoted(path) + ": " + SystemReason(errorNumber) + ".";
 }
 
@@ -50,7 +57,8 @@ private:
 };
 
 // Reads until count bytes arrived or the file ended; -1 on error.
-long long ReadUpTo(int fd, std::uint8_t* data, std::size_t count) {
+long long ReadUpTo(int fd, std::uint8_t* data, std::size_t count)
+{
     std::size_t done = 0;
     while (done < count) {
         const ssize_t n = ::read(fd, data + done, count - done);
@@ -66,7 +74,8 @@ long long ReadUpTo(int fd, std::uint8_t* data, std::size_t count) {
     return static_cast<long long>(done);
 }
 
-std::string RandomSuffix() {
+std::string RandomSuffix()
+{
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937 generator(static_cast<std::mt19937::result_type>(
         std::random_device{}() ^ static_cast<unsigned>(::getpid()) ^
@@ -80,7 +89,8 @@ std::string RandomSuffix() {
 
 // A symbolic link is followed so that saving keeps the link and replaces
 // the file it points to.
-std::string ResolveTarget(const std::string& path) {
+std::string ResolveTarget(const std::string& path)
+{
     std::error_code ec;
     if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)))
         return path;
@@ -88,16 +98,19 @@ std::string ResolveTarget(const std::string& path) {
     return ec ? path : resolved.string();
 }
 
-std::string FolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path)
+{
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     return folder.empty() ? std::string(".") : folder.string();
 }
 
-bool IsAsciiLetterOrDigit(char c) {
+bool IsAsciiLetterOrDigit(char c)
+{
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName)
+{
     const std::string prefix = targetName + kTempMarker;
     return name.size() == prefix.size() + kTempSuffixLength && name.compare(0, prefix.size(), prefix) == 0 &&
            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), IsAsciiLetterOrDigit);
@@ -106,7 +119,8 @@ bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
 // A save killed before its rename leaves its temporary file behind; the next
 // save of the same target clears it. Only regular files named by our scheme
 // go, so nothing of the user's is touched.
-void RemoveStaleTemporaries(const std::string& target) {
+void RemoveStaleTemporaries(const std::string& target)
+{
     namespace fs = std::filesystem;
     const std::string targetName = fs::path(target).filename().string();
     std::error_code ec;
@@ -120,7 +134,8 @@ void RemoveStaleTemporaries(const std::string& target) {
 
 // Opens path for reading when it is a regular file; a FIFO, folder or device
 // is refused without blocking. Returns the descriptor or -1 with error set.
-int OpenRegularFile(const std::string& path, struct stat& info, std::string& error) {
+int OpenRegularFile(const std::string& path, struct stat& info, std::string& error)
+{
     // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -141,8 +156,8 @@ int OpenRegularFile(const std::string& path, struct stat& info, std::string& err
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
-                   std::string& error) {
+bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out, std::string& error)
+{
     struct stat info {};
     const int fd = OpenRegularFile(path, info, error);
     if (fd < 0)
@@ -183,7 +198,8 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
     return true;
 }
 
-bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error) {
+bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error)
+{
     struct stat info {};
     const int fd = OpenRegularFile(path, info, error);
     if (fd < 0)
@@ -200,9 +216,13 @@ bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::
     return true;
 }
 
-void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+void IgnoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error) {
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error)
+{
     AtomicFileWriter writer;
     if (writer.open(path) && writer.write(data, size) && writer.commit())
         return true;
@@ -210,9 +230,13 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     return false;
 }
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
+AtomicFileWriter::~AtomicFileWriter()
+{
+    discard();
+}
 
-bool AtomicFileWriter::open(const std::string& path) {
+bool AtomicFileWriter::open(const std::string& path)
+{
     discard();
     m_error.clear();
     m_path = path;
@@ -258,7 +282,8 @@ bool AtomicFileWriter::open(const std::string& path) {
     return true;
 }
 
-bool AtomicFileWriter::write(const void* data, std::size_t size) {
+bool AtomicFileWriter::write(const void* data, std::size_t size)
+{
     if (m_fd < 0) {
         if (m_error.empty())
             m_error = "Cannot write: no file is open.";
@@ -273,9 +298,13 @@ bool AtomicFileWriter::write(const void* data, std::size_t size) {
     return true;
 }
 
-bool AtomicFileWriter::write(const std::string& bytes) { return write(bytes.data(), bytes.size()); }
+bool AtomicFileWriter::write(const std::string& bytes)
+{
+    return write(bytes.data(), bytes.size());
+}
 
-bool AtomicFileWriter::commit() {
+bool AtomicFileWriter::commit()
+{
     if (m_fd < 0) {
         if (m_error.empty())
             m_error = "Cannot save: no file is open.";
@@ -304,7 +333,8 @@ bool AtomicFileWriter::commit() {
     return true;
 }
 
-void AtomicFileWriter::discard() {
+void AtomicFileWriter::discard()
+{
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
@@ -316,7 +346,8 @@ void AtomicFileWriter::discard() {
     m_buffer.clear();
 }
 
-bool AtomicFileWriter::writeToDisk(const std::uint8_t* data, std::size_t size) {
+bool AtomicFileWriter::writeToDisk(const std::uint8_t* data, std::size_t size)
+{
     while (size > 0) {
         const ssize_t n = ::write(m_fd, data, size);
         if (n < 0) {
@@ -330,13 +361,15 @@ bool AtomicFileWriter::writeToDisk(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-bool AtomicFileWriter::flushBuffer() {
+bool AtomicFileWriter::flushBuffer()
+{
     const bool written = writeToDisk(m_buffer.data(), m_buffer.size());
     m_buffer.clear();
     return written;
 }
 
-bool AtomicFileWriter::fail(const std::string& action, int errorNumber) {
+bool AtomicFileWriter::fail(const std::string& action, int errorNumber)
+{
     m_error = Failure(action, m_path, errorNumber);
     discard();
     return false;

@@ -15,8 +15,7 @@
 // unreadable file, a folder or other non-regular file, and a file larger than
 // maxBytes (checked before anything is allocated). On failure out is left as
 // it was and error holds an English message naming the file.
-bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
-                   std::string& error);
+bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out, std::string& error);
 
 // Reads at most count bytes from the start of the regular file at path,
 // whatever its size; refuses what ReadFileBytes refuses except a large file.
@@ -68,8 +67,8 @@ private:
     bool flushBuffer();
     bool fail(const std::string& action, int errorNumber);
 
-    std::string m_path;      // as given by the caller, for messages
-    std::string m_target;    // the file actually replaced (symbolic links followed)
+    std::string m_path;    // as given by the caller, for messages
+    std::string m_target;  // the file actually replaced (symbolic links followed)
     std::string m_tempPath;
     int m_fd = -1;
     std::vector<std::uint8_t> m_buffer;

@@ -5,7 +5,8 @@
 
 bool IsSameFile(const std::string& a, const std::string& b)
 {
-    if (a.empty() || b.empty()) return false;
+    if (a.empty() || b.empty())
+        return false;
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
 }

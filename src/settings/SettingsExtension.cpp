@@ -78,8 +78,7 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
         const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
         const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
         if (!playback && !kappa && !cyclo)
-            extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at,
-                                            payload + length);
+            extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at, payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
             const auto span = static_cast<std::int32_t>(GetUint32(payload + 4));

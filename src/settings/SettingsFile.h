@@ -37,7 +37,7 @@ struct Settings {
     int blendSlider = 1;            // 1 (far) .. 11 (near)
     float qualityThreshold = 0.0f;  // fraction 0..1 of playback sample quality; 0 = off
     bool showBothEyesHint = true;
-    std::string languageFile;       // name of a .lan file in the working folder; empty = the first one found
+    std::string languageFile;  // name of a .lan file in the working folder; empty = the first one found
     bool showCoverHint = true;
     Rgb quadrantColour{179, 179, 255};
     float quadrantAlpha = 0.6f;

@@ -14,25 +14,30 @@ constexpr float CoverBlends::*kFactorFields[] = {
     &CoverBlends::filterBlend1,      &CoverBlends::filterBlend2,
 };
 
-std::size_t IndexOf(CoverFactor factor) {
+std::size_t IndexOf(CoverFactor factor)
+{
     return static_cast<std::size_t>(factor);
 }
 
 }  // namespace
 
-float CoverAnimation::value(CoverFactor factor) const {
+float CoverAnimation::value(CoverFactor factor) const
+{
     return m_blends.*kFactorFields[IndexOf(factor)];
 }
 
-double CoverAnimation::phase(CoverFactor factor) const {
+double CoverAnimation::phase(CoverFactor factor) const
+{
     return m_phases[IndexOf(factor)];
 }
 
-float& CoverAnimation::valueRef(CoverFactor factor) {
+float& CoverAnimation::valueRef(CoverFactor factor)
+{
     return m_blends.*kFactorFields[IndexOf(factor)];
 }
 
-bool CoverAnimation::Move(const Motion& motion) {
+bool CoverAnimation::Move(const Motion& motion)
+{
     float& value = valueRef(motion.factor);
     double& phase = m_phases[IndexOf(motion.factor)];
     if (motion.rising) {
@@ -65,7 +70,8 @@ bool CoverAnimation::Move(const Motion& motion) {
     return false;
 }
 
-bool CoverAnimation::Tick(const CoverInputs& in) {
+bool CoverAnimation::Tick(const CoverInputs& in)
+{
     const double coverStep = in.manifestMode ? kManifestCoverStep : kStep;
     const bool zero1 = in.offsetTextZero[0];
     const bool zero2 = in.offsetTextZero[1];
@@ -95,7 +101,8 @@ bool CoverAnimation::Tick(const CoverInputs& in) {
     return moved;
 }
 
-CoverInputs CoverInputsOf(const Examination& examination) {
+CoverInputs CoverInputsOf(const Examination& examination)
+{
     CoverInputs inputs;
     inputs.manifestMode = !examination.Latent();
     for (int index = 0; index < 2; ++index) {

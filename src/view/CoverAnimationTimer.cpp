@@ -2,7 +2,8 @@
 
 #include "view/ViewHost.h"
 
-void CoverAnimationTimer::Notify() {
+void CoverAnimationTimer::Notify()
+{
     // The timer starts while the main window is still being built.
     if (!m_host.ExaminationReady())
         return;

@@ -16,7 +16,8 @@ public:
     static constexpr int kIntervalMs = 10;
 
     CoverAnimationTimer(const ViewHost& host, std::function<void()> repaint)
-        : m_host(host), m_repaint(std::move(repaint)) {}
+        : m_host(host), m_repaint(std::move(repaint))
+    {}
 
     void Notify() override;
 

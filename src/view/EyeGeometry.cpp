@@ -22,7 +22,7 @@ bool IsAngleInHalfTurn(double angle)
 {
     return angle >= 0.0 && angle <= kPi;
 }
-}
+}  // namespace
 
 int SegmentsForPixelRadius(double pixelRadius, int minimum)
 {
@@ -35,11 +35,10 @@ int SegmentsForPixelRadius(double pixelRadius, int minimum)
     return std::clamp(static_cast<int>(std::min(needed, kMaxSphereSegments)), minimum, largest);
 }
 
-bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart,
-                     double endCut, bool textured)
+bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart, double endCut, bool textured)
 {
-    if (!(segments >= kMinSphereSegments && segments <= kMaxSphereSegments)
-        || !IsAngleInHalfTurn(thetaStart) || !IsAngleInHalfTurn(endCut))
+    if (!(segments >= kMinSphereSegments && segments <= kMaxSphereSegments) || !IsAngleInHalfTurn(thetaStart) ||
+        !IsAngleInHalfTurn(endCut))
         return false;
 
     const float step = static_cast<float>(2.0 * kPi / segments);

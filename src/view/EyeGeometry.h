@@ -60,8 +60,7 @@ int SegmentsForPixelRadius(double pixelRadius, int minimum);
 // rings is that of the float arithmetic, not of exact division. Texture coordinates
 // are (sin phi, cos theta). Returns false and emits nothing when segments is
 // out of range or an angle is not within [0, pi].
-bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart,
-                     double endCut, bool textured);
+bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart, double endCut, bool textured);
 
 // A torus around the z axis as quad strips, without normals or texture
 // coordinates; the lens frames are drawn unlit.

@@ -6,18 +6,21 @@ namespace {
 
 class SequenceBuilder {
 public:
-    SequenceBuilder& add(RotationAxis axis, double degrees) {
+    SequenceBuilder& add(RotationAxis axis, double degrees)
+    {
         m_sequence.steps[m_sequence.count++] = {static_cast<float>(degrees), axis};
         return *this;
     }
     // Vertical and horizontal turn by one weight, torsion by its own.
-    SequenceBuilder& deviation(const EyeSceneState& eye, double weight, double torsionWeight) {
+    SequenceBuilder& deviation(const EyeSceneState& eye, double weight, double torsionWeight)
+    {
         return add(RotationAxis::x, weight * eye.vertical)
             .add(RotationAxis::y, weight * eye.horizontal)
             .add(RotationAxis::z, -torsionWeight * eye.torsion);
     }
     SequenceBuilder& deviation(const EyeSceneState& eye, double weight) { return deviation(eye, weight, weight); }
-    SequenceBuilder& muscles(const SceneState& scene, const EyeSceneState& eye) {
+    SequenceBuilder& muscles(const SceneState& scene, const EyeSceneState& eye)
+    {
         if (!scene.weakMuscles)
             return *this;
         return add(RotationAxis::x, eye.muscleVertical)
@@ -26,7 +29,8 @@ public:
     }
     // Left out entirely when no prism is held, so the picture without prisms
     // is drawn by exactly the same rotations as before prisms existed.
-    SequenceBuilder& prism(bool anyPrism, const EyeSceneState& eye) {
+    SequenceBuilder& prism(bool anyPrism, const EyeSceneState& eye)
+    {
         if (!anyPrism)
             return *this;
         return add(RotationAxis::x, eye.prismVertical).add(RotationAxis::y, eye.prismHorizontal);
@@ -37,13 +41,15 @@ private:
     RotationSequence m_sequence;
 };
 
-bool AnyPrism(const SceneState& scene) {
+bool AnyPrism(const SceneState& scene)
+{
     return scene.eyes[0].prism.dioptres != 0 || scene.eyes[1].prism.dioptres != 0;
 }
 
 }  // namespace
 
-RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
+RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends& blends)
+{
     const ComitantWeights weights =
         ComitantWeightsOf(eye == 0 ? Eye::one : Eye::two, scene.latentMode, blends, scene.cycloStaysUnderCover);
     const EyeSceneState& own = scene.eyes[eye];
@@ -58,16 +64,19 @@ RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends
         .done();
 }
 
-AxisLineAngles AxisLinesOf(const EyeSceneState& eye, bool latentMode) {
+AxisLineAngles AxisLinesOf(const EyeSceneState& eye, bool latentMode)
+{
     if (latentMode && !eye.translucentOccluder)
         return {0.0, 90.0};
     return {static_cast<double>(eye.horizontalAxisTilt), eye.verticalAxisTilt + 90.0};
 }
 
-float HeadDepth(int distance) {
+float HeadDepth(int distance)
+{
     return static_cast<float>(10 * distance - 550);
 }
 
-bool QuadrantOverlayShown(const SceneState& scene) {
+bool QuadrantOverlayShown(const SceneState& scene)
+{
     return scene.quadrantMarks != 0 && (scene.quadrantEdit || !scene.quadrantHide);
 }

@@ -7,15 +7,15 @@ namespace {
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kDegreesPerPixel = 0.125;
-}
+}  // namespace
 
 PointerOffset GazePointerOffset(int x, int y, int centreX, int centreY)
 {
     return {x - centreX, centreY - y};
 }
 
-EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin,
-                           int unitDivisor, float previousAzimuth)
+EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin, int unitDivisor,
+                           float previousAzimuth)
 {
     const double horizontalTilt = horizontalTiltSpin * kRadiansPerDegree / unitDivisor;
     const double verticalTilt = -verticalTiltSpin * kRadiansPerDegree / unitDivisor;
@@ -26,7 +26,8 @@ EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int ver
     gaze.azimuth = (px == 0.0f && py == 0.0f)
                        ? previousAzimuth
                        : static_cast<float>(std::atan(static_cast<double>(px / py)) * -kDegreesPerRadian);
-    const float distance = std::min(std::sqrt(px * px + py * py), static_cast<float>(kGazeLimitDegrees / kDegreesPerPixel));
+    const float distance =
+        std::min(std::sqrt(px * px + py * py), static_cast<float>(kGazeLimitDegrees / kDegreesPerPixel));
     gaze.elevation = static_cast<float>(kDegreesPerPixel * (py >= 0.0f ? -distance : distance));
     return gaze;
 }
@@ -60,6 +61,6 @@ GazeDirection KeypadGazePosition(int key, double eccentricity)
     if (key < 1 || key > 9)
         return {};
     const int column = (key - 1) % 3 - 1;  // -1 left, 0 centre, 1 right
-    const int row = (key - 1) / 3 - 1;      // -1 down, 0 centre, 1 up
+    const int row = (key - 1) / 3 - 1;     // -1 down, 0 centre, 1 up
     return {column * eccentricity, row * eccentricity};
 }

@@ -35,8 +35,8 @@ PointerOffset TargetOffset(PointerOffset offset, double defaultPixelsPerPixel);
 // with their unit divisor (1 or 100). With the pointer exactly on the
 // straight-ahead point the direction is undefined, so the eye keeps
 // previousAzimuth.
-EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin,
-                           int unitDivisor, float previousAzimuth);
+EyeGaze GazeTowardsPointer(PointerOffset offset, int horizontalTiltSpin, int verticalTiltSpin, int unitDivisor,
+                           float previousAzimuth);
 
 // Sign of a right-drag's vertical view rotation: +1 when the gaze was last
 // set from left of the straight-ahead point (the point itself counts as left).

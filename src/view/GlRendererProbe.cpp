@@ -7,7 +7,8 @@
 namespace {
 
 // A one-pixel off-screen surface is enough to make a context current.
-std::string RendererOf(Display* display) {
+std::string RendererOf(Display* display)
+{
     const int configAttributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT, None};
     int count = 0;
     GLXFBConfig* configs = glXChooseFBConfig(display, DefaultScreen(display), configAttributes, &count);
@@ -42,7 +43,8 @@ std::string RendererOf(Display* display) {
 
 }  // namespace
 
-std::string ProbeGlRenderer() {
+std::string ProbeGlRenderer()
+{
     Display* display = XOpenDisplay(nullptr);
     if (!display)
         return {};

@@ -4,7 +4,7 @@ namespace {
 
 constexpr double kDegreesPerPixel = 0.125;
 
-} // namespace
+}  // namespace
 
 GazeTarget TargetOfPointer(PointerOffset offset)
 {

@@ -31,9 +31,10 @@ const std::string kTextureErrorCaption = "Error";
 // graphics card draws: a renderer on the processor would pay several times
 // the paint time for them, and a full-screen view could no longer keep up
 // with the cover animation.
-const int* DefaultAttributes() {
-    static const int smooth[] = {WX_GL_RGBA,           WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24,
-                                 WX_GL_SAMPLE_BUFFERS, 1,                  WX_GL_SAMPLES,    4, 0};
+const int* DefaultAttributes()
+{
+    static const int smooth[] = {
+        WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, WX_GL_SAMPLE_BUFFERS, 1, WX_GL_SAMPLES, 4, 0};
     static const int deep[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 24, 0};
     static const int shallow[] = {WX_GL_RGBA, WX_GL_DOUBLEBUFFER, WX_GL_DEPTH_SIZE, 16, 0};
     static const int* const chosen = [] {
@@ -53,17 +54,20 @@ wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
     EVT_SIZE(MyGLCanvas::OnSize)
 wxEND_EVENT_TABLE()
 
-MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
-                       long style, const wxString& name, const int* attribList)
+MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+                       const wxString& name, const int* attribList)
     : wxGLCanvas(parent, id, attribList ? attribList : DefaultAttributes(), pos, size, style, name),
-      m_context(std::make_unique<wxGLContext>(this)) {}
+      m_context(std::make_unique<wxGLContext>(this))
+{}
 
-void MyGLCanvas::setHost(ViewHost* host) {
+void MyGLCanvas::setHost(ViewHost* host)
+{
     m_host = host;
     Refresh(true, nullptr);
 }
 
-bool MyGLCanvas::prepareGL() {
+bool MyGLCanvas::prepareGL()
+{
     switch (m_glSetUp) {
     case GlSetUp::done:
         // The one context stays current for the whole run.
@@ -83,7 +87,8 @@ bool MyGLCanvas::prepareGL() {
     return true;
 }
 
-void MyGLCanvas::initGL() {
+void MyGLCanvas::initGL()
+{
     resetView();
     const bool textureLoaded = m_renderer.setUp(m_eyeSegments);
     if (!textureLoaded && m_languageTable) {
@@ -95,53 +100,61 @@ void MyGLCanvas::initGL() {
     fitViewport();
 }
 
-void MyGLCanvas::fitViewport() {
+void MyGLCanvas::fitViewport()
+{
     const wxSize size = GetClientSize();
     m_viewport = ViewportForCanvasSize(m_viewport, size.GetWidth(), size.GetHeight());
     glViewport(0, 0, m_viewport.width, m_viewport.height);
     glGetIntegerv(GL_VIEWPORT, m_viewportRect);
 }
 
-void MyGLCanvas::OnSize(wxSizeEvent& event) {
+void MyGLCanvas::OnSize(wxSizeEvent& event)
+{
     // The next render takes the new size.
     Refresh(false, nullptr);
     event.Skip();
 }
 
-FrustumExtents MyGLCanvas::viewFrustum() const {
+FrustumExtents MyGLCanvas::viewFrustum() const
+{
     const FrustumExtents frustum = ProjectionFrustum(m_viewport);
     return m_fillWidth ? ZoomedFrustum(frustum, PresentationZoom(m_viewport)) : frustum;
 }
 
-void MyGLCanvas::setFillWidth(bool fill) {
+void MyGLCanvas::setFillWidth(bool fill)
+{
     m_fillWidth = fill;
     Refresh(false, nullptr);
 }
 
-FrustumExtents MyGLCanvas::drawnFrustum() const {
+FrustumExtents MyGLCanvas::drawnFrustum() const
+{
     const FrustumExtents frustum = viewFrustum();
     return m_pictureTile ? TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row)
                          : frustum;
 }
 
-void MyGLCanvas::setProjection() {
+void MyGLCanvas::setProjection()
+{
     const FrustumExtents frustum = drawnFrustum();
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
 }
 
-void MyGLCanvas::fitEyeballSegments(int pictureScale) {
-    m_renderer.fitEyeball(m_eyeSegments,
-                          EyeballPixelRadius(m_viewport, viewFrustum(), shownDistance()) * pictureScale);
+void MyGLCanvas::fitEyeballSegments(int pictureScale)
+{
+    m_renderer.fitEyeball(m_eyeSegments, EyeballPixelRadius(m_viewport, viewFrustum(), shownDistance()) * pictureScale);
 }
 
-void MyGLCanvas::buildEyeballList() {
+void MyGLCanvas::buildEyeballList()
+{
     // Before the set-up there is nothing to rebuild: it compiles the eyeball
     // with the segment count of that moment.
     if (isGLReady())
         m_renderer.rebuildEyeball(m_eyeSegments);
 }
 
-wxImage MyGLCanvas::renderPicture(int scale) {
+wxImage MyGLCanvas::renderPicture(int scale)
+{
     if (scale < 1 || !prepareGL())
         return wxImage();
     fitViewport();
@@ -163,7 +176,8 @@ wxImage MyGLCanvas::renderPicture(int scale) {
                 // GL counts rows from the bottom, the picture from the top.
                 const unsigned char* source = tile.data() + static_cast<std::size_t>(height - 1 - y) * width * 3;
                 const std::size_t offset = (static_cast<std::size_t>(row * height + y) * width * scale +
-                                            static_cast<std::size_t>(column) * width) * 3;
+                                            static_cast<std::size_t>(column) * width) *
+                                           3;
                 std::copy(source, source + static_cast<std::size_t>(width) * 3, target + offset);
             }
         }
@@ -172,13 +186,15 @@ wxImage MyGLCanvas::renderPicture(int scale) {
     return picture;
 }
 
-void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target) {
+void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target)
+{
     m_gazeTarget = target;
     if (m_gazeTarget && hostReady())
         turnEyesTowards(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
 }
 
-void MyGLCanvas::resetView() {
+void MyGLCanvas::resetView()
+{
     m_viewRotX = m_viewRotY = m_viewRotZ = 0;
     for (int eye = 0; eye < 2; ++eye)
         m_gazeAzimuth[eye] = m_gazeElevation[eye] = 0;
@@ -187,7 +203,8 @@ void MyGLCanvas::resetView() {
     m_gazeTarget.reset();
 }
 
-bool MyGLCanvas::Render() {
+bool MyGLCanvas::Render()
+{
     if (!prepareGL())
         return false;
     // GTK may deliver the canvas's new size after the window's, so every
@@ -198,7 +215,8 @@ bool MyGLCanvas::Render() {
     return true;
 }
 
-void MyGLCanvas::OnPaint(wxPaintEvent&) {
+void MyGLCanvas::OnPaint(wxPaintEvent&)
+{
     wxPaintDC dc(this);
     if (!isGLReady()) {
         // The set-up may show the texture message; it runs outside the
@@ -218,6 +236,7 @@ void MyGLCanvas::OnPaint(wxPaintEvent&) {
     reportFixation();
 }
 
-void MyGLCanvas::OnEraseBackground(wxEraseEvent&) {
+void MyGLCanvas::OnEraseBackground(wxEraseEvent&)
+{
     // Deliberately empty: GL paints every pixel, and an erase would flicker.
 }

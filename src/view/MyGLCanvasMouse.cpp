@@ -23,18 +23,21 @@ constexpr int kSelectBufferSize = 64;
 
 // GTK reports a button's own press and release with the state of before the
 // event; these give the state the event leaves behind.
-bool LeftHeld(const wxMouseEvent& event) {
+bool LeftHeld(const wxMouseEvent& event)
+{
     return event.LeftDown() || event.LeftDClick() || (event.LeftIsDown() && !event.LeftUp());
 }
 
-bool RightHeld(const wxMouseEvent& event) {
+bool RightHeld(const wxMouseEvent& event)
+{
     return event.RightDown() || event.RightDClick() || (event.RightIsDown() && !event.RightUp());
 }
 
 }  // namespace
 
 template <typename Draw>
-int MyGLCanvas::nearestHit(int x, int y, Draw draw) {
+int MyGLCanvas::nearestHit(int x, int y, Draw draw)
+{
     GLuint buffer[kSelectBufferSize];
     glSelectBuffer(kSelectBufferSize, buffer);
     glRenderMode(GL_SELECT);
@@ -73,7 +76,8 @@ int MyGLCanvas::nearestHit(int x, int y, Draw draw) {
     return nearest;
 }
 
-int MyGLCanvas::pickQuadrant(int x, int y) {
+int MyGLCanvas::pickQuadrant(int x, int y)
+{
     const SceneState scene = readScene();
     if (scene.quadrantMarks == 0)
         return -1;  // nothing would be drawn, so nothing can be hit
@@ -83,7 +87,8 @@ int MyGLCanvas::pickQuadrant(int x, int y) {
     });
 }
 
-unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
+unsigned char MyGLCanvas::quadrantUnder(int x, int y)
+{
     const SceneState scene = readScene();
     const int bit = nearestHit(x, y, [&] {
         SceneRenderer::applyHeadTransform(scene.distance, pose());
@@ -92,21 +97,24 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y) {
     return bit > 0 ? static_cast<unsigned char>(bit) : 0;
 }
 
-wxPoint MyGLCanvas::straightAheadPoint() const {
+wxPoint MyGLCanvas::straightAheadPoint() const
+{
     const int distance = shownDistance();
     const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
     // The pixel that holds the point, as a pointer position names a pixel.
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
 
-const wxCursor& MyGLCanvas::flashlightCursor(bool lit) {
+const wxCursor& MyGLCanvas::flashlightCursor(bool lit)
+{
     wxCursor& cursor = lit ? m_litFlashlightCursor : m_flashlightCursor;
     if (!cursor.IsOk())
         cursor = GetCursorResource(lit ? "taschenlampeAn" : "taschenlampe");
     return cursor;
 }
 
-void MyGLCanvas::OnMouse(wxMouseEvent& event) {
+void MyGLCanvas::OnMouse(wxMouseEvent& event)
+{
     if (!hostReady() || !prepareGL())
         return;
     const int x = event.GetX();
@@ -133,7 +141,8 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event) {
     m_lastMouseY = static_cast<float>(y);
 }
 
-void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y) {
+void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y)
+{
     SetCursor(*wxSTANDARD_CURSOR);
     if (!LeftHeld(event))
         return;
@@ -144,7 +153,8 @@ void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y) {
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked) {
+void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked)
+{
     // The view cannot be turned while quadrants are marked.
     if (quadrantsMarked)
         return;
@@ -158,7 +168,8 @@ void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked) {
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination) {
+void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
+{
     const bool flashlight = examination.Display().penlight;
     const bool leftHeld = LeftHeld(event);
     SetCursor(flashlight ? flashlightCursor(leftHeld) : *wxSTANDARD_CURSOR);
@@ -167,25 +178,27 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Ex
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
     // A fixed position of gaze holds the eyes until the pointer is chosen again.
-    if (event.Leaving() || m_host->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget
-        || pickQuadrant(x, y) != -1)
+    if (event.Leaving() || m_host->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget ||
+        pickQuadrant(x, y) != -1)
         return;
 
     const wxPoint centre = straightAheadPoint();
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
     turnEyesTowards(examination, TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
-                                 DefaultPixelsPerPixel(m_viewport, viewFrustum())));
+                                              DefaultPixelsPerPixel(m_viewport, viewFrustum())));
 }
 
-void MyGLCanvas::setPenlightShining(bool shining) {
+void MyGLCanvas::setPenlightShining(bool shining)
+{
     if (shining == m_penlightShining)
         return;
     m_penlightShining = shining;
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset) {
+void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset)
+{
     ViewPose turned = pose();
     m_muscleTarget = TurnEyesTowards(examination, offset, turned);
     for (int eye = 0; eye < kEyeCount; ++eye) {

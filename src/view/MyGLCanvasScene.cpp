@@ -14,21 +14,25 @@
 
 namespace {
 
-ViewColour Bytes(const wxColour& colour) {
+ViewColour Bytes(const wxColour& colour)
+{
     return {colour.Red(), colour.Green(), colour.Blue()};
 }
 
 }  // namespace
 
-bool MyGLCanvas::hostReady() const {
+bool MyGLCanvas::hostReady() const
+{
     return m_host && m_host->ExaminationReady();
 }
 
-int MyGLCanvas::shownDistance() const {
+int MyGLCanvas::shownDistance() const
+{
     return hostReady() ? m_host->ExaminationNow().Distance() : kBlendSliderFar;
 }
 
-SceneState MyGLCanvas::readScene() const {
+SceneState MyGLCanvas::readScene() const
+{
     if (!hostReady())
         return SceneState();
     const Examination examination = m_host->ExaminationNow();
@@ -41,7 +45,8 @@ SceneState MyGLCanvas::readScene() const {
     return scene;
 }
 
-ViewPose MyGLCanvas::pose() const {
+ViewPose MyGLCanvas::pose() const
+{
     ViewPose pose;
     pose.headX = m_viewRotX;
     pose.headY = m_viewRotY;
@@ -53,7 +58,8 @@ ViewPose MyGLCanvas::pose() const {
     return pose;
 }
 
-ViewLook MyGLCanvas::look() const {
+ViewLook MyGLCanvas::look() const
+{
     ViewLook look;
     look.background = Bytes(m_backgroundColour);
     look.redFilter = Bytes(m_redFilterColour);
@@ -67,28 +73,33 @@ ViewLook MyGLCanvas::look() const {
     return look;
 }
 
-BothEyes MyGLCanvas::solvedEyes() const {
+BothEyes MyGLCanvas::solvedEyes() const
+{
     if (!hostReady())
         return {};
     return Solve(m_host->ExaminationNow(), m_muscleTarget, coverBlends());
 }
 
-void MyGLCanvas::reportFixation() const {
+void MyGLCanvas::reportFixation() const
+{
     if (!hostReady() || m_host->IsPlaybackMode())
         return;
     m_host->ShowCannotFixate(FixingEyeCannotFixate(m_host->ExaminationNow(), m_muscleTarget, coverBlends()));
 }
 
-const CoverBlends& MyGLCanvas::coverBlends() const {
+const CoverBlends& MyGLCanvas::coverBlends() const
+{
     static const CoverBlends resting;
     return m_coverBlends ? *m_coverBlends : resting;
 }
 
-void MyGLCanvas::renderScene() {
+void MyGLCanvas::renderScene()
+{
     m_renderer.draw(readScene(), coverBlends(), pose(), look(), drawnFrustum());
 }
 
-wxRect MyGLCanvas::eyesArea() const {
+wxRect MyGLCanvas::eyesArea() const
+{
     const int distance = shownDistance();
     // Measured at the eyeballs' front, which the perspective shows largest.
     const double depth = kSceneDepth + HeadDepth(distance) + kEyeballRadius;

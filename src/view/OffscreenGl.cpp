@@ -16,23 +16,35 @@ namespace {
 constexpr EGLint kAlphaBits = 0;
 constexpr EGLint kLeastDepthBits = 24;
 
-EGLint Attribute(EGLDisplay display, EGLConfig config, EGLint attribute) {
+EGLint Attribute(EGLDisplay display, EGLConfig config, EGLint attribute)
+{
     EGLint value = -1;
     eglGetConfigAttrib(display, config, attribute, &value);
     return value;
 }
 
-bool Fits(EGLDisplay display, EGLConfig config) {
+bool Fits(EGLDisplay display, EGLConfig config)
+{
     const auto value = [&](EGLint attribute) { return Attribute(display, config, attribute); };
     return value(EGL_RED_SIZE) == 8 && value(EGL_GREEN_SIZE) == 8 && value(EGL_BLUE_SIZE) == 8 &&
            value(EGL_ALPHA_SIZE) == kAlphaBits && value(EGL_DEPTH_SIZE) >= kLeastDepthBits &&
            value(EGL_SAMPLE_BUFFERS) == 0;
 }
 
-EGLConfig ChooseConfig(EGLDisplay display) {
-    const EGLint wanted[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-                             EGL_RED_SIZE,     8,               EGL_GREEN_SIZE,      8,
-                             EGL_BLUE_SIZE,    8,               EGL_DEPTH_SIZE,      kLeastDepthBits,
+EGLConfig ChooseConfig(EGLDisplay display)
+{
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                             EGL_PBUFFER_BIT,
+                             EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT,
+                             EGL_RED_SIZE,
+                             8,
+                             EGL_GREEN_SIZE,
+                             8,
+                             EGL_BLUE_SIZE,
+                             8,
+                             EGL_DEPTH_SIZE,
+                             kLeastDepthBits,
                              EGL_NONE};
     EGLint count = 0;
     if (!eglChooseConfig(display, wanted, nullptr, 0, &count) || count <= 0)
@@ -56,7 +68,8 @@ EGLConfig ChooseConfig(EGLDisplay display) {
 
 }  // namespace
 
-std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::string& error) {
+std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::string& error)
+{
     std::unique_ptr<OffscreenGl> gl(new OffscreenGl);
     gl->m_width = width;
     gl->m_height = height;
@@ -100,7 +113,8 @@ std::unique_ptr<OffscreenGl> OffscreenGl::Create(int width, int height, std::str
     return gl;
 }
 
-OffscreenGl::~OffscreenGl() {
+OffscreenGl::~OffscreenGl()
+{
     if (!m_display)
         return;
     eglMakeCurrent(m_display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
@@ -113,7 +127,8 @@ OffscreenGl::~OffscreenGl() {
     // driver under whatever it still holds.
 }
 
-std::vector<unsigned char> OffscreenGl::readRgb() const {
+std::vector<unsigned char> OffscreenGl::readRgb() const
+{
     const std::size_t row = static_cast<std::size_t>(m_width) * 3;
     std::vector<unsigned char> bottomUp(row * static_cast<std::size_t>(m_height));
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -14,7 +14,8 @@ struct Matrix3 {
     double m[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
 };
 
-Matrix3 Times(const Matrix3& a, const Matrix3& b) {
+Matrix3 Times(const Matrix3& a, const Matrix3& b)
+{
     Matrix3 product;
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
@@ -26,7 +27,8 @@ Matrix3 Times(const Matrix3& a, const Matrix3& b) {
 }
 
 // The matrix glRotate builds for a turn about one axis.
-Matrix3 RotationMatrix(RotationAxis axis, double degrees) {
+Matrix3 RotationMatrix(RotationAxis axis, double degrees)
+{
     const double c = std::cos(degrees * kRadiansPerDegree);
     const double s = std::sin(degrees * kRadiansPerDegree);
     Matrix3 r;
@@ -43,7 +45,8 @@ Matrix3 RotationMatrix(RotationAxis axis, double degrees) {
 
 }  // namespace
 
-SpotPosition ReflexSpotOf(int eye, const RotationSequence& rotation, const SceneState& scene) {
+SpotPosition ReflexSpotOf(int eye, const RotationSequence& rotation, const SceneState& scene)
+{
     Matrix3 turned;
     for (std::size_t k = 0; k < rotation.count; ++k)
         turned = Times(turned, RotationMatrix(rotation.steps[k].axis, rotation.steps[k].degrees));

@@ -34,30 +34,30 @@ struct QuadrantQuad {
 };
 
 constexpr QuadrantQuad kQuadrantQuads[] = {
-    {0x80, 0, {{-2, 2}, {-2, 0}, {0, 0}, {0, 2}}},
-    {0x40, 0, {{0, 2}, {0, 0}, {0.5f, 0}, {0.5f, 2}}},
-    {0x20, 0, {{-2, -2}, {0, -2}, {0, 0}, {-2, 0}}},
-    {0x10, 0, {{0.5f, 0}, {0, 0}, {0, -2}, {0.5f, -2}}},
-    {0x08, 1, {{-0.5f, 2}, {-0.5f, 0}, {0, 0}, {0, 2}}},
-    {0x04, 1, {{0, 2}, {0, 0}, {2, 0}, {2, 2}}},
-    {0x02, 1, {{-0.5f, -2}, {0, -2}, {0, 0}, {-0.5f, 0}}},
-    {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
+    {0x80, 0, {{-2, 2}, {-2, 0}, {0, 0}, {0, 2}}},         {0x40, 0, {{0, 2}, {0, 0}, {0.5f, 0}, {0.5f, 2}}},
+    {0x20, 0, {{-2, -2}, {0, -2}, {0, 0}, {-2, 0}}},       {0x10, 0, {{0.5f, 0}, {0, 0}, {0, -2}, {0.5f, -2}}},
+    {0x08, 1, {{-0.5f, 2}, {-0.5f, 0}, {0, 0}, {0, 2}}},   {0x04, 1, {{0, 2}, {0, 0}, {2, 0}, {2, 2}}},
+    {0x02, 1, {{-0.5f, -2}, {0, -2}, {0, 0}, {-0.5f, 0}}}, {0x01, 1, {{2, 0}, {0, 0}, {0, -2}, {2, -2}}},
 };
 
-void GlColour(const ViewColour& colour) {
+void GlColour(const ViewColour& colour)
+{
     glColor3f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f);
 }
 
-void GlColour(const ViewColour& colour, float alpha) {
+void GlColour(const ViewColour& colour, float alpha)
+{
     glColor4f(colour[0] / 255.0f, colour[1] / 255.0f, colour[2] / 255.0f, alpha);
 }
 
-ViewColour Bytes(const Rgb& colour) {
+ViewColour Bytes(const Rgb& colour)
+{
     return {static_cast<unsigned char>(colour.r), static_cast<unsigned char>(colour.g),
             static_cast<unsigned char>(colour.b)};
 }
 
-void Rotate(const AxisRotation& rotation) {
+void Rotate(const AxisRotation& rotation)
+{
     switch (rotation.axis) {
     case RotationAxis::x:
         glRotatef(rotation.degrees, 1, 0, 0);
@@ -71,19 +71,22 @@ void Rotate(const AxisRotation& rotation) {
     }
 }
 
-void ApplyGaze(int eye, const ViewPose& pose) {
+void ApplyGaze(int eye, const ViewPose& pose)
+{
     glRotatef(pose.azimuth[eye], 0, 0, 1);
     glRotatef(pose.elevation[eye], 1, 0, 0);
     glRotatef(pose.azimuth[eye], 0, 0, -1);
 }
 
-void ApplyEyeRotation(int eye, const SceneState& scene, const CoverBlends& blends) {
+void ApplyEyeRotation(int eye, const SceneState& scene, const CoverBlends& blends)
+{
     const RotationSequence rotation = EyeRotation(eye, scene, blends);
     for (std::size_t i = 0; i < rotation.count; ++i)
         Rotate(rotation.steps[i]);
 }
 
-void DrawReflex(int eye, const SceneState& scene, const CoverBlends& blends) {
+void DrawReflex(int eye, const SceneState& scene, const CoverBlends& blends)
+{
     const SpotPosition spot = ReflexSpotOf(eye, EyeRotation(eye, scene, blends), scene);
     if (std::hypot(spot.x, spot.y) > kReflexMaxRadius)
         return;
@@ -93,7 +96,8 @@ void DrawReflex(int eye, const SceneState& scene, const CoverBlends& blends) {
     glPopMatrix();
 }
 
-void DrawAxisLines(int eye, const SceneState& scene, const ViewLook& look) {
+void DrawAxisLines(int eye, const SceneState& scene, const ViewLook& look)
+{
     const AxisLineAngles angles = AxisLinesOf(scene.eyes[eye], scene.latentMode);
     glPushMatrix();
     glTranslated(0, 0, 0.395);
@@ -108,8 +112,8 @@ void DrawAxisLines(int eye, const SceneState& scene, const ViewLook& look) {
     glPopMatrix();
 }
 
-void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose,
-             const ViewLook& look) {
+void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look)
+{
     glPushMatrix();
     glTranslated(kEyeCentreX[eye], 0, 0);
     if (scene.eyes[eye].occluder) {
@@ -149,7 +153,8 @@ void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const 
     glPopMatrix();
 }
 
-void DrawFilters(const SceneState& scene, const ViewLook& look) {
+void DrawFilters(const SceneState& scene, const ViewLook& look)
+{
     glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
     glTranslated(0, 0, kLensDepth);
     for (int eye = 0; eye < kEyeCount; ++eye) {
@@ -174,7 +179,8 @@ void DrawFilters(const SceneState& scene, const ViewLook& look) {
     glDisable(GL_BLEND);
 }
 
-void DrawPrisms(const SceneState& scene) {
+void DrawPrisms(const SceneState& scene)
+{
     // Called after DrawFilters, whose lens depth is still applied.
     for (int eye = 0; eye < kEyeCount; ++eye) {
         const Prism& prism = scene.eyes[eye].prism;
@@ -206,7 +212,8 @@ void DrawPrisms(const SceneState& scene) {
     }
 }
 
-void DrawGrid() {
+void DrawGrid()
+{
     glLineStipple(2, 0xCCCC);
     glEnable(GL_LINE_STIPPLE);
     glBegin(GL_LINES);
@@ -222,7 +229,8 @@ void DrawGrid() {
 
 }  // namespace
 
-ViewLook ViewLookOf(const Settings& settings) {
+ViewLook ViewLookOf(const Settings& settings)
+{
     ViewLook look;
     look.background = Bytes(settings.backgroundColour);
     look.redFilter = Bytes(settings.redFilterColour);
@@ -236,26 +244,30 @@ ViewLook ViewLookOf(const Settings& settings) {
     return look;
 }
 
-ViewColour BackgroundAsRead(const ViewColour& background) {
+ViewColour BackgroundAsRead(const ViewColour& background)
+{
     const auto byte = [](unsigned char c) { return static_cast<unsigned char>((c * 255 + 128) / 256); };
     return {byte(background[0]), byte(background[1]), byte(background[2])};
 }
 
-double EyeballPixelRadius(ViewportSize viewport, const FrustumExtents& frustum, int distance) {
+double EyeballPixelRadius(ViewportSize viewport, const FrustumExtents& frustum, int distance)
+{
     const double depth = kSceneDepth + HeadDepth(distance);
     return ProjectToViewport(viewport, frustum, kEyeballRadius, 0, depth).x -
            ProjectToViewport(viewport, frustum, 0, 0, depth).x;
 }
 
-void SceneRenderer::applyHeadTransform(int distance, const ViewPose& pose) {
+void SceneRenderer::applyHeadTransform(int distance, const ViewPose& pose)
+{
     glTranslatef(0, 0, HeadDepth(distance));
     glRotatef(pose.headY, 0, 1, 0);
     glRotatef(pose.headX, 1, 0, 0);
     glRotatef(pose.headZ, 0, 0, 1);
 }
 
-void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose,
-                         const ViewLook& look, const FrustumExtents& frustum) {
+void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
+                         const FrustumExtents& frustum)
+{
     // Components are scaled by 1/256, as stored colours have always been.
     constexpr float kByteScale = 0.00390625f;
     glClearColor(look.background[0] * kByteScale, look.background[1] * kByteScale, look.background[2] * kByteScale,
@@ -293,7 +305,8 @@ void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, con
 }
 
 void SceneRenderer::drawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
-                                  const ViewPose& pose, const ViewLook& look) {
+                                  const ViewPose& pose, const ViewLook& look)
+{
     GlColour(look.quadrant, look.quadrantAlpha);
     glPushMatrix();
     for (int eye = 0; eye < kEyeCount; ++eye) {

@@ -25,10 +25,12 @@ constexpr float kWedgeBaseBand = 0.15f;
 // Hands the generated strips to GL while a display list is compiled.
 class GlMeshSink : public MeshSink {
 public:
-    void BeginStrip(StripKind kind) override {
+    void BeginStrip(StripKind kind) override
+    {
         glBegin(kind == StripKind::TriangleStrip ? GL_TRIANGLE_STRIP : GL_QUAD_STRIP);
     }
-    void Vertex(const MeshVertex& vertex) override {
+    void Vertex(const MeshVertex& vertex) override
+    {
         if (vertex.texCoord)
             glTexCoord2d(vertex.texCoord->s, vertex.texCoord->t);
         if (vertex.normal)
@@ -40,7 +42,8 @@ public:
 
 // Runs one GLU quadric draw call with the style every quadric of the view uses.
 template <typename Draw>
-void WithQuadric(Draw draw) {
+void WithQuadric(Draw draw)
+{
     GLUquadric* quadric = gluNewQuadric();
     if (!quadric)
         return;
@@ -51,7 +54,8 @@ void WithQuadric(Draw draw) {
     gluDeleteQuadric(quadric);
 }
 
-void SetLights() {
+void SetLights()
+{
     const GLfloat ambient[] = {0.25f, 0.25f, 0.25f, 1};
     const GLfloat diffuse[] = {0.75f, 0.75f, 0.75f, 1};
     const GLfloat specular[] = {1, 1, 1, 1};
@@ -83,7 +87,8 @@ void SetLights() {
     glEnable(GL_DEPTH_TEST);
 }
 
-void BuildPupilList() {
+void BuildPupilList()
+{
     glNewList(DisplayList::pupil, GL_COMPILE);
     glDisable(GL_LIGHT0);
     glDisable(GL_LIGHT1);
@@ -100,7 +105,8 @@ void BuildPupilList() {
 
 // Lines and lenses are drawn unlit, in the colour their caller chose.
 template <typename Draw>
-void BuildUnlitList(GLuint list, Draw draw) {
+void BuildUnlitList(GLuint list, Draw draw)
+{
     glNewList(list, GL_COMPILE);
     glDisable(GL_LIGHTING);
     glPushMatrix();
@@ -110,12 +116,14 @@ void BuildUnlitList(GLuint list, Draw draw) {
     glEndList();
 }
 
-void Line(double x1, double y1, double x2, double y2) {
+void Line(double x1, double y1, double x2, double y2)
+{
     glVertex3d(x1, y1, 0);
     glVertex3d(x2, y2, 0);
 }
 
-void FlatLens() {
+void FlatLens()
+{
     glScalef(1, 1, 0.05f);
     WithQuadric([](GLUquadric* quadric) { gluSphere(quadric, kLensRadius, 130, 50); });
 }
@@ -124,7 +132,8 @@ void FlatLens() {
 // unit thick along z, at x = +kWedgeHalf; the caller scales the thickness
 // and turns the base where it belongs. Seen from the front the base face is
 // edge-on, so a darker band along the base shows which way the prism points.
-void BuildWedge() {
+void BuildWedge()
+{
     const float h = kWedgeHalf;
     const float band = h * (1 - 2 * kWedgeBaseBand);
     const float bandDepth = (band + h) / (2 * h);
@@ -156,7 +165,8 @@ void BuildWedge() {
 
 // The iris texture as a display list; false when its file could not be
 // read, and the texture is then a black image.
-bool BuildTextureList(GLuint list) {
+bool BuildTextureList(GLuint list)
+{
     std::vector<std::uint8_t> image;
     const bool loaded = LoadIrisTexture(kIrisTextureFile, image);
     glNewList(list, GL_COMPILE);
@@ -173,19 +183,22 @@ bool BuildTextureList(GLuint list) {
     return loaded;
 }
 
-void DrawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured) {
+void DrawSphereBands(double radius, double segments, double thetaStart, double endCut, bool textured)
+{
     GlMeshSink sink;
     EmitSphereBands(sink, radius, segments, thetaStart, endCut, textured);
 }
 
-void DrawTorus(double majorRadius, double minorRadius) {
+void DrawTorus(double majorRadius, double minorRadius)
+{
     GlMeshSink sink;
     EmitTorus(sink, majorRadius, minorRadius);
 }
 
 }  // namespace
 
-bool SceneRenderer::setUp(int eyeSegments) {
+bool SceneRenderer::setUp(int eyeSegments)
+{
     m_eyeSegments = eyeSegments;
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
@@ -202,19 +215,22 @@ bool SceneRenderer::setUp(int eyeSegments) {
     return m_textureLoaded;
 }
 
-void SceneRenderer::fitEyeball(int eyeSegments, double pixelRadius) {
+void SceneRenderer::fitEyeball(int eyeSegments, double pixelRadius)
+{
     m_eyeSegments = eyeSegments;
     m_segmentsForSize = SegmentsForPixelRadius(pixelRadius, eyeSegments);
     if (std::max(m_eyeSegments, m_segmentsForSize) != m_segmentsDrawn)
         compileEyeball();
 }
 
-void SceneRenderer::rebuildEyeball(int eyeSegments) {
+void SceneRenderer::rebuildEyeball(int eyeSegments)
+{
     m_eyeSegments = eyeSegments;
     compileEyeball();
 }
 
-void SceneRenderer::compileEyeball() {
+void SceneRenderer::compileEyeball()
+{
     m_segmentsDrawn = std::max(m_eyeSegments, m_segmentsForSize);
     glNewList(DisplayList::eyeball, GL_COMPILE);
     glPushMatrix();
@@ -225,7 +241,8 @@ void SceneRenderer::compileEyeball() {
     glEndList();
 }
 
-void SceneRenderer::buildDisplayLists() {
+void SceneRenderer::buildDisplayLists()
+{
     SetLights();
     BuildPupilList();
 

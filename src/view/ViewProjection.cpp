@@ -6,7 +6,7 @@ namespace {
 constexpr double kShortSideDivisor = 6.0;
 constexpr double kNearPlane = 74.3;
 constexpr double kFarPlane = 550.0;
-}
+}  // namespace
 
 ViewportSize ViewportForCanvasSize(ViewportSize current, int canvasWidth, int canvasHeight)
 {

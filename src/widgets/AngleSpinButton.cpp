@@ -13,18 +13,22 @@ constexpr long kOrientation = wxSP_VERTICAL;
 }  // namespace
 
 AngleSpinButton::AngleSpinButton(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
-    : wxSpinButton(parent, id, pos, size, kOrientation | wxSP_ARROW_KEYS) {}
+    : wxSpinButton(parent, id, pos, size, kOrientation | wxSP_ARROW_KEYS)
+{}
 
-int AngleSpinButton::GetValue() const {
+int AngleSpinButton::GetValue() const
+{
     const int native = wxSpinButton::GetValue();
     return m_reversed ? -native : native;
 }
 
-void AngleSpinButton::SetValue(int value) {
+void AngleSpinButton::SetValue(int value)
+{
     wxSpinButton::SetValue(m_reversed ? -value : value);
 }
 
-void AngleSpinButton::SetRange(int first, int last) {
+void AngleSpinButton::SetRange(int first, int last)
+{
     const int value = GetValue();
     m_reversed = first > last;
     if (m_reversed)
@@ -34,10 +38,12 @@ void AngleSpinButton::SetRange(int first, int last) {
     SetValue(value);
 }
 
-int AngleSpinButton::GetMin() const {
+int AngleSpinButton::GetMin() const
+{
     return m_reversed ? -wxSpinButton::GetMin() : wxSpinButton::GetMin();
 }
 
-int AngleSpinButton::GetMax() const {
+int AngleSpinButton::GetMax() const
+{
     return m_reversed ? -wxSpinButton::GetMax() : wxSpinButton::GetMax();
 }

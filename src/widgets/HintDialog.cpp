@@ -11,7 +11,8 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kGap = 8;
 
-wxSize AtLeast(wxSize wanted, wxSize minimum) {
+wxSize AtLeast(wxSize wanted, wxSize minimum)
+{
     return {std::max(wanted.GetWidth(), minimum.GetWidth()), std::max(wanted.GetHeight(), minimum.GetHeight())};
 }
 
@@ -19,7 +20,8 @@ wxSize AtLeast(wxSize wanted, wxSize minimum) {
 
 HintDialog::HintDialog(wxWindow* parent, const wxString& title, const wxString& text, const wxString& checkLabel,
                        bool showAgain, const Geometry& geometry)
-    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxCAPTION) {
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxCAPTION)
+{
     // The geometry is the smallest layout; GTK's fonts may need more, so each
     // control grows to what its text measures and the rest moves along.
     auto* message = new wxStaticText(this, wxID_ANY, text, wxPoint(kMargin, kMargin), geometry.text);
@@ -47,10 +49,12 @@ HintDialog::HintDialog(wxWindow* parent, const wxString& title, const wxString& 
     Centre(wxBOTH);
 }
 
-bool HintDialog::ShowAgain() const {
+bool HintDialog::ShowAgain() const
+{
     return m_showAgain->GetValue();
 }
 
-void HintDialog::SetShowAgain(bool showAgain) {
+void HintDialog::SetShowAgain(bool showAgain)
+{
     m_showAgain->SetValue(showAgain);
 }

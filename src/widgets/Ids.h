@@ -86,15 +86,15 @@ enum : int {
     ValuesPeekTimer = 737,
     GazeSubmenu = 738,
     EccentricitySubmenu = 739,
-    HessChart = 760,          // View menu: the Hess chart window
-    NinePositions = 761,      // View menu: the nine positions window
+    HessChart = 760,      // View menu: the Hess chart window
+    NinePositions = 761,  // View menu: the nine positions window
     HessChartWindow = 762,
     NinePositionsWindow = 763,
     ChartExportSvg = 764,
     ChartExportPng = 765,
     ChartPrint = 766,
     ChartPrintPreview = 767,
-    NineEccentricity = 768,   // the chooser of how far out the nine positions lie
+    NineEccentricity = 768,  // the chooser of how far out the nine positions lie
     ChartExportPdf = 769,
 
     // Loose prisms before the eyes.

@@ -5,12 +5,14 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
-void RegisterImageHandlers() {
+void RegisterImageHandlers()
+{
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxImage::AddHandler(new wxPNGHandler);
 }
 
-bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
+bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes)
+{
     wxMemoryOutputStream stream;
     if (!picture.SaveFile(stream, wxBITMAP_TYPE_PNG))
         return false;
@@ -19,7 +21,8 @@ bool EncodePng(const wxImage& picture, std::vector<unsigned char>& bytes) {
     return true;
 }
 
-bool WritePicturePng(const wxString& path, const wxImage& picture, std::string& error) {
+bool WritePicturePng(const wxString& path, const wxImage& picture, std::string& error)
+{
     std::vector<unsigned char> bytes;
     if (!picture.IsOk() || !EncodePng(picture, bytes)) {
         error = "The picture could not be drawn.";

@@ -14,7 +14,8 @@ namespace {
 
 // The part of the screen a text may take, counted in the widest letter of
 // the GUI font, so that a text within it fits whatever its letters.
-TextBox ScreenBox(int widthPercent, int heightPercent) {
+TextBox ScreenBox(int widthPercent, int heightPercent)
+{
     const wxSize screen = wxGetDisplaySize();
     wxScreenDC dc;
     dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
@@ -27,9 +28,9 @@ TextBox ScreenBox(int widthPercent, int heightPercent) {
 // Measured once: the language switch alone asks for some two hundred texts.
 // Labels are cut by their measured width below; the box in columns only
 // bounds the work for huge texts, at three pixels a letter.
-TextBox LabelTextBox() {
-    static const TextBox box{static_cast<std::size_t>(std::max(8, wxGetDisplaySize().x / 3)),
-                             ScreenBox(50, 50).lines};
+TextBox LabelTextBox()
+{
+    static const TextBox box{static_cast<std::size_t>(std::max(8, wxGetDisplaySize().x / 3)), ScreenBox(50, 50).lines};
     return box;
 }
 
@@ -38,7 +39,8 @@ TextBox LabelTextBox() {
 // keep their whole text.
 constexpr int kLabelWidthPercent = 45;
 
-wxString CutLinesToWidth(const wxString& text, int maxWidth) {
+wxString CutLinesToWidth(const wxString& text, int maxWidth)
+{
     wxScreenDC dc;
     dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     const wxString ellipsis = wxString::FromUTF8("\xE2\x80\xA6");
@@ -60,27 +62,32 @@ wxString CutLinesToWidth(const wxString& text, int maxWidth) {
     return wxJoin(lines, '\n', '\0');
 }
 
-TextBox MessageTextBox() {
+TextBox MessageTextBox()
+{
     static const TextBox box = ScreenBox(70, 50);
     return box;
 }
 
 }  // namespace
 
-wxString FitLabel(const wxString& text) {
+wxString FitLabel(const wxString& text)
+{
     const wxString bounded(FitText(text.ToStdWstring(), LabelTextBox(), false));
     return CutLinesToWidth(bounded, wxGetDisplaySize().x * kLabelWidthPercent / 100);
 }
 
-wxString FitPath(const wxString& path) {
+wxString FitPath(const wxString& path)
+{
     // Up to two lines of a message, which wraps it.
     return wxString(CutMiddle(path.ToStdWstring(), 2 * MessageTextBox().columns));
 }
 
-wxString FitMessage(const wxString& text) {
+wxString FitMessage(const wxString& text)
+{
     return wxString(FitText(text.ToStdWstring(), MessageTextBox(), true));
 }
 
-int ShowMessage(const wxString& message, const wxString& caption, long style, wxWindow* parent) {
+int ShowMessage(const wxString& message, const wxString& caption, long style, wxWindow* parent)
+{
     return wxMessageBox(FitMessage(message), FitLabel(caption), style, parent);
 }

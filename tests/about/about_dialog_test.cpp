@@ -55,7 +55,8 @@ public:
     explicit ExpectAbout(std::function<void(AboutDialog&)> inspect) : m_inspect(std::move(inspect)) {}
 
 protected:
-    int OnInvoked(AboutDialog* dialog) const override {
+    int OnInvoked(AboutDialog* dialog) const override
+    {
         m_inspect(*dialog);
         return AboutId::OkButton;
     }
@@ -64,12 +65,14 @@ private:
     std::function<void(AboutDialog&)> m_inspect;
 };
 
-wxString Label(const AboutDialog& dialog, int id) {
+wxString Label(const AboutDialog& dialog, int id)
+{
     const wxWindow* control = dialog.FindWindow(id);
     return control ? control->GetLabel() : wxString("(missing control)");
 }
 
-void Click(AboutDialog& dialog, int id) {
+void Click(AboutDialog& dialog, int id)
+{
     wxWindow* button = dialog.FindWindow(id);
     ASSERT_NE(button, nullptr) << id;
     wxCommandEvent click(wxEVT_BUTTON, id);
@@ -77,7 +80,8 @@ void Click(AboutDialog& dialog, int id) {
     button->GetEventHandler()->ProcessEvent(click);
 }
 
-wxString FileUrl(const wxString& folder, const wxString& relativePath) {
+wxString FileUrl(const wxString& folder, const wxString& relativePath)
+{
     wxFileName file(relativePath);
     file.MakeAbsolute(folder);
     return wxFileName::FileNameToURL(file);
@@ -87,19 +91,21 @@ wxString FileUrl(const wxString& folder, const wxString& relativePath) {
 
 class AboutDialogTest : public FrameFixture {
 protected:
-    void Start(const std::string& shippedFile, const std::string& as) {
+    void Start(const std::string& shippedFile, const std::string& as)
+    {
         CopyDataFile(shippedFile, as);
         ASSERT_TRUE(StartProgram());
         ASSERT_EQ(m_frame->m_languageFile, wxString(as));
     }
 
-    void ShowAbout(std::function<void(AboutDialog&)> inspect) {
-        wxTEST_DIALOG(SendCommand(Id::About),
-                      ExpectAbout(std::move(inspect)));
+    void ShowAbout(std::function<void(AboutDialog&)> inspect)
+    {
+        wxTEST_DIALOG(SendCommand(Id::About), ExpectAbout(std::move(inspect)));
     }
 };
 
-TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
+TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits)
+{
     Start("English.lan", "English.lan");
     ShowAbout([](AboutDialog& dialog) {
         EXPECT_EQ(dialog.GetId(), AboutId::Dialog);
@@ -151,7 +157,8 @@ TEST_F(AboutDialogTest, DescriptionHoldsEveryControlInDialogUnits) {
     });
 }
 
-TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine) {
+TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine)
+{
     Start("Deutsch.lan", "Deutsch.lan");
     ShowAbout([](AboutDialog& dialog) {
         for (wxWindow* child : dialog.GetChildren()) {
@@ -179,7 +186,8 @@ TEST_F(AboutDialogTest, LabelsFitBeforeTheNextTextOnTheirLine) {
     });
 }
 
-TEST_F(AboutDialogTest, GermanFileKeepsTheGermanSentences) {
+TEST_F(AboutDialogTest, GermanFileKeepsTheGermanSentences)
+{
     // English texts under the German file's name tell replaced labels from kept ones.
     Start("English.lan", "Deutsch.lan");
     const ShippedLanguage english("English.lan");
@@ -199,7 +207,8 @@ TEST_F(AboutDialogTest, GermanFileKeepsTheGermanSentences) {
     });
 }
 
-TEST_F(AboutDialogTest, AnyOtherFileNameGetsTheEnglishSentences) {
+TEST_F(AboutDialogTest, AnyOtherFileNameGetsTheEnglishSentences)
+{
     // Only the exact name counts: the German texts under a lower-case name.
     Start("Deutsch.lan", "deutsch.lan");
     const ShippedLanguage german("Deutsch.lan");
@@ -208,15 +217,16 @@ TEST_F(AboutDialogTest, AnyOtherFileNameGetsTheEnglishSentences) {
         EXPECT_EQ(Label(dialog, AboutId::AndThe), german(Text::AboutAndThe));
         EXPECT_EQ(Label(dialog, AboutId::GroupLine1), kTeachingGroupEnglishLine1);
         EXPECT_EQ(Label(dialog, AboutId::GroupLine2), kTeachingGroupEnglishLine2);
-        for (int id : {AboutId::NoteLine1, AboutId::NoteLine2, AboutId::NoteLine3, AboutId::NoteLine4,
-                       AboutId::NoteLine5})
+        for (int id :
+             {AboutId::NoteLine1, AboutId::NoteLine2, AboutId::NoteLine3, AboutId::NoteLine4, AboutId::NoteLine5})
             EXPECT_EQ(Label(dialog, id), "") << id;
         EXPECT_EQ(Label(dialog, AboutId::ClickHere), german(Text::AboutClickHere));
         EXPECT_EQ(Label(dialog, AboutId::ProductTitle), german(Text::ProductTitle));
     });
 }
 
-TEST_F(AboutDialogTest, EnglishFileShowsEnglishThroughout) {
+TEST_F(AboutDialogTest, EnglishFileShowsEnglishThroughout)
+{
     Start("English.lan", "English.lan");
     const ShippedLanguage english("English.lan");
     ShowAbout([&](AboutDialog& dialog) {
@@ -227,7 +237,8 @@ TEST_F(AboutDialogTest, EnglishFileShowsEnglishThroughout) {
     });
 }
 
-TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage) {
+TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage)
+{
     Start("Deutsch.lan", "Deutsch.lan");
     std::vector<wxString> opened;
     ScopedUrlOpener capture([&opened](const wxString& address) {
@@ -244,13 +255,13 @@ TEST_F(AboutDialogTest, LogoButtonsOpenTheBundledPagesOfTheLanguage) {
     EXPECT_TRUE(opened[1].StartsWith("file://")) << opened[1];
 }
 
-TEST_F(AboutDialogTest, WithoutABrowserTheAddressIsShownInTheProgramsLanguage) {
+TEST_F(AboutDialogTest, WithoutABrowserTheAddressIsShownInTheProgramsLanguage)
+{
     Start("Deutsch.lan", "Deutsch.lan");
     ScopedUrlOpener noBrowser([](const wxString&) { return false; });
     wxString message;
     wxTEST_DIALOG(SendCommand(Id::About), ExpectAbout([&message](AboutDialog& dialog) {
-                      wxTEST_DIALOG(Click(dialog, AboutId::DocumentationButton),
-                                    ExpectMessageBox(wxID_OK, &message));
+                      wxTEST_DIALOG(Click(dialog, AboutId::DocumentationButton), ExpectMessageBox(wxID_OK, &message));
                   }));
     EXPECT_TRUE(message.StartsWith("Es wurde kein Webbrowser gefunden.")) << message;
     EXPECT_TRUE(message.EndsWith("\n" + FileUrl(m_folder, "help/de/index.html"))) << message;

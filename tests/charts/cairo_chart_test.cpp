@@ -41,7 +41,7 @@ cairo_status_t ReadPng(void* closure, unsigned char* data, unsigned int length)
     return CAIRO_STATUS_SUCCESS;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThem)
 {
@@ -74,7 +74,8 @@ TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThe
         if (dot.ink != ChartInk::plot)
             continue;
         ++plots;
-        const unsigned char* pixel = data + static_cast<int>(dot.y * scale) * stride + 4 * static_cast<int>(dot.x * scale);
+        const unsigned char* pixel =
+            data + static_cast<int>(dot.y * scale) * stride + 4 * static_cast<int>(dot.x * scale);
         // Cairo keeps pixels as native 32-bit words: blue in the lowest byte here.
         plotsFound += pixel[0] > 150 && pixel[2] < 60;
     }

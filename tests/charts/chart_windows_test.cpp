@@ -38,7 +38,7 @@ bool IsPupil(const wxImage& image, int x, int y)
     return image.GetRed(x, y) < 20 && image.GetGreen(x, y) < 20 && image.GetBlue(x, y) < 20;
 }
 
-} // namespace
+}  // namespace
 
 class ChartWindowsTest : public FrameFixture {
 protected:
@@ -207,7 +207,7 @@ TEST_F(ChartWindowsTest, NinePositionsShowBothEyesInEachOfNinePanels)
                 }
         return count ? static_cast<double>(sum) / count : 0.0;
     };
-    const double rightEyeTravel = pupilX(1, 0) - pupilX(0, 0);   // straight to the patient's right
+    const double rightEyeTravel = pupilX(1, 0) - pupilX(0, 0);  // straight to the patient's right
     const double leftEyeTravel = pupilX(1, 1) - pupilX(0, 1);
     EXPECT_GT(leftEyeTravel, rightEyeTravel + 3) << "the right eye lags in abduction";
 

@@ -21,9 +21,9 @@ namespace {
 // points straight out to each side and the lower corners.
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr int kCentre = 0;
-constexpr int kInnerRight = 4;       // 15 degrees to the patient's right
+constexpr int kInnerRight = 4;  // 15 degrees to the patient's right
 constexpr int kInnerLeft = 8;
-constexpr int kOuterRight = 12;      // 30 degrees to the patient's right
+constexpr int kOuterRight = 12;  // 30 degrees to the patient's right
 constexpr int kOuterLowRight = 13;
 constexpr int kOuterDown = 14;
 constexpr int kOuterLowLeft = 15;
@@ -44,8 +44,8 @@ struct RightEyeAngles {
 Examination ExaminationOf(const MuscleStrengths& muscles, const RightEyeAngles& angles)
 {
     EyeModel model;
-    for (const auto& [quantity, degrees] : {std::pair{EyeQuantity::horizontal, angles.horizontal},
-                                            std::pair{EyeQuantity::vertical, angles.vertical}}) {
+    for (const auto& [quantity, degrees] :
+         {std::pair{EyeQuantity::horizontal, angles.horizontal}, std::pair{EyeQuantity::vertical, angles.vertical}}) {
         model.SetFar(Eye::one, quantity, static_cast<int>(std::lround(100 * degrees)));
         model.SetNear(Eye::one, quantity, static_cast<int>(std::lround(100 * degrees)));
     }
@@ -73,7 +73,7 @@ double Shortfall(const HessField& field, int i)
     return std::hypot(plotted.x - target.x, plotted.y - target.y);
 }
 
-} // namespace
+}  // namespace
 
 TEST(HessChart, TargetsAreTheCentreAndTwoSquaresOfEight)
 {

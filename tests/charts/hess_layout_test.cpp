@@ -14,8 +14,19 @@ namespace {
 
 HessCaptions Captions()
 {
-    return {"Case", "Left eye", "Right eye", "eso", "exo", "hyper", "hypo", "Primary position:", "PD",
-            "beyond measurement", "As seen by the patient", ".", "cannot fixate"};
+    return {"Case",
+            "Left eye",
+            "Right eye",
+            "eso",
+            "exo",
+            "hyper",
+            "hypo",
+            "Primary position:",
+            "PD",
+            "beyond measurement",
+            "As seen by the patient",
+            ".",
+            "cannot fixate"};
 }
 
 // Where an element lands, to a micrometre, with its ink or place: one
@@ -44,7 +55,7 @@ std::string Where(const ChartText& t)
     return text + t.text;
 }
 
-} // namespace
+}  // namespace
 
 TEST(HessLayout, EachFieldIsDrawnWhereItsDegreesSayWithUpAtTheTop)
 {
@@ -131,9 +142,8 @@ TEST(HessLayout, TargetsTheFixingEyeCannotReachGetACrossInsteadOfAPlot)
     constexpr std::size_t kFirstCross = 2 * 19 + 2 * kHessRingSize + (2 * kHessRingSize - 2 * 4);
     // What is left of the plots' rings joins only plots that are drawn.
     const auto drawn = [&](double x, double y) {
-        return std::any_of(drawing.dots.begin(), drawing.dots.end(), [&](const ChartDot& d) {
-            return d.ink == ChartInk::plot && d.x == x && d.y == y;
-        });
+        return std::any_of(drawing.dots.begin(), drawing.dots.end(),
+                           [&](const ChartDot& d) { return d.ink == ChartInk::plot && d.x == x && d.y == y; });
     };
     for (std::size_t i = 2 * 19 + 2 * kHessRingSize; i < kFirstCross; ++i)
         EXPECT_TRUE(drawn(drawing.lines[i].x1, drawing.lines[i].y1) && drawn(drawing.lines[i].x2, drawing.lines[i].y2))

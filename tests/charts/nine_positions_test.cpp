@@ -22,7 +22,7 @@ unsigned char Shade(const RgbPicture& picture, int x, int y)
     return picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
 }
 
-} // namespace
+}  // namespace
 
 TEST(NinePositions, PanelsStandAsTheExaminerSeesThePatient)
 {
@@ -58,7 +58,8 @@ TEST(NinePositions, PanelsAreCutToWhatAnyOfThemShowsAndSetInTheirPlaces)
     EXPECT_EQ(sheet.height, 3 * 4 + 4 * 2);
     ASSERT_EQ(sheet.rgb.size(), 20u * 20u * 3u);
     EXPECT_EQ(std::vector<unsigned char>(sheet.rgb.begin() + 3, sheet.rgb.begin() + 6),
-              (std::vector<unsigned char>{220, 221, 222})) << "every frame pixel in all three colours";
+              (std::vector<unsigned char>{220, 221, 222}))
+        << "every frame pixel in all three colours";
     // Each mark lands at its panel's corner plus its offset within the box.
     const auto markAt = [&](int row, int column, int x, int y) {
         return Shade(sheet, 2 + column * 6 + x - box.left, 2 + row * 6 + y - box.top);

@@ -93,7 +93,8 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--nine", "a.sd", "a.svg"}, "--nine writes .png files, not 'a.svg'"},
         {{"--nine", "a.sd", "b.sd", "a.png"}, "--nine needs a case and an output file"},
         {{"--hess", "--nine", "a.sd", "a.png"}, "--hess and --nine cannot be combined"},
-        {{"--hess", "a.sd", "a.png", "--eccentricity", "20"}, "--eccentricity works only with --nine or --measure --table"},
+        {{"--hess", "a.sd", "a.png", "--eccentricity", "20"},
+         "--eccentricity works only with --nine or --measure --table"},
         {{"--nine", "a.sd", "a.png", "--eccentricity"}, "--eccentricity needs a number of degrees"},
         {{"--nine", "a.sd", "a.png", "--eccentricity", "41"},
          "the eccentricity '41' is not a whole number of degrees from 5 to 40"},
@@ -107,9 +108,12 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--hess", "a.sd", "a.svg", "--tsv"}, "--tsv works only with --measure"},
         {{"--nine", "--gaze", "1,2", "a.sd", "a.png"}, "--gaze works only with --measure"},
         {{"--measure", "a.sd", "--gaze"}, "--gaze needs a value"},
-        {{"--measure", "a.sd", "--gaze", "10"}, "the gaze '10' is not H,V in degrees from -45 to 45 (right and up positive)"},
-        {{"--measure", "a.sd", "--gaze", "46,0"}, "the gaze '46,0' is not H,V in degrees from -45 to 45 (right and up positive)"},
-        {{"--measure", "a.sd", "--gaze=1,x"}, "the gaze '1,x' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--gaze", "10"},
+         "the gaze '10' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--gaze", "46,0"},
+         "the gaze '46,0' is not H,V in degrees from -45 to 45 (right and up positive)"},
+        {{"--measure", "a.sd", "--gaze=1,x"},
+         "the gaze '1,x' is not H,V in degrees from -45 to 45 (right and up positive)"},
         {{"--measure", "a.sd", "--distance", "middle"}, "the distance 'middle' is not far or near"},
         {{"--measure", "a.sd", "--fixing", "both"}, "the fixing eye 'both' is not right or left"},
         {{"--measure", "a.sd", "--prism", "right:0:out"},
@@ -120,15 +124,20 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
          "the prism 'up:10:out' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
         {{"--measure", "a.sd", "--prism", "left:10:sideways"},
          "the prism 'left:10:sideways' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
-        {{"--measure", "a.sd", "--prism", "left:10:in", "--prism", "left:2:up"}, "--prism is given twice for the left eye"},
+        {{"--measure", "a.sd", "--prism", "left:10:in", "--prism", "left:2:up"},
+         "--prism is given twice for the left eye"},
         {{"--measure", "a.sd", "--eccentricity", "20"}, "--eccentricity works with --measure only with --table"},
         {{"--measure", "a.sd", "--table", "--eccentricity", "50"},
          "the eccentricity '50' is not a whole number of degrees from 5 to 40"},
         {{"--convert", "a.txt", "b.stx", "--repair"}, "--repair needs a quality threshold"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "0"}, "the quality threshold '0' is not a number above 0 and at most 1"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "1.5"}, "the quality threshold '1.5' is not a number above 0 and at most 1"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "0.5.5"}, "the quality threshold '0.5.5' is not a number above 0 and at most 1"},
-        {{"--convert", "a.txt", "b.stx", "--repair", "+0.5"}, "the quality threshold '+0.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "0"},
+         "the quality threshold '0' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "1.5"},
+         "the quality threshold '1.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "0.5.5"},
+         "the quality threshold '0.5.5' is not a number above 0 and at most 1"},
+        {{"--convert", "a.txt", "b.stx", "--repair", "+0.5"},
+         "the quality threshold '+0.5' is not a number above 0 and at most 1"},
     };
     for (const auto& [arguments, message] : cases) {
         const CommandLine command = Parse(arguments);
@@ -167,7 +176,8 @@ TEST(CommandLine, HelpAlignsTheOptionsAndPutsTheNotesAfterThem)
         const std::size_t description = line[text] == '-' ? line.find("  ", text) : text;
         ASSERT_NE(description, std::string::npos) << line;
         const std::size_t column = line.find_first_not_of(' ', description);
-        if (descriptionColumn == 0) descriptionColumn = column;
+        if (descriptionColumn == 0)
+            descriptionColumn = column;
         EXPECT_EQ(column, descriptionColumn) << line;
         options += line[text] == '-';
     }

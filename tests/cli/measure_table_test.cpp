@@ -95,7 +95,6 @@ TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
     EXPECT_EQ(lines[0].rfind("gaze_right\tgaze_up\tfixing_eye\t", 0), 0u);
     for (const std::string& line : lines)
         EXPECT_EQ(columns(line), columns(lines[0])) << line;
-    EXPECT_EQ(lines[1],
-              "+25.0\t+25.0\tL\t0\t+14.5\t+25.0\t-1.0\t+25.0\t+23.0\t-2.0\t"
-              "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0\t0\t0");
+    EXPECT_EQ(lines[1], "+25.0\t+25.0\tL\t0\t+14.5\t+25.0\t-1.0\t+25.0\t+23.0\t-2.0\t"
+                        "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0\t0\t0");
 }

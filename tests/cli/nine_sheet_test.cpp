@@ -59,8 +59,14 @@ protected:
 
     int PanelWidth(const RgbPicture& sheet) const { return (sheet.width - 4 * kNinePanelGap) / 3; }
     int PanelHeight(const RgbPicture& sheet) const { return (sheet.height - 4 * kNinePanelGap) / 3; }
-    int Left(const RgbPicture& sheet, int column) const { return kNinePanelGap + column * (PanelWidth(sheet) + kNinePanelGap); }
-    int Top(const RgbPicture& sheet, int row) const { return kNinePanelGap + row * (PanelHeight(sheet) + kNinePanelGap); }
+    int Left(const RgbPicture& sheet, int column) const
+    {
+        return kNinePanelGap + column * (PanelWidth(sheet) + kNinePanelGap);
+    }
+    int Top(const RgbPicture& sheet, int row) const
+    {
+        return kNinePanelGap + row * (PanelHeight(sheet) + kNinePanelGap);
+    }
 
     std::unique_ptr<OffscreenGl> m_gl;
     cli::ProgramChoices m_choices;
@@ -78,8 +84,8 @@ TEST_F(NineSheetTest, DrawsBothEyesInEveryPanel)
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             for (int side = 0; side < 2; ++side) {
-                const Pixels eye = Within(sheet, Left(sheet, column) + side * half, Top(sheet, row), half,
-                                          PanelHeight(sheet));
+                const Pixels eye =
+                    Within(sheet, Left(sheet, column) + side * half, Top(sheet, row), half, PanelHeight(sheet));
                 EXPECT_GT(eye.dark, 200) << "row " << row << ", column " << column << ", side " << side;
                 EXPECT_GT(eye.bright, 5000) << "row " << row << ", column " << column << ", side " << side;
             }
@@ -101,8 +107,8 @@ TEST_F(NineSheetTest, LabelsThePanelsWhoseFixingEyeCannotReachThem)
         for (int column = 0; column < 3; ++column) {
             const Pixels foot = Within(sheet, Left(sheet, column), Top(sheet, row) + PanelHeight(sheet) - kFootRows,
                                        PanelWidth(sheet), kFootRows);
-            const Pixels band = Within(sheet, Left(sheet, column), Top(sheet, row) + PanelHeight(sheet) - 24,
-                                       PanelWidth(sheet), 24);
+            const Pixels band =
+                Within(sheet, Left(sheet, column), Top(sheet, row) + PanelHeight(sheet) - 24, PanelWidth(sheet), 24);
             if (column == 0) {
                 EXPECT_GT(foot.band, PanelWidth(sheet) * kFootRows / 2) << "row " << row;
                 EXPECT_GT(band.dark, 30) << "row " << row << ": the label's letters";

@@ -42,59 +42,60 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     std::filesystem::create_directory(folder.Path("cases"));
     folder.Write("cases/good.sd", std::string(98, '\0'));
     folder.Write("cases/short.sd", std::string(50, '\0'));
-    folder.Write("faults.sqs",
-                 "# One fault of each kind\n"
-                 "Question=Before any section\n"
-                 "[QUESTION]\n"
-                 "Question=No answers\n"
-                 "File=cases/good.sd\n"
-                 "AnswerBox=TEXT\n"
-                 "[QUESTION]\n"
-                 "Question=Which kind?\n"
-                 "AnswerBox=Text\n"
-                 "Answer=Yes,x\n"
-                 "Answer=No,1\n"
-                 "[QUESTION]\n"
-                 "Question=Nothing earns points\n"
-                 "AnswerBox=RADIO\n"
-                 "Answer=A,0\n"
-                 "Answer=B,-1\n"
-                 "[QUESTION]\n"
-                 "Question=Describe the deviation\n"
-                 "File=cases/missing.sd\n"
-                 "AnswerBox=TEXT\n"
-                 "Answer=eso,3\n"
-                 "Answer=left&eso,3\n"
-                 "Answer=down,0\n"
-                 "Answer=up,2\n"
-                 "Anwser=typo,1\n"
-                 "Explain=An explanation is part of the format\n"
-                 "[QUESTION]\n"
-                 "Question=Short case\n"
-                 "File=cases/short.sd\n"
-                 "AnswerBox=CHECK\n"
-                 "Answer=Right,1\n"
-                 "Answer=\x93Wrong\x94,0\n");
+    folder.Write("faults.sqs", "# One fault of each kind\n"
+                               "Question=Before any section\n"
+                               "[QUESTION]\n"
+                               "Question=No answers\n"
+                               "File=cases/good.sd\n"
+                               "AnswerBox=TEXT\n"
+                               "[QUESTION]\n"
+                               "Question=Which kind?\n"
+                               "AnswerBox=Text\n"
+                               "Answer=Yes,x\n"
+                               "Answer=No,1\n"
+                               "[QUESTION]\n"
+                               "Question=Nothing earns points\n"
+                               "AnswerBox=RADIO\n"
+                               "Answer=A,0\n"
+                               "Answer=B,-1\n"
+                               "[QUESTION]\n"
+                               "Question=Describe the deviation\n"
+                               "File=cases/missing.sd\n"
+                               "AnswerBox=TEXT\n"
+                               "Answer=eso,3\n"
+                               "Answer=left&eso,3\n"
+                               "Answer=down,0\n"
+                               "Answer=up,2\n"
+                               "Anwser=typo,1\n"
+                               "Explain=An explanation is part of the format\n"
+                               "[QUESTION]\n"
+                               "Question=Short case\n"
+                               "File=cases/short.sd\n"
+                               "AnswerBox=CHECK\n"
+                               "Answer=Right,1\n"
+                               "Answer=\x93Wrong\x94,0\n");
 
     std::string out, err;
     EXPECT_EQ(RunCheck(folder.Folder(), "faults.sqs", out, err), 1);
     EXPECT_EQ(err, "");
-    EXPECT_EQ(out,
-              "faults.sqs:2: \"Question\" before the first [QUESTION] line is ignored\n"
-              "faults.sqs:3: question 1 has no answers\n"
-              "faults.sqs:9: answer box \"Text\" is none of TEXT, RADIO and CHECK\n"
-              "faults.sqs:10: points \"x\" are not a whole number\n"
-              "faults.sqs:12: question 3 has a maximum of 0 points: no answer earns any\n"
-              "faults.sqs:19: case file \"cases/missing.sd\" does not exist in the working folder \"" +
-                  folder.Folder() + "\"\n"
-              "faults.sqs:22: answer \"left&eso\" can never score: answer \"eso\" on line 21 matches every text it "
-              "matches\n"
-              "faults.sqs:23: answer \"down\" (0 points) comes before answer \"up\" (2 points, line 24): a text with "
-              "both, such as \"down up\", scores only 0 points; list higher-scoring answers first\n"
-              "faults.sqs:25: unknown key \"Anwser\": the line is ignored\n"
-              "faults.sqs:29: case file \"cases/short.sd\" is not a case file: it has 50 bytes instead of 98\n"
-              "faults.sqs:32: byte 0x93 is no printable character in ISO 8859-1 (a Windows quote, dash or euro "
-              "sign?)\n");
+    EXPECT_EQ(
+        out,
+        "faults.sqs:2: \"Question\" before the first [QUESTION] line is ignored\n"
+        "faults.sqs:3: question 1 has no answers\n"
+        "faults.sqs:9: answer box \"Text\" is none of TEXT, RADIO and CHECK\n"
+        "faults.sqs:10: points \"x\" are not a whole number\n"
+        "faults.sqs:12: question 3 has a maximum of 0 points: no answer earns any\n"
+        "faults.sqs:19: case file \"cases/missing.sd\" does not exist in the working folder \"" +
+            folder.Folder() +
+            "\"\n"
+            "faults.sqs:22: answer \"left&eso\" can never score: answer \"eso\" on line 21 matches every text it "
+            "matches\n"
+            "faults.sqs:23: answer \"down\" (0 points) comes before answer \"up\" (2 points, line 24): a text with "
+            "both, such as \"down up\", scores only 0 points; list higher-scoring answers first\n"
+            "faults.sqs:25: unknown key \"Anwser\": the line is ignored\n"
+            "faults.sqs:29: case file \"cases/short.sd\" is not a case file: it has 50 bytes instead of 98\n"
+            "faults.sqs:32: byte 0x93 is no printable character in ISO 8859-1 (a Windows quote, dash or euro "
+            "sign?)\n");
 
     folder.Write("clean.sqs", "[QUESTION]\nQuestion=Q\nFile=cases/good.sd\nAnswerBox=TEXT\nAnswer=left&eso,3\n"
                               "Answer=eso,1\nAnswer=exophor,0\nAnswer=phor,1\n");
@@ -106,10 +107,14 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
 
     // A folder named as the case, and a path written with Windows separators.
     const std::string windowsPath = folder.Folder() + "\\cases\\good.sd";
-    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nFile=" + folder.Path("cases") + "\nAnswerBox=TEXT\nAnswer=a,1\n"
-                       "[QUESTION]\nQuestion=Q\nFile=" + windowsPath + "\nAnswerBox=TEXT\nAnswer=a,1\n"),
-              "3: case file \"" + folder.Path("cases") + "\" is not a file\n"
-              "8: case file \"" + windowsPath + "\" does not exist; use \"/\" between folders\n");
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nFile=" + folder.Path("cases") +
+                       "\nAnswerBox=TEXT\nAnswer=a,1\n"
+                       "[QUESTION]\nQuestion=Q\nFile=" +
+                       windowsPath + "\nAnswerBox=TEXT\nAnswer=a,1\n"),
+              "3: case file \"" + folder.Path("cases") +
+                  "\" is not a file\n"
+                  "8: case file \"" +
+                  windowsPath + "\" does not exist; use \"/\" between folders\n");
 }
 
 TEST(QuizCheck, NamesTheLikelySlip)
@@ -180,11 +185,14 @@ TEST(QuizCheck, ExcludedKeywordsNarrowWhatAnAnswerCovers)
 TEST(QuizCheck, TellsFilesInTheWrongEncoding)
 {
     // "Schielwinkel größer" saved as UTF-8 by mistake.
-    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xC3\xB6\xC3\x9F" "er,1\n"),
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xC3\xB6\xC3\x9F"
+                       "er,1\n"),
               "4: the file is UTF-8, but question files are read as ISO 8859-1: umlauts would show as two wrong "
               "characters each; save it as ISO 8859-1 (Latin-1)\n");
     // The same in ISO 8859-1 is what the reader expects.
-    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xF6\xDF" "er,1\n"), "");
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xF6\xDF"
+                       "er,1\n"),
+              "");
     EXPECT_EQ(Messages(std::string("\xFF\xFE[\0Q\0", 6)),
               "1: the file holds NUL bytes: it is not text in ISO 8859-1 (saved as UTF-16?)\n");
 }

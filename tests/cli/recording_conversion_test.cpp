@@ -69,7 +69,8 @@ TEST(RecordingConversion, WritesWhatSaveAsWritesInBothDirections)
     ASSERT_EQ(RunCommand({"--convert", "own.stx", "back.txt"}, folder.Folder(), err), 0) << err;
     EXPECT_EQ(Bytes(folder.Path("back.txt")), SavedAs(folder.Path("own.stx"), folder.Path("expected.txt")));
 
-    ASSERT_EQ(RunCommand({"--convert", "--repair", "0.9", deviceExport, "repaired.stx"}, folder.Folder(), err), 0) << err;
+    ASSERT_EQ(RunCommand({"--convert", "--repair", "0.9", deviceExport, "repaired.stx"}, folder.Folder(), err), 0)
+        << err;
     const std::string repaired = Bytes(folder.Path("repaired.stx"));
     EXPECT_EQ(repaired, SavedAs(deviceExport, folder.Path("expected-repaired.stx"), 0.9f));
     EXPECT_NE(repaired, Bytes(folder.Path("own.stx")));
@@ -89,9 +90,11 @@ TEST(RecordingConversion, RefusesWithTheReaderMessageAndKeepsTheOutput)
     EXPECT_NE(err.find(folder.Path("missing.stx")), std::string::npos) << err;
 
     EXPECT_EQ(RunCommand({"--convert", kPlaybackData + "device_export.txt", "kept.csv"}, folder.Folder(), err), 1);
-    EXPECT_EQ(err, "squinx: " + folder.Path("kept.csv") + ": a recording's name ends in .txt (device export) or .stx\n");
+    EXPECT_EQ(err,
+              "squinx: " + folder.Path("kept.csv") + ": a recording's name ends in .txt (device export) or .stx\n");
 
-    EXPECT_EQ(RunCommand({"--convert", kPlaybackData + "device_export.txt", "no-folder/out.stx"}, folder.Folder(), err), 1);
+    EXPECT_EQ(RunCommand({"--convert", kPlaybackData + "device_export.txt", "no-folder/out.stx"}, folder.Folder(), err),
+              1);
     EXPECT_NE(err.find("no-folder/out.stx"), std::string::npos) << err;
 
     EXPECT_EQ(Bytes(folder.Path("kept.stx")), "old content");
@@ -111,8 +114,8 @@ TEST(RecordingConversion, KeepsLongTimesAndRefusesWhatItCannotKeep)
 
     folder.Write("beyond.stx", head + "0" + zeros + "2147483,648" + zeros);
     EXPECT_EQ(RunCommand({"--convert", "beyond.stx", "out.stx"}, folder.Folder(), err), 1);
-    EXPECT_EQ(err, "squinx: " + folder.Path("beyond.stx") + ":9: " + DescribeRecordingError(RecordingError::OutOfRange) +
-                       "\n");
+    EXPECT_EQ(err, "squinx: " + folder.Path("beyond.stx") +
+                       ":9: " + DescribeRecordingError(RecordingError::OutOfRange) + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder.Path("out.stx")));
 }
 
@@ -123,8 +126,8 @@ TEST(RecordingConversion, RefusesToWriteOntoItsInputUnderAnyName)
     folder.Write("exam.txt", original);
     std::filesystem::create_symlink(folder.Path("exam.txt"), folder.Path("link.txt"));
     std::string err;
-    for (const std::string& output : {std::string("exam.txt"), std::string("./exam.txt"), folder.Path("exam.txt"),
-                                      std::string("link.txt")}) {
+    for (const std::string& output :
+         {std::string("exam.txt"), std::string("./exam.txt"), folder.Path("exam.txt"), std::string("link.txt")}) {
         EXPECT_EQ(RunCommand({"--convert", "exam.txt", output}, folder.Folder(), err), 1) << output;
         EXPECT_NE(err.find("is the input itself"), std::string::npos) << err;
     }
@@ -142,7 +145,8 @@ TEST(RecordingConversion, FileSizeLimitGivesAReasonAndNoTemporaryFile)
         std::signal(SIGXFSZ, SIG_DFL);
         const FileSizeLimit limit(100);
         std::string err;
-        const int status = RunCommand({"--convert", kPlaybackData + "device_export.txt", "big.stx"}, folder.Folder(), err);
+        const int status =
+            RunCommand({"--convert", kPlaybackData + "device_export.txt", "big.stx"}, folder.Folder(), err);
         _exit(status == 1 && err.find("File too large") != std::string::npos ? 0 : 3);
     }
     int status = 0;

@@ -63,7 +63,7 @@ TEST(Examination, UnitSwitchConvertsTheAnglesAndDegreesBlendTheEnds)
 {
     Examination examination;
     EyeModel model;
-    model.SetFar(Eye::one, EyeQuantity::horizontal, 1000);  // 10 degrees far
+    model.SetFar(Eye::one, EyeQuantity::horizontal, 1000);   // 10 degrees far
     model.SetNear(Eye::one, EyeQuantity::horizontal, 2050);  // 20.5 degrees near
     examination.SetModel(model);
     EXPECT_DOUBLE_EQ(examination.Degrees(Eye::one, EyeQuantity::horizontal), 20.5);

@@ -61,8 +61,9 @@ EyeAngles ViewTurnOf(int eye, const SceneState& scene, const CoverBlends& blends
     EyeAngles sum;
     for (std::size_t i = 0; i < sequence.count; ++i) {
         const AxisRotation& step = sequence.steps[i];
-        (step.axis == RotationAxis::x ? sum.vertical : step.axis == RotationAxis::y ? sum.horizontal : sum.torsion) +=
-            step.axis == RotationAxis::z ? -step.degrees : step.degrees;
+        (step.axis == RotationAxis::x   ? sum.vertical
+         : step.axis == RotationAxis::y ? sum.horizontal
+                                        : sum.torsion) += step.axis == RotationAxis::z ? -step.degrees : step.degrees;
     }
     return sum;
 }
@@ -92,9 +93,9 @@ Direction SolverGaze(const GazeTarget& gaze)
 
 bool SameBlends(const CoverBlends& a, const CoverBlends& b)
 {
-    return a.translucentBlend1 == b.translucentBlend1 && a.translucentBlend2 == b.translucentBlend2
-           && a.coverBlend1 == b.coverBlend1 && a.coverBlend2 == b.coverBlend2 && a.offsetBlend1 == b.offsetBlend1
-           && a.offsetBlend2 == b.offsetBlend2 && a.filterBlend1 == b.filterBlend1 && a.filterBlend2 == b.filterBlend2;
+    return a.translucentBlend1 == b.translucentBlend1 && a.translucentBlend2 == b.translucentBlend2 &&
+           a.coverBlend1 == b.coverBlend1 && a.coverBlend2 == b.coverBlend2 && a.offsetBlend1 == b.offsetBlend1 &&
+           a.offsetBlend2 == b.offsetBlend2 && a.filterBlend1 == b.filterBlend1 && a.filterBlend2 == b.filterBlend2;
 }
 
 int Spin(const Examination& examination, Eye eye, EyeQuantity quantity)
@@ -133,9 +134,10 @@ TEST(Solver, ViewTurnsAndFollowsTheTargetAsSolvedForEveryShippedCaseAidTargetAnd
                             EXPECT_NEAR(own.torsion, view.torsion, 1e-4) << where;
 
                             const Eye which = eye == 0 ? Eye::one : Eye::two;
-                            const EyeGaze gaze = GazeTowardsPointer(
-                                PointerOffsetForDirection({-right, up}), Spin(examination, which, EyeQuantity::horizontalAxisTilt),
-                                Spin(examination, which, EyeQuantity::verticalAxisTilt), 100, 0);
+                            const EyeGaze gaze =
+                                GazeTowardsPointer(PointerOffsetForDirection({-right, up}),
+                                                   Spin(examination, which, EyeQuantity::horizontalAxisTilt),
+                                                   Spin(examination, which, EyeQuantity::verticalAxisTilt), 100, 0);
                             const Direction expected = ViewGaze(gaze);
                             const Direction got = SolverGaze(solved[eye].gaze);
                             EXPECT_NEAR(got.x, expected.x, 1e-6) << where;
@@ -442,9 +444,9 @@ TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCover
     // one down, and the alternate cover moves each eye by the 5 degrees.
     Examination comitant;
     EyeModel model;
-    for (const auto& [eye, quantity, hundredths] :
-         {std::tuple{Eye::one, EyeQuantity::vertical, 500}, {Eye::one, EyeQuantity::torsion, 300},
-          {Eye::two, EyeQuantity::torsion, 200}}) {
+    for (const auto& [eye, quantity, hundredths] : {std::tuple{Eye::one, EyeQuantity::vertical, 500},
+                                                    {Eye::one, EyeQuantity::torsion, 300},
+                                                    {Eye::two, EyeQuantity::torsion, 200}}) {
         model.SetFar(eye, quantity, hundredths);
         model.SetNear(eye, quantity, hundredths);
     }

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 class CommandLineOpenTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         WriteCase("patient.sd", 1500);
@@ -28,20 +29,23 @@ protected:
                                   "\nAnswerBox=RADIO\nAnswer=right,1\nAnswer=left,0\n");
     }
     // Starts the program as main() does when files are named.
-    bool StartWith(const std::vector<std::string>& names) {
+    bool StartWith(const std::vector<std::string>& names)
+    {
         std::vector<wxString> files;
         for (const std::string& name : names)
             files.push_back(PathOf(name));
         PatientApp::SetFilesToOpen(files);
         return StartProgram();
     }
-    wxString CannotOpen(const std::string& name) const {
+    wxString CannotOpen(const std::string& name) const
+    {
         return wxString::Format(english(Text::FileOpenErrorFormat), PathOf(name));
     }
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(CommandLineOpenTest, ACaseOpensAfterStartUp) {
+TEST_F(CommandLineOpenTest, ACaseOpensAfterStartUp)
+{
     ASSERT_TRUE(StartWith({"patient.sd"}));
     EXPECT_NE(m_frame->GetTitle().Find("patient.sd"), wxNOT_FOUND) << m_frame->GetTitle();
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
@@ -52,7 +56,8 @@ TEST_F(CommandLineOpenTest, ACaseOpensAfterStartUp) {
     EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
 }
 
-TEST_F(CommandLineOpenTest, ARecordingOpensInPlayback) {
+TEST_F(CommandLineOpenTest, ARecordingOpensInPlayback)
+{
     ASSERT_TRUE(StartWith({"export.txt"}));
     EXPECT_TRUE(m_frame->IsPlaybackMode());
     EXPECT_NE(m_frame->GetTitle().Find("export.txt"), wxNOT_FOUND) << m_frame->GetTitle();
@@ -66,7 +71,8 @@ TEST_F(CommandLineOpenTest, ARecordingOpensInPlayback) {
     EXPECT_NE(m_frame->GetTitle().Find("export.txt"), wxNOT_FOUND) << "the open recording stays";
 }
 
-TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz) {
+TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz)
+{
     ASSERT_TRUE(StartWith({"quiz.sqs"}));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
     ASSERT_NE(m_frame->m_quizFrame, nullptr);
@@ -81,7 +87,8 @@ TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz) {
     EXPECT_TRUE(m_frame->m_quizFrame->Session().empty());
 }
 
-TEST_F(CommandLineOpenTest, AnUnknownKindIsRefusedAndTheNextFileStillOpens) {
+TEST_F(CommandLineOpenTest, AnUnknownKindIsRefusedAndTheNextFileStillOpens)
+{
     WriteFile("notes.pdf", "%PDF");
     wxString message;
     wxTEST_DIALOG(EXPECT_TRUE(StartWith({"notes.pdf", "patient.sd"})), ExpectMessageBox(wxID_OK, &message));

@@ -28,7 +28,8 @@
 
 class LanguageSwitchTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("Deutsch.lan");
         CopyDataFile("English.lan");
@@ -39,7 +40,8 @@ protected:
     static constexpr int kEnglishItem = Id::FirstLanguage + 1;
 };
 
-TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
+TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups)
+{
     const ShippedLanguage german("Deutsch.lan");
     const ShippedLanguage english("English.lan");
     ASSERT_NE(german(Text::NewCaseMenu), english(Text::NewCaseMenu));
@@ -84,7 +86,8 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups) {
 
 using LanguageMenuTest = FrameFixture;
 
-TEST_F(LanguageMenuTest, EntryLoadsItsOwnFileEvenWithDotsInTheName) {
+TEST_F(LanguageMenuTest, EntryLoadsItsOwnFileEvenWithDotsInTheName)
+{
     CopyDataFile("Deutsch.lan");
     CopyDataFile("English.lan", "en.classroom.lan");
     ASSERT_TRUE(StartProgram());
@@ -97,13 +100,15 @@ TEST_F(LanguageMenuTest, EntryLoadsItsOwnFileEvenWithDotsInTheName) {
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
 }
 
-TEST_F(LanguageSwitchTest, LanguageFilesComeFromTheStartFolderAfterTheWorkingFolderChanged) {
+TEST_F(LanguageSwitchTest, LanguageFilesComeFromTheStartFolderAfterTheWorkingFolderChanged)
+{
     ASSERT_TRUE(wxSetWorkingDirectory("/"));
     SendCommand(kEnglishItem);
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
 }
 
-TEST_F(LanguageSwitchTest, UnreadableChoiceReportsTheFileAndKeepsTheLabels) {
+TEST_F(LanguageSwitchTest, UnreadableChoiceReportsTheFileAndKeepsTheLabels)
+{
     const ShippedLanguage german("Deutsch.lan");
     const wxString labelBefore = m_frame->GetMenuBar()->GetLabel(Id::NewCase);
     std::filesystem::remove(PathOf("English.lan"));
@@ -115,7 +120,8 @@ TEST_F(LanguageSwitchTest, UnreadableChoiceReportsTheFileAndKeepsTheLabels) {
     EXPECT_EQ(m_frame->GetMenuBar()->GetLabel(Id::NewCase), labelBefore);
 }
 
-TEST_F(LanguageSwitchTest, ReloadingTheCurrentLanguageRelabelsEverything) {
+TEST_F(LanguageSwitchTest, ReloadingTheCurrentLanguageRelabelsEverything)
+{
     const ShippedLanguage german("Deutsch.lan");
     m_frame->m_eyeBox1->SetLabel("stale");
     m_frame->SetTitle("stale");
@@ -143,10 +149,12 @@ private:
 
 }  // namespace
 
-TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLanguages) {
+TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLanguages)
+{
     namespace fs = std::filesystem;
     fs::copy(fs::path(SQUINX_DATA_DIR) / "help", PathOf("help"), fs::copy_options::recursive);
-    for (const auto& [item, book] : {std::pair<int, const char*>{Id::FirstLanguage, "de"}, std::pair<int, const char*>{kEnglishItem, "en"}}) {
+    for (const auto& [item, book] :
+         {std::pair<int, const char*>{Id::FirstLanguage, "de"}, std::pair<int, const char*>{kEnglishItem, "en"}}) {
         SendCommand(item);  // sets the help book of that language
         SendCommand(Id::HelpContents);
         Yield();
@@ -179,7 +187,8 @@ public:
     explicit ReadThreshold(wxString* shown) : m_shown(shown) {}
 
 protected:
-    int OnInvoked(DisplayOptionsDialog* dialog) const override {
+    int OnInvoked(DisplayOptionsDialog* dialog) const override
+    {
         *m_shown = wxDynamicCast(dialog->FindWindow(DisplayOptionsId::ThresholdText), wxTextCtrl)->GetValue();
         return wxID_CANCEL;
     }
@@ -189,7 +198,8 @@ private:
 };
 
 // The labels of every item of the menu bar, submenus included.
-wxArrayString MenuLabels(const wxMenu* menu) {
+wxArrayString MenuLabels(const wxMenu* menu)
+{
     wxArrayString labels;
     for (const wxMenuItem* item : menu->GetMenuItems()) {
         labels.push_back(item->GetItemLabel());
@@ -204,7 +214,8 @@ wxArrayString MenuLabels(const wxMenu* menu) {
 
 // Every number written for a reader carries the language's decimal mark (a
 // comma in German); every menu ends its "more to come" items alike.
-TEST_F(LanguageSwitchTest, NumbersAndEllipsesFollowTheLanguage) {
+TEST_F(LanguageSwitchTest, NumbersAndEllipsesFollowTheLanguage)
+{
     std::string recording = "Name: A\nFirstname: B\nID: 1\nExamination Date: today\nTest Type: saccades\n\nTime\tx\n";
     for (const char* time : {"0,000", "0,004", "0,008"})
         recording += std::string(time) + "\t2,5\t0\t0,4\t0\t0\t1\t0\t0\t0\t0\t0\t0\t1\n";

@@ -17,13 +17,15 @@
 
 class LayoutTest : public FrameFixture, public ::testing::WithParamInterface<std::string> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile(GetParam().empty() ? "English.lan" : GetParam());
         ASSERT_TRUE(StartProgram());
     }
 
-    void ExpectCanvasAndGroupsPlaced() {
+    void ExpectCanvasAndGroupsPlaced()
+    {
         // The layout measures the panel with its sunken border, children from its client origin.
         const wxSize panel = m_frame->m_mainPanel->GetSize();
         const wxRect canvas = m_frame->m_canvas->GetRect();
@@ -45,12 +47,14 @@ protected:
         EXPECT_EQ(group1.GetWidth(), group2.GetWidth());
     }
 
-    static void ExpectWhole(const wxWindow* window, const wxString& text) {
+    static void ExpectWhole(const wxWindow* window, const wxString& text)
+    {
         EXPECT_GE(window->GetSize().GetWidth(), window->GetTextExtent(text).GetWidth()) << text;
     }
 };
 
-TEST_P(LayoutTest, CanvasAndEyeGroupsFollowTheFrameSize) {
+TEST_P(LayoutTest, CanvasAndEyeGroupsFollowTheFrameSize)
+{
     ExpectCanvasAndGroupsPlaced();
     m_frame->SetClientSize(1000, 760);
     Yield();
@@ -61,7 +65,8 @@ TEST_P(LayoutTest, CanvasAndEyeGroupsFollowTheFrameSize) {
     ExpectCanvasAndGroupsPlaced();
 }
 
-TEST_P(LayoutTest, PlaybackPanelHasNoHeightWhileHidden) {
+TEST_P(LayoutTest, PlaybackPanelHasNoHeightWhileHidden)
+{
     EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
     const wxSize client = m_frame->GetClientSize();
     const wxRect main = m_frame->m_mainPanel->GetRect();
@@ -70,11 +75,13 @@ TEST_P(LayoutTest, PlaybackPanelHasNoHeightWhileHidden) {
     EXPECT_EQ(client.GetHeight() - (main.GetBottom() + 1), 2);
 }
 
-TEST_P(LayoutTest, EveryTextShowsWhole) {
+TEST_P(LayoutTest, EveryTextShowsWhole)
+{
     for (const QuantityControl& control : kQuantityControls) {
         wxTextCtrl* field = m_frame->TextField(control.textId);
         // Borders and padding come on top of the widest value.
-        EXPECT_GE(field->GetSize().GetWidth(), field->GetTextExtent(wxString::FromUTF8("-50.00\xC2\xB0")).GetWidth() + 6)
+        EXPECT_GE(field->GetSize().GetWidth(),
+                  field->GetTextExtent(wxString::FromUTF8("-50.00\xC2\xB0")).GetWidth() + 6)
             << control.textId;
         const wxRect spin = m_frame->SpinButton(control.spinId)->GetRect();
         EXPECT_GE(spin.GetLeft(), field->GetRect().GetRight()) << "the spin button leaves the field whole";
@@ -83,8 +90,8 @@ TEST_P(LayoutTest, EveryTextShowsWhole) {
     for (const auto* labels : {&m_frame->m_quantityLabels1, &m_frame->m_quantityLabels2})
         for (const wxStaticText* label : *labels)
             EXPECT_LE(label->GetRect().GetRight(), m_frame->TextField(400)->GetRect().GetLeft()) << label->GetLabel();
-    for (const wxStaticText* label : {m_frame->m_coverLabel1, m_frame->m_coverLabel2, m_frame->m_blendLabelTop,
-                                      m_frame->m_blendLabelBottom})
+    for (const wxStaticText* label :
+         {m_frame->m_coverLabel1, m_frame->m_coverLabel2, m_frame->m_blendLabelTop, m_frame->m_blendLabelBottom})
         ExpectWhole(label, label->GetLabel());
 
     wxStatusBar* status = m_frame->m_statusBar;

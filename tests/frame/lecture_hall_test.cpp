@@ -35,7 +35,8 @@ public:
     explicit ExpectChoice(int index) : m_index(index) {}
 
 protected:
-    int OnInvoked(wxSingleChoiceDialog* dialog) const override {
+    int OnInvoked(wxSingleChoiceDialog* dialog) const override
+    {
         dialog->SetSelection(m_index);
         return wxID_OK;
     }
@@ -44,7 +45,8 @@ private:
     int m_index;
 };
 
-bool IsPupil(const wxImage& image, int x, int y) {
+bool IsPupil(const wxImage& image, int x, int y)
+{
     return image.GetRed(x, y) < 20 && image.GetGreen(x, y) < 20 && image.GetBlue(x, y) < 20;
 }
 
@@ -52,14 +54,16 @@ bool IsPupil(const wxImage& image, int x, int y) {
 
 class LectureHallTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
     }
     bool Tool(int id) const { return m_frame->GetToolBar()->GetToolState(id); }
     MyGLCanvas* Canvas() const { return m_frame->m_canvas; }
-    void PressOnFrame(int keyCode) {
+    void PressOnFrame(int keyCode)
+    {
         wxKeyEvent key(wxEVT_CHAR_HOOK);
         key.m_keyCode = keyCode;
         key.SetEventObject(m_frame);
@@ -67,14 +71,15 @@ protected:
     }
 };
 
-TEST_F(LectureHallTest, PresentationShowsTheViewAloneAndVBringsTheValuesBack) {
+TEST_F(LectureHallTest, PresentationShowsTheViewAloneAndVBringsTheValuesBack)
+{
     const int normalWidth = Canvas()->GetSize().GetWidth();
     SendCommand(Id::Presentation);
     Yield();
     EXPECT_TRUE(m_frame->IsFullScreen());
-    for (const wxWindow* hidden : {static_cast<const wxWindow*>(m_frame->m_eyeBox1),
-                                   static_cast<const wxWindow*>(m_frame->m_gazeSliders[0]),
-                                   static_cast<const wxWindow*>(m_frame->m_blendSlider)})
+    for (const wxWindow* hidden :
+         {static_cast<const wxWindow*>(m_frame->m_eyeBox1), static_cast<const wxWindow*>(m_frame->m_gazeSliders[0]),
+          static_cast<const wxWindow*>(m_frame->m_blendSlider)})
         EXPECT_FALSE(hidden->IsShown());
     EXPECT_GT(Canvas()->GetSize().GetWidth(), normalWidth + 150) << "the view takes the controls' room";
 
@@ -101,7 +106,8 @@ TEST_F(LectureHallTest, PresentationShowsTheViewAloneAndVBringsTheValuesBack) {
     EXPECT_LT(Canvas()->GetSize().GetWidth(), normalWidth + 50) << "the controls have their room again";
 }
 
-TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand) {
+TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand)
+{
     SendCommand(Id::CoverRightEyeOccluder + 4);  // red filter before the left eye
     EXPECT_TRUE(Tool(Id::RedFilterEye2));
     SendCommand(Id::AlternateCover);
@@ -146,7 +152,8 @@ TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand) {
     EXPECT_FALSE(Canvas()->gazeTarget());
 }
 
-TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked) {
+TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)
+{
     wxKeyEvent latent(wxEVT_CHAR_HOOK);
     latent.m_keyCode = 'M';
     latent.m_shiftDown = true;
@@ -159,7 +166,8 @@ TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked) {
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
 }
 
-TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped) {
+TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped)
+{
     m_frame->Raise();
     wxMouseEvent click(wxEVT_LEFT_DOWN);
     click.SetLeftDown(true);
@@ -183,10 +191,10 @@ TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped) {
     EXPECT_EQ(field->GetValue(), "cu");
 }
 
-TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes) {
+TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes)
+{
     const wxSize view = Canvas()->GetClientSize();
-    wxTEST_DIALOG(SendCommand(Id::ExportPicture), ExpectChoice(1),
-                  wxExpectModal<wxFileDialog>(PathOf("eyes")));
+    wxTEST_DIALOG(SendCommand(Id::ExportPicture), ExpectChoice(1), wxExpectModal<wxFileDialog>(PathOf("eyes")));
     wxImage picture;
     ASSERT_TRUE(picture.LoadFile(PathOf("eyes.png"), wxBITMAP_TYPE_PNG));
     EXPECT_EQ(picture.GetWidth(), 2 * view.GetWidth());
@@ -202,7 +210,8 @@ TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes) {
     EXPECT_GT(right, 10);
 }
 
-TEST_F(LectureHallTest, FailedExportIsReportedAndLeavesNoFile) {
+TEST_F(LectureHallTest, FailedExportIsReportedAndLeavesNoFile)
+{
     wxString message;
     {
         const FileSizeLimit diskOf100Bytes(100);
@@ -216,7 +225,8 @@ TEST_F(LectureHallTest, FailedExportIsReportedAndLeavesNoFile) {
 }
 
 // Run in a process of its own, so no export before has made PNG known.
-TEST_F(LectureHallTest, CopiedPictureReadsBackFromTheClipboardAsPng) {
+TEST_F(LectureHallTest, CopiedPictureReadsBackFromTheClipboardAsPng)
+{
     const wxSize view = Canvas()->GetClientSize();
     SendCommand(Id::CopyPicture);
     ASSERT_TRUE(wxTheClipboard->Open());

@@ -17,7 +17,8 @@ public:
     explicit wxExpectModal(std::array<Prism, 2> prisms) : m_prisms(prisms) {}
 
 protected:
-    int OnInvoked(PrismDialog* dialog) const override {
+    int OnInvoked(PrismDialog* dialog) const override
+    {
         // What the dialog shows on opening is what stands before the eyes.
         m_shown = dialog->Prisms();
         for (int eye = 0; eye < 2; ++eye)
@@ -34,12 +35,14 @@ private:
 
 class PrismCommandsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
     }
-    void PressKey(int keyCode, bool shift = false) {
+    void PressKey(int keyCode, bool shift = false)
+    {
         wxKeyEvent key(wxEVT_CHAR_HOOK);
         key.m_keyCode = keyCode;
         key.m_shiftDown = shift;
@@ -47,10 +50,14 @@ protected:
         m_frame->ProcessWindowEvent(key);
     }
     wxString Status() const { return m_frame->m_statusBar->GetStatusText(PatientFrame::kPrismStatusField); }
-    const Prism& PrismOf(int eye) const { return m_frame->ExaminationNow().PrismBefore(eye == 0 ? Eye::one : Eye::two); }
+    const Prism& PrismOf(int eye) const
+    {
+        return m_frame->ExaminationNow().PrismBefore(eye == 0 ? Eye::one : Eye::two);
+    }
 };
 
-TEST_F(PrismCommandsTest, KeysStepAlongTheBarAndTheStatusShowsThePrisms) {
+TEST_F(PrismCommandsTest, KeysStepAlongTheBarAndTheStatusShowsThePrisms)
+{
     EXPECT_EQ(Status(), "");
     // Eye 2: K stronger, Shift+K weaker, J the next base.
     for (int press = 0; press < 11; ++press)
@@ -87,7 +94,8 @@ TEST_F(PrismCommandsTest, KeysStepAlongTheBarAndTheStatusShowsThePrisms) {
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::OccluderEye1));
 }
 
-TEST_F(PrismCommandsTest, ChooserTakesPowerAndBaseAndANewPatientHasNone) {
+TEST_F(PrismCommandsTest, ChooserTakesPowerAndBaseAndANewPatientHasNone)
+{
     m_frame->SetPrisms({Prism{4, PrismBase::down}, Prism{}});
     wxExpectModal<PrismDialog> answer({Prism{}, Prism{25, PrismBase::out}});
     wxTEST_DIALOG(SendCommand(Id::PrismChooser), answer);

@@ -26,7 +26,8 @@
 
 using StartupTest = FrameFixture;
 
-TEST_F(StartupTest, WithoutLanguageFilesShowsOneMessageAndNoWindow) {
+TEST_F(StartupTest, WithoutLanguageFilesShowsOneMessageAndNoWindow)
+{
     WriteFile("notes.txt", "not a language file\n");
     wxString message;
     bool started = true;
@@ -37,7 +38,8 @@ TEST_F(StartupTest, WithoutLanguageFilesShowsOneMessageAndNoWindow) {
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }
 
-TEST_F(StartupTest, InitialStateBeforeAnySettingsFile) {
+TEST_F(StartupTest, InitialStateBeforeAnySettingsFile)
+{
     CopyDataFile("Deutsch.lan");
     CopyDataFile("English.lan");
     ASSERT_TRUE(StartProgram());
@@ -57,8 +59,7 @@ TEST_F(StartupTest, InitialStateBeforeAnySettingsFile) {
     EXPECT_TRUE(tools->GetToolState(Id::FlashlightTool));
     EXPECT_FALSE(tools->GetToolState(Id::EyeCrossTool));
     for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye1, Id::OccluderEye2, Id::RedFilterEye2,
-                   Id::TranslucentEye2, Id::QuizTool, Id::HideValuesTool, Id::QuadrantEditTool,
-                   Id::QuadrantHideTool})
+                   Id::TranslucentEye2, Id::QuizTool, Id::HideValuesTool, Id::QuadrantEditTool, Id::QuadrantHideTool})
         EXPECT_FALSE(tools->GetToolState(id)) << id;
 
     EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
@@ -69,7 +70,8 @@ TEST_F(StartupTest, InitialStateBeforeAnySettingsFile) {
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
 }
 
-TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles) {
+TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles)
+{
     for (int i = 0; i < 101; ++i)
         CopyDataFile("English.lan", wxString::Format("lang%03d.lan", i).ToStdString());
     ASSERT_TRUE(StartProgram());
@@ -83,7 +85,8 @@ TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles) {
 namespace {
 
 // English.lan with some lines replaced.
-std::string EnglishWith(const std::map<int, std::string>& replaced, int keepLines = 1000) {
+std::string EnglishWith(const std::map<int, std::string>& replaced, int keepLines = 1000)
+{
     std::ifstream in(std::string(SQUINX_DATA_DIR) + "/English.lan", std::ios::binary);
     std::string out;
     int n = 0;
@@ -95,7 +98,8 @@ std::string EnglishWith(const std::map<int, std::string>& replaced, int keepLine
     return out;
 }
 
-void WriteSettingsNaming(const std::string& languageFile, const std::string& path) {
+void WriteSettingsNaming(const std::string& languageFile, const std::string& path)
+{
     Settings settings;
     settings.languageFile = languageFile;
     const auto bytes = EncodeSettings(settings);
@@ -104,7 +108,8 @@ void WriteSettingsNaming(const std::string& languageFile, const std::string& pat
 
 }  // namespace
 
-TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage) {
+TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage)
+{
     CopyDataFile("Deutsch.lan");
     CopyDataFile("English.lan");
     const struct {
@@ -138,7 +143,8 @@ TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage) {
     }
 }
 
-TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed) {
+TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed)
+{
     // Without an English file the first one is tried first.
     WriteFile("A.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
     CopyDataFile("Deutsch.lan");
@@ -150,7 +156,8 @@ TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed) {
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("Deutsch.lan")(Text::ProductTitle));
 }
 
-TEST_F(StartupTest, WhenNoLanguageFileLoadsTheReasonComesBeforeTheEnd) {
+TEST_F(StartupTest, WhenNoLanguageFileLoadsTheReasonComesBeforeTheEnd)
+{
     WriteFile("A.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
     wxString reason, end;
     bool started = true;
@@ -161,7 +168,8 @@ TEST_F(StartupTest, WhenNoLanguageFileLoadsTheReasonComesBeforeTheEnd) {
     EXPECT_TRUE(wxTopLevelWindows.empty());
 }
 
-TEST_F(StartupTest, SettingsNamingAMissingOrForeignFileFallBackWithOneMessage) {
+TEST_F(StartupTest, SettingsNamingAMissingOrForeignFileFallBackWithOneMessage)
+{
     CopyDataFile("Deutsch.lan");
     CopyDataFile("English.lan");
     for (const char* named : {"texturen.dat", "Gone.lan"}) {
@@ -175,7 +183,8 @@ TEST_F(StartupTest, SettingsNamingAMissingOrForeignFileFallBackWithOneMessage) {
     }
 }
 
-TEST_F(StartupTest, HelpExistsBeforeAnyLanguageLoads) {
+TEST_F(StartupTest, HelpExistsBeforeAnyLanguageLoads)
+{
     PatientFrame* frame = nullptr;
     wxTEST_DIALOG(frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508)),
                   ExpectMessageBox(wxID_OK, nullptr));
@@ -183,7 +192,8 @@ TEST_F(StartupTest, HelpExistsBeforeAnyLanguageLoads) {
     delete frame;
 }
 
-TEST_F(StartupTest, StartUpLetsSavesFailUnderAFileSizeLimit) {
+TEST_F(StartupTest, StartUpLetsSavesFailUnderAFileSizeLimit)
+{
     CopyDataFile("English.lan");
     ASSERT_TRUE(StartProgram());
     struct sigaction action {};
@@ -191,7 +201,8 @@ TEST_F(StartupTest, StartUpLetsSavesFailUnderAFileSizeLimit) {
     EXPECT_EQ(action.sa_handler, SIG_IGN);
 }
 
-TEST_F(StartupTest, ShortLanguageFileStillExplainsFailures) {
+TEST_F(StartupTest, ShortLanguageFileStillExplainsFailures)
+{
     WriteFile("Short.lan", EnglishWith({}, 10));
     ASSERT_TRUE(StartProgram());
     ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
@@ -202,9 +213,12 @@ TEST_F(StartupTest, ShortLanguageFileStillExplainsFailures) {
     EXPECT_EQ(message.Find("--NOT DEFINED--"), wxNOT_FOUND) << message;
 }
 
-TEST_F(StartupTest, HugeTextsStayWithinTheScreen) {
+TEST_F(StartupTest, HugeTextsStayWithinTheScreen)
+{
     const std::string huge(60000, 'W');
-    WriteFile("Huge.lan", EnglishWith({{Text::ProductTitle, huge}, {Text::FileMenu, huge}, {Text::EyeGroup1, huge},
+    WriteFile("Huge.lan", EnglishWith({{Text::ProductTitle, huge},
+                                       {Text::FileMenu, huge},
+                                       {Text::EyeGroup1, huge},
                                        {Text::ManifestModeStatus, huge}}));
     ASSERT_TRUE(StartProgram());
     const wxSize screen = wxGetDisplaySize();

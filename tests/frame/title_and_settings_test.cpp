@@ -28,7 +28,8 @@ using namespace drive;
 
 class TitleTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -36,7 +37,8 @@ protected:
     wxString T() const { return ShippedLanguage("English.lan")(Text::ProductTitle); }
 };
 
-TEST_F(TitleTest, FollowsFileAndModifiedState) {
+TEST_F(TitleTest, FollowsFileAndModifiedState)
+{
     EXPECT_EQ(m_frame->GetTitle(), T());
     TypeAndEnter(m_frame, 400, "1");
     EXPECT_EQ(m_frame->GetTitle(), T() + " [*]");
@@ -50,18 +52,21 @@ TEST_F(TitleTest, FollowsFileAndModifiedState) {
 
 class SettingsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("Deutsch.lan");
         CopyDataFile("English.lan");
     }
-    std::vector<std::uint8_t> SettingsBytes() const {
+    std::vector<std::uint8_t> SettingsBytes() const
+    {
         std::ifstream in(PathOf("squinx.ini"), std::ios::binary);
         return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
     }
 };
 
-TEST_F(SettingsTest, FirstRunWritesTheDefaultsOnClosing) {
+TEST_F(SettingsTest, FirstRunWritesTheDefaultsOnClosing)
+{
     ASSERT_TRUE(StartProgram());
     EXPECT_FALSE(std::filesystem::exists(PathOf("squinx.ini")));
     ASSERT_TRUE(Restart());
@@ -69,11 +74,12 @@ TEST_F(SettingsTest, FirstRunWritesTheDefaultsOnClosing) {
     ASSERT_EQ(bytes.size(), kSettingsFileSize);
     const std::vector<std::uint8_t> colours(bytes.begin(), bytes.begin() + 24);
     const std::vector<std::uint8_t> expected = {192, 0, 0, 0, 192, 0, 0, 0, 192, 0, 0, 0,
-                                                0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+                                                0,   0, 0, 0, 0,   0, 0, 0, 0,   0, 0, 0};
     EXPECT_EQ(colours, expected);
 }
 
-TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
+TEST_F(SettingsTest, ChoicesComeBackAfterARestart)
+{
     ASSERT_TRUE(StartProgram());
     SendCommand(Id::FirstLanguage + 1);  // English
     Slide(m_frame, Id::BlendSlider, 3);
@@ -100,8 +106,8 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
     std::vector<std::uint8_t> bytes = SettingsBytes();
     const std::vector<std::uint8_t> newer = {'N', 'E', 'X', 'T', 2, 0, 0, 0, 7, 9};
     bytes.insert(bytes.end(), newer.begin(), newer.end());
-    std::ofstream(PathOf("squinx.ini"), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                                  static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(PathOf("squinx.ini"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     ASSERT_TRUE(StartProgram());
     m_frame->m_canvas->m_angleKappa = !m_frame->m_canvas->m_angleKappa;
     ASSERT_TRUE(Restart());
@@ -111,7 +117,8 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart) {
     EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 3);
 }
 
-TEST_F(SettingsTest, HostileValuesAreCorrected) {
+TEST_F(SettingsTest, HostileValuesAreCorrected)
+{
     Settings hostile;
     hostile.eyeSegments = 7;
     hostile.blendSlider = 99;
@@ -122,11 +129,12 @@ TEST_F(SettingsTest, HostileValuesAreCorrected) {
     ASSERT_TRUE(StartProgram());
     EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 22);
     EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
-    EXPECT_FALSE(m_frame->m_showBothEyesHint);  // offset 108 reached the program
+    EXPECT_FALSE(m_frame->m_showBothEyesHint);          // offset 108 reached the program
     EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");  // the name at 109 was refused
 }
 
-TEST_F(SettingsTest, LargeFileIsReadByItsFirstBytes) {
+TEST_F(SettingsTest, LargeFileIsReadByItsFirstBytes)
+{
     Settings chosen;
     chosen.blendSlider = 3;
     chosen.languageFile = "English.lan";
@@ -137,7 +145,8 @@ TEST_F(SettingsTest, LargeFileIsReadByItsFirstBytes) {
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
 }
 
-TEST_F(SettingsTest, FolderOrFifoInsteadOfTheFileGivesDefaultsSilently) {
+TEST_F(SettingsTest, FolderOrFifoInsteadOfTheFileGivesDefaultsSilently)
+{
     ::setenv("LANG", "en_GB.UTF-8", 1);  // a first run would choose English
     std::filesystem::create_directory(PathOf("squinx.ini"));
     ASSERT_TRUE(StartProgram());

@@ -24,14 +24,16 @@ namespace fs = std::filesystem;
 
 class UnsavedWorkTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/device_export.txt", PathOf("export.txt"));
         WriteCase("case.sd", 1500);
         ASSERT_TRUE(StartProgram());
     }
-    void OpenRecording() {
+    void OpenRecording()
+    {
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("export.txt")));
     }
     int EyeOneFar() const { return m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal); }
@@ -39,7 +41,8 @@ protected:
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(UnsavedWorkTest, OpeningARecordingAsksAboutAnEditedCase) {
+TEST_F(UnsavedWorkTest, OpeningARecordingAsksAboutAnEditedCase)
+{
     TypeAndEnter(m_frame, 400, "4");
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::OpenRecording), ExpectMessageBox(wxID_CANCEL, &question));
@@ -55,7 +58,8 @@ TEST_F(UnsavedWorkTest, OpeningARecordingAsksAboutAnEditedCase) {
     EXPECT_TRUE(m_frame->m_caseFile.empty()) << "Save case must not write a recording's row over the case file";
 }
 
-TEST_F(UnsavedWorkTest, TheQuizAsksOnceBeforeItReplacesAnEditedCase) {
+TEST_F(UnsavedWorkTest, TheQuizAsksOnceBeforeItReplacesAnEditedCase)
+{
     TypeAndEnter(m_frame, 400, "4");
     wxTEST_DIALOG(ToggleTool(m_frame, Id::QuizTool), ExpectMessageBox(wxID_CANCEL, nullptr));
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
@@ -69,7 +73,8 @@ TEST_F(UnsavedWorkTest, TheQuizAsksOnceBeforeItReplacesAnEditedCase) {
     EXPECT_EQ(EyeOneFar(), 1500);
 }
 
-TEST_F(UnsavedWorkTest, LoadingACaseStopsThePlaybackAndALateTickChangesNothing) {
+TEST_F(UnsavedWorkTest, LoadingACaseStopsThePlaybackAndALateTickChangesNothing)
+{
     OpenRecording();
     wxCommandEvent start(wxEVT_BUTTON, Id::PlaybackStart);
     m_frame->ProcessWindowEvent(start);
@@ -84,7 +89,8 @@ TEST_F(UnsavedWorkTest, LoadingACaseStopsThePlaybackAndALateTickChangesNothing) 
     EXPECT_FALSE(m_frame->m_modified);
 }
 
-TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt) {
+TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt)
+{
     OpenRecording();
     TypeAndEnter(m_frame, 400, "2");
     wxTEST_DIALOG(EXPECT_TRUE(m_frame->ReadCaseFile(PathOf("case.sd"))), ExpectMessageBox(wxID_CANCEL, nullptr));
@@ -96,7 +102,8 @@ TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt) {
     EXPECT_EQ(EyeOneFar(), 1500);
 }
 
-TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles) {
+TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles)
+{
     m_frame->m_qualityThreshold = 0.5f;
     OpenRecording();
     // A recording has no muscles: a change there would show nowhere and be lost.
@@ -110,7 +117,8 @@ TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles) {
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
 }
 
-TEST_F(UnsavedWorkTest, AMissingRecordingIsReportedAndChangesNothing) {
+TEST_F(UnsavedWorkTest, AMissingRecordingIsReportedAndChangesNothing)
+{
     TypeAndEnter(m_frame, 400, "3");
     wxString message;
     wxTEST_DIALOG(SendCommand(Id::OpenRecording), ExpectMessageBox(wxID_NO, nullptr),

@@ -7,8 +7,7 @@
 
 // A fresh folder under the system's temporary directory, removed with its
 // contents when the object goes.
-class TempFolder
-{
+class TempFolder {
 public:
     TempFolder()
     {

@@ -8,7 +8,8 @@
 
 namespace {
 
-std::vector<std::string> CodesOf(const std::map<std::string, std::string>& environment) {
+std::vector<std::string> CodesOf(const std::map<std::string, std::string>& environment)
+{
     return DesktopLanguageCodes([&environment](const char* name) -> const char* {
         const auto found = environment.find(name);
         return found == environment.end() ? nullptr : found->second.c_str();
@@ -17,7 +18,8 @@ std::vector<std::string> CodesOf(const std::map<std::string, std::string>& envir
 
 using Codes = std::vector<std::string>;
 
-TEST(DesktopLanguage, CodesComeFromLanguageThenTheLocale) {
+TEST(DesktopLanguage, CodesComeFromLanguageThenTheLocale)
+{
     EXPECT_EQ(CodesOf({{"LANG", "en_GB.UTF-8"}}), Codes({"en"}));
     EXPECT_EQ(CodesOf({{"LANG", "de_AT"}}), Codes({"de"}));
     EXPECT_EQ(CodesOf({{"LANGUAGE", "fr:en_US:de"}, {"LANG", "de_DE.UTF-8"}}), Codes({"fr", "en", "de"}));
@@ -26,7 +28,8 @@ TEST(DesktopLanguage, CodesComeFromLanguageThenTheLocale) {
     EXPECT_EQ(CodesOf({{"LANGUAGE", "::x:"}, {"LANG", "sr_RS@latin"}}), Codes({"sr"}));
 }
 
-TEST(DesktopLanguage, CAndPosixArePassedOverForTheNextVariable) {
+TEST(DesktopLanguage, CAndPosixArePassedOverForTheNextVariable)
+{
     EXPECT_TRUE(CodesOf({}).empty());
     EXPECT_TRUE(CodesOf({{"LANG", "C"}}).empty());
     EXPECT_TRUE(CodesOf({{"LANG", "C.UTF-8"}}).empty());
@@ -35,7 +38,8 @@ TEST(DesktopLanguage, CAndPosixArePassedOverForTheNextVariable) {
     EXPECT_EQ(CodesOf({{"LANGUAGE", "C:POSIX:fr"}, {"LC_ALL", "C"}, {"LANG", "de_DE"}}), Codes({"fr", "de"}));
 }
 
-TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCodeElseEnglish) {
+TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCodeElseEnglish)
+{
     const std::vector<std::string> files = {"Deutsch.lan", "English.lan", "Old.lan"};
     const std::vector<std::string> codes = {"de", " EN ", ""};
     EXPECT_EQ(PickLanguageFile(files, codes, {"en"}), "English.lan");
@@ -47,7 +51,8 @@ TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCodeElseEnglish) {
     EXPECT_EQ(PickLanguageFile({}, {}, {"en"}), "");
 }
 
-TEST(DesktopLanguage, ShippedFilesNameTheirLanguage) {
+TEST(DesktopLanguage, ShippedFilesNameTheirLanguage)
+{
     EXPECT_EQ(LanguageCodeOf(std::string(SQUINX_DATA_DIR) + "/Deutsch.lan"), "de");
     EXPECT_EQ(LanguageCodeOf(std::string(SQUINX_DATA_DIR) + "/English.lan"), "en");
     EXPECT_EQ(LanguageCodeOf(std::string(SQUINX_DATA_DIR) + "/missing.lan"), "");

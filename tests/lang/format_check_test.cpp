@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 TEST(IsSafeSingleArgFormat, AcceptsOneFloatingConversion)
 {
@@ -13,8 +12,8 @@ TEST(IsSafeSingleArgFormat, AcceptsOneFloatingConversion)
 
 TEST(IsSafeSingleArgFormat, RejectsAnythingElseAsFloating)
 {
-    for (const char* format : {"%s%f", "%n", "%d", "%*f", "%.*f", "%", "abc %", "%f %f", "no conversion", "%%",
-                               "%Lf", "%lf", "%1$f", "%123f", "%.123f", "%s", "%5.2", "%'f"})
+    for (const char* format : {"%s%f", "%n", "%d", "%*f", "%.*f", "%", "abc %", "%f %f", "no conversion", "%%", "%Lf",
+                               "%lf", "%1$f", "%123f", "%.123f", "%s", "%5.2", "%'f"})
         EXPECT_FALSE(IsSafeSingleArgFormat(format, FormatArg::Floating)) << format;
     EXPECT_FALSE(IsSafeSingleArgFormat(std::string("%f\0%n", 5), FormatArg::Floating));
 }
@@ -49,10 +48,9 @@ TEST(FormatSingle, SizesTheResultToAnyLength)
     EXPECT_EQ(FormatSingle("[%s]", longName, "fallback"), "[" + longName + "]");
 }
 
-} // namespace
+}  // namespace
 
-namespace
-{
+namespace {
 
 // File names and other values are arguments, never formats: conversions in
 // them are printed as they stand.
@@ -62,4 +60,4 @@ TEST(FormatSingle, ArgumentsAreNeverReadAsFormats)
               "File '%n%s%d%%.lan' is missing");
 }
 
-} // namespace
+}  // namespace

@@ -14,8 +14,7 @@
 #include <sstream>
 #include <string>
 
-namespace
-{
+namespace {
 
 // Every "constexpr int Name = N;" of TextIds.h, read from the source so that
 // a constant added there is checked here without a second list to maintain.
@@ -44,14 +43,12 @@ bool LooksLikeUtf8(const std::string& text)
     return false;
 }
 
-struct ShippedLanguage
-{
+struct ShippedLanguage {
     const char* file;
     const char* helpBook;
 };
 
-class ShippedLanguageTest : public ::testing::TestWithParam<ShippedLanguage>
-{
+class ShippedLanguageTest : public ::testing::TestWithParam<ShippedLanguage> {
 protected:
     void SetUp() override
     {
@@ -98,9 +95,9 @@ TEST_P(ShippedLanguageTest, FormatStringsHoldTheirOneConversion)
 // a format by mistake.
 TEST_P(ShippedLanguageTest, OtherStringsHoldNoPercentSign)
 {
-    const int formats[] = {Text::PlaybackTimeFormat, Text::RepairConfirmFormat, Text::FileOpenErrorFormat,
-                           Text::LanguageLoadErrorFormat, Text::SaveFailedFormat, Text::SaveChangesToFormat,
-                           Text::ReplaceFileFormat, Text::MuscleFileRefusedFormat, Text::NoBrowserFormat};
+    const int formats[] = {Text::PlaybackTimeFormat,      Text::RepairConfirmFormat,     Text::FileOpenErrorFormat,
+                           Text::LanguageLoadErrorFormat, Text::SaveFailedFormat,        Text::SaveChangesToFormat,
+                           Text::ReplaceFileFormat,       Text::MuscleFileRefusedFormat, Text::NoBrowserFormat};
     for (int id = 1; id <= static_cast<int>(table.size()); ++id) {
         if (std::find(std::begin(formats), std::end(formats), id) == std::end(formats)) {
             EXPECT_EQ(table.Get(id).find('%'), std::string::npos) << id << ": " << table.Get(id);
@@ -138,4 +135,4 @@ TEST(ShippedGerman, WritesUmlautsAsSingleBytes)
     EXPECT_NE(table.Get(Text::ThresholdBox).find('\xE4'), std::string::npos) << table.Get(Text::ThresholdBox);
 }
 
-} // namespace
+}  // namespace

@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-namespace
-{
+namespace {
 
 using Names = std::vector<std::string>;
 
@@ -22,8 +21,8 @@ TEST(LanguageMenuLabel, IsTheNameUpToTheFirstPoint)
 TEST(ListLanguageFiles, ListsOnlyVisibleRegularLanFiles)
 {
     TempFolder folder;
-    for (const char* name : {"English.lan", "a.b.lan", "readme.txt", "upper.LAN", "old.lan.bak", "lan",
-                             ".hidden.lan", "Deutsch.lan"})
+    for (const char* name :
+         {"English.lan", "a.b.lan", "readme.txt", "upper.LAN", "old.lan.bak", "lan", ".hidden.lan", "Deutsch.lan"})
         folder.Write(name, "x\n");
     std::filesystem::create_directory(folder.Path("folder.lan"));
 
@@ -61,4 +60,4 @@ TEST(ListLanguageFiles, MissingFolderGivesNoFiles)
     EXPECT_TRUE(ListLanguageFiles(folder.Path("absent")).empty());
 }
 
-} // namespace
+}  // namespace

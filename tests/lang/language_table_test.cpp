@@ -10,13 +10,11 @@
 #include <filesystem>
 #include <random>
 
-namespace
-{
+namespace {
 
 const std::string notDefined = "--NOT DEFINED--";
 
-class LanguageTableTest : public ::testing::Test
-{
+class LanguageTableTest : public ::testing::Test {
 protected:
     // Loads the bytes as a language file and expects success.
     void LoadBytes(const std::string& bytes)
@@ -144,10 +142,9 @@ TEST_F(LanguageTableTest, RefusesFilesAndLinesBeyondTheLimits)
     EXPECT_FALSE(table.LastError().empty());
 }
 
-} // namespace
+}  // namespace
 
-namespace
-{
+namespace {
 
 // A translator's editor may save one enormous line, and a wrong file may be
 // of any size: both are refused with a message, without reading the file
@@ -170,10 +167,9 @@ TEST_F(LanguageTableTest, HugeLinesAndHugeFilesAreRefused)
     EXPECT_NE(table.LastError().find("larger than"), std::string::npos) << table.LastError();
 }
 
-} // namespace
+}  // namespace
 
-namespace
-{
+namespace {
 
 // Whatever the bytes, they load line by line: a wrong file or encoding shows
 // as garbled texts, never as a failed or partial load.
@@ -189,12 +185,18 @@ TEST_F(LanguageTableTest, GarbageAndForeignEncodingsLoadAsTheirBytes)
         ASSERT_EQ(table.Get(static_cast<int>(n)).find('\r'), std::string::npos) << n;
 
     // UTF-8: two bytes per umlaut, shown as two Latin-1 characters.
-    LoadBytes("Gr\xC3\xB6\xC3\x9F" "e\n");
-    EXPECT_EQ(table.Get(1), "Gr\xC3\xB6\xC3\x9F" "e");
+    LoadBytes("Gr\xC3\xB6\xC3\x9F"
+              "e\n");
+    EXPECT_EQ(table.Get(1), "Gr\xC3\xB6\xC3\x9F"
+                            "e");
     // UTF-16: the byte order mark and a NUL after every letter stay in the texts.
-    LoadBytes(std::string("\xFF\xFE" "A\0\n\0B\0", 8));
+    LoadBytes(std::string("\xFF\xFE"
+                          "A\0\n\0B\0",
+                          8));
     ASSERT_EQ(table.size(), 2u);
-    EXPECT_EQ(table.Get(1), std::string("\xFF\xFE" "A\0", 4));
+    EXPECT_EQ(table.Get(1), std::string("\xFF\xFE"
+                                        "A\0",
+                                        4));
     EXPECT_EQ(table.Get(2), std::string("\0B\0", 3));
 }
 
@@ -218,4 +220,4 @@ TEST_F(LanguageTableTest, UnreadableFileIsRefused)
     EXPECT_NE(table.LastError().find("cannot open"), std::string::npos) << table.LastError();
 }
 
-} // namespace
+}  // namespace

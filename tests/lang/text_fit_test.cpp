@@ -7,7 +7,8 @@
 
 namespace {
 
-std::size_t LongestLine(const std::wstring& text) {
+std::size_t LongestLine(const std::wstring& text)
+{
     std::wistringstream lines(text);
     std::size_t longest = 0;
     for (std::wstring line; std::getline(lines, line);)
@@ -15,18 +16,21 @@ std::size_t LongestLine(const std::wstring& text) {
     return longest;
 }
 
-std::size_t LineCount(const std::wstring& text) {
+std::size_t LineCount(const std::wstring& text)
+{
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), L'\n')) + 1;
 }
 
-TEST(TextFit, TextsThatFitAreUnchanged) {
+TEST(TextFit, TextsThatFitAreUnchanged)
+{
     const std::wstring text = L"Datei 'a.sd' ersetzen?\nZweite Zeile";
     EXPECT_EQ(FitText(text, {40, 5}, true), text);
     EXPECT_EQ(FitText(text, {40, 5}, false), text);
     EXPECT_EQ(CutMiddle(L"/tmp/a.sd", 9), L"/tmp/a.sd");
 }
 
-TEST(TextFit, PathsAreCutInTheMiddle) {
+TEST(TextFit, PathsAreCutInTheMiddle)
+{
     const std::wstring path = L"/home/teacher/" + std::wstring(5000, L'x') + L"/case.sd";
     const std::wstring cut = CutMiddle(path, 41);
     EXPECT_EQ(cut.size(), 41u);
@@ -35,7 +39,8 @@ TEST(TextFit, PathsAreCutInTheMiddle) {
     EXPECT_NE(cut.find(L'\u2026'), std::wstring::npos);
 }
 
-TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped) {
+TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped)
+{
     const std::wstring word(60000, L'W');
     const std::wstring wrapped = FitText(word, {100, 30}, true);
     EXPECT_LE(LongestLine(wrapped), 100u);

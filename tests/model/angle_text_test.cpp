@@ -129,4 +129,4 @@ TEST(TorsionLabelTest, LabelFollowsTheShownSign)
     EXPECT_EQ(TorsionLabelString(Eye::two, -5), 83);
 }
 
-} // namespace
+}  // namespace

@@ -25,13 +25,15 @@ namespace fs = std::filesystem;
 
 class CaseCommandsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
     }
 
-    std::string ReadBytes(const std::string& name) const {
+    std::string ReadBytes(const std::string& name) const
+    {
         std::ifstream in(PathOf(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
@@ -39,7 +41,8 @@ protected:
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd) {
+TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd)
+{
     TypeAndEnter(m_frame, 400, "2");
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("patient")));
     EXPECT_EQ(ReadBytes("patient.sd").size(), kCaseFileSize);
@@ -52,7 +55,8 @@ TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd) {
     EXPECT_FALSE(fs::exists(PathOf("upper.SD")));
 }
 
-TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks) {
+TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks)
+{
     TypeAndEnter(m_frame, 404, "-3.25");
     m_frame->CurrentExamination().SetQuadrantMarks(0x81);
     SendCommand(Id::ModeLatent);
@@ -75,7 +79,8 @@ TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks) {
     EXPECT_FALSE(m_frame->m_modified);
 }
 
-TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit) {
+TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit)
+{
     WriteCase("hundredths.sd", 1200, true);
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("hundredths.sd")));
@@ -83,7 +88,8 @@ TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit) {
     EXPECT_EQ(FieldText(m_frame, 400), "+50\xB0");  // 1200 degrees, held at the control's limit
 }
 
-TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel) {
+TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel)
+{
     TypeAndEnter(m_frame, 400, "1");
     m_frame->m_modified = false;
     WriteFile("short.sd", std::string(50, '\x01'));
@@ -99,7 +105,8 @@ TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel) {
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 100);
 }
 
-TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
+TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst)
+{
     WriteFile("old.sd", std::string(50, 'x'));
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("old.sd")),
@@ -118,7 +125,8 @@ TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst) {
     EXPECT_FALSE(m_frame->m_modified);
 }
 
-TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName) {
+TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName)
+{
     WriteCase("c.sd", 300, true);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("c.sd")));
     drive::Slide(m_frame, Id::BlendSlider, 6);
@@ -133,7 +141,8 @@ TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName) {
     EXPECT_EQ(m_frame->GetToolBar()->GetToolShortHelp(Id::SaveCase), english(Text::SaveCaseAsMenu));
 }
 
-TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
+TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen)
+{
     TypeAndEnter(m_frame, 400, "4");
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
@@ -152,7 +161,8 @@ TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen) {
 // A language file written before the questions were translatable still asks in the built-in German.
 class OlderLanguageFileTest : public FrameFixture {};
 
-TEST_F(OlderLanguageFileTest, QuestionsMissingFromTheFileAreAskedInGerman) {
+TEST_F(OlderLanguageFileTest, QuestionsMissingFromTheFileAreAskedInGerman)
+{
     std::ifstream in(std::string(SQUINX_DATA_DIR) + "/English.lan", std::ios::binary);
     std::string lines;
     std::string line;
@@ -171,7 +181,8 @@ TEST_F(OlderLanguageFileTest, QuestionsMissingFromTheFileAreAskedInGerman) {
     EXPECT_EQ(save, wxString::FromUTF8("\xC3\x84nderungen speichern?"));
 }
 
-TEST_F(CaseCommandsTest, YesInThePromptSavesToTheNamedFileFirst) {
+TEST_F(CaseCommandsTest, YesInThePromptSavesToTheNamedFileFirst)
+{
     WriteCase("named.sd", 0, true);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("named.sd")));
     TypeAndEnter(m_frame, 400, "7");
@@ -184,7 +195,8 @@ TEST_F(CaseCommandsTest, YesInThePromptSavesToTheNamedFileFirst) {
     EXPECT_EQ(saved.values.Far(Eye::one, EyeQuantity::horizontal), 700);
 }
 
-TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark) {
+TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark)
+{
     WriteCase("kept.sd", 100, true);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("kept.sd")));
     const std::string before = ReadBytes("kept.sd");
@@ -204,7 +216,8 @@ TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark) {
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
-TEST_F(CaseCommandsTest, ByteNinetySixZeroMeansLatentMode) {
+TEST_F(CaseCommandsTest, ByteNinetySixZeroMeansLatentMode)
+{
     WriteCase("latent.sd", 0, false);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("latent.sd")));
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));

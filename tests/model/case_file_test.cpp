@@ -19,18 +19,30 @@ struct ExpectedSlot {
 
 // Written out independently of the codec, as the file's layout.
 const ExpectedSlot kLayout[] = {
-    {0, Eye::one, EyeQuantity::horizontal, true},          {4, Eye::one, EyeQuantity::horizontal, false},
-    {8, Eye::two, EyeQuantity::horizontal, true},          {12, Eye::two, EyeQuantity::horizontal, false},
-    {16, Eye::one, EyeQuantity::vertical, true},           {20, Eye::one, EyeQuantity::vertical, false},
-    {24, Eye::two, EyeQuantity::vertical, true},           {28, Eye::two, EyeQuantity::vertical, false},
-    {32, Eye::one, EyeQuantity::torsion, true},            {36, Eye::one, EyeQuantity::torsion, false},
-    {40, Eye::two, EyeQuantity::torsion, true},            {44, Eye::two, EyeQuantity::torsion, false},
-    {48, Eye::one, EyeQuantity::verticalAxisTilt, true},   {52, Eye::one, EyeQuantity::verticalAxisTilt, false},
-    {56, Eye::one, EyeQuantity::horizontalAxisTilt, true}, {60, Eye::one, EyeQuantity::horizontalAxisTilt, false},
-    {64, Eye::two, EyeQuantity::verticalAxisTilt, true},   {68, Eye::two, EyeQuantity::verticalAxisTilt, false},
-    {72, Eye::two, EyeQuantity::horizontalAxisTilt, true}, {76, Eye::two, EyeQuantity::horizontalAxisTilt, false},
-    {80, Eye::one, EyeQuantity::verticalOffset, true},     {84, Eye::one, EyeQuantity::verticalOffset, false},
-    {88, Eye::two, EyeQuantity::verticalOffset, true},     {92, Eye::two, EyeQuantity::verticalOffset, false},
+    {0, Eye::one, EyeQuantity::horizontal, true},
+    {4, Eye::one, EyeQuantity::horizontal, false},
+    {8, Eye::two, EyeQuantity::horizontal, true},
+    {12, Eye::two, EyeQuantity::horizontal, false},
+    {16, Eye::one, EyeQuantity::vertical, true},
+    {20, Eye::one, EyeQuantity::vertical, false},
+    {24, Eye::two, EyeQuantity::vertical, true},
+    {28, Eye::two, EyeQuantity::vertical, false},
+    {32, Eye::one, EyeQuantity::torsion, true},
+    {36, Eye::one, EyeQuantity::torsion, false},
+    {40, Eye::two, EyeQuantity::torsion, true},
+    {44, Eye::two, EyeQuantity::torsion, false},
+    {48, Eye::one, EyeQuantity::verticalAxisTilt, true},
+    {52, Eye::one, EyeQuantity::verticalAxisTilt, false},
+    {56, Eye::one, EyeQuantity::horizontalAxisTilt, true},
+    {60, Eye::one, EyeQuantity::horizontalAxisTilt, false},
+    {64, Eye::two, EyeQuantity::verticalAxisTilt, true},
+    {68, Eye::two, EyeQuantity::verticalAxisTilt, false},
+    {72, Eye::two, EyeQuantity::horizontalAxisTilt, true},
+    {76, Eye::two, EyeQuantity::horizontalAxisTilt, false},
+    {80, Eye::one, EyeQuantity::verticalOffset, true},
+    {84, Eye::one, EyeQuantity::verticalOffset, false},
+    {88, Eye::two, EyeQuantity::verticalOffset, true},
+    {92, Eye::two, EyeQuantity::verticalOffset, false},
 };
 
 // A distinct value per slot whose four bytes all differ, negative for every other slot.
@@ -97,7 +109,8 @@ TEST(CaseFileDecodeTest, ReadsEveryOffset)
     ASSERT_EQ(DecodeCase(bytes, out), CaseReadResult::ok);
     for (std::size_t i = 0; i < std::size(kLayout); ++i) {
         const ExpectedSlot& slot = kLayout[i];
-        const int value = slot.nearEnd ? out.values.Near(slot.eye, slot.quantity) : out.values.Far(slot.eye, slot.quantity);
+        const int value =
+            slot.nearEnd ? out.values.Near(slot.eye, slot.quantity) : out.values.Far(slot.eye, slot.quantity);
         EXPECT_EQ(value, SlotValue(i)) << "offset " << slot.offset;
     }
     EXPECT_TRUE(out.manifestMode);
@@ -141,7 +154,7 @@ TEST(CaseFileDecodeTest, WrongSizeIsRefusedAndLeavesTheCaseAlone)
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 

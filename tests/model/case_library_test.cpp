@@ -121,14 +121,16 @@ TEST(CaseLibraryTable, LatentCasesDeviateBothEyesAlikeUnderCover)
 
 TEST(CaseLibraryConversion, StoresHundredthsWithTheSignOfTheStoredValue)
 {
-    const LibraryCase sample{"sample", Deviation::latent, {
-        {Eye::one, EyeQuantity::horizontal, 1.5, -2.25},
-        {Eye::two, EyeQuantity::horizontal, 1.5, -2.25},
-        {Eye::one, EyeQuantity::vertical, 0.07, 3.0},
-        {Eye::two, EyeQuantity::torsion, -10.0, 0.01},
-        {Eye::one, EyeQuantity::verticalAxisTilt, 8.0, 8.0},
-        {Eye::two, EyeQuantity::verticalOffset, 10.0, 4.1},
-    }};
+    const LibraryCase sample{"sample",
+                             Deviation::latent,
+                             {
+                                 {Eye::one, EyeQuantity::horizontal, 1.5, -2.25},
+                                 {Eye::two, EyeQuantity::horizontal, 1.5, -2.25},
+                                 {Eye::one, EyeQuantity::vertical, 0.07, 3.0},
+                                 {Eye::two, EyeQuantity::torsion, -10.0, 0.01},
+                                 {Eye::one, EyeQuantity::verticalAxisTilt, 8.0, 8.0},
+                                 {Eye::two, EyeQuantity::verticalOffset, 10.0, 4.1},
+                             }};
     const CaseData data = ToCaseData(sample);
     EXPECT_FALSE(data.manifestMode);
     EXPECT_EQ(data.quadrantMarks, 0);
@@ -179,7 +181,7 @@ TEST(CaseLibraryPictures, VerticalAndTorsionalDeviationsTurnTheRightWay)
     const CaseData palsy = ToCaseData(Case("superior-oblique-palsy-left"));
     for (bool nearEnd : {false, true}) {
         const Picture left = PictureOf(palsy, Eye::two, nearEnd);
-        EXPECT_GT(left.gazeY, 0.05);          // left hypertropia
+        EXPECT_GT(left.gazeY, 0.05);                         // left hypertropia
         EXPECT_GT(-Nasal(Eye::two, left.upperPoleX), 0.05);  // excyclotorsion: upper pole temporal
     }
     EXPECT_GT(PictureOf(palsy, Eye::two, true).gazeY, PictureOf(palsy, Eye::two, false).gazeY);
@@ -268,4 +270,4 @@ TEST(ShippedCases, NoCaseFileOutsideTheTable)
     }
 }
 
-} // namespace
+}  // namespace

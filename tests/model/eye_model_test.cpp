@@ -244,4 +244,4 @@ TEST(BothEyesHintTest, InactiveNeitherShowsNorChangesArming)
     EXPECT_FALSE(hint.Check(true, true));
 }
 
-} // namespace
+}  // namespace

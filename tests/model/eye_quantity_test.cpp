@@ -86,4 +86,4 @@ TEST(EyeQuantityTest, EnterCyclesThroughEye1ThenEye2)
     EXPECT_EQ(NextTextField(302), kNoControl);
 }
 
-} // namespace
+}  // namespace

@@ -51,11 +51,10 @@ std::vector<std::string> AttributeValues(const std::string& html, const std::str
 
 // The entities the help viewer knows and the pages may use, as code points.
 const std::map<std::string, unsigned> kEntities = {
-    {"amp", '&'},     {"lt", '<'},      {"gt", '>'},      {"quot", '"'},    {"nbsp", ' '},
-    {"auml", 0xE4},   {"ouml", 0xF6},   {"uuml", 0xFC},   {"Auml", 0xC4},   {"Ouml", 0xD6},
-    {"Uuml", 0xDC},   {"szlig", 0xDF},  {"deg", 0xB0},    {"middot", 0xB7}, {"times", 0xD7},
-    {"plusmn", 0xB1}, {"ndash", 0x2013}, {"minus", 0x2212}, {"rarr", 0x2192}, {"bdquo", 0x201E},
-    {"ldquo", 0x201C}, {"rdquo", 0x201D},
+    {"amp", '&'},     {"lt", '<'},       {"gt", '>'},       {"quot", '"'},     {"nbsp", ' '},     {"auml", 0xE4},
+    {"ouml", 0xF6},   {"uuml", 0xFC},    {"Auml", 0xC4},    {"Ouml", 0xD6},    {"Uuml", 0xDC},    {"szlig", 0xDF},
+    {"deg", 0xB0},    {"middot", 0xB7},  {"times", 0xD7},   {"plusmn", 0xB1},  {"ndash", 0x2013}, {"minus", 0x2212},
+    {"rarr", 0x2192}, {"bdquo", 0x201E}, {"ldquo", 0x201C}, {"rdquo", 0x201D},
 };
 
 // Decodes entities into Latin-1; characters beyond it become '?'. Names
@@ -71,8 +70,7 @@ std::string DecodeEntities(const std::string& text, std::set<std::string>& unkno
         }
         const std::string name = text.substr(i + 1, semicolon - i - 1);
         unsigned code = '?';
-        if (name.size() > 1 && name[0] == '#' &&
-            name.find_first_not_of("0123456789", 1) == std::string::npos) {
+        if (name.size() > 1 && name[0] == '#' && name.find_first_not_of("0123456789", 1) == std::string::npos) {
             code = static_cast<unsigned>(std::stoul(name.substr(1)));
         } else if (const auto known = kEntities.find(name); known != kEntities.end()) {
             code = known->second;
@@ -293,6 +291,7 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
     for (const std::string& page : PagesIn(folder))
         book += VisibleText(ReadText(folder / page), unknown) + ' ';
 
+    // clang-format off
     const int labels[] = {
         // menus and their items
         33, 34, 35, 36, 37, 40, 41, 42, 38, 47, 39, 43, 44, 51, 52, 48, 50, 24, 90, 123, 30, 32, 31,
@@ -317,6 +316,7 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         // chart windows
         260, 261, 262, 263, 271, 272, 273, 274, 277, 288, 289,
     };
+    // clang-format on
     for (int number : labels) {
         ASSERT_LE(static_cast<std::size_t>(number), strings.size());
         const std::string label = WithoutMnemonic(strings[number - 1]);
@@ -352,8 +352,7 @@ TEST_P(HelpBook, CaseLibraryPageDescribesEveryShippedCase)
     EXPECT_GE(cases, 12);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpBook,
-                         testing::Values(Book{"de", "Deutsch.lan"}, Book{"en", "English.lan"}),
+INSTANTIATE_TEST_SUITE_P(BothLanguages, HelpBook, testing::Values(Book{"de", "Deutsch.lan"}, Book{"en", "English.lan"}),
                          [](const testing::TestParamInfo<Book>& info) { return std::string(info.param.language); });
 
 TEST(HelpBooks, GermanAndEnglishHaveTheSamePagesAndAnchors)
@@ -365,4 +364,4 @@ TEST(HelpBooks, GermanAndEnglishHaveTheSamePagesAndAnchors)
         EXPECT_EQ(AnchorsOf(de / page), AnchorsOf(en / page)) << page;
 }
 
-} // namespace
+}  // namespace

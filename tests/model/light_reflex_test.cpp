@@ -10,25 +10,23 @@ constexpr double kRad = 0.017453292519943295;
 
 // The light straight ahead of the face, seen by an eye turned `nasalDeg`
 // towards its nose and `upDeg` upwards.
-EyeDirection LightForTurnedEye(double nasalDeg, double upDeg) {
+EyeDirection LightForTurnedEye(double nasalDeg, double upDeg)
+{
     return {-std::sin(nasalDeg * kRad) * std::cos(upDeg * kRad), -std::sin(upDeg * kRad),
             std::cos(nasalDeg * kRad) * std::cos(upDeg * kRad)};
 }
 
 }  // namespace
 
-TEST(LightReflex, ReflexMovesAgainstTheTurnFromTheEntrancePupil) {
+TEST(LightReflex, ReflexMovesAgainstTheTurnFromTheEntrancePupil)
+{
     struct Case {
         double nasalDeg, upDeg;
         double nasalMm, upMm;
     };
     // Eso: reflex temporal; exo: nasal; an eye turned up: reflex below.
     const Case cases[] = {
-        {0, 0, 0, 0},
-        {15, 0, -1.2035, 0},
-        {-15, 0, 1.2035, 0},
-        {0, 10, 0, -0.8075},
-        {0, -10, 0, 0.8075},
+        {0, 0, 0, 0}, {15, 0, -1.2035, 0}, {-15, 0, 1.2035, 0}, {0, 10, 0, -0.8075}, {0, -10, 0, 0.8075},
     };
     for (const Case& c : cases) {
         const CornealReflex reflex = ReflexFor(LightForTurnedEye(c.nasalDeg, c.upDeg), false);
@@ -41,16 +39,19 @@ TEST(LightReflex, ReflexMovesAgainstTheTurnFromTheEntrancePupil) {
     EXPECT_NEAR(ReflexFor(LightForTurnedEye(-12.3, 0), false).nasalMm, 1.0, 0.02);
 }
 
-TEST(LightReflex, AngleKappaPutsTheFixingEyesReflexSlightlyNasal) {
+TEST(LightReflex, AngleKappaPutsTheFixingEyesReflexSlightlyNasal)
+{
     const CornealReflex straight = ReflexFor({0, 0, 1}, true);
     EXPECT_NEAR(straight.nasalMm, 4.65 * std::sin(5 * kRad), 1e-9);
     EXPECT_DOUBLE_EQ(straight.upMm, 0);
     // An esotropia of 5 degrees hides behind a kappa of 5 degrees.
     EXPECT_NEAR(ReflexFor(LightForTurnedEye(5, 0), true).nasalMm, 0, 1e-9);
-    EXPECT_NEAR(ReflexFor(LightForTurnedEye(10, 0), true).planeNasalMm, -(kEntrancePupilMm - kCornealCentreMm) * std::tan(5 * kRad), 1e-9);
+    EXPECT_NEAR(ReflexFor(LightForTurnedEye(10, 0), true).planeNasalMm,
+                -(kEntrancePupilMm - kCornealCentreMm) * std::tan(5 * kRad), 1e-9);
 }
 
-TEST(LightReflex, GrazingLightStaysFinite) {
+TEST(LightReflex, GrazingLightStaysFinite)
+{
     const CornealReflex reflex = ReflexFor({1, 0, 0}, false);
     EXPECT_TRUE(std::isfinite(reflex.planeNasalMm));
     EXPECT_GT(reflex.planeNasalMm, 0);

@@ -32,7 +32,8 @@ public:
     explicit wxExpectModal(int presetEntry) : m_presetEntry(presetEntry) {}
 
 protected:
-    int OnInvoked(MusclesDialog* dialog) const override {
+    int OnInvoked(MusclesDialog* dialog) const override
+    {
         if (m_presetEntry < 0)
             dialog->ResetAll();
         else
@@ -51,7 +52,8 @@ public:
     SlideRightLateralRectus(int percent, bool* numberShown) : m_percent(percent), m_numberShown(numberShown) {}
 
 protected:
-    int OnInvoked(MusclesDialog* dialog) const override {
+    int OnInvoked(MusclesDialog* dialog) const override
+    {
         for (wxWindow* child : dialog->GetChildren()) {
             if (auto* slider = dynamic_cast<wxSlider*>(child)) {
                 slider->SetValue(m_percent);
@@ -76,7 +78,8 @@ private:
 
 class MuscleCommandsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -85,17 +88,20 @@ protected:
         drive::SetTool(m_frame, Id::FlashlightTool, false);
     }
 
-    std::string ReadBytes(const std::string& name) const {
+    std::string ReadBytes(const std::string& name) const
+    {
         std::ifstream in(PathOf(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    void Open(const std::string& name) {
+    void Open(const std::string& name)
+    {
         wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf(name)));
     }
 
     // The pointer dx pixels right of the straight-ahead point.
-    void PointAt(int dx) {
+    void PointAt(int dx)
+    {
         wxMouseEvent event(wxEVT_MOTION);
         event.SetPosition(m_canvas->straightAheadPoint() + wxSize(dx, 0));
         event.SetEventObject(m_canvas);
@@ -105,7 +111,8 @@ protected:
     MyGLCanvas* m_canvas = nullptr;
 };
 
-TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInTheWeakMusclesField) {
+TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInTheWeakMusclesField)
+{
     CopyDataFile("cases/sixth-nerve-palsy-right.sd", "palsy.sd");
     CopyDataFile("cases/sixth-nerve-palsy-right.sd.muscles", "palsy.sd.muscles");
     Open("palsy.sd");
@@ -162,7 +169,8 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     EXPECT_EQ(ReadBytes("copy.sd.muscles"), ReadBytes("palsy.sd.muscles"));
 }
 
-TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsTheAlternateCover) {
+TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsTheAlternateCover)
+{
     CopyDataFile("cases/sixth-nerve-palsy-right.sd", "palsy.sd");
     CopyDataFile("cases/sixth-nerve-palsy-right.sd.muscles", "palsy.sd.muscles");
     Open("palsy.sd");
@@ -200,7 +208,8 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
     }
 }
 
-TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStrengthsRemoveOne) {
+TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStrengthsRemoveOne)
+{
     CaseData data;
     data.values.SetFar(Eye::two, EyeQuantity::horizontal, 1234);
     data.quadrantMarks = 0x42;
@@ -233,7 +242,8 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     EXPECT_TRUE(m_frame->m_modified);
 }
 
-TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens) {
+TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens)
+{
     CaseData data;
     data.values.SetFar(Eye::one, EyeQuantity::vertical, 250);
     const auto bytes = EncodeCase(data);

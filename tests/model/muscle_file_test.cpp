@@ -22,7 +22,7 @@ std::string Header()
     return std::string(kMuscleFileHeader) + "\n";
 }
 
-} // namespace
+}  // namespace
 
 TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
 {
@@ -32,9 +32,9 @@ TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
     EXPECT_EQ(read, Sample());
 
     // CR LF, blanks around key and value, empty lines and a written normal strength are accepted.
-    EXPECT_EQ(DecodeMuscles(std::string(kMuscleFileHeader) + "\r\n\r\n right.LR = 20 \r\nleft.SR=100\nleft.IO=0", read)
-                  .error,
-              MuscleFileError::none);
+    EXPECT_EQ(
+        DecodeMuscles(std::string(kMuscleFileHeader) + "\r\n\r\n right.LR = 20 \r\nleft.SR=100\nleft.IO=0", read).error,
+        MuscleFileError::none);
     EXPECT_EQ(read, Sample());
 
     // Anomalies follow the strengths under their own keys.

@@ -21,14 +21,29 @@ std::vector<GazeTarget> NineGazePositions()
     return positions;
 }
 
-const EyeTurn& Right(const BinocularDeviation& d) { return d.eyes[0]; }
-const EyeTurn& Left(const BinocularDeviation& d) { return d.eyes[1]; }
+const EyeTurn& Right(const BinocularDeviation& d)
+{
+    return d.eyes[0];
+}
+const EyeTurn& Left(const BinocularDeviation& d)
+{
+    return d.eyes[1];
+}
 
 // Clinical readings of a deviation: esotropia positive, right hypertropia
 // positive, excyclotorsion of the right eye positive.
-double Eso(const BinocularDeviation& d) { return -(Right(d).abduction + Left(d).abduction); }
-double RightHyper(const BinocularDeviation& d) { return Right(d).elevation - Left(d).elevation; }
-double RightExcyclo(const BinocularDeviation& d) { return -Right(d).intorsion; }
+double Eso(const BinocularDeviation& d)
+{
+    return -(Right(d).abduction + Left(d).abduction);
+}
+double RightHyper(const BinocularDeviation& d)
+{
+    return Right(d).elevation - Left(d).elevation;
+}
+double RightExcyclo(const BinocularDeviation& d)
+{
+    return -Right(d).intorsion;
+}
 
 MuscleStrengths Weak(Eye eye, std::initializer_list<Muscle> muscles, int percent)
 {
@@ -38,13 +53,31 @@ MuscleStrengths Weak(Eye eye, std::initializer_list<Muscle> muscles, int percent
     return strengths;
 }
 
-MuscleStrengths RightSixth() { return PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one); }
-MuscleStrengths RightFourth() { return PresetStrengths(MusclePreset::fourthNervePalsy, Eye::one); }
-MuscleStrengths RightThird() { return PresetStrengths(MusclePreset::thirdNervePalsy, Eye::one); }
-MuscleStrengths RightBrown() { return PresetStrengths(MusclePreset::brownSyndrome, Eye::one); }
-MuscleStrengths RightDuane() { return PresetStrengths(MusclePreset::duaneSyndrome, Eye::one); }
+MuscleStrengths RightSixth()
+{
+    return PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one);
+}
+MuscleStrengths RightFourth()
+{
+    return PresetStrengths(MusclePreset::fourthNervePalsy, Eye::one);
+}
+MuscleStrengths RightThird()
+{
+    return PresetStrengths(MusclePreset::thirdNervePalsy, Eye::one);
+}
+MuscleStrengths RightBrown()
+{
+    return PresetStrengths(MusclePreset::brownSyndrome, Eye::one);
+}
+MuscleStrengths RightDuane()
+{
+    return PresetStrengths(MusclePreset::duaneSyndrome, Eye::one);
+}
 
-double PrismDioptres(double degrees) { return 100.0 * std::tan(degrees * 0.017453292519943295); }
+double PrismDioptres(double degrees)
+{
+    return 100.0 * std::tan(degrees * 0.017453292519943295);
+}
 
 MuscleStrengths MirroredToLeft(const MuscleStrengths& right)
 {
@@ -65,7 +98,7 @@ void ExpectOnTarget(const EyeTurn& eye)
     EXPECT_NEAR(eye.intorsion, 0.0, 1e-6);
 }
 
-} // namespace
+}  // namespace
 
 TEST(MuscleModel, NormalMusclesGiveNoDeviationAnywhere)
 {

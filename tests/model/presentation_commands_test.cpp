@@ -28,7 +28,8 @@ using namespace drive;
 
 class PresentationCommandsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -38,7 +39,8 @@ protected:
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(PresentationCommandsTest, ManifestModeWithBothEyesDeviatedWarnsAndMarksTheCase) {
+TEST_F(PresentationCommandsTest, ManifestModeWithBothEyesDeviatedWarnsAndMarksTheCase)
+{
     SendCommand(Id::ModeLatent);
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
     TypeAndEnter(m_frame, 400, "2");
@@ -59,7 +61,8 @@ TEST_F(PresentationCommandsTest, ManifestModeWithBothEyesDeviatedWarnsAndMarksTh
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(1), "");
 }
 
-TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther) {
+TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther)
+{
     ToggleMenuItem(m_frame, Id::EyeCrossItem);
     EXPECT_TRUE(Tools()->GetToolState(Id::EyeCrossTool));
     ToggleTool(m_frame, Id::EyeCrossTool);
@@ -70,7 +73,8 @@ TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther) {
     EXPECT_TRUE(Tools()->GetToolState(Id::FlashlightTool));
 }
 
-TEST_F(PresentationCommandsTest, CoverToolsActLikeRadioButtonsAndChooseTheFixingEye) {
+TEST_F(PresentationCommandsTest, CoverToolsActLikeRadioButtonsAndChooseTheFixingEye)
+{
     ToggleTool(m_frame, Id::RedFilterEye2);
     EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());
     ToggleTool(m_frame, Id::RedFilterEye1);
@@ -92,7 +96,8 @@ TEST_F(PresentationCommandsTest, CoverToolsActLikeRadioButtonsAndChooseTheFixing
     EXPECT_FALSE(m_frame->m_coverCheckBox2->GetValue());
 }
 
-TEST_F(PresentationCommandsTest, FixingEyeChoiceIsOfferedInLatentModeOnlyWithAnOffset) {
+TEST_F(PresentationCommandsTest, FixingEyeChoiceIsOfferedInLatentModeOnlyWithAnOffset)
+{
     EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
     SendCommand(Id::ModeLatent);
     ToggleTool(m_frame, Id::RedFilterEye1);
@@ -106,7 +111,8 @@ TEST_F(PresentationCommandsTest, FixingEyeChoiceIsOfferedInLatentModeOnlyWithAnO
     EXPECT_FALSE(m_frame->m_coverCheckBox2->IsEnabled());
 }
 
-TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked) {
+TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked)
+{
     TypeAndEnter(m_frame, 402, "0.05");
     wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
     wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
@@ -117,7 +123,8 @@ TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked) {
 
 // Shown for real, with no window manager to size them (as under Xvfb): each
 // hint must be mapped at the size it measured for its contents.
-TEST_F(PresentationCommandsTest, HintsAreMappedAtTheSizeOfTheirContents) {
+TEST_F(PresentationCommandsTest, HintsAreMappedAtTheSizeOfTheirContents)
+{
     const auto mappedWhileShown = [this](const std::function<void()>& show) {
         wxSize mapped = wxDefaultSize, wanted;
         int ticks = 0;
@@ -156,7 +163,8 @@ TEST_F(PresentationCommandsTest, HintsAreMappedAtTheSizeOfTheirContents) {
     EXPECT_GE(bothMapped.y, bothWanted.y);
 }
 
-TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheOverlayTool) {
+TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheOverlayTool)
+{
     ToggleTool(m_frame, Id::QuadrantHideTool);
     ToggleTool(m_frame, Id::QuadrantHideTool);  // off before hiding
     ToggleTool(m_frame, Id::HideValuesTool);
@@ -178,7 +186,8 @@ TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheO
     EXPECT_TRUE(Menus()->IsEnabled(Id::ViewSubmenu));
 }
 
-TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitchedOff) {
+TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitchedOff)
+{
     TypeAndEnter(m_frame, 400, "3");
     m_frame->m_modified = false;
     ToggleTool(m_frame, Id::QuizTool);
@@ -193,7 +202,8 @@ TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitche
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
-TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
+TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows)
+{
     const wxSize before = m_frame->GetSize();
     EXPECT_GE(m_frame->m_playbackBarHeight, 28);
     const int playbackHeight = m_frame->m_playbackBarHeight + m_frame->m_traceHeight;
@@ -225,7 +235,8 @@ TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows) {
     EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight());
 }
 
-TEST_F(PresentationCommandsTest, LeavingPlaybackModeWhenNotInItChangesNothing) {
+TEST_F(PresentationCommandsTest, LeavingPlaybackModeWhenNotInItChangesNothing)
+{
     const wxSize before = m_frame->GetSize();
     m_frame->m_statusBar->SetStatusText("kept", 2);
     m_frame->SetPlaybackMode(false);

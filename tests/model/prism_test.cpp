@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Prism, StepsAlongTheBar) {
+TEST(Prism, StepsAlongTheBar)
+{
     // The powers of a common horizontal prism bar, in prism dioptres.
     EXPECT_EQ(PrismBarPowers(), (std::vector<int>{1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 25, 30, 35, 40, 45, 50}));
     EXPECT_EQ(StepPrismPower(0, 1), 1);
@@ -19,7 +20,8 @@ TEST(Prism, StepsAlongTheBar) {
     EXPECT_EQ(StepPrismPower(99, -1), 50);
 }
 
-TEST(Prism, EyeTurnsTowardsTheApexByTheArcTangent) {
+TEST(Prism, EyeTurnsTowardsTheApexByTheArcTangent)
+{
     EXPECT_NEAR(PrismDeflectionDegrees(20), 11.3099, 1e-4);
     EXPECT_NEAR(PrismDeflectionDegrees(100), 45.0, 1e-9);
     const struct {

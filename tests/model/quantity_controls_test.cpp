@@ -25,7 +25,8 @@ const std::string kDegree = "\xB0";
 
 class QuantityControlsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -34,7 +35,8 @@ protected:
     wxString Status(int field) const { return m_frame->m_statusBar->GetStatusText(field); }
 };
 
-TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly) {
+TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly)
+{
     ASSERT_EQ(m_frame->m_blendSlider->GetValue(), 1);  // a new case starts at the far end
     TypeAndEnter(m_frame, 400, "12.34");
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1234);
@@ -50,7 +52,8 @@ TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly) {
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1234);
 }
 
-TEST_F(QuantityControlsTest, DecimalCommaLettersAndNegatedFields) {
+TEST_F(QuantityControlsTest, DecimalCommaLettersAndNegatedFields)
+{
     TypeAndEnter(m_frame, 400, "1,5");
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 150);
     EXPECT_EQ(FieldText(m_frame, 400), "+1.50" + kDegree);
@@ -67,7 +70,8 @@ TEST_F(QuantityControlsTest, DecimalCommaLettersAndNegatedFields) {
     EXPECT_EQ(m_frame->m_gazeSliders[0]->GetValue(), -150);
 }
 
-TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesEditing) {
+TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesEditing)
+{
     TypeAndEnter(m_frame, 400, "10");  // far end: 1000
     Slide(m_frame, Id::BlendSlider, 6);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 500);
@@ -89,7 +93,8 @@ TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesE
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 0);  // 0.1 of 1 truncates to 0
 }
 
-TEST_F(QuantityControlsTest, SpinAndGazeSliderEditTheSameValue) {
+TEST_F(QuantityControlsTest, SpinAndGazeSliderEditTheSameValue)
+{
     Spin(m_frame, 409, 250);  // eye 2 horizontal, shown negated
     EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::horizontal), 250);
     EXPECT_EQ(m_frame->m_gazeSliders[3]->GetValue(), 250);
@@ -101,7 +106,8 @@ TEST_F(QuantityControlsTest, SpinAndGazeSliderEditTheSameValue) {
     EXPECT_EQ(FieldText(m_frame, 404), " -0.75" + kDegree);
 }
 
-TEST_F(QuantityControlsTest, TorsionLabelsFollowTheShownSign) {
+TEST_F(QuantityControlsTest, TorsionLabelsFollowTheShownSign)
+{
     const ShippedLanguage english("English.lan");
     TypeAndEnter(m_frame, 402, "2");
     EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::IncycloRow));
@@ -114,7 +120,8 @@ TEST_F(QuantityControlsTest, TorsionLabelsFollowTheShownSign) {
     EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::TorsionRow));
 }
 
-TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges) {
+TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges)
+{
     TypeAndEnter(m_frame, 400, "12.34");
     m_frame->m_modified = false;
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
@@ -131,14 +138,16 @@ TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges) {
     EXPECT_FALSE(m_frame->m_modified);
 }
 
-TEST_F(QuantityControlsTest, ValuesBeyondTheRangeStayStoredWhileControlsShowTheLimit) {
+TEST_F(QuantityControlsTest, ValuesBeyondTheRangeStayStoredWhileControlsShowTheLimit)
+{
     TypeAndEnter(m_frame, 400, "80");
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 8000);
     EXPECT_EQ(m_frame->SpinButton(408)->GetValue(), 5000);
     EXPECT_EQ(FieldText(m_frame, 400), "+50.00" + kDegree);
 }
 
-TEST_F(QuantityControlsTest, EnterMovesTheFocusAlongTheFixedCycle) {
+TEST_F(QuantityControlsTest, EnterMovesTheFocusAlongTheFixedCycle)
+{
     m_frame->Raise();
     TypeAndEnter(m_frame, 423, "1");
     Yield();
@@ -148,7 +157,8 @@ TEST_F(QuantityControlsTest, EnterMovesTheFocusAlongTheFixedCycle) {
     EXPECT_EQ(wxWindow::FindFocus(), m_frame->TextField(403));
 }
 
-TEST_F(QuantityControlsTest, BothEyesHintOnceThenRearmedWhenOneEyeIsStraight) {
+TEST_F(QuantityControlsTest, BothEyesHintOnceThenRearmedWhenOneEyeIsStraight)
+{
     const ShippedLanguage english("English.lan");
     TypeAndEnter(m_frame, 400, "2");
     EXPECT_EQ(Status(1), "");
@@ -168,7 +178,8 @@ TEST_F(QuantityControlsTest, BothEyesHintOnceThenRearmedWhenOneEyeIsStraight) {
     EXPECT_EQ(Status(1), english(Text::BothEyesStatus));
 }
 
-TEST_F(QuantityControlsTest, BothEyesHintSilentInLatentModeAndInPlayback) {
+TEST_F(QuantityControlsTest, BothEyesHintSilentInLatentModeAndInPlayback)
+{
     m_frame->GetMenuBar()->Check(Id::ModeManifest, false);
     m_frame->GetMenuBar()->Check(Id::ModeLatent, true);
     TypeAndEnter(m_frame, 400, "2");
@@ -182,7 +193,8 @@ TEST_F(QuantityControlsTest, BothEyesHintSilentInLatentModeAndInPlayback) {
     EXPECT_EQ(Status(1), "");
 }
 
-TEST_F(QuantityControlsTest, TiltChangeShowsTheAxisLinesForFourSeconds) {
+TEST_F(QuantityControlsTest, TiltChangeShowsTheAxisLinesForFourSeconds)
+{
     OverlayTimer& overlay = *m_frame->m_animTimerA;
     EXPECT_FALSE(overlay.axisOverlaysVisible);
     TypeAndEnter(m_frame, 418, "3");
@@ -205,7 +217,8 @@ TEST_F(QuantityControlsTest, TiltChangeShowsTheAxisLinesForFourSeconds) {
     EXPECT_FALSE(overlay.axisOverlaysVisible);
 }
 
-TEST_F(QuantityControlsTest, CoverCheckBoxesExcludeEachOther) {
+TEST_F(QuantityControlsTest, CoverCheckBoxesExcludeEachOther)
+{
     ClickCheckBox(m_frame, Id::CoverCheckBox1, true);
     ClickCheckBox(m_frame, Id::CoverCheckBox2, true);
     EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
@@ -216,7 +229,8 @@ TEST_F(QuantityControlsTest, CoverCheckBoxesExcludeEachOther) {
     EXPECT_FALSE(m_frame->m_modified);
 }
 
-TEST_F(QuantityControlsTest, StartsInHundredthsWithFullRanges) {
+TEST_F(QuantityControlsTest, StartsInHundredthsWithFullRanges)
+{
     EXPECT_EQ(FieldText(m_frame, 400), "  0.00" + kDegree);
     EXPECT_EQ(m_frame->m_gazeSliders[0]->GetMin(), -5000);
     EXPECT_EQ(m_frame->SpinButton(412)->GetMin(), 5000);
@@ -226,13 +240,15 @@ TEST_F(QuantityControlsTest, StartsInHundredthsWithFullRanges) {
 
 class AngleSpinButtonTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         m_window = new wxFrame(nullptr, wxID_ANY, "spin");
         m_spin = new AngleSpinButton(m_window, 406, wxDefaultPosition, wxDefaultSize);
         m_window->Show();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         m_window->Destroy();
         FrameFixture::TearDown();
     }
@@ -240,7 +256,8 @@ protected:
     AngleSpinButton* m_spin = nullptr;
 };
 
-TEST_F(AngleSpinButtonTest, ReversedRangeKeepsValuesAndLimitsThem) {
+TEST_F(AngleSpinButtonTest, ReversedRangeKeepsValuesAndLimitsThem)
+{
     m_spin->SetRange(5000, -5000);
     EXPECT_TRUE(m_spin->IsReversed());
     EXPECT_EQ(m_spin->GetMin(), 5000);
@@ -253,7 +270,8 @@ TEST_F(AngleSpinButtonTest, ReversedRangeKeepsValuesAndLimitsThem) {
     EXPECT_EQ(m_spin->GetValue(), -5000);
 }
 
-TEST_F(AngleSpinButtonTest, UpArrowLowersTheValueOfAReversedButton) {
+TEST_F(AngleSpinButtonTest, UpArrowLowersTheValueOfAReversedButton)
+{
     m_spin->SetRange(50, -50);
     m_spin->SetValue(10);
     // The native control steps its own value up by one, as the up arrow does.
@@ -261,7 +279,8 @@ TEST_F(AngleSpinButtonTest, UpArrowLowersTheValueOfAReversedButton) {
     EXPECT_EQ(m_spin->GetValue(), 9);
 }
 
-TEST_F(AngleSpinButtonTest, SwitchingBetweenRangesKeepsTheValue) {
+TEST_F(AngleSpinButtonTest, SwitchingBetweenRangesKeepsTheValue)
+{
     m_spin->SetRange(-5000, 5000);
     m_spin->SetValue(30);
     m_spin->SetRange(50, -50);

@@ -6,7 +6,8 @@
 #include <cmath>
 #include <limits>
 
-TEST(ParseThreshold, CommaOrPointLeadingNumberAndNoNumber) {
+TEST(ParseThreshold, CommaOrPointLeadingNumberAndNoNumber)
+{
     EXPECT_DOUBLE_EQ(ParseThreshold("0,75"), 0.75);
     EXPECT_DOUBLE_EQ(ParseThreshold("0.75"), 0.75);
     EXPECT_DOUBLE_EQ(ParseThreshold(" .5 rows"), 0.5);
@@ -15,7 +16,8 @@ TEST(ParseThreshold, CommaOrPointLeadingNumberAndNoNumber) {
     EXPECT_DOUBLE_EQ(ParseThreshold(""), 0.0);
 }
 
-TEST(ParseThreshold, ValuesOutsideTheFractionAreHeldAtItsEnds) {
+TEST(ParseThreshold, ValuesOutsideTheFractionAreHeldAtItsEnds)
+{
     EXPECT_DOUBLE_EQ(ParseThreshold("-0,3"), 0.0);
     EXPECT_DOUBLE_EQ(ParseThreshold("7"), 1.0);
     EXPECT_DOUBLE_EQ(ParseThreshold("1e999"), 1.0);
@@ -24,7 +26,8 @@ TEST(ParseThreshold, ValuesOutsideTheFractionAreHeldAtItsEnds) {
     EXPECT_DOUBLE_EQ(ClampThreshold(1.0), 1.0);
 }
 
-TEST(FormatThreshold, TwoDecimalsWithAPointInAnyLocale) {
+TEST(FormatThreshold, TwoDecimalsWithAPointInAnyLocale)
+{
     EXPECT_EQ(FormatThreshold(0), "0.00");
     EXPECT_EQ(FormatThreshold(0.75), "0.75");
     EXPECT_EQ(FormatThreshold(0.5f), "0.50");
@@ -39,14 +42,16 @@ TEST(FormatThreshold, TwoDecimalsWithAPointInAnyLocale) {
     }
 }
 
-TEST(AlphaSlider, EveryPositionSurvivesTheTripThroughTheAlpha) {
+TEST(AlphaSlider, EveryPositionSurvivesTheTripThroughTheAlpha)
+{
     for (int value = 0; value <= 100; ++value)
         EXPECT_EQ(AlphaToSliderValue(SliderValueToAlpha(value)), value) << value;
     EXPECT_EQ(SliderValueToAlpha(0), 0.0f);
     EXPECT_EQ(SliderValueToAlpha(100), 1.0f);
 }
 
-TEST(AlphaSlider, OtherAlphasAreTruncatedAndHeldInRange) {
+TEST(AlphaSlider, OtherAlphasAreTruncatedAndHeldInRange)
+{
     EXPECT_EQ(AlphaToSliderValue(0.2f), 20);
     EXPECT_EQ(AlphaToSliderValue(0.257f), 25);
     EXPECT_EQ(AlphaToSliderValue(0.999f), 99);

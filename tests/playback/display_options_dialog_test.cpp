@@ -43,41 +43,48 @@ private:
 namespace {
 
 template <typename Control>
-Control* Find(DisplayOptionsDialog& dialog, int id) {
+Control* Find(DisplayOptionsDialog& dialog, int id)
+{
     auto* control = wxDynamicCast(dialog.FindWindow(id), Control);
     EXPECT_NE(control, nullptr) << id;
     return control;
 }
 
-void Send(wxWindow* control, wxEventType type, int value = 0) {
+void Send(wxWindow* control, wxEventType type, int value = 0)
+{
     wxCommandEvent event(type, control->GetId());
     event.SetEventObject(control);
     event.SetInt(value);
     control->GetEventHandler()->ProcessEvent(event);
 }
 
-void Click(DisplayOptionsDialog& dialog, int buttonId) {
+void Click(DisplayOptionsDialog& dialog, int buttonId)
+{
     Send(dialog.FindWindow(buttonId), wxEVT_BUTTON);
 }
 
-void Tick(wxCheckBox* box, bool ticked) {
+void Tick(wxCheckBox* box, bool ticked)
+{
     box->SetValue(ticked);
     Send(box, wxEVT_CHECKBOX, ticked);
 }
 
-void Choose(DisplayOptionsDialog& dialog, int radioId) {
+void Choose(DisplayOptionsDialog& dialog, int radioId)
+{
     auto* radio = Find<wxRadioButton>(dialog, radioId);
     radio->SetValue(true);
     Send(radio, wxEVT_RADIOBUTTON, 1);
 }
 
-void TypeAndEnter(DisplayOptionsDialog& dialog, const wxString& text) {
+void TypeAndEnter(DisplayOptionsDialog& dialog, const wxString& text)
+{
     auto* field = Find<wxTextCtrl>(dialog, Ids::ThresholdText);
     field->ChangeValue(text);
     Send(field, wxEVT_TEXT_ENTER);
 }
 
-void Slide(DisplayOptionsDialog& dialog, int sliderId, int value) {
+void Slide(DisplayOptionsDialog& dialog, int sliderId, int value)
+{
     Find<wxSlider>(dialog, sliderId)->SetValue(value);
 }
 
@@ -93,7 +100,8 @@ public:
                   return std::optional<wxColour>();
               }
               return m_answers[m_parents.size() - 1];
-          }) {}
+          })
+    {}
     std::size_t Asked() const { return m_parents.size(); }
     wxWindow* Parent(std::size_t i) const { return m_parents.at(i); }
 
@@ -107,22 +115,23 @@ private:
 
 class DisplayOptionsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
     }
 
-    void RunDialog(std::function<int(DisplayOptionsDialog&)> answer) {
-        wxTEST_DIALOG(SendCommand(Id::DisplayOptions),
-                      wxExpectModal<DisplayOptionsDialog>(std::move(answer)));
+    void RunDialog(std::function<int(DisplayOptionsDialog&)> answer)
+    {
+        wxTEST_DIALOG(SendCommand(Id::DisplayOptions), wxExpectModal<DisplayOptionsDialog>(std::move(answer)));
     }
 
     MyGLCanvas& Canvas() { return *m_frame->m_canvas; }
-
 };
 
-TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
+TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages)
+{
     const ShippedLanguage english("English.lan");
     RunDialog([&](DisplayOptionsDialog& dialog) {
         EXPECT_EQ(dialog.GetTitle(), english(Text::DisplayOptions));
@@ -166,7 +175,7 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
         const struct {
             int id;
             wxPoint pos;
-        } colourButtons[] = {{505, {140, 30}}, {507, {140, 50}}, {506, {140, 70}}, {511, {140, 90}},
+        } colourButtons[] = {{505, {140, 30}},  {507, {140, 50}}, {506, {140, 70}},  {511, {140, 90}},
                              {512, {140, 110}}, {509, {140, 30}}, {508, {140, 105}}, {510, {140, 30}}};
         for (const auto& button : colourButtons) {
             wxWindow* control = dialog.FindWindow(button.id);
@@ -194,7 +203,8 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages) {
     });
 }
 
-TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings) {
+TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings)
+{
     Canvas().m_eyeSegments = 45;
     Canvas().m_redFilterAlpha = 0.2f;
     Canvas().m_occluderAlpha = 0.35f;
@@ -226,7 +236,8 @@ TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings) {
     });
 }
 
-TEST_F(DisplayOptionsTest, ZeroThresholdStartsSwitchedOffAndTickingShowsZero) {
+TEST_F(DisplayOptionsTest, ZeroThresholdStartsSwitchedOffAndTickingShowsZero)
+{
     m_frame->m_qualityThreshold = 0;
     RunDialog([](DisplayOptionsDialog& dialog) {
         auto* check = Find<wxCheckBox>(dialog, Ids::ThresholdCheck);
@@ -242,7 +253,8 @@ TEST_F(DisplayOptionsTest, ZeroThresholdStartsSwitchedOffAndTickingShowsZero) {
     });
 }
 
-TEST_F(DisplayOptionsTest, DecimalCommaIsReformattedAndOkStoresIt) {
+TEST_F(DisplayOptionsTest, DecimalCommaIsReformattedAndOkStoresIt)
+{
     RunDialog([](DisplayOptionsDialog& dialog) {
         Tick(Find<wxCheckBox>(dialog, Ids::ThresholdCheck), true);
         TypeAndEnter(dialog, "0,75");
@@ -255,7 +267,8 @@ TEST_F(DisplayOptionsTest, DecimalCommaIsReformattedAndOkStoresIt) {
     EXPECT_FLOAT_EQ(m_frame->m_qualityThreshold, 0.75f);
 }
 
-TEST_F(DisplayOptionsTest, OkTakesTypedTextWithoutEnterAndNothingWhenSwitchedOff) {
+TEST_F(DisplayOptionsTest, OkTakesTypedTextWithoutEnterAndNothingWhenSwitchedOff)
+{
     RunDialog([](DisplayOptionsDialog& dialog) {
         Tick(Find<wxCheckBox>(dialog, Ids::ThresholdCheck), true);
         Find<wxTextCtrl>(dialog, Ids::ThresholdText)->ChangeValue("0,4 rows");
@@ -271,7 +284,8 @@ TEST_F(DisplayOptionsTest, OkTakesTypedTextWithoutEnterAndNothingWhenSwitchedOff
     EXPECT_EQ(m_frame->m_qualityThreshold, 0.0f);
 }
 
-TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly) {
+TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly)
+{
     const wxColour chosen(10, 200, 30);
     ColourAnswers answers({chosen});
     m_frame->m_qualityThreshold = 0;
@@ -298,7 +312,8 @@ TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly) {
     EXPECT_TRUE(m_frame->m_showCoverHint);
 }
 
-TEST_F(DisplayOptionsTest, CancelWithoutApplyChangesNothing) {
+TEST_F(DisplayOptionsTest, CancelWithoutApplyChangesNothing)
+{
     const wxColour before = Canvas().m_backgroundColour;
     ColourAnswers answers({wxColour(1, 2, 3)});
     RunDialog([](DisplayOptionsDialog& dialog) {
@@ -314,7 +329,8 @@ TEST_F(DisplayOptionsTest, CancelWithoutApplyChangesNothing) {
     EXPECT_TRUE(m_frame->m_showBothEyesHint);
 }
 
-TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem) {
+TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem)
+{
     // Buttons in id order; each gets a colour of its own.
     const int buttons[] = {505, 506, 507, 508, 509, 510, 511, 512};
     std::vector<std::optional<wxColour>> colours;
@@ -337,7 +353,8 @@ TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem) {
     EXPECT_EQ(Canvas().m_axisColour, *colours[7]);
 }
 
-TEST_F(DisplayOptionsTest, CancelledColourDialogLeavesTheSlot) {
+TEST_F(DisplayOptionsTest, CancelledColourDialogLeavesTheSlot)
+{
     const wxColour cross = Canvas().m_crossColour;
     ColourAnswers answers({std::nullopt, wxColour(9, 9, 9)});
     RunDialog([&](DisplayOptionsDialog& dialog) {
@@ -356,7 +373,8 @@ TEST_F(DisplayOptionsTest, CancelledColourDialogLeavesTheSlot) {
     EXPECT_EQ(Canvas().m_axisColour, wxColour(9, 9, 9));
 }
 
-TEST_F(DisplayOptionsTest, UnknownSegmentCountSelectsNoRadioAndStays) {
+TEST_F(DisplayOptionsTest, UnknownSegmentCountSelectsNoRadioAndStays)
+{
     Canvas().m_eyeSegments = 30;
     RunDialog([](DisplayOptionsDialog& dialog) {
         for (int id : {Ids::CoarseRadio, Ids::MediumRadio, Ids::FineRadio})
@@ -375,7 +393,8 @@ TEST_F(DisplayOptionsTest, UnknownSegmentCountSelectsNoRadioAndStays) {
     EXPECT_EQ(Canvas().m_eyeSegments, 15);
 }
 
-TEST_F(DisplayOptionsTest, SliderEndsGiveAlphasZeroAndOne) {
+TEST_F(DisplayOptionsTest, SliderEndsGiveAlphasZeroAndOne)
+{
     RunDialog([](DisplayOptionsDialog& dialog) {
         Slide(dialog, Ids::RedFilterAlphaSlider, 100);
         Slide(dialog, Ids::OccluderAlphaSlider, 0);
@@ -387,7 +406,8 @@ TEST_F(DisplayOptionsTest, SliderEndsGiveAlphasZeroAndOne) {
     EXPECT_EQ(Canvas().m_quadrantAlpha, 1.0f);
 }
 
-TEST_F(DisplayOptionsTest, OkTakesHintsAndRepaintsPanelsAndView) {
+TEST_F(DisplayOptionsTest, OkTakesHintsAndRepaintsPanelsAndView)
+{
     const wxColour panel(210, 180, 140);
     const wxColour text(0, 0, 128);
     const wxColour background(200, 100, 50);
@@ -416,7 +436,8 @@ TEST_F(DisplayOptionsTest, OkTakesHintsAndRepaintsPanelsAndView) {
     EXPECT_NEAR(pixel[2], 50, 1);
 }
 
-TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied) {
+TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied)
+{
     const wxColour quadrant(90, 80, 70);
     const wxColour axis(1, 128, 2);
     ColourAnswers answers({quadrant, axis});

@@ -148,8 +148,8 @@ TEST(FieldFormat, ValuesMatchPrintfOfTheSinglePrecisionProductAndTimesAreExact)
     const auto exactTime = [](std::int64_t value) {
         const std::int64_t magnitude = value < 0 ? -value : value;
         char text[32];
-        std::snprintf(text, sizeof text, "%s%lld,%03lld", value < 0 ? "-" : "", static_cast<long long>(magnitude / 1000),
-                      static_cast<long long>(magnitude % 1000));
+        std::snprintf(text, sizeof text, "%s%lld,%03lld", value < 0 ? "-" : "",
+                      static_cast<long long>(magnitude / 1000), static_cast<long long>(magnitude % 1000));
         return std::string(text);
     };
     const auto check = [&](std::int64_t value) {

@@ -34,24 +34,28 @@ namespace fs = std::filesystem;
 
 class PlaybackCommandsTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         fs::copy_file(fs::path(SQUINX_TEST_DATA_DIR) / "playback/device_export.txt", PathOf("export.txt"));
         ASSERT_TRUE(StartProgram());
     }
-    void Open(const std::string& name) {
+    void Open(const std::string& name)
+    {
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf(name)));
     }
     PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
-    void ClickButton(int id) {
+    void ClickButton(int id)
+    {
         wxCommandEvent event(wxEVT_BUTTON, id);
         m_frame->ProcessWindowEvent(event);
     }
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode) {
+TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode)
+{
     Open("export");  // ".txt" is appended
     EXPECT_TRUE(m_frame->IsPlaybackMode());
     EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
@@ -67,7 +71,8 @@ TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode) {
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.06 s");
 }
 
-TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable) {
+TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable)
+{
     Open("export.txt");
     WriteFile("broken.stx", "Name: x\nFirstname: y\nID: 1\nExamination Date: 2\nTest Type: 3\nTime\n1\t2\t3\n");
     wxString message;
@@ -81,7 +86,8 @@ TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable) {
     EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), "");
 }
 
-TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocking) {
+TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocking)
+{
     ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
     fs::create_directory(PathOf("folder.stx"));
     for (const char* name : {"pipe.stx", "folder.stx"}) {
@@ -94,7 +100,8 @@ TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocki
     }
 }
 
-TEST_F(PlaybackCommandsTest, StartPauseAndStop) {
+TEST_F(PlaybackCommandsTest, StartPauseAndStop)
+{
     Open("export.txt");  // rows every 20 ms
     std::int64_t now = 0;
     Player().SetClock([&now] { return now; });
@@ -124,7 +131,8 @@ TEST_F(PlaybackCommandsTest, StartPauseAndStop) {
     EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
 }
 
-TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour) {
+TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour)
+{
     m_frame->m_qualityThreshold = 0.5f;
     Open("export.txt");
     m_frame->m_timeSlider->SetValue(1);  // both eyes weak in row 1
@@ -136,7 +144,8 @@ TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour) {
     EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
 }
 
-TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase) {
+TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase)
+{
     m_frame->m_qualityThreshold = 0.5f;
     Open("export.txt");
     m_frame->m_timeSlider->SetValue(1);
@@ -152,7 +161,8 @@ TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase) {
     EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
 }
 
-TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark) {
+TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark)
+{
     Open("export.txt");
     TypeAndEnter(m_frame, 402, "1");
     wxTEST_DIALOG(SendCommand(Id::SaveRecordingAs), wxExpectModal<wxFileDialog>(PathOf("edited")));
@@ -164,7 +174,8 @@ TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark) {
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("edited.stx]"));
 }
 
-TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording) {
+TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording)
+{
     m_frame->m_qualityThreshold = 0.5f;
     Open("export.txt");
     wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_NO, nullptr));
@@ -181,7 +192,8 @@ TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording) {
     EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), m_frame->m_colour2);
 }
 
-TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMode) {
+TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMode)
+{
     Open("export.txt");
     ClickButton(Id::PlaybackStart);
     SendCommand(Id::NewCase);
@@ -190,7 +202,8 @@ TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMod
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
 }
 
-TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain) {
+TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain)
+{
     Open("export.txt");
     EXPECT_EQ(FieldText(m_frame, 400), "+2.50\xB0");
     EXPECT_EQ(FieldText(m_frame, 403), "+1.25\xB0");
@@ -209,7 +222,8 @@ TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain) {
 
 using ShellCommandsTest = PlaybackCommandsTest;
 
-TEST_F(ShellCommandsTest, ExitWithCancelKeepsTheProgramRunning) {
+TEST_F(ShellCommandsTest, ExitWithCancelKeepsTheProgramRunning)
+{
     TypeAndEnter(m_frame, 400, "1");
     wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_CANCEL, nullptr));
     EXPECT_FALSE(wxPendingDelete.Member(m_frame));
@@ -219,7 +233,8 @@ TEST_F(ShellCommandsTest, ExitWithCancelKeepsTheProgramRunning) {
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
 }
 
-TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile) {
+TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile)
+{
     fs::create_directories(PathOf("help/en"));
     WriteFile("help/en/squinx.hhp", "[OPTIONS]\nContents file=squinx.hhc\nDefault topic=index.html\nTitle=Test\n\n"
                                     "[FILES]\nindex.html\n");
@@ -233,10 +248,12 @@ TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile) {
     ASSERT_NE(help, nullptr) << "the help viewer did not open";
     ASSERT_EQ(help->GetData()->GetBookRecArray().size(), 1u);
     EXPECT_EQ(help->GetData()->GetBookRecArray()[0].GetTitle(), "Test");
-    EXPECT_TRUE(help->GetHtmlWindow()->GetOpenedPage().EndsWith("index.html")) << help->GetHtmlWindow()->GetOpenedPage();
+    EXPECT_TRUE(help->GetHtmlWindow()->GetOpenedPage().EndsWith("index.html"))
+        << help->GetHtmlWindow()->GetOpenedPage();
 }
 
-TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft) {
+TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft)
+{
     Open("export.txt");
     TypeAndEnter(m_frame, 400, "2");
     wxString question;
@@ -252,7 +269,8 @@ TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft) {
     EXPECT_EQ(saved.Value(0, 13), 1000);
 }
 
-TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheScreen) {
+TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheScreen)
+{
     const wxRect screen = wxDisplay(m_frame).GetClientArea();
     const auto viewHeight = [this] { return m_frame->m_canvas->GetSize().GetHeight(); };
 

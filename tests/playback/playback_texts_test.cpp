@@ -35,10 +35,10 @@ TEST(PlaybackTexts, TimeTextShowsTheRecordingsResolution)
             samples.insert(samples.end(), {time, 0});
         return Recording({}, 2, samples);
     };
-    EXPECT_EQ(TimeDecimals(recording({0, 4, 8})), 3);        // 250 Hz
-    EXPECT_EQ(TimeDecimals(recording({0, 10, 20})), 2);      // 100 Hz
+    EXPECT_EQ(TimeDecimals(recording({0, 4, 8})), 3);    // 250 Hz
+    EXPECT_EQ(TimeDecimals(recording({0, 10, 20})), 2);  // 100 Hz
     EXPECT_EQ(TimeDecimals(recording({10000, 10500})), 1);
-    EXPECT_EQ(TimeDecimals(recording({10005, 10025})), 3);   // the start needs milliseconds
+    EXPECT_EQ(TimeDecimals(recording({10005, 10025})), 3);  // the start needs milliseconds
     EXPECT_EQ(TimeDecimals(recording({0, 1000})), 0);
     EXPECT_EQ(TimeDecimals(recording({0})), 0);
 

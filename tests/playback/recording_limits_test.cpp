@@ -100,5 +100,6 @@ TEST(RecordingLimits, RecordingLargerThanTheMemoryLeftIsRefused)
         return result.error == RecordingError::TooLarge && IsLoaded(current);
     });
     ASSERT_NE(run, HeadroomRun::NoLimit) << "the address-space limit could not be set";
-    EXPECT_EQ(run, HeadroomRun::Passed) << (run == HeadroomRun::Threw ? "the reader let std::bad_alloc out" : "wrong result");
+    EXPECT_EQ(run, HeadroomRun::Passed) << (run == HeadroomRun::Threw ? "the reader let std::bad_alloc out"
+                                                                      : "wrong result");
 }

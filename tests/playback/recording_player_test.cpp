@@ -219,9 +219,8 @@ TEST(ModelValues, FollowTheColumnMappingSignsAndUnit)
 
 TEST(StoringEdits, WritesTheAnglesBackAndMarksTheRowGood)
 {
-    RecordingPlayer player = PlayerFor({RowOf(0, 900, 900), RowOf(0, 0, 0), RowOf(0, 0, 0), RowOf(0, 0, 0),
-                                        RowOf(800, 900, 900)},
-                                       0.5f);
+    RecordingPlayer player =
+        PlayerFor({RowOf(0, 900, 900), RowOf(0, 0, 0), RowOf(0, 0, 0), RowOf(0, 0, 0), RowOf(800, 900, 900)}, 0.5f);
     ASSERT_TRUE(player.Store(2, {ModelAngles{150, -20, 3}, ModelAngles{-7, 8, 0}}, false));
     const Recording& recording = player.GetRecording();
     EXPECT_EQ(recording.Value(2, 10), -1500);
@@ -293,10 +292,9 @@ TEST(Loading, RefusesRecordingsThatCannotBePlayedAndKeepsTheCurrentOne)
 
 TEST(Repair, WeakRowsTakeTheirShownValuesAndEveryRowBecomesGood)
 {
-    RecordingPlayer player =
-        PlayerFor({RowOf(0, 900, 900), RowOf(50, 100, 900), RowOf(70, 100, 900), RowOf(1000, 900, 900),
-                   RowOf(9, 100, 100), RowOf(9, 100, 100)},
-                  0.5f);
+    RecordingPlayer player = PlayerFor({RowOf(0, 900, 900), RowOf(50, 100, 900), RowOf(70, 100, 900),
+                                        RowOf(1000, 900, 900), RowOf(9, 100, 100), RowOf(9, 100, 100)},
+                                       0.5f);
     player.RepairAll();
     const Recording& repaired = player.GetRecording();
     EXPECT_EQ(repaired.Value(1, 10), 333);
@@ -316,9 +314,9 @@ TEST(Repair, WeakRowsTakeTheirShownValuesAndEveryRowBecomesGood)
 
 TEST(Repair, StoresWhatEitherUnitShowsTimesItsScale)
 {
-    const std::vector<std::vector<std::int32_t>> rows = {RowOf(0, 900, 900),    RowOf(5, 0, 0),  RowOf(5, 0, 0),
-                                                         RowOf(1000, 900, 900), RowOf(-7, 0, 0),
-                                                         RowOf(-2999, 900, 900)};
+    const std::vector<std::vector<std::int32_t>> rows = {RowOf(0, 900, 900), RowOf(5, 0, 0),
+                                                         RowOf(5, 0, 0),     RowOf(1000, 900, 900),
+                                                         RowOf(-7, 0, 0),    RowOf(-2999, 900, 900)};
     RecordingPlayer player = PlayerFor(rows, 0.5f);
     std::vector<ShownSample> hundredths, degrees;
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -331,8 +329,7 @@ TEST(Repair, StoresWhatEitherUnitShowsTimesItsScale)
             const int sign = kEyeOneColumns.sign[quantity];
             const double fromHundredths =
                 hundredths[row].eyes[kEyeOne].angles[quantity] * sign * StoredPerModelUnit(false);
-            const double fromDegrees =
-                degrees[row].eyes[kEyeOne].angles[quantity] * sign * StoredPerModelUnit(true);
+            const double fromDegrees = degrees[row].eyes[kEyeOne].angles[quantity] * sign * StoredPerModelUnit(true);
             const std::int32_t repaired = player.GetRecording().Value(row, kEyeOneColumns.angle[quantity]);
             EXPECT_NEAR(fromHundredths, fromDegrees, 1e-9) << "row " << row;
             EXPECT_LT(std::fabs(repaired - fromHundredths), 1.0) << "row " << row;
@@ -389,9 +386,9 @@ TEST(GoodRowIndexCheck, PlayerShowsAndRepairsAsTheOutwardSearchDoes)
                     ASSERT_EQ(shown.eyes[eye].interpolated, weak);
                     for (std::size_t quantity = 0; quantity < kPlayedQuantityCount; ++quantity) {
                         const unsigned column = columns.angle[quantity];
-                        const double stored = InterpolateAt(original.Value(from.before, column),
-                                                            original.Value(from.after, column), from.before, row,
-                                                            from.after);
+                        const double stored =
+                            InterpolateAt(original.Value(from.before, column), original.Value(from.after, column),
+                                          from.before, row, from.after);
                         ASSERT_EQ(shown.eyes[eye].angles[quantity], StoredToModel(stored, columns.sign[quantity], true))
                             << "row " << row;
                     }

@@ -49,8 +49,8 @@ TEST(RecordingNames, OnlyLowerCaseTxtMeansDeviceSigns)
 
 TEST(RecordingNames, FileNamedUpperCaseTxtKeepsItsSigns)
 {
-    const std::string bytes = StxHead() + Row({"0", "0", "0", "1,5", "0", "0", "0", "0", "0", "0", "0", "2", "3"}) +
-                              Row({"0,02"});
+    const std::string bytes =
+        StxHead() + Row({"0", "0", "0", "1,5", "0", "0", "0", "0", "0", "0", "0", "2", "3"}) + Row({"0,02"});
     const std::string upper = TempPath("exam.TXT");
     const std::string lower = TempPath("exam.txt");
     WriteBytes(upper, bytes);
@@ -99,8 +99,7 @@ TEST(RecordingHeaderLines, KeepTheirOwnLineEnds)
 TEST(RecordingHeaderLines, SkipLinesBeforeTheColumnTitles)
 {
     const std::string head = "Name: a\nFirstname: b\nID: c\nExamination Date: d\nTest Type: e\n";
-    const Recording skipped =
-        Parsed(head + "Device: x\n\n  Time\ntime\nTimestamp\tx\n" + Row({"0"}) + Row({"0,02"}));
+    const Recording skipped = Parsed(head + "Device: x\n\n  Time\ntime\nTimestamp\tx\n" + Row({"0"}) + Row({"0,02"}));
     EXPECT_EQ(skipped.Header().columnHeader, "Timestamp\tx\n");
     EXPECT_EQ(skipped.RowCount(), 2u);
 }

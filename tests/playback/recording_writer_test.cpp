@@ -34,9 +34,8 @@ private:
 TEST(RecordingWriter, WritesTheOwnLayoutByteForByte)
 {
     RecordingHeader header{"Doe\r\n", "Jo\n", "7\n", "today\n", "pursuit\n", "Time\tx\r\n"};
-    const Recording recording(header, 14,
-                              {20, 0, 0, 1250, -500, 0, 1000, 0, 0, 0, 1234, 5, -5, 987,
-                               40, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
+    const Recording recording(header, 14, {20, 0, 0, 1250, -500, 0, 1000, 0, 0, 0, 1234, 5,  -5, 987,
+                                           40, 1, 2, 3,    4,    5, 6,    7, 8, 9, 10,   11, 12, 13});
     EXPECT_EQ(WrittenBytes(recording, false),
               "Name: Doe\r\nFirstname: Jo\nID: 7\nExamination Date: today\nTest Type: pursuit\n\nTime\tx\r\n"
               "0,020\t0\t0\t1,25\t-0,50\t0\t1,00\t0\t0\t0\t1,23\t0,01\t-0,01\t0,99\n"

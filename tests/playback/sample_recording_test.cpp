@@ -6,16 +6,19 @@
 
 namespace {
 
-Recording ReadShipped(const std::string& name) {
+Recording ReadShipped(const std::string& name)
+{
     Recording recording;
-    const RecordingReadResult result = ReadRecordingFile(std::string(SQUINX_DATA_DIR) + "/recordings/" + name, recording);
+    const RecordingReadResult result =
+        ReadRecordingFile(std::string(SQUINX_DATA_DIR) + "/recordings/" + name, recording);
     EXPECT_TRUE(result.Succeeded()) << name << ": " << DescribeRecordingError(result.error) << " line " << result.line;
     return recording;
 }
 
 }  // namespace
 
-TEST(SampleRecording, DeviceExportAndOwnLayoutHoldTheSameMinute) {
+TEST(SampleRecording, DeviceExportAndOwnLayoutHoldTheSameMinute)
+{
     const Recording exported = ReadShipped("sample.txt");
     const Recording own = ReadShipped("sample.stx");
     ASSERT_GE(exported.RowCount(), 15000u);  // 60 s at 250 Hz
@@ -25,7 +28,8 @@ TEST(SampleRecording, DeviceExportAndOwnLayoutHoldTheSameMinute) {
     EXPECT_GE(last, 59'990);
 }
 
-TEST(SampleRecording, HasStretchesOfPoorQualityToBridge) {
+TEST(SampleRecording, HasStretchesOfPoorQualityToBridge)
+{
     const Recording recording = ReadShipped("sample.stx");
     std::size_t weak = 0;
     for (std::size_t row = 0; row < recording.RowCount(); ++row)

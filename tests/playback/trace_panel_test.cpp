@@ -26,7 +26,8 @@ namespace {
 constexpr int kRows = 2500;  // ten seconds at 250 Hz
 
 // Eye 1 looks further right row by row; eye 2 is weak in rows 1000 to 1099.
-std::string LongRecording() {
+std::string LongRecording()
+{
     std::string text = "Name: A\nFirstname: B\nID: 1\nExamination Date: today\nTest Type: saccades\n\nTime\tx\n";
     for (int row = 0; row < kRows; ++row) {
         const std::string quality2 = row >= 1000 && row < 1100 ? "0,1" : "1";
@@ -37,7 +38,8 @@ std::string LongRecording() {
 }
 
 // Share of the pixels that differ between two pictures of one size.
-double DifferingShare(const wxImage& a, const wxImage& b) {
+double DifferingShare(const wxImage& a, const wxImage& b)
+{
     if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize())
         return 1.0;
     const int count = a.GetWidth() * a.GetHeight();
@@ -51,19 +53,22 @@ double DifferingShare(const wxImage& a, const wxImage& b) {
 
 class TracePanelTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         WriteFile("long.stx", LongRecording());
         ASSERT_TRUE(StartProgram());
     }
-    void Open() {
+    void Open()
+    {
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("long.stx")));
         Yield();
     }
     TracePanel& Trace() { return *m_frame->m_tracePanel; }
     PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
-    void Mouse(wxEventType type, int x, bool leftDown, int wheel = 0) {
+    void Mouse(wxEventType type, int x, bool leftDown, int wheel = 0)
+    {
         wxMouseEvent event(type);
         event.SetPosition(wxPoint(x, Trace().PlotArea().y + 10));
         event.m_leftDown = leftDown;
@@ -72,16 +77,19 @@ protected:
         event.SetEventObject(&Trace());
         Trace().ProcessWindowEvent(event);
     }
-    void Press(int key) {
+    void Press(int key)
+    {
         wxKeyEvent event(wxEVT_CHAR_HOOK);
         event.m_keyCode = key;
         m_frame->ProcessWindowEvent(event);
     }
-    void Click(int id) {
+    void Click(int id)
+    {
         wxCommandEvent event(wxEVT_BUTTON, id);
         m_frame->ProcessWindowEvent(event);
     }
-    void ChooseSpeed(int index) {
+    void ChooseSpeed(int index)
+    {
         m_frame->m_speedChoice->SetSelection(index);
         wxCommandEvent event(wxEVT_CHOICE, Id::PlaybackSpeed);
         event.SetInt(index);
@@ -90,7 +98,8 @@ protected:
     int Row() const { return m_frame->m_timeSlider->GetValue(); }
 };
 
-TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer) {
+TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer)
+{
     EXPECT_FALSE(Trace().IsShown());
     m_frame->m_qualityThreshold = 0.5f;
     Open();
@@ -129,11 +138,14 @@ TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer) {
 // GTK moved the knob of a value set by the program only at the next redraw:
 // after a click into the traces it showed the click before. Each click is
 // compared with a slider made afresh at the row clicked.
-TEST_F(TracePanelTest, TheSliderShowsEachClickedRowAtOnce) {
+TEST_F(TracePanelTest, TheSliderShowsEachClickedRowAtOnce)
+{
     Open();
     const wxRect plot = Trace().PlotArea();
     wxSlider* slider = m_frame->m_timeSlider;
-    const auto picture = [](wxWindow* window) { return ScreenImage(wxRect(window->GetScreenPosition(), window->GetSize())); };
+    const auto picture = [](wxWindow* window) {
+        return ScreenImage(wxRect(window->GetScreenPosition(), window->GetSize()));
+    };
     for (const double fraction : {0.9, 0.1, 0.5, 0.9}) {
         Mouse(wxEVT_LEFT_DOWN, plot.x + static_cast<int>(plot.width * fraction), true);
         Mouse(wxEVT_LEFT_UP, plot.x + static_cast<int>(plot.width * fraction), false);
@@ -141,8 +153,8 @@ TEST_F(TracePanelTest, TheSliderShowsEachClickedRowAtOnce) {
 
         auto* frame = new wxFrame(nullptr, wxID_ANY, "reference", wxPoint(0, 0), wxDefaultSize, wxBORDER_NONE);
         auto* panel = new wxPanel(frame);
-        auto* fresh = new wxSlider(panel, wxID_ANY, slider->GetValue(), 0, slider->GetMax(), wxPoint(0, 0),
-                                   slider->GetSize());
+        auto* fresh =
+            new wxSlider(panel, wxID_ANY, slider->GetValue(), 0, slider->GetMax(), wxPoint(0, 0), slider->GetSize());
         frame->SetClientSize(slider->GetSize());
         frame->Show();
         // Drawing takes a few rounds of the X server; wait for it, within a bound.
@@ -157,7 +169,8 @@ TEST_F(TracePanelTest, TheSliderShowsEachClickedRowAtOnce) {
     }
 }
 
-TEST_F(TracePanelTest, WheelZoomsAndPlaybackScrollsTheView) {
+TEST_F(TracePanelTest, WheelZoomsAndPlaybackScrollsTheView)
+{
     Open();
     const wxRect plot = Trace().PlotArea();
     const int x = plot.x + plot.width / 3;
@@ -179,7 +192,8 @@ TEST_F(TracePanelTest, WheelZoomsAndPlaybackScrollsTheView) {
     EXPECT_EQ(Trace().SpanMs(), 0);
 }
 
-TEST_F(TracePanelTest, EverySpeedIsTrueToTheClockWhateverTheTicks) {
+TEST_F(TracePanelTest, EverySpeedIsTrueToTheClockWhateverTheTicks)
+{
     Open();
     std::int64_t now = 0;
     Player().SetClock([&now] { return now; });
@@ -224,7 +238,8 @@ TEST_F(TracePanelTest, EverySpeedIsTrueToTheClockWhateverTheTicks) {
     Click(Id::PlaybackPause);
 }
 
-TEST_F(TracePanelTest, StepsGoOneRowAndKeysOnlyWhilePausedOutsideTextFields) {
+TEST_F(TracePanelTest, StepsGoOneRowAndKeysOnlyWhilePausedOutsideTextFields)
+{
     Open();
     Click(Id::PlaybackPreviousRow);
     EXPECT_EQ(Row(), 0);
@@ -261,7 +276,8 @@ TEST_F(TracePanelTest, StepsGoOneRowAndKeysOnlyWhilePausedOutsideTextFields) {
     EXPECT_EQ(Row(), 2);
 }
 
-TEST_F(TracePanelTest, SpeedAndZoomComeBackAfterARestart) {
+TEST_F(TracePanelTest, SpeedAndZoomComeBackAfterARestart)
+{
     Open();
     ChooseSpeed(1);  // 1/2x
     Mouse(wxEVT_MOUSEWHEEL, Trace().PlotArea().x, false, 120 * 3);

@@ -118,12 +118,12 @@ RecordingPlayer SpikedPlayer(std::size_t rows, std::size_t stepFrom, std::size_t
         table[row][13] = table[row][6] = 1000;
     }
     for (std::size_t row = stepFrom; row < stepTo; ++row) {
-        table[row][10] = -30000;                       // eye 1 horizontal +30°
-        table[row][4] = 12000;                         // eye 2 vertical -12°
+        table[row][10] = -30000;  // eye 1 horizontal +30°
+        table[row][4] = 12000;    // eye 2 vertical -12°
     }
     for (std::size_t row = weakFrom; row < weakTo; ++row) {
-        table[row][6] = 0;                             // eye 2 weak ...
-        table[row][3] = 90000;                         // ... with a value playback never shows
+        table[row][6] = 0;      // eye 2 weak ...
+        table[row][3] = 90000;  // ... with a value playback never shows
     }
     RecordingPlayer player;
     EXPECT_TRUE(player.Load(MakeRecording(table)));

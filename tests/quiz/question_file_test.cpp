@@ -301,10 +301,12 @@ TEST_F(QuestionFileFailure, FileLargerThanTheMemoryLeft)
         out << "[QUESTION]\nAnswerBox=CHECK\n";
         const std::string answers = [] {
             std::string block;
-            for (int i = 0; i < 1000; ++i) block += "Answer=x\n";
+            for (int i = 0; i < 1000; ++i)
+                block += "Answer=x\n";
             return block;
         }();
-        for (int i = 0; i < 1300; ++i) out << answers;
+        for (int i = 0; i < 1300; ++i)
+            out << answers;
     }
     ASSERT_LT(std::filesystem::file_size(path), maxQuestionFileBytes);
 
@@ -315,7 +317,8 @@ TEST_F(QuestionFileFailure, FileLargerThanTheMemoryLeft)
     });
     std::filesystem::remove(path);
     ASSERT_NE(run, HeadroomRun::NoLimit) << "the address-space limit could not be set";
-    EXPECT_EQ(run, HeadroomRun::Passed) << (run == HeadroomRun::Threw ? "the reader let std::bad_alloc out" : "wrong result");
+    EXPECT_EQ(run, HeadroomRun::Passed) << (run == HeadroomRun::Threw ? "the reader let std::bad_alloc out"
+                                                                      : "wrong result");
 }
 
 }  // namespace
@@ -342,8 +345,10 @@ TEST(QuestionText, BinaryGarbageAndForeignEncodings)
 {
     std::mt19937 random(11);
     std::string garbage(1 << 16, '\0');
-    for (char& c : garbage) c = static_cast<char>(random());
-    for (const Question& question : parseQuestionText(garbage)) EXPECT_EQ(question.answers.size(), question.points.size());
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    for (const Question& question : parseQuestionText(garbage))
+        EXPECT_EQ(question.answers.size(), question.points.size());
     EXPECT_TRUE(parseQuestionText(garbage).empty()) << "random bytes held a [QUESTION] line";
 
     // UTF-16 puts a NUL after every ASCII letter: no line reads [QUESTION].

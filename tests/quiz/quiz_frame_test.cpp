@@ -34,25 +34,24 @@ using namespace drive;
 
 namespace {
 
-const char kQuestions[] =
-    "[QUESTION]\n"
-    "Question=Which nerve?\n"
-    "File=first.sd\n"
-    "AnswerBox=TEXT\n"
-    "Answer=nerve&palsy,3\n"
-    "Answer=nerve,1\n"
-    "[QUESTION]\n"
-    "Question=Which eye deviates?\n"
-    "AnswerBox=RADIO\n"
-    "Answer=right,2\n"
-    "Answer=left,0\n"
-    "Answer=both,0\n"
-    "[QUESTION]\n"
-    "Question=Which findings?\n"
-    "File=missing.sd\n"
-    "AnswerBox=CHECK\n"
-    "Answer=esotropia,1\n"
-    "Answer=exotropia,-1\n";
+const char kQuestions[] = "[QUESTION]\n"
+                          "Question=Which nerve?\n"
+                          "File=first.sd\n"
+                          "AnswerBox=TEXT\n"
+                          "Answer=nerve&palsy,3\n"
+                          "Answer=nerve,1\n"
+                          "[QUESTION]\n"
+                          "Question=Which eye deviates?\n"
+                          "AnswerBox=RADIO\n"
+                          "Answer=right,2\n"
+                          "Answer=left,0\n"
+                          "Answer=both,0\n"
+                          "[QUESTION]\n"
+                          "Question=Which findings?\n"
+                          "File=missing.sd\n"
+                          "AnswerBox=CHECK\n"
+                          "Answer=esotropia,1\n"
+                          "Answer=exotropia,-1\n";
 
 // Types `value` into the dialog that asks for a text, after checking that its box holds a line.
 class ExpectTextEntry : public wxExpectModalBase<wxTextEntryDialog> {
@@ -60,7 +59,8 @@ public:
     explicit ExpectTextEntry(const wxString& value) : m_value(value) {}
 
 protected:
-    int OnInvoked(wxTextEntryDialog* dialog) const override {
+    int OnInvoked(wxTextEntryDialog* dialog) const override
+    {
         for (wxWindow* child : dialog->GetChildren()) {
             if (auto* box = dynamic_cast<wxTextCtrl*>(child)) {
                 EXPECT_GE(box->GetSize().GetHeight(), box->GetCharHeight() + 6);
@@ -74,13 +74,15 @@ private:
     wxString m_value;
 };
 
-std::string ReadBytes(const std::string& path) {
+std::string ReadBytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A button click as the toolkit delivers it: to the button, then up to its parents.
-void ClickButton(wxWindow* button) {
+void ClickButton(wxWindow* button)
+{
     wxCommandEvent event(wxEVT_BUTTON, button->GetId());
     event.SetEventObject(button);
     button->ProcessWindowEvent(event);
@@ -90,7 +92,8 @@ void ClickButton(wxWindow* button) {
 
 class QuizFrameTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         WriteCase("first.sd", 1500);
@@ -100,14 +103,14 @@ protected:
         m_quiz = m_frame->m_quizFrame;
         ASSERT_NE(m_quiz, nullptr);
     }
-    void Click(int id) {
+    void Click(int id)
+    {
         wxCommandEvent event(wxEVT_BUTTON, id);
         m_quiz->ProcessWindowEvent(event);
     }
-    void OpenQuiz() {
-        wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("quiz.sqs")));
-    }
-    void Toggle(unsigned entry, bool checked) {
+    void OpenQuiz() { wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("quiz.sqs"))); }
+    void Toggle(unsigned entry, bool checked)
+    {
         m_quiz->AnswerList()->Check(entry, checked);
         wxCommandEvent event(wxEVT_CHECKLISTBOX, 1009);
         event.SetInt(static_cast<int>(entry));
@@ -117,7 +120,8 @@ protected:
     const ShippedLanguage english{"English.lan"};
 };
 
-TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase) {
+TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase)
+{
     EXPECT_NE(m_frame->m_quizFrame, nullptr);
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     OpenQuiz();
@@ -133,7 +137,8 @@ TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase) {
     EXPECT_FALSE(m_quiz->AnswerList()->IsShown());
 }
 
-TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers) {
+TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers)
+{
     OpenQuiz();
     m_quiz->AnswerText()->ChangeValue("Right NERVE palsy");
     Click(1004);
@@ -155,7 +160,8 @@ TEST_F(QuizFrameTest, NavigationStoresAndRestoresAnswers) {
     EXPECT_EQ(m_quiz->AnswerText()->GetValue(), "Right NERVE palsy");
 }
 
-TEST_F(QuizFrameTest, HugeCaseFileNameIsReportedWithinTheScreen) {
+TEST_F(QuizFrameTest, HugeCaseFileNameIsReportedWithinTheScreen)
+{
     const std::string name = std::string(5000, 'f') + ".sd";
     WriteFile("long.sqs", "[QUESTION]\nQuestion=Which?\nFile=" + name + "\nAnswerBox=TEXT\nAnswer=x,1\n");
     wxString message;
@@ -169,7 +175,8 @@ TEST_F(QuizFrameTest, HugeCaseFileNameIsReportedWithinTheScreen) {
         EXPECT_LT(line.length(), 400u);
 }
 
-TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared) {
+TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared)
+{
     OpenQuiz();
     Click(1004);
     Toggle(0, true);
@@ -181,7 +188,8 @@ TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared) {
     EXPECT_EQ(m_quiz->Session().questions()[1].userAnswer, "000");
 }
 
-TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
+TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog)
+{
     OpenQuiz();
     m_quiz->AnswerText()->ChangeValue("nerve damage");
     Click(1004);
@@ -209,7 +217,8 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog) {
     EXPECT_TRUE(m_quiz->ResultsText()->GetValue().EndsWith(" 5/6")) << m_quiz->ResultsText()->GetValue();
 }
 
-TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate) {
+TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate)
+{
     OpenQuiz();
     wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(wxEmptyString, wxID_CANCEL));
     EXPECT_TRUE(m_quiz->Session().empty());
@@ -219,7 +228,8 @@ TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate) {
     EXPECT_EQ(m_quiz->ResultsDialog(), nullptr);
 }
 
-TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
+TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow)
+{
     OpenQuiz();
     EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
     m_quiz->Close(true);
@@ -230,13 +240,15 @@ TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow) {
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
-TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst) {
+TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst)
+{
     SendCommand(Id::Exit);
     EXPECT_EQ(m_frame->m_quizFrame, nullptr);
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
 }
 
-TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
+TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv)
+{
     OpenQuiz();
     m_quiz->AnswerText()->ChangeValue("nerve damage");
     Click(1004);
@@ -283,7 +295,8 @@ TEST_F(QuizFrameTest, ReviewOpensFromTheResultsAndSavesTheSessionAsCsv) {
     EXPECT_EQ(ReadBytes(saved), csv);
 }
 
-TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers) {
+TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers)
+{
     EXPECT_FALSE(m_quiz->ShuffleBox()->GetValue());
     OpenQuiz();
     m_quiz->ShuffleBox()->SetValue(true);
@@ -307,7 +320,8 @@ TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers) {
 // A measured range reads in the words of the language file.
 class QuizRangeReviewTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("Deutsch.lan");
         WriteFile("measure.sqs", "[QUESTION]\nQuestion=Wie gro\xDF?\nAnswerBox=TEXT\nAnswer=20..25 BO,3\n");
@@ -317,11 +331,13 @@ protected:
     }
 };
 
-TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz) {
+TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz)
+{
     QuizFrame* quiz = m_frame->m_quizFrame;
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf("measure.sqs")));
-    quiz->AnswerText()->ChangeValue(FromLatin1("22 pdpt Basis au\xDF" "en"));
+    quiz->AnswerText()->ChangeValue(FromLatin1("22 pdpt Basis au\xDF"
+                                               "en"));
     wxCommandEvent results(wxEVT_BUTTON, 1010);
     quiz->ProcessWindowEvent(results);
     ASSERT_NE(quiz->ResultsDialog(), nullptr);
@@ -329,14 +345,18 @@ TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz) {
     ASSERT_NE(quiz->Review(), nullptr);
     const wxString text = quiz->Review()->ReviewText()->GetValue();
     EXPECT_NE(text.Find(FromLatin1("Punkte: 3/3")), wxNOT_FOUND) << text;
-    EXPECT_NE(text.Find(FromLatin1("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)")), wxNOT_FOUND) << text;
+    EXPECT_NE(text.Find(FromLatin1("    20 bis 25 pdpt Basis au\xDF"
+                                   "en (3 Punkte)")),
+              wxNOT_FOUND)
+        << text;
 }
 
 // Eight answers of 200 letters each, then a short question: the list shows every
 // answer whole, and the window keeps its width and place from question to question.
 class QuizLayoutTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         std::string questions = "[QUESTION]\nQuestion=" + LongText('q', 300) + "\nAnswerBox=CHECK\n";
@@ -353,7 +373,8 @@ protected:
         Yield();
     }
     // Words of five letters, the first of each word `letter`, `length` characters in all.
-    static std::string LongText(char letter, std::size_t length) {
+    static std::string LongText(char letter, std::size_t length)
+    {
         std::string text;
         while (text.size() < length)
             text += std::string(1, letter) + "word ";
@@ -362,7 +383,8 @@ protected:
     QuizFrame* m_quiz = nullptr;
 };
 
-TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEyes) {
+TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEyes)
+{
     const wxRect screen = wxDisplay(m_quiz).GetClientArea();
     const wxRect quiz = m_quiz->GetScreenRect();
     EXPECT_TRUE(screen.Contains(quiz)) << quiz.x << "," << quiz.y << " " << quiz.width << "x" << quiz.height;
@@ -412,7 +434,8 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
 class ShippedQuizLayoutTest : public FrameFixture,
                               public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         namespace fs = std::filesystem;
         CopyDataFile(GetParam().first);
@@ -429,7 +452,8 @@ protected:
     QuizFrame* m_quiz = nullptr;
 };
 
-TEST_P(ShippedQuizLayoutTest, EveryAnswerIsInSightAndEveryWindowOnTheScreen) {
+TEST_P(ShippedQuizLayoutTest, EveryAnswerIsInSightAndEveryWindowOnTheScreen)
+{
     const wxRect screen = wxDisplay(m_quiz).GetClientArea();
     const std::size_t questions = m_quiz->Session().size();
     ASSERT_GE(questions, 10u);

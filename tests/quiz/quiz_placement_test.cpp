@@ -7,7 +7,8 @@ namespace {
 using quiz::placeQuizWindow;
 using quiz::ScreenRect;
 
-TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups) {
+TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups)
+{
     const ScreenRect fullHd{0, 0, 1920, 1050};
     const ScreenRect small{0, 0, 640, 508};
     const ScreenRect smallEyes{60, 150, 300, 130};

@@ -13,9 +13,8 @@
 namespace quiz {
 namespace {
 
-const char* const twoQuestions =
-    "[QUESTION]\nQuestion=Describe\nAnswerBox=TEXT\nAnswer=nerve,1\n"
-    "[QUESTION]\nQuestion=Pick\nAnswerBox=RADIO\nAnswer=a,1\nAnswer=b,0\nAnswer=c,0\n";
+const char* const twoQuestions = "[QUESTION]\nQuestion=Describe\nAnswerBox=TEXT\nAnswer=nerve,1\n"
+                                 "[QUESTION]\nQuestion=Pick\nAnswerBox=RADIO\nAnswer=a,1\nAnswer=b,0\nAnswer=c,0\n";
 
 Question questionOfKind(AnswerBox box, std::size_t answerCount)
 {

@@ -32,8 +32,8 @@ TEST(RangeAnswer, ParsesOnlyTheRangeForm)
     // Nine digits at most, decimals counted.
     EXPECT_EQ(parseRangeAnswer("10..12345678.5"), (PrismRange{10, 12345678.5, std::nullopt}));
     EXPECT_EQ(parseRangeAnswer("20..20BI"), (PrismRange{20, 20, PrismBaseWord::in}));
-    for (const char* keywords : {"25..20 BO", "20..25 BX", "..25 BO", "20..", "a..b", "-5..5", "eso...exo",
-                                 "left&eso", "20..25 BO&left", "1.5.0..2 BO", ".5..1", "1..123456789.5"})
+    for (const char* keywords : {"25..20 BO", "20..25 BX", "..25 BO", "20..", "a..b", "-5..5", "eso...exo", "left&eso",
+                                 "20..25 BO&left", "1.5.0..2 BO", ".5..1", "1..123456789.5"})
         EXPECT_FALSE(parseRangeAnswer(keywords)) << keywords;
 }
 
@@ -43,7 +43,9 @@ TEST(RangeAnswer, ScoresTheFirstNumberWithinTheBoundsAndTheBase)
     EXPECT_EQ(q.maxPoints, 3);
     EXPECT_EQ(score(q, "20 BO"), 3);
     EXPECT_EQ(score(q, "25bo"), 3);
-    EXPECT_EQ(score(q, "R: 20 pdpt Basis au\xDF" "en"), 3);
+    EXPECT_EQ(score(q, "R: 20 pdpt Basis au\xDF"
+                       "en"),
+              3);
     EXPECT_EQ(score(q, "24 prism dioptres BASE-OUT"), 3);
     EXPECT_EQ(score(q, "20 Basis aussen"), 3);
     // Just outside the bounds: the wider range still scores.
@@ -116,11 +118,13 @@ TEST(RangeAnswer, ReviewReadsTheRangeInTheLanguageOfTheLabels)
     ReviewLabels labels{"Frage", "Ihre Antwort", "Punkte", "Richtig gewesen", "Erkl\xE4rung", "Punkt", "Punkte", "-"};
     labels.rangeTo = "bis";
     labels.prismUnit = "pdpt";
-    labels.baseOut = "Basis au\xDF" "en";
+    labels.baseOut = "Basis au\xDF"
+                     "en";
     labels.answerNaming = "eine Antwort mit";
     labels.andWord = "und";
     const std::string text = formatReview(items, labels);
-    EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF" "en (3 Punkte)\n"
+    EXPECT_NE(text.find("    20 bis 25 pdpt Basis au\xDF"
+                        "en (3 Punkte)\n"
                         "    eine Antwort mit eso und 20 (1 Punkt)\n    12 pdpt (1 Punkt)"),
               std::string::npos)
         << text;

@@ -30,18 +30,20 @@ TEST(ResultsCsv, SessionIsOneTableWithHeadingAndTotal)
 {
     QuestionList questions = parseQuestionText(
         "[QUESTION]\nQuestion=Which eye, and \"where\"?\\nIn a few words.\nAnswerBox=TEXT\nAnswer=left&eso,3\n"
-        "[QUESTION]\nQuestion=Gr\xF6\xDF" "e?\nAnswerBox=CHECK\nAnswer=2\xB0, outward,1\nAnswer=8\xB0,-1\nAnswer=x,2\n");
+        "[QUESTION]\nQuestion=Gr\xF6\xDF"
+        "e?\nAnswerBox=CHECK\nAnswer=2\xB0, outward,1\nAnswer=8\xB0,-1\nAnswer=x,2\n");
     questions[0].userAnswer = "=left eso";
     questions[1].userAnswer = "110";
-    const std::string csv = formatResultsCsv(buildReview(questions), {"Anna \"A.\" Example", "quiz_en.sqs", "2026-12-07"});
-    EXPECT_EQ(csv,
-              "name,\"Anna \"\"A.\"\" Example\",,,\r\n"
-              "quiz,quiz_en.sqs,,,\r\n"
-              "date,2026-12-07,,,\r\n"
-              "number,question,answer,points,maximum\r\n"
-              "1,\"Which eye, and \"\"where\"\"?\nIn a few words.\",'=left eso,3,3\r\n"
-              "2,Gr\xC3\xB6\xC3\x9F" "e?,\"2\xC2\xB0, outward; 8\xC2\xB0\",0,3\r\n"
-              "total,,,3,6\r\n");
+    const std::string csv =
+        formatResultsCsv(buildReview(questions), {"Anna \"A.\" Example", "quiz_en.sqs", "2026-12-07"});
+    EXPECT_EQ(csv, "name,\"Anna \"\"A.\"\" Example\",,,\r\n"
+                   "quiz,quiz_en.sqs,,,\r\n"
+                   "date,2026-12-07,,,\r\n"
+                   "number,question,answer,points,maximum\r\n"
+                   "1,\"Which eye, and \"\"where\"\"?\nIn a few words.\",'=left eso,3,3\r\n"
+                   "2,Gr\xC3\xB6\xC3\x9F"
+                   "e?,\"2\xC2\xB0, outward; 8\xC2\xB0\",0,3\r\n"
+                   "total,,,3,6\r\n");
 }
 
 TEST(ResultsCsv, TypedFormulasAreDefused)

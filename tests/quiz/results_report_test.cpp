@@ -12,18 +12,16 @@ TEST(ResultsReport, LinesPerQuestionThenTotal)
     score.questions = {{3, 5}, {0, 2}};
     score.total = 3;
     score.maximum = 7;
-    EXPECT_EQ(formatResultsReport(score, "Question", "Total"),
-              "1. Question:  3/5\n"
-              "2. Question:  0/2\n"
-              "\n"
-              "Total:        3/7");
+    EXPECT_EQ(formatResultsReport(score, "Question", "Total"), "1. Question:  3/5\n"
+                                                               "2. Question:  0/2\n"
+                                                               "\n"
+                                                               "Total:        3/7");
 }
 
 TEST(ResultsReport, ScoredFromParsedQuestions)
 {
-    QuestionList questions = parseQuestionText(
-        "[QUESTION]\nAnswerBox=CHECK\nAnswer=a,2\nAnswer=b,3\nAnswer=c,-1\n"
-        "[QUESTION]\nAnswerBox=RADIO\nAnswer=Yes,2\nAnswer=No,0\n");
+    QuestionList questions = parseQuestionText("[QUESTION]\nAnswerBox=CHECK\nAnswer=a,2\nAnswer=b,3\nAnswer=c,-1\n"
+                                               "[QUESTION]\nAnswerBox=RADIO\nAnswer=Yes,2\nAnswer=No,0\n");
     questions[0].userAnswer = "011";
     questions[1].userAnswer = "01";
     EXPECT_EQ(formatResultsReport(scoreQuiz(questions), "Frage", "Summe"),

@@ -20,7 +20,8 @@ const char* const kQuiz =
 std::vector<ReviewItem> reviewOf(const std::vector<std::string>& answers)
 {
     QuestionList questions = parseQuestionText(kQuiz);
-    for (std::size_t i = 0; i < questions.size() && i < answers.size(); ++i) questions[i].userAnswer = answers[i];
+    for (std::size_t i = 0; i < questions.size() && i < answers.size(); ++i)
+        questions[i].userAnswer = answers[i];
     return buildReview(questions);
 }
 
@@ -78,8 +79,8 @@ TEST(Review, KeywordsReadAsAPlusList)
 
 TEST(Review, TextNamesAnswerPointsAndExplanation)
 {
-    const ReviewLabels labels{"Question", "Your answer", "Points", "What would have scored", "Explanation",
-                              "point", "points", "(no answer)"};
+    const ReviewLabels labels{"Question",    "Your answer", "Points", "What would have scored",
+                              "Explanation", "point",       "points", "(no answer)"};
     const std::string text = formatReview(reviewOf({"right eye, eso"}), labels);
     EXPECT_EQ(text.substr(0, text.find("\n\n2.")),
               "1. Question\nWhich eye?\nYour answer: right eye, eso\nPoints: 1/3\nWhat would have scored:\n"
@@ -96,16 +97,20 @@ TEST(Review, TextNamesAnswerPointsAndExplanation)
 TEST(Review, KeywordsReadAsTheWordsOfTheQuestionsOwnTexts)
 {
     QuestionList questions = parseQuestionText(
-        "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC" "ber,3\n"
+        "[QUESTION]\nQuestion=Wohin weicht das linke Auge ab?\nAnswerBox=TEXT\nAnswer=LINK&konverg&\xFC"
+        "ber,3\n"
         "Answer=x&y&z,1\n"
-        "Explain=Konvergenz; \xDC" "berkorrektur, nicht aufkonvergiert.\n"
+        "Explain=Konvergenz; \xDC"
+        "berkorrektur, nicht aufkonvergiert.\n"
         "[QUESTION]\nQuestion=Which eye moves inward, seen from the patient?\nAnswerBox=TEXT\n"
         "Answer=left&inw&!right&!up&!down,2\nAnswer=!exo&,1\nExplain=The left eye turns inward\n");
     const std::vector<ReviewItem> items = buildReview(questions);
     ASSERT_EQ(items[0].scoring.size(), 2u);
     // Case and Latin-1 letters are matched; a word begins after a non-letter or the text's start and may end it;
     // unknown stems stay.
-    EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "Konvergenz", "\xDC" "berkorrektur"}));
+    EXPECT_EQ(items[0].scoring[0].words, (std::vector<std::string>{"linke", "Konvergenz",
+                                                                   "\xDC"
+                                                                   "berkorrektur"}));
     EXPECT_TRUE(items[0].scoring[0].excluded.empty());
     ASSERT_EQ(items[1].scoring.size(), 2u);
     EXPECT_EQ(items[1].scoring[0].words, (std::vector<std::string>{"left", "inward"}));

@@ -32,8 +32,8 @@ TEST_P(SampleQuiz, HasEnoughQuestionsOfEveryAnswerKind)
 {
     ASSERT_GE(questions.size(), 8u);
     for (AnswerBox kind : {AnswerBox::Text, AnswerBox::SingleChoice, AnswerBox::MultipleChoice}) {
-        EXPECT_TRUE(std::any_of(questions.begin(), questions.end(),
-                                [kind](const Question& q) { return q.answerBox == kind; }))
+        EXPECT_TRUE(
+            std::any_of(questions.begin(), questions.end(), [kind](const Question& q) { return q.answerBox == kind; }))
             << "no question of kind " << static_cast<int>(kind);
     }
 }
@@ -93,7 +93,7 @@ TEST(SampleQuizTranslations, AskTheSameQuestionsForTheSamePoints)
 }
 
 struct AnswerSheet {
-    std::vector<std::string> german;   // typed text or one '1'/'0' per choice
+    std::vector<std::string> german;  // typed text or one '1'/'0' per choice
     std::vector<std::string> english;
     std::vector<int> expectedPoints;
 };
@@ -122,11 +122,13 @@ void ExpectScores(const AnswerSheet& sheet, int expectedTotal)
 TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 {
     const AnswerSheet key{
-        {"1000", "Linkes Auge, Esotropie", "1000", "11100", "Esophorie", "1000", "111100", "1000",
-         "im Aufblick", "1000", "1000", "11100", "1000", "nach links unten", "25 pdpt Basis au\xDF" "en",
+        {"1000", "Linkes Auge, Esotropie", "1000", "11100", "Esophorie", "1000", "111100", "1000", "im Aufblick",
+         "1000", "1000", "11100", "1000", "nach links unten",
+         "25 pdpt Basis au\xDF"
+         "en",
          "20 Basis innen"},
-        {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100",
-         "1000", "in upgaze", "1000", "1000", "11100", "1000", "down and to the left", "25 PD BO", "22 base in"},
+        {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100", "1000",
+         "in upgaze", "1000", "1000", "11100", "1000", "down and to the left", "25 PD BO", "22 base in"},
         {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2, 3, 3},
     };
     ExpectScores(key, 43);
@@ -139,10 +141,14 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
 TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
 {
     const AnswerSheet trainee{
-        {"0100", "Esotropie", "0100", "11001", "Exophorie", "", "110010", "1000",
-         "nach unten", "0100", "0010", "11100", "0100", "Linksblick", "20 Basis au\xDF" "en", "20 Basis au\xDF" "en"},
-        {"0100", "esotropia", "0100", "11001", "exophoria", "", "110010", "1000",
-         "looking down", "0100", "0010", "11100", "0100", "to the left", "20 BO", "20 BO"},
+        {"0100", "Esotropie", "0100", "11001", "Exophorie", "", "110010", "1000", "nach unten", "0100", "0010", "11100",
+         "0100", "Linksblick",
+         "20 Basis au\xDF"
+         "en",
+         "20 Basis au\xDF"
+         "en"},
+        {"0100", "esotropia", "0100", "11001", "exophoria", "", "110010", "1000", "looking down", "0100", "0010",
+         "11100", "0100", "to the left", "20 BO", "20 BO"},
         // Partial credit for the kind without the eye (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
         // unanswered question and the wrong gaze earn nothing; the side of
@@ -169,8 +175,8 @@ void ExpectTypedAnswersScore(const std::string& language, const std::vector<Type
         Question question = questions[answer.question - 1];
         ASSERT_EQ(question.answerBox, AnswerBox::Text) << language << " question " << answer.question;
         question.userAnswer = answer.text;
-        EXPECT_EQ(scoreQuestion(question), answer.points) << language << " question " << answer.question << ": "
-                                                          << answer.text;
+        EXPECT_EQ(scoreQuestion(question), answer.points)
+            << language << " question " << answer.question << ": " << answer.text;
     }
 }
 
@@ -178,73 +184,82 @@ TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
 {
     // Every keyword answer against wrong findings that share its words.
     ExpectTypedAnswersScore("en", {
-        {2, "Left esotropia", 3},
-        {2, "left convergent squint", 3},
-        {2, "esotropia", 1},
-        {2, "The left eye moves inward when the right eye is covered", 0},
-        {2, "right esotropia, the left eye fixates", 0},
-        {2, "left exotropia", 0},
-        {2, "right esotropia", 0},
-        {5, "Esophoria", 3},
-        {5, "latent convergent deviation", 3},
-        {5, "heterophoria", 1},
-        {5, "exophoria", 0},
-        {5, "esotropia", 0},
-        {5, "not an esophoria but an esotropia", 0},
-        {5, "latent nystagmus with a convergent tropia", 0},
-        {5, "orthophoria", 0},
-        {14, "down and to the patient's left", 2},
-        {14, "down-left", 2},
-        {14, "left", 1},
-        {14, "down and to the right", 0},
-        {14, "up and to the left", 0},
-        {14, "down-left of the picture", 0},
-        {9, "up", 2},
-        {9, "largest in upgaze, smaller in downgaze", 2},
-        {9, "in elevation", 2},
-        {9, "down", 0},
-        {9, "looking downward", 0},
-        {15, "25 BO", 3},
-        {15, "25bo", 3},
-        {15, "about 20 PD base-out", 1},
-        {15, "25 BI", 0},
-        {15, "25", 0},
-        {16, "20 to 25 BI", 3},
-        {16, "16 base in", 1},
-        {16, "21 BO", 0},
-    });
+                                      {2, "Left esotropia", 3},
+                                      {2, "left convergent squint", 3},
+                                      {2, "esotropia", 1},
+                                      {2, "The left eye moves inward when the right eye is covered", 0},
+                                      {2, "right esotropia, the left eye fixates", 0},
+                                      {2, "left exotropia", 0},
+                                      {2, "right esotropia", 0},
+                                      {5, "Esophoria", 3},
+                                      {5, "latent convergent deviation", 3},
+                                      {5, "heterophoria", 1},
+                                      {5, "exophoria", 0},
+                                      {5, "esotropia", 0},
+                                      {5, "not an esophoria but an esotropia", 0},
+                                      {5, "latent nystagmus with a convergent tropia", 0},
+                                      {5, "orthophoria", 0},
+                                      {14, "down and to the patient's left", 2},
+                                      {14, "down-left", 2},
+                                      {14, "left", 1},
+                                      {14, "down and to the right", 0},
+                                      {14, "up and to the left", 0},
+                                      {14, "down-left of the picture", 0},
+                                      {9, "up", 2},
+                                      {9, "largest in upgaze, smaller in downgaze", 2},
+                                      {9, "in elevation", 2},
+                                      {9, "down", 0},
+                                      {9, "looking downward", 0},
+                                      {15, "25 BO", 3},
+                                      {15, "25bo", 3},
+                                      {15, "about 20 PD base-out", 1},
+                                      {15, "25 BI", 0},
+                                      {15, "25", 0},
+                                      {16, "20 to 25 BI", 3},
+                                      {16, "16 base in", 1},
+                                      {16, "21 BO", 0},
+                                  });
     ExpectTypedAnswersScore("de", {
-        {2, "Esotropie links", 3},
-        {2, "linkes Auge schielt konvergent", 3},
-        {2, "Esotropie", 1},
-        {2, "Das linke Auge bewegt sich nach innen, wenn das rechte abgedeckt wird", 0},
-        {2, "Esotropie rechts, das linke Auge fixiert", 0},
-        {2, "Exotropie links", 0},
-        {2, "linkes Auge divergent", 0},
-        {5, "Esophorie", 3},
-        {5, "latentes konvergentes Schielen", 3},
-        {5, "Heterophorie", 1},
-        {5, "Exophorie", 0},
-        {5, "Esotropie", 0},
-        {5, "keine Esophorie, sondern eine Esotropie", 0},
-        {14, "links unten", 2},
-        {14, "nach unten zur linken Seite des Patienten", 2},
-        {14, "rechts unten", 0},
-        {14, "links oben", 0},
-        {14, "unten links im Bild", 0},
-        {9, "oben", 2},
-        {9, "im Aufblick gr\xF6\xDF" "er als im Abblick", 2},
-        {9, "Blickhebung", 2},
-        {9, "unten", 0},
-        {9, "beim Blick nach unten", 0},
-        {15, "25 pdpt Basis au\xDF" "en", 3},
-        {15, "25 Basis aussen", 3},
-        {15, "30 pdpt Basis au\xDF" "en", 1},
-        {15, "25 Basis innen", 0},
-        {16, "22 Basis innen", 3},
-        {16, "21 Basis oben", 0},
-    });
+                                      {2, "Esotropie links", 3},
+                                      {2, "linkes Auge schielt konvergent", 3},
+                                      {2, "Esotropie", 1},
+                                      {2, "Das linke Auge bewegt sich nach innen, wenn das rechte abgedeckt wird", 0},
+                                      {2, "Esotropie rechts, das linke Auge fixiert", 0},
+                                      {2, "Exotropie links", 0},
+                                      {2, "linkes Auge divergent", 0},
+                                      {5, "Esophorie", 3},
+                                      {5, "latentes konvergentes Schielen", 3},
+                                      {5, "Heterophorie", 1},
+                                      {5, "Exophorie", 0},
+                                      {5, "Esotropie", 0},
+                                      {5, "keine Esophorie, sondern eine Esotropie", 0},
+                                      {14, "links unten", 2},
+                                      {14, "nach unten zur linken Seite des Patienten", 2},
+                                      {14, "rechts unten", 0},
+                                      {14, "links oben", 0},
+                                      {14, "unten links im Bild", 0},
+                                      {9, "oben", 2},
+                                      {9,
+                                       "im Aufblick gr\xF6\xDF"
+                                       "er als im Abblick",
+                                       2},
+                                      {9, "Blickhebung", 2},
+                                      {9, "unten", 0},
+                                      {9, "beim Blick nach unten", 0},
+                                      {15,
+                                       "25 pdpt Basis au\xDF"
+                                       "en",
+                                       3},
+                                      {15, "25 Basis aussen", 3},
+                                      {15,
+                                       "30 pdpt Basis au\xDF"
+                                       "en",
+                                       1},
+                                      {15, "25 Basis innen", 0},
+                                      {16, "22 Basis innen", 3},
+                                      {16, "21 Basis oben", 0},
+                                  });
 }
 
-} // namespace
-} // namespace quiz
+}  // namespace
+}  // namespace quiz

@@ -53,7 +53,10 @@ TEST(TextScoring, KeywordsAreSubstringsAndEmptyOnesAlwaysOccur)
 TEST(TextScoring, Latin1LettersIgnoreCase)
 {
     EXPECT_TRUE(keywordsMatch("\xC4nderung", "\xE4NDERUNG"));
-    EXPECT_TRUE(keywordsMatch("\xDC" "ber", "\xFC" "ber"));
+    EXPECT_TRUE(keywordsMatch("\xDC"
+                              "ber",
+                              "\xFC"
+                              "ber"));
     // Both ends of the letter range; sharp s and y diaeresis have no capital there.
     EXPECT_TRUE(keywordsMatch("\xC0", "\xE0"));
     EXPECT_TRUE(keywordsMatch("\xE0", "\xC0"));
@@ -103,10 +106,9 @@ TEST(Scoring, QuestionsWithoutAnswerKindScoreZero)
 
 TEST(Scoring, QuizTotalsAddClampedQuestionScores)
 {
-    QuestionList questions = parseQuestionText(
-        "[QUESTION]\nAnswerBox=CHECK\nAnswer=a,-4\nAnswer=b,1\n"
-        "[QUESTION]\nAnswerBox=TEXT\nAnswer=nerve,3\nAnswer=eye,1\n"
-        "[QUESTION]\n");
+    QuestionList questions = parseQuestionText("[QUESTION]\nAnswerBox=CHECK\nAnswer=a,-4\nAnswer=b,1\n"
+                                               "[QUESTION]\nAnswerBox=TEXT\nAnswer=nerve,3\nAnswer=eye,1\n"
+                                               "[QUESTION]\n");
     questions[0].userAnswer = "11";
     questions[1].userAnswer = "Nerve";
 

@@ -18,15 +18,15 @@ namespace {
 
 // Every picture the windows ask for by name.
 const char* const kToolbarImages[] = {
-    "icon1", "icon2", "icon3", "icon4", "icon9", "icon10", "icon11", "icon12",
+    "icon1",  "icon2",  "icon3",  "icon4",  "icon9",  "icon10", "icon11", "icon12",
     "icon13", "icon14", "icon15", "icon16", "icon17", "icon18", "icon19", "icon20",
 };
 const char* const kOtherImages[] = {
-    "strabi",                                          // application icon
-    "Bstart", "Bpause", "Bstop",                       // playback bar
-    "iconNEXT", "iconBEFORE",                          // quiz window
-    "logo", "iconbefore", "logoProject", "logoDocs",   // about dialog
-    "taschenlampe", "taschenlampeAn",                  // flashlight cursors
+    "strabi",                                                     // application icon
+    "Bstart",       "Bpause",         "Bstop",                    // playback bar
+    "iconNEXT",     "iconBEFORE",                                 // quiz window
+    "logo",         "iconbefore",     "logoProject", "logoDocs",  // about dialog
+    "taschenlampe", "taschenlampeAn",                             // flashlight cursors
 };
 
 std::string_view Text(const EmbeddedImage& image)
@@ -119,8 +119,8 @@ TEST(EmbeddedImagesTest, EachIsACompleteSvgDocumentEndingInAZeroByte)
 TEST(EmbeddedImagesTest, UsesOnlyWhatTheRasteriserDraws)
 {
     const std::set<std::string> drawable = {
-        "svg", "g", "defs", "path", "rect", "circle", "ellipse", "line", "polyline", "polygon",
-        "linearGradient", "radialGradient", "stop",
+        "svg",  "g",        "defs",    "path",           "rect",           "circle", "ellipse",
+        "line", "polyline", "polygon", "linearGradient", "radialGradient", "stop",
     };
     const std::regex element("<([A-Za-z][A-Za-z0-9:_-]*)");
     for (std::string_view name : EmbeddedImageNames()) {

@@ -84,8 +84,10 @@ std::string SettingsBytes(std::uint32_t version)
 
 std::optional<std::uint32_t> SettingsVersion(const std::string& bytes)
 {
-    const Settings settings = DecodeSettings(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), Settings{}, nullptr);
-    return static_cast<std::uint32_t>(settings.panelColour.r) | static_cast<std::uint32_t>(settings.panelColour.g) << 8 |
+    const Settings settings =
+        DecodeSettings(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), Settings{}, nullptr);
+    return static_cast<std::uint32_t>(settings.panelColour.r) |
+           static_cast<std::uint32_t>(settings.panelColour.g) << 8 |
            static_cast<std::uint32_t>(settings.panelColour.b) << 16 |
            static_cast<std::uint32_t>(settings.textColour.r) << 24;
 }

@@ -24,22 +24,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const fs::path& path) {
+std::string Slurp(const fs::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void Spit(const fs::path& path, const std::string& content) {
+void Spit(const fs::path& path, const std::string& content)
+{
     std::ofstream(path, std::ios::binary) << content;
 }
 
-mode_t ModeOf(const fs::path& path) {
+mode_t ModeOf(const fs::path& path)
+{
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 class UmaskScope {
 public:
@@ -52,13 +58,15 @@ private:
 
 class FileIo : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string pattern = ::testing::TempDir() + "fileio-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code ec;
         fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(m_folder, ec);
@@ -66,7 +74,8 @@ protected:
 
     fs::path path(const char* name) const { return m_folder / name; }
 
-    std::vector<std::string> leftoverTemporaries() const {
+    std::vector<std::string> leftoverTemporaries() const
+    {
         std::vector<std::string> found;
         for (const auto& entry : fs::directory_iterator(m_folder))
             if (Contains(entry.path().filename().string(), ".tmp-"))
@@ -80,7 +89,8 @@ protected:
 using FileIoWrite = FileIo;
 using FileIoRead = FileIo;
 
-TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile) {
+TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
+{
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path("case.sd"), "first version", 13, error)) << error;
     EXPECT_EQ(Slurp(path("case.sd")), "first version");
@@ -91,7 +101,8 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
 
-TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask) {
+TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
+{
     std::string error;
     {
         UmaskScope mask(022);
@@ -110,7 +121,8 @@ TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask) {
     EXPECT_EQ(ModeOf(path("c")), 0666u);
 }
 
-TEST_F(FileIoWrite, ExistingFilesKeepTheirMode) {
+TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
+{
     UmaskScope mask(0);
     std::string error;
     for (mode_t mode : {0640u, 0604u, 0600u}) {
@@ -122,7 +134,8 @@ TEST_F(FileIoWrite, ExistingFilesKeepTheirMode) {
     }
 }
 
-TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced) {
+TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced)
+{
     Spit(path("real.ini"), "old");
     fs::create_symlink("real.ini", path("link.ini"));
     std::string error;
@@ -132,7 +145,8 @@ TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced) {
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
 
-TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason) {
+TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
+{
     Spit(path("plain"), "content");
     std::string error;
     EXPECT_FALSE(WriteFileAtomically(path("plain").string() + "/child", "x", 1, error));
@@ -151,7 +165,8 @@ TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason) {
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
 
-TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile) {
+TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores folder permissions; the failed-write test covers this path";
     Spit(path("case.sd"), "old");
@@ -167,7 +182,8 @@ TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile) {
 // A write that fails half-way (here: the file size limit, which binds root
 // as well) must leave the old file and no temporary file behind, and must
 // not kill the process.
-TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
+TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile)
+{
     Spit(path("rec.stx"), "old recording");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
@@ -188,7 +204,8 @@ TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile) {
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
 
-TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave) {
+TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave)
+{
     Spit(path("x.stx"), "old");
     const std::vector<std::string> others = {"x.stx.tmp-short", "x.stx.tmp-Ab12C!", "y.stx.tmp-Ab12Cd",
                                              "x.stx.tmp-Ab12Cde", "x.stx.tmp-Folder"};
@@ -207,7 +224,8 @@ TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave) {
     EXPECT_EQ(left, expected);
 }
 
-TEST_F(FileIoWrite, StreamedPiecesArriveInOrder) {
+TEST_F(FileIoWrite, StreamedPiecesArriveInOrder)
+{
     std::string expected;
     std::mt19937 random(7);
     AtomicFileWriter writer;
@@ -227,7 +245,8 @@ TEST_F(FileIoWrite, StreamedPiecesArriveInOrder) {
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
 
-TEST_F(FileIoWrite, UncommittedWriterDiscardsEverything) {
+TEST_F(FileIoWrite, UncommittedWriterDiscardsEverything)
+{
     Spit(path("case.sd"), "old");
     {
         AtomicFileWriter writer;
@@ -252,7 +271,8 @@ TEST_F(FileIoWrite, UncommittedWriterDiscardsEverything) {
 // Content of version v: its number up front, a pattern that differs per
 // version, and a size that differs too, so that a torn or truncated file is
 // never mistaken for a complete one.
-std::string VersionContent(std::uint32_t version) {
+std::string VersionContent(std::uint32_t version)
+{
     std::string content(200000 + (version % 7) * 4099, '\0');
     for (int i = 0; i < 4; ++i)
         content[i] = static_cast<char>(version >> (8 * i));
@@ -261,7 +281,8 @@ std::string VersionContent(std::uint32_t version) {
     return content;
 }
 
-std::optional<std::uint32_t> CompleteVersion(const std::string& content) {
+std::optional<std::uint32_t> CompleteVersion(const std::string& content)
+{
     if (content.size() < 4)
         return std::nullopt;
     std::uint32_t version = 0;
@@ -272,15 +293,16 @@ std::optional<std::uint32_t> CompleteVersion(const std::string& content) {
     return version;
 }
 
-TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
+TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
+{
     const fs::path target = path("recording.stx");
     std::string error;
     // Delays are drawn around one write timed here and now, and lengthened
     // while no write completes, so a busy machine only makes rounds longer.
     const auto started = std::chrono::steady_clock::now();
     ASSERT_TRUE(WriteFileAtomically(target, VersionContent(0).data(), VersionContent(0).size(), error));
-    double writeMicroseconds = std::max(
-        50.0, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count());
+    double writeMicroseconds =
+        std::max(50.0, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count());
     std::mt19937 random(2024);
     std::uniform_real_distribution<double> writes(0.2, 3.0);
     std::uint32_t last = 0;
@@ -317,7 +339,8 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion) {
     EXPECT_GT(changes, 0) << "no write completed, so the test showed nothing";
 }
 
-TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit) {
+TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
+{
     Spit(path("ten"), "0123456789");
     std::vector<std::uint8_t> bytes;
     std::string error;
@@ -334,7 +357,8 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit) {
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{42});
 }
 
-TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes) {
+TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
+{
     std::vector<std::uint8_t> bytes = {1, 2, 3};
     const std::vector<std::uint8_t> before = bytes;
     std::string error;
@@ -352,7 +376,8 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes) {
     EXPECT_EQ(bytes, before);
 }
 
-TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt) {
+TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
+{
     const int fd = ::open(path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     const off_t oneTerabyte = off_t{1} << 40;

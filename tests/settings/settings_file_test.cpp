@@ -24,44 +24,51 @@ namespace {
 
 // The layout is restated here on purpose: these offsets are the file format
 // other installations wrote, not whatever the codec happens to use.
-std::int32_t Int32At(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset) {
+std::int32_t Int32At(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset)
+{
     const std::uint32_t value = std::uint32_t{bytes[offset]} | std::uint32_t{bytes[offset + 1]} << 8 |
                                 std::uint32_t{bytes[offset + 2]} << 16 | std::uint32_t{bytes[offset + 3]} << 24;
     return static_cast<std::int32_t>(value);
 }
 
-float FloatAt(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset) {
+float FloatAt(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset)
+{
     const std::int32_t bits = Int32At(bytes, offset);
     float value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
 }
 
-void ExpectColourAt(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset, Rgb colour) {
+void ExpectColourAt(const std::array<std::uint8_t, kSettingsFileSize>& bytes, std::size_t offset, Rgb colour)
+{
     EXPECT_EQ(Int32At(bytes, offset), colour.r) << "red at offset " << offset;
     EXPECT_EQ(Int32At(bytes, offset + 4), colour.g) << "green at offset " << offset;
     EXPECT_EQ(Int32At(bytes, offset + 8), colour.b) << "blue at offset " << offset;
 }
 
-void PutInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::int32_t value) {
+void PutInt32(std::vector<std::uint8_t>& bytes, std::size_t offset, std::int32_t value)
+{
     const auto bits = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
-void PutFloat(std::vector<std::uint8_t>& bytes, std::size_t offset, float value) {
+void PutFloat(std::vector<std::uint8_t>& bytes, std::size_t offset, float value)
+{
     std::int32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     PutInt32(bytes, offset, bits);
 }
 
-std::vector<std::uint8_t> Bytes(const Settings& settings) {
+std::vector<std::uint8_t> Bytes(const Settings& settings)
+{
     const auto encoded = EncodeSettings(settings);
     return {encoded.begin(), encoded.end()};
 }
 
 // Every item differs from the defaults and from every other item.
-Settings DistinctSettings() {
+Settings DistinctSettings()
+{
     Settings s;
     s.panelColour = {1, 2, 3};
     s.textColour = {4, 5, 6};
@@ -87,7 +94,8 @@ Settings DistinctSettings() {
     return s;
 }
 
-void ExpectSameSettings(const Settings& a, const Settings& b) {
+void ExpectSameSettings(const Settings& a, const Settings& b)
+{
     const auto encodedA = EncodeSettings(a);
     const auto encodedB = EncodeSettings(b);
     EXPECT_EQ(std::vector<std::uint8_t>(encodedA.begin(), encodedA.end()),
@@ -95,7 +103,8 @@ void ExpectSameSettings(const Settings& a, const Settings& b) {
     EXPECT_EQ(a.languageFile, b.languageFile);
 }
 
-TEST(SettingsEncoding, FirstRunDefaultsGivePanelGreyAndBlackText) {
+TEST(SettingsEncoding, FirstRunDefaultsGivePanelGreyAndBlackText)
+{
     const auto bytes = EncodeSettings(Settings{});
     ExpectColourAt(bytes, 0, {192, 192, 192});
     ExpectColourAt(bytes, 12, {0, 0, 0});
@@ -107,7 +116,8 @@ TEST(SettingsEncoding, FirstRunDefaultsGivePanelGreyAndBlackText) {
     EXPECT_FLOAT_EQ(FloatAt(bytes, 142), 0.6f);
 }
 
-TEST(SettingsEncoding, EveryItemSitsAtItsOffset) {
+TEST(SettingsEncoding, EveryItemSitsAtItsOffset)
+{
     const Settings s = DistinctSettings();
     const auto bytes = EncodeSettings(s);
     ExpectColourAt(bytes, 0, s.panelColour);
@@ -127,10 +137,11 @@ TEST(SettingsEncoding, EveryItemSitsAtItsOffset) {
     EXPECT_EQ(FloatAt(bytes, 142), 0.875f);
 }
 
-TEST(SettingsEncoding, EachFlagHasItsOwnByte) {
+TEST(SettingsEncoding, EachFlagHasItsOwnByte)
+{
     const std::pair<bool Settings::*, std::size_t> flags[] = {
-        {&Settings::wholeDegrees, 36},     {&Settings::flashlightMode, 37},   {&Settings::eyeCrosses, 38},
-        {&Settings::axisLinesAlways, 39},  {&Settings::showBothEyesHint, 108}, {&Settings::showCoverHint, 129},
+        {&Settings::wholeDegrees, 36},    {&Settings::flashlightMode, 37},    {&Settings::eyeCrosses, 38},
+        {&Settings::axisLinesAlways, 39}, {&Settings::showBothEyesHint, 108}, {&Settings::showCoverHint, 129},
     };
     for (const auto& [member, offset] : flags) {
         Settings s;
@@ -148,7 +159,8 @@ TEST(SettingsEncoding, EachFlagHasItsOwnByte) {
     }
 }
 
-TEST(SettingsRoundTrip, DecodingAndEncodingAgainIsByteExact) {
+TEST(SettingsRoundTrip, DecodingAndEncodingAgainIsByteExact)
+{
     const Settings original = DistinctSettings();
     const std::vector<std::uint8_t> bytes = Bytes(original);
     std::vector<std::string> notes;
@@ -161,7 +173,8 @@ TEST(SettingsRoundTrip, DecodingAndEncodingAgainIsByteExact) {
     EXPECT_FALSE(decoded.showCoverHint);
 }
 
-TEST(SettingsRoundTrip, SliderAndThresholdComeBack) {
+TEST(SettingsRoundTrip, SliderAndThresholdComeBack)
+{
     Settings s;
     s.blendSlider = 3;
     s.qualityThreshold = 0.5f;
@@ -170,7 +183,8 @@ TEST(SettingsRoundTrip, SliderAndThresholdComeBack) {
     EXPECT_EQ(decoded.qualityThreshold, 0.5f);
 }
 
-TEST(SettingsRoundTrip, LanguageNameFillsTwentyBytesAndIsCutBeyond) {
+TEST(SettingsRoundTrip, LanguageNameFillsTwentyBytesAndIsCutBeyond)
+{
     Settings s;
     s.languageFile = "abcdefghijklmnop.lan";  // exactly 20 characters
     auto bytes = EncodeSettings(s);
@@ -188,7 +202,8 @@ TEST(SettingsRoundTrip, LanguageNameFillsTwentyBytesAndIsCutBeyond) {
     EXPECT_EQ(DecodeSettings(raw, Settings{}, nullptr).languageFile, "en.lan");
 }
 
-TEST(SettingsShortFile, MissingItemsKeepTheirDefaults) {
+TEST(SettingsShortFile, MissingItemsKeepTheirDefaults)
+{
     const std::vector<std::uint8_t> full = Bytes(DistinctSettings());
     Settings defaults;
     defaults.languageFile = "english.lan";
@@ -221,7 +236,8 @@ TEST(SettingsShortFile, MissingItemsKeepTheirDefaults) {
     EXPECT_EQ(first144.quadrantAlpha, defaults.quadrantAlpha);
 }
 
-TEST(SettingsCorrections, OutOfRangeValuesAreRepairedAndNoted) {
+TEST(SettingsCorrections, OutOfRangeValuesAreRepairedAndNoted)
+{
     std::vector<std::uint8_t> bytes = Bytes(Settings{});
     PutInt32(bytes, 40, 16);
     PutInt32(bytes, 100, 0);
@@ -247,7 +263,8 @@ TEST(SettingsCorrections, OutOfRangeValuesAreRepairedAndNoted) {
     EXPECT_EQ(DecodeSettings(bytes, defaults, nullptr).blendSlider, 1);
 }
 
-TEST(SettingsCorrections, ValuesAtTheLimitsAreKept) {
+TEST(SettingsCorrections, ValuesAtTheLimitsAreKept)
+{
     for (int segments : {15, 22, 45}) {
         std::vector<std::uint8_t> bytes = Bytes(Settings{});
         PutInt32(bytes, 40, segments);
@@ -264,7 +281,8 @@ TEST(SettingsCorrections, ValuesAtTheLimitsAreKept) {
     }
 }
 
-TEST(SettingsCorrections, ColourChannelsAreTakenModulo256AndFlagsByNonZero) {
+TEST(SettingsCorrections, ColourChannelsAreTakenModulo256AndFlagsByNonZero)
+{
     std::vector<std::uint8_t> bytes = Bytes(Settings{});
     PutInt32(bytes, 24, 300);
     PutInt32(bytes, 28, -1);
@@ -279,7 +297,8 @@ TEST(SettingsCorrections, ColourChannelsAreTakenModulo256AndFlagsByNonZero) {
     EXPECT_TRUE(s.wholeDegrees);
 }
 
-TEST(SettingsCorrections, LanguageNamesLeadingOutOfTheWorkingFolderAreDropped) {
+TEST(SettingsCorrections, LanguageNamesLeadingOutOfTheWorkingFolderAreDropped)
+{
     for (const char* hostile : {"../x.lan", "/etc/passwd", "sub/en.lan", "..\\en.lan", "C:\\en.lan", ".."}) {
         Settings s;
         s.languageFile = hostile;
@@ -290,7 +309,8 @@ TEST(SettingsCorrections, LanguageNamesLeadingOutOfTheWorkingFolderAreDropped) {
         EXPECT_EQ(notes.size(), 1u) << hostile;
     }
     Settings plain;
-    plain.languageFile = "fran\xe7" "ais.lan";
+    plain.languageFile = "fran\xe7"
+                         "ais.lan";
     std::vector<std::string> notes;
     EXPECT_EQ(DecodeSettings(Bytes(plain), Settings{}, &notes).languageFile, plain.languageFile);
     EXPECT_TRUE(notes.empty());
@@ -298,7 +318,8 @@ TEST(SettingsCorrections, LanguageNamesLeadingOutOfTheWorkingFolderAreDropped) {
 
 class SettingsFileOnDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string pattern = ::testing::TempDir() + "settings-XXXXXX";
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_folder = pattern;
@@ -310,7 +331,8 @@ protected:
     std::filesystem::path m_folder;
 };
 
-TEST_F(SettingsFileOnDisk, MissingFileIsAFirstRunWithDefaults) {
+TEST_F(SettingsFileOnDisk, MissingFileIsAFirstRunWithDefaults)
+{
     Settings defaults;
     defaults.blendSlider = 4;
     Settings loaded = DistinctSettings();
@@ -319,7 +341,8 @@ TEST_F(SettingsFileOnDisk, MissingFileIsAFirstRunWithDefaults) {
     ExpectSameSettings(loaded, defaults);
 }
 
-TEST_F(SettingsFileOnDisk, SavedSettingsLoadAgain) {
+TEST_F(SettingsFileOnDisk, SavedSettingsLoadAgain)
+{
     std::string error;
     ASSERT_TRUE(SaveSettingsFile(path(kSettingsFileName), DistinctSettings(), error)) << error;
     EXPECT_EQ(std::filesystem::file_size(path(kSettingsFileName)), kSettingsFileSize);
@@ -331,7 +354,8 @@ TEST_F(SettingsFileOnDisk, SavedSettingsLoadAgain) {
     EXPECT_TRUE(notes.empty());
 }
 
-TEST_F(SettingsFileOnDisk, FoldersAndPipesAreUnreadableWithoutBlocking) {
+TEST_F(SettingsFileOnDisk, FoldersAndPipesAreUnreadableWithoutBlocking)
+{
     Settings loaded = DistinctSettings();
     std::string error;
     std::filesystem::create_directory(path(kSettingsFileName));
@@ -346,7 +370,8 @@ TEST_F(SettingsFileOnDisk, FoldersAndPipesAreUnreadableWithoutBlocking) {
     ExpectSameSettings(loaded, Settings{});
 }
 
-TEST_F(SettingsFileOnDisk, LargeFileIsReadByItsFirstBytes) {
+TEST_F(SettingsFileOnDisk, LargeFileIsReadByItsFirstBytes)
+{
     const std::vector<std::uint8_t> layout = Bytes(DistinctSettings());
     std::ofstream(path("huge.ini"), std::ios::binary)
         << std::string(layout.begin(), layout.end()) << std::string(1 << 20, '\x01');
@@ -367,7 +392,8 @@ namespace {
 // A file written with the other byte order (or any foreign binary layout)
 // is not trusted: every value out of range is repaired, so what is used is
 // always a sound set of settings.
-TEST(SettingsCorrections, ByteSwappedFileIsRepairedToSoundValues) {
+TEST(SettingsCorrections, ByteSwappedFileIsRepairedToSoundValues)
+{
     std::vector<std::uint8_t> bytes = Bytes(DistinctSettings());
     for (std::size_t item : {0u, 4u, 8u, 12u, 16u, 20u, 24u, 28u, 32u, 40u, 92u, 96u, 100u, 104u, 142u})
         std::reverse(bytes.begin() + item, bytes.begin() + item + 4);
@@ -380,7 +406,8 @@ TEST(SettingsCorrections, ByteSwappedFileIsRepairedToSoundValues) {
     EXPECT_TRUE(again.empty()) << again.front();
 }
 
-TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy) {
+TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy)
+{
     std::string error;
     ASSERT_TRUE(SaveSettingsFile(path(kSettingsFileName), DistinctSettings(), error)) << error;
     const std::vector<std::uint8_t> before = Bytes(DistinctSettings());

@@ -4,19 +4,22 @@
 
 namespace {
 
-TEST(CaseTitle, UnnamedCaseShowsOnlyTheModifiedMark) {
+TEST(CaseTitle, UnnamedCaseShowsOnlyTheModifiedMark)
+{
     EXPECT_EQ(ComposeTitle("Squinx", "", false), "Squinx");
     EXPECT_EQ(ComposeTitle("Squinx", "", true), "Squinx [*]");
 }
 
-TEST(CaseTitle, NamedCaseShowsItsPathAndMark) {
+TEST(CaseTitle, NamedCaseShowsItsPathAndMark)
+{
     EXPECT_EQ(ComposeTitle("Squinx", "C:\\a.sd", true), "Squinx [C:\\a.sd*]");
     EXPECT_EQ(ComposeTitle("Squinx", "C:\\a.sd", false), "Squinx [C:\\a.sd]");
     // Text that looks like a format directive is shown as it is.
     EXPECT_EQ(ComposeTitle("%s%n", "/tmp/%d.sd", false), "%s%n [/tmp/%d.sd]");
 }
 
-TEST(CaseTitle, LongPathsKeepTheirLastFortyCharacters) {
+TEST(CaseTitle, LongPathsKeepTheirLastFortyCharacters)
+{
     const std::string tail = "/cases/strabismus/convergent/patient.sd";
     const std::string exactly40 = std::string(40 - tail.size(), 'x') + tail;
     ASSERT_EQ(exactly40.size(), 40u);
@@ -27,7 +30,8 @@ TEST(CaseTitle, LongPathsKeepTheirLastFortyCharacters) {
     EXPECT_EQ(ComposeTitle("T", "y" + exactly40, false), "T [..." + exactly40 + "]");
 }
 
-TEST(PlaybackTitle, ShowsTheRecordingAndItsOwnModifiedMark) {
+TEST(PlaybackTitle, ShowsTheRecordingAndItsOwnModifiedMark)
+{
     EXPECT_EQ(ComposePlaybackTitle("Squinx", "/data/run1.stx", true), "Squinx [/data/run1.stx*]");
     EXPECT_EQ(ComposePlaybackTitle("Squinx", "/data/run1.stx", false), "Squinx [/data/run1.stx]");
     const std::string longName = std::string(30, 'r') + "/recordings/session-04.txt";

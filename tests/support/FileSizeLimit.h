@@ -2,14 +2,14 @@
 
 #include <sys/resource.h>
 
-
 // Makes every file this process writes stop at `bytes`, as a full disk would;
 // unlike a read-only folder it binds root too. The writer sees EFBIG only when
 // SIGXFSZ is ignored, as the program's start-up does (IgnoreFileSizeSignal);
 // otherwise the process is killed. The old limit comes back at the end of scope.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
+    explicit FileSizeLimit(rlim_t bytes)
+    {
         getrlimit(RLIMIT_FSIZE, &m_original);
         rlimit limited = m_original;
         limited.rlim_cur = bytes;

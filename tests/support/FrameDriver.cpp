@@ -11,7 +11,8 @@
 
 namespace drive {
 
-void TypeAndEnter(PatientFrame* frame, int textId, const wxString& text) {
+void TypeAndEnter(PatientFrame* frame, int textId, const wxString& text)
+{
     wxTextCtrl* field = frame->TextField(textId);
     field->ChangeValue(text);
     wxCommandEvent event(wxEVT_TEXT_ENTER, textId);
@@ -20,7 +21,8 @@ void TypeAndEnter(PatientFrame* frame, int textId, const wxString& text) {
     field->GetEventHandler()->ProcessEvent(event);
 }
 
-void Spin(PatientFrame* frame, int spinId, int value) {
+void Spin(PatientFrame* frame, int spinId, int value)
+{
     AngleSpinButton* spin = frame->SpinButton(spinId);
     spin->SetValue(value);
     wxSpinEvent event(wxEVT_SPIN, spinId);
@@ -29,7 +31,8 @@ void Spin(PatientFrame* frame, int spinId, int value) {
     spin->GetEventHandler()->ProcessEvent(event);
 }
 
-void Slide(PatientFrame* frame, wxWindowID sliderId, int value) {
+void Slide(PatientFrame* frame, wxWindowID sliderId, int value)
+{
     auto* slider = wxDynamicCast(frame->FindWindow(sliderId), wxSlider);
     slider->SetValue(value);
     wxScrollEvent event(wxEVT_SCROLL_THUMBTRACK, sliderId, value,
@@ -38,7 +41,8 @@ void Slide(PatientFrame* frame, wxWindowID sliderId, int value) {
     slider->GetEventHandler()->ProcessEvent(event);
 }
 
-void ToggleMenuItem(PatientFrame* frame, int id) {
+void ToggleMenuItem(PatientFrame* frame, int id)
+{
     wxMenuBar* menus = frame->GetMenuBar();
     menus->Check(id, !menus->IsChecked(id));
     wxCommandEvent event(wxEVT_MENU, id);
@@ -47,17 +51,20 @@ void ToggleMenuItem(PatientFrame* frame, int id) {
     frame->ProcessWindowEvent(event);
 }
 
-void SetMenuItem(PatientFrame* frame, int id, bool on) {
+void SetMenuItem(PatientFrame* frame, int id, bool on)
+{
     if (frame->GetMenuBar()->IsChecked(id) != on)
         ToggleMenuItem(frame, id);
 }
 
-void SetTool(PatientFrame* frame, int id, bool on) {
+void SetTool(PatientFrame* frame, int id, bool on)
+{
     if (frame->GetToolBar()->GetToolState(id) != on)
         ToggleTool(frame, id);
 }
 
-void ToggleTool(PatientFrame* frame, int id) {
+void ToggleTool(PatientFrame* frame, int id)
+{
     wxToolBar* tools = frame->GetToolBar();
     tools->ToggleTool(id, !tools->GetToolState(id));
     wxCommandEvent event(wxEVT_TOOL, id);
@@ -66,7 +73,8 @@ void ToggleTool(PatientFrame* frame, int id) {
     tools->GetEventHandler()->ProcessEvent(event);
 }
 
-void ClickCheckBox(PatientFrame* frame, int id, bool checked) {
+void ClickCheckBox(PatientFrame* frame, int id, bool checked)
+{
     auto* box = wxDynamicCast(frame->FindWindow(id), wxCheckBox);
     box->SetValue(checked);
     wxCommandEvent event(wxEVT_CHECKBOX, id);
@@ -75,7 +83,8 @@ void ClickCheckBox(PatientFrame* frame, int id, bool checked) {
     box->GetEventHandler()->ProcessEvent(event);
 }
 
-std::string FieldText(PatientFrame* frame, int textId) {
+std::string FieldText(PatientFrame* frame, int textId)
+{
     return ToLatin1(frame->TextField(textId)->GetValue());
 }
 

@@ -16,9 +16,10 @@ namespace fs = std::filesystem;
 namespace {
 // The variables that decide the language of a first start.
 const char* const kLanguageVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-}
+}  // namespace
 
-void FrameFixture::SetUp() {
+void FrameFixture::SetUp()
+{
     m_previousFolder = wxGetCwd();
     // Start-up must ignore SIGXFSZ itself; a test before must not have done it.
     std::signal(SIGXFSZ, SIG_DFL);
@@ -36,7 +37,8 @@ void FrameFixture::SetUp() {
     CopyDataFile("texturen.dat");
 }
 
-void FrameFixture::TearDown() {
+void FrameFixture::TearDown()
+{
     CloseProgram();
     wxSetWorkingDirectory(m_previousFolder);
     for (const char* name : kLanguageVariables)
@@ -47,16 +49,19 @@ void FrameFixture::TearDown() {
     fs::remove_all(m_folder, ignored);
 }
 
-void FrameFixture::CopyDataFile(const std::string& name, const std::string& as) {
+void FrameFixture::CopyDataFile(const std::string& name, const std::string& as)
+{
     fs::copy_file(fs::path(SQUINX_DATA_DIR) / name, fs::path(m_folder) / (as.empty() ? name : as),
                   fs::copy_options::overwrite_existing);
 }
 
-void FrameFixture::WriteFile(const std::string& name, const std::string& bytes) {
+void FrameFixture::WriteFile(const std::string& name, const std::string& bytes)
+{
     std::ofstream(PathOf(name), std::ios::binary) << bytes;
 }
 
-void FrameFixture::WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest) {
+void FrameFixture::WriteCase(const std::string& name, int eye1HorizontalFar, bool manifest)
+{
     CaseData data;
     data.values.SetFar(Eye::one, EyeQuantity::horizontal, eye1HorizontalFar);
     data.manifestMode = manifest;
@@ -64,11 +69,13 @@ void FrameFixture::WriteCase(const std::string& name, int eye1HorizontalFar, boo
     WriteFile(name, std::string(bytes.begin(), bytes.end()));
 }
 
-std::string FrameFixture::PathOf(const std::string& name) const {
+std::string FrameFixture::PathOf(const std::string& name) const
+{
     return (fs::path(m_folder) / name).string();
 }
 
-bool FrameFixture::StartProgram() {
+bool FrameFixture::StartProgram()
+{
     const bool started = wxGetApp().OnInit();
     m_frame = PatientApp::MainWindow();
     if (started)
@@ -76,12 +83,14 @@ bool FrameFixture::StartProgram() {
     return started;
 }
 
-bool FrameFixture::Restart() {
+bool FrameFixture::Restart()
+{
     CloseProgram();
     return StartProgram();
 }
 
-void FrameFixture::CloseProgram() {
+void FrameFixture::CloseProgram()
+{
     if (m_frame) {
         m_frame->Destroy();
         wxTheApp->ProcessIdle();
@@ -90,7 +99,8 @@ void FrameFixture::CloseProgram() {
     m_frame = nullptr;
 }
 
-void FrameFixture::Yield() {
+void FrameFixture::Yield()
+{
     for (int i = 0; i < 5; ++i) {
         wxTheApp->ProcessPendingEvents();
         wxYield();
@@ -98,7 +108,8 @@ void FrameFixture::Yield() {
     }
 }
 
-void FrameFixture::SendCommand(int id) {
+void FrameFixture::SendCommand(int id)
+{
     wxCommandEvent event(wxEVT_MENU, id);
     event.SetEventObject(m_frame);
     m_frame->ProcessWindowEvent(event);

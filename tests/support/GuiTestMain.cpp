@@ -21,7 +21,8 @@ wxIMPLEMENT_APP_NO_MAIN(PatientApp);
 
 namespace {
 
-void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg)
+{
     std::fprintf(stderr, "wx assertion at %s:%d in %s: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
                  static_cast<const char*>(func.utf8_str()), static_cast<const char*>(cond.utf8_str()),
                  static_cast<const char*>(msg.utf8_str()));
@@ -31,7 +32,8 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 // Tests run side by side each claim one of the displays the runner started
 // (SQUINX_TEST_DISPLAYS, numbers) by locking it for the process's life; the
 // processes a test starts inherit the display and claim none.
-void ClaimAFreeDisplay() {
+void ClaimAFreeDisplay()
+{
     const char* listed = std::getenv("SQUINX_TEST_DISPLAYS");
     const char* lockFolder = std::getenv("SQUINX_TEST_DISPLAY_LOCKS");
     if (!listed || !lockFolder)
@@ -43,8 +45,8 @@ void ClaimAFreeDisplay() {
     if (displays.empty())
         return;
     const auto lockOf = [&](const std::string& display) {
-        return open((std::string(lockFolder) + "/display-" + display + ".lock").c_str(),
-                    O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        return open((std::string(lockFolder) + "/display-" + display + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC,
+                    0600);
     };
     std::string claimed;
     for (const std::string& display : displays) {
@@ -69,7 +71,8 @@ void ClaimAFreeDisplay() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();

@@ -12,12 +12,11 @@
 // say which text a control should show.
 class ShippedLanguage {
 public:
-    explicit ShippedLanguage(const std::string& fileName) {
+    explicit ShippedLanguage(const std::string& fileName)
+    {
         EXPECT_TRUE(m_table.Load(std::string(SQUINX_DATA_DIR) + "/" + fileName)) << fileName;
     }
-    wxString operator()(int n) const {
-        return FromLatin1(m_table.Get(n));
-    }
+    wxString operator()(int n) const { return FromLatin1(m_table.Get(n)); }
 
 private:
     LanguageTable m_table;

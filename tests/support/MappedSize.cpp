@@ -12,7 +12,8 @@ struct DisplayCloser {
 };
 
 // The window's _NET_WM_NAME, the UTF-8 title GTK sets.
-wxString TitleOf(Display* display, Window window) {
+wxString TitleOf(Display* display, Window window)
+{
     const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
     Atom type = None;
@@ -30,7 +31,8 @@ wxString TitleOf(Display* display, Window window) {
 
 }  // namespace
 
-wxSize MappedSize(const wxString& title) {
+wxSize MappedSize(const wxString& title)
+{
     const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
     if (!display)
         return wxDefaultSize;

@@ -16,7 +16,8 @@ struct ImageDestroyer {
 };
 
 // The 8-bit channel of a pixel under one of the visual's colour masks.
-unsigned char Channel(unsigned long pixel, unsigned long mask) {
+unsigned char Channel(unsigned long pixel, unsigned long mask)
+{
     if (mask == 0)
         return 0;
     int shift = 0;
@@ -28,19 +29,18 @@ unsigned char Channel(unsigned long pixel, unsigned long mask) {
 
 }  // namespace
 
-wxImage ScreenImage(const wxRect& area) {
+wxImage ScreenImage(const wxRect& area)
+{
     const std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
     if (!display)
         return wxImage();
     // Reading beyond the screen is an X error, which ends the program.
-    const wxRect shown = area.Intersect(
-        wxRect(0, 0, DisplayWidth(display.get(), DefaultScreen(display.get())),
-               DisplayHeight(display.get(), DefaultScreen(display.get()))));
+    const wxRect shown = area.Intersect(wxRect(0, 0, DisplayWidth(display.get(), DefaultScreen(display.get())),
+                                               DisplayHeight(display.get(), DefaultScreen(display.get()))));
     if (shown != area || area.IsEmpty())
         return wxImage();
-    const std::unique_ptr<XImage, ImageDestroyer> pixels(XGetImage(display.get(), DefaultRootWindow(display.get()),
-                                                                   area.x, area.y, area.width, area.height,
-                                                                   AllPlanes, ZPixmap));
+    const std::unique_ptr<XImage, ImageDestroyer> pixels(XGetImage(
+        display.get(), DefaultRootWindow(display.get()), area.x, area.y, area.width, area.height, AllPlanes, ZPixmap));
     if (!pixels)
         return wxImage();
     wxImage image(area.width, area.height);

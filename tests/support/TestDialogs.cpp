@@ -11,7 +11,8 @@ namespace {
 int g_activeHooks = 0;
 int g_realDialogScopes = 0;
 
-[[noreturn]] void Abort(const wxString& message) {
+[[noreturn]] void Abort(const wxString& message)
+{
     std::fprintf(stderr, "Dialog failure: %s\n", static_cast<const char*>(message.utf8_str()));
     std::fflush(stderr);
     std::abort();
@@ -19,7 +20,8 @@ int g_realDialogScopes = 0;
 
 class UnexpectedDialogGuard : public wxModalDialogHook {
 protected:
-    int Enter(wxDialog* dialog) override {
+    int Enter(wxDialog* dialog) override
+    {
         if (AbortingDialogHook::IsActive() || g_realDialogScopes > 0)
             return wxID_NONE;
         wxString description = dialog->GetTitle();
@@ -33,31 +35,38 @@ protected:
 }  // namespace
 
 AbortingDialogHook::AbortingDialogHook(const char* file, int line, const char* func)
-    : wxTestingModalHook(file, line, func) {
+    : wxTestingModalHook(file, line, func)
+{
     ++g_activeHooks;
 }
 
-AbortingDialogHook::~AbortingDialogHook() {
+AbortingDialogHook::~AbortingDialogHook()
+{
     --g_activeHooks;
 }
 
-bool AbortingDialogHook::IsActive() {
+bool AbortingDialogHook::IsActive()
+{
     return g_activeHooks > 0;
 }
 
-void AbortingDialogHook::ReportFailure(const wxString& message) {
+void AbortingDialogHook::ReportFailure(const wxString& message)
+{
     Abort(message);
 }
 
-RealDialogs::RealDialogs() {
+RealDialogs::RealDialogs()
+{
     ++g_realDialogScopes;
 }
 
-RealDialogs::~RealDialogs() {
+RealDialogs::~RealDialogs()
+{
     --g_realDialogScopes;
 }
 
-void InstallUnexpectedDialogGuard() {
+void InstallUnexpectedDialogGuard()
+{
     static UnexpectedDialogGuard guard;
     guard.Register();
 }

@@ -45,7 +45,8 @@ public:
     ExpectMessageBox(int answer, wxString* message) : m_answer(answer), m_message(message) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
         if (m_message)
             *m_message = dialog->GetMessage();
         return m_answer;
@@ -64,7 +65,8 @@ public:
     explicit ExpectOfferedFileName(wxString* offered) : m_offered(offered) {}
 
 protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
+    int OnInvoked(wxFileDialog* dialog) const override
+    {
         *m_offered = dialog->GetFilename();
         return wxID_CANCEL;
     }
@@ -82,7 +84,8 @@ public:
     explicit ExpectHint(bool showAgain = true) : m_showAgain(showAgain) {}
 
 protected:
-    int OnInvoked(HintDialog* dialog) const override {
+    int OnInvoked(HintDialog* dialog) const override
+    {
         dialog->SetShowAgain(m_showAgain);
         return wxID_CANCEL;
     }

@@ -8,8 +8,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-
-ViewImage ViewImage::Capture(MyGLCanvas& canvas) {
+ViewImage ViewImage::Capture(MyGLCanvas& canvas)
+{
     ViewImage image;
     if (!canvas.Render())
         return image;
@@ -19,23 +19,25 @@ ViewImage ViewImage::Capture(MyGLCanvas& canvas) {
     image.m_rgb.resize(static_cast<std::size_t>(image.m_width) * image.m_height * 3);
     glFinish();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(viewport[0], viewport[1], image.m_width, image.m_height, GL_RGB, GL_UNSIGNED_BYTE,
-                 image.m_rgb.data());
+    glReadPixels(viewport[0], viewport[1], image.m_width, image.m_height, GL_RGB, GL_UNSIGNED_BYTE, image.m_rgb.data());
     return image;
 }
 
-Rgb ViewImage::at(int x, int y) const {
+Rgb ViewImage::at(int x, int y) const
+{
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return {-1, -1, -1};
     const std::size_t i = (static_cast<std::size_t>(y) * m_width + x) * 3;
     return {m_rgb[i], m_rgb[i + 1], m_rgb[i + 2]};
 }
 
-Rgb ViewImage::at(PixelPoint p) const {
+Rgb ViewImage::at(PixelPoint p) const
+{
     return at(static_cast<int>(p.x + 0.5), static_cast<int>(p.y + 0.5));
 }
 
-bool ViewImage::SavePng(const std::string& path) const {
+bool ViewImage::SavePng(const std::string& path) const
+{
     if (m_width == 0)
         return false;
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
@@ -49,7 +51,8 @@ bool ViewImage::SavePng(const std::string& path) const {
     return picture.SaveFile(path, wxBITMAP_TYPE_PNG);
 }
 
-PixelPoint ProjectHeadPoint(int distance, double x, double y, double z) {
+PixelPoint ProjectHeadPoint(int distance, double x, double y, double z)
+{
     GLdouble modelView[16], projection[16];
     GLint viewport[4];
     glPushMatrix();
@@ -63,11 +66,13 @@ PixelPoint ProjectHeadPoint(int distance, double x, double y, double z) {
     return {wx - viewport[0], wy - viewport[1]};
 }
 
-double PixelsPerUnit(int distance) {
+double PixelsPerUnit(int distance)
+{
     return ProjectHeadPoint(distance, 1, 0).x - ProjectHeadPoint(distance, 0, 0).x;
 }
 
-double LineLeanFromRows(const std::vector<PixelPoint>& rows) {
+double LineLeanFromRows(const std::vector<PixelPoint>& rows)
+{
     double my = 0, mx = 0;
     for (const PixelPoint& p : rows) {
         mx += p.x;
@@ -82,4 +87,3 @@ double LineLeanFromRows(const std::vector<PixelPoint>& rows) {
     }
     return std::atan(sxy / syy) * 180.0 / 3.141592653589793;
 }
-

@@ -14,7 +14,8 @@ struct Rgb {
     int b = 0;
 };
 
-inline bool Same(Rgb a, Rgb b) {
+inline bool Same(Rgb a, Rgb b)
+{
     return a.r == b.r && a.g == b.g && a.b == b.b;
 }
 
@@ -36,7 +37,8 @@ public:
 
     // Centroid of the pixels within `radius` of `centre` that match.
     template <typename Match>
-    std::optional<PixelPoint> Centroid(PixelPoint centre, double radius, Match match) const {
+    std::optional<PixelPoint> Centroid(PixelPoint centre, double radius, Match match) const
+    {
         double sx = 0, sy = 0;
         int n = 0;
         forEachWithin(centre, radius, [&](int x, int y, Rgb c) {
@@ -52,7 +54,8 @@ public:
     }
 
     template <typename Visit>
-    void forEachWithin(PixelPoint centre, double radius, Visit visit) const {
+    void forEachWithin(PixelPoint centre, double radius, Visit visit) const
+    {
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x) {
                 const double dx = x - centre.x, dy = y - centre.y;
@@ -88,7 +91,8 @@ double LineLeanFromRows(const std::vector<PixelPoint>& rowCentroids);
 
 template <typename Match>
 std::optional<double> VerticalLineLean(const ViewImage& image, PixelPoint centre, int halfLength, int halfWidth,
-                                       int skip, Match match) {
+                                       int skip, Match match)
+{
     std::vector<PixelPoint> rows;
     const int cy = static_cast<int>(centre.y + 0.5);
     const int cx = static_cast<int>(centre.x + 0.5);
@@ -109,5 +113,3 @@ std::optional<double> VerticalLineLean(const ViewImage& image, PixelPoint centre
         return std::nullopt;
     return LineLeanFromRows(rows);
 }
-
-

@@ -7,11 +7,13 @@
 
 namespace {
 
-CoverInputs Manifest() {
+CoverInputs Manifest()
+{
     return CoverInputs{};
 }
 
-CoverInputs Latent() {
+CoverInputs Latent()
+{
     CoverInputs inputs;
     inputs.manifestMode = false;
     return inputs;
@@ -19,7 +21,8 @@ CoverInputs Latent() {
 
 }  // namespace
 
-TEST(CoverAnimation, ManifestOccluderRisesInFourTicksThenSettlesAtOne) {
+TEST(CoverAnimation, ManifestOccluderRisesInFourTicksThenSettlesAtOne)
+{
     CoverAnimation animation;
     CoverInputs inputs = Manifest();
     inputs.occluder[0] = true;
@@ -38,7 +41,8 @@ TEST(CoverAnimation, ManifestOccluderRisesInFourTicksThenSettlesAtOne) {
     EXPECT_EQ(animation.blends().translucentBlend1, 0.0f);
 }
 
-TEST(CoverAnimation, FallingEasesOutAndThenStopsRepainting) {
+TEST(CoverAnimation, FallingEasesOutAndThenStopsRepainting)
+{
     CoverAnimation animation;
     CoverInputs inputs = Manifest();
     inputs.occluder[0] = true;
@@ -54,7 +58,8 @@ TEST(CoverAnimation, FallingEasesOutAndThenStopsRepainting) {
     EXPECT_EQ(animation.phase(CoverFactor::coverBlend1), 0.0);
 }
 
-TEST(CoverAnimation, LatentModeTakesTenTicks) {
+TEST(CoverAnimation, LatentModeTakesTenTicks)
+{
     CoverAnimation animation;
     CoverInputs inputs = Latent();
     inputs.occluder[1] = true;
@@ -65,7 +70,8 @@ TEST(CoverAnimation, LatentModeTakesTenTicks) {
     EXPECT_EQ(animation.blends().coverBlend2, 1.0f);
 }
 
-TEST(CoverAnimation, SwappingOccluderForTranslucentHandsTheMovementOver) {
+TEST(CoverAnimation, SwappingOccluderForTranslucentHandsTheMovementOver)
+{
     CoverAnimation animation;
     CoverInputs inputs = Latent();
     inputs.occluder[0] = true;
@@ -93,7 +99,8 @@ TEST(CoverAnimation, SwappingOccluderForTranslucentHandsTheMovementOver) {
     EXPECT_GE(animation.blends().coverBlend1, translucent);
 }
 
-TEST(CoverAnimation, ManifestModeKeepsTheCoverFactorRisingUnderTheTranslucentOccluder) {
+TEST(CoverAnimation, ManifestModeKeepsTheCoverFactorRisingUnderTheTranslucentOccluder)
+{
     CoverAnimation animation;
     CoverInputs inputs = Manifest();
     inputs.occluder[0] = true;
@@ -105,7 +112,8 @@ TEST(CoverAnimation, ManifestModeKeepsTheCoverFactorRisingUnderTheTranslucentOcc
     EXPECT_DOUBLE_EQ(animation.phase(CoverFactor::translucentBlend1), 0.3925);
 }
 
-TEST(CoverAnimation, RedFilterWithoutOffsetCoversWithOffsetMovesTheChosenFactor) {
+TEST(CoverAnimation, RedFilterWithoutOffsetCoversWithOffsetMovesTheChosenFactor)
+{
     CoverAnimation animation;
     CoverInputs inputs = Manifest();
     inputs.redFilter[0] = true;
@@ -142,7 +150,8 @@ TEST(CoverAnimation, RedFilterWithoutOffsetCoversWithOffsetMovesTheChosenFactor)
     EXPECT_EQ(animation.blends().coverBlend2, 0.0f);
 }
 
-TEST(CoverAnimation, OffsetFactorsHoldWhileTheirOffsetTextReadsZero) {
+TEST(CoverAnimation, OffsetFactorsHoldWhileTheirOffsetTextReadsZero)
+{
     CoverAnimation animation;
     CoverInputs inputs = Latent();
     inputs.redFilter[0] = true;
@@ -166,7 +175,8 @@ TEST(CoverAnimation, OffsetFactorsHoldWhileTheirOffsetTextReadsZero) {
     EXPECT_EQ(animation.blends().filterBlend1, filter);
 }
 
-TEST(CoverAnimation, ModeChangeMidMovementNeitherOvershootsNorBouncesBack) {
+TEST(CoverAnimation, ModeChangeMidMovementNeitherOvershootsNorBouncesBack)
+{
     CoverAnimation animation;
     CoverInputs inputs = Latent();
     inputs.occluder[0] = true;
@@ -194,7 +204,8 @@ TEST(CoverAnimation, ModeChangeMidMovementNeitherOvershootsNorBouncesBack) {
     EXPECT_FALSE(animation.Tick(inputs));
 }
 
-TEST(CoverAnimation, NothingToDoRequestsNoRepaint) {
+TEST(CoverAnimation, NothingToDoRequestsNoRepaint)
+{
     CoverAnimation animation;
     EXPECT_FALSE(animation.Tick(Manifest()));
     EXPECT_FALSE(animation.Tick(Latent()));

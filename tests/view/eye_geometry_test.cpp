@@ -55,8 +55,8 @@ TEST(SphereBands, EyeballHasOneBandPerSegmentAndRingsOfSinglePrecisionSteps)
     // A band beyond the segment count would lie over the first one.
     for (const BandCase expected : {BandCase{15, 15, 16}, BandCase{22, 22, 22}, BandCase{45, 45, 40}}) {
         StripCollector sink;
-        ASSERT_TRUE(EmitSphereBands(sink, kEyeballRadius, expected.segments, kEyeballThetaStart,
-                                    kEyeballEndCut, false));
+        ASSERT_TRUE(
+            EmitSphereBands(sink, kEyeballRadius, expected.segments, kEyeballThetaStart, kEyeballEndCut, false));
         ASSERT_EQ(sink.strips.size(), expected.bands) << expected.segments;
         for (const Strip& strip : sink.strips) {
             EXPECT_EQ(strip.kind, StripKind::TriangleStrip);
@@ -158,8 +158,7 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
     }
     // Each strip pairs angle u with u + 0.1.
     const auto& pair = sink.strips.front().vertices;
-    EXPECT_NEAR(std::atan2(pair[1].position.y, pair[1].position.x)
-                    - std::atan2(pair[0].position.y, pair[0].position.x),
+    EXPECT_NEAR(std::atan2(pair[1].position.y, pair[1].position.x) - std::atan2(pair[0].position.y, pair[0].position.x),
                 0.1, 1e-12);
 }
 
@@ -167,7 +166,9 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
 
 TEST(SphereBands, SegmentsForTheSizeOnScreenKeepTheOutlineWithinHalfAPixel)
 {
-    const auto stray = [](double radius, int segments) { return radius * (1 - std::cos(3.141592653589793 / segments)); };
+    const auto stray = [](double radius, int segments) {
+        return radius * (1 - std::cos(3.141592653589793 / segments));
+    };
     EXPECT_EQ(SegmentsForPixelRadius(20, 22), 22) << "a small ball keeps the chosen count";
     EXPECT_EQ(SegmentsForPixelRadius(0, 15), 15);
     for (const double radius : {60.0, 150.0, 400.0, 900.0}) {

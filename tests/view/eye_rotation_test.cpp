@@ -11,14 +11,16 @@ struct Step {
     float degrees;
 };
 
-std::vector<Step> StepsOf(const RotationSequence& sequence) {
+std::vector<Step> StepsOf(const RotationSequence& sequence)
+{
     std::vector<Step> steps;
     for (std::size_t i = 0; i < sequence.count; ++i)
         steps.push_back({sequence.steps[i].axis, sequence.steps[i].degrees});
     return steps;
 }
 
-void ExpectSteps(const RotationSequence& sequence, const std::vector<Step>& expected) {
+void ExpectSteps(const RotationSequence& sequence, const std::vector<Step>& expected)
+{
     const std::vector<Step> actual = StepsOf(sequence);
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -28,7 +30,8 @@ void ExpectSteps(const RotationSequence& sequence, const std::vector<Step>& expe
 }
 
 // Distinct angles, so any mix-up of eyes or quantities shows.
-SceneState Deviating() {
+SceneState Deviating()
+{
     SceneState scene;
     scene.eyes[0].horizontal = 11;
     scene.eyes[0].vertical = 12;
@@ -47,14 +50,16 @@ constexpr RotationAxis Z = RotationAxis::z;
 
 }  // namespace
 
-TEST(EyeRotation, ManifestModeAtRestShowsEachEyesOwnDeviation) {
+TEST(EyeRotation, ManifestModeAtRestShowsEachEyesOwnDeviation)
+{
     const SceneState scene = Deviating();
     const CoverBlends none;
     ExpectSteps(EyeRotation(0, scene, none), {{X, 12}, {Y, 11}, {Z, -13}, {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
     ExpectSteps(EyeRotation(1, scene, none), {{X, 0}, {Y, 0}, {Z, 0}, {X, 22}, {Y, 21}, {Z, -23}, {X, 0}});
 }
 
-TEST(EyeRotation, ManifestModeCoverMovesBothEyesByTheFellowEyesDeviation) {
+TEST(EyeRotation, ManifestModeCoverMovesBothEyesByTheFellowEyesDeviation)
+{
     const SceneState scene = Deviating();
     CoverBlends blends;
     // Eye 2 fully covered: eye 1 takes up fixation, eye 2 turns with it.
@@ -66,11 +71,13 @@ TEST(EyeRotation, ManifestModeCoverMovesBothEyesByTheFellowEyesDeviation) {
     blends.coverBlend1 = 0.5f;
     blends.offsetBlend1 = 0.25f;
     blends.offsetBlend2 = 0.5f;
-    ExpectSteps(EyeRotation(0, scene, blends), {{X, 12}, {Y, 11}, {Z, -13}, {X, -11}, {Y, -10.5f}, {Z, 11.5f}, {X, -3.5f}});
+    ExpectSteps(EyeRotation(0, scene, blends),
+                {{X, 12}, {Y, 11}, {Z, -13}, {X, -11}, {Y, -10.5f}, {Z, 11.5f}, {X, -3.5f}});
     ExpectSteps(EyeRotation(1, scene, blends), {{X, 0}, {Y, 0}, {Z, 0}, {X, 11}, {Y, 10.5f}, {Z, -11.5f}, {X, -12}});
 }
 
-TEST(EyeRotation, KeptCyclodeviationTakesNoPartInCoverMovements) {
+TEST(EyeRotation, KeptCyclodeviationTakesNoPartInCoverMovements)
+{
     SceneState scene = Deviating();
     scene.cycloStaysUnderCover = true;
     CoverBlends blends;
@@ -84,11 +91,12 @@ TEST(EyeRotation, KeptCyclodeviationTakesNoPartInCoverMovements) {
     scene.latentMode = true;
     blends = {};
     blends.coverBlend1 = 1;
-    ExpectSteps(EyeRotation(0, scene, blends), {{X, 0}, {Y, 0}, {Z, 0}, {X, 12}, {Y, 11}, {Z, 0},
-                                               {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
+    ExpectSteps(EyeRotation(0, scene, blends),
+                {{X, 0}, {Y, 0}, {Z, 0}, {X, 12}, {Y, 11}, {Z, 0}, {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
 }
 
-TEST(EyeRotation, LatentModeKeepsUncoveredEyesStraight) {
+TEST(EyeRotation, LatentModeKeepsUncoveredEyesStraight)
+{
     SceneState scene = Deviating();
     scene.latentMode = true;
     const CoverBlends none;
@@ -98,7 +106,8 @@ TEST(EyeRotation, LatentModeKeepsUncoveredEyesStraight) {
     EXPECT_EQ(EyeRotation(0, scene, none).count, 10u);
 }
 
-TEST(EyeRotation, LatentModeTurnsAnEyeByItsOwnAnglesPerAid) {
+TEST(EyeRotation, LatentModeTurnsAnEyeByItsOwnAnglesPerAid)
+{
     SceneState scene = Deviating();
     scene.latentMode = true;
     CoverBlends blends;
@@ -106,13 +115,14 @@ TEST(EyeRotation, LatentModeTurnsAnEyeByItsOwnAnglesPerAid) {
     blends.coverBlend2 = 1;
     blends.filterBlend1 = 0.25f;
     blends.offsetBlend1 = 1;
-    ExpectSteps(EyeRotation(0, scene, blends), {{X, 6}, {Y, 5.5f}, {Z, -6.5f}, {X, 0}, {Y, 0}, {Z, 0},
-                                               {X, 3}, {Y, 2.75f}, {Z, -3.25f}, {X, 12 - 14}});
-    ExpectSteps(EyeRotation(1, scene, blends), {{X, 0}, {Y, 0}, {Z, 0}, {X, 22}, {Y, 21}, {Z, -23},
-                                               {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
+    ExpectSteps(EyeRotation(0, scene, blends),
+                {{X, 6}, {Y, 5.5f}, {Z, -6.5f}, {X, 0}, {Y, 0}, {Z, 0}, {X, 3}, {Y, 2.75f}, {Z, -3.25f}, {X, 12 - 14}});
+    ExpectSteps(EyeRotation(1, scene, blends),
+                {{X, 0}, {Y, 0}, {Z, 0}, {X, 22}, {Y, 21}, {Z, -23}, {X, 0}, {Y, 0}, {Z, 0}, {X, 0}});
 }
 
-TEST(AxisLines, FollowTheTiltsUnlessALatentEyeLooksStraight) {
+TEST(AxisLines, FollowTheTiltsUnlessALatentEyeLooksStraight)
+{
     EyeSceneState eye;
     eye.horizontalAxisTilt = 1;
     eye.verticalAxisTilt = -3;
@@ -130,7 +140,8 @@ TEST(AxisLines, FollowTheTiltsUnlessALatentEyeLooksStraight) {
     EXPECT_EQ(lines.second, 87.0);
 }
 
-TEST(SceneComposition, HeadDepthAndQuadrantOverlay) {
+TEST(SceneComposition, HeadDepthAndQuadrantOverlay)
+{
     EXPECT_EQ(HeadDepth(1), -540.0f);
     EXPECT_EQ(HeadDepth(11), -440.0f);
 

@@ -26,8 +26,8 @@ public:
     {
         static int count = 0;
         const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_path = std::filesystem::temp_directory_path()
-                 / ("squinx_iris_" + test + "_" + std::to_string(++count) + ".dat");
+        m_path =
+            std::filesystem::temp_directory_path() / ("squinx_iris_" + test + "_" + std::to_string(++count) + ".dat");
         std::ofstream file(m_path, std::ios::binary);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }

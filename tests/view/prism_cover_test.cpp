@@ -15,7 +15,8 @@ constexpr double kEso20 = 11.31;
 
 // Horizontal turn of an eye in the view's signs; the cases here turn the
 // eyes about one axis only, so the turns add up.
-double Horizontal(int eye, const Examination& examination, const CoverBlends& blends) {
+double Horizontal(int eye, const Examination& examination, const CoverBlends& blends)
+{
     const RotationSequence sequence = EyeRotation(eye, SceneOf(examination, {}, blends), blends);
     double sum = 0;
     for (std::size_t i = 0; i < sequence.count; ++i)
@@ -28,7 +29,8 @@ double Horizontal(int eye, const Examination& examination, const CoverBlends& bl
 
 // Eye 2 (the patient's left eye) is esotropic or esophoric; eye 2's view
 // turn towards its nose is negative.
-Examination Esodeviation(bool latent, int distance, int baseOutDioptres) {
+Examination Esodeviation(bool latent, int distance, int baseOutDioptres)
+{
     const auto hundredths = [](double degrees) { return static_cast<int>(std::lround(100 * degrees)); };
     EyeModel model;
     for (const auto& [eye, degrees] : {std::pair{Eye::two, -kEso20}, std::pair{Eye::one, latent ? kEso20 : 0.0}}) {
@@ -45,13 +47,15 @@ Examination Esodeviation(bool latent, int distance, int baseOutDioptres) {
 
 class PrismCover {
 public:
-    explicit PrismCover(Examination examination) : m_examination(examination) {
+    explicit PrismCover(Examination examination) : m_examination(examination)
+    {
         m_inputs.manifestMode = !examination.Latent();
     }
 
     // Puts the occluder before `eye` (-1: none) and returns how far eye 2
     // moved until the animation came to rest, in the view's signs.
-    double Cover(int eye) {
+    double Cover(int eye)
+    {
         const double before = Horizontal(1, m_examination, m_animation.blends());
         m_inputs.occluder = {eye == 0, eye == 1};
         for (int tick = 0; tick < 30; ++tick)
@@ -67,7 +71,8 @@ private:
 
 }  // namespace
 
-TEST(PrismCover, BaseOutNeutralisesAnEsodeviationAtFarAndNearInBothModes) {
+TEST(PrismCover, BaseOutNeutralisesAnEsodeviationAtFarAndNearInBothModes)
+{
     for (const bool latent : {false, true})
         for (const int distance : {1, 11}) {
             const std::string where = std::string(latent ? "latent" : "manifest") + " at " + std::to_string(distance);
@@ -99,7 +104,8 @@ TEST(PrismCover, BaseOutNeutralisesAnEsodeviationAtFarAndNearInBothModes) {
         }
 }
 
-TEST(PrismCover, PrismBeforeTheFixingEyeTurnsBothEyesAndNoPrismChangesNothing) {
+TEST(PrismCover, PrismBeforeTheFixingEyeTurnsBothEyesAndNoPrismChangesNothing)
+{
     Examination examination = Esodeviation(false, 11, 0);
     const CoverBlends open;
     const std::size_t bareSteps = EyeRotation(0, SceneOf(examination, {}, open), open).count;
@@ -111,7 +117,8 @@ TEST(PrismCover, PrismBeforeTheFixingEyeTurnsBothEyesAndNoPrismChangesNothing) {
     EXPECT_NEAR(Horizontal(1, examination, open), -kEso20 + turn, 1e-5);
 }
 
-TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation) {
+TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation)
+{
     // Right lateral rectus palsy with straight angles: the left eye fixes and
     // the right eye (index 0) is esotropic in the primary position.
     MuscleStrengths strengths;

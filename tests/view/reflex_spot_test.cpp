@@ -11,13 +11,15 @@ constexpr double kRad = 0.017453292519943295;
 // radius of 0.4 stands for 12 mm.
 constexpr double kLever = 4.65 * 0.4 / 12;
 
-SpotPosition SpotOf(int eye, const SceneState& scene) {
+SpotPosition SpotOf(int eye, const SceneState& scene)
+{
     return ReflexSpotOf(eye, EyeRotation(eye, scene, CoverBlends{}), scene);
 }
 
 }  // namespace
 
-TEST(ReflexSpot, SitsTemporallyInEsoNasallyInExoAndBelowInHyper) {
+TEST(ReflexSpot, SitsTemporallyInEsoNasallyInExoAndBelowInHyper)
+{
     SceneState scene;
     scene.angleKappa = false;
     // Eye 1 eso, eye 2 exo by 15 degrees (the view turns both towards the viewer's right).
@@ -41,7 +43,8 @@ TEST(ReflexSpot, SitsTemporallyInEsoNasallyInExoAndBelowInHyper) {
     EXPECT_NEAR(SpotOf(1, scene).x, 0, 1e-9);
 }
 
-TEST(ReflexSpot, KappaShiftsNasallyAndAMatchingPrismCentresTheDeviatingEye) {
+TEST(ReflexSpot, KappaShiftsNasallyAndAMatchingPrismCentresTheDeviatingEye)
+{
     SceneState scene;
     EXPECT_NEAR(SpotOf(0, scene).x, kLever * std::tan(5 * kRad), 1e-6);
     EXPECT_NEAR(SpotOf(1, scene).x, -kLever * std::tan(5 * kRad), 1e-6);

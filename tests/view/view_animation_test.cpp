@@ -19,7 +19,8 @@
 
 namespace {
 
-bool IsPupil(Rgb c) {
+bool IsPupil(Rgb c)
+{
     return c.r < 20 && c.g < 20 && c.b < 20;
 }
 
@@ -27,7 +28,8 @@ bool IsPupil(Rgb c) {
 
 class ViewAnimationTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -36,7 +38,8 @@ protected:
         m_canvas->setCoverBlends(&m_timer->blends());
         ASSERT_TRUE(m_canvas->prepareGL());
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         if (m_canvas)
             m_canvas->setCoverBlends(nullptr);
         FrameFixture::TearDown();
@@ -44,12 +47,12 @@ protected:
 
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     const CoverBlends& Blends() const { return m_timer->blends(); }
-    double PupilX(double eyeX) {
+    double PupilX(double eyeX)
+    {
         const ViewImage image = ViewImage::Capture(*m_canvas);
         const int distance = m_frame->m_blendSlider->GetValue();
         const PixelPoint centre = ProjectHeadPoint(distance, eyeX, 0);
-        const std::optional<PixelPoint> pupil =
-            image.Centroid(centre, 0.3 * PixelsPerUnit(distance), IsPupil);
+        const std::optional<PixelPoint> pupil = image.Centroid(centre, 0.3 * PixelsPerUnit(distance), IsPupil);
         return pupil ? pupil->x : -1;
     }
 
@@ -57,7 +60,8 @@ protected:
     std::unique_ptr<CoverAnimationTimer> m_timer;
 };
 
-TEST_F(ViewAnimationTest, OccluderInManifestModeMovesInFourTicks) {
+TEST_F(ViewAnimationTest, OccluderInManifestModeMovesInFourTicks)
+{
     ASSERT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
     SetTool(Id::OccluderEye1, true);
     for (double phase : {0.3925, 0.785, 1.1775, 1.57}) {
@@ -75,7 +79,8 @@ TEST_F(ViewAnimationTest, OccluderInManifestModeMovesInFourTicks) {
     EXPECT_EQ(Blends().coverBlend1, 0.0f);
 }
 
-TEST_F(ViewAnimationTest, CoveringTheFellowEyeMakesTheDeviatingEyeFixate) {
+TEST_F(ViewAnimationTest, CoveringTheFellowEyeMakesTheDeviatingEyeFixate)
+{
     const double rest1 = PupilX(-0.5);
     const double rest2 = PupilX(0.5);
     drive::Spin(m_frame, 408, 2000);  // eye 1 turned 20 degrees
@@ -92,7 +97,8 @@ TEST_F(ViewAnimationTest, CoveringTheFellowEyeMakesTheDeviatingEyeFixate) {
     EXPECT_NEAR(rest2 - PupilX(0.5), deviated1 - rest1, 1.0);
 }
 
-TEST_F(ViewAnimationTest, SwapToTranslucentOccluderHandsOverInLatentMode) {
+TEST_F(ViewAnimationTest, SwapToTranslucentOccluderHandsOverInLatentMode)
+{
     drive::SetMenuItem(m_frame, Id::ModeLatent, true);
     SetTool(Id::OccluderEye1, true);
     for (int tick = 0; tick < 4; ++tick)
@@ -105,7 +111,8 @@ TEST_F(ViewAnimationTest, SwapToTranslucentOccluderHandsOverInLatentMode) {
     EXPECT_EQ(Blends().translucentBlend1, reached);
 }
 
-TEST_F(ViewAnimationTest, OffsetFactorsHoldWhileTheOffsetTextReadsZero) {
+TEST_F(ViewAnimationTest, OffsetFactorsHoldWhileTheOffsetTextReadsZero)
+{
     drive::TypeAndEnter(m_frame, 423, "2");
     SetTool(Id::RedFilterEye1, true);
     m_frame->m_coverCheckBox1->SetValue(true);
@@ -123,7 +130,8 @@ TEST_F(ViewAnimationTest, OffsetFactorsHoldWhileTheOffsetTextReadsZero) {
     EXPECT_EQ(Blends().filterBlend1, 0.0f);
 }
 
-TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves) {
+TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves)
+{
     for (int tick = 0; tick < 3; ++tick)
         m_timer->Notify();
     EXPECT_EQ(m_timer->movingTicks(), 0u);
@@ -152,7 +160,8 @@ TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves) {
     EXPECT_EQ(m_timer->movingTicks(), 4u);
 }
 
-TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept) {
+TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept)
+{
     drive::Spin(m_frame, 413, 300);
     OverlayTimer& overlay = *m_frame->m_animTimerA;
     EXPECT_TRUE(overlay.axisOverlaysVisible);

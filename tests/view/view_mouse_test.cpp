@@ -26,7 +26,8 @@ constexpr double kEye2 = 0.5;
 
 class ViewMouseTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -34,7 +35,8 @@ protected:
         ASSERT_TRUE(m_canvas->Render());
     }
 
-    void Send(wxEventType type, wxPoint at, bool left = false, bool right = false) {
+    void Send(wxEventType type, wxPoint at, bool left = false, bool right = false)
+    {
         wxMouseEvent event(type);
         event.SetPosition(at);
         event.SetLeftDown(left);
@@ -45,24 +47,25 @@ protected:
     void Move(wxPoint at, bool left = false) { Send(wxEVT_MOTION, at, left); }
 
     // Canvas pixel showing a point of the head (eye 1 at x = -0.5).
-    wxPoint CanvasPoint(double x, double y) const {
+    wxPoint CanvasPoint(double x, double y) const
+    {
         const PixelPoint p = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y);
         return {static_cast<int>(p.x), static_cast<int>(m_canvas->GetClientSize().GetHeight() - p.y)};
     }
     // Where the eyes look straight ahead, 40 pixels to its right and above it.
-    wxPoint StraightAhead(int dx = 0, int dy = 0) const {
-        return CanvasPoint(0, 0) + wxSize(dx, -dy);
-    }
-    bool GazeAtRest() const {
-        return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0
-               && m_canvas->m_gazeAzimuth[1] == 0 && m_canvas->m_gazeElevation[1] == 0;
+    wxPoint StraightAhead(int dx = 0, int dy = 0) const { return CanvasPoint(0, 0) + wxSize(dx, -dy); }
+    bool GazeAtRest() const
+    {
+        return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0 &&
+               m_canvas->m_gazeAzimuth[1] == 0 && m_canvas->m_gazeElevation[1] == 0;
     }
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
 
     MyGLCanvas* m_canvas = nullptr;
 };
 
-TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn) {
+TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn)
+{
     ASSERT_TRUE(m_frame->GetToolBar()->GetToolState(Id::FlashlightTool));
     Move(StraightAhead(40, 0));
     EXPECT_TRUE(GazeAtRest());
@@ -90,7 +93,8 @@ TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn) {
     EXPECT_FLOAT_EQ(m_canvas->m_gazeElevation[0], -5.0f);
 }
 
-TEST_F(ViewMouseTest, LeavingTheCanvasOrPlaybackKeepsTheEyesStill) {
+TEST_F(ViewMouseTest, LeavingTheCanvasOrPlaybackKeepsTheEyesStill)
+{
     SetTool(Id::FlashlightTool, false);
     Send(wxEVT_LEAVE_WINDOW, StraightAhead(-60, 30));
     EXPECT_TRUE(GazeAtRest());
@@ -102,7 +106,8 @@ TEST_F(ViewMouseTest, LeavingTheCanvasOrPlaybackKeepsTheEyesStill) {
     EXPECT_FALSE(GazeAtRest());
 }
 
-TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze) {
+TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze)
+{
     SetTool(Id::FlashlightTool, false);
     const wxPoint upperOuter1 = CanvasPoint(kEye1 - 0.25, 0.25);
     const wxPoint lowerOuter1 = CanvasPoint(kEye1 - 0.25, -0.25);
@@ -126,7 +131,8 @@ TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze) {
     EXPECT_TRUE(GazeAtRest());
 }
 
-TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
+TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton)
+{
     SetTool(Id::QuadrantEditTool, true);
     m_frame->m_modified = false;
     Move(CanvasPoint(kEye1 - 0.25, 0.25));
@@ -138,10 +144,10 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
         double x, y;
         unsigned char bit;
     };
-    for (const Click click : {Click{kEye1 - 0.25, 0.25, 0x80}, Click{kEye1 + 0.2, 0.25, 0x40},
-                              Click{kEye1 - 0.25, -0.25, 0x20}, Click{kEye1 + 0.2, -0.25, 0x10},
-                              Click{kEye2 - 0.2, 0.25, 0x08}, Click{kEye2 + 0.25, 0.25, 0x04},
-                              Click{kEye2 - 0.2, -0.25, 0x02}, Click{kEye2 + 0.25, -0.25, 0x01}}) {
+    for (const Click click :
+         {Click{kEye1 - 0.25, 0.25, 0x80}, Click{kEye1 + 0.2, 0.25, 0x40}, Click{kEye1 - 0.25, -0.25, 0x20},
+          Click{kEye1 + 0.2, -0.25, 0x10}, Click{kEye2 - 0.2, 0.25, 0x08}, Click{kEye2 + 0.25, 0.25, 0x04},
+          Click{kEye2 - 0.2, -0.25, 0x02}, Click{kEye2 + 0.25, -0.25, 0x01}}) {
         m_frame->CurrentExamination().SetQuadrantMarks(0);
         Send(wxEVT_LEFT_DOWN, CanvasPoint(click.x, click.y), true);
         EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), click.bit) << click.x << " " << click.y;
@@ -171,7 +177,8 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton) {
     EXPECT_TRUE(GazeAtRest());
 }
 
-TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance) {
+TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance)
+{
     SetTool(Id::FlashlightTool, false);
     for (int distance : {1, 6, 11}) {
         drive::Slide(m_frame, Id::BlendSlider, distance);
@@ -188,7 +195,8 @@ TEST_F(ViewMouseTest, EyesLookAtThePointerAtEveryDistance) {
     }
 }
 
-TEST_F(ViewMouseTest, GazeFollowsAPointOfTheFaceAtAnySizeWithinTheHumanRange) {
+TEST_F(ViewMouseTest, GazeFollowsAPointOfTheFaceAtAnySizeWithinTheHumanRange)
+{
     SetTool(Id::FlashlightTool, false);
     // The rule of an eighth of a degree per pixel was set at this size.
     const wxSize normal = m_canvas->GetClientSize();
@@ -219,7 +227,8 @@ TEST_F(ViewMouseTest, GazeFollowsAPointOfTheFaceAtAnySizeWithinTheHumanRange) {
         EXPECT_NEAR(std::abs(m_canvas->m_gazeElevation[eye]), kGazeLimitDegrees, 0.1) << eye;
 }
 
-TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
+TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate)
+{
     SetTool(Id::FlashlightTool, false);
     const wxPoint start(120, 100);
     const auto drag = [&] {
@@ -252,7 +261,8 @@ TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate) {
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
 }
 
-TEST_F(ViewMouseTest, DoubleClickSwitchesTheModePair) {
+TEST_F(ViewMouseTest, DoubleClickSwitchesTheModePair)
+{
     std::vector<int> sent;
     const auto record = [&](wxCommandEvent& event) {
         sent.push_back(event.GetId());

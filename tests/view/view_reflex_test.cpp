@@ -19,12 +19,14 @@ constexpr double kEye2 = 0.5;
 // eye 2, whose horizontal angle the field shows negated.
 constexpr int kEye2Eso20 = -1131;
 
-bool IsPupil(Rgb c) {
+bool IsPupil(Rgb c)
+{
     return c.r < 20 && c.g < 20 && c.b < 20;
 }
 
 // White, also seen through the prism's bluish glass.
-bool IsReflex(Rgb c) {
+bool IsReflex(Rgb c)
+{
     return c.r > 220 && c.g > 230 && c.b > 230;
 }
 
@@ -32,7 +34,8 @@ bool IsReflex(Rgb c) {
 
 class ViewReflexTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -41,9 +44,7 @@ protected:
         drive::SetTool(m_frame, Id::FlashlightTool, true);
     }
 
-    PixelPoint At(double x, double y) const {
-        return ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y);
-    }
+    PixelPoint At(double x, double y) const { return ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y); }
     double Unit() const { return PixelsPerUnit(m_frame->m_blendSlider->GetValue()); }
 
     // The pupil with the penlight off (unless a prism's glass lightens it),
@@ -52,7 +53,8 @@ protected:
         PixelPoint pupil;
         std::optional<PixelPoint> reflex;
     };
-    Eye Look(double eyeX) {
+    Eye Look(double eyeX)
+    {
         m_canvas->setPenlightShining(false);
         const ViewImage dark = ViewImage::Capture(*m_canvas);
         m_canvas->setPenlightShining(true);
@@ -65,7 +67,8 @@ protected:
     MyGLCanvas* m_canvas = nullptr;
 };
 
-TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt) {
+TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt)
+{
     m_canvas->m_angleKappa = false;
     drive::Spin(m_frame, 409, kEye2Eso20);
     const double lever = 4.2 * 0.4 / 12 * Unit();  // drawn units of 4.2 mm, in pixels
@@ -104,7 +107,8 @@ TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt) {
     EXPECT_LT(left.reflex->x - left.pupil.x, -0.5 * lever * 0.087);
 }
 
-TEST_F(ViewReflexTest, WedgeShowsBeforeItsEyeOnly) {
+TEST_F(ViewReflexTest, WedgeShowsBeforeItsEyeOnly)
+{
     const ViewImage plain = ViewImage::Capture(*m_canvas);
     m_frame->SetPrisms({Prism{}, Prism{20, PrismBase::out}});
     const ViewImage prism = ViewImage::Capture(*m_canvas);

@@ -27,15 +27,18 @@ namespace {
 constexpr double kEye1 = -0.5;
 constexpr double kEye2 = 0.5;
 
-bool IsPupil(Rgb c) {
+bool IsPupil(Rgb c)
+{
     return c.r < 20 && c.g < 20 && c.b < 20;
 }
 
-bool IsSclera(Rgb c) {
+bool IsSclera(Rgb c)
+{
     return c.r > 120 && c.g > 120 && c.b > 120;
 }
 
-void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
+void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where)
+{
     EXPECT_NEAR(actual.r, expected.r, tolerance) << where;
     EXPECT_NEAR(actual.g, expected.g, tolerance) << where;
     EXPECT_NEAR(actual.b, expected.b, tolerance) << where;
@@ -45,7 +48,8 @@ void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where) {
 
 class ViewRenderTest : public FrameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         FrameFixture::SetUp();
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
@@ -53,7 +57,8 @@ protected:
         ASSERT_TRUE(m_canvas->prepareGL());
     }
 
-    ViewImage Capture() {
+    ViewImage Capture()
+    {
         ViewImage image = ViewImage::Capture(*m_canvas);
         EXPECT_GT(image.width(), 100);
         EXPECT_GT(image.height(), 100);
@@ -63,7 +68,8 @@ protected:
     PixelPoint At(double x, double y, double z = 0) const { return ProjectHeadPoint(Distance(), x, y, z); }
     double Unit() const { return PixelsPerUnit(Distance()); }
 
-    std::optional<PixelPoint> PupilOf(const ViewImage& image, double eyeX) const {
+    std::optional<PixelPoint> PupilOf(const ViewImage& image, double eyeX) const
+    {
         return image.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
     }
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
@@ -72,7 +78,8 @@ protected:
     MyGLCanvas* m_canvas = nullptr;
 };
 
-TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws) {
+TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws)
+{
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     ASSERT_NE(renderer, nullptr);
     // The probe before the window must see the renderer the canvas got.
@@ -84,7 +91,8 @@ TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws) {
     }
 }
 
-TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256) {
+TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256)
+{
     m_canvas->m_backgroundColour = wxColour(255, 255, 255);
     ViewImage image = Capture();
     ExpectNear(image.at(1, image.height() - 2), {254, 254, 254}, 0, "white corner");
@@ -94,7 +102,8 @@ TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256) {
     ExpectNear(image.at(At(0, 0)), {50, 50, 50}, 0, "between the eyes");
 }
 
-TEST_F(ViewRenderTest, EachEyeOnItsSide) {
+TEST_F(ViewRenderTest, EachEyeOnItsSide)
+{
     const ViewImage image = Capture();
     for (double eyeX : {kEye1, kEye2}) {
         const std::optional<PixelPoint> pupil = PupilOf(image, eyeX);
@@ -114,7 +123,8 @@ TEST_F(ViewRenderTest, EachEyeOnItsSide) {
     ExpectNear(image.at(At(-1.1, 0)), {50, 50, 50}, 0, "beside eye 1");
 }
 
-TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow) {
+TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow)
+{
     const auto pupilSpan = [&](const ViewImage& image) {
         const std::optional<PixelPoint> left = PupilOf(image, kEye1);
         const std::optional<PixelPoint> right = PupilOf(image, kEye2);
@@ -143,7 +153,8 @@ TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow
     EXPECT_NEAR(grownCentre.y, after.height() / 2.0, 2);
 }
 
-TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly) {
+TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly)
+{
     const ViewImage straight = Capture();
     const PixelPoint rest1 = *PupilOf(straight, kEye1);
     const PixelPoint rest2 = *PupilOf(straight, kEye2);
@@ -165,7 +176,8 @@ TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly) {
     EXPECT_NEAR(PupilOf(latent, kEye2)->x, rest2.x, 0.5);
 }
 
-TEST_F(ViewRenderTest, AxisAngleInHundredthsTurnsTheLineByWholeDegrees) {
+TEST_F(ViewRenderTest, AxisAngleInHundredthsTurnsTheLineByWholeDegrees)
+{
     m_canvas->m_axisColour = wxColour(0, 255, 0);
     SetItem(Id::AxisLinesItem, true);
     const auto isAxis = [](Rgb c) { return c.g > 150 && c.r < 100 && c.b < 100; };
@@ -191,17 +203,20 @@ TEST_F(ViewRenderTest, AxisAngleInHundredthsTurnsTheLineByWholeDegrees) {
     EXPECT_NEAR(*latent, 0.0, 0.2);
 }
 
-TEST_F(ViewRenderTest, OccluderHidesItsEyeOnly) {
+TEST_F(ViewRenderTest, OccluderHidesItsEyeOnly)
+{
     SetTool(Id::OccluderEye1, true);
     const ViewImage image = Capture();
     int bright = 0;
-    image.forEachWithin(At(kEye1, 0), 0.37 * Unit(), [&](int, int, Rgb c) { bright += c.r > 40 || c.g > 40 || c.b > 40; });
+    image.forEachWithin(At(kEye1, 0), 0.37 * Unit(),
+                        [&](int, int, Rgb c) { bright += c.r > 40 || c.g > 40 || c.b > 40; });
     EXPECT_EQ(bright, 0);
     EXPECT_TRUE(IsSclera(image.at(At(kEye2 + 0.3, 0))));
     EXPECT_TRUE(PupilOf(image, kEye2));
 }
 
-TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour) {
+TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour)
+{
     const ViewImage bare = Capture();
     m_canvas->m_redFilterColour = wxColour(20, 140, 60);
     SetTool(Id::RedFilterEye2, true);
@@ -216,7 +231,8 @@ TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour) {
     EXPECT_TRUE(Same(filtered.at(At(kEye1 + 0.3, 0)), bare.at(At(kEye1 + 0.3, 0))));
 }
 
-TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden) {
+TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden)
+{
     const PixelPoint upperOuter1 = At(kEye1 - 0.2, 0.25);
     const PixelPoint upperInner1 = At(kEye1 + 0.2, 0.25);
     const PixelPoint lowerOuter1 = At(kEye1 - 0.2, -0.25);
@@ -244,7 +260,8 @@ TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden) {
     EXPECT_TRUE(Same(editing.at(upperOuter1), marked.at(upperOuter1)));
 }
 
-TEST_F(ViewRenderTest, ScreenshotOfEveryAid) {
+TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
+{
     struct Shot {
         const char* name;
         std::function<void()> arrange;
@@ -301,7 +318,8 @@ public:
     ExpectTextureMessage(wxString* message, wxString* caption) : m_message(message), m_caption(caption) {}
 
 protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
+    int OnInvoked(wxMessageDialog* dialog) const override
+    {
         *m_message = dialog->GetMessage();
         *m_caption = dialog->GetCaption();
         return wxID_OK;
@@ -316,7 +334,8 @@ private:
 
 using IrisTextureFileTest = FrameFixture;
 
-TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws) {
+TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws)
+{
     CopyDataFile("English.lan");
     std::filesystem::remove(PathOf("texturen.dat"));
     wxString message, caption;
@@ -337,7 +356,8 @@ TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws) {
     EXPECT_TRUE(IsSclera(image.at(eye)));
 }
 
-TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage) {
+TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage)
+{
     CopyDataFile("English.lan");
     WriteFile("texturen.dat", std::string("\xff\x00\x00\xff", 4));
     ASSERT_TRUE(StartProgram());

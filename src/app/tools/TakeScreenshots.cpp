@@ -39,7 +39,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Settle() {
+void Settle()
+{
     // Resizes and redraws need round trips to the display server.
     for (int i = 0; i < 50; ++i) {
         wxTheApp->ProcessPendingEvents();
@@ -50,7 +51,8 @@ void Settle() {
 
 // The view as the canvas renders it; a virtual display's screen copy may
 // not hold the latest GL frame.
-wxImage CanvasImage(MyGLCanvas* canvas) {
+wxImage CanvasImage(MyGLCanvas* canvas)
+{
     const wxSize size = canvas->GetClientSize();
     wxImage image(size);
     if (!canvas->Render())
@@ -67,7 +69,8 @@ wxImage CanvasImage(MyGLCanvas* canvas) {
 
 // A capture of several windows shows only them: the bare screen between
 // them becomes transparent, not the virtual display's black.
-void ClearAllBut(wxImage& image, const wxPoint& origin, const std::vector<wxRect>& windows) {
+void ClearAllBut(wxImage& image, const wxPoint& origin, const std::vector<wxRect>& windows)
+{
     image.InitAlpha();
     for (int y = 0; y < image.GetHeight(); ++y)
         for (int x = 0; x < image.GetWidth(); ++x) {
@@ -82,7 +85,8 @@ void ClearAllBut(wxImage& image, const wxPoint& origin, const std::vector<wxRect
 // The screen is read with ImageMagick's import: the toolkit's screen copy
 // does not see redraws on a virtual display.
 bool Capture(const wxRect& area, const fs::path& file, bool withView = true,
-             const std::vector<wxRect>& onlyWindows = {}) {
+             const std::vector<wxRect>& onlyWindows = {})
+{
     Settle();
     const wxString geometry = wxString::Format("%dx%d+%d+%d", area.width, area.height, area.x, area.y);
     if (wxExecute("import -window root -crop " + geometry + " +repage \"" + file.string() + "\"", wxEXEC_SYNC) != 0)
@@ -100,17 +104,20 @@ bool Capture(const wxRect& area, const fs::path& file, bool withView = true,
     return saved;
 }
 
-void Command(PatientFrame* frame, int id) {
+void Command(PatientFrame* frame, int id)
+{
     wxCommandEvent event(wxEVT_MENU, id);
     frame->ProcessWindowEvent(event);
 }
 
-void ToggleTool(PatientFrame* frame, int id) {
+void ToggleTool(PatientFrame* frame, int id)
+{
     frame->GetToolBar()->ToggleTool(id, !frame->GetToolBar()->GetToolState(id));
     Command(frame, id);
 }
 
-void Animate(PatientFrame* frame) {
+void Animate(PatientFrame* frame)
+{
     for (int tick = 0; tick < 20; ++tick)
         frame->m_animTimerB->Notify();
 }
@@ -118,7 +125,8 @@ void Animate(PatientFrame* frame) {
 // The tools as the toolbar shows them, and below it one column per group
 // of tools with every tool's name: which group covers which eye, which tool
 // starts the quiz.
-bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
+bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file)
+{
     constexpr int kMargin = 16;
     constexpr int kIcon = 32;
     constexpr int kStripStep = kIcon + 8;
@@ -170,7 +178,8 @@ bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
     const int stripTop = kMargin;
     const int headingTop = stripTop + kIcon + 48;
     const int firstRowTop = headingTop + 30;
-    const wxSize size(std::max(stripWidth, columnsWidth) + 2 * kMargin, firstRowTop + static_cast<int>(rows) * kRow + kMargin);
+    const wxSize size(std::max(stripWidth, columnsWidth) + 2 * kMargin,
+                      firstRowTop + static_cast<int>(rows) * kRow + kMargin);
     wxBitmap picture(size, 24);
     wxMemoryDC dc(picture);
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -228,7 +237,8 @@ bool DrawToolbarLegend(PatientFrame* frame, const fs::path& file) {
     return saved;
 }
 
-bool TakeAll(const fs::path& output, bool toolbarLegend) {
+bool TakeAll(const fs::path& output, bool toolbarLegend)
+{
     PatientFrame* frame = PatientApp::MainWindow();
     frame->SetPosition(wxPoint(0, 0));
     bool ok = !toolbarLegend || DrawToolbarLegend(frame, output / "toolbar.png");
@@ -252,9 +262,9 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
 
     // The chart windows of a palsy, each on its own: the view's pixels are not theirs.
     ok &= frame->ReadCaseFile("cases/sixth-nerve-palsy-right.sd");
-    for (const auto& [command, window, name] : {std::tuple{Id::HessChart, Id::HessChartWindow, "hess-chart.png"},
-                                                std::tuple{Id::NinePositions, Id::NinePositionsWindow,
-                                                           "nine-positions.png"}}) {
+    for (const auto& [command, window, name] :
+         {std::tuple{Id::HessChart, Id::HessChartWindow, "hess-chart.png"},
+          std::tuple{Id::NinePositions, Id::NinePositionsWindow, "nine-positions.png"}}) {
         Command(frame, command);
         wxWindow* chart = wxWindow::FindWindowById(window, frame);
         ok &= chart != nullptr;
@@ -275,8 +285,8 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
     Command(frame, Id::NewCase);
     ToggleTool(frame, Id::QuizTool);
     QuizFrame* quiz = frame->m_quizFrame;
-    const wxString quizFile = wxGetCwd() + (frame->m_languageFile == "Deutsch.lan" ? "/quiz/quiz_de.sqs"
-                                                                                      : "/quiz/quiz_en.sqs");
+    const wxString quizFile =
+        wxGetCwd() + (frame->m_languageFile == "Deutsch.lan" ? "/quiz/quiz_de.sqs" : "/quiz/quiz_en.sqs");
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
     ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png", true,
@@ -298,7 +308,8 @@ bool TakeAll(const fs::path& output, bool toolbarLegend) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const bool toolbarLegend = argc == 5 && std::string(argv[4]) == "toolbar";
     if (argc != 4 && !toolbarLegend) {
         std::fprintf(stderr, "usage: %s DATA_FOLDER OUTPUT_FOLDER LANGUAGE_FILE [toolbar]\n", argv[0]);

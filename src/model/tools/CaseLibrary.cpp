@@ -20,7 +20,7 @@ int Hundredths(double degrees)
     return static_cast<int>(std::lround(degrees * 100.0));
 }
 
-} // namespace
+}  // namespace
 
 // Signs as the value fields show them:
 //   horizontal  + inward (eso), - outward (exo), for either eye;
@@ -41,61 +41,89 @@ const std::vector<LibraryCase>& CaseLibrary()
 {
     static const std::vector<LibraryCase> cases = {
         {"orthophoria", Deviation::manifest, {}},
-        {"esotropia-left", Deviation::manifest, {
-            {L, horizontal, 14.0, 14.0},
-        }},
-        {"convergence-excess-esotropia", Deviation::manifest, {
-            {R, horizontal, 4.0, 14.0},
-        }},
-        {"microtropia-left", Deviation::manifest, {
-            {L, horizontal, 2.0, 2.0},
-        }},
-        {"exotropia-right", Deviation::manifest, {
-            {R, horizontal, -12.0, -12.0},
-        }},
-        {"divergence-excess-exotropia", Deviation::manifest, {
-            {L, horizontal, -14.0, -4.0},
-        }},
-        {"esophoria", Deviation::latent, {
-            {R, horizontal, 3.0, 5.0},
-            {L, horizontal, 3.0, 5.0},
-        }},
-        {"exophoria", Deviation::latent, {
-            {R, horizontal, -4.0, -4.0},
-            {L, horizontal, -4.0, -4.0},
-        }},
-        {"convergence-insufficiency-exophoria", Deviation::latent, {
-            {R, horizontal, -1.0, -8.0},
-            {L, horizontal, -1.0, -8.0},
-        }},
-        {"hyperphoria-right", Deviation::latent, {
-            {R, vertical, 3.0, 3.0},
-            {L, vertical, 3.0, 3.0},
-        }},
-        {"superior-oblique-palsy-left", Deviation::manifest, {
-            {L, vertical, -6.0, -8.0},
-            {L, torsion, -5.0, -5.0},
-            {L, vAxis, -10.0, -10.0},
-        }},
-        {"excyclotropia-left", Deviation::manifest, {
-            {L, torsion, -10.0, -10.0},
-        }},
-        {"dissociated-vertical-deviation", Deviation::manifest, {
-            {R, vOffset, 5.0, 5.0},
-            {L, vOffset, 10.0, 10.0},
-        }},
-        {"a-pattern-esotropia", Deviation::manifest, {
-            {L, horizontal, 8.0, 10.0},
-            {R, hAxis, 12.0, 12.0},
-            {L, hAxis, 12.0, 12.0},
-        }},
-        {"v-pattern-exotropia", Deviation::manifest, {
-            {R, horizontal, -8.0, -8.0},
-            {R, hAxis, -12.0, -12.0},
-            {L, hAxis, -12.0, -12.0},
-            {R, vAxis, 8.0, 8.0},
-            {L, vAxis, -8.0, -8.0},
-        }},
+        {"esotropia-left",
+         Deviation::manifest,
+         {
+             {L, horizontal, 14.0, 14.0},
+         }},
+        {"convergence-excess-esotropia",
+         Deviation::manifest,
+         {
+             {R, horizontal, 4.0, 14.0},
+         }},
+        {"microtropia-left",
+         Deviation::manifest,
+         {
+             {L, horizontal, 2.0, 2.0},
+         }},
+        {"exotropia-right",
+         Deviation::manifest,
+         {
+             {R, horizontal, -12.0, -12.0},
+         }},
+        {"divergence-excess-exotropia",
+         Deviation::manifest,
+         {
+             {L, horizontal, -14.0, -4.0},
+         }},
+        {"esophoria",
+         Deviation::latent,
+         {
+             {R, horizontal, 3.0, 5.0},
+             {L, horizontal, 3.0, 5.0},
+         }},
+        {"exophoria",
+         Deviation::latent,
+         {
+             {R, horizontal, -4.0, -4.0},
+             {L, horizontal, -4.0, -4.0},
+         }},
+        {"convergence-insufficiency-exophoria",
+         Deviation::latent,
+         {
+             {R, horizontal, -1.0, -8.0},
+             {L, horizontal, -1.0, -8.0},
+         }},
+        {"hyperphoria-right",
+         Deviation::latent,
+         {
+             {R, vertical, 3.0, 3.0},
+             {L, vertical, 3.0, 3.0},
+         }},
+        {"superior-oblique-palsy-left",
+         Deviation::manifest,
+         {
+             {L, vertical, -6.0, -8.0},
+             {L, torsion, -5.0, -5.0},
+             {L, vAxis, -10.0, -10.0},
+         }},
+        {"excyclotropia-left",
+         Deviation::manifest,
+         {
+             {L, torsion, -10.0, -10.0},
+         }},
+        {"dissociated-vertical-deviation",
+         Deviation::manifest,
+         {
+             {R, vOffset, 5.0, 5.0},
+             {L, vOffset, 10.0, 10.0},
+         }},
+        {"a-pattern-esotropia",
+         Deviation::manifest,
+         {
+             {L, horizontal, 8.0, 10.0},
+             {R, hAxis, 12.0, 12.0},
+             {L, hAxis, 12.0, 12.0},
+         }},
+        {"v-pattern-exotropia",
+         Deviation::manifest,
+         {
+             {R, horizontal, -8.0, -8.0},
+             {R, hAxis, -12.0, -12.0},
+             {L, hAxis, -12.0, -12.0},
+             {R, vAxis, 8.0, 8.0},
+             {L, vAxis, -8.0, -8.0},
+         }},
         {"sixth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, R)},
         {"sixth-nerve-palsy-left", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, L)},
         {"fourth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::fourthNervePalsy, R)},

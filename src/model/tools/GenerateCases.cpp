@@ -35,7 +35,7 @@ std::set<std::string> ForeignCaseFiles(const fs::path& folder)
     return foreign;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -105,13 +105,11 @@ double ColumnDistance(double a, double b)
 class IrisPainter {
 public:
     explicit IrisPainter(SplitMix64& random)
-        : m_fineFibres(random, 48), m_coarseFibres(random, 20), m_collaretteWave(random, 14),
-          m_pigment(random, 9)
+        : m_fineFibres(random, 48), m_coarseFibres(random, 20), m_collaretteWave(random, 14), m_pigment(random, 9)
     {
         for (int i = 0; i < 9; ++i) {
-            m_crypts.push_back({random.Uniform(0, kSide), random.Uniform(2.5, 5.0),
-                                random.Uniform(0.55, 0.7), random.Uniform(0.1, 0.16),
-                                random.Uniform(0.6, 0.9)});
+            m_crypts.push_back({random.Uniform(0, kSide), random.Uniform(2.5, 5.0), random.Uniform(0.55, 0.7),
+                                random.Uniform(0.1, 0.16), random.Uniform(0.6, 0.9)});
         }
     }
 
@@ -139,8 +137,8 @@ public:
             colour = Mix(colour, {34, 38, 48}, crypt.strength * std::exp(-(across * across + along * along)));
         }
 
-        colour = Mix(colour, {52, 30, 20}, SmoothStep(0.1, -0.02, radial));   // pupillary ruff
-        colour = Mix(colour, {38, 46, 60}, SmoothStep(0.74, 1.0, radial));    // limbal ring
+        colour = Mix(colour, {52, 30, 20}, SmoothStep(0.1, -0.02, radial));  // pupillary ruff
+        colour = Mix(colour, {38, 46, 60}, SmoothStep(0.74, 1.0, radial));   // limbal ring
         return colour;
     }
 

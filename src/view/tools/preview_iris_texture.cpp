@@ -38,7 +38,8 @@ public:
     Rgb Texel(int column, int row) const
     {
         const auto wrap = [](int i) { return ((i % kSide) + kSide) % kSide; };
-        const std::size_t offset = (static_cast<std::size_t>(wrap(row)) * kSide + static_cast<std::size_t>(wrap(column))) * 4;
+        const std::size_t offset =
+            (static_cast<std::size_t>(wrap(row)) * kSide + static_cast<std::size_t>(wrap(column))) * 4;
         return {double(m_rgba[offset]), double(m_rgba[offset + 1]), double(m_rgba[offset + 2])};
     }
 
@@ -94,8 +95,8 @@ void DrawPupil(Image& image)
 {
     for (int row = 0; row < image.Side(); ++row)
         for (int column = 0; column < image.Side(); ++column)
-            if (std::fabs(image.ToX(column + 0.5)) <= kPupilHalfSide
-                && std::fabs(image.ToY(row + 0.5)) <= kPupilHalfSide)
+            if (std::fabs(image.ToX(column + 0.5)) <= kPupilHalfSide &&
+                std::fabs(image.ToY(row + 0.5)) <= kPupilHalfSide)
                 image.At(column, row) = kPupil;
 }
 
