@@ -22,7 +22,7 @@ MUTANTS_BUDGET      ?= 5400
 MUTANTS_FILE_BUDGET ?= 600
 MUTANTS_LIMIT       ?= 0
 
-.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package
+.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package format format-check
 
 deps:
 	@scripts/install-deps.sh
@@ -40,7 +40,7 @@ run: build
 # only on displays of their own.
 GUI_CTEST = $(CURDIR)/scripts/ctest-on-displays.sh $(JOBS) -L gui --no-tests=error --output-on-failure
 
-test: build
+test: build format-check
 	@cd $(BUILD) && ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
 	@cd $(BUILD) && $(GUI_CTEST)
 	@$(MAKE) --no-print-directory test-asan-gui
@@ -84,6 +84,15 @@ install: build
 
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# One style for every source: `make format` applies it, `make test` checks it.
+SOURCES = git ls-files -z '*.cpp' '*.h'
+
+format: deps
+	@$(SOURCES) | xargs -0 clang-format -i
+
+format-check: deps
+	@$(SOURCES) | xargs -0 clang-format --dry-run -Werror
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTANTS_BUILD)
