@@ -2,6 +2,8 @@
 // key, so a teacher can examine while talking, in a window or full screen.
 #include "frame/PatientFrame.h"
 
+#include "commands/CommandTable.h"
+#include "commands/ExaminationSteps.h"
 #include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/GazeMath.h"
@@ -20,7 +22,6 @@ namespace {
 
 constexpr int kCoverTools[] = {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye1,
                                Id::OccluderEye2, Id::RedFilterEye2, Id::TranslucentEye2};
-constexpr double kEccentricities[] = {10, 15, 20, 25, 30};
 
 }  // namespace
 
@@ -55,36 +56,18 @@ void PatientFrame::OnAlternateCover(wxCommandEvent&)
 
 void PatientFrame::OnDistanceCommand(wxCommandEvent& event)
 {
-    // Playback holds the distance still.
-    if (!m_blendSlider->IsEnabled())
-        return;
-    int value = m_examination.Distance();
-    switch (event.GetId()) {
-    case Id::DistanceFar:
-        value = kBlendSliderFar;
-        break;
-    case Id::DistanceNear:
-        value = kBlendSliderNear;
-        break;
-    case Id::DistanceNearer:
-        value = std::min(value + 1, kBlendSliderNear);
-        break;
-    case Id::DistanceFarther:
-        value = std::max(value - 1, kBlendSliderFar);
-        break;
-    }
-    SetDistance(value);
+    SetDistance(DistanceAfter(event.GetId(), m_examination.Distance()));
 }
 
 void PatientFrame::OnGazeCommand(wxCommandEvent& event)
 {
-    m_gazeKey = event.GetId() == Id::GazeFollowsPointer ? 0 : event.GetId() - Id::FirstGazePosition + 1;
+    m_gazeKey = std::max(GazeKeyOf(event.GetId()), 0);
     ApplyGazeKey();
 }
 
 void PatientFrame::OnEccentricity(wxCommandEvent& event)
 {
-    m_gazeEccentricity = kEccentricities[event.GetId() - Id::FirstEccentricity];
+    m_gazeEccentricity = EccentricityDegrees(event.GetId());
     // A position still held moves out to the new eccentricity.
     if (m_canvas->gazeTarget())
         ApplyGazeKey();
@@ -98,86 +81,97 @@ void PatientFrame::ApplyGazeKey()
         m_canvas->setGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
 }
 
-bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event)
+CommandState PatientFrame::CommandStateNow() const
 {
-    // The menus name every key; GTK leaves plain letters to the focused
-    // control, so the keys shown there are matched here.
-    wxMenuBar* menus = GetMenuBar();
-    for (std::size_t position = 0; position < menus->GetMenuCount(); ++position) {
-        wxMenuItemList pending = menus->GetMenu(position)->GetMenuItems();
-        while (!pending.empty()) {
-            wxMenuItem* item = pending.front();
-            pending.pop_front();
-            if (item->IsSubMenu()) {
-                // A locked submenu (the quiz locks the view) locks its keys too.
-                if (item->IsEnabled())
-                    for (wxMenuItem* child : item->GetSubMenu()->GetMenuItems())
-                        pending.push_back(child);
-                continue;
-            }
-            const std::unique_ptr<wxAcceleratorEntry> key(item->GetAccel());
-            if (!key || key->GetKeyCode() != event.GetKeyCode() || key->GetFlags() != event.GetModifiers())
-                continue;
-            if (item->IsEnabled()) {
-                if (item->IsCheckable())
-                    item->Check(!item->IsChecked());
-                wxCommandEvent command(wxEVT_MENU, item->GetId());
-                command.SetEventObject(this);
-                command.SetInt(item->IsCheckable() && item->IsChecked());
-                ProcessWindowEvent(command);
-            }
-            return true;
+    CommandState state;
+    const wxToolBar* tools = GetToolBar();
+    state.valuesHidden = tools && tools->GetToolState(Id::HideValuesTool);
+    state.quizRuns = tools && tools->GetToolState(Id::QuizTool);
+    state.recordingPlays = m_examination.RecordingPlays();
+    state.presenting = m_presentation;
+    return state;
+}
+
+void PatientFrame::OnCommandState(wxUpdateUIEvent& event)
+{
+    if (const Command* command = FindCommand(event.GetId()))
+        event.Enable(CommandEnabled(*command, CommandStateNow()));
+    else
+        event.Skip();
+}
+
+void PatientFrame::UpdateCommandStates()
+{
+    if (wxMenuBar* menus = GetMenuBar())
+        menus->UpdateMenus();
+    if (wxToolBar* tools = GetToolBar())
+        tools->UpdateWindowUI();
+}
+
+void PatientFrame::RunCommand(const Command& command)
+{
+    wxCommandEvent run(wxEVT_MENU, command.id);
+    run.SetEventObject(this);
+    if (command.kind == CommandKind::check || command.kind == CommandKind::radio) {
+        // A key flips the item or tool as a click would, then runs it.
+        const bool radio = command.kind == CommandKind::radio;
+        wxToolBar* tools = GetToolBar();
+        if (wxMenuItem* item = GetMenuBar()->FindItem(command.id)) {
+            item->Check(radio || !item->IsChecked());
+            run.SetInt(item->IsChecked());
+        } else if (tools && tools->FindById(command.id)) {
+            tools->ToggleTool(command.id, radio || !tools->GetToolState(command.id));
+            run.SetInt(tools->GetToolState(command.id));
         }
     }
-    return false;
+    ProcessWindowEvent(run);
+}
+
+const Command* PatientFrame::CommandForKey(const wxKeyEvent& event) const
+{
+    struct KeyedCommand {
+        wxAcceleratorEntry key;
+        const Command* command;
+    };
+    static const std::vector<KeyedCommand> keyed = [] {
+        std::vector<KeyedCommand> parsed;
+        for (const Command& command : Commands()) {
+            wxAcceleratorEntry key;
+            if (command.key && key.FromString(command.key))
+                parsed.push_back({key, &command});
+        }
+        return parsed;
+    }();
+    int code = event.GetKeyCode();
+    // The keypad doubles the digit keys of the gaze menu.
+    if (code >= WXK_NUMPAD0 && code <= WXK_NUMPAD9)
+        code = '0' + (code - WXK_NUMPAD0);
+    for (const KeyedCommand& entry : keyed)
+        if (entry.key.GetKeyCode() == code && entry.key.GetFlags() == event.GetModifiers())
+            return entry.command;
+    return nullptr;
 }
 
 void PatientFrame::OnCharHook(wxKeyEvent& event)
 {
-    // Keys typed into a value field belong to the field. (wxDynamicCast casts
-    // down before it checks, which the sanitizer rightly reports.)
-    if (dynamic_cast<wxTextCtrl*>(FindFocus())) {
+    // Keys typed into a value field belong to the field; GTK leaves plain
+    // letters to the focused control, so the window matches its keys here.
+    // (wxDynamicCast casts down before it checks, which the sanitizer rightly
+    // reports.) A locked command leaves its key to the focused control.
+    const Command* command = dynamic_cast<wxTextCtrl*>(FindFocus()) ? nullptr : CommandForKey(event);
+    if (!command || !CommandEnabled(*command, CommandStateNow())) {
         event.Skip();
         return;
     }
-    const int key = event.GetKeyCode();
-    if (key >= WXK_NUMPAD0 && key <= WXK_NUMPAD9) {
-        // The keypad doubles the digit keys of the gaze menu.
-        const int id = key == WXK_NUMPAD0 ? Id::GazeFollowsPointer : Id::FirstGazePosition + (key - WXK_NUMPAD1);
-        wxCommandEvent gaze(wxEVT_MENU, id);
-        OnGazeCommand(gaze);
-        return;
-    }
-    if (RunMenuItemForKey(event))
-        return;
-    if (event.HasAnyModifiers()) {
-        event.Skip();
-        return;
-    }
-    // Tools without a menu item.
-    switch (key) {
-    case WXK_ESCAPE:
-        if (!m_presentation)
-            break;
-        SetPresentation(false);
-        return;
-    case 'H':
-        if (!GetToolBar()->GetToolEnabled(Id::HideValuesTool))
-            break;
-        {
-            GetToolBar()->ToggleTool(Id::HideValuesTool, !GetToolBar()->GetToolState(Id::HideValuesTool));
-            wxCommandEvent toggled(wxEVT_TOOL, Id::HideValuesTool);
-            OnHideValuesToggle(toggled);
-        }
-        return;
-    case 'R': {
-        wxCommandEvent reset(wxEVT_TOOL, Id::ResetViewTool);
-        OnResetView(reset);
-        return;
-    }
-    case 'V':
-        PeekAtValues();
-        return;
-    }
-    event.Skip();
+    RunCommand(*command);
+}
+
+void PatientFrame::OnPeekAtValuesKey(wxCommandEvent&)
+{
+    PeekAtValues();
+}
+
+void PatientFrame::OnLeavePresentation(wxCommandEvent&)
+{
+    SetPresentation(false);
 }

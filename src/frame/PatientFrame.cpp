@@ -69,6 +69,9 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU(Id::RemovePrisms, PatientFrame::OnRemovePrisms)
     EVT_TIMER(Id::ValuesPeekTimer, PatientFrame::OnValuesPeekTimer)
     EVT_CHAR_HOOK(PatientFrame::OnCharHook)
+    EVT_MENU(Id::PeekAtValues, PatientFrame::OnPeekAtValuesKey)
+    EVT_MENU(Id::LeavePresentation, PatientFrame::OnLeavePresentation)
+    EVT_UPDATE_UI_RANGE(Id::Exit, Id::SaveCaseAs, PatientFrame::OnCommandState)
     EVT_MENU(Id::Muscles, PatientFrame::OnMuscles)
     EVT_MENU(Id::HessChart, PatientFrame::OnHessChart)
     EVT_MENU(Id::NinePositions, PatientFrame::OnNinePositions)
@@ -109,9 +112,7 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
         return;
     }
     CreateMenus(languageMenu);
-    GetMenuBar()->Enable(Id::RepairRecording, false);
-    GetMenuBar()->Enable(Id::SaveRecording, false);
-    GetMenuBar()->Enable(Id::SaveRecordingAs, false);
+    UpdateCommandStates();
 
     FitStatusFields();
     m_statusBar->SetStatusText(Text(Text::ManifestModeStatus), 3);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartHost.h"
+#include "commands/CommandTable.h"
 #include "quiz/QuizHost.h"
 #include "view/ViewHost.h"
 #include "widgets/Ids.h"
@@ -279,7 +280,17 @@ private:
     void NoteSwitches();
     bool ConfirmDiscard();
     void SetCoverTool(int tool, bool on);
-    bool RunMenuItemForKey(const wxKeyEvent& event);
+    // The command a key names, whatever its lock; nullptr for none.
+    const Command* CommandForKey(const wxKeyEvent& event) const;
+    // Runs a command as its menu item or tool would: a check flips first.
+    void RunCommand(const Command& command);
+    // What the commands' locks depend on, now.
+    CommandState CommandStateNow() const;
+    void OnCommandState(wxUpdateUIEvent& event);
+    // The menu items and tools take their locks at once, not at the next idle time.
+    void UpdateCommandStates();
+    void OnPeekAtValuesKey(wxCommandEvent& event);
+    void OnLeavePresentation(wxCommandEvent& event);
     void ApplyGazeKey();
     bool ControlsHiddenForPresentation() const;
     void ApplyPresentationLayout();

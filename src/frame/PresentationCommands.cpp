@@ -160,19 +160,13 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
     else
         m_statusBar->SetStatusText(
             Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
-    GetMenuBar()->Enable(Id::ViewSubmenu, !hide);
-    // The strengths would give the hidden case away.
-    GetMenuBar()->Enable(Id::Muscles, !hide && !IsPlaybackMode());
-    for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
-        tools->EnableTool(tool, !hide);
     if (hide) {
         m_savedTool634State = tools->GetToolState(Id::QuadrantHideTool);
         tools->ToggleTool(Id::QuadrantHideTool, true);
-        tools->EnableTool(Id::QuadrantHideTool, false);
     } else {
-        tools->EnableTool(Id::QuadrantHideTool, true);
         tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
     }
+    UpdateCommandStates();
     NoteSwitches();
     if (m_presentation)
         ApplyPresentationLayout();
@@ -193,7 +187,6 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event)
         m_modified = false;
     }
     tools->ToggleTool(Id::HideValuesTool, on);
-    tools->EnableTool(Id::HideValuesTool, !on);
     OnHideValuesToggle(event);
     if (on) {
         if (!m_quizFrame)
@@ -223,14 +216,10 @@ void PatientFrame::SetPlaybackMode(bool on)
         const int playbackHeight = m_playbackBarHeight + m_traceHeight;
         ConstrainPanels(on ? playbackHeight + kPanelMargin : kPanelMargin);
         m_blendSlider->Enable(!on);
-        for (int item : {Id::RepairRecording, Id::SaveRecording, Id::SaveRecordingAs})
-            GetMenuBar()->Enable(item, on);
         // A recording shows the eye positions it recorded: no prisms meanwhile.
         if (on)
             SetPrisms({});
-        GetMenuBar()->Enable(Id::PrismSubmenu, !on);
-        // A recording has no muscles to set; a change would show nowhere and be lost.
-        GetMenuBar()->Enable(Id::Muscles, !on && !GetToolBar()->GetToolState(Id::HideValuesTool));
+        UpdateCommandStates();
         for (int row = kFirstHiddenRowInPlayback; row < kEyeQuantityCount; ++row) {
             m_quantityTexts1[row]->Show(!on);
             m_quantityTexts2[row]->Show(!on);

@@ -2,6 +2,8 @@
 // keys that step along the prism bar, and the status field that shows them.
 #include "frame/PatientFrame.h"
 
+#include "commands/ExaminationSteps.h"
+
 #include "widgets/FileChooser.h"
 #include "widgets/Ids.h"
 #include "frame/PrismDialog.h"
@@ -55,29 +57,12 @@ void PatientFrame::OnPrismChooser(wxCommandEvent&)
 
 void PatientFrame::OnPrismKey(wxCommandEvent& event)
 {
-    const int offset = event.GetId() - Id::PrismStrongerEye1;
-    std::array<Prism, 2> prisms = Prisms();
-    Prism& prism = prisms[offset / actionCount];
-    switch (offset % actionCount) {
-    case stronger:
-        prism.dioptres = StepPrismPower(prism.dioptres, 1);
-        break;
-    case weaker:
-        prism.dioptres = StepPrismPower(prism.dioptres, -1);
-        break;
-    case nextBase:
-        prism.base = NextPrismBase(prism.base);
-        break;
-    }
-    SetPrisms(prisms);
+    SetPrisms(PrismsAfter(event.GetId(), Prisms()));
 }
 
-void PatientFrame::OnRemovePrisms(wxCommandEvent&)
+void PatientFrame::OnRemovePrisms(wxCommandEvent& event)
 {
-    std::array<Prism, 2> prisms = Prisms();
-    for (Prism& prism : prisms)
-        prism.dioptres = 0;
-    SetPrisms(prisms);
+    SetPrisms(PrismsAfter(event.GetId(), Prisms()));
 }
 
 void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms)

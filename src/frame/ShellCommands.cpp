@@ -122,8 +122,6 @@ void PatientFrame::OpenRecording(const wxString& path)
     m_tracePanel->ShowRecording(m_playbackTimer->Player());
     m_playbackTimer->ShowSample();
     UpdateTitle(wxEmptyString);
-    GetMenuBar()->Enable(Id::SaveRecording, true);
-    GetMenuBar()->Enable(Id::SaveRecordingAs, true);
 }
 
 void PatientFrame::OnPlaybackButton(wxCommandEvent& event)

@@ -84,6 +84,9 @@ enum : int {
     FirstEccentricity = 732,  // 10, 15, 20, 25 and 30 degrees
     LastEccentricity = 736,
     ValuesPeekTimer = 737,
+    // Keys without a menu item or tool.
+    PeekAtValues = 750,
+    LeavePresentation = 751,
     GazeSubmenu = 738,
     EccentricitySubmenu = 739,
     HessChart = 760,      // View menu: the Hess chart window

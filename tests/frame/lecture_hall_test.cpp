@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "TestDialogs.h"
 
+#include "commands/CommandTable.h"
 #include "widgets/Ids.h"
 #include "view/MyGLCanvas.h"
 
@@ -22,7 +23,10 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 using namespace drive;
 namespace fs = std::filesystem;
@@ -157,13 +161,66 @@ TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)
     wxKeyEvent latent(wxEVT_CHAR_HOOK);
     latent.m_keyCode = 'M';
     latent.m_shiftDown = true;
-    // Hidden values lock the View submenu, as the quiz does.
+    // Hidden values lock the View submenu, as the quiz does: its items, the
+    // tools that would show the case and their keys alike, at once.
+    wxMenuBar* menus = m_frame->GetMenuBar();
     ToggleTool(m_frame, Id::HideValuesTool);
     m_frame->ProcessWindowEvent(latent);
-    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
+    EXPECT_TRUE(menus->IsChecked(Id::ModeManifest));
+    for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem})
+        EXPECT_FALSE(menus->IsEnabled(id)) << id;
+    EXPECT_FALSE(m_frame->GetToolBar()->GetToolEnabled(Id::OpenCase));
+    EXPECT_TRUE(menus->IsEnabled(Id::Uncover));
     ToggleTool(m_frame, Id::HideValuesTool);
     m_frame->ProcessWindowEvent(latent);
-    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
+    EXPECT_TRUE(menus->IsChecked(Id::ModeLatent));
+    for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem})
+        EXPECT_TRUE(menus->IsEnabled(id)) << id;
+    EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::OpenCase));
+    EXPECT_FALSE(menus->IsEnabled(Id::SaveRecording)) << "only a recording has one to save";
+}
+
+TEST_F(LectureHallTest, EveryMenuItemAndToolIsACommandWithTheKeyItShows)
+{
+    std::vector<wxMenuItem*> pending;
+    wxMenuBar* menus = m_frame->GetMenuBar();
+    for (std::size_t position = 0; position < menus->GetMenuCount(); ++position)
+        for (wxMenuItem* item : menus->GetMenu(position)->GetMenuItems())
+            pending.push_back(item);
+    int commands = 0;
+    while (!pending.empty()) {
+        wxMenuItem* item = pending.back();
+        pending.pop_back();
+        if (item->IsSeparator() || (item->GetId() >= Id::FirstLanguage && item->GetId() <= Id::LastLanguage))
+            continue;
+        ++commands;
+        const Command* command = FindCommand(item->GetId());
+        ASSERT_NE(command, nullptr) << item->GetItemLabelText();
+        const std::unique_ptr<wxAcceleratorEntry> shown(item->GetAccel());
+        wxAcceleratorEntry listed;
+        ASSERT_EQ(shown != nullptr, command->key && listed.FromString(command->key)) << command->id;
+        if (shown) {
+            EXPECT_EQ(shown->GetKeyCode(), listed.GetKeyCode()) << command->id;
+            EXPECT_EQ(shown->GetFlags(), listed.GetFlags()) << command->id;
+        }
+        if (item->IsSubMenu())
+            for (wxMenuItem* child : item->GetSubMenu()->GetMenuItems())
+                pending.push_back(child);
+    }
+    // And every command with a menu label is in the menus.
+    EXPECT_EQ(commands, std::count_if(Commands().begin(), Commands().end(), [](const Command& command) {
+                  return command.text != 0 || command.kind == CommandKind::radio;
+              }));
+    wxToolBar* tools = m_frame->GetToolBar();
+    for (std::size_t position = 0; position < tools->GetToolsCount(); ++position) {
+        const wxToolBarToolBase* tool = tools->GetToolByPos(static_cast<int>(position));
+        if (tool->IsSeparator())
+            continue;
+        const Command* command = FindCommand(tool->GetId());
+        ASSERT_NE(command, nullptr) << tool->GetId();
+        EXPECT_STREQ(ToolBitmapName(tool->GetId()), command->tool.bitmap);
+        EXPECT_EQ(tool->CanBeToggled(), command->kind == CommandKind::check) << tool->GetId();
+    }
 }
 
 TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped)
