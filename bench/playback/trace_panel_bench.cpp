@@ -8,7 +8,7 @@
 
 #include "app/PatientApp.h"
 #include "frame/PatientFrame.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 #include "lang/TextIds.h"
 #include "lang/LanguageText.h"
 #include "model/CaseFile.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "settings/FileIo.h"
 #include "view/MyGLCanvas.h"
 #include "frame/OverlayTimer.h"
@@ -30,7 +30,6 @@ const wxString kCaseExtension = ".sd";
 constexpr wxFileOffset kSmallestCaseFile = 73;
 // Anything much larger is not a case file; it is not read into memory.
 constexpr std::size_t kLargestCaseFileRead = 4096;
-constexpr int kSavedMessageMilliseconds = 5000;
 
 }  // namespace
 
@@ -117,8 +116,7 @@ bool PatientFrame::WriteCaseFile(const wxString& path)
 
     m_modified = false;
     UpdateTitle(path);
-    m_statusBar->SetStatusText(Text(Text::CaseSavedStatus), 0);
-    m_animTimerA->StartOnce(kSavedMessageMilliseconds);
+    ShowStatusNote(Text(Text::CaseSavedStatus), true);
     return true;
 }
 

@@ -9,7 +9,7 @@
 #include "view/CoverAnimationTimer.h"
 #include "view/MyGLCanvas.h"
 #include "playback/PlaybackSpeed.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "frame/OverlayTimer.h"
 
@@ -129,7 +129,7 @@ bool PatientFrame::BuildUI()
     wxCommandEvent unitSwitch(wxEVT_MENU, 0);
     ApplyAngleUnit(unitSwitch);
 
-    m_playbackTimer = std::make_unique<PlaybackTimer>(this, m_languageTable);
+    m_playbackTimer = std::make_unique<PlaybackTimer>(*this, *m_languageTable);
     m_playbackTimer->SetSpeed(kSpeedEighths[static_cast<std::size_t>(m_speedChoice->GetSelection())]);
     return true;
 }

@@ -5,7 +5,7 @@
 #include "lang/LanguageFiles.h"
 #include "lang/Latin1.h"
 #include "playback/PlaybackSpeed.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "settings/SettingsFile.h"
 #include "view/MyGLCanvas.h"

@@ -1,7 +1,7 @@
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
 #include "lang/Latin1.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "lang/TextIds.h"
 #include "settings/WindowTitle.h"
 

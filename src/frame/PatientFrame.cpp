@@ -9,7 +9,7 @@
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "lang/LanguageText.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 #include "view/CoverAnimationTimer.h"
 #include "frame/OverlayTimer.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartHost.h"
+#include "playback/PlaybackHost.h"
 #include "commands/CommandTable.h"
 #include "quiz/QuizHost.h"
 #include "view/ViewHost.h"
@@ -49,7 +50,7 @@ const char* ToolBitmapName(int toolId);
 
 // The program's only top-level window. It owns the patient's state, every
 // control that edits it and the 3D view that shows it.
-class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost {
+class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost, public PlaybackHost {
 public:
     static constexpr int kDefaultWidth = 640;
     static constexpr int kDefaultHeight = 508;
@@ -92,11 +93,11 @@ public:
 
     // The eye-position model and the controls that show it.
     void SetQuantity(int controlId, float value);
-    int BlendedValue(int spinId) const;
+    int BlendedValue(int spinId) const override;
     void UpdateGazeSlidersFromModel();
     void UpdateSpinsFromModel();
     void UpdateTextsFromSpins();
-    bool IsWholeDegreeMode() const;
+    bool IsWholeDegreeMode() const override;
     void ApplyAngleUnit(wxCommandEvent& event);
     void EnableQuantityControls(bool enable);
     void ApplyPanelColours();
@@ -159,6 +160,16 @@ public:
     void SeekPlayback(std::size_t row);
     void OnRecordingCommand112(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
+    // What a playing recording shows here (see FramePlayback).
+    wxWindow* DialogParent() override;
+    float QualityThreshold() const override;
+    std::size_t ShownRow() const override;
+    std::size_t LastRow() const override;
+    void SetRowCount(std::size_t rows) override;
+    void MoveToRow(std::size_t row) override;
+    void ShowPlayedSample(const ShownSample& sample, const wxString& timeText) override;
+    void RecordingChanged() override;
+    void ShowStatusNote(const wxString& text, bool transient) override;
     void OnDisplayOptions(wxCommandEvent& event);
 
     // Lecture hall: presentation mode, pictures and the examination keys.

@@ -11,7 +11,7 @@
 #include "model/AngleText.h"
 #include "model/AngleUnit.h"
 #include "model/EyeQuantity.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "view/MyGLCanvas.h"
 #include "frame/OverlayTimer.h"
 

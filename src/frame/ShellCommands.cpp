@@ -7,7 +7,7 @@
 #include "lang/Latin1.h"
 #include "lang/TextIds.h"
 #include "playback/PlaybackSpeed.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
 
@@ -113,7 +113,7 @@ void PatientFrame::OpenRecording(const wxString& path)
     // The recording replaces what is shown: an edited case or recording is asked about first.
     if (!ConfirmDiscard())
         return;
-    if (!(path.empty() ? m_playbackTimer->OpenRecording(this) : m_playbackTimer->LoadRecordingFile(path)))
+    if (!(path.empty() ? m_playbackTimer->OpenRecording() : m_playbackTimer->LoadRecordingFile(path)))
         return;
     // Saving the case now would write a recording's row over the case file.
     m_modified = false;

@@ -8,7 +8,7 @@
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 
 #include <wx/filedlg.h>

@@ -7,7 +7,7 @@
 #include "app/PatientApp.h"
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/RecordingReader.h"
 #include "playback/TracePanel.h"
 #include "view/MyGLCanvas.h"

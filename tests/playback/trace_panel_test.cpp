@@ -5,7 +5,7 @@
 #include "TestDialogs.h"
 
 #include "widgets/Ids.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 
 #include <wx/choice.h>

@@ -8,7 +8,7 @@
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "resources/Resources.h"
-#include "frame/PlaybackTimer.h"
+#include "playback/PlaybackTimer.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
 #include "view/CoverAnimationTimer.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/PlaybackHost.h"
 #include "playback/PlaybackSpeed.h"
 #include "playback/RecordingPlayer.h"
 
@@ -10,7 +11,6 @@
 #include <functional>
 
 class LanguageTable;
-class PatientFrame;
 
 // Plays the loaded recording into the patient model, and carries the
 // commands that read, write, edit and repair recordings. Each tick shows the
@@ -23,9 +23,10 @@ public:
     // Ticks often enough for smooth movement; rows between two ticks are skipped.
     static constexpr int kTickMs = 20;
 
-    PlaybackTimer(PatientFrame* frame, LanguageTable* languageTable);
+    PlaybackTimer(PlaybackHost& host, const LanguageTable& languageTable);
 
-    bool OpenRecording(PatientFrame* frame);
+    // Asks for a recording and reads it; false when none was read.
+    bool OpenRecording();
     // Reads the recording at path in place of the loaded one; on failure a
     // message says why and the loaded one stays.
     bool LoadRecordingFile(const wxString& path);
@@ -59,8 +60,8 @@ private:
     void PlayOnFromShownRow();
     wxString Text(int n) const;
 
-    PatientFrame* m_frame;
-    LanguageTable* m_languageTable;
+    PlaybackHost& m_host;
+    const LanguageTable& m_languageTable;
     RecordingPlayer m_player;
     int m_speedEighths = kNormalSpeedEighths;
     Clock m_clock;
