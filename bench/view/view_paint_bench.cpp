@@ -6,7 +6,7 @@
 #include "app/PatientApp.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/log.h>
@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kPaints = 500;
 
-MyGLCanvas* g_canvas = nullptr;
+EyesCanvas* g_canvas = nullptr;
 
 // Cover aids are set before both eyes unless named otherwise. The toolbar
 // lets only one cover aid be on at a time, so kAllAids goes beyond what a

@@ -12,7 +12,7 @@
 #include "model/CaseFile.h"
 #include "frame/PlaybackTimer.h"
 #include "settings/FileIo.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/filedlg.h>
@@ -118,7 +118,7 @@ bool PatientFrame::WriteCaseFile(const wxString& path)
     m_modified = false;
     UpdateTitle(path);
     m_statusBar->SetStatusText(Text(Text::CaseSavedStatus), 0);
-    m_animTimerA->StartOnce(kSavedMessageMilliseconds);
+    m_overlayTimer->StartOnce(kSavedMessageMilliseconds);
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>

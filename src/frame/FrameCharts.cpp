@@ -7,7 +7,7 @@
 #include "frame/PatientFrame.h"
 #include "lang/TextIds.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -38,7 +38,7 @@ wxImage ToImage(const RgbPicture& picture)
 
 // The view's gaze, held while the nine pictures are drawn.
 struct SavedGaze {
-    explicit SavedGaze(MyGLCanvas& canvas)
+    explicit SavedGaze(EyesCanvas& canvas)
         : canvas(canvas), target(canvas.gazeTarget()), muscleTarget(canvas.m_muscleTarget)
     {
         std::copy(std::begin(canvas.m_gazeAzimuth), std::end(canvas.m_gazeAzimuth), azimuth);
@@ -55,7 +55,7 @@ struct SavedGaze {
     SavedGaze(const SavedGaze&) = delete;
     SavedGaze& operator=(const SavedGaze&) = delete;
 
-    MyGLCanvas& canvas;
+    EyesCanvas& canvas;
     std::optional<GazeDirection> target;
     GazeTarget muscleTarget;
     float azimuth[2];
@@ -66,7 +66,7 @@ struct SavedGaze {
 
 wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 {
-    MyGLCanvas& canvas = *frame.m_canvas;
+    EyesCanvas& canvas = *frame.m_canvas;
     std::vector<RgbPicture> panels;
     std::array<bool, kNinePanelCount> cannotFixate{};
     {

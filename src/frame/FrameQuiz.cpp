@@ -1,6 +1,6 @@
 // The main window as the quiz's host.
 #include "frame/PatientFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "widgets/Ids.h"
 
 #include <wx/menu.h>

@@ -5,7 +5,7 @@
 #include "widgets/Ids.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/choicdlg.h>
 #include <wx/clipbrd.h>

@@ -13,7 +13,7 @@
 #include "playback/RecordingReader.h"
 #include "playback/RecordingWriter.h"
 #include "playback/TracePanel.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/filedlg.h>
@@ -141,7 +141,7 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName)
     m_player.SetModified(false);
     m_frame->UpdateTitle(wxEmptyString);
     status->SetStatusText(Text(Text::RecordingSavedStatus), 0);
-    m_frame->m_animTimerA->StartOnce(kSavedMessageMilliseconds);
+    m_frame->m_overlayTimer->StartOnce(kSavedMessageMilliseconds);
     return true;
 }
 
@@ -217,7 +217,7 @@ void PlaybackTimer::ShowSample()
         const ShownEye& shown = sample.eyes[EyeIndex(eye)];
         for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i) {
             const QuantityControl& control = FindQuantityControl(eye, kPlayedQuantities[i]);
-            m_frame->TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_frame->m_colour2);
+            m_frame->TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_frame->m_textColour);
             m_frame->SetQuantity(control.spinId, static_cast<float>(shown.angles[i]));
         }
         wxStaticText* quality = eye == Eye::one ? m_frame->m_qualityText1 : m_frame->m_qualityText2;

@@ -10,7 +10,7 @@
 #include "model/AngleText.h"
 #include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <algorithm>
@@ -79,7 +79,7 @@ void PatientFrame::OnMirrorPair(wxCommandEvent& event)
 void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&)
 {
     NoteSwitches();
-    m_animTimerA->axisOverlaysVisible = false;
+    m_overlayTimer->axisOverlaysVisible = false;
     m_canvas->Refresh();
 }
 
@@ -166,12 +166,12 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
     for (int tool : {Id::NewCase, Id::OpenCase, Id::SaveCase, Id::EyeCrossTool, Id::QuadrantEditTool})
         tools->EnableTool(tool, !hide);
     if (hide) {
-        m_savedTool634State = tools->GetToolState(Id::QuadrantHideTool);
+        m_quadrantsHiddenBeforeHidingValues = tools->GetToolState(Id::QuadrantHideTool);
         tools->ToggleTool(Id::QuadrantHideTool, true);
         tools->EnableTool(Id::QuadrantHideTool, false);
     } else {
         tools->EnableTool(Id::QuadrantHideTool, true);
-        tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
+        tools->ToggleTool(Id::QuadrantHideTool, m_quadrantsHiddenBeforeHidingValues);
     }
     NoteSwitches();
     if (m_presentation)
@@ -256,7 +256,7 @@ void PatientFrame::SetPlaybackMode(bool on)
             m_statusBar->SetStatusText(wxEmptyString, 2);
             // Rows shown as interpolated coloured the fields; a case shows them plainly.
             for (const QuantityControl& control : kQuantityControls)
-                TextField(control.textId)->SetForegroundColour(m_colour2);
+                TextField(control.textId)->SetForegroundColour(m_textColour);
         }
         if (on && !wasOn)
             m_playbackGrowth = RoomBelow(playbackHeight);

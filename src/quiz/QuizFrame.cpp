@@ -213,21 +213,21 @@ void QuizFrame::BuildControls()
         c->top.SameAs(m_panel, wxBottom, -30);
         c->bottom.SameAs(m_panel, wxBottom, 7);
     };
-    auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("icon2", kButtonGlyph));
+    auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("open-case", kButtonGlyph));
     auto openPlace = new wxLayoutConstraints;
     bottomRow(openPlace);
     openPlace->left.SameAs(m_panel, wxLeft, 7);
     openPlace->width.AsIs();
     open->SetConstraints(openPlace);
 
-    m_nextButton = new wxBitmapButton(m_panel, NextId, GetBitmapResource("iconNEXT", kButtonGlyph));
+    m_nextButton = new wxBitmapButton(m_panel, NextId, GetBitmapResource("next", kButtonGlyph));
     auto nextPlace = new wxLayoutConstraints;
     bottomRow(nextPlace);
     nextPlace->right.SameAs(m_panel, wxRight, 7);
     nextPlace->width.AsIs();
     m_nextButton->SetConstraints(nextPlace);
 
-    m_prevButton = new wxBitmapButton(m_panel, PreviousId, GetBitmapResource("iconBEFORE", kButtonGlyph));
+    m_prevButton = new wxBitmapButton(m_panel, PreviousId, GetBitmapResource("previous", kButtonGlyph));
     auto previousPlace = new wxLayoutConstraints;
     bottomRow(previousPlace);
     previousPlace->right.LeftOf(m_nextButton, 7);

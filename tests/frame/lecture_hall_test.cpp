@@ -5,7 +5,7 @@
 #include "TestDialogs.h"
 
 #include "widgets/Ids.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/choicdlg.h>
 #include <wx/clipbrd.h>
@@ -61,7 +61,7 @@ protected:
         ASSERT_TRUE(StartProgram());
     }
     bool Tool(int id) const { return m_frame->GetToolBar()->GetToolState(id); }
-    MyGLCanvas* Canvas() const { return m_frame->m_canvas; }
+    EyesCanvas* Canvas() const { return m_frame->m_canvas; }
     void PressOnFrame(int keyCode)
     {
         wxKeyEvent key(wxEVT_CHAR_HOOK);

@@ -11,7 +11,7 @@
 #include "model/MuscleFile.h"
 #include "model/MusclePresets.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -108,7 +108,7 @@ protected:
         m_canvas->GetEventHandler()->ProcessEvent(event);
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInTheWeakMusclesField)
@@ -148,7 +148,7 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // Covering the sound eye makes the paretic eye fix: the left eye turns in further.
     drive::ToggleTool(m_frame, Id::OccluderEye2);
     for (int tick = 0; tick < 12; ++tick)
-        m_frame->m_animTimerB->Notify();
+        m_frame->m_coverAnimationTimer->Notify();
     EXPECT_NEAR(m_canvas->solvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
     EXPECT_LT(m_canvas->solvedEyes()[1].muscles.horizontal, -leftGaze);
 
@@ -181,7 +181,7 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
         const auto settleCovering = [&](int tool) {
             drive::ToggleTool(m_frame, tool);
             for (int tick = 0; tick < 12; ++tick)
-                m_frame->m_animTimerB->Notify();
+                m_frame->m_coverAnimationTimer->Notify();
             const BothEyes solved = m_canvas->solvedEyes();
             return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
         };

@@ -9,7 +9,7 @@
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>

@@ -1,14 +1,14 @@
 #include "ViewProbe.h"
 
 #include "view/EyeRotation.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/image.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-ViewImage ViewImage::Capture(MyGLCanvas& canvas)
+ViewImage ViewImage::Capture(EyesCanvas& canvas)
 {
     ViewImage image;
     if (!canvas.Render())

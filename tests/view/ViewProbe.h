@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class MyGLCanvas;
+class EyesCanvas;
 
 struct Rgb {
     int r = 0;
@@ -28,7 +28,7 @@ struct PixelPoint {
 class ViewImage {
 public:
     // Renders the canvas and reads its viewport back.
-    static ViewImage Capture(MyGLCanvas& canvas);
+    static ViewImage Capture(EyesCanvas& canvas);
 
     int width() const { return m_width; }
     int height() const { return m_height; }

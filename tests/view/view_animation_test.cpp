@@ -5,7 +5,7 @@
 
 #include "widgets/Ids.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
@@ -56,7 +56,7 @@ protected:
         return pupil ? pupil->x : -1;
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
     std::unique_ptr<CoverAnimationTimer> m_timer;
 };
 
@@ -163,7 +163,7 @@ TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves)
 TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept)
 {
     drive::Spin(m_frame, 413, 300);
-    OverlayTimer& overlay = *m_frame->m_animTimerA;
+    OverlayTimer& overlay = *m_frame->m_overlayTimer;
     EXPECT_TRUE(overlay.axisOverlaysVisible);
     EXPECT_TRUE(overlay.IsRunning());
     EXPECT_TRUE(overlay.IsOneShot());

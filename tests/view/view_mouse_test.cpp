@@ -5,7 +5,7 @@
 
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "view/ViewProjection.h"
 
 #include <wx/menu.h>
@@ -61,7 +61,7 @@ protected:
     }
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn)

@@ -4,7 +4,7 @@
 #include "ViewProbe.h"
 
 #include "widgets/Ids.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/slider.h>
 #include <wx/toolbar.h>
@@ -64,7 +64,7 @@ protected:
         return {pupil.value_or(PixelPoint{}), lit.Centroid(At(eyeX, 0), 0.2 * Unit(), IsReflex)};
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt)

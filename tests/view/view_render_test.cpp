@@ -7,7 +7,7 @@
 
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "view/GlRendererProbe.h"
 #include "frame/OverlayTimer.h"
 #include "view/RendererKind.h"
@@ -75,7 +75,7 @@ protected:
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     void SetItem(int id, bool on) { drive::SetMenuItem(m_frame, id, on); }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws)
@@ -290,7 +290,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
         for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye2, Id::QuadrantEditTool})
             SetTool(id, false);
         m_frame->CurrentExamination().SetQuadrantMarks(0);
-        m_frame->m_animTimerA->axisOverlaysVisible = false;
+        m_frame->m_overlayTimer->axisOverlaysVisible = false;
         shot.arrange();
         const ViewImage image = Capture();
         EXPECT_TRUE(image.SavePng(PathOf(std::string(shot.name) + ".png"))) << shot.name;

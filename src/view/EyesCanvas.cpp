@@ -1,5 +1,5 @@
 // The canvas's context, its one-time GL set-up, viewport and projection.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -47,26 +47,26 @@ const int* DefaultAttributes()
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
-    EVT_PAINT(MyGLCanvas::OnPaint)
-    EVT_ERASE_BACKGROUND(MyGLCanvas::OnEraseBackground)
-    EVT_MOUSE_EVENTS(MyGLCanvas::OnMouse)
-    EVT_SIZE(MyGLCanvas::OnSize)
+wxBEGIN_EVENT_TABLE(EyesCanvas, wxGLCanvas)
+    EVT_PAINT(EyesCanvas::OnPaint)
+    EVT_ERASE_BACKGROUND(EyesCanvas::OnEraseBackground)
+    EVT_MOUSE_EVENTS(EyesCanvas::OnMouse)
+    EVT_SIZE(EyesCanvas::OnSize)
 wxEND_EVENT_TABLE()
 
-MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+EyesCanvas::EyesCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
                        const wxString& name, const int* attribList)
     : wxGLCanvas(parent, id, attribList ? attribList : DefaultAttributes(), pos, size, style, name),
       m_context(std::make_unique<wxGLContext>(this))
 {}
 
-void MyGLCanvas::setHost(ViewHost* host)
+void EyesCanvas::setHost(ViewHost* host)
 {
     m_host = host;
     Refresh(true, nullptr);
 }
 
-bool MyGLCanvas::prepareGL()
+bool EyesCanvas::prepareGL()
 {
     switch (m_glSetUp) {
     case GlSetUp::done:
@@ -87,7 +87,7 @@ bool MyGLCanvas::prepareGL()
     return true;
 }
 
-void MyGLCanvas::initGL()
+void EyesCanvas::initGL()
 {
     resetView();
     const bool textureLoaded = m_renderer.setUp(m_eyeSegments);
@@ -100,7 +100,7 @@ void MyGLCanvas::initGL()
     fitViewport();
 }
 
-void MyGLCanvas::fitViewport()
+void EyesCanvas::fitViewport()
 {
     const wxSize size = GetClientSize();
     m_viewport = ViewportForCanvasSize(m_viewport, size.GetWidth(), size.GetHeight());
@@ -108,44 +108,44 @@ void MyGLCanvas::fitViewport()
     glGetIntegerv(GL_VIEWPORT, m_viewportRect);
 }
 
-void MyGLCanvas::OnSize(wxSizeEvent& event)
+void EyesCanvas::OnSize(wxSizeEvent& event)
 {
     // The next render takes the new size.
     Refresh(false, nullptr);
     event.Skip();
 }
 
-FrustumExtents MyGLCanvas::viewFrustum() const
+FrustumExtents EyesCanvas::viewFrustum() const
 {
     const FrustumExtents frustum = ProjectionFrustum(m_viewport);
     return m_fillWidth ? ZoomedFrustum(frustum, PresentationZoom(m_viewport)) : frustum;
 }
 
-void MyGLCanvas::setFillWidth(bool fill)
+void EyesCanvas::setFillWidth(bool fill)
 {
     m_fillWidth = fill;
     Refresh(false, nullptr);
 }
 
-FrustumExtents MyGLCanvas::drawnFrustum() const
+FrustumExtents EyesCanvas::drawnFrustum() const
 {
     const FrustumExtents frustum = viewFrustum();
     return m_pictureTile ? TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row)
                          : frustum;
 }
 
-void MyGLCanvas::setProjection()
+void EyesCanvas::setProjection()
 {
     const FrustumExtents frustum = drawnFrustum();
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
 }
 
-void MyGLCanvas::fitEyeballSegments(int pictureScale)
+void EyesCanvas::fitEyeballSegments(int pictureScale)
 {
     m_renderer.fitEyeball(m_eyeSegments, EyeballPixelRadius(m_viewport, viewFrustum(), shownDistance()) * pictureScale);
 }
 
-void MyGLCanvas::buildEyeballList()
+void EyesCanvas::buildEyeballList()
 {
     // Before the set-up there is nothing to rebuild: it compiles the eyeball
     // with the segment count of that moment.
@@ -153,7 +153,7 @@ void MyGLCanvas::buildEyeballList()
         m_renderer.rebuildEyeball(m_eyeSegments);
 }
 
-wxImage MyGLCanvas::renderPicture(int scale)
+wxImage EyesCanvas::renderPicture(int scale)
 {
     if (scale < 1 || !prepareGL())
         return wxImage();
@@ -186,14 +186,14 @@ wxImage MyGLCanvas::renderPicture(int scale)
     return picture;
 }
 
-void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target)
+void EyesCanvas::setGazeTarget(std::optional<GazeDirection> target)
 {
     m_gazeTarget = target;
     if (m_gazeTarget && hostReady())
         turnEyesTowards(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
 }
 
-void MyGLCanvas::resetView()
+void EyesCanvas::resetView()
 {
     m_viewRotX = m_viewRotY = m_viewRotZ = 0;
     for (int eye = 0; eye < 2; ++eye)
@@ -203,7 +203,7 @@ void MyGLCanvas::resetView()
     m_gazeTarget.reset();
 }
 
-bool MyGLCanvas::Render()
+bool EyesCanvas::Render()
 {
     if (!prepareGL())
         return false;
@@ -215,7 +215,7 @@ bool MyGLCanvas::Render()
     return true;
 }
 
-void MyGLCanvas::OnPaint(wxPaintEvent&)
+void EyesCanvas::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
     if (!isGLReady()) {
@@ -236,7 +236,7 @@ void MyGLCanvas::OnPaint(wxPaintEvent&)
     reportFixation();
 }
 
-void MyGLCanvas::OnEraseBackground(wxEraseEvent&)
+void EyesCanvas::OnEraseBackground(wxEraseEvent&)
 {
     // Deliberately empty: GL paints every pixel, and an erase would flicker.
 }

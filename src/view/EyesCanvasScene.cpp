@@ -1,6 +1,6 @@
 // What one frame of the view shows: the host's examination as a scene, with
 // what belongs to the canvas alone added, drawn by the scene renderer.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "view/ViewHost.h"
 #include "examination/Solver.h"
@@ -21,17 +21,17 @@ ViewColour Bytes(const wxColour& colour)
 
 }  // namespace
 
-bool MyGLCanvas::hostReady() const
+bool EyesCanvas::hostReady() const
 {
     return m_host && m_host->ExaminationReady();
 }
 
-int MyGLCanvas::shownDistance() const
+int EyesCanvas::shownDistance() const
 {
     return hostReady() ? m_host->ExaminationNow().Distance() : kBlendSliderFar;
 }
 
-SceneState MyGLCanvas::readScene() const
+SceneState EyesCanvas::readScene() const
 {
     if (!hostReady())
         return SceneState();
@@ -45,7 +45,7 @@ SceneState MyGLCanvas::readScene() const
     return scene;
 }
 
-ViewPose MyGLCanvas::pose() const
+ViewPose EyesCanvas::pose() const
 {
     ViewPose pose;
     pose.headX = m_viewRotX;
@@ -58,7 +58,7 @@ ViewPose MyGLCanvas::pose() const
     return pose;
 }
 
-ViewLook MyGLCanvas::look() const
+ViewLook EyesCanvas::look() const
 {
     ViewLook look;
     look.background = Bytes(m_backgroundColour);
@@ -73,32 +73,32 @@ ViewLook MyGLCanvas::look() const
     return look;
 }
 
-BothEyes MyGLCanvas::solvedEyes() const
+BothEyes EyesCanvas::solvedEyes() const
 {
     if (!hostReady())
         return {};
     return Solve(m_host->ExaminationNow(), m_muscleTarget, coverBlends());
 }
 
-void MyGLCanvas::reportFixation() const
+void EyesCanvas::reportFixation() const
 {
     if (!hostReady() || m_host->IsPlaybackMode())
         return;
     m_host->ShowCannotFixate(FixingEyeCannotFixate(m_host->ExaminationNow(), m_muscleTarget, coverBlends()));
 }
 
-const CoverBlends& MyGLCanvas::coverBlends() const
+const CoverBlends& EyesCanvas::coverBlends() const
 {
     static const CoverBlends resting;
     return m_coverBlends ? *m_coverBlends : resting;
 }
 
-void MyGLCanvas::renderScene()
+void EyesCanvas::renderScene()
 {
     m_renderer.draw(readScene(), coverBlends(), pose(), look(), drawnFrustum());
 }
 
-wxRect MyGLCanvas::eyesArea() const
+wxRect EyesCanvas::eyesArea() const
 {
     const int distance = shownDistance();
     // Measured at the eyeballs' front, which the perspective shows largest.

@@ -1,6 +1,6 @@
 // The pointer as fixation target or penlight, the view turned by a right
 // drag, the mode pair switched by a double click, and quadrant marking.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "view/ViewHost.h"
 #include "resources/Resources.h"
@@ -36,7 +36,7 @@ bool RightHeld(const wxMouseEvent& event)
 }  // namespace
 
 template <typename Draw>
-int MyGLCanvas::nearestHit(int x, int y, Draw draw)
+int EyesCanvas::nearestHit(int x, int y, Draw draw)
 {
     GLuint buffer[kSelectBufferSize];
     glSelectBuffer(kSelectBufferSize, buffer);
@@ -76,7 +76,7 @@ int MyGLCanvas::nearestHit(int x, int y, Draw draw)
     return nearest;
 }
 
-int MyGLCanvas::pickQuadrant(int x, int y)
+int EyesCanvas::pickQuadrant(int x, int y)
 {
     const SceneState scene = readScene();
     if (scene.quadrantMarks == 0)
@@ -87,7 +87,7 @@ int MyGLCanvas::pickQuadrant(int x, int y)
     });
 }
 
-unsigned char MyGLCanvas::quadrantUnder(int x, int y)
+unsigned char EyesCanvas::quadrantUnder(int x, int y)
 {
     const SceneState scene = readScene();
     const int bit = nearestHit(x, y, [&] {
@@ -97,7 +97,7 @@ unsigned char MyGLCanvas::quadrantUnder(int x, int y)
     return bit > 0 ? static_cast<unsigned char>(bit) : 0;
 }
 
-wxPoint MyGLCanvas::straightAheadPoint() const
+wxPoint EyesCanvas::straightAheadPoint() const
 {
     const int distance = shownDistance();
     const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
@@ -105,15 +105,15 @@ wxPoint MyGLCanvas::straightAheadPoint() const
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
 
-const wxCursor& MyGLCanvas::flashlightCursor(bool lit)
+const wxCursor& EyesCanvas::flashlightCursor(bool lit)
 {
     wxCursor& cursor = lit ? m_litFlashlightCursor : m_flashlightCursor;
     if (!cursor.IsOk())
-        cursor = GetCursorResource(lit ? "taschenlampeAn" : "taschenlampe");
+        cursor = GetCursorResource(lit ? "penlight-cursor-lit" : "penlight-cursor");
     return cursor;
 }
 
-void MyGLCanvas::OnMouse(wxMouseEvent& event)
+void EyesCanvas::OnMouse(wxMouseEvent& event)
 {
     if (!hostReady() || !prepareGL())
         return;
@@ -141,7 +141,7 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event)
     m_lastMouseY = static_cast<float>(y);
 }
 
-void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y)
+void EyesCanvas::editQuadrants(const wxMouseEvent& event, int x, int y)
 {
     SetCursor(*wxSTANDARD_CURSOR);
     if (!LeftHeld(event))
@@ -153,7 +153,7 @@ void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y)
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked)
+void EyesCanvas::dragView(int x, int y, bool quadrantsMarked)
 {
     // The view cannot be turned while quadrants are marked.
     if (quadrantsMarked)
@@ -168,7 +168,7 @@ void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked)
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
+void EyesCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
 {
     const bool flashlight = examination.Display().penlight;
     const bool leftHeld = LeftHeld(event);
@@ -189,7 +189,7 @@ void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Ex
                                               DefaultPixelsPerPixel(m_viewport, viewFrustum())));
 }
 
-void MyGLCanvas::setPenlightShining(bool shining)
+void EyesCanvas::setPenlightShining(bool shining)
 {
     if (shining == m_penlightShining)
         return;
@@ -197,7 +197,7 @@ void MyGLCanvas::setPenlightShining(bool shining)
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset)
+void EyesCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset)
 {
     ViewPose turned = pose();
     m_muscleTarget = TurnEyesTowards(examination, offset, turned);

@@ -19,9 +19,9 @@ struct SceneState;
 
 // The 3D view of the main window. It owns the one GL context of the program
 // and draws the examination its host holds.
-class MyGLCanvas : public wxGLCanvas {
+class EyesCanvas : public wxGLCanvas {
 public:
-    MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+    EyesCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
                const wxString& name, const int* attribList);
 
     void setLanguageTable(LanguageTable* table) { m_languageTable = table; }
