@@ -53,7 +53,7 @@ private:
 bool WaitForGL(EyesCanvas& canvas)
 {
     const wxStopWatch watch;
-    while (!canvas.prepareGL()) {
+    while (!canvas.PrepareGl()) {
         if (watch.Time() > kGlWaitMilliseconds)
             return false;
         wxYield();

@@ -88,7 +88,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->resetView();
+    m_canvas->ResetView();
     // A new patient is examined without the last one's prisms.
     SetPrisms({});
     m_canvas->Refresh();
@@ -185,7 +185,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->resetView();
+    m_canvas->ResetView();
     SetPrisms({});
     SetPlaybackMode(false);
     m_modified = false;

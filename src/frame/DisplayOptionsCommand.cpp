@@ -22,7 +22,7 @@ void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog
     canvas.m_redFilterAlpha = dialog.RedFilterAlpha();
     canvas.m_quadrantAlpha = dialog.QuadrantAlpha();
     canvas.m_eyeSegments = dialog.SegmentsChoice();
-    canvas.buildEyeballList();
+    canvas.BuildEyeballList();
     frame.ApplyPanelColours();
 }
 

@@ -86,16 +86,16 @@ void PatientFrame::OnEccentricity(wxCommandEvent& event)
 {
     m_gazeEccentricity = kEccentricities[event.GetId() - Id::FirstEccentricity];
     // A position still held moves out to the new eccentricity.
-    if (m_canvas->gazeTarget())
+    if (m_canvas->CurrentGazeTarget())
         ApplyGazeKey();
 }
 
 void PatientFrame::ApplyGazeKey()
 {
     if (m_gazeKey == 0)
-        m_canvas->setGazeTarget(std::nullopt);
+        m_canvas->SetGazeTarget(std::nullopt);
     else
-        m_canvas->setGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
+        m_canvas->SetGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
 }
 
 bool PatientFrame::RunMenuItemForKey(const wxKeyEvent& event)

@@ -104,9 +104,9 @@ bool PatientFrame::BuildUI()
     m_tracePanel->Hide();
 
     m_canvas = new EyesCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "EyesCanvas", nullptr);
-    m_canvas->setLanguageTable(m_languageTable);
-    m_canvas->setHost(this);
-    m_canvas->setCoverBlends(&m_coverAnimationTimer->blends());
+    m_canvas->SetLanguageTable(m_languageTable);
+    m_canvas->SetHost(this);
+    m_canvas->SetCoverBlends(&m_coverAnimationTimer->Blends());
     CreateEyeGroup(0, m_eyeBox1, m_quantityLabels1, m_quantityTexts1, m_quantitySpins1, m_qualityText1,
                    m_coverCheckBox1, m_coverLabel1);
     CreateEyeGroup(1, m_eyeBox2, m_quantityLabels2, m_quantityTexts2, m_quantitySpins2, m_qualityText2,

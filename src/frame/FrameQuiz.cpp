@@ -25,7 +25,7 @@ bool PatientFrame::OpenQuizCase(const wxString& path)
 
 wxRect PatientFrame::EyesOnScreen() const
 {
-    const wxRect eyesInCanvas = m_canvas->eyesArea();
+    const wxRect eyesInCanvas = m_canvas->EyesArea();
     return {m_canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize()};
 }
 

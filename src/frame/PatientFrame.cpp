@@ -167,7 +167,7 @@ bool PatientFrame::LoadFirstUsableLanguage()
 
 bool PatientFrame::UseStartLanguage(const wxString& wanted)
 {
-    if (wanted == m_languageFile && m_languageTable->size() > 0) {
+    if (wanted == m_languageFile && m_languageTable->Size() > 0) {
         ShowLanguage();
         return true;
     }
@@ -243,7 +243,7 @@ void PatientFrame::ShowLanguage()
     if (IsPlaybackMode())
         m_playbackTimer->ShowSample();
     if (m_quizFrame)
-        m_quizFrame->applyLanguage();
+        m_quizFrame->ApplyLanguage();
     SetHelpBook();
     Refresh(true);
 }

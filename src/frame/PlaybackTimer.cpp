@@ -217,7 +217,8 @@ void PlaybackTimer::ShowSample()
         const ShownEye& shown = sample.eyes[EyeIndex(eye)];
         for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i) {
             const QuantityControl& control = FindQuantityControl(eye, kPlayedQuantities[i]);
-            m_frame->TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_frame->m_textColour);
+            m_frame->TextField(control.textId)
+                ->SetForegroundColour(shown.interpolated ? *wxRED : m_frame->m_textColour);
             m_frame->SetQuantity(control.spinId, static_cast<float>(shown.angles[i]));
         }
         wxStaticText* quality = eye == Eye::one ? m_frame->m_qualityText1 : m_frame->m_qualityText2;

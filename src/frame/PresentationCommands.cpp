@@ -85,14 +85,14 @@ void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&)
 
 void PatientFrame::OnResetView(wxCommandEvent&)
 {
-    m_canvas->resetView();
+    m_canvas->ResetView();
     m_canvas->Refresh();
 }
 
 void PatientFrame::OnViewTool(wxCommandEvent& event)
 {
     if (event.GetId() == Id::QuadrantEditTool)
-        m_canvas->resetView();
+        m_canvas->ResetView();
     NoteSwitches();
     m_canvas->Refresh();
 }
@@ -198,10 +198,10 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event)
     if (on) {
         if (!m_quizFrame)
             m_quizFrame = new QuizFrame(this, *this, m_languageTable);
-        m_quizFrame->showQuiz(true);
+        m_quizFrame->ShowQuiz(true);
     } else {
         if (m_quizFrame)
-            m_quizFrame->showQuiz(false);
+            m_quizFrame->ShowQuiz(false);
         wxCommandEvent newCase(wxEVT_MENU, -1);
         NewCase(newCase);
     }
@@ -250,7 +250,7 @@ void PatientFrame::SetPlaybackMode(bool on)
         m_qualityText1->Show(on);
         m_qualityText2->Show(on);
         if (on) {
-            m_canvas->resetView();
+            m_canvas->ResetView();
         } else {
             StopPlayback();
             m_statusBar->SetStatusText(wxEmptyString, 2);

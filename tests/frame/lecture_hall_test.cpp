@@ -144,12 +144,12 @@ TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand)
     Canvas()->GetEventHandler()->ProcessEvent(move);
     EXPECT_FLOAT_EQ(Canvas()->m_gazeAzimuth[0], -90.0f);
     PressOnFrame(WXK_NUMPAD0);
-    EXPECT_FALSE(Canvas()->gazeTarget());
+    EXPECT_FALSE(Canvas()->CurrentGazeTarget());
     // Reset view hands the gaze back to the pointer as well.
     PressOnFrame(WXK_NUMPAD9);
-    ASSERT_TRUE(Canvas()->gazeTarget());
+    ASSERT_TRUE(Canvas()->CurrentGazeTarget());
     PressOnFrame('R');
-    EXPECT_FALSE(Canvas()->gazeTarget());
+    EXPECT_FALSE(Canvas()->CurrentGazeTarget());
 }
 
 TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)

@@ -103,7 +103,7 @@ protected:
     void PointAt(int dx)
     {
         wxMouseEvent event(wxEVT_MOTION);
-        event.SetPosition(m_canvas->straightAheadPoint() + wxSize(dx, 0));
+        event.SetPosition(m_canvas->StraightAheadPoint() + wxSize(dx, 0));
         event.SetEventObject(m_canvas);
         m_canvas->GetEventHandler()->ProcessEvent(event);
     }
@@ -136,11 +136,11 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // The pointer left of the picture is the patient's right gaze: the field
     // of the weak right lateral rectus, where the esotropia grows.
     PointAt(1);
-    const double primary = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double primary = m_canvas->SolvedEyes()[0].muscles.horizontal;
     PointAt(-160);
-    const double rightGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double rightGaze = m_canvas->SolvedEyes()[0].muscles.horizontal;
     PointAt(160);
-    const double leftGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double leftGaze = m_canvas->SolvedEyes()[0].muscles.horizontal;
     EXPECT_GT(primary, 5.0);
     EXPECT_GT(rightGaze, 1.5 * primary);
     EXPECT_LT(leftGaze, 0.5 * primary);
@@ -149,13 +149,13 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     drive::ToggleTool(m_frame, Id::OccluderEye2);
     for (int tick = 0; tick < 12; ++tick)
         m_frame->m_coverAnimationTimer->Notify();
-    EXPECT_NEAR(m_canvas->solvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
-    EXPECT_LT(m_canvas->solvedEyes()[1].muscles.horizontal, -leftGaze);
+    EXPECT_NEAR(m_canvas->SolvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
+    EXPECT_LT(m_canvas->SolvedEyes()[1].muscles.horizontal, -leftGaze);
 
     // Far into the weak muscle's field the paretic eye cannot fixate: the
     // status bar says so instead of the view showing a measurement.
     const auto fixationStatus = [&] {
-        m_canvas->reportFixation();
+        m_canvas->ReportFixation();
         return m_frame->m_statusBar->GetStatusText(PatientFrame::kFixationStatusField);
     };
     EXPECT_EQ(fixationStatus(), "");
@@ -182,7 +182,7 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
             drive::ToggleTool(m_frame, tool);
             for (int tick = 0; tick < 12; ++tick)
                 m_frame->m_coverAnimationTimer->Notify();
-            const BothEyes solved = m_canvas->solvedEyes();
+            const BothEyes solved = m_canvas->SolvedEyes();
             return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
         };
         const auto leftCovered = settleCovering(Id::OccluderEye2);

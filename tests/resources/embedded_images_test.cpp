@@ -17,17 +17,31 @@
 namespace {
 
 // Every picture the windows ask for by name.
-const char* const kToolbarImages[] = {
-    "new-case",  "open-case",  "save-case",  "quiz",  "penlight",  "eye-crosses", "reset-view", "occluder-left",
-    "red-filter-left", "translucent-occluder-left", "occluder-right", "red-filter-right", "translucent-occluder-right", "mark-quadrants", "hide-quadrants", "hide-values",
-};
+const char* const kToolbarImages[] = {"new-case",
+                                      "open-case",
+                                      "save-case",
+                                      "penlight",
+                                      "eye-crosses",
+                                      "reset-view",
+                                      "hide-values",
+                                      "quiz",
+                                      "occluder-right",
+                                      "red-filter-right",
+                                      "translucent-occluder-right",
+                                      "occluder-left",
+                                      "red-filter-left",
+                                      "translucent-occluder-left",
+                                      "mark-quadrants",
+                                      "hide-quadrants"};
 const char* const kOtherImages[] = {
-    "strabi",                                                     // application icon
-    "playback-start",       "playback-pause",         "playback-stop",                    // playback bar
-    "next",     "previous",                                 // quiz window
-    "logo",         "arrow-to-buttons",     "logoProject", "logoDocs",  // about dialog
-    "penlight-cursor", "penlight-cursor-lit",                             // penlight cursors
-};
+    // application icon
+    "strabi",
+    // playback bar; the quiz window and the playback bar share the arrows
+    "playback-start", "playback-pause", "playback-stop", "next", "previous",
+    // about dialog
+    "logo", "arrow-to-buttons", "logoProject", "logoDocs",
+    // penlight cursors
+    "penlight-cursor", "penlight-cursor-lit"};
 
 std::string_view Text(const EmbeddedImage& image)
 {

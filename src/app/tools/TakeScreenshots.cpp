@@ -255,9 +255,9 @@ bool TakeAll(const fs::path& output, bool toolbarLegend)
     frame->SetPrisms({Prism{}, Prism{25, PrismBase::out}});
     if (!frame->GetToolBar()->GetToolState(Id::FlashlightTool))
         ToggleTool(frame, Id::FlashlightTool);
-    frame->m_canvas->setPenlightShining(true);
+    frame->m_canvas->SetPenlightShining(true);
     ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
-    frame->m_canvas->setPenlightShining(false);
+    frame->m_canvas->SetPenlightShining(false);
     frame->SetPrisms({});
 
     // The chart windows of a palsy, each on its own: the view's pixels are not theirs.
