@@ -33,21 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = Scratch().Write("fuzz.lan", data, size);
     LanguageTable table;
     if (!table.Load(path)) {
-        FUZZ_CHECK(table.size() == 0);
+        FUZZ_CHECK(table.Size() == 0);
         FUZZ_CHECK(!table.LastError().empty());
         return 0;
     }
     FUZZ_CHECK(table.LastError().empty());
-    FUZZ_CHECK(table.size() == CountLines(data, size));
+    FUZZ_CHECK(table.Size() == CountLines(data, size));
     FUZZ_CHECK(table.Get(0) == "--NOT DEFINED--");
     // Past the file's end: the built-in text of a string added later, where
     // there is one, else the marker.
-    for (int n = static_cast<int>(table.size()) + 1; n <= static_cast<int>(table.size()) + 2; ++n) {
+    for (int n = static_cast<int>(table.Size()) + 1; n <= static_cast<int>(table.Size()) + 2; ++n) {
         const std::string& builtIn = BuiltInText(n);
         FUZZ_CHECK(table.Get(n) == (builtIn.empty() ? "--NOT DEFINED--" : builtIn));
         FUZZ_CHECK(table.GetOr(n, "fallback") == "fallback");
     }
-    for (std::size_t n = 1; n <= table.size(); ++n) {
+    for (std::size_t n = 1; n <= table.Size(); ++n) {
         const std::string& line = table.Get(static_cast<int>(n));
         FUZZ_CHECK(line.size() <= LanguageTable::MaxLineBytes);
         FUZZ_CHECK(line.find('\r') == std::string::npos);

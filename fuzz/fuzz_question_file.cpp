@@ -33,10 +33,10 @@ bool SameQuestions(const quiz::QuestionList& a, const quiz::QuestionList& b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    quiz::QuestionList questions = quiz::parseQuestionText(text);
+    quiz::QuestionList questions = quiz::ParseQuestionText(text);
 
     quiz::QuestionList fromFile;
-    FUZZ_CHECK(quiz::parseQuestionFile(Scratch().Write("fuzz.sqs", data, size), fromFile) ==
+    FUZZ_CHECK(quiz::ParseQuestionFile(Scratch().Write("fuzz.sqs", data, size), fromFile) ==
                quiz::QuestionFileStatus::Ok);
     FUZZ_CHECK(SameQuestions(questions, fromFile));
 
@@ -45,18 +45,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (quiz::Question& question : questions) {
         FUZZ_CHECK(question.answers.size() == question.points.size());
         FUZZ_CHECK(question.maxPoints >= 0);
-        quiz::answerAreaFor(question);
-        quiz::storeAnswer(question, question.text, std::vector<bool>(question.answers.size() + 1, true));
+        quiz::AnswerAreaFor(question);
+        quiz::StoreAnswer(question, question.text, std::vector<bool>(question.answers.size() + 1, true));
         for (std::size_t entry = 0; entry <= question.answers.size(); ++entry)
-            quiz::isEntryChecked(question, entry);
+            quiz::IsEntryChecked(question, entry);
     }
     for (auto abbreviations : {quiz::BaseAbbreviations::english, quiz::BaseAbbreviations::german}) {
-        const quiz::QuizScore score = quiz::scoreQuiz(questions, abbreviations);
+        const quiz::QuizScore score = quiz::ScoreQuiz(questions, abbreviations);
         FUZZ_CHECK(score.questions.size() == questions.size());
         for (const quiz::QuestionScore& one : score.questions)
             FUZZ_CHECK(one.points >= 0);
         FUZZ_CHECK(score.total >= 0);
-        quiz::formatResultsReport(score, "Question %s%n", "Total %d");
+        quiz::FormatResultsReport(score, "Question %s%n", "Total %d");
     }
 
     // Each answer text typed as the answer: a range answer ("20..25 BO") is
@@ -64,11 +64,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (quiz::Question& question : questions) {
         for (std::size_t i = 0; i < question.answers.size(); ++i) {
             const std::string answer = question.answers[i];
-            const std::optional<quiz::PrismRange> range = quiz::parseRangeAnswer(answer);
+            const std::optional<quiz::PrismRange> range = quiz::ParseRangeAnswer(answer);
             if (range)
                 FUZZ_CHECK(range->low >= 0 && range->low <= range->high && std::isfinite(range->high));
-            quiz::storeAnswer(question, answer, {});
-            FUZZ_CHECK(quiz::scoreQuestion(question, quiz::BaseAbbreviations::german) >= 0);
+            quiz::StoreAnswer(question, answer, {});
+            FUZZ_CHECK(quiz::ScoreQuestion(question, quiz::BaseAbbreviations::german) >= 0);
         }
     }
     return 0;

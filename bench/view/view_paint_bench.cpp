@@ -6,7 +6,7 @@
 #include "app/PatientApp.h"
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/log.h>
@@ -27,7 +27,7 @@ namespace {
 
 constexpr int kPaints = 500;
 
-MyGLCanvas* g_canvas = nullptr;
+EyesCanvas* g_canvas = nullptr;
 
 // Cover aids are set before both eyes unless named otherwise. The toolbar
 // lets only one cover aid be on at a time, so kAllAids goes beyond what a
@@ -68,7 +68,7 @@ void SetAids(int aids)
     examination.SetQuadrantMarks(all || aids == kAllReachable || aids == kQuadrants ? 0xFF : 0);
     frame->SetPrisms(prisms ? std::array<Prism, 2>{Prism{20, PrismBase::out}, Prism{4, PrismBase::down}}
                             : std::array<Prism, 2>{});
-    g_canvas->setPenlightShining(prisms);
+    g_canvas->SetPenlightShining(prisms);
 }
 
 // Times each paint on its own: the whole frame rendered, swapped and finished.
@@ -85,7 +85,7 @@ void TimePaints(benchmark::State& state, Paint paint)
 void BM_PaintView(benchmark::State& state)
 {
     g_canvas->m_eyeSegments = static_cast<int>(state.range(0));
-    g_canvas->buildEyeballList();
+    g_canvas->BuildEyeballList();
     const int aids = static_cast<int>(state.range(1));
     SetAids(aids);
     TimePaints(state, [] { g_canvas->Render(); });
@@ -132,7 +132,7 @@ void BM_ExportPictureFourTimes(benchmark::State& state)
 {
     SetAids(kAllReachable);
     for (auto _ : state) {
-        const wxImage picture = g_canvas->renderPicture(4);
+        const wxImage picture = g_canvas->RenderPicture(4);
         benchmark::DoNotOptimize(picture.GetData());
     }
     SetAids(kNoAid);
@@ -150,7 +150,7 @@ BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark
 bool PrepareView()
 {
     g_canvas = PatientApp::MainWindow()->m_canvas;
-    if (!g_canvas->prepareGL()) {
+    if (!g_canvas->PrepareGl()) {
         std::fprintf(stderr, "The view has no GL context.\n");
         return false;
     }

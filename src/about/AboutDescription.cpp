@@ -141,7 +141,7 @@ const char kDescription[] = R"xrc(<?xml version="1.0" encoding="UTF-8"?>
     </object>
     <object class="wxStaticBitmap" name="6034">
       <pos>168,159d</pos><size>15,8d</size>
-      <bitmap stock_id="iconbefore" stock_client="wxART_OTHER"/>
+      <bitmap stock_id="arrow-to-buttons" stock_client="wxART_OTHER"/>
     </object>
     <object class="wxStaticText" name="6033">
       <pos>182,160d</pos><size>80,6d</size><style>wxST_NO_AUTORESIZE</style>

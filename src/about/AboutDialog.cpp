@@ -109,7 +109,7 @@ void AboutDialog::FitPictures()
         int id;
         const char* name;
     } pictures[] = {{AboutId::Logo, "logo"},
-                    {AboutId::ClickHereArrow, "iconbefore"},
+                    {AboutId::ClickHereArrow, "arrow-to-buttons"},
                     {AboutId::ProjectButton, "logoProject"},
                     {AboutId::DocumentationButton, "logoDocs"}};
     for (const auto& picture : pictures) {

@@ -6,7 +6,7 @@
 #include "cli/StartFolder.h"
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/init.h>
 #include <wx/log.h>
@@ -50,10 +50,10 @@ private:
     bool m_spoke = false;
 };
 
-bool WaitForGL(MyGLCanvas& canvas)
+bool WaitForGL(EyesCanvas& canvas)
 {
     const wxStopWatch watch;
-    while (!canvas.prepareGL()) {
+    while (!canvas.PrepareGl()) {
         if (watch.Time() > kGlWaitMilliseconds)
             return false;
         wxYield();

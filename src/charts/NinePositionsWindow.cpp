@@ -8,7 +8,7 @@
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
 #include "lang/LanguageText.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/bitmap.h>
 #include <wx/button.h>

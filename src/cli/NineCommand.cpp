@@ -35,13 +35,13 @@ Examination AsTheWindowShowsIt(Examination examination, const Settings& settings
 RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, const Settings& settings,
                          int eccentricity, const std::string& label, bool& textureLoaded)
 {
-    const ViewportSize viewport = ViewportForCanvasSize({}, gl.width(), gl.height());
+    const ViewportSize viewport = ViewportForCanvasSize({}, gl.Width(), gl.Height());
     const FrustumExtents frustum = ProjectionFrustum(viewport);
     const ViewLook look = ViewLookOf(settings);
     const CoverBlends blends = SettledBlends(examination);
     SceneRenderer renderer;
-    textureLoaded = renderer.setUp(settings.eyeSegments);
-    renderer.fitEyeball(settings.eyeSegments, EyeballPixelRadius(viewport, frustum, examination.Distance()));
+    textureLoaded = renderer.SetUp(settings.eyeSegments);
+    renderer.FitEyeball(settings.eyeSegments, EyeballPixelRadius(viewport, frustum, examination.Distance()));
 
     std::vector<RgbPicture> panels;
     std::array<bool, kNinePanelCount> cannotFixate{};
@@ -53,8 +53,8 @@ RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, 
         // Nobody holds the penlight down.
         scene.penlightShining = false;
         scene.angleKappa = settings.extension.angleKappa;
-        renderer.draw(scene, blends, pose, look, frustum);
-        panels.push_back(RgbPicture{gl.width(), gl.height(), gl.readRgb()});
+        renderer.Draw(scene, blends, pose, look, frustum);
+        panels.push_back(RgbPicture{gl.Width(), gl.Height(), gl.ReadRgb()});
         cannotFixate[static_cast<std::size_t>(key - 1)] = FixingEyeCannotFixate(examination, target, blends);
     }
     return NineSheet(panels, cannotFixate, BackgroundAsRead(look.background), label);

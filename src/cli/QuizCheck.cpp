@@ -74,7 +74,7 @@ bool IsWholeNumber(std::string_view text)
 
 void CheckAnswerPoints(std::size_t line, std::string_view value, QuizProblems& problems)
 {
-    const quiz::AnswerParts parts = quiz::splitAnswer(value);
+    const quiz::AnswerParts parts = quiz::SplitAnswer(value);
     if (!parts.pointsText.empty()) {
         if (!IsWholeNumber(parts.pointsText))
             problems.push_back({line, "points " + Quoted(parts.pointsText) + " are not a whole number"});
@@ -89,13 +89,13 @@ void CheckAnswerPoints(std::size_t line, std::string_view value, QuizProblems& p
 
 void CheckLine(std::size_t number, std::string_view line, std::vector<QuestionPlaces>& places, QuizProblems& problems)
 {
-    if (quiz::isSectionStart(line)) {
+    if (quiz::IsSectionStart(line)) {
         places.push_back(QuestionPlaces{number, 0, 0, {}, false});
         return;
     }
     if (IsComment(line))
         return;
-    const quiz::KeyValue entry = quiz::splitKeyValue(line);
+    const quiz::KeyValue entry = quiz::SplitKeyValue(line);
     if (line[0] == '[') {
         problems.push_back({number, "section line " + Quoted(line) + " is not [QUESTION]: it is ignored"});
         return;
@@ -193,10 +193,10 @@ QuizProblems CheckQuizText(std::string_view text)
         return problems;
 
     std::vector<QuestionPlaces> places;
-    quiz::forEachQuestionLine(
+    quiz::ForEachQuestionLine(
         text, [&](std::size_t number, std::string_view line) { CheckLine(number, line, places, problems); });
 
-    const quiz::QuestionList questions = quiz::parseQuestionText(text);
+    const quiz::QuestionList questions = quiz::ParseQuestionText(text);
     if (questions.empty())
         problems.push_back({0, "no [QUESTION] line: the quiz has no questions"});
     for (std::size_t i = 0; i < questions.size() && i < places.size(); ++i)

@@ -60,7 +60,7 @@ bool CheckEncoding(std::string_view text, QuizProblems& problems)
     bool anyLatin1 = false;
     std::size_t nulLine = 0;
     QuizProblems controlBytes;
-    quiz::forEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
+    quiz::ForEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
         const LineBytes bytes = Classify(line);
         if (bytes.hasNul && nulLine == 0)
             nulLine = number;

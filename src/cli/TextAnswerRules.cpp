@@ -24,22 +24,22 @@ std::string Joined(const std::vector<std::string>& keywords, char separator)
 // exactly when each lies within one of these.
 std::string LeastMatchingText(const std::string& answer)
 {
-    return Joined(quiz::splitKeywords(answer).required, '\n');
+    return Joined(quiz::SplitKeywords(answer).required, '\n');
 }
 
 std::string ExampleText(const std::string& first, const std::string& second)
 {
-    return Joined(quiz::splitKeywords(first).required, ' ') + " " + Joined(quiz::splitKeywords(second).required, ' ');
+    return Joined(quiz::SplitKeywords(first).required, ' ') + " " + Joined(quiz::SplitKeywords(second).required, ' ');
 }
 
 // Whether no text the later answer scores on holds a word the earlier one
 // excludes: the later answer excludes a part of each such word.
 bool ExclusionsCovered(const std::string& earlier, const std::string& later)
 {
-    const std::vector<std::string> laterExcluded = quiz::splitKeywords(later).excluded;
-    for (const std::string& word : quiz::splitKeywords(earlier).excluded) {
+    const std::vector<std::string> laterExcluded = quiz::SplitKeywords(later).excluded;
+    for (const std::string& word : quiz::SplitKeywords(earlier).excluded) {
         const bool covered = std::any_of(laterExcluded.begin(), laterExcluded.end(),
-                                         [&word](const std::string& part) { return quiz::keywordsMatch(part, word); });
+                                         [&word](const std::string& part) { return quiz::KeywordsMatch(part, word); });
         if (!covered)
             return false;
     }
@@ -49,14 +49,14 @@ bool ExclusionsCovered(const std::string& earlier, const std::string& later)
 // Whether every text the later answer scores on also scores the earlier one.
 bool Covers(const std::string& earlier, const std::string& later)
 {
-    const std::optional<quiz::PrismRange> earlierRange = quiz::parseRangeAnswer(earlier);
-    const std::optional<quiz::PrismRange> laterRange = quiz::parseRangeAnswer(later);
+    const std::optional<quiz::PrismRange> earlierRange = quiz::ParseRangeAnswer(earlier);
+    const std::optional<quiz::PrismRange> laterRange = quiz::ParseRangeAnswer(later);
     if (!earlierRange && !laterRange)
-        return quiz::keywordsMatch(Joined(quiz::splitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
+        return quiz::KeywordsMatch(Joined(quiz::SplitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
                ExclusionsCovered(earlier, later);
     // Keywords that match even an empty text match everything.
     if (!earlierRange)
-        return quiz::keywordsMatch(earlier, "") && quiz::splitKeywords(earlier).excluded.empty();
+        return quiz::KeywordsMatch(earlier, "") && quiz::SplitKeywords(earlier).excluded.empty();
     // A range is never sure to match a text chosen only for its keywords.
     if (!laterRange)
         return false;
@@ -67,8 +67,8 @@ bool Covers(const std::string& earlier, const std::string& later)
 // A text that scores on both answers, if there is one.
 std::optional<std::string> TextMatchingBoth(const std::string& first, const std::string& second)
 {
-    const std::optional<quiz::PrismRange> firstRange = quiz::parseRangeAnswer(first);
-    const std::optional<quiz::PrismRange> secondRange = quiz::parseRangeAnswer(second);
+    const std::optional<quiz::PrismRange> firstRange = quiz::ParseRangeAnswer(first);
+    const std::optional<quiz::PrismRange> secondRange = quiz::ParseRangeAnswer(second);
     if (!firstRange && !secondRange)
         return ExampleText(first, second);
     std::string text;
@@ -78,14 +78,14 @@ std::optional<std::string> TextMatchingBoth(const std::string& first, const std:
                                  firstRange->base ? firstRange->base : secondRange->base};
         if (overlap.low > overlap.high)
             return std::nullopt;
-        text = quiz::rangeExample(overlap);
+        text = quiz::RangeExample(overlap);
     } else {
         // The measurement first, so its number is the first in the text.
         const bool firstIsRange = firstRange.has_value();
-        text = quiz::rangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
+        text = quiz::RangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
                ExampleText(firstIsRange ? second : first, "");
     }
-    if (quiz::answerMatches(first, text) && quiz::answerMatches(second, text))
+    if (quiz::AnswerMatches(first, text) && quiz::AnswerMatches(second, text))
         return text;
     return std::nullopt;
 }
@@ -156,7 +156,7 @@ void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::si
     const std::size_t count = std::min(question.answers.size(), answerLines.size());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& answer = question.answers[i];
-        if (answer.find("..") == std::string::npos || quiz::parseRangeAnswer(answer))
+        if (answer.find("..") == std::string::npos || quiz::ParseRangeAnswer(answer))
             continue;
         problems.push_back({answerLines[i], "answer " + Quoted(answer) +
                                                 " is no measured range (two numbers with \"..\", the larger second, "

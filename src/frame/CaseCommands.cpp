@@ -12,7 +12,7 @@
 #include "model/CaseFile.h"
 #include "playback/PlaybackTimer.h"
 #include "settings/FileIo.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/filedlg.h>
@@ -87,7 +87,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->resetView();
+    m_canvas->ResetView();
     // A new patient is examined without the last one's prisms.
     SetPrisms({});
     m_canvas->Refresh();
@@ -183,7 +183,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->resetView();
+    m_canvas->ResetView();
     SetPrisms({});
     SetPlaybackMode(false);
     m_modified = false;

@@ -2,16 +2,16 @@
 // display settings; Apply takes the visual ones, OK all of them.
 #include "frame/PatientFrame.h"
 #include "playback/DisplayOptionsDialog.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 namespace {
 
 void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog)
 {
     const DisplayOptionsDialog::Colours& colours = dialog.WorkingColours();
-    MyGLCanvas& canvas = *frame.m_canvas;
-    frame.m_colour1 = colours[panelColourSlot];
-    frame.m_colour2 = colours[textColourSlot];
+    EyesCanvas& canvas = *frame.m_canvas;
+    frame.m_panelColour = colours[panelColourSlot];
+    frame.m_textColour = colours[textColourSlot];
     canvas.m_backgroundColour = colours[backgroundColourSlot];
     canvas.m_redFilterColour = colours[redFilterColourSlot];
     canvas.m_occluderColour = colours[occluderColourSlot];
@@ -22,7 +22,7 @@ void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog
     canvas.m_redFilterAlpha = dialog.RedFilterAlpha();
     canvas.m_quadrantAlpha = dialog.QuadrantAlpha();
     canvas.m_eyeSegments = dialog.SegmentsChoice();
-    canvas.buildEyeballList();
+    canvas.BuildEyeballList();
     frame.ApplyPanelColours();
 }
 
@@ -31,9 +31,9 @@ void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog
 void PatientFrame::OnDisplayOptions(wxCommandEvent&)
 {
     // A running playback goes on behind the display options.
-    MyGLCanvas& canvas = *m_canvas;
-    const DisplayOptionsDialog::Colours colours = {m_colour1,
-                                                   m_colour2,
+    EyesCanvas& canvas = *m_canvas;
+    const DisplayOptionsDialog::Colours colours = {m_panelColour,
+                                                   m_textColour,
                                                    canvas.m_backgroundColour,
                                                    canvas.m_redFilterColour,
                                                    canvas.m_occluderColour,

@@ -7,7 +7,7 @@
 #include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>
@@ -69,16 +69,16 @@ void PatientFrame::OnEccentricity(wxCommandEvent& event)
 {
     m_gazeEccentricity = EccentricityDegrees(event.GetId());
     // A position still held moves out to the new eccentricity.
-    if (m_canvas->gazeTarget())
+    if (m_canvas->CurrentGazeTarget())
         ApplyGazeKey();
 }
 
 void PatientFrame::ApplyGazeKey()
 {
     if (m_gazeKey == 0)
-        m_canvas->setGazeTarget(std::nullopt);
+        m_canvas->SetGazeTarget(std::nullopt);
     else
-        m_canvas->setGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
+        m_canvas->SetGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
 }
 
 CommandState PatientFrame::CommandStateNow() const

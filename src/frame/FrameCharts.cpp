@@ -7,7 +7,7 @@
 #include "frame/PatientFrame.h"
 #include "lang/TextIds.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -38,15 +38,15 @@ wxImage ToImage(const RgbPicture& picture)
 
 // The view's gaze, held while the nine pictures are drawn.
 struct SavedGaze {
-    explicit SavedGaze(MyGLCanvas& canvas)
-        : canvas(canvas), target(canvas.gazeTarget()), muscleTarget(canvas.m_muscleTarget)
+    explicit SavedGaze(EyesCanvas& canvas)
+        : canvas(canvas), target(canvas.CurrentGazeTarget()), muscleTarget(canvas.m_muscleTarget)
     {
         std::copy(std::begin(canvas.m_gazeAzimuth), std::end(canvas.m_gazeAzimuth), azimuth);
         std::copy(std::begin(canvas.m_gazeElevation), std::end(canvas.m_gazeElevation), elevation);
     }
     ~SavedGaze()
     {
-        canvas.setGazeTarget(target);
+        canvas.SetGazeTarget(target);
         std::copy(std::begin(azimuth), std::end(azimuth), canvas.m_gazeAzimuth);
         std::copy(std::begin(elevation), std::end(elevation), canvas.m_gazeElevation);
         canvas.m_muscleTarget = muscleTarget;
@@ -55,7 +55,7 @@ struct SavedGaze {
     SavedGaze(const SavedGaze&) = delete;
     SavedGaze& operator=(const SavedGaze&) = delete;
 
-    MyGLCanvas& canvas;
+    EyesCanvas& canvas;
     std::optional<GazeDirection> target;
     GazeTarget muscleTarget;
     float azimuth[2];
@@ -66,7 +66,7 @@ struct SavedGaze {
 
 wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 {
-    MyGLCanvas& canvas = *frame.m_canvas;
+    EyesCanvas& canvas = *frame.m_canvas;
     std::vector<RgbPicture> panels;
     std::array<bool, kNinePanelCount> cannotFixate{};
     {
@@ -74,8 +74,8 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
         const Examination examination = frame.ExaminationNow();
         const CoverBlends settled = SettledBlends(examination);
         for (int key = 1; key <= kNinePanelCount; ++key) {
-            canvas.setGazeTarget(KeypadGazePosition(key, eccentricity));
-            const wxImage picture = canvas.renderPicture(1);
+            canvas.SetGazeTarget(KeypadGazePosition(key, eccentricity));
+            const wxImage picture = canvas.RenderPicture(1);
             if (!picture.IsOk())
                 return wxImage();
             panels.push_back(ToRgb(picture));

@@ -46,7 +46,7 @@ bool PatientFrame::ExaminationReady() const
 
 bool PatientFrame::AxisOverlaysShowing() const
 {
-    return m_animTimerA && m_animTimerA->axisOverlaysVisible;
+    return m_overlayTimer && m_overlayTimer->axisOverlaysVisible;
 }
 
 void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled)

@@ -7,7 +7,7 @@
 #include "model/EyeQuantity.h"
 #include "resources/Resources.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "playback/PlaybackSpeed.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
@@ -86,12 +86,12 @@ void Constrain(wxWindow* target, EdgeSpec top, EdgeSpec left, EdgeSpec right, Ed
 
 bool PatientFrame::BuildUI()
 {
-    m_animTimerA = std::make_unique<OverlayTimer>(this);
-    m_animTimerB = std::make_unique<CoverAnimationTimer>(*this, [this] {
+    m_overlayTimer = std::make_unique<OverlayTimer>(this);
+    m_coverAnimationTimer = std::make_unique<CoverAnimationTimer>(*this, [this] {
         if (m_canvas)
             m_canvas->Refresh(true, nullptr);
     });
-    m_animTimerB->Start(CoverAnimationTimer::kIntervalMs);
+    m_coverAnimationTimer->Start(CoverAnimationTimer::kIntervalMs);
 
     wxToolBar* toolBar = CreateToolBar(wxBORDER_NONE | wxTB_FLAT | wxTB_DOCKABLE | wxTB_HORIZONTAL, Id::ToolBar);
     toolBar->SetMargins(2, 2);
@@ -103,10 +103,10 @@ bool PatientFrame::BuildUI()
     m_playbackPanel->Hide();
     m_tracePanel->Hide();
 
-    m_canvas = new MyGLCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "MyGLCanvas", nullptr);
-    m_canvas->setLanguageTable(m_languageTable);
-    m_canvas->setHost(this);
-    m_canvas->setCoverBlends(&m_animTimerB->blends());
+    m_canvas = new EyesCanvas(m_mainPanel, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "EyesCanvas", nullptr);
+    m_canvas->SetLanguageTable(m_languageTable);
+    m_canvas->SetHost(this);
+    m_canvas->SetCoverBlends(&m_coverAnimationTimer->Blends());
     CreateEyeGroup(0, m_eyeBox1, m_quantityLabels1, m_quantityTexts1, m_quantitySpins1, m_qualityText1,
                    m_coverCheckBox1, m_coverLabel1);
     CreateEyeGroup(1, m_eyeBox2, m_quantityLabels2, m_quantityTexts2, m_quantitySpins2, m_qualityText2,
@@ -143,9 +143,9 @@ void PatientFrame::CreatePlaybackPanel()
     int x = 10;
     int height = 0;
     for (const auto& [id, bitmap] :
-         {std::pair{Id::PlaybackStart, "Bstart"}, std::pair{Id::PlaybackPause, "Bpause"},
-          std::pair{Id::PlaybackStop, "Bstop"}, std::pair{Id::PlaybackPreviousRow, "iconBEFORE"},
-          std::pair{Id::PlaybackNextRow, "iconNEXT"}}) {
+         {std::pair{Id::PlaybackStart, "playback-start"}, std::pair{Id::PlaybackPause, "playback-pause"},
+          std::pair{Id::PlaybackStop, "playback-stop"}, std::pair{Id::PlaybackPreviousRow, "previous"},
+          std::pair{Id::PlaybackNextRow, "next"}}) {
         // The row steps stand apart from start, pause and stop.
         if (id == Id::PlaybackPreviousRow)
             x += 2 * kGap;

@@ -9,7 +9,7 @@
 #include "playback/RecordingPlayer.h"
 #include "playback/TracePanel.h"
 #include "frame/OverlayTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/slider.h>
 #include <wx/statusbr.h>
@@ -60,7 +60,7 @@ void PatientFrame::ShowPlayedSample(const ShownSample& sample, const wxString& t
         const ShownEye& shown = sample.eyes[EyeIndex(eye)];
         for (std::size_t i = 0; i < kPlayedQuantities.size(); ++i) {
             const QuantityControl& control = FindQuantityControl(eye, kPlayedQuantities[i]);
-            TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_colour2);
+            TextField(control.textId)->SetForegroundColour(shown.interpolated ? *wxRED : m_textColour);
             SetQuantity(control.spinId, static_cast<float>(shown.angles[i]));
         }
         wxStaticText* quality = eye == Eye::one ? m_qualityText1 : m_qualityText2;
@@ -86,5 +86,5 @@ void PatientFrame::ShowStatusNote(const wxString& text, bool transient)
 {
     m_statusBar->SetStatusText(text, 0);
     if (transient)
-        m_animTimerA->StartOnce(kStatusNoteMilliseconds);
+        m_overlayTimer->StartOnce(kStatusNoteMilliseconds);
 }

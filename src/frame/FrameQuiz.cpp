@@ -1,6 +1,6 @@
 // The main window as the quiz's host.
 #include "frame/PatientFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "widgets/Ids.h"
 
 #include <wx/menu.h>
@@ -25,7 +25,7 @@ bool PatientFrame::OpenQuizCase(const wxString& path)
 
 wxRect PatientFrame::EyesOnScreen() const
 {
-    const wxRect eyesInCanvas = m_canvas->eyesArea();
+    const wxRect eyesInCanvas = m_canvas->EyesArea();
     return {m_canvas->ClientToScreen(eyesInCanvas.GetTopLeft()), eyesInCanvas.GetSize()};
 }
 

@@ -8,7 +8,7 @@
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "settings/SettingsFile.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/choice.h>
 #include <wx/filename.h>
@@ -39,8 +39,8 @@ Settings PatientFrame::CurrentSettings() const
 {
     Settings settings;
     wxMenuBar* menus = GetMenuBar();
-    settings.panelColour = ToRgb(m_colour1);
-    settings.textColour = ToRgb(m_colour2);
+    settings.panelColour = ToRgb(m_panelColour);
+    settings.textColour = ToRgb(m_textColour);
     settings.backgroundColour = ToRgb(m_canvas->m_backgroundColour);
     settings.wholeDegrees = menus->IsChecked(Id::WholeDegreesItem);
     settings.flashlightMode = menus->IsChecked(Id::FlashlightItem);
@@ -100,8 +100,8 @@ void PatientFrame::LoadSettings()
         return;
     }
 
-    m_colour1 = ToColour(settings.panelColour);
-    m_colour2 = ToColour(settings.textColour);
+    m_panelColour = ToColour(settings.panelColour);
+    m_textColour = ToColour(settings.textColour);
     m_canvas->m_backgroundColour = ToColour(settings.backgroundColour);
     wxMenuBar* menus = GetMenuBar();
     menus->Check(Id::WholeDegreesItem, settings.wholeDegrees);

@@ -5,7 +5,7 @@
 #include "widgets/Ids.h"
 #include "widgets/PictureFile.h"
 #include "lang/TextIds.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/choicdlg.h>
 #include <wx/clipbrd.h>
@@ -47,7 +47,7 @@ void PatientFrame::ApplyPresentationLayout()
         window->Show(!hidden);
     // FitControlsToTexts gives the canvas its frame of controls again, or the whole panel.
     FitControlsToTexts();
-    m_canvas->setFillWidth(hidden);
+    m_canvas->SetFillWidth(hidden);
     m_mainPanel->Layout();
     m_canvas->Refresh(false);
 }
@@ -108,13 +108,13 @@ void PatientFrame::OnExportPicture(wxCommandEvent&)
     if (wxFileExists(path) && !ConfirmReplace(this, *m_languageTable, path))
         return;
     std::string error;
-    if (!WritePicturePng(path, m_canvas->renderPicture(kPictureScales[choice]), error))
+    if (!WritePicturePng(path, m_canvas->RenderPicture(kPictureScales[choice]), error))
         ReportSaveFailure(path, error);
 }
 
 void PatientFrame::OnCopyPicture(wxCommandEvent&)
 {
-    const wxImage picture = m_canvas->renderPicture(1);
+    const wxImage picture = m_canvas->RenderPicture(1);
     if (!picture.IsOk() || !wxTheClipboard->Open())
         return;
     wxTheClipboard->SetData(new wxBitmapDataObject(wxBitmap(picture)));

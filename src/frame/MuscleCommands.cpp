@@ -8,7 +8,7 @@
 #include "lang/LanguageText.h"
 #include "model/MuscleFile.h"
 #include "settings/SameFile.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/msgdlg.h>
 

@@ -2,7 +2,7 @@
 
 #include "widgets/Ids.h"
 #include "frame/PatientFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/menu.h>
 #include <wx/statusbr.h>

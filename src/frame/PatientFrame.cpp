@@ -52,7 +52,7 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_MENU(Id::Exit, PatientFrame::OnQuit)
     EVT_MENU(Id::HelpContents, PatientFrame::OnHelpContents)
     EVT_MENU_RANGE(Id::OpenRecording, Id::SaveRecordingAs, PatientFrame::OnRecordingMenu)
-    EVT_MENU(Id::RepairRecording, PatientFrame::OnRecordingCommand112)
+    EVT_MENU(Id::RepairRecording, PatientFrame::OnRepairRecording)
     EVT_MENU(Id::About, PatientFrame::OnAbout)
     EVT_MENU(Id::DisplayOptions, PatientFrame::OnDisplayOptions)
     EVT_MENU(Id::Presentation, PatientFrame::OnPresentation)
@@ -168,7 +168,7 @@ bool PatientFrame::LoadFirstUsableLanguage()
 
 bool PatientFrame::UseStartLanguage(const wxString& wanted)
 {
-    if (wanted == m_languageFile && m_languageTable->size() > 0) {
+    if (wanted == m_languageFile && m_languageTable->Size() > 0) {
         ShowLanguage();
         return true;
     }
@@ -244,7 +244,7 @@ void PatientFrame::ShowLanguage()
     if (IsPlaybackMode())
         m_playbackTimer->ShowSample();
     if (m_quizFrame)
-        m_quizFrame->applyLanguage();
+        m_quizFrame->ApplyLanguage();
     SetHelpBook();
     Refresh(true);
 }

@@ -25,7 +25,7 @@
 class AngleSpinButton;
 class CoverAnimationTimer;
 class LanguageTable;
-class MyGLCanvas;
+class EyesCanvas;
 struct Settings;
 struct SettingsExtension;
 class OverlayTimer;
@@ -158,7 +158,7 @@ public:
     void OnPlaybackKey(wxKeyEvent& event);
     // Shows row: the time slider, the eyes and the trace follow.
     void SeekPlayback(std::size_t row);
-    void OnRecordingCommand112(wxCommandEvent& event);
+    void OnRepairRecording(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     // What a playing recording shows here (see FramePlayback).
     wxWindow* DialogParent() override;
@@ -234,10 +234,10 @@ public:
     float m_qualityThreshold = 0.0f;
     bool m_showBothEyesHint = true;
     bool m_showCoverHint = true;
-    std::unique_ptr<OverlayTimer> m_animTimerA;
-    std::unique_ptr<CoverAnimationTimer> m_animTimerB;
+    std::unique_ptr<OverlayTimer> m_overlayTimer;
+    std::unique_ptr<CoverAnimationTimer> m_coverAnimationTimer;
     std::unique_ptr<PlaybackTimer> m_playbackTimer;
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
     wxSlider* m_blendSlider = nullptr;
     wxPanel* m_mainPanel = nullptr;
     wxPanel* m_playbackPanel = nullptr;
@@ -255,8 +255,8 @@ public:
     std::array<AngleSpinButton*, 6> m_quantitySpins2{};
     wxSlider* m_timeSlider = nullptr;
     wxStatusBar* m_statusBar = nullptr;
-    wxColour m_colour1{192, 192, 192};
-    wxColour m_colour2{0, 0, 0};
+    wxColour m_panelColour{192, 192, 192};
+    wxColour m_textColour{0, 0, 0};
     bool m_modified = false;
     wxString m_caseFile;
     // A case whose muscle file was refused: saving it with normal muscles
@@ -349,8 +349,8 @@ private:
     // File name of each language menu item, indexed by id - first language id.
     std::vector<wxString> m_languageMenuFiles;
     BothEyesHint m_bothEyesHint;
-    // State of the quadrant-overlay tool while the values are hidden.
-    bool m_savedTool634State = false;
+    // Hiding the values hides the quadrants too; this is restored when they show again.
+    bool m_quadrantsHiddenBeforeHidingValues = false;
     bool m_presentation = false;
     wxTimer m_valuesPeekTimer{this, Id::ValuesPeekTimer};
     // The position of gaze chosen by key (keypad numbering), 0 while the eyes follow the pointer.

@@ -10,7 +10,7 @@
 #include "model/AngleText.h"
 #include "playback/TracePanel.h"
 #include "quiz/QuizFrame.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <algorithm>
@@ -79,20 +79,20 @@ void PatientFrame::OnMirrorPair(wxCommandEvent& event)
 void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&)
 {
     NoteSwitches();
-    m_animTimerA->axisOverlaysVisible = false;
+    m_overlayTimer->axisOverlaysVisible = false;
     m_canvas->Refresh();
 }
 
 void PatientFrame::OnResetView(wxCommandEvent&)
 {
-    m_canvas->resetView();
+    m_canvas->ResetView();
     m_canvas->Refresh();
 }
 
 void PatientFrame::OnViewTool(wxCommandEvent& event)
 {
     if (event.GetId() == Id::QuadrantEditTool)
-        m_canvas->resetView();
+        m_canvas->ResetView();
     NoteSwitches();
     m_canvas->Refresh();
 }
@@ -161,10 +161,10 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
         m_statusBar->SetStatusText(
             Text(GetMenuBar()->IsChecked(Id::ModeManifest) ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
     if (hide) {
-        m_savedTool634State = tools->GetToolState(Id::QuadrantHideTool);
+        m_quadrantsHiddenBeforeHidingValues = tools->GetToolState(Id::QuadrantHideTool);
         tools->ToggleTool(Id::QuadrantHideTool, true);
     } else {
-        tools->ToggleTool(Id::QuadrantHideTool, m_savedTool634State);
+        tools->ToggleTool(Id::QuadrantHideTool, m_quadrantsHiddenBeforeHidingValues);
     }
     UpdateCommandStates();
     NoteSwitches();
@@ -191,10 +191,10 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event)
     if (on) {
         if (!m_quizFrame)
             m_quizFrame = new QuizFrame(this, *this, m_languageTable);
-        m_quizFrame->showQuiz(true);
+        m_quizFrame->ShowQuiz(true);
     } else {
         if (m_quizFrame)
-            m_quizFrame->showQuiz(false);
+            m_quizFrame->ShowQuiz(false);
         wxCommandEvent newCase(wxEVT_MENU, -1);
         NewCase(newCase);
     }
@@ -239,13 +239,13 @@ void PatientFrame::SetPlaybackMode(bool on)
         m_qualityText1->Show(on);
         m_qualityText2->Show(on);
         if (on) {
-            m_canvas->resetView();
+            m_canvas->ResetView();
         } else {
             StopPlayback();
             m_statusBar->SetStatusText(wxEmptyString, 2);
             // Rows shown as interpolated coloured the fields; a case shows them plainly.
             for (const QuantityControl& control : kQuantityControls)
-                TextField(control.textId)->SetForegroundColour(m_colour2);
+                TextField(control.textId)->SetForegroundColour(m_textColour);
         }
         if (on && !wasOn)
             m_playbackGrowth = RoomBelow(playbackHeight);

@@ -9,7 +9,7 @@
 #include "frame/PrismDialog.h"
 #include "lang/TextIds.h"
 #include "lang/LanguageText.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/statusbr.h>
 

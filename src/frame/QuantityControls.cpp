@@ -12,7 +12,7 @@
 #include "model/AngleUnit.h"
 #include "model/EyeQuantity.h"
 #include "playback/PlaybackTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
@@ -74,9 +74,9 @@ void PatientFrame::SetQuantity(int controlId, float value)
     const StoreResult result = model.Store(controlId, value, m_examination.Distance());
     m_examination.SetModel(model);
     if (result.tilt) {
-        m_animTimerA->axisOverlaysVisible = true;
-        m_animTimerA->Stop();
-        m_animTimerA->StartOnce(kAxisOverlayMilliseconds);
+        m_overlayTimer->axisOverlaysVisible = true;
+        m_overlayTimer->Stop();
+        m_overlayTimer->StartOnce(kAxisOverlayMilliseconds);
     }
     RunBothEyesCheck();
 }
@@ -247,14 +247,14 @@ void PatientFrame::ApplyPanelColours()
     std::vector<wxWindow*> sliders(m_gazeSliders.begin(), m_gazeSliders.end());
     sliders.push_back(m_blendSlider);
 
-    m_mainPanel->SetBackgroundColour(m_colour1);
+    m_mainPanel->SetBackgroundColour(m_panelColour);
     for (wxWindow* window : {static_cast<wxWindow*>(m_coverCheckBox1), static_cast<wxWindow*>(m_coverCheckBox2)})
-        window->SetBackgroundColour(m_colour1);
+        window->SetBackgroundColour(m_panelColour);
     for (wxWindow* window : sliders)
-        window->SetBackgroundColour(m_colour1);
+        window->SetBackgroundColour(m_panelColour);
     for (wxWindow* window : labelled) {
-        window->SetBackgroundColour(m_colour1);
-        window->SetForegroundColour(m_colour2);
+        window->SetBackgroundColour(m_panelColour);
+        window->SetForegroundColour(m_textColour);
     }
     for (wxWindow* window : sliders)
         window->Refresh();

@@ -191,7 +191,7 @@ void PatientFrame::OnAbout(wxCommandEvent&)
     ShowAboutDialog(this, *m_languageTable, m_languageFile);
 }
 
-void PatientFrame::OnRecordingCommand112(wxCommandEvent&)
+void PatientFrame::OnRepairRecording(wxCommandEvent&)
 {
     StopPlayback();
     m_playbackTimer->RepairAllSamples();

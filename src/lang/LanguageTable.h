@@ -27,7 +27,7 @@ public:
     // after a file was written must not read "--NOT DEFINED--".
     const std::string& GetOr(int n, const std::string& fallback) const;
 
-    std::size_t size() const { return m_entries.size(); }
+    std::size_t Size() const { return m_entries.size(); }
 
     // Why the last Load failed; empty after a successful one.
     const std::string& LastError() const { return m_lastError; }

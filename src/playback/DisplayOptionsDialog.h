@@ -41,8 +41,8 @@ enum : int {
 
 // The working colours, in the order the dialog is given and returns them.
 enum ColourSlot : int {
-    panelColourSlot,       // main window m_colour1
-    textColourSlot,        // main window m_colour2
+    panelColourSlot,       // main window m_panelColour
+    textColourSlot,        // main window m_textColour
     backgroundColourSlot,  // canvas m_backgroundColour
     redFilterColourSlot,
     occluderColourSlot,

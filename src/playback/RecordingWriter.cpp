@@ -76,7 +76,7 @@ bool WriteRows(const Recording& recording, bool deviceSigns, BufferedOutput& out
 class AtomicFileSink : public ByteSink {
 public:
     explicit AtomicFileSink(AtomicFileWriter& writer) : m_writer(writer) {}
-    bool Write(const char* data, std::size_t size) override { return m_writer.write(data, size); }
+    bool Write(const char* data, std::size_t size) override { return m_writer.Write(data, size); }
 
 private:
     AtomicFileWriter& m_writer;
@@ -94,8 +94,8 @@ bool WriteRecordingFile(const std::string& path, const Recording& recording, std
 {
     AtomicFileWriter writer;
     AtomicFileSink sink(writer);
-    if (writer.open(path) && WriteRecording(recording, HasDeviceSigns(path), sink) && writer.commit())
+    if (writer.Open(path) && WriteRecording(recording, HasDeviceSigns(path), sink) && writer.Commit())
         return true;
-    error = writer.error();
+    error = writer.Error();
     return false;
 }

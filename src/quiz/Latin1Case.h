@@ -4,7 +4,7 @@ namespace quiz {
 
 // Upper-case letters of ISO 8859-1 sit 0x20 below their lower-case forms,
 // in ASCII as well as in the range 0xC0-0xDE (except the sign 0xD7).
-inline char lowerLatin1(char c)
+inline char LowerLatin1(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     const bool asciiUpper = byte >= 'A' && byte <= 'Z';

@@ -12,7 +12,7 @@
 namespace quiz {
 namespace {
 
-std::string expandLineBreaks(std::string_view value)
+std::string ExpandLineBreaks(std::string_view value)
 {
     std::string text;
     text.reserve(value.size());
@@ -27,7 +27,7 @@ std::string expandLineBreaks(std::string_view value)
     return text;
 }
 
-void applyAnswerBox(Question& question, std::string_view value)
+void ApplyAnswerBox(Question& question, std::string_view value)
 {
     if (value == "TEXT")
         question.answerBox = AnswerBox::Text;
@@ -37,9 +37,9 @@ void applyAnswerBox(Question& question, std::string_view value)
         question.answerBox = AnswerBox::MultipleChoice;
 }
 
-void addAnswer(Question& question, std::string_view value)
+void AddAnswer(Question& question, std::string_view value)
 {
-    const AnswerParts parts = splitAnswer(value);
+    const AnswerParts parts = SplitAnswer(value);
     question.answers.emplace_back(parts.text);
     if (parts.pointsText.empty()) {
         question.points.push_back(0);
@@ -55,28 +55,28 @@ void addAnswer(Question& question, std::string_view value)
     if (question.answerBox == AnswerBox::Text)
         question.maxPoints = std::max(question.maxPoints, points);
     else if (points > 0)
-        question.maxPoints = saturatingAdd(question.maxPoints, points);
+        question.maxPoints = SaturatingAdd(question.maxPoints, points);
 }
 
-void applyLine(Question& question, std::string_view line)
+void ApplyLine(Question& question, std::string_view line)
 {
-    const KeyValue entry = splitKeyValue(line);
+    const KeyValue entry = SplitKeyValue(line);
     const std::string_view key = entry.key;
     const std::string_view value = entry.value;
 
     if (key == "Question")
-        question.text = expandLineBreaks(value);
+        question.text = ExpandLineBreaks(value);
     else if (key == "File")
         question.file = std::string(value);
     else if (key == "AnswerBox")
-        applyAnswerBox(question, value);
+        ApplyAnswerBox(question, value);
     else if (key == "Answer")
-        addAnswer(question, value);
+        AddAnswer(question, value);
     else if (key == "Explain")
-        question.explanation = expandLineBreaks(value);
+        question.explanation = ExpandLineBreaks(value);
 }
 
-QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& bytes)
+QuestionFileStatus ReadBounded(const std::filesystem::path& path, std::string& bytes)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -103,29 +103,29 @@ QuestionFileStatus readBounded(const std::filesystem::path& path, std::string& b
 
 }  // namespace
 
-QuestionList parseQuestionText(std::string_view text)
+QuestionList ParseQuestionText(std::string_view text)
 {
     QuestionList questions;
-    forEachQuestionLine(text, [&questions](std::size_t, std::string_view line) {
-        if (isSectionStart(line)) {
+    ForEachQuestionLine(text, [&questions](std::size_t, std::string_view line) {
+        if (IsSectionStart(line)) {
             questions.emplace_back();
             return;
         }
         if (!questions.empty())
-            applyLine(questions.back(), line);
+            ApplyLine(questions.back(), line);
     });
     return questions;
 }
 
-QuestionFileStatus parseQuestionFile(const std::filesystem::path& path, QuestionList& questions)
+QuestionFileStatus ParseQuestionFile(const std::filesystem::path& path, QuestionList& questions)
 {
     // A file within the size limit may still not fit into the memory left:
     // a few bytes per line can become a question or an answer each.
     try {
         std::string bytes;
-        const QuestionFileStatus status = readBounded(path, bytes);
+        const QuestionFileStatus status = ReadBounded(path, bytes);
         if (status == QuestionFileStatus::Ok)
-            questions = parseQuestionText(bytes);
+            questions = ParseQuestionText(bytes);
         return status;
     } catch (const std::bad_alloc&) {
         return QuestionFileStatus::TooLarge;

@@ -21,11 +21,11 @@ inline constexpr std::uintmax_t maxQuestionFileBytes = 16u * 1024u * 1024u;
 // Parses the text of a question file. Never fails: lines it does not know
 // are skipped, and text without a [QUESTION] line gives an empty list. A
 // UTF-8 byte order mark at the start is skipped; the rest is taken as bytes.
-QuestionList parseQuestionText(std::string_view text);
+QuestionList ParseQuestionText(std::string_view text);
 
 // Reads and parses a question file. On Ok, `questions` holds the file's
 // questions in file order (possibly none); on any other status it is left
 // exactly as it was.
-QuestionFileStatus parseQuestionFile(const std::filesystem::path& path, QuestionList& questions);
+QuestionFileStatus ParseQuestionFile(const std::filesystem::path& path, QuestionList& questions);
 
 }  // namespace quiz

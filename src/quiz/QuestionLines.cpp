@@ -3,7 +3,7 @@
 namespace quiz {
 namespace {
 
-std::string_view trimmed(std::string_view line)
+std::string_view Trimmed(std::string_view line)
 {
     constexpr std::string_view blanks = " \t\n\v\f\r";
     const auto first = line.find_first_not_of(blanks);
@@ -15,7 +15,7 @@ std::string_view trimmed(std::string_view line)
 
 }  // namespace
 
-void forEachQuestionLine(std::string_view text,
+void ForEachQuestionLine(std::string_view text,
                          const std::function<void(std::size_t number, std::string_view line)>& handleLine)
 {
     // Editors that save as UTF-8 may put a byte order mark first; left in
@@ -29,22 +29,22 @@ void forEachQuestionLine(std::string_view text,
     while (start < text.size()) {
         const auto end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            handleLine(++number, trimmed(text.substr(start)));
+            handleLine(++number, Trimmed(text.substr(start)));
             return;
         }
-        handleLine(++number, trimmed(text.substr(start, end - start)));
+        handleLine(++number, Trimmed(text.substr(start, end - start)));
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n')
             ++start;
     }
 }
 
-bool isSectionStart(std::string_view line)
+bool IsSectionStart(std::string_view line)
 {
     return line == "[QUESTION]";
 }
 
-KeyValue splitKeyValue(std::string_view line)
+KeyValue SplitKeyValue(std::string_view line)
 {
     const auto equals = line.find('=');
     if (equals == std::string_view::npos)
@@ -52,7 +52,7 @@ KeyValue splitKeyValue(std::string_view line)
     return {line.substr(0, equals), line.substr(equals + 1), true};
 }
 
-AnswerParts splitAnswer(std::string_view value)
+AnswerParts SplitAnswer(std::string_view value)
 {
     const auto comma = value.rfind(',');
     const std::size_t digitCount = comma == std::string_view::npos ? 0 : value.size() - comma - 1;

@@ -13,11 +13,11 @@ namespace quiz {
 // Calls handleLine(number, line) for every line, numbered from 1, with blanks
 // at both ends trimmed. LF, CR LF and lone CR end a line. A UTF-8 byte order
 // mark before the first line is not part of it.
-void forEachQuestionLine(std::string_view text,
+void ForEachQuestionLine(std::string_view text,
                          const std::function<void(std::size_t number, std::string_view line)>& handleLine);
 
 // True for the line that starts a new question.
-bool isSectionStart(std::string_view line);
+bool IsSectionStart(std::string_view line);
 
 // A line split at its first "=". Without "=" the key is the whole line.
 struct KeyValue {
@@ -25,7 +25,7 @@ struct KeyValue {
     std::string_view value;
     bool hasEquals = false;
 };
-KeyValue splitKeyValue(std::string_view line);
+KeyValue SplitKeyValue(std::string_view line);
 
 // An Answer value split into its text and its points. Points follow the last
 // comma only when one to three characters come after it, so texts such as
@@ -34,6 +34,6 @@ struct AnswerParts {
     std::string_view text;
     std::string_view pointsText;
 };
-AnswerParts splitAnswer(std::string_view value);
+AnswerParts SplitAnswer(std::string_view value);
 
 }  // namespace quiz

@@ -6,22 +6,22 @@
 
 namespace quiz {
 
-std::vector<std::size_t> fileOrder(std::size_t count)
+std::vector<std::size_t> FileOrder(std::size_t count)
 {
     std::vector<std::size_t> order(count);
     std::iota(order.begin(), order.end(), std::size_t{0});
     return order;
 }
 
-std::vector<std::size_t> shuffledOrder(std::size_t count, std::uint32_t seed)
+std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint32_t seed)
 {
-    std::vector<std::size_t> order = fileOrder(count);
+    std::vector<std::size_t> order = FileOrder(count);
     std::mt19937 random(seed);
     std::shuffle(order.begin(), order.end(), random);
     return order;
 }
 
-bool isOrderOf(const std::vector<std::size_t>& order, std::size_t count)
+bool IsOrderOf(const std::vector<std::size_t>& order, std::size_t count)
 {
     if (order.size() != count)
         return false;

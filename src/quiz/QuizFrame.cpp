@@ -160,7 +160,7 @@ const std::string& QuizFrame::Latin1Text(int n) const
 // them; a file that names no language is read the English way.
 quiz::BaseAbbreviations QuizFrame::TraineeAbbreviations() const
 {
-    return quiz::abbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
+    return quiz::AbbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
 }
 
 wxString QuizFrame::Text(int n) const
@@ -213,21 +213,21 @@ void QuizFrame::BuildControls()
         c->top.SameAs(m_panel, wxBottom, -30);
         c->bottom.SameAs(m_panel, wxBottom, 7);
     };
-    auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("icon2", kButtonGlyph));
+    auto* open = new wxBitmapButton(m_panel, Id::OpenCase, GetBitmapResource("open-case", kButtonGlyph));
     auto openPlace = new wxLayoutConstraints;
     bottomRow(openPlace);
     openPlace->left.SameAs(m_panel, wxLeft, 7);
     openPlace->width.AsIs();
     open->SetConstraints(openPlace);
 
-    m_nextButton = new wxBitmapButton(m_panel, NextId, GetBitmapResource("iconNEXT", kButtonGlyph));
+    m_nextButton = new wxBitmapButton(m_panel, NextId, GetBitmapResource("next", kButtonGlyph));
     auto nextPlace = new wxLayoutConstraints;
     bottomRow(nextPlace);
     nextPlace->right.SameAs(m_panel, wxRight, 7);
     nextPlace->width.AsIs();
     m_nextButton->SetConstraints(nextPlace);
 
-    m_prevButton = new wxBitmapButton(m_panel, PreviousId, GetBitmapResource("iconBEFORE", kButtonGlyph));
+    m_prevButton = new wxBitmapButton(m_panel, PreviousId, GetBitmapResource("previous", kButtonGlyph));
     auto previousPlace = new wxLayoutConstraints;
     bottomRow(previousPlace);
     previousPlace->right.LeftOf(m_nextButton, 7);
@@ -256,14 +256,14 @@ void QuizFrame::BuildControls()
 
 wxString QuizFrame::QuestionBoxLabel() const
 {
-    if (m_session.empty())
+    if (m_session.Empty())
         return Text(Text::Question);
     // The number in the file, so that the results and the review name the
     // same question when the order is shuffled.
-    return wxString::Format("%d. %s", static_cast<int>(m_session.currentQuestion()) + 1, Text(Text::Question));
+    return wxString::Format("%d. %s", static_cast<int>(m_session.CurrentQuestion()) + 1, Text(Text::Question));
 }
 
-void QuizFrame::applyLanguage()
+void QuizFrame::ApplyLanguage()
 {
     SetTitle(Text(Text::QuizTitle));
     m_questionBox->SetLabel(QuestionBoxLabel());
@@ -279,7 +279,7 @@ void QuizFrame::applyLanguage()
     }
 }
 
-void QuizFrame::showQuiz(bool show)
+void QuizFrame::ShowQuiz(bool show)
 {
     if (m_resultsDialog)
         m_resultsDialog->Show(show);
@@ -290,15 +290,15 @@ void QuizFrame::showQuiz(bool show)
 
 void QuizFrame::UpdateButtons()
 {
-    m_prevButton->Show(m_session.canGoPrevious());
-    m_nextButton->Show(m_session.canGoNext());
-    m_resultButton->Show(!m_session.empty());
+    m_prevButton->Show(m_session.CanGoPrevious());
+    m_nextButton->Show(m_session.CanGoNext());
+    m_resultButton->Show(!m_session.Empty());
     m_panel->Layout();
 }
 
 void QuizFrame::ForgetQuestions()
 {
-    m_session.clear();
+    m_session.Clear();
     UpdateButtons();
     // Its answers are gone with the questions.
     if (m_reviewWindow)
@@ -318,16 +318,16 @@ void QuizFrame::LoadQuestionFile(const wxString& path)
 {
     ForgetQuestions();
     quiz::QuestionList questions;
-    if (quiz::parseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
+    if (quiz::ParseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
                                          "Could not open " + FitPath(path) + "."),
                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
         return;
     }
-    m_session.load(std::move(questions));
+    m_session.Load(std::move(questions));
     m_quizPath = path;
     m_fittedHeight = 0;
-    if (m_session.empty())
+    if (m_session.Empty())
         return;
     ApplyQuestionOrder();
     ShowQuestion();
@@ -336,18 +336,18 @@ void QuizFrame::LoadQuestionFile(const wxString& path)
 
 void QuizFrame::StoreAnswer()
 {
-    quiz::Question* question = m_session.current();
+    quiz::Question* question = m_session.Current();
     if (!question)
         return;
     std::vector<bool> checked(m_answerList->GetCount());
     for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
         checked[entry] = m_answerList->IsChecked(entry);
-    quiz::storeAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
+    quiz::StoreAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
 }
 
 void QuizFrame::ShowQuestion()
 {
-    const quiz::Question* question = m_session.current();
+    const quiz::Question* question = m_session.Current();
     if (!question)
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
@@ -362,7 +362,7 @@ void QuizFrame::ShowQuestion()
     // Every question shows the answer area of its own kind, with a file line or without.
     m_answerText->Hide();
     m_answerList->Hide();
-    switch (quiz::answerAreaFor(*question)) {
+    switch (quiz::AnswerAreaFor(*question)) {
     case quiz::AnswerArea::Text:
         m_answerText->ChangeValue(FromLatin1(question->userAnswer));
         m_answerText->Show();
@@ -372,7 +372,7 @@ void QuizFrame::ShowQuestion()
         for (const std::string& answer : question->answers)
             m_answerList->Append(BoundedForBreaking(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
-            m_answerList->Check(entry, quiz::isEntryChecked(*question, entry));
+            m_answerList->Check(entry, quiz::IsEntryChecked(*question, entry));
         m_answerList->Show();
         break;
     case quiz::AnswerArea::None:
@@ -385,7 +385,7 @@ void QuizFrame::PlaceBesideTheEyes()
 {
     const wxRect screen = wxDisplay(GetParent()).GetClientArea();
     const quiz::ScreenRect placed =
-        quiz::placeQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
+        quiz::PlaceQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
                               ScreenRectOf(m_host.EyesOnScreen()), kPreferredWidth, kLeastWidth);
     SetSize(placed.x, placed.y, placed.width, GetSize().GetHeight());
     m_panel->Layout();
@@ -393,7 +393,7 @@ void QuizFrame::PlaceBesideTheEyes()
 
 void QuizFrame::FitToQuestion()
 {
-    const quiz::Question* question = m_session.current();
+    const quiz::Question* question = m_session.Current();
     const int width = GetClientSize().GetWidth();
     LineBreaker lines;
     // The question wraps at word boundaries within its box, which grows to hold it.
@@ -428,7 +428,7 @@ void QuizFrame::FitToQuestion()
 void QuizFrame::OnNext(wxCommandEvent&)
 {
     StoreAnswer();
-    if (m_session.goNext())
+    if (m_session.GoNext())
         ShowQuestion();
     UpdateButtons();
 }
@@ -436,14 +436,14 @@ void QuizFrame::OnNext(wxCommandEvent&)
 void QuizFrame::OnPrevious(wxCommandEvent&)
 {
     StoreAnswer();
-    if (m_session.goPrevious())
+    if (m_session.GoPrevious())
         ShowQuestion();
     UpdateButtons();
 }
 
 void QuizFrame::OnToggle(wxCommandEvent& event)
 {
-    const quiz::Question* question = m_session.current();
+    const quiz::Question* question = m_session.Current();
     if (m_inToggle || !question || question->answerBox != quiz::AnswerBox::SingleChoice)
         return;
     m_inToggle = true;
@@ -457,14 +457,14 @@ void QuizFrame::OnToggle(wxCommandEvent& event)
 
 void QuizFrame::ApplyQuestionOrder()
 {
-    const std::size_t count = m_session.size();
-    m_session.setOrder(m_shuffleBox->GetValue() ? quiz::shuffledOrder(count, std::random_device{}())
-                                                : quiz::fileOrder(count));
+    const std::size_t count = m_session.Size();
+    m_session.SetOrder(m_shuffleBox->GetValue() ? quiz::ShuffledOrder(count, std::random_device{}())
+                                                : quiz::FileOrder(count));
 }
 
 void QuizFrame::OnShuffle(wxCommandEvent&)
 {
-    if (m_session.empty())
+    if (m_session.Empty())
         return;
     StoreAnswer();
     ApplyQuestionOrder();
@@ -475,7 +475,7 @@ void QuizFrame::OnShuffle(wxCommandEvent&)
 void QuizFrame::ShowResults()
 {
     const std::string report =
-        quiz::formatResultsReport(quiz::scoreQuiz(m_session.questions(), TraineeAbbreviations()),
+        quiz::FormatResultsReport(quiz::ScoreQuiz(m_session.Questions(), TraineeAbbreviations()),
                                   m_languageTable->Get(Text::Question), m_languageTable->Get(Text::Total));
     if (!m_resultsDialog) {
         m_resultsDialog = new wxDialog(this, wxID_ANY, Text(Text::ResultsTitle), wxDefaultPosition, wxSize(250, 250),
@@ -523,7 +523,7 @@ void QuizFrame::FitResultsDialog(const std::string& report)
 
 void QuizFrame::OnResults(wxCommandEvent&)
 {
-    if (m_session.empty())
+    if (m_session.Empty())
         return;
     StoreAnswer();
     ShowResults();
@@ -532,7 +532,7 @@ void QuizFrame::OnResults(wxCommandEvent&)
 
 void QuizFrame::OnReview(wxCommandEvent&)
 {
-    if (m_session.empty())
+    if (m_session.Empty())
         return;
     // Answers changed since the results were shown count in both windows.
     StoreAnswer();
@@ -564,7 +564,7 @@ void QuizFrame::ShowReviewText()
     labels.answerNotNaming = Latin1Text(Text::AnswerNotNaming);
     labels.severalBases = Latin1Text(Text::SeveralBasesNamed);
     m_reviewWindow->SetReview(
-        FromLatin1(quiz::formatReview(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), labels)));
+        FromLatin1(quiz::FormatReview(quiz::BuildReview(m_session.Questions(), TraineeAbbreviations()), labels)));
 }
 
 bool QuizFrame::AskTraineeName()
@@ -581,7 +581,7 @@ bool QuizFrame::AskTraineeName()
 
 void QuizFrame::OnSaveResults(wxCommandEvent&)
 {
-    if (m_session.empty() || !AskTraineeName())
+    if (m_session.Empty() || !AskTraineeName())
         return;
     wxWindow* parent = m_reviewWindow ? static_cast<wxWindow*>(m_reviewWindow) : this;
     wxString path = ChooseFile(parent, Text(Text::SaveResultsButton), Text(Text::ResultsWildcard), wxFD_SAVE,
@@ -597,7 +597,7 @@ void QuizFrame::OnSaveResults(wxCommandEvent&)
                                        std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
                                        std::string(wxDateTime::Now().FormatISODate().utf8_str())};
     const std::string csv =
-        quiz::formatResultsCsv(quiz::buildReview(m_session.questions(), TraineeAbbreviations()), heading);
+        quiz::FormatResultsCsv(quiz::BuildReview(m_session.Questions(), TraineeAbbreviations()), heading);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
@@ -608,7 +608,7 @@ void QuizFrame::OnSaveResults(wxCommandEvent&)
 
 void QuizFrame::OnClose(wxCloseEvent&)
 {
-    m_session.clear();
+    m_session.Clear();
     m_host.QuizClosed();
     if (m_resultsDialog)
         m_resultsDialog->Hide();

@@ -32,8 +32,8 @@ public:
     // groups, never over the eyes.
     QuizFrame(wxWindow* parent, QuizHost& host, LanguageTable* languageTable);
 
-    void applyLanguage();
-    void showQuiz(bool show);
+    void ApplyLanguage();
+    void ShowQuiz(bool show);
 
     void OnOpen(wxCommandEvent& event);
     // Replaces the questions with those of the file and shows the first; a

@@ -9,8 +9,8 @@ struct ScreenRect {
     int y = 0;
     int width = 0;
     int height = 0;
-    int right() const { return x + width; }
-    int bottom() const { return y + height; }
+    int Right() const { return x + width; }
+    int Bottom() const { return y + height; }
 };
 
 // Beside the main window, right or else left of it, where the screen has room
@@ -18,7 +18,7 @@ struct ScreenRect {
 // narrowed to leave the eyes free, but not below minWidth. Its top is the
 // main window's, within the screen. The result's height is 0: the window
 // takes the height its questions need.
-ScreenRect placeQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindow, const ScreenRect& eyes, int width,
+ScreenRect PlaceQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindow, const ScreenRect& eyes, int width,
                            int minWidth);
 
 }  // namespace quiz

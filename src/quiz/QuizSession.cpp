@@ -6,83 +6,83 @@
 
 namespace quiz {
 
-void QuizSession::load(QuestionList questions)
+void QuizSession::Load(QuestionList questions)
 {
     m_questions = std::move(questions);
-    m_order = fileOrder(m_questions.size());
+    m_order = FileOrder(m_questions.size());
     m_current = 0;
 }
 
-void QuizSession::clear()
+void QuizSession::Clear()
 {
-    load({});
+    Load({});
 }
 
-bool QuizSession::setOrder(std::vector<std::size_t> order)
+bool QuizSession::SetOrder(std::vector<std::size_t> order)
 {
-    if (!isOrderOf(order, m_questions.size()))
+    if (!IsOrderOf(order, m_questions.size()))
         return false;
     m_order = std::move(order);
     m_current = 0;
     return true;
 }
 
-bool QuizSession::empty() const
+bool QuizSession::Empty() const
 {
     return m_questions.empty();
 }
 
-std::size_t QuizSession::size() const
+std::size_t QuizSession::Size() const
 {
     return m_questions.size();
 }
 
-std::size_t QuizSession::currentIndex() const
+std::size_t QuizSession::CurrentIndex() const
 {
     return m_current;
 }
 
-std::size_t QuizSession::currentQuestion() const
+std::size_t QuizSession::CurrentQuestion() const
 {
-    return empty() ? 0 : m_order[m_current];
+    return Empty() ? 0 : m_order[m_current];
 }
 
-const QuestionList& QuizSession::questions() const
+const QuestionList& QuizSession::Questions() const
 {
     return m_questions;
 }
 
-Question* QuizSession::current()
+Question* QuizSession::Current()
 {
-    return empty() ? nullptr : &m_questions[m_order[m_current]];
+    return Empty() ? nullptr : &m_questions[m_order[m_current]];
 }
 
-const Question* QuizSession::current() const
+const Question* QuizSession::Current() const
 {
-    return empty() ? nullptr : &m_questions[m_order[m_current]];
+    return Empty() ? nullptr : &m_questions[m_order[m_current]];
 }
 
-bool QuizSession::canGoPrevious() const
+bool QuizSession::CanGoPrevious() const
 {
     return m_current > 0;
 }
 
-bool QuizSession::canGoNext() const
+bool QuizSession::CanGoNext() const
 {
     return m_current + 1 < m_questions.size();
 }
 
-bool QuizSession::goPrevious()
+bool QuizSession::GoPrevious()
 {
-    if (!canGoPrevious())
+    if (!CanGoPrevious())
         return false;
     --m_current;
     return true;
 }
 
-bool QuizSession::goNext()
+bool QuizSession::GoNext()
 {
-    if (!canGoNext())
+    if (!CanGoNext())
         return false;
     ++m_current;
     return true;

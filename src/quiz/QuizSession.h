@@ -14,29 +14,29 @@ namespace quiz {
 class QuizSession {
 public:
     // Replaces the questions and shows the first one, in file order.
-    void load(QuestionList questions);
-    void clear();
+    void Load(QuestionList questions);
+    void Clear();
 
     // Visits the questions in `order`, indices into questions(), starting
     // with its first; false, and nothing changed, unless it names every
     // question exactly once.
-    bool setOrder(std::vector<std::size_t> order);
+    bool SetOrder(std::vector<std::size_t> order);
 
-    bool empty() const;
-    std::size_t size() const;
-    std::size_t currentIndex() const;     // place in the visiting order; 0 when empty
-    std::size_t currentQuestion() const;  // index into questions(); 0 when empty
-    const QuestionList& questions() const;
+    bool Empty() const;
+    std::size_t Size() const;
+    std::size_t CurrentIndex() const;     // place in the visiting order; 0 when empty
+    std::size_t CurrentQuestion() const;  // index into questions(); 0 when empty
+    const QuestionList& Questions() const;
 
     // nullptr when there are no questions.
-    Question* current();
-    const Question* current() const;
+    Question* Current();
+    const Question* Current() const;
 
-    bool canGoPrevious() const;
-    bool canGoNext() const;
+    bool CanGoPrevious() const;
+    bool CanGoNext() const;
     // Move by one question; false, and no move, at either end.
-    bool goPrevious();
-    bool goNext();
+    bool GoPrevious();
+    bool GoNext();
 
 private:
     QuestionList m_questions;

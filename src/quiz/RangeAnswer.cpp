@@ -14,14 +14,14 @@ namespace {
 constexpr std::array<PrismBaseWord, 4> kBases = {PrismBaseWord::out, PrismBaseWord::in, PrismBaseWord::up,
                                                  PrismBaseWord::down};
 
-bool isDigit(char c)
+bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
 // Digits with at most one point, read without the C library, whose decimal
 // separator follows the locale.
-double decimalValue(std::string_view digits)
+double DecimalValue(std::string_view digits)
 {
     double value = 0;
     double scale = 0;
@@ -41,7 +41,7 @@ double decimalValue(std::string_view digits)
 }
 
 // Letters of ISO 8859-1 as well as ASCII, so "au\xDF" "en" stays one word.
-bool isLetter(char c)
+bool IsLetter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return std::isalpha(byte) != 0 || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
@@ -49,7 +49,7 @@ bool isLetter(char c)
 
 // Lower case, with every run of blanks, tabs, line breaks and hyphens as one
 // blank, and a blank at either end, so words can be looked up as " word ".
-std::string normalised(std::string_view text)
+std::string Normalised(std::string_view text)
 {
     std::string result = " ";
     for (char c : text) {
@@ -58,7 +58,7 @@ std::string normalised(std::string_view text)
             if (result.back() != ' ')
                 result += ' ';
         } else {
-            result += lowerLatin1(c);
+            result += LowerLatin1(c);
         }
     }
     if (result.back() != ' ')
@@ -66,13 +66,13 @@ std::string normalised(std::string_view text)
     return result;
 }
 
-bool containsWords(const std::string& text, const std::string& words)
+bool ContainsWords(const std::string& text, const std::string& words)
 {
     std::size_t at = text.find(words);
     while (at != std::string::npos) {
-        const bool startsWord = at == 0 || !isLetter(text[at - 1]);
+        const bool startsWord = at == 0 || !IsLetter(text[at - 1]);
         const std::size_t end = at + words.size();
-        const bool endsWord = end >= text.size() || !isLetter(text[end]);
+        const bool endsWord = end >= text.size() || !IsLetter(text[end]);
         if (startsWord && endsWord)
             return true;
         at = text.find(words, at + 1);
@@ -80,12 +80,12 @@ bool containsWords(const std::string& text, const std::string& words)
     return false;
 }
 
-std::string typedAbbreviation(PrismBaseWord base, BaseAbbreviations abbreviations)
+std::string TypedAbbreviation(PrismBaseWord base, BaseAbbreviations abbreviations)
 {
     if (abbreviations == BaseAbbreviations::english) {
-        std::string english = baseAbbreviation(base);
-        english[0] = lowerLatin1(english[0]);
-        english[1] = lowerLatin1(english[1]);
+        std::string english = BaseAbbreviation(base);
+        english[0] = LowerLatin1(english[0]);
+        english[1] = LowerLatin1(english[1]);
         return english;
     }
     switch (base) {
@@ -101,9 +101,9 @@ std::string typedAbbreviation(PrismBaseWord base, BaseAbbreviations abbreviation
     return "bu";
 }
 
-std::vector<std::string> spellings(PrismBaseWord base, BaseAbbreviations abbreviations)
+std::vector<std::string> Spellings(PrismBaseWord base, BaseAbbreviations abbreviations)
 {
-    std::vector<std::string> words = {typedAbbreviation(base, abbreviations)};
+    std::vector<std::string> words = {TypedAbbreviation(base, abbreviations)};
     switch (base) {
     case PrismBaseWord::out:
         words.insert(words.end(), {"base out",
@@ -124,7 +124,7 @@ std::vector<std::string> spellings(PrismBaseWord base, BaseAbbreviations abbrevi
     return words;
 }
 
-std::string_view trimmed(std::string_view text)
+std::string_view Trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
@@ -134,13 +134,13 @@ std::string_view trimmed(std::string_view text)
 }
 
 // A whole non-negative number with an optional point and decimals.
-std::optional<double> plainNumber(std::string_view text)
+std::optional<double> PlainNumber(std::string_view text)
 {
-    text = trimmed(text);
+    text = Trimmed(text);
     std::size_t digits = 0;
     bool point = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isDigit(text[i])) {
+        if (IsDigit(text[i])) {
             ++digits;
         } else if (text[i] == '.' && !point && digits > 0 && i + 1 < text.size()) {
             point = true;
@@ -150,66 +150,66 @@ std::optional<double> plainNumber(std::string_view text)
     }
     if (digits == 0 || digits > 9)
         return std::nullopt;
-    return decimalValue(text);
+    return DecimalValue(text);
 }
 
 // The bases a typed text names, as a bit set (1 << PrismBaseWord).
-unsigned basesNamed(std::string_view typedText, BaseAbbreviations abbreviations)
+unsigned BasesNamed(std::string_view typedText, BaseAbbreviations abbreviations)
 {
-    const std::string text = normalised(typedText);
+    const std::string text = Normalised(typedText);
     unsigned named = 0;
     for (PrismBaseWord base : kBases)
-        for (const std::string& spelling : spellings(base, abbreviations))
-            if (containsWords(text, spelling))
+        for (const std::string& spelling : Spellings(base, abbreviations))
+            if (ContainsWords(text, spelling))
                 named |= 1u << static_cast<unsigned>(base);
     return named;
 }
 
 // The first number in a typed text, if any.
-std::optional<double> firstNumber(std::string_view typedText)
+std::optional<double> FirstNumber(std::string_view typedText)
 {
     std::size_t start = 0;
-    while (start < typedText.size() && !isDigit(typedText[start]))
+    while (start < typedText.size() && !IsDigit(typedText[start]))
         ++start;
     if (start == typedText.size())
         return std::nullopt;
     std::string number;
     std::size_t at = start;
     // At most nine digits before the separator: longer runs are no angle.
-    while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 9)
+    while (at < typedText.size() && IsDigit(typedText[at]) && number.size() < 9)
         number += typedText[at++];
-    if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && isDigit(typedText[at + 1])) {
+    if (at + 1 < typedText.size() && (typedText[at] == '.' || typedText[at] == ',') && IsDigit(typedText[at + 1])) {
         number += '.';
         ++at;
-        while (at < typedText.size() && isDigit(typedText[at]) && number.size() < 18)
+        while (at < typedText.size() && IsDigit(typedText[at]) && number.size() < 18)
             number += typedText[at++];
     }
-    return decimalValue(number);
+    return DecimalValue(number);
 }
 
 }  // namespace
 
-std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
+std::optional<PrismRange> ParseRangeAnswer(std::string_view answerText)
 {
     const std::size_t dots = answerText.find("..");
     if (dots == std::string_view::npos)
         return std::nullopt;
-    const std::optional<double> low = plainNumber(answerText.substr(0, dots));
-    std::string_view rest = trimmed(answerText.substr(dots + 2));
+    const std::optional<double> low = PlainNumber(answerText.substr(0, dots));
+    std::string_view rest = Trimmed(answerText.substr(dots + 2));
     std::size_t numberEnd = 0;
-    while (numberEnd < rest.size() && (isDigit(rest[numberEnd]) || rest[numberEnd] == '.'))
+    while (numberEnd < rest.size() && (IsDigit(rest[numberEnd]) || rest[numberEnd] == '.'))
         ++numberEnd;
-    const std::optional<double> high = plainNumber(rest.substr(0, numberEnd));
+    const std::optional<double> high = PlainNumber(rest.substr(0, numberEnd));
     if (!low || !high || *high < *low)
         return std::nullopt;
     PrismRange range{*low, *high, std::nullopt};
-    const std::string_view baseText = trimmed(rest.substr(numberEnd));
+    const std::string_view baseText = Trimmed(rest.substr(numberEnd));
     if (baseText.empty())
         return range;
     for (PrismBaseWord base : kBases) {
-        const std::string abbreviation = baseAbbreviation(base);
-        if (baseText.size() == 2 && lowerLatin1(baseText[0]) == lowerLatin1(abbreviation[0]) &&
-            lowerLatin1(baseText[1]) == lowerLatin1(abbreviation[1])) {
+        const std::string abbreviation = BaseAbbreviation(base);
+        if (baseText.size() == 2 && LowerLatin1(baseText[0]) == LowerLatin1(abbreviation[0]) &&
+            LowerLatin1(baseText[1]) == LowerLatin1(abbreviation[1])) {
             range.base = base;
             return range;
         }
@@ -217,36 +217,36 @@ std::optional<PrismRange> parseRangeAnswer(std::string_view answerText)
     return std::nullopt;
 }
 
-BaseAbbreviations abbreviationsOfLanguage(std::string_view isoCode)
+BaseAbbreviations AbbreviationsOfLanguage(std::string_view isoCode)
 {
-    const bool german = isoCode.size() >= 2 && lowerLatin1(isoCode[0]) == 'd' && lowerLatin1(isoCode[1]) == 'e';
+    const bool german = isoCode.size() >= 2 && LowerLatin1(isoCode[0]) == 'd' && LowerLatin1(isoCode[1]) == 'e';
     return german ? BaseAbbreviations::german : BaseAbbreviations::english;
 }
 
-bool rangeMatches(const PrismRange& range, std::string_view typedText, BaseAbbreviations abbreviations)
+bool RangeMatches(const PrismRange& range, std::string_view typedText, BaseAbbreviations abbreviations)
 {
-    const std::optional<double> number = firstNumber(typedText);
+    const std::optional<double> number = FirstNumber(typedText);
     if (!number || *number < range.low || *number > range.high)
         return false;
     if (!range.base)
         return true;
-    return basesNamed(typedText, abbreviations) == 1u << static_cast<unsigned>(*range.base);
+    return BasesNamed(typedText, abbreviations) == 1u << static_cast<unsigned>(*range.base);
 }
 
-bool namesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations)
+bool NamesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations)
 {
-    const unsigned named = basesNamed(typedText, abbreviations);
+    const unsigned named = BasesNamed(typedText, abbreviations);
     return (named & (named - 1)) != 0;
 }
 
-bool answerMatches(std::string_view answerText, std::string_view typedText, BaseAbbreviations abbreviations)
+bool AnswerMatches(std::string_view answerText, std::string_view typedText, BaseAbbreviations abbreviations)
 {
-    if (const std::optional<PrismRange> range = parseRangeAnswer(answerText))
-        return rangeMatches(*range, typedText, abbreviations);
-    return keywordsMatch(answerText, typedText);
+    if (const std::optional<PrismRange> range = ParseRangeAnswer(answerText))
+        return RangeMatches(*range, typedText, abbreviations);
+    return KeywordsMatch(answerText, typedText);
 }
 
-const char* baseAbbreviation(PrismBaseWord base)
+const char* BaseAbbreviation(PrismBaseWord base)
 {
     switch (base) {
     case PrismBaseWord::out:
@@ -261,12 +261,12 @@ const char* baseAbbreviation(PrismBaseWord base)
     return "BD";
 }
 
-std::string rangeExample(const PrismRange& range)
+std::string RangeExample(const PrismRange& range)
 {
     std::ostringstream text;
     text << range.low;
     if (range.base)
-        text << ' ' << baseAbbreviation(*range.base);
+        text << ' ' << BaseAbbreviation(*range.base);
     return text.str();
 }
 

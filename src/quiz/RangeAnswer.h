@@ -18,7 +18,7 @@ enum class PrismBaseWord { out, in, up, down };
 enum class BaseAbbreviations { english, german };
 
 // The abbreviations of the language with this ISO 639-1 code.
-BaseAbbreviations abbreviationsOfLanguage(std::string_view isoCode);
+BaseAbbreviations AbbreviationsOfLanguage(std::string_view isoCode);
 
 struct PrismRange {
     double low = 0;
@@ -34,27 +34,27 @@ struct PrismRange {
 // The range an answer text (ISO 8859-1) stands for: two non-negative numbers
 // with a decimal point, "..", the larger second, then BO, BI, BU or BD in any
 // case, blanks allowed around each part. Nothing for any other text.
-std::optional<PrismRange> parseRangeAnswer(std::string_view answerText);
+std::optional<PrismRange> ParseRangeAnswer(std::string_view answerText);
 
 // Whether a typed text (ISO 8859-1) answers the range. Its first number
 // counts, with a point or a comma as decimal separator. A base is named by
 // its abbreviation as a word of its own (also "20BO"), or by "base out/in/
 // up/down" or "Basis au\xDF" "en (aussen)/innen/oben/unten", in any case and
 // with any blanks or hyphens between the two words.
-bool rangeMatches(const PrismRange& range, std::string_view typedText,
+bool RangeMatches(const PrismRange& range, std::string_view typedText,
                   BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // Whether a typed text names more than one base, which no measurement does:
 // such a text answers no range with a base.
-bool namesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations = BaseAbbreviations::english);
+bool NamesSeveralBases(std::string_view typedText, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // The answer text scored either way: a range, or "&"-separated keywords.
-bool answerMatches(std::string_view answerText, std::string_view typedText,
+bool AnswerMatches(std::string_view answerText, std::string_view typedText,
                    BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // A short text that answers the range: its lower bound and its base's
 // abbreviation ("20 BO").
-std::string rangeExample(const PrismRange& range);
-const char* baseAbbreviation(PrismBaseWord base);
+std::string RangeExample(const PrismRange& range);
+const char* BaseAbbreviation(PrismBaseWord base);
 
 }  // namespace quiz

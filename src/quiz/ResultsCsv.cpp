@@ -11,26 +11,26 @@ constexpr std::string_view lineEnd = "\r\n";
 
 // A field starting with one of these is taken for a formula by spreadsheets,
 // which would then run what a trainee typed.
-std::string withoutFormulaStart(std::string text)
+std::string WithoutFormulaStart(std::string text)
 {
     if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
         text.insert(text.begin(), '\'');
     return text;
 }
 
-std::string textField(std::string_view utf8)
+std::string TextField(std::string_view utf8)
 {
-    return csvField(withoutFormulaStart(std::string(utf8)));
+    return CsvField(WithoutFormulaStart(std::string(utf8)));
 }
 
-void appendLine(std::string& csv, const std::string& a, const std::string& b, const std::string& c = {},
+void AppendLine(std::string& csv, const std::string& a, const std::string& b, const std::string& c = {},
                 const std::string& d = {}, const std::string& e = {})
 {
     csv += a + ',' + b + ',' + c + ',' + d + ',' + e;
     csv += lineEnd;
 }
 
-std::string givenText(const ReviewItem& item)
+std::string GivenText(const ReviewItem& item)
 {
     std::string joined;
     for (std::size_t i = 0; i < item.given.size(); ++i)
@@ -40,7 +40,7 @@ std::string givenText(const ReviewItem& item)
 
 }  // namespace
 
-std::string csvField(std::string_view text)
+std::string CsvField(std::string_view text)
 {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos)
         return std::string(text);
@@ -54,22 +54,22 @@ std::string csvField(std::string_view text)
     return quoted;
 }
 
-std::string formatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading)
+std::string FormatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading)
 {
     std::string csv;
-    appendLine(csv, "name", textField(heading.traineeName));
-    appendLine(csv, "quiz", textField(heading.quizFile));
-    appendLine(csv, "date", textField(heading.date));
-    appendLine(csv, "number", "question", "answer", "points", "maximum");
+    AppendLine(csv, "name", TextField(heading.traineeName));
+    AppendLine(csv, "quiz", TextField(heading.quizFile));
+    AppendLine(csv, "date", TextField(heading.date));
+    AppendLine(csv, "number", "question", "answer", "points", "maximum");
     int total = 0;
     int maximum = 0;
     for (const ReviewItem& item : items) {
-        appendLine(csv, std::to_string(item.number), textField(Latin1ToUtf8(item.question)), textField(givenText(item)),
+        AppendLine(csv, std::to_string(item.number), TextField(Latin1ToUtf8(item.question)), TextField(GivenText(item)),
                    std::to_string(item.points), std::to_string(item.maxPoints));
-        total = saturatingAdd(total, item.points);
-        maximum = saturatingAdd(maximum, item.maxPoints);
+        total = SaturatingAdd(total, item.points);
+        maximum = SaturatingAdd(maximum, item.maxPoints);
     }
-    appendLine(csv, "total", "", "", std::to_string(total), std::to_string(maximum));
+    AppendLine(csv, "total", "", "", std::to_string(total), std::to_string(maximum));
     return csv;
 }
 

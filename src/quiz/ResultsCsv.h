@@ -17,13 +17,13 @@ struct ResultsHeading {
 
 // One CSV field as RFC 4180 wants it: in double quotes, with each quote
 // doubled, when it holds a comma, a quote or a line break; else as it is.
-std::string csvField(std::string_view text);
+std::string CsvField(std::string_view text);
 
 // The session as UTF-8 CSV with CR LF line ends: name, quiz and date lines,
 // a column title line, one line per question (number, question text, answer
 // given, points, maximum) and a total line. Every line has the five fields
 // of a question line, so that spreadsheets read it as one table. Texts that
 // a spreadsheet would run as a formula get a leading apostrophe.
-std::string formatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading);
+std::string FormatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading);
 
 }  // namespace quiz

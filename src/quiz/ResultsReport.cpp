@@ -6,14 +6,14 @@
 namespace quiz {
 namespace {
 
-std::string fraction(int points, int maximum)
+std::string Fraction(int points, int maximum)
 {
     return std::to_string(points) + '/' + std::to_string(maximum);
 }
 
 }  // namespace
 
-std::string formatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel)
+std::string FormatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel)
 {
     const std::size_t numberWidth = std::to_string(score.questions.size()).size();
     std::vector<std::string> heads;
@@ -31,11 +31,11 @@ std::string formatResultsReport(const QuizScore& score, std::string_view questio
     std::string report;
     for (std::size_t i = 0; i < heads.size(); ++i) {
         report += heads[i] + std::string(column - heads[i].size(), ' ');
-        report += fraction(score.questions[i].points, score.questions[i].maxPoints) + '\n';
+        report += Fraction(score.questions[i].points, score.questions[i].maxPoints) + '\n';
     }
     if (!heads.empty())
         report += '\n';
-    report += totalHead + std::string(column - totalHead.size(), ' ') + fraction(score.total, score.maximum);
+    report += totalHead + std::string(column - totalHead.size(), ' ') + Fraction(score.total, score.maximum);
     return report;
 }
 

@@ -11,6 +11,6 @@ namespace quiz {
 // <points>/<max>" per question, the numbers right-aligned, then after a blank
 // line "<totalLabel>: <total>/<maximum>"; the fractions of all lines start in
 // one column. The labels are inserted as plain text, never used as formats.
-std::string formatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel);
+std::string FormatResultsReport(const QuizScore& score, std::string_view questionLabel, std::string_view totalLabel);
 
 }  // namespace quiz

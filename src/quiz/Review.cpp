@@ -9,7 +9,7 @@
 namespace quiz {
 namespace {
 
-std::vector<std::string> givenAnswer(const Question& question)
+std::vector<std::string> GivenAnswer(const Question& question)
 {
     if (question.answerBox == AnswerBox::Text) {
         if (question.userAnswer.empty())
@@ -24,32 +24,32 @@ std::vector<std::string> givenAnswer(const Question& question)
     return ticked;
 }
 
-bool isWordLetter(char c)
+bool IsWordLetter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
            (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view start)
+bool StartsWithIgnoringCase(std::string_view text, std::string_view start)
 {
     if (text.size() < start.size())
         return false;
     for (std::size_t i = 0; i < start.size(); ++i)
-        if (lowerLatin1(text[i]) != lowerLatin1(start[i]))
+        if (LowerLatin1(text[i]) != LowerLatin1(start[i]))
             return false;
     return true;
 }
 
 // The first word of text that begins with the keyword, completed to its end;
 // empty when none does.
-std::string wordBeginningWith(std::string_view text, std::string_view keyword)
+std::string WordBeginningWith(std::string_view text, std::string_view keyword)
 {
     for (std::size_t at = 0; at + keyword.size() <= text.size(); ++at) {
-        if ((at > 0 && isWordLetter(text[at - 1])) || !startsWithIgnoringCase(text.substr(at), keyword))
+        if ((at > 0 && IsWordLetter(text[at - 1])) || !StartsWithIgnoringCase(text.substr(at), keyword))
             continue;
         std::size_t end = at + keyword.size();
-        while (end < text.size() && isWordLetter(text[end]))
+        while (end < text.size() && IsWordLetter(text[end]))
             ++end;
         return std::string(text.substr(at, end - at));
     }
@@ -58,38 +58,38 @@ std::string wordBeginningWith(std::string_view text, std::string_view keyword)
 
 // Keywords as the words the question's own texts use for them ("conver" as
 // "converging"); one they do not use stays as it is, an empty one is left out.
-std::vector<std::string> keywordWords(const Question& question, const std::vector<std::string>& keywords)
+std::vector<std::string> KeywordWords(const Question& question, const std::vector<std::string>& keywords)
 {
     std::vector<std::string> words;
     for (const std::string& keyword : keywords) {
         if (keyword.empty())
             continue;
-        std::string word = wordBeginningWith(question.explanation, keyword);
+        std::string word = WordBeginningWith(question.explanation, keyword);
         if (word.empty())
-            word = wordBeginningWith(question.text, keyword);
+            word = WordBeginningWith(question.text, keyword);
         words.push_back(word.empty() ? keyword : word);
     }
     return words;
 }
 
-bool severalBasesCostThePoints(const Question& question, int points, BaseAbbreviations abbreviations)
+bool SeveralBasesCostThePoints(const Question& question, int points, BaseAbbreviations abbreviations)
 {
-    if (question.answerBox != AnswerBox::Text || points > 0 || !namesSeveralBases(question.userAnswer, abbreviations))
+    if (question.answerBox != AnswerBox::Text || points > 0 || !NamesSeveralBases(question.userAnswer, abbreviations))
         return false;
     // Only where the number was right: otherwise the number is the reason.
     for (const std::string& answer : question.answers) {
-        std::optional<PrismRange> range = parseRangeAnswer(answer);
+        std::optional<PrismRange> range = ParseRangeAnswer(answer);
         if (!range || !range->base)
             continue;
         range->base.reset();
-        if (rangeMatches(*range, question.userAnswer, abbreviations))
+        if (RangeMatches(*range, question.userAnswer, abbreviations))
             return true;
     }
     return false;
 }
 
 // Only answers worth points would have scored; 0 and below never add any.
-std::vector<ScoringAnswer> scoringAnswers(const Question& question)
+std::vector<ScoringAnswer> ScoringAnswers(const Question& question)
 {
     std::vector<ScoringAnswer> scoring;
     const std::size_t count = std::min(question.answers.size(), question.points.size());
@@ -100,20 +100,20 @@ std::vector<ScoringAnswer> scoringAnswers(const Question& question)
             scoring.push_back({question.answers[i], question.points[i], std::nullopt});
             continue;
         }
-        const std::optional<PrismRange> range = parseRangeAnswer(question.answers[i]);
+        const std::optional<PrismRange> range = ParseRangeAnswer(question.answers[i]);
         if (range)
             scoring.push_back({question.answers[i], question.points[i], range});
         else {
-            const Keywords keywords = splitKeywords(question.answers[i]);
-            scoring.push_back({readableKeywords(question.answers[i]), question.points[i], std::nullopt,
-                               keywordWords(question, keywords.required), keywordWords(question, keywords.excluded)});
+            const Keywords keywords = SplitKeywords(question.answers[i]);
+            scoring.push_back({ReadableKeywords(question.answers[i]), question.points[i], std::nullopt,
+                               KeywordWords(question, keywords.required), KeywordWords(question, keywords.excluded)});
         }
     }
     return scoring;
 }
 
 // "left, up and converging"; "right, up or down".
-std::string wordList(const std::vector<std::string>& words, const std::string& lastJoin)
+std::string WordList(const std::vector<std::string>& words, const std::string& lastJoin)
 {
     std::string text;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -125,17 +125,17 @@ std::string wordList(const std::vector<std::string>& words, const std::string& l
 
 // "an answer naming left and converging, but not right or up";
 // "an answer not naming right or up".
-std::string readableWords(const ScoringAnswer& answer, const ReviewLabels& labels)
+std::string ReadableWords(const ScoringAnswer& answer, const ReviewLabels& labels)
 {
     if (answer.words.empty())
-        return labels.answerNotNaming + " " + wordList(answer.excluded, labels.orWord);
-    std::string text = labels.answerNaming + " " + wordList(answer.words, labels.andWord);
+        return labels.answerNotNaming + " " + WordList(answer.excluded, labels.orWord);
+    std::string text = labels.answerNaming + " " + WordList(answer.words, labels.andWord);
     if (!answer.excluded.empty())
-        text += ", " + labels.butNot + " " + wordList(answer.excluded, labels.orWord);
+        text += ", " + labels.butNot + " " + WordList(answer.excluded, labels.orWord);
     return text;
 }
 
-void appendPoints(std::string& text, int points, const ReviewLabels& labels)
+void AppendPoints(std::string& text, int points, const ReviewLabels& labels)
 {
     text += " (";
     text += std::to_string(points);
@@ -146,22 +146,22 @@ void appendPoints(std::string& text, int points, const ReviewLabels& labels)
 
 }  // namespace
 
-std::vector<ReviewItem> buildReview(const QuestionList& questions, BaseAbbreviations abbreviations)
+std::vector<ReviewItem> BuildReview(const QuestionList& questions, BaseAbbreviations abbreviations)
 {
     std::vector<ReviewItem> items;
     items.reserve(questions.size());
     for (std::size_t i = 0; i < questions.size(); ++i) {
         const Question& question = questions[i];
         const bool answerable = question.answerBox != AnswerBox::None;
-        const int points = scoreQuestion(question, abbreviations);
-        items.push_back({i + 1, question.text, answerable ? givenAnswer(question) : std::vector<std::string>{}, points,
-                         question.maxPoints, answerable ? scoringAnswers(question) : std::vector<ScoringAnswer>{},
-                         question.explanation, severalBasesCostThePoints(question, points, abbreviations)});
+        const int points = ScoreQuestion(question, abbreviations);
+        items.push_back({i + 1, question.text, answerable ? GivenAnswer(question) : std::vector<std::string>{}, points,
+                         question.maxPoints, answerable ? ScoringAnswers(question) : std::vector<ScoringAnswer>{},
+                         question.explanation, SeveralBasesCostThePoints(question, points, abbreviations)});
     }
     return items;
 }
 
-std::string readableKeywords(std::string_view answerText)
+std::string ReadableKeywords(std::string_view answerText)
 {
     std::string readable;
     std::size_t start = 0;
@@ -178,7 +178,7 @@ std::string readableKeywords(std::string_view answerText)
     return readable.empty() ? "*" : readable;
 }
 
-std::string readableRange(const PrismRange& range, const ReviewLabels& labels)
+std::string ReadableRange(const PrismRange& range, const ReviewLabels& labels)
 {
     std::ostringstream text;
     text << range.low;
@@ -204,7 +204,7 @@ std::string readableRange(const PrismRange& range, const ReviewLabels& labels)
     return text.str();
 }
 
-std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels)
+std::string FormatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels)
 {
     std::string text;
     for (const ReviewItem& item : items) {
@@ -227,10 +227,10 @@ std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabel
             text += '\n' + labels.wouldHaveScored + ':';
             for (const ScoringAnswer& answer : item.scoring) {
                 const bool worded = !answer.words.empty() || !answer.excluded.empty();
-                text += "\n    " + (answer.range ? readableRange(*answer.range, labels)
-                                    : worded     ? readableWords(answer, labels)
+                text += "\n    " + (answer.range ? ReadableRange(*answer.range, labels)
+                                    : worded     ? ReadableWords(answer, labels)
                                                  : answer.text);
-                appendPoints(text, answer.points, labels);
+                AppendPoints(text, answer.points, labels);
             }
         }
         if (!item.explanation.empty())

@@ -52,12 +52,12 @@ struct ReviewItem {
 };
 
 // The review of every question, in file order, scored as the results are.
-std::vector<ReviewItem> buildReview(const QuestionList& questions,
+std::vector<ReviewItem> BuildReview(const QuestionList& questions,
                                     BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // "left&eso" as "left + eso". Empty keywords match anything and are left
 // out; a text of nothing but empty keywords reads "*".
-std::string readableKeywords(std::string_view answerText);
+std::string ReadableKeywords(std::string_view answerText);
 
 // The words the review text is made of, from the language file.
 struct ReviewLabels {
@@ -87,10 +87,10 @@ struct ReviewLabels {
 };
 
 // "20 to 25 PD base out"; one number when both ends are the same.
-std::string readableRange(const PrismRange& range, const ReviewLabels& labels);
+std::string ReadableRange(const PrismRange& range, const ReviewLabels& labels);
 
 // The review as plain text, a block per question separated by blank lines.
 // Labels are inserted as plain text, never used as formats.
-std::string formatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels);
+std::string FormatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels);
 
 }  // namespace quiz

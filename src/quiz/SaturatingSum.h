@@ -5,7 +5,7 @@
 namespace quiz {
 
 // Point sums come from file data; clamp instead of overflowing.
-inline int saturatingAdd(int a, int b)
+inline int SaturatingAdd(int a, int b)
 {
     const long long sum = static_cast<long long>(a) + b;
     if (sum > INT_MAX)

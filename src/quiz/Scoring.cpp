@@ -10,38 +10,38 @@
 namespace quiz {
 namespace {
 
-std::string lowered(std::string_view text)
+std::string Lowered(std::string_view text)
 {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), lowerLatin1);
+    std::transform(result.begin(), result.end(), result.begin(), LowerLatin1);
     return result;
 }
 
-int scoreText(const Question& question, BaseAbbreviations abbreviations)
+int ScoreText(const Question& question, BaseAbbreviations abbreviations)
 {
     const std::size_t count = std::min(question.answers.size(), question.points.size());
     for (std::size_t i = 0; i < count; ++i) {
-        if (answerMatches(question.answers[i], question.userAnswer, abbreviations))
+        if (AnswerMatches(question.answers[i], question.userAnswer, abbreviations))
             return question.points[i];
     }
     return 0;
 }
 
 // A stored answer shorter than the list counts its missing entries as unchecked.
-int scoreChoices(const Question& question)
+int ScoreChoices(const Question& question)
 {
     const std::size_t count = std::min(question.points.size(), question.userAnswer.size());
     int sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
         if (question.userAnswer[i] == '1')
-            sum = saturatingAdd(sum, question.points[i]);
+            sum = SaturatingAdd(sum, question.points[i]);
     }
     return sum;
 }
 
 }  // namespace
 
-Keywords splitKeywords(std::string_view answerText)
+Keywords SplitKeywords(std::string_view answerText)
 {
     Keywords keywords;
     std::size_t start = 0;
@@ -58,25 +58,25 @@ Keywords splitKeywords(std::string_view answerText)
     }
 }
 
-bool keywordsMatch(std::string_view answerText, std::string_view typedText)
+bool KeywordsMatch(std::string_view answerText, std::string_view typedText)
 {
-    const Keywords keywords = splitKeywords(lowered(answerText));
-    const std::string typed = lowered(typedText);
+    const Keywords keywords = SplitKeywords(Lowered(answerText));
+    const std::string typed = Lowered(typedText);
     const auto occurs = [&typed](const std::string& keyword) { return typed.find(keyword) != std::string::npos; };
     return std::all_of(keywords.required.begin(), keywords.required.end(), occurs) &&
            std::none_of(keywords.excluded.begin(), keywords.excluded.end(), occurs);
 }
 
-int scoreQuestion(const Question& question, BaseAbbreviations abbreviations)
+int ScoreQuestion(const Question& question, BaseAbbreviations abbreviations)
 {
     int score = 0;
     switch (question.answerBox) {
     case AnswerBox::Text:
-        score = scoreText(question, abbreviations);
+        score = ScoreText(question, abbreviations);
         break;
     case AnswerBox::SingleChoice:
     case AnswerBox::MultipleChoice:
-        score = scoreChoices(question);
+        score = ScoreChoices(question);
         break;
     case AnswerBox::None:
         break;
@@ -84,15 +84,15 @@ int scoreQuestion(const Question& question, BaseAbbreviations abbreviations)
     return std::max(score, 0);
 }
 
-QuizScore scoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations)
+QuizScore ScoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations)
 {
     QuizScore score;
     score.questions.reserve(questions.size());
     for (const Question& question : questions) {
-        const QuestionScore entry{scoreQuestion(question, abbreviations), question.maxPoints};
+        const QuestionScore entry{ScoreQuestion(question, abbreviations), question.maxPoints};
         score.questions.push_back(entry);
-        score.total = saturatingAdd(score.total, entry.points);
-        score.maximum = saturatingAdd(score.maximum, entry.maxPoints);
+        score.total = SaturatingAdd(score.total, entry.points);
+        score.maximum = SaturatingAdd(score.maximum, entry.maxPoints);
     }
     return score;
 }

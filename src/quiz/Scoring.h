@@ -14,7 +14,7 @@ namespace quiz {
 // answers (RangeAnswer.h), gives its points. Choice: the sum of the
 // points of the checked entries. Typed prism bases are read with the
 // trainee's abbreviations.
-int scoreQuestion(const Question& question, BaseAbbreviations abbreviations = BaseAbbreviations::english);
+int ScoreQuestion(const Question& question, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 struct QuestionScore {
     int points = 0;
@@ -27,18 +27,18 @@ struct QuizScore {
     int maximum = 0;
 };
 
-QuizScore scoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations = BaseAbbreviations::english);
+QuizScore ScoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviations = BaseAbbreviations::english);
 
 // True when every "&"-separated keyword of answerText occurs in typedText,
 // ignoring case, and no keyword written with a leading "!" does:
 // "left&inward&!right". An empty keyword occurs in every text.
-bool keywordsMatch(std::string_view answerText, std::string_view typedText);
+bool KeywordsMatch(std::string_view answerText, std::string_view typedText);
 
 // The keywords of an answer text, split by polarity, as written.
 struct Keywords {
     std::vector<std::string> required;
     std::vector<std::string> excluded;  // without their "!"
 };
-Keywords splitKeywords(std::string_view answerText);
+Keywords SplitKeywords(std::string_view answerText);
 
 }  // namespace quiz

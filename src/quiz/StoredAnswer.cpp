@@ -3,29 +3,29 @@
 namespace quiz {
 namespace {
 
-bool isChoice(AnswerBox box)
+bool IsChoice(AnswerBox box)
 {
     return box == AnswerBox::SingleChoice || box == AnswerBox::MultipleChoice;
 }
 
 }  // namespace
 
-AnswerArea answerAreaFor(const Question& question)
+AnswerArea AnswerAreaFor(const Question& question)
 {
     if (question.answerBox == AnswerBox::Text)
         return AnswerArea::Text;
-    if (isChoice(question.answerBox) && !question.answers.empty())
+    if (IsChoice(question.answerBox) && !question.answers.empty())
         return AnswerArea::ChoiceList;
     return AnswerArea::None;
 }
 
-void storeAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries)
+void StoreAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries)
 {
     if (question.answerBox == AnswerBox::Text) {
         question.userAnswer = std::string(typedText);
         return;
     }
-    if (!isChoice(question.answerBox))
+    if (!IsChoice(question.answerBox))
         return;
 
     std::string choices(question.answers.size(), '0');
@@ -36,7 +36,7 @@ void storeAnswer(Question& question, std::string_view typedText, const std::vect
     question.userAnswer = choices;
 }
 
-bool isEntryChecked(const Question& question, std::size_t entry)
+bool IsEntryChecked(const Question& question, std::size_t entry)
 {
     return entry < question.userAnswer.size() && question.userAnswer[entry] == '1';
 }

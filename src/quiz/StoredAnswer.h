@@ -15,15 +15,15 @@ enum class AnswerArea {
     ChoiceList,  // check list holding the question's answers
 };
 
-AnswerArea answerAreaFor(const Question& question);
+AnswerArea AnswerAreaFor(const Question& question);
 
 // Keeps the shown answer in the question before the window moves away:
 // the typed text for a text question; for a choice question one '1'/'0' per
 // answer, taken from checkedEntries (missing entries count as unchecked,
 // surplus ones are dropped). Other kinds keep their stored answer.
-void storeAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries);
+void StoreAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries);
 
 // Whether list entry `entry` is to be checked when the question is shown again.
-bool isEntryChecked(const Question& question, std::size_t entry);
+bool IsEntryChecked(const Question& question, std::size_t entry);
 
 }  // namespace quiz

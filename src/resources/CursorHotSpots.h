@@ -15,8 +15,8 @@ inline constexpr int kCursorSize = 32;
 // Every cursor the program uses. The flashlight points to the upper left and
 // the pointer position is the front of its lamp, where the light leaves it.
 inline constexpr CursorHotSpot kCursorHotSpots[] = {
-    {"taschenlampe", 10, 10},
-    {"taschenlampeAn", 10, 10},
+    {"penlight-cursor", 10, 10},
+    {"penlight-cursor-lit", 10, 10},
 };
 
 // The entry for a cursor name, or nullptr if the name is not a cursor.

@@ -11,8 +11,7 @@ struct EmbeddedImage {
     std::size_t size;
 };
 
-// The image of exactly this name, or nullptr. Case matters: "iconBEFORE" and
-// "iconbefore" are different pictures.
+// The image of exactly this name, case included, or nullptr.
 const EmbeddedImage* FindEmbeddedImage(std::string_view name);
 
 // The names of all embedded images, sorted byte-wise.

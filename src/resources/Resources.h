@@ -21,6 +21,6 @@ wxBitmap GetBitmap(const wxString& name, const wxSize& size = wxDefaultSize);
 // The application icon "strabi" at 16, 32, 48 and 128 pixels.
 wxIconBundle GetAppIcons();
 
-// A cursor picture ("taschenlampe", "taschenlampeAn") with its hot spot;
+// A cursor picture ("penlight-cursor", "penlight-cursor-lit") with its hot spot;
 // wxNullCursor for any other name.
 wxCursor GetCursorResource(const wxString& name);

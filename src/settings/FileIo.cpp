@@ -224,20 +224,20 @@ void IgnoreFileSizeSignal()
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error)
 {
     AtomicFileWriter writer;
-    if (writer.open(path) && writer.write(data, size) && writer.commit())
+    if (writer.Open(path) && writer.Write(data, size) && writer.Commit())
         return true;
-    error = writer.error();
+    error = writer.Error();
     return false;
 }
 
 AtomicFileWriter::~AtomicFileWriter()
 {
-    discard();
+    Discard();
 }
 
-bool AtomicFileWriter::open(const std::string& path)
+bool AtomicFileWriter::Open(const std::string& path)
 {
-    discard();
+    Discard();
     m_error.clear();
     m_path = path;
     m_target = ResolveTarget(path);
@@ -245,7 +245,7 @@ bool AtomicFileWriter::open(const std::string& path)
     struct stat existing {};
     const bool replacing = ::stat(m_target.c_str(), &existing) == 0;
     if (!replacing && errno != ENOENT)
-        return fail("write", errno);
+        return Fail("write", errno);
     if (replacing && S_ISDIR(existing.st_mode)) {
         m_error = "Cannot write " + Quoted(path) + ": it is a folder.";
         return false;
@@ -265,24 +265,24 @@ bool AtomicFileWriter::open(const std::string& path)
         if (m_fd >= 0)
             m_tempPath = candidate;
         else if (errno != EEXIST)
-            return fail("create a temporary file for", errno);
+            return Fail("create a temporary file for", errno);
     }
     if (m_fd < 0)
-        return fail("create a temporary file for", EEXIST);
+        return Fail("create a temporary file for", EEXIST);
 
     if (replacing) {
         // Keeping the owner is possible only for a privileged process; others
         // keep their own ownership, as any editor saving the file would.
         if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
-            return fail("keep the owner of", errno);
+            return Fail("keep the owner of", errno);
         if (::fchmod(m_fd, existing.st_mode & 07777) != 0)
-            return fail("keep the permissions of", errno);
+            return Fail("keep the permissions of", errno);
     }
     m_buffer.reserve(kWriteBufferSize);
     return true;
 }
 
-bool AtomicFileWriter::write(const void* data, std::size_t size)
+bool AtomicFileWriter::Write(const void* data, std::size_t size)
 {
     if (m_fd < 0) {
         if (m_error.empty())
@@ -290,36 +290,36 @@ bool AtomicFileWriter::write(const void* data, std::size_t size)
         return false;
     }
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    if (m_buffer.size() + size > kWriteBufferSize && !flushBuffer())
+    if (m_buffer.size() + size > kWriteBufferSize && !FlushBuffer())
         return false;
     if (size >= kWriteBufferSize)
-        return writeToDisk(bytes, size);
+        return WriteToDisk(bytes, size);
     m_buffer.insert(m_buffer.end(), bytes, bytes + size);
     return true;
 }
 
-bool AtomicFileWriter::write(const std::string& bytes)
+bool AtomicFileWriter::Write(const std::string& bytes)
 {
-    return write(bytes.data(), bytes.size());
+    return Write(bytes.data(), bytes.size());
 }
 
-bool AtomicFileWriter::commit()
+bool AtomicFileWriter::Commit()
 {
     if (m_fd < 0) {
         if (m_error.empty())
             m_error = "Cannot save: no file is open.";
         return false;
     }
-    if (!flushBuffer())
+    if (!FlushBuffer())
         return false;
     if (::fsync(m_fd) != 0)
-        return fail("write", errno);
+        return Fail("write", errno);
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
-        return fail("write", errno);
+        return Fail("write", errno);
     if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
-        return fail("replace", errno);
+        return Fail("replace", errno);
     m_tempPath.clear();
 
     // Makes the rename itself durable. The new content is already in place,
@@ -333,7 +333,7 @@ bool AtomicFileWriter::commit()
     return true;
 }
 
-void AtomicFileWriter::discard()
+void AtomicFileWriter::Discard()
 {
     if (m_fd >= 0) {
         ::close(m_fd);
@@ -346,14 +346,14 @@ void AtomicFileWriter::discard()
     m_buffer.clear();
 }
 
-bool AtomicFileWriter::writeToDisk(const std::uint8_t* data, std::size_t size)
+bool AtomicFileWriter::WriteToDisk(const std::uint8_t* data, std::size_t size)
 {
     while (size > 0) {
         const ssize_t n = ::write(m_fd, data, size);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return fail("write", errno);
+            return Fail("write", errno);
         }
         data += n;
         size -= static_cast<std::size_t>(n);
@@ -361,16 +361,16 @@ bool AtomicFileWriter::writeToDisk(const std::uint8_t* data, std::size_t size)
     return true;
 }
 
-bool AtomicFileWriter::flushBuffer()
+bool AtomicFileWriter::FlushBuffer()
 {
-    const bool written = writeToDisk(m_buffer.data(), m_buffer.size());
+    const bool written = WriteToDisk(m_buffer.data(), m_buffer.size());
     m_buffer.clear();
     return written;
 }
 
-bool AtomicFileWriter::fail(const std::string& action, int errorNumber)
+bool AtomicFileWriter::Fail(const std::string& action, int errorNumber)
 {
     m_error = Failure(action, m_path, errorNumber);
-    discard();
+    Discard();
     return false;
 }

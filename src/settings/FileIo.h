@@ -50,22 +50,22 @@ public:
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-    bool open(const std::string& path);
+    bool Open(const std::string& path);
     // After a failed write the temporary file is already gone; later writes
     // and commit() fail with the first error.
-    bool write(const void* data, std::size_t size);
-    bool write(const std::string& bytes);
-    bool commit();
-    void discard();
+    bool Write(const void* data, std::size_t size);
+    bool Write(const std::string& bytes);
+    bool Commit();
+    void Discard();
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool IsOpen() const { return m_fd >= 0; }
     // The message of the last failure; empty while nothing has failed.
-    const std::string& error() const { return m_error; }
+    const std::string& Error() const { return m_error; }
 
 private:
-    bool writeToDisk(const std::uint8_t* data, std::size_t size);
-    bool flushBuffer();
-    bool fail(const std::string& action, int errorNumber);
+    bool WriteToDisk(const std::uint8_t* data, std::size_t size);
+    bool FlushBuffer();
+    bool Fail(const std::string& action, int errorNumber);
 
     std::string m_path;    // as given by the caller, for messages
     std::string m_target;  // the file actually replaced (symbolic links followed)

@@ -164,17 +164,17 @@ class Repairs {
 public:
     explicit Repairs(std::vector<std::string>* notes) : m_notes(notes) {}
 
-    void note(const std::string& text)
+    void Note(const std::string& text)
     {
         if (m_notes)
             m_notes->push_back(text);
     }
 
-    void fraction(float& value, float fallback, const char* what)
+    void Fraction(float& value, float fallback, const char* what)
     {
         if (IsFraction(value))
             return;
-        note(std::string(what) + " " + std::to_string(value) + " is outside 0..1; using " + std::to_string(fallback) +
+        Note(std::string(what) + " " + std::to_string(value) + " is outside 0..1; using " + std::to_string(fallback) +
              ".");
         value = fallback;
     }
@@ -216,25 +216,25 @@ Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& 
 
     Repairs repairs(corrections);
     if (bytes.size() < kSettingsFileSize)
-        repairs.note("The settings file has only " + std::to_string(bytes.size()) + " of " +
+        repairs.Note("The settings file has only " + std::to_string(bytes.size()) + " of " +
                      std::to_string(kSettingsFileSize) + " bytes; the missing items keep their defaults.");
     if (settings.eyeSegments != 15 && settings.eyeSegments != 22 && settings.eyeSegments != 45) {
-        repairs.note("Eyeball segment count " + std::to_string(settings.eyeSegments) + " is not 15, 22 or 45; using " +
+        repairs.Note("Eyeball segment count " + std::to_string(settings.eyeSegments) + " is not 15, 22 or 45; using " +
                      std::to_string(defaults.eyeSegments) + ".");
         settings.eyeSegments = defaults.eyeSegments;
     }
     if (settings.blendSlider < kMinBlendSlider || settings.blendSlider > kMaxBlendSlider) {
         const int clamped = std::clamp(settings.blendSlider, kMinBlendSlider, kMaxBlendSlider);
-        repairs.note("Distance slider position " + std::to_string(settings.blendSlider) + " is outside 1..11; using " +
+        repairs.Note("Distance slider position " + std::to_string(settings.blendSlider) + " is outside 1..11; using " +
                      std::to_string(clamped) + ".");
         settings.blendSlider = clamped;
     }
-    repairs.fraction(settings.occluderAlpha, defaults.occluderAlpha, "Translucent occluder transparency");
-    repairs.fraction(settings.redFilterAlpha, defaults.redFilterAlpha, "Red filter transparency");
-    repairs.fraction(settings.quadrantAlpha, defaults.quadrantAlpha, "Quadrant overlay transparency");
-    repairs.fraction(settings.qualityThreshold, defaults.qualityThreshold, "Quality threshold");
+    repairs.Fraction(settings.occluderAlpha, defaults.occluderAlpha, "Translucent occluder transparency");
+    repairs.Fraction(settings.redFilterAlpha, defaults.redFilterAlpha, "Red filter transparency");
+    repairs.Fraction(settings.quadrantAlpha, defaults.quadrantAlpha, "Quadrant overlay transparency");
+    repairs.Fraction(settings.qualityThreshold, defaults.qualityThreshold, "Quality threshold");
     if (!IsPlainFileName(settings.languageFile)) {
-        repairs.note("Language file name \"" + settings.languageFile +
+        repairs.Note("Language file name \"" + settings.languageFile +
                      "\" points outside the working folder; it is ignored.");
         settings.languageFile = defaults.languageFile;
     }

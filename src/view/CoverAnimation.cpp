@@ -21,24 +21,24 @@ std::size_t IndexOf(CoverFactor factor)
 
 }  // namespace
 
-float CoverAnimation::value(CoverFactor factor) const
+float CoverAnimation::Value(CoverFactor factor) const
 {
     return m_blends.*kFactorFields[IndexOf(factor)];
 }
 
-double CoverAnimation::phase(CoverFactor factor) const
+double CoverAnimation::Phase(CoverFactor factor) const
 {
     return m_phases[IndexOf(factor)];
 }
 
-float& CoverAnimation::valueRef(CoverFactor factor)
+float& CoverAnimation::ValueRef(CoverFactor factor)
 {
     return m_blends.*kFactorFields[IndexOf(factor)];
 }
 
 bool CoverAnimation::Move(const Motion& motion)
 {
-    float& value = valueRef(motion.factor);
+    float& value = ValueRef(motion.factor);
     double& phase = m_phases[IndexOf(motion.factor)];
     if (motion.rising) {
         if (phase >= kFullPhase) {
@@ -55,7 +55,7 @@ bool CoverAnimation::Move(const Motion& motion)
     if (phase > 0) {
         if (motion.heir != motion.factor) {
             // The other aid of the same eye continues the movement where it is.
-            valueRef(motion.heir) = value;
+            ValueRef(motion.heir) = value;
             m_phases[IndexOf(motion.heir)] = phase;
             value = 0;
             phase = 0;

@@ -46,9 +46,9 @@ public:
     // Returns whether any factor moved, i.e. the view needs a repaint.
     bool Tick(const CoverInputs& inputs);
 
-    const CoverBlends& blends() const { return m_blends; }
-    float value(CoverFactor factor) const;
-    double phase(CoverFactor factor) const;
+    const CoverBlends& Blends() const { return m_blends; }
+    float Value(CoverFactor factor) const;
+    double Phase(CoverFactor factor) const;
 
 private:
     struct Motion {
@@ -59,7 +59,7 @@ private:
         CoverFactor heir;
     };
     bool Move(const Motion& motion);
-    float& valueRef(CoverFactor factor);
+    float& ValueRef(CoverFactor factor);
 
     CoverBlends m_blends;
     std::array<double, 8> m_phases{};

@@ -21,10 +21,10 @@ public:
 
     void Notify() override;
 
-    const CoverBlends& blends() const { return m_animation.blends(); }
-    const CoverAnimation& animation() const { return m_animation; }
+    const CoverBlends& Blends() const { return m_animation.Blends(); }
+    const CoverAnimation& Animation() const { return m_animation; }
     // Ticks so far in which a factor moved and the view was asked to repaint.
-    unsigned long movingTicks() const { return m_movingTicks; }
+    unsigned long MovingTicks() const { return m_movingTicks; }
 
 private:
     const ViewHost& m_host;

@@ -6,36 +6,36 @@ namespace {
 
 class SequenceBuilder {
 public:
-    SequenceBuilder& add(RotationAxis axis, double degrees)
+    SequenceBuilder& Add(RotationAxis axis, double degrees)
     {
         m_sequence.steps[m_sequence.count++] = {static_cast<float>(degrees), axis};
         return *this;
     }
     // Vertical and horizontal turn by one weight, torsion by its own.
-    SequenceBuilder& deviation(const EyeSceneState& eye, double weight, double torsionWeight)
+    SequenceBuilder& AddDeviation(const EyeSceneState& eye, double weight, double torsionWeight)
     {
-        return add(RotationAxis::x, weight * eye.vertical)
-            .add(RotationAxis::y, weight * eye.horizontal)
-            .add(RotationAxis::z, -torsionWeight * eye.torsion);
+        return Add(RotationAxis::x, weight * eye.vertical)
+            .Add(RotationAxis::y, weight * eye.horizontal)
+            .Add(RotationAxis::z, -torsionWeight * eye.torsion);
     }
-    SequenceBuilder& deviation(const EyeSceneState& eye, double weight) { return deviation(eye, weight, weight); }
-    SequenceBuilder& muscles(const SceneState& scene, const EyeSceneState& eye)
+    SequenceBuilder& AddDeviation(const EyeSceneState& eye, double weight) { return AddDeviation(eye, weight, weight); }
+    SequenceBuilder& AddMuscles(const SceneState& scene, const EyeSceneState& eye)
     {
         if (!scene.weakMuscles)
             return *this;
-        return add(RotationAxis::x, eye.muscleVertical)
-            .add(RotationAxis::y, eye.muscleHorizontal)
-            .add(RotationAxis::z, -eye.muscleTorsion);
+        return Add(RotationAxis::x, eye.muscleVertical)
+            .Add(RotationAxis::y, eye.muscleHorizontal)
+            .Add(RotationAxis::z, -eye.muscleTorsion);
     }
     // Left out entirely when no prism is held, so the picture without prisms
     // is drawn by exactly the same rotations as before prisms existed.
-    SequenceBuilder& prism(bool anyPrism, const EyeSceneState& eye)
+    SequenceBuilder& AddPrism(bool anyPrism, const EyeSceneState& eye)
     {
         if (!anyPrism)
             return *this;
-        return add(RotationAxis::x, eye.prismVertical).add(RotationAxis::y, eye.prismHorizontal);
+        return Add(RotationAxis::x, eye.prismVertical).Add(RotationAxis::y, eye.prismHorizontal);
     }
-    RotationSequence done() const { return m_sequence; }
+    RotationSequence Done() const { return m_sequence; }
 
 private:
     RotationSequence m_sequence;
@@ -55,13 +55,13 @@ RotationSequence EyeRotation(int eye, const SceneState& scene, const CoverBlends
     const EyeSceneState& own = scene.eyes[eye];
     SequenceBuilder sequence;
     for (std::size_t i = 0; i < weights.count; ++i)
-        sequence.deviation(scene.eyes[static_cast<std::size_t>(weights.terms[i].of)], weights.terms[i].weight,
-                           weights.terms[i].torsionWeight);
+        sequence.AddDeviation(scene.eyes[static_cast<std::size_t>(weights.terms[i].of)], weights.terms[i].weight,
+                              weights.terms[i].torsionWeight);
     const double offsetFrom = (scene.latentMode ? own.vertical : 0.0) - own.verticalOffset;
-    return sequence.prism(AnyPrism(scene), own)
-        .add(RotationAxis::x, weights.offsetWeight * offsetFrom)
-        .muscles(scene, own)
-        .done();
+    return sequence.AddPrism(AnyPrism(scene), own)
+        .Add(RotationAxis::x, weights.offsetWeight * offsetFrom)
+        .AddMuscles(scene, own)
+        .Done();
 }
 
 AxisLineAngles AxisLinesOf(const EyeSceneState& eye, bool latentMode)

@@ -127,7 +127,7 @@ OffscreenGl::~OffscreenGl()
     // driver under whatever it still holds.
 }
 
-std::vector<unsigned char> OffscreenGl::readRgb() const
+std::vector<unsigned char> OffscreenGl::ReadRgb() const
 {
     const std::size_t row = static_cast<std::size_t>(m_width) * 3;
     std::vector<unsigned char> bottomUp(row * static_cast<std::size_t>(m_height));

@@ -17,10 +17,10 @@ public:
     OffscreenGl(const OffscreenGl&) = delete;
     OffscreenGl& operator=(const OffscreenGl&) = delete;
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
     // What was drawn, as RGB bytes in rows from the top.
-    std::vector<unsigned char> readRgb() const;
+    std::vector<unsigned char> ReadRgb() const;
 
 private:
     OffscreenGl() = default;

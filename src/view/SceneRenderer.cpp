@@ -257,7 +257,7 @@ double EyeballPixelRadius(ViewportSize viewport, const FrustumExtents& frustum, 
            ProjectToViewport(viewport, frustum, 0, 0, depth).x;
 }
 
-void SceneRenderer::applyHeadTransform(int distance, const ViewPose& pose)
+void SceneRenderer::ApplyHeadTransform(int distance, const ViewPose& pose)
 {
     glTranslatef(0, 0, HeadDepth(distance));
     glRotatef(pose.headY, 0, 1, 0);
@@ -265,7 +265,7 @@ void SceneRenderer::applyHeadTransform(int distance, const ViewPose& pose)
     glRotatef(pose.headZ, 0, 0, 1);
 }
 
-void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
+void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
                          const FrustumExtents& frustum)
 {
     // Components are scaled by 1/256, as stored colours have always been.
@@ -279,7 +279,7 @@ void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, con
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
     glPushMatrix();
-    applyHeadTransform(scene.distance, pose);
+    ApplyHeadTransform(scene.distance, pose);
     DrawEye(0, scene, blends, pose, look);
     DrawEye(1, scene, blends, pose, look);
     DrawFilters(scene, look);
@@ -295,7 +295,7 @@ void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, con
         // Drawn last, the shading has no use for depth: not writing it spares
         // a full-screen overlay a second pass over the depth buffer.
         glDepthMask(GL_FALSE);
-        drawQuadrants(QuadrantPass::shade, scene, blends, pose, look);
+        DrawQuadrants(QuadrantPass::shade, scene, blends, pose, look);
         glDepthMask(GL_TRUE);
         glDisable(GL_BLEND);
     }
@@ -304,7 +304,7 @@ void SceneRenderer::draw(const SceneState& scene, const CoverBlends& blends, con
     glPopMatrix();
 }
 
-void SceneRenderer::drawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
+void SceneRenderer::DrawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
                                   const ViewPose& pose, const ViewLook& look)
 {
     GlColour(look.quadrant, look.quadrantAlpha);

@@ -46,29 +46,29 @@ class SceneRenderer {
 public:
     // One-time set-up in the current context. False when the iris texture
     // could not be read: the iris is then drawn without a pattern.
-    bool setUp(int eyeSegments);
+    bool SetUp(int eyeSegments);
 
     // Recompiles the eyeball when its size on screen (pixelRadius) or the
     // chosen minimum needs another number of segments.
-    void fitEyeball(int eyeSegments, double pixelRadius);
+    void FitEyeball(int eyeSegments, double pixelRadius);
     // Recompiles the eyeball after the chosen minimum changed.
-    void rebuildEyeball(int eyeSegments);
-    int eyeballSegmentsDrawn() const { return m_segmentsDrawn; }
+    void RebuildEyeball(int eyeSegments);
+    int EyeballSegmentsDrawn() const { return m_segmentsDrawn; }
 
     // Clears and draws one frame through frustum.
-    void draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
+    void Draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
               const FrustumExtents& frustum);
 
     // The head's place and turn, under the fixed model-view translation.
-    static void applyHeadTransform(int distance, const ViewPose& pose);
+    static void ApplyHeadTransform(int distance, const ViewPose& pose);
     enum class QuadrantPass { shade, pickMarked, pickAny };
     // The quadrants under the head transform; the pick passes name each quad.
-    static void drawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
+    static void DrawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,
                               const ViewPose& pose, const ViewLook& look);
 
 private:
-    void compileEyeball();
-    void buildDisplayLists();
+    void CompileEyeball();
+    void BuildDisplayLists();
 
     int m_segmentsForSize = 0;
     int m_segmentsDrawn = 0;

@@ -197,12 +197,12 @@ void DrawTorus(double majorRadius, double minorRadius)
 
 }  // namespace
 
-bool SceneRenderer::setUp(int eyeSegments)
+bool SceneRenderer::SetUp(int eyeSegments)
 {
     m_eyeSegments = eyeSegments;
     glShadeModel(GL_SMOOTH);
     glEnable(GL_DEPTH_TEST);
-    buildDisplayLists();
+    BuildDisplayLists();
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -215,21 +215,21 @@ bool SceneRenderer::setUp(int eyeSegments)
     return m_textureLoaded;
 }
 
-void SceneRenderer::fitEyeball(int eyeSegments, double pixelRadius)
+void SceneRenderer::FitEyeball(int eyeSegments, double pixelRadius)
 {
     m_eyeSegments = eyeSegments;
     m_segmentsForSize = SegmentsForPixelRadius(pixelRadius, eyeSegments);
     if (std::max(m_eyeSegments, m_segmentsForSize) != m_segmentsDrawn)
-        compileEyeball();
+        CompileEyeball();
 }
 
-void SceneRenderer::rebuildEyeball(int eyeSegments)
+void SceneRenderer::RebuildEyeball(int eyeSegments)
 {
     m_eyeSegments = eyeSegments;
-    compileEyeball();
+    CompileEyeball();
 }
 
-void SceneRenderer::compileEyeball()
+void SceneRenderer::CompileEyeball()
 {
     m_segmentsDrawn = std::max(m_eyeSegments, m_segmentsForSize);
     glNewList(DisplayList::eyeball, GL_COMPILE);
@@ -241,7 +241,7 @@ void SceneRenderer::compileEyeball()
     glEndList();
 }
 
-void SceneRenderer::buildDisplayLists()
+void SceneRenderer::BuildDisplayLists()
 {
     SetLights();
     BuildPupilList();
@@ -296,5 +296,5 @@ void SceneRenderer::buildDisplayLists()
     BuildWedge();
     glEndList();
 
-    compileEyeball();
+    CompileEyeball();
 }

@@ -51,7 +51,7 @@ CoverBlends AnimatedToRest(const Examination& examination)
     CoverAnimation animation;
     for (int tick = 0; tick < 40 && animation.Tick(CoverInputsOf(examination)); ++tick) {
     }
-    return animation.blends();
+    return animation.Blends();
 }
 
 // The view's rotation summed about each axis.

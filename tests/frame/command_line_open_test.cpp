@@ -76,7 +76,7 @@ TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz)
     ASSERT_TRUE(StartWith({"quiz.sqs"}));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
     ASSERT_NE(m_frame->m_quizFrame, nullptr);
-    EXPECT_EQ(m_frame->m_quizFrame->Session().size(), 1u);
+    EXPECT_EQ(m_frame->m_quizFrame->Session().Size(), 1u);
     // The quiz keeps the case's name, which may give the answer away, out of the title.
     EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
     EXPECT_EQ(m_frame->GetTitle().Find("patient.sd"), wxNOT_FOUND) << m_frame->GetTitle();
@@ -84,7 +84,7 @@ TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz)
     wxString message;
     wxTEST_DIALOG(m_frame->OpenFromCommandLine({PathOf("absent.sqs")}), ExpectMessageBox(wxID_OK, &message));
     EXPECT_EQ(message, CannotOpen("absent.sqs"));
-    EXPECT_TRUE(m_frame->m_quizFrame->Session().empty());
+    EXPECT_TRUE(m_frame->m_quizFrame->Session().Empty());
 }
 
 TEST_F(CommandLineOpenTest, AnUnknownKindIsRefusedAndTheNextFileStillOpens)

@@ -4,7 +4,7 @@
 #include "widgets/AngleSpinButton.h"
 #include "widgets/Ids.h"
 #include "model/EyeQuantity.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/checkbox.h>
 #include <wx/panel.h>

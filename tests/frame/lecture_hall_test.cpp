@@ -6,7 +6,7 @@
 
 #include "commands/CommandTable.h"
 #include "widgets/Ids.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/choicdlg.h>
 #include <wx/clipbrd.h>
@@ -65,7 +65,7 @@ protected:
         ASSERT_TRUE(StartProgram());
     }
     bool Tool(int id) const { return m_frame->GetToolBar()->GetToolState(id); }
-    MyGLCanvas* Canvas() const { return m_frame->m_canvas; }
+    EyesCanvas* Canvas() const { return m_frame->m_canvas; }
     void PressOnFrame(int keyCode)
     {
         wxKeyEvent key(wxEVT_CHAR_HOOK);
@@ -148,12 +148,12 @@ TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand)
     Canvas()->GetEventHandler()->ProcessEvent(move);
     EXPECT_FLOAT_EQ(Canvas()->m_gazeAzimuth[0], -90.0f);
     PressOnFrame(WXK_NUMPAD0);
-    EXPECT_FALSE(Canvas()->gazeTarget());
+    EXPECT_FALSE(Canvas()->CurrentGazeTarget());
     // Reset view hands the gaze back to the pointer as well.
     PressOnFrame(WXK_NUMPAD9);
-    ASSERT_TRUE(Canvas()->gazeTarget());
+    ASSERT_TRUE(Canvas()->CurrentGazeTarget());
     PressOnFrame('R');
-    EXPECT_FALSE(Canvas()->gazeTarget());
+    EXPECT_FALSE(Canvas()->CurrentGazeTarget());
 }
 
 TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)

@@ -9,7 +9,7 @@
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "settings/SettingsFile.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/menu.h>
 #include <wx/slider.h>
@@ -87,7 +87,7 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart)
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
     ToggleTool(m_frame, Id::EyeCrossTool);
     m_frame->m_canvas->m_eyeSegments = 45;
-    m_frame->m_colour1 = wxColour(10, 20, 30);
+    m_frame->m_panelColour = wxColour(10, 20, 30);
     ASSERT_TRUE(Restart());
 
     EXPECT_EQ(m_frame->m_languageFile, "English.lan");
@@ -99,7 +99,7 @@ TEST_F(SettingsTest, ChoicesComeBackAfterARestart)
     EXPECT_EQ(m_frame->SpinButton(408)->GetMax(), 50);
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::EyeCrossTool));
     EXPECT_EQ(m_frame->m_canvas->m_eyeSegments, 45);
-    EXPECT_EQ(m_frame->m_colour1, wxColour(10, 20, 30));
+    EXPECT_EQ(m_frame->m_panelColour, wxColour(10, 20, 30));
 
     // A record of a newer program outlives a run of this one, after the known records.
     CloseProgram();

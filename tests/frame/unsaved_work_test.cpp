@@ -113,7 +113,7 @@ TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles)
     ASSERT_EQ(m_frame->TextField(400)->GetForegroundColour(), *wxRED);
     SendCommand(Id::NewCase);
     for (const QuantityControl& control : kQuantityControls)
-        EXPECT_EQ(m_frame->TextField(control.textId)->GetForegroundColour(), m_frame->m_colour2) << control.textId;
+        EXPECT_EQ(m_frame->TextField(control.textId)->GetForegroundColour(), m_frame->m_textColour) << control.textId;
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
 }
 

@@ -73,7 +73,7 @@ TEST(TextIds, NameEachNumberOnceWithinTheFile)
 
 TEST_P(ShippedLanguageTest, DefinesEveryNamedString)
 {
-    ASSERT_GE(table.size(), static_cast<std::size_t>(Text::LastId));
+    ASSERT_GE(table.Size(), static_cast<std::size_t>(Text::LastId));
     for (const auto& [name, id] : NamedTextIds())
         EXPECT_FALSE(table.Get(id).empty()) << name << " (" << id << ")";
 }
@@ -98,7 +98,7 @@ TEST_P(ShippedLanguageTest, OtherStringsHoldNoPercentSign)
     const int formats[] = {Text::PlaybackTimeFormat,      Text::RepairConfirmFormat,     Text::FileOpenErrorFormat,
                            Text::LanguageLoadErrorFormat, Text::SaveFailedFormat,        Text::SaveChangesToFormat,
                            Text::ReplaceFileFormat,       Text::MuscleFileRefusedFormat, Text::NoBrowserFormat};
-    for (int id = 1; id <= static_cast<int>(table.size()); ++id) {
+    for (int id = 1; id <= static_cast<int>(table.Size()); ++id) {
         if (std::find(std::begin(formats), std::end(formats), id) == std::end(formats)) {
             EXPECT_EQ(table.Get(id).find('%'), std::string::npos) << id << ": " << table.Get(id);
         }
@@ -113,7 +113,7 @@ TEST_P(ShippedLanguageTest, TextsAlsoShownAsTooltipOrTitleHaveNoMnemonic)
 
 TEST_P(ShippedLanguageTest, IsLatin1NotUtf8)
 {
-    for (int id = 1; id <= static_cast<int>(table.size()); ++id)
+    for (int id = 1; id <= static_cast<int>(table.Size()); ++id)
         EXPECT_FALSE(LooksLikeUtf8(table.Get(id))) << id << ": " << table.Get(id);
 }
 

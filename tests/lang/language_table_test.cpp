@@ -33,7 +33,7 @@ TEST_F(LanguageTableTest, EntryNIsLineNAndPastTheEndIsNotDefined)
         bytes += "line " + std::to_string(i) + "\n";
     LoadBytes(bytes);
 
-    EXPECT_EQ(table.size(), 10u);
+    EXPECT_EQ(table.Size(), 10u);
     EXPECT_EQ(table.Get(1), "line 1");
     EXPECT_EQ(table.Get(10), "line 10");
     EXPECT_EQ(table.Get(11), notDefined);
@@ -61,13 +61,13 @@ TEST_F(LanguageTableTest, KeepsLinesAsWrittenExceptTheLineBreakEscape)
     EXPECT_EQ(table.Get(5), "after empty");
     EXPECT_EQ(table.Get(6), "back\\\n slash");
     EXPECT_EQ(table.Get(7), "trailing \\");
-    EXPECT_EQ(table.size(), 7u);
+    EXPECT_EQ(table.Size(), 7u);
 }
 
 TEST_F(LanguageTableTest, EmptyLineFiveStillCounts)
 {
     LoadBytes("one\ntwo\nthree\nfour\n\nsix\n");
-    EXPECT_EQ(table.size(), 6u);
+    EXPECT_EQ(table.Size(), 6u);
     EXPECT_EQ(table.Get(5), "");
     EXPECT_EQ(table.Get(6), "six");
 }
@@ -75,26 +75,26 @@ TEST_F(LanguageTableTest, EmptyLineFiveStillCounts)
 TEST_F(LanguageTableTest, EmptyFileLoadsAsEmptyTable)
 {
     LoadBytes("");
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_EQ(table.Get(1), notDefined);
 }
 
 TEST_F(LanguageTableTest, SplitsOnCrLfLfAndCr)
 {
     LoadBytes("a\r\nb\nc\rd");
-    EXPECT_EQ(table.size(), 4u);
+    EXPECT_EQ(table.Size(), 4u);
     EXPECT_EQ(table.Get(1), "a");
     EXPECT_EQ(table.Get(2), "b");
     EXPECT_EQ(table.Get(3), "c");
     EXPECT_EQ(table.Get(4), "d");
 
     LoadBytes("a\r\n\r\nb\r\n");
-    EXPECT_EQ(table.size(), 3u);
+    EXPECT_EQ(table.Size(), 3u);
     EXPECT_EQ(table.Get(2), "");
     EXPECT_EQ(table.Get(3), "b");
 
     LoadBytes("x\r\ry\r");
-    EXPECT_EQ(table.size(), 3u);
+    EXPECT_EQ(table.Size(), 3u);
     EXPECT_EQ(table.Get(2), "");
     EXPECT_EQ(table.Get(3), "y");
 }
@@ -111,14 +111,14 @@ TEST_F(LanguageTableTest, FailedLoadLeavesTableEmptyWithReason)
 {
     LoadBytes("old\n");
     EXPECT_FALSE(table.Load(folder.Path("missing.lan")));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_EQ(table.Get(1), notDefined);
     EXPECT_FALSE(table.LastError().empty());
 
     LoadBytes("old\n");
     std::filesystem::create_directory(folder.Path("dir.lan"));
     EXPECT_FALSE(table.Load(folder.Path("dir.lan")));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
 
     LoadBytes("new\n");
     EXPECT_TRUE(table.LastError().empty());
@@ -132,13 +132,13 @@ TEST_F(LanguageTableTest, RefusesFilesAndLinesBeyondTheLimits)
     EXPECT_EQ(table.Get(2).size(), LanguageTable::MaxLineBytes);
 
     EXPECT_FALSE(table.Load(folder.Write("long.lan", "first\n" + longestLine + "x\n")));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_NE(table.LastError().find("line 2"), std::string::npos) << table.LastError();
 
     LoadBytes("old\n");
     const std::string huge(LanguageTable::MaxFileBytes + 1, '\n');
     EXPECT_FALSE(table.Load(folder.Write("huge.lan", huge)));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_FALSE(table.LastError().empty());
 }
 
@@ -153,7 +153,7 @@ TEST_F(LanguageTableTest, HugeLinesAndHugeFilesAreRefused)
 {
     const std::string hugeLine(3 * 1024 * 1024, 'x');
     EXPECT_FALSE(table.Load(folder.Write("line.lan", "first\n" + hugeLine)));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_NE(table.LastError().find("line 2"), std::string::npos) << table.LastError();
     EXPECT_NE(table.LastError().find("65536 bytes"), std::string::npos) << table.LastError();
 
@@ -163,7 +163,7 @@ TEST_F(LanguageTableTest, HugeLinesAndHugeFilesAreRefused)
     if (ec)
         GTEST_SKIP() << "no sparse file of a terabyte here: " << ec.message();
     EXPECT_FALSE(table.Load(sparse));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_NE(table.LastError().find("larger than"), std::string::npos) << table.LastError();
 }
 
@@ -180,8 +180,8 @@ TEST_F(LanguageTableTest, GarbageAndForeignEncodingsLoadAsTheirBytes)
     for (char& c : garbage)
         c = static_cast<char>(random());
     LoadBytes(garbage);
-    EXPECT_GT(table.size(), 100u);
-    for (std::size_t n = 1; n <= table.size(); ++n)
+    EXPECT_GT(table.Size(), 100u);
+    for (std::size_t n = 1; n <= table.Size(); ++n)
         ASSERT_EQ(table.Get(static_cast<int>(n)).find('\r'), std::string::npos) << n;
 
     // UTF-8: two bytes per umlaut, shown as two Latin-1 characters.
@@ -193,7 +193,7 @@ TEST_F(LanguageTableTest, GarbageAndForeignEncodingsLoadAsTheirBytes)
     LoadBytes(std::string("\xFF\xFE"
                           "A\0\n\0B\0",
                           8));
-    ASSERT_EQ(table.size(), 2u);
+    ASSERT_EQ(table.Size(), 2u);
     EXPECT_EQ(table.Get(1), std::string("\xFF\xFE"
                                         "A\0",
                                         4));
@@ -205,7 +205,7 @@ TEST_F(LanguageTableTest, PipeIsRefusedWithoutBlocking)
     LoadBytes("old\n");
     ASSERT_EQ(::mkfifo(folder.Path("pipe.lan").c_str(), 0600), 0);
     EXPECT_FALSE(table.Load(folder.Path("pipe.lan")));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_NE(table.LastError().find("not a regular file"), std::string::npos) << table.LastError();
 }
 
@@ -216,7 +216,7 @@ TEST_F(LanguageTableTest, UnreadableFileIsRefused)
     const std::string locked = folder.Write("locked.lan", "text\n");
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     EXPECT_FALSE(table.Load(locked));
-    EXPECT_EQ(table.size(), 0u);
+    EXPECT_EQ(table.Size(), 0u);
     EXPECT_NE(table.LastError().find("cannot open"), std::string::npos) << table.LastError();
 }
 

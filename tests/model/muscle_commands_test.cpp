@@ -11,7 +11,7 @@
 #include "model/MuscleFile.h"
 #include "model/MusclePresets.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -103,12 +103,12 @@ protected:
     void PointAt(int dx)
     {
         wxMouseEvent event(wxEVT_MOTION);
-        event.SetPosition(m_canvas->straightAheadPoint() + wxSize(dx, 0));
+        event.SetPosition(m_canvas->StraightAheadPoint() + wxSize(dx, 0));
         event.SetEventObject(m_canvas);
         m_canvas->GetEventHandler()->ProcessEvent(event);
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInTheWeakMusclesField)
@@ -136,11 +136,11 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // The pointer left of the picture is the patient's right gaze: the field
     // of the weak right lateral rectus, where the esotropia grows.
     PointAt(1);
-    const double primary = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double primary = m_canvas->SolvedEyes()[0].muscles.horizontal;
     PointAt(-160);
-    const double rightGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double rightGaze = m_canvas->SolvedEyes()[0].muscles.horizontal;
     PointAt(160);
-    const double leftGaze = m_canvas->solvedEyes()[0].muscles.horizontal;
+    const double leftGaze = m_canvas->SolvedEyes()[0].muscles.horizontal;
     EXPECT_GT(primary, 5.0);
     EXPECT_GT(rightGaze, 1.5 * primary);
     EXPECT_LT(leftGaze, 0.5 * primary);
@@ -148,14 +148,14 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // Covering the sound eye makes the paretic eye fix: the left eye turns in further.
     drive::ToggleTool(m_frame, Id::OccluderEye2);
     for (int tick = 0; tick < 12; ++tick)
-        m_frame->m_animTimerB->Notify();
-    EXPECT_NEAR(m_canvas->solvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
-    EXPECT_LT(m_canvas->solvedEyes()[1].muscles.horizontal, -leftGaze);
+        m_frame->m_coverAnimationTimer->Notify();
+    EXPECT_NEAR(m_canvas->SolvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
+    EXPECT_LT(m_canvas->SolvedEyes()[1].muscles.horizontal, -leftGaze);
 
     // Far into the weak muscle's field the paretic eye cannot fixate: the
     // status bar says so instead of the view showing a measurement.
     const auto fixationStatus = [&] {
-        m_canvas->reportFixation();
+        m_canvas->ReportFixation();
         return m_frame->m_statusBar->GetStatusText(PatientFrame::kFixationStatusField);
     };
     EXPECT_EQ(fixationStatus(), "");
@@ -181,8 +181,8 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
         const auto settleCovering = [&](int tool) {
             drive::ToggleTool(m_frame, tool);
             for (int tick = 0; tick < 12; ++tick)
-                m_frame->m_animTimerB->Notify();
-            const BothEyes solved = m_canvas->solvedEyes();
+                m_frame->m_coverAnimationTimer->Notify();
+            const BothEyes solved = m_canvas->SolvedEyes();
             return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
         };
         const auto leftCovered = settleCovering(Id::OccluderEye2);

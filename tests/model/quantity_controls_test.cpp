@@ -195,7 +195,7 @@ TEST_F(QuantityControlsTest, BothEyesHintSilentInLatentModeAndInPlayback)
 
 TEST_F(QuantityControlsTest, TiltChangeShowsTheAxisLinesForFourSeconds)
 {
-    OverlayTimer& overlay = *m_frame->m_animTimerA;
+    OverlayTimer& overlay = *m_frame->m_overlayTimer;
     EXPECT_FALSE(overlay.axisOverlaysVisible);
     TypeAndEnter(m_frame, 418, "3");
     EXPECT_TRUE(overlay.axisOverlaysVisible);

@@ -9,7 +9,7 @@
 #include "lang/TextIds.h"
 #include "playback/ColourPicker.h"
 #include "playback/DisplayOptionsDialog.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -127,7 +127,7 @@ protected:
         wxTEST_DIALOG(SendCommand(Id::DisplayOptions), wxExpectModal<DisplayOptionsDialog>(std::move(answer)));
     }
 
-    MyGLCanvas& Canvas() { return *m_frame->m_canvas; }
+    EyesCanvas& Canvas() { return *m_frame->m_canvas; }
 };
 
 TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages)
@@ -224,8 +224,8 @@ TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings)
         EXPECT_EQ(Find<wxTextCtrl>(dialog, Ids::ThresholdText)->GetValue(), "0.50");
         EXPECT_FALSE(dialog.HintCheck1()->GetValue());
         EXPECT_TRUE(dialog.HintCheck2()->GetValue());
-        EXPECT_EQ(dialog.Swatch(panelColourSlot)->GetBackgroundColour(), m_frame->m_colour1);
-        EXPECT_EQ(dialog.Swatch(textColourSlot)->GetBackgroundColour(), m_frame->m_colour2);
+        EXPECT_EQ(dialog.Swatch(panelColourSlot)->GetBackgroundColour(), m_frame->m_panelColour);
+        EXPECT_EQ(dialog.Swatch(textColourSlot)->GetBackgroundColour(), m_frame->m_textColour);
         EXPECT_EQ(dialog.Swatch(backgroundColourSlot)->GetBackgroundColour(), Canvas().m_backgroundColour);
         EXPECT_EQ(dialog.Swatch(redFilterColourSlot)->GetBackgroundColour(), Canvas().m_redFilterColour);
         EXPECT_EQ(dialog.Swatch(occluderColourSlot)->GetBackgroundColour(), Canvas().m_occluderColour);
@@ -302,7 +302,7 @@ TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly)
         Click(dialog, Ids::ApplyButton);
         return Ids::CancelButton;
     });
-    EXPECT_EQ(m_frame->m_colour1, chosen);
+    EXPECT_EQ(m_frame->m_panelColour, chosen);
     EXPECT_EQ(Canvas().m_redFilterAlpha, 0.0f);
     EXPECT_EQ(Canvas().m_occluderAlpha, 1.0f);
     EXPECT_FLOAT_EQ(Canvas().m_quadrantAlpha, 0.37f);
@@ -343,8 +343,8 @@ TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem)
         return Ids::OkButton;
     });
     ASSERT_EQ(answers.Asked(), 8u);
-    EXPECT_EQ(m_frame->m_colour1, *colours[0]);
-    EXPECT_EQ(m_frame->m_colour2, *colours[1]);
+    EXPECT_EQ(m_frame->m_panelColour, *colours[0]);
+    EXPECT_EQ(m_frame->m_textColour, *colours[1]);
     EXPECT_EQ(Canvas().m_backgroundColour, *colours[2]);
     EXPECT_EQ(Canvas().m_occluderColour, *colours[3]);
     EXPECT_EQ(Canvas().m_redFilterColour, *colours[4]);

@@ -10,7 +10,7 @@
 #include "playback/PlaybackTimer.h"
 #include "playback/RecordingReader.h"
 #include "playback/TracePanel.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/display.h>
 #include <wx/filedlg.h>
@@ -141,7 +141,7 @@ TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour)
     EXPECT_EQ(m_frame->TextField(405)->GetForegroundColour(), *wxRED);
     m_frame->m_timeSlider->SetValue(2);
     Player().ShowSample();
-    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_textColour);
 }
 
 TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase)
@@ -158,7 +158,7 @@ TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase)
     EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
     EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
     EXPECT_EQ(FieldText(m_frame, 400), "+4.00\xB0");
-    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_colour2);
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_textColour);
 }
 
 TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark)
@@ -189,7 +189,7 @@ TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording)
     m_frame->m_timeSlider->SetValue(1);
     Player().ShowSample();
     EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
-    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), m_frame->m_colour2);
+    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), m_frame->m_textColour);
 }
 
 TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMode)

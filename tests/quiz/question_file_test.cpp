@@ -17,67 +17,67 @@ namespace {
 const std::string dataDir = std::string(SQUINX_TEST_DATA_DIR) + "/quiz/";
 
 // The single question of a text that starts with one [QUESTION] line.
-Question onlyQuestion(const std::string& body)
+Question OnlyQuestion(const std::string& body)
 {
-    const QuestionList questions = parseQuestionText("[QUESTION]\n" + body);
+    const QuestionList questions = ParseQuestionText("[QUESTION]\n" + body);
     EXPECT_EQ(questions.size(), 1u);
     return questions.empty() ? Question{} : questions.front();
 }
 
 TEST(QuestionText, BackslashNBecomesLineBreak)
 {
-    EXPECT_EQ(onlyQuestion("Question=Line one\\nLine two").text, "Line one\nLine two");
-    EXPECT_EQ(onlyQuestion("Question=\\n\\nend\\n").text, "\n\nend\n");
+    EXPECT_EQ(OnlyQuestion("Question=Line one\\nLine two").text, "Line one\nLine two");
+    EXPECT_EQ(OnlyQuestion("Question=\\n\\nend\\n").text, "\n\nend\n");
     // Only the pair backslash + n is special.
-    EXPECT_EQ(onlyQuestion("Question=a\\tb\\Nc\\").text, "a\\tb\\Nc\\");
-    EXPECT_EQ(onlyQuestion("Question=a\\\\nb").text, "a\\\nb");
+    EXPECT_EQ(OnlyQuestion("Question=a\\tb\\Nc\\").text, "a\\tb\\Nc\\");
+    EXPECT_EQ(OnlyQuestion("Question=a\\\\nb").text, "a\\\nb");
 }
 
 TEST(QuestionText, WholeLineIsTrimmedButNotAroundEquals)
 {
-    const Question trimmedLine = onlyQuestion(" \t Answer=abc,2 \t");
+    const Question trimmedLine = OnlyQuestion(" \t Answer=abc,2 \t");
     ASSERT_EQ(trimmedLine.answers.size(), 1u);
     EXPECT_EQ(trimmedLine.answers[0], "abc");
     EXPECT_EQ(trimmedLine.points[0], 2);
 
-    EXPECT_TRUE(onlyQuestion("Answer = abc,2").answers.empty());
-    EXPECT_TRUE(onlyQuestion("Answer =abc,2").answers.empty());
-    EXPECT_EQ(onlyQuestion("Question= spaced ").text, " spaced");
-    EXPECT_EQ(parseQuestionText("  [QUESTION]  \r\n").size(), 1u);
+    EXPECT_TRUE(OnlyQuestion("Answer = abc,2").answers.empty());
+    EXPECT_TRUE(OnlyQuestion("Answer =abc,2").answers.empty());
+    EXPECT_EQ(OnlyQuestion("Question= spaced ").text, " spaced");
+    EXPECT_EQ(ParseQuestionText("  [QUESTION]  \r\n").size(), 1u);
 }
 
 TEST(QuestionText, SplitsAtFirstEqualsOnly)
 {
-    EXPECT_EQ(onlyQuestion("Question=a=b==c").text, "a=b==c");
-    EXPECT_EQ(onlyQuestion("File=dir/x=1.sd").file, "dir/x=1.sd");
+    EXPECT_EQ(OnlyQuestion("Question=a=b==c").text, "a=b==c");
+    EXPECT_EQ(OnlyQuestion("File=dir/x=1.sd").file, "dir/x=1.sd");
     // A bare key has an empty value.
-    EXPECT_EQ(onlyQuestion("Question=old\nQuestion").text, "");
-    EXPECT_EQ(onlyQuestion("Question=\nAnswer").answers, std::vector<std::string>{""});
+    EXPECT_EQ(OnlyQuestion("Question=old\nQuestion").text, "");
+    EXPECT_EQ(OnlyQuestion("Question=\nAnswer").answers, std::vector<std::string>{""});
 }
 
 TEST(QuestionText, KeysAndValuesAreCaseSensitive)
 {
-    const Question q = onlyQuestion("question=lower\nANSWER=x,1\nfile=a.sd\nAnswerBox=radio\nAnswerbox=TEXT");
+    const Question q = OnlyQuestion("question=lower\nANSWER=x,1\nfile=a.sd\nAnswerBox=radio\nAnswerbox=TEXT");
     EXPECT_EQ(q.text, "");
     EXPECT_EQ(q.file, "");
     EXPECT_TRUE(q.answers.empty());
     EXPECT_EQ(q.answerBox, AnswerBox::None);
 
-    EXPECT_TRUE(parseQuestionText("[question]\nQuestion=x").empty());
+    EXPECT_TRUE(ParseQuestionText("[question]\nQuestion=x").empty());
 }
 
 TEST(QuestionText, AnswerBoxKindsAndUnknownValues)
 {
-    EXPECT_EQ(onlyQuestion("AnswerBox=TEXT").answerBox, AnswerBox::Text);
-    EXPECT_EQ(onlyQuestion("AnswerBox=RADIO").answerBox, AnswerBox::SingleChoice);
-    EXPECT_EQ(onlyQuestion("AnswerBox=CHECK").answerBox, AnswerBox::MultipleChoice);
-    EXPECT_EQ(onlyQuestion("AnswerBox=CHECK\nAnswerBox=LIST\nAnswerBox=").answerBox, AnswerBox::MultipleChoice);
-    EXPECT_EQ(onlyQuestion("AnswerBox=RADIO\nAnswerBox=TEXT").answerBox, AnswerBox::Text);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=TEXT").answerBox, AnswerBox::Text);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=RADIO").answerBox, AnswerBox::SingleChoice);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=CHECK").answerBox, AnswerBox::MultipleChoice);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=CHECK\nAnswerBox=LIST\nAnswerBox=").answerBox, AnswerBox::MultipleChoice);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=RADIO\nAnswerBox=TEXT").answerBox, AnswerBox::Text);
 }
 
 TEST(QuestionText, LaterLinesReplaceTextAndFileAndAccumulateAnswers)
 {
-    const Question q = onlyQuestion("Question=first\nFile=a.sd\nAnswer=x,1\nQuestion=second\nFile=b.sd\nAnswer=y,2");
+    const Question q = OnlyQuestion("Question=first\nFile=a.sd\nAnswer=x,1\nQuestion=second\nFile=b.sd\nAnswer=y,2");
     EXPECT_EQ(q.text, "second");
     EXPECT_EQ(q.file, "b.sd");
     EXPECT_EQ(q.answers, (std::vector<std::string>{"x", "y"}));
@@ -110,7 +110,7 @@ TEST(QuestionText, PointsFollowTheLastCommaWithOneToThreeCharacters)
         {"None", "None", 0},
     };
     for (const PointsCase& c : cases) {
-        const Question q = onlyQuestion(std::string("Answer=") + c.value);
+        const Question q = OnlyQuestion(std::string("Answer=") + c.value);
         ASSERT_EQ(q.answers.size(), 1u) << c.value;
         ASSERT_EQ(q.points.size(), 1u) << c.value;
         EXPECT_EQ(q.answers[0], c.text) << c.value;
@@ -137,24 +137,24 @@ TEST(QuestionText, MaxPointsDependOnTheAnswerBox)
         {"CHECK", "Answer=a,b,1000\nAnswer=None", 0},
     };
     for (const MaxPointsCase& c : cases) {
-        const Question q = onlyQuestion(std::string("AnswerBox=") + c.box + "\n" + c.answers);
+        const Question q = OnlyQuestion(std::string("AnswerBox=") + c.box + "\n" + c.answers);
         EXPECT_EQ(q.maxPoints, c.maxPoints) << c.box << " / " << c.answers;
     }
 }
 
 TEST(QuestionText, AnswersBeforeAnswerBoxTextAreSummed)
 {
-    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswerBox=TEXT").maxPoints, 10);
-    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT").maxPoints, 15);
-    EXPECT_EQ(onlyQuestion("AnswerBox=TEXT\nAnswer=Gaze,10\nAnswer=Eye,5").maxPoints, 10);
+    EXPECT_EQ(OnlyQuestion("Answer=Gaze,10\nAnswerBox=TEXT").maxPoints, 10);
+    EXPECT_EQ(OnlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT").maxPoints, 15);
+    EXPECT_EQ(OnlyQuestion("AnswerBox=TEXT\nAnswer=Gaze,10\nAnswer=Eye,5").maxPoints, 10);
     // Once the box is known, later answers only raise the best single answer.
-    EXPECT_EQ(onlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT\nAnswer=Lid,20").maxPoints, 20);
+    EXPECT_EQ(OnlyQuestion("Answer=Gaze,10\nAnswer=Eye,5\nAnswerBox=TEXT\nAnswer=Lid,20").maxPoints, 20);
 }
 
 TEST(QuestionText, SectionsAndLinesOutsideThem)
 {
     const QuestionList questions =
-        parseQuestionText("Question=before\nAnswer=x,4\n[QUESTION]\n[QUESTION]\nQuestion=second\n");
+        ParseQuestionText("Question=before\nAnswer=x,4\n[QUESTION]\n[QUESTION]\nQuestion=second\n");
     ASSERT_EQ(questions.size(), 2u);
     const Question& empty = questions[0];
     EXPECT_EQ(empty.text, "");
@@ -166,17 +166,17 @@ TEST(QuestionText, SectionsAndLinesOutsideThem)
     EXPECT_EQ(empty.maxPoints, 0);
     EXPECT_EQ(questions[1].text, "second");
 
-    EXPECT_EQ(parseQuestionText("[QUESTION]").size(), 1u);
-    EXPECT_TRUE(parseQuestionText("").empty());
-    EXPECT_TRUE(parseQuestionText("Question=orphan\nAnswer=a,1\n\n; comment\n").empty());
+    EXPECT_EQ(ParseQuestionText("[QUESTION]").size(), 1u);
+    EXPECT_TRUE(ParseQuestionText("").empty());
+    EXPECT_TRUE(ParseQuestionText("Question=orphan\nAnswer=a,1\n\n; comment\n").empty());
 }
 
 TEST(QuestionText, ExplainLineIsKeptAndChangesNothingElse)
 {
     const std::string body = "Question=Which eye?\nAnswerBox=TEXT\nAnswer=left&eso,3\nAnswer=eso,1\n";
-    const Question plain = onlyQuestion(body);
+    const Question plain = OnlyQuestion(body);
     const Question explained =
-        onlyQuestion("Explain=first\n" + body + "Explain=Outward refixation\\nmeans eso.\nAnswer=in,2\n");
+        OnlyQuestion("Explain=first\n" + body + "Explain=Outward refixation\\nmeans eso.\nAnswer=in,2\n");
     EXPECT_EQ(plain.explanation, "");
     EXPECT_EQ(explained.explanation, "Outward refixation\nmeans eso.");
     EXPECT_EQ(explained.text, plain.text);
@@ -184,14 +184,14 @@ TEST(QuestionText, ExplainLineIsKeptAndChangesNothingElse)
     EXPECT_EQ(explained.answers, (std::vector<std::string>{"left&eso", "eso", "in"}));
     EXPECT_EQ(explained.maxPoints, plain.maxPoints);
     // Only the exact key counts, as for the other keys.
-    EXPECT_EQ(onlyQuestion("explain=x\nExplain =y\nExplanation=z").explanation, "");
+    EXPECT_EQ(OnlyQuestion("explain=x\nExplain =y\nExplanation=z").explanation, "");
 }
 
 TEST(QuestionText, AllLineEndsAreAccepted)
 {
     for (const char* end : {"\n", "\r\n", "\r"}) {
         const std::string e(end);
-        const QuestionList questions = parseQuestionText("[QUESTION]" + e + "Question=q1" + e + e + "Answer=a,1" + e +
+        const QuestionList questions = ParseQuestionText("[QUESTION]" + e + "Question=q1" + e + e + "Answer=a,1" + e +
                                                          "[QUESTION]" + e + "Question=q2" + e + "Answer=b,2");
         ASSERT_EQ(questions.size(), 2u) << "line end " << static_cast<int>(e.back());
         EXPECT_EQ(questions[0].text, "q1");
@@ -203,13 +203,13 @@ TEST(QuestionText, AllLineEndsAreAccepted)
 
 TEST(QuestionText, Latin1BytesAreKept)
 {
-    EXPECT_EQ(onlyQuestion("Question=\xC4nderung \xFC\xDF").text, "\xC4nderung \xFC\xDF");
+    EXPECT_EQ(OnlyQuestion("Question=\xC4nderung \xFC\xDF").text, "\xC4nderung \xFC\xDF");
 }
 
 TEST(QuestionFile, ReadsCrLfFileWithAllKinds)
 {
     QuestionList questions;
-    ASSERT_EQ(parseQuestionFile(dataDir + "mixed_crlf.sqs", questions), QuestionFileStatus::Ok);
+    ASSERT_EQ(ParseQuestionFile(dataDir + "mixed_crlf.sqs", questions), QuestionFileStatus::Ok);
     ASSERT_EQ(questions.size(), 3u);
 
     EXPECT_EQ(questions[0].text, "Which nerve is affected?\nName it.");
@@ -235,7 +235,7 @@ TEST(QuestionFile, FilesWithoutQuestionsGiveAnEmptyList)
 {
     for (const char* name : {"empty.sqs", "no_questions.sqs"}) {
         QuestionList questions(2);
-        EXPECT_EQ(parseQuestionFile(dataDir + name, questions), QuestionFileStatus::Ok) << name;
+        EXPECT_EQ(ParseQuestionFile(dataDir + name, questions), QuestionFileStatus::Ok) << name;
         EXPECT_TRUE(questions.empty()) << name;
     }
 }
@@ -244,11 +244,11 @@ class QuestionFileFailure : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous = parseQuestionText("[QUESTION]\nQuestion=kept\nAnswer=a,1");
+        previous = ParseQuestionText("[QUESTION]\nQuestion=kept\nAnswer=a,1");
         questions = previous;
     }
 
-    void expectUntouched() const
+    void ExpectUntouched() const
     {
         ASSERT_EQ(questions.size(), 1u);
         EXPECT_EQ(questions[0].text, previous[0].text);
@@ -261,14 +261,14 @@ protected:
 
 TEST_F(QuestionFileFailure, MissingFile)
 {
-    EXPECT_EQ(parseQuestionFile(dataDir + "does_not_exist.sqs", questions), QuestionFileStatus::CannotOpen);
-    expectUntouched();
+    EXPECT_EQ(ParseQuestionFile(dataDir + "does_not_exist.sqs", questions), QuestionFileStatus::CannotOpen);
+    ExpectUntouched();
 }
 
 TEST_F(QuestionFileFailure, Directory)
 {
-    EXPECT_EQ(parseQuestionFile(dataDir, questions), QuestionFileStatus::CannotOpen);
-    expectUntouched();
+    EXPECT_EQ(ParseQuestionFile(dataDir, questions), QuestionFileStatus::CannotOpen);
+    ExpectUntouched();
 }
 
 TEST_F(QuestionFileFailure, FileAboveSizeLimit)
@@ -277,8 +277,8 @@ TEST_F(QuestionFileFailure, FileAboveSizeLimit)
     std::ofstream(path) << "[QUESTION]\nQuestion=big\n";
     std::filesystem::resize_file(path, maxQuestionFileBytes + 1);  // sparse, so cheap
 
-    EXPECT_EQ(parseQuestionFile(path, questions), QuestionFileStatus::TooLarge);
-    expectUntouched();
+    EXPECT_EQ(ParseQuestionFile(path, questions), QuestionFileStatus::TooLarge);
+    ExpectUntouched();
     std::filesystem::remove(path);
 }
 
@@ -312,7 +312,7 @@ TEST_F(QuestionFileFailure, FileLargerThanTheMemoryLeft)
 
     // Reading the 12 MB fits into 40 MB; 1.3 million answers do not.
     const HeadroomRun run = RunWithMemoryHeadroom(40u << 20, [&] {
-        return parseQuestionFile(path, questions) == QuestionFileStatus::TooLarge && questions.size() == 1 &&
+        return ParseQuestionFile(path, questions) == QuestionFileStatus::TooLarge && questions.size() == 1 &&
                questions[0].text == "kept" && questions[0].answers == previous[0].answers;
     });
     std::filesystem::remove(path);
@@ -332,11 +332,11 @@ namespace {
 TEST(QuestionText, Utf8ByteOrderMarkIsSkipped)
 {
     const QuestionList questions =
-        parseQuestionText("\xEF\xBB\xBF[QUESTION]\r\nQuestion=first\r\n[QUESTION]\r\nQuestion=second\r\n");
+        ParseQuestionText("\xEF\xBB\xBF[QUESTION]\r\nQuestion=first\r\n[QUESTION]\r\nQuestion=second\r\n");
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_EQ(questions[0].text, "first");
     // Only at the very start: elsewhere the bytes are text like any other.
-    EXPECT_EQ(onlyQuestion("Question=\xEF\xBB\xBFx").text, "\xEF\xBB\xBFx");
+    EXPECT_EQ(OnlyQuestion("Question=\xEF\xBB\xBFx").text, "\xEF\xBB\xBFx");
 }
 
 // Anything that is not a question file gives no questions or keeps what it
@@ -347,15 +347,15 @@ TEST(QuestionText, BinaryGarbageAndForeignEncodings)
     std::string garbage(1 << 16, '\0');
     for (char& c : garbage)
         c = static_cast<char>(random());
-    for (const Question& question : parseQuestionText(garbage))
+    for (const Question& question : ParseQuestionText(garbage))
         EXPECT_EQ(question.answers.size(), question.points.size());
-    EXPECT_TRUE(parseQuestionText(garbage).empty()) << "random bytes held a [QUESTION] line";
+    EXPECT_TRUE(ParseQuestionText(garbage).empty()) << "random bytes held a [QUESTION] line";
 
     // UTF-16 puts a NUL after every ASCII letter: no line reads [QUESTION].
     const std::string utf16("\xFF\xFE[\0Q\0U\0E\0S\0T\0I\0O\0N\0]\0\n\0", 24);
-    EXPECT_TRUE(parseQuestionText(utf16).empty());
+    EXPECT_TRUE(ParseQuestionText(utf16).empty());
     // UTF-8 letters come through as their bytes, two per letter.
-    EXPECT_EQ(onlyQuestion("Question=\xC3\x84nderung").text, "\xC3\x84nderung");
+    EXPECT_EQ(OnlyQuestion("Question=\xC3\x84nderung").text, "\xC3\x84nderung");
 }
 
 TEST_F(QuestionFileFailure, FifoIsRefusedWithoutBlocking)
@@ -363,8 +363,8 @@ TEST_F(QuestionFileFailure, FifoIsRefusedWithoutBlocking)
     const std::filesystem::path fifo = std::filesystem::path(::testing::TempDir()) / "quiz_fifo.sqs";
     std::filesystem::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(parseQuestionFile(fifo, questions), QuestionFileStatus::CannotOpen);
-    expectUntouched();
+    EXPECT_EQ(ParseQuestionFile(fifo, questions), QuestionFileStatus::CannotOpen);
+    ExpectUntouched();
     std::filesystem::remove(fifo);
 }
 

@@ -9,7 +9,7 @@
 #include "lang/TextIds.h"
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/arrstr.h>
 #include <wx/bmpbuttn.h>
@@ -125,7 +125,7 @@ TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase)
     EXPECT_NE(m_frame->m_quizFrame, nullptr);
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     OpenQuiz();
-    EXPECT_EQ(m_quiz->Session().size(), 3u);
+    EXPECT_EQ(m_quiz->Session().Size(), 3u);
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
     // The title does not give the case's file name away during a quiz.
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
@@ -185,7 +185,7 @@ TEST_F(QuizFrameTest, SingleChoiceKeepsOneEntryAndCanBeCleared)
     EXPECT_TRUE(m_quiz->AnswerList()->IsChecked(1));
     Toggle(1, false);
     Click(1005);
-    EXPECT_EQ(m_quiz->Session().questions()[1].userAnswer, "000");
+    EXPECT_EQ(m_quiz->Session().Questions()[1].userAnswer, "000");
 }
 
 TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog)
@@ -205,7 +205,7 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog)
     EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(wxID_OK));  // no text cursor in the results
     // Over the quiz window, not over the eyes it asks about.
     Yield();
-    const wxRect eyes = m_frame->m_canvas->eyesArea();
+    const wxRect eyes = m_frame->m_canvas->EyesArea();
     EXPECT_FALSE(dialog->GetScreenRect().Intersects(
         wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
     EXPECT_TRUE(m_quiz->GetScreenRect().Intersects(dialog->GetScreenRect()));
@@ -221,7 +221,7 @@ TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate)
 {
     OpenQuiz();
     wxTEST_DIALOG(Click(Id::OpenCase), wxExpectModal<wxFileDialog>(wxEmptyString, wxID_CANCEL));
-    EXPECT_TRUE(m_quiz->Session().empty());
+    EXPECT_TRUE(m_quiz->Session().Empty());
     EXPECT_FALSE(m_quiz->NextButton()->IsShown());
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     Click(1010);
@@ -305,7 +305,7 @@ TEST_F(QuizFrameTest, ShuffledQuestionsKeepTheirNumbersAndAnswers)
     wxTEST_DIALOG(m_quiz->ProcessWindowEvent(shuffle), wxExpectModal<wxMessageDialog>(wxID_OK).Optional());
     std::vector<bool> seen(3, false);
     for (int step = 0; step < 3; ++step) {
-        const std::size_t question = m_quiz->Session().currentQuestion();
+        const std::size_t question = m_quiz->Session().CurrentQuestion();
         ASSERT_LT(question, 3u);
         EXPECT_FALSE(seen[question]);
         seen[question] = true;
@@ -388,7 +388,7 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
     const wxRect screen = wxDisplay(m_quiz).GetClientArea();
     const wxRect quiz = m_quiz->GetScreenRect();
     EXPECT_TRUE(screen.Contains(quiz)) << quiz.x << "," << quiz.y << " " << quiz.width << "x" << quiz.height;
-    const wxRect eyes = m_frame->m_canvas->eyesArea();
+    const wxRect eyes = m_frame->m_canvas->EyesArea();
     EXPECT_FALSE(quiz.Intersects(wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
 
     wxCheckListBox* list = m_quiz->AnswerList();
@@ -455,11 +455,11 @@ protected:
 TEST_P(ShippedQuizLayoutTest, EveryAnswerIsInSightAndEveryWindowOnTheScreen)
 {
     const wxRect screen = wxDisplay(m_quiz).GetClientArea();
-    const std::size_t questions = m_quiz->Session().size();
+    const std::size_t questions = m_quiz->Session().Size();
     ASSERT_GE(questions, 10u);
     std::size_t listed = 0;
     for (std::size_t question = 0; question < questions; ++question) {
-        ASSERT_EQ(m_quiz->Session().currentQuestion(), question);
+        ASSERT_EQ(m_quiz->Session().CurrentQuestion(), question);
         const wxRect quiz = m_quiz->GetScreenRect();
         EXPECT_TRUE(screen.Contains(quiz)) << question << ": " << quiz.x << "," << quiz.y << " " << quiz.width << "x"
                                            << quiz.height << " on " << screen.width << "x" << screen.height;

@@ -11,13 +11,13 @@ namespace {
 
 TEST(ResultsCsv, FieldsAreQuotedOnlyWhenTheyMustBe)
 {
-    EXPECT_EQ(csvField("plain text"), "plain text");
-    EXPECT_EQ(csvField(""), "");
-    EXPECT_EQ(csvField("left, inward"), "\"left, inward\"");
-    EXPECT_EQ(csvField("the \"left\" eye"), "\"the \"\"left\"\" eye\"");
-    EXPECT_EQ(csvField("\""), "\"\"\"\"");
-    EXPECT_EQ(csvField("line one\nline two"), "\"line one\nline two\"");
-    EXPECT_EQ(csvField("carriage\rreturn"), "\"carriage\rreturn\"");
+    EXPECT_EQ(CsvField("plain text"), "plain text");
+    EXPECT_EQ(CsvField(""), "");
+    EXPECT_EQ(CsvField("left, inward"), "\"left, inward\"");
+    EXPECT_EQ(CsvField("the \"left\" eye"), "\"the \"\"left\"\" eye\"");
+    EXPECT_EQ(CsvField("\""), "\"\"\"\"");
+    EXPECT_EQ(CsvField("line one\nline two"), "\"line one\nline two\"");
+    EXPECT_EQ(CsvField("carriage\rreturn"), "\"carriage\rreturn\"");
 }
 
 TEST(ResultsCsv, Latin1BecomesUtf8)
@@ -28,14 +28,14 @@ TEST(ResultsCsv, Latin1BecomesUtf8)
 
 TEST(ResultsCsv, SessionIsOneTableWithHeadingAndTotal)
 {
-    QuestionList questions = parseQuestionText(
+    QuestionList questions = ParseQuestionText(
         "[QUESTION]\nQuestion=Which eye, and \"where\"?\\nIn a few words.\nAnswerBox=TEXT\nAnswer=left&eso,3\n"
         "[QUESTION]\nQuestion=Gr\xF6\xDF"
         "e?\nAnswerBox=CHECK\nAnswer=2\xB0, outward,1\nAnswer=8\xB0,-1\nAnswer=x,2\n");
     questions[0].userAnswer = "=left eso";
     questions[1].userAnswer = "110";
     const std::string csv =
-        formatResultsCsv(buildReview(questions), {"Anna \"A.\" Example", "quiz_en.sqs", "2026-12-07"});
+        FormatResultsCsv(BuildReview(questions), {"Anna \"A.\" Example", "quiz_en.sqs", "2026-12-07"});
     EXPECT_EQ(csv, "name,\"Anna \"\"A.\"\" Example\",,,\r\n"
                    "quiz,quiz_en.sqs,,,\r\n"
                    "date,2026-12-07,,,\r\n"
@@ -48,10 +48,10 @@ TEST(ResultsCsv, SessionIsOneTableWithHeadingAndTotal)
 
 TEST(ResultsCsv, TypedFormulasAreDefused)
 {
-    QuestionList questions = parseQuestionText("[QUESTION]\nQuestion=q\nAnswerBox=TEXT\nAnswer=never typed,1\n");
+    QuestionList questions = ParseQuestionText("[QUESTION]\nQuestion=q\nAnswerBox=TEXT\nAnswer=never typed,1\n");
     for (const char* typed : {"=1+1", "+1", "-1", "@SUM(A1)"}) {
         questions[0].userAnswer = typed;
-        const std::string csv = formatResultsCsv(buildReview(questions), {"-name", "q.sqs", "2026-01-01"});
+        const std::string csv = FormatResultsCsv(BuildReview(questions), {"-name", "q.sqs", "2026-01-01"});
         EXPECT_NE(csv.find(std::string("1,q,'") + typed + ",0,1\r\n"), std::string::npos) << csv;
         EXPECT_NE(csv.find("name,'-name,,,\r\n"), std::string::npos) << csv;
     }

@@ -19,7 +19,7 @@ QuestionList LoadSampleQuiz(const std::string& language)
 {
     QuestionList questions;
     const fs::path path = kDataDir / "quiz" / ("quiz_" + language + ".sqs");
-    EXPECT_EQ(parseQuestionFile(path, questions), QuestionFileStatus::Ok) << path;
+    EXPECT_EQ(ParseQuestionFile(path, questions), QuestionFileStatus::Ok) << path;
     return questions;
 }
 
@@ -103,7 +103,7 @@ int Score(QuestionList questions, const std::vector<std::string>& answers, std::
     EXPECT_EQ(questions.size(), answers.size());
     for (std::size_t i = 0; i < questions.size() && i < answers.size(); ++i)
         questions[i].userAnswer = answers[i];
-    const QuizScore score = scoreQuiz(questions);
+    const QuizScore score = ScoreQuiz(questions);
     perQuestion.clear();
     for (const QuestionScore& q : score.questions)
         perQuestion.push_back(q.points);
@@ -133,7 +133,7 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
     };
     ExpectScores(key, 43);
 
-    const QuizScore maximum = scoreQuiz(LoadSampleQuiz("en"));
+    const QuizScore maximum = ScoreQuiz(LoadSampleQuiz("en"));
     EXPECT_EQ(maximum.maximum, 43);
     EXPECT_EQ(maximum.total, 0);  // nothing answered yet
 }
@@ -175,7 +175,7 @@ void ExpectTypedAnswersScore(const std::string& language, const std::vector<Type
         Question question = questions[answer.question - 1];
         ASSERT_EQ(question.answerBox, AnswerBox::Text) << language << " question " << answer.question;
         question.userAnswer = answer.text;
-        EXPECT_EQ(scoreQuestion(question), answer.points)
+        EXPECT_EQ(ScoreQuestion(question), answer.points)
             << language << " question " << answer.question << ": " << answer.text;
     }
 }

@@ -72,9 +72,9 @@ protected:
         fs::remove_all(m_folder, ec);
     }
 
-    fs::path path(const char* name) const { return m_folder / name; }
+    fs::path Path(const char* name) const { return m_folder / name; }
 
-    std::vector<std::string> leftoverTemporaries() const
+    std::vector<std::string> LeftoverTemporaries() const
     {
         std::vector<std::string> found;
         for (const auto& entry : fs::directory_iterator(m_folder))
@@ -92,13 +92,13 @@ using FileIoRead = FileIo;
 TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
 {
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), "first version", 13, error)) << error;
-    EXPECT_EQ(Slurp(path("case.sd")), "first version");
-    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), "2nd", 3, error)) << error;
-    EXPECT_EQ(Slurp(path("case.sd")), "2nd");
-    ASSERT_TRUE(WriteFileAtomically(path("case.sd"), nullptr, 0, error)) << error;
-    EXPECT_EQ(fs::file_size(path("case.sd")), 0u);
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    ASSERT_TRUE(WriteFileAtomically(Path("case.sd"), "first version", 13, error)) << error;
+    EXPECT_EQ(Slurp(Path("case.sd")), "first version");
+    ASSERT_TRUE(WriteFileAtomically(Path("case.sd"), "2nd", 3, error)) << error;
+    EXPECT_EQ(Slurp(Path("case.sd")), "2nd");
+    ASSERT_TRUE(WriteFileAtomically(Path("case.sd"), nullptr, 0, error)) << error;
+    EXPECT_EQ(fs::file_size(Path("case.sd")), 0u);
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
@@ -106,19 +106,19 @@ TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
     std::string error;
     {
         UmaskScope mask(022);
-        ASSERT_TRUE(WriteFileAtomically(path("a"), "x", 1, error)) << error;
+        ASSERT_TRUE(WriteFileAtomically(Path("a"), "x", 1, error)) << error;
     }
     {
         UmaskScope mask(077);
-        ASSERT_TRUE(WriteFileAtomically(path("b"), "x", 1, error)) << error;
+        ASSERT_TRUE(WriteFileAtomically(Path("b"), "x", 1, error)) << error;
     }
     {
         UmaskScope mask(0);
-        ASSERT_TRUE(WriteFileAtomically(path("c"), "x", 1, error)) << error;
+        ASSERT_TRUE(WriteFileAtomically(Path("c"), "x", 1, error)) << error;
     }
-    EXPECT_EQ(ModeOf(path("a")), 0644u);
-    EXPECT_EQ(ModeOf(path("b")), 0600u);
-    EXPECT_EQ(ModeOf(path("c")), 0666u);
+    EXPECT_EQ(ModeOf(Path("a")), 0644u);
+    EXPECT_EQ(ModeOf(Path("b")), 0600u);
+    EXPECT_EQ(ModeOf(Path("c")), 0666u);
 }
 
 TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
@@ -126,57 +126,57 @@ TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
     UmaskScope mask(0);
     std::string error;
     for (mode_t mode : {0640u, 0604u, 0600u}) {
-        Spit(path("kept"), "old");
-        ASSERT_EQ(::chmod(path("kept").c_str(), mode), 0);
-        ASSERT_TRUE(WriteFileAtomically(path("kept"), "new", 3, error)) << error;
-        EXPECT_EQ(ModeOf(path("kept")), mode);
-        EXPECT_EQ(Slurp(path("kept")), "new");
+        Spit(Path("kept"), "old");
+        ASSERT_EQ(::chmod(Path("kept").c_str(), mode), 0);
+        ASSERT_TRUE(WriteFileAtomically(Path("kept"), "new", 3, error)) << error;
+        EXPECT_EQ(ModeOf(Path("kept")), mode);
+        EXPECT_EQ(Slurp(Path("kept")), "new");
     }
 }
 
 TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced)
 {
-    Spit(path("real.ini"), "old");
-    fs::create_symlink("real.ini", path("link.ini"));
+    Spit(Path("real.ini"), "old");
+    fs::create_symlink("real.ini", Path("link.ini"));
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path("link.ini"), "new", 3, error)) << error;
-    EXPECT_TRUE(fs::is_symlink(path("link.ini")));
-    EXPECT_EQ(Slurp(path("real.ini")), "new");
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    ASSERT_TRUE(WriteFileAtomically(Path("link.ini"), "new", 3, error)) << error;
+    EXPECT_TRUE(fs::is_symlink(Path("link.ini")));
+    EXPECT_EQ(Slurp(Path("real.ini")), "new");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
 {
-    Spit(path("plain"), "content");
+    Spit(Path("plain"), "content");
     std::string error;
-    EXPECT_FALSE(WriteFileAtomically(path("plain").string() + "/child", "x", 1, error));
+    EXPECT_FALSE(WriteFileAtomically(Path("plain").string() + "/child", "x", 1, error));
     EXPECT_TRUE(Contains(error, "Not a directory")) << error;
     EXPECT_TRUE(Contains(error, "plain/child")) << error;
-    EXPECT_EQ(Slurp(path("plain")), "content");
+    EXPECT_EQ(Slurp(Path("plain")), "content");
 
-    EXPECT_FALSE(WriteFileAtomically(path("missing/x.sd"), "x", 1, error));
+    EXPECT_FALSE(WriteFileAtomically(Path("missing/x.sd"), "x", 1, error));
     EXPECT_TRUE(Contains(error, "No such file or directory")) << error;
-    EXPECT_FALSE(fs::exists(path("missing")));
+    EXPECT_FALSE(fs::exists(Path("missing")));
 
-    fs::create_directory(path("folder"));
-    EXPECT_FALSE(WriteFileAtomically(path("folder"), "x", 1, error));
+    fs::create_directory(Path("folder"));
+    EXPECT_FALSE(WriteFileAtomically(Path("folder"), "x", 1, error));
     EXPECT_TRUE(Contains(error, "folder")) << error;
-    EXPECT_TRUE(fs::is_directory(path("folder")));
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    EXPECT_TRUE(fs::is_directory(Path("folder")));
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores folder permissions; the failed-write test covers this path";
-    Spit(path("case.sd"), "old");
+    Spit(Path("case.sd"), "old");
     fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
     std::string error;
-    EXPECT_FALSE(WriteFileAtomically(path("case.sd"), "new", 3, error));
+    EXPECT_FALSE(WriteFileAtomically(Path("case.sd"), "new", 3, error));
     EXPECT_TRUE(Contains(error, "Permission denied")) << error;
     fs::permissions(m_folder, fs::perms::owner_all);
-    EXPECT_EQ(Slurp(path("case.sd")), "old");
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    EXPECT_EQ(Slurp(Path("case.sd")), "old");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 // A write that fails half-way (here: the file size limit, which binds root
@@ -184,7 +184,7 @@ TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
 // not kill the process.
 TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile)
 {
-    Spit(path("rec.stx"), "old recording");
+    Spit(Path("rec.stx"), "old recording");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -193,31 +193,31 @@ TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile)
         const FileSizeLimit limit(100000);
         const std::string big(300000, 'n');
         std::string error;
-        const bool written = WriteFileAtomically(path("rec.stx"), big.data(), big.size(), error);
+        const bool written = WriteFileAtomically(Path("rec.stx"), big.data(), big.size(), error);
         ::_exit(written ? 1 : Contains(error, "File too large") && Contains(error, "rec.stx") ? 0 : 2);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: unclear error text";
-    EXPECT_EQ(Slurp(path("rec.stx")), "old recording");
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    EXPECT_EQ(Slurp(Path("rec.stx")), "old recording");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave)
 {
-    Spit(path("x.stx"), "old");
+    Spit(Path("x.stx"), "old");
     const std::vector<std::string> others = {"x.stx.tmp-short", "x.stx.tmp-Ab12C!", "y.stx.tmp-Ab12Cd",
                                              "x.stx.tmp-Ab12Cde", "x.stx.tmp-Folder"};
-    Spit(path("x.stx.tmp-Ab12Cd"), "left by a killed save");
+    Spit(Path("x.stx.tmp-Ab12Cd"), "left by a killed save");
     for (const std::string& name : others)
         if (name != "x.stx.tmp-Folder")
             Spit(m_folder / name, "not ours");
-    fs::create_directory(path("x.stx.tmp-Folder"));
+    fs::create_directory(Path("x.stx.tmp-Folder"));
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path("x.stx"), "new", 3, error)) << error;
-    EXPECT_EQ(Slurp(path("x.stx")), "new");
-    std::vector<std::string> left = leftoverTemporaries();
+    ASSERT_TRUE(WriteFileAtomically(Path("x.stx"), "new", 3, error)) << error;
+    EXPECT_EQ(Slurp(Path("x.stx")), "new");
+    std::vector<std::string> left = LeftoverTemporaries();
     std::sort(left.begin(), left.end());
     std::vector<std::string> expected = others;
     std::sort(expected.begin(), expected.end());
@@ -229,43 +229,43 @@ TEST_F(FileIoWrite, StreamedPiecesArriveInOrder)
     std::string expected;
     std::mt19937 random(7);
     AtomicFileWriter writer;
-    ASSERT_TRUE(writer.open(path("big.stx").string())) << writer.error();
+    ASSERT_TRUE(writer.Open(Path("big.stx").string())) << writer.Error();
     // Sizes below, at and above the buffer, so that buffered and direct
     // writes interleave.
     for (std::size_t size : {1u, 7u, 65535u, 1u, 65536u, 3u, 200000u, 0u, 65537u, 12u}) {
         std::string piece(size, ' ');
         for (char& c : piece)
             c = static_cast<char>('a' + random() % 26);
-        ASSERT_TRUE(writer.write(piece)) << writer.error();
+        ASSERT_TRUE(writer.Write(piece)) << writer.Error();
         expected += piece;
     }
-    EXPECT_FALSE(fs::exists(path("big.stx"))) << "nothing may be visible before commit";
-    ASSERT_TRUE(writer.commit()) << writer.error();
-    EXPECT_EQ(Slurp(path("big.stx")), expected);
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    EXPECT_FALSE(fs::exists(Path("big.stx"))) << "nothing may be visible before commit";
+    ASSERT_TRUE(writer.Commit()) << writer.Error();
+    EXPECT_EQ(Slurp(Path("big.stx")), expected);
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, UncommittedWriterDiscardsEverything)
 {
-    Spit(path("case.sd"), "old");
+    Spit(Path("case.sd"), "old");
     {
         AtomicFileWriter writer;
-        ASSERT_TRUE(writer.open(path("case.sd").string()));
-        ASSERT_TRUE(writer.write(std::string(100000, 'x')));
-        EXPECT_EQ(leftoverTemporaries().size(), 1u);
+        ASSERT_TRUE(writer.Open(Path("case.sd").string()));
+        ASSERT_TRUE(writer.Write(std::string(100000, 'x')));
+        EXPECT_EQ(LeftoverTemporaries().size(), 1u);
     }
-    EXPECT_EQ(Slurp(path("case.sd")), "old");
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    EXPECT_EQ(Slurp(Path("case.sd")), "old");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 
     AtomicFileWriter writer;
-    ASSERT_TRUE(writer.open(path("a.sd").string()));
-    ASSERT_TRUE(writer.open(path("b.sd").string()));
-    ASSERT_TRUE(writer.commit());
-    EXPECT_FALSE(fs::exists(path("a.sd")));
-    EXPECT_TRUE(fs::exists(path("b.sd")));
-    EXPECT_FALSE(writer.commit()) << "a writer commits once";
-    EXPECT_FALSE(writer.write("x", 1));
-    EXPECT_TRUE(leftoverTemporaries().empty());
+    ASSERT_TRUE(writer.Open(Path("a.sd").string()));
+    ASSERT_TRUE(writer.Open(Path("b.sd").string()));
+    ASSERT_TRUE(writer.Commit());
+    EXPECT_FALSE(fs::exists(Path("a.sd")));
+    EXPECT_TRUE(fs::exists(Path("b.sd")));
+    EXPECT_FALSE(writer.Commit()) << "a writer commits once";
+    EXPECT_FALSE(writer.Write("x", 1));
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 // Content of version v: its number up front, a pattern that differs per
@@ -295,7 +295,7 @@ std::optional<std::uint32_t> CompleteVersion(const std::string& content)
 
 TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
 {
-    const fs::path target = path("recording.stx");
+    const fs::path target = Path("recording.stx");
     std::string error;
     // Delays are drawn around one write timed here and now, and lengthened
     // while no write completes, so a busy machine only makes rounds longer.
@@ -333,7 +333,7 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
             writeMicroseconds = std::min(writeMicroseconds * 1.25, 2e6);
         changes += *version != last;
         last = *version;
-        for (const std::string& name : leftoverTemporaries())
+        for (const std::string& name : LeftoverTemporaries())
             fs::remove(m_folder / name);  // a killed writer cannot clean up
     }
     EXPECT_GT(changes, 0) << "no write completed, so the test showed nothing";
@@ -341,18 +341,18 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
 
 TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
 {
-    Spit(path("ten"), "0123456789");
+    Spit(Path("ten"), "0123456789");
     std::vector<std::uint8_t> bytes;
     std::string error;
-    ASSERT_TRUE(ReadFileBytes(path("ten"), 10, bytes, error)) << error;
+    ASSERT_TRUE(ReadFileBytes(Path("ten"), 10, bytes, error)) << error;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
 
-    Spit(path("empty"), "");
-    ASSERT_TRUE(ReadFileBytes(path("empty"), 10, bytes, error)) << error;
+    Spit(Path("empty"), "");
+    ASSERT_TRUE(ReadFileBytes(Path("empty"), 10, bytes, error)) << error;
     EXPECT_TRUE(bytes.empty());
 
     bytes = {42};
-    EXPECT_FALSE(ReadFileBytes(path("ten"), 9, bytes, error));
+    EXPECT_FALSE(ReadFileBytes(Path("ten"), 9, bytes, error));
     EXPECT_TRUE(Contains(error, "too large")) << error;
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{42});
 }
@@ -362,23 +362,23 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     std::vector<std::uint8_t> bytes = {1, 2, 3};
     const std::vector<std::uint8_t> before = bytes;
     std::string error;
-    EXPECT_FALSE(ReadFileBytes(path("absent.sd"), 1000, bytes, error));
+    EXPECT_FALSE(ReadFileBytes(Path("absent.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "absent.sd") && Contains(error, "No such file")) << error;
 
-    fs::create_directory(path("dir.sd"));
-    EXPECT_FALSE(ReadFileBytes(path("dir.sd"), 1000, bytes, error));
+    fs::create_directory(Path("dir.sd"));
+    EXPECT_FALSE(ReadFileBytes(Path("dir.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "folder")) << error;
 
     // Opening a FIFO without a writer would block a careless reader forever.
-    ASSERT_EQ(::mkfifo(path("pipe.sd").c_str(), 0600), 0);
-    EXPECT_FALSE(ReadFileBytes(path("pipe.sd"), 1000, bytes, error));
+    ASSERT_EQ(::mkfifo(Path("pipe.sd").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFileBytes(Path("pipe.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "not a regular file")) << error;
     EXPECT_EQ(bytes, before);
 }
 
 TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
 {
-    const int fd = ::open(path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);
+    const int fd = ::open(Path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     const off_t oneTerabyte = off_t{1} << 40;
     const bool sparse = ::ftruncate(fd, oneTerabyte) == 0;
@@ -387,7 +387,7 @@ TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
         GTEST_SKIP() << "this file system has no sparse files of that size";
     std::vector<std::uint8_t> bytes = {7};
     std::string error;
-    EXPECT_FALSE(ReadFileBytes(path("huge.txt"), 64u << 20, bytes, error));
+    EXPECT_FALSE(ReadFileBytes(Path("huge.txt"), 64u << 20, bytes, error));
     EXPECT_TRUE(Contains(error, "too large")) << error;
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{7});
 }

@@ -326,7 +326,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    std::string path(const char* name) const { return (m_folder / name).string(); }
+    std::string Path(const char* name) const { return (m_folder / name).string(); }
 
     std::filesystem::path m_folder;
 };
@@ -337,18 +337,18 @@ TEST_F(SettingsFileOnDisk, MissingFileIsAFirstRunWithDefaults)
     defaults.blendSlider = 4;
     Settings loaded = DistinctSettings();
     std::string error;
-    EXPECT_EQ(LoadSettingsFile(path(kSettingsFileName), defaults, loaded, nullptr, error), SettingsFileState::Missing);
+    EXPECT_EQ(LoadSettingsFile(Path(kSettingsFileName), defaults, loaded, nullptr, error), SettingsFileState::Missing);
     ExpectSameSettings(loaded, defaults);
 }
 
 TEST_F(SettingsFileOnDisk, SavedSettingsLoadAgain)
 {
     std::string error;
-    ASSERT_TRUE(SaveSettingsFile(path(kSettingsFileName), DistinctSettings(), error)) << error;
-    EXPECT_EQ(std::filesystem::file_size(path(kSettingsFileName)), kSettingsFileSize);
+    ASSERT_TRUE(SaveSettingsFile(Path(kSettingsFileName), DistinctSettings(), error)) << error;
+    EXPECT_EQ(std::filesystem::file_size(Path(kSettingsFileName)), kSettingsFileSize);
     Settings loaded;
     std::vector<std::string> notes;
-    ASSERT_EQ(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, &notes, error), SettingsFileState::Read)
+    ASSERT_EQ(LoadSettingsFile(Path(kSettingsFileName), Settings{}, loaded, &notes, error), SettingsFileState::Read)
         << error;
     ExpectSameSettings(loaded, DistinctSettings());
     EXPECT_TRUE(notes.empty());
@@ -358,27 +358,27 @@ TEST_F(SettingsFileOnDisk, FoldersAndPipesAreUnreadableWithoutBlocking)
 {
     Settings loaded = DistinctSettings();
     std::string error;
-    std::filesystem::create_directory(path(kSettingsFileName));
-    EXPECT_EQ(LoadSettingsFile(path(kSettingsFileName), Settings{}, loaded, nullptr, error),
+    std::filesystem::create_directory(Path(kSettingsFileName));
+    EXPECT_EQ(LoadSettingsFile(Path(kSettingsFileName), Settings{}, loaded, nullptr, error),
               SettingsFileState::Unreadable);
     ExpectSameSettings(loaded, Settings{});
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
 
     loaded = DistinctSettings();
-    ASSERT_EQ(::mkfifo(path("pipe.ini").c_str(), 0600), 0);
-    EXPECT_EQ(LoadSettingsFile(path("pipe.ini"), Settings{}, loaded, nullptr, error), SettingsFileState::Unreadable);
+    ASSERT_EQ(::mkfifo(Path("pipe.ini").c_str(), 0600), 0);
+    EXPECT_EQ(LoadSettingsFile(Path("pipe.ini"), Settings{}, loaded, nullptr, error), SettingsFileState::Unreadable);
     ExpectSameSettings(loaded, Settings{});
 }
 
 TEST_F(SettingsFileOnDisk, LargeFileIsReadByItsFirstBytes)
 {
     const std::vector<std::uint8_t> layout = Bytes(DistinctSettings());
-    std::ofstream(path("huge.ini"), std::ios::binary)
+    std::ofstream(Path("huge.ini"), std::ios::binary)
         << std::string(layout.begin(), layout.end()) << std::string(1 << 20, '\x01');
     Settings loaded;
     std::string error;
     std::vector<std::string> notes;
-    ASSERT_EQ(LoadSettingsFile(path("huge.ini"), Settings{}, loaded, &notes, error), SettingsFileState::Read) << error;
+    ASSERT_EQ(LoadSettingsFile(Path("huge.ini"), Settings{}, loaded, &notes, error), SettingsFileState::Read) << error;
     ExpectSameSettings(loaded, DistinctSettings());
     // What follows the fixed part is no preference record: the defaults stay.
     EXPECT_EQ(loaded.extension.playbackSpeedEighths, Settings{}.extension.playbackSpeedEighths);
@@ -409,7 +409,7 @@ TEST(SettingsCorrections, ByteSwappedFileIsRepairedToSoundValues)
 TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy)
 {
     std::string error;
-    ASSERT_TRUE(SaveSettingsFile(path(kSettingsFileName), DistinctSettings(), error)) << error;
+    ASSERT_TRUE(SaveSettingsFile(Path(kSettingsFileName), DistinctSettings(), error)) << error;
     const std::vector<std::uint8_t> before = Bytes(DistinctSettings());
 
     // The file size limit binds root as well, unlike a read-only folder.
@@ -419,7 +419,7 @@ TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy)
         IgnoreFileSizeSignal();
         const FileSizeLimit limit(100);
         std::string childError;
-        const bool saved = SaveSettingsFile(path(kSettingsFileName), Settings{}, childError);
+        const bool saved = SaveSettingsFile(Path(kSettingsFileName), Settings{}, childError);
         ::_exit(saved ? 1 : childError.find(kSettingsFileName) != std::string::npos ? 0 : 2);
     }
     int status = 0;
@@ -428,11 +428,11 @@ TEST_F(SettingsFileOnDisk, FailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: the message does not name the file";
 
     std::vector<std::uint8_t> after;
-    ASSERT_TRUE(ReadFileBytes(path(kSettingsFileName), kSettingsFileSize, after, error)) << error;
+    ASSERT_TRUE(ReadFileBytes(Path(kSettingsFileName), kSettingsFileSize, after, error)) << error;
     EXPECT_EQ(after, before);
 
-    std::filesystem::create_directory(path("folder.ini"));
-    EXPECT_FALSE(SaveSettingsFile(path("folder.ini"), Settings{}, error));
+    std::filesystem::create_directory(Path("folder.ini"));
+    EXPECT_FALSE(SaveSettingsFile(Path("folder.ini"), Settings{}, error));
     EXPECT_NE(error.find("folder"), std::string::npos) << error;
 }
 

@@ -1,19 +1,19 @@
 #include "ViewProbe.h"
 
 #include "view/EyeRotation.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/image.h>
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-ViewImage ViewImage::Capture(MyGLCanvas& canvas)
+ViewImage ViewImage::Capture(EyesCanvas& canvas)
 {
     ViewImage image;
     if (!canvas.Render())
         return image;
-    const int* viewport = canvas.viewportRect();
+    const int* viewport = canvas.ViewportRect();
     image.m_width = viewport[2];
     image.m_height = viewport[3];
     image.m_rgb.resize(static_cast<std::size_t>(image.m_width) * image.m_height * 3);
@@ -23,7 +23,7 @@ ViewImage ViewImage::Capture(MyGLCanvas& canvas)
     return image;
 }
 
-Rgb ViewImage::at(int x, int y) const
+Rgb ViewImage::At(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height)
         return {-1, -1, -1};
@@ -31,9 +31,9 @@ Rgb ViewImage::at(int x, int y) const
     return {m_rgb[i], m_rgb[i + 1], m_rgb[i + 2]};
 }
 
-Rgb ViewImage::at(PixelPoint p) const
+Rgb ViewImage::At(PixelPoint p) const
 {
-    return at(static_cast<int>(p.x + 0.5), static_cast<int>(p.y + 0.5));
+    return At(static_cast<int>(p.x + 0.5), static_cast<int>(p.y + 0.5));
 }
 
 bool ViewImage::SavePng(const std::string& path) const
@@ -45,7 +45,7 @@ bool ViewImage::SavePng(const std::string& path) const
     wxImage picture(m_width, m_height);
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) {
-            const Rgb c = at(x, y);
+            const Rgb c = At(x, y);
             picture.SetRGB(x, m_height - 1 - y, c.r, c.g, c.b);
         }
     return picture.SaveFile(path, wxBITMAP_TYPE_PNG);

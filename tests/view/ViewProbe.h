@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class MyGLCanvas;
+class EyesCanvas;
 
 struct Rgb {
     int r = 0;
@@ -28,12 +28,12 @@ struct PixelPoint {
 class ViewImage {
 public:
     // Renders the canvas and reads its viewport back.
-    static ViewImage Capture(MyGLCanvas& canvas);
+    static ViewImage Capture(EyesCanvas& canvas);
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    Rgb at(int x, int y) const;
-    Rgb at(PixelPoint p) const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    Rgb At(int x, int y) const;
+    Rgb At(PixelPoint p) const;
 
     // Centroid of the pixels within `radius` of `centre` that match.
     template <typename Match>
@@ -41,7 +41,7 @@ public:
     {
         double sx = 0, sy = 0;
         int n = 0;
-        forEachWithin(centre, radius, [&](int x, int y, Rgb c) {
+        ForEachWithin(centre, radius, [&](int x, int y, Rgb c) {
             if (match(c)) {
                 sx += x;
                 sy += y;
@@ -54,13 +54,13 @@ public:
     }
 
     template <typename Visit>
-    void forEachWithin(PixelPoint centre, double radius, Visit visit) const
+    void ForEachWithin(PixelPoint centre, double radius, Visit visit) const
     {
         for (int y = 0; y < m_height; ++y)
             for (int x = 0; x < m_width; ++x) {
                 const double dx = x - centre.x, dy = y - centre.y;
                 if (dx * dx + dy * dy <= radius * radius)
-                    visit(x, y, at(x, y));
+                    visit(x, y, At(x, y));
             }
     }
 
@@ -97,12 +97,12 @@ std::optional<double> VerticalLineLean(const ViewImage& image, PixelPoint centre
     const int cy = static_cast<int>(centre.y + 0.5);
     const int cx = static_cast<int>(centre.x + 0.5);
     for (int y = cy - halfLength; y <= cy + halfLength; ++y) {
-        if (y < 0 || y >= image.height() || std::abs(y - cy) < skip)
+        if (y < 0 || y >= image.Height() || std::abs(y - cy) < skip)
             continue;
         double sx = 0;
         int n = 0;
         for (int x = cx - halfWidth; x <= cx + halfWidth; ++x)
-            if (x >= 0 && x < image.width() && match(image.at(x, y))) {
+            if (x >= 0 && x < image.Width() && match(image.At(x, y))) {
                 sx += x;
                 ++n;
             }

@@ -56,11 +56,11 @@ public:
     // moved until the animation came to rest, in the view's signs.
     double Cover(int eye)
     {
-        const double before = Horizontal(1, m_examination, m_animation.blends());
+        const double before = Horizontal(1, m_examination, m_animation.Blends());
         m_inputs.occluder = {eye == 0, eye == 1};
         for (int tick = 0; tick < 30; ++tick)
             m_animation.Tick(m_inputs);
-        return Horizontal(1, m_examination, m_animation.blends()) - before;
+        return Horizontal(1, m_examination, m_animation.Blends()) - before;
     }
 
 private:
@@ -129,11 +129,11 @@ TEST(PrismCover, PrismBeforeTheParalyticEyeMeasuresItsPrimaryDeviation)
         examination.SetPrism(Eye::one, {baseOutDioptres, PrismBase::out});
         CoverInputs inputs;
         CoverAnimation animation;
-        const double before = Horizontal(0, examination, animation.blends());
+        const double before = Horizontal(0, examination, animation.Blends());
         inputs.occluder = {false, true};
         for (int tick = 0; tick < 30; ++tick)
             animation.Tick(inputs);
-        return std::pair{before, Horizontal(0, examination, animation.blends()) - before};
+        return std::pair{before, Horizontal(0, examination, animation.Blends()) - before};
     };
     const auto [deviation, bareMovement] = rightEyeAfterCoveringTheLeft(0);
     ASSERT_GT(std::abs(deviation), 3.0);

@@ -5,7 +5,7 @@
 
 #include "widgets/Ids.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
 
 #include <wx/checkbox.h>
@@ -35,18 +35,18 @@ protected:
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
         m_timer = std::make_unique<CoverAnimationTimer>(*m_frame, [this] { m_canvas->Refresh(false, nullptr); });
-        m_canvas->setCoverBlends(&m_timer->blends());
-        ASSERT_TRUE(m_canvas->prepareGL());
+        m_canvas->SetCoverBlends(&m_timer->Blends());
+        ASSERT_TRUE(m_canvas->PrepareGl());
     }
     void TearDown() override
     {
         if (m_canvas)
-            m_canvas->setCoverBlends(nullptr);
+            m_canvas->SetCoverBlends(nullptr);
         FrameFixture::TearDown();
     }
 
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
-    const CoverBlends& Blends() const { return m_timer->blends(); }
+    const CoverBlends& Blends() const { return m_timer->Blends(); }
     double PupilX(double eyeX)
     {
         const ViewImage image = ViewImage::Capture(*m_canvas);
@@ -56,7 +56,7 @@ protected:
         return pupil ? pupil->x : -1;
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
     std::unique_ptr<CoverAnimationTimer> m_timer;
 };
 
@@ -134,7 +134,7 @@ TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves)
 {
     for (int tick = 0; tick < 3; ++tick)
         m_timer->Notify();
-    EXPECT_EQ(m_timer->movingTicks(), 0u);
+    EXPECT_EQ(m_timer->MovingTicks(), 0u);
 
     // Windows of other tests on the same display may cause paints too, so
     // only the arrival of one is checked here.
@@ -147,23 +147,23 @@ TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves)
     Yield();
     paints = 0;
     m_timer->Notify();
-    EXPECT_EQ(m_timer->movingTicks(), 1u);
+    EXPECT_EQ(m_timer->MovingTicks(), 1u);
     for (int wait = 0; wait < 100 && paints == 0; ++wait)
         Yield();
     EXPECT_GT(paints, 0);
 
     for (int tick = 0; tick < 3; ++tick)
         m_timer->Notify();
-    EXPECT_EQ(m_timer->movingTicks(), 4u);
+    EXPECT_EQ(m_timer->MovingTicks(), 4u);
     m_timer->Notify();  // rounds the factor up to 1 without moving the eye
     EXPECT_EQ(Blends().coverBlend1, 1.0f);
-    EXPECT_EQ(m_timer->movingTicks(), 4u);
+    EXPECT_EQ(m_timer->MovingTicks(), 4u);
 }
 
 TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept)
 {
     drive::Spin(m_frame, 413, 300);
-    OverlayTimer& overlay = *m_frame->m_animTimerA;
+    OverlayTimer& overlay = *m_frame->m_overlayTimer;
     EXPECT_TRUE(overlay.axisOverlaysVisible);
     EXPECT_TRUE(overlay.IsRunning());
     EXPECT_TRUE(overlay.IsOneShot());

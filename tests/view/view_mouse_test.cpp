@@ -5,7 +5,7 @@
 
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "view/ViewProjection.h"
 
 #include <wx/menu.h>
@@ -61,7 +61,7 @@ protected:
     }
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn)
@@ -122,11 +122,11 @@ TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze)
     Move(lowerOuter1);
     EXPECT_FALSE(GazeAtRest());
 
-    m_canvas->resetView();
+    m_canvas->ResetView();
     m_frame->CurrentExamination().SetQuadrantMarks(0x20);
     Move(upperOuter1);
     EXPECT_FALSE(GazeAtRest());
-    m_canvas->resetView();
+    m_canvas->ResetView();
     Move(lowerOuter1);
     EXPECT_TRUE(GazeAtRest());
 }
@@ -242,18 +242,18 @@ TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate)
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
 
     const int width = 2 * StraightAhead().x;
-    m_canvas->resetView();
+    m_canvas->ResetView();
     Move({width / 4, 50});
     drag();
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 10.0f);
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 10.0f);
 
-    m_canvas->resetView();
+    m_canvas->ResetView();
     Move({width * 3 / 4, 50});
     drag();
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, -10.0f);
 
-    m_canvas->resetView();
+    m_canvas->ResetView();
     m_frame->CurrentExamination().SetQuadrantMarks(0x01);
     Move({width / 4, 50});
     drag();

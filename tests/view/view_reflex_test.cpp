@@ -4,7 +4,7 @@
 #include "ViewProbe.h"
 
 #include "widgets/Ids.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/slider.h>
 #include <wx/toolbar.h>
@@ -40,7 +40,7 @@ protected:
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
-        ASSERT_TRUE(m_canvas->prepareGL());
+        ASSERT_TRUE(m_canvas->PrepareGl());
         drive::SetTool(m_frame, Id::FlashlightTool, true);
     }
 
@@ -55,16 +55,16 @@ protected:
     };
     Eye Look(double eyeX)
     {
-        m_canvas->setPenlightShining(false);
+        m_canvas->SetPenlightShining(false);
         const ViewImage dark = ViewImage::Capture(*m_canvas);
-        m_canvas->setPenlightShining(true);
+        m_canvas->SetPenlightShining(true);
         const ViewImage lit = ViewImage::Capture(*m_canvas);
         const std::optional<PixelPoint> pupil = dark.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
         EXPECT_FALSE(dark.Centroid(At(eyeX, 0), 0.2 * Unit(), IsReflex)) << "no reflex without the penlight";
         return {pupil.value_or(PixelPoint{}), lit.Centroid(At(eyeX, 0), 0.2 * Unit(), IsReflex)};
     }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt)
@@ -113,23 +113,23 @@ TEST_F(ViewReflexTest, WedgeShowsBeforeItsEyeOnly)
     m_frame->SetPrisms({Prism{}, Prism{20, PrismBase::out}});
     const ViewImage prism = ViewImage::Capture(*m_canvas);
     int changedAtEye1 = 0, changedAtEye2 = 0;
-    plain.forEachWithin(At(kEye1, 0), 0.45 * Unit(),
-                        [&](int x, int y, Rgb c) { changedAtEye1 += !Same(c, prism.at(x, y)); });
-    plain.forEachWithin(At(kEye2, 0), 0.45 * Unit(),
-                        [&](int x, int y, Rgb c) { changedAtEye2 += !Same(c, prism.at(x, y)); });
+    plain.ForEachWithin(At(kEye1, 0), 0.45 * Unit(),
+                        [&](int x, int y, Rgb c) { changedAtEye1 += !Same(c, prism.At(x, y)); });
+    plain.ForEachWithin(At(kEye2, 0), 0.45 * Unit(),
+                        [&](int x, int y, Rgb c) { changedAtEye2 += !Same(c, prism.At(x, y)); });
     EXPECT_EQ(changedAtEye1, 0);
     EXPECT_GT(changedAtEye2, 100);
     // The base, on the temple's side (the viewer's right for eye 2), is
     // shaded darker than the glass at the apex; both lie over the sclera.
-    const Rgb base = prism.at(At(kEye2 + 0.27, 0.2));
-    const Rgb glass = prism.at(At(kEye2 - 0.27, 0.2));
+    const Rgb base = prism.At(At(kEye2 + 0.27, 0.2));
+    const Rgb glass = prism.At(At(kEye2 - 0.27, 0.2));
     EXPECT_LT(base.r + base.g + base.b, glass.r + glass.g + glass.b);
     EXPECT_TRUE(prism.SavePng(PathOf("view-prism.png")));
     m_frame->SetPrisms({});
     const ViewImage removed = ViewImage::Capture(*m_canvas);
     bool same = true;
-    for (int y = 0; y < plain.height() && same; ++y)
-        for (int x = 0; x < plain.width() && same; ++x)
-            same = Same(plain.at(x, y), removed.at(x, y));
+    for (int y = 0; y < plain.Height() && same; ++y)
+        for (int x = 0; x < plain.Width() && same; ++x)
+            same = Same(plain.At(x, y), removed.At(x, y));
     EXPECT_TRUE(same);
 }

@@ -7,7 +7,7 @@
 
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 #include "view/GlRendererProbe.h"
 #include "frame/OverlayTimer.h"
 #include "view/RendererKind.h"
@@ -54,14 +54,14 @@ protected:
         CopyDataFile("English.lan");
         ASSERT_TRUE(StartProgram());
         m_canvas = m_frame->m_canvas;
-        ASSERT_TRUE(m_canvas->prepareGL());
+        ASSERT_TRUE(m_canvas->PrepareGl());
     }
 
     ViewImage Capture()
     {
         ViewImage image = ViewImage::Capture(*m_canvas);
-        EXPECT_GT(image.width(), 100);
-        EXPECT_GT(image.height(), 100);
+        EXPECT_GT(image.Width(), 100);
+        EXPECT_GT(image.Height(), 100);
         return image;
     }
     int Distance() const { return m_frame->m_blendSlider->GetValue(); }
@@ -75,7 +75,7 @@ protected:
     void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     void SetItem(int id, bool on) { drive::SetMenuItem(m_frame, id, on); }
 
-    MyGLCanvas* m_canvas = nullptr;
+    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws)
@@ -95,11 +95,11 @@ TEST_F(ViewRenderTest, BackgroundColourIsScaledByOneOver256)
 {
     m_canvas->m_backgroundColour = wxColour(255, 255, 255);
     ViewImage image = Capture();
-    ExpectNear(image.at(1, image.height() - 2), {254, 254, 254}, 0, "white corner");
+    ExpectNear(image.At(1, image.Height() - 2), {254, 254, 254}, 0, "white corner");
 
     m_canvas->m_backgroundColour = wxColour(50, 50, 50);
     image = Capture();
-    ExpectNear(image.at(At(0, 0)), {50, 50, 50}, 0, "between the eyes");
+    ExpectNear(image.At(At(0, 0)), {50, 50, 50}, 0, "between the eyes");
 }
 
 TEST_F(ViewRenderTest, EachEyeOnItsSide)
@@ -112,15 +112,15 @@ TEST_F(ViewRenderTest, EachEyeOnItsSide)
         EXPECT_NEAR(pupil->x, centre.x, 1.5) << eyeX;
         EXPECT_NEAR(pupil->y, centre.y, 1.5) << eyeX;
         for (double dx : {-0.3, 0.3})
-            EXPECT_TRUE(IsSclera(image.at(At(eyeX + dx, 0)))) << eyeX << " " << dx;
+            EXPECT_TRUE(IsSclera(image.At(At(eyeX + dx, 0)))) << eyeX << " " << dx;
         // The iris lies just in front of the pupil square and leaves only its round hole open.
-        EXPECT_FALSE(IsPupil(image.at(At(eyeX + 0.066, 0.066)))) << eyeX;
+        EXPECT_FALSE(IsPupil(image.At(At(eyeX + 0.066, 0.066)))) << eyeX;
     }
     // Eye 1 is on the viewer's left, so the left half holds eye 1's pupil only.
-    EXPECT_LT(PupilOf(image, kEye1)->x, image.width() / 2.0);
-    EXPECT_GT(PupilOf(image, kEye2)->x, image.width() / 2.0);
-    ExpectNear(image.at(At(0, 0)), {50, 50, 50}, 0, "gap between the eyes");
-    ExpectNear(image.at(At(-1.1, 0)), {50, 50, 50}, 0, "beside eye 1");
+    EXPECT_LT(PupilOf(image, kEye1)->x, image.Width() / 2.0);
+    EXPECT_GT(PupilOf(image, kEye2)->x, image.Width() / 2.0);
+    ExpectNear(image.At(At(0, 0)), {50, 50, 50}, 0, "gap between the eyes");
+    ExpectNear(image.At(At(-1.1, 0)), {50, 50, 50}, 0, "beside eye 1");
 }
 
 TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow)
@@ -134,23 +134,23 @@ TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow
         return std::make_pair(PixelPoint{(left->x + right->x) / 2, (left->y + right->y) / 2}, right->x - left->x);
     };
     const ViewImage before = Capture();
-    EXPECT_EQ(before.width(), m_canvas->GetClientSize().GetWidth());
-    EXPECT_EQ(before.height(), m_canvas->GetClientSize().GetHeight());
+    EXPECT_EQ(before.Width(), m_canvas->GetClientSize().GetWidth());
+    EXPECT_EQ(before.Height(), m_canvas->GetClientSize().GetHeight());
     const auto [centre, span] = pupilSpan(before);
-    EXPECT_NEAR(centre.x, before.width() / 2.0, 2);
-    EXPECT_NEAR(centre.y, before.height() / 2.0, 2);
+    EXPECT_NEAR(centre.x, before.Width() / 2.0, 2);
+    EXPECT_NEAR(centre.y, before.Height() / 2.0, 2);
 
     m_frame->SetClientSize(m_frame->GetClientSize() * 3 / 2);
     m_frame->Layout();
     for (int i = 0; i < 20; ++i)
         wxYield();
     const ViewImage after = Capture();
-    EXPECT_EQ(after.width(), m_canvas->GetClientSize().GetWidth());
-    EXPECT_GT(after.width(), before.width() * 5 / 4);
+    EXPECT_EQ(after.Width(), m_canvas->GetClientSize().GetWidth());
+    EXPECT_GT(after.Width(), before.Width() * 5 / 4);
     const auto [grownCentre, grownSpan] = pupilSpan(after);
     EXPECT_GT(grownSpan, span * 1.2) << "the eyes keep their proportions in a larger view";
-    EXPECT_NEAR(grownCentre.x, after.width() / 2.0, 2);
-    EXPECT_NEAR(grownCentre.y, after.height() / 2.0, 2);
+    EXPECT_NEAR(grownCentre.x, after.Width() / 2.0, 2);
+    EXPECT_NEAR(grownCentre.y, after.Height() / 2.0, 2);
 }
 
 TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly)
@@ -208,10 +208,10 @@ TEST_F(ViewRenderTest, OccluderHidesItsEyeOnly)
     SetTool(Id::OccluderEye1, true);
     const ViewImage image = Capture();
     int bright = 0;
-    image.forEachWithin(At(kEye1, 0), 0.37 * Unit(),
+    image.ForEachWithin(At(kEye1, 0), 0.37 * Unit(),
                         [&](int, int, Rgb c) { bright += c.r > 40 || c.g > 40 || c.b > 40; });
     EXPECT_EQ(bright, 0);
-    EXPECT_TRUE(IsSclera(image.at(At(kEye2 + 0.3, 0))));
+    EXPECT_TRUE(IsSclera(image.At(At(kEye2 + 0.3, 0))));
     EXPECT_TRUE(PupilOf(image, kEye2));
 }
 
@@ -223,12 +223,12 @@ TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour)
     const ViewImage filtered = Capture();
     // The lens adds its colour to a fifth of what lies behind it.
     for (double dx : {-0.3, 0.0, 0.3}) {
-        const Rgb behind = bare.at(At(kEye2 + dx, 0));
+        const Rgb behind = bare.At(At(kEye2 + dx, 0));
         const Rgb expected{std::min(255, 20 + behind.r / 5), std::min(255, 140 + behind.g / 5),
                            std::min(255, 60 + behind.b / 5)};
-        ExpectNear(filtered.at(At(kEye2 + dx, 0)), expected, 3, "through the filter");
+        ExpectNear(filtered.At(At(kEye2 + dx, 0)), expected, 3, "through the filter");
     }
-    EXPECT_TRUE(Same(filtered.at(At(kEye1 + 0.3, 0)), bare.at(At(kEye1 + 0.3, 0))));
+    EXPECT_TRUE(Same(filtered.At(At(kEye1 + 0.3, 0)), bare.At(At(kEye1 + 0.3, 0))));
 }
 
 TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden)
@@ -242,22 +242,22 @@ TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden)
     m_frame->CurrentExamination().SetQuadrantMarks(0x80 | 0x04);
     const ViewImage marked = Capture();
     for (PixelPoint p : {upperOuter1, upperOuter2}) {
-        const Rgb behind = bare.at(p);
+        const Rgb behind = bare.At(p);
         // Overlay colour at full weight plus six tenths of what lies behind.
         const Rgb expected{std::min(255, 179 + behind.r * 6 / 10), std::min(255, 179 + behind.g * 6 / 10), 255};
-        ExpectNear(marked.at(p), expected, 3, "marked quadrant");
+        ExpectNear(marked.At(p), expected, 3, "marked quadrant");
     }
-    EXPECT_TRUE(Same(marked.at(upperInner1), bare.at(upperInner1)));
-    EXPECT_TRUE(Same(marked.at(lowerOuter1), bare.at(lowerOuter1)));
+    EXPECT_TRUE(Same(marked.At(upperInner1), bare.At(upperInner1)));
+    EXPECT_TRUE(Same(marked.At(lowerOuter1), bare.At(lowerOuter1)));
 
     SetTool(Id::QuadrantHideTool, true);
     const ViewImage hidden = Capture();
-    EXPECT_TRUE(Same(hidden.at(upperOuter1), bare.at(upperOuter1)));
-    EXPECT_TRUE(Same(hidden.at(upperOuter2), bare.at(upperOuter2)));
+    EXPECT_TRUE(Same(hidden.At(upperOuter1), bare.At(upperOuter1)));
+    EXPECT_TRUE(Same(hidden.At(upperOuter2), bare.At(upperOuter2)));
 
     SetTool(Id::QuadrantEditTool, true);
     const ViewImage editing = Capture();
-    EXPECT_TRUE(Same(editing.at(upperOuter1), marked.at(upperOuter1)));
+    EXPECT_TRUE(Same(editing.At(upperOuter1), marked.At(upperOuter1)));
 }
 
 TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
@@ -290,7 +290,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
         for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye2, Id::QuadrantEditTool})
             SetTool(id, false);
         m_frame->CurrentExamination().SetQuadrantMarks(0);
-        m_frame->m_animTimerA->axisOverlaysVisible = false;
+        m_frame->m_overlayTimer->axisOverlaysVisible = false;
         shot.arrange();
         const ViewImage image = Capture();
         EXPECT_TRUE(image.SavePng(PathOf(std::string(shot.name) + ".png"))) << shot.name;
@@ -300,13 +300,13 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
         }
         // Every aid shows: the picture differs from the plain view somewhere.
         bool differs = false;
-        for (int y = 0; y < image.height() && !differs; ++y)
-            for (int x = 0; x < image.width() && !differs; ++x)
-                differs = !Same(image.at(x, y), plain->at(x, y));
+        for (int y = 0; y < image.Height() && !differs; ++y)
+            for (int x = 0; x < image.Width() && !differs; ++x)
+                differs = !Same(image.At(x, y), plain->At(x, y));
         EXPECT_TRUE(differs) << shot.name;
         wxImage saved;
         EXPECT_TRUE(saved.LoadFile(PathOf(std::string(shot.name) + ".png"), wxBITMAP_TYPE_PNG)) << shot.name;
-        EXPECT_EQ(saved.GetWidth(), image.width()) << shot.name;
+        EXPECT_EQ(saved.GetWidth(), image.Width()) << shot.name;
     }
 }
 
@@ -343,7 +343,7 @@ TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws)
     wxTEST_DIALOG(
         {
             ASSERT_TRUE(StartProgram());
-            ready = m_frame->m_canvas->prepareGL();
+            ready = m_frame->m_canvas->PrepareGl();
         },
         ExpectTextureMessage(&message, &caption));
     ASSERT_TRUE(ready);
@@ -353,7 +353,7 @@ TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws)
 
     const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
     const PixelPoint eye = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye1 + 0.3, 0);
-    EXPECT_TRUE(IsSclera(image.at(eye)));
+    EXPECT_TRUE(IsSclera(image.At(eye)));
 }
 
 TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage)
@@ -361,7 +361,7 @@ TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage)
     CopyDataFile("English.lan");
     WriteFile("texturen.dat", std::string("\xff\x00\x00\xff", 4));
     ASSERT_TRUE(StartProgram());
-    ASSERT_TRUE(m_frame->m_canvas->prepareGL());
+    ASSERT_TRUE(m_frame->m_canvas->PrepareGl());
     const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
-    EXPECT_TRUE(IsSclera(image.at(ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye2 - 0.3, 0))));
+    EXPECT_TRUE(IsSclera(image.At(ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye2 - 0.3, 0))));
 }

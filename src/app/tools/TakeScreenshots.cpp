@@ -12,7 +12,7 @@
 #include "quiz/QuizFrame.h"
 #include "quiz/ReviewWindow.h"
 #include "view/CoverAnimationTimer.h"
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/filedlg.h>
 #include <wx/checklst.h>
@@ -51,7 +51,7 @@ void Settle()
 
 // The view as the canvas renders it; a virtual display's screen copy may
 // not hold the latest GL frame.
-wxImage CanvasImage(MyGLCanvas* canvas)
+wxImage CanvasImage(EyesCanvas* canvas)
 {
     const wxSize size = canvas->GetClientSize();
     wxImage image(size);
@@ -93,7 +93,7 @@ bool Capture(const wxRect& area, const fs::path& file, bool withView = true,
         return false;
     wxImage image(file.string(), wxBITMAP_TYPE_PNG);
     if (withView) {
-        MyGLCanvas* canvas = PatientApp::MainWindow()->m_canvas;
+        EyesCanvas* canvas = PatientApp::MainWindow()->m_canvas;
         const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
         image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
     }
@@ -119,7 +119,7 @@ void ToggleTool(PatientFrame* frame, int id)
 void Animate(PatientFrame* frame)
 {
     for (int tick = 0; tick < 20; ++tick)
-        frame->m_animTimerB->Notify();
+        frame->m_coverAnimationTimer->Notify();
 }
 
 // The tools as the toolbar shows them, and below it one column per group
@@ -255,9 +255,9 @@ bool TakeAll(const fs::path& output, bool toolbarLegend)
     frame->SetPrisms({Prism{}, Prism{25, PrismBase::out}});
     if (!frame->GetToolBar()->GetToolState(Id::FlashlightTool))
         ToggleTool(frame, Id::FlashlightTool);
-    frame->m_canvas->setPenlightShining(true);
+    frame->m_canvas->SetPenlightShining(true);
     ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
-    frame->m_canvas->setPenlightShining(false);
+    frame->m_canvas->SetPenlightShining(false);
     frame->SetPrisms({});
 
     // The chart windows of a palsy, each on its own: the view's pixels are not theirs.

@@ -1,5 +1,5 @@
 // The canvas's context, its one-time GL set-up, viewport and projection.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "lang/LanguageTable.h"
 #include "lang/Latin1.h"
@@ -47,26 +47,26 @@ const int* DefaultAttributes()
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(MyGLCanvas, wxGLCanvas)
-    EVT_PAINT(MyGLCanvas::OnPaint)
-    EVT_ERASE_BACKGROUND(MyGLCanvas::OnEraseBackground)
-    EVT_MOUSE_EVENTS(MyGLCanvas::OnMouse)
-    EVT_SIZE(MyGLCanvas::OnSize)
+wxBEGIN_EVENT_TABLE(EyesCanvas, wxGLCanvas)
+    EVT_PAINT(EyesCanvas::OnPaint)
+    EVT_ERASE_BACKGROUND(EyesCanvas::OnEraseBackground)
+    EVT_MOUSE_EVENTS(EyesCanvas::OnMouse)
+    EVT_SIZE(EyesCanvas::OnSize)
 wxEND_EVENT_TABLE()
 
-MyGLCanvas::MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+EyesCanvas::EyesCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
                        const wxString& name, const int* attribList)
     : wxGLCanvas(parent, id, attribList ? attribList : DefaultAttributes(), pos, size, style, name),
       m_context(std::make_unique<wxGLContext>(this))
 {}
 
-void MyGLCanvas::setHost(ViewHost* host)
+void EyesCanvas::SetHost(ViewHost* host)
 {
     m_host = host;
     Refresh(true, nullptr);
 }
 
-bool MyGLCanvas::prepareGL()
+bool EyesCanvas::PrepareGl()
 {
     switch (m_glSetUp) {
     case GlSetUp::done:
@@ -82,25 +82,25 @@ bool MyGLCanvas::prepareGL()
     if (!IsShownOnScreen() || !SetCurrent(*m_context))
         return false;
     m_glSetUp = GlSetUp::running;
-    initGL();
+    InitGl();
     m_glSetUp = GlSetUp::done;
     return true;
 }
 
-void MyGLCanvas::initGL()
+void EyesCanvas::InitGl()
 {
-    resetView();
-    const bool textureLoaded = m_renderer.setUp(m_eyeSegments);
+    ResetView();
+    const bool textureLoaded = m_renderer.SetUp(m_eyeSegments);
     if (!textureLoaded && m_languageTable) {
         // The iris is then drawn from a black image; start-up goes on.
         ShowMessage(FromLatin1(m_languageTable->GetOr(Text::TextureError, kTextureError)),
                     FromLatin1(m_languageTable->GetOr(Text::TextureErrorCaption, kTextureErrorCaption)),
                     wxOK | wxICON_ERROR | wxCENTRE);
     }
-    fitViewport();
+    FitViewport();
 }
 
-void MyGLCanvas::fitViewport()
+void EyesCanvas::FitViewport()
 {
     const wxSize size = GetClientSize();
     m_viewport = ViewportForCanvasSize(m_viewport, size.GetWidth(), size.GetHeight());
@@ -108,57 +108,57 @@ void MyGLCanvas::fitViewport()
     glGetIntegerv(GL_VIEWPORT, m_viewportRect);
 }
 
-void MyGLCanvas::OnSize(wxSizeEvent& event)
+void EyesCanvas::OnSize(wxSizeEvent& event)
 {
     // The next render takes the new size.
     Refresh(false, nullptr);
     event.Skip();
 }
 
-FrustumExtents MyGLCanvas::viewFrustum() const
+FrustumExtents EyesCanvas::ViewFrustum() const
 {
     const FrustumExtents frustum = ProjectionFrustum(m_viewport);
     return m_fillWidth ? ZoomedFrustum(frustum, PresentationZoom(m_viewport)) : frustum;
 }
 
-void MyGLCanvas::setFillWidth(bool fill)
+void EyesCanvas::SetFillWidth(bool fill)
 {
     m_fillWidth = fill;
     Refresh(false, nullptr);
 }
 
-FrustumExtents MyGLCanvas::drawnFrustum() const
+FrustumExtents EyesCanvas::DrawnFrustum() const
 {
-    const FrustumExtents frustum = viewFrustum();
+    const FrustumExtents frustum = ViewFrustum();
     return m_pictureTile ? TileFrustum(frustum, m_pictureTile->scale, m_pictureTile->column, m_pictureTile->row)
                          : frustum;
 }
 
-void MyGLCanvas::setProjection()
+void EyesCanvas::SetProjection()
 {
-    const FrustumExtents frustum = drawnFrustum();
+    const FrustumExtents frustum = DrawnFrustum();
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.nearPlane, frustum.farPlane);
 }
 
-void MyGLCanvas::fitEyeballSegments(int pictureScale)
+void EyesCanvas::FitEyeballSegments(int pictureScale)
 {
-    m_renderer.fitEyeball(m_eyeSegments, EyeballPixelRadius(m_viewport, viewFrustum(), shownDistance()) * pictureScale);
+    m_renderer.FitEyeball(m_eyeSegments, EyeballPixelRadius(m_viewport, ViewFrustum(), ShownDistance()) * pictureScale);
 }
 
-void MyGLCanvas::buildEyeballList()
+void EyesCanvas::BuildEyeballList()
 {
     // Before the set-up there is nothing to rebuild: it compiles the eyeball
     // with the segment count of that moment.
-    if (isGLReady())
-        m_renderer.rebuildEyeball(m_eyeSegments);
+    if (IsGlReady())
+        m_renderer.RebuildEyeball(m_eyeSegments);
 }
 
-wxImage MyGLCanvas::renderPicture(int scale)
+wxImage EyesCanvas::RenderPicture(int scale)
 {
-    if (scale < 1 || !prepareGL())
+    if (scale < 1 || !PrepareGl())
         return wxImage();
-    fitViewport();
-    fitEyeballSegments(scale);
+    FitViewport();
+    FitEyeballSegments(scale);
     const int width = m_viewport.width;
     const int height = m_viewport.height;
     wxImage picture(width * scale, height * scale);
@@ -169,7 +169,7 @@ wxImage MyGLCanvas::renderPicture(int scale)
     for (int row = 0; row < scale; ++row)
         for (int column = 0; column < scale; ++column) {
             m_pictureTile = PictureTile{scale, column, row};
-            renderScene();
+            RenderScene();
             glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, tile.data());
             unsigned char* target = picture.GetData();
             for (int y = 0; y < height; ++y) {
@@ -186,14 +186,14 @@ wxImage MyGLCanvas::renderPicture(int scale)
     return picture;
 }
 
-void MyGLCanvas::setGazeTarget(std::optional<GazeDirection> target)
+void EyesCanvas::SetGazeTarget(std::optional<GazeDirection> target)
 {
     m_gazeTarget = target;
-    if (m_gazeTarget && hostReady())
-        turnEyesTowards(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
+    if (m_gazeTarget && HostReady())
+        AimEyes(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
 }
 
-void MyGLCanvas::resetView()
+void EyesCanvas::ResetView()
 {
     m_viewRotX = m_viewRotY = m_viewRotZ = 0;
     for (int eye = 0; eye < 2; ++eye)
@@ -203,29 +203,29 @@ void MyGLCanvas::resetView()
     m_gazeTarget.reset();
 }
 
-bool MyGLCanvas::Render()
+bool EyesCanvas::Render()
 {
-    if (!prepareGL())
+    if (!PrepareGl())
         return false;
     // GTK may deliver the canvas's new size after the window's, so every
     // frame looks at the size it is drawn for.
-    fitViewport();
-    fitEyeballSegments(1);
-    renderScene();
+    FitViewport();
+    FitEyeballSegments(1);
+    RenderScene();
     return true;
 }
 
-void MyGLCanvas::OnPaint(wxPaintEvent&)
+void EyesCanvas::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    if (!isGLReady()) {
+    if (!IsGlReady()) {
         // The set-up may show the texture message; it runs outside the
         // toolkit's paint cycle, which a modal loop would hold up.
         if (!m_setUpQueued) {
             m_setUpQueued = true;
             CallAfter([this] {
                 m_setUpQueued = false;
-                if (prepareGL())
+                if (PrepareGl())
                     Refresh(false, nullptr);
             });
         }
@@ -233,10 +233,10 @@ void MyGLCanvas::OnPaint(wxPaintEvent&)
     }
     if (Render())
         SwapBuffers();
-    reportFixation();
+    ReportFixation();
 }
 
-void MyGLCanvas::OnEraseBackground(wxEraseEvent&)
+void EyesCanvas::OnEraseBackground(wxEraseEvent&)
 {
     // Deliberately empty: GL paints every pixel, and an erase would flicker.
 }

@@ -1,6 +1,6 @@
 // What one frame of the view shows: the host's examination as a scene, with
 // what belongs to the canvas alone added, drawn by the scene renderer.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "view/ViewHost.h"
 #include "examination/Solver.h"
@@ -21,22 +21,22 @@ ViewColour Bytes(const wxColour& colour)
 
 }  // namespace
 
-bool MyGLCanvas::hostReady() const
+bool EyesCanvas::HostReady() const
 {
     return m_host && m_host->ExaminationReady();
 }
 
-int MyGLCanvas::shownDistance() const
+int EyesCanvas::ShownDistance() const
 {
-    return hostReady() ? m_host->ExaminationNow().Distance() : kBlendSliderFar;
+    return HostReady() ? m_host->ExaminationNow().Distance() : kBlendSliderFar;
 }
 
-SceneState MyGLCanvas::readScene() const
+SceneState EyesCanvas::ReadScene() const
 {
-    if (!hostReady())
+    if (!HostReady())
         return SceneState();
     const Examination examination = m_host->ExaminationNow();
-    SceneState scene = SceneOf(examination, m_muscleTarget, coverBlends());
+    SceneState scene = SceneOf(examination, m_muscleTarget, CurrentCoverBlends());
     scene.axisLines = scene.axisLines || m_host->AxisOverlaysShowing();
     scene.quadrantEdit = examination.Display().quadrantEdit;
     scene.quadrantHide = examination.Display().quadrantHide;
@@ -45,7 +45,7 @@ SceneState MyGLCanvas::readScene() const
     return scene;
 }
 
-ViewPose MyGLCanvas::pose() const
+ViewPose EyesCanvas::Pose() const
 {
     ViewPose pose;
     pose.headX = m_viewRotX;
@@ -58,7 +58,7 @@ ViewPose MyGLCanvas::pose() const
     return pose;
 }
 
-ViewLook MyGLCanvas::look() const
+ViewLook EyesCanvas::Look() const
 {
     ViewLook look;
     look.background = Bytes(m_backgroundColour);
@@ -73,38 +73,38 @@ ViewLook MyGLCanvas::look() const
     return look;
 }
 
-BothEyes MyGLCanvas::solvedEyes() const
+BothEyes EyesCanvas::SolvedEyes() const
 {
-    if (!hostReady())
+    if (!HostReady())
         return {};
-    return Solve(m_host->ExaminationNow(), m_muscleTarget, coverBlends());
+    return Solve(m_host->ExaminationNow(), m_muscleTarget, CurrentCoverBlends());
 }
 
-void MyGLCanvas::reportFixation() const
+void EyesCanvas::ReportFixation() const
 {
-    if (!hostReady() || m_host->IsPlaybackMode())
+    if (!HostReady() || m_host->IsPlaybackMode())
         return;
-    m_host->ShowCannotFixate(FixingEyeCannotFixate(m_host->ExaminationNow(), m_muscleTarget, coverBlends()));
+    m_host->ShowCannotFixate(FixingEyeCannotFixate(m_host->ExaminationNow(), m_muscleTarget, CurrentCoverBlends()));
 }
 
-const CoverBlends& MyGLCanvas::coverBlends() const
+const CoverBlends& EyesCanvas::CurrentCoverBlends() const
 {
     static const CoverBlends resting;
     return m_coverBlends ? *m_coverBlends : resting;
 }
 
-void MyGLCanvas::renderScene()
+void EyesCanvas::RenderScene()
 {
-    m_renderer.draw(readScene(), coverBlends(), pose(), look(), drawnFrustum());
+    m_renderer.Draw(ReadScene(), CurrentCoverBlends(), Pose(), Look(), DrawnFrustum());
 }
 
-wxRect MyGLCanvas::eyesArea() const
+wxRect EyesCanvas::EyesArea() const
 {
-    const int distance = shownDistance();
+    const int distance = ShownDistance();
     // Measured at the eyeballs' front, which the perspective shows largest.
     const double depth = kSceneDepth + HeadDepth(distance) + kEyeballRadius;
     const double reach = kEyeCentreX[1] + kEyeballRadius;
-    const FrustumExtents frustum = viewFrustum();
+    const FrustumExtents frustum = ViewFrustum();
     const ViewportPixel topLeft = ProjectToViewport(m_viewport, frustum, -reach, kEyeballRadius, depth);
     const ViewportPixel bottomRight = ProjectToViewport(m_viewport, frustum, reach, -kEyeballRadius, depth);
     return wxRect(wxPoint(static_cast<int>(std::floor(topLeft.x)), static_cast<int>(std::floor(topLeft.y))),

@@ -1,6 +1,6 @@
 // The pointer as fixation target or penlight, the view turned by a right
 // drag, the mode pair switched by a double click, and quadrant marking.
-#include "view/MyGLCanvas.h"
+#include "view/EyesCanvas.h"
 
 #include "view/ViewHost.h"
 #include "resources/Resources.h"
@@ -36,7 +36,7 @@ bool RightHeld(const wxMouseEvent& event)
 }  // namespace
 
 template <typename Draw>
-int MyGLCanvas::nearestHit(int x, int y, Draw draw)
+int EyesCanvas::NearestHit(int x, int y, Draw draw)
 {
     GLuint buffer[kSelectBufferSize];
     glSelectBuffer(kSelectBufferSize, buffer);
@@ -50,7 +50,7 @@ int MyGLCanvas::nearestHit(int x, int y, Draw draw)
     glPushMatrix();
     glLoadIdentity();
     gluPickMatrix(x, m_viewport.height - y, kPickSize, kPickSize, m_viewportRect);
-    setProjection();
+    SetProjection();
     glMatrixMode(GL_MODELVIEW);
     draw();
     glMatrixMode(GL_PROJECTION);
@@ -76,46 +76,47 @@ int MyGLCanvas::nearestHit(int x, int y, Draw draw)
     return nearest;
 }
 
-int MyGLCanvas::pickQuadrant(int x, int y)
+int EyesCanvas::PickQuadrant(int x, int y)
 {
-    const SceneState scene = readScene();
+    const SceneState scene = ReadScene();
     if (scene.quadrantMarks == 0)
         return -1;  // nothing would be drawn, so nothing can be hit
-    return nearestHit(x, y, [&] {
-        SceneRenderer::applyHeadTransform(scene.distance, pose());
-        SceneRenderer::drawQuadrants(SceneRenderer::QuadrantPass::pickMarked, scene, coverBlends(), pose(), look());
+    return NearestHit(x, y, [&] {
+        SceneRenderer::ApplyHeadTransform(scene.distance, Pose());
+        SceneRenderer::DrawQuadrants(SceneRenderer::QuadrantPass::pickMarked, scene, CurrentCoverBlends(), Pose(),
+                                     Look());
     });
 }
 
-unsigned char MyGLCanvas::quadrantUnder(int x, int y)
+unsigned char EyesCanvas::QuadrantUnder(int x, int y)
 {
-    const SceneState scene = readScene();
-    const int bit = nearestHit(x, y, [&] {
-        SceneRenderer::applyHeadTransform(scene.distance, pose());
-        SceneRenderer::drawQuadrants(SceneRenderer::QuadrantPass::pickAny, scene, coverBlends(), pose(), look());
+    const SceneState scene = ReadScene();
+    const int bit = NearestHit(x, y, [&] {
+        SceneRenderer::ApplyHeadTransform(scene.distance, Pose());
+        SceneRenderer::DrawQuadrants(SceneRenderer::QuadrantPass::pickAny, scene, CurrentCoverBlends(), Pose(), Look());
     });
     return bit > 0 ? static_cast<unsigned char>(bit) : 0;
 }
 
-wxPoint MyGLCanvas::straightAheadPoint() const
+wxPoint EyesCanvas::StraightAheadPoint() const
 {
-    const int distance = shownDistance();
-    const ViewportPixel centre = ProjectToViewport(m_viewport, viewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
+    const int distance = ShownDistance();
+    const ViewportPixel centre = ProjectToViewport(m_viewport, ViewFrustum(), 0, 0, kSceneDepth + HeadDepth(distance));
     // The pixel that holds the point, as a pointer position names a pixel.
     return {static_cast<int>(std::floor(centre.x)), static_cast<int>(std::floor(centre.y))};
 }
 
-const wxCursor& MyGLCanvas::flashlightCursor(bool lit)
+const wxCursor& EyesCanvas::FlashlightCursor(bool lit)
 {
     wxCursor& cursor = lit ? m_litFlashlightCursor : m_flashlightCursor;
     if (!cursor.IsOk())
-        cursor = GetCursorResource(lit ? "taschenlampeAn" : "taschenlampe");
+        cursor = GetCursorResource(lit ? "penlight-cursor-lit" : "penlight-cursor");
     return cursor;
 }
 
-void MyGLCanvas::OnMouse(wxMouseEvent& event)
+void EyesCanvas::OnMouse(wxMouseEvent& event)
 {
-    if (!hostReady() || !prepareGL())
+    if (!HostReady() || !PrepareGl())
         return;
     const int x = event.GetX();
     const int y = event.GetY();
@@ -125,7 +126,7 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event)
 
     const Examination examination = m_host->ExaminationNow();
     if (examination.Display().quadrantEdit) {
-        editQuadrants(event, x, y);
+        EditQuadrants(event, x, y);
         return;
     }
     if (event.ButtonDClick()) {
@@ -134,26 +135,26 @@ void MyGLCanvas::OnMouse(wxMouseEvent& event)
         return;
     }
     if (RightHeld(event))
-        dragView(x, y, examination.QuadrantMarks() != 0);
+        DragView(x, y, examination.QuadrantMarks() != 0);
     else
-        followPointer(event, x, y, examination);
+        FollowPointer(event, x, y, examination);
     m_lastMouseX = static_cast<float>(x);
     m_lastMouseY = static_cast<float>(y);
 }
 
-void MyGLCanvas::editQuadrants(const wxMouseEvent& event, int x, int y)
+void EyesCanvas::EditQuadrants(const wxMouseEvent& event, int x, int y)
 {
     SetCursor(*wxSTANDARD_CURSOR);
     if (!LeftHeld(event))
         return;
-    const unsigned char toggled = quadrantUnder(x, y);
+    const unsigned char toggled = QuadrantUnder(x, y);
     if (toggled == 0)
         return;  // beside the quadrants: the case is unchanged
     m_host->ToggleQuadrantMarks(toggled);
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked)
+void EyesCanvas::DragView(int x, int y, bool quadrantsMarked)
 {
     // The view cannot be turned while quadrants are marked.
     if (quadrantsMarked)
@@ -168,28 +169,28 @@ void MyGLCanvas::dragView(int x, int y, bool quadrantsMarked)
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
+void EyesCanvas::FollowPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
 {
     const bool flashlight = examination.Display().penlight;
     const bool leftHeld = LeftHeld(event);
-    SetCursor(flashlight ? flashlightCursor(leftHeld) : *wxSTANDARD_CURSOR);
-    setPenlightShining(flashlight && leftHeld && !event.Leaving());
+    SetCursor(flashlight ? FlashlightCursor(leftHeld) : *wxSTANDARD_CURSOR);
+    SetPenlightShining(flashlight && leftHeld && !event.Leaving());
 
     // The eyes follow the penlight only while it is switched on, and a
     // marked quadrant under the pointer holds them still.
     // A fixed position of gaze holds the eyes until the pointer is chosen again.
     if (event.Leaving() || m_host->IsPlaybackMode() || (flashlight && !leftHeld) || m_gazeTarget ||
-        pickQuadrant(x, y) != -1)
+        PickQuadrant(x, y) != -1)
         return;
 
-    const wxPoint centre = straightAheadPoint();
+    const wxPoint centre = StraightAheadPoint();
     m_dragSign = DragSignForPointer(x, centre.x);
     m_dragArmed = false;
-    turnEyesTowards(examination, TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
-                                              DefaultPixelsPerPixel(m_viewport, viewFrustum())));
+    AimEyes(examination, TargetOffset(GazePointerOffset(x, y, centre.x, centre.y),
+                                      DefaultPixelsPerPixel(m_viewport, ViewFrustum())));
 }
 
-void MyGLCanvas::setPenlightShining(bool shining)
+void EyesCanvas::SetPenlightShining(bool shining)
 {
     if (shining == m_penlightShining)
         return;
@@ -197,9 +198,9 @@ void MyGLCanvas::setPenlightShining(bool shining)
     Refresh(false, nullptr);
 }
 
-void MyGLCanvas::turnEyesTowards(const Examination& examination, PointerOffset offset)
+void EyesCanvas::AimEyes(const Examination& examination, PointerOffset offset)
 {
-    ViewPose turned = pose();
+    ViewPose turned = Pose();
     m_muscleTarget = TurnEyesTowards(examination, offset, turned);
     for (int eye = 0; eye < kEyeCount; ++eye) {
         m_gazeAzimuth[eye] = turned.azimuth[eye];

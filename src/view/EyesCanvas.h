@@ -19,65 +19,65 @@ struct SceneState;
 
 // The 3D view of the main window. It owns the one GL context of the program
 // and draws the examination its host holds.
-class MyGLCanvas : public wxGLCanvas {
+class EyesCanvas : public wxGLCanvas {
 public:
-    MyGLCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
+    EyesCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style,
                const wxString& name, const int* attribList);
 
-    void setLanguageTable(LanguageTable* table) { m_languageTable = table; }
-    void setHost(ViewHost* host);
+    void SetLanguageTable(LanguageTable* table) { m_languageTable = table; }
+    void SetHost(ViewHost* host);
     // The factors of the cover animation; null draws every factor as 0.
-    void setCoverBlends(const CoverBlends* blends) { m_coverBlends = blends; }
+    void SetCoverBlends(const CoverBlends* blends) { m_coverBlends = blends; }
 
     // Makes the context current and runs the one-time GL set-up the first
     // time the window is realized (GTK refuses a context before that).
     // False while that is not possible yet.
-    bool prepareGL();
-    bool isGLReady() const { return m_glSetUp == GlSetUp::done; }
+    bool PrepareGl();
+    bool IsGlReady() const { return m_glSetUp == GlSetUp::done; }
 
-    void resetView();
+    void ResetView();
     // Recompiles the eyeball after m_eyeSegments changed.
-    void buildEyeballList();
+    void BuildEyeballList();
     // Segments the eyeball is drawn with: m_eyeSegments, or more where the
     // view shows it larger than they can draw round.
-    int eyeballSegmentsDrawn() const { return m_renderer.eyeballSegmentsDrawn(); }
+    int EyeballSegmentsDrawn() const { return m_renderer.EyeballSegmentsDrawn(); }
 
     // Draws the whole view into the back buffer, as the paint does before it
     // swaps; false when GL is not ready. Tests read the result back.
     bool Render();
-    void renderScene();
+    void RenderScene();
 
     // 1 if the 4 x 4 pixel square at the pointer touches a marked quadrant
     // of either eye, -1 otherwise; x, y in viewport pixels from its top left.
-    int pickQuadrant(int x, int y);
+    int PickQuadrant(int x, int y);
     // The bit of the quadrant drawn nearest under the pixel, marked or not;
     // 0 where no quadrant is drawn.
-    unsigned char quadrantUnder(int x, int y);
+    unsigned char QuadrantUnder(int x, int y);
 
     // The view with its current aids as a picture `scale` times its size;
     // an invalid image when GL is not ready.
-    wxImage renderPicture(int scale);
+    wxImage RenderPicture(int scale);
 
     // A fixed fixation target (one of the nine positions of gaze) that the
     // eyes look at instead of the pointer; none: they follow the pointer.
-    void setGazeTarget(std::optional<GazeDirection> target);
-    const std::optional<GazeDirection>& gazeTarget() const { return m_gazeTarget; }
+    void SetGazeTarget(std::optional<GazeDirection> target);
+    const std::optional<GazeDirection>& CurrentGazeTarget() const { return m_gazeTarget; }
 
     // The penlight shines (its tool is on and the left button down): the
     // corneas show its reflex.
-    void setPenlightShining(bool shining);
+    void SetPenlightShining(bool shining);
 
     // Presentation mode: the eyes fill most of the view's width.
-    void setFillWidth(bool fill);
+    void SetFillWidth(bool fill);
 
     // Where the midpoint between the drawn eyes lands, in canvas pixels: the
     // point the eyes look at when they look straight ahead.
-    wxPoint straightAheadPoint() const;
+    wxPoint StraightAheadPoint() const;
     // The part of the canvas the two eyeballs cover, in canvas pixels.
-    wxRect eyesArea() const;
+    wxRect EyesArea() const;
 
     // The viewport, the canvas's whole drawing area: x, y, width, height.
-    const int* viewportRect() const { return m_viewportRect; }
+    const int* ViewportRect() const { return m_viewportRect; }
 
     float m_lastMouseX = 0;
     float m_lastMouseY = 0;
@@ -105,9 +105,9 @@ public:
 
     // Where the next frame turns each eye, for the current target, aids,
     // prisms and cover animation; no muscle turn while a recording is played back.
-    BothEyes solvedEyes() const;
+    BothEyes SolvedEyes() const;
     // Tells the frame whether the fixing eye can reach the gaze target.
-    void reportFixation() const;
+    void ReportFixation() const;
 
 private:
     enum class GlSetUp { pending, running, done };
@@ -117,33 +117,33 @@ private:
     void OnMouse(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
 
-    void editQuadrants(const wxMouseEvent& event, int x, int y);
-    void dragView(int x, int y, bool quadrantsMarked);
-    void followPointer(const wxMouseEvent& event, int x, int y, const Examination& examination);
-    void turnEyesTowards(const Examination& examination, PointerOffset offset);
-    const wxCursor& flashlightCursor(bool lit);
+    void EditQuadrants(const wxMouseEvent& event, int x, int y);
+    void DragView(int x, int y, bool quadrantsMarked);
+    void FollowPointer(const wxMouseEvent& event, int x, int y, const Examination& examination);
+    void AimEyes(const Examination& examination, PointerOffset offset);
+    const wxCursor& FlashlightCursor(bool lit);
 
-    void initGL();
-    void fitViewport();
-    void setProjection();
-    FrustumExtents viewFrustum() const;
+    void InitGl();
+    void FitViewport();
+    void SetProjection();
+    FrustumExtents ViewFrustum() const;
     // The view's frustum, or the current tile's while a picture is drawn in tiles.
-    FrustumExtents drawnFrustum() const;
+    FrustumExtents DrawnFrustum() const;
     // Recompiles the eyeball when its size on screen (`pictureScale` times
     // the view's) needs another number of segments.
-    void fitEyeballSegments(int pictureScale);
+    void FitEyeballSegments(int pictureScale);
 
-    SceneState readScene() const;
-    ViewPose pose() const;
-    ViewLook look() const;
-    bool hostReady() const;
+    SceneState ReadScene() const;
+    ViewPose Pose() const;
+    ViewLook Look() const;
+    bool HostReady() const;
     // The distance slider's position; the far end while nothing is shown.
-    int shownDistance() const;
-    const CoverBlends& coverBlends() const;
+    int ShownDistance() const;
+    const CoverBlends& CurrentCoverBlends() const;
     // Runs a GL_SELECT pass over the 4 x 4 pixels at (x, y) and returns the
     // name of the nearest hit, or -1.
     template <typename Draw>
-    int nearestHit(int x, int y, Draw draw);
+    int NearestHit(int x, int y, Draw draw);
 
     std::unique_ptr<wxGLContext> m_context;
     SceneRenderer m_renderer;
