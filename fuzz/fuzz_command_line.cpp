@@ -51,12 +51,12 @@ bool EndsWith(const std::string& name, const std::string& ending)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::vector<std::string> arguments = Arguments(data, size);
-    const cli::CommandLine command = cli::ParseCommandLine(arguments);
+    const CommandLine command = ParseCommandLine(arguments);
 
-    const cli::CommandLine again = cli::ParseCommandLine(arguments);
+    const CommandLine again = ParseCommandLine(arguments);
     FUZZ_CHECK(again.action == command.action && again.files == command.files && again.error == command.error);
 
-    if (command.action == cli::Action::UsageError) {
+    if (command.action == Action::UsageError) {
         FUZZ_CHECK(!command.error.empty());
         // One line, and nothing a terminal would take as a command.
         for (const char c : command.error)
@@ -66,23 +66,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(command.error.empty());
     FUZZ_CHECK(IsSubsequence(command.files, arguments));
     switch (command.action) {
-    case cli::Action::CheckQuiz:
+    case Action::CheckQuiz:
         FUZZ_CHECK(!command.files.empty());
         break;
-    case cli::Action::ConvertRecording:
+    case Action::ConvertRecording:
         FUZZ_CHECK(command.files.size() == 2);
         FUZZ_CHECK(!command.repairThreshold || (*command.repairThreshold > 0.0 && *command.repairThreshold <= 1.0));
         break;
-    case cli::Action::HessChart:
+    case Action::HessChart:
         FUZZ_CHECK(command.files.size() == 2);
         FUZZ_CHECK(EndsWith(command.files[1], ".svg") || EndsWith(command.files[1], ".pdf") ||
                    EndsWith(command.files[1], ".png"));
         break;
-    case cli::Action::NinePositions:
+    case Action::NinePositions:
         FUZZ_CHECK(command.files.size() == 2 && EndsWith(command.files[1], ".png"));
         FUZZ_CHECK(command.eccentricity >= 5 && command.eccentricity <= 40);
         break;
-    case cli::Action::Measure:
+    case Action::Measure:
         FUZZ_CHECK(command.files.size() == 1);
         FUZZ_CHECK(command.eccentricity >= 5 && command.eccentricity <= 40);
         FUZZ_CHECK(std::abs(command.gazeRight) <= 45 && std::abs(command.gazeUp) <= 45);

@@ -16,7 +16,7 @@
 
 namespace {
 
-bool SameQuestions(const quiz::QuestionList& a, const quiz::QuestionList& b)
+bool SameQuestions(const QuestionList& a, const QuestionList& b)
 {
     if (a.size() != b.size())
         return false;
@@ -33,42 +33,41 @@ bool SameQuestions(const quiz::QuestionList& a, const quiz::QuestionList& b)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    quiz::QuestionList questions = quiz::ParseQuestionText(text);
+    QuestionList questions = ParseQuestionText(text);
 
-    quiz::QuestionList fromFile;
-    FUZZ_CHECK(quiz::ParseQuestionFile(Scratch().Write("fuzz.sqs", data, size), fromFile) ==
-               quiz::QuestionFileStatus::Ok);
+    QuestionList fromFile;
+    FUZZ_CHECK(ParseQuestionFile(Scratch().Write("fuzz.sqs", data, size), fromFile) == QuestionFileStatus::Ok);
     FUZZ_CHECK(SameQuestions(questions, fromFile));
 
     // Every question answered: the text ones with their own text, the
     // choice ones with every entry checked (and one more than there are).
-    for (quiz::Question& question : questions) {
+    for (Question& question : questions) {
         FUZZ_CHECK(question.answers.size() == question.points.size());
         FUZZ_CHECK(question.maxPoints >= 0);
-        quiz::AnswerAreaFor(question);
-        quiz::StoreAnswer(question, question.text, std::vector<bool>(question.answers.size() + 1, true));
+        AnswerAreaFor(question);
+        StoreShownAnswer(question, question.text, std::vector<bool>(question.answers.size() + 1, true));
         for (std::size_t entry = 0; entry <= question.answers.size(); ++entry)
-            quiz::IsEntryChecked(question, entry);
+            IsEntryChecked(question, entry);
     }
-    for (auto abbreviations : {quiz::BaseAbbreviations::english, quiz::BaseAbbreviations::german}) {
-        const quiz::QuizScore score = quiz::ScoreQuiz(questions, abbreviations);
+    for (auto abbreviations : {BaseAbbreviations::english, BaseAbbreviations::german}) {
+        const QuizScore score = ScoreQuiz(questions, abbreviations);
         FUZZ_CHECK(score.questions.size() == questions.size());
-        for (const quiz::QuestionScore& one : score.questions)
+        for (const QuestionScore& one : score.questions)
             FUZZ_CHECK(one.points >= 0);
         FUZZ_CHECK(score.total >= 0);
-        quiz::FormatResultsReport(score, "Question %s%n", "Total %d");
+        FormatResultsReport(score, "Question %s%n", "Total %d");
     }
 
     // Each answer text typed as the answer: a range answer ("20..25 BO") is
     // scored by the measurement it stands for.
-    for (quiz::Question& question : questions) {
+    for (Question& question : questions) {
         for (std::size_t i = 0; i < question.answers.size(); ++i) {
             const std::string answer = question.answers[i];
-            const std::optional<quiz::PrismRange> range = quiz::ParseRangeAnswer(answer);
+            const std::optional<PrismRange> range = ParseRangeAnswer(answer);
             if (range)
                 FUZZ_CHECK(range->low >= 0 && range->low <= range->high && std::isfinite(range->high));
-            quiz::StoreAnswer(question, answer, {});
-            FUZZ_CHECK(quiz::ScoreQuestion(question, quiz::BaseAbbreviations::german) >= 0);
+            StoreShownAnswer(question, answer, {});
+            FUZZ_CHECK(ScoreQuestion(question, BaseAbbreviations::german) >= 0);
         }
     }
     return 0;

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const cli::QuizProblems problems = cli::CheckQuizText(text);
+    const QuizProblems problems = CheckQuizText(text);
     const std::size_t lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n') +
                                                           std::count(text.begin(), text.end(), '\r'));
     for (std::size_t i = 0; i < problems.size(); ++i) {

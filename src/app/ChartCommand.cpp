@@ -62,7 +62,7 @@ bool WaitForGL(EyesCanvas& canvas)
     return true;
 }
 
-int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
+int Draw(PatientFrame& frame, const CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
          std::ostream& err)
 {
     std::string error;
@@ -80,7 +80,7 @@ int Draw(PatientFrame& frame, const cli::CommandLine& command, const wxString& o
     return kSuccess;
 }
 
-int RunWithToolkit(const cli::CommandLine& command, const std::string& startFolder, std::ostream& err)
+int RunWithToolkit(const CommandLine& command, const std::string& startFolder, std::ostream& err)
 {
     delete wxLog::SetActiveTarget(new wxLogStream(&err));
     // Layout and debugging chatter is no business of a command's user.
@@ -92,8 +92,8 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
         hook.Unregister();
         return kFailure;
     }
-    const wxString casePath(cli::ResolveFromStartFolder(command.files[0], startFolder).c_str(), wxConvFile);
-    const wxString output(cli::ResolveFromStartFolder(command.files[1], startFolder).c_str(), wxConvFile);
+    const wxString casePath(ResolveFromStartFolder(command.files[0], startFolder).c_str(), wxConvFile);
+    const wxString output(ResolveFromStartFolder(command.files[1], startFolder).c_str(), wxConvFile);
     int status = kFailure;
     const bool opened = frame->ReadCaseFile(casePath);
     // As in the window, a refused muscle file beside the case was reported,
@@ -111,7 +111,7 @@ int RunWithToolkit(const cli::CommandLine& command, const std::string& startFold
 
 }  // namespace
 
-bool StartToolkit(cli::Action action, char* programName, std::ostream& err)
+bool StartToolkit(Action action, char* programName, std::ostream& err)
 {
     int argc = 1;
     char* argv[] = {programName, nullptr};
@@ -121,12 +121,11 @@ bool StartToolkit(cli::Action action, char* programName, std::ostream& err)
         started = wxEntryStart(argc, argv);
     }
     if (!started)
-        err << cli::NoDisplayMessage(action, cli::NamedDisplay());
+        err << NoDisplayMessage(action, NamedDisplay());
     return started;
 }
 
-int RunChartCommand(const cli::CommandLine& command, const std::string& startFolder, char* programName,
-                    std::ostream& err)
+int RunChartCommand(const CommandLine& command, const std::string& startFolder, char* programName, std::ostream& err)
 {
     if (!StartToolkit(command.action, programName, err))
         return kFailure;

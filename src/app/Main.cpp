@@ -23,7 +23,7 @@ constexpr int kFailure = 1;
 int RunWindow(char* programName)
 {
     // The arguments were ours: the toolkit gets only the program name.
-    if (!StartToolkit(cli::Action::StartProgram, programName, std::cerr))
+    if (!StartToolkit(Action::StartProgram, programName, std::cerr))
         return kFailure;
     int status = kFailure;
     if (wxTheApp->CallOnInit()) {
@@ -36,15 +36,15 @@ int RunWindow(char* programName)
 
 // --nine draws off-screen; where Mesa gives no OpenGL without a display, it
 // draws through a hidden window on the display instead.
-int RunNinePositions(const cli::CommandLine& command, const std::string& startFolder, char* programName)
+int RunNinePositions(const CommandLine& command, const std::string& startFolder, char* programName)
 {
     std::string offscreenFailure;
-    const int status = cli::RunNineCommand(command, startFolder, std::cerr, offscreenFailure);
+    const int status = RunNineCommand(command, startFolder, std::cerr, offscreenFailure);
     if (offscreenFailure.empty())
         return status;
     std::cerr << "squinx: --nine cannot draw off-screen: " << offscreenFailure << '\n';
-    if (cli::NamedDisplay().empty()) {
-        std::cerr << cli::NoDisplayMessage(command.action, "");
+    if (NamedDisplay().empty()) {
+        std::cerr << NoDisplayMessage(command.action, "");
         return kFailure;
     }
     return RunChartCommand(command, startFolder, programName, std::cerr);
@@ -57,20 +57,20 @@ int RunNinePositions(const cli::CommandLine& command, const std::string& startFo
 // before the toolkit would.
 int main(int argc, char** argv)
 {
-    const cli::CommandLine command = cli::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    const std::string startFolder = cli::StartFolder();
-    if (command.action == cli::Action::NinePositions)
+    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const std::string startFolder = StartFolder();
+    if (command.action == Action::NinePositions)
         return RunNinePositions(command, startFolder, argv[0]);
-    if (command.action == cli::Action::StartProgram && cli::NamedDisplay().empty()) {
-        std::cerr << cli::NoDisplayMessage(command.action, "");
+    if (command.action == Action::StartProgram && NamedDisplay().empty()) {
+        std::cerr << NoDisplayMessage(command.action, "");
         return kFailure;
     }
-    if (command.action != cli::Action::StartProgram)
-        return cli::RunConsoleCommand(command, startFolder, std::cout, std::cerr);
+    if (command.action != Action::StartProgram)
+        return RunConsoleCommand(command, startFolder, std::cout, std::cerr);
 
     std::vector<wxString> files;
     for (const std::string& file : command.files)
-        files.emplace_back(cli::ResolveFromStartFolder(file, startFolder).c_str(), wxConvFile);
+        files.emplace_back(ResolveFromStartFolder(file, startFolder).c_str(), wxConvFile);
     PatientApp::SetFilesToOpen(std::move(files));
     return RunWindow(argv[0]);
 }

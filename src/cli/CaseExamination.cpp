@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace cli {
 namespace {
 
 const char* Reason(MuscleFileError error)
@@ -83,5 +82,3 @@ bool OpenCommandCase(const std::string& givenPath, const std::string& startFolde
         err << "squinx: " << musclesRefused << '\n';
     return true;
 }
-
-}  // namespace cli

@@ -7,8 +7,6 @@
 #include <ostream>
 #include <string>
 
-namespace cli {
-
 // The examination the window shows right after opening the case at path,
 // with no aid and no prism: the case's angles in the unit the settings hold
 // them in, its mode, marks and muscle strengths, at the settings' distance.
@@ -23,5 +21,3 @@ bool OpenCaseExamination(const std::string& path, const Settings& settings, Exam
 // after saying why on err; a refused muscle file is said there too.
 bool OpenCommandCase(const std::string& givenPath, const std::string& startFolder, std::ostream& err,
                      ProgramChoices& choices, Examination& examination);
-
-}  // namespace cli

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace cli {
 namespace {
 
 // Strict, unlike the program's number fields: a threshold with trailing
@@ -409,5 +408,3 @@ std::string VersionText()
 {
     return std::string("squinx ") + SQUINX_VERSION + "\n";
 }
-
-}  // namespace cli

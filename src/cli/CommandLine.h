@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace cli {
-
 enum class Action {
     StartProgram,  // the window, opening any files given
     ShowHelp,
@@ -51,5 +49,3 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 std::string UsageText();
 std::string VersionText();
-
-}  // namespace cli

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace cli {
 namespace {
 
 constexpr int kSuccess = 0;
@@ -26,7 +25,7 @@ int CheckQuizzes(const CommandLine& command, const std::string& startFolder, std
     for (const std::string& name : command.files) {
         std::vector<std::uint8_t> bytes;
         std::string error;
-        if (!ReadFileBytes(ResolveFromStartFolder(name, startFolder), quiz::maxQuestionFileBytes, bytes, error)) {
+        if (!ReadFileBytes(ResolveFromStartFolder(name, startFolder), maxQuestionFileBytes, bytes, error)) {
             err << "squinx: " << error << '\n';
             status = kFailure;
             continue;
@@ -89,5 +88,3 @@ int RunConsoleCommand(const CommandLine& command, const std::string& startFolder
     err << "squinx: " << command.error << "\nTry 'squinx --help' for more information.\n";
     return kUsage;
 }
-
-}  // namespace cli

@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-namespace cli {
 namespace {
 
 std::string Variable(const char* name)
@@ -27,5 +26,3 @@ std::string NoDisplayMessage(Action action, const std::string& namedDisplay)
                                                  : "the display \"" + namedDisplay + "\" cannot be opened";
     return "squinx: " + who + " needs a display, and " + why + "; on a server, run squinx under xvfb-run\n";
 }
-
-}  // namespace cli

@@ -4,8 +4,6 @@
 
 #include <string>
 
-namespace cli {
-
 // The display the toolkit would open: DISPLAY, else WAYLAND_DISPLAY, else "".
 // Looked at before the toolkit starts, so that a missing display is told in
 // the program's words rather than the toolkit's.
@@ -15,5 +13,3 @@ std::string NamedDisplay();
 // Mesa gives no OpenGL without one) and cannot have it: namedDisplay is "" when the environment names none,
 // else the display that could not be opened.
 std::string NoDisplayMessage(Action action, const std::string& namedDisplay);
-
-}  // namespace cli

@@ -2,7 +2,6 @@
 
 #include "playback/Recording.h"
 
-namespace cli {
 namespace {
 
 bool EndsWith(const std::string& text, const std::string& ending)
@@ -22,5 +21,3 @@ FileKind KindOfFile(const std::string& path)
         return FileKind::Quiz;
     return FileKind::Unknown;
 }
-
-}  // namespace cli

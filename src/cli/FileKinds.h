@@ -2,12 +2,8 @@
 
 #include <string>
 
-namespace cli {
-
 // What a file named on the command line is opened as, by its name's ending,
 // as the program's file dialogs tell the kinds apart (case-sensitive).
 enum class FileKind { Case, Recording, Quiz, Unknown };
 
 FileKind KindOfFile(const std::string& path);
-
-}  // namespace cli

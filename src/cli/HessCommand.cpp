@@ -8,7 +8,6 @@
 
 #include <filesystem>
 
-namespace cli {
 namespace {
 
 constexpr int kSuccess = 0;
@@ -34,5 +33,3 @@ int RunHessCommand(const CommandLine& command, const std::string& startFolder, s
     }
     return kSuccess;
 }
-
-}  // namespace cli

@@ -5,8 +5,6 @@
 #include <ostream>
 #include <string>
 
-namespace cli {
-
 // Runs --hess without the toolkit: reads the settings and the language the
 // window would use from the current folder, opens the case as the window
 // does and writes its Hess chart as SVG, PDF or PNG through Cairo, so no
@@ -14,5 +12,3 @@ namespace cli {
 // err and the chart drawn with normal strengths. Returns the exit status:
 // 0 success, 1 a failure (the file then is not written).
 int RunHessCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err);
-
-}  // namespace cli

@@ -8,7 +8,6 @@
 
 #include <vector>
 
-namespace cli {
 namespace {
 
 constexpr int kSuccess = 0;
@@ -44,5 +43,3 @@ int RunMeasureCommand(const CommandLine& command, const std::string& startFolder
     }
     return kSuccess;
 }
-
-}  // namespace cli

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <tuple>
 
-namespace cli {
 namespace {
 
 constexpr const char* kDegree = "\u00B0";
@@ -189,5 +188,3 @@ std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurement
     }
     return out;
 }
-
-}  // namespace cli

@@ -7,8 +7,6 @@
 
 class LanguageTable;
 
-namespace cli {
-
 // The words --measure prints, from the language file, UTF-8.
 struct MeasureWords {
     std::string gaze, fixingEye, right, left, horizontal, vertical, torsion, deviation, alternateCover;
@@ -26,5 +24,3 @@ std::string PlainMeasurements(const std::vector<Measurement>& measurements, cons
 // For a spreadsheet: a header row of fixed English column names, then one
 // tab-separated row per gaze; numbers signed, directions in their own columns.
 std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
-
-}  // namespace cli

@@ -13,7 +13,6 @@
 #include "view/SceneOfExamination.h"
 #include "view/SceneRenderer.h"
 
-namespace cli {
 namespace {
 
 constexpr int kSuccess = 0;
@@ -94,5 +93,3 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
     }
     return kSuccess;
 }
-
-}  // namespace cli

@@ -9,8 +9,6 @@
 #include <ostream>
 #include <string>
 
-namespace cli {
-
 // The view's size in the main window at its default size: the nine
 // positions have always been drawn at it.
 inline constexpr int kNineViewWidth = 399;
@@ -35,5 +33,3 @@ RgbPicture DrawNineSheet(const OffscreenGl& gl, const Examination& examination, 
 // through a window instead.
 int RunNineCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err,
                    std::string& offscreenFailure);
-
-}  // namespace cli

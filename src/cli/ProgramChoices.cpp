@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-namespace cli {
 namespace {
 
 std::string InFolder(const std::string& folder, const std::string& name)
@@ -42,5 +41,3 @@ bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std:
     error = "no language file (.lan) in the working folder can be read";
     return false;
 }
-
-}  // namespace cli

@@ -5,8 +5,6 @@
 
 #include <string>
 
-namespace cli {
-
 // What the window would start with in the working folder, for the commands
 // that show the examination without it: the settings file (or the defaults
 // of a first run) and the language the window would choose.
@@ -20,5 +18,3 @@ struct ProgramChoices {
 // others that can, as the window does. False, with an English reason in
 // error, when no language file in folder can be read.
 bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std::string& error);
-
-}  // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/QuizCheck.h"
 
 #include "cli/QuizEncoding.h"
+#include "lang/Latin1Utf8.h"
 #include "cli/TextAnswerRules.h"
 #include "model/CaseFile.h"
 #include "quiz/QuestionFile.h"
@@ -14,7 +15,6 @@
 #include <filesystem>
 #include <system_error>
 
-namespace cli {
 namespace {
 
 namespace fs = std::filesystem;
@@ -74,7 +74,7 @@ bool IsWholeNumber(std::string_view text)
 
 void CheckAnswerPoints(std::size_t line, std::string_view value, QuizProblems& problems)
 {
-    const quiz::AnswerParts parts = quiz::SplitAnswer(value);
+    const AnswerParts parts = SplitAnswer(value);
     if (!parts.pointsText.empty()) {
         if (!IsWholeNumber(parts.pointsText))
             problems.push_back({line, "points " + Quoted(parts.pointsText) + " are not a whole number"});
@@ -89,13 +89,13 @@ void CheckAnswerPoints(std::size_t line, std::string_view value, QuizProblems& p
 
 void CheckLine(std::size_t number, std::string_view line, std::vector<QuestionPlaces>& places, QuizProblems& problems)
 {
-    if (quiz::IsSectionStart(line)) {
+    if (IsSectionStart(line)) {
         places.push_back(QuestionPlaces{number, 0, 0, {}, false});
         return;
     }
     if (IsComment(line))
         return;
-    const quiz::KeyValue entry = quiz::SplitKeyValue(line);
+    const KeyValue entry = SplitKeyValue(line);
     if (line[0] == '[') {
         problems.push_back({number, "section line " + Quoted(line) + " is not [QUESTION]: it is ignored"});
         return;
@@ -157,8 +157,7 @@ void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& prob
     }
 }
 
-void CheckQuestion(std::size_t index, const quiz::Question& question, const QuestionPlaces& places,
-                   QuizProblems& problems)
+void CheckQuestion(std::size_t index, const Question& question, const QuestionPlaces& places, QuizProblems& problems)
 {
     const std::string name = "question " + std::to_string(index + 1);
     if (question.text.empty())
@@ -176,7 +175,7 @@ void CheckQuestion(std::size_t index, const quiz::Question& question, const Ques
                                               "answers' points to " +
                                                   std::to_string(question.maxPoints) +
                                                   " instead of taking the best one; put AnswerBox first"});
-    if (question.answerBox == quiz::AnswerBox::Text) {
+    if (question.answerBox == AnswerBox::Text) {
         CheckTextAnswerOrder(question, places.answers, problems);
         CheckRangeAnswers(question, places.answers, problems);
     }
@@ -193,10 +192,10 @@ QuizProblems CheckQuizText(std::string_view text)
         return problems;
 
     std::vector<QuestionPlaces> places;
-    quiz::ForEachQuestionLine(
-        text, [&](std::size_t number, std::string_view line) { CheckLine(number, line, places, problems); });
+    ForEachQuestionLine(text,
+                        [&](std::size_t number, std::string_view line) { CheckLine(number, line, places, problems); });
 
-    const quiz::QuestionList questions = quiz::ParseQuestionText(text);
+    const QuestionList questions = ParseQuestionText(text);
     if (questions.empty())
         problems.push_back({0, "no [QUESTION] line: the quiz has no questions"});
     for (std::size_t i = 0; i < questions.size() && i < places.size(); ++i)
@@ -206,5 +205,3 @@ QuizProblems CheckQuizText(std::string_view text)
                      [](const QuizProblem& a, const QuizProblem& b) { return a.line < b.line; });
     return problems;
 }
-
-}  // namespace cli

@@ -4,8 +4,6 @@
 
 #include <string_view>
 
-namespace cli {
-
 // Everything a quiz author wants to know before class about a question
 // file's text, in line order: encoding, lines the reader ignores (unknown or
 // misspelt keys, text outside a question), answer boxes and points that are
@@ -14,5 +12,3 @@ namespace cli {
 // cannot load. Relative case names are taken from the current folder, as the
 // quiz takes them from the program's working folder.
 QuizProblems CheckQuizText(std::string_view text);
-
-}  // namespace cli

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-namespace cli {
 namespace {
 
 // Length of the well-formed UTF-8 sequence of two to four bytes at text[i],
@@ -60,7 +59,7 @@ bool CheckEncoding(std::string_view text, QuizProblems& problems)
     bool anyLatin1 = false;
     std::size_t nulLine = 0;
     QuizProblems controlBytes;
-    quiz::ForEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
+    ForEachQuestionLine(text, [&](std::size_t number, std::string_view line) {
         const LineBytes bytes = Classify(line);
         if (bytes.hasNul && nulLine == 0)
             nulLine = number;
@@ -89,5 +88,3 @@ bool CheckEncoding(std::string_view text, QuizProblems& problems)
     problems.insert(problems.end(), controlBytes.begin(), controlBytes.end());
     return false;
 }
-
-}  // namespace cli

@@ -1,25 +1,8 @@
 #include "cli/QuizProblem.h"
 
-namespace cli {
-
-std::string Latin1ToUtf8(std::string_view latin1)
-{
-    std::string text;
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += static_cast<char>(0xC0 | (byte >> 6));
-            text += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
-}
+#include "lang/Latin1Utf8.h"
 
 std::string Quoted(std::string_view latin1)
 {
     return "\"" + Latin1ToUtf8(latin1) + "\"";
 }
-
-}  // namespace cli

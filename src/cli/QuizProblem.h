@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
-
 // One finding of the quiz checker, in plain English (UTF-8).
 struct QuizProblem {
     std::size_t line = 0;  // 1-based; 0 when it concerns the whole file
@@ -16,10 +14,5 @@ struct QuizProblem {
 using QuizProblems = std::vector<QuizProblem>;
 
 // Text of the question file (ISO 8859-1 bytes) in UTF-8, as the terminal
-// and the file system take it.
-std::string Latin1ToUtf8(std::string_view latin1);
-
-// The same in double quotes.
+// takes it, in double quotes.
 std::string Quoted(std::string_view latin1);
-
-}  // namespace cli

@@ -5,8 +5,6 @@
 #include "playback/RecordingWriter.h"
 #include "settings/SameFile.h"
 
-namespace cli {
-
 bool ConvertRecording(const std::string& input, const std::string& output, std::optional<double> repairThreshold,
                       std::string& error)
 {
@@ -44,5 +42,3 @@ bool ConvertRecording(const std::string& input, const std::string& output, std::
     }
     return WriteRecordingFile(output, player.GetRecording(), error);
 }
-
-}  // namespace cli

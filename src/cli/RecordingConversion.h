@@ -3,8 +3,6 @@
 #include <optional>
 #include <string>
 
-namespace cli {
-
 // Reads the recording at input and writes it to output exactly as the
 // window's Save as would, the name's ending choosing the layout: ".txt" the
 // device's export with its signs, ".stx" the program's own. With a repair
@@ -14,5 +12,3 @@ namespace cli {
 // cannot be read, the line.
 bool ConvertRecording(const std::string& input, const std::string& output, std::optional<double> repairThreshold,
                       std::string& error);
-
-}  // namespace cli

@@ -3,8 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-namespace cli {
-
 std::string StartFolder()
 {
     const char* folder = std::getenv(kStartFolderVariable);
@@ -18,5 +16,3 @@ std::string ResolveFromStartFolder(const std::string& path, const std::string& s
         return path;
     return (std::filesystem::path(startFolder) / given).string();
 }
-
-}  // namespace cli

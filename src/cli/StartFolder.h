@@ -2,8 +2,6 @@
 
 #include <string>
 
-namespace cli {
-
 // The launcher changes into the program's working folder before it starts
 // the program, and leaves the folder it was called from in this variable, so
 // relative names on the command line still mean what the user typed.
@@ -15,5 +13,3 @@ std::string StartFolder();
 
 // path as the user meant it: relative names are taken from startFolder.
 std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder);
-
-}  // namespace cli

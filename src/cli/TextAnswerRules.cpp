@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 
-namespace cli {
 namespace {
 
 std::string Joined(const std::vector<std::string>& keywords, char separator)
@@ -24,22 +23,22 @@ std::string Joined(const std::vector<std::string>& keywords, char separator)
 // exactly when each lies within one of these.
 std::string LeastMatchingText(const std::string& answer)
 {
-    return Joined(quiz::SplitKeywords(answer).required, '\n');
+    return Joined(SplitKeywords(answer).required, '\n');
 }
 
 std::string ExampleText(const std::string& first, const std::string& second)
 {
-    return Joined(quiz::SplitKeywords(first).required, ' ') + " " + Joined(quiz::SplitKeywords(second).required, ' ');
+    return Joined(SplitKeywords(first).required, ' ') + " " + Joined(SplitKeywords(second).required, ' ');
 }
 
 // Whether no text the later answer scores on holds a word the earlier one
 // excludes: the later answer excludes a part of each such word.
 bool ExclusionsCovered(const std::string& earlier, const std::string& later)
 {
-    const std::vector<std::string> laterExcluded = quiz::SplitKeywords(later).excluded;
-    for (const std::string& word : quiz::SplitKeywords(earlier).excluded) {
+    const std::vector<std::string> laterExcluded = SplitKeywords(later).excluded;
+    for (const std::string& word : SplitKeywords(earlier).excluded) {
         const bool covered = std::any_of(laterExcluded.begin(), laterExcluded.end(),
-                                         [&word](const std::string& part) { return quiz::KeywordsMatch(part, word); });
+                                         [&word](const std::string& part) { return KeywordsMatch(part, word); });
         if (!covered)
             return false;
     }
@@ -49,14 +48,14 @@ bool ExclusionsCovered(const std::string& earlier, const std::string& later)
 // Whether every text the later answer scores on also scores the earlier one.
 bool Covers(const std::string& earlier, const std::string& later)
 {
-    const std::optional<quiz::PrismRange> earlierRange = quiz::ParseRangeAnswer(earlier);
-    const std::optional<quiz::PrismRange> laterRange = quiz::ParseRangeAnswer(later);
+    const std::optional<PrismRange> earlierRange = ParseRangeAnswer(earlier);
+    const std::optional<PrismRange> laterRange = ParseRangeAnswer(later);
     if (!earlierRange && !laterRange)
-        return quiz::KeywordsMatch(Joined(quiz::SplitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
+        return KeywordsMatch(Joined(SplitKeywords(earlier).required, '&'), LeastMatchingText(later)) &&
                ExclusionsCovered(earlier, later);
     // Keywords that match even an empty text match everything.
     if (!earlierRange)
-        return quiz::KeywordsMatch(earlier, "") && quiz::SplitKeywords(earlier).excluded.empty();
+        return KeywordsMatch(earlier, "") && SplitKeywords(earlier).excluded.empty();
     // A range is never sure to match a text chosen only for its keywords.
     if (!laterRange)
         return false;
@@ -67,25 +66,24 @@ bool Covers(const std::string& earlier, const std::string& later)
 // A text that scores on both answers, if there is one.
 std::optional<std::string> TextMatchingBoth(const std::string& first, const std::string& second)
 {
-    const std::optional<quiz::PrismRange> firstRange = quiz::ParseRangeAnswer(first);
-    const std::optional<quiz::PrismRange> secondRange = quiz::ParseRangeAnswer(second);
+    const std::optional<PrismRange> firstRange = ParseRangeAnswer(first);
+    const std::optional<PrismRange> secondRange = ParseRangeAnswer(second);
     if (!firstRange && !secondRange)
         return ExampleText(first, second);
     std::string text;
     if (firstRange && secondRange) {
-        quiz::PrismRange overlap{std::max(firstRange->low, secondRange->low),
-                                 std::min(firstRange->high, secondRange->high),
-                                 firstRange->base ? firstRange->base : secondRange->base};
+        PrismRange overlap{std::max(firstRange->low, secondRange->low), std::min(firstRange->high, secondRange->high),
+                           firstRange->base ? firstRange->base : secondRange->base};
         if (overlap.low > overlap.high)
             return std::nullopt;
-        text = quiz::RangeExample(overlap);
+        text = RangeExample(overlap);
     } else {
         // The measurement first, so its number is the first in the text.
         const bool firstIsRange = firstRange.has_value();
-        text = quiz::RangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
+        text = RangeExample(firstIsRange ? *firstRange : *secondRange) + " " +
                ExampleText(firstIsRange ? second : first, "");
     }
-    if (quiz::AnswerMatches(first, text) && quiz::AnswerMatches(second, text))
+    if (AnswerMatches(first, text) && AnswerMatches(second, text))
         return text;
     return std::nullopt;
 }
@@ -97,8 +95,7 @@ std::string PointsText(int points)
 
 }  // namespace
 
-void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
-                          QuizProblems& problems)
+void CheckTextAnswerOrder(const Question& question, const std::vector<std::size_t>& answerLines, QuizProblems& problems)
 {
     const std::vector<std::string>& answers = question.answers;
     std::size_t count = std::min({answers.size(), question.points.size(), answerLines.size()});
@@ -150,18 +147,15 @@ void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std:
     }
 }
 
-void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
-                       QuizProblems& problems)
+void CheckRangeAnswers(const Question& question, const std::vector<std::size_t>& answerLines, QuizProblems& problems)
 {
     const std::size_t count = std::min(question.answers.size(), answerLines.size());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& answer = question.answers[i];
-        if (answer.find("..") == std::string::npos || quiz::ParseRangeAnswer(answer))
+        if (answer.find("..") == std::string::npos || ParseRangeAnswer(answer))
             continue;
         problems.push_back({answerLines[i], "answer " + Quoted(answer) +
                                                 " is no measured range (two numbers with \"..\", the larger second, "
                                                 "then BO, BI, BU, BD or nothing): it is taken as keywords"});
     }
 }
-
-}  // namespace cli

@@ -6,8 +6,6 @@
 #include <cstddef>
 #include <vector>
 
-namespace cli {
-
 // Far more answers than any question has; the check's time grows with the
 // square of their number.
 inline constexpr std::size_t kMaxOrderedAnswers = 1000;
@@ -22,12 +20,9 @@ inline constexpr std::size_t kMaxOrderedAnswers = 1000;
 // count by their numbers and bases: a range covers another within it, and
 // two ranges without a common value never meet in one text.
 // answerLines holds the line of each answer.
-void CheckTextAnswerOrder(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
+void CheckTextAnswerOrder(const Question& question, const std::vector<std::size_t>& answerLines,
                           QuizProblems& problems);
 
 // Reports a text answer with ".." that is not a measured range, which is
 // then taken as keywords: most likely a mistyped range.
-void CheckRangeAnswers(const quiz::Question& question, const std::vector<std::size_t>& answerLines,
-                       QuizProblems& problems);
-
-}  // namespace cli
+void CheckRangeAnswers(const Question& question, const std::vector<std::size_t>& answerLines, QuizProblems& problems);

@@ -35,17 +35,17 @@ void OpenQuestionFile(PatientFrame& frame, const wxString& path)
 void PatientFrame::OpenFromCommandLine(const std::vector<wxString>& paths)
 {
     for (const wxString& path : paths) {
-        switch (cli::KindOfFile(std::string(path.fn_str()))) {
-        case cli::FileKind::Case:
+        switch (KindOfFile(std::string(path.fn_str()))) {
+        case FileKind::Case:
             OpenCase(path);
             break;
-        case cli::FileKind::Recording:
+        case FileKind::Recording:
             OpenRecording(path);
             break;
-        case cli::FileKind::Quiz:
+        case FileKind::Quiz:
             OpenQuestionFile(*this, path);
             break;
-        case cli::FileKind::Unknown:
+        case FileKind::Unknown:
             ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
                                              "Could not open " + FitPath(path) + ".") +
                             "\n\nSquinx opens cases (.sd), recordings (.txt, .stx) and question files (.sqs).",

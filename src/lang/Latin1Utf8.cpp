@@ -1,6 +1,6 @@
 #include "lang/Latin1Utf8.h"
 
-std::string Latin1ToUtf8(const std::string& latin1)
+std::string Latin1ToUtf8(std::string_view latin1)
 {
     std::string utf8;
     utf8.reserve(latin1.size());

@@ -1,7 +1,5 @@
 #pragma once
 
-namespace quiz {
-
 // Upper-case letters of ISO 8859-1 sit 0x20 below their lower-case forms,
 // in ASCII as well as in the range 0xC0-0xDE (except the sign 0xD7).
 inline char LowerLatin1(char c)
@@ -11,5 +9,3 @@ inline char LowerLatin1(char c)
     const bool latinUpper = byte >= 0xC0 && byte <= 0xDE && byte != 0xD7;
     return asciiUpper || latinUpper ? static_cast<char>(byte + 0x20) : c;
 }
-
-}  // namespace quiz

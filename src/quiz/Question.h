@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-namespace quiz {
-
 // The values double as the control ids of the quiz window's answer widgets.
 enum class AnswerBox : int {
     None = 0,
@@ -29,5 +27,3 @@ struct Question {
 };
 
 using QuestionList = std::vector<Question>;
-
-}  // namespace quiz

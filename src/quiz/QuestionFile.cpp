@@ -9,7 +9,6 @@
 #include <new>
 #include <system_error>
 
-namespace quiz {
 namespace {
 
 std::string ExpandLineBreaks(std::string_view value)
@@ -131,5 +130,3 @@ QuestionFileStatus ParseQuestionFile(const std::filesystem::path& path, Question
         return QuestionFileStatus::TooLarge;
     }
 }
-
-}  // namespace quiz

@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <string_view>
 
-namespace quiz {
-
 enum class QuestionFileStatus {
     Ok,
     CannotOpen,  // missing, not a regular file, or no read permission
@@ -27,5 +25,3 @@ QuestionList ParseQuestionText(std::string_view text);
 // questions in file order (possibly none); on any other status it is left
 // exactly as it was.
 QuestionFileStatus ParseQuestionFile(const std::filesystem::path& path, QuestionList& questions);
-
-}  // namespace quiz

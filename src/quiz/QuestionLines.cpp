@@ -1,6 +1,5 @@
 #include "quiz/QuestionLines.h"
 
-namespace quiz {
 namespace {
 
 std::string_view Trimmed(std::string_view line)
@@ -60,5 +59,3 @@ AnswerParts SplitAnswer(std::string_view value)
         return {value, {}};
     return {value.substr(0, comma), value.substr(comma + 1)};
 }
-
-}  // namespace quiz

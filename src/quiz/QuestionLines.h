@@ -4,8 +4,6 @@
 #include <functional>
 #include <string_view>
 
-namespace quiz {
-
 // How a question file is cut into lines and keys. The reader and the quiz
 // checker share it, so the checker's line numbers point at the lines the
 // reader actually took.
@@ -35,5 +33,3 @@ struct AnswerParts {
     std::string_view pointsText;
 };
 AnswerParts SplitAnswer(std::string_view value);
-
-}  // namespace quiz

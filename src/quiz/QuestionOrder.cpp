@@ -4,8 +4,6 @@
 #include <numeric>
 #include <random>
 
-namespace quiz {
-
 std::vector<std::size_t> FileOrder(std::size_t count)
 {
     std::vector<std::size_t> order(count);
@@ -33,5 +31,3 @@ bool IsOrderOf(const std::vector<std::size_t>& order, std::size_t count)
     }
     return true;
 }
-
-}  // namespace quiz

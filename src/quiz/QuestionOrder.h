@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace quiz {
-
 // 0, 1, ..., count - 1: the questions as the file lists them.
 std::vector<std::size_t> FileOrder(std::size_t count);
 
@@ -14,5 +12,3 @@ std::vector<std::size_t> ShuffledOrder(std::size_t count, std::uint32_t seed);
 
 // Whether order holds each of 0 .. count - 1 exactly once.
 bool IsOrderOf(const std::vector<std::size_t>& order, std::size_t count);
-
-}  // namespace quiz

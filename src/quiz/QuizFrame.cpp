@@ -121,7 +121,7 @@ public:
     }
 };
 
-quiz::ScreenRect ScreenRectOf(const wxRect& rect)
+ScreenRect ScreenRectOf(const wxRect& rect)
 {
     return {rect.x, rect.y, rect.width, rect.height};
 }
@@ -158,9 +158,9 @@ const std::string& QuizFrame::Latin1Text(int n) const
 
 // Typed prism bases are read as trainees of the program's language write
 // them; a file that names no language is read the English way.
-quiz::BaseAbbreviations QuizFrame::TraineeAbbreviations() const
+BaseAbbreviations QuizFrame::TraineeAbbreviations() const
 {
-    return quiz::AbbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
+    return AbbreviationsOfLanguage(m_languageTable->GetOr(Text::LanguageCode, std::string()));
 }
 
 wxString QuizFrame::Text(int n) const
@@ -317,8 +317,8 @@ void QuizFrame::OnOpen(wxCommandEvent&)
 void QuizFrame::LoadQuestionFile(const wxString& path)
 {
     ForgetQuestions();
-    quiz::QuestionList questions;
-    if (quiz::ParseQuestionFile(std::string(path.fn_str()), questions) != quiz::QuestionFileStatus::Ok) {
+    QuestionList questions;
+    if (ParseQuestionFile(std::string(path.fn_str()), questions) != QuestionFileStatus::Ok) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
                                          "Could not open " + FitPath(path) + "."),
                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
@@ -336,18 +336,18 @@ void QuizFrame::LoadQuestionFile(const wxString& path)
 
 void QuizFrame::StoreAnswer()
 {
-    quiz::Question* question = m_session.Current();
+    Question* question = m_session.Current();
     if (!question)
         return;
     std::vector<bool> checked(m_answerList->GetCount());
     for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
         checked[entry] = m_answerList->IsChecked(entry);
-    quiz::StoreAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
+    StoreShownAnswer(*question, ToLatin1(m_answerText->GetValue()), checked);
 }
 
 void QuizFrame::ShowQuestion()
 {
-    const quiz::Question* question = m_session.Current();
+    const Question* question = m_session.Current();
     if (!question)
         return;
     m_questionBox->SetLabel(QuestionBoxLabel());
@@ -362,20 +362,20 @@ void QuizFrame::ShowQuestion()
     // Every question shows the answer area of its own kind, with a file line or without.
     m_answerText->Hide();
     m_answerList->Hide();
-    switch (quiz::AnswerAreaFor(*question)) {
-    case quiz::AnswerArea::Text:
+    switch (AnswerAreaFor(*question)) {
+    case AnswerArea::Text:
         m_answerText->ChangeValue(FromLatin1(question->userAnswer));
         m_answerText->Show();
         break;
-    case quiz::AnswerArea::ChoiceList:
+    case AnswerArea::ChoiceList:
         m_answerList->Clear();
         for (const std::string& answer : question->answers)
             m_answerList->Append(BoundedForBreaking(FromLatin1(answer)));
         for (unsigned entry = 0; entry < m_answerList->GetCount(); ++entry)
-            m_answerList->Check(entry, quiz::IsEntryChecked(*question, entry));
+            m_answerList->Check(entry, IsEntryChecked(*question, entry));
         m_answerList->Show();
         break;
-    case quiz::AnswerArea::None:
+    case AnswerArea::None:
         break;
     }
     FitToQuestion();
@@ -384,16 +384,15 @@ void QuizFrame::ShowQuestion()
 void QuizFrame::PlaceBesideTheEyes()
 {
     const wxRect screen = wxDisplay(GetParent()).GetClientArea();
-    const quiz::ScreenRect placed =
-        quiz::PlaceQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
-                              ScreenRectOf(m_host.EyesOnScreen()), kPreferredWidth, kLeastWidth);
+    const ScreenRect placed = PlaceQuizWindow(ScreenRectOf(screen), ScreenRectOf(GetParent()->GetScreenRect()),
+                                              ScreenRectOf(m_host.EyesOnScreen()), kPreferredWidth, kLeastWidth);
     SetSize(placed.x, placed.y, placed.width, GetSize().GetHeight());
     m_panel->Layout();
 }
 
 void QuizFrame::FitToQuestion()
 {
-    const quiz::Question* question = m_session.Current();
+    const Question* question = m_session.Current();
     const int width = GetClientSize().GetWidth();
     LineBreaker lines;
     // The question wraps at word boundaries within its box, which grows to hold it.
@@ -443,8 +442,8 @@ void QuizFrame::OnPrevious(wxCommandEvent&)
 
 void QuizFrame::OnToggle(wxCommandEvent& event)
 {
-    const quiz::Question* question = m_session.Current();
-    if (m_inToggle || !question || question->answerBox != quiz::AnswerBox::SingleChoice)
+    const Question* question = m_session.Current();
+    if (m_inToggle || !question || question->answerBox != AnswerBox::SingleChoice)
         return;
     m_inToggle = true;
     const int toggled = event.GetInt();
@@ -458,8 +457,7 @@ void QuizFrame::OnToggle(wxCommandEvent& event)
 void QuizFrame::ApplyQuestionOrder()
 {
     const std::size_t count = m_session.Size();
-    m_session.SetOrder(m_shuffleBox->GetValue() ? quiz::ShuffledOrder(count, std::random_device{}())
-                                                : quiz::FileOrder(count));
+    m_session.SetOrder(m_shuffleBox->GetValue() ? ShuffledOrder(count, std::random_device{}()) : FileOrder(count));
 }
 
 void QuizFrame::OnShuffle(wxCommandEvent&)
@@ -475,8 +473,8 @@ void QuizFrame::OnShuffle(wxCommandEvent&)
 void QuizFrame::ShowResults()
 {
     const std::string report =
-        quiz::FormatResultsReport(quiz::ScoreQuiz(m_session.Questions(), TraineeAbbreviations()),
-                                  m_languageTable->Get(Text::Question), m_languageTable->Get(Text::Total));
+        FormatResultsReport(ScoreQuiz(m_session.Questions(), TraineeAbbreviations()),
+                            m_languageTable->Get(Text::Question), m_languageTable->Get(Text::Total));
     if (!m_resultsDialog) {
         m_resultsDialog = new wxDialog(this, wxID_ANY, Text(Text::ResultsTitle), wxDefaultPosition, wxSize(250, 250),
                                        wxCAPTION | wxSYSTEM_MENU);
@@ -547,10 +545,10 @@ void QuizFrame::OnReview(wxCommandEvent&)
 
 void QuizFrame::ShowReviewText()
 {
-    quiz::ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
-                              Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
-                              Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
-                              Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
+    ReviewLabels labels{Latin1Text(Text::Question),         Latin1Text(Text::YourAnswer),
+                        Latin1Text(Text::PointsLabel),      Latin1Text(Text::WouldHaveScored),
+                        Latin1Text(Text::ExplanationLabel), Latin1Text(Text::PointSingular),
+                        Latin1Text(Text::PointPlural),      Latin1Text(Text::NoAnswer)};
     labels.rangeTo = Latin1Text(Text::RangeTo);
     labels.prismUnit = Latin1Text(Text::PrismUnit);
     labels.baseOut = Latin1Text(Text::PrismBaseOut);
@@ -564,7 +562,7 @@ void QuizFrame::ShowReviewText()
     labels.answerNotNaming = Latin1Text(Text::AnswerNotNaming);
     labels.severalBases = Latin1Text(Text::SeveralBasesNamed);
     m_reviewWindow->SetReview(
-        FromLatin1(quiz::FormatReview(quiz::BuildReview(m_session.Questions(), TraineeAbbreviations()), labels)));
+        FromLatin1(FormatReview(BuildReview(m_session.Questions(), TraineeAbbreviations()), labels)));
 }
 
 bool QuizFrame::AskTraineeName()
@@ -593,11 +591,10 @@ void QuizFrame::OnSaveResults(wxCommandEvent&)
         return;
 
     StoreAnswer();
-    const quiz::ResultsHeading heading{std::string(m_traineeName->utf8_str()),
-                                       std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
-                                       std::string(wxDateTime::Now().FormatISODate().utf8_str())};
-    const std::string csv =
-        quiz::FormatResultsCsv(quiz::BuildReview(m_session.Questions(), TraineeAbbreviations()), heading);
+    const ResultsHeading heading{std::string(m_traineeName->utf8_str()),
+                                 std::string(wxFileName(m_quizPath).GetFullName().utf8_str()),
+                                 std::string(wxDateTime::Now().FormatISODate().utf8_str())};
+    const std::string csv = FormatResultsCsv(BuildReview(m_session.Questions(), TraineeAbbreviations()), heading);
     std::string error;
     if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),

@@ -48,7 +48,7 @@ public:
     void OnToggle(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
-    const quiz::QuizSession& Session() const { return m_session; }
+    const QuizSession& Session() const { return m_session; }
     wxCheckListBox* AnswerList() const { return m_answerList; }
     wxTextCtrl* AnswerText() const { return m_answerText; }
     wxDialog* ResultsDialog() const { return m_resultsDialog; }
@@ -62,7 +62,7 @@ public:
 private:
     void ForgetQuestions();
     const std::string& Latin1Text(int n) const;
-    quiz::BaseAbbreviations TraineeAbbreviations() const;
+    BaseAbbreviations TraineeAbbreviations() const;
     void PlaceBesideTheEyes();
     // The question's box and the answer area take the lines their texts
     // need at the window's one width, within the screen.
@@ -85,7 +85,7 @@ private:
     wxPanel* m_panel = nullptr;
     QuizHost& m_host;
     wxStaticText* m_questionText = nullptr;
-    quiz::QuizSession m_session;
+    QuizSession m_session;
     wxBitmapButton* m_nextButton = nullptr;
     wxBitmapButton* m_prevButton = nullptr;
     wxButton* m_resultButton = nullptr;

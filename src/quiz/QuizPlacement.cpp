@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace quiz {
-
 namespace {
 
 // Between the eyes and the window, so the outer edge of an eyeball stays clear.
@@ -28,5 +26,3 @@ ScreenRect PlaceQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindo
     }
     return placed;
 }
-
-}  // namespace quiz

@@ -2,8 +2,6 @@
 
 // Where the quiz window opens, in screen pixels: it must leave the patient's
 // eyes in view, since its questions are about them.
-namespace quiz {
-
 struct ScreenRect {
     int x = 0;
     int y = 0;
@@ -20,5 +18,3 @@ struct ScreenRect {
 // takes the height its questions need.
 ScreenRect PlaceQuizWindow(const ScreenRect& screen, const ScreenRect& mainWindow, const ScreenRect& eyes, int width,
                            int minWidth);
-
-}  // namespace quiz

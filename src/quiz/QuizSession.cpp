@@ -4,8 +4,6 @@
 
 #include <utility>
 
-namespace quiz {
-
 void QuizSession::Load(QuestionList questions)
 {
     m_questions = std::move(questions);
@@ -87,5 +85,3 @@ bool QuizSession::GoNext()
     ++m_current;
     return true;
 }
-
-}  // namespace quiz

@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <vector>
 
-namespace quiz {
-
 // The loaded questions, the order in which they are visited, and which one
 // is shown. Answers stay with the questions, which keep the file's order
 // whatever the visiting order. Every accessor is safe on an empty quiz:
@@ -43,5 +41,3 @@ private:
     std::vector<std::size_t> m_order;
     std::size_t m_current = 0;
 };
-
-}  // namespace quiz

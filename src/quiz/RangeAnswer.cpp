@@ -8,7 +8,6 @@
 #include <sstream>
 #include <vector>
 
-namespace quiz {
 namespace {
 
 constexpr std::array<PrismBaseWord, 4> kBases = {PrismBaseWord::out, PrismBaseWord::in, PrismBaseWord::up,
@@ -269,5 +268,3 @@ std::string RangeExample(const PrismRange& range)
         text << ' ' << BaseAbbreviation(*range.base);
     return text.str();
 }
-
-}  // namespace quiz

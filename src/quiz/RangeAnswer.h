@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-namespace quiz {
-
 // A measured angle as the answer of a text question: "20..25 BO" scores a
 // typed text whose first number lies from 20 to 25 (inclusive) and which
 // names base out, and no other base. Without a base ("20..25") only the
@@ -56,5 +54,3 @@ bool AnswerMatches(std::string_view answerText, std::string_view typedText,
 // abbreviation ("20 BO").
 std::string RangeExample(const PrismRange& range);
 const char* BaseAbbreviation(PrismBaseWord base);
-
-}  // namespace quiz

@@ -4,7 +4,6 @@
 
 #include "quiz/SaturatingSum.h"
 
-namespace quiz {
 namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
@@ -72,5 +71,3 @@ std::string FormatResultsCsv(const std::vector<ReviewItem>& items, const Results
     AppendLine(csv, "total", "", "", std::to_string(total), std::to_string(maximum));
     return csv;
 }
-
-}  // namespace quiz

@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-namespace quiz {
-
 // Who took the quiz, which quiz, and when; UTF-8.
 struct ResultsHeading {
     std::string traineeName;
@@ -25,5 +23,3 @@ std::string CsvField(std::string_view text);
 // of a question line, so that spreadsheets read it as one table. Texts that
 // a spreadsheet would run as a formula get a leading apostrophe.
 std::string FormatResultsCsv(const std::vector<ReviewItem>& items, const ResultsHeading& heading);
-
-}  // namespace quiz

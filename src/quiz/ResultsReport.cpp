@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace quiz {
 namespace {
 
 std::string Fraction(int points, int maximum)
@@ -38,5 +37,3 @@ std::string FormatResultsReport(const QuizScore& score, std::string_view questio
     report += totalHead + std::string(column - totalHead.size(), ' ') + Fraction(score.total, score.maximum);
     return report;
 }
-
-}  // namespace quiz

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <sstream>
 
-namespace quiz {
 namespace {
 
 std::vector<std::string> GivenAnswer(const Question& question)
@@ -238,5 +237,3 @@ std::string FormatReview(const std::vector<ReviewItem>& items, const ReviewLabel
     }
     return text;
 }
-
-}  // namespace quiz

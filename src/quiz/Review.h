@@ -10,8 +10,6 @@
 #include <utility>
 #include <vector>
 
-namespace quiz {
-
 // One answer that earns points, in readable form: "left + eso" for a text
 // answer, the entry's text for a choice question. A measured range keeps its
 // answer text and is worded with the review's labels. A keyword answer also
@@ -92,5 +90,3 @@ std::string ReadableRange(const PrismRange& range, const ReviewLabels& labels);
 // The review as plain text, a block per question separated by blank lines.
 // Labels are inserted as plain text, never used as formats.
 std::string FormatReview(const std::vector<ReviewItem>& items, const ReviewLabels& labels);
-
-}  // namespace quiz

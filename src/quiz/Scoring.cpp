@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <string>
 
-namespace quiz {
 namespace {
 
 std::string Lowered(std::string_view text)
@@ -96,5 +95,3 @@ QuizScore ScoreQuiz(const QuestionList& questions, BaseAbbreviations abbreviatio
     }
     return score;
 }
-
-}  // namespace quiz

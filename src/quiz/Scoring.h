@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-namespace quiz {
-
 // Score of one question from its stored userAnswer; never negative.
 // Text: the first answer whose "&"-separated keywords all occur in the typed
 // text (ignoring case, ISO 8859-1), or whose range the typed measurement
@@ -40,5 +38,3 @@ struct Keywords {
     std::vector<std::string> excluded;  // without their "!"
 };
 Keywords SplitKeywords(std::string_view answerText);
-
-}  // namespace quiz

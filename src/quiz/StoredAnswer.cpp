@@ -1,6 +1,5 @@
 #include "quiz/StoredAnswer.h"
 
-namespace quiz {
 namespace {
 
 bool IsChoice(AnswerBox box)
@@ -19,7 +18,7 @@ AnswerArea AnswerAreaFor(const Question& question)
     return AnswerArea::None;
 }
 
-void StoreAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries)
+void StoreShownAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries)
 {
     if (question.answerBox == AnswerBox::Text) {
         question.userAnswer = std::string(typedText);
@@ -40,5 +39,3 @@ bool IsEntryChecked(const Question& question, std::size_t entry)
 {
     return entry < question.userAnswer.size() && question.userAnswer[entry] == '1';
 }
-
-}  // namespace quiz

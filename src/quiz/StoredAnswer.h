@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-namespace quiz {
-
 // Which answer control the window shows for a question.
 enum class AnswerArea {
     None,        // no answer kind, or a choice question without answers
@@ -21,9 +19,7 @@ AnswerArea AnswerAreaFor(const Question& question);
 // the typed text for a text question; for a choice question one '1'/'0' per
 // answer, taken from checkedEntries (missing entries count as unchecked,
 // surplus ones are dropped). Other kinds keep their stored answer.
-void StoreAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries);
+void StoreShownAnswer(Question& question, std::string_view typedText, const std::vector<bool>& checkedEntries);
 
 // Whether list entry `entry` is to be checked when the question is shown again.
 bool IsEntryChecked(const Question& question, std::size_t entry);
-
-}  // namespace quiz

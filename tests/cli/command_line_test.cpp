@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace cli {
 namespace {
 
 CommandLine Parse(std::vector<std::string> arguments)
@@ -201,4 +200,3 @@ TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)
 }
 
 }  // namespace
-}  // namespace cli

@@ -12,13 +12,11 @@
 
 namespace {
 
-using cli::MeasureWords;
-
 MeasureWords WordsOf(const std::string& languageFile)
 {
     LanguageTable texts;
     EXPECT_TRUE(texts.Load(std::string(SQUINX_DATA_DIR) + "/" + languageFile)) << texts.LastError();
-    return cli::MeasureWordsOf(texts);
+    return MeasureWordsOf(texts);
 }
 
 // A right esotropia with a left hypotropia and an excyclodeviation, the left eye fixing.
@@ -49,7 +47,7 @@ std::vector<std::string> Lines(const std::string& text)
 
 TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
 {
-    const std::string german = cli::PlainMeasurements({Esotropia({25, -25})}, WordsOf("Deutsch.lan"));
+    const std::string german = PlainMeasurements({Esotropia({25, -25})}, WordsOf("Deutsch.lan"));
     const std::vector<std::string> lines = Lines(german);
     ASSERT_EQ(lines.size(), 6u) << german;
     EXPECT_EQ(lines[0], "Blickrichtung +25,0\u00B0, -25,0\u00B0   F\u00FChrungsauge: L");
@@ -76,7 +74,7 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
     straight.incyclo = 0;
     straight.cannotFixate = true;
     straight.cannotTakeUpFixation = {true, false};
-    const std::string english = cli::PlainMeasurements({straight, straight}, WordsOf("English.lan"));
+    const std::string english = PlainMeasurements({straight, straight}, WordsOf("English.lan"));
     EXPECT_TRUE(std::regex_search(english, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
         << english;
     EXPECT_NE(english.find("   (cannot fixate)\n"), std::string::npos) << english;
@@ -86,8 +84,7 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
 
 TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
 {
-    const std::string tsv =
-        cli::TabSeparatedMeasurements({Esotropia({25, 25}), Esotropia({0, 0})}, WordsOf("English.lan"));
+    const std::string tsv = TabSeparatedMeasurements({Esotropia({25, 25}), Esotropia({0, 0})}, WordsOf("English.lan"));
     const std::vector<std::string> lines = Lines(tsv);
     ASSERT_EQ(lines.size(), 3u);
     const auto columns = [](const std::string& line) { return std::count(line.begin(), line.end(), '\t') + 1; };

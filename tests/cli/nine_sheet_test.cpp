@@ -42,19 +42,19 @@ protected:
         unsetenv("WAYLAND_DISPLAY");
         setenv("LP_NUM_THREADS", "0", 1);
         std::string error;
-        m_gl = OffscreenGl::Create(cli::kNineViewWidth, cli::kNineViewHeight, error);
+        m_gl = OffscreenGl::Create(kNineViewWidth, kNineViewHeight, error);
         ASSERT_TRUE(m_gl) << error;
-        ASSERT_TRUE(cli::LoadProgramChoices(SQUINX_DATA_DIR, m_choices, error)) << error;
+        ASSERT_TRUE(LoadProgramChoices(SQUINX_DATA_DIR, m_choices, error)) << error;
         std::string musclesRefused;
-        ASSERT_TRUE(cli::OpenCaseExamination(std::string(SQUINX_DATA_DIR) + "/cases/sixth-nerve-palsy-right.sd",
-                                             m_choices.settings, m_palsy, musclesRefused));
+        ASSERT_TRUE(OpenCaseExamination(std::string(SQUINX_DATA_DIR) + "/cases/sixth-nerve-palsy-right.sd",
+                                        m_choices.settings, m_palsy, musclesRefused));
         ASSERT_EQ(musclesRefused, "");
     }
 
     RgbPicture Sheet(const Examination& examination)
     {
         bool textureLoaded = true;
-        return cli::DrawNineSheet(*m_gl, examination, m_choices.settings, 25, "cannot fixate", textureLoaded);
+        return DrawNineSheet(*m_gl, examination, m_choices.settings, 25, "cannot fixate", textureLoaded);
     }
 
     int PanelWidth(const RgbPicture& sheet) const { return (sheet.width - 4 * kNinePanelGap) / 3; }
@@ -69,7 +69,7 @@ protected:
     }
 
     std::unique_ptr<OffscreenGl> m_gl;
-    cli::ProgramChoices m_choices;
+    ProgramChoices m_choices;
     Examination m_palsy;
 };
 

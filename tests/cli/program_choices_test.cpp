@@ -16,9 +16,9 @@ void CopyLanguage(const TempFolder& folder, const std::string& name)
 
 std::string ChosenDecimalMark(const TempFolder& folder)
 {
-    cli::ProgramChoices choices;
+    ProgramChoices choices;
     std::string error;
-    EXPECT_TRUE(cli::LoadProgramChoices(folder.Folder(), choices, error)) << error;
+    EXPECT_TRUE(LoadProgramChoices(folder.Folder(), choices, error)) << error;
     return choices.texts.Get(Text::DecimalMark);
 }
 
@@ -28,9 +28,9 @@ std::string ChosenDecimalMark(const TempFolder& folder)
 TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
 {
     const TempFolder folder;
-    cli::ProgramChoices choices;
+    ProgramChoices choices;
     std::string error;
-    EXPECT_FALSE(cli::LoadProgramChoices(folder.Folder(), choices, error));
+    EXPECT_FALSE(LoadProgramChoices(folder.Folder(), choices, error));
     EXPECT_EQ(error, "no language file (.lan) in the working folder can be read");
 
     CopyLanguage(folder, "English.lan");
@@ -41,7 +41,7 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
     settings.blendSlider = 7;
     ASSERT_TRUE(SaveSettingsFile(folder.Path(kSettingsFileName), settings, error)) << error;
     EXPECT_EQ(ChosenDecimalMark(folder), ",");
-    ASSERT_TRUE(cli::LoadProgramChoices(folder.Folder(), choices, error));
+    ASSERT_TRUE(LoadProgramChoices(folder.Folder(), choices, error));
     EXPECT_TRUE(choices.settings.wholeDegrees);
     EXPECT_EQ(choices.settings.blendSlider, 7);
 

@@ -9,7 +9,6 @@
 #include <sstream>
 #include <string>
 
-namespace cli {
 namespace {
 
 // Runs the checker as the command line does, from the given working folder.
@@ -198,4 +197,3 @@ TEST(QuizCheck, TellsFilesInTheWrongEncoding)
 }
 
 }  // namespace
-}  // namespace cli

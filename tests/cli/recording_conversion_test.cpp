@@ -19,7 +19,6 @@
 #include <sstream>
 #include <string>
 
-namespace cli {
 namespace {
 
 const std::string kPlaybackData = std::string(SQUINX_TEST_DATA_DIR) + "/playback/";
@@ -157,4 +156,3 @@ TEST(RecordingConversion, FileSizeLimitGivesAReasonAndNoTemporaryFile)
 }
 
 }  // namespace
-}  // namespace cli

@@ -1,8 +1,7 @@
 // Muscle strengths through the main window: the companion file beside a
 // case, the eyes following the pointer through the model, and the dialog.
-#include "../view/ViewProbe.h"
+#include "CanvasFixture.h"
 #include "FrameDriver.h"
-#include "FrameFixture.h"
 #include "TestDialogs.h"
 
 #include "widgets/Ids.h"
@@ -76,16 +75,15 @@ private:
     bool* m_numberShown;
 };
 
-class MuscleCommandsTest : public FrameFixture {
+class MuscleCommandsTest : public CanvasFixture {
 protected:
     void SetUp() override
     {
-        FrameFixture::SetUp();
-        CopyDataFile("English.lan");
-        ASSERT_TRUE(StartProgram());
-        m_canvas = m_frame->m_canvas;
+        CanvasFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(m_canvas->Render());
-        drive::SetTool(m_frame, Id::FlashlightTool, false);
+        SetTool(Id::FlashlightTool, false);
     }
 
     std::string ReadBytes(const std::string& name) const
@@ -107,8 +105,6 @@ protected:
         event.SetEventObject(m_canvas);
         m_canvas->GetEventHandler()->ProcessEvent(event);
     }
-
-    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInTheWeakMusclesField)
@@ -121,17 +117,12 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
 
     // Straight ahead the sound left eye fixes and the right eye is turned in,
     // towards the viewer's right: its pupil lies right of its centre.
-    const int distance = m_frame->m_blendSlider->GetValue();
     const ViewImage image = ViewImage::Capture(*m_canvas);
-    const auto pupil = [&](double eyeX) {
-        return image.Centroid(ProjectHeadPoint(distance, eyeX, 0), 0.3 * PixelsPerUnit(distance),
-                              [](Rgb c) { return c.r < 20 && c.g < 20 && c.b < 20; });
-    };
-    const auto right = pupil(-0.5);
-    const auto left = pupil(0.5);
+    const auto right = PupilOf(image, kEye1);
+    const auto left = PupilOf(image, kEye2);
     ASSERT_TRUE(right && left);
-    EXPECT_GT(right->x - ProjectHeadPoint(distance, -0.5, 0).x, 3.0);
-    EXPECT_NEAR(left->x, ProjectHeadPoint(distance, 0.5, 0).x, 1.5);
+    EXPECT_GT(right->x - At(kEye1, 0).x, 3.0);
+    EXPECT_NEAR(left->x, At(kEye2, 0).x, 1.5);
 
     // The pointer left of the picture is the patient's right gaze: the field
     // of the weak right lateral rectus, where the esotropia grows.

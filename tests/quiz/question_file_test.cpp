@@ -11,7 +11,6 @@
 #include <random>
 #include <string>
 
-namespace quiz {
 namespace {
 
 const std::string dataDir = std::string(SQUINX_TEST_DATA_DIR) + "/quiz/";
@@ -283,9 +282,7 @@ TEST_F(QuestionFileFailure, FileAboveSizeLimit)
 }
 
 }  // namespace
-}  // namespace quiz
 
-namespace quiz {
 namespace {
 
 // Found while checking the limits: a file within the size limit can still
@@ -322,9 +319,7 @@ TEST_F(QuestionFileFailure, FileLargerThanTheMemoryLeft)
 }
 
 }  // namespace
-}  // namespace quiz
 
-namespace quiz {
 namespace {
 
 // Found while checking foreign encodings: a file saved as UTF-8 with a byte
@@ -369,4 +364,3 @@ TEST_F(QuestionFileFailure, FifoIsRefusedWithoutBlocking)
 }
 
 }  // namespace
-}  // namespace quiz

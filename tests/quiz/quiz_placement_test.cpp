@@ -4,9 +4,6 @@
 
 namespace {
 
-using quiz::PlaceQuizWindow;
-using quiz::ScreenRect;
-
 TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups)
 {
     const ScreenRect fullHd{0, 0, 1920, 1050};

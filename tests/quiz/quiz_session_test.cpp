@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-namespace quiz {
 namespace {
 
 const char* const twoQuestions = "[QUESTION]\nQuestion=Describe\nAnswerBox=TEXT\nAnswer=nerve,1\n"
@@ -81,9 +80,9 @@ TEST(QuizSession, AnswersSurviveMovingAwayAndBack)
 {
     QuizSession session;
     session.Load(ParseQuestionText(twoQuestions));
-    StoreAnswer(*session.Current(), "right nerve", {});
+    StoreShownAnswer(*session.Current(), "right nerve", {});
     session.GoNext();
-    StoreAnswer(*session.Current(), "", {false, true, false});
+    StoreShownAnswer(*session.Current(), "", {false, true, false});
 
     session.GoPrevious();
     EXPECT_EQ(session.Current()->userAnswer, "right nerve");
@@ -129,10 +128,10 @@ TEST(QuizSession, ShuffledVisitsStoreAnswersWithTheirOwnQuestions)
     EXPECT_EQ(session.CurrentIndex(), 0u);
     EXPECT_EQ(session.CurrentQuestion(), 1u);
     EXPECT_EQ(session.Current()->text, "Pick");
-    StoreAnswer(*session.Current(), "", {true, false, false});
+    StoreShownAnswer(*session.Current(), "", {true, false, false});
     ASSERT_TRUE(session.GoNext());
     EXPECT_EQ(session.CurrentQuestion(), 0u);
-    StoreAnswer(*session.Current(), "nerve", {});
+    StoreShownAnswer(*session.Current(), "nerve", {});
     EXPECT_FALSE(session.CanGoNext());
 
     // The scores are those of the questions in file order.
@@ -152,33 +151,33 @@ TEST(QuizSession, ShuffledVisitsStoreAnswersWithTheirOwnQuestions)
 TEST(StoredAnswer, StoresByAnswerKind)
 {
     Question text = QuestionOfKind(AnswerBox::Text, 2);
-    StoreAnswer(text, "typed", {true, true});
+    StoreShownAnswer(text, "typed", {true, true});
     EXPECT_EQ(text.userAnswer, "typed");
 
     Question single = QuestionOfKind(AnswerBox::SingleChoice, 3);
-    StoreAnswer(single, "ignored", {false, false, false});
+    StoreShownAnswer(single, "ignored", {false, false, false});
     EXPECT_EQ(single.userAnswer, "000");
 
     Question multiple = QuestionOfKind(AnswerBox::MultipleChoice, 3);
-    StoreAnswer(multiple, "", {true, false, true});
+    StoreShownAnswer(multiple, "", {true, false, true});
     EXPECT_EQ(multiple.userAnswer, "101");
 
     Question none = QuestionOfKind(AnswerBox::None, 2);
     none.userAnswer = "kept";
-    StoreAnswer(none, "typed", {true, true});
+    StoreShownAnswer(none, "typed", {true, true});
     EXPECT_EQ(none.userAnswer, "kept");
 }
 
 TEST(StoredAnswer, ChoiceStringHasOneEntryPerAnswer)
 {
     Question q = QuestionOfKind(AnswerBox::MultipleChoice, 3);
-    StoreAnswer(q, "", {true});
+    StoreShownAnswer(q, "", {true});
     EXPECT_EQ(q.userAnswer, "100");
-    StoreAnswer(q, "", {false, true, true, true, true});
+    StoreShownAnswer(q, "", {false, true, true, true, true});
     EXPECT_EQ(q.userAnswer, "011");
 
     Question withoutAnswers = QuestionOfKind(AnswerBox::SingleChoice, 0);
-    StoreAnswer(withoutAnswers, "", {true, true});
+    StoreShownAnswer(withoutAnswers, "", {true, true});
     EXPECT_EQ(withoutAnswers.userAnswer, "");
     EXPECT_FALSE(IsEntryChecked(withoutAnswers, 0));
 }
@@ -193,4 +192,3 @@ TEST(StoredAnswer, AnswerAreaFollowsTheQuestionsOwnKind)
 }
 
 }  // namespace
-}  // namespace quiz

@@ -7,7 +7,6 @@
 
 #include <string>
 
-namespace quiz {
 namespace {
 
 Question TextQuestion(const std::string& answers)
@@ -129,5 +128,3 @@ TEST(RangeAnswer, ReviewReadsTheRangeInTheLanguageOfTheLabels)
               std::string::npos)
         << text;
 }
-
-}  // namespace quiz

@@ -6,7 +6,6 @@
 
 #include <string>
 
-namespace quiz {
 namespace {
 
 TEST(ResultsCsv, FieldsAreQuotedOnlyWhenTheyMustBe)
@@ -58,4 +57,3 @@ TEST(ResultsCsv, TypedFormulasAreDefused)
 }
 
 }  // namespace
-}  // namespace quiz

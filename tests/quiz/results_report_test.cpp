@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace quiz {
 namespace {
 
 TEST(ResultsReport, LinesPerQuestionThenTotal)
@@ -55,4 +54,3 @@ TEST(ResultsReport, LabelsAreTextNotFormats)
 }
 
 }  // namespace
-}  // namespace quiz

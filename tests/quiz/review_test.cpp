@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-namespace quiz {
 namespace {
 
 const char* const kQuiz =
@@ -164,4 +163,3 @@ TEST(Review, AMeasurementNamingSeveralBasesSaysWhyItScoredNothing)
 }
 
 }  // namespace
-}  // namespace quiz

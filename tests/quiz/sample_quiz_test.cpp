@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-namespace quiz {
 namespace {
 
 namespace fs = std::filesystem;
@@ -262,4 +261,3 @@ TEST(SampleQuizScoring, TypedAnswersEarnWhatTheyDeserve)
 }
 
 }  // namespace
-}  // namespace quiz

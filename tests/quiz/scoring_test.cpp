@@ -5,7 +5,6 @@
 
 #include <string>
 
-namespace quiz {
 namespace {
 
 Question ParsedQuestion(const std::string& body)
@@ -124,4 +123,3 @@ TEST(Scoring, QuizTotalsAddClampedQuestionScores)
 }
 
 }  // namespace
-}  // namespace quiz

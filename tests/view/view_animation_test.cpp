@@ -1,7 +1,6 @@
 // The animation timers against the real main window, stepped by calling Notify.
+#include "CanvasFixture.h"
 #include "FrameDriver.h"
-#include "FrameFixture.h"
-#include "ViewProbe.h"
 
 #include "widgets/Ids.h"
 #include "view/CoverAnimationTimer.h"
@@ -10,53 +9,37 @@
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
-#include <wx/slider.h>
 #include <wx/toolbar.h>
 
 #include <cmath>
 #include <memory>
 #include <optional>
 
-namespace {
-
-bool IsPupil(Rgb c)
-{
-    return c.r < 20 && c.g < 20 && c.b < 20;
-}
-
-}  // namespace
-
-class ViewAnimationTest : public FrameFixture {
+// The view draws the blends of a timer of the test's own, which only the test steps.
+class ViewAnimationTest : public CanvasFixture {
 protected:
     void SetUp() override
     {
-        FrameFixture::SetUp();
-        CopyDataFile("English.lan");
-        ASSERT_TRUE(StartProgram());
-        m_canvas = m_frame->m_canvas;
+        CanvasFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         m_timer = std::make_unique<CoverAnimationTimer>(*m_frame, [this] { m_canvas->Refresh(false, nullptr); });
         m_canvas->SetCoverBlends(&m_timer->Blends());
-        ASSERT_TRUE(m_canvas->PrepareGl());
     }
     void TearDown() override
     {
         if (m_canvas)
             m_canvas->SetCoverBlends(nullptr);
-        FrameFixture::TearDown();
+        CanvasFixture::TearDown();
     }
 
-    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     const CoverBlends& Blends() const { return m_timer->Blends(); }
     double PupilX(double eyeX)
     {
-        const ViewImage image = ViewImage::Capture(*m_canvas);
-        const int distance = m_frame->m_blendSlider->GetValue();
-        const PixelPoint centre = ProjectHeadPoint(distance, eyeX, 0);
-        const std::optional<PixelPoint> pupil = image.Centroid(centre, 0.3 * PixelsPerUnit(distance), IsPupil);
+        const std::optional<PixelPoint> pupil = PupilOf(ViewImage::Capture(*m_canvas), eyeX);
         return pupil ? pupil->x : -1;
     }
 
-    EyesCanvas* m_canvas = nullptr;
     std::unique_ptr<CoverAnimationTimer> m_timer;
 };
 

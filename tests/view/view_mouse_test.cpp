@@ -1,7 +1,6 @@
 // The canvas's mouse handler, driven by synthesised events under Xvfb.
-#include "FrameFixture.h"
+#include "CanvasFixture.h"
 #include "FrameDriver.h"
-#include "ViewProbe.h"
 
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
@@ -10,28 +9,20 @@
 
 #include <wx/menu.h>
 #include <wx/panel.h>
-#include <wx/slider.h>
 #include <wx/toolbar.h>
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-namespace {
-
-constexpr double kEye1 = -0.5;
-constexpr double kEye2 = 0.5;
-
-}  // namespace
-
-class ViewMouseTest : public FrameFixture {
+// The mouse handler reads the frame drawn last: the view is drawn once.
+class ViewMouseTest : public CanvasFixture {
 protected:
     void SetUp() override
     {
-        FrameFixture::SetUp();
-        CopyDataFile("English.lan");
-        ASSERT_TRUE(StartProgram());
-        m_canvas = m_frame->m_canvas;
+        CanvasFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(m_canvas->Render());
     }
 
@@ -49,7 +40,7 @@ protected:
     // Canvas pixel showing a point of the head (eye 1 at x = -0.5).
     wxPoint CanvasPoint(double x, double y) const
     {
-        const PixelPoint p = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y);
+        const PixelPoint p = At(x, y);
         return {static_cast<int>(p.x), static_cast<int>(m_canvas->GetClientSize().GetHeight() - p.y)};
     }
     // Where the eyes look straight ahead, 40 pixels to its right and above it.
@@ -59,9 +50,6 @@ protected:
         return m_canvas->m_gazeAzimuth[0] == 0 && m_canvas->m_gazeElevation[0] == 0 &&
                m_canvas->m_gazeAzimuth[1] == 0 && m_canvas->m_gazeElevation[1] == 0;
     }
-    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
-
-    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewMouseTest, FlashlightMovesTheEyesOnlyWhileSwitchedOn)

@@ -1,28 +1,19 @@
 // The penlight's reflex and the prism wedge, drawn under Xvfb and read back.
+#include "CanvasFixture.h"
 #include "FrameDriver.h"
-#include "FrameFixture.h"
-#include "ViewProbe.h"
 
 #include "widgets/Ids.h"
 #include "view/EyesCanvas.h"
 
-#include <wx/slider.h>
 #include <wx/toolbar.h>
 
 #include <optional>
 
 namespace {
 
-constexpr double kEye1 = -0.5;
-constexpr double kEye2 = 0.5;
 // The spin value of an esotropia of 20 prism dioptres (11.31 degrees) of
 // eye 2, whose horizontal angle the field shows negated.
 constexpr int kEye2Eso20 = -1131;
-
-bool IsPupil(Rgb c)
-{
-    return c.r < 20 && c.g < 20 && c.b < 20;
-}
 
 // White, also seen through the prism's bluish glass.
 bool IsReflex(Rgb c)
@@ -32,20 +23,15 @@ bool IsReflex(Rgb c)
 
 }  // namespace
 
-class ViewReflexTest : public FrameFixture {
+class ViewReflexTest : public CanvasFixture {
 protected:
     void SetUp() override
     {
-        FrameFixture::SetUp();
-        CopyDataFile("English.lan");
-        ASSERT_TRUE(StartProgram());
-        m_canvas = m_frame->m_canvas;
-        ASSERT_TRUE(m_canvas->PrepareGl());
-        drive::SetTool(m_frame, Id::FlashlightTool, true);
+        CanvasFixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        SetTool(Id::FlashlightTool, true);
     }
-
-    PixelPoint At(double x, double y) const { return ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), x, y); }
-    double Unit() const { return PixelsPerUnit(m_frame->m_blendSlider->GetValue()); }
 
     // The pupil with the penlight off (unless a prism's glass lightens it),
     // and the reflex with the penlight on.
@@ -59,12 +45,10 @@ protected:
         const ViewImage dark = ViewImage::Capture(*m_canvas);
         m_canvas->SetPenlightShining(true);
         const ViewImage lit = ViewImage::Capture(*m_canvas);
-        const std::optional<PixelPoint> pupil = dark.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
+        const std::optional<PixelPoint> pupil = PupilOf(dark, eyeX);
         EXPECT_FALSE(dark.Centroid(At(eyeX, 0), 0.2 * Unit(), IsReflex)) << "no reflex without the penlight";
         return {pupil.value_or(PixelPoint{}), lit.Centroid(At(eyeX, 0), 0.2 * Unit(), IsReflex)};
     }
-
-    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewReflexTest, ReflexSitsWhereTheDeviationPutsIt)

@@ -1,9 +1,8 @@
 // The 3D view rendered under Xvfb and read back pixel by pixel.
+#include "CanvasFixture.h"
 #include "FrameDriver.h"
-#include "FrameFixture.h"
 #include "LanguageFile.h"
 #include "TestDialogs.h"
-#include "ViewProbe.h"
 
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
@@ -24,14 +23,6 @@
 
 namespace {
 
-constexpr double kEye1 = -0.5;
-constexpr double kEye2 = 0.5;
-
-bool IsPupil(Rgb c)
-{
-    return c.r < 20 && c.g < 20 && c.b < 20;
-}
-
 bool IsSclera(Rgb c)
 {
     return c.r > 120 && c.g > 120 && c.b > 120;
@@ -46,17 +37,8 @@ void ExpectNear(Rgb actual, Rgb expected, int tolerance, const char* where)
 
 }  // namespace
 
-class ViewRenderTest : public FrameFixture {
+class ViewRenderTest : public CanvasFixture {
 protected:
-    void SetUp() override
-    {
-        FrameFixture::SetUp();
-        CopyDataFile("English.lan");
-        ASSERT_TRUE(StartProgram());
-        m_canvas = m_frame->m_canvas;
-        ASSERT_TRUE(m_canvas->PrepareGl());
-    }
-
     ViewImage Capture()
     {
         ViewImage image = ViewImage::Capture(*m_canvas);
@@ -64,18 +46,7 @@ protected:
         EXPECT_GT(image.Height(), 100);
         return image;
     }
-    int Distance() const { return m_frame->m_blendSlider->GetValue(); }
-    PixelPoint At(double x, double y, double z = 0) const { return ProjectHeadPoint(Distance(), x, y, z); }
-    double Unit() const { return PixelsPerUnit(Distance()); }
-
-    std::optional<PixelPoint> PupilOf(const ViewImage& image, double eyeX) const
-    {
-        return image.Centroid(At(eyeX, 0), 0.3 * Unit(), IsPupil);
-    }
-    void SetTool(int id, bool on) { drive::SetTool(m_frame, id, on); }
     void SetItem(int id, bool on) { drive::SetMenuItem(m_frame, id, on); }
-
-    EyesCanvas* m_canvas = nullptr;
 };
 
 TEST_F(ViewRenderTest, SmoothEdgesOnlyWhereTheGraphicsCardDraws)
