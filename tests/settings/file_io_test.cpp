@@ -1,5 +1,6 @@
 #include "../support/FileSizeLimit.h"
 #include "settings/FileIo.h"
+#include "settings/SameFile.h"
 
 #include <gtest/gtest.h>
 
@@ -160,7 +161,7 @@ TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
 
     fs::create_directory(path("folder"));
     EXPECT_FALSE(WriteFileAtomically(path("folder"), "x", 1, error));
-    EXPECT_TRUE(Contains(error, "folder")) << error;
+    EXPECT_TRUE(Contains(error, "it is a folder.")) << error;
     EXPECT_TRUE(fs::is_directory(path("folder")));
     EXPECT_TRUE(leftoverTemporaries().empty());
 }
@@ -347,6 +348,12 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
     ASSERT_TRUE(ReadFileBytes(path("ten"), 10, bytes, error)) << error;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
 
+    // The system's /proc files report a size of 0 and still have content.
+    ASSERT_TRUE(ReadFileBytes("/proc/self/status", 1 << 20, bytes, error)) << error;
+    ASSERT_GT(bytes.size(), 5u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
+    EXPECT_EQ(bytes.back(), '\n');
+
     Spit(path("empty"), "");
     ASSERT_TRUE(ReadFileBytes(path("empty"), 10, bytes, error)) << error;
     EXPECT_TRUE(bytes.empty());
@@ -390,6 +397,20 @@ TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
     EXPECT_FALSE(ReadFileBytes(path("huge.txt"), 64u << 20, bytes, error));
     EXPECT_TRUE(Contains(error, "too large")) << error;
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{7});
+}
+
+TEST_F(FileIo, SameFileKnowsAFileByAnyOfItsNames)
+{
+    Spit(path("a.sd"), "a");
+    Spit(path("b.sd"), "a");
+    fs::create_symlink(path("a.sd"), path("link.sd"));
+    const std::string a = path("a.sd").string();
+    EXPECT_TRUE(IsSameFile(a, (m_folder / "." / "a.sd").string()));
+    EXPECT_TRUE(IsSameFile(a, path("link.sd").string()));
+    EXPECT_FALSE(IsSameFile(a, path("b.sd").string()));
+    EXPECT_FALSE(IsSameFile(a, path("absent.sd").string()));
+    EXPECT_FALSE(IsSameFile(path("absent.sd").string(), path("absent.sd").string()));
+    EXPECT_FALSE(IsSameFile("", ""));
 }
 
 }  // namespace
