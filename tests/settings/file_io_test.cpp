@@ -380,6 +380,10 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     ASSERT_EQ(::mkfifo(path("pipe.sd").c_str(), 0600), 0);
     EXPECT_FALSE(ReadFileBytes(path("pipe.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "not a regular file")) << error;
+
+    // Opens as a regular file and fails on reading its first byte.
+    EXPECT_FALSE(ReadFileBytes("/proc/self/mem", 1000, bytes, error));
+    EXPECT_TRUE(Contains(error, "Input/output error")) << error;
     EXPECT_EQ(bytes, before);
 }
 
