@@ -45,6 +45,8 @@ TEST(RecordingNames, OnlyLowerCaseTxtMeansDeviceSigns)
     EXPECT_EQ(CompleteSaveName("exam"), "exam.stx");
     EXPECT_EQ(CompleteOpenName("exam.stx"), "exam.stx");
     EXPECT_EQ(CompleteSaveName("exam.txt"), "exam.txt");
+    EXPECT_EQ(CompleteOpenName(".txt"), ".txt");
+    EXPECT_EQ(CompleteSaveName("stx"), "stx.stx");
 }
 
 TEST(RecordingNames, FileNamedUpperCaseTxtKeepsItsSigns)
