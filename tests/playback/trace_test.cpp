@@ -152,6 +152,10 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     double step = 0;
     const TraceScale scale = ScaleFor(all, false, 101, 5, step);
     EXPECT_EQ(step, 10.0);
+    // Steps of 1, 2 or 5 times a power of ten, the smallest that is at least the span's share.
+    EXPECT_EQ(NiceStep(10, 5), 2.0);
+    EXPECT_EQ(NiceStep(12, 5), 5.0);
+    EXPECT_EQ(NiceStep(55, 5), 20.0);
     EXPECT_EQ(scale.top, 30.0);
     EXPECT_EQ(scale.bottom, -20.0);
     EXPECT_EQ(scale.YOf(30.0), 0);
@@ -190,6 +194,10 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     EXPECT_FALSE(runs[1].interpolated);
     EXPECT_EQ(runs[0].points.back().x, runs[1].points.front().x);
     EXPECT_EQ(near.lines[kEyeOneTorsion].size(), 1u);
+    // Torsion left out draws the other lines only.
+    const TraceFigure nearFlat = LayOutTrace(levels, TraceReaderOf(player), window, scale, false);
+    EXPECT_TRUE(nearFlat.lines[kEyeOneTorsion].empty());
+    EXPECT_EQ(nearFlat.lines[kEyeTwoHorizontal].size(), 2u);
     ASSERT_EQ(near.weakSpans.size(), 1u);
     EXPECT_EQ(near.weakSpans[0].begin, 0);
     EXPECT_TRUE(near.weakSpans[0].whole);
