@@ -137,6 +137,11 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     const RecordingPlayer player = SpikedPlayer(900000, 654300, 655200, 300000, 300600);
     EXPECT_DOUBLE_EQ(MillisecondsPerRow(player.GetRecording()), 4.0);
     EXPECT_DOUBLE_EQ(SecondsFromStart(player.GetRecording(), 250), 1.0);
+    // A recording counts from its first row; one without a time span takes a millisecond a row.
+    const Recording late({}, 2, {1000, 0, 1500, 0, 2000, 0});
+    EXPECT_DOUBLE_EQ(SecondsFromStart(late, 2), 1.0);
+    EXPECT_DOUBLE_EQ(MillisecondsPerRow(late), 500.0);
+    EXPECT_DOUBLE_EQ(MillisecondsPerRow(Recording({}, 2, {1000, 0, 1000, 0})), 1.0);
     TraceRow row;
     ReadTraceRow(player, 654321, row);
     EXPECT_FLOAT_EQ(row[kEyeOneHorizontal], 30.0f);
