@@ -103,6 +103,9 @@ TEST(TraceWindow, ClicksZoomAndPlaybackMapToTheRightRows)
     EXPECT_DOUBLE_EQ(window.FirstRow(), 0.0);
     window.Follow(1000);
     EXPECT_DOUBLE_EQ(window.FirstRow(), 900.0);
+    window.Follow(900);  // the first and the last row shown stay in view
+    window.Follow(1899);
+    EXPECT_DOUBLE_EQ(window.FirstRow(), 900.0);
     window.Follow(99999);
     EXPECT_DOUBLE_EQ(window.FirstRow(), 99000.0);
 }
