@@ -46,6 +46,7 @@ TEST(FormatNumber, PutsTheDecimalMarkIntoTheNumberOnly)
     EXPECT_EQ(WithDecimalMark("1.5", "."), "1.5");
     EXPECT_EQ(FormatNumber("t = %.3f s.", 1.25, "fallback", ","), "t = 1,250 s.");
     EXPECT_EQ(FormatNumber("5%%. %.1f", 1.5, "fallback", ","), "5%. 1,5");
+    EXPECT_EQ(FormatNumber("%%%.1f", 1.5, "fallback", ","), "%1,5");
     EXPECT_EQ(FormatNumber("%d", 1.5, "fallback", ","), "fallback");
 }
 
