@@ -37,6 +37,8 @@ TEST(TextFit, PathsAreCutInTheMiddle)
     EXPECT_EQ(cut.substr(0, 14), L"/home/teacher/");
     EXPECT_EQ(cut.substr(cut.size() - 8), L"/case.sd");
     EXPECT_NE(cut.find(L'\u2026'), std::wstring::npos);
+    EXPECT_EQ(CutMiddle(L"abcdef", 4), L"a\u2026ef");
+    EXPECT_EQ(CutMiddle(L"abcdef", 0), L"");
 }
 
 TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped)
