@@ -54,6 +54,7 @@ TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped)
 
     EXPECT_EQ(FitText(L"one two three", {8, 5}, true), L"one two\nthree");
     EXPECT_EQ(FitText(L"a\nb\nc\nd", {8, 2}, true), L"a\nb\u2026");
+    EXPECT_EQ(FitText(L"a\nb", {0, 1}, true), L"");  // no room even for the ellipsis
 }
 
 }  // namespace
