@@ -75,6 +75,7 @@ TEST(QuizSession, LoadAndClearStartOver)
     EXPECT_TRUE(session.empty());
     EXPECT_EQ(session.current(), nullptr);
     EXPECT_EQ(session.currentIndex(), 0u);
+    EXPECT_EQ(session.currentQuestion(), 0u);
 }
 
 TEST(QuizSession, AnswersSurviveMovingAwayAndBack)
