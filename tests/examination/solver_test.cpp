@@ -224,6 +224,16 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const BothEyes leftFixes = Solve(examination, {}, rightCovered);
     EXPECT_NEAR(leftFixes[1].comitant.horizontal, 0.0, 1e-9);
     EXPECT_NEAR(std::abs(leftFixes[0].comitant.horizontal), 10.0, 1e-9);
+    // The same with the eyes' parts swapped: a right eso, the left eye covered.
+    EyeModel rightEso;
+    rightEso.SetFar(Eye::one, EyeQuantity::horizontal, 1000);
+    rightEso.SetNear(Eye::one, EyeQuantity::horizontal, 1000);
+    examination.SetModel(rightEso);
+    CoverBlends leftCovered;
+    leftCovered.coverBlend2 = 1;
+    const BothEyes rightFixes = Solve(examination, {}, leftCovered);
+    EXPECT_NEAR(rightFixes[0].comitant.horizontal, 0.0, 1e-9);
+    EXPECT_NEAR(std::abs(rightFixes[1].comitant.horizontal), 10.0, 1e-9);
     examination.SetModel({});
     EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
 
@@ -263,6 +273,10 @@ TEST(Solver, TorsionAndLatentPrismTurnsBlendWithTheCover)
     const double covered = torsion(1);
     EXPECT_GT(std::abs(covered - open), 1.0) << "the paretic left eye takes up fixation";
     EXPECT_NEAR(torsion(0.5f), 0.5 * (open + covered), 1e-9);
+    // The paretic left eye, fixing, is on the target; with both eyes open it stood higher or lower.
+    rightCovered.coverBlend1 = 1;
+    EXPECT_NEAR(Solve(examination, {0, 0}, rightCovered)[1].muscles.vertical, 0.0, 1e-6);
+    EXPECT_GT(std::abs(Solve(examination, {0, 0}, {})[1].muscles.vertical), 1.0);
 
     Examination latent;
     latent.SetLatent(true);
