@@ -205,6 +205,16 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const auto halfWay = muscles({0, 0}, eyeTwoCovered(0.5f));
     EXPECT_NEAR(halfWay[0].horizontal, 0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(halfWay[1].horizontal, 0.5 * covered[1].horizontal, 1e-6);
+    // Part way through an alternate cover both occluders move, and so do both movements.
+    CoverBlends rightOnly;
+    rightOnly.coverBlend1 = 1;
+    CoverBlends alternating = eyeTwoCovered(1);
+    alternating.coverBlend1 = 0.25f;
+    const auto right = muscles({0, 0}, rightOnly);
+    const auto both = muscles({0, 0}, alternating);
+    for (std::size_t eye = 0; eye < 2; ++eye)
+        EXPECT_NEAR(both[eye].horizontal,
+                    covered[eye].horizontal + 0.25 * (right[eye].horizontal - primary[eye].horizontal), 1e-6);
     // Fixation passes to the paretic eye half-way through the cover, and
     // from then on it cannot reach far to its side.
     EXPECT_FALSE(FixingEyeCannotFixate(examination, {30, 0}, eyeTwoCovered(0.49f)));
@@ -221,9 +231,16 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     // moves by as much (Hering's law).
     CoverBlends rightCovered;
     rightCovered.coverBlend1 = 1;
+    // Both turn the same way, so each moves by as much as the other in the same direction.
+    const auto movesAlike = [&](const BothEyes& covered) {
+        const BothEyes open = Solve(examination, {}, {});
+        EXPECT_NEAR(covered[0].comitant.horizontal - open[0].comitant.horizontal,
+                    covered[1].comitant.horizontal - open[1].comitant.horizontal, 1e-9);
+    };
     const BothEyes leftFixes = Solve(examination, {}, rightCovered);
     EXPECT_NEAR(leftFixes[1].comitant.horizontal, 0.0, 1e-9);
     EXPECT_NEAR(std::abs(leftFixes[0].comitant.horizontal), 10.0, 1e-9);
+    movesAlike(leftFixes);
     // The same with the eyes' parts swapped: a right eso, the left eye covered.
     EyeModel rightEso;
     rightEso.SetFar(Eye::one, EyeQuantity::horizontal, 1000);
@@ -234,6 +251,7 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const BothEyes rightFixes = Solve(examination, {}, leftCovered);
     EXPECT_NEAR(rightFixes[0].comitant.horizontal, 0.0, 1e-9);
     EXPECT_NEAR(std::abs(rightFixes[1].comitant.horizontal), 10.0, 1e-9);
+    movesAlike(rightFixes);
     examination.SetModel({});
     EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
 
