@@ -464,7 +464,9 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
         if not exes:
             return result
     test_timeout = args.timeout or max(10.0, 5 * (time.monotonic() - baseline))
-    file_deadline = min(deadline, start + file_budget)
+    # The file's share starts once its tests are built: the first file of a
+    # run would otherwise spend it all on building them.
+    file_deadline = min(deadline, baseline + file_budget)
 
     lines = text.split("\n")
     for done, m in enumerate(to_run):
