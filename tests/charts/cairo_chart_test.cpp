@@ -1,4 +1,5 @@
 #include "charts/CairoChart.h"
+#include "charts/CairoImage.h"
 
 #include "model/MusclePresets.h"
 
@@ -42,6 +43,17 @@ cairo_status_t ReadPng(void* closure, unsigned char* data, unsigned int length)
 }
 
 }  // namespace
+
+TEST(CairoImage, APictureComesBackFromCairoPixelForPixel)
+{
+    const RgbPicture original{2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 1, 128, 254}};
+    cairo_surface_t* image = CairoImageOf(original);
+    ASSERT_NE(image, nullptr);
+    RgbPicture copy{2, 2, std::vector<unsigned char>(12, 7)};
+    CopyFromCairoImage(image, copy);
+    cairo_surface_destroy(image);
+    EXPECT_EQ(copy.rgb, original.rgb);
+}
 
 TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThem)
 {
