@@ -79,7 +79,7 @@ TEST(OpenCaseExamination, RefusesAMissingFileAndOneThatIsNoCase)
 {
     Examination examination;
     std::string musclesRefused;
-    for (const char* name : {"/cases/missing.sd", "/English.lan"})
+    for (const char* name : {"/cases/missing.sd", "/English.lan", "/cases/sixth-nerve-palsy-left.sd.muscles"})
         EXPECT_FALSE(
             cli::OpenCaseExamination(std::string(SQUINX_DATA_DIR) + name, Settings{}, examination, musclesRefused))
             << name;
