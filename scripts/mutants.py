@@ -52,6 +52,8 @@ class Mutant:
     change: str        # e.g. "'<' -> '<='"
     original: str      # the whole original line
     mutated: str       # the whole changed line
+    occurrence: int = 1  # which of the line's same changes, from the left
+    repeats: int = 1     # how many of this change the line has
 
 
 @dataclass
@@ -195,7 +197,12 @@ def file_mutants(text):
     for index, masked in enumerate(masked_lines(text)):
         if re.search(r"\b(static_assert|template|operator)\b", masked):
             continue
-        result.extend(line_mutants(index + 1, lines[index], masked))
+        found = line_mutants(index + 1, lines[index], masked)
+        for m in found:
+            same = [other for other in found if other.change == m.change]
+            m.occurrence = sorted(other.column for other in same).index(m.column) + 1
+            m.repeats = len(same)
+        result.extend(found)
     return result
 
 
@@ -203,17 +210,36 @@ def normalise(text):
     return " ".join(text.split())
 
 
-def read_equivalents():
-    """Lines of 'file | line text | change | reason'."""
+def named_change(m):
+    """The change as the list of equivalents and the report name it: a line
+    with the same change in several places adds which one, "#2" for the
+    second from the left."""
+    return f"{m.change} #{m.occurrence}" if m.repeats > 1 else m.change
+
+
+def keys(rel, m):
+    """The keys that mark a mutant equivalent: its own occurrence, or the
+    change alone, which covers every place on the line."""
+    line = normalise(m.original)
+    return [(rel, line, named_change(m)), (rel, line, m.change)]
+
+
+def is_equivalent(rel, m, equivalents):
+    return any(key in equivalents for key in keys(rel, m))
+
+
+def read_equivalents(path):
+    """Lines of 'file | line text | change | reason'; the change may end in
+    " #N" to name only the Nth such change on the line."""
     known = {}
-    if not EQUIVALENTS.exists():
+    if not path.exists():
         return known
-    for number, raw in enumerate(EQUIVALENTS.read_text(encoding="utf-8").splitlines(), 1):
+    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
         if not raw.strip() or raw.lstrip().startswith("#"):
             continue
         parts = [p.strip() for p in raw.split(" | ")]
         if len(parts) != 4 or not parts[3]:
-            sys.exit(f"{EQUIVALENTS.name}:{number}: expected 'file | line text | change | reason'")
+            sys.exit(f"{path.name}:{number}: expected 'file | line text | change | reason'")
         known[(parts[0], normalise(parts[1]), parts[2])] = parts[3]
     return known
 
@@ -422,7 +448,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
         mutants = mutants[:args.limit]
     to_run = []
     for m in mutants:
-        if (rel, normalise(m.original), m.change) in equivalents:
+        if is_equivalent(rel, m, equivalents):
             result.equivalent += 1
         else:
             to_run.append(m)
@@ -438,7 +464,9 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
         if not exes:
             return result
     test_timeout = args.timeout or max(10.0, 5 * (time.monotonic() - baseline))
-    file_deadline = min(deadline, start + file_budget)
+    # The file's share starts once its tests are built: the first file of a
+    # run would otherwise spend it all on building them.
+    file_deadline = min(deadline, baseline + file_budget)
 
     lines = text.split("\n")
     for done, m in enumerate(to_run):
@@ -458,7 +486,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
                 else:
                     result.survived.append(m)
         if args.verbose:
-            print(f"  {rel}:{m.line}:{m.column} {m.change}: {outcome}", flush=True)
+            print(f"  {rel}:{m.line}:{m.column} {named_change(m)}: {outcome}", flush=True)
     # The restored file is rebuilt now, so the build folder ends as the tree is.
     build_targets(build, tests, args.jobs, None)
     result.seconds = time.monotonic() - start
@@ -478,7 +506,7 @@ def report(results, out):
     survivors = [(r.path, m) for r in results for m in sorted(r.survived, key=lambda m: (m.line, m.column))]
     if survivors:
         lines += ["", "Survived (file:line:column change | line):"]
-        lines += [f"{p}:{m.line}:{m.column} {m.change} | {m.original.strip()}" for p, m in survivors]
+        lines += [f"{p}:{m.line}:{m.column} {named_change(m)} | {m.original.strip()}" for p, m in survivors]
     text = "\n".join(lines) + "\n"
     print(text, end="")
     out.write_text(text)
@@ -503,6 +531,7 @@ def main():
                         help="unit-test executables not to run")
     parser.add_argument("--near", action="store_true", help="only the unit tests of the source's own area "
                         "(tests/AREA): far fewer links, a few mutants only other areas catch count as survivors")
+    parser.add_argument("--equivalents", default=str(EQUIVALENTS), help="the list of known equivalent mutants")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the mutants without running them")
     parser.add_argument("--verbose", action="store_true", help="print each mutant's outcome")
@@ -527,20 +556,20 @@ def main():
         files = sorted(rel for rel in targets.sources if wanted(rel, args.files))
         if not files:
             sys.exit("mutants: no toolkit-free source matches " + " ".join(args.files))
-        equivalents = read_equivalents()
+        equivalents = read_equivalents(Path(args.equivalents))
         for rel in files:
             text = (copy / "src" / rel).read_text(encoding="utf-8", errors="surrogateescape")
-            planted = {(rel, normalise(m.original), m.change) for m in file_mutants(text)}
+            planted = {key for m in file_mutants(text) for key in keys(rel, m)}
             for key in equivalents:
                 if key[0] == rel and key not in planted:
-                    print(f"mutants: {EQUIVALENTS.name} names a mutant {rel} no longer has: {key[1]} | {key[2]}",
+                    print(f"mutants: {Path(args.equivalents).name} names a mutant {rel} no longer has: {key[1]} | {key[2]}",
                           file=sys.stderr)
         if args.list:
             for rel in files:
                 text = (copy / "src" / rel).read_text(encoding="utf-8", errors="surrogateescape")
                 for m in file_mutants(text):
-                    mark = " (equivalent)" if (rel, normalise(m.original), m.change) in equivalents else ""
-                    print(f"{rel}:{m.line}:{m.column} {m.change}{mark} | {m.original.strip()}")
+                    mark = " (equivalent)" if is_equivalent(rel, m, equivalents) else ""
+                    print(f"{rel}:{m.line}:{m.column} {named_change(m)}{mark} | {m.original.strip()}")
             return 0
         deadline = time.monotonic() + args.budget
         results = []

@@ -1,4 +1,5 @@
 #include "charts/CairoChart.h"
+#include "charts/CairoImage.h"
 
 #include "model/MusclePresets.h"
 
@@ -42,6 +43,21 @@ cairo_status_t ReadPng(void* closure, unsigned char* data, unsigned int length)
 }
 
 }  // namespace
+
+TEST(CairoImage, APictureComesBackFromCairoPixelForPixel)
+{
+    const std::vector<unsigned char> pixels = {255, 0, 0, 0, 255, 0, 0, 0, 255, 1, 128, 254};
+    for (const RgbPicture& original : {RgbPicture{2, 2, pixels}, RgbPicture{4, 1, pixels}}) {
+        cairo_surface_t* image = CairoImageOf(original);
+        ASSERT_NE(image, nullptr) << original.width;
+        RgbPicture copy{original.width, original.height, std::vector<unsigned char>(12, 7)};
+        CopyFromCairoImage(image, copy);
+        cairo_surface_destroy(image);
+        EXPECT_EQ(copy.rgb, original.rgb) << original.width;
+    }
+    EXPECT_EQ(CairoImageOf(RgbPicture{0, 2, {}}), nullptr);
+    EXPECT_EQ(CairoImageOf(RgbPicture{2, 0, {}}), nullptr);
+}
 
 TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThem)
 {

@@ -189,6 +189,7 @@ TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)
     EXPECT_EQ(ResolveFromStartFolder("cases/a.sd", "/home/t/work"), "/home/t/work/cases/a.sd");
     EXPECT_EQ(ResolveFromStartFolder("/data/a.sd", "/home/t/work"), "/data/a.sd");
     EXPECT_EQ(ResolveFromStartFolder("a.sd", ""), "a.sd");
+    EXPECT_EQ(ResolveFromStartFolder("", "/home/t/work"), "");
 
     EXPECT_EQ(KindOfFile("/x/a.sd"), FileKind::Case);
     EXPECT_EQ(KindOfFile("a.txt"), FileKind::Recording);

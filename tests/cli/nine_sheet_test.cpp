@@ -75,6 +75,15 @@ protected:
 
 // The sheet the window has always drawn for the shipped settings, each
 // panel showing both eyes: a white globe and a dark pupil in each half.
+TEST(OpenCaseExamination, RefusesAMissingFileAndOneThatIsNoCase)
+{
+    Examination examination;
+    std::string musclesRefused;
+    for (const char* name : {"/cases/missing.sd", "/English.lan", "/cases/sixth-nerve-palsy-left.sd.muscles"})
+        EXPECT_FALSE(OpenCaseExamination(std::string(SQUINX_DATA_DIR) + name, Settings{}, examination, musclesRefused))
+            << name;
+}
+
 TEST_F(NineSheetTest, DrawsBothEyesInEveryPanel)
 {
     const RgbPicture sheet = Sheet(m_palsy);

@@ -221,9 +221,27 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     // moves by as much (Hering's law).
     CoverBlends rightCovered;
     rightCovered.coverBlend1 = 1;
+    // Both turn the same way, so each moves by as much as the other in the same direction.
+    const auto movesAlike = [&](const BothEyes& covered) {
+        const BothEyes open = Solve(examination, {}, {});
+        EXPECT_NEAR(covered[0].comitant.horizontal - open[0].comitant.horizontal,
+                    covered[1].comitant.horizontal - open[1].comitant.horizontal, 1e-9);
+    };
     const BothEyes leftFixes = Solve(examination, {}, rightCovered);
     EXPECT_NEAR(leftFixes[1].comitant.horizontal, 0.0, 1e-9);
     EXPECT_NEAR(std::abs(leftFixes[0].comitant.horizontal), 10.0, 1e-9);
+    movesAlike(leftFixes);
+    // The same with the eyes' parts swapped: a right eso, the left eye covered.
+    EyeModel rightEso;
+    rightEso.SetFar(Eye::one, EyeQuantity::horizontal, 1000);
+    rightEso.SetNear(Eye::one, EyeQuantity::horizontal, 1000);
+    examination.SetModel(rightEso);
+    CoverBlends leftCovered;
+    leftCovered.coverBlend2 = 1;
+    const BothEyes rightFixes = Solve(examination, {}, leftCovered);
+    EXPECT_NEAR(rightFixes[0].comitant.horizontal, 0.0, 1e-9);
+    EXPECT_NEAR(std::abs(rightFixes[1].comitant.horizontal), 10.0, 1e-9);
+    movesAlike(rightFixes);
     examination.SetModel({});
     EXPECT_EQ(ManifestFixingEye(examination), Eye::two);
 
@@ -240,6 +258,15 @@ TEST(Solver, CoverHandsFixationToThePareticEyeAndShowsTheSecondaryDeviation)
     const auto mirroredHalfWay = muscles({0, 0}, eyeOneCovered(0.5f));
     EXPECT_NEAR(mirroredHalfWay[1].horizontal, -0.5 * primary[0].horizontal, 1e-6);
     EXPECT_NEAR(mirroredHalfWay[0].horizontal, 0.5 * mirrored[0].horizontal, 1e-6);
+    // Part way through an alternate cover, the right eye fixing behind its half-lifted cover
+    // while the left is covered, the movement towards the paretic eye fixing has begun.
+    CoverBlends alternating = eyeOneCovered(0.25f);
+    alternating.coverBlend2 = 1;
+    const auto bothOpen = muscles({0, 0}, {});
+    const auto both = muscles({0, 0}, alternating);
+    for (std::size_t eye = 0; eye < 2; ++eye)
+        EXPECT_NEAR(both[eye].horizontal,
+                    bothOpen[eye].horizontal + 0.25 * (mirrored[eye].horizontal - bothOpen[eye].horizontal), 1e-6);
 
     // Normal muscles add nothing.
     examination.SetMuscles({});
@@ -255,14 +282,16 @@ TEST(Solver, TorsionAndLatentPrismTurnsBlendWithTheCover)
     Examination examination;
     examination.SetMuscles(PresetStrengths(MusclePreset::fourthNervePalsy, Eye::two));
     CoverBlends rightCovered;
-    const auto torsion = [&](float cover) {
+    const auto leftEye = [&](float cover) {
         rightCovered.coverBlend1 = cover;
-        return Solve(examination, {0, -20}, rightCovered)[1].muscles.torsion;
+        return Solve(examination, {0, -20}, rightCovered)[1].muscles;
     };
-    const double open = torsion(0);
-    const double covered = torsion(1);
-    EXPECT_GT(std::abs(covered - open), 1.0) << "the paretic left eye takes up fixation";
-    EXPECT_NEAR(torsion(0.5f), 0.5 * (open + covered), 1e-9);
+    const EyeAngles open = leftEye(0);
+    const EyeAngles covered = leftEye(1);
+    EXPECT_GT(std::abs(covered.torsion - open.torsion), 1.0) << "the paretic left eye takes up fixation";
+    EXPECT_GT(std::abs(covered.vertical - open.vertical), 1.0);
+    EXPECT_NEAR(leftEye(0.5f).torsion, 0.5 * (open.torsion + covered.torsion), 1e-9);
+    EXPECT_NEAR(leftEye(0.5f).vertical, 0.5 * (open.vertical + covered.vertical), 1e-9);
 
     Examination latent;
     latent.SetLatent(true);

@@ -26,6 +26,7 @@ TEST(DesktopLanguage, CodesComeFromLanguageThenTheLocale)
     EXPECT_EQ(CodesOf({{"LC_ALL", "en_US.UTF-8"}, {"LC_MESSAGES", "de_DE"}, {"LANG", "fr_FR"}}), Codes({"en"}));
     EXPECT_EQ(CodesOf({{"LC_ALL", ""}, {"LC_MESSAGES", "de_DE@euro"}, {"LANG", "fr_FR"}}), Codes({"de"}));
     EXPECT_EQ(CodesOf({{"LANGUAGE", "::x:"}, {"LANG", "sr_RS@latin"}}), Codes({"sr"}));
+    EXPECT_EQ(CodesOf({{"LANGUAGE", "zh_TW:42:Zu"}}), Codes({"zh", "zu"}));  // letters from a to z only
 }
 
 TEST(DesktopLanguage, CAndPosixArePassedOverForTheNextVariable)
@@ -44,6 +45,7 @@ TEST(DesktopLanguage, PicksTheFirstFileOfTheEarliestWantedCodeElseEnglish)
     const std::vector<std::string> codes = {"de", " EN ", ""};
     EXPECT_EQ(PickLanguageFile(files, codes, {"en"}), "English.lan");
     EXPECT_EQ(PickLanguageFile(files, codes, {"fr", "en", "de"}), "English.lan");
+    EXPECT_EQ(PickLanguageFile(files, codes, {"de", "en"}), "Deutsch.lan");
     // With no wanted language left, English when there is a file for it, else the first file.
     EXPECT_EQ(PickLanguageFile(files, codes, {"fr"}), "English.lan");
     EXPECT_EQ(PickLanguageFile(files, codes, {}), "English.lan");

@@ -1,3 +1,4 @@
+#include "lang/DecimalMark.h"
 #include "lang/FormatCheck.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,17 @@ TEST(FormatSingle, FormatsSafeFormatsAndFallsBackOtherwise)
     EXPECT_EQ(FormatSingle("File '%s' is missing", std::string("a.lan"), "fallback"), "File 'a.lan' is missing");
     EXPECT_EQ(FormatSingle("%s and %s", std::string("a.lan"), "a.lan"), "a.lan");
     EXPECT_EQ(FormatSingle("%f", std::string("a.lan"), "a.lan"), "a.lan");
+}
+
+TEST(FormatNumber, PutsTheDecimalMarkIntoTheNumberOnly)
+{
+    EXPECT_EQ(WithDecimalMark("14.7", ","), "14,7");
+    EXPECT_EQ(WithDecimalMark("1.2.3", ","), "1,2,3");
+    EXPECT_EQ(WithDecimalMark("1.5", "."), "1.5");
+    EXPECT_EQ(FormatNumber("t = %.3f s.", 1.25, "fallback", ","), "t = 1,250 s.");
+    EXPECT_EQ(FormatNumber("5%%. %.1f", 1.5, "fallback", ","), "5%. 1,5");
+    EXPECT_EQ(FormatNumber("%%%.1f", 1.5, "fallback", ","), "%1,5");
+    EXPECT_EQ(FormatNumber("%d", 1.5, "fallback", ","), "fallback");
 }
 
 TEST(FormatSingle, SizesTheResultToAnyLength)

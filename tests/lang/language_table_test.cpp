@@ -1,4 +1,5 @@
 #include "lang/LanguageTable.h"
+#include "lang/Latin1Utf8.h"
 
 #include "TempFolder.h"
 
@@ -41,12 +42,13 @@ TEST_F(LanguageTableTest, EntryNIsLineNAndPastTheEndIsNotDefined)
     const std::string fallback = "built-in";
     EXPECT_EQ(table.GetOr(10, fallback), "line 10");
     EXPECT_EQ(table.GetOr(11, fallback), fallback);
+    EXPECT_EQ(table.GetOr(0, fallback), fallback);
     EXPECT_EQ(table.Get(-3), notDefined);
 }
 
 TEST_F(LanguageTableTest, KeepsLinesAsWrittenExceptTheLineBreakEscape)
 {
-    LoadBytes("A\\nB\n"
+    LoadBytes("\\nA\\nB\n"
               "   \n"
               "  padded  \n"
               "\n"
@@ -54,7 +56,7 @@ TEST_F(LanguageTableTest, KeepsLinesAsWrittenExceptTheLineBreakEscape)
               "back\\\\n slash\n"
               "trailing \\\n");
 
-    EXPECT_EQ(table.Get(1), "A\nB");
+    EXPECT_EQ(table.Get(1), "\nA\nB");
     EXPECT_EQ(table.Get(2), "   ");
     EXPECT_EQ(table.Get(3), "  padded  ");
     EXPECT_EQ(table.Get(4), "");
@@ -62,6 +64,11 @@ TEST_F(LanguageTableTest, KeepsLinesAsWrittenExceptTheLineBreakEscape)
     EXPECT_EQ(table.Get(6), "back\\\n slash");
     EXPECT_EQ(table.Get(7), "trailing \\");
     EXPECT_EQ(table.Size(), 7u);
+}
+
+TEST(Latin1ToUtf8, KeepsAsciiAndGivesEveryOtherByteTwo)
+{
+    EXPECT_EQ(Latin1ToUtf8("a\x7F\x80\xC4\xFF"), "a\x7F\xC2\x80\xC3\x84\xC3\xBF");
 }
 
 TEST_F(LanguageTableTest, EmptyLineFiveStillCounts)

@@ -37,6 +37,8 @@ TEST(TextFit, PathsAreCutInTheMiddle)
     EXPECT_EQ(cut.substr(0, 14), L"/home/teacher/");
     EXPECT_EQ(cut.substr(cut.size() - 8), L"/case.sd");
     EXPECT_NE(cut.find(L'\u2026'), std::wstring::npos);
+    EXPECT_EQ(CutMiddle(L"abcdef", 4), L"a\u2026ef");
+    EXPECT_EQ(CutMiddle(L"abcdef", 0), L"");
 }
 
 TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped)
@@ -52,6 +54,7 @@ TEST(TextFit, LongLinesAreWrappedOrCutAndExtraLinesDropped)
 
     EXPECT_EQ(FitText(L"one two three", {8, 5}, true), L"one two\nthree");
     EXPECT_EQ(FitText(L"a\nb\nc\nd", {8, 2}, true), L"a\nb\u2026");
+    EXPECT_EQ(FitText(L"a\nb", {0, 1}, true), L"");  // no room even for the ellipsis
 }
 
 }  // namespace

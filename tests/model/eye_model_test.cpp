@@ -160,16 +160,17 @@ TEST(EyeModelBlendTest, BlendedValueAnswersSpinIdsOnly)
 TEST(EyeModelUnitTest, SwitchingUnitsTruncatesAndScales)
 {
     EyeModel model;
-    model.SetFar(kOne, kHorizontal, 1234);
-    model.SetNear(kOne, kHorizontal, -1234);
+    // 60.5 degrees: whole degrees other than 60 show a divisor or a rounding astray.
+    model.SetFar(kOne, kHorizontal, 6050);
+    model.SetNear(kOne, kHorizontal, -6050);
     model.SetFar(kTwo, EyeQuantity::verticalOffset, -99);
     model.ToWholeDegrees();
-    EXPECT_EQ(model.Far(kOne, kHorizontal), 12);
-    EXPECT_EQ(model.Near(kOne, kHorizontal), -12);
+    EXPECT_EQ(model.Far(kOne, kHorizontal), 60);
+    EXPECT_EQ(model.Near(kOne, kHorizontal), -60);
     EXPECT_EQ(model.Far(kTwo, EyeQuantity::verticalOffset), 0);
     model.ToHundredths();
-    EXPECT_EQ(model.Far(kOne, kHorizontal), 1200);
-    EXPECT_EQ(model.Near(kOne, kHorizontal), -1200);
+    EXPECT_EQ(model.Far(kOne, kHorizontal), 6000);
+    EXPECT_EQ(model.Near(kOne, kHorizontal), -6000);
 }
 
 TEST(EyeModelUnitTest, ToHundredthsSaturates)

@@ -132,7 +132,8 @@ TEST(MuscleStrengths, HoldsPercentWithinRange)
     EXPECT_EQ(s.Tether(Eye::one), 100);
     EXPECT_FALSE(s.EyeNormal(Eye::one));
     s.SetTether(Eye::one, 0);
-    s.SetCoContraction(Eye::two, 30);
+    s.SetCoContraction(Eye::two, 130);
+    EXPECT_EQ(s.CoContraction(Eye::two), 100);
     EXPECT_FALSE(s.AllNormal());
     s.Reset();
     EXPECT_EQ(s, MuscleStrengths{});

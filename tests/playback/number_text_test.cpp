@@ -87,6 +87,9 @@ TEST(DecimalField, StopsAtTheFieldEnd)
 {
     const std::string line = "1,5\t2,5";
     EXPECT_EQ(ParseDecimalPrefix(line.data(), line.data() + 2), 1.0);
+    EXPECT_EQ(ParseDecimalPrefix(line.data(), line.data() + 1), 1.0);
+    const std::string padded = "0000000000000000000000001,25";  // leading zeros are no digits of the value
+    EXPECT_EQ(ParseDecimalPrefix(padded.data(), padded.data() + padded.size()), 1.25);
     // TAB ends a field, so it is not skipped as white space.
     const std::string tabbed = "\t9";
     EXPECT_EQ(ParseDecimalPrefix(tabbed.data(), tabbed.data() + tabbed.size()), 0.0);

@@ -47,5 +47,6 @@ TEST(PlaybackTexts, TimeTextShowsTheRecordingsResolution)
     EXPECT_EQ(TimeText("t = %.2f s", 1000, 0), "t = 1.00 s");
     EXPECT_EQ(TimeText("%5.1f%% s", 8, 3), "0.008% s");
     EXPECT_EQ(TimeText("%%%f", 8, 3), "%0.008000");
+    EXPECT_EQ(TimeText("%%f %.1f", 1250, 3), "%f 1.250");  // a letter after "%%" is text
     EXPECT_EQ(TimeText("%d ms", 20, 3), "0.020");
 }

@@ -45,6 +45,8 @@ TEST(RecordingNames, OnlyLowerCaseTxtMeansDeviceSigns)
     EXPECT_EQ(CompleteSaveName("exam"), "exam.stx");
     EXPECT_EQ(CompleteOpenName("exam.stx"), "exam.stx");
     EXPECT_EQ(CompleteSaveName("exam.txt"), "exam.txt");
+    EXPECT_EQ(CompleteOpenName(".txt"), ".txt");
+    EXPECT_EQ(CompleteSaveName("stx"), "stx.stx");
 }
 
 TEST(RecordingNames, FileNamedUpperCaseTxtKeepsItsSigns)
@@ -234,7 +236,9 @@ TEST(RecordingRefusals, InputBeyondTheSizeLimits)
     const std::string bytes = kTwoRows + kTwoRows;
     EXPECT_FALSE(parser.Feed(bytes.data(), bytes.size()));
     Recording out;
-    EXPECT_EQ(parser.Finish(out).error, RecordingError::TooLarge);
+    const RecordingReadResult tooLarge = parser.Finish(out);
+    EXPECT_EQ(tooLarge.error, RecordingError::TooLarge);
+    EXPECT_EQ(tooLarge.line, 0u);  // the whole file, no line of it
     EXPECT_EQ(out.RowCount(), 0u);
 
     const std::string longLine = StxHead() + "0" + std::string(kMaxRecordingLineBytes, ' ') + "\n";

@@ -103,6 +103,9 @@ TEST(TraceWindow, ClicksZoomAndPlaybackMapToTheRightRows)
     EXPECT_DOUBLE_EQ(window.FirstRow(), 0.0);
     window.Follow(1000);
     EXPECT_DOUBLE_EQ(window.FirstRow(), 900.0);
+    window.Follow(900);  // the first and the last row shown stay in view
+    window.Follow(1899);
+    EXPECT_DOUBLE_EQ(window.FirstRow(), 900.0);
     window.Follow(99999);
     EXPECT_DOUBLE_EQ(window.FirstRow(), 99000.0);
 }
@@ -137,6 +140,11 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     const RecordingPlayer player = SpikedPlayer(900000, 654300, 655200, 300000, 300600);
     EXPECT_DOUBLE_EQ(MillisecondsPerRow(player.GetRecording()), 4.0);
     EXPECT_DOUBLE_EQ(SecondsFromStart(player.GetRecording(), 250), 1.0);
+    // A recording counts from its first row; one without a time span takes a millisecond a row.
+    const Recording late({}, 2, {1000, 0, 1500, 0, 2000, 0});
+    EXPECT_DOUBLE_EQ(SecondsFromStart(late, 2), 1.0);
+    EXPECT_DOUBLE_EQ(MillisecondsPerRow(late), 500.0);
+    EXPECT_DOUBLE_EQ(MillisecondsPerRow(Recording({}, 2, {1000, 0, 1000, 0})), 1.0);
     TraceRow row;
     ReadTraceRow(player, 654321, row);
     EXPECT_FLOAT_EQ(row[kEyeOneHorizontal], 30.0f);
@@ -152,6 +160,10 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     double step = 0;
     const TraceScale scale = ScaleFor(all, false, 101, 5, step);
     EXPECT_EQ(step, 10.0);
+    // Steps of 1, 2 or 5 times a power of ten, the smallest that is at least the span's share.
+    EXPECT_EQ(NiceStep(10, 5), 2.0);
+    EXPECT_EQ(NiceStep(12, 5), 5.0);
+    EXPECT_EQ(NiceStep(55, 5), 20.0);
     EXPECT_EQ(scale.top, 30.0);
     EXPECT_EQ(scale.bottom, -20.0);
     EXPECT_EQ(scale.YOf(30.0), 0);
@@ -190,6 +202,10 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     EXPECT_FALSE(runs[1].interpolated);
     EXPECT_EQ(runs[0].points.back().x, runs[1].points.front().x);
     EXPECT_EQ(near.lines[kEyeOneTorsion].size(), 1u);
+    // Torsion left out draws the other lines only.
+    const TraceFigure nearFlat = LayOutTrace(levels, TraceReaderOf(player), window, scale, false);
+    EXPECT_TRUE(nearFlat.lines[kEyeOneTorsion].empty());
+    EXPECT_EQ(nearFlat.lines[kEyeTwoHorizontal].size(), 2u);
     ASSERT_EQ(near.weakSpans.size(), 1u);
     EXPECT_EQ(near.weakSpans[0].begin, 0);
     EXPECT_TRUE(near.weakSpans[0].whole);

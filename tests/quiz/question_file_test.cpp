@@ -1,4 +1,5 @@
 #include "quiz/QuestionFile.h"
+#include "quiz/QuestionLines.h"
 
 #include "../support/MemoryHeadroom.h"
 
@@ -21,6 +22,17 @@ Question OnlyQuestion(const std::string& body)
     const QuestionList questions = ParseQuestionText("[QUESTION]\n" + body);
     EXPECT_EQ(questions.size(), 1u);
     return questions.empty() ? Question{} : questions.front();
+}
+
+// Line numbers count every line ending, CR LF, LF or a lone CR, once.
+TEST(QuestionText, LinesAreNumberedAsEditorsShowThem)
+{
+    std::vector<std::pair<std::size_t, std::string>> lines;
+    ForEachQuestionLine("a\r\nb\n\n c \rd\r", [&lines](std::size_t number, std::string_view line) {
+        lines.emplace_back(number, std::string(line));
+    });
+    const std::vector<std::pair<std::size_t, std::string>> expected = {{1, "a"}, {2, "b"}, {3, ""}, {4, "c"}, {5, "d"}};
+    EXPECT_EQ(lines, expected);
 }
 
 TEST(QuestionText, BackslashNBecomesLineBreak)

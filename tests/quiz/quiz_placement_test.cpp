@@ -14,9 +14,9 @@ TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups)
     EXPECT_EQ(placed.y, 0);
     EXPECT_EQ(placed.width, 600);
 
-    // Room on the left only.
-    placed = PlaceQuizWindow(fullHd, {1000, 40, 900, 600}, {1100, 200, 400, 150}, 600, 380);
-    EXPECT_EQ(placed.x, 400);
+    // Room on the left only, just as wide as the quiz.
+    placed = PlaceQuizWindow(fullHd, {600, 40, 1320, 600}, {1100, 200, 400, 150}, 600, 380);
+    EXPECT_EQ(placed.x, 0);
     EXPECT_EQ(placed.y, 40);
 
     // A maximised window: at the right edge, as wide as asked when the eyes leave room.
@@ -27,8 +27,7 @@ TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups)
     // Narrower when the eyes reach further, never over them ...
     placed = PlaceQuizWindow(maximised, maximised, {300, 200, 600, 200}, 560, 380);
     EXPECT_EQ(placed.Right(), 1366);
-    EXPECT_GE(placed.x, 900);
-    EXPECT_GE(placed.width, 380);
+    EXPECT_EQ(placed.x, 900 + 8);
     // ... but not below the least width that still shows a question.
     placed = PlaceQuizWindow(maximised, maximised, {100, 200, 1200, 200}, 560, 380);
     EXPECT_EQ(placed.width, 380);
@@ -37,6 +36,9 @@ TEST(QuizPlacement, BesideTheMainWindowWhereThereIsRoomElseOverTheValueGroups)
     // A main window partly above the screen keeps the quiz's title bar on it.
     placed = PlaceQuizWindow(fullHd, {0, -50, 640, 508}, smallEyes, 600, 380);
     EXPECT_EQ(placed.y, 0);
+    // One below it comes up onto its last row.
+    placed = PlaceQuizWindow(fullHd, {0, 2000, 640, 508}, smallEyes, 600, 380);
+    EXPECT_EQ(placed.y, 1049);
     // A screen narrower than the least width.
     placed = PlaceQuizWindow({0, 0, 300, 400}, {0, 0, 300, 400}, {0, 0, 300, 100}, 600, 380);
     EXPECT_EQ(placed.x, 0);

@@ -74,6 +74,7 @@ TEST(QuizSession, LoadAndClearStartOver)
     EXPECT_TRUE(session.Empty());
     EXPECT_EQ(session.Current(), nullptr);
     EXPECT_EQ(session.CurrentIndex(), 0u);
+    EXPECT_EQ(session.CurrentQuestion(), 0u);
 }
 
 TEST(QuizSession, AnswersSurviveMovingAwayAndBack)

@@ -1,5 +1,6 @@
 #include "../support/FileSizeLimit.h"
 #include "settings/FileIo.h"
+#include "settings/SameFile.h"
 
 #include <gtest/gtest.h>
 
@@ -160,7 +161,7 @@ TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
 
     fs::create_directory(Path("folder"));
     EXPECT_FALSE(WriteFileAtomically(Path("folder"), "x", 1, error));
-    EXPECT_TRUE(Contains(error, "folder")) << error;
+    EXPECT_TRUE(Contains(error, "it is a folder.")) << error;
     EXPECT_TRUE(fs::is_directory(Path("folder")));
     EXPECT_TRUE(LeftoverTemporaries().empty());
 }
@@ -347,6 +348,12 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
     ASSERT_TRUE(ReadFileBytes(Path("ten"), 10, bytes, error)) << error;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
 
+    // The system's /proc files report a size of 0 and still have content.
+    ASSERT_TRUE(ReadFileBytes("/proc/self/status", 1 << 20, bytes, error)) << error;
+    ASSERT_GT(bytes.size(), 5u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
+    EXPECT_EQ(bytes.back(), '\n');
+
     Spit(Path("empty"), "");
     ASSERT_TRUE(ReadFileBytes(Path("empty"), 10, bytes, error)) << error;
     EXPECT_TRUE(bytes.empty());
@@ -373,6 +380,10 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     ASSERT_EQ(::mkfifo(Path("pipe.sd").c_str(), 0600), 0);
     EXPECT_FALSE(ReadFileBytes(Path("pipe.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "not a regular file")) << error;
+
+    // Opens as a regular file and fails on reading its first byte.
+    EXPECT_FALSE(ReadFileBytes("/proc/self/mem", 1000, bytes, error));
+    EXPECT_TRUE(Contains(error, "Input/output error")) << error;
     EXPECT_EQ(bytes, before);
 }
 
@@ -390,6 +401,20 @@ TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
     EXPECT_FALSE(ReadFileBytes(Path("huge.txt"), 64u << 20, bytes, error));
     EXPECT_TRUE(Contains(error, "too large")) << error;
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{7});
+}
+
+TEST_F(FileIo, SameFileKnowsAFileByAnyOfItsNames)
+{
+    Spit(Path("a.sd"), "a");
+    Spit(Path("b.sd"), "a");
+    fs::create_symlink(Path("a.sd"), Path("link.sd"));
+    const std::string a = Path("a.sd").string();
+    EXPECT_TRUE(IsSameFile(a, (m_folder / "." / "a.sd").string()));
+    EXPECT_TRUE(IsSameFile(a, Path("link.sd").string()));
+    EXPECT_FALSE(IsSameFile(a, Path("b.sd").string()));
+    EXPECT_FALSE(IsSameFile(a, Path("absent.sd").string()));
+    EXPECT_FALSE(IsSameFile(Path("absent.sd").string(), Path("absent.sd").string()));
+    EXPECT_FALSE(IsSameFile("", ""));
 }
 
 }  // namespace

@@ -170,6 +170,8 @@ TEST(SettingsRoundTrip, DecodingAndEncodingAgainIsByteExact)
     EXPECT_EQ(decoded.languageFile, "deutsch.lan");
     EXPECT_EQ(decoded.eyeSegments, 45);
     EXPECT_EQ(decoded.redFilterColour, (Rgb{10, 11, 12}));
+    EXPECT_NE(decoded.redFilterColour, (Rgb{99, 11, 12}));
+    EXPECT_NE(decoded.redFilterColour, (Rgb{10, 11, 99}));
     EXPECT_FALSE(decoded.showCoverHint);
 }
 

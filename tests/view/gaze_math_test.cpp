@@ -91,6 +91,8 @@ TEST(KeypadGaze, NinePositionsAsTheExaminerSeesThemAndBackThroughThePointerRule)
     const GazeDirection right = KeypadGazePosition(6, 25);
     EXPECT_DOUBLE_EQ(right.right, 25);
     EXPECT_DOUBLE_EQ(right.up, 0);
+    EXPECT_DOUBLE_EQ(KeypadGazePosition(1, 20).up, -20);  // the keypad's two ends
+    EXPECT_DOUBLE_EQ(KeypadGazePosition(9, 20).right, 20);
     for (int key : {0, 5, 10}) {
         EXPECT_DOUBLE_EQ(KeypadGazePosition(key, 20).right, 0) << key;
         EXPECT_DOUBLE_EQ(KeypadGazePosition(key, 20).up, 0) << key;
