@@ -56,8 +56,6 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu)
         menuBar->Append(menu, kPending);
     }
     SetMenuBar(menuBar);
-    m_optionsMenu = menuBar->GetMenu(1);
-    m_viewSubmenu = menuBar->FindItem(Id::ViewSubmenu)->GetSubMenu();
     for (int id = Id::FirstEccentricity; id <= Id::LastEccentricity; ++id)
         if (EccentricityDegrees(id) == m_gazeEccentricity)
             menuBar->Check(id, true);

@@ -249,10 +249,6 @@ public:
     wxStaticText* m_qualityText1 = nullptr;
     wxStaticText* m_qualityText2 = nullptr;
     std::array<wxStaticText*, 6> m_quantityLabels2{};
-    std::array<wxTextCtrl*, 6> m_quantityTexts1{};
-    std::array<wxTextCtrl*, 6> m_quantityTexts2{};
-    std::array<AngleSpinButton*, 6> m_quantitySpins1{};
-    std::array<AngleSpinButton*, 6> m_quantitySpins2{};
     wxSlider* m_timeSlider = nullptr;
     wxStatusBar* m_statusBar = nullptr;
     wxColour m_panelColour{192, 192, 192};
@@ -262,28 +258,18 @@ public:
     // A case whose muscle file was refused: saving it with normal muscles
     // leaves that file alone rather than removing what could not be read.
     wxString m_refusedMuscleFile;
-    // Settings records of a newer program, written back on closing.
-    std::vector<std::uint8_t> m_unknownSettingsRecords;
     std::array<wxSlider*, 4> m_gazeSliders{};
     wxStaticBox* m_eyeBox1 = nullptr;
     wxStaticBox* m_eyeBox2 = nullptr;
     wxStaticText* m_blendLabelTop = nullptr;
     wxStaticText* m_blendLabelBottom = nullptr;
-    wxString m_settingsFilePath;
     std::unique_ptr<wxHtmlHelpController> m_help;
     // Height the window grows by in playback mode: the bar with its buttons,
     // and the trace panel below it.
     int m_playbackBarHeight = 28;
     int m_traceHeight = 170;
-    // What the window grew by on entering playback, given back on leaving it:
-    // a maximised window, or one without room below on its screen, grows less
-    // or not at all, and the view gives up the rest.
-    int m_playbackGrowth = 0;
     TracePanel* m_tracePanel = nullptr;
     wxChoice* m_speedChoice = nullptr;
-
-    wxMenu* m_optionsMenu = nullptr;
-    wxMenu* m_viewSubmenu = nullptr;
 
 private:
     // The aids, display switches, mode and unit as the toolbar, the menus and
@@ -341,6 +327,17 @@ private:
     void ShowPrismStatus();
 
     Examination m_examination;
+    std::array<wxTextCtrl*, 6> m_quantityTexts1{};
+    std::array<wxTextCtrl*, 6> m_quantityTexts2{};
+    std::array<AngleSpinButton*, 6> m_quantitySpins1{};
+    std::array<AngleSpinButton*, 6> m_quantitySpins2{};
+    // Settings records of a newer program, written back on closing.
+    std::vector<std::uint8_t> m_unknownSettingsRecords;
+    wxString m_settingsFilePath;
+    // What the window grew by on entering playback, given back on leaving it:
+    // a maximised window, or one without room below on its screen, grows less
+    // or not at all, and the view gives up the rest.
+    int m_playbackGrowth = 0;
     LanguageTable* m_languageTable = nullptr;
     // Language string 122 of the language loaded before the last attempt.
     std::string m_failedLanguageFormat;
