@@ -94,7 +94,12 @@ CommandState PatientFrame::CommandStateNow() const
 
 void PatientFrame::OnCommandState(wxUpdateUIEvent& event)
 {
-    if (const Command* command = FindCommand(event.GetId()))
+    // Controls of the windows on top (the quiz's Open button) share ids with
+    // commands; their states are their own windows' business.
+    const wxObject* source = event.GetEventObject();
+    const auto* menu = dynamic_cast<const wxMenu*>(source);
+    const bool ours = source == GetToolBar() || (menu && menu->GetWindow() == this);
+    if (const Command* command = FindCommand(event.GetId()); command && ours)
         event.Enable(CommandEnabled(*command, CommandStateNow()));
     else
         event.Skip();

@@ -124,6 +124,10 @@ TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase)
 {
     EXPECT_NE(m_frame->m_quizFrame, nullptr);
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
+    // The quiz locks the main window's Open, not its own, which shares the id.
+    m_quiz->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_TRUE(m_quiz->FindWindow(Id::OpenCase)->IsEnabled());
+    EXPECT_FALSE(m_frame->GetMenuBar()->IsEnabled(Id::OpenCase));
     OpenQuiz();
     EXPECT_EQ(m_quiz->Session().Size(), 3u);
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
