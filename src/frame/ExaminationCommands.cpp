@@ -5,18 +5,15 @@
 #include "commands/CommandTable.h"
 #include "commands/ExaminationSteps.h"
 #include "widgets/Ids.h"
-#include "model/EyeQuantity.h"
 #include "view/GazeMath.h"
 #include "view/EyesCanvas.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>
-#include <wx/slider.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
