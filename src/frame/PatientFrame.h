@@ -187,8 +187,8 @@ public:
     void OnGazeCommand(wxCommandEvent& event);
     void OnEccentricity(wxCommandEvent& event);
     void OnPrismChooser(wxCommandEvent& event);
+    // The prism keys and Remove prisms.
     void OnPrismKey(wxCommandEvent& event);
-    void OnRemovePrisms(wxCommandEvent& event);
     // Puts prisms before the eyes (0 dioptres: none) and shows them.
     void SetPrisms(const std::array<Prism, 2>& prisms);
     std::array<Prism, 2> Prisms() const

@@ -60,11 +60,6 @@ void PatientFrame::OnPrismKey(wxCommandEvent& event)
     SetPrisms(PrismsAfter(event.GetId(), Prisms()));
 }
 
-void PatientFrame::OnRemovePrisms(wxCommandEvent& event)
-{
-    SetPrisms(PrismsAfter(event.GetId(), Prisms()));
-}
-
 void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms)
 {
     m_examination.SetPrism(Eye::one, prisms[0]);
