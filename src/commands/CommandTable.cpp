@@ -1,5 +1,9 @@
 #include "commands/CommandTable.h"
 
+#include "commands/CaseCommands.h"
+#include "commands/ExaminationCommands.h"
+#include "commands/LectureHallCommands.h"
+#include "commands/ShellCommands.h"
 #include "lang/TextIds.h"
 #include "widgets/Ids.h"
 
@@ -33,6 +37,12 @@ Command Submenu(int id, int text, Lock lock = Lock::never)
     return Item(id, text, nullptr, lock, Kind::submenu);
 }
 
+Command Runs(CommandRun run, Command command)
+{
+    command.run = run;
+    return command;
+}
+
 // A tool; a tool with a menu item of its own id shares the entry.
 Command WithTool(Command command, const char* bitmap, int tip, int tipOnLanguageSwitch)
 {
@@ -61,98 +71,109 @@ std::vector<Command> BuildCommands()
     constexpr int unchanged = 0;
     std::vector<Command> commands = {
         // File
-        WithTool(Item(Id::NewCase, Text::NewCaseMenu, nullptr, hidden), "new-case", Text::NewCaseTip, Text::NewCaseTip),
-        WithTool(Item(Id::OpenCase, Text::OpenCaseMenu, nullptr, hidden), "open-case", Text::OpenCaseTip,
-                 Text::OpenCaseTip),
+        Runs(RunNewCase, WithTool(Item(Id::NewCase, Text::NewCaseMenu, nullptr, hidden), "new-case", Text::NewCaseTip,
+                                  Text::NewCaseTip)),
+        Runs(RunOpenCase, WithTool(Item(Id::OpenCase, Text::OpenCaseMenu, nullptr, hidden), "open-case",
+                                   Text::OpenCaseTip, Text::OpenCaseTip)),
         // The save tool's tip names Save as until a case file is named.
-        WithTool(Item(Id::SaveCase, Text::SaveCaseMenu, nullptr, hidden), "save-case", Text::SaveCaseAsMenu,
-                 Text::SaveCaseTip),
-        Item(Id::SaveCaseAs, Text::SaveCaseAsMenu, nullptr, hidden),
-        Item(Id::OpenRecording, Text::OpenRecordingMenu),
-        Item(Id::SaveRecording, Text::SaveRecordingMenu, nullptr, Lock::unlessPlaying),
-        Item(Id::SaveRecordingAs, Text::SaveRecordingAsMenu, nullptr, Lock::unlessPlaying),
-        Item(Id::ExportPicture, Text::ExportPictureMenu, "Ctrl+E"),
-        Item(Id::CopyPicture, Text::CopyPictureMenu, "Ctrl+C"),
-        Item(Id::Exit, Text::ExitMenu),
+        Runs(RunSaveCase, WithTool(Item(Id::SaveCase, Text::SaveCaseMenu, nullptr, hidden), "save-case",
+                                   Text::SaveCaseAsMenu, Text::SaveCaseTip)),
+        Runs(RunSaveCase, Item(Id::SaveCaseAs, Text::SaveCaseAsMenu, nullptr, hidden)),
+        Runs(RunOpenRecording, Item(Id::OpenRecording, Text::OpenRecordingMenu)),
+        Runs(RunSaveRecording, Item(Id::SaveRecording, Text::SaveRecordingMenu, nullptr, Lock::unlessPlaying)),
+        Runs(RunSaveRecording, Item(Id::SaveRecordingAs, Text::SaveRecordingAsMenu, nullptr, Lock::unlessPlaying)),
+        Runs(RunExportPicture, Item(Id::ExportPicture, Text::ExportPictureMenu, "Ctrl+E")),
+        Runs(RunCopyPicture, Item(Id::CopyPicture, Text::CopyPictureMenu, "Ctrl+C")),
+        Runs(RunExit, Item(Id::Exit, Text::ExitMenu)),
         // Options, and its View submenu: the view would give a hidden case away.
         Submenu(Id::ViewSubmenu, Text::ViewSubmenu, hidden),
-        Check(Id::ModeManifest, Text::ManifestModeMenu, "M", hidden),
-        Check(Id::ModeLatent, Text::LatentModeMenu, "Shift+M", hidden),
-        Check(Id::AxisLinesItem, Text::AxesAlwaysMenu, "X", hidden),
-        Check(Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr, hidden),
-        Check(Id::Presentation, Text::PresentationMenu, "F11", hidden),
-        Item(Id::HessChart, Text::HessChartMenu, nullptr, hidden),
-        Item(Id::NinePositions, Text::NinePositionsMenu, nullptr, hidden),
-        Check(Id::EyeCrossItem, Text::EyeCrossToggle, "C", hidden),
-        Check(Id::FlashlightItem, Text::PenlightMenu, "L"),
-        Item(Id::RepairRecording, Text::RepairMenu, nullptr, Lock::unlessPlaying),
-        Item(Id::DisplayOptions, Text::DisplayOptions),
+        Runs(RunSwitch, Check(Id::ModeManifest, Text::ManifestModeMenu, "M", hidden)),
+        Runs(RunSwitch, Check(Id::ModeLatent, Text::LatentModeMenu, "Shift+M", hidden)),
+        Runs(RunSwitch, Check(Id::AxisLinesItem, Text::AxesAlwaysMenu, "X", hidden)),
+        Runs(RunSwitch, Check(Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr, hidden)),
+        Runs(RunPresentation, Check(Id::Presentation, Text::PresentationMenu, "F11", hidden)),
+        Runs(RunHessChart, Item(Id::HessChart, Text::HessChartMenu, nullptr, hidden)),
+        Runs(RunNinePositions, Item(Id::NinePositions, Text::NinePositionsMenu, nullptr, hidden)),
+        Runs(RunSwitch, Check(Id::EyeCrossItem, Text::EyeCrossToggle, "C", hidden)),
+        Runs(RunSwitch, Check(Id::FlashlightItem, Text::PenlightMenu, "L")),
+        Runs(RunRepairRecording, Item(Id::RepairRecording, Text::RepairMenu, nullptr, Lock::unlessPlaying)),
+        Runs(RunDisplayOptions, Item(Id::DisplayOptions, Text::DisplayOptions)),
         // The strengths would give a hidden case away; a recording has none to set.
-        Item(Id::Muscles, Text::MusclesMenu, nullptr, Lock::whileValuesHiddenOrPlaying),
+        Runs(RunMuscles, Item(Id::Muscles, Text::MusclesMenu, nullptr, Lock::whileValuesHiddenOrPlaying)),
         // Examination
-        ForEye(Id::CoverRightEyeOccluder, Text::OccluderTip, Text::EyeGroup1, "Q"),
-        ForEye(Id::CoverRightEyeOccluder + 1, Text::RedFilterTip, Text::EyeGroup1, "W"),
-        ForEye(Id::CoverRightEyeOccluder + 2, Text::TranslucentOccluderTip, Text::EyeGroup1, "E"),
-        ForEye(Id::CoverRightEyeOccluder + 3, Text::OccluderTip, Text::EyeGroup2, "I"),
-        ForEye(Id::CoverRightEyeOccluder + 4, Text::RedFilterTip, Text::EyeGroup2, "O"),
-        ForEye(Id::CoverRightEyeOccluder + 5, Text::TranslucentOccluderTip, Text::EyeGroup2, "P"),
-        Item(Id::Uncover, Text::UncoverMenu, "U"),
-        Item(Id::AlternateCover, Text::AlternateCoverMenu, "A"),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder, Text::OccluderTip, Text::EyeGroup1, "Q")),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 1, Text::RedFilterTip, Text::EyeGroup1, "W")),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 2, Text::TranslucentOccluderTip, Text::EyeGroup1, "E")),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 3, Text::OccluderTip, Text::EyeGroup2, "I")),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 4, Text::RedFilterTip, Text::EyeGroup2, "O")),
+        Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 5, Text::TranslucentOccluderTip, Text::EyeGroup2, "P")),
+        Runs(RunUncover, Item(Id::Uncover, Text::UncoverMenu, "U")),
+        Runs(RunAlternateCover, Item(Id::AlternateCover, Text::AlternateCoverMenu, "A")),
         // A recording holds the distance it recorded.
-        Item(Id::DistanceFar, Text::FarEndMenu, "F", playing),
-        Item(Id::DistanceNear, Text::NearEndMenu, "N", playing),
-        Item(Id::DistanceNearer, Text::NearerMenu, "PgDn", playing),
-        Item(Id::DistanceFarther, Text::FartherMenu, "PgUp", playing),
+        Runs(RunDistance, Item(Id::DistanceFar, Text::FarEndMenu, "F", playing)),
+        Runs(RunDistance, Item(Id::DistanceNear, Text::NearEndMenu, "N", playing)),
+        Runs(RunDistance, Item(Id::DistanceNearer, Text::NearerMenu, "PgDn", playing)),
+        Runs(RunDistance, Item(Id::DistanceFarther, Text::FartherMenu, "PgUp", playing)),
         Submenu(Id::GazeSubmenu, Text::GazeSubmenu),
-        Item(Id::GazeFollowsPointer, Text::GazeFollowsPointerMenu, "0"),
+        Runs(RunGaze, Item(Id::GazeFollowsPointer, Text::GazeFollowsPointerMenu, "0")),
         // The nine positions of gaze, in the keypad's order 1 to 9.
-        Item(Id::FirstGazePosition + 0, Text::GazeDownLeftMenu, "1"),
-        Item(Id::FirstGazePosition + 1, Text::GazeDownMenu, "2"),
-        Item(Id::FirstGazePosition + 2, Text::GazeDownRightMenu, "3"),
-        Item(Id::FirstGazePosition + 3, Text::GazeViewerLeftMenu, "4"),
-        Item(Id::FirstGazePosition + 4, Text::GazeStraightMenu, "5"),
-        Item(Id::FirstGazePosition + 5, Text::GazeViewerRightMenu, "6"),
-        Item(Id::FirstGazePosition + 6, Text::GazeUpLeftMenu, "7"),
-        Item(Id::FirstGazePosition + 7, Text::GazeUpMenu, "8"),
-        Item(Id::FirstGazePosition + 8, Text::GazeUpRightMenu, "9"),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 0, Text::GazeDownLeftMenu, "1")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 1, Text::GazeDownMenu, "2")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 2, Text::GazeDownRightMenu, "3")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 3, Text::GazeViewerLeftMenu, "4")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 4, Text::GazeStraightMenu, "5")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 5, Text::GazeViewerRightMenu, "6")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 6, Text::GazeUpLeftMenu, "7")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 7, Text::GazeUpMenu, "8")),
+        Runs(RunGaze, Item(Id::FirstGazePosition + 8, Text::GazeUpRightMenu, "9")),
         Submenu(Id::EccentricitySubmenu, Text::EccentricitySubmenu),
         // A recording shows the eye positions it recorded: no prisms meanwhile.
         Submenu(Id::PrismSubmenu, Text::PrismSubmenu, playing),
-        Item(Id::PrismChooser, Text::PrismDialogMenu, "B", playing),
+        Runs(RunPrismChooser, Item(Id::PrismChooser, Text::PrismDialogMenu, "B", playing)),
         // Eye 1's prism keys under the left hand, eye 2's mirrored under the right.
-        ForEye(Id::PrismStrongerEye1, Text::PrismStrongerMenu, Text::EyeGroup1, "D", playing),
-        ForEye(Id::PrismStrongerEye1 + 1, Text::PrismWeakerMenu, Text::EyeGroup1, "Shift+D", playing),
-        ForEye(Id::PrismStrongerEye1 + 2, Text::PrismNextBaseMenu, Text::EyeGroup1, "S", playing),
-        ForEye(Id::PrismStrongerEye1 + 3, Text::PrismStrongerMenu, Text::EyeGroup2, "K", playing),
-        ForEye(Id::PrismStrongerEye1 + 4, Text::PrismWeakerMenu, Text::EyeGroup2, "Shift+K", playing),
-        ForEye(Id::PrismStrongerEye1 + 5, Text::PrismNextBaseMenu, Text::EyeGroup2, "J", playing),
-        Item(Id::RemovePrisms, Text::RemovePrismsMenu, "Shift+U", playing),
+        Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1, Text::PrismStrongerMenu, Text::EyeGroup1, "D", playing)),
+        Runs(RunPrismKey,
+             ForEye(Id::PrismStrongerEye1 + 1, Text::PrismWeakerMenu, Text::EyeGroup1, "Shift+D", playing)),
+        Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1 + 2, Text::PrismNextBaseMenu, Text::EyeGroup1, "S", playing)),
+        Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1 + 3, Text::PrismStrongerMenu, Text::EyeGroup2, "K", playing)),
+        Runs(RunPrismKey,
+             ForEye(Id::PrismStrongerEye1 + 4, Text::PrismWeakerMenu, Text::EyeGroup2, "Shift+K", playing)),
+        Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1 + 5, Text::PrismNextBaseMenu, Text::EyeGroup2, "J", playing)),
+        Runs(RunPrismKey, Item(Id::RemovePrisms, Text::RemovePrismsMenu, "Shift+U", playing)),
         // Help
-        Item(Id::HelpContents, Text::HelpContentsMenu),
-        Item(Id::About, Text::AboutMenu),
+        Runs(RunHelp, Item(Id::HelpContents, Text::HelpContentsMenu)),
+        Runs(RunAbout, Item(Id::About, Text::AboutMenu)),
         // Tools without a menu item of their own id.
-        Tool(Id::FlashlightTool, Kind::check, "penlight", Text::PenlightTip, Text::PenlightTip),
-        Tool(Id::EyeCrossTool, Kind::check, "eye-crosses", Text::EyeCrossToggle, Text::EyeCrossToggle, hidden),
-        Tool(Id::ResetViewTool, Kind::action, "reset-view", Text::ResetViewTip, Text::ResetViewTip, Lock::never, "R"),
-        Tool(Id::HideValuesTool, Kind::check, "hide-values", Text::HideValuesTip, unchanged, Lock::whileQuizRuns, "H"),
-        Tool(Id::QuizTool, Kind::check, "quiz", Text::QuizTip, Text::QuizTip),
-        Tool(Id::OccluderEye1, Kind::check, "occluder-right", Text::OccluderTip, Text::OccluderTip),
-        Tool(Id::RedFilterEye1, Kind::check, "red-filter-right", Text::RedFilterTip, Text::RedFilterTip),
-        Tool(Id::TranslucentEye1, Kind::check, "translucent-occluder-right", Text::TranslucentOccluderTip,
-             Text::TranslucentOccluderTip),
-        Tool(Id::OccluderEye2, Kind::check, "occluder-left", Text::OccluderTip, Text::OccluderTip),
-        Tool(Id::RedFilterEye2, Kind::check, "red-filter-left", Text::RedFilterTip, Text::RedFilterTip),
-        Tool(Id::TranslucentEye2, Kind::check, "translucent-occluder-left", Text::TranslucentOccluderTip,
-             Text::TranslucentOccluderTip),
-        Tool(Id::QuadrantEditTool, Kind::check, "mark-quadrants", Text::QuadrantEditTip, Text::QuadrantEditTip, hidden),
+        Runs(RunSwitch, Tool(Id::FlashlightTool, Kind::check, "penlight", Text::PenlightTip, Text::PenlightTip)),
+        Runs(RunSwitch,
+             Tool(Id::EyeCrossTool, Kind::check, "eye-crosses", Text::EyeCrossToggle, Text::EyeCrossToggle, hidden)),
+        Runs(RunResetView, Tool(Id::ResetViewTool, Kind::action, "reset-view", Text::ResetViewTip, Text::ResetViewTip,
+                                Lock::never, "R")),
+        Runs(RunSwitch, Tool(Id::HideValuesTool, Kind::check, "hide-values", Text::HideValuesTip, unchanged,
+                             Lock::whileQuizRuns, "H")),
+        Runs(RunSwitch, Tool(Id::QuizTool, Kind::check, "quiz", Text::QuizTip, Text::QuizTip)),
+        Runs(RunSwitch, Tool(Id::OccluderEye1, Kind::check, "occluder-right", Text::OccluderTip, Text::OccluderTip)),
+        Runs(RunSwitch,
+             Tool(Id::RedFilterEye1, Kind::check, "red-filter-right", Text::RedFilterTip, Text::RedFilterTip)),
+        Runs(RunSwitch, Tool(Id::TranslucentEye1, Kind::check, "translucent-occluder-right",
+                             Text::TranslucentOccluderTip, Text::TranslucentOccluderTip)),
+        Runs(RunSwitch, Tool(Id::OccluderEye2, Kind::check, "occluder-left", Text::OccluderTip, Text::OccluderTip)),
+        Runs(RunSwitch,
+             Tool(Id::RedFilterEye2, Kind::check, "red-filter-left", Text::RedFilterTip, Text::RedFilterTip)),
+        Runs(RunSwitch, Tool(Id::TranslucentEye2, Kind::check, "translucent-occluder-left",
+                             Text::TranslucentOccluderTip, Text::TranslucentOccluderTip)),
+        Runs(RunSwitch, Tool(Id::QuadrantEditTool, Kind::check, "mark-quadrants", Text::QuadrantEditTip,
+                             Text::QuadrantEditTip, hidden)),
         // While the values are hidden the marks are too, whatever the tool said before.
-        Tool(Id::QuadrantHideTool, Kind::check, "hide-quadrants", Text::HideQuadrantsTip, unchanged, hidden),
+        Runs(RunSwitch,
+             Tool(Id::QuadrantHideTool, Kind::check, "hide-quadrants", Text::HideQuadrantsTip, unchanged, hidden)),
         // Keys alone.
-        Item(Id::PeekAtValues, 0, "V"),
-        Item(Id::LeavePresentation, 0, "Esc", Lock::unlessPresenting),
+        Runs(RunPeekAtValues, Item(Id::PeekAtValues, 0, "V")),
+        Runs(RunLeavePresentation, Item(Id::LeavePresentation, 0, "Esc", Lock::unlessPresenting)),
     };
     for (int i = 0; i < static_cast<int>(std::size(kEccentricities)); ++i)
-        commands.push_back(Item(Id::FirstEccentricity + i, 0, nullptr, Lock::never, Kind::radio));
+        commands.push_back(
+            Runs(RunEccentricity, Item(Id::FirstEccentricity + i, 0, nullptr, Lock::never, Kind::radio)));
     return commands;
 }
 

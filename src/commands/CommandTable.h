@@ -5,6 +5,8 @@
 // its menus, its toolbar and its key handling from this table, so a lock
 // holds for the menu item, the tool and the key alike.
 
+#include "commands/CommandContext.h"
+
 #include <vector>
 
 enum class CommandKind { action, check, radio, submenu };
@@ -47,6 +49,7 @@ struct Command {
     const char* key = nullptr;  // "Shift+M", as the menus show it
     CommandLock lock = CommandLock::never;
     ToolLook tool;
+    CommandRun run = nullptr;  // nullptr only for a submenu
 };
 
 const std::vector<Command>& Commands();

@@ -87,7 +87,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->ResetView();
+    ResetView();
     // A new patient is examined without the last one's prisms.
     SetPrisms({});
     m_canvas->Refresh();
@@ -183,7 +183,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     UpdateSpinsFromModel();
     UpdateGazeSlidersFromModel();
     UpdateTextsFromSpins();
-    m_canvas->ResetView();
+    ResetView();
     SetPrisms({});
     SetPlaybackMode(false);
     m_modified = false;
@@ -195,22 +195,21 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     return true;
 }
 
-void PatientFrame::OnNewCase(wxCommandEvent& event)
+void PatientFrame::StartNewCase()
 {
-    NewCase(event);
+    wxCommandEvent newCase(wxEVT_MENU, Id::NewCase);
+    NewCase(newCase);
 }
 
-void PatientFrame::OnOpenCase(wxCommandEvent&)
+void PatientFrame::ChooseAndOpenCase()
 {
     OpenCase();
 }
 
-void PatientFrame::OnSaveCase(wxCommandEvent&)
+void PatientFrame::SaveCaseFile(bool askForName)
 {
-    SaveCase();
-}
-
-void PatientFrame::OnSaveCaseAs(wxCommandEvent&)
-{
-    SaveCaseAs();
+    if (askForName)
+        SaveCaseAs();
+    else
+        SaveCase();
 }

@@ -20,12 +20,12 @@ void ShowChartWindow(PatientFrame* frame, int windowId)
 
 }  // namespace
 
-void PatientFrame::OnHessChart(wxCommandEvent&)
+void PatientFrame::ShowHessChart()
 {
     ShowChartWindow<HessChartWindow>(this, Id::HessChartWindow);
 }
 
-void PatientFrame::OnNinePositions(wxCommandEvent&)
+void PatientFrame::ShowNinePositions()
 {
     ShowChartWindow<NinePositionsWindow>(this, Id::NinePositionsWindow);
 }

@@ -28,7 +28,7 @@ void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog
 
 }  // namespace
 
-void PatientFrame::OnDisplayOptions(wxCommandEvent&)
+void PatientFrame::ShowDisplayOptions()
 {
     // A running playback goes on behind the display options.
     EyesCanvas& canvas = *m_canvas;

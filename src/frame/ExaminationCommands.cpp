@@ -3,7 +3,6 @@
 #include "frame/PatientFrame.h"
 
 #include "commands/CommandTable.h"
-#include "commands/ExaminationSteps.h"
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
 #include "view/EyesCanvas.h"
@@ -15,67 +14,57 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr int kCoverTools[] = {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye1,
-                               Id::OccluderEye2, Id::RedFilterEye2, Id::TranslucentEye2};
-
-}  // namespace
-
 void PatientFrame::SetCoverTool(int tool, bool on)
 {
     wxToolBar* tools = GetToolBar();
     if (!tools->GetToolEnabled(tool) || tools->GetToolState(tool) == on)
         return;
     tools->ToggleTool(tool, on);
-    wxCommandEvent clicked(wxEVT_TOOL, tool);
-    OnCoverTool(clicked);
+    ApplyCoverTool(tool);
 }
 
-void PatientFrame::OnExaminationCover(wxCommandEvent& event)
+void PatientFrame::ApplySwitch(int id)
 {
-    const int tool = kCoverTools[event.GetId() - Id::CoverRightEyeOccluder];
-    SetCoverTool(tool, !GetToolBar()->GetToolState(tool));
+    switch (id) {
+    case Id::ModeManifest:
+    case Id::ModeLatent:
+        ApplyModePair(id);
+        break;
+    case Id::AxisLinesItem:
+        ApplyAxisLines();
+        break;
+    case Id::WholeDegreesItem:
+        ApplyAngleUnit();
+        break;
+    case Id::HideValuesTool:
+        ApplyHideValues();
+        break;
+    case Id::QuizTool:
+        ApplyQuizTool();
+        break;
+    case Id::QuadrantEditTool:
+    case Id::QuadrantHideTool:
+        ApplyViewTool(id);
+        break;
+    case Id::EyeCrossTool:
+    case Id::EyeCrossItem:
+    case Id::FlashlightTool:
+    case Id::FlashlightItem:
+        ApplyMirrorPair(id);
+        break;
+    default:
+        ApplyCoverTool(id);
+        break;
+    }
 }
 
-void PatientFrame::OnUncover(wxCommandEvent&)
+void PatientFrame::ShowGazeTarget()
 {
-    for (int tool : kCoverTools)
-        SetCoverTool(tool, false);
-}
-
-void PatientFrame::OnAlternateCover(wxCommandEvent&)
-{
-    // The occluder goes straight to the other eye, without a pause uncovered.
-    const bool onRightEye = GetToolBar()->GetToolState(Id::OccluderEye1);
-    SetCoverTool(onRightEye ? Id::OccluderEye2 : Id::OccluderEye1, true);
-}
-
-void PatientFrame::OnDistanceCommand(wxCommandEvent& event)
-{
-    SetDistance(DistanceAfter(event.GetId(), m_examination.Distance()));
-}
-
-void PatientFrame::OnGazeCommand(wxCommandEvent& event)
-{
-    m_gazeKey = std::max(GazeKeyOf(event.GetId()), 0);
-    ApplyGazeKey();
-}
-
-void PatientFrame::OnEccentricity(wxCommandEvent& event)
-{
-    m_gazeEccentricity = EccentricityDegrees(event.GetId());
-    // A position still held moves out to the new eccentricity.
-    if (m_canvas->CurrentGazeTarget())
-        ApplyGazeKey();
-}
-
-void PatientFrame::ApplyGazeKey()
-{
-    if (m_gazeKey == 0)
-        m_canvas->SetGazeTarget(std::nullopt);
+    const FixationTarget& target = m_examination.Target();
+    if (target.kind == FixationTarget::Kind::ninePositions)
+        m_canvas->SetGazeTarget(KeypadGazePosition(target.key, target.eccentricity));
     else
-        m_canvas->SetGazeTarget(KeypadGazePosition(m_gazeKey, m_gazeEccentricity));
+        m_canvas->SetGazeTarget(std::nullopt);
 }
 
 CommandState PatientFrame::CommandStateNow() const
@@ -110,23 +99,30 @@ void PatientFrame::UpdateCommandStates()
         tools->UpdateWindowUI();
 }
 
+void PatientFrame::OnCommand(wxCommandEvent& event)
+{
+    const Command* command = FindCommand(event.GetId());
+    if (!command || !command->run) {
+        event.Skip();
+        return;
+    }
+    CommandContext context{m_examination, *this};
+    command->run(context, command->id);
+}
+
 void PatientFrame::RunCommand(const Command& command)
 {
-    wxCommandEvent run(wxEVT_MENU, command.id);
-    run.SetEventObject(this);
     if (command.kind == CommandKind::check || command.kind == CommandKind::radio) {
         // A key flips the item or tool as a click would, then runs it.
         const bool radio = command.kind == CommandKind::radio;
         wxToolBar* tools = GetToolBar();
-        if (wxMenuItem* item = GetMenuBar()->FindItem(command.id)) {
+        if (wxMenuItem* item = GetMenuBar()->FindItem(command.id))
             item->Check(radio || !item->IsChecked());
-            run.SetInt(item->IsChecked());
-        } else if (tools && tools->FindById(command.id)) {
+        else if (tools && tools->FindById(command.id))
             tools->ToggleTool(command.id, radio || !tools->GetToolState(command.id));
-            run.SetInt(tools->GetToolState(command.id));
-        }
     }
-    ProcessWindowEvent(run);
+    CommandContext context{m_examination, *this};
+    command.run(context, command.id);
 }
 
 const Command* PatientFrame::CommandForKey(const wxKeyEvent& event) const
@@ -166,14 +162,4 @@ void PatientFrame::OnCharHook(wxKeyEvent& event)
         return;
     }
     RunCommand(*command);
-}
-
-void PatientFrame::OnPeekAtValuesKey(wxCommandEvent&)
-{
-    PeekAtValues();
-}
-
-void PatientFrame::OnLeavePresentation(wxCommandEvent&)
-{
-    SetPresentation(false);
 }

@@ -3,6 +3,7 @@
 #include "widgets/Ids.h"
 #include "frame/OverlayTimer.h"
 #include "frame/PatientFrame.h"
+#include "view/EyesCanvas.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
@@ -37,6 +38,28 @@ void PatientFrame::NoteSwitches()
     display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
     display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
     m_examination.SetDisplay(display);
+}
+
+void PatientFrame::FollowExamination(Change change)
+{
+    if (!ExaminationReady() || !m_canvas)
+        return;
+    switch (change) {
+    case Change::prisms:
+        ShowPrismStatus();
+        m_canvas->Refresh(false);
+        break;
+    case Change::target:
+        ShowGazeTarget();
+        break;
+    case Change::angles:
+        // The distance keys move the examination; the slider and the values follow.
+        if (m_blendSlider->GetValue() != m_examination.Distance())
+            ShowDistance();
+        break;
+    default:
+        break;
+    }
 }
 
 bool PatientFrame::ExaminationReady() const

@@ -126,8 +126,7 @@ bool PatientFrame::BuildUI()
 
     LoadSettings();
 
-    wxCommandEvent unitSwitch(wxEVT_MENU, 0);
-    ApplyAngleUnit(unitSwitch);
+    ApplyAngleUnit();
 
     m_playbackTimer = std::make_unique<PlaybackTimer>(*this, *m_languageTable);
     m_playbackTimer->SetSpeed(kSpeedEighths[static_cast<std::size_t>(m_speedChoice->GetSelection())]);

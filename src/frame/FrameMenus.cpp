@@ -57,7 +57,7 @@ void PatientFrame::CreateMenus(wxMenu* languageMenu)
     }
     SetMenuBar(menuBar);
     for (int id = Id::FirstEccentricity; id <= Id::LastEccentricity; ++id)
-        if (EccentricityDegrees(id) == m_gazeEccentricity)
+        if (EccentricityDegrees(id) == m_examination.Target().eccentricity)
             menuBar->Check(id, true);
     ApplyMenuLabels();
 }

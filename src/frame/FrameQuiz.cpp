@@ -12,8 +12,7 @@ void PatientFrame::LeaveWholeDegrees()
     if (!IsWholeDegreeMode())
         return;
     GetMenuBar()->Check(Id::WholeDegreesItem, false);
-    wxCommandEvent unitSwitch(wxEVT_MENU, Id::WholeDegreesItem);
-    ApplyAngleUnit(unitSwitch);
+    ApplyAngleUnit();
 }
 
 bool PatientFrame::OpenQuizCase(const wxString& path)
@@ -32,7 +31,6 @@ wxRect PatientFrame::EyesOnScreen() const
 void PatientFrame::QuizClosed()
 {
     GetToolBar()->ToggleTool(Id::QuizTool, false);
-    wxCommandEvent quizOff(wxEVT_MENU, Id::QuizTool);
-    OnQuizToggle(quizOff);
+    ApplyQuizTool();
     m_quizFrame = nullptr;
 }

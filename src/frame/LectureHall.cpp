@@ -52,11 +52,6 @@ void PatientFrame::ApplyPresentationLayout()
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::OnPresentation(wxCommandEvent&)
-{
-    SetPresentation(!m_presentation);
-}
-
 void PatientFrame::SetPresentation(bool on)
 {
     m_presentation = on;
@@ -86,7 +81,7 @@ void PatientFrame::OnValuesPeekTimer(wxTimerEvent&)
     ApplyPresentationLayout();
 }
 
-void PatientFrame::OnExportPicture(wxCommandEvent&)
+void PatientFrame::ExportPicture()
 {
     StopPlayback();
     const wxSize view = m_canvas->GetClientSize();
@@ -112,7 +107,7 @@ void PatientFrame::OnExportPicture(wxCommandEvent&)
         ReportSaveFailure(path, error);
 }
 
-void PatientFrame::OnCopyPicture(wxCommandEvent&)
+void PatientFrame::CopyPicture()
 {
     const wxImage picture = m_canvas->RenderPicture(1);
     if (!picture.IsOk() || !wxTheClipboard->Open())

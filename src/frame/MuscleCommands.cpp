@@ -69,7 +69,7 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame)
 
 }  // namespace
 
-void PatientFrame::OnMuscles(wxCommandEvent&)
+void PatientFrame::ShowMuscles()
 {
     if (IsPlaybackMode())
         return;

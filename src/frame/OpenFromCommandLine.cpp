@@ -21,9 +21,7 @@ void OpenQuestionFile(PatientFrame& frame, const wxString& path)
     wxToolBar* tools = frame.GetToolBar();
     if (!tools->GetToolState(Id::QuizTool)) {
         tools->ToggleTool(Id::QuizTool, true);
-        wxCommandEvent toggle(wxEVT_TOOL, Id::QuizTool);
-        toggle.SetInt(1);
-        frame.OnQuizToggle(toggle);
+        frame.ApplySwitch(Id::QuizTool);
     }
     // The user may have kept an edited case, which leaves the quiz off.
     if (tools->GetToolState(Id::QuizTool) && frame.m_quizFrame)

@@ -26,7 +26,6 @@
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
-    EVT_MENU(Id::WholeDegreesItem, PatientFrame::ApplyAngleUnit)
     EVT_COMMAND_SCROLL(Id::GazeSliderEye1Vertical, PatientFrame::OnGazeSlider)
     EVT_COMMAND_SCROLL(Id::GazeSliderEye2Vertical, PatientFrame::OnGazeSlider)
     EVT_COMMAND_SCROLL(Id::GazeSliderEye1Horizontal, PatientFrame::OnGazeSlider)
@@ -49,43 +48,11 @@ wxBEGIN_EVENT_TABLE(PatientFrame, wxFrame)
     EVT_CHOICE(Id::PlaybackSpeed, PatientFrame::OnPlaybackSpeed)
     EVT_CHAR_HOOK(PatientFrame::OnPlaybackKey)
     EVT_CLOSE(PatientFrame::OnCloseWindow)
-    EVT_MENU(Id::Exit, PatientFrame::OnQuit)
-    EVT_MENU(Id::HelpContents, PatientFrame::OnHelpContents)
-    EVT_MENU_RANGE(Id::OpenRecording, Id::SaveRecordingAs, PatientFrame::OnRecordingMenu)
-    EVT_MENU(Id::RepairRecording, PatientFrame::OnRepairRecording)
-    EVT_MENU(Id::About, PatientFrame::OnAbout)
-    EVT_MENU(Id::DisplayOptions, PatientFrame::OnDisplayOptions)
-    EVT_MENU(Id::Presentation, PatientFrame::OnPresentation)
-    EVT_MENU(Id::ExportPicture, PatientFrame::OnExportPicture)
-    EVT_MENU(Id::CopyPicture, PatientFrame::OnCopyPicture)
-    EVT_MENU_RANGE(Id::CoverRightEyeOccluder, Id::CoverLeftEyeTranslucent, PatientFrame::OnExaminationCover)
-    EVT_MENU(Id::Uncover, PatientFrame::OnUncover)
-    EVT_MENU(Id::AlternateCover, PatientFrame::OnAlternateCover)
-    EVT_MENU_RANGE(Id::DistanceFar, Id::DistanceFarther, PatientFrame::OnDistanceCommand)
-    EVT_MENU_RANGE(Id::GazeFollowsPointer, Id::LastGazePosition, PatientFrame::OnGazeCommand)
-    EVT_MENU_RANGE(Id::FirstEccentricity, Id::LastEccentricity, PatientFrame::OnEccentricity)
-    EVT_MENU(Id::PrismChooser, PatientFrame::OnPrismChooser)
-    EVT_MENU_RANGE(Id::PrismStrongerEye1, Id::RemovePrisms, PatientFrame::OnPrismKey)
     EVT_TIMER(Id::ValuesPeekTimer, PatientFrame::OnValuesPeekTimer)
     EVT_CHAR_HOOK(PatientFrame::OnCharHook)
-    EVT_MENU(Id::PeekAtValues, PatientFrame::OnPeekAtValuesKey)
-    EVT_MENU(Id::LeavePresentation, PatientFrame::OnLeavePresentation)
+    // Every menu item and tool runs its entry in the command table.
+    EVT_MENU_RANGE(Id::Exit, Id::SaveCaseAs, PatientFrame::OnCommand)
     EVT_UPDATE_UI_RANGE(Id::Exit, Id::SaveCaseAs, PatientFrame::OnCommandState)
-    EVT_MENU(Id::Muscles, PatientFrame::OnMuscles)
-    EVT_MENU(Id::HessChart, PatientFrame::OnHessChart)
-    EVT_MENU(Id::NinePositions, PatientFrame::OnNinePositions)
-    EVT_MENU(Id::OpenCase, PatientFrame::OnOpenCase)
-    EVT_MENU(Id::NewCase, PatientFrame::OnNewCase)
-    EVT_MENU(Id::SaveCase, PatientFrame::OnSaveCase)
-    EVT_MENU(Id::SaveCaseAs, PatientFrame::OnSaveCaseAs)
-    EVT_MENU_RANGE(Id::ModeManifest, Id::ModeLatent, PatientFrame::OnModePair)
-    EVT_MENU_RANGE(Id::EyeCrossTool, Id::FlashlightItem, PatientFrame::OnMirrorPair)
-    EVT_MENU(Id::AxisLinesItem, PatientFrame::OnAxisOverlayToggle)
-    EVT_MENU(Id::ResetViewTool, PatientFrame::OnResetView)
-    EVT_MENU_RANGE(Id::OccluderEye1, Id::TranslucentEye2, PatientFrame::OnCoverTool)
-    EVT_MENU(Id::QuizTool, PatientFrame::OnQuizToggle)
-    EVT_MENU(Id::HideValuesTool, PatientFrame::OnHideValuesToggle)
-    EVT_MENU_RANGE(Id::QuadrantEditTool, Id::QuadrantHideTool, PatientFrame::OnViewTool)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -97,6 +64,7 @@ PatientFrame::PatientFrame(wxWindow* parent, const wxString& title, const wxPoin
     : wxFrame(parent, wxID_ANY, title, pos, size), m_startFolder(wxGetCwd())
 {
     m_languageTable = new LanguageTable;
+    m_examination.Listen([this](Change change) { FollowExamination(change); });
     // Help stays answerable (showing nothing) even when no language ever sets a book.
     m_help = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, this);
 

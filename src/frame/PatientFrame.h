@@ -2,6 +2,7 @@
 
 #include "charts/ChartHost.h"
 #include "playback/PlaybackHost.h"
+#include "commands/CommandContext.h"
 #include "commands/CommandTable.h"
 #include "quiz/QuizHost.h"
 #include "view/ViewHost.h"
@@ -50,7 +51,12 @@ const char* ToolBitmapName(int toolId);
 
 // The program's only top-level window. It owns the patient's state, every
 // control that edits it and the 3D view that shows it.
-class PatientFrame : public wxFrame, public ViewHost, public ChartHost, public QuizHost, public PlaybackHost {
+class PatientFrame : public wxFrame,
+                     public ViewHost,
+                     public ChartHost,
+                     public QuizHost,
+                     public PlaybackHost,
+                     public CommandWindow {
 public:
     static constexpr int kDefaultWidth = 640;
     static constexpr int kDefaultHeight = 508;
@@ -98,7 +104,6 @@ public:
     void UpdateSpinsFromModel();
     void UpdateTextsFromSpins();
     bool IsWholeDegreeMode() const override;
-    void ApplyAngleUnit(wxCommandEvent& event);
     void EnableQuantityControls(bool enable);
     void ApplyPanelColours();
 
@@ -118,20 +123,31 @@ public:
     // Without a path the file dialog asks for one.
     void OpenCase(const wxString& path = wxEmptyString);
     bool NewCase(wxCommandEvent& event);
-    void OnNewCase(wxCommandEvent& event);
-    void OnOpenCase(wxCommandEvent& event);
-    void OnSaveCase(wxCommandEvent& event);
-    void OnSaveCaseAs(wxCommandEvent& event);
 
-    // How the patient is presented.
-    void OnModePair(wxCommandEvent& event);
-    void OnMirrorPair(wxCommandEvent& event);
-    void OnAxisOverlayToggle(wxCommandEvent& event);
-    void OnResetView(wxCommandEvent& event);
-    void OnViewTool(wxCommandEvent& event);
-    void OnCoverTool(wxCommandEvent& event);
-    void OnHideValuesToggle(wxCommandEvent& event);
-    void OnQuizToggle(wxCommandEvent& event);
+    // What the commands ask of the window (see the command files in src/commands).
+    void StartNewCase() override;
+    void ChooseAndOpenCase() override;
+    void SaveCaseFile(bool askForName) override;
+    void ChooseAndOpenRecording() override;
+    void SaveRecordingFile(bool askForName) override;
+    void RepairRecording() override;
+    void ShowMuscles() override;
+    void ShowPrismChooser() override;
+    void ShowDisplayOptions() override;
+    void ShowHessChart() override;
+    void ShowNinePositions() override;
+    void ShowHelp() override;
+    void ShowAbout() override;
+    void Quit() override;
+    void SetPresentation(bool on) override;
+    // Shows the hidden controls of presentation mode for a moment.
+    void PeekAtValues() override;
+    void ExportPicture() override;
+    void CopyPicture() override;
+    void ResetView() override;
+    void ApplySwitch(int id) override;
+    void SetCoverTool(int tool, bool on) override;
+
     void SetPlaybackMode(bool on);
     // How far, up to wanted, the window can grow downwards on its screen.
     int RoomBelow(int wanted) const;
@@ -143,10 +159,7 @@ public:
 
     // Shell commands: quitting, help, recordings and the playback bar.
     void StopPlayback() override;
-    void OnQuit(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
-    void OnHelpContents(wxCommandEvent& event);
-    void OnRecordingMenu(wxCommandEvent& event);
     // Without a path the file dialog asks for one.
     void OpenRecording(const wxString& path = wxEmptyString);
     void OnPlaybackButton(wxCommandEvent& event);
@@ -158,8 +171,6 @@ public:
     void OnPlaybackKey(wxKeyEvent& event);
     // Shows row: the time slider, the eyes and the trace follow.
     void SeekPlayback(std::size_t row);
-    void OnRepairRecording(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
     // What a playing recording shows here (see FramePlayback).
     wxWindow* DialogParent() override;
     float QualityThreshold() const override;
@@ -170,25 +181,9 @@ public:
     void ShowPlayedSample(const ShownSample& sample, const wxString& timeText) override;
     void RecordingChanged() override;
     void ShowStatusNote(const wxString& text, bool transient) override;
-    void OnDisplayOptions(wxCommandEvent& event);
 
     // Lecture hall: presentation mode, pictures and the examination keys.
-    void OnPresentation(wxCommandEvent& event);
-    void SetPresentation(bool on);
     bool IsPresentation() const { return m_presentation; }
-    // Shows the hidden controls of presentation mode for a moment.
-    void PeekAtValues();
-    void OnExportPicture(wxCommandEvent& event);
-    void OnCopyPicture(wxCommandEvent& event);
-    void OnExaminationCover(wxCommandEvent& event);
-    void OnUncover(wxCommandEvent& event);
-    void OnAlternateCover(wxCommandEvent& event);
-    void OnDistanceCommand(wxCommandEvent& event);
-    void OnGazeCommand(wxCommandEvent& event);
-    void OnEccentricity(wxCommandEvent& event);
-    void OnPrismChooser(wxCommandEvent& event);
-    // The prism keys and Remove prisms.
-    void OnPrismKey(wxCommandEvent& event);
     // Puts prisms before the eyes (0 dioptres: none) and shows them.
     void SetPrisms(const std::array<Prism, 2>& prisms);
     std::array<Prism, 2> Prisms() const
@@ -201,8 +196,6 @@ public:
     void OnCharHook(wxKeyEvent& event);
 
     // The chart windows: the Hess chart and the nine positions of gaze.
-    void OnHessChart(wxCommandEvent& event);
-    void OnNinePositions(wxCommandEvent& event);
     // A file that could not be written: language string 60 and the reason.
     void ReportSaveFailure(const wxString& path, const std::string& reason) override;
     // The charts of the examination now (see FrameCharts).
@@ -217,7 +210,6 @@ public:
     void QuizClosed() override;
 
     // Muscle strengths: the dialog, and the companion file beside a case.
-    void OnMuscles(wxCommandEvent& event);
     void SetMuscles(const MuscleStrengths& strengths);
     // The playback time's field says so while the fixing eye cannot reach
     // the gaze target; muscles are not applied during playback.
@@ -275,10 +267,25 @@ private:
     // The aids, display switches, mode and unit as the toolbar, the menus and
     // the fixing-eye boxes were just set: each of their handlers sends them.
     void NoteSwitches();
+    // The window follows what the commands changed in the examination.
+    void FollowExamination(Change change);
+    void ShowGazeTarget();
+    // The distance slider and the values at the examination's distance.
+    void ShowDistance();
+    // What a switch now shows, applied: each switch's own steps.
+    void ApplyModePair(int id);
+    void ApplyMirrorPair(int id);
+    void ApplyAxisLines();
+    void ApplyAngleUnit();
+    void ApplyViewTool(int id);
+    void ApplyCoverTool(int clicked);
+    void ApplyHideValues();
+    void ApplyQuizTool();
     bool ConfirmDiscard();
-    void SetCoverTool(int tool, bool on);
     // The command a key names, whatever its lock; nullptr for none.
     const Command* CommandForKey(const wxKeyEvent& event) const;
+    // A menu item's or tool's command.
+    void OnCommand(wxCommandEvent& event);
     // Runs a command as its menu item or tool would: a check flips first.
     void RunCommand(const Command& command);
     // What the commands' locks depend on, now.
@@ -286,9 +293,6 @@ private:
     void OnCommandState(wxUpdateUIEvent& event);
     // The menu items and tools take their locks at once, not at the next idle time.
     void UpdateCommandStates();
-    void OnPeekAtValuesKey(wxCommandEvent& event);
-    void OnLeavePresentation(wxCommandEvent& event);
-    void ApplyGazeKey();
     bool ControlsHiddenForPresentation() const;
     void ApplyPresentationLayout();
     void OnValuesPeekTimer(wxTimerEvent& event);
@@ -350,9 +354,6 @@ private:
     bool m_quadrantsHiddenBeforeHidingValues = false;
     bool m_presentation = false;
     wxTimer m_valuesPeekTimer{this, Id::ValuesPeekTimer};
-    // The position of gaze chosen by key (keypad numbering), 0 while the eyes follow the pointer.
-    int m_gazeKey = 0;
-    double m_gazeEccentricity = 20;
 
     wxDECLARE_EVENT_TABLE();
 };

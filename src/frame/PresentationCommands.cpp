@@ -44,9 +44,9 @@ float PatientFrame::ShownNumber(int textId) const
     return ParseAngleText(ToLatin1(TextField(textId)->GetValue()), true, false);
 }
 
-void PatientFrame::OnModePair(wxCommandEvent& event)
+void PatientFrame::ApplyModePair(int id)
 {
-    const bool manifest = event.GetId() == Id::ModeManifest;
+    const bool manifest = id == Id::ModeManifest;
     wxMenuBar* menus = GetMenuBar();
     if (!manifest)
         m_statusBar->SetStatusText(wxEmptyString, 1);
@@ -62,9 +62,8 @@ void PatientFrame::OnModePair(wxCommandEvent& event)
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnMirrorPair(wxCommandEvent& event)
+void PatientFrame::ApplyMirrorPair(int id)
 {
-    const int id = event.GetId();
     const bool eyeCross = id == Id::EyeCrossTool || id == Id::EyeCrossItem;
     const int tool = eyeCross ? Id::EyeCrossTool : Id::FlashlightTool;
     const int item = eyeCross ? Id::EyeCrossItem : Id::FlashlightItem;
@@ -76,30 +75,32 @@ void PatientFrame::OnMirrorPair(wxCommandEvent& event)
     m_canvas->Refresh(eyeCross);
 }
 
-void PatientFrame::OnAxisOverlayToggle(wxCommandEvent&)
+void PatientFrame::ApplyAxisLines()
 {
     NoteSwitches();
     m_overlayTimer->axisOverlaysVisible = false;
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnResetView(wxCommandEvent&)
+void PatientFrame::ResetView()
 {
+    FixationTarget target = m_examination.Target();
+    target.kind = FixationTarget::Kind::pointer;
+    m_examination.SetTarget(target);
     m_canvas->ResetView();
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnViewTool(wxCommandEvent& event)
+void PatientFrame::ApplyViewTool(int id)
 {
-    if (event.GetId() == Id::QuadrantEditTool)
-        m_canvas->ResetView();
+    if (id == Id::QuadrantEditTool)
+        ResetView();
     NoteSwitches();
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnCoverTool(wxCommandEvent& event)
+void PatientFrame::ApplyCoverTool(int clicked)
 {
-    const int clicked = event.GetId();
     wxToolBar* tools = GetToolBar();
     for (int tool : kCoverTools)
         if (tool != clicked)
@@ -147,7 +148,7 @@ void PatientFrame::OnCoverTool(wxCommandEvent& event)
     m_canvas->Refresh(false);
 }
 
-void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
+void PatientFrame::ApplyHideValues()
 {
     wxToolBar* tools = GetToolBar();
     const bool hide = tools->GetToolState(Id::HideValuesTool);
@@ -173,7 +174,7 @@ void PatientFrame::OnHideValuesToggle(wxCommandEvent&)
     m_canvas->Refresh();
 }
 
-void PatientFrame::OnQuizToggle(wxCommandEvent& event)
+void PatientFrame::ApplyQuizTool()
 {
     wxToolBar* tools = GetToolBar();
     const bool on = tools->GetToolState(Id::QuizTool);
@@ -187,7 +188,7 @@ void PatientFrame::OnQuizToggle(wxCommandEvent& event)
         m_modified = false;
     }
     tools->ToggleTool(Id::HideValuesTool, on);
-    OnHideValuesToggle(event);
+    ApplyHideValues();
     if (on) {
         if (!m_quizFrame)
             m_quizFrame = new QuizFrame(this, *this, m_languageTable);
@@ -239,7 +240,7 @@ void PatientFrame::SetPlaybackMode(bool on)
         m_qualityText1->Show(on);
         m_qualityText2->Show(on);
         if (on) {
-            m_canvas->ResetView();
+            ResetView();
         } else {
             StopPlayback();
             m_statusBar->SetStatusText(wxEmptyString, 2);

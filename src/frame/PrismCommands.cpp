@@ -2,8 +2,6 @@
 // keys that step along the prism bar, and the status field that shows them.
 #include "frame/PatientFrame.h"
 
-#include "commands/ExaminationSteps.h"
-
 #include "widgets/FileChooser.h"
 #include "widgets/Ids.h"
 #include "frame/PrismDialog.h"
@@ -35,7 +33,7 @@ int BaseText(PrismBase base)
 
 }  // namespace
 
-void PatientFrame::OnPrismChooser(wxCommandEvent&)
+void PatientFrame::ShowPrismChooser()
 {
     StopPlayback();
     PrismDialog::Texts texts;
@@ -55,17 +53,10 @@ void PatientFrame::OnPrismChooser(wxCommandEvent&)
         SetPrisms(dialog.Prisms());
 }
 
-void PatientFrame::OnPrismKey(wxCommandEvent& event)
-{
-    SetPrisms(PrismsAfter(event.GetId(), Prisms()));
-}
-
 void PatientFrame::SetPrisms(const std::array<Prism, 2>& prisms)
 {
     m_examination.SetPrism(Eye::one, prisms[0]);
     m_examination.SetPrism(Eye::two, prisms[1]);
-    ShowPrismStatus();
-    m_canvas->Refresh(false);
 }
 
 wxString PatientFrame::PrismStatusText() const

@@ -133,7 +133,7 @@ void PatientFrame::UpdateTextsFromSpins()
         Text(TorsionLabelString(Eye::two, SpinButton(torsion2.spinId)->GetValue())));
 }
 
-void PatientFrame::ApplyAngleUnit(wxCommandEvent&)
+void PatientFrame::ApplyAngleUnit()
 {
     const bool whole = IsWholeDegreeMode();
     // The examination converts the angles to the new unit.
@@ -217,6 +217,11 @@ void PatientFrame::OnBlendSlider(wxScrollEvent&)
 void PatientFrame::SetDistance(int distance)
 {
     m_examination.SetDistance(distance);
+    ShowDistance();
+}
+
+void PatientFrame::ShowDistance()
+{
     const int s = m_examination.Distance();
     m_blendSlider->SetValue(s);
     // Between the ends an angle is a blend of both: there is nothing to type.

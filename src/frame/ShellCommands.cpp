@@ -48,7 +48,7 @@ void PatientFrame::StopPlayback()
         m_playbackTimer->Stop();
 }
 
-void PatientFrame::OnQuit(wxCommandEvent&)
+void PatientFrame::Quit()
 {
     Close(true);
 }
@@ -84,7 +84,7 @@ void PatientFrame::SetHelpBook()
         wxLogError("%s", FitMessage(FromLatin1(m_languageTable->GetOr(Text::HelpFileError, kHelpFileError))));
 }
 
-void PatientFrame::OnHelpContents(wxCommandEvent&)
+void PatientFrame::ShowHelp()
 {
     StopPlayback();
     m_help->DisplayContents();
@@ -92,19 +92,16 @@ void PatientFrame::OnHelpContents(wxCommandEvent&)
         GrowHelpWindow(*window);
 }
 
-void PatientFrame::OnRecordingMenu(wxCommandEvent& event)
+void PatientFrame::ChooseAndOpenRecording()
+{
+    OpenRecording();
+}
+
+void PatientFrame::SaveRecordingFile(bool askForName)
 {
     StopPlayback();
-    switch (event.GetId()) {
-    case Id::OpenRecording:
-        OpenRecording();
-        break;
-    case Id::SaveRecording:
-    case Id::SaveRecordingAs:
-        m_playbackTimer->SaveRecording(event.GetId() == Id::SaveRecordingAs);
-        UpdateTitle(wxEmptyString);
-        break;
-    }
+    m_playbackTimer->SaveRecording(askForName);
+    UpdateTitle(wxEmptyString);
 }
 
 void PatientFrame::OpenRecording(const wxString& path)
@@ -185,13 +182,13 @@ void PatientFrame::OnPlaybackKey(wxKeyEvent& event)
     OnPlaybackStep(step);
 }
 
-void PatientFrame::OnAbout(wxCommandEvent&)
+void PatientFrame::ShowAbout()
 {
     StopPlayback();
     ShowAboutDialog(this, *m_languageTable, m_languageFile);
 }
 
-void PatientFrame::OnRepairRecording(wxCommandEvent&)
+void PatientFrame::RepairRecording()
 {
     StopPlayback();
     m_playbackTimer->RepairAllSamples();

@@ -46,6 +46,7 @@ TEST(CommandTable, EveryPlacedIdHasOneEntryAndEveryEntryOnePlaceOrKey)
     std::set<int> seen;
     for (const Command& command : Commands()) {
         EXPECT_TRUE(seen.insert(command.id).second) << "two entries for " << command.id;
+        EXPECT_EQ(command.run == nullptr, command.kind == CommandKind::submenu) << command.id << " runs nothing";
         // A menu item that is also a tool shares its id between the two places.
         const std::size_t places = placed.count(command.id);
         if (command.tool.bitmap && command.text != 0) {

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "commands/CommandContext.h"
+
+// The examination keys: aids before the eyes, distance, gaze and prisms.
+// Apart from the aids, which the toolbar shows, they change the examination alone.
+void RunCoverKey(CommandContext& context, int id);
+void RunUncover(CommandContext& context, int id);
+void RunAlternateCover(CommandContext& context, int id);
+void RunDistance(CommandContext& context, int id);
+void RunGaze(CommandContext& context, int id);
+void RunEccentricity(CommandContext& context, int id);
+void RunPrismKey(CommandContext& context, int id);
+void RunPrismChooser(CommandContext& context, int id);

@@ -1,0 +1,148 @@
+#include "commands/CommandTable.h"
+#include "examination/Examination.h"
+#include "widgets/Ids.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Notes what the commands ask of the window, as "ShowHelp".
+class NotedWindow : public CommandWindow {
+public:
+    std::vector<std::string> asked;
+
+    void StartNewCase() override { asked.push_back("StartNewCase"); }
+    void ChooseAndOpenCase() override { asked.push_back("ChooseAndOpenCase"); }
+    void SaveCaseFile(bool askForName) override { asked.push_back(askForName ? "SaveCaseAs" : "SaveCase"); }
+    void ChooseAndOpenRecording() override { asked.push_back("ChooseAndOpenRecording"); }
+    void SaveRecordingFile(bool askForName) override
+    {
+        asked.push_back(askForName ? "SaveRecordingAs" : "SaveRecording");
+    }
+    void RepairRecording() override { asked.push_back("RepairRecording"); }
+    void ShowMuscles() override { asked.push_back("ShowMuscles"); }
+    void ShowPrismChooser() override { asked.push_back("ShowPrismChooser"); }
+    void ShowDisplayOptions() override { asked.push_back("ShowDisplayOptions"); }
+    void ShowHessChart() override { asked.push_back("ShowHessChart"); }
+    void ShowNinePositions() override { asked.push_back("ShowNinePositions"); }
+    void ShowHelp() override { asked.push_back("ShowHelp"); }
+    void ShowAbout() override { asked.push_back("ShowAbout"); }
+    void Quit() override { asked.push_back("Quit"); }
+    void SetPresentation(bool on) override { asked.push_back(on ? "Presentation on" : "Presentation off"); }
+    void PeekAtValues() override { asked.push_back("PeekAtValues"); }
+    void ExportPicture() override { asked.push_back("ExportPicture"); }
+    void CopyPicture() override { asked.push_back("CopyPicture"); }
+    void ResetView() override { asked.push_back("ResetView"); }
+    void ApplySwitch(int id) override { asked.push_back("ApplySwitch " + std::to_string(id)); }
+    void SetCoverTool(int tool, bool on) override;
+};
+
+class CommandRuns : public ::testing::Test {
+protected:
+    // What the window was asked by running the command of id.
+    std::vector<std::string> Run(int id)
+    {
+        window.asked.clear();
+        CommandContext context{examination, window};
+        FindCommand(id)->run(context, id);
+        return window.asked;
+    }
+
+    Examination examination;
+    NotedWindow window;
+};
+
+using Asked = std::vector<std::string>;
+
+std::string Cover(int tool, bool on)
+{
+    return "SetCoverTool " + std::to_string(tool) + (on ? " on" : " off");
+}
+
+void NotedWindow::SetCoverTool(int tool, bool on)
+{
+    asked.push_back(Cover(tool, on));
+}
+
+}  // namespace
+
+TEST_F(CommandRuns, WindowCommandsAskTheWindowForTheirOwnStep)
+{
+    const std::pair<int, std::string> expected[] = {
+        {Id::NewCase, "StartNewCase"},
+        {Id::OpenCase, "ChooseAndOpenCase"},
+        {Id::SaveCase, "SaveCase"},
+        {Id::SaveCaseAs, "SaveCaseAs"},
+        {Id::OpenRecording, "ChooseAndOpenRecording"},
+        {Id::SaveRecording, "SaveRecording"},
+        {Id::SaveRecordingAs, "SaveRecordingAs"},
+        {Id::RepairRecording, "RepairRecording"},
+        {Id::Muscles, "ShowMuscles"},
+        {Id::PrismChooser, "ShowPrismChooser"},
+        {Id::DisplayOptions, "ShowDisplayOptions"},
+        {Id::HessChart, "ShowHessChart"},
+        {Id::NinePositions, "ShowNinePositions"},
+        {Id::HelpContents, "ShowHelp"},
+        {Id::About, "ShowAbout"},
+        {Id::Exit, "Quit"},
+        {Id::PeekAtValues, "PeekAtValues"},
+        {Id::ExportPicture, "ExportPicture"},
+        {Id::CopyPicture, "CopyPicture"},
+        {Id::ResetViewTool, "ResetView"},
+        {Id::LeavePresentation, "Presentation off"},
+        {Id::Presentation, "Presentation on"},
+        {Id::QuizTool, "ApplySwitch " + std::to_string(Id::QuizTool)},
+        {Id::ModeLatent, "ApplySwitch " + std::to_string(Id::ModeLatent)},
+    };
+    for (const auto& [id, step] : expected)
+        EXPECT_EQ(Run(id), Asked{step}) << id;
+    examination.SetPresentation(true);
+    EXPECT_EQ(Run(Id::Presentation), Asked{"Presentation off"});
+}
+
+TEST_F(CommandRuns, CoverKeysFlipTheirToolAndUncoverClearsOnlyWhatIsOn)
+{
+    EXPECT_EQ(Run(Id::CoverRightEyeOccluder), Asked{Cover(Id::OccluderEye1, true)});
+    EXPECT_EQ(Run(Id::CoverLeftEyeTranslucent), Asked{Cover(Id::TranslucentEye2, true)});
+    EyeAids filter;
+    filter.redFilter = true;
+    examination.SetAids(Eye::two, filter);
+    EXPECT_EQ(Run(Id::CoverRightEyeOccluder + 4), Asked{Cover(Id::RedFilterEye2, false)});
+    EyeAids occluder;
+    occluder.occluder = true;
+    examination.SetAids(Eye::one, occluder);
+    EXPECT_EQ(Run(Id::Uncover), (Asked{Cover(Id::OccluderEye1, false), Cover(Id::RedFilterEye2, false)}));
+    // The alternate cover takes the occluder to the other eye, and back.
+    EXPECT_EQ(Run(Id::AlternateCover), Asked{Cover(Id::OccluderEye2, true)});
+    examination.SetAids(Eye::one, EyeAids());
+    EXPECT_EQ(Run(Id::AlternateCover), Asked{Cover(Id::OccluderEye1, true)});
+}
+
+TEST_F(CommandRuns, ExaminationKeysChangeTheExaminationAlone)
+{
+    Run(Id::DistanceNear);
+    EXPECT_EQ(examination.Distance(), kBlendSliderNear);
+    Run(Id::DistanceFarther);
+    EXPECT_EQ(examination.Distance(), kBlendSliderNear - 1);
+
+    Run(Id::PrismStrongerEye1 + 3);
+    EXPECT_EQ(examination.PrismBefore(Eye::two).dioptres, PrismBarPowers().front());
+    EXPECT_EQ(examination.PrismBefore(Eye::one).dioptres, 0);
+    Run(Id::RemovePrisms);
+    EXPECT_EQ(examination.PrismBefore(Eye::two).dioptres, 0);
+
+    Run(Id::FirstGazePosition + 6);
+    EXPECT_EQ(examination.Target().kind, FixationTarget::Kind::ninePositions);
+    EXPECT_EQ(examination.Target().key, 7);
+    // A new eccentricity keeps the position held.
+    Run(Id::LastEccentricity);
+    EXPECT_EQ(examination.Target().kind, FixationTarget::Kind::ninePositions);
+    EXPECT_EQ(examination.Target().eccentricity, 30);
+    Run(Id::GazeFollowsPointer);
+    EXPECT_EQ(examination.Target().kind, FixationTarget::Kind::pointer);
+    EXPECT_EQ(examination.Target().eccentricity, 30);
+    EXPECT_TRUE(window.asked.empty());
+}
