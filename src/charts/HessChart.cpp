@@ -50,6 +50,8 @@ HessField HessFieldOf(Eye plotted, const Examination& examination)
     cover.occluder = true;
     dissociated.SetAids(plotted, cover);
     dissociated.SetAids(fixing, {});
+    // The chart is taken with the head held straight, whatever posture the patient adopts.
+    dissociated.SetHead({});
 
     HessField field;
     field.plottedEye = plotted;

@@ -185,3 +185,12 @@ void Examination::SetPresentation(bool presentation)
     m_presentation = presentation;
     Tell(Change::display);
 }
+
+void Examination::SetHead(const HeadPosture& head)
+{
+    const auto held = [](double degrees) {
+        return std::isfinite(degrees) ? std::clamp(degrees, -kLargestHeadPosture, kLargestHeadPosture) : 0.0;
+    };
+    m_head = {held(head.turn), held(head.tilt), held(head.chinUp)};
+    Tell(Change::target);
+}

@@ -63,6 +63,17 @@ inline constexpr double kLargestEccentricity = 45;
 // The direction of a fixation target as the patient sees it.
 GazeTarget DirectionOf(const FixationTarget& target);
 
+// How the patient holds his head, degrees: the face turned towards his right
+// (turn), the right ear lowered towards the right shoulder (tilt), the chin
+// lifted (chinUp). Targets stay where they are in the room.
+struct HeadPosture {
+    double turn = 0;
+    double tilt = 0;
+    double chinUp = 0;
+};
+
+inline constexpr double kLargestHeadPosture = 45;
+
 // One simulated examination: the patient's case and everything the examiner
 // holds before the eyes. Edits are validated and told to the listeners.
 class Examination {
@@ -122,6 +133,9 @@ public:
     bool CycloStaysUnderCover() const { return m_cycloStaysUnderCover; }
     void SetCycloStaysUnderCover(bool stays);
     bool Presentation() const { return m_presentation; }
+    const HeadPosture& Head() const { return m_head; }
+    // Each angle is held within kLargestHeadPosture.
+    void SetHead(const HeadPosture& head);
     void SetPresentation(bool presentation);
 
 private:
@@ -142,6 +156,7 @@ private:
     DisplayAids m_display;
     FixationTarget m_target;
     bool m_presentation = false;
+    HeadPosture m_head;
     bool m_cycloStaysUnderCover = false;
 
     // A copy of an examination is a new one: nobody listens to it yet.

@@ -46,6 +46,7 @@ Measurement Measure(const Examination& examination, GazeTarget gaze, std::option
     const Examination shown = Covering(examination, fixing ? std::optional<Eye>(Fellow(*fixing)) : std::nullopt);
     Measurement measured;
     measured.gaze = gaze;
+    measured.head = examination.Head();
     measured.fixing = fixing ? *fixing : OpenEyesFixing(shown);
     measured.cannotFixate = FixingEyeCannotFixate(shown, gaze, SettledBlends(shown));
 

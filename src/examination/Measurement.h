@@ -5,8 +5,8 @@
 #include <array>
 #include <optional>
 
-// Where one eye's line of sight points, degrees as the patient sees it
-// (towards his right, and up), and its torsion, intorsion positive.
+// Where one eye's line of sight points in his head, degrees as the patient
+// sees it (towards his right, and up), and its torsion, intorsion positive.
 struct EyeDirection {
     double right = 0;
     double up = 0;
@@ -17,6 +17,8 @@ struct EyeDirection {
 // through the solver the view and the charts use.
 struct Measurement {
     GazeTarget gaze;
+    // The head as the patient held it; the eyes' directions are in its frame.
+    HeadPosture head;
     Eye fixing = Eye::one;
     // The fixing eye cannot reach the gaze (a palsy).
     bool cannotFixate = false;

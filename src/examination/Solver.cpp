@@ -8,6 +8,9 @@
 namespace {
 
 constexpr double kRadiansPerDegree = 0.017453292519943295;
+// Static ocular counter-roll is about a tenth of a head tilt (a few degrees
+// at 30-60 degrees of tilt: Miller 1962, Collewijn et al. 1985).
+constexpr double kCounterRollGain = 0.1;
 
 constexpr Eye kEyes[kEyeCount] = {Eye::one, Eye::two};
 
@@ -158,7 +161,8 @@ std::array<MuscleEffect, kEyeCount> MuscleEffects(const Examination& examination
     const MuscleStrengths& strengths = examination.Muscles();
     const Eye usual = examination.Latent() ? DefaultFixingEye(strengths) : ManifestFixingEye(examination);
     const auto fixedBy = [&](Eye eye) {
-        return MuscleDeviation(strengths, SeenThroughPrism(examination, eye, target), eye);
+        return MuscleDeviation(strengths, SeenThroughPrism(examination, eye, target), eye,
+                               CounterRoll(examination.Head()));
     };
     const double oneFixes = std::max({w.cover2, w.translucent2, w.offset2, w.filter2});
     const double twoFixes = std::max({w.cover1, w.translucent1, w.offset1, w.filter1});
@@ -205,6 +209,21 @@ GazeTarget SolvedEye::LineOfSight() const
 {
     const EyeAngles deviation = Deviation();
     return {gaze.right - deviation.horizontal, gaze.up - deviation.vertical};
+}
+
+GazeTarget InHead(const HeadPosture& head, GazeTarget target)
+{
+    // Turn and chin first, then the tilt rotates what is left: the head's up
+    // leans towards the lowered ear, so a target above appears towards the other side.
+    const double right = target.right - head.turn;
+    const double up = target.up - head.chinUp;
+    const double tilt = head.tilt * kRadiansPerDegree;
+    return {right * std::cos(tilt) - up * std::sin(tilt), right * std::sin(tilt) + up * std::cos(tilt)};
+}
+
+double CounterRoll(const HeadPosture& head)
+{
+    return kCounterRollGain * head.tilt;
 }
 
 EyeAngles PrismTurn(Eye eye, const Prism& prism)
@@ -277,8 +296,9 @@ CoverBlends SettledBlends(const Examination& examination)
     return blends;
 }
 
-BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBlends& blends)
+BothEyes Solve(const Examination& examination, GazeTarget inRoom, const CoverBlends& blends)
 {
+    const GazeTarget target = InHead(examination.Head(), inRoom);
     const std::array<EyeCase, kEyeCount> eyes = {CaseOf(examination, Eye::one), CaseOf(examination, Eye::two)};
     const Weights w = WeightsOf(blends);
     const bool latent = examination.Latent();
@@ -301,8 +321,9 @@ BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBle
     return solved;
 }
 
-bool FixingEyeCannotFixate(const Examination& examination, GazeTarget target, const CoverBlends& blends)
+bool FixingEyeCannotFixate(const Examination& examination, GazeTarget inRoom, const CoverBlends& blends)
 {
+    const GazeTarget target = InHead(examination.Head(), inRoom);
     const MuscleStrengths& strengths = examination.Muscles();
     if (strengths.AllNormal())
         return false;
@@ -311,7 +332,9 @@ bool FixingEyeCannotFixate(const Examination& examination, GazeTarget target, co
     const double twoFixes = std::max({w.cover1, w.translucent1, w.offset1, w.filter1});
     const Eye usual = examination.Latent() ? DefaultFixingEye(strengths) : ManifestFixingEye(examination);
     const Eye fixing = oneFixes >= 0.5 ? Eye::one : twoFixes >= 0.5 ? Eye::two : usual;
-    return MuscleDeviation(strengths, SeenThroughPrism(examination, fixing, target), fixing).cannotFixate;
+    return MuscleDeviation(strengths, SeenThroughPrism(examination, fixing, target), fixing,
+                           CounterRoll(examination.Head()))
+        .cannotFixate;
 }
 
 BothEyes Solve(const Examination& examination, GazeTarget target)

@@ -62,11 +62,21 @@ struct ComitantWeights {
 // latent cyclodeviation stays hidden), as cyclodeviations behave in the clinic.
 ComitantWeights ComitantWeightsOf(Eye eye, bool latent, const CoverBlends& blends, bool cycloStays = false);
 
+// The direction of a target in the room as the patient's head sees it, turned,
+// tilted and chin up as it is held.
+GazeTarget InHead(const HeadPosture& head, GazeTarget target);
+
+// The torsion the otoliths ask of both eyes for a head tilt, degrees of
+// intorsion of eye 1 (extorsion of eye 2): about a tenth of the tilt,
+// against it.
+double CounterRoll(const HeadPosture& head);
+
 // Where the refixation movements settle for the examination's aids.
 CoverBlends SettledBlends(const Examination& examination);
 
-// Both eyes for a target (degrees as the patient sees it) while the aids'
-// movements have come as far as blends says.
+// Both eyes for a target (degrees as the patient sees it in the room) while
+// the aids' movements have come as far as blends says; the eyes' angles are
+// in the frame of the head as the examination holds it.
 BothEyes Solve(const Examination& examination, GazeTarget target, const CoverBlends& blends);
 
 // Both eyes with the aids settled.

@@ -427,12 +427,13 @@ int TotalWeakness(const MuscleStrengths& strengths, Eye eye)
 
 }  // namespace
 
-BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye)
+BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye,
+                                   double counterRoll)
 {
     BinocularDeviation result;
     if (strengths.AllNormal())
         return result;
-    const Version goal{target.right, target.up, 0.0};
+    const Version goal{target.right, target.up, counterRoll};
     bool atLimit = false;
     const Version innervation = InnervationToFix(fixingEye, strengths, goal, atLimit);
     for (Eye eye : {Eye::one, Eye::two}) {

@@ -31,7 +31,7 @@ struct BinocularDeviation {
 };
 
 // Both eyes under Hering's law: the fixing eye is brought onto the target
-// (torsion 0) by the innervation its own muscles need; the other eye gets the
+// (torsion counterRoll: see below) by the innervation its own muscles need; the other eye gets the
 // same innervation and ends where its muscles take it. A muscle of strength
 // s delivers s times the force for that innervation, against the full tone of
 // its antagonist, so a weak muscle shows most in its field of action; a
@@ -40,8 +40,13 @@ struct BinocularDeviation {
 // tether limits elevation mechanically, most in adduction, and turns the
 // held-back eye outwards; a co-contracting lateral rectus pulls with the
 // medial rectus and retracts the globe in adduction. With every strength
-// normal and no anomaly the result is exactly zero.
-BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye);
+// normal and no anomaly the result is exactly zero. counterRoll is the
+// torsion a head tilt asks of both eyes, degrees of intorsion of eye 1 and
+// extorsion of eye 2: the superior rectus and superior oblique of one eye and
+// the inferior pair of the other share it, so a weak superior oblique lets
+// its superior rectus lift the eye (the head-tilt test).
+BinocularDeviation MuscleDeviation(const MuscleStrengths& strengths, GazeTarget target, Eye fixingEye,
+                                   double counterRoll = 0);
 
 // The eye that fixes when nothing decides it: the one with no weak muscle,
 // else the one whose muscles are weakened less in total (eye 1 on a tie).

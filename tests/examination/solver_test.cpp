@@ -487,3 +487,42 @@ TEST(Measurement, ShowsTheSixthNervePalsysPrimaryAndSecondaryDeviationAsTheCover
     EXPECT_NEAR(hypo.coverMovement[0], 5, 1e-9);
     EXPECT_NEAR(hypo.coverMovement[1], 5, 1e-9);
 }
+
+TEST(Measurement, HeadPostureTurnsTheGazeAndTheHeadTiltTestFindsTheSuperiorObliquePalsy)
+{
+    // A face turn towards the palsy takes the gaze away from the weak lateral
+    // rectus: the right sixth nerve palsy looking ahead with the face turned
+    // 20 degrees right measures as it does looking 20 degrees left.
+    Examination sixth = ExaminationOfCase("sixth-nerve-palsy-right.sd");
+    const Measurement leftGaze = Measure(sixth, {-20, 0}, std::nullopt);
+    sixth.SetHead({20, 0, 0});
+    const Measurement turned = Measure(sixth, {}, std::nullopt);
+    EXPECT_NEAR(turned.inward, leftGaze.inward, 1e-9);
+    EXPECT_LT(turned.inward, Measure(ExaminationOfCase("sixth-nerve-palsy-right.sd"), {}, std::nullopt).inward - 1);
+    // Chin up is down gaze, and a tilt turns a target above towards the raised ear's side.
+    EXPECT_NEAR(InHead({0, 0, 15}, {0, 0}).up, -15, 1e-12);
+    EXPECT_NEAR(InHead({0, 30, 0}, {0, 10}).right, -5, 1e-12);
+    EXPECT_NEAR(InHead({0, 30, 0}, {0, 10}).up, 10 * std::cos(30 * kRadiansPerDegree), 1e-12);
+    EXPECT_NEAR(CounterRoll({0, -40, 0}), -4, 1e-12);
+
+    // Parks' third step: the right hypertropia of a right superior oblique
+    // palsy grows with the head tilted to the right and shrinks to the left.
+    Examination fourth = ExaminationOfCase("fourth-nerve-palsy-right.sd");
+    const double straight = Measure(fourth, {}, std::nullopt).upward;
+    fourth.SetHead({0, 45, 0});
+    const double tiltedRight = Measure(fourth, {}, std::nullopt).upward;
+    fourth.SetHead({0, -45, 0});
+    const double tiltedLeft = Measure(fourth, {}, std::nullopt).upward;
+    EXPECT_GT(straight, 5);
+    EXPECT_GT(tiltedRight, straight + 0.5);
+    EXPECT_LT(tiltedLeft, straight - 0.5);
+    EXPECT_GT(tiltedRight - tiltedLeft, 1.8);
+    // Sound muscles counter-roll without deviating, and the held range is kept.
+    Examination sound;
+    sound.SetHead({0, 45, 0});
+    EXPECT_EQ(Measure(sound, {}, std::nullopt).upward, 0);
+    sound.SetHead({-60, std::nan(""), 50});
+    EXPECT_EQ(sound.Head().turn, -kLargestHeadPosture);
+    EXPECT_EQ(sound.Head().tilt, 0);
+    EXPECT_EQ(sound.Head().chinUp, kLargestHeadPosture);
+}
