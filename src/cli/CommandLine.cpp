@@ -67,6 +67,16 @@ bool ParseGaze(const std::string& text, double& right, double& up)
     return true;
 }
 
+// A head posture's angle: degrees within the range the examination holds.
+bool ParseHeadAngle(const std::string& text, double& degrees)
+{
+    const std::optional<double> parsed = ParseDegrees(text);
+    if (!parsed || std::abs(*parsed) > kLargestHeadPosture)
+        return false;
+    degrees = *parsed;
+    return true;
+}
+
 std::optional<Eye> ParseEye(const std::string& text)
 {
     if (text == "right")
@@ -183,6 +193,13 @@ std::string TakeMeasureOption(const std::string& name, const std::string& value,
         if (!ParseGaze(value, command.gazeRight, command.gazeUp))
             return "the gaze '" + Shown(value) + "' is not H,V in degrees from -" + largest + " to " + largest +
                    " (right and up positive)";
+    } else if (name == "--head-turn" || name == "--head-tilt") {
+        const bool turn = name == "--head-turn";
+        const std::string largest = std::to_string(static_cast<int>(kLargestHeadPosture));
+        if (!ParseHeadAngle(value, turn ? command.headTurn : command.headTilt))
+            return std::string("the head ") + (turn ? "turn" : "tilt") + " '" + Shown(value) +
+                   "' is not degrees from -" + largest + " to " + largest +
+                   (turn ? " (face to the right positive)" : " (right ear down positive)");
     } else if (name == "--distance") {
         if (value != "far" && value != "near")
             return "the distance '" + Shown(value) + "' is not far or near";
@@ -217,7 +234,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> operands;
     // --measure's own options, each kept as first met with its value.
     std::vector<std::pair<std::string, std::string>> measureOptions;
-    static const char* const measureWithValue[] = {"--gaze", "--distance", "--fixing", "--prism"};
+    static const char* const measureWithValue[] = {"--gaze",      "--distance",  "--fixing",
+                                                   "--head-turn", "--head-tilt", "--prism"};
     bool optionsEnded = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -348,6 +366,7 @@ std::string UsageText()
            "  or:  squinx --hess CASE.sd OUT.svg|OUT.pdf|OUT.png\n"
            "  or:  squinx --nine [--eccentricity DEGREES] CASE.sd OUT.png\n"
            "  or:  squinx --measure [--gaze H,V] [--distance far|near] [--fixing right|left]\n"
+           "                [--head-turn DEG] [--head-tilt DEG]\n"
            "                [--prism right|left:POWER:BASE]... [--table [--eccentricity E]]\n"
            "                [--tsv] CASE.sd\n"
            "Squinx, a teaching simulator of a squinting patient.\n"
@@ -380,6 +399,12 @@ std::string UsageText()
            "                                the settings file)\n"
            "      --fixing right|left       with --measure: that eye fixes and the other is\n"
            "                                covered (default both eyes open)\n"
+           "      --head-turn DEGREES       with --measure: the face turned to the\n"
+           "                                patient's right (negative: left), up to 45;\n"
+           "                                the target stays straight ahead in the room\n"
+           "      --head-tilt DEGREES       with --measure: the head tilted to the right\n"
+           "                                shoulder (negative: left), up to 45; the eyes\n"
+           "                                counter-roll (the head-tilt test)\n"
            "      --prism EYE:POWER:BASE    with --measure: a prism before the right or\n"
            "                                left EYE of POWER dioptres (1 to 50), BASE\n"
            "                                out, in, up or down; once for each eye\n"

@@ -39,6 +39,10 @@ struct CommandLine {
     std::optional<bool> near;
     std::optional<Eye> fixing;
     std::array<Prism, kEyeCount> prisms{};
+    // Measure: the head's posture, degrees: the face turned towards the
+    // patient's right, the head tilted towards his right shoulder.
+    double headTurn = 0;
+    double headTilt = 0;
     bool table = false;
     bool tabSeparated = false;
     std::string error;  // UsageError: what was wrong, one line

@@ -25,6 +25,7 @@ int RunMeasureCommand(const CommandLine& command, const std::string& startFolder
         examination.SetDistance(*command.near ? kBlendSliderNear : kBlendSliderFar);
     examination.SetPrism(Eye::one, command.prisms[0]);
     examination.SetPrism(Eye::two, command.prisms[1]);
+    examination.SetHead({command.headTurn, command.headTilt, 0});
 
     std::vector<Measurement> measurements;
     if (command.table) {

@@ -121,6 +121,8 @@ MeasureWords MeasureWordsOf(const LanguageTable& texts)
     words.cannotFixate = text(Text::CannotFixate);
     words.beyondMeasurement = text(Text::BeyondMeasurement);
     words.decimalMark = text(Text::DecimalMark);
+    words.headTurn = text(Text::HeadTurnWord);
+    words.headTilt = text(Text::HeadTiltWord);
     return words;
 }
 
@@ -131,8 +133,12 @@ std::string PlainMeasurements(const std::vector<Measurement>& measurements, cons
         if (!out.empty())
             out += '\n';
         out += words.gaze + " " + Number(m.gaze.right, words, true) + kDegree + ", " + Number(m.gaze.up, words, true) +
-               kDegree + "   " + words.fixingEye + ": " + EyeName(m.fixing, words) +
-               (m.cannotFixate ? "   (" + words.cannotFixate + ")" : "") + '\n';
+               kDegree + "   " + words.fixingEye + ": " + EyeName(m.fixing, words);
+        // A head held straight, as in most examinations, goes unsaid.
+        for (const auto& [degrees, word] : {std::pair{m.head.turn, words.headTurn}, {m.head.tilt, words.headTilt}})
+            if (degrees != 0)
+                out += "   " + word + " " + Number(degrees, words, true) + kDegree;
+        out += (m.cannotFixate ? "   (" + words.cannotFixate + ")" : "") + '\n';
         std::vector<Row> rows = {{"", words.horizontal, words.vertical, words.torsion}};
         for (const Eye eye : {Eye::one, Eye::two}) {
             const EyeDirection& d = m.eyes[static_cast<std::size_t>(eye)];

@@ -11,6 +11,7 @@ class LanguageTable;
 struct MeasureWords {
     std::string gaze, fixingEye, right, left, horizontal, vertical, torsion, deviation, alternateCover;
     std::string prismDioptres, eso, exo, hyper, hypo, incyclo, excyclo, cannotFixate, beyondMeasurement;
+    std::string headTurn, headTilt;
     std::string decimalMark = ".";
 };
 

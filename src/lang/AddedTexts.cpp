@@ -155,6 +155,8 @@ const std::string& BuiltInText(int id)
         {Text::ButNotWord, "aber nicht"},
         {Text::OrWord, "oder"},
         {Text::AnswerNotNaming, "eine Antwort ohne"},
+        {Text::HeadTurnWord, "Kopfdrehung"},
+        {Text::HeadTiltWord, "Kopfneigung"},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -310,10 +310,12 @@ constexpr int PdfWildcard = 290;           // file-dialog filter of that export
 constexpr int ButNotWord = 291;            // quiz review: before the words an answer must not name
 constexpr int OrWord = 292;                // quiz review: before the last of several excluded words
 constexpr int AnswerNotNaming = 293;       // quiz review: "an answer not naming right or up"
+constexpr int HeadTurnWord = 294;          // --measure: the face turned, right positive
+constexpr int HeadTiltWord = 295;          // --measure: the head tilted, right ear down positive
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = AnswerNotNaming;
+constexpr int LastId = HeadTiltWord;
 
 }  // namespace Text

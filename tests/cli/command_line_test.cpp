@@ -51,14 +51,17 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_EQ(Parse({"--nine", "--eccentricity=5", "a.sd", "n.png"}).eccentricity, 5);
     EXPECT_EQ(Parse({"--nine", "a.sd", "n.png"}).eccentricity, 25);
 
-    const CommandLine measure = Parse({"--measure", "--gaze", "-10.5,20", "--distance=near", "--fixing", "left",
-                                       "--prism", "right:18:out", "--prism=left:2:up", "--tsv", "a.sd"});
+    const CommandLine measure =
+        Parse({"--measure", "--gaze", "-10.5,20", "--distance=near", "--fixing", "left", "--head-turn=-20",
+               "--head-tilt", "45", "--prism", "right:18:out", "--prism=left:2:up", "--tsv", "a.sd"});
     EXPECT_EQ(measure.action, Action::Measure);
     EXPECT_EQ(measure.files, std::vector<std::string>{"a.sd"});
     EXPECT_DOUBLE_EQ(measure.gazeRight, -10.5);
     EXPECT_DOUBLE_EQ(measure.gazeUp, 20);
     EXPECT_EQ(measure.near, std::optional<bool>(true));
     EXPECT_EQ(measure.fixing, std::optional<Eye>(Eye::two));
+    EXPECT_DOUBLE_EQ(measure.headTurn, -20);
+    EXPECT_DOUBLE_EQ(measure.headTilt, 45);
     EXPECT_EQ(measure.prisms[0].dioptres, 18);
     EXPECT_EQ(measure.prisms[0].base, PrismBase::out);
     EXPECT_EQ(measure.prisms[1].dioptres, 2);
@@ -67,6 +70,7 @@ TEST(CommandLine, ReadsEveryForm)
     EXPECT_FALSE(measure.table);
     const CommandLine plain = Parse({"--measure", "a.sd"});
     EXPECT_EQ(plain.gazeRight, 0);
+    EXPECT_EQ(plain.headTurn + plain.headTilt, 0);
     EXPECT_FALSE(plain.near || plain.fixing || plain.table || plain.tabSeparated);
     EXPECT_EQ(plain.prisms[0].dioptres + plain.prisms[1].dioptres, 0);
     const CommandLine table = Parse({"--measure", "--table", "--eccentricity", "30", "a.sd"});
@@ -114,6 +118,11 @@ TEST(CommandLine, RefusesWrongCommandLinesWithTheReason)
         {{"--measure", "a.sd", "--gaze=1,x"},
          "the gaze '1,x' is not H,V in degrees from -45 to 45 (right and up positive)"},
         {{"--measure", "a.sd", "--distance", "middle"}, "the distance 'middle' is not far or near"},
+        {{"--measure", "a.sd", "--head-tilt", "-45.5"},
+         "the head tilt '-45.5' is not degrees from -45 to 45 (right ear down positive)"},
+        {{"--measure", "a.sd", "--head-turn=x"},
+         "the head turn 'x' is not degrees from -45 to 45 (face to the right positive)"},
+        {{"--hess", "a.sd", "a.svg", "--head-tilt", "10"}, "--head-tilt works only with --measure"},
         {{"--measure", "a.sd", "--fixing", "both"}, "the fixing eye 'both' is not right or left"},
         {{"--measure", "a.sd", "--prism", "right:0:out"},
          "the prism 'right:0:out' is not right|left:POWER:out|in|up|down with POWER from 1 to 50"},
@@ -180,7 +189,7 @@ TEST(CommandLine, HelpAlignsTheOptionsAndPutsTheNotesAfterThem)
         EXPECT_EQ(column, descriptionColumn) << line;
         options += line[text] == '-';
     }
-    EXPECT_EQ(options, 15);
+    EXPECT_EQ(options, 17);
     EXPECT_TRUE(notesSeen);
 }
 

@@ -74,7 +74,10 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
     straight.incyclo = 0;
     straight.cannotFixate = true;
     straight.cannotTakeUpFixation = {true, false};
+    // A head held other than straight is named, with the sign of its direction.
+    straight.head = {-20, 0, 0};
     const std::string english = PlainMeasurements({straight, straight}, WordsOf("English.lan"));
+    EXPECT_EQ(Lines(english)[0], "Gaze +0.0°, +0.0°   Fixing eye: L   Head turn -20.0°   (cannot fixate)");
     EXPECT_TRUE(std::regex_search(english, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
         << english;
     EXPECT_NE(english.find("   (cannot fixate)\n"), std::string::npos) << english;
