@@ -2,6 +2,7 @@
 // key, so a teacher can examine while talking, in a window or full screen.
 #include "frame/PatientFrame.h"
 
+#include "commands/CommandChecks.h"
 #include "commands/CommandTable.h"
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
@@ -70,9 +71,11 @@ void PatientFrame::ShowGazeTarget()
 CommandState PatientFrame::CommandStateNow() const
 {
     CommandState state;
+    // A message shown at start-up runs the idle time before the tools exist.
     const wxToolBar* tools = GetToolBar();
-    state.valuesHidden = tools && tools->GetToolState(Id::HideValuesTool);
-    state.quizRuns = tools && tools->GetToolState(Id::QuizTool);
+    const auto toolOn = [tools](int id) { return tools && tools->FindById(id) && tools->GetToolState(id); };
+    state.valuesHidden = toolOn(Id::HideValuesTool);
+    state.quizRuns = toolOn(Id::QuizTool);
     state.recordingPlays = m_examination.RecordingPlays();
     state.presenting = m_presentation;
     return state;
@@ -85,10 +88,14 @@ void PatientFrame::OnCommandState(wxUpdateUIEvent& event)
     const wxObject* source = event.GetEventObject();
     const auto* menu = dynamic_cast<const wxMenu*>(source);
     const bool ours = source == GetToolBar() || (menu && menu->GetWindow() == this);
-    if (const Command* command = FindCommand(event.GetId()); command && ours)
-        event.Enable(CommandEnabled(*command, CommandStateNow()));
-    else
+    const Command* command = FindCommand(event.GetId());
+    if (!command || !ours) {
         event.Skip();
+        return;
+    }
+    event.Enable(CommandEnabled(*command, CommandStateNow()));
+    if (const std::optional<bool> checked = CommandChecked(*command, m_examination))
+        event.Check(*checked);
 }
 
 void PatientFrame::UpdateCommandStates()

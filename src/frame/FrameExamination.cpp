@@ -32,9 +32,10 @@ void PatientFrame::NoteSwitches()
         m_examination.SetAids(index == 0 ? Eye::one : Eye::two, aids);
     }
     DisplayAids display;
-    display.eyeCross = IsToolOn(Id::EyeCrossTool);
+    // The menu items mirror their tools and exist before the toolbar does.
+    display.eyeCross = menus->IsChecked(Id::EyeCrossItem);
     display.axisLines = menus->IsChecked(Id::AxisLinesItem);
-    display.penlight = IsToolOn(Id::FlashlightTool);
+    display.penlight = menus->IsChecked(Id::FlashlightItem);
     display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
     display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
     m_examination.SetDisplay(display);

@@ -105,6 +105,9 @@ void PatientFrame::ApplyCoverTool(int clicked)
     for (int tool : kCoverTools)
         if (tool != clicked)
             tools->ToggleTool(tool, false);
+    // The tools show the examination's aids at every idle time, the hint's
+    // modal loop included: it must hold the click before the hint shows.
+    NoteSwitches();
 
     const bool torsion = std::abs(ShownNumber(405)) >= 0.01f || std::abs(ShownNumber(402)) >= 0.01f;
     if (m_showCoverHint && torsion) {
@@ -167,8 +170,8 @@ void PatientFrame::ApplyHideValues()
     } else {
         tools->ToggleTool(Id::QuadrantHideTool, m_quadrantsHiddenBeforeHidingValues);
     }
-    UpdateCommandStates();
     NoteSwitches();
+    UpdateCommandStates();
     if (m_presentation)
         ApplyPresentationLayout();
     m_canvas->Refresh();

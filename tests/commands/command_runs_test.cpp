@@ -1,3 +1,4 @@
+#include "commands/CommandChecks.h"
 #include "commands/CommandTable.h"
 #include "examination/Examination.h"
 #include "widgets/Ids.h"
@@ -145,4 +146,45 @@ TEST_F(CommandRuns, ExaminationKeysChangeTheExaminationAlone)
     EXPECT_EQ(examination.Target().kind, FixationTarget::Kind::pointer);
     EXPECT_EQ(examination.Target().eccentricity, 30);
     EXPECT_TRUE(window.asked.empty());
+}
+
+TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
+{
+    Examination examination;
+    const auto checked = [&](int id) { return CommandChecked(*FindCommand(id), examination); };
+    for (const Command& command : Commands()) {
+        const bool switches = command.kind == CommandKind::check || command.kind == CommandKind::radio;
+        const bool windowsOwn = command.id == Id::HideValuesTool || command.id == Id::QuizTool;
+        EXPECT_EQ(checked(command.id).has_value(), switches && !windowsOwn) << command.id;
+    }
+    EXPECT_EQ(checked(Id::ModeManifest), true);
+    examination.SetLatent(true);
+    examination.SetWholeDegrees(true);
+    examination.SetPresentation(true);
+    EXPECT_EQ(checked(Id::ModeManifest), false);
+    EXPECT_EQ(checked(Id::ModeLatent), true);
+    EXPECT_EQ(checked(Id::WholeDegreesItem), true);
+    EXPECT_EQ(checked(Id::Presentation), true);
+
+    DisplayAids display;
+    display.penlight = display.quadrantHide = true;
+    examination.SetDisplay(display);
+    EXPECT_EQ(checked(Id::FlashlightItem), true);
+    EXPECT_EQ(checked(Id::FlashlightTool), true);
+    EXPECT_EQ(checked(Id::QuadrantHideTool), true);
+    EXPECT_EQ(checked(Id::EyeCrossTool), false);
+    EXPECT_EQ(checked(Id::QuadrantEditTool), false);
+    EXPECT_EQ(checked(Id::AxisLinesItem), false);
+
+    EyeAids filter;
+    filter.redFilter = true;
+    examination.SetAids(Eye::two, filter);
+    for (int tool = Id::OccluderEye1; tool <= Id::TranslucentEye2; ++tool)
+        EXPECT_EQ(checked(tool), tool == Id::RedFilterEye2) << tool;
+
+    FixationTarget target;
+    target.eccentricity = 15;
+    examination.SetTarget(target);
+    for (int id = Id::FirstEccentricity; id <= Id::LastEccentricity; ++id)
+        EXPECT_EQ(checked(id), EccentricityDegrees(id) == 15) << id;
 }

@@ -115,7 +115,11 @@ TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked)
 {
     TypeAndEnter(m_frame, 402, "0.05");
     wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
+    // The hint's modal loop updates the tools from the examination: the click holds.
+    EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::OccluderEye1));
+    EXPECT_TRUE(m_frame->ExaminationNow().Aids(Eye::one).occluder);
     wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
+    EXPECT_FALSE(m_frame->ExaminationNow().Aids(Eye::one).occluder);
     wxTEST_DIALOG(ToggleTool(m_frame, Id::TranslucentEye2), ExpectHint(false));
     EXPECT_FALSE(m_frame->m_showCoverHint);
     ToggleTool(m_frame, Id::TranslucentEye2);  // no dialog any more

@@ -1,5 +1,6 @@
 #include "TestDialogs.h"
 
+#include <wx/app.h>
 #include <wx/dialog.h>
 #include <wx/msgdlg.h>
 
@@ -38,6 +39,12 @@ AbortingDialogHook::AbortingDialogHook(const char* file, int line, const char* f
     : wxTestingModalHook(file, line, func)
 {
     ++g_activeHooks;
+}
+
+int AbortingDialogHook::Enter(wxDialog* dialog)
+{
+    wxTheApp->ProcessIdle();
+    return wxTestingModalHook::Enter(dialog);
 }
 
 AbortingDialogHook::~AbortingDialogHook()

@@ -20,6 +20,9 @@ public:
     static bool IsActive();
 
 protected:
+    // A shown dialog's modal loop runs the idle time, which brings the tools
+    // up to date behind it: so does an answered one.
+    int Enter(wxDialog* dialog) override;
     void ReportFailure(const wxString& message) override;
 };
 
