@@ -101,6 +101,11 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     EXPECT_EQ(RunCheck(folder.Folder(), "clean.sqs", out, err), 0);
     EXPECT_EQ(out, "clean.sqs: no problems found\n");
     EXPECT_EQ(err, "");
+    // A problem of the whole file has no line number; one on the first line has.
+    folder.Write("loose.sqs", "Question=Q\n");
+    EXPECT_EQ(RunCheck(folder.Folder(), "loose.sqs", out, err), 1);
+    EXPECT_EQ(out, "loose.sqs: no [QUESTION] line: the quiz has no questions\n"
+                   "loose.sqs:1: \"Question\" before the first [QUESTION] line is ignored\n");
     EXPECT_EQ(RunCheck(folder.Folder(), "absent.sqs", out, err), 1);
     EXPECT_NE(err.find("absent.sqs"), std::string::npos) << err;
 
@@ -192,6 +197,10 @@ TEST(QuizCheck, TellsFilesInTheWrongEncoding)
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xF6\xDF"
                        "er,1\n"),
               "");
+    EXPECT_NE(
+        Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=a,1\n\x93\n").find("5: byte 0x93 is no printable"),
+        std::string::npos)
+        << "a line's first byte";
     EXPECT_EQ(Messages(std::string("\xFF\xFE[\0Q\0", 6)),
               "1: the file holds NUL bytes: it is not text in ISO 8859-1 (saved as UTF-16?)\n");
 }
