@@ -100,6 +100,16 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
     ASSERT_TRUE(WriteFileAtomically(Path("case.sd"), nullptr, 0, error)) << error;
     EXPECT_EQ(fs::file_size(Path("case.sd")), 0u);
     EXPECT_TRUE(LeftoverTemporaries().empty());
+
+    // With standard input closed the temporary file gets descriptor 0, as valid as any.
+    const int input = ::dup(0);
+    ::close(0);
+    const bool written = WriteFileAtomically(Path("case.sd"), "fd0", 3, error);
+    ::dup2(input, 0);
+    ::close(input);
+    ASSERT_TRUE(written) << error;
+    EXPECT_EQ(Slurp(Path("case.sd")), "fd0");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
