@@ -8,7 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -36,21 +36,14 @@ struct PngReader {
     std::size_t at = 0;
 };
 
-// Every colour the SVG paints with, each channel in 0-255, however the
-// drawing library spells its percentages.
-std::set<std::vector<int>> SvgColours(const std::string& svg)
+// Every colour the SVG paints with, each channel in 0-255.
+std::set<std::vector<long>> SvgColours(const std::string& svg)
 {
-    std::set<std::vector<int>> colours;
-    for (std::size_t at = svg.find("rgb("); at != std::string::npos; at = svg.find("rgb(", at + 1)) {
-        const char* next = svg.c_str() + at + 4;
-        std::vector<int> channels;
-        for (int i = 0; i < 3; ++i) {
-            char* end = nullptr;
-            channels.push_back(static_cast<int>(std::lround(std::strtod(next, &end) * 2.55)));
-            next = end + 2;  // past "%,"
-        }
-        colours.insert(channels);
-    }
+    std::set<std::vector<long>> colours;
+    double r = 0, g = 0, b = 0;
+    for (std::size_t at = svg.find("rgb("); at != std::string::npos; at = svg.find("rgb(", at + 1))
+        if (std::sscanf(svg.c_str() + at, "rgb(%lf%%,%lf%%,%lf%%)", &r, &g, &b) == 3)
+            colours.insert({std::lround(r * 2.55), std::lround(g * 2.55), std::lround(b * 2.55)});
     return colours;
 }
 
@@ -92,8 +85,8 @@ TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThe
     const std::string svgText = Text(svg);
     EXPECT_NE(svgText.find("width=\"841.8"), std::string::npos) << "A4 landscape in points";
     EXPECT_NE(svgText.find("</svg>"), std::string::npos);
-    const std::set<std::vector<int>> inks = {{255, 255, 255}, {200, 200, 200}, {110, 110, 110},
-                                             {200, 30, 30},   {20, 40, 170},   {0, 0, 0}};
+    const std::set<std::vector<long>> inks = {{255, 255, 255}, {200, 200, 200}, {110, 110, 110},
+                                              {200, 30, 30},   {20, 40, 170},   {0, 0, 0}};
     EXPECT_EQ(SvgColours(svgText), inks) << "paper, grid, axes, targets, plots and text";
     const std::string pdfText = Text(pdf);
     EXPECT_EQ(pdfText.rfind("%PDF-", 0), 0u);

@@ -115,21 +115,14 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
 TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
 {
     std::string error;
-    {
-        UmaskScope mask(022);
-        ASSERT_TRUE(WriteFileAtomically(Path("a"), "x", 1, error)) << error;
+    for (const auto& [bits, mode] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
+        {
+            const UmaskScope mask(bits);
+            ASSERT_TRUE(WriteFileAtomically(Path("new"), "x", 1, error)) << error;
+        }
+        EXPECT_EQ(ModeOf(Path("new")), mode) << bits;
+        fs::remove(Path("new"));
     }
-    {
-        UmaskScope mask(077);
-        ASSERT_TRUE(WriteFileAtomically(Path("b"), "x", 1, error)) << error;
-    }
-    {
-        UmaskScope mask(0);
-        ASSERT_TRUE(WriteFileAtomically(Path("c"), "x", 1, error)) << error;
-    }
-    EXPECT_EQ(ModeOf(Path("a")), 0644u);
-    EXPECT_EQ(ModeOf(Path("b")), 0600u);
-    EXPECT_EQ(ModeOf(Path("c")), 0666u);
 }
 
 TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
