@@ -135,6 +135,7 @@ TEST(CairoChart, FileNamesChooseTheFormatAndAFailedWriteLeavesNothing)
     EXPECT_EQ(ChartFormatOf("hess.svg"), ChartFormat::svg);
     EXPECT_EQ(ChartFormatOf("hess.png"), ChartFormat::png);
     EXPECT_FALSE(ChartFormatOf("hess.jpg"));
+    EXPECT_EQ(ChartFormatOf(".PNG"), ChartFormat::png);
     EXPECT_FALSE(ChartFormatOf("pdf"));
 
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "squinx-cairo-chart-test";
