@@ -1,11 +1,9 @@
 #include "cli/CommandLine.h"
-#include "cli/DisplayCheck.h"
 #include "cli/FileKinds.h"
 #include "cli/StartFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -200,21 +198,6 @@ TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)
     // The program tells kinds apart case-sensitively, as its file dialogs do.
     EXPECT_EQ(KindOfFile("a.SD"), FileKind::Unknown);
     EXPECT_EQ(KindOfFile("notes.pdf"), FileKind::Unknown);
-}
-
-// Without a display at all the program tests see the other message.
-TEST(CommandLine, ADisplayThatCannotBeOpenedIsNamed)
-{
-    const char* before = std::getenv("DISPLAY");
-    const std::string previous = before != nullptr ? before : "";
-    setenv("DISPLAY", ":7", 1);
-    EXPECT_EQ(NoDisplayMessage(Action::StartProgram, NamedDisplay()),
-              "squinx: the window needs a display, and the display \":7\" cannot be opened; on a server, run squinx "
-              "under xvfb-run\n");
-    if (before != nullptr)
-        setenv("DISPLAY", previous.c_str(), 1);
-    else
-        unsetenv("DISPLAY");
 }
 
 }  // namespace
