@@ -36,6 +36,21 @@ NOT_COPIED = re.compile(r"^(\.git|build[^/]*)$")
 
 STOP_SIGNALS = {signal.SIGINT, signal.SIGTERM, signal.SIGHUP}
 
+# Tests outside a source's own area that exercise it. Areas whose unit tests
+# also check an area's code: --near runs them too, as long as they link the
+# changed library.
+NEAR_AREAS = {
+    "charts": {"cli"},        # the nine gazes' sheet, checked with --nine's layout
+    "view": {"examination"},  # the cover's blends, compared by the solver's tests
+}
+# CTest tests, by name, that run the program itself on an area's code: its
+# commands, their messages and the files they draw. Only these areas pay for
+# relinking the program after each fault.
+PROGRAM_TESTS = {
+    "charts": re.compile(r"^cli\."),
+    "cli": re.compile(r"^cli\."),
+}
+
 
 class Interrupted(Exception):
     pass
@@ -356,22 +371,26 @@ class Targets:
     sources: dict      # source file relative to src/ -> library name
     tests: dict        # unit-test executable -> (artifact path, set of libraries linked)
     arguments: dict    # artifact path -> the argument lists CTest runs it with, where not a GoogleTest's
+    labelled: dict     # CTest test name -> its labels
 
 
-def ctest_arguments(build):
+def ctest_tests(build):
     """The arguments of the tests CTest runs by a command of their own, such
     as the fuzz replays, which read the seeds their command names and fail
     on GoogleTest's options; GoogleTest executables are listed only once built
-    and then by a filter, and are run whole instead."""
+    and then by a filter, and are run whole instead. Also every test's labels
+    by name."""
     listing = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, capture_output=True, text=True)
-    arguments = {}
+    arguments, labelled = {}, {}
     if listing.returncode != 0:
-        return arguments
+        return arguments, labelled
     for test in json.loads(listing.stdout).get("tests", []):
         command = test.get("command") or []
         if command and not any(a.startswith("--gtest_") for a in command[1:]):
             arguments.setdefault(Path(command[0]).resolve(), []).append(command[1:])
-    return arguments
+        labels = next((p.get("value") for p in test.get("properties", []) if p.get("name") == "LABELS"), [])
+        labelled[test["name"]] = set(labels or [])
+    return arguments, labelled
 
 
 def read_targets(build, copy):
@@ -400,21 +419,39 @@ def read_targets(build, copy):
         linked = {libraries[Path(f["fragment"]).name] for f in t["link"]["commandFragments"]
                   if Path(f["fragment"]).name in libraries}
         tests[t["name"]] = (build / t["artifacts"][0]["path"], linked)
-    return Targets(sources, tests, ctest_arguments(build))
+    return Targets(sources, tests, *ctest_tests(build))
 
 
 def build_targets(build, names, jobs, timeout):
     return run(["cmake", "--build", str(build), "-j", str(jobs), "--target", *names], timeout=timeout)[0] == 0
 
 
-def run_tests(executables, arguments, timeout):
-    """'caught' at the first failing or hanging executable, else 'survived'."""
+def run_tests(executables, arguments, timeout, build=None, program_tests=()):
+    """'caught' at the first failing or hanging executable or CTest test, else
+    'survived'. The program's tests go last: they take longest."""
     for exe in executables:
         for args in arguments.get(exe.resolve(), [["--gtest_brief=1"]]):
             status, _ = run([str(exe), *args], timeout=timeout, cwd=exe.parent)
             if status != 0:
                 return "caught"
+    if program_tests:
+        names = "|".join(re.escape(name) for name in program_tests)
+        status, _ = run(["ctest", "-R", f"^({names})$", "--stop-on-failure", "--no-tests=error"],
+                        timeout=timeout, cwd=build)
+        if status != 0:
+            return "caught"
     return "survived"
+
+
+def program_tests_of(area, targets):
+    """The CTest tests that run the program on the area's code: the unit ones,
+    and those that need a display when one is set (under xvfb-run)."""
+    pattern = PROGRAM_TESTS.get(area)
+    if not pattern:
+        return []
+    kinds = {"unit", "gui"} if os.environ.get("DISPLAY") else {"unit"}
+    return sorted(name for name, labels in targets.labelled.items()
+                  if pattern.search(name) and labels & kinds)
 
 
 # ---------------------------------------------------------------- the run
@@ -428,14 +465,18 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
     start = time.monotonic()
     library = targets.sources[rel]
     area = rel.split("/")[0]
+    near = {area} | NEAR_AREAS.get(area, set())
     tests = sorted((name for name, (exe, libs) in targets.tests.items()
                     if library in libs and name not in args.skip
-                    and (not args.near or exe.parent.name == area)),
+                    and (not args.near or exe.parent.name in near)),
                    key=lambda n: (not n.startswith(area), n))
     if not tests:
         result.note = "no unit tests link " + library
         return result
     exes = [targets.tests[name][0] for name in tests]
+    program_tests = [] if args.no_program else program_tests_of(area, targets)
+    if program_tests:
+        tests.append("squinx")
     path = copy / "src" / rel
     text = path.read_text(encoding="utf-8", errors="surrogateescape")
     mutants = file_mutants(text)
@@ -458,10 +499,12 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
         return result
     baseline = time.monotonic()
     failing = [exe for exe in exes if run_tests([exe], targets.arguments, None) != "survived"]
+    failing += [name for name in program_tests if run_tests([], {}, None, build, [name]) != "survived"]
     if failing:
-        result.note = "failing unmutated, left out: " + " ".join(exe.name for exe in failing)
+        result.note = "failing unmutated, left out: " + " ".join(getattr(f, "name", f) for f in failing)
         exes = [exe for exe in exes if exe not in failing]
-        if not exes:
+        program_tests = [name for name in program_tests if name not in failing]
+        if not exes and not program_tests:
             return result
     test_timeout = args.timeout or max(10.0, 5 * (time.monotonic() - baseline))
     # The file's share starts once its tests are built: the first file of a
@@ -480,7 +523,7 @@ def mutate_file(rel, args, copy, build, targets, equivalents, deadline, file_bud
                 result.not_compiled += 1
                 outcome = "not compiled"
             else:
-                outcome = run_tests(exes, targets.arguments, test_timeout)
+                outcome = run_tests(exes, targets.arguments, test_timeout, build, program_tests)
                 if outcome == "caught":
                     result.caught += 1
                 else:
@@ -530,7 +573,10 @@ def main():
     parser.add_argument("--skip", nargs="*", default=["crash_safety_tests"],
                         help="unit-test executables not to run")
     parser.add_argument("--near", action="store_true", help="only the unit tests of the source's own area "
-                        "(tests/AREA): far fewer links, a few mutants only other areas catch count as survivors")
+                        "(tests/AREA) and of the areas that also check it: far fewer links, a few mutants only "
+                        "other areas catch count as survivors")
+    parser.add_argument("--no-program", action="store_true", help="leave out the tests that run the program "
+                        "on the command line's and the charts' code, and its relinking after each fault")
     parser.add_argument("--equivalents", default=str(EQUIVALENTS), help="the list of known equivalent mutants")
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="list the mutants without running them")

@@ -6,7 +6,11 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace {
@@ -31,6 +35,17 @@ struct PngReader {
     const std::vector<unsigned char>& bytes;
     std::size_t at = 0;
 };
+
+// Every colour the SVG paints with, each channel in 0-255.
+std::set<std::vector<long>> SvgColours(const std::string& svg)
+{
+    std::set<std::vector<long>> colours;
+    double r = 0, g = 0, b = 0;
+    for (std::size_t at = svg.find("rgb("); at != std::string::npos; at = svg.find("rgb(", at + 1))
+        if (std::sscanf(svg.c_str() + at, "rgb(%lf%%,%lf%%,%lf%%)", &r, &g, &b) == 3)
+            colours.insert({std::lround(r * 2.55), std::lround(g * 2.55), std::lround(b * 2.55)});
+    return colours;
+}
 
 cairo_status_t ReadPng(void* closure, unsigned char* data, unsigned int length)
 {
@@ -70,6 +85,9 @@ TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThe
     const std::string svgText = Text(svg);
     EXPECT_NE(svgText.find("width=\"841.8"), std::string::npos) << "A4 landscape in points";
     EXPECT_NE(svgText.find("</svg>"), std::string::npos);
+    const std::set<std::vector<long>> inks = {{255, 255, 255}, {200, 200, 200}, {110, 110, 110},
+                                              {200, 30, 30},   {20, 40, 170},   {0, 0, 0}};
+    EXPECT_EQ(SvgColours(svgText), inks) << "paper, grid, axes, targets, plots and text";
     const std::string pdfText = Text(pdf);
     EXPECT_EQ(pdfText.rfind("%PDF-", 0), 0u);
     EXPECT_NE(pdfText.find("/Count 1"), std::string::npos) << "one page";
@@ -95,7 +113,19 @@ TEST(CairoChart, EachFormatHoldsTheWholePageAndThePlotsStandWhereTheLayoutPutThe
         // Cairo keeps pixels as native 32-bit words: blue in the lowest byte here.
         plotsFound += pixel[0] > 150 && pixel[2] < 60;
     }
+    // The centred title: its black ink spans as far left of the page's middle as right of it.
+    int inkLeft = width, inkRight = -1;
+    for (int y = static_cast<int>((14.0 - 8.0) * scale); y <= static_cast<int>(14.0 * scale) + 2; ++y)
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* pixel = data + y * stride + 4 * x;
+            if (std::max({pixel[0], pixel[1], pixel[2]}) < 80) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
     cairo_surface_destroy(picture);
+    EXPECT_LT(inkLeft, width / 2 - 100);
+    EXPECT_NEAR(inkLeft + inkRight, width, 12) << inkLeft << ".." << inkRight;
     EXPECT_GE(plotsFound, plots - 4) << "of " << plots << " plotted points; a few are covered by a target ring";
 }
 
@@ -105,6 +135,7 @@ TEST(CairoChart, FileNamesChooseTheFormatAndAFailedWriteLeavesNothing)
     EXPECT_EQ(ChartFormatOf("hess.svg"), ChartFormat::svg);
     EXPECT_EQ(ChartFormatOf("hess.png"), ChartFormat::png);
     EXPECT_FALSE(ChartFormatOf("hess.jpg"));
+    EXPECT_EQ(ChartFormatOf(".PNG"), ChartFormat::png);
     EXPECT_FALSE(ChartFormatOf("pdf"));
 
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "squinx-cairo-chart-test";

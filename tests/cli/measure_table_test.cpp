@@ -97,4 +97,11 @@ TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
         EXPECT_EQ(columns(line), columns(lines[0])) << line;
     EXPECT_EQ(lines[1], "+25.0\t+25.0\tL\t0\t+14.5\t+25.0\t-1.0\t+25.0\t+23.0\t-2.0\t"
                         "+10.5\t18.5\teso\t-2.0\t3.5\thypo\t-3.0\tExcyclo\t10.5\t0.0\t0\t0");
+
+    // Both sides of the end of what prisms measure.
+    Measurement far = Esotropia({0, 0});
+    far.inward = 90.0;
+    far.upward = -89.9;
+    const std::string farRow = Lines(TabSeparatedMeasurements({far}, WordsOf("English.lan"))).at(1);
+    EXPECT_NE(farRow.find("\t+90.0\tbeyond measurement\teso\t-89.9\t57295.7\thypo\t"), std::string::npos) << farRow;
 }

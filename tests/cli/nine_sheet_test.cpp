@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -121,6 +122,20 @@ TEST_F(NineSheetTest, LabelsThePanelsWhoseFixingEyeCannotReachThem)
             if (column == 0) {
                 EXPECT_GT(foot.band, PanelWidth(sheet) * kFootRows / 2) << "row " << row;
                 EXPECT_GT(band.dark, 30) << "row " << row << ": the label's letters";
+                // The band's top, found up the panel's left edge, and the letters' first and last rows:
+                // as much room above the letters as below them.
+                const int bottom = Top(sheet, row) + PanelHeight(sheet);
+                int top = bottom;
+                while (Within(sheet, Left(sheet, column), top - 1, 1, 1).band == 1)
+                    --top;
+                int firstInk = bottom, lastInk = top;
+                for (int y = top; y < bottom; ++y)
+                    if (Within(sheet, Left(sheet, column), y, PanelWidth(sheet), 1).dark > 0) {
+                        firstInk = std::min(firstInk, y);
+                        lastInk = y;
+                    }
+                EXPECT_NEAR(firstInk - top, bottom - 1 - lastInk, 3)
+                    << "row " << row << ": band " << top << ".." << bottom;
             } else {
                 EXPECT_EQ(foot.band, 0) << "row " << row << ", column " << column;
             }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -35,6 +36,11 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
 
     CopyLanguage(folder, "English.lan");
     CopyLanguage(folder, "Deutsch.lan");
+    // No settings file yet: the desktop's language, whichever it is.
+    for (const char* desktop : {"de", "en"}) {
+        setenv("LANGUAGE", desktop, 1);
+        EXPECT_EQ(ChosenDecimalMark(folder), desktop == std::string("de") ? "," : ".") << desktop;
+    }
     Settings settings;
     settings.languageFile = "Deutsch.lan";
     settings.wholeDegrees = true;
@@ -48,4 +54,5 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
     // The named file broken: the folder's other file, as the window falls back.
     folder.Write("Deutsch.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
     EXPECT_EQ(ChosenDecimalMark(folder), ".");
+    unsetenv("LANGUAGE");
 }

@@ -101,6 +101,11 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     EXPECT_EQ(RunCheck(folder.Folder(), "clean.sqs", out, err), 0);
     EXPECT_EQ(out, "clean.sqs: no problems found\n");
     EXPECT_EQ(err, "");
+    // A problem of the whole file has no line number; one on the first line has.
+    folder.Write("loose.sqs", "Question=Q\n");
+    EXPECT_EQ(RunCheck(folder.Folder(), "loose.sqs", out, err), 1);
+    EXPECT_EQ(out, "loose.sqs: no [QUESTION] line: the quiz has no questions\n"
+                   "loose.sqs:1: \"Question\" before the first [QUESTION] line is ignored\n");
     EXPECT_EQ(RunCheck(folder.Folder(), "absent.sqs", out, err), 1);
     EXPECT_NE(err.find("absent.sqs"), std::string::npos) << err;
 
@@ -192,6 +197,14 @@ TEST(QuizCheck, TellsFilesInTheWrongEncoding)
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=gr\xF6\xDF"
                        "er,1\n"),
               "");
+    // The last control byte as a line's first; a four-byte sequence; a sequence cut off by the line's end.
+    EXPECT_NE(
+        Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=a,1\n\x9F\n").find("5: byte 0x9F is no printable"),
+        std::string::npos);
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nAnswerBox=TEXT\nAnswer=\xF0\x9F\x98\x80,1\n"),
+              "4: the file is UTF-8, but question files are read as ISO 8859-1: umlauts would show as two wrong "
+              "characters each; save it as ISO 8859-1 (Latin-1)\n");
+    EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\xC3\nAnswerBox=TEXT\nAnswer=a,1\nExplain=\xE4\xB6"), "");
     EXPECT_EQ(Messages(std::string("\xFF\xFE[\0Q\0", 6)),
               "1: the file holds NUL bytes: it is not text in ISO 8859-1 (saved as UTF-16?)\n");
 }

@@ -85,8 +85,14 @@ TEST(RecordingConversion, RefusesWithTheReaderMessageAndKeepsTheOutput)
     EXPECT_NE(err.find("cut_short.stx:"), std::string::npos) << err;
     EXPECT_NE(err.find(DescribeRecordingError(RecordingError::PartialLastRow)), std::string::npos) << err;
 
+    // A fault of the whole file has no line number; one on the first line has.
     EXPECT_EQ(RunCommand({"--convert", "missing.stx", "kept.stx"}, folder.Folder(), err), 1);
-    EXPECT_NE(err.find(folder.Path("missing.stx")), std::string::npos) << err;
+    EXPECT_EQ(err, "squinx: " + folder.Path("missing.stx") + ": " + DescribeRecordingError(RecordingError::CannotOpen) +
+                       "\n");
+    folder.Write("unnamed.stx", "Nome: A\n");
+    EXPECT_EQ(RunCommand({"--convert", "unnamed.stx", "kept.stx"}, folder.Folder(), err), 1);
+    EXPECT_EQ(err, "squinx: " + folder.Path("unnamed.stx") +
+                       ":1: " + DescribeRecordingError(RecordingError::BadHeader) + "\n");
 
     EXPECT_EQ(RunCommand({"--convert", kPlaybackData + "device_export.txt", "kept.csv"}, folder.Folder(), err), 1);
     EXPECT_EQ(err,

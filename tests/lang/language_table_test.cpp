@@ -1,5 +1,6 @@
 #include "lang/LanguageTable.h"
 #include "lang/Latin1Utf8.h"
+#include "lang/TextIds.h"
 
 #include "TempFolder.h"
 
@@ -44,6 +45,7 @@ TEST_F(LanguageTableTest, EntryNIsLineNAndPastTheEndIsNotDefined)
     EXPECT_EQ(table.GetOr(11, fallback), fallback);
     EXPECT_EQ(table.GetOr(0, fallback), fallback);
     EXPECT_EQ(table.Get(-3), notDefined);
+    EXPECT_EQ(table.Get(Text::CannotFixate), "kann nicht fixieren") << "a text added later has a built-in one";
 }
 
 TEST_F(LanguageTableTest, KeepsLinesAsWrittenExceptTheLineBreakEscape)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -206,6 +207,12 @@ TEST(TraceFigure, EveryPeakAndWeakStretchReachesThePicture)
     const TraceFigure nearFlat = LayOutTrace(levels, TraceReaderOf(player), window, scale, false);
     EXPECT_TRUE(nearFlat.lines[kEyeOneTorsion].empty());
     EXPECT_EQ(nearFlat.lines[kEyeTwoHorizontal].size(), 2u);
+    // At the recording's end its last row is drawn too.
+    window.Follow(player.RowCount() - 1);
+    const TraceFigure atEnd = LayOutTrace(levels, TraceReaderOf(player), window, scale, false);
+    const auto& endRuns = atEnd.lines[kEyeOneHorizontal];
+    ASSERT_FALSE(endRuns.empty());
+    EXPECT_EQ(endRuns.back().points.back().x, std::lround(window.XOfRow(player.RowCount() - 1)));
     ASSERT_EQ(near.weakSpans.size(), 1u);
     EXPECT_EQ(near.weakSpans[0].begin, 0);
     EXPECT_TRUE(near.weakSpans[0].whole);

@@ -240,6 +240,15 @@ TEST(QuestionFile, ReadsCrLfFileWithAllKinds)
     EXPECT_EQ(questions[2].answers,
               (std::vector<std::string>{"Cover test", "Red filter", "Ruler, tape and chart,1000"}));
     EXPECT_EQ(questions[2].maxPoints, 7);
+
+    // The file is read in chunks of 64 KiB: a last chunk of one byte counts too.
+    const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "quiz_one_byte_more.sqs";
+    const std::string head = "[QUESTION]\nAnswer=a,1";
+    std::ofstream(path, std::ios::binary) << head + std::string(64 * 1024 - head.size(), ' ') + "2";
+    ASSERT_EQ(ParseQuestionFile(path, questions), QuestionFileStatus::Ok);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].answers.back(), "a,1" + std::string(64 * 1024 - head.size(), ' ') + "2");
+    std::filesystem::remove(path);
 }
 
 TEST(QuestionFile, FilesWithoutQuestionsGiveAnEmptyList)

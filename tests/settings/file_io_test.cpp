@@ -100,26 +100,29 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
     ASSERT_TRUE(WriteFileAtomically(Path("case.sd"), nullptr, 0, error)) << error;
     EXPECT_EQ(fs::file_size(Path("case.sd")), 0u);
     EXPECT_TRUE(LeftoverTemporaries().empty());
+
+    // With standard input closed the temporary file gets descriptor 0, as valid as any.
+    const int input = ::dup(0);
+    ::close(0);
+    const bool written = WriteFileAtomically(Path("case.sd"), "fd0", 3, error);
+    ::dup2(input, 0);
+    ::close(input);
+    ASSERT_TRUE(written) << error;
+    EXPECT_EQ(Slurp(Path("case.sd")), "fd0");
+    EXPECT_TRUE(LeftoverTemporaries().empty());
 }
 
 TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
 {
     std::string error;
-    {
-        UmaskScope mask(022);
-        ASSERT_TRUE(WriteFileAtomically(Path("a"), "x", 1, error)) << error;
+    for (const auto& [bits, mode] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
+        {
+            const UmaskScope mask(bits);
+            ASSERT_TRUE(WriteFileAtomically(Path("new"), "x", 1, error)) << error;
+        }
+        EXPECT_EQ(ModeOf(Path("new")), mode) << bits;
+        fs::remove(Path("new"));
     }
-    {
-        UmaskScope mask(077);
-        ASSERT_TRUE(WriteFileAtomically(Path("b"), "x", 1, error)) << error;
-    }
-    {
-        UmaskScope mask(0);
-        ASSERT_TRUE(WriteFileAtomically(Path("c"), "x", 1, error)) << error;
-    }
-    EXPECT_EQ(ModeOf(Path("a")), 0644u);
-    EXPECT_EQ(ModeOf(Path("b")), 0600u);
-    EXPECT_EQ(ModeOf(Path("c")), 0666u);
 }
 
 TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)

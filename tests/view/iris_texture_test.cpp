@@ -120,6 +120,11 @@ TEST(IrisTextureFile, UnreadablePathFailsWithBlankImage)
     rgba.assign(3, 99);
     EXPECT_FALSE(LoadIrisTexture(std::filesystem::temp_directory_path().string(), rgba));
     EXPECT_EQ(rgba, std::vector<std::uint8_t>(65536, 0));
+
+    // A regular file whose reading fails: the process's own memory, unmapped at offset 0.
+    rgba.assign(3, 99);
+    EXPECT_FALSE(LoadIrisTexture("/proc/self/mem", rgba));
+    EXPECT_EQ(rgba, std::vector<std::uint8_t>(65536, 0));
 }
 
 TEST(IrisTextureFile, ShippedPictureIsOneCompleteImage)
