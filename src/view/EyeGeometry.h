@@ -64,12 +64,12 @@ int SegmentsForPixelRadius(double pixelRadius, int minimum);
 // out of range or an angle is not within [0, pi].
 bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart, double endCut, bool textured);
 
-// The eyeball drawn for a view larger than the Display options' count can
-// make round: a narrow rim around the opening, drawn in the eye's own
-// coordinates, and the rest of the globe as a cap turned towards the viewer,
-// opened by a clip plane inside the rim. The cap's last ring is the
-// silhouette, so the outline is a regular polygon whatever the gaze, and
-// its inner rings can be coarse: they only carry the shading.
+// The eyeball of a view larger than the default window's: a narrow rim
+// around the opening, drawn in the eye's own coordinates, and the rest of
+// the globe as a cap turned towards the viewer, opened by a clip plane
+// inside the rim. The cap's last ring is the silhouette, so the outline is a
+// regular polygon whatever the gaze, and its inner rings can be coarse: they
+// only carry the shading.
 constexpr double kEyeballRimWidth = 0.08;
 constexpr double kEyeballCapClip = kEyeballThetaStart + kEyeballRimWidth / 2;
 // How far apart the cap's vertices lie, in radians: closely round the pole,

@@ -2,8 +2,8 @@
 #include "view/SceneRenderer.h"
 
 #include "view/DisplayLists.h"
-#include "view/EyeRotation.h"
 #include "view/EyeGeometry.h"
+#include "view/EyeRotation.h"
 #include "view/IrisTexture.h"
 
 #include <GL/gl.h>
@@ -18,7 +18,8 @@ namespace {
 
 constexpr GLuint kIrisTexture = 21;
 constexpr double kLensRadius = 0.4;
-// The default window's view needs 28 at the nearest distance.
+// Views that need up to this many segments keep the eyeball's bands; the
+// default window's needs 26 at the nearest distance.
 constexpr int kMostBandSegments = 32;
 // The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
 constexpr double kReflexSpotRadius = 0.018;
@@ -270,6 +271,8 @@ void SceneRenderer::CompileEyeball()
 
 void SceneRenderer::CompileEyeballCap(int distance)
 {
+    // The silhouette follows the head's distance; the eyes' place beside the
+    // middle and the head's turn move it by far less than a pixel.
     m_capDistance = distance;
     const double depth = kSceneDepth + HeadDepth(distance);
     const double viewerDistance = std::hypot(kEyeCentreX[1], depth);
