@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 wxIMPLEMENT_APP_NO_MAIN(PatientApp);
@@ -116,7 +117,8 @@ void BM_PaintPresentation(benchmark::State& state)
     TimePaints(state, [] { g_canvas->Render(); });
     SetAids(kNoAid);
     const wxSize size = g_canvas->GetClientSize();
-    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " + kAidNames[aids]);
+    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " +
+                   std::to_string(g_canvas->EyeballSegmentsDrawn()) + " segments, " + kAidNames[aids]);
     PatientApp::MainWindow()->SetPresentation(false);
     SettleEvents(20);
 }
@@ -147,6 +149,41 @@ void BM_ClearAndSwap(benchmark::State& state)
 }
 BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Pictures of what the paint cases draw, for comparing two builds with
+// `compare -metric AE`: each size with no aid and with the reachable
+// maximum, the eyes straight and turned as far as the program turns them.
+void SavePictures(const std::string& folder)
+{
+    struct Gaze {
+        const char* name;
+        float azimuth;
+        float elevation;
+    };
+    const Gaze gazes[] = {{"straight", 0, 0}, {"right50", 90, 50}, {"upleft45", -30, 45}, {"down50", 180, 50}};
+    PatientFrame* frame = PatientApp::MainWindow();
+    for (const bool presentation : {false, true}) {
+        frame->SetPresentation(presentation);
+        SettleEvents(20);
+        for (const int aids : {kNoAid, kAllReachable}) {
+            SetAids(aids);
+            for (const Gaze& gaze : gazes) {
+                for (int eye = 0; eye < 2; ++eye) {
+                    g_canvas->m_gazeAzimuth[eye] = gaze.azimuth;
+                    g_canvas->m_gazeElevation[eye] = gaze.elevation;
+                }
+                const std::string name = folder + "/" + (presentation ? "presentation" : "default") + "-aids" +
+                                         std::to_string(aids) + "-" + gaze.name + ".png";
+                if (!g_canvas->RenderPicture(1).SaveFile(name, wxBITMAP_TYPE_PNG))
+                    std::fprintf(stderr, "Could not write %s\n", name.c_str());
+                std::printf("%s: %d segments\n", name.c_str(), g_canvas->EyeballSegmentsDrawn());
+            }
+        }
+        SetAids(kNoAid);
+    }
+    frame->SetPresentation(false);
+    SettleEvents(20);
+}
+
 bool PrepareView()
 {
     g_canvas = PatientApp::MainWindow()->m_canvas;
@@ -164,7 +201,12 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (!StartProgramUnderBenchmark(argc, argv) || !PrepareView())
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    if (const char* folder = std::getenv("SQUINX_PAINT_PICTURES")) {
+        wxInitAllImageHandlers();
+        SavePictures(folder);
+    } else {
+        benchmark::RunSpecifiedBenchmarks();
+    }
     benchmark::Shutdown();
     PatientApp::MainWindow()->Destroy();
     wxEntryCleanup();

@@ -14,6 +14,8 @@ enum : unsigned {
     lensFrame = 10,
     reflexSpot = 11,
     prismWedge = 12,
+    eyeballRim = 13,
+    eyeballCap = 14,
     irisTexture = 21,
 };
 }

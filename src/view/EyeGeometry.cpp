@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 constexpr double kPi = 3.141592653589793;
@@ -63,6 +64,121 @@ bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thet
         sink.EndStrip();
     }
     return true;
+}
+
+double SilhouetteTheta(double radius, double viewerDistance)
+{
+    return std::acos(std::clamp(radius / viewerDistance, 0.0, 1.0));
+}
+
+namespace {
+// A vertex of ring `theta` split into `count` steps; the index wraps, so
+// both strips that share a ring give its vertices the same bits.
+MeshVertex RingPoint(double radius, double theta, int count, int index)
+{
+    const double phi = 2.0 * kPi * (index % count) / count;
+    return SpherePoint(radius, std::sin(theta), std::cos(theta), phi, false);
+}
+}  // namespace
+
+bool EmitSilhouetteCap(MeshSink& sink, double radius, int outlineSegments, double silhouetteTheta,
+                       const CapSpacing& spacing)
+{
+    const double zone = std::min(spacing.highlightZone, silhouetteTheta);
+    // Ring counts past kMaxSphereSegments would only mean a step too small to draw.
+    if (outlineSegments < kMinSphereSegments || outlineSegments > kMaxSphereSegments ||
+        !(silhouetteTheta > 0 && silhouetteTheta <= kPi / 2) || !(zone >= 0) || !(spacing.highlightStep > 0) ||
+        !(spacing.step > 0) || zone / spacing.highlightStep > kMaxSphereSegments ||
+        silhouetteTheta / spacing.step > kMaxSphereSegments)
+        return false;
+    constexpr int kFewestSteps = 8;
+    std::vector<double> thetas;
+    for (int ring = 1; ring * spacing.highlightStep < zone; ++ring)
+        thetas.push_back(ring * spacing.highlightStep);
+    const double from = thetas.empty() ? 0 : thetas.back();
+    const int coarseRings = std::max(1, static_cast<int>(std::ceil((silhouetteTheta - from) / spacing.step)));
+    for (int ring = 1; ring < coarseRings; ++ring)
+        thetas.push_back(from + (silhouetteTheta - from) * ring / coarseRings);
+    thetas.push_back(silhouetteTheta);
+    const int rings = static_cast<int>(thetas.size());
+    const auto ringTheta = [&](int ring) { return thetas[ring - 1]; };
+    const auto ringCount = [&](int ring) {
+        if (ring == rings)
+            return outlineSegments;
+        const double theta = ringTheta(ring);
+        const double step = theta < zone ? spacing.highlightStep : spacing.step;
+        const int even = static_cast<int>(std::ceil(2 * kPi * std::sin(theta) / step));
+        return std::clamp(even, kFewestSteps, 4 * outlineSegments);
+    };
+    // Angles run clockwise seen from the pole, so each triangle lists its
+    // outer corners in falling order to face out.
+    sink.BeginStrip(StripKind::Triangles);
+    const MeshVertex pole = SpherePoint(radius, 0, 1, 0, false);
+    const int firstCount = ringCount(1);
+    for (int i = 0; i < firstCount; ++i) {
+        sink.Vertex(pole);
+        sink.Vertex(RingPoint(radius, ringTheta(1), firstCount, i + 1));
+        sink.Vertex(RingPoint(radius, ringTheta(1), firstCount, i));
+    }
+    for (int ring = 1; ring < rings; ++ring) {
+        const double innerTheta = ringTheta(ring);
+        const double outerTheta = ringTheta(ring + 1);
+        const int inner = ringCount(ring);
+        const int outer = ringCount(ring + 1);
+        // Walk both rings round together, always taking the nearer next vertex.
+        int i = 0;
+        int j = 0;
+        while (i < inner || j < outer) {
+            const bool outerNext = j < outer && (i == inner || (j + 1) * inner <= (i + 1) * outer);
+            sink.Vertex(RingPoint(radius, innerTheta, inner, i));
+            if (outerNext) {
+                sink.Vertex(RingPoint(radius, outerTheta, outer, j + 1));
+                sink.Vertex(RingPoint(radius, outerTheta, outer, j));
+                ++j;
+            } else {
+                sink.Vertex(RingPoint(radius, innerTheta, inner, i + 1));
+                sink.Vertex(RingPoint(radius, outerTheta, outer, j));
+                ++i;
+            }
+        }
+    }
+    sink.EndStrip();
+    return true;
+}
+
+bool EmitSphereZone(MeshSink& sink, double radius, int segments, double thetaFrom, double thetaTo)
+{
+    if (segments < kMinSphereSegments || segments > kMaxSphereSegments || !IsAngleInHalfTurn(thetaFrom) ||
+        !IsAngleInHalfTurn(thetaTo) || !(thetaFrom < thetaTo))
+        return false;
+    sink.BeginStrip(StripKind::TriangleStrip);
+    for (int i = 0; i <= segments; ++i) {
+        sink.Vertex(RingPoint(radius, thetaTo, segments, i));
+        sink.Vertex(RingPoint(radius, thetaFrom, segments, i));
+    }
+    sink.EndStrip();
+    return true;
+}
+
+std::array<double, 16> FacingViewer(const std::array<double, 16>& modelview)
+{
+    const Vec3 place{modelview[12], modelview[13], modelview[14]};
+    const double distance = std::sqrt(place.x * place.x + place.y * place.y + place.z * place.z);
+    if (!(distance > 0))
+        return modelview;
+    const Vec3 toViewer{-place.x / distance, -place.y / distance, -place.z / distance};
+    // Any direction across the line of sight will do for the cap's first
+    // axis; the one of x and y less aligned with it keeps the cross product large.
+    const Vec3 across = std::abs(toViewer.x) < std::abs(toViewer.y) ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
+    const auto cross = [](const Vec3& a, const Vec3& b) {
+        return Vec3{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+    };
+    Vec3 first = cross(across, toViewer);
+    const double length = std::sqrt(first.x * first.x + first.y * first.y + first.z * first.z);
+    first = {first.x / length, first.y / length, first.z / length};
+    const Vec3 second = cross(toViewer, first);
+    return {first.x,    first.y,    first.z,    0, second.x, second.y, second.z, 0,
+            toViewer.x, toViewer.y, toViewer.z, 0, place.x,  place.y,  place.z,  1};
 }
 
 void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 
 struct Vec3 {
@@ -13,7 +14,8 @@ struct TexCoord {
     double t = 0;
 };
 
-enum class StripKind { TriangleStrip, QuadStrip };
+// Triangles: separate triangles, three vertices each.
+enum class StripKind { TriangleStrip, QuadStrip, Triangles };
 
 // Attributes are listed in the order GL must receive them.
 struct MeshVertex {
@@ -61,6 +63,43 @@ int SegmentsForPixelRadius(double pixelRadius, int minimum);
 // are (sin phi, cos theta). Returns false and emits nothing when segments is
 // out of range or an angle is not within [0, pi].
 bool EmitSphereBands(MeshSink& sink, double radius, double segments, double thetaStart, double endCut, bool textured);
+
+// The eyeball of a view larger than the default window's: a narrow rim
+// around the opening, drawn in the eye's own coordinates, and the rest of
+// the globe as a cap turned towards the viewer, opened by a clip plane
+// inside the rim. The cap's last ring is the silhouette, so the outline is a
+// regular polygon whatever the gaze, and its inner rings can be coarse: they
+// only carry the shading.
+constexpr double kEyeballRimWidth = 0.08;
+constexpr double kEyeballCapClip = kEyeballThetaStart + kEyeballRimWidth / 2;
+// How far apart the cap's vertices lie, in radians: closely round the pole,
+// where the lights' highlight falls and per-vertex lighting needs them,
+// coarsely beyond it, where the shading changes slowly.
+struct CapSpacing {
+    double highlightZone = 0.36;
+    double highlightStep = 0.04;
+    double step = 0.2;
+};
+
+// The angle from the line towards the viewer at which a ball of `radius`,
+// seen from `viewerDistance` away, turns out of sight: its silhouette.
+double SilhouetteTheta(double radius, double viewerDistance);
+
+// A spherical cap from its pole (+z) to the ring at silhouetteTheta, that
+// ring in outlineSegments equal steps and the rings inside it no further
+// apart, across and along, than `spacing` asks (never fewer than 8 steps),
+// joined as separate triangles facing out. Returns false and emits nothing
+// for a count out of range, an angle not within (0, pi/2] or a step not above zero.
+bool EmitSilhouetteCap(MeshSink& sink, double radius, int outlineSegments, double silhouetteTheta,
+                       const CapSpacing& spacing);
+
+// A sphere zone between thetaFrom and thetaTo in one triangle strip of
+// `segments` equal steps round the line of sight, facing out.
+bool EmitSphereZone(MeshSink& sink, double radius, int segments, double thetaFrom, double thetaTo);
+
+// Column-major model-view that keeps the translation of `modelview` (rigid
+// motions only) and turns +z from that point towards the viewer at the origin.
+std::array<double, 16> FacingViewer(const std::array<double, 16>& modelview);
 
 // A torus around the z axis as quad strips, without normals or texture
 // coordinates; the lens frames are drawn unlit.

@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -112,7 +113,25 @@ void DrawAxisLines(int eye, const SceneState& scene, const ViewLook& look)
     glPopMatrix();
 }
 
-void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look)
+// The rim turns with the eye; the cap is turned to face the viewer and
+// opened inside the rim by a plane fixed in the eye.
+void DrawEyeballFacingViewer()
+{
+    glCallList(DisplayList::eyeballRim);
+    const GLdouble keepBehindOpening[] = {0, 0, -1, kEyeballRadius * std::cos(kEyeballCapClip)};
+    glClipPlane(GL_CLIP_PLANE0, keepBehindOpening);
+    std::array<double, 16> modelview{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview.data());
+    glPushMatrix();
+    glLoadMatrixd(FacingViewer(modelview).data());
+    glEnable(GL_CLIP_PLANE0);
+    glCallList(DisplayList::eyeballCap);
+    glDisable(GL_CLIP_PLANE0);
+    glPopMatrix();
+}
+
+void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
+             bool eyeballFacesViewer)
 {
     glPushMatrix();
     glTranslated(kEyeCentreX[eye], 0, 0);
@@ -139,7 +158,10 @@ void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const 
         glCallList(DisplayList::eyeCross);
         glPopMatrix();
     }
-    glCallList(DisplayList::eyeball);
+    if (eyeballFacesViewer)
+        DrawEyeballFacingViewer();
+    else
+        glCallList(DisplayList::eyeball);
     glTranslated(0, 0, -0.215);
     glEnable(GL_TEXTURE_2D);
     glCallList(DisplayList::iris);
@@ -278,10 +300,12 @@ void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, con
     glMatrixMode(GL_MODELVIEW);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
+    if (m_eyeballFacesViewer && m_capDistance != scene.distance)
+        CompileEyeballCap(scene.distance);
     glPushMatrix();
     ApplyHeadTransform(scene.distance, pose);
-    DrawEye(0, scene, blends, pose, look);
-    DrawEye(1, scene, blends, pose, look);
+    DrawEye(0, scene, blends, pose, look, m_eyeballFacesViewer);
+    DrawEye(1, scene, blends, pose, look, m_eyeballFacesViewer);
     DrawFilters(scene, look);
     DrawPrisms(scene);
 

@@ -6,6 +6,7 @@
 #include "view/ViewProjection.h"
 
 #include <array>
+#include <optional>
 
 struct Settings;
 
@@ -68,9 +69,14 @@ public:
 
 private:
     void CompileEyeball();
+    void CompileEyeballCap(int distance);
     void BuildDisplayLists();
 
     int m_segmentsForSize = 0;
+    // Whether the eyeball is drawn as rim and cap (see EyeGeometry.h) and
+    // the head distance the cap's silhouette was compiled for.
+    bool m_eyeballFacesViewer = false;
+    std::optional<int> m_capDistance;
     int m_segmentsDrawn = 0;
     int m_eyeSegments = 0;
     bool m_textureLoaded = false;

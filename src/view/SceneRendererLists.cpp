@@ -3,12 +3,14 @@
 
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
+#include "view/EyeRotation.h"
 #include "view/IrisTexture.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -16,6 +18,9 @@ namespace {
 
 constexpr GLuint kIrisTexture = 21;
 constexpr double kLensRadius = 0.4;
+// Views that need up to this many segments keep the eyeball's bands; the
+// default window's needs 26 at the nearest distance.
+constexpr int kMostBandSegments = 32;
 // The reflex is a small sharp spot, about 1 mm across on a 24 mm eye.
 constexpr double kReflexSpotRadius = 0.018;
 constexpr float kWedgeHalf = 0.3f;
@@ -27,7 +32,17 @@ class GlMeshSink : public MeshSink {
 public:
     void BeginStrip(StripKind kind) override
     {
-        glBegin(kind == StripKind::TriangleStrip ? GL_TRIANGLE_STRIP : GL_QUAD_STRIP);
+        switch (kind) {
+        case StripKind::TriangleStrip:
+            glBegin(GL_TRIANGLE_STRIP);
+            break;
+        case StripKind::QuadStrip:
+            glBegin(GL_QUAD_STRIP);
+            break;
+        case StripKind::Triangles:
+            glBegin(GL_TRIANGLES);
+            break;
+        }
     }
     void Vertex(const MeshVertex& vertex) override
     {
@@ -232,12 +247,39 @@ void SceneRenderer::RebuildEyeball(int eyeSegments)
 void SceneRenderer::CompileEyeball()
 {
     m_segmentsDrawn = std::max(m_eyeSegments, m_segmentsForSize);
-    glNewList(DisplayList::eyeball, GL_COMPILE);
+    // The bands stay while the Display options' count or a view up to
+    // about the default window's size asks for them, so those pictures stay
+    // what they were. A larger view needs more segments only along the
+    // outline: bands with that many everywhere cost a software renderer more
+    // than the animation's time for a frame.
+    m_eyeballFacesViewer = m_segmentsForSize > std::max(m_eyeSegments, kMostBandSegments);
+    m_capDistance.reset();
+    glNewList(m_eyeballFacesViewer ? DisplayList::eyeballRim : DisplayList::eyeball, GL_COMPILE);
     glPushMatrix();
     glColor4f(0.7f, 0.7f, 0.7f, 0.1f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    DrawSphereBands(kEyeballRadius, m_segmentsDrawn, kEyeballThetaStart, kEyeballEndCut, false);
+    if (m_eyeballFacesViewer) {
+        GlMeshSink sink;
+        EmitSphereZone(sink, kEyeballRadius, m_segmentsDrawn, static_cast<float>(kEyeballThetaStart),
+                       kEyeballThetaStart + kEyeballRimWidth);
+    } else {
+        DrawSphereBands(kEyeballRadius, m_segmentsDrawn, kEyeballThetaStart, kEyeballEndCut, false);
+    }
     glPopMatrix();
+    glEndList();
+}
+
+void SceneRenderer::CompileEyeballCap(int distance)
+{
+    // The silhouette follows the head's distance; the eyes' place beside the
+    // middle and the head's turn move it by far less than a pixel.
+    m_capDistance = distance;
+    const double depth = kSceneDepth + HeadDepth(distance);
+    const double viewerDistance = std::hypot(kEyeCentreX[1], depth);
+    glNewList(DisplayList::eyeballCap, GL_COMPILE);
+    GlMeshSink sink;
+    EmitSilhouetteCap(sink, kEyeballRadius, m_segmentsDrawn, SilhouetteTheta(kEyeballRadius, viewerDistance),
+                      CapSpacing{});
     glEndList();
 }
 

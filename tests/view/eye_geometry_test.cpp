@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -42,6 +44,41 @@ private:
 double Length(const Vec3& v)
 {
     return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+}
+
+Vec3 Minus(const Vec3& a, const Vec3& b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+Vec3 Cross(const Vec3& a, const Vec3& b)
+{
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+double Dot(const Vec3& a, const Vec3& b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+// The angle at the ball's centre between two of its surface points.
+double Apart(const Vec3& a, const Vec3& b)
+{
+    return std::acos(std::clamp(Dot(a, b) / (Length(a) * Length(b)), -1.0, 1.0));
+}
+
+// Outward when seen from outside a ball centred on the origin, counter-clockwise as GL's front faces.
+bool FacesOut(const Vec3& a, const Vec3& b, const Vec3& c)
+{
+    const Vec3 centroid{(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3, (a.z + b.z + c.z) / 3};
+    return Dot(Cross(Minus(b, a), Minus(c, a)), centroid) > 0;
+}
+
+using Point = std::tuple<double, double, double>;
+
+Point Key(const Vec3& v)
+{
+    return {v.x, v.y, v.z};
 }
 
 struct BandCase {
@@ -160,6 +197,144 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
     const auto& pair = sink.strips.front().vertices;
     EXPECT_NEAR(std::atan2(pair[1].position.y, pair[1].position.x) - std::atan2(pair[0].position.y, pair[0].position.x),
                 0.1, 1e-12);
+}
+
+TEST(SilhouetteCap, FacesOutClosesWithoutGapsAndEndsInTheOutlinePolygon)
+{
+    const CapSpacing spacing;
+    for (const int outline : {57, 111}) {
+        const double silhouette = SilhouetteTheta(kEyeballRadius, 6.5);
+        StripCollector sink;
+        ASSERT_TRUE(EmitSilhouetteCap(sink, kEyeballRadius, outline, silhouette, spacing));
+        ASSERT_EQ(sink.strips.size(), 1u);
+        ASSERT_EQ(sink.strips[0].kind, StripKind::Triangles);
+        const std::vector<MeshVertex>& corners = sink.strips[0].vertices;
+        ASSERT_EQ(corners.size() % 3, 0u);
+        // Each directed edge once; an inner edge also runs the other way in its neighbour.
+        std::map<std::pair<Point, Point>, int> edges;
+        for (std::size_t first = 0; first < corners.size(); first += 3) {
+            const Vec3 triangle[] = {corners[first].position, corners[first + 1].position, corners[first + 2].position};
+            ASSERT_TRUE(FacesOut(triangle[0], triangle[1], triangle[2])) << outline << " triangle " << first / 3;
+            for (int side = 0; side < 3; ++side)
+                ++edges[{Key(triangle[side]), Key(triangle[(side + 1) % 3])}];
+        }
+        for (const MeshVertex& corner : corners) {
+            EXPECT_NEAR(Length(corner.position), kEyeballRadius, 1e-12);
+            EXPECT_NEAR(Length(*corner.normal), 1.0, 1e-12);
+        }
+        int outlineEdges = 0;
+        for (const auto& [edge, count] : edges) {
+            ASSERT_EQ(count, 1) << outline << ": an edge drawn twice";
+            const Vec3 from{std::get<0>(edge.first), std::get<1>(edge.first), std::get<2>(edge.first)};
+            const Vec3 to{std::get<0>(edge.second), std::get<1>(edge.second), std::get<2>(edge.second)};
+            if (edges.count({edge.second, edge.first}) == 1) {
+                const bool nearPole = std::min(from.z, to.z) > kEyeballRadius * std::cos(spacing.highlightZone);
+                EXPECT_LE(Apart(from, to), 2 * (nearPole ? spacing.highlightStep : spacing.step))
+                    << outline << ": no triangle wider than its spacing";
+                continue;
+            }
+            ++outlineEdges;
+            EXPECT_NEAR(Apart(from, Vec3{0, 0, 1}), silhouette, 1e-12) << "an open edge off the silhouette";
+            EXPECT_NEAR(Apart(from, to), 2 * std::asin(std::sin(silhouette) * std::sin(3.141592653589793 / outline)),
+                        1e-12);
+        }
+        EXPECT_EQ(outlineEdges, outline);
+        // What the cap is for: fewer than half the triangles of bands with the same count.
+        StripCollector bands;
+        ASSERT_TRUE(EmitSphereBands(bands, kEyeballRadius, outline, kEyeballThetaStart, kEyeballEndCut, false));
+        std::size_t bandTriangles = 0;
+        for (const Strip& strip : bands.strips)
+            bandTriangles += strip.vertices.size() - 2;
+        EXPECT_LT(corners.size() / 3, bandTriangles / 2) << outline;
+    }
+}
+
+TEST(SilhouetteCap, RimStartsOnTheBandsOpeningAndFacesOut)
+{
+    StripCollector bands;
+    ASSERT_TRUE(EmitSphereBands(bands, kEyeballRadius, 57, kEyeballThetaStart, kEyeballEndCut, false));
+    StripCollector rim;
+    ASSERT_TRUE(EmitSphereZone(rim, kEyeballRadius, 57, static_cast<float>(kEyeballThetaStart),
+                               kEyeballThetaStart + kEyeballRimWidth));
+    ASSERT_EQ(rim.strips.size(), 1u);
+    const std::vector<MeshVertex>& strip = rim.strips[0].vertices;
+    ASSERT_EQ(strip.size(), 2u * 58);
+    for (std::size_t band = 0; band < 57; ++band) {
+        // The opening's ring is the one the bands begin with, vertex for vertex.
+        const Vec3& opening = strip[2 * band + 1].position;
+        const Vec3& banded = bands.strips[band].vertices.front().position;
+        EXPECT_EQ(Key(opening), Key(banded)) << band;
+        EXPECT_NEAR(Apart(strip[2 * band].position, Vec3{0, 0, 1}), kEyeballThetaStart + kEyeballRimWidth, 1e-12);
+    }
+    EXPECT_EQ(Key(strip[strip.size() - 1].position), Key(strip[1].position)) << "the rim closes on itself";
+    for (std::size_t corner = 0; corner + 2 < strip.size(); ++corner) {
+        // A strip's odd triangles run the other way round.
+        const Vec3& a = strip[corner].position;
+        const Vec3& b = strip[corner + 1].position;
+        const Vec3& c = strip[corner + 2].position;
+        EXPECT_TRUE(corner % 2 == 0 ? FacesOut(a, b, c) : FacesOut(b, a, c)) << corner;
+    }
+}
+
+TEST(SilhouetteCap, TurnedToTheViewerItsLastRingIsWhereSightLinesGraze)
+{
+    // An eye turned 50 degrees, beside and far in front of the viewer.
+    const double turn = 50 * 3.141592653589793 / 180;
+    const std::array<double, 16> eye = {std::cos(turn), 0, -std::sin(turn), 0, 0,   1,   0,    0,
+                                        std::sin(turn), 0, std::cos(turn),  0, 0.5, 0.2, -6.3, 1};
+    const std::array<double, 16> facing = FacingViewer(eye);
+    const Vec3 centre{facing[12], facing[13], facing[14]};
+    EXPECT_EQ(Key(centre), Key(Vec3{0.5, 0.2, -6.3}));
+    const Vec3 axes[] = {
+        {facing[0], facing[1], facing[2]}, {facing[4], facing[5], facing[6]}, {facing[8], facing[9], facing[10]}};
+    for (int a = 0; a < 3; ++a) {
+        EXPECT_NEAR(Length(axes[a]), 1.0, 1e-12);
+        EXPECT_NEAR(Dot(axes[a], axes[(a + 1) % 3]), 0.0, 1e-12);
+    }
+    EXPECT_NEAR(Dot(Cross(axes[0], axes[1]), axes[2]), 1.0, 1e-12) << "a turn, not a mirror";
+    EXPECT_NEAR(Apart(axes[2], Vec3{-0.5, -0.2, 6.3}), 0.0, 1e-7) << "the pole faces the viewer";
+
+    StripCollector sink;
+    const double silhouette = SilhouetteTheta(kEyeballRadius, Length(centre));
+    ASSERT_TRUE(EmitSilhouetteCap(sink, kEyeballRadius, 57, silhouette, CapSpacing{}));
+    const auto seen = [&](const Vec3& p) {
+        return Vec3{centre.x + p.x * axes[0].x + p.y * axes[1].x + p.z * axes[2].x,
+                    centre.y + p.x * axes[0].y + p.y * axes[1].y + p.z * axes[2].y,
+                    centre.z + p.x * axes[0].z + p.y * axes[1].z + p.z * axes[2].z};
+    };
+    int grazing = 0;
+    for (const MeshVertex& corner : sink.strips[0].vertices) {
+        // A line of sight to the ring touches the ball: it is at right angles to the radius.
+        const Vec3 place = seen(corner.position);
+        const double sightAgainstRadius = Dot(Minus(place, centre), place) / (Length(place) * kEyeballRadius);
+        if (std::abs(Apart(corner.position, Vec3{0, 0, 1}) - silhouette) < 1e-12) {
+            EXPECT_NEAR(sightAgainstRadius, 0.0, 1e-12);
+            ++grazing;
+        } else {
+            EXPECT_LT(sightAgainstRadius, 0.0) << "every other vertex faces the viewer";
+        }
+    }
+    EXPECT_GT(grazing, 0);
+}
+
+TEST(SilhouetteCap, RefusesWhatCannotCloseOrWouldHang)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    StripCollector sink;
+    const CapSpacing spacing;
+    EXPECT_FALSE(EmitSilhouetteCap(sink, kEyeballRadius, 2, 1.5, spacing));
+    EXPECT_FALSE(EmitSilhouetteCap(sink, kEyeballRadius, 5000, 1.5, spacing));
+    for (const double silhouette : {0.0, 1.6, nan})
+        EXPECT_FALSE(EmitSilhouetteCap(sink, kEyeballRadius, 57, silhouette, spacing)) << silhouette;
+    for (const double step : {0.0, -0.1, 1e-9, nan}) {
+        EXPECT_FALSE(EmitSilhouetteCap(sink, kEyeballRadius, 57, 1.5, CapSpacing{0.36, step, 0.2})) << step;
+        EXPECT_FALSE(EmitSilhouetteCap(sink, kEyeballRadius, 57, 1.5, CapSpacing{0.36, 0.04, step})) << step;
+    }
+    EXPECT_FALSE(EmitSphereZone(sink, kEyeballRadius, 57, 0.6, 0.5));
+    EXPECT_FALSE(EmitSphereZone(sink, kEyeballRadius, 2, 0.5, 0.6));
+    EXPECT_TRUE(sink.strips.empty());
+    EXPECT_NEAR(SilhouetteTheta(1, 2), 3.141592653589793 / 3, 1e-15);
+    EXPECT_EQ(SilhouetteTheta(1, 0.5), 0.0) << "seen from inside, nothing is round it";
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -122,6 +123,45 @@ TEST_F(ViewRenderTest, ViewFillsTheCanvasWithTheEyesCentredAndGrowsWithTheWindow
     EXPECT_GT(grownSpan, span * 1.2) << "the eyes keep their proportions in a larger view";
     EXPECT_NEAR(grownCentre.x, after.Width() / 2.0, 2);
     EXPECT_NEAR(grownCentre.y, after.Height() / 2.0, 2);
+}
+
+TEST_F(ViewRenderTest, FullScreenViewDrawsEyesTurnedAsFarAsTheyGoRound)
+{
+    m_frame->SetPresentation(true);
+    for (int i = 0; i < 20; ++i)
+        wxYield();
+    for (int eye = 0; eye < 2; ++eye) {
+        m_canvas->m_gazeAzimuth[eye] = 60;
+        m_canvas->m_gazeElevation[eye] = 50;
+    }
+    const ViewImage image = Capture();
+    EXPECT_GT(m_canvas->EyeballSegmentsDrawn(), m_canvas->m_eyeSegments) << "too small a view to test the outline";
+    const Rgb background = image.At(At(0, 0));
+    const double expected = 0.4 * Unit();
+    for (double eyeX : {kEye1, kEye2}) {
+        // The eye's width every 5 degrees, each edge found walking in from the
+        // background short of the other eye. Whole pixels make a true circle's
+        // widths differ by up to about 2.8; the options' 22 segments would
+        // make them differ by 4.4 at this size.
+        const PixelPoint centre = At(eyeX, 0);
+        const auto edge = [&](double angle) {
+            double radius = 1.2 * expected;
+            while (radius > 0 && Same(image.At(static_cast<int>(std::lround(centre.x + radius * std::cos(angle))),
+                                               static_cast<int>(std::lround(centre.y + radius * std::sin(angle)))),
+                                      background))
+                radius -= 0.25;
+            return radius;
+        };
+        std::vector<double> widths;
+        for (int step = 0; step < 36; ++step) {
+            const double angle = step * 3.141592653589793 / 36;
+            widths.push_back(edge(angle) + edge(angle + 3.141592653589793));
+        }
+        const auto [narrowest, widest] = std::minmax_element(widths.begin(), widths.end());
+        EXPECT_LT(*widest - *narrowest, 3.0) << eyeX;
+        EXPECT_NEAR(*narrowest, 2 * expected, 0.02 * expected) << eyeX;
+    }
+    m_frame->SetPresentation(false);
 }
 
 TEST_F(ViewRenderTest, HorizontalAngleTurnsEyeOneInManifestModeOnly)
