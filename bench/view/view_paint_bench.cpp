@@ -149,7 +149,7 @@ BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark
 
 bool PrepareView()
 {
-    g_canvas = PatientApp::MainWindow()->m_canvas;
+    g_canvas = &PatientApp::MainWindow()->View();
     if (!g_canvas->PrepareGl()) {
         std::fprintf(stderr, "The view has no GL context.\n");
         return false;
