@@ -252,6 +252,7 @@ public:
         m_textColour = text;
     }
 
+private:
     wxString m_languageFile;
     QuizFrame* m_quizFrame = nullptr;
     float m_qualityThreshold = 0.0f;
@@ -294,7 +295,6 @@ public:
     TracePanel* m_tracePanel = nullptr;
     wxChoice* m_speedChoice = nullptr;
 
-private:
     // The aids, display switches, mode and unit as the toolbar, the menus and
     // the fixing-eye boxes were just set: each of their handlers sends them.
     void NoteSwitches();
