@@ -7,7 +7,9 @@
 #include "ProgramUnderBenchmark.h"
 
 #include "app/PatientApp.h"
+#include "frame/FrameControls.h"
 #include "frame/PatientFrame.h"
+#include "widgets/Ids.h"
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 
@@ -62,20 +64,20 @@ void BM_SeekByClick(benchmark::State& state)
         up.SetEventObject(g_trace);
         g_trace->ProcessWindowEvent(up);
     });
-    state.counters["row"] = PatientApp::MainWindow()->m_timeSlider->GetValue();
+    state.counters["row"] = FrameControl::Find<wxSlider>(PatientApp::MainWindow(), Id::TimeSlider)->GetValue();
 }
 BENCHMARK(BM_SeekByClick)->Iterations(200)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 bool LoadOneHourRecording()
 {
     PatientFrame* frame = PatientApp::MainWindow();
-    if (!frame->m_playbackTimer->LoadRecordingFile(kOneHourExportPath))
+    if (!frame->Playback().LoadRecordingFile(kOneHourExportPath))
         return false;
     frame->SetPlaybackMode(true);
-    frame->m_tracePanel->ShowRecording(frame->m_playbackTimer->Player());
-    frame->m_playbackTimer->ShowSample();
+    g_trace = FrameControl::Find<TracePanel>(frame, Id::TracePanel);
+    g_trace->ShowRecording(frame->Playback().Player());
+    frame->Playback().ShowSample();
     SettleEvents();
-    g_trace = frame->m_tracePanel;
     return true;
 }
 

@@ -186,7 +186,7 @@ void SavePictures(const std::string& folder)
 
 bool PrepareView()
 {
-    g_canvas = PatientApp::MainWindow()->m_canvas;
+    g_canvas = &PatientApp::MainWindow()->View();
     if (!g_canvas->PrepareGl()) {
         std::fprintf(stderr, "The view has no GL context.\n");
         return false;

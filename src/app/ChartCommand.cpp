@@ -69,7 +69,7 @@ int Draw(PatientFrame& frame, const CommandLine& command, const wxString& output
     // GL needs a window on the display; it is shown where nobody sees it.
     frame.Move(-10000, -10000);
     frame.Show(true);
-    if (!WaitForGL(*frame.m_canvas) || hook.Spoke()) {
+    if (!WaitForGL(frame.View()) || hook.Spoke()) {
         err << "squinx: the view could not be drawn (OpenGL)\n";
         return kFailure;
     }
@@ -98,7 +98,7 @@ int RunWithToolkit(const CommandLine& command, const std::string& startFolder, s
     const bool opened = frame->ReadCaseFile(casePath);
     // As in the window, a refused muscle file beside the case was reported,
     // and the case is drawn with every muscle at normal strength.
-    if (opened && !frame->m_refusedMuscleFile.empty())
+    if (opened && frame->MuscleFileRefused())
         hook.Forget();
     if (!opened)
         err << "squinx: " << command.files[0] << ": not a case file that can be read\n";

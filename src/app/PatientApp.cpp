@@ -26,7 +26,7 @@ PatientFrame* PatientApp::BuildMainWindow()
     InstallCompactControlStyle();
     LoadAboutDialogDescription();
     auto* frame = new PatientFrame(nullptr);
-    if (frame->m_languageFile.empty()) {
+    if (frame->LanguageFileName().empty()) {
         // The constructor has already said that no language file was found.
         delete frame;
         return nullptr;
@@ -34,7 +34,7 @@ PatientFrame* PatientApp::BuildMainWindow()
     frame->SetAutoLayout(true);
     frame->SetIcons(GetAppIcons());
     frame->BuildUI();
-    if (frame->m_languageFile.empty()) {
+    if (frame->LanguageFileName().empty()) {
         // Every language file went away between the constructor and the settings.
         delete frame;
         return nullptr;

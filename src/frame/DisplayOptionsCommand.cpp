@@ -9,9 +9,8 @@ namespace {
 void ApplyVisualSettings(PatientFrame& frame, const DisplayOptionsDialog& dialog)
 {
     const DisplayOptionsDialog::Colours& colours = dialog.WorkingColours();
-    EyesCanvas& canvas = *frame.m_canvas;
-    frame.m_panelColour = colours[panelColourSlot];
-    frame.m_textColour = colours[textColourSlot];
+    EyesCanvas& canvas = frame.View();
+    frame.SetControlColours(colours[panelColourSlot], colours[textColourSlot]);
     canvas.m_backgroundColour = colours[backgroundColourSlot];
     canvas.m_redFilterColour = colours[redFilterColourSlot];
     canvas.m_occluderColour = colours[occluderColourSlot];

@@ -66,7 +66,7 @@ struct SavedGaze {
 
 wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 {
-    EyesCanvas& canvas = *frame.m_canvas;
+    EyesCanvas& canvas = frame.View();
     std::vector<RgbPicture> panels;
     std::array<bool, kNinePanelCount> cannotFixate{};
     {

@@ -12,6 +12,7 @@
 #include "playback/PlaybackTimer.h"
 #include "playback/TracePanel.h"
 #include "frame/OverlayTimer.h"
+#include "frame/FrameControls.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -135,7 +136,8 @@ bool PatientFrame::BuildUI()
 
 void PatientFrame::CreatePlaybackPanel()
 {
-    m_playbackPanel = new wxPanel(this, Id::Panel, wxPoint(0, 450), wxSize(0, 20), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
+    m_playbackPanel = new wxPanel(this, Id::Panel, wxPoint(0, 450), wxSize(0, 20), wxSUNKEN_BORDER | wxTAB_TRAVERSAL,
+                                  FrameControl::kPlaybackPanel);
     // GTK's buttons need more than the bitmap: each takes the size it asks for.
     const wxSize glyph(12, 12);
     constexpr int kGap = 4;
@@ -185,7 +187,8 @@ void PatientFrame::CreateTracePanel()
 
 void PatientFrame::CreateMainPanel()
 {
-    m_mainPanel = new wxPanel(this, Id::Panel, wxPoint(0, 0), wxSize(0, 450), wxSUNKEN_BORDER | wxTAB_TRAVERSAL);
+    m_mainPanel = new wxPanel(this, Id::Panel, wxPoint(0, 0), wxSize(0, 450), wxSUNKEN_BORDER | wxTAB_TRAVERSAL,
+                              FrameControl::kMainPanel);
     m_mainPanel->SetBackgroundColour(wxColour(192, 192, 192));
     m_mainPanel->SetForegroundColour(*wxBLACK);
     // The fixed geometry of the eye groups is made for an 8-point dialog font.
@@ -211,12 +214,14 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
                                   std::array<wxTextCtrl*, 6>& texts, std::array<AngleSpinButton*, 6>& spins,
                                   wxStaticText*& qualityText, wxCheckBox*& coverCheckBox, wxStaticText*& coverLabel)
 {
-    box = new wxStaticBox(m_mainPanel, wxID_ANY, Text(eye == 0 ? Text::EyeGroup1 : Text::EyeGroup2));
+    box = new wxStaticBox(m_mainPanel, wxID_ANY, Text(eye == 0 ? Text::EyeGroup1 : Text::EyeGroup2), wxDefaultPosition,
+                          wxDefaultSize, 0, FrameControl::EyeBox(eye + 1));
     const QuantityControl* rows = &kQuantityControls[eye * kEyeQuantityCount];
 
     for (int row = 0; row < kEyeQuantityCount; ++row)
         labels[row] =
-            new wxStaticText(box, wxID_ANY, Text(rows[row].labelString), wxPoint(kLabelX, 23 + kRowPitch * row));
+            new wxStaticText(box, wxID_ANY, Text(rows[row].labelString), wxPoint(kLabelX, 23 + kRowPitch * row),
+                             wxDefaultSize, 0, FrameControl::QuantityLabel(eye + 1, row));
     // "+50.00°" must fit the narrow value fields.
     const wxFont valueFont(7, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
     for (int row = 0; row < kEyeQuantityCount; ++row) {
@@ -229,13 +234,14 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
         spins[row] =
             new AngleSpinButton(box, rows[row].spinId, wxPoint(115, 20 + kRowPitch * row), wxSize(-1, kFieldHeight));
 
-    qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, kFieldHeight));
+    qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, kFieldHeight), 0,
+                                   FrameControl::QualityText(eye + 1));
     qualityText->Hide();
     coverCheckBox = new wxCheckBox(box, eye == 0 ? Id::CoverCheckBox1 : Id::CoverCheckBox2, wxEmptyString,
                                    wxPoint(10, 158), wxSize(18, 15));
     coverCheckBox->Disable();
     coverLabel = new wxStaticText(box, wxID_ANY, Text(eye == 0 ? Text::FixingEyeLabel1 : Text::FixingEyeLabel2),
-                                  wxPoint(30, 159), wxSize(100, 15));
+                                  wxPoint(30, 159), wxSize(100, 15), 0, FrameControl::FixingEyeLabel(eye + 1));
 }
 
 void PatientFrame::CreateSliders()
@@ -263,10 +269,12 @@ void PatientFrame::CreateSliders()
               {m_mainPanel, wxBottom, 25});
 
     const wxFont labelFont(7, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
-    m_blendLabelTop = new wxStaticText(m_mainPanel, wxID_ANY, Text(Text::FarLabel), wxPoint(0, 0));
+    m_blendLabelTop = new wxStaticText(m_mainPanel, wxID_ANY, Text(Text::FarLabel), wxPoint(0, 0), wxDefaultSize, 0,
+                                       FrameControl::kFarLabel);
     Constrain(m_blendLabelTop, {m_mainPanel, wxTop, 7}, {m_eyeBox1, wxRight, 3}, {m_mainPanel, wxRight, 9},
               {m_blendSlider, wxTop, 0});
-    m_blendLabelBottom = new wxStaticText(m_mainPanel, wxID_ANY, Text(Text::NearLabel), wxPoint(0, 0));
+    m_blendLabelBottom = new wxStaticText(m_mainPanel, wxID_ANY, Text(Text::NearLabel), wxPoint(0, 0), wxDefaultSize, 0,
+                                          FrameControl::kNearLabel);
     Constrain(m_blendLabelBottom, {m_blendSlider, wxBottom, 0}, {m_eyeBox1, wxRight, 5}, {m_mainPanel, wxRight, 9},
               {m_mainPanel, wxBottom, 5});
     m_blendLabelTop->SetFont(labelFont);

@@ -24,8 +24,8 @@ void OpenQuestionFile(PatientFrame& frame, const wxString& path)
         frame.ApplySwitch(Id::QuizTool);
     }
     // The user may have kept an edited case, which leaves the quiz off.
-    if (tools->GetToolState(Id::QuizTool) && frame.m_quizFrame)
-        frame.m_quizFrame->LoadQuestionFile(path);
+    if (tools->GetToolState(Id::QuizTool) && frame.QuizWindow())
+        frame.QuizWindow()->LoadQuestionFile(path);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 void OverlayTimer::Notify()
 {
-    m_frame->m_statusBar->SetStatusText(wxEmptyString, 0);
+    m_frame->GetStatusBar()->SetStatusText(wxEmptyString, 0);
     if (!m_frame->GetMenuBar()->IsChecked(Id::AxisLinesItem))
         axisOverlaysVisible = false;
-    m_frame->m_canvas->Refresh(true, nullptr);
+    m_frame->View().Refresh(true, nullptr);
 }

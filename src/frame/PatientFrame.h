@@ -221,6 +221,30 @@ public:
     AngleSpinButton* SpinButton(int spinId) const;
     wxTextCtrl* TextField(int textId) const;
 
+    // What the window shows and holds, for the screenshot tool and the
+    // tests; its controls are found by id or name (frame/FrameControls.h).
+    EyesCanvas& View() const { return *m_canvas; }
+    PlaybackTimer& Playback() const { return *m_playbackTimer; }
+    // Shows the axis lines for a while after a tilt edit.
+    OverlayTimer& AxisOverlayTimer() const { return *m_overlayTimer; }
+    CoverAnimationTimer& CoverAnimation() const { return *m_coverAnimationTimer; }
+    wxHtmlHelpController* Help() const { return m_help.get(); }
+    QuizFrame* QuizWindow() const { return m_quizFrame; }
+    wxString LanguageFileName() const { return m_languageFile; }
+    bool IsModified() const { return m_modified; }
+    bool ShowsBothEyesHint() const { return m_showBothEyesHint; }
+    bool ShowsCoverHint() const { return m_showCoverHint; }
+    // The case read last had a muscle file beside it that was refused.
+    bool MuscleFileRefused() const { return !m_refusedMuscleFile.empty(); }
+    // The colours of the panel and its texts, as the display options chose
+    // them; ApplyPanelColours shows them.
+    void SetControlColours(const wxColour& panel, const wxColour& text)
+    {
+        m_panelColour = panel;
+        m_textColour = text;
+    }
+
+private:
     wxString m_languageFile;
     QuizFrame* m_quizFrame = nullptr;
     float m_qualityThreshold = 0.0f;
@@ -263,7 +287,6 @@ public:
     TracePanel* m_tracePanel = nullptr;
     wxChoice* m_speedChoice = nullptr;
 
-private:
     // The aids, display switches, mode and unit as the toolbar, the menus and
     // the fixing-eye boxes were just set: each of their handlers sends them.
     void NoteSwitches();

@@ -95,7 +95,7 @@ protected:
     {
         CopyDataFile(shippedFile, as);
         ASSERT_TRUE(StartProgram());
-        ASSERT_EQ(m_frame->m_languageFile, wxString(as));
+        ASSERT_EQ(m_frame->LanguageFileName(), wxString(as));
     }
 
     void ShowAbout(std::function<void(AboutDialog&)> inspect)

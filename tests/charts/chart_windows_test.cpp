@@ -147,7 +147,7 @@ TEST_F(ChartWindowsTest, ExportsOfferTheCaseNameAndTheKindOfPicture)
     wxTEST_DIALOG(hess->ProcessWindowEvent(svg), ExpectOfferedFileName(&offered));
     EXPECT_EQ(offered, "hess.svg") << "a case never saved has no name yet";
 
-    m_frame->m_caseFile = PathOf("esotropia-left.sd");
+    drive::SaveCaseAs(m_frame, PathOf("esotropia-left.sd"));
     wxTEST_DIALOG(hess->ProcessWindowEvent(svg), ExpectOfferedFileName(&offered));
     EXPECT_EQ(offered, "esotropia-left-hess.svg");
     wxCommandEvent pdf(wxEVT_BUTTON, Id::ChartExportPdf);

@@ -53,7 +53,7 @@ TEST_F(CommandLineOpenTest, ACaseOpensAfterStartUp)
     wxString message;
     wxTEST_DIALOG(m_frame->OpenFromCommandLine({PathOf("absent.sd")}), ExpectMessageBox(wxID_OK, &message));
     EXPECT_EQ(message, CannotOpen("absent.sd"));
-    EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
+    EXPECT_EQ(m_frame->CasePath(), PathOf("patient.sd"));
 }
 
 TEST_F(CommandLineOpenTest, ARecordingOpensInPlayback)
@@ -75,16 +75,16 @@ TEST_F(CommandLineOpenTest, AQuestionFileStartsTheQuiz)
 {
     ASSERT_TRUE(StartWith({"quiz.sqs"}));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
-    ASSERT_NE(m_frame->m_quizFrame, nullptr);
-    EXPECT_EQ(m_frame->m_quizFrame->Session().Size(), 1u);
+    ASSERT_NE(m_frame->QuizWindow(), nullptr);
+    EXPECT_EQ(m_frame->QuizWindow()->Session().Size(), 1u);
     // The quiz keeps the case's name, which may give the answer away, out of the title.
-    EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
+    EXPECT_EQ(m_frame->CasePath(), PathOf("patient.sd"));
     EXPECT_EQ(m_frame->GetTitle().Find("patient.sd"), wxNOT_FOUND) << m_frame->GetTitle();
 
     wxString message;
     wxTEST_DIALOG(m_frame->OpenFromCommandLine({PathOf("absent.sqs")}), ExpectMessageBox(wxID_OK, &message));
     EXPECT_EQ(message, CannotOpen("absent.sqs"));
-    EXPECT_TRUE(m_frame->m_quizFrame->Session().Empty());
+    EXPECT_TRUE(m_frame->QuizWindow()->Session().Empty());
 }
 
 TEST_F(CommandLineOpenTest, AnUnknownKindIsRefusedAndTheNextFileStillOpens)
@@ -94,5 +94,5 @@ TEST_F(CommandLineOpenTest, AnUnknownKindIsRefusedAndTheNextFileStillOpens)
     wxTEST_DIALOG(EXPECT_TRUE(StartWith({"notes.pdf", "patient.sd"})), ExpectMessageBox(wxID_OK, &message));
     EXPECT_TRUE(message.StartsWith(CannotOpen("notes.pdf"))) << message;
     EXPECT_NE(message.Find(".sqs"), wxNOT_FOUND) << "names the kinds it opens: " << message;
-    EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
+    EXPECT_EQ(m_frame->CasePath(), PathOf("patient.sd"));
 }

@@ -52,7 +52,7 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups)
 
     SendCommand(kEnglishItem);
 
-    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+    EXPECT_EQ(m_frame->LanguageFileName(), "English.lan");
     EXPECT_TRUE(menus->IsChecked(kEnglishItem));
     EXPECT_FALSE(menus->IsChecked(Id::FirstLanguage));
     EXPECT_EQ(wxGetTranslation("Cancel"), "Cancel");
@@ -74,14 +74,17 @@ TEST_F(LanguageSwitchTest, RelabelsMenusTitlesToolTipsAndGroups)
     EXPECT_EQ(tools->GetToolShortHelp(Id::QuadrantHideTool), german(Text::HideQuadrantsTip));
 
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
-    EXPECT_EQ(m_frame->m_eyeBox1->GetLabel(), english(Text::EyeGroup1));
-    EXPECT_EQ(m_frame->m_eyeBox2->GetLabel(), english(Text::EyeGroup2));
+    EXPECT_EQ(drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).GetLabel(), english(Text::EyeGroup1));
+    EXPECT_EQ(drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(2)).GetLabel(), english(Text::EyeGroup2));
     for (int row = 0; row < kEyeQuantityCount; ++row) {
-        EXPECT_EQ(m_frame->m_quantityLabels1[row]->GetLabel(), english(kQuantityControls[row].labelString));
-        EXPECT_EQ(m_frame->m_quantityLabels2[row]->GetLabel(), english(kQuantityControls[6 + row].labelString));
+        EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, row)).GetLabel(),
+                  english(kQuantityControls[row].labelString));
+        EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(2, row)).GetLabel(),
+                  english(kQuantityControls[6 + row].labelString));
     }
-    EXPECT_EQ(m_frame->m_blendLabelTop->GetLabel(), english(Text::FarLabel));
-    EXPECT_EQ(m_frame->m_coverLabel2->GetLabel(), english(Text::FixingEyeLabel2));
+    EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::kFarLabel).GetLabel(), english(Text::FarLabel));
+    EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::FixingEyeLabel(2)).GetLabel(),
+              english(Text::FixingEyeLabel2));
 }
 
 using LanguageMenuTest = FrameFixture;
@@ -96,7 +99,7 @@ TEST_F(LanguageMenuTest, EntryLoadsItsOwnFileEvenWithDotsInTheName)
 
     SendCommand(Id::FirstLanguage + 1);
 
-    EXPECT_EQ(m_frame->m_languageFile, "en.classroom.lan");
+    EXPECT_EQ(m_frame->LanguageFileName(), "en.classroom.lan");
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("English.lan")(Text::ProductTitle));
 }
 
@@ -123,10 +126,10 @@ TEST_F(LanguageSwitchTest, UnreadableChoiceReportsTheFileAndKeepsTheLabels)
 TEST_F(LanguageSwitchTest, ReloadingTheCurrentLanguageRelabelsEverything)
 {
     const ShippedLanguage german("Deutsch.lan");
-    m_frame->m_eyeBox1->SetLabel("stale");
+    drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).SetLabel("stale");
     m_frame->SetTitle("stale");
     SendCommand(Id::FirstLanguage);
-    EXPECT_EQ(m_frame->m_eyeBox1->GetLabel(), german(Text::EyeGroup1));
+    EXPECT_EQ(drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).GetLabel(), german(Text::EyeGroup1));
     EXPECT_EQ(m_frame->GetTitle(), german(Text::ProductTitle));
 }
 
@@ -158,7 +161,7 @@ TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLa
         SendCommand(item);  // sets the help book of that language
         SendCommand(Id::HelpContents);
         Yield();
-        wxHtmlHelpWindow* help = m_frame->m_help->GetHelpWindow();
+        wxHtmlHelpWindow* help = m_frame->Help()->GetHelpWindow();
         ASSERT_NE(help, nullptr) << book;
         int pagesWithPictures = 0;
         for (const auto& entry : fs::directory_iterator(PathOf(std::string("help/") + book))) {
@@ -175,7 +178,7 @@ TEST_F(LanguageSwitchTest, EveryHelpPageWithAPictureOpensWithoutAMessageInBothLa
             EXPECT_TRUE(log.Messages().empty()) << entry.path() << ": " << wxJoin(log.Messages(), '\n');
         }
         EXPECT_GE(pagesWithPictures, 5) << book;
-        m_frame->m_help->Quit();
+        m_frame->Help()->Quit();
     }
 }
 
@@ -223,16 +226,16 @@ TEST_F(LanguageSwitchTest, NumbersAndEllipsesFollowTheLanguage)
 
     drive::TypeAndEnter(m_frame, 400, "2,5");
     EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::FromUTF8("+2,50\xC2\xB0"));
-    m_frame->m_modified = false;
+    drive::SaveCaseAs(m_frame, PathOf("saved.sd"));
 
-    m_frame->m_qualityThreshold = 0.5f;
+    drive::SetQualityThreshold(m_frame, 0.5f);
     wxString threshold;
     wxTEST_DIALOG(SendCommand(Id::DisplayOptions), ReadThreshold(&threshold));
     EXPECT_EQ(threshold, "0,50");
 
     wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("r.stx")));
     m_frame->SeekPlayback(1);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0,004 s");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), "t = 0,004 s");
     wxString question;
     wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_NO, &question));
     EXPECT_NE(question.Find("0,50"), wxNOT_FOUND) << question;
@@ -246,10 +249,10 @@ TEST_F(LanguageSwitchTest, NumbersAndEllipsesFollowTheLanguage)
                 dots += label.Contains("...");
                 ellipses += label.Contains(wxString::FromUTF8("\xE2\x80\xA6"));
             }
-        EXPECT_GT(dots + ellipses, 3) << m_frame->m_languageFile;
-        EXPECT_TRUE(dots == 0 || ellipses == 0) << m_frame->m_languageFile;
+        EXPECT_GT(dots + ellipses, 3) << m_frame->LanguageFileName();
+        EXPECT_TRUE(dots == 0 || ellipses == 0) << m_frame->LanguageFileName();
     }
     // English keeps the point.
     m_frame->SeekPlayback(2);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.008 s");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), "t = 0.008 s");
 }

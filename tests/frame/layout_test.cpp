@@ -27,8 +27,8 @@ protected:
     void ExpectCanvasAndGroupsPlaced()
     {
         // The layout measures the panel with its sunken border, children from its client origin.
-        const wxSize panel = m_frame->m_mainPanel->GetSize();
-        const wxRect canvas = m_frame->m_canvas->GetRect();
+        const wxSize panel = drive::Named<wxPanel>(m_frame, FrameControl::kMainPanel).GetSize();
+        const wxRect canvas = m_frame->View().GetRect();
         EXPECT_EQ(canvas.GetLeft(), 14);
         // The controls keep their width on the right; the canvas takes the rest.
         EXPECT_GE(panel.GetWidth() - (canvas.GetRight() + 1), 200);
@@ -36,8 +36,8 @@ protected:
         EXPECT_EQ(panel.GetHeight() - (canvas.GetBottom() + 1), 19);
 
         const int centreY = canvas.GetTop() + canvas.GetHeight() / 2;
-        const wxRect group1 = m_frame->m_eyeBox1->GetRect();
-        const wxRect group2 = m_frame->m_eyeBox2->GetRect();
+        const wxRect group1 = drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).GetRect();
+        const wxRect group2 = drive::Named<wxStaticBox>(m_frame, FrameControl::EyeBox(2)).GetRect();
         // Static boxes may be nudged by a pixel by the toolkit's frame drawing.
         EXPECT_NEAR(group1.GetTop(), canvas.GetTop(), 1);
         EXPECT_NEAR(group1.GetBottom() + 1, centreY - 2, 1);
@@ -59,7 +59,7 @@ TEST_P(LayoutTest, CanvasAndEyeGroupsFollowTheFrameSize)
     m_frame->SetClientSize(1000, 760);
     Yield();
     ExpectCanvasAndGroupsPlaced();
-    EXPECT_GT(m_frame->m_canvas->GetSize().GetWidth(), 700);
+    EXPECT_GT(m_frame->View().GetSize().GetWidth(), 700);
     m_frame->SetClientSize(700, 560);
     Yield();
     ExpectCanvasAndGroupsPlaced();
@@ -67,9 +67,9 @@ TEST_P(LayoutTest, CanvasAndEyeGroupsFollowTheFrameSize)
 
 TEST_P(LayoutTest, PlaybackPanelHasNoHeightWhileHidden)
 {
-    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_FALSE(drive::Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).IsShown());
     const wxSize client = m_frame->GetClientSize();
-    const wxRect main = m_frame->m_mainPanel->GetRect();
+    const wxRect main = drive::Named<wxPanel>(m_frame, FrameControl::kMainPanel).GetRect();
     EXPECT_EQ(main.GetLeft(), 2);
     EXPECT_EQ(main.GetTop(), 2);
     EXPECT_EQ(client.GetHeight() - (main.GetBottom() + 1), 2);
@@ -87,21 +87,25 @@ TEST_P(LayoutTest, EveryTextShowsWhole)
         EXPECT_GE(spin.GetLeft(), field->GetRect().GetRight()) << "the spin button leaves the field whole";
         EXPECT_LE(spin.GetRight(), field->GetParent()->GetSize().GetWidth()) << "the group holds its spin button";
     }
-    for (const auto* labels : {&m_frame->m_quantityLabels1, &m_frame->m_quantityLabels2})
-        for (const wxStaticText* label : *labels)
-            EXPECT_LE(label->GetRect().GetRight(), m_frame->TextField(400)->GetRect().GetLeft()) << label->GetLabel();
-    for (const wxStaticText* label :
-         {m_frame->m_coverLabel1, m_frame->m_coverLabel2, m_frame->m_blendLabelTop, m_frame->m_blendLabelBottom})
+    for (int eye : {1, 2})
+        for (int row = 0; row < kEyeQuantityCount; ++row) {
+            const auto& label = drive::Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(eye, row));
+            EXPECT_LE(label.GetRect().GetRight(), m_frame->TextField(400)->GetRect().GetLeft()) << label.GetLabel();
+        }
+    for (const wxStaticText* label : {&drive::Named<wxStaticText>(m_frame, FrameControl::FixingEyeLabel(1)),
+                                      &drive::Named<wxStaticText>(m_frame, FrameControl::FixingEyeLabel(2)),
+                                      &drive::Named<wxStaticText>(m_frame, FrameControl::kFarLabel),
+                                      &drive::Named<wxStaticText>(m_frame, FrameControl::kNearLabel)})
         ExpectWhole(label, label->GetLabel());
 
-    wxStatusBar* status = m_frame->m_statusBar;
+    wxStatusBar* status = m_frame->GetStatusBar();
     for (int field : {1, 3}) {
         wxRect rect;
         ASSERT_TRUE(status->GetFieldRect(field, rect));
         EXPECT_GE(rect.GetWidth(), status->GetTextExtent(status->GetStatusText(field)).GetWidth()) << field;
     }
     for (int id : {Id::PlaybackStart, Id::PlaybackPause, Id::PlaybackStop}) {
-        const wxWindow* button = m_frame->m_playbackPanel->FindWindow(id);
+        const wxWindow* button = drive::Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).FindWindow(id);
         ASSERT_NE(button, nullptr);
         EXPECT_GE(button->GetSize().GetWidth(), button->GetBestSize().GetWidth()) << id;
         EXPECT_GE(button->GetSize().GetHeight(), button->GetBestSize().GetHeight()) << id;

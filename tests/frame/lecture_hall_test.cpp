@@ -65,7 +65,7 @@ protected:
         ASSERT_TRUE(StartProgram());
     }
     bool Tool(int id) const { return m_frame->GetToolBar()->GetToolState(id); }
-    EyesCanvas* Canvas() const { return m_frame->m_canvas; }
+    EyesCanvas* Canvas() const { return &m_frame->View(); }
     void PressOnFrame(int keyCode)
     {
         wxKeyEvent key(wxEVT_CHAR_HOOK);
@@ -82,31 +82,31 @@ TEST_F(LectureHallTest, PresentationShowsTheViewAloneAndVBringsTheValuesBack)
     Yield();
     EXPECT_TRUE(m_frame->IsFullScreen());
     for (const wxWindow* hidden :
-         {static_cast<const wxWindow*>(m_frame->m_eyeBox1), static_cast<const wxWindow*>(m_frame->m_gazeSliders[0]),
-          static_cast<const wxWindow*>(m_frame->m_blendSlider)})
+         {&Named<wxWindow>(m_frame, FrameControl::EyeBox(1)), &Control<wxWindow>(m_frame, Id::GazeSliderEye1Vertical),
+          &Control<wxWindow>(m_frame, Id::BlendSlider)})
         EXPECT_FALSE(hidden->IsShown());
     EXPECT_GT(Canvas()->GetSize().GetWidth(), normalWidth + 150) << "the view takes the controls' room";
 
     PressOnFrame('V');
-    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_TRUE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
     // Released, the values go again after a moment.
-    for (int i = 0; i < 300 && m_frame->m_eyeBox1->IsShown(); ++i) {
+    for (int i = 0; i < 300 && Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown(); ++i) {
         wxMilliSleep(10);
         Yield();
     }
-    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_FALSE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
 
     // The quiz hides the values on purpose: V must not show them.
     ToggleTool(m_frame, Id::HideValuesTool);
     PressOnFrame('V');
-    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_FALSE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
     ToggleTool(m_frame, Id::HideValuesTool);
 
     PressOnFrame(WXK_ESCAPE);
     Yield();
     EXPECT_FALSE(m_frame->IsPresentation());
-    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
-    EXPECT_TRUE(m_frame->m_blendSlider->IsShown());
+    EXPECT_TRUE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
+    EXPECT_TRUE(Control<wxSlider>(m_frame, Id::BlendSlider).IsShown());
     EXPECT_LT(Canvas()->GetSize().GetWidth(), normalWidth + 50) << "the controls have their room again";
 }
 
@@ -125,14 +125,14 @@ TEST_F(LectureHallTest, EveryExaminationStepIsOneCommand)
         EXPECT_FALSE(Tool(tool)) << tool;
 
     SendCommand(Id::DistanceNear);
-    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 11);
     SendCommand(Id::DistanceNearer);
-    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 11);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 11);
     SendCommand(Id::DistanceFarther);
-    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 10);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 10);
     EXPECT_FALSE(m_frame->TextField(400)->IsEnabled()) << "between the ends the values are blended";
     SendCommand(Id::DistanceFar);
-    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 1);
 
     // Up at the default 20 degrees, then 30; the keypad does the same as the digits.
     SendCommand(Id::FirstGazePosition + 7);

@@ -49,7 +49,7 @@ protected:
         key.SetEventObject(m_frame);
         m_frame->ProcessWindowEvent(key);
     }
-    wxString Status() const { return m_frame->m_statusBar->GetStatusText(PatientFrame::kPrismStatusField); }
+    wxString Status() const { return m_frame->GetStatusBar()->GetStatusText(PatientFrame::kPrismStatusField); }
     const Prism& PrismOf(int eye) const
     {
         return m_frame->ExaminationNow().PrismBefore(eye == 0 ? Eye::one : Eye::two);
@@ -76,9 +76,9 @@ TEST_F(PrismCommandsTest, KeysStepAlongTheBarAndTheStatusShowsThePrisms)
     EXPECT_EQ(PrismOf(0).dioptres, 2);
     EXPECT_EQ(PrismOf(0).base, PrismBase::up);
     EXPECT_EQ(Status(), "R: 2 PD base up   L: 18 PD base in");
-    const int width = m_frame->m_statusBar->GetTextExtent(Status()).GetWidth();
+    const int width = m_frame->GetStatusBar()->GetTextExtent(Status()).GetWidth();
     wxRect field;
-    ASSERT_TRUE(m_frame->m_statusBar->GetFieldRect(PatientFrame::kPrismStatusField, field));
+    ASSERT_TRUE(m_frame->GetStatusBar()->GetFieldRect(PatientFrame::kPrismStatusField, field));
     EXPECT_GE(field.GetWidth(), width);
     PressKey('D', true);
     PressKey('D', true);

@@ -1,3 +1,4 @@
+#include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "LanguageFile.h"
 #include "TestDialogs.h"
@@ -62,12 +63,12 @@ TEST_F(StartupTest, InitialStateBeforeAnySettingsFile)
                    Id::TranslucentEye2, Id::QuizTool, Id::HideValuesTool, Id::QuadrantEditTool, Id::QuadrantHideTool})
         EXPECT_FALSE(tools->GetToolState(id)) << id;
 
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
-    EXPECT_FALSE(m_frame->m_coverCheckBox2->IsEnabled());
-    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_FALSE(drive::Control<wxCheckBox>(m_frame, Id::CoverCheckBox1).IsEnabled());
+    EXPECT_FALSE(drive::Control<wxCheckBox>(m_frame, Id::CoverCheckBox2).IsEnabled());
+    EXPECT_FALSE(drive::Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).IsShown());
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
-    EXPECT_EQ(m_frame->m_languageFile, "English.lan");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_EQ(m_frame->LanguageFileName(), "English.lan");
 }
 
 TEST_F(StartupTest, LanguageMenuListsAtMostOneHundredFiles)
@@ -136,7 +137,7 @@ TEST_F(StartupTest, FirstStartFollowsTheDesktopLanguage)
         setOrUnset("LC_ALL", c.lcAll);
         ::setenv("LANG", c.lang, 1);
         ASSERT_TRUE(StartProgram()) << c.lang;
-        EXPECT_EQ(m_frame->m_languageFile, c.expected) << c.lang;
+        EXPECT_EQ(m_frame->LanguageFileName(), c.expected) << c.lang;
         EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage(c.expected)(Text::ProductTitle)) << c.lang;
         CloseProgram();
         std::filesystem::remove(PathOf("squinx.ini"));
@@ -152,7 +153,7 @@ TEST_F(StartupTest, RefusedLanguageFileIsReportedOnceAndTheNextOneIsUsed)
     wxTEST_DIALOG(ASSERT_TRUE(StartProgram()), ExpectMessageBox(wxID_OK, &message));
     EXPECT_NE(message.Find("A.lan"), wxNOT_FOUND) << message;
     EXPECT_NE(message.Find("larger than"), wxNOT_FOUND) << message;
-    EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+    EXPECT_EQ(m_frame->LanguageFileName(), "Deutsch.lan");
     EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("Deutsch.lan")(Text::ProductTitle));
 }
 
@@ -177,7 +178,7 @@ TEST_F(StartupTest, SettingsNamingAMissingOrForeignFileFallBackWithOneMessage)
         wxString message;
         wxTEST_DIALOG(ASSERT_TRUE(StartProgram()), ExpectMessageBox(wxID_OK, &message));
         EXPECT_NE(message.Find(named), wxNOT_FOUND) << message;
-        EXPECT_EQ(m_frame->m_languageFile, "Deutsch.lan");
+        EXPECT_EQ(m_frame->LanguageFileName(), "Deutsch.lan");
         EXPECT_EQ(m_frame->GetTitle(), ShippedLanguage("Deutsch.lan")(Text::ProductTitle));
         CloseProgram();
     }
@@ -188,7 +189,7 @@ TEST_F(StartupTest, HelpExistsBeforeAnyLanguageLoads)
     PatientFrame* frame = nullptr;
     wxTEST_DIALOG(frame = new PatientFrame(nullptr, wxEmptyString, wxPoint(0, 0), wxSize(640, 508)),
                   ExpectMessageBox(wxID_OK, nullptr));
-    EXPECT_NE(frame->m_help, nullptr);
+    EXPECT_NE(frame->Help(), nullptr);
     delete frame;
 }
 

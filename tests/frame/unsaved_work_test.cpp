@@ -37,7 +37,7 @@ protected:
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("export.txt")));
     }
     int EyeOneFar() const { return m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal); }
-    PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
+    PlaybackTimer& Player() { return m_frame->Playback(); }
     const ShippedLanguage english{"English.lan"};
 };
 
@@ -49,13 +49,13 @@ TEST_F(UnsavedWorkTest, OpeningARecordingAsksAboutAnEditedCase)
     EXPECT_EQ(question, english(Text::SaveChangesQuestion));
     EXPECT_FALSE(m_frame->IsPlaybackMode());
     EXPECT_EQ(EyeOneFar(), 400);
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     wxTEST_DIALOG(SendCommand(Id::OpenRecording), ExpectMessageBox(wxID_NO, nullptr),
                   wxExpectModal<wxFileDialog>(PathOf("export.txt")));
     EXPECT_TRUE(m_frame->IsPlaybackMode());
-    EXPECT_FALSE(m_frame->m_modified);
-    EXPECT_TRUE(m_frame->m_caseFile.empty()) << "Save case must not write a recording's row over the case file";
+    EXPECT_FALSE(m_frame->IsModified());
+    EXPECT_TRUE(m_frame->CasePath().empty()) << "Save case must not write a recording's row over the case file";
 }
 
 TEST_F(UnsavedWorkTest, TheQuizAsksOnceBeforeItReplacesAnEditedCase)
@@ -63,11 +63,11 @@ TEST_F(UnsavedWorkTest, TheQuizAsksOnceBeforeItReplacesAnEditedCase)
     TypeAndEnter(m_frame, 400, "4");
     wxTEST_DIALOG(ToggleTool(m_frame, Id::QuizTool), ExpectMessageBox(wxID_CANCEL, nullptr));
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
-    EXPECT_EQ(m_frame->m_quizFrame, nullptr);
+    EXPECT_EQ(m_frame->QuizWindow(), nullptr);
     EXPECT_EQ(EyeOneFar(), 400);
 
     wxTEST_DIALOG(ToggleTool(m_frame, Id::QuizTool), ExpectMessageBox(wxID_NO, nullptr));
-    ASSERT_NE(m_frame->m_quizFrame, nullptr);
+    ASSERT_NE(m_frame->QuizWindow(), nullptr);
     // The question's case loads without a second question.
     EXPECT_TRUE(m_frame->ReadCaseFile(PathOf("case.sd")));
     EXPECT_EQ(EyeOneFar(), 1500);
@@ -82,11 +82,11 @@ TEST_F(UnsavedWorkTest, LoadingACaseStopsThePlaybackAndALateTickChangesNothing)
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("case.sd")));
     EXPECT_FALSE(Player().IsRunning());
     EXPECT_FALSE(m_frame->IsPlaybackMode());
-    const int slider = m_frame->m_timeSlider->GetValue();
+    const int slider = Control<wxSlider>(m_frame, Id::TimeSlider).GetValue();
     Player().Notify();
     EXPECT_EQ(EyeOneFar(), 1500);
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), slider);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::TimeSlider).GetValue(), slider);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt)
@@ -104,16 +104,16 @@ TEST_F(UnsavedWorkTest, AnEditedRecordingIsOfferedWhenACaseReplacesIt)
 
 TEST_F(UnsavedWorkTest, LeavingPlaybackRestoresTheFieldColoursAndTheMuscles)
 {
-    m_frame->m_qualityThreshold = 0.5f;
+    SetQualityThreshold(m_frame, 0.5f);
     OpenRecording();
     // A recording has no muscles: a change there would show nowhere and be lost.
     EXPECT_FALSE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
-    m_frame->m_timeSlider->SetValue(1);  // both eyes weak in this row
+    Control<wxSlider>(m_frame, Id::TimeSlider).SetValue(1);  // both eyes weak in this row
     Player().ShowSample();
     ASSERT_EQ(m_frame->TextField(400)->GetForegroundColour(), *wxRED);
     SendCommand(Id::NewCase);
     for (const QuantityControl& control : kQuantityControls)
-        EXPECT_EQ(m_frame->TextField(control.textId)->GetForegroundColour(), m_frame->m_textColour) << control.textId;
+        EXPECT_EQ(m_frame->TextField(control.textId)->GetForegroundColour(), TextColour(m_frame)) << control.textId;
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::Muscles));
 }
 

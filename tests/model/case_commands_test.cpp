@@ -46,9 +46,9 @@ TEST_F(CaseCommandsTest, SaveAsAppendsTheExtensionUnlessItEndsInLowerCaseSd)
     TypeAndEnter(m_frame, 400, "2");
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("patient")));
     EXPECT_EQ(ReadBytes("patient.sd").size(), kCaseFileSize);
-    EXPECT_FALSE(m_frame->m_modified);
-    EXPECT_EQ(m_frame->m_caseFile, PathOf("patient.sd"));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), english(Text::CaseSavedStatus));
+    EXPECT_FALSE(m_frame->IsModified());
+    EXPECT_EQ(m_frame->CasePath(), PathOf("patient.sd"));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), english(Text::CaseSavedStatus));
 
     wxTEST_DIALOG(SendCommand(Id::SaveCaseAs), wxExpectModal<wxFileDialog>(PathOf("upper.SD")));
     EXPECT_TRUE(fs::exists(PathOf("upper.SD.sd")));
@@ -65,7 +65,7 @@ TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks)
     wxCommandEvent newCase(wxEVT_MENU, Id::NewCase);
     ASSERT_TRUE(m_frame->NewCase(newCase));
     SendCommand(Id::ModeManifest);
-    m_frame->m_modified = false;
+    SaveCaseAs(m_frame, PathOf("saved.sd"));
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::two, EyeQuantity::vertical), 0);
 
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("a")));
@@ -74,9 +74,9 @@ TEST_F(CaseCommandsTest, SavedCaseOpensWithItsValuesModeAndMarks)
     EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), 0x81);
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
     EXPECT_FALSE(m_frame->GetMenuBar()->IsChecked(Id::ModeManifest));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::LatentModeStatus));
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle) + " [" + PathOf("a.sd") + "]");
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit)
@@ -91,7 +91,7 @@ TEST_F(CaseCommandsTest, CaseFilesCarryNoUnit)
 TEST_F(CaseCommandsTest, OpenRefusesMissingAndShortFilesAndKeepsTheModel)
 {
     TypeAndEnter(m_frame, 400, "1");
-    m_frame->m_modified = false;
+    SaveCaseAs(m_frame, PathOf("saved.sd"));
     WriteFile("short.sd", std::string(50, '\x01'));
     wxString message;
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("short.sd")),
@@ -122,7 +122,7 @@ TEST_F(CaseCommandsTest, OverwritingATooShortFileAsksFirst)
     // A full-size case is replaced by Save without any question.
     TypeAndEnter(m_frame, 400, "1");
     SendCommand(Id::SaveCase);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName)
@@ -132,7 +132,7 @@ TEST_F(CaseCommandsTest, NewAfterOpenForgetsTheFileSoSaveAsksForAName)
     drive::Slide(m_frame, Id::BlendSlider, 6);
     SendCommand(Id::NewCase);
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
-    EXPECT_EQ(m_frame->m_blendSlider->GetValue(), 1);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 1);
     EXPECT_TRUE(m_frame->TextField(400)->IsEnabled());
     EXPECT_EQ(m_frame->GetToolBar()->GetToolShortHelp(Id::SaveCase), english(Text::SaveCaseTip));
 
@@ -148,14 +148,14 @@ TEST_F(CaseCommandsTest, CancelInTheUnsavedChangesPromptAbandonsNewAndOpen)
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_CANCEL, &question));
     EXPECT_EQ(question, english(Text::SaveChangesQuestion));
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 400);
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     wxTEST_DIALOG(SendCommand(Id::OpenCase), ExpectMessageBox(wxID_CANCEL, nullptr));
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     wxTEST_DIALOG(SendCommand(Id::NewCase), ExpectMessageBox(wxID_NO, nullptr));
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 // A language file written before the questions were translatable still asks in the built-in German.
@@ -210,7 +210,7 @@ TEST_F(CaseCommandsTest, FailedWriteIsReportedAndKeepsTheOldFileAndTheMark)
 
     EXPECT_NE(message.Find(PathOf("kept.sd")), wxNOT_FOUND) << message;
     EXPECT_EQ(ReadBytes("kept.sd"), before);
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("*]"));
     for (const auto& entry : fs::directory_iterator(m_folder))
         EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
@@ -221,5 +221,5 @@ TEST_F(CaseCommandsTest, ByteNinetySixZeroMeansLatentMode)
     WriteCase("latent.sd", 0, false);
     wxTEST_DIALOG(SendCommand(Id::OpenCase), wxExpectModal<wxFileDialog>(PathOf("latent.sd")));
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::ModeLatent));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::LatentModeStatus));
 }

@@ -113,7 +113,7 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     CopyDataFile("cases/sixth-nerve-palsy-right.sd.muscles", "palsy.sd.muscles");
     Open("palsy.sd");
     ASSERT_EQ(m_frame->ExaminationNow().CaseMuscles(), PresetStrengths(MusclePreset::sixthNervePalsy, Eye::one));
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 
     // Straight ahead the sound left eye fixes and the right eye is turned in,
     // towards the viewer's right: its pupil lies right of its centre.
@@ -139,7 +139,7 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // Covering the sound eye makes the paretic eye fix: the left eye turns in further.
     drive::ToggleTool(m_frame, Id::OccluderEye2);
     for (int tick = 0; tick < 12; ++tick)
-        m_frame->m_coverAnimationTimer->Notify();
+        m_frame->CoverAnimation().Notify();
     EXPECT_NEAR(m_canvas->SolvedEyes()[0].muscles.horizontal, 0.0, 1e-6);
     EXPECT_LT(m_canvas->SolvedEyes()[1].muscles.horizontal, -leftGaze);
 
@@ -147,7 +147,7 @@ TEST_F(MuscleCommandsTest, PalsyCaseLoadsWithItsStrengthsAndTheDeviationGrowsInT
     // status bar says so instead of the view showing a measurement.
     const auto fixationStatus = [&] {
         m_canvas->ReportFixation();
-        return m_frame->m_statusBar->GetStatusText(PatientFrame::kFixationStatusField);
+        return m_frame->GetStatusBar()->GetStatusText(PatientFrame::kFixationStatusField);
     };
     EXPECT_EQ(fixationStatus(), "");
     PointAt(-200);
@@ -172,7 +172,7 @@ TEST_F(MuscleCommandsTest, PrismOfThePrimaryDeviationBeforeThePareticEyeStopsThe
         const auto settleCovering = [&](int tool) {
             drive::ToggleTool(m_frame, tool);
             for (int tick = 0; tick < 12; ++tick)
-                m_frame->m_coverAnimationTimer->Notify();
+                m_frame->CoverAnimation().Notify();
             const BothEyes solved = m_canvas->SolvedEyes();
             return std::array<GazeTarget, 2>{solved[0].LineOfSight(), solved[1].LineOfSight()};
         };
@@ -216,7 +216,7 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     // resetting and saving again removes it.
     wxTEST_DIALOG(SendCommand(Id::Muscles), wxExpectModal<MusclesDialog>(2 * kEyeCount + 1));
     EXPECT_EQ(m_frame->ExaminationNow().CaseMuscles(), PresetStrengths(MusclePreset::thirdNervePalsy, Eye::two));
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
     SendCommand(Id::SaveCase);
     EXPECT_EQ(ReadBytes("old.sd.muscles"), EncodeMuscles(m_frame->ExaminationNow().CaseMuscles()));
     EXPECT_EQ(ReadBytes("old.sd"), std::string(bytes.begin(), bytes.end()));
@@ -224,13 +224,13 @@ TEST_F(MuscleCommandsTest, OldCaseWithoutCompanionSavesByteIdenticalAndNormalStr
     wxTEST_DIALOG(SendCommand(Id::Muscles), wxExpectModal<MusclesDialog>(-1));
     SendCommand(Id::SaveCase);
     EXPECT_FALSE(fs::exists(PathOf("old.sd.muscles")));
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 
     bool numberShown = false;
     wxTEST_DIALOG(SendCommand(Id::Muscles), SlideRightLateralRectus(35, &numberShown));
     EXPECT_EQ(m_frame->ExaminationNow().CaseMuscles().Get(Eye::one, Muscle::LR), 35);
     EXPECT_TRUE(numberShown);
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 }
 
 TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens)
@@ -247,7 +247,7 @@ TEST_F(MuscleCommandsTest, MalformedCompanionIsReportedAndKeptWhileTheCaseOpens)
                   ExpectMessageBox(wxID_OK, &message));
     EXPECT_NE(message.find("bad.sd"), wxString::npos);
     EXPECT_NE(message.find("Line 2"), wxString::npos) << message;
-    EXPECT_EQ(m_frame->m_caseFile, PathOf("bad.sd"));
+    EXPECT_EQ(m_frame->CasePath(), PathOf("bad.sd"));
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::vertical), 250);
     EXPECT_TRUE(m_frame->ExaminationNow().CaseMuscles().AllNormal());
 

@@ -36,29 +36,34 @@ protected:
     }
     wxToolBar* Tools() const { return m_frame->GetToolBar(); }
     wxMenuBar* Menus() const { return m_frame->GetMenuBar(); }
+    wxCheckBox& FixingEyeCheck(int eye) const
+    {
+        return Control<wxCheckBox>(m_frame, eye == 1 ? Id::CoverCheckBox1 : Id::CoverCheckBox2);
+    }
     const ShippedLanguage english{"English.lan"};
 };
 
 TEST_F(PresentationCommandsTest, ManifestModeWithBothEyesDeviatedWarnsAndMarksTheCase)
 {
     SendCommand(Id::ModeLatent);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::LatentModeStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::LatentModeStatus));
     TypeAndEnter(m_frame, 400, "2");
     TypeAndEnter(m_frame, 403, "3");
-    m_frame->m_modified = false;
+    SaveCaseAs(m_frame, PathOf("saved.sd"));
+    const wxString savedTitle = m_frame->GetTitle();
 
     wxTEST_DIALOG(SendCommand(Id::ModeManifest), ExpectHint());
     EXPECT_TRUE(Menus()->IsChecked(Id::ModeManifest));
     EXPECT_FALSE(Menus()->IsChecked(Id::ModeLatent));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(1), english(Text::BothEyesStatus));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
-    EXPECT_TRUE(m_frame->m_modified);
-    EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle) + " [*]");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), english(Text::BothEyesStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_TRUE(m_frame->IsModified());
+    EXPECT_EQ(m_frame->GetTitle(), savedTitle.BeforeLast(']') + "*]");
 
     SendCommand(Id::ModeManifest);  // choosing the checked item keeps it checked
     EXPECT_TRUE(Menus()->IsChecked(Id::ModeManifest));
     SendCommand(Id::ModeLatent);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(1), "");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "");
 }
 
 TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther)
@@ -76,39 +81,39 @@ TEST_F(PresentationCommandsTest, ToolsAndMenuItemsMirrorEachOther)
 TEST_F(PresentationCommandsTest, CoverToolsActLikeRadioButtonsAndChooseTheFixingEye)
 {
     ToggleTool(m_frame, Id::RedFilterEye2);
-    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());
+    EXPECT_TRUE(FixingEyeCheck(1).GetValue());
     ToggleTool(m_frame, Id::RedFilterEye1);
     EXPECT_FALSE(Tools()->GetToolState(Id::RedFilterEye2));
     EXPECT_TRUE(Tools()->GetToolState(Id::RedFilterEye1));
-    EXPECT_TRUE(m_frame->m_coverCheckBox2->GetValue());  // eye 2 has no vertical offset
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
+    EXPECT_TRUE(FixingEyeCheck(2).GetValue());  // eye 2 has no vertical offset
+    EXPECT_FALSE(FixingEyeCheck(1).GetValue());
 
     ToggleTool(m_frame, Id::RedFilterEye1);  // off again
     TypeAndEnter(m_frame, 423, "2");
     ToggleTool(m_frame, Id::RedFilterEye1);
-    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());  // now eye 1 fixates
+    EXPECT_TRUE(FixingEyeCheck(1).GetValue());  // now eye 1 fixates
 
     ToggleTool(m_frame, Id::OccluderEye2);
     EXPECT_FALSE(Tools()->GetToolState(Id::RedFilterEye1));
-    EXPECT_TRUE(m_frame->m_coverCheckBox1->GetValue());
+    EXPECT_TRUE(FixingEyeCheck(1).GetValue());
     ToggleTool(m_frame, Id::OccluderEye2);
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
-    EXPECT_FALSE(m_frame->m_coverCheckBox2->GetValue());
+    EXPECT_FALSE(FixingEyeCheck(1).GetValue());
+    EXPECT_FALSE(FixingEyeCheck(2).GetValue());
 }
 
 TEST_F(PresentationCommandsTest, FixingEyeChoiceIsOfferedInLatentModeOnlyWithAnOffset)
 {
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
+    EXPECT_FALSE(FixingEyeCheck(1).IsEnabled());
     SendCommand(Id::ModeLatent);
     ToggleTool(m_frame, Id::RedFilterEye1);
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->IsEnabled());
+    EXPECT_FALSE(FixingEyeCheck(1).IsEnabled());
     TypeAndEnter(m_frame, 423, "1.5");
     ToggleTool(m_frame, Id::RedFilterEye1);
     ToggleTool(m_frame, Id::RedFilterEye1);
-    EXPECT_TRUE(m_frame->m_coverCheckBox1->IsEnabled());
-    EXPECT_TRUE(m_frame->m_coverCheckBox2->IsEnabled());
+    EXPECT_TRUE(FixingEyeCheck(1).IsEnabled());
+    EXPECT_TRUE(FixingEyeCheck(2).IsEnabled());
     ToggleTool(m_frame, Id::OccluderEye1);
-    EXPECT_FALSE(m_frame->m_coverCheckBox2->IsEnabled());
+    EXPECT_FALSE(FixingEyeCheck(2).IsEnabled());
 }
 
 TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked)
@@ -121,7 +126,7 @@ TEST_F(PresentationCommandsTest, TorsionHintOnEveryCoverClickUntilUnticked)
     wxTEST_DIALOG(ToggleTool(m_frame, Id::OccluderEye1), ExpectHint());
     EXPECT_FALSE(m_frame->ExaminationNow().Aids(Eye::one).occluder);
     wxTEST_DIALOG(ToggleTool(m_frame, Id::TranslucentEye2), ExpectHint(false));
-    EXPECT_FALSE(m_frame->m_showCoverHint);
+    EXPECT_FALSE(m_frame->ShowsCoverHint());
     ToggleTool(m_frame, Id::TranslucentEye2);  // no dialog any more
 }
 
@@ -172,9 +177,9 @@ TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheO
     ToggleTool(m_frame, Id::QuadrantHideTool);
     ToggleTool(m_frame, Id::QuadrantHideTool);  // off before hiding
     ToggleTool(m_frame, Id::HideValuesTool);
-    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
-    EXPECT_FALSE(m_frame->m_gazeSliders[2]->IsShown());
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), "");
+    EXPECT_FALSE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
+    EXPECT_FALSE(Control<wxSlider>(m_frame, Id::GazeSliderEye1Horizontal).IsShown());
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), "");
     EXPECT_FALSE(Tools()->GetToolEnabled(Id::OpenCase));
     EXPECT_FALSE(Tools()->GetToolEnabled(Id::QuadrantEditTool));
     EXPECT_TRUE(Tools()->GetToolState(Id::QuadrantHideTool));
@@ -182,47 +187,50 @@ TEST_F(PresentationCommandsTest, HidingTheValuesLocksTheCaseToolsAndRestoresTheO
     EXPECT_FALSE(Menus()->IsEnabled(Id::ViewSubmenu));
 
     ToggleTool(m_frame, Id::HideValuesTool);
-    EXPECT_TRUE(m_frame->m_eyeBox2->IsShown());
+    EXPECT_TRUE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(2)).IsShown());
     EXPECT_TRUE(Tools()->GetToolEnabled(Id::SaveCase));
     EXPECT_FALSE(Tools()->GetToolState(Id::QuadrantHideTool));
     EXPECT_TRUE(Tools()->GetToolEnabled(Id::QuadrantHideTool));
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(3), english(Text::ManifestModeStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(3), english(Text::ManifestModeStatus));
     EXPECT_TRUE(Menus()->IsEnabled(Id::ViewSubmenu));
 }
 
 TEST_F(PresentationCommandsTest, QuizToolHidesValuesAndStartsANewCaseWhenSwitchedOff)
 {
     TypeAndEnter(m_frame, 400, "3");
-    m_frame->m_modified = false;
+    SaveCaseAs(m_frame, PathOf("saved.sd"));
     ToggleTool(m_frame, Id::QuizTool);
     EXPECT_TRUE(Tools()->GetToolState(Id::HideValuesTool));
     EXPECT_FALSE(Tools()->GetToolEnabled(Id::HideValuesTool));
-    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_FALSE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
 
     ToggleTool(m_frame, Id::QuizTool);
     EXPECT_FALSE(Tools()->GetToolState(Id::HideValuesTool));
     EXPECT_TRUE(Tools()->GetToolEnabled(Id::HideValuesTool));
-    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_TRUE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
 TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows)
 {
     const wxSize before = m_frame->GetSize();
-    EXPECT_GE(m_frame->m_playbackBarHeight, 28);
-    const int playbackHeight = m_frame->m_playbackBarHeight + m_frame->m_traceHeight;
     m_frame->SetPlaybackMode(true);
     Yield();
-    EXPECT_TRUE(m_frame->m_playbackPanel->IsShown());
-    EXPECT_TRUE(m_frame->m_tracePanel->IsShown());
-    EXPECT_FALSE(m_frame->m_blendSlider->IsEnabled());
+    const auto& bar = Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel);
+    const auto& trace = Control<TracePanel>(m_frame, Id::TracePanel);
+    EXPECT_GE(bar.GetSize().GetHeight(), 28);
+    const int playbackHeight = bar.GetSize().GetHeight() + trace.GetSize().GetHeight();
+    EXPECT_TRUE(bar.IsShown());
+    EXPECT_TRUE(trace.IsShown());
+    EXPECT_FALSE(Control<wxSlider>(m_frame, Id::BlendSlider).IsEnabled());
     EXPECT_TRUE(Menus()->IsEnabled(Id::RepairRecording));
     EXPECT_FALSE(m_frame->TextField(418)->IsShown());
     EXPECT_FALSE(m_frame->SpinButton(417)->IsShown());
-    EXPECT_TRUE(m_frame->m_quantityLabels1[3]->IsShown());
-    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
-    EXPECT_FALSE(m_frame->m_quantityLabels2[5]->IsShown());
-    EXPECT_FALSE(m_frame->m_coverCheckBox2->IsShown());
+    EXPECT_TRUE(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 3)).IsShown());
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 3)).GetLabel(),
+              english(Text::QualityRowLabel));
+    EXPECT_FALSE(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(2, 5)).IsShown());
+    EXPECT_FALSE(FixingEyeCheck(2).IsShown());
     EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight() + playbackHeight);
 
     m_frame->SetPlaybackMode(true);  // a second recording does not grow the window again
@@ -230,21 +238,22 @@ TEST_F(PresentationCommandsTest, PlaybackModeShowsTheBarAndHidesTheLowerRows)
 
     m_frame->SetPlaybackMode(false);
     Yield();
-    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
-    EXPECT_FALSE(m_frame->m_tracePanel->IsShown());
-    EXPECT_TRUE(m_frame->m_blendSlider->IsEnabled());
+    EXPECT_FALSE(Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).IsShown());
+    EXPECT_FALSE(Control<TracePanel>(m_frame, Id::TracePanel).IsShown());
+    EXPECT_TRUE(Control<wxSlider>(m_frame, Id::BlendSlider).IsEnabled());
     EXPECT_FALSE(Menus()->IsEnabled(Id::SaveRecording));
     EXPECT_TRUE(m_frame->TextField(423)->IsShown());
-    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::VerticalAxisTiltRow));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 3)).GetLabel(),
+              english(Text::VerticalAxisTiltRow));
     EXPECT_EQ(m_frame->GetSize().GetHeight(), before.GetHeight());
 }
 
 TEST_F(PresentationCommandsTest, LeavingPlaybackModeWhenNotInItChangesNothing)
 {
     const wxSize before = m_frame->GetSize();
-    m_frame->m_statusBar->SetStatusText("kept", 2);
+    m_frame->GetStatusBar()->SetStatusText("kept", 2);
     m_frame->SetPlaybackMode(false);
     EXPECT_EQ(m_frame->GetSize(), before);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "kept");
-    EXPECT_FALSE(m_frame->m_playbackPanel->IsShown());
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), "kept");
+    EXPECT_FALSE(Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).IsShown());
 }

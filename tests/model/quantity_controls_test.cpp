@@ -32,17 +32,17 @@ protected:
         ASSERT_TRUE(StartProgram());
     }
     const EyeModel& Model() const { return m_frame->ExaminationNow().Model(); }
-    wxString Status(int field) const { return m_frame->m_statusBar->GetStatusText(field); }
+    wxString Status(int field) const { return m_frame->GetStatusBar()->GetStatusText(field); }
 };
 
 TEST_F(QuantityControlsTest, TextAtTheFarEndStoresTheFarValueOnly)
 {
-    ASSERT_EQ(m_frame->m_blendSlider->GetValue(), 1);  // a new case starts at the far end
+    ASSERT_EQ(Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), 1);  // a new case starts at the far end
     TypeAndEnter(m_frame, 400, "12.34");
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1234);
     EXPECT_EQ(Model().Near(Eye::one, EyeQuantity::horizontal), 0);
     EXPECT_EQ(FieldText(m_frame, 400), "+12.34" + kDegree);
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     Slide(m_frame, Id::BlendSlider, 11);
     EXPECT_EQ(FieldText(m_frame, 400), "  0.00" + kDegree);
@@ -67,7 +67,7 @@ TEST_F(QuantityControlsTest, DecimalCommaLettersAndNegatedFields)
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::vertical), -150);
     EXPECT_EQ(FieldText(m_frame, 401), "+1.50" + kDegree);
     EXPECT_EQ(m_frame->SpinButton(406)->GetValue(), -150);
-    EXPECT_EQ(m_frame->m_gazeSliders[0]->GetValue(), -150);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::GazeSliderEye1Vertical).GetValue(), -150);
 }
 
 TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesEditing)
@@ -78,13 +78,13 @@ TEST_F(QuantityControlsTest, BlendBetweenTheEndsShowsTruncatedValuesAndDisablesE
     EXPECT_EQ(FieldText(m_frame, 400), "+5.00" + kDegree);
     EXPECT_FALSE(m_frame->TextField(400)->IsEnabled());
     EXPECT_FALSE(m_frame->SpinButton(417)->IsEnabled());
-    EXPECT_FALSE(m_frame->m_gazeSliders[3]->IsEnabled());
+    EXPECT_FALSE(Control<wxSlider>(m_frame, Id::GazeSliderEye2Horizontal).IsEnabled());
 
     Slide(m_frame, Id::BlendSlider, 1);
     EXPECT_TRUE(m_frame->TextField(400)->IsEnabled());
     Slide(m_frame, Id::BlendSlider, 11);
     EXPECT_TRUE(m_frame->TextField(423)->IsEnabled());
-    EXPECT_TRUE(m_frame->m_gazeSliders[0]->IsEnabled());
+    EXPECT_TRUE(Control<wxSlider>(m_frame, Id::GazeSliderEye1Vertical).IsEnabled());
 
     TypeAndEnter(m_frame, 400, "0.01");  // near 1
     Slide(m_frame, Id::BlendSlider, 1);
@@ -97,7 +97,7 @@ TEST_F(QuantityControlsTest, SpinAndGazeSliderEditTheSameValue)
 {
     Spin(m_frame, 409, 250);  // eye 2 horizontal, shown negated
     EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::horizontal), 250);
-    EXPECT_EQ(m_frame->m_gazeSliders[3]->GetValue(), 250);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::GazeSliderEye2Horizontal).GetValue(), 250);
     EXPECT_EQ(FieldText(m_frame, 403), " -2.50" + kDegree);
 
     Slide(m_frame, Id::GazeSliderEye2Vertical, -75);
@@ -110,32 +110,32 @@ TEST_F(QuantityControlsTest, TorsionLabelsFollowTheShownSign)
 {
     const ShippedLanguage english("English.lan");
     TypeAndEnter(m_frame, 402, "2");
-    EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::IncycloRow));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 2)).GetLabel(), english(Text::IncycloRow));
     TypeAndEnter(m_frame, 405, "2");  // eye 2 torsion is shown negated
     EXPECT_EQ(Model().Far(Eye::two, EyeQuantity::torsion), -200);
-    EXPECT_EQ(m_frame->m_quantityLabels2[2]->GetLabel(), english(Text::IncycloRow));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(2, 2)).GetLabel(), english(Text::IncycloRow));
     TypeAndEnter(m_frame, 402, "-1");
-    EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::ExcycloRow));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 2)).GetLabel(), english(Text::ExcycloRow));
     TypeAndEnter(m_frame, 402, "0");
-    EXPECT_EQ(m_frame->m_quantityLabels1[2]->GetLabel(), english(Text::TorsionRow));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 2)).GetLabel(), english(Text::TorsionRow));
 }
 
 TEST_F(QuantityControlsTest, UnitSwitchLosesHundredthsAndChangesRanges)
 {
     TypeAndEnter(m_frame, 400, "12.34");
-    m_frame->m_modified = false;
+    SaveCaseAs(m_frame, PathOf("saved.sd"));
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 12);
     EXPECT_EQ(FieldText(m_frame, 400), "+12" + kDegree);
-    EXPECT_EQ(m_frame->m_gazeSliders[2]->GetMax(), 50);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::GazeSliderEye1Horizontal).GetMax(), 50);
     EXPECT_EQ(m_frame->SpinButton(406)->GetMin(), 50);  // reversed
     EXPECT_EQ(m_frame->SpinButton(408)->GetMin(), -50);
 
     ToggleMenuItem(m_frame, Id::WholeDegreesItem);
     EXPECT_EQ(Model().Far(Eye::one, EyeQuantity::horizontal), 1200);
     EXPECT_EQ(FieldText(m_frame, 400), "+12.00" + kDegree);
-    EXPECT_EQ(m_frame->m_gazeSliders[2]->GetMax(), 5000);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::GazeSliderEye1Horizontal).GetMax(), 5000);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 TEST_F(QuantityControlsTest, ValuesBeyondTheRangeStayStoredWhileControlsShowTheLimit)
@@ -171,7 +171,7 @@ TEST_F(QuantityControlsTest, BothEyesHintOnceThenRearmedWhenOneEyeIsStraight)
     TypeAndEnter(m_frame, 400, "0");
     EXPECT_EQ(Status(1), "");
     wxTEST_DIALOG(TypeAndEnter(m_frame, 400, "1"), ExpectHint(false));
-    EXPECT_FALSE(m_frame->m_showBothEyesHint);
+    EXPECT_FALSE(m_frame->ShowsBothEyesHint());
 
     TypeAndEnter(m_frame, 400, "0");
     TypeAndEnter(m_frame, 400, "1");  // unticked: no dialog, the status still says it
@@ -188,14 +188,14 @@ TEST_F(QuantityControlsTest, BothEyesHintSilentInLatentModeAndInPlayback)
 
     m_frame->GetMenuBar()->Check(Id::ModeLatent, false);
     m_frame->GetMenuBar()->Check(Id::ModeManifest, true);
-    m_frame->m_playbackPanel->Show();
+    Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).Show();
     TypeAndEnter(m_frame, 404, "4");
     EXPECT_EQ(Status(1), "");
 }
 
 TEST_F(QuantityControlsTest, TiltChangeShowsTheAxisLinesForFourSeconds)
 {
-    OverlayTimer& overlay = *m_frame->m_overlayTimer;
+    OverlayTimer& overlay = m_frame->AxisOverlayTimer();
     EXPECT_FALSE(overlay.axisOverlaysVisible);
     TypeAndEnter(m_frame, 418, "3");
     EXPECT_TRUE(overlay.axisOverlaysVisible);
@@ -221,21 +221,21 @@ TEST_F(QuantityControlsTest, CoverCheckBoxesExcludeEachOther)
 {
     ClickCheckBox(m_frame, Id::CoverCheckBox1, true);
     ClickCheckBox(m_frame, Id::CoverCheckBox2, true);
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
-    EXPECT_TRUE(m_frame->m_coverCheckBox2->GetValue());
+    EXPECT_FALSE(Control<wxCheckBox>(m_frame, Id::CoverCheckBox1).GetValue());
+    EXPECT_TRUE(Control<wxCheckBox>(m_frame, Id::CoverCheckBox2).GetValue());
     ClickCheckBox(m_frame, Id::CoverCheckBox2, false);
-    EXPECT_FALSE(m_frame->m_coverCheckBox1->GetValue());
-    EXPECT_FALSE(m_frame->m_coverCheckBox2->GetValue());
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(Control<wxCheckBox>(m_frame, Id::CoverCheckBox1).GetValue());
+    EXPECT_FALSE(Control<wxCheckBox>(m_frame, Id::CoverCheckBox2).GetValue());
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 TEST_F(QuantityControlsTest, StartsInHundredthsWithFullRanges)
 {
     EXPECT_EQ(FieldText(m_frame, 400), "  0.00" + kDegree);
-    EXPECT_EQ(m_frame->m_gazeSliders[0]->GetMin(), -5000);
+    EXPECT_EQ(Control<wxSlider>(m_frame, Id::GazeSliderEye1Vertical).GetMin(), -5000);
     EXPECT_EQ(m_frame->SpinButton(412)->GetMin(), 5000);
     EXPECT_EQ(m_frame->SpinButton(412)->GetMax(), -5000);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
 }
 
 class AngleSpinButtonTest : public FrameFixture {

@@ -1,5 +1,6 @@
 // The display options dialog: its controls, Apply, OK and Cancel, and the
 // main window and view after it closed.
+#include "FrameDriver.h"
 #include "FrameFixture.h"
 #include "widgets/Ids.h"
 #include "LanguageFile.h"
@@ -26,19 +27,6 @@
 #include <vector>
 
 namespace Ids = DisplayOptionsId;
-
-// Lets a test work the dialog's controls; its answer is the closing button.
-template <>
-class wxExpectModal<DisplayOptionsDialog> : public wxExpectModalBase<DisplayOptionsDialog> {
-public:
-    explicit wxExpectModal(std::function<int(DisplayOptionsDialog&)> answer) : m_answer(std::move(answer)) {}
-
-protected:
-    int OnInvoked(DisplayOptionsDialog* dialog) const override { return m_answer(*dialog); }
-
-private:
-    std::function<int(DisplayOptionsDialog&)> m_answer;
-};
 
 namespace {
 
@@ -127,7 +115,7 @@ protected:
         wxTEST_DIALOG(SendCommand(Id::DisplayOptions), wxExpectModal<DisplayOptionsDialog>(std::move(answer)));
     }
 
-    EyesCanvas& Canvas() { return *m_frame->m_canvas; }
+    EyesCanvas& Canvas() { return m_frame->View(); }
 };
 
 TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages)
@@ -205,13 +193,16 @@ TEST_F(DisplayOptionsTest, LayoutOfButtonsNotebookAndPages)
 
 TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings)
 {
+    drive::ChooseDisplayOptions(m_frame, [](DisplayOptionsDialog& dialog) {
+        Tick(Find<wxCheckBox>(dialog, Ids::ThresholdCheck), true);
+        TypeAndEnter(dialog, "0.5");
+        dialog.HintCheck1()->SetValue(false);
+        dialog.HintCheck2()->SetValue(true);
+    });
     Canvas().m_eyeSegments = 45;
     Canvas().m_redFilterAlpha = 0.2f;
     Canvas().m_occluderAlpha = 0.35f;
     Canvas().m_quadrantAlpha = 0.6f;
-    m_frame->m_qualityThreshold = 0.5f;
-    m_frame->m_showBothEyesHint = false;
-    m_frame->m_showCoverHint = true;
     RunDialog([&](DisplayOptionsDialog& dialog) {
         EXPECT_FALSE(Find<wxRadioButton>(dialog, Ids::CoarseRadio)->GetValue());
         EXPECT_FALSE(Find<wxRadioButton>(dialog, Ids::MediumRadio)->GetValue());
@@ -224,8 +215,8 @@ TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings)
         EXPECT_EQ(Find<wxTextCtrl>(dialog, Ids::ThresholdText)->GetValue(), "0.50");
         EXPECT_FALSE(dialog.HintCheck1()->GetValue());
         EXPECT_TRUE(dialog.HintCheck2()->GetValue());
-        EXPECT_EQ(dialog.Swatch(panelColourSlot)->GetBackgroundColour(), m_frame->m_panelColour);
-        EXPECT_EQ(dialog.Swatch(textColourSlot)->GetBackgroundColour(), m_frame->m_textColour);
+        EXPECT_EQ(dialog.Swatch(panelColourSlot)->GetBackgroundColour(), drive::PanelColour(m_frame));
+        EXPECT_EQ(dialog.Swatch(textColourSlot)->GetBackgroundColour(), drive::TextColour(m_frame));
         EXPECT_EQ(dialog.Swatch(backgroundColourSlot)->GetBackgroundColour(), Canvas().m_backgroundColour);
         EXPECT_EQ(dialog.Swatch(redFilterColourSlot)->GetBackgroundColour(), Canvas().m_redFilterColour);
         EXPECT_EQ(dialog.Swatch(occluderColourSlot)->GetBackgroundColour(), Canvas().m_occluderColour);
@@ -238,7 +229,7 @@ TEST_F(DisplayOptionsTest, OpensWithTheLiveSettings)
 
 TEST_F(DisplayOptionsTest, ZeroThresholdStartsSwitchedOffAndTickingShowsZero)
 {
-    m_frame->m_qualityThreshold = 0;
+    drive::SetQualityThreshold(m_frame, 0);
     RunDialog([](DisplayOptionsDialog& dialog) {
         auto* check = Find<wxCheckBox>(dialog, Ids::ThresholdCheck);
         auto* field = Find<wxTextCtrl>(dialog, Ids::ThresholdText);
@@ -264,7 +255,7 @@ TEST_F(DisplayOptionsTest, DecimalCommaIsReformattedAndOkStoresIt)
         TypeAndEnter(dialog, "0,75");
         return Ids::OkButton;
     });
-    EXPECT_FLOAT_EQ(m_frame->m_qualityThreshold, 0.75f);
+    EXPECT_FLOAT_EQ(m_frame->QualityThreshold(), 0.75f);
 }
 
 TEST_F(DisplayOptionsTest, OkTakesTypedTextWithoutEnterAndNothingWhenSwitchedOff)
@@ -274,21 +265,21 @@ TEST_F(DisplayOptionsTest, OkTakesTypedTextWithoutEnterAndNothingWhenSwitchedOff
         Find<wxTextCtrl>(dialog, Ids::ThresholdText)->ChangeValue("0,4 rows");
         return Ids::OkButton;
     });
-    EXPECT_FLOAT_EQ(m_frame->m_qualityThreshold, 0.4f);
+    EXPECT_FLOAT_EQ(m_frame->QualityThreshold(), 0.4f);
 
     RunDialog([](DisplayOptionsDialog& dialog) {
         EXPECT_EQ(Find<wxTextCtrl>(dialog, Ids::ThresholdText)->GetValue(), "0.40");
         Tick(Find<wxCheckBox>(dialog, Ids::ThresholdCheck), false);
         return Ids::OkButton;
     });
-    EXPECT_EQ(m_frame->m_qualityThreshold, 0.0f);
+    EXPECT_EQ(m_frame->QualityThreshold(), 0.0f);
 }
 
 TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly)
 {
     const wxColour chosen(10, 200, 30);
     ColourAnswers answers({chosen});
-    m_frame->m_qualityThreshold = 0;
+    drive::SetQualityThreshold(m_frame, 0);
     RunDialog([&](DisplayOptionsDialog& dialog) {
         Click(dialog, Ids::PanelColourButton);
         Slide(dialog, Ids::RedFilterAlphaSlider, 0);
@@ -302,14 +293,14 @@ TEST_F(DisplayOptionsTest, ApplyThenCancelKeepsTheVisualSettingsOnly)
         Click(dialog, Ids::ApplyButton);
         return Ids::CancelButton;
     });
-    EXPECT_EQ(m_frame->m_panelColour, chosen);
+    EXPECT_EQ(drive::PanelColour(m_frame), chosen);
     EXPECT_EQ(Canvas().m_redFilterAlpha, 0.0f);
     EXPECT_EQ(Canvas().m_occluderAlpha, 1.0f);
     EXPECT_FLOAT_EQ(Canvas().m_quadrantAlpha, 0.37f);
     EXPECT_EQ(Canvas().m_eyeSegments, 45);
-    EXPECT_EQ(m_frame->m_qualityThreshold, 0.0f);
-    EXPECT_TRUE(m_frame->m_showBothEyesHint);
-    EXPECT_TRUE(m_frame->m_showCoverHint);
+    EXPECT_EQ(m_frame->QualityThreshold(), 0.0f);
+    EXPECT_TRUE(m_frame->ShowsBothEyesHint());
+    EXPECT_TRUE(m_frame->ShowsCoverHint());
 }
 
 TEST_F(DisplayOptionsTest, CancelWithoutApplyChangesNothing)
@@ -326,7 +317,7 @@ TEST_F(DisplayOptionsTest, CancelWithoutApplyChangesNothing)
     EXPECT_EQ(Canvas().m_backgroundColour, before);
     EXPECT_FLOAT_EQ(Canvas().m_quadrantAlpha, 0.6f);
     EXPECT_EQ(Canvas().m_eyeSegments, 22);
-    EXPECT_TRUE(m_frame->m_showBothEyesHint);
+    EXPECT_TRUE(m_frame->ShowsBothEyesHint());
 }
 
 TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem)
@@ -343,8 +334,8 @@ TEST_F(DisplayOptionsTest, EachColourButtonEditsItsOwnItem)
         return Ids::OkButton;
     });
     ASSERT_EQ(answers.Asked(), 8u);
-    EXPECT_EQ(m_frame->m_panelColour, *colours[0]);
-    EXPECT_EQ(m_frame->m_textColour, *colours[1]);
+    EXPECT_EQ(drive::PanelColour(m_frame), *colours[0]);
+    EXPECT_EQ(drive::TextColour(m_frame), *colours[1]);
     EXPECT_EQ(Canvas().m_backgroundColour, *colours[2]);
     EXPECT_EQ(Canvas().m_occluderColour, *colours[3]);
     EXPECT_EQ(Canvas().m_redFilterColour, *colours[4]);
@@ -420,11 +411,11 @@ TEST_F(DisplayOptionsTest, OkTakesHintsAndRepaintsPanelsAndView)
         dialog.HintCheck2()->SetValue(false);
         return Ids::OkButton;
     });
-    EXPECT_FALSE(m_frame->m_showBothEyesHint);
-    EXPECT_FALSE(m_frame->m_showCoverHint);
-    EXPECT_EQ(m_frame->m_mainPanel->GetBackgroundColour(), panel);
-    EXPECT_EQ(m_frame->m_quantityLabels1[0]->GetBackgroundColour(), panel);
-    EXPECT_EQ(m_frame->m_quantityLabels2[5]->GetForegroundColour(), text);
+    EXPECT_FALSE(m_frame->ShowsBothEyesHint());
+    EXPECT_FALSE(m_frame->ShowsCoverHint());
+    EXPECT_EQ(drive::Named<wxPanel>(m_frame, FrameControl::kMainPanel).GetBackgroundColour(), panel);
+    EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 0)).GetBackgroundColour(), panel);
+    EXPECT_EQ(drive::Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(2, 5)).GetForegroundColour(), text);
 
     ASSERT_TRUE(Canvas().Render());
     unsigned char pixel[3] = {};
@@ -468,9 +459,9 @@ TEST_F(DisplayOptionsTest, SettingsFileKeepsWhatOkApplied)
     EXPECT_FLOAT_EQ(Canvas().m_occluderAlpha, 0.05f);
     EXPECT_FLOAT_EQ(Canvas().m_quadrantAlpha, 0.8f);
     EXPECT_EQ(Canvas().m_eyeSegments, 15);
-    EXPECT_FLOAT_EQ(m_frame->m_qualityThreshold, 0.3f);
-    EXPECT_TRUE(m_frame->m_showBothEyesHint);
-    EXPECT_FALSE(m_frame->m_showCoverHint);
+    EXPECT_FLOAT_EQ(m_frame->QualityThreshold(), 0.3f);
+    EXPECT_TRUE(m_frame->ShowsBothEyesHint());
+    EXPECT_FALSE(m_frame->ShowsCoverHint());
 
     // The sliders open where they were left.
     RunDialog([](DisplayOptionsDialog& dialog) {

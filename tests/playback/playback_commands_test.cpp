@@ -45,7 +45,8 @@ protected:
     {
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf(name)));
     }
-    PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
+    PlaybackTimer& Player() { return m_frame->Playback(); }
+    wxSlider& TimeSlider() { return Control<wxSlider>(m_frame, Id::TimeSlider); }
     void ClickButton(int id)
     {
         wxCommandEvent event(wxEVT_BUTTON, id);
@@ -58,17 +59,17 @@ TEST_F(PlaybackCommandsTest, OpeningADeviceExportEntersPlaybackMode)
 {
     Open("export");  // ".txt" is appended
     EXPECT_TRUE(m_frame->IsPlaybackMode());
-    EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
+    EXPECT_EQ(TimeSlider().GetMax(), 3);
     EXPECT_TRUE(m_frame->GetMenuBar()->IsEnabled(Id::SaveRecording));
     EXPECT_TRUE(m_frame->GetTitle().StartsWith(english(Text::ProductTitle) + " ["));
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("export.txt]")) << m_frame->GetTitle();
-    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
-    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   98%");
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.00 s");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).GetLabel(), "  100%");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(2)).GetLabel(), "   98%");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), "t = 0.00 s");
     EXPECT_EQ(FieldText(m_frame, 400), "+2.50\xB0");
-    m_frame->m_timeSlider->SetValue(3);
+    TimeSlider().SetValue(3);
     Player().ShowSample();
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), "t = 0.06 s");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), "t = 0.06 s");
 }
 
 TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable)
@@ -79,11 +80,11 @@ TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable)
     wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("broken.stx")),
                   ExpectMessageBox(wxID_OK, &message));
     EXPECT_TRUE(message.StartsWith(english(Text::RecordingInvalid))) << message;
-    EXPECT_EQ(m_frame->m_timeSlider->GetMax(), 3);
-    m_frame->m_timeSlider->SetValue(2);
+    EXPECT_EQ(TimeSlider().GetMax(), 3);
+    TimeSlider().SetValue(2);
     Player().ShowSample();
-    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "   99%");
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), "");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(2)).GetLabel(), "   99%");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), "");
 }
 
 TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocking)
@@ -108,57 +109,57 @@ TEST_F(PlaybackCommandsTest, StartPauseAndStop)
     ClickButton(Id::PlaybackStart);
     EXPECT_TRUE(Player().IsRunning());
     Player().Notify();
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 0);
+    EXPECT_EQ(TimeSlider().GetValue(), 0);
     now = 10;  // the normal speed plays twice as fast as recorded
     Player().Notify();
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 1);
+    EXPECT_EQ(TimeSlider().GetValue(), 1);
     now = 29;
     Player().Notify();
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    EXPECT_EQ(TimeSlider().GetValue(), 2);
     ClickButton(Id::PlaybackPause);
     EXPECT_FALSE(Player().IsRunning());
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    EXPECT_EQ(TimeSlider().GetValue(), 2);
     now = 1000;  // a pause does not count
     ClickButton(Id::PlaybackStart);
     Player().Notify();
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 2);
+    EXPECT_EQ(TimeSlider().GetValue(), 2);
     now = 5000;
     Player().Notify();  // the last row stops the timer
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 3);
+    EXPECT_EQ(TimeSlider().GetValue(), 3);
     EXPECT_FALSE(Player().IsRunning());
     ClickButton(Id::PlaybackStop);
-    EXPECT_EQ(m_frame->m_timeSlider->GetValue(), 0);
-    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
+    EXPECT_EQ(TimeSlider().GetValue(), 0);
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).GetLabel(), "  100%");
 }
 
 TEST_F(PlaybackCommandsTest, WeakRowsAreShownInRedAndGoodOnesInTheTextColour)
 {
-    m_frame->m_qualityThreshold = 0.5f;
+    SetQualityThreshold(m_frame, 0.5f);
     Open("export.txt");
-    m_frame->m_timeSlider->SetValue(1);  // both eyes weak in row 1
+    TimeSlider().SetValue(1);  // both eyes weak in row 1
     Player().ShowSample();
     EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), *wxRED);
     EXPECT_EQ(m_frame->TextField(405)->GetForegroundColour(), *wxRED);
-    m_frame->m_timeSlider->SetValue(2);
+    TimeSlider().SetValue(2);
     Player().ShowSample();
-    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_textColour);
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), TextColour(m_frame));
 }
 
 TEST_F(PlaybackCommandsTest, AnEditChangesTheRowNotTheCase)
 {
-    m_frame->m_qualityThreshold = 0.5f;
+    SetQualityThreshold(m_frame, 0.5f);
     Open("export.txt");
-    m_frame->m_timeSlider->SetValue(1);
+    TimeSlider().SetValue(1);
     Player().ShowSample();
     TypeAndEnter(m_frame, 400, "4");
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
     EXPECT_TRUE(Player().IsRecordingModified());
     EXPECT_TRUE(m_frame->GetTitle().EndsWith("*]"));
     Player().ShowSample();
-    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
-    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).GetLabel(), "  100%");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(2)).GetLabel(), "  100%");
     EXPECT_EQ(FieldText(m_frame, 400), "+4.00\xB0");
-    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), m_frame->m_textColour);
+    EXPECT_EQ(m_frame->TextField(400)->GetForegroundColour(), TextColour(m_frame));
 }
 
 TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark)
@@ -167,7 +168,7 @@ TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark)
     TypeAndEnter(m_frame, 402, "1");
     wxTEST_DIALOG(SendCommand(Id::SaveRecordingAs), wxExpectModal<wxFileDialog>(PathOf("edited")));
     EXPECT_FALSE(Player().IsRecordingModified());
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(0), english(Text::RecordingSavedStatus));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), english(Text::RecordingSavedStatus));
     Recording saved;
     ASSERT_TRUE(ReadRecordingFile(PathOf("edited.stx"), saved).Succeeded());
     EXPECT_EQ(saved.RowCount(), 4u);
@@ -176,7 +177,7 @@ TEST_F(PlaybackCommandsTest, SaveAsWritesTheOwnFormatAndClearsTheMark)
 
 TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording)
 {
-    m_frame->m_qualityThreshold = 0.5f;
+    SetQualityThreshold(m_frame, 0.5f);
     Open("export.txt");
     wxTEST_DIALOG(SendCommand(Id::RepairRecording), ExpectMessageBox(wxID_NO, nullptr));
     EXPECT_FALSE(Player().IsRecordingModified());
@@ -186,10 +187,10 @@ TEST_F(PlaybackCommandsTest, RepairAsksFirstAndMarksTheRecording)
                   ExpectMessageBox(wxID_OK, &done));
     EXPECT_EQ(done, english(Text::RepairDone));
     EXPECT_TRUE(Player().IsRecordingModified());
-    m_frame->m_timeSlider->SetValue(1);
+    TimeSlider().SetValue(1);
     Player().ShowSample();
-    EXPECT_EQ(m_frame->m_qualityText2->GetLabel(), "  100%");
-    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), m_frame->m_textColour);
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(2)).GetLabel(), "  100%");
+    EXPECT_EQ(m_frame->TextField(403)->GetForegroundColour(), TextColour(m_frame));
 }
 
 TEST_F(PlaybackCommandsTest, CaseCommandsStopARunningPlaybackAndLeavePlaybackMode)
@@ -211,12 +212,13 @@ TEST_F(PlaybackCommandsTest, LanguageAndUnitSwitchesShowTheRowAgain)
     // The row is read again in whole degrees, truncated towards zero.
     EXPECT_EQ(FieldText(m_frame, 400), "+2\xB0");
     EXPECT_EQ(FieldText(m_frame, 403), "+1\xB0");
-    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
-    m_frame->m_qualityText1->SetLabel("stale");
-    m_frame->m_quantityLabels1[3]->SetLabel("stale");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).GetLabel(), "  100%");
+    Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).SetLabel("stale");
+    Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 3)).SetLabel("stale");
     SendCommand(Id::FirstLanguage);
-    EXPECT_EQ(m_frame->m_qualityText1->GetLabel(), "  100%");
-    EXPECT_EQ(m_frame->m_quantityLabels1[3]->GetLabel(), english(Text::QualityRowLabel));
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QualityText(1)).GetLabel(), "  100%");
+    EXPECT_EQ(Named<wxStaticText>(m_frame, FrameControl::QuantityLabel(1, 3)).GetLabel(),
+              english(Text::QualityRowLabel));
     EXPECT_EQ(FieldText(m_frame, 400), "+2\xB0");
 }
 
@@ -227,7 +229,7 @@ TEST_F(ShellCommandsTest, ExitWithCancelKeepsTheProgramRunning)
     TypeAndEnter(m_frame, 400, "1");
     wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_CANCEL, nullptr));
     EXPECT_FALSE(wxPendingDelete.Member(m_frame));
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     wxTEST_DIALOG(SendCommand(Id::Exit), ExpectMessageBox(wxID_NO, nullptr));
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
@@ -244,7 +246,7 @@ TEST_F(ShellCommandsTest, HelpShowsTheBookNamedByTheLanguageFile)
     SendCommand(Id::FirstLanguage);  // sets the help book again
     SendCommand(Id::HelpContents);
     Yield();
-    wxHtmlHelpWindow* help = m_frame->m_help->GetHelpWindow();
+    wxHtmlHelpWindow* help = m_frame->Help()->GetHelpWindow();
     ASSERT_NE(help, nullptr) << "the help viewer did not open";
     ASSERT_EQ(help->GetData()->GetBookRecArray().size(), 1u);
     EXPECT_EQ(help->GetData()->GetBookRecArray()[0].GetTitle(), "Test");
@@ -272,7 +274,7 @@ TEST_F(PlaybackCommandsTest, EditedRecordingIsOfferedForSavingBeforeItIsLeft)
 TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheScreen)
 {
     const wxRect screen = wxDisplay(m_frame).GetClientArea();
-    const auto viewHeight = [this] { return m_frame->m_canvas->GetSize().GetHeight(); };
+    const auto viewHeight = [this] { return m_frame->View().GetSize().GetHeight(); };
 
     // A window with room below grows by the playback bar and the traces, and gives it back.
     const wxRect small = m_frame->GetRect();
@@ -283,7 +285,7 @@ TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheS
     EXPECT_EQ(m_frame->GetPosition(), small.GetPosition());
     EXPECT_GT(m_frame->GetSize().GetHeight(), small.GetHeight() + 150);
     EXPECT_EQ(viewHeight(), smallView);
-    EXPECT_EQ(m_frame->m_timeSlider->GetSize().GetWidth(), 300);
+    EXPECT_EQ(TimeSlider().GetSize().GetWidth(), 300);
     SendCommand(Id::NewCase);
     Yield();
     ASSERT_FALSE(m_frame->IsPlaybackMode());
@@ -299,11 +301,12 @@ TEST_F(PlaybackCommandsTest, PlaybackTakesItsRoomFromTheViewOfAWindowFillingTheS
     Open("export.txt");
     Yield();
     EXPECT_EQ(m_frame->GetRect(), full);
-    EXPECT_TRUE(screen.Contains(m_frame->m_tracePanel->GetScreenRect())) << m_frame->m_tracePanel->GetScreenRect().y;
+    EXPECT_TRUE(screen.Contains(Control<TracePanel>(m_frame, Id::TracePanel).GetScreenRect()))
+        << Control<TracePanel>(m_frame, Id::TracePanel).GetScreenRect().y;
     // The time slider takes the width the window gained, and stays inside its bar.
-    const wxRect slider = m_frame->m_timeSlider->GetRect();
+    const wxRect slider = TimeSlider().GetRect();
     EXPECT_GT(slider.GetWidth(), 300 + full.GetWidth() - small.GetWidth() - 20);
-    EXPECT_LT(slider.GetRight(), m_frame->m_playbackPanel->GetClientSize().GetWidth());
+    EXPECT_LT(slider.GetRight(), Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).GetClientSize().GetWidth());
     EXPECT_LT(viewHeight(), fullView - 150);
     SendCommand(Id::NewCase);
     Yield();

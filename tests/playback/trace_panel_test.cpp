@@ -65,8 +65,8 @@ protected:
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf("long.stx")));
         Yield();
     }
-    TracePanel& Trace() { return *m_frame->m_tracePanel; }
-    PlaybackTimer& Player() { return *m_frame->m_playbackTimer; }
+    TracePanel& Trace() { return drive::Control<TracePanel>(m_frame, Id::TracePanel); }
+    PlaybackTimer& Player() { return m_frame->Playback(); }
     void Mouse(wxEventType type, int x, bool leftDown, int wheel = 0)
     {
         wxMouseEvent event(type);
@@ -90,18 +90,18 @@ protected:
     }
     void ChooseSpeed(int index)
     {
-        m_frame->m_speedChoice->SetSelection(index);
+        drive::Control<wxChoice>(m_frame, Id::PlaybackSpeed).SetSelection(index);
         wxCommandEvent event(wxEVT_CHOICE, Id::PlaybackSpeed);
         event.SetInt(index);
         m_frame->ProcessWindowEvent(event);
     }
-    int Row() const { return m_frame->m_timeSlider->GetValue(); }
+    int Row() const { return drive::Control<wxSlider>(m_frame, Id::TimeSlider).GetValue(); }
 };
 
 TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer)
 {
     EXPECT_FALSE(Trace().IsShown());
-    m_frame->m_qualityThreshold = 0.5f;
+    drive::SetQualityThreshold(m_frame, 0.5f);
     Open();
     ASSERT_TRUE(Trace().IsShown());
     const wxRect plot = Trace().PlotArea();
@@ -114,7 +114,7 @@ TEST_F(TracePanelTest, ClickingAndDraggingShowTheRowUnderThePointer)
     EXPECT_EQ(Row(), (plot.width / 4) * kRows / plot.width);
     EXPECT_EQ(Trace().CursorRow(), static_cast<std::size_t>(Row()));
     EXPECT_NEAR(Trace().Window().XOfRow(Trace().CursorRow()), plot.width / 4, 1.0);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), wxString::Format("t = %.3f s", Row() * 0.004));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), wxString::Format("t = %.3f s", Row() * 0.004));
     const wxString degree = wxString::FromUTF8("\xC2\xB0");
     EXPECT_EQ(m_frame->TextField(400)->GetValue(), wxString::Format("+%d.00", Row() / 100) + degree);
 
@@ -142,7 +142,7 @@ TEST_F(TracePanelTest, TheSliderShowsEachClickedRowAtOnce)
 {
     Open();
     const wxRect plot = Trace().PlotArea();
-    wxSlider* slider = m_frame->m_timeSlider;
+    wxSlider* slider = &drive::Control<wxSlider>(m_frame, Id::TimeSlider);
     const auto picture = [](wxWindow* window) {
         return ScreenImage(wxRect(window->GetScreenPosition(), window->GetSize()));
     };
@@ -208,12 +208,12 @@ TEST_F(TracePanelTest, EverySpeedIsTrueToTheClockWhateverTheTicks)
     };
     const auto shownMs = [&] { return Row() * 4; };
 
-    ASSERT_EQ(m_frame->m_speedChoice->GetString(2), wxString::FromUTF8("1\xC3\x97"));
+    ASSERT_EQ(drive::Control<wxChoice>(m_frame, Id::PlaybackSpeed).GetString(2), wxString::FromUTF8("1\xC3\x97"));
     ChooseSpeed(2);
     Click(Id::PlaybackStart);
     playFor(1000);
     EXPECT_NEAR(shownMs(), 1000, 50);
-    EXPECT_EQ(m_frame->m_statusBar->GetStatusText(2), wxString::Format("t = %.3f s", Row() * 0.004));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(2), wxString::Format("t = %.3f s", Row() * 0.004));
 
     ChooseSpeed(4);  // 4x, while running
     EXPECT_TRUE(Player().IsRunning());
@@ -229,7 +229,7 @@ TEST_F(TracePanelTest, EverySpeedIsTrueToTheClockWhateverTheTicks)
     Click(Id::PlaybackPause);
 
     // The default plays twice as fast as recorded, and says so.
-    EXPECT_EQ(m_frame->m_speedChoice->GetString(3), wxString::FromUTF8("2\xC3\x97"));
+    EXPECT_EQ(drive::Control<wxChoice>(m_frame, Id::PlaybackSpeed).GetString(3), wxString::FromUTF8("2\xC3\x97"));
     ChooseSpeed(3);
     m_frame->SeekPlayback(0);
     Click(Id::PlaybackStart);
@@ -284,7 +284,7 @@ TEST_F(TracePanelTest, SpeedAndZoomComeBackAfterARestart)
     const int span = Trace().SpanMs();
     ASSERT_GT(span, 0);
     ASSERT_TRUE(Restart());
-    EXPECT_EQ(m_frame->m_speedChoice->GetSelection(), 1);
+    EXPECT_EQ(drive::Control<wxChoice>(m_frame, Id::PlaybackSpeed).GetSelection(), 1);
     EXPECT_EQ(Player().SpeedEighths(), 2);
     EXPECT_EQ(Trace().SpanMs(), span);
     Open();

@@ -100,7 +100,7 @@ protected:
         WriteFile("quiz.sqs", kQuestions);
         ASSERT_TRUE(StartProgram());
         ToggleTool(m_frame, Id::QuizTool);
-        m_quiz = m_frame->m_quizFrame;
+        m_quiz = m_frame->QuizWindow();
         ASSERT_NE(m_quiz, nullptr);
     }
     void Click(int id)
@@ -122,7 +122,7 @@ protected:
 
 TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase)
 {
-    EXPECT_NE(m_frame->m_quizFrame, nullptr);
+    EXPECT_NE(m_frame->QuizWindow(), nullptr);
     EXPECT_FALSE(m_quiz->ResultButton()->IsShown());
     // The quiz locks the main window's Open, not its own, which shares the id.
     m_quiz->UpdateWindowUI(wxUPDATE_UI_RECURSE);
@@ -133,7 +133,7 @@ TEST_F(QuizFrameTest, OpeningShowsTheFirstQuestionAndLoadsItsCase)
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 1500);
     // The title does not give the case's file name away during a quiz.
     EXPECT_EQ(m_frame->GetTitle(), english(Text::ProductTitle));
-    EXPECT_EQ(m_frame->m_caseFile, "first.sd");
+    EXPECT_EQ(m_frame->CasePath(), "first.sd");
     EXPECT_TRUE(m_quiz->NextButton()->IsShown());
     EXPECT_FALSE(m_quiz->PreviousButton()->IsShown());
     EXPECT_TRUE(m_quiz->ResultButton()->IsShown());
@@ -209,9 +209,9 @@ TEST_F(QuizFrameTest, ResultsAreScoredAndShownInOneReusedDialog)
     EXPECT_EQ(wxWindow::FindFocus(), dialog->FindWindow(wxID_OK));  // no text cursor in the results
     // Over the quiz window, not over the eyes it asks about.
     Yield();
-    const wxRect eyes = m_frame->m_canvas->EyesArea();
-    EXPECT_FALSE(dialog->GetScreenRect().Intersects(
-        wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
+    const wxRect eyes = m_frame->View().EyesArea();
+    EXPECT_FALSE(
+        dialog->GetScreenRect().Intersects(wxRect(m_frame->View().ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
     EXPECT_TRUE(m_quiz->GetScreenRect().Intersects(dialog->GetScreenRect()));
 
     Click(1005);
@@ -235,19 +235,19 @@ TEST_F(QuizFrameTest, CancelledOpenLeavesNothingToNavigate)
 TEST_F(QuizFrameTest, ClosingTheQuizRestoresTheMainWindow)
 {
     OpenQuiz();
-    EXPECT_FALSE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_FALSE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
     m_quiz->Close(true);
-    EXPECT_EQ(m_frame->m_quizFrame, nullptr);
+    EXPECT_EQ(m_frame->QuizWindow(), nullptr);
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolState(Id::QuizTool));
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::HideValuesTool));
-    EXPECT_TRUE(m_frame->m_eyeBox1->IsShown());
+    EXPECT_TRUE(Named<wxStaticBox>(m_frame, FrameControl::EyeBox(1)).IsShown());
     EXPECT_EQ(m_frame->ExaminationNow().Model().Far(Eye::one, EyeQuantity::horizontal), 0);
 }
 
 TEST_F(QuizFrameTest, ClosingTheMainWindowClosesTheQuizFirst)
 {
     SendCommand(Id::Exit);
-    EXPECT_EQ(m_frame->m_quizFrame, nullptr);
+    EXPECT_EQ(m_frame->QuizWindow(), nullptr);
     EXPECT_TRUE(wxPendingDelete.Member(m_frame));
 }
 
@@ -331,13 +331,13 @@ protected:
         WriteFile("measure.sqs", "[QUESTION]\nQuestion=Wie gro\xDF?\nAnswerBox=TEXT\nAnswer=20..25 BO,3\n");
         ASSERT_TRUE(StartProgram());
         ToggleTool(m_frame, Id::QuizTool);
-        ASSERT_NE(m_frame->m_quizFrame, nullptr);
+        ASSERT_NE(m_frame->QuizWindow(), nullptr);
     }
 };
 
 TEST_F(QuizRangeReviewTest, ReviewNamesTheRangeInTheLanguageOfTheQuiz)
 {
-    QuizFrame* quiz = m_frame->m_quizFrame;
+    QuizFrame* quiz = m_frame->QuizWindow();
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf("measure.sqs")));
     quiz->AnswerText()->ChangeValue(FromLatin1("22 pdpt Basis au\xDF"
@@ -370,7 +370,7 @@ protected:
         WriteFile("long.sqs", questions);
         ASSERT_TRUE(StartProgram());
         ToggleTool(m_frame, Id::QuizTool);
-        m_quiz = m_frame->m_quizFrame;
+        m_quiz = m_frame->QuizWindow();
         ASSERT_NE(m_quiz, nullptr);
         wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
         wxTEST_DIALOG(m_quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf("long.sqs")));
@@ -392,8 +392,8 @@ TEST_F(QuizLayoutTest, EveryAnswerShowsWholeAndTheWindowKeepsItsWidthBesideTheEy
     const wxRect screen = wxDisplay(m_quiz).GetClientArea();
     const wxRect quiz = m_quiz->GetScreenRect();
     EXPECT_TRUE(screen.Contains(quiz)) << quiz.x << "," << quiz.y << " " << quiz.width << "x" << quiz.height;
-    const wxRect eyes = m_frame->m_canvas->EyesArea();
-    EXPECT_FALSE(quiz.Intersects(wxRect(m_frame->m_canvas->ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
+    const wxRect eyes = m_frame->View().EyesArea();
+    EXPECT_FALSE(quiz.Intersects(wxRect(m_frame->View().ClientToScreen(eyes.GetTopLeft()), eyes.GetSize())));
 
     wxCheckListBox* list = m_quiz->AnswerList();
     ASSERT_EQ(list->GetCount(), 8u);
@@ -447,7 +447,7 @@ protected:
         fs::copy(fs::path(SQUINX_DATA_DIR) / "cases", PathOf("cases"), fs::copy_options::recursive);
         ASSERT_TRUE(StartProgram());
         ToggleTool(m_frame, Id::QuizTool);
-        m_quiz = m_frame->m_quizFrame;
+        m_quiz = m_frame->QuizWindow();
         ASSERT_NE(m_quiz, nullptr);
         wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
         wxTEST_DIALOG(m_quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(PathOf(GetParam().second)));

@@ -16,13 +16,13 @@ void CanvasFixture::SetUp()
     FrameFixture::SetUp();
     CopyDataFile("English.lan");
     ASSERT_TRUE(StartProgram());
-    m_canvas = m_frame->m_canvas;
+    m_canvas = &m_frame->View();
     ASSERT_TRUE(m_canvas->PrepareGl());
 }
 
 int CanvasFixture::Distance() const
 {
-    return m_frame->m_blendSlider->GetValue();
+    return drive::Control<wxSlider>(m_frame, Id::BlendSlider).GetValue();
 }
 
 PixelPoint CanvasFixture::At(double x, double y, double z) const

@@ -1,11 +1,17 @@
 #include "FrameDriver.h"
+#include "TestDialogs.h"
 
 #include "widgets/AngleSpinButton.h"
 #include "lang/Latin1.h"
+#include "model/EyeQuantity.h"
+#include "playback/DisplayOptionValues.h"
+#include "playback/DisplayOptionsDialog.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/slider.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
@@ -86,6 +92,49 @@ void ClickCheckBox(PatientFrame* frame, int id, bool checked)
 std::string FieldText(PatientFrame* frame, int textId)
 {
     return ToLatin1(frame->TextField(textId)->GetValue());
+}
+
+wxColour PanelColour(PatientFrame* frame)
+{
+    return Named<wxPanel>(frame, FrameControl::kMainPanel).GetBackgroundColour();
+}
+
+wxColour TextColour(PatientFrame* frame)
+{
+    return Named<wxStaticText>(frame, FrameControl::QuantityLabel(1, 0)).GetForegroundColour();
+}
+
+void ChooseDisplayOptions(PatientFrame* frame, const std::function<void(DisplayOptionsDialog&)>& choose)
+{
+    wxCommandEvent command(wxEVT_MENU, Id::DisplayOptions);
+    command.SetEventObject(frame);
+    wxTEST_DIALOG(frame->ProcessWindowEvent(command),
+                  wxExpectModal<DisplayOptionsDialog>([&](DisplayOptionsDialog& dialog) {
+                      choose(dialog);
+                      return DisplayOptionsId::OkButton;
+                  }));
+}
+
+void SetQualityThreshold(PatientFrame* frame, float threshold)
+{
+    ChooseDisplayOptions(frame, [threshold](DisplayOptionsDialog& dialog) {
+        auto* check = wxDynamicCast(dialog.FindWindow(DisplayOptionsId::ThresholdCheck), wxCheckBox);
+        check->SetValue(threshold > 0);
+        wxCommandEvent tick(wxEVT_CHECKBOX, check->GetId());
+        tick.SetEventObject(check);
+        tick.SetInt(check->GetValue());
+        check->GetEventHandler()->ProcessEvent(tick);
+        if (threshold > 0)
+            wxDynamicCast(dialog.FindWindow(DisplayOptionsId::ThresholdText), wxTextCtrl)
+                ->ChangeValue(FormatThreshold(threshold));
+    });
+}
+
+void SaveCaseAs(PatientFrame* frame, const std::string& path)
+{
+    wxCommandEvent command(wxEVT_MENU, Id::SaveCaseAs);
+    command.SetEventObject(frame);
+    wxTEST_DIALOG(frame->ProcessWindowEvent(command), wxExpectModal<wxFileDialog>(path));
 }
 
 }  // namespace drive

@@ -96,3 +96,20 @@ protected:
 private:
     bool m_showAgain;
 };
+
+#include "playback/DisplayOptionsDialog.h"
+
+#include <functional>
+
+// Works the display options' controls; the answer is the closing button.
+template <>
+class wxExpectModal<DisplayOptionsDialog> : public wxExpectModalBase<DisplayOptionsDialog> {
+public:
+    explicit wxExpectModal(std::function<int(DisplayOptionsDialog&)> answer) : m_answer(std::move(answer)) {}
+
+protected:
+    int OnInvoked(DisplayOptionsDialog* dialog) const override { return m_answer(*dialog); }
+
+private:
+    std::function<int(DisplayOptionsDialog&)> m_answer;
+};

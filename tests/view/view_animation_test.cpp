@@ -98,7 +98,7 @@ TEST_F(ViewAnimationTest, OffsetFactorsHoldWhileTheOffsetTextReadsZero)
 {
     drive::TypeAndEnter(m_frame, 423, "2");
     SetTool(Id::RedFilterEye1, true);
-    m_frame->m_coverCheckBox1->SetValue(true);
+    drive::Control<wxCheckBox>(m_frame, Id::CoverCheckBox1).SetValue(true);
     for (int tick = 0; tick < 3; ++tick)
         m_timer->Notify();
     const float offset = Blends().offsetBlend2;
@@ -146,7 +146,7 @@ TEST_F(ViewAnimationTest, RepaintsOnlyWhileAFactorMoves)
 TEST_F(ViewAnimationTest, AxisLinesHideWhenTheOverlayTimerFiresUnlessKept)
 {
     drive::Spin(m_frame, 413, 300);
-    OverlayTimer& overlay = *m_frame->m_overlayTimer;
+    OverlayTimer& overlay = m_frame->AxisOverlayTimer();
     EXPECT_TRUE(overlay.axisOverlaysVisible);
     EXPECT_TRUE(overlay.IsRunning());
     EXPECT_TRUE(overlay.IsOneShot());

@@ -86,10 +86,10 @@ TEST_F(ViewMouseTest, LeavingTheCanvasOrPlaybackKeepsTheEyesStill)
     SetTool(Id::FlashlightTool, false);
     Send(wxEVT_LEAVE_WINDOW, StraightAhead(-60, 30));
     EXPECT_TRUE(GazeAtRest());
-    m_frame->m_playbackPanel->Show(true);
+    drive::Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).Show(true);
     Move(StraightAhead(-60, 30));
     EXPECT_TRUE(GazeAtRest());
-    m_frame->m_playbackPanel->Show(false);
+    drive::Named<wxPanel>(m_frame, FrameControl::kPlaybackPanel).Show(false);
     Send(wxEVT_ENTER_WINDOW, StraightAhead(-60, 30));
     EXPECT_FALSE(GazeAtRest());
 }
@@ -122,10 +122,10 @@ TEST_F(ViewMouseTest, MarkedQuadrantUnderThePointerFreezesTheGaze)
 TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton)
 {
     SetTool(Id::QuadrantEditTool, true);
-    m_frame->m_modified = false;
+    drive::SaveCaseAs(m_frame, PathOf("saved.sd"));
     Move(CanvasPoint(kEye1 - 0.25, 0.25));
     EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), 0);
-    EXPECT_FALSE(m_frame->m_modified);
+    EXPECT_FALSE(m_frame->IsModified());
     EXPECT_TRUE(m_canvas->GetCursor().IsSameAs(*wxSTANDARD_CURSOR));
 
     struct Click {
@@ -142,7 +142,7 @@ TEST_F(ViewMouseTest, QuadrantEditModeTogglesTheQuadrantUnderTheLeftButton)
         Send(wxEVT_LEFT_UP, CanvasPoint(click.x, click.y));
         EXPECT_EQ(m_frame->ExaminationNow().QuadrantMarks(), click.bit) << "the release toggles nothing";
     }
-    EXPECT_TRUE(m_frame->m_modified);
+    EXPECT_TRUE(m_frame->IsModified());
 
     // Close to the eye centres the quadrant drawn under the pointer decides, at either end of the distance slider.
     for (int distance : {1, 11}) {

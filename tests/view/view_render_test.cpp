@@ -301,7 +301,7 @@ TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
         for (int id : {Id::OccluderEye1, Id::RedFilterEye1, Id::TranslucentEye2, Id::QuadrantEditTool})
             SetTool(id, false);
         m_frame->CurrentExamination().SetQuadrantMarks(0);
-        m_frame->m_overlayTimer->axisOverlaysVisible = false;
+        m_frame->AxisOverlayTimer().axisOverlaysVisible = false;
         shot.arrange();
         const ViewImage image = Capture();
         EXPECT_TRUE(image.SavePng(PathOf(std::string(shot.name) + ".png"))) << shot.name;
@@ -354,7 +354,7 @@ TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws)
     wxTEST_DIALOG(
         {
             ASSERT_TRUE(StartProgram());
-            ready = m_frame->m_canvas->PrepareGl();
+            ready = m_frame->View().PrepareGl();
         },
         ExpectTextureMessage(&message, &caption));
     ASSERT_TRUE(ready);
@@ -362,8 +362,9 @@ TEST_F(IrisTextureFileTest, MissingFileIsReportedOnceAndTheViewStillDraws)
     EXPECT_EQ(message, english(Text::TextureError));
     EXPECT_EQ(caption, english(Text::TextureErrorCaption));
 
-    const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
-    const PixelPoint eye = ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye1 + 0.3, 0);
+    const ViewImage image = ViewImage::Capture(m_frame->View());
+    const PixelPoint eye =
+        ProjectHeadPoint(drive::Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), kEye1 + 0.3, 0);
     EXPECT_TRUE(IsSclera(image.At(eye)));
 }
 
@@ -372,7 +373,8 @@ TEST_F(IrisTextureFileTest, ShortFileIsUsedWithoutAMessage)
     CopyDataFile("English.lan");
     WriteFile("texturen.dat", std::string("\xff\x00\x00\xff", 4));
     ASSERT_TRUE(StartProgram());
-    ASSERT_TRUE(m_frame->m_canvas->PrepareGl());
-    const ViewImage image = ViewImage::Capture(*m_frame->m_canvas);
-    EXPECT_TRUE(IsSclera(image.At(ProjectHeadPoint(m_frame->m_blendSlider->GetValue(), kEye2 - 0.3, 0))));
+    ASSERT_TRUE(m_frame->View().PrepareGl());
+    const ViewImage image = ViewImage::Capture(m_frame->View());
+    EXPECT_TRUE(IsSclera(
+        image.At(ProjectHeadPoint(drive::Control<wxSlider>(m_frame, Id::BlendSlider).GetValue(), kEye2 - 0.3, 0))));
 }

@@ -20,7 +20,6 @@
 #include <wx/filefn.h>
 #include <wx/image.h>
 #include <wx/log.h>
-#include <wx/slider.h>
 #include <wx/testing.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
@@ -93,7 +92,7 @@ bool Capture(const wxRect& area, const fs::path& file, bool withView = true,
         return false;
     wxImage image(file.string(), wxBITMAP_TYPE_PNG);
     if (withView) {
-        EyesCanvas* canvas = PatientApp::MainWindow()->m_canvas;
+        EyesCanvas* canvas = &PatientApp::MainWindow()->View();
         const wxPoint canvasOrigin = canvas->GetScreenPosition() - area.GetPosition();
         image.Paste(CanvasImage(canvas), canvasOrigin.x, canvasOrigin.y);
     }
@@ -119,7 +118,7 @@ void ToggleTool(PatientFrame* frame, int id)
 void Animate(PatientFrame* frame)
 {
     for (int tick = 0; tick < 20; ++tick)
-        frame->m_coverAnimationTimer->Notify();
+        frame->CoverAnimation().Notify();
 }
 
 // The tools as the toolbar shows them, and below it one column per group
@@ -255,9 +254,9 @@ bool TakeAll(const fs::path& output, bool toolbarLegend)
     frame->SetPrisms({Prism{}, Prism{25, PrismBase::out}});
     if (!frame->GetToolBar()->GetToolState(Id::FlashlightTool))
         ToggleTool(frame, Id::FlashlightTool);
-    frame->m_canvas->SetPenlightShining(true);
+    frame->View().SetPenlightShining(true);
     ok &= Capture(frame->GetScreenRect(), output / "measuring.png");
-    frame->m_canvas->SetPenlightShining(false);
+    frame->View().SetPenlightShining(false);
     frame->SetPrisms({});
 
     // The chart windows of a palsy, each on its own: the view's pixels are not theirs.
@@ -278,15 +277,14 @@ bool TakeAll(const fs::path& output, bool toolbarLegend)
 
     wxTEST_DIALOG(Command(frame, Id::OpenRecording),
                   wxExpectModal<wxFileDialog>(wxGetCwd() + "/recordings/sample.stx"));
-    frame->m_timeSlider->SetValue(1200);
-    frame->m_playbackTimer->ShowSample();
+    frame->SeekPlayback(1200);
     ok &= frame->IsPlaybackMode() && Capture(frame->GetScreenRect(), output / "playback.png");
 
     Command(frame, Id::NewCase);
     ToggleTool(frame, Id::QuizTool);
-    QuizFrame* quiz = frame->m_quizFrame;
+    QuizFrame* quiz = frame->QuizWindow();
     const wxString quizFile =
-        wxGetCwd() + (frame->m_languageFile == "Deutsch.lan" ? "/quiz/quiz_de.sqs" : "/quiz/quiz_en.sqs");
+        wxGetCwd() + (frame->LanguageFileName() == "Deutsch.lan" ? "/quiz/quiz_de.sqs" : "/quiz/quiz_en.sqs");
     wxCommandEvent open(wxEVT_BUTTON, Id::OpenCase);
     wxTEST_DIALOG(quiz->ProcessWindowEvent(open), wxExpectModal<wxFileDialog>(quizFile));
     ok &= Capture(frame->GetScreenRect().Union(quiz->GetScreenRect()), output / "quiz.png", true,
