@@ -38,9 +38,9 @@ bool PatientFrame::ConfirmDiscard()
     // Leaving playback mode leaves the recording: its edits are asked about first.
     if (IsPlaybackMode() && !m_playbackTimer->ConfirmDiscardRecording())
         return false;
-    if (!m_modified)
+    if (!m_examination.Modified())
         return true;
-    switch (AskToSaveChanges(this, *m_languageTable, m_caseFile)) {
+    switch (AskToSaveChanges(this, *m_languageTable, CasePath())) {
     case wxYES:
         return SaveCase();
     case wxNO:
@@ -114,7 +114,7 @@ bool PatientFrame::WriteCaseFile(const wxString& path)
     if (!WriteMuscleFile(path))
         return false;
 
-    m_modified = false;
+    m_examination.SetModified(false);
     UpdateTitle(path);
     ShowStatusNote(Text(Text::CaseSavedStatus), true);
     return true;
@@ -133,7 +133,7 @@ bool PatientFrame::SaveCaseAs()
     StopPlayback();
     const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
     wxString path = ChooseFile(this, Text(Text::SaveCasePrompt), wildcard, wxFD_SAVE,
-                               SuggestedFileName(m_caseFile, "", kCaseExtension));
+                               SuggestedFileName(CasePath(), "", kCaseExtension));
     if (path.empty())
         return false;
     path = WithExtension(path, kCaseExtension);
@@ -145,7 +145,7 @@ bool PatientFrame::SaveCaseAs()
 bool PatientFrame::SaveCase()
 {
     StopPlayback();
-    return m_caseFile.empty() ? SaveCaseAs() : WriteCaseFile(m_caseFile);
+    return CasePath().empty() ? SaveCaseAs() : WriteCaseFile(CasePath());
 }
 
 void PatientFrame::OpenCase(const wxString& givenPath)
@@ -153,7 +153,7 @@ void PatientFrame::OpenCase(const wxString& givenPath)
     StopPlayback();
     if (!ConfirmDiscard())
         return;
-    m_modified = false;
+    m_examination.SetModified(false);
     wxString path = givenPath;
     if (path.empty()) {
         const wxString wildcard = FromLatin1(m_languageTable->Get(Text::CaseFileWildcard));
@@ -186,8 +186,8 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     ResetView();
     SetPrisms({});
     SetPlaybackMode(false);
-    m_modified = false;
-    m_caseFile.clear();
+    m_examination.SetModified(false);
+    m_examination.SetPath({});
     m_examination.SetQuadrantMarks(0);
     UpdateTitle(wxEmptyString);
     m_statusBar->SetStatusText(wxEmptyString, 0);

@@ -90,7 +90,7 @@ wxImage RenderNinePositions(PatientFrame& frame, int eccentricity)
 
 ChartDrawing PatientFrame::HessDrawing() const
 {
-    const wxString name = m_caseFile.empty() ? Text(Text::UnsavedCaseName) : wxFileName(m_caseFile).GetName();
+    const wxString name = CasePath().empty() ? Text(Text::UnsavedCaseName) : wxFileName(CasePath()).GetName();
     const Examination examination = ExaminationNow();
     return LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                            HessCaptionsOf(*m_languageTable, Utf8(name), TodayIsoDate()));

@@ -76,8 +76,8 @@ bool PatientFrame::AxisOverlaysShowing() const
 void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled)
 {
     m_examination.SetQuadrantMarks(m_examination.QuadrantMarks() ^ toggled);
-    m_modified = true;
-    UpdateTitle(m_caseFile);
+    m_examination.SetModified(true);
+    UpdateTitle(CasePath());
 }
 
 void PatientFrame::SwitchManifestLatent()

@@ -117,7 +117,7 @@ bool PatientFrame::BuildUI()
 
     GetMenuBar()->Check(Id::FlashlightItem, true);
     GetMenuBar()->Check(Id::WholeDegreesItem, false);
-    m_modified = false;
+    m_examination.SetModified(false);
 
     wxCommandEvent startUp(wxEVT_MENU, -1);
     NewCase(startUp);

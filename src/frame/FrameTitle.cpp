@@ -13,7 +13,7 @@ void PatientFrame::UpdateTitle(const wxString& name)
         const std::string title =
             ComposePlaybackTitle(ToLatin1(Text(Text::ProductTitle)), ToLatin1(m_playbackTimer->FileName()),
                                  m_playbackTimer->IsRecordingModified());
-        m_modified = false;
+        m_examination.SetModified(false);
         SetTitle(FromLatin1(title));
         return;
     }
@@ -21,10 +21,16 @@ void PatientFrame::UpdateTitle(const wxString& name)
     if (!name.empty()) {
         if (toolBar)
             toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseAsMenu));
-        m_caseFile = name;
+        m_examination.SetPath(std::string(name.fn_str()));
     } else if (toolBar) {
         toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseTip));
     }
-    const std::string title = ComposeTitle(ToLatin1(Text(Text::ProductTitle)), ToLatin1(name), m_modified);
+    const std::string title =
+        ComposeTitle(ToLatin1(Text(Text::ProductTitle)), ToLatin1(name), m_examination.Modified());
     SetTitle(FromLatin1(title));
+}
+
+wxString PatientFrame::CasePath() const
+{
+    return wxString(m_examination.Path().c_str(), *wxConvFileName);
 }

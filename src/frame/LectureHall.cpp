@@ -96,7 +96,7 @@ void PatientFrame::ExportPicture()
     if (choice < 0)
         return;
     wxString path = ChooseFile(this, wxStripMenuCodes(Text(Text::ExportPictureMenu)), Text(Text::PictureWildcard),
-                               wxFD_SAVE, SuggestedFileName(m_caseFile, "view", kPictureExtension));
+                               wxFD_SAVE, SuggestedFileName(CasePath(), "view", kPictureExtension));
     if (path.empty())
         return;
     path = WithExtension(path, kPictureExtension);

@@ -81,8 +81,8 @@ void PatientFrame::ShowMuscles()
 void PatientFrame::SetMuscles(const MuscleStrengths& strengths)
 {
     m_examination.SetMuscles(strengths);
-    m_modified = true;
-    UpdateTitle(m_caseFile);
+    m_examination.SetModified(true);
+    UpdateTitle(CasePath());
     m_canvas->Refresh(false);
 }
 

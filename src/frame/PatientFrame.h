@@ -199,7 +199,7 @@ public:
     // A file that could not be written: language string 60 and the reason.
     void ReportSaveFailure(const wxString& path, const std::string& reason) override;
     // The charts of the examination now (see FrameCharts).
-    wxString CasePath() const override { return m_caseFile; }
+    wxString CasePath() const override;
     ChartDrawing HessDrawing() const override;
     wxImage NinePositionsPicture(int eccentricity) override;
     wxColour ViewBackground() const override;
@@ -231,7 +231,7 @@ public:
     wxHtmlHelpController* Help() const { return m_help.get(); }
     QuizFrame* QuizWindow() const { return m_quizFrame; }
     wxString LanguageFileName() const { return m_languageFile; }
-    bool IsModified() const { return m_modified; }
+    bool IsModified() const { return m_examination.Modified(); }
     bool ShowsBothEyesHint() const { return m_showBothEyesHint; }
     bool ShowsCoverHint() const { return m_showCoverHint; }
     // The case read last had a muscle file beside it that was refused.
@@ -269,8 +269,6 @@ private:
     wxStatusBar* m_statusBar = nullptr;
     wxColour m_panelColour{192, 192, 192};
     wxColour m_textColour{0, 0, 0};
-    bool m_modified = false;
-    wxString m_caseFile;
     // A case whose muscle file was refused: saving it with normal muscles
     // leaves that file alone rather than removing what could not be read.
     wxString m_refusedMuscleFile;

@@ -57,8 +57,8 @@ void PatientFrame::ApplyModePair(int id)
     NoteSwitches();
     if (manifest)
         SetQuantity(kNoControl, 0.0f);
-    m_modified = true;
-    UpdateTitle(m_caseFile);
+    m_examination.SetModified(true);
+    UpdateTitle(CasePath());
     m_canvas->Refresh();
 }
 
@@ -188,7 +188,7 @@ void PatientFrame::ApplyQuizTool()
             tools->ToggleTool(Id::QuizTool, false);
             return;
         }
-        m_modified = false;
+        m_examination.SetModified(false);
     }
     tools->ToggleTool(Id::HideValuesTool, on);
     ApplyHideValues();

@@ -171,9 +171,9 @@ void PatientFrame::FinishQuantityEdit()
         m_playbackTimer->StoreCurrentSample();
         m_playbackTimer->SetRecordingModified(true);
     } else {
-        m_modified = true;
+        m_examination.SetModified(true);
     }
-    UpdateTitle(m_caseFile);
+    UpdateTitle(CasePath());
 }
 
 void PatientFrame::OnGazeSlider(wxScrollEvent& event)

@@ -113,8 +113,8 @@ void PatientFrame::OpenRecording(const wxString& path)
     if (!(path.empty() ? m_playbackTimer->OpenRecording() : m_playbackTimer->LoadRecordingFile(path)))
         return;
     // Saving the case now would write a recording's row over the case file.
-    m_modified = false;
-    m_caseFile.clear();
+    m_examination.SetModified(false);
+    m_examination.SetPath({});
     SetPlaybackMode(true);
     m_tracePanel->ShowRecording(m_playbackTimer->Player());
     m_playbackTimer->ShowSample();
