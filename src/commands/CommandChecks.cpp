@@ -42,7 +42,7 @@ std::optional<bool> CommandChecked(const Command& command, const Examination& ex
     case Id::TranslucentEye2:
         return aids2.translucentOccluder;
     }
-    if (command.kind == CommandKind::radio && EccentricityDegrees(command.id) != 0)
+    if (EccentricityDegrees(command.id) != 0)
         return EccentricityDegrees(command.id) == examination.Target().eccentricity;
     return std::nullopt;
 }

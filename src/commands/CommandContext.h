@@ -49,3 +49,10 @@ struct CommandContext {
 
 // What a command does, given its own id (one function serves a family of ids).
 using CommandRun = void (*)(CommandContext& context, int id);
+
+// A command that is one step of the window's own.
+template <void (CommandWindow::*step)()>
+void WindowStep(CommandContext& context, int)
+{
+    (context.window.*step)();
+}

@@ -3,7 +3,6 @@
 #include "commands/CaseCommands.h"
 #include "commands/ExaminationCommands.h"
 #include "commands/LectureHallCommands.h"
-#include "commands/ShellCommands.h"
 #include "lang/TextIds.h"
 #include "widgets/Ids.h"
 
@@ -71,20 +70,21 @@ std::vector<Command> BuildCommands()
     constexpr int unchanged = 0;
     std::vector<Command> commands = {
         // File
-        Runs(RunNewCase, WithTool(Item(Id::NewCase, Text::NewCaseMenu, nullptr, hidden), "new-case", Text::NewCaseTip,
-                                  Text::NewCaseTip)),
-        Runs(RunOpenCase, WithTool(Item(Id::OpenCase, Text::OpenCaseMenu, nullptr, hidden), "open-case",
-                                   Text::OpenCaseTip, Text::OpenCaseTip)),
+        Runs(WindowStep<&CommandWindow::StartNewCase>, WithTool(Item(Id::NewCase, Text::NewCaseMenu, nullptr, hidden),
+                                                                "new-case", Text::NewCaseTip, Text::NewCaseTip)),
+        Runs(WindowStep<&CommandWindow::ChooseAndOpenCase>,
+             WithTool(Item(Id::OpenCase, Text::OpenCaseMenu, nullptr, hidden), "open-case", Text::OpenCaseTip,
+                      Text::OpenCaseTip)),
         // The save tool's tip names Save as until a case file is named.
         Runs(RunSaveCase, WithTool(Item(Id::SaveCase, Text::SaveCaseMenu, nullptr, hidden), "save-case",
                                    Text::SaveCaseAsMenu, Text::SaveCaseTip)),
         Runs(RunSaveCase, Item(Id::SaveCaseAs, Text::SaveCaseAsMenu, nullptr, hidden)),
-        Runs(RunOpenRecording, Item(Id::OpenRecording, Text::OpenRecordingMenu)),
+        Runs(WindowStep<&CommandWindow::ChooseAndOpenRecording>, Item(Id::OpenRecording, Text::OpenRecordingMenu)),
         Runs(RunSaveRecording, Item(Id::SaveRecording, Text::SaveRecordingMenu, nullptr, Lock::unlessPlaying)),
         Runs(RunSaveRecording, Item(Id::SaveRecordingAs, Text::SaveRecordingAsMenu, nullptr, Lock::unlessPlaying)),
-        Runs(RunExportPicture, Item(Id::ExportPicture, Text::ExportPictureMenu, "Ctrl+E")),
-        Runs(RunCopyPicture, Item(Id::CopyPicture, Text::CopyPictureMenu, "Ctrl+C")),
-        Runs(RunExit, Item(Id::Exit, Text::ExitMenu)),
+        Runs(WindowStep<&CommandWindow::ExportPicture>, Item(Id::ExportPicture, Text::ExportPictureMenu, "Ctrl+E")),
+        Runs(WindowStep<&CommandWindow::CopyPicture>, Item(Id::CopyPicture, Text::CopyPictureMenu, "Ctrl+C")),
+        Runs(WindowStep<&CommandWindow::Quit>, Item(Id::Exit, Text::ExitMenu)),
         // Options, and its View submenu: the view would give a hidden case away.
         Submenu(Id::ViewSubmenu, Text::ViewSubmenu, hidden),
         Runs(RunSwitch, Check(Id::ModeManifest, Text::ManifestModeMenu, "M", hidden)),
@@ -92,14 +92,17 @@ std::vector<Command> BuildCommands()
         Runs(RunSwitch, Check(Id::AxisLinesItem, Text::AxesAlwaysMenu, "X", hidden)),
         Runs(RunSwitch, Check(Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr, hidden)),
         Runs(RunPresentation, Check(Id::Presentation, Text::PresentationMenu, "F11", hidden)),
-        Runs(RunHessChart, Item(Id::HessChart, Text::HessChartMenu, nullptr, hidden)),
-        Runs(RunNinePositions, Item(Id::NinePositions, Text::NinePositionsMenu, nullptr, hidden)),
+        Runs(WindowStep<&CommandWindow::ShowHessChart>, Item(Id::HessChart, Text::HessChartMenu, nullptr, hidden)),
+        Runs(WindowStep<&CommandWindow::ShowNinePositions>,
+             Item(Id::NinePositions, Text::NinePositionsMenu, nullptr, hidden)),
         Runs(RunSwitch, Check(Id::EyeCrossItem, Text::EyeCrossToggle, "C", hidden)),
         Runs(RunSwitch, Check(Id::FlashlightItem, Text::PenlightMenu, "L")),
-        Runs(RunRepairRecording, Item(Id::RepairRecording, Text::RepairMenu, nullptr, Lock::unlessPlaying)),
-        Runs(RunDisplayOptions, Item(Id::DisplayOptions, Text::DisplayOptions)),
+        Runs(WindowStep<&CommandWindow::RepairRecording>,
+             Item(Id::RepairRecording, Text::RepairMenu, nullptr, Lock::unlessPlaying)),
+        Runs(WindowStep<&CommandWindow::ShowDisplayOptions>, Item(Id::DisplayOptions, Text::DisplayOptions)),
         // The strengths would give a hidden case away; a recording has none to set.
-        Runs(RunMuscles, Item(Id::Muscles, Text::MusclesMenu, nullptr, Lock::whileValuesHiddenOrPlaying)),
+        Runs(WindowStep<&CommandWindow::ShowMuscles>,
+             Item(Id::Muscles, Text::MusclesMenu, nullptr, Lock::whileValuesHiddenOrPlaying)),
         // Examination
         Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder, Text::OccluderTip, Text::EyeGroup1, "Q")),
         Runs(RunCoverKey, ForEye(Id::CoverRightEyeOccluder + 1, Text::RedFilterTip, Text::EyeGroup1, "W")),
@@ -129,7 +132,7 @@ std::vector<Command> BuildCommands()
         Submenu(Id::EccentricitySubmenu, Text::EccentricitySubmenu),
         // A recording shows the eye positions it recorded: no prisms meanwhile.
         Submenu(Id::PrismSubmenu, Text::PrismSubmenu, playing),
-        Runs(RunPrismChooser, Item(Id::PrismChooser, Text::PrismDialogMenu, "B", playing)),
+        Runs(WindowStep<&CommandWindow::ShowPrismChooser>, Item(Id::PrismChooser, Text::PrismDialogMenu, "B", playing)),
         // Eye 1's prism keys under the left hand, eye 2's mirrored under the right.
         Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1, Text::PrismStrongerMenu, Text::EyeGroup1, "D", playing)),
         Runs(RunPrismKey,
@@ -141,14 +144,14 @@ std::vector<Command> BuildCommands()
         Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1 + 5, Text::PrismNextBaseMenu, Text::EyeGroup2, "J", playing)),
         Runs(RunPrismKey, Item(Id::RemovePrisms, Text::RemovePrismsMenu, "Shift+U", playing)),
         // Help
-        Runs(RunHelp, Item(Id::HelpContents, Text::HelpContentsMenu)),
-        Runs(RunAbout, Item(Id::About, Text::AboutMenu)),
+        Runs(WindowStep<&CommandWindow::ShowHelp>, Item(Id::HelpContents, Text::HelpContentsMenu)),
+        Runs(WindowStep<&CommandWindow::ShowAbout>, Item(Id::About, Text::AboutMenu)),
         // Tools without a menu item of their own id.
         Runs(RunSwitch, Tool(Id::FlashlightTool, Kind::check, "penlight", Text::PenlightTip, Text::PenlightTip)),
         Runs(RunSwitch,
              Tool(Id::EyeCrossTool, Kind::check, "eye-crosses", Text::EyeCrossToggle, Text::EyeCrossToggle, hidden)),
-        Runs(RunResetView, Tool(Id::ResetViewTool, Kind::action, "reset-view", Text::ResetViewTip, Text::ResetViewTip,
-                                Lock::never, "R")),
+        Runs(WindowStep<&CommandWindow::ResetView>, Tool(Id::ResetViewTool, Kind::action, "reset-view",
+                                                         Text::ResetViewTip, Text::ResetViewTip, Lock::never, "R")),
         Runs(RunSwitch, Tool(Id::HideValuesTool, Kind::check, "hide-values", Text::HideValuesTip, unchanged,
                              Lock::whileQuizRuns, "H")),
         Runs(RunSwitch, Tool(Id::QuizTool, Kind::check, "quiz", Text::QuizTip, Text::QuizTip)),
@@ -168,7 +171,7 @@ std::vector<Command> BuildCommands()
         Runs(RunSwitch,
              Tool(Id::QuadrantHideTool, Kind::check, "hide-quadrants", Text::HideQuadrantsTip, unchanged, hidden)),
         // Keys alone.
-        Runs(RunPeekAtValues, Item(Id::PeekAtValues, 0, "V")),
+        Runs(WindowStep<&CommandWindow::PeekAtValues>, Item(Id::PeekAtValues, 0, "V")),
         Runs(RunLeavePresentation, Item(Id::LeavePresentation, 0, "Esc", Lock::unlessPresenting)),
     };
     for (int i = 0; i < static_cast<int>(std::size(kEccentricities)); ++i)

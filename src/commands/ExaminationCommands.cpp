@@ -52,8 +52,7 @@ void RunGaze(CommandContext& context, int id)
     FixationTarget target = context.examination.Target();
     const int key = GazeKeyOf(id);
     target.kind = key > 0 ? FixationTarget::Kind::ninePositions : FixationTarget::Kind::pointer;
-    if (key > 0)
-        target.key = key;
+    target.key = key;
     context.examination.SetTarget(target);
 }
 
@@ -72,9 +71,4 @@ void RunPrismKey(CommandContext& context, int id)
         PrismsAfter(id, {examination.PrismBefore(Eye::one), examination.PrismBefore(Eye::two)});
     examination.SetPrism(Eye::one, prisms[0]);
     examination.SetPrism(Eye::two, prisms[1]);
-}
-
-void RunPrismChooser(CommandContext& context, int)
-{
-    context.window.ShowPrismChooser();
 }

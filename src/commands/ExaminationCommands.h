@@ -11,4 +11,3 @@ void RunDistance(CommandContext& context, int id);
 void RunGaze(CommandContext& context, int id);
 void RunEccentricity(CommandContext& context, int id);
 void RunPrismKey(CommandContext& context, int id);
-void RunPrismChooser(CommandContext& context, int id);

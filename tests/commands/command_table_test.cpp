@@ -53,6 +53,7 @@ TEST(CommandTable, EveryPlacedIdHasOneEntryAndEveryEntryOnePlaceOrKey)
             EXPECT_EQ(places, 2u) << command.id;
         } else if (places == 0) {
             EXPECT_NE(command.key, nullptr) << command.id << " can be reached by nothing";
+            EXPECT_EQ(command.text, 0) << command.id << " has a label but no menu item";
         } else {
             EXPECT_EQ(places, 1u) << command.id;
         }
@@ -122,8 +123,9 @@ TEST(CommandTable, LocksFollowTheQuizPlaybackAndPresentation)
 
 TEST(CommandTable, EccentricityItemsAreLabelledInDegrees)
 {
-    EXPECT_EQ(EccentricityDegrees(Id::FirstEccentricity), 10);
-    EXPECT_EQ(EccentricityDegrees(Id::LastEccentricity), 30);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(EccentricityDegrees(Id::FirstEccentricity + i), 10 + 5 * i);
+    EXPECT_EQ(Id::FirstEccentricity + 4, Id::LastEccentricity);
     EXPECT_EQ(EccentricityDegrees(Id::FirstEccentricity - 1), 0);
     EXPECT_EQ(EccentricityDegrees(Id::LastEccentricity + 1), 0);
     EXPECT_EQ(FindCommand(Id::FirstEccentricity + 2)->kind, CommandKind::radio);
