@@ -13,7 +13,8 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
-#include <algorithm>
+#include <optional>
+#include <vector>
 
 void PatientFrame::SetCoverTool(int tool, bool on)
 {
@@ -53,7 +54,7 @@ void PatientFrame::ApplySwitch(int id)
     case Id::FlashlightItem:
         ApplyMirrorPair(id);
         break;
-    default:
+    default:  // the six cover tools
         ApplyCoverTool(id);
         break;
     }
