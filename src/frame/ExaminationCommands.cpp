@@ -72,11 +72,8 @@ void PatientFrame::ShowGazeTarget()
 CommandState PatientFrame::CommandStateNow() const
 {
     CommandState state;
-    // A message shown at start-up runs the idle time before the tools exist.
-    const wxToolBar* tools = GetToolBar();
-    const auto toolOn = [tools](int id) { return tools && tools->FindById(id) && tools->GetToolState(id); };
-    state.valuesHidden = toolOn(Id::HideValuesTool);
-    state.quizRuns = toolOn(Id::QuizTool);
+    state.valuesHidden = IsToolOn(Id::HideValuesTool);
+    state.quizRuns = IsToolOn(Id::QuizTool);
     state.recordingPlays = m_examination.RecordingPlays();
     state.presenting = m_presentation;
     return state;

@@ -9,6 +9,13 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+bool PatientFrame::IsToolOn(int id) const
+{
+    // A message shown at start-up runs the idle time before the tools exist.
+    const wxToolBar* tools = GetToolBar();
+    return tools && tools->FindById(id) && tools->GetToolState(id);
+}
+
 void PatientFrame::NoteSwitches()
 {
     constexpr int kOccluderTool[kEyeCount] = {Id::OccluderEye1, Id::OccluderEye2};
@@ -17,10 +24,8 @@ void PatientFrame::NoteSwitches()
     const wxCheckBox* const fixingBoxes[kEyeCount] = {m_coverCheckBox1, m_coverCheckBox2};
 
     const wxMenuBar* menus = GetMenuBar();
-    const wxToolBar* tools = GetToolBar();
     if (!menus)
         return;
-    const auto IsToolOn = [tools](int id) { return tools && tools->FindById(id) && tools->GetToolState(id); };
     m_examination.SetWholeDegrees(menus->IsChecked(Id::WholeDegreesItem));
     m_examination.SetLatent(menus->IsChecked(Id::ModeLatent));
     for (int index = 0; index < kEyeCount; ++index) {

@@ -288,6 +288,8 @@ private:
     // The aids, display switches, mode and unit as the toolbar, the menus and
     // the fixing-eye boxes were just set: each of their handlers sends them.
     void NoteSwitches();
+    // A tool that exists and is switched on.
+    bool IsToolOn(int id) const;
     // The window follows what the commands changed in the examination.
     void FollowExamination(Change change);
     void ShowGazeTarget();
