@@ -3,6 +3,17 @@
 
 set(SQUINX_WARNINGS -Wall -Wextra)
 
+# Test sources need neither optimisation nor the sanitizers' instrumentation:
+# the code under test keeps both, and the tests, about 60 % of what a build
+# compiles, build in a fraction of the time.
+function(squinx_test_code name)
+    target_compile_options(${name} PRIVATE -O0)
+    if(SQUINX_SANITIZE)
+        target_compile_options(${name} PRIVATE -fno-sanitize=all)
+        target_compile_definitions(${name} PRIVATE SQUINX_SANITIZED)
+    endif()
+endfunction()
+
 # A library of toolkit-free code: no wx include, unit-tested without a display.
 function(squinx_core_library name)
     add_library(${name} STATIC ${ARGN})
@@ -34,6 +45,7 @@ function(squinx_unit_tests name)
     add_dependencies(unit-tests ${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
+    squinx_test_code(${name})
     target_compile_definitions(${name} PRIVATE
         SQUINX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
         SQUINX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")

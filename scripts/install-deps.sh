@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config clang-format
+    build-essential cmake pkg-config clang-format lld
     libwxgtk3.2-dev wx3.2-i18n libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0 libx11-dev
     libcairo2-dev libpango1.0-dev
     googletest libgtest-dev libbenchmark-dev

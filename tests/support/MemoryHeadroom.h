@@ -13,15 +13,11 @@
 // a machine short of memory. The test process itself keeps its memory.
 
 // AddressSanitizer reserves terabytes of address space up front, so such a
-// limit cannot be set under it.
-#if defined(__SANITIZE_ADDRESS__)
+// limit cannot be set under it. Test sources themselves are built without
+// the instrumentation, so the build says whether the program has it.
+#if defined(SQUINX_SANITIZED)
 #define SQUINX_MEMORY_HEADROOM_WORKS 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SQUINX_MEMORY_HEADROOM_WORKS 0
-#endif
-#endif
-#ifndef SQUINX_MEMORY_HEADROOM_WORKS
+#else
 #define SQUINX_MEMORY_HEADROOM_WORKS 1
 #endif
 
