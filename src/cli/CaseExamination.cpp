@@ -24,6 +24,8 @@ const char* Reason(MuscleFileError error)
         return "a key comes twice";
     case MuscleFileError::badValue:
         return "a strength is not a whole number of percent from 0 to 100";
+    case MuscleFileError::badHeadAngle:
+        return "a head posture is not a whole number of degrees from -45 to 45";
     case MuscleFileError::unreadable:
     case MuscleFileError::none:
         break;
@@ -43,10 +45,12 @@ bool OpenCaseExamination(const std::string& path, const Settings& settings, Exam
     if (!ReadFileBytes(path, kCaseFileSize + 1, bytes, error) || DecodeCase(bytes, data) != CaseReadResult::ok)
         return false;
     MuscleStrengths muscles;
-    const MuscleFileResult muscleFile = LoadMuscleFile(path, muscles);
+    CompensatoryHead head;
+    const MuscleFileResult muscleFile = LoadMuscleFile(path, muscles, head);
     musclesRefused.clear();
     if (muscleFile.error != MuscleFileError::none) {
         muscles.Reset();
+        head.reset();
         musclesRefused = MuscleFilePath(path) + ": " + Reason(muscleFile.error);
         if (muscleFile.line > 0)
             musclesRefused += " (line " + std::to_string(muscleFile.line) + ")";
@@ -59,6 +63,7 @@ bool OpenCaseExamination(const std::string& path, const Settings& settings, Exam
     examination.SetLatent(!data.manifestMode);
     examination.SetQuadrantMarks(data.quadrantMarks);
     examination.SetMuscles(muscles);
+    examination.SetCompensatoryHead(head);
     examination.SetPath(path);
     examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
     return true;

@@ -143,6 +143,18 @@ std::vector<Command> BuildCommands()
              ForEye(Id::PrismStrongerEye1 + 4, Text::PrismWeakerMenu, Text::EyeGroup2, "Shift+K", playing)),
         Runs(RunPrismKey, ForEye(Id::PrismStrongerEye1 + 5, Text::PrismNextBaseMenu, Text::EyeGroup2, "J", playing)),
         Runs(RunPrismKey, Item(Id::RemovePrisms, Text::RemovePrismsMenu, "Shift+U", playing)),
+        // The head keys move the face the way the arrow points on the screen,
+        // where the patient's right is the viewer's left. A recording holds the head straight.
+        Submenu(Id::HeadSubmenu, Text::HeadSubmenu, playing),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 0, Text::TurnFaceRightMenu, "Alt+Left", playing)),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 1, Text::TurnFaceLeftMenu, "Alt+Right", playing)),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 2, Text::TiltHeadRightMenu, "Ctrl+Left", playing)),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 3, Text::TiltHeadLeftMenu, "Ctrl+Right", playing)),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 4, Text::ChinUpMenu, "Alt+Up", playing)),
+        Runs(RunHeadStep, Item(Id::FirstHeadStep + 5, Text::ChinDownMenu, "Alt+Down", playing)),
+        Runs(RunStraightenHead, Item(Id::StraightenHead, Text::StraightenHeadMenu, "Alt+Home", playing)),
+        Runs(RunCompensatoryHead,
+             Item(Id::CompensatoryHead, Text::CompensatoryHeadMenu, "Alt+End", Lock::unlessCompensatoryHead)),
         // Help
         Runs(WindowStep<&CommandWindow::ShowHelp>, Item(Id::HelpContents, Text::HelpContentsMenu)),
         Runs(WindowStep<&CommandWindow::ShowAbout>, Item(Id::About, Text::AboutMenu)),
@@ -213,6 +225,8 @@ bool CommandEnabled(const Command& command, const CommandState& state)
         return !state.quizRuns;
     case Lock::unlessPresenting:
         return state.presenting;
+    case Lock::unlessCompensatoryHead:
+        return state.compensatoryHead && !state.recordingPlays;
     }
     return true;
 }

@@ -25,6 +25,9 @@ enum class CommandLock {
     whileQuizRuns,
     // Only presentation mode has something to leave.
     unlessPresenting,
+    // Only a case that names a compensatory head posture has one to take up,
+    // and not while a recording holds the eyes.
+    unlessCompensatoryHead,
 };
 
 // What the locks depend on.
@@ -33,6 +36,7 @@ struct CommandState {
     bool recordingPlays = false;
     bool quizRuns = false;
     bool presenting = false;
+    bool compensatoryHead = false;
 };
 
 struct ToolLook {

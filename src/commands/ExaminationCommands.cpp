@@ -72,3 +72,19 @@ void RunPrismKey(CommandContext& context, int id)
     examination.SetPrism(Eye::one, prisms[0]);
     examination.SetPrism(Eye::two, prisms[1]);
 }
+
+void RunHeadStep(CommandContext& context, int id)
+{
+    context.examination.SetHead(HeadAfter(id, context.examination.Head()));
+}
+
+void RunStraightenHead(CommandContext& context, int)
+{
+    context.examination.SetHead(HeadPosture());
+}
+
+void RunCompensatoryHead(CommandContext& context, int)
+{
+    if (const CompensatoryHead& head = context.examination.CompensatoryHeadPosture())
+        context.examination.SetHead(*head);
+}

@@ -2,7 +2,7 @@
 
 #include "commands/CommandContext.h"
 
-// The examination keys: aids before the eyes, distance, gaze and prisms.
+// The examination keys: aids before the eyes, distance, gaze, head and prisms.
 // Apart from the aids, which the toolbar shows, they change the examination alone.
 void RunCoverKey(CommandContext& context, int id);
 void RunUncover(CommandContext& context, int id);
@@ -11,3 +11,7 @@ void RunDistance(CommandContext& context, int id);
 void RunGaze(CommandContext& context, int id);
 void RunEccentricity(CommandContext& context, int id);
 void RunPrismKey(CommandContext& context, int id);
+void RunHeadStep(CommandContext& context, int id);
+void RunStraightenHead(CommandContext& context, int id);
+// The head as the case's patient holds it of himself; a case without such a posture keeps it.
+void RunCompensatoryHead(CommandContext& context, int id);

@@ -55,3 +55,15 @@ int GazeKeyOf(int commandId)
         return commandId - Id::FirstGazePosition + 1;
     return -1;
 }
+
+HeadPosture HeadAfter(int commandId, HeadPosture head)
+{
+    const int offset = commandId - Id::FirstHeadStep;
+    if (offset < 0 || commandId > Id::LastHeadStep)
+        return head;
+    // Pairs of steps: turn, tilt, chin; the first of each towards the patient's right or up.
+    double& angle = offset / 2 == 0 ? head.turn : offset / 2 == 1 ? head.tilt : head.chinUp;
+    const double step = offset % 2 == 0 ? kHeadStep : -kHeadStep;
+    angle = std::clamp(angle + step, -kLargestHeadPosture, kLargestHeadPosture);
+    return head;
+}

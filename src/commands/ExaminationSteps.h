@@ -3,6 +3,7 @@
 // The examination keys' steps, from what the examination holds now to what
 // it holds after the key.
 
+#include "model/HeadPosture.h"
 #include "model/Prism.h"
 
 #include <array>
@@ -16,3 +17,10 @@ std::array<Prism, 2> PrismsAfter(int commandId, std::array<Prism, 2> prisms);
 
 // The keypad key of a gaze command (1-9), 0 for the pointer; -1 for other ids.
 int GazeKeyOf(int commandId);
+
+// Degrees of one head key's step.
+inline constexpr double kHeadStep = 5;
+
+// The head after a head step (turn the face right, left, tilt right, left,
+// chin up, down), held within kLargestHeadPosture; other ids keep it.
+HeadPosture HeadAfter(int commandId, HeadPosture head);

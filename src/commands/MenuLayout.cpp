@@ -42,9 +42,14 @@ std::vector<MenuEntry> IdRange(int first, int count)
 
 std::vector<MenuLayout> BuildMenuBar()
 {
+    const MenuEntry head{Id::HeadSubmenu,
+                         Grouped({IdRange(Id::FirstHeadStep, 2), IdRange(Id::FirstHeadStep + 2, 2),
+                                  IdRange(Id::FirstHeadStep + 4, 2), Ids({Id::StraightenHead, Id::CompensatoryHead})})};
     const MenuEntry view{Id::ViewSubmenu,
                          Grouped({Ids({Id::ModeManifest, Id::ModeLatent, Id::AxisLinesItem, Id::WholeDegreesItem}),
-                                  Ids({Id::Presentation}), Ids({Id::HessChart, Id::NinePositions})})};
+                                  Ids({Id::Presentation}),
+                                  Ids({Id::HessChart, Id::NinePositions}),
+                                  {head}})};
     // Listed as on a keypad, top row first.
     std::vector<MenuEntry> positions;
     for (int key : {7, 8, 9, 4, 5, 6, 1, 2, 3})

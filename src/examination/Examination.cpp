@@ -186,11 +186,26 @@ void Examination::SetPresentation(bool presentation)
     Tell(Change::display);
 }
 
-void Examination::SetHead(const HeadPosture& head)
+namespace {
+
+HeadPosture Held(const HeadPosture& head)
 {
     const auto held = [](double degrees) {
         return std::isfinite(degrees) ? std::clamp(degrees, -kLargestHeadPosture, kLargestHeadPosture) : 0.0;
     };
-    m_head = {held(head.turn), held(head.tilt), held(head.chinUp)};
+    return {held(head.turn), held(head.tilt), held(head.chinUp)};
+}
+
+}  // namespace
+
+void Examination::SetHead(const HeadPosture& head)
+{
+    m_head = Held(head);
     Tell(Change::target);
+}
+
+void Examination::SetCompensatoryHead(const CompensatoryHead& head)
+{
+    m_compensatoryHead = head ? CompensatoryHead(Held(*head)) : std::nullopt;
+    Tell(Change::muscles);
 }

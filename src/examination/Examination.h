@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/EyeModel.h"
+#include "model/HeadPosture.h"
 #include "model/MuscleModel.h"
 #include "model/MuscleStrengths.h"
 #include "model/Prism.h"
@@ -63,17 +64,6 @@ inline constexpr double kLargestEccentricity = 45;
 // The direction of a fixation target as the patient sees it.
 GazeTarget DirectionOf(const FixationTarget& target);
 
-// How the patient holds his head, degrees: the face turned towards his right
-// (turn), the right ear lowered towards the right shoulder (tilt), the chin
-// lifted (chinUp). Targets stay where they are in the room.
-struct HeadPosture {
-    double turn = 0;
-    double tilt = 0;
-    double chinUp = 0;
-};
-
-inline constexpr double kLargestHeadPosture = 45;
-
 // One simulated examination: the patient's case and everything the examiner
 // holds before the eyes. Edits are validated and told to the listeners.
 class Examination {
@@ -100,6 +90,10 @@ public:
     // The case's own strengths, kept through a recording for saving.
     const MuscleStrengths& CaseMuscles() const { return m_muscles; }
     void SetMuscles(const MuscleStrengths& muscles);
+    // The posture the case's patient takes up of himself, saved with the muscles.
+    const CompensatoryHead& CompensatoryHeadPosture() const { return m_compensatoryHead; }
+    // Each angle is held within kLargestHeadPosture.
+    void SetCompensatoryHead(const CompensatoryHead& head);
     bool RecordingPlays() const { return m_recordingPlays; }
     void SetRecordingPlays(bool plays);
     const std::string& Path() const { return m_path; }
@@ -147,6 +141,7 @@ private:
     bool m_latent = false;
     std::uint8_t m_quadrantMarks = 0;
     MuscleStrengths m_muscles;
+    CompensatoryHead m_compensatoryHead;
     bool m_recordingPlays = false;
     std::string m_path;
     bool m_modified = false;

@@ -177,6 +177,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
         slider->SetValue(0);
     m_examination.SetModel(EyeModel());
     m_examination.SetMuscles(MuscleStrengths());
+    m_examination.SetCompensatoryHead(std::nullopt);
     m_refusedMuscleFile.clear();
     if (event.GetId() != 0)
         SetDistance(kBlendSliderFar);

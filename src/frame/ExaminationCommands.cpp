@@ -76,6 +76,7 @@ CommandState PatientFrame::CommandStateNow() const
     state.quizRuns = IsToolOn(Id::QuizTool);
     state.recordingPlays = m_examination.RecordingPlays();
     state.presenting = m_presentation;
+    state.compensatoryHead = m_examination.CompensatoryHeadPosture().has_value();
     return state;
 }
 

@@ -39,13 +39,15 @@ wxImage ToImage(const RgbPicture& picture)
 // The view's gaze, held while the nine pictures are drawn.
 struct SavedGaze {
     explicit SavedGaze(EyesCanvas& canvas)
-        : canvas(canvas), target(canvas.CurrentGazeTarget()), muscleTarget(canvas.m_muscleTarget)
+        : canvas(canvas), target(canvas.CurrentGazeTarget()), muscleTarget(canvas.m_muscleTarget),
+          aimedOffset(canvas.m_aimedOffset)
     {
         std::copy(std::begin(canvas.m_gazeAzimuth), std::end(canvas.m_gazeAzimuth), azimuth);
         std::copy(std::begin(canvas.m_gazeElevation), std::end(canvas.m_gazeElevation), elevation);
     }
     ~SavedGaze()
     {
+        canvas.m_aimedOffset = aimedOffset;
         canvas.SetGazeTarget(target);
         std::copy(std::begin(azimuth), std::end(azimuth), canvas.m_gazeAzimuth);
         std::copy(std::begin(elevation), std::end(elevation), canvas.m_gazeElevation);
@@ -58,6 +60,7 @@ struct SavedGaze {
     EyesCanvas& canvas;
     std::optional<GazeDirection> target;
     GazeTarget muscleTarget;
+    PointerOffset aimedOffset;
     float azimuth[2];
     float elevation[2];
 };

@@ -3,11 +3,15 @@
 #include "widgets/Ids.h"
 #include "frame/OverlayTimer.h"
 #include "frame/PatientFrame.h"
+#include "lang/LanguageText.h"
+#include "lang/TextIds.h"
 #include "view/EyesCanvas.h"
 
 #include <wx/checkbox.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
+
+#include <cmath>
 
 bool PatientFrame::IsToolOn(int id) const
 {
@@ -57,6 +61,7 @@ void PatientFrame::FollowExamination(Change change)
         break;
     case Change::target:
         ShowGazeTarget();
+        ShowPrismStatus();
         break;
     case Change::angles:
         // The distance keys move the examination; the slider and the values follow.
@@ -66,6 +71,30 @@ void PatientFrame::FollowExamination(Change change)
     default:
         break;
     }
+}
+
+wxString PatientFrame::HeadStatusText() const
+{
+    const HeadPosture& head = m_examination.Head();
+    struct Part {
+        double degrees;
+        int word;
+        int positive;
+        int negative;
+    };
+    const Part parts[] = {{head.turn, Text::TurnStatusWord, Text::RightWord, Text::LeftWord},
+                          {head.tilt, Text::TiltStatusWord, Text::RightWord, Text::LeftWord},
+                          {head.chinUp, Text::ChinStatusWord, Text::UpWord, Text::DownWord}};
+    wxString status;
+    for (const Part& part : parts) {
+        const long degrees = std::lround(part.degrees);
+        if (degrees == 0)
+            continue;
+        status += status.empty() ? LanguageText(*m_languageTable, Text::HeadStatus) + " " : wxString(", ");
+        status += LanguageText(*m_languageTable, part.word) + wxString::Format(L" %ld\u00B0 ", std::labs(degrees)) +
+                  LanguageText(*m_languageTable, degrees > 0 ? part.positive : part.negative);
+    }
+    return status;
 }
 
 bool PatientFrame::ExaminationReady() const
@@ -83,6 +112,11 @@ void PatientFrame::ToggleQuadrantMarks(std::uint8_t toggled)
     m_examination.SetQuadrantMarks(m_examination.QuadrantMarks() ^ toggled);
     m_examination.SetModified(true);
     UpdateTitle(CasePath());
+}
+
+void PatientFrame::SetHeadPosture(const HeadPosture& head)
+{
+    m_examination.SetHead(head);
 }
 
 void PatientFrame::SwitchManifestLatent()

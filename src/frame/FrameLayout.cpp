@@ -375,5 +375,7 @@ void PatientFrame::ApplyWindowTexts()
     m_coverLabel2->SetLabel(Text(Text::FixingEyeLabel2));
     const bool manifest = GetMenuBar()->IsChecked(Id::ModeManifest);
     m_statusBar->SetStatusText(Text(manifest ? Text::ManifestModeStatus : Text::LatentModeStatus), 3);
+    // The prism bases and the head posture are words of the language too.
+    ShowPrismStatus();
     FitControlsToTexts();
 }

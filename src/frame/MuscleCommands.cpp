@@ -41,6 +41,8 @@ int ReasonText(MuscleFileError error)
         return Text::MuscleFileRepeatedKey;
     case MuscleFileError::badValue:
         return Text::MuscleFileBadValue;
+    case MuscleFileError::badHeadAngle:
+        return Text::BadHeadAngle;
     case MuscleFileError::unreadable:
     case MuscleFileError::none:
         break;
@@ -96,10 +98,13 @@ void PatientFrame::ShowCannotFixate(bool cannot)
 void PatientFrame::ReadMuscleFile(const wxString& casePath)
 {
     MuscleStrengths strengths;
-    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), strengths);
+    CompensatoryHead head;
+    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), strengths, head);
     m_refusedMuscleFile.clear();
-    // A refused file leaves the case with normal muscles; it opens all the same.
-    m_examination.SetMuscles(result.error == MuscleFileError::none ? strengths : MuscleStrengths());
+    // A refused file leaves the case with normal muscles and no head posture; it opens all the same.
+    const bool read = result.error == MuscleFileError::none;
+    m_examination.SetMuscles(read ? strengths : MuscleStrengths());
+    m_examination.SetCompensatoryHead(read ? head : std::nullopt);
     if (result.error == MuscleFileError::none)
         return;
     m_refusedMuscleFile = casePath;
@@ -119,10 +124,11 @@ bool PatientFrame::WriteMuscleFile(const wxString& casePath)
         !m_refusedMuscleFile.empty() && IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
                                                    MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
     const MuscleStrengths& strengths = m_examination.CaseMuscles();
-    if (strengths.AllNormal() && refusedFile)
+    const CompensatoryHead& head = m_examination.CompensatoryHeadPosture();
+    if (strengths.AllNormal() && !head && refusedFile)
         return true;
     std::string error;
-    if (!SaveMuscleFile(std::string(casePath.fn_str()), strengths, error)) {
+    if (!SaveMuscleFile(std::string(casePath.fn_str()), strengths, head, error)) {
         ReportSaveFailure(wxString::FromUTF8(MuscleFilePath(std::string(casePath.fn_str()))), error);
         return false;
     }

@@ -96,6 +96,7 @@ public:
     bool AxisOverlaysShowing() const override;
     void ToggleQuadrantMarks(std::uint8_t toggled) override;
     void SwitchManifestLatent() override;
+    void SetHeadPosture(const HeadPosture& head) override;
 
     // The eye-position model and the controls that show it.
     void SetQuantity(int controlId, float value);
@@ -192,6 +193,9 @@ public:
     }
     // "R: 20 PD base out", for each eye with a prism.
     wxString PrismStatusText() const;
+    // "Head: turn 10° right, tilt 15° left"; empty for a straight head.
+    wxString HeadStatusText() const;
+    // The field of the prisms and the head posture.
     static constexpr int kPrismStatusField = 4;
     void OnCharHook(wxKeyEvent& event);
 
@@ -351,6 +355,7 @@ private:
     // Widths from the texts of the current language and font, places as fixed.
     void FitControlsToTexts();
     void FitStatusFields();
+    // The prisms and the head posture in their status field.
     void ShowPrismStatus();
 
     Examination m_examination;

@@ -78,6 +78,9 @@ wxString PatientFrame::PrismStatusText() const
 
 void PatientFrame::ShowPrismStatus()
 {
-    m_statusBar->SetStatusText(PrismStatusText(), kPrismStatusField);
+    const wxString prisms = PrismStatusText();
+    const wxString head = HeadStatusText();
+    m_statusBar->SetStatusText(prisms.empty() || head.empty() ? prisms + head : prisms + "   " + head,
+                               kPrismStatusField);
     FitStatusFields();
 }

@@ -312,10 +312,28 @@ constexpr int OrWord = 292;                // quiz review: before the last of se
 constexpr int AnswerNotNaming = 293;       // quiz review: "an answer not naming right or up"
 constexpr int HeadTurnWord = 294;          // --measure: the face turned, right positive
 constexpr int HeadTiltWord = 295;          // --measure: the head tilted, right ear down positive
+constexpr int HeadSubmenu = 310;           // View menu: the submenu of the patient's head posture
+constexpr int TurnFaceRightMenu = 311;     // the patient turns his face towards his right
+constexpr int TurnFaceLeftMenu = 312;      // towards his left
+constexpr int TiltHeadRightMenu = 313;     // the right ear towards the right shoulder
+constexpr int TiltHeadLeftMenu = 314;      // the left ear towards the left shoulder
+constexpr int ChinUpMenu = 315;            // the chin lifted
+constexpr int ChinDownMenu = 316;          // the chin lowered
+constexpr int StraightenHeadMenu = 317;    // the head held straight again
+constexpr int CompensatoryHeadMenu = 318;  // the posture the case's patient takes up of himself
+constexpr int HeadStatus = 319;            // status bar: before the head posture
+constexpr int TurnStatusWord = 320;        // status bar: the face turned
+constexpr int TiltStatusWord = 321;        // status bar: the head tilted
+constexpr int ChinStatusWord = 322;        // status bar: the chin lifted or lowered
+constexpr int RightWord = 323;             // status bar: towards the patient's right
+constexpr int LeftWord = 324;              // towards the patient's left
+constexpr int UpWord = 325;                // the chin up
+constexpr int DownWord = 326;              // the chin down
+constexpr int BadHeadAngle = 327;          // muscle file refused: a head posture out of range
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = HeadTiltWord;
+constexpr int LastId = BadHeadAngle;
 
 }  // namespace Text

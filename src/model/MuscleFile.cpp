@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -91,6 +92,44 @@ bool ParsePercent(const std::string& text, int& value)
     return value <= kNormalStrength;
 }
 
+// The head posture's record, kept apart from the muscles' keys: turn, tilt, chin.
+constexpr const char* kHeadKeys[] = {"head.turn", "head.tilt", "head.chin"};
+constexpr int kHeadKeyCount = 3;
+
+int HeadKeyIndex(const std::string& key)
+{
+    for (int i = 0; i < kHeadKeyCount; ++i)
+        if (key == kHeadKeys[i])
+            return i;
+    return -1;
+}
+
+double& HeadAngle(HeadPosture& head, int index)
+{
+    return index == 0 ? head.turn : index == 1 ? head.tilt : head.chinUp;
+}
+
+// Whole degrees, an optional minus and at most two digits, within kLargestHeadPosture.
+bool ParseHeadDegrees(const std::string& text, int& value)
+{
+    const std::string digits = !text.empty() && text[0] == '-' ? text.substr(1) : text;
+    if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoi(text);
+    return std::abs(value) <= kLargestHeadPosture;
+}
+
+std::string EncodeHead(const CompensatoryHead& head)
+{
+    std::string text;
+    if (!head)
+        return text;
+    HeadPosture posture = *head;
+    for (int i = 0; i < kHeadKeyCount; ++i)
+        text += std::string(kHeadKeys[i]) + "=" + std::to_string(std::lround(HeadAngle(posture, i))) + "\n";
+    return text;
+}
+
 std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -128,7 +167,7 @@ std::string MuscleFilePath(const std::string& casePath)
     return casePath + ".muscles";
 }
 
-std::string EncodeMuscles(const MuscleStrengths& strengths)
+std::string EncodeMuscles(const MuscleStrengths& strengths, const CompensatoryHead& head)
 {
     std::string text = std::string(kMuscleFileHeader) + "\n";
     const auto write = [&](int first, int last) {
@@ -142,17 +181,19 @@ std::string EncodeMuscles(const MuscleStrengths& strengths)
     };
     write(0, kMuscleCount);
     write(kMuscleCount, kFieldCount);
-    return text;
+    return text + EncodeHead(head);
 }
 
-MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
+MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out, CompensatoryHead& head)
 {
     const std::vector<std::string> lines = SplitLines(text);
     if (lines.empty() || lines.front() != kMuscleFileHeader)
         return {MuscleFileError::noHeader, 1};
 
     MuscleStrengths read;
+    CompensatoryHead readHead;
     std::array<std::array<bool, kFieldCount>, kEyeCount> seen{};
+    std::array<bool, kHeadKeyCount> seenHead{};
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         if (Trimmed(lines[i]).empty())
@@ -160,46 +201,80 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
         const auto equals = lines[i].find('=');
         if (equals == std::string::npos)
             return {MuscleFileError::badLine, lineNumber};
+        const std::string key = Trimmed(lines[i].substr(0, equals));
+        const std::string value = Trimmed(lines[i].substr(equals + 1));
+        if (const int headKey = HeadKeyIndex(key); headKey >= 0) {
+            if (seenHead[static_cast<std::size_t>(headKey)])
+                return {MuscleFileError::repeatedKey, lineNumber};
+            seenHead[static_cast<std::size_t>(headKey)] = true;
+            int degrees = 0;
+            if (!ParseHeadDegrees(value, degrees))
+                return {MuscleFileError::badHeadAngle, lineNumber};
+            if (!readHead)
+                readHead = HeadPosture();
+            HeadAngle(*readHead, headKey) = degrees;
+            continue;
+        }
         Eye eye = Eye::one;
         int field = 0;
-        if (!ParseKey(Trimmed(lines[i].substr(0, equals)), eye, field))
+        if (!ParseKey(key, eye, field))
             return {MuscleFileError::unknownKey, lineNumber};
         bool& already = seen[static_cast<std::size_t>(eye)][static_cast<std::size_t>(field)];
         if (already)
             return {MuscleFileError::repeatedKey, lineNumber};
         already = true;
         int percent = 0;
-        if (!ParsePercent(Trimmed(lines[i].substr(equals + 1)), percent))
+        if (!ParsePercent(value, percent))
             return {MuscleFileError::badValue, lineNumber};
         SetValue(read, eye, field, percent);
     }
     out = read;
+    head = readHead;
     return {};
 }
 
-MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out)
+MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
+{
+    CompensatoryHead unused;
+    return DecodeMuscles(text, out, unused);
+}
+
+MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out, CompensatoryHead& head)
 {
     const std::string path = MuscleFilePath(casePath);
     if (!FileExists(path)) {
         out.Reset();
+        head.reset();
         return {};
     }
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!ReadFileBytes(path, kLargestMuscleFile, bytes, error))
         return {MuscleFileError::unreadable, 0};
-    return DecodeMuscles(std::string(bytes.begin(), bytes.end()), out);
+    return DecodeMuscles(std::string(bytes.begin(), bytes.end()), out, head);
 }
 
-bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error)
+MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out)
+{
+    CompensatoryHead unused;
+    return LoadMuscleFile(casePath, out, unused);
+}
+
+bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, const CompensatoryHead& head,
+                    std::string& error)
 {
     const std::string path = MuscleFilePath(casePath);
-    if (strengths.AllNormal()) {
+    if (strengths.AllNormal() && !head) {
         if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
             return true;
         error = "Could not remove " + path + ": " + std::strerror(errno);
         return false;
     }
-    const std::string text = EncodeMuscles(strengths);
+    const std::string text = EncodeMuscles(strengths, head);
     return WriteFileAtomically(path, text.data(), text.size(), error);
+}
+
+bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error)
+{
+    return SaveMuscleFile(casePath, strengths, std::nullopt, error);
 }

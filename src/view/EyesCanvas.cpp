@@ -189,8 +189,8 @@ wxImage EyesCanvas::RenderPicture(int scale)
 void EyesCanvas::SetGazeTarget(std::optional<GazeDirection> target)
 {
     m_gazeTarget = target;
-    if (m_gazeTarget && HostReady())
-        AimEyes(m_host->ExaminationNow(), PointerOffsetForDirection(*m_gazeTarget));
+    if (HostReady())
+        AimEyes(m_host->ExaminationNow(), m_gazeTarget ? PointerOffsetForDirection(*m_gazeTarget) : m_aimedOffset);
 }
 
 void EyesCanvas::ResetView()
@@ -199,6 +199,7 @@ void EyesCanvas::ResetView()
     for (int eye = 0; eye < 2; ++eye)
         m_gazeAzimuth[eye] = m_gazeElevation[eye] = 0;
     m_muscleTarget = {};
+    m_aimedOffset = {};
     // Straight ahead, and the pointer leads again.
     m_gazeTarget.reset();
 }

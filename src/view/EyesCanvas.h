@@ -59,7 +59,9 @@ public:
     wxImage RenderPicture(int scale);
 
     // A fixed fixation target (one of the nine positions of gaze) that the
-    // eyes look at instead of the pointer; none: they follow the pointer.
+    // eyes look at instead of the pointer; none: they follow the pointer,
+    // holding the target they were last aimed at until it moves. Either way
+    // the eyes aim anew, so they keep fixing it when the head has moved.
     void SetGazeTarget(std::optional<GazeDirection> target);
     const std::optional<GazeDirection>& CurrentGazeTarget() const { return m_gazeTarget; }
 
@@ -102,6 +104,8 @@ public:
     float m_gazeElevation[2] = {0, 0};
     // Where the fixation target is, for the muscle model.
     GazeTarget m_muscleTarget;
+    // The offset of the target the eyes were last aimed at.
+    PointerOffset m_aimedOffset;
 
     // Where the next frame turns each eye, for the current target, aids,
     // prisms and cover animation; no muscle turn while a recording is played back.
@@ -119,6 +123,7 @@ private:
 
     void EditQuadrants(const wxMouseEvent& event, int x, int y);
     void DragView(int x, int y, bool quadrantsMarked);
+    void DragHead(const wxMouseEvent& event, int x, int y, HeadPosture head);
     void FollowPointer(const wxMouseEvent& event, int x, int y, const Examination& examination);
     void AimEyes(const Examination& examination, PointerOffset offset);
     const wxCursor& FlashlightCursor(bool lit);
@@ -156,6 +161,8 @@ private:
     // of its vertical turn depends on where the gaze was last set.
     bool m_dragArmed = false;
     int m_dragSign = 0;
+    // A drag with Shift moves the patient's head, likewise from its second event on.
+    bool m_headDragArmed = false;
     wxCursor m_flashlightCursor;
     wxCursor m_litFlashlightCursor;
     ViewportSize m_viewport;

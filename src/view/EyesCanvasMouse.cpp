@@ -1,5 +1,6 @@
 // The pointer as fixation target or penlight, the view turned by a right
-// drag, the mode pair switched by a double click, and quadrant marking.
+// drag, the patient's head moved by a drag with Shift, the mode pair
+// switched by a double click, and quadrant marking.
 #include "view/EyesCanvas.h"
 
 #include "view/ViewHost.h"
@@ -19,6 +20,8 @@
 namespace {
 
 constexpr int kPickSize = 4;
+// How far a drag with Shift moves the head.
+constexpr double kHeadDegreesPerPixel = 0.25;
 constexpr int kSelectBufferSize = 64;
 
 // GTK reports a button's own press and release with the state of before the
@@ -83,6 +86,7 @@ int EyesCanvas::PickQuadrant(int x, int y)
         return -1;  // nothing would be drawn, so nothing can be hit
     return NearestHit(x, y, [&] {
         SceneRenderer::ApplyHeadTransform(scene.distance, Pose());
+        SceneRenderer::ApplyHeadPosture(scene.head);
         SceneRenderer::DrawQuadrants(SceneRenderer::QuadrantPass::pickMarked, scene, CurrentCoverBlends(), Pose(),
                                      Look());
     });
@@ -93,6 +97,7 @@ unsigned char EyesCanvas::QuadrantUnder(int x, int y)
     const SceneState scene = ReadScene();
     const int bit = NearestHit(x, y, [&] {
         SceneRenderer::ApplyHeadTransform(scene.distance, Pose());
+        SceneRenderer::ApplyHeadPosture(scene.head);
         SceneRenderer::DrawQuadrants(SceneRenderer::QuadrantPass::pickAny, scene, CurrentCoverBlends(), Pose(), Look());
     });
     return bit > 0 ? static_cast<unsigned char>(bit) : 0;
@@ -134,7 +139,12 @@ void EyesCanvas::OnMouse(wxMouseEvent& event)
         m_host->SwitchManifestLatent();
         return;
     }
-    if (RightHeld(event))
+    const bool headDrag = event.ShiftDown() && (LeftHeld(event) || RightHeld(event)) && !m_host->IsPlaybackMode();
+    if (!headDrag)
+        m_headDragArmed = false;
+    if (headDrag)
+        DragHead(event, x, y, examination.Head());
+    else if (RightHeld(event))
         DragView(x, y, examination.QuadrantMarks() != 0);
     else
         FollowPointer(event, x, y, examination);
@@ -169,6 +179,25 @@ void EyesCanvas::DragView(int x, int y, bool quadrantsMarked)
     Refresh(false, nullptr);
 }
 
+void EyesCanvas::DragHead(const wxMouseEvent& event, int x, int y, HeadPosture head)
+{
+    if (!m_headDragArmed) {
+        m_headDragArmed = true;
+        return;
+    }
+    // The face follows the pointer across the screen, where the patient's
+    // right is the viewer's left: the left button turns it and lifts the
+    // chin, the right button tilts it.
+    const double across = (x - m_lastMouseX) * kHeadDegreesPerPixel;
+    if (RightHeld(event)) {
+        head.tilt -= across;
+    } else {
+        head.turn -= across;
+        head.chinUp += (m_lastMouseY - y) * kHeadDegreesPerPixel;
+    }
+    m_host->SetHeadPosture(head);
+}
+
 void EyesCanvas::FollowPointer(const wxMouseEvent& event, int x, int y, const Examination& examination)
 {
     const bool flashlight = examination.Display().penlight;
@@ -201,6 +230,7 @@ void EyesCanvas::SetPenlightShining(bool shining)
 void EyesCanvas::AimEyes(const Examination& examination, PointerOffset offset)
 {
     ViewPose turned = Pose();
+    m_aimedOffset = offset;
     m_muscleTarget = TurnEyesTowards(examination, offset, turned);
     for (int eye = 0; eye < kEyeCount; ++eye) {
         m_gazeAzimuth[eye] = turned.azimuth[eye];

@@ -13,6 +13,7 @@ SceneState SceneOf(const Examination& examination, GazeTarget target, const Cove
     scene.quadrantMarks = examination.QuadrantMarks();
     scene.weakMuscles = !examination.Muscles().AllNormal();
     scene.cycloStaysUnderCover = examination.CycloStaysUnderCover();
+    scene.head = examination.Head();
 
     const BothEyes solved = Solve(examination, target, blends);
     for (Eye eye : {Eye::one, Eye::two}) {

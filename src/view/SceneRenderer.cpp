@@ -27,6 +27,8 @@ constexpr double kReflexLift = 0.012;
 constexpr double kReflexMaxRadius = 0.15;
 // The globe is drawn kEyeballRadius wide for an adult globe's radius of about 12 mm.
 constexpr double kUnitsPerMm = kEyeballRadius / 12.0;
+// The head turns about a point in its middle, some 80 mm behind the eye centres.
+constexpr double kHeadPivotDepth = 80 * kUnitsPerMm;
 
 struct QuadrantQuad {
     unsigned char bit;
@@ -70,6 +72,20 @@ void Rotate(const AxisRotation& rotation)
         glRotatef(rotation.degrees, 0, 0, 1);
         break;
     }
+}
+
+// Under the head's posture, at an eye's centre: turns an aid drawn depth in
+// front of it back to face the room, so the examiner's aids stay upright
+// before the eye wherever the head moves it.
+void HoldInRoom(const HeadPosture& head, double depth)
+{
+    if (head.Straight())
+        return;
+    glTranslated(0, 0, -depth);
+    glRotated(-head.tilt, 0, 0, 1);
+    glRotated(head.chinUp, 1, 0, 0);
+    glRotated(head.turn, 0, 1, 0);
+    glTranslated(0, 0, depth);
 }
 
 void ApplyGaze(int eye, const ViewPose& pose)
@@ -139,6 +155,7 @@ void DrawEye(int eye, const SceneState& scene, const CoverBlends& blends, const 
         // The occluder stays put while the eye behind it turns.
         glPushMatrix();
         glTranslated(0, 0, kLensDepth);
+        HoldInRoom(scene.head, kLensDepth);
         glCallList(DisplayList::occluderLens);
         glCallList(DisplayList::lensFrame);
         glPopMatrix();
@@ -186,6 +203,7 @@ void DrawFilters(const SceneState& scene, const ViewLook& look)
         glPushMatrix();
         glEnable(GL_BLEND);
         glTranslated(kEyeCentreX[eye], 0, 0);
+        HoldInRoom(scene.head, kLensDepth);
         if (state.redFilter) {
             GlColour(look.redFilter, look.redFilterAlpha);
             glCallList(DisplayList::filterLens);
@@ -227,6 +245,7 @@ void DrawPrisms(const SceneState& scene)
         }
         glPushMatrix();
         glTranslated(kEyeCentreX[eye], 0, kPrismGap);
+        HoldInRoom(scene.head, kLensDepth + kPrismGap);
         glRotated(baseAngle, 0, 0, 1);
         glScaled(1, 1, kPrismBaseThickness + kPrismThicknessPerDioptre * prism.dioptres);
         glCallList(DisplayList::prismWedge);
@@ -287,6 +306,19 @@ void SceneRenderer::ApplyHeadTransform(int distance, const ViewPose& pose)
     glRotatef(pose.headZ, 0, 0, 1);
 }
 
+void SceneRenderer::ApplyHeadPosture(const HeadPosture& head)
+{
+    if (head.Straight())
+        return;
+    // The face turns towards the patient's right, the viewer's left; the
+    // right ear lowers on the viewer's left; the chin lifts the face upwards.
+    glTranslated(0, 0, -kHeadPivotDepth);
+    glRotated(-head.turn, 0, 1, 0);
+    glRotated(-head.chinUp, 1, 0, 0);
+    glRotated(head.tilt, 0, 0, 1);
+    glTranslated(0, 0, kHeadPivotDepth);
+}
+
 void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,
                          const FrustumExtents& frustum)
 {
@@ -304,6 +336,9 @@ void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, con
         CompileEyeballCap(scene.distance);
     glPushMatrix();
     ApplyHeadTransform(scene.distance, pose);
+    // Everything from here on belongs to the head, but for the examiner's
+    // aids, which hold themselves upright in the room before the eyes.
+    ApplyHeadPosture(scene.head);
     DrawEye(0, scene, blends, pose, look, m_eyeballFacesViewer);
     DrawEye(1, scene, blends, pose, look, m_eyeballFacesViewer);
     DrawFilters(scene, look);

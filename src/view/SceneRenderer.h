@@ -62,6 +62,9 @@ public:
 
     // The head's place and turn, under the fixed model-view translation.
     static void ApplyHeadTransform(int distance, const ViewPose& pose);
+    // The patient's own posture of his head, about a point behind the eyes;
+    // nothing for a straight head.
+    static void ApplyHeadPosture(const HeadPosture& head);
     enum class QuadrantPass { shade, pickMarked, pickAny };
     // The quadrants under the head transform; the pick passes name each quad.
     static void DrawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/HeadPosture.h"
 #include "model/Prism.h"
 
 #include <array>
@@ -51,5 +52,7 @@ struct SceneState {
     bool angleKappa = true;
     // Cover changes leave each eye's torsion as it is (as in the clinic).
     bool cycloStaysUnderCover = false;
+    // How the patient holds his head; the aids stay in the room before the eyes.
+    HeadPosture head;
     std::array<EyeSceneState, 2> eyes{};
 };

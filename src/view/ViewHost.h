@@ -20,6 +20,8 @@ public:
     // Marks or unmarks the quadrants whose bits are set, as an edit of the case.
     virtual void ToggleQuadrantMarks(std::uint8_t toggled) = 0;
     virtual void SwitchManifestLatent() = 0;
+    // The patient holds his head as a drag in the view moved it.
+    virtual void SetHeadPosture(const HeadPosture& head) = 0;
 
 protected:
     ~ViewHost() = default;

@@ -15,6 +15,7 @@ struct ViewPose {
 };
 
 // Turns both eyes' gaze towards a target at offset from the straight-ahead
-// point, sheared by each eye's axis tilts, and returns where that target is
-// for the muscle model.
+// point, sheared by each eye's axis tilts and seen from the head as the
+// examination holds it, and returns where that target is in the room for
+// the muscle model.
 GazeTarget TurnEyesTowards(const Examination& examination, PointerOffset offset, ViewPose& pose);

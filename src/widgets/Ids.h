@@ -100,6 +100,14 @@ enum : int {
     NineEccentricity = 768,  // the chooser of how far out the nine positions lie
     ChartExportPdf = 769,
 
+    // The patient's head posture: turn the face right, left, tilt the head
+    // right, left, chin up, down, a step each; then straight and the case's own.
+    HeadSubmenu = 780,
+    FirstHeadStep = 781,
+    LastHeadStep = 786,
+    StraightenHead = 787,
+    CompensatoryHead = 788,
+
     // Loose prisms before the eyes.
     PrismSubmenu = 740,
     PrismChooser = 741,

@@ -156,6 +156,42 @@ TEST_F(CommandRuns, ExaminationKeysChangeTheExaminationAlone)
     EXPECT_TRUE(window.asked.empty());
 }
 
+TEST_F(CommandRuns, HeadKeysStepTheHeadWithinItsRangeAndTakeUpTheCasesPosture)
+{
+    const int turnRight = Id::FirstHeadStep, turnLeft = turnRight + 1, tiltRight = turnRight + 2,
+              tiltLeft = turnRight + 3, chinUp = turnRight + 4, chinDown = turnRight + 5;
+    Run(turnRight);
+    Run(tiltLeft);
+    Run(chinDown);
+    EXPECT_EQ(examination.Head(), (HeadPosture{5, -5, -5}));
+    for (int step = 0; step < 10; ++step) {
+        Run(turnLeft);
+        Run(tiltRight);
+        Run(chinUp);
+    }
+    EXPECT_EQ(examination.Head(), (HeadPosture{-45, 45, 45}));
+    Run(Id::StraightenHead);
+    EXPECT_TRUE(examination.Head().Straight());
+
+    // Without a posture of its own the case keeps the head; with one the head takes it up.
+    Run(turnRight);
+    CommandState state;
+    const Command& compensatory = *FindCommand(Id::CompensatoryHead);
+    EXPECT_FALSE(CommandEnabled(compensatory, state));
+    Run(Id::CompensatoryHead);
+    EXPECT_EQ(examination.Head(), (HeadPosture{5, 0, 0}));
+    examination.SetCompensatoryHead(HeadPosture{0, -15, 0});
+    state.compensatoryHead = true;
+    EXPECT_TRUE(CommandEnabled(compensatory, state));
+    Run(Id::CompensatoryHead);
+    EXPECT_EQ(examination.Head(), (HeadPosture{0, -15, 0}));
+    // A recording holds the head as it is.
+    state.recordingPlays = true;
+    EXPECT_FALSE(CommandEnabled(compensatory, state));
+    EXPECT_FALSE(CommandEnabled(*FindCommand(turnRight), state));
+    EXPECT_TRUE(window.asked.empty());
+}
+
 TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
 {
     Examination examination;

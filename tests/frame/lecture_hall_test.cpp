@@ -246,6 +246,19 @@ TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped)
     EXPECT_FALSE(m_frame->GetMenuBar()->IsChecked(Id::EyeCrossItem));
     EXPECT_TRUE(Tool(Id::OccluderEye1)) << "U typed into a field does not uncover";
     EXPECT_EQ(field->GetValue(), "cu");
+
+    // A slider with the keyboard leaves the head keys to the window.
+    auto* distance = dynamic_cast<wxSlider*>(m_frame->FindWindow(Id::BlendSlider));
+    ASSERT_NE(distance, nullptr);
+    distance->SetFocus();
+    Yield();
+    const int before = distance->GetValue();
+    keyboard.Char(WXK_LEFT, wxMOD_ALT);
+    keyboard.Char(WXK_RIGHT, wxMOD_CONTROL);
+    keyboard.Char(WXK_DOWN, wxMOD_ALT);
+    Yield();
+    EXPECT_EQ(m_frame->ExaminationNow().Head(), (HeadPosture{5, -5, -5}));
+    EXPECT_EQ(distance->GetValue(), before);
 }
 
 TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes)

@@ -248,11 +248,15 @@ TEST(ShippedCases, EveryTableEntryIsShippedWithTheTablesValues)
         EXPECT_EQ(bytes[96], libraryCase.deviation == Deviation::manifest ? 1 : 0) << path;
         EXPECT_EQ(shipped.quadrantMarks, 0) << path;
 
-        // The companion is there exactly when a muscle is weak, and holds the table's strengths.
+        // The companion is there exactly when a muscle is weak or a head posture named, and holds the table's.
         MuscleStrengths muscles;
-        EXPECT_EQ(LoadMuscleFile(path.string(), muscles).error, MuscleFileError::none) << path;
+        CompensatoryHead head;
+        EXPECT_EQ(LoadMuscleFile(path.string(), muscles, head).error, MuscleFileError::none) << path;
         EXPECT_EQ(muscles, libraryCase.muscles) << path;
-        EXPECT_EQ(fs::exists(MuscleFilePath(path.string())), !libraryCase.muscles.AllNormal()) << path;
+        EXPECT_EQ(head, libraryCase.head) << path;
+        EXPECT_EQ(fs::exists(MuscleFilePath(path.string())),
+                  !libraryCase.muscles.AllNormal() || libraryCase.head.has_value())
+            << path;
     }
 }
 

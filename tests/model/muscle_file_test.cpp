@@ -45,6 +45,20 @@ TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
     EXPECT_EQ(EncodeMuscles(anomalies), text);
     EXPECT_EQ(DecodeMuscles(text, read).error, MuscleFileError::none);
     EXPECT_EQ(read, anomalies);
+
+    // The compensatory head posture comes last; a file without one names none.
+    CompensatoryHead head = HeadPosture{20, -15, 0};
+    const std::string withHead = Header() + "right.LR=20\nleft.IO=0\nhead.turn=20\nhead.tilt=-15\nhead.chin=0\n";
+    EXPECT_EQ(EncodeMuscles(Sample(), head), withHead);
+    head.reset();
+    EXPECT_EQ(DecodeMuscles(withHead, read, head).error, MuscleFileError::none);
+    EXPECT_EQ(read, Sample());
+    EXPECT_EQ(head, (HeadPosture{20, -15, 0}));
+    EXPECT_EQ(DecodeMuscles(Header() + "head.chin=-45\n", read, head).error, MuscleFileError::none);
+    EXPECT_EQ(head, (HeadPosture{0, 0, -45}));
+    EXPECT_TRUE(read.AllNormal());
+    EXPECT_EQ(DecodeMuscles(text, read, head).error, MuscleFileError::none);
+    EXPECT_FALSE(head);
 }
 
 TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
@@ -68,13 +82,23 @@ TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
         {Header() + "right.LR=20.5\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=99999999999999999999\n", MuscleFileError::badValue, 2},
+        {Header() + "head.turn=46\n", MuscleFileError::badHeadAngle, 2},
+        {Header() + "head.tilt=-46\n", MuscleFileError::badHeadAngle, 2},
+        {Header() + "head.tilt=left\n", MuscleFileError::badHeadAngle, 2},
+        {Header() + "head.chin=1.5\n", MuscleFileError::badHeadAngle, 2},
+        {Header() + "head.chin=-\n", MuscleFileError::badHeadAngle, 2},
+        {Header() + "head.turn=5\nhead.turn=5\n", MuscleFileError::repeatedKey, 3},
+        {Header() + "head.roll=5\n", MuscleFileError::unknownKey, 2},
     };
+    const CompensatoryHead keptHead = HeadPosture{1, 2, 3};
     for (const Bad& bad : cases) {
         MuscleStrengths kept = Sample();
-        const MuscleFileResult result = DecodeMuscles(bad.text, kept);
+        CompensatoryHead head = keptHead;
+        const MuscleFileResult result = DecodeMuscles(bad.text, kept, head);
         EXPECT_EQ(result.error, bad.error) << bad.text;
         EXPECT_EQ(result.line, bad.line) << bad.text;
         EXPECT_EQ(kept, Sample()) << bad.text;
+        EXPECT_EQ(head, keptHead) << bad.text;
     }
 }
 
@@ -97,6 +121,16 @@ TEST(MuscleFile, CompanionIsWrittenBesideTheCaseAndRemovedWhenAllNormal)
     ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error)) << error;
     EXPECT_FALSE(std::filesystem::exists(companion));
     ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error)) << error;
+
+    // A head posture alone keeps the companion; loading names it, and a case without one has none.
+    ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, HeadPosture{-20, 0, 0}, error)) << error;
+    CompensatoryHead head;
+    EXPECT_EQ(LoadMuscleFile(casePath, read, head).error, MuscleFileError::none);
+    EXPECT_EQ(head, (HeadPosture{-20, 0, 0}));
+    ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, std::nullopt, error)) << error;
+    EXPECT_FALSE(std::filesystem::exists(companion));
+    EXPECT_EQ(LoadMuscleFile(casePath, read, head).error, MuscleFileError::none);
+    EXPECT_FALSE(head);
 
     // A huge file is refused before it is read.
     folder.Write("x.sd.muscles", Header() + std::string(kLargestMuscleFile, '\n'));

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 // The mouse handler reads the frame drawn last: the view is drawn once.
@@ -247,6 +248,43 @@ TEST_F(ViewMouseTest, RightDragTurnsTheViewBySignOfTheLastGazeUpdate)
     drag();
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 0.0f);
     EXPECT_FLOAT_EQ(m_canvas->m_viewRotZ, 0.0f);
+}
+
+TEST_F(ViewMouseTest, ShiftDragMovesTheHeadAndTheEyesKeepTheTargetInTheRoom)
+{
+    SetTool(Id::FlashlightTool, false);
+    FixationTarget straightAhead;
+    straightAhead.kind = FixationTarget::Kind::ninePositions;
+    straightAhead.key = 5;
+    m_frame->CurrentExamination().SetTarget(straightAhead);
+    ASSERT_TRUE(GazeAtRest());
+    const auto shiftDrag = [&](bool right, wxSize by) {
+        const wxPoint start(120, 100);
+        for (const auto& [type, at, held] : {std::tuple{right ? wxEVT_RIGHT_DOWN : wxEVT_LEFT_DOWN, start, true},
+                                             std::tuple{wxEVT_MOTION, start + by, true},
+                                             std::tuple{right ? wxEVT_RIGHT_UP : wxEVT_LEFT_UP, start + by, false}}) {
+            wxMouseEvent event(type);
+            event.SetPosition(at);
+            event.SetLeftDown(held && !right);
+            event.SetRightDown(held && right);
+            event.SetShiftDown(true);
+            event.SetEventObject(m_canvas);
+            m_canvas->GetEventHandler()->ProcessEvent(event);
+        }
+    };
+    // The face follows the pointer across the screen: to the viewer's right is the patient's left.
+    shiftDrag(false, {20, -8});
+    shiftDrag(true, {-20, 0});
+    EXPECT_EQ(m_frame->ExaminationNow().Head(), (HeadPosture{-5, 5, 2}));
+    EXPECT_FLOAT_EQ(m_canvas->m_viewRotY, 0.0f);
+    // The target stays straight ahead in the room, so in the turned head the eyes look away from it.
+    EXPECT_EQ(m_canvas->m_muscleTarget.right, 0.0);
+    EXPECT_EQ(m_canvas->m_muscleTarget.up, 0.0);
+    EXPECT_FALSE(GazeAtRest());
+    // Straight again, the eyes look straight ahead (no elevation, whatever the azimuth it turns about).
+    m_frame->CurrentExamination().SetHead({});
+    EXPECT_EQ(m_canvas->m_gazeElevation[0], 0.0f);
+    EXPECT_EQ(m_canvas->m_gazeElevation[1], 0.0f);
 }
 
 TEST_F(ViewMouseTest, DoubleClickSwitchesTheModePair)

@@ -13,6 +13,7 @@
 
 #include <wx/menu.h>
 #include <wx/slider.h>
+#include <wx/statusbr.h>
 #include <wx/toolbar.h>
 
 #include <algorithm>
@@ -224,6 +225,49 @@ TEST_F(ViewRenderTest, OccluderHidesItsEyeOnly)
     EXPECT_EQ(bright, 0);
     EXPECT_TRUE(IsSclera(image.At(At(kEye2 + 0.3, 0))));
     EXPECT_TRUE(PupilOf(image, kEye2));
+}
+
+TEST_F(ViewRenderTest, TiltedHeadCarriesTheEyesAndTheOccluderFollowsItsEye)
+{
+    const auto samePicture = [](const ViewImage& a, const ViewImage& b) {
+        if (a.Width() != b.Width() || a.Height() != b.Height())
+            return false;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if (!Same(a.At(x, y), b.At(x, y)))
+                    return false;
+        return true;
+    };
+    const ViewImage straight = Capture();
+    m_frame->SetHeadPosture({10, 0, 0});
+    EXPECT_FALSE(samePicture(Capture(), straight));
+    m_frame->SetHeadPosture({});
+    EXPECT_TRUE(samePicture(Capture(), straight));
+    EXPECT_TRUE(m_frame->GetStatusBar()->GetStatusText(PatientFrame::kPrismStatusField).empty());
+
+    // The right ear down: about the head's middle, eye 1 (the viewer's left) sinks and eye 2 rises.
+    constexpr double kTilt = 30;
+    const double c = std::cos(kTilt * M_PI / 180), s = std::sin(kTilt * M_PI / 180);
+    m_frame->SetHeadPosture({0, kTilt, 0});
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(PatientFrame::kPrismStatusField),
+              wxString(L"Head: tilt 30\u00B0 right"));
+    const ViewImage tilted = Capture();
+    for (const double eyeX : {kEye1, kEye2}) {
+        const PixelPoint centre = At(eyeX * c, eyeX * s);
+        const std::optional<PixelPoint> pupil = tilted.Centroid(centre, 0.3 * Unit(), IsPupil);
+        ASSERT_TRUE(pupil) << eyeX;
+        EXPECT_NEAR(pupil->x, centre.x, 0.05 * Unit()) << eyeX;
+        EXPECT_NEAR(pupil->y, centre.y, 0.05 * Unit()) << eyeX;
+        EXPECT_GT(std::abs(pupil->y - At(eyeX, 0).y), 0.2 * Unit()) << eyeX;
+    }
+    // The examiner holds the occluder before the eye wherever the head takes it.
+    SetTool(Id::OccluderEye1, true);
+    const ViewImage covered = Capture();
+    int bright = 0;
+    covered.ForEachWithin(At(kEye1 * c, kEye1 * s), 0.37 * Unit(),
+                          [&](int, int, Rgb pixel) { bright += pixel.r > 40 || pixel.g > 40 || pixel.b > 40; });
+    EXPECT_EQ(bright, 0);
+    EXPECT_TRUE(covered.Centroid(At(kEye2 * c, kEye2 * s), 0.3 * Unit(), IsPupil));
 }
 
 TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour)

@@ -15,6 +15,10 @@ constexpr EyeQuantity vAxis = EyeQuantity::verticalAxisTilt;
 constexpr EyeQuantity hAxis = EyeQuantity::horizontalAxisTilt;
 constexpr EyeQuantity vOffset = EyeQuantity::verticalOffset;
 
+// Compensatory head postures of the palsies, degrees.
+constexpr double kSixthNerveFaceTurn = 20;
+constexpr double kFourthNerveHeadTilt = 15;
+
 int Hundredths(double degrees)
 {
     return static_cast<int>(std::lround(degrees * 100.0));
@@ -124,9 +128,25 @@ const std::vector<LibraryCase>& CaseLibrary()
              {R, vAxis, 8.0, 8.0},
              {L, vAxis, -8.0, -8.0},
          }},
-        {"sixth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, R)},
-        {"sixth-nerve-palsy-left", Deviation::manifest, {}, PresetStrengths(MusclePreset::sixthNervePalsy, L)},
-        {"fourth-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::fourthNervePalsy, R)},
+        // The face turns towards a sixth nerve palsy, so the eyes look away
+        // from the weak lateral rectus's field; the head tilts away from a
+        // superior oblique palsy, where the counter-roll asks no intorsion of
+        // the weak muscle.
+        {"sixth-nerve-palsy-right",
+         Deviation::manifest,
+         {},
+         PresetStrengths(MusclePreset::sixthNervePalsy, R),
+         HeadPosture{kSixthNerveFaceTurn, 0, 0}},
+        {"sixth-nerve-palsy-left",
+         Deviation::manifest,
+         {},
+         PresetStrengths(MusclePreset::sixthNervePalsy, L),
+         HeadPosture{-kSixthNerveFaceTurn, 0, 0}},
+        {"fourth-nerve-palsy-right",
+         Deviation::manifest,
+         {},
+         PresetStrengths(MusclePreset::fourthNervePalsy, R),
+         HeadPosture{0, -kFourthNerveHeadTilt, 0}},
         {"third-nerve-palsy-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::thirdNervePalsy, R)},
         {"brown-syndrome-left", Deviation::manifest, {}, PresetStrengths(MusclePreset::brownSyndrome, L)},
         {"duane-syndrome-right", Deviation::manifest, {}, PresetStrengths(MusclePreset::duaneSyndrome, R)},

@@ -2,13 +2,15 @@
 
 #include "model/CaseFile.h"
 #include "model/EyeQuantity.h"
+#include "model/HeadPosture.h"
 #include "model/MuscleStrengths.h"
 
 #include <string>
 #include <vector>
 
 // The teaching cases shipped in data/cases. Each is written there as
-// <name>.sd, with <name>.sd.muscles where a muscle is weak, by the case
+// <name>.sd, with <name>.sd.muscles where a muscle is weak or the patient holds his head
+// compensatorily, by the case
 // generator (build target "cases"); the help book's case library page
 // describes the findings of every entry.
 
@@ -27,8 +29,10 @@ struct LibraryCase {
     std::string name;  // file name without ".sd"
     Deviation deviation;
     std::vector<LibraryAngle> angles;
-    // Written beside the case file when any muscle is weak.
+    // Written beside the case file when any muscle is weak or a head posture is named.
     MuscleStrengths muscles{};
+    // The posture the patient takes up to ease his palsy.
+    CompensatoryHead head{};
 };
 
 const std::vector<LibraryCase>& CaseLibrary();

@@ -1,5 +1,5 @@
 // Writes every case of the library as <folder>/<name>.sd, with the muscle
-// strengths beside it where a muscle is weak.
+// strengths and the compensatory head posture beside it where the case has them.
 //
 //     squinx_generate_cases <folder>
 //
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         const std::string path = (folder / (libraryCase.name + ".sd")).string();
         std::string message;
         if (WriteFileAtomically(path, bytes.data(), bytes.size(), message) &&
-            SaveMuscleFile(path, libraryCase.muscles, message)) {
+            SaveMuscleFile(path, libraryCase.muscles, libraryCase.head, message)) {
             std::cout << path << '\n';
         } else {
             std::cerr << message << '\n';
