@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -108,6 +109,31 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+// The levators of the lids, a piece of their own: "right.LPS=30", written
+// after everything that turns the eyes; absent means 100 %.
+std::string LevatorKey(Eye eye)
+{
+    return std::string(EyeKey(eye)) + ".LPS";
+}
+
+bool ParseLevatorKey(const std::string& key, Eye& eye)
+{
+    for (Eye e : kEyes) {
+        if (key == LevatorKey(e)) {
+            eye = e;
+            return true;
+        }
+    }
+    return false;
+}
+
+void EncodeLevators(const MuscleStrengths& strengths, std::string& text)
+{
+    for (Eye eye : kEyes)
+        if (strengths.Levator(eye) != kNormalStrength)
+            text += LevatorKey(eye) + "=" + std::to_string(strengths.Levator(eye)) + "\n";
+}
+
 bool FileExists(const std::string& path)
 {
     struct stat info;
@@ -142,6 +168,7 @@ std::string EncodeMuscles(const MuscleStrengths& strengths)
     };
     write(0, kMuscleCount);
     write(kMuscleCount, kFieldCount);
+    EncodeLevators(strengths, text);
     return text;
 }
 
@@ -153,6 +180,7 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
 
     MuscleStrengths read;
     std::array<std::array<bool, kFieldCount>, kEyeCount> seen{};
+    std::array<bool, kEyeCount> levatorSeen{};
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         if (Trimmed(lines[i]).empty())
@@ -161,8 +189,18 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
         if (equals == std::string::npos)
             return {MuscleFileError::badLine, lineNumber};
         Eye eye = Eye::one;
+        const std::string key = Trimmed(lines[i].substr(0, equals));
+        if (ParseLevatorKey(key, eye)) {
+            int percent = 0;
+            if (std::exchange(levatorSeen[static_cast<std::size_t>(eye)], true))
+                return {MuscleFileError::repeatedKey, lineNumber};
+            if (!ParsePercent(Trimmed(lines[i].substr(equals + 1)), percent))
+                return {MuscleFileError::badValue, lineNumber};
+            read.SetLevator(eye, percent);
+            continue;
+        }
         int field = 0;
-        if (!ParseKey(Trimmed(lines[i].substr(0, equals)), eye, field))
+        if (!ParseKey(key, eye, field))
             return {MuscleFileError::unknownKey, lineNumber};
         bool& already = seen[static_cast<std::size_t>(eye)][static_cast<std::size_t>(field)];
         if (already)
@@ -194,7 +232,7 @@ MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& ou
 bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error)
 {
     const std::string path = MuscleFilePath(casePath);
-    if (strengths.AllNormal()) {
+    if (strengths.NothingWeak()) {
         if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
             return true;
         error = "Could not remove " + path + ": " + std::strerror(errno);

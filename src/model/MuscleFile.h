@@ -10,7 +10,8 @@
 // without a line is normal; a case with all muscles normal has no such file.
 // After the strengths come the anomalies present, in percent:
 // "right.SOtether=68" (superior oblique tether) and "right.LRcocontraction=40"
-// (lateral rectus co-contracting with the medial rectus).
+// (lateral rectus co-contracting with the medial rectus). Last come the
+// levators of the upper lids that are not 100 %: "right.LPS=30".
 
 inline constexpr const char* kMuscleFileHeader = "Squinx muscle strengths 1";
 // Twelve lines and a header fit many times over; anything larger is not one.
@@ -25,7 +26,7 @@ enum class MuscleFileError {
     none,
     noHeader,    // the first line is not kMuscleFileHeader
     badLine,     // not key=value
-    unknownKey,  // not right.XX or left.XX with a muscle's or an anomaly's name
+    unknownKey,  // not right.XX or left.XX with a muscle's, an anomaly's or the levator's (LPS) name
     repeatedKey,
     badValue,    // not a whole number of percent from 0 to 100
     unreadable,  // missing, too large or not a regular file

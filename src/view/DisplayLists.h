@@ -16,6 +16,7 @@ enum : unsigned {
     prismWedge = 12,
     eyeballRim = 13,
     eyeballCap = 14,
+    face = 15,
     irisTexture = 21,
 };
 }

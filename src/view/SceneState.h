@@ -30,6 +30,8 @@ struct EyeSceneState {
     double muscleTorsion = 0;
     // How far the globe is drawn back into the orbit, in mm.
     double retractionMm = 0;
+    // Strength of the levator of the upper lid, in percent.
+    int levatorPercent = 100;
     // A loose prism before the eye; 0 dioptres for none.
     Prism prism;
 };
@@ -51,5 +53,7 @@ struct SceneState {
     bool angleKappa = true;
     // Cover changes leave each eye's torsion as it is (as in the clinic).
     bool cycloStaysUnderCover = false;
+    // The face (skin, lids, brows, the bridge of the nose) around the eyes.
+    bool face = false;
     std::array<EyeSceneState, 2> eyes{};
 };

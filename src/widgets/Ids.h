@@ -99,6 +99,7 @@ enum : int {
     ChartPrintPreview = 767,
     NineEccentricity = 768,  // the chooser of how far out the nine positions lie
     ChartExportPdf = 769,
+    FaceItem = 770,  // View menu: skin, lids and brows around the eyes
 
     // Loose prisms before the eyes.
     PrismSubmenu = 740,
