@@ -17,6 +17,7 @@ enum : unsigned {
     eyeballRim = 13,
     eyeballCap = 14,
     face = 15,
+    lids = 16,  // one list per eye: 16 and 17
     irisTexture = 21,
 };
 }

@@ -22,14 +22,15 @@ constexpr double kHighestUpperMargin = 60;
 constexpr double kLowestLowerMargin = -60;
 
 // The lid shells in steps of longitude from side to side, and rows from the margin out.
-constexpr int kLidColumns = 36;
-constexpr int kLidRows = 8;
-constexpr double kSkinLeft = -2.6;
-constexpr double kSkinRight = 2.6;
-constexpr double kSkinBottom = -2.0;
-constexpr double kSkinTop = 2.0;
-constexpr int kSkinColumns = 52;
-constexpr int kSkinRows = 40;
+// Few and large triangles: a software renderer pays for each one it sets up.
+constexpr int kLidColumns = 24;
+constexpr int kLidRows = 6;
+constexpr double kSkinLeft = -2.2;
+constexpr double kSkinRight = 2.2;
+constexpr double kSkinBottom = -1.6;
+constexpr double kSkinTop = 1.6;
+constexpr int kSkinColumns = 28;
+constexpr int kSkinRows = 20;
 constexpr int kBrowSteps = 20;
 constexpr double kBrowLift = 0.01;
 constexpr int kUpperLashes = 23;

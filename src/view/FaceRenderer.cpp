@@ -7,6 +7,9 @@
 
 #include <GL/gl.h>
 
+#include <array>
+#include <optional>
+
 namespace {
 
 void Material(const GLfloat (&colour)[3], float ambientShare, float diffuseShare)
@@ -23,11 +26,18 @@ constexpr GLfloat kLash[] = {0.16f, 0.11f, 0.08f};
 constexpr float kAmbientShare = 0.45f;
 constexpr float kDiffuseShare = 0.62f;
 
-void DrawLids(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose)
+// The margins each eye's lid list was compiled for, in the current context;
+// a still gaze redraws its lids without building them again.
+std::array<std::optional<LidMargins>, kEyeCount> g_compiledMargins;
+
+bool operator==(const LidMargins& a, const LidMargins& b)
 {
-    const EyeSceneState& state = scene.eyes[eye];
-    const LidMargins margins =
-        LidMarginsFor(LineOfSightElevation(eye, scene, blends, pose), state.retractionMm, state.levatorPercent);
+    return a.upper == b.upper && a.lower == b.lower;
+}
+
+void CompileLids(int eye, const LidMargins& margins)
+{
+    glNewList(DisplayList::lids + eye, GL_COMPILE);
     glPushMatrix();
     glTranslated(kEyeCentreX[eye], 0, 0);
     GlMeshSink sink;
@@ -43,6 +53,18 @@ void DrawLids(int eye, const SceneState& scene, const CoverBlends& blends, const
     glEnd();
     glEnable(GL_LIGHTING);
     glPopMatrix();
+    glEndList();
+    g_compiledMargins[eye] = margins;
+}
+
+void DrawLids(int eye, const SceneState& scene, const CoverBlends& blends, const ViewPose& pose)
+{
+    const EyeSceneState& state = scene.eyes[eye];
+    const LidMargins margins =
+        LidMarginsFor(LineOfSightElevation(eye, scene, blends, pose), state.retractionMm, state.levatorPercent);
+    if (!(g_compiledMargins[eye] && *g_compiledMargins[eye] == margins))
+        CompileLids(eye, margins);
+    glCallList(DisplayList::lids + eye);
 }
 
 }  // namespace
@@ -56,6 +78,7 @@ void CompileFaceList()
     Material(kBrow, kAmbientShare, kDiffuseShare);
     EmitBrows(sink);
     glEndList();
+    g_compiledMargins = {};
 }
 
 void DrawFace(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose)
