@@ -90,10 +90,12 @@ void DrawFace(const SceneState& scene, const CoverBlends& blends, const ViewPose
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 8);
     glDisable(GL_CULL_FACE);
     glDisable(GL_TEXTURE_2D);
-    glCallList(DisplayList::face);
+    // Lids before the skin: the skin behind them then fails the depth test
+    // instead of being shaded and drawn over.
     Material(kSkin, kAmbientShare, kDiffuseShare);
     glLineWidth(1.2f);
     for (int eye = 0; eye < kEyeCount; ++eye)
         DrawLids(eye, scene, blends, pose);
+    glCallList(DisplayList::face);
     glPopAttrib();
 }
