@@ -29,6 +29,7 @@ namespace {
 constexpr int kPaints = 500;
 
 EyesCanvas* g_canvas = nullptr;
+bool g_face = false;
 
 // Cover aids are set before both eyes unless named otherwise. The toolbar
 // lets only one cover aid be on at a time, so kAllAids goes beyond what a
@@ -58,6 +59,7 @@ void SetAids(int aids)
     display.quadrantEdit = overlays;
     display.axisLines = overlays;
     display.penlight = prisms;
+    display.face = g_face;
     examination.SetDisplay(display);
     for (const Eye eye : {Eye::one, Eye::two}) {
         EyeAids held;
@@ -125,6 +127,33 @@ void BM_PaintPresentation(benchmark::State& state)
 BENCHMARK(BM_PaintPresentation)
     ->ArgsProduct({{kNoAid, kLines, kTranslucent, kQuadrants, kAllReachable}})
     ->ArgNames({"aids"})
+    ->Iterations(kPaints)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// View -> Face off and on side by side, at the default size and full screen,
+// with no aid and with every aid a user can reach.
+void BM_PaintFace(benchmark::State& state)
+{
+    const bool presentation = state.range(0) != 0;
+    const int aids = static_cast<int>(state.range(1));
+    const bool face = state.range(2) != 0;
+    PatientApp::MainWindow()->SetPresentation(presentation);
+    SettleEvents(20);
+    g_face = face;
+    SetAids(aids);
+    TimePaints(state, [] { g_canvas->Render(); });
+    g_face = false;
+    SetAids(kNoAid);
+    const wxSize size = g_canvas->GetClientSize();
+    state.SetLabel(std::to_string(size.GetWidth()) + " x " + std::to_string(size.GetHeight()) + ", " + kAidNames[aids] +
+                   (face ? ", face on" : ", face off"));
+    PatientApp::MainWindow()->SetPresentation(false);
+    SettleEvents(20);
+}
+BENCHMARK(BM_PaintFace)
+    ->ArgsProduct({{0, 1}, {kNoAid, kAllReachable}, {0, 1}})
+    ->ArgNames({"presentation", "aids", "face"})
     ->Iterations(kPaints)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

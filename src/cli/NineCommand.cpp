@@ -23,6 +23,7 @@ Examination AsTheWindowShowsIt(Examination examination, const Settings& settings
 {
     DisplayAids display;
     display.eyeCross = settings.eyeCrosses;
+    display.face = settings.extension.face;
     display.axisLines = settings.axisLinesAlways;
     display.penlight = settings.flashlightMode;
     examination.SetDisplay(display);

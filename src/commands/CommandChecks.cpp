@@ -19,6 +19,8 @@ std::optional<bool> CommandChecked(const Command& command, const Examination& ex
         return examination.Presentation();
     case Id::AxisLinesItem:
         return display.axisLines;
+    case Id::FaceItem:
+        return display.face;
     case Id::EyeCrossItem:
     case Id::EyeCrossTool:
         return display.eyeCross;

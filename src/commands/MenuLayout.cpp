@@ -47,7 +47,7 @@ std::vector<MenuLayout> BuildMenuBar()
                                   IdRange(Id::FirstHeadStep + 4, 2), Ids({Id::StraightenHead, Id::CompensatoryHead})})};
     const MenuEntry view{Id::ViewSubmenu,
                          Grouped({Ids({Id::ModeManifest, Id::ModeLatent, Id::AxisLinesItem, Id::WholeDegreesItem}),
-                                  Ids({Id::Presentation}),
+                                  Ids({Id::FaceItem, Id::Presentation}),
                                   Ids({Id::HessChart, Id::NinePositions}),
                                   {head}})};
     // Listed as on a keypad, top row first.

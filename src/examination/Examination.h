@@ -39,11 +39,13 @@ struct DisplayAids {
     // The quadrant tools: marking by click, and the marks hidden.
     bool quadrantEdit = false;
     bool quadrantHide = false;
+    // The face (skin, lids, brows, the bridge of the nose) around the eyes.
+    bool face = false;
 
     friend bool operator==(const DisplayAids& a, const DisplayAids& b)
     {
         return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight &&
-               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide;
+               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide && a.face == b.face;
     }
     friend bool operator!=(const DisplayAids& a, const DisplayAids& b) { return !(a == b); }
 };

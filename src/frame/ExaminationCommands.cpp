@@ -38,6 +38,10 @@ void PatientFrame::ApplySwitch(int id)
     case Id::WholeDegreesItem:
         ApplyAngleUnit();
         break;
+    case Id::FaceItem:
+        NoteSwitches();
+        m_canvas->Refresh(false);
+        break;
     case Id::HideValuesTool:
         ApplyHideValues();
         break;

@@ -47,6 +47,7 @@ void PatientFrame::NoteSwitches()
     display.penlight = menus->IsChecked(Id::FlashlightItem);
     display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
     display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
+    display.face = menus->IsChecked(Id::FaceItem);
     m_examination.SetDisplay(display);
 }
 

@@ -57,6 +57,7 @@ MusclesDialog::Texts DialogTexts(const PatientFrame& frame)
     texts.eyes = {frame.Text(Text::EyeGroup1), frame.Text(Text::EyeGroup2)};
     for (int m = 0; m < kMuscleCount; ++m)
         texts.muscles[m] = LanguageText(frame.Language(), kMuscleNames[m]);
+    texts.levator = LanguageText(frame.Language(), Text::LevatorMuscle);
     texts.presetLabel = LanguageText(frame.Language(), Text::MusclePresetLabel);
     for (int p = 0; p < kMusclePresetCount; ++p)
         for (int eye = 0; eye < kEyeCount; ++eye)
@@ -125,7 +126,7 @@ bool PatientFrame::WriteMuscleFile(const wxString& casePath)
                                                    MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
     const MuscleStrengths& strengths = m_examination.CaseMuscles();
     const CompensatoryHead& head = m_examination.CompensatoryHeadPosture();
-    if (strengths.AllNormal() && !head && refusedFile)
+    if (strengths.NothingWeak() && !head && refusedFile)
         return true;
     std::string error;
     if (!SaveMuscleFile(std::string(casePath.fn_str()), strengths, head, error)) {

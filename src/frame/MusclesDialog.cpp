@@ -21,9 +21,25 @@ Eye EyeOf(int index)
     return index == 0 ? Eye::one : Eye::two;
 }
 
-int SliderId(int eye, int muscle)
+constexpr int kRows = MusclesDialog::kRows;
+constexpr int kLevatorRow = kMuscleCount;
+
+int SliderId(int eye, int row)
 {
-    return kFirstSliderId + eye * kMuscleCount + muscle;
+    return kFirstSliderId + eye * kRows + row;
+}
+
+int PercentOf(const MuscleStrengths& strengths, int eye, int row)
+{
+    return row == kLevatorRow ? strengths.Levator(EyeOf(eye)) : strengths.Get(EyeOf(eye), static_cast<Muscle>(row));
+}
+
+void SetPercent(MuscleStrengths& strengths, int eye, int row, int percent)
+{
+    if (row == kLevatorRow)
+        strengths.SetLevator(EyeOf(eye), percent);
+    else
+        strengths.Set(EyeOf(eye), static_cast<Muscle>(row), percent);
 }
 
 wxString PercentText(int percent)
@@ -40,21 +56,21 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
     // Controls first, places after: the rows are as high and the name column
     // as wide as this language and font need.
     std::array<wxStaticBox*, kEyeCount> boxes{};
-    std::array<wxStaticText*, kEyeCount * kMuscleCount> names{};
+    std::array<wxStaticText*, kEyeCount * kRows> names{};
     int nameWidth = 0;
     for (int eye = 0; eye < kEyeCount; ++eye) {
         boxes[eye] = new wxStaticBox(this, wxID_ANY, texts.eyes[eye]);
-        for (int muscle = 0; muscle < kMuscleCount; ++muscle) {
-            const int percent = m_strengths.Get(EyeOf(eye), static_cast<Muscle>(muscle));
-            wxStaticText*& name = names[eye * kMuscleCount + muscle];
-            name = new wxStaticText(this, wxID_ANY, texts.muscles[muscle]);
+        for (int muscle = 0; muscle < kRows; ++muscle) {
+            const int percent = PercentOf(m_strengths, eye, muscle);
+            wxStaticText*& name = names[eye * kRows + muscle];
+            name = new wxStaticText(this, wxID_ANY, muscle == kLevatorRow ? texts.levator : texts.muscles[muscle]);
             nameWidth = std::max(nameWidth, name->GetBestSize().GetWidth());
             m_sliders[eye][muscle] = new wxSlider(this, SliderId(eye, muscle), percent, 0, kNormalStrength);
             m_numbers[eye][muscle] = new wxStaticText(this, wxID_ANY, PercentText(percent), wxDefaultPosition,
                                                       wxDefaultSize, wxALIGN_RIGHT | wxST_NO_AUTORESIZE);
         }
     }
-    Bind(wxEVT_SLIDER, &MusclesDialog::OnSlider, this, SliderId(0, 0), SliderId(kEyeCount - 1, kMuscleCount - 1));
+    Bind(wxEVT_SLIDER, &MusclesDialog::OnSlider, this, SliderId(0, 0), SliderId(kEyeCount - 1, kRows - 1));
 
     const int numberWidth = GetTextExtent(PercentText(kNormalStrength)).GetWidth() + kGap;
     const int textHeight = names[0]->GetBestSize().GetHeight();
@@ -64,16 +80,16 @@ MusclesDialog::MusclesDialog(wxWindow* parent, const Texts& texts, const MuscleS
     for (const wxString& title : texts.eyes)
         boxWidth = std::max(boxWidth, GetTextExtent(title).GetWidth() + 4 * kMargin);
     const int rowPitch = rowHeight + kRowGap;
-    const int boxHeight = boxTitle + kMuscleCount * rowPitch + kMargin;
+    const int boxHeight = boxTitle + kRows * rowPitch + kMargin;
     const int textOffset = (rowHeight - textHeight) / 2;
 
     for (int eye = 0; eye < kEyeCount; ++eye) {
         const int boxX = kMargin + eye * (boxWidth + kMargin);
         boxes[eye]->SetSize(boxX, kMargin, boxWidth, boxHeight);
-        for (int muscle = 0; muscle < kMuscleCount; ++muscle) {
+        for (int muscle = 0; muscle < kRows; ++muscle) {
             const int y = kMargin + boxTitle + muscle * rowPitch;
             const int x = boxX + kMargin;
-            names[eye * kMuscleCount + muscle]->SetSize(x, y + textOffset, nameWidth, textHeight);
+            names[eye * kRows + muscle]->SetSize(x, y + textOffset, nameWidth, textHeight);
             m_sliders[eye][muscle]->SetSize(x + nameWidth + kGap, y, kSliderWidth, rowHeight);
             m_numbers[eye][muscle]->SetSize(x + nameWidth + 2 * kGap + kSliderWidth, y + textOffset, numberWidth,
                                             textHeight);
@@ -132,8 +148,8 @@ void MusclesDialog::ResetAll()
 void MusclesDialog::ShowStrengths()
 {
     for (int eye = 0; eye < kEyeCount; ++eye) {
-        for (int muscle = 0; muscle < kMuscleCount; ++muscle) {
-            const int percent = m_strengths.Get(EyeOf(eye), static_cast<Muscle>(muscle));
+        for (int muscle = 0; muscle < kRows; ++muscle) {
+            const int percent = PercentOf(m_strengths, eye, muscle);
             m_sliders[eye][muscle]->SetValue(percent);
             m_numbers[eye][muscle]->SetLabel(PercentText(percent));
         }
@@ -143,8 +159,8 @@ void MusclesDialog::ShowStrengths()
 void MusclesDialog::OnSlider(wxCommandEvent& event)
 {
     const int index = event.GetId() - kFirstSliderId;
-    const int eye = index / kMuscleCount;
-    const int muscle = index % kMuscleCount;
-    m_strengths.Set(EyeOf(eye), static_cast<Muscle>(muscle), m_sliders[eye][muscle]->GetValue());
+    const int eye = index / kRows;
+    const int muscle = index % kRows;
+    SetPercent(m_strengths, eye, muscle, m_sliders[eye][muscle]->GetValue());
     m_numbers[eye][muscle]->SetLabel(PercentText(m_sliders[eye][muscle]->GetValue()));
 }

@@ -157,6 +157,8 @@ const std::string& BuiltInText(int id)
         {Text::AnswerNotNaming, "eine Antwort ohne"},
         {Text::HeadTurnWord, "Kopfdrehung"},
         {Text::HeadTiltWord, "Kopfneigung"},
+        {Text::FaceMenu, "&Gesicht"},
+        {Text::LevatorMuscle, "Levator palpebrae (LPS)"},
         {Text::HeadSubmenu, "Kopf"},
         {Text::TurnFaceRightMenu, "Gesicht nach rechts drehen"},
         {Text::TurnFaceLeftMenu, "Gesicht nach links drehen"},

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -147,6 +148,31 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
+// The levators of the lids, a piece of their own: "right.LPS=30", written
+// after everything that turns the eyes; absent means 100 %.
+std::string LevatorKey(Eye eye)
+{
+    return std::string(EyeKey(eye)) + ".LPS";
+}
+
+bool ParseLevatorKey(const std::string& key, Eye& eye)
+{
+    for (Eye e : kEyes) {
+        if (key == LevatorKey(e)) {
+            eye = e;
+            return true;
+        }
+    }
+    return false;
+}
+
+void EncodeLevators(const MuscleStrengths& strengths, std::string& text)
+{
+    for (Eye eye : kEyes)
+        if (strengths.Levator(eye) != kNormalStrength)
+            text += LevatorKey(eye) + "=" + std::to_string(strengths.Levator(eye)) + "\n";
+}
+
 bool FileExists(const std::string& path)
 {
     struct stat info;
@@ -181,6 +207,7 @@ std::string EncodeMuscles(const MuscleStrengths& strengths, const CompensatoryHe
     };
     write(0, kMuscleCount);
     write(kMuscleCount, kFieldCount);
+    EncodeLevators(strengths, text);
     return text + EncodeHead(head);
 }
 
@@ -194,6 +221,7 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out, Co
     CompensatoryHead readHead;
     std::array<std::array<bool, kFieldCount>, kEyeCount> seen{};
     std::array<bool, kHeadKeyCount> seenHead{};
+    std::array<bool, kEyeCount> levatorSeen{};
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
         if (Trimmed(lines[i]).empty())
@@ -216,6 +244,15 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out, Co
             continue;
         }
         Eye eye = Eye::one;
+        if (ParseLevatorKey(key, eye)) {
+            int percent = 0;
+            if (std::exchange(levatorSeen[static_cast<std::size_t>(eye)], true))
+                return {MuscleFileError::repeatedKey, lineNumber};
+            if (!ParsePercent(value, percent))
+                return {MuscleFileError::badValue, lineNumber};
+            read.SetLevator(eye, percent);
+            continue;
+        }
         int field = 0;
         if (!ParseKey(key, eye, field))
             return {MuscleFileError::unknownKey, lineNumber};
@@ -264,7 +301,7 @@ bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strength
                     std::string& error)
 {
     const std::string path = MuscleFilePath(casePath);
-    if (strengths.AllNormal() && !head) {
+    if (strengths.NothingWeak() && !head) {
         if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
             return true;
         error = "Could not remove " + path + ": " + std::strerror(errno);

@@ -11,7 +11,8 @@
 // without a line is normal; a case with all muscles normal has no such file.
 // After the strengths come the anomalies present, in percent:
 // "right.SOtether=68" (superior oblique tether) and "right.LRcocontraction=40"
-// (lateral rectus co-contracting with the medial rectus).
+// (lateral rectus co-contracting with the medial rectus), then the levators
+// of the upper lids that are not 100 %: "right.LPS=30".
 // Last comes the patient's compensatory head posture, if the case names one:
 // "head.turn=20", "head.tilt=-15", "head.chin=0", whole degrees within
 // kLargestHeadPosture (a missing one of the three is 0).
@@ -29,7 +30,7 @@ enum class MuscleFileError {
     none,
     noHeader,    // the first line is not kMuscleFileHeader
     badLine,     // not key=value
-    unknownKey,  // not right.XX or left.XX with a muscle's or an anomaly's name, nor head.turn/tilt/chin
+    unknownKey,  // not right.XX or left.XX with a muscle's, an anomaly's or the levator's (LPS) name, nor head.turn/tilt/chin
     repeatedKey,
     badValue,      // not a whole number of percent from 0 to 100
     unreadable,    // missing, too large or not a regular file

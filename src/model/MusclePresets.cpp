@@ -18,6 +18,8 @@ MuscleStrengths PresetStrengths(MusclePreset preset, Eye eye)
         break;
     case MusclePreset::thirdNervePalsy:
         weaken({Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);
+        // The third nerve feeds the levator too: a complete palsy has a marked ptosis.
+        strengths.SetLevator(eye, kThirdNerveLevator);
         break;
     case MusclePreset::brownSyndrome:
         strengths.SetTether(eye, kBrownTether);

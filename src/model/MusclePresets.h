@@ -6,7 +6,7 @@
 enum class MusclePreset {
     sixthNervePalsy,   // lateral rectus 20 %
     fourthNervePalsy,  // superior oblique 20 %
-    thirdNervePalsy,   // medial, superior and inferior rectus and inferior oblique 10 %
+    thirdNervePalsy,   // medial, superior and inferior rectus, inferior oblique and levator 10 %
     brownSyndrome,     // superior oblique tether, every muscle normal
     duaneSyndrome,     // type 1: lateral rectus 10 %, co-contracting with the medial rectus
 };
@@ -19,6 +19,9 @@ inline constexpr int kBrownTether = 68;
 // midline and can fixate straight ahead without a secondary deviation larger
 // than a sixth nerve palsy's.
 inline constexpr int kDuaneCoContraction = 50;
+
+// Third nerve: the levator as weak as the recti it shares the nerve with.
+inline constexpr int kThirdNerveLevator = 10;
 
 inline constexpr int kMusclePresetCount = 5;
 

@@ -53,6 +53,16 @@ void MuscleStrengths::SetCoContraction(Eye eye, int percent)
     m_coContraction[IndexOf(eye)] = std::clamp(percent, 0, 100);
 }
 
+int MuscleStrengths::Levator(Eye eye) const
+{
+    return m_levator[IndexOf(eye)];
+}
+
+void MuscleStrengths::SetLevator(Eye eye, int percent)
+{
+    m_levator[IndexOf(eye)] = std::clamp(percent, 0, kNormalStrength);
+}
+
 void MuscleStrengths::Reset()
 {
     *this = MuscleStrengths();

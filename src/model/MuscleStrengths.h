@@ -22,6 +22,9 @@ const char* MuscleName(Muscle muscle);
 // tighter in adduction, however strong the elevators: at 100 the tendon has
 // no slack at all. A lateral rectus co-contraction (Duane syndrome) feeds
 // that share of the medial rectus's innervation to the lateral rectus too.
+//
+// The levator of the upper lid (levator palpebrae superioris) moves no eye:
+// its strength, 0 to 100 percent, only sets how far the lid droops (ptosis).
 class MuscleStrengths {
 public:
     int Get(Eye eye, Muscle muscle) const;
@@ -31,14 +34,21 @@ public:
     void SetTether(Eye eye, int percent);
     int CoContraction(Eye eye) const;
     void SetCoContraction(Eye eye, int percent);
+    int Levator(Eye eye) const;
+    // Values outside 0..100 are held at the nearer limit.
+    void SetLevator(Eye eye, int percent);
     void Reset();
 
+    // Whether the muscles that turn the eyes are normal; the levators do not count.
     bool EyeNormal(Eye eye) const;
     bool AllNormal() const;
+    // Whether nothing at all differs from a normal patient, levators included.
+    bool NothingWeak() const { return AllNormal() && m_levator == kNormalLevators; }
 
     friend bool operator==(const MuscleStrengths& a, const MuscleStrengths& b)
     {
-        return a.m_percent == b.m_percent && a.m_tether == b.m_tether && a.m_coContraction == b.m_coContraction;
+        return a.m_percent == b.m_percent && a.m_tether == b.m_tether && a.m_coContraction == b.m_coContraction &&
+               a.m_levator == b.m_levator;
     }
     friend bool operator!=(const MuscleStrengths& a, const MuscleStrengths& b) { return !(a == b); }
 
@@ -49,4 +59,6 @@ private:
     std::array<EyeStrengths, kEyeCount> m_percent = {kNormalEye, kNormalEye};
     std::array<int, kEyeCount> m_tether{};
     std::array<int, kEyeCount> m_coContraction{};
+    static constexpr std::array<int, kEyeCount> kNormalLevators = {kNormalStrength, kNormalStrength};
+    std::array<int, kEyeCount> m_levator = kNormalLevators;
 };

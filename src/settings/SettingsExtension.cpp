@@ -9,6 +9,8 @@ constexpr char kKappaTag[4] = {'K', 'A', 'P', 'A'};
 constexpr std::size_t kKappaPayloadBytes = 1;
 constexpr char kCycloTag[4] = {'C', 'Y', 'C', 'L'};
 constexpr std::size_t kCycloPayloadBytes = 1;
+constexpr char kFaceTag[4] = {'F', 'A', 'C', 'E'};
+constexpr std::size_t kFacePayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
@@ -58,6 +60,11 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, kCycloPayloadBytes);
         bytes.push_back(extension.cycloStaysUnderCover ? 1 : 0);
     }
+    if (extension.face != defaults.face) {
+        bytes.insert(bytes.end(), kFaceTag, kFaceTag + kTagBytes);
+        PutInt32(bytes, kFacePayloadBytes);
+        bytes.push_back(extension.face ? 1 : 0);
+    }
     bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
 }
@@ -77,7 +84,8 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
         const bool playback = std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0;
         const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
         const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
-        if (!playback && !kappa && !cyclo)
+        const bool face = std::memcmp(bytes + at, kFaceTag, kTagBytes) == 0;
+        if (!playback && !kappa && !cyclo && !face)
             extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at, payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
@@ -104,6 +112,12 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             else
                 Note(corrections, "Cyclodeviation flag " + std::to_string(payload[0]) +
                                       " is neither 0 nor 1; the eyes roll under cover.");
+        }
+        if (face && length >= kFacePayloadBytes) {
+            if (payload[0] <= 1)
+                extension.face = payload[0] == 1;
+            else
+                Note(corrections, "Face flag " + std::to_string(payload[0]) + " is neither 0 nor 1; no face is drawn.");
         }
         at += kRecordHeadBytes + length;
     }

@@ -24,6 +24,8 @@ struct SettingsExtension {
     // Cover changes leave each eye's torsion as it is, as in the clinic,
     // instead of rolling the eye to show the stored torsion.
     bool cycloStaysUnderCover = false;
+    // View -> Face: skin, lids and brows drawn around the eyes.
+    bool face = false;
 };
 
 // The records to append; none while every value is its default and no

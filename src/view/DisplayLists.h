@@ -16,6 +16,8 @@ enum : unsigned {
     prismWedge = 12,
     eyeballRim = 13,
     eyeballCap = 14,
+    face = 15,
+    lids = 16,  // one list per eye: 16 and 17
     irisTexture = 21,
 };
 }

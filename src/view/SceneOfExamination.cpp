@@ -9,6 +9,7 @@ SceneState SceneOf(const Examination& examination, GazeTarget target, const Cove
     scene.latentMode = examination.Latent();
     scene.eyeCross = examination.Display().eyeCross;
     scene.axisLines = examination.Display().axisLines;
+    scene.face = examination.Display().face;
     scene.penlightShining = examination.Display().penlight;
     scene.quadrantMarks = examination.QuadrantMarks();
     scene.weakMuscles = !examination.Muscles().AllNormal();
@@ -38,6 +39,7 @@ SceneState SceneOf(const Examination& examination, GazeTarget target, const Cove
         state.muscleVertical = solved[index].muscles.vertical;
         state.muscleTorsion = solved[index].muscles.torsion;
         state.retractionMm = solved[index].retractionMm;
+        state.levatorPercent = examination.Muscles().Levator(eye);
     }
     return scene;
 }

@@ -5,6 +5,7 @@
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
+#include "view/FaceRenderer.h"
 #include "view/ReflexSpot.h"
 #include "settings/SettingsFile.h"
 
@@ -339,6 +340,10 @@ void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, con
     // Everything from here on belongs to the head, but for the examiner's
     // aids, which hold themselves upright in the room before the eyes.
     ApplyHeadPosture(scene.head);
+    // The face first: the hidden parts of the globes then fail the depth
+    // test before they are shaded.
+    if (scene.face)
+        DrawFace(scene, blends, pose);
     DrawEye(0, scene, blends, pose, look, m_eyeballFacesViewer);
     DrawEye(1, scene, blends, pose, look, m_eyeballFacesViewer);
     DrawFilters(scene, look);
@@ -350,7 +355,12 @@ void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, con
         DrawGrid();
     if (QuadrantOverlayShown(scene)) {
         glEnable(GL_BLEND);
-        glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
+        // The view's own blend adds the marks' colour, which over the bright
+        // face would wash out to white: there the marks tint what they cover.
+        if (scene.face)
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        else
+            glBlendFunc(GL_DST_ALPHA, GL_SRC_ALPHA);
         // Drawn last, the shading has no use for depth: not writing it spares
         // a full-screen overlay a second pass over the depth buffer.
         glDepthMask(GL_FALSE);

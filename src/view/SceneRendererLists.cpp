@@ -4,6 +4,8 @@
 #include "view/DisplayLists.h"
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
+#include "view/FaceRenderer.h"
+#include "view/GlMeshSink.h"
 #include "view/IrisTexture.h"
 
 #include <GL/gl.h>
@@ -26,34 +28,6 @@ constexpr double kReflexSpotRadius = 0.018;
 constexpr float kWedgeHalf = 0.3f;
 // Share of the wedge's width shaded as its base.
 constexpr float kWedgeBaseBand = 0.15f;
-
-// Hands the generated strips to GL while a display list is compiled.
-class GlMeshSink : public MeshSink {
-public:
-    void BeginStrip(StripKind kind) override
-    {
-        switch (kind) {
-        case StripKind::TriangleStrip:
-            glBegin(GL_TRIANGLE_STRIP);
-            break;
-        case StripKind::QuadStrip:
-            glBegin(GL_QUAD_STRIP);
-            break;
-        case StripKind::Triangles:
-            glBegin(GL_TRIANGLES);
-            break;
-        }
-    }
-    void Vertex(const MeshVertex& vertex) override
-    {
-        if (vertex.texCoord)
-            glTexCoord2d(vertex.texCoord->s, vertex.texCoord->t);
-        if (vertex.normal)
-            glNormal3d(vertex.normal->x, vertex.normal->y, vertex.normal->z);
-        glVertex3d(vertex.position.x, vertex.position.y, vertex.position.z);
-    }
-    void EndStrip() override { glEnd(); }
-};
 
 // Runs one GLU quadric draw call with the style every quadric of the view uses.
 template <typename Draw>
@@ -337,6 +311,7 @@ void SceneRenderer::BuildDisplayLists()
     glNewList(DisplayList::prismWedge, GL_COMPILE);
     BuildWedge();
     glEndList();
+    CompileFaceList();
 
     CompileEyeball();
 }

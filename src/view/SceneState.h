@@ -31,6 +31,8 @@ struct EyeSceneState {
     double muscleTorsion = 0;
     // How far the globe is drawn back into the orbit, in mm.
     double retractionMm = 0;
+    // Strength of the levator of the upper lid, in percent.
+    int levatorPercent = 100;
     // A loose prism before the eye; 0 dioptres for none.
     Prism prism;
 };
@@ -54,5 +56,7 @@ struct SceneState {
     bool cycloStaysUnderCover = false;
     // How the patient holds his head; the aids stay in the room before the eyes.
     HeadPosture head;
+    // The face (skin, lids, brows, the bridge of the nose) around the eyes.
+    bool face = false;
     std::array<EyeSceneState, 2> eyes{};
 };

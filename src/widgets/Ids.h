@@ -99,6 +99,7 @@ enum : int {
     ChartPrintPreview = 767,
     NineEccentricity = 768,  // the chooser of how far out the nine positions lie
     ChartExportPdf = 769,
+    FaceItem = 770,  // View menu: skin, lids and brows around the eyes
 
     // The patient's head posture: turn the face right, left, tilt the head
     // right, left, chin up, down, a step each; then straight and the case's own.

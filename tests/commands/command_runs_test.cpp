@@ -211,7 +211,7 @@ TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
     EXPECT_EQ(checked(Id::Presentation), true);
 
     DisplayAids display;
-    display.penlight = display.quadrantHide = true;
+    display.penlight = display.quadrantHide = display.face = true;
     examination.SetDisplay(display);
     EXPECT_EQ(checked(Id::FlashlightItem), true);
     EXPECT_EQ(checked(Id::FlashlightTool), true);
@@ -219,6 +219,7 @@ TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
     EXPECT_EQ(checked(Id::EyeCrossTool), false);
     EXPECT_EQ(checked(Id::QuadrantEditTool), false);
     EXPECT_EQ(checked(Id::AxisLinesItem), false);
+    EXPECT_EQ(checked(Id::FaceItem), true);
 
     EyeAids filter;
     filter.redFilter = true;

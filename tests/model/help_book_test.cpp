@@ -315,8 +315,8 @@ TEST_P(HelpBook, NamesTheProgramsOwnLabels)
         235, 236, 237, 238, 239, 240, 242, 243, 244, 245, 246, 247, 248, 252,
         // chart windows
         260, 261, 262, 263, 271, 272, 273, 274, 277, 288, 289,
-        // head posture
-        310, 311, 312, 313, 314, 315, 316, 317, 318,
+        // face, levator and head posture
+        296, 297, 298, 299, 300, 301, 302, 303, 304, 305, 306,
     };
     // clang-format on
     for (int number : labels) {

@@ -46,6 +46,16 @@ TEST(MuscleFile, WritesOnlyWeakMusclesAndReadsThemBack)
     EXPECT_EQ(DecodeMuscles(text, read).error, MuscleFileError::none);
     EXPECT_EQ(read, anomalies);
 
+    // Levators come last; they turn no eye but still keep the file.
+    MuscleStrengths ptosis = anomalies;
+    ptosis.SetLevator(Eye::one, 30);
+    ptosis.SetLevator(Eye::two, 0);
+    const std::string withLids = text + "right.LPS=30\nleft.LPS=0\n";
+    EXPECT_EQ(EncodeMuscles(ptosis), withLids);
+    EXPECT_EQ(DecodeMuscles(withLids, read).error, MuscleFileError::none);
+    EXPECT_EQ(read, ptosis);
+    EXPECT_EQ(DecodeMuscles(Header() + "left.LPS=100\n", read).error, MuscleFileError::none);
+    EXPECT_EQ(read, MuscleStrengths{});
     // The compensatory head posture comes last; a file without one names none.
     CompensatoryHead head = HeadPosture{20, -15, 0};
     const std::string withHead = Header() + "right.LR=20\nleft.IO=0\nhead.turn=20\nhead.tilt=-15\nhead.chin=0\n";
@@ -79,6 +89,10 @@ TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
         {Header() + "right.LR=-5\n", MuscleFileError::badValue, 2},
         {Header() + "left.SOtether=101\n", MuscleFileError::badValue, 2},
         {Header() + "left.SOtether=1\nleft.SOtether=2\n", MuscleFileError::repeatedKey, 3},
+        {Header() + "right.LPS=101\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LPS=-1\n", MuscleFileError::badValue, 2},
+        {Header() + "left.LPS=1\nleft.LPS=2\n", MuscleFileError::repeatedKey, 3},
+        {Header() + "both.LPS=20\n", MuscleFileError::unknownKey, 2},
         {Header() + "right.LR=20.5\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=99999999999999999999\n", MuscleFileError::badValue, 2},
@@ -117,6 +131,13 @@ TEST(MuscleFile, CompanionIsWrittenBesideTheCaseAndRemovedWhenAllNormal)
     ASSERT_TRUE(SaveMuscleFile(casePath, Sample(), error)) << error;
     EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::none);
     EXPECT_EQ(read, Sample());
+
+    // A ptosis alone is worth a file.
+    MuscleStrengths ptosis;
+    ptosis.SetLevator(Eye::two, 40);
+    ASSERT_TRUE(SaveMuscleFile(casePath, ptosis, error)) << error;
+    EXPECT_EQ(LoadMuscleFile(casePath, read).error, MuscleFileError::none);
+    EXPECT_EQ(read, ptosis);
 
     ASSERT_TRUE(SaveMuscleFile(casePath, MuscleStrengths{}, error)) << error;
     EXPECT_FALSE(std::filesystem::exists(companion));
@@ -171,4 +192,13 @@ TEST(MuscleStrengths, HoldsPercentWithinRange)
     EXPECT_FALSE(s.AllNormal());
     s.Reset();
     EXPECT_EQ(s, MuscleStrengths{});
+    // A weak levator droops a lid but turns no eye.
+    s.SetLevator(Eye::one, -4);
+    EXPECT_EQ(s.Levator(Eye::one), 0);
+    EXPECT_TRUE(s.AllNormal());
+    EXPECT_FALSE(s.NothingWeak());
+    EXPECT_NE(s, MuscleStrengths{});
+    s.SetLevator(Eye::one, 140);
+    EXPECT_EQ(s.Levator(Eye::one), 100);
+    EXPECT_TRUE(s.NothingWeak());
 }

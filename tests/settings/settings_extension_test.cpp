@@ -180,9 +180,10 @@ TEST(SettingsExtension, AngleKappaIsOnUnlessAFileTurnsItOff)
     EXPECT_EQ(notes, std::vector<std::string>{"Angle kappa flag 2 is neither 0 nor 1; keeping it on."});
 }
 
-TEST(SettingsExtension, CyclodeviationKeptUnderCoverIsOffUnlessAFileTurnsItOn)
+TEST(SettingsExtension, CyclodeviationKeptUnderCoverAndFaceAreOffUnlessAFileTurnsThemOn)
 {
     EXPECT_FALSE(DecodeSettings(FixedLayout(), Settings{}, nullptr).extension.cycloStaysUnderCover);
+    EXPECT_FALSE(DecodeSettings(FixedLayout(), Settings{}, nullptr).extension.face);
     EXPECT_TRUE(EncodeSettingsExtension(SettingsExtension{}).empty());
 
     SettingsExtension on;
@@ -193,7 +194,7 @@ TEST(SettingsExtension, CyclodeviationKeptUnderCoverIsOffUnlessAFileTurnsItOn)
     AppendRecord(bytes, "KAPA", {0});
     bytes.insert(bytes.end(), record.begin(), record.end());
     std::vector<std::string> notes;
-    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
+    Settings read = DecodeSettings(bytes, Settings{}, &notes);
     EXPECT_TRUE(read.extension.cycloStaysUnderCover);
     EXPECT_FALSE(read.extension.angleKappa);
     EXPECT_TRUE(notes.empty());
@@ -203,6 +204,26 @@ TEST(SettingsExtension, CyclodeviationKeptUnderCoverIsOffUnlessAFileTurnsItOn)
     AppendRecord(odd, "KAPA", {1});  // a record after it, so the note can only name the flag's own byte
     EXPECT_FALSE(DecodeSettings(odd, Settings{}, &notes).extension.cycloStaysUnderCover);
     EXPECT_EQ(notes, std::vector<std::string>{"Cyclodeviation flag 2 is neither 0 nor 1; the eyes roll under cover."});
+
+    SettingsExtension face;
+    face.face = true;
+    EXPECT_EQ(EncodeSettingsExtension(face), (std::vector<std::uint8_t>{'F', 'A', 'C', 'E', 1, 0, 0, 0, 1}));
+    std::vector<std::uint8_t> withFace = FixedLayout();
+    AppendRecord(withFace, "CYCL", {1});
+    AppendRecord(withFace, "FACE", {1});
+    notes.clear();
+    read = DecodeSettings(withFace, Settings{}, &notes);
+    EXPECT_TRUE(read.extension.face);
+    EXPECT_TRUE(read.extension.cycloStaysUnderCover);
+    EXPECT_TRUE(read.extension.unknownRecords.empty());
+    std::vector<std::uint8_t> written = FixedLayout();
+    const std::vector<std::uint8_t> tail = EncodeSettingsExtension(read.extension);
+    written.insert(written.end(), tail.begin(), tail.end());
+    EXPECT_EQ(written, withFace);
+    AppendRecord(odd, "FACE", {7});
+    notes.clear();
+    EXPECT_FALSE(DecodeSettings(odd, Settings{}, &notes).extension.face);
+    EXPECT_EQ(notes.back(), "Face flag 7 is neither 0 nor 1; no face is drawn.");
 }
 
 }  // namespace

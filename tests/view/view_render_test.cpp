@@ -6,7 +6,9 @@
 
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
+#include "model/MusclePresets.h"
 #include "view/EyesCanvas.h"
+#include "view/GazeMath.h"
 #include "view/GlRendererProbe.h"
 #include "frame/OverlayTimer.h"
 #include "view/RendererKind.h"
@@ -313,6 +315,81 @@ TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden)
     SetTool(Id::QuadrantEditTool, true);
     const ViewImage editing = Capture();
     EXPECT_TRUE(Same(editing.At(upperOuter1), marked.At(upperOuter1)));
+}
+
+namespace {
+
+// The white of the eye: bright and grey, unlike skin, lashes and iris.
+bool IsWhiteOfEye(Rgb c)
+{
+    return c.r > 90 && std::abs(c.r - c.g) < 12 && std::abs(c.g - c.b) < 12;
+}
+
+// The top and bottom of the white seen in the column through x, within half
+// a unit of the eye's centre height: where the lids open.
+struct Fissure {
+    double top = 0;
+    double bottom = 0;
+    double Height() const { return top - bottom; }
+};
+
+}  // namespace
+
+TEST_F(ViewRenderTest, LidsFollowVerticalGazeDroopWithPtosisAndCloseOnRetraction)
+{
+    SetItem(Id::FaceItem, true);
+    ASSERT_TRUE(m_frame->ExaminationNow().Display().face);
+    const auto fissure = [&](double x) {
+        const ViewImage image = Capture();
+        const PixelPoint top = At(x, 0.5);
+        const PixelPoint bottom = At(x, -0.5);
+        std::optional<Fissure> open;
+        for (int y = static_cast<int>(bottom.y); y <= static_cast<int>(top.y); ++y) {
+            if (!IsWhiteOfEye(image.At(static_cast<int>(top.x), y)))
+                continue;
+            if (!open)
+                open = Fissure{static_cast<double>(y), static_cast<double>(y)};
+            open->top = y;
+        }
+        EXPECT_TRUE(open) << x;
+        return open.value_or(Fissure{});
+    };
+    // Beside the iris, on the viewer's outer side of each eye.
+    const double side1 = kEye1 - 0.2;
+    const double side2 = kEye2 + 0.2;
+
+    const Fissure straight = fissure(side1);
+    EXPECT_GT(straight.Height(), 0.15 * Unit());
+    m_canvas->SetGazeTarget(KeypadGazePosition(8, 25));
+    const Fissure up = fissure(side1);
+    m_canvas->SetGazeTarget(KeypadGazePosition(2, 25));
+    const Fissure down = fissure(side1);
+    // The upper lid rides with the globe, some 0.1 unit per 25 degrees.
+    EXPECT_GT(up.top, straight.top + 0.08 * Unit());
+    EXPECT_LT(down.top, straight.top - 0.08 * Unit());
+
+    // A weak levator lowers its own lid only.
+    m_canvas->SetGazeTarget(KeypadGazePosition(5, 25));
+    MuscleStrengths ptosis;
+    ptosis.SetLevator(Eye::one, 0);
+    m_frame->CurrentExamination().SetMuscles(ptosis);
+    const Fissure drooping = fissure(side1);
+    EXPECT_LT(drooping.top, straight.top - 0.04 * Unit());
+    EXPECT_NEAR(fissure(side2).top, straight.top, 1.5);
+
+    // Duane's retraction in adduction narrows the fissure; the same gaze
+    // without the syndrome leaves it open.
+    m_frame->CurrentExamination().SetMuscles(MuscleStrengths{});
+    m_canvas->SetGazeTarget(KeypadGazePosition(6, 25));
+    const Fissure adducted = fissure(side1);
+    m_frame->CurrentExamination().SetMuscles(PresetStrengths(MusclePreset::duaneSyndrome, Eye::one));
+    m_canvas->SetGazeTarget(KeypadGazePosition(6, 25));
+    const Fissure retracted = fissure(side1);
+    EXPECT_LT(retracted.Height(), adducted.Height() - 0.04 * Unit());
+    // The other eye abducts: its white shows on its nasal side, as open as before.
+    EXPECT_NEAR(fissure(kEye2 - 0.2).Height(), straight.Height(), 0.02 * Unit());
+
+    EXPECT_TRUE(Capture().SavePng(PathOf("view-face-duane.png")));
 }
 
 TEST_F(ViewRenderTest, ScreenshotOfEveryAid)
