@@ -3,6 +3,7 @@
 #include "commands/CommandTable.h"
 #include "commands/ExaminationSteps.h"
 #include "examination/Examination.h"
+#include "examination/Measurement.h"
 #include "widgets/Ids.h"
 
 #include <array>
@@ -71,4 +72,9 @@ void RunPrismKey(CommandContext& context, int id)
         PrismsAfter(id, {examination.PrismBefore(Eye::one), examination.PrismBefore(Eye::two)});
     examination.SetPrism(Eye::one, prisms[0]);
     examination.SetPrism(Eye::two, prisms[1]);
+}
+
+void RunShowDeviation(CommandContext& context, int)
+{
+    context.window.ShowDeviation(MeasureByPrismCover(context.examination, context.window.GazeNow()));
 }

@@ -11,3 +11,5 @@ void RunDistance(CommandContext& context, int id);
 void RunGaze(CommandContext& context, int id);
 void RunEccentricity(CommandContext& context, int id);
 void RunPrismKey(CommandContext& context, int id);
+// What the prism cover test would measure at the gaze the window shows.
+void RunShowDeviation(CommandContext& context, int id);

@@ -44,7 +44,8 @@ std::vector<MenuLayout> BuildMenuBar()
 {
     const MenuEntry view{Id::ViewSubmenu,
                          Grouped({Ids({Id::ModeManifest, Id::ModeLatent, Id::AxisLinesItem, Id::WholeDegreesItem}),
-                                  Ids({Id::Presentation}), Ids({Id::HessChart, Id::NinePositions})})};
+                                  Ids({Id::ShowTargetItem}), Ids({Id::Presentation}),
+                                  Ids({Id::HessChart, Id::NinePositions, Id::ShowDeviationItem})})};
     // Listed as on a keypad, top row first.
     std::vector<MenuEntry> positions;
     for (int key : {7, 8, 9, 4, 5, 6, 1, 2, 3})

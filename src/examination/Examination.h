@@ -38,11 +38,14 @@ struct DisplayAids {
     // The quadrant tools: marking by click, and the marks hidden.
     bool quadrantEdit = false;
     bool quadrantHide = false;
+    // The light the patient fixes, drawn in the room where he looks.
+    bool fixationTarget = false;
 
     friend bool operator==(const DisplayAids& a, const DisplayAids& b)
     {
         return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight &&
-               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide;
+               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide &&
+               a.fixationTarget == b.fixationTarget;
     }
     friend bool operator!=(const DisplayAids& a, const DisplayAids& b) { return !(a == b); }
 };

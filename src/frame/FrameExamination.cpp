@@ -41,6 +41,7 @@ void PatientFrame::NoteSwitches()
     display.eyeCross = menus->IsChecked(Id::EyeCrossItem);
     display.axisLines = menus->IsChecked(Id::AxisLinesItem);
     display.penlight = menus->IsChecked(Id::FlashlightItem);
+    display.fixationTarget = menus->IsChecked(Id::ShowTargetItem);
     display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
     display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
     m_examination.SetDisplay(display);

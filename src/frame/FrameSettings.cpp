@@ -69,6 +69,7 @@ Settings PatientFrame::CurrentSettings() const
     settings.extension.angleKappa = m_canvas->m_angleKappa;
     settings.extension.unknownRecords = m_unknownSettingsRecords;
     settings.extension.cycloStaysUnderCover = m_examination.CycloStaysUnderCover();
+    settings.extension.showTarget = m_examination.Display().fixationTarget;
     return settings;
 }
 
@@ -127,6 +128,7 @@ void PatientFrame::LoadSettings()
     m_canvas->m_angleKappa = settings.extension.angleKappa;
     m_unknownSettingsRecords = settings.extension.unknownRecords;
     m_examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
+    menus->Check(Id::ShowTargetItem, settings.extension.showTarget);
     NoteSwitches();
 }
 

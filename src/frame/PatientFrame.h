@@ -147,6 +147,8 @@ public:
     void ResetView() override;
     void ApplySwitch(int id) override;
     void SetCoverTool(int tool, bool on) override;
+    GazeTarget GazeNow() const override;
+    void ShowDeviation(const Measurement& measured) override;
 
     void SetPlaybackMode(bool on);
     // How far, up to wanted, the window can grow downwards on its screen.

@@ -157,6 +157,8 @@ const std::string& BuiltInText(int id)
         {Text::AnswerNotNaming, "eine Antwort ohne"},
         {Text::HeadTurnWord, "Kopfdrehung"},
         {Text::HeadTiltWord, "Kopfneigung"},
+        {Text::ShowTargetMenu, "Fixations&objekt zeigen"},
+        {Text::ShowDeviationMenu, "Abweichung in &Zahlen"},
     };
     static const std::string none;
     const auto found = texts.find(id);

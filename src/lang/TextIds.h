@@ -312,10 +312,12 @@ constexpr int OrWord = 292;                // quiz review: before the last of se
 constexpr int AnswerNotNaming = 293;       // quiz review: "an answer not naming right or up"
 constexpr int HeadTurnWord = 294;          // --measure: the face turned, right positive
 constexpr int HeadTiltWord = 295;          // --measure: the head tilted, right ear down positive
+constexpr int ShowTargetMenu = 330;        // View menu: the fixation target drawn in the room
+constexpr int ShowDeviationMenu = 331;     // View menu: the prism cover test's deviation in the status bar
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = HeadTiltWord;
+constexpr int LastId = ShowDeviationMenu;
 
 }  // namespace Text

@@ -9,6 +9,8 @@ constexpr char kKappaTag[4] = {'K', 'A', 'P', 'A'};
 constexpr std::size_t kKappaPayloadBytes = 1;
 constexpr char kCycloTag[4] = {'C', 'Y', 'C', 'L'};
 constexpr std::size_t kCycloPayloadBytes = 1;
+constexpr char kTargetTag[4] = {'T', 'R', 'G', 'T'};
+constexpr std::size_t kTargetPayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
@@ -58,6 +60,11 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, kCycloPayloadBytes);
         bytes.push_back(extension.cycloStaysUnderCover ? 1 : 0);
     }
+    if (extension.showTarget != defaults.showTarget) {
+        bytes.insert(bytes.end(), kTargetTag, kTargetTag + kTagBytes);
+        PutInt32(bytes, kTargetPayloadBytes);
+        bytes.push_back(extension.showTarget ? 1 : 0);
+    }
     bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
 }
@@ -77,7 +84,8 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
         const bool playback = std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0;
         const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
         const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
-        if (!playback && !kappa && !cyclo)
+        const bool target = std::memcmp(bytes + at, kTargetTag, kTagBytes) == 0;
+        if (!playback && !kappa && !cyclo && !target)
             extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at, payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
@@ -104,6 +112,13 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             else
                 Note(corrections, "Cyclodeviation flag " + std::to_string(payload[0]) +
                                       " is neither 0 nor 1; the eyes roll under cover.");
+        }
+        if (target && length >= kTargetPayloadBytes) {
+            if (payload[0] <= 1)
+                extension.showTarget = payload[0] == 1;
+            else
+                Note(corrections,
+                     "Fixation target flag " + std::to_string(payload[0]) + " is neither 0 nor 1; it stays hidden.");
         }
         at += kRecordHeadBytes + length;
     }

@@ -24,6 +24,8 @@ struct SettingsExtension {
     // Cover changes leave each eye's torsion as it is, as in the clinic,
     // instead of rolling the eye to show the stored torsion.
     bool cycloStaysUnderCover = false;
+    // The fixation target is drawn where the patient looks.
+    bool showTarget = false;
 };
 
 // The records to append; none while every value is its default and no

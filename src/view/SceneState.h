@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/MuscleModel.h"
 #include "model/Prism.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // What one eye shows in a frame: the examination's angles and aids, and the
 // turns the solver found for its prism and muscles.
@@ -51,5 +53,7 @@ struct SceneState {
     bool angleKappa = true;
     // Cover changes leave each eye's torsion as it is (as in the clinic).
     bool cycloStaysUnderCover = false;
+    // The gaze whose fixation light is drawn in the room; none: no light.
+    std::optional<GazeTarget> fixationLight;
     std::array<EyeSceneState, 2> eyes{};
 };

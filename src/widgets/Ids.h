@@ -99,6 +99,8 @@ enum : int {
     ChartPrintPreview = 767,
     NineEccentricity = 768,  // the chooser of how far out the nine positions lie
     ChartExportPdf = 769,
+    ShowTargetItem = 795,     // View menu: the fixation target drawn where the patient looks
+    ShowDeviationItem = 796,  // View menu: the deviation in numbers in the status bar
 
     // Loose prisms before the eyes.
     PrismSubmenu = 740,
