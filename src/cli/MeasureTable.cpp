@@ -165,8 +165,9 @@ std::string DeviationLine(const Measurement& measured, const MeasureWords& words
     // Upward is the deviating eye above the fixing one.
     const std::string deviatingHyper = EyeName(deviating, words) + " " + words.hyper;
     const std::string fixingHyper = EyeName(fixing, words) + " " + words.hyper;
-    std::string line = words.deviation + ": " + words.horizontal + " " +
-                       Deviation(measured.inward, words.eso, words.exo, words) + ", " + words.vertical + " " +
+    // Horizontal first, then vertical, without their names: the line must
+    // fit the status bar of a window at its first size.
+    std::string line = words.deviation + ": " + Deviation(measured.inward, words.eso, words.exo, words) + ", " +
                        Deviation(measured.upward, deviatingHyper, fixingHyper, words) + "   " + words.fixingEye + ": " +
                        EyeName(fixing, words);
     if (measured.cannotFixate)

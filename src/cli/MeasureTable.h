@@ -22,8 +22,8 @@ MeasureWords MeasureWordsOf(const LanguageTable& texts);
 // that cannot take up fixation there), the columns aligned. Angles with one decimal in the language's decimal mark.
 std::string PlainMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
 
-// One status-bar line of what the prism cover test measures: the horizontal
-// and the vertical deviation in degrees and prism dioptres, the vertical
+// One status-bar line of what the prism cover test measures: the horizontal,
+// then the vertical deviation in degrees and prism dioptres, the vertical
 // named by the higher eye ("L hyper"), then the fixing eye.
 std::string DeviationLine(const Measurement& measured, const MeasureWords& words);
 

@@ -194,6 +194,7 @@ public:
     }
     // "R: 20 PD base out", for each eye with a prism.
     wxString PrismStatusText() const;
+    static constexpr int kHintStatusField = 1;
     static constexpr int kPrismStatusField = 4;
     void OnCharHook(wxKeyEvent& event);
 

@@ -120,8 +120,7 @@ TEST(MeasureTable, DeviationLineOfAShippedPalsyInBothLanguages)
     // figures are those of squinx --measure --distance far --gaze -20,-20 --fixing left.
     const Measurement measured = MeasureByPrismCover(palsy, {-20, -20});
     EXPECT_EQ(DeviationLine(measured, WordsOf("English.lan")),
-              "Deviation: Horizontal 1.5\u00B0 2.5 PD eso, Vertical 12.9\u00B0 23.0 PD R hyper   Fixing eye: L");
-    EXPECT_EQ(
-        DeviationLine(measured, WordsOf("Deutsch.lan")),
-        "Abweichung: Horizontal 1,5\u00B0 2,5 pdpt eso, Vertikal 12,9\u00B0 23,0 pdpt R hyper   F\u00FChrungsauge: L");
+              "Deviation: 1.5\u00B0 2.5 PD eso, 12.9\u00B0 23.0 PD R hyper   Fixing eye: L");
+    EXPECT_EQ(DeviationLine(measured, WordsOf("Deutsch.lan")),
+              "Abweichung: 1,5\u00B0 2,5 pdpt eso, 12,9\u00B0 23,0 pdpt R hyper   F\u00FChrungsauge: L");
 }

@@ -173,7 +173,7 @@ TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)
     EXPECT_TRUE(menus->IsChecked(Id::ModeManifest));
     const auto deviationShown = [&] {
         return m_frame->GetStatusBar()->GetStatusText(0).StartsWith(
-            wxString::FromUTF8("Deviation: Horizontal 0.0\u00B0"));
+            wxString::FromUTF8("Deviation: 0.0\u00B0, 0.0\u00B0"));
     };
     EXPECT_FALSE(deviationShown());
     for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem, Id::ShowDeviationItem})
