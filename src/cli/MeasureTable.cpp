@@ -158,6 +158,23 @@ std::string PlainMeasurements(const std::vector<Measurement>& measurements, cons
     return out;
 }
 
+std::string DeviationLine(const Measurement& measured, const MeasureWords& words)
+{
+    const Eye fixing = measured.fixing;
+    const Eye deviating = fixing == Eye::one ? Eye::two : Eye::one;
+    // Upward is the deviating eye above the fixing one.
+    const std::string deviatingHyper = EyeName(deviating, words) + " " + words.hyper;
+    const std::string fixingHyper = EyeName(fixing, words) + " " + words.hyper;
+    // Horizontal first, then vertical, without their names: the line must
+    // fit the status bar of a window at its first size.
+    std::string line = words.deviation + ": " + Deviation(measured.inward, words.eso, words.exo, words) + ", " +
+                       Deviation(measured.upward, deviatingHyper, fixingHyper, words) + "   " + words.fixingEye + ": " +
+                       EyeName(fixing, words);
+    if (measured.cannotFixate)
+        line += "   (" + words.cannotFixate + ")";
+    return line;
+}
+
 std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words)
 {
     std::string out =

@@ -22,6 +22,11 @@ MeasureWords MeasureWordsOf(const LanguageTable& texts);
 // that cannot take up fixation there), the columns aligned. Angles with one decimal in the language's decimal mark.
 std::string PlainMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);
 
+// One status-bar line of what the prism cover test measures: the horizontal,
+// then the vertical deviation in degrees and prism dioptres, the vertical
+// named by the higher eye ("L hyper"), then the fixing eye.
+std::string DeviationLine(const Measurement& measured, const MeasureWords& words);
+
 // For a spreadsheet: a header row of fixed English column names, then one
 // tab-separated row per gaze; numbers signed, directions in their own columns.
 std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurements, const MeasureWords& words);

@@ -27,6 +27,8 @@ std::optional<bool> CommandChecked(const Command& command, const Examination& ex
     case Id::FlashlightItem:
     case Id::FlashlightTool:
         return display.penlight;
+    case Id::ShowTargetItem:
+        return display.fixationTarget;
     case Id::QuadrantEditTool:
         return display.quadrantEdit;
     case Id::QuadrantHideTool:

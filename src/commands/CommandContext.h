@@ -5,6 +5,8 @@
 // window follows through its change signal.
 
 class Examination;
+struct GazeTarget;
+struct Measurement;
 
 class CommandWindow {
 public:
@@ -40,6 +42,11 @@ public:
     virtual void ApplySwitch(int id) = 0;
     // Puts a cover tool on or off as a click would.
     virtual void SetCoverTool(int tool, bool on) = 0;
+
+    // Where the eyes look now, the pointer's place included.
+    virtual GazeTarget GazeNow() const = 0;
+    // Tells the user what was measured there.
+    virtual void ShowDeviation(const Measurement& measured) = 0;
 };
 
 struct CommandContext {

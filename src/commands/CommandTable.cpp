@@ -92,6 +92,9 @@ std::vector<Command> BuildCommands()
         Runs(RunSwitch, Check(Id::AxisLinesItem, Text::AxesAlwaysMenu, "X", hidden)),
         Runs(RunSwitch, Check(Id::WholeDegreesItem, Text::WholeDegreesMenu, nullptr, hidden)),
         Runs(RunSwitch, Check(Id::FaceItem, Text::FaceMenu, "Shift+F")),
+        // The target tells nothing of the case.
+        Runs(RunSwitch, Check(Id::ShowTargetItem, Text::ShowTargetMenu, "Shift+T")),
+        Runs(RunShowDeviation, Item(Id::ShowDeviationItem, Text::ShowDeviationMenu, "G", hidden)),
         Runs(RunPresentation, Check(Id::Presentation, Text::PresentationMenu, "F11", hidden)),
         Runs(WindowStep<&CommandWindow::ShowHessChart>, Item(Id::HessChart, Text::HessChartMenu, nullptr, hidden)),
         Runs(WindowStep<&CommandWindow::ShowNinePositions>,

@@ -3,6 +3,7 @@
 #include "commands/CommandTable.h"
 #include "commands/ExaminationSteps.h"
 #include "examination/Examination.h"
+#include "examination/Measurement.h"
 #include "widgets/Ids.h"
 
 #include <array>
@@ -87,4 +88,9 @@ void RunCompensatoryHead(CommandContext& context, int)
 {
     if (const CompensatoryHead& head = context.examination.CompensatoryHeadPosture())
         context.examination.SetHead(*head);
+}
+
+void RunShowDeviation(CommandContext& context, int)
+{
+    context.window.ShowDeviation(MeasureByPrismCover(context.examination, context.window.GazeNow()));
 }

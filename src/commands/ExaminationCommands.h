@@ -15,3 +15,5 @@ void RunHeadStep(CommandContext& context, int id);
 void RunStraightenHead(CommandContext& context, int id);
 // The head as the case's patient holds it of himself; a case without such a posture keeps it.
 void RunCompensatoryHead(CommandContext& context, int id);
+// What the prism cover test would measure at the gaze the window shows.
+void RunShowDeviation(CommandContext& context, int id);

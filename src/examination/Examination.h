@@ -41,11 +41,14 @@ struct DisplayAids {
     bool quadrantHide = false;
     // The face (skin, lids, brows, the bridge of the nose) around the eyes.
     bool face = false;
+    // The light the patient fixes, drawn in the room where he looks.
+    bool fixationTarget = false;
 
     friend bool operator==(const DisplayAids& a, const DisplayAids& b)
     {
         return a.eyeCross == b.eyeCross && a.axisLines == b.axisLines && a.penlight == b.penlight &&
-               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide && a.face == b.face;
+               a.quadrantEdit == b.quadrantEdit && a.quadrantHide == b.quadrantHide && a.face == b.face &&
+               a.fixationTarget == b.fixationTarget;
     }
     friend bool operator!=(const DisplayAids& a, const DisplayAids& b) { return !(a == b); }
 };

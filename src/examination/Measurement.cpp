@@ -80,6 +80,12 @@ Measurement Measure(const Examination& examination, GazeTarget gaze, std::option
     return measured;
 }
 
+Measurement MeasureByPrismCover(const Examination& examination, GazeTarget gaze)
+{
+    // Covering dissociates a phoria as well, so the eye that would fix a tropia of these angles fixes.
+    return Measure(examination, gaze, ManifestFixingEye(examination));
+}
+
 std::array<GazeTarget, 9> NineGazes(double eccentricity)
 {
     constexpr int kReadingOrder[9] = {7, 8, 9, 4, 5, 6, 1, 2, 3};

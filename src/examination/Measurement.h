@@ -44,6 +44,10 @@ struct Measurement {
 // examination's.
 Measurement Measure(const Examination& examination, GazeTarget gaze, std::optional<Eye> fixing);
 
+// What the prism cover test measures: the total deviation, latent and
+// manifest, with the eye that fixes in manifest mode fixing and its fellow covered.
+Measurement MeasureByPrismCover(const Examination& examination, GazeTarget gaze);
+
 // The diagnostic positions in reading order of the nine positions chart:
 // up, middle and down rows, each from the patient's right to his left.
 std::array<GazeTarget, 9> NineGazes(double eccentricity);

@@ -192,7 +192,8 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     m_examination.SetQuadrantMarks(0);
     UpdateTitle(wxEmptyString);
     m_statusBar->SetStatusText(wxEmptyString, 0);
-    m_statusBar->SetStatusText(wxEmptyString, 1);
+    m_statusBar->SetStatusText(wxEmptyString, kHintStatusField);
+    FitStatusFields();
     return true;
 }
 

@@ -2,8 +2,10 @@
 // key, so a teacher can examine while talking, in a window or full screen.
 #include "frame/PatientFrame.h"
 
+#include "cli/MeasureTable.h"
 #include "commands/CommandChecks.h"
 #include "commands/CommandTable.h"
+#include "widgets/ScreenText.h"
 #include "widgets/Ids.h"
 #include "view/GazeMath.h"
 #include "view/EyesCanvas.h"
@@ -25,6 +27,17 @@ void PatientFrame::SetCoverTool(int tool, bool on)
     ApplyCoverTool(tool);
 }
 
+GazeTarget PatientFrame::GazeNow() const
+{
+    return m_canvas->m_muscleTarget;
+}
+
+void PatientFrame::ShowDeviation(const Measurement& measured)
+{
+    const std::string line = DeviationLine(measured, MeasureWordsOf(*m_languageTable));
+    ShowStatusNote(FitLabel(wxString::FromUTF8(line)), true);
+}
+
 void PatientFrame::ApplySwitch(int id)
 {
     switch (id) {
@@ -34,6 +47,10 @@ void PatientFrame::ApplySwitch(int id)
         break;
     case Id::AxisLinesItem:
         ApplyAxisLines();
+        break;
+    case Id::ShowTargetItem:
+        NoteSwitches();
+        m_canvas->Refresh(false);
         break;
     case Id::WholeDegreesItem:
         ApplyAngleUnit();
@@ -67,10 +84,14 @@ void PatientFrame::ApplySwitch(int id)
 void PatientFrame::ShowGazeTarget()
 {
     const FixationTarget& target = m_examination.Target();
-    if (target.kind == FixationTarget::Kind::ninePositions)
+    if (target.kind == FixationTarget::Kind::ninePositions) {
         m_canvas->SetGazeTarget(KeypadGazePosition(target.key, target.eccentricity));
-    else
+    } else {
         m_canvas->SetGazeTarget(std::nullopt);
+        // A light held at a position goes out.
+        if (m_examination.Display().fixationTarget)
+            m_canvas->Refresh(false);
+    }
 }
 
 CommandState PatientFrame::CommandStateNow() const

@@ -45,6 +45,7 @@ void PatientFrame::NoteSwitches()
     display.eyeCross = menus->IsChecked(Id::EyeCrossItem);
     display.axisLines = menus->IsChecked(Id::AxisLinesItem);
     display.penlight = menus->IsChecked(Id::FlashlightItem);
+    display.fixationTarget = menus->IsChecked(Id::ShowTargetItem);
     display.quadrantEdit = IsToolOn(Id::QuadrantEditTool);
     display.quadrantHide = IsToolOn(Id::QuadrantHideTool);
     display.face = menus->IsChecked(Id::FaceItem);

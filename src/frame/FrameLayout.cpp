@@ -341,7 +341,11 @@ void PatientFrame::FitControlsToTexts()
 void PatientFrame::FitStatusFields()
 {
     constexpr int kFieldMargin = 16;
-    const int hint = std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
+    // The hint's field gives its room to the notes while it has nothing to say.
+    const int hint =
+        m_statusBar->GetStatusText(kHintStatusField).empty()
+            ? kFieldMargin
+            : std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
     // The time's field also says when the fixing eye cannot fixate.
     const int time = std::max({80,
                                m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +

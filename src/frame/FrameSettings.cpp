@@ -70,6 +70,7 @@ Settings PatientFrame::CurrentSettings() const
     settings.extension.unknownRecords = m_unknownSettingsRecords;
     settings.extension.cycloStaysUnderCover = m_examination.CycloStaysUnderCover();
     settings.extension.face = menus->IsChecked(Id::FaceItem);
+    settings.extension.showTarget = m_examination.Display().fixationTarget;
     return settings;
 }
 
@@ -129,6 +130,7 @@ void PatientFrame::LoadSettings()
     m_unknownSettingsRecords = settings.extension.unknownRecords;
     m_examination.SetCycloStaysUnderCover(settings.extension.cycloStaysUnderCover);
     menus->Check(Id::FaceItem, settings.extension.face);
+    menus->Check(Id::ShowTargetItem, settings.extension.showTarget);
     NoteSwitches();
 }
 

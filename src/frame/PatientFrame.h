@@ -148,6 +148,8 @@ public:
     void ResetView() override;
     void ApplySwitch(int id) override;
     void SetCoverTool(int tool, bool on) override;
+    GazeTarget GazeNow() const override;
+    void ShowDeviation(const Measurement& measured) override;
 
     void SetPlaybackMode(bool on);
     // How far, up to wanted, the window can grow downwards on its screen.
@@ -195,6 +197,7 @@ public:
     wxString PrismStatusText() const;
     // "Head: turn 10° right, tilt 15° left"; empty for a straight head.
     wxString HeadStatusText() const;
+    static constexpr int kHintStatusField = 1;
     // The field of the prisms and the head posture.
     static constexpr int kPrismStatusField = 4;
     void OnCharHook(wxKeyEvent& event);

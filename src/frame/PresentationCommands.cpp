@@ -48,8 +48,10 @@ void PatientFrame::ApplyModePair(int id)
 {
     const bool manifest = id == Id::ModeManifest;
     wxMenuBar* menus = GetMenuBar();
-    if (!manifest)
-        m_statusBar->SetStatusText(wxEmptyString, 1);
+    if (!manifest) {
+        m_statusBar->SetStatusText(wxEmptyString, kHintStatusField);
+        FitStatusFields();
+    }
     menus->Check(Id::ModeManifest, manifest);
     menus->Check(Id::ModeLatent, !manifest);
     if (!GetToolBar()->GetToolState(Id::QuizTool))

@@ -91,7 +91,11 @@ void PatientFrame::RunBothEyesCheck()
     const bool active = !IsPlaybackMode() && GetMenuBar()->IsChecked(Id::ModeManifest);
     const bool holds = active && m_examination.Model().BothEyesDeviated();
     const bool due = m_bothEyesHint.Check(holds, active);
-    m_statusBar->SetStatusText(holds ? Text(Text::BothEyesStatus) : wxString(), 1);
+    const wxString hintText = holds ? Text(Text::BothEyesStatus) : wxString();
+    if (m_statusBar->GetStatusText(kHintStatusField) != hintText) {
+        m_statusBar->SetStatusText(hintText, kHintStatusField);
+        FitStatusFields();
+    }
     if (!due || !m_showBothEyesHint)
         return;
     HintDialog hint(this, Text(Text::HintTitle), Text(Text::BothEyesHintText), Text(Text::BothEyesHintCheck),

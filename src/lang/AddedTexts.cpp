@@ -177,6 +177,8 @@ const std::string& BuiltInText(int id)
         {Text::UpWord, "hoch"},
         {Text::DownWord, "tief"},
         {Text::BadHeadAngle, "Eine Kopfhaltung ist keine ganze Gradzahl von -45 bis 45."},
+        {Text::ShowTargetMenu, "Fixations&objekt zeigen"},
+        {Text::ShowDeviationMenu, "Abweichung in &Zahlen"},
     };
     static const std::string none;
     const auto found = texts.find(id);

@@ -332,10 +332,12 @@ constexpr int LeftWord = 312;              // towards the patient's left
 constexpr int UpWord = 313;                // the chin up
 constexpr int DownWord = 314;              // the chin down
 constexpr int BadHeadAngle = 315;          // muscle file refused: a head posture out of range
+constexpr int ShowTargetMenu = 316;        // View menu: the fixation target drawn in the room
+constexpr int ShowDeviationMenu = 317;     // View menu: the prism cover test's deviation in the status bar
 
 // A language file needs at least this many lines.
 constexpr int HighestId = HelpBook;
 // The last string the shipped files define.
-constexpr int LastId = BadHeadAngle;
+constexpr int LastId = ShowDeviationMenu;
 
 }  // namespace Text

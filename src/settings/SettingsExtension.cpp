@@ -11,6 +11,8 @@ constexpr char kCycloTag[4] = {'C', 'Y', 'C', 'L'};
 constexpr std::size_t kCycloPayloadBytes = 1;
 constexpr char kFaceTag[4] = {'F', 'A', 'C', 'E'};
 constexpr std::size_t kFacePayloadBytes = 1;
+constexpr char kTargetTag[4] = {'T', 'R', 'G', 'T'};
+constexpr std::size_t kTargetPayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
@@ -65,6 +67,11 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, kFacePayloadBytes);
         bytes.push_back(extension.face ? 1 : 0);
     }
+    if (extension.showTarget != defaults.showTarget) {
+        bytes.insert(bytes.end(), kTargetTag, kTargetTag + kTagBytes);
+        PutInt32(bytes, kTargetPayloadBytes);
+        bytes.push_back(extension.showTarget ? 1 : 0);
+    }
     bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
 }
@@ -85,7 +92,8 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
         const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
         const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
         const bool face = std::memcmp(bytes + at, kFaceTag, kTagBytes) == 0;
-        if (!playback && !kappa && !cyclo && !face)
+        const bool target = std::memcmp(bytes + at, kTargetTag, kTagBytes) == 0;
+        if (!playback && !kappa && !cyclo && !face && !target)
             extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at, payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
@@ -118,6 +126,13 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
                 extension.face = payload[0] == 1;
             else
                 Note(corrections, "Face flag " + std::to_string(payload[0]) + " is neither 0 nor 1; no face is drawn.");
+        }
+        if (target && length >= kTargetPayloadBytes) {
+            if (payload[0] <= 1)
+                extension.showTarget = payload[0] == 1;
+            else
+                Note(corrections,
+                     "Fixation target flag " + std::to_string(payload[0]) + " is neither 0 nor 1; it stays hidden.");
         }
         at += kRecordHeadBytes + length;
     }

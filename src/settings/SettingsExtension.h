@@ -26,6 +26,8 @@ struct SettingsExtension {
     bool cycloStaysUnderCover = false;
     // View -> Face: skin, lids and brows drawn around the eyes.
     bool face = false;
+    // The fixation target is drawn where the patient looks.
+    bool showTarget = false;
 };
 
 // The records to append; none while every value is its default and no

@@ -15,6 +15,11 @@ SceneState SceneOf(const Examination& examination, GazeTarget target, const Cove
     scene.weakMuscles = !examination.Muscles().AllNormal();
     scene.cycloStaysUnderCover = examination.CycloStaysUnderCover();
     scene.head = examination.Head();
+    // A light is held at one of the nine positions, or moved with the penlight.
+    const DisplayAids& display = examination.Display();
+    if (display.fixationTarget &&
+        (examination.Target().kind == FixationTarget::Kind::ninePositions || display.penlight))
+        scene.fixationLight = target;
 
     const BothEyes solved = Solve(examination, target, blends);
     for (Eye eye : {Eye::one, Eye::two}) {

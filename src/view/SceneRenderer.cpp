@@ -6,6 +6,7 @@
 #include "view/EyeGeometry.h"
 #include "view/EyeRotation.h"
 #include "view/FaceRenderer.h"
+#include "view/FixationLight.h"
 #include "view/ReflexSpot.h"
 #include "settings/SettingsFile.h"
 
@@ -371,6 +372,13 @@ void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, con
     glEnable(GL_LIGHTING);
     glDisable(GL_BLEND);
     glPopMatrix();
+    // The light stands in the room: the view's turn moves it, the head's own posture does not.
+    if (scene.fixationLight) {
+        glPushMatrix();
+        ApplyHeadTransform(scene.distance, pose);
+        DrawFixationLight(*scene.fixationLight, scene.distance);
+        glPopMatrix();
+    }
 }
 
 void SceneRenderer::DrawQuadrants(QuadrantPass pass, const SceneState& scene, const CoverBlends& blends,

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/HeadPosture.h"
+#include "model/MuscleModel.h"
 #include "model/Prism.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // What one eye shows in a frame: the examination's angles and aids, and the
 // turns the solver found for its prism and muscles.
@@ -58,5 +60,7 @@ struct SceneState {
     HeadPosture head;
     // The face (skin, lids, brows, the bridge of the nose) around the eyes.
     bool face = false;
+    // The gaze whose fixation light is drawn in the room; none: no light.
+    std::optional<GazeTarget> fixationLight;
     std::array<EyeSceneState, 2> eyes{};
 };

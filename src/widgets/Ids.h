@@ -109,6 +109,9 @@ enum : int {
     StraightenHead = 787,
     CompensatoryHead = 788,
 
+    ShowTargetItem = 795,     // View menu: the fixation target drawn where the patient looks
+    ShowDeviationItem = 796,  // View menu: the deviation in numbers in the status bar
+
     // Loose prisms before the eyes.
     PrismSubmenu = 740,
     PrismChooser = 741,

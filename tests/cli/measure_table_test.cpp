@@ -1,5 +1,7 @@
 #include "cli/MeasureTable.h"
 
+#include "cli/CaseExamination.h"
+
 #include "lang/LanguageTable.h"
 
 #include <gtest/gtest.h>
@@ -104,4 +106,21 @@ TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
     far.upward = -89.9;
     const std::string farRow = Lines(TabSeparatedMeasurements({far}, WordsOf("English.lan"))).at(1);
     EXPECT_NE(farRow.find("\t+90.0\tbeyond measurement\teso\t-89.9\t57295.7\thypo\t"), std::string::npos) << farRow;
+}
+
+TEST(MeasureTable, DeviationLineOfAShippedPalsyInBothLanguages)
+{
+    Examination palsy;
+    std::string refused;
+    ASSERT_TRUE(OpenCaseExamination(std::string(SQUINX_DATA_DIR) + "/cases/fourth-nerve-palsy-right.sd", Settings{},
+                                    palsy, refused));
+    ASSERT_TRUE(refused.empty()) << refused;
+    palsy.SetDistance(kBlendSliderFar);
+    // Down and to the patient's left, where the right superior oblique acts; the
+    // figures are those of squinx --measure --distance far --gaze -20,-20 --fixing left.
+    const Measurement measured = MeasureByPrismCover(palsy, {-20, -20});
+    EXPECT_EQ(DeviationLine(measured, WordsOf("English.lan")),
+              "Deviation: 1.5\u00B0 2.5 PD eso, 12.9\u00B0 23.0 PD R hyper   Fixing eye: L");
+    EXPECT_EQ(DeviationLine(measured, WordsOf("Deutsch.lan")),
+              "Abweichung: 1,5\u00B0 2,5 pdpt eso, 12,9\u00B0 23,0 pdpt R hyper   F\u00FChrungsauge: L");
 }

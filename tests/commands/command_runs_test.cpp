@@ -1,10 +1,13 @@
 #include "commands/CommandChecks.h"
 #include "commands/CommandTable.h"
 #include "examination/Examination.h"
+#include "examination/Measurement.h"
 #include "widgets/Ids.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,8 @@ namespace {
 class NotedWindow : public CommandWindow {
 public:
     std::vector<std::string> asked;
+    GazeTarget gaze;
+    std::optional<Measurement> measured;
 
     void StartNewCase() override { asked.push_back("StartNewCase"); }
     void ChooseAndOpenCase() override { asked.push_back("ChooseAndOpenCase"); }
@@ -39,6 +44,12 @@ public:
     void ResetView() override { asked.push_back("ResetView"); }
     void ApplySwitch(int id) override { asked.push_back("ApplySwitch " + std::to_string(id)); }
     void SetCoverTool(int tool, bool on) override;
+    GazeTarget GazeNow() const override { return gaze; }
+    void ShowDeviation(const Measurement& shown) override
+    {
+        asked.push_back("ShowDeviation");
+        measured = shown;
+    }
 };
 
 class CommandRuns : public ::testing::Test {
@@ -192,6 +203,29 @@ TEST_F(CommandRuns, HeadKeysStepTheHeadWithinItsRangeAndTakeUpTheCasesPosture)
     EXPECT_TRUE(window.asked.empty());
 }
 
+TEST_F(CommandRuns, DeviationKeyMeasuresAtTheWindowsGazeAndDistanceUnderCover)
+{
+    EyeModel model;
+    model.SetFar(Eye::one, EyeQuantity::horizontal, 1000);
+    model.SetNear(Eye::one, EyeQuantity::horizontal, 2050);
+    examination.SetModel(model);
+    examination.SetLatent(true);
+    examination.SetDistance(kBlendSliderFar);
+    // The pointer leads: the gaze is the window's, not a held position's.
+    window.gaze = {12, -7};
+    ASSERT_EQ(Run(Id::ShowDeviationItem), Asked{"ShowDeviation"});
+    ASSERT_TRUE(window.measured);
+    EXPECT_EQ(window.measured->gaze.right, 12);
+    EXPECT_EQ(window.measured->gaze.up, -7);
+    // A phoria shows only with one eye covered, as under the prism cover test.
+    EXPECT_NEAR(std::abs(window.measured->inward), 10, 0.5);
+    examination.SetDistance(kBlendSliderNear);
+    Run(Id::ShowDeviationItem);
+    EXPECT_NEAR(std::abs(window.measured->inward), 20.5, 0.5);
+    EXPECT_EQ(examination.Aids(Eye::one), EyeAids());
+    EXPECT_EQ(examination.Aids(Eye::two), EyeAids());
+}
+
 TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
 {
     Examination examination;
@@ -220,6 +254,10 @@ TEST(CommandChecks, EverySwitchButTheWindowsOwnShowsTheExamination)
     EXPECT_EQ(checked(Id::QuadrantEditTool), false);
     EXPECT_EQ(checked(Id::AxisLinesItem), false);
     EXPECT_EQ(checked(Id::FaceItem), true);
+    EXPECT_EQ(checked(Id::ShowTargetItem), false);
+    display.fixationTarget = true;
+    examination.SetDisplay(display);
+    EXPECT_EQ(checked(Id::ShowTargetItem), true);
 
     EyeAids filter;
     filter.redFilter = true;

@@ -97,8 +97,9 @@ TEST(CommandTable, LocksFollowTheQuizPlaybackAndPresentation)
     CommandState presenting;
     presenting.presenting = true;
 
-    for (int id : std::initializer_list<int>{Id::Muscles, Id::ViewSubmenu, Id::ModeLatent, Id::Presentation,
-                                             Id::OpenCase, Id::EyeCrossTool, Id::EyeCrossItem, Id::QuadrantHideTool})
+    for (int id :
+         std::initializer_list<int>{Id::Muscles, Id::ViewSubmenu, Id::ModeLatent, Id::Presentation, Id::OpenCase,
+                                    Id::EyeCrossTool, Id::EyeCrossItem, Id::QuadrantHideTool, Id::ShowDeviationItem})
         EXPECT_FALSE(Enabled(id, hidden)) << id;
     EXPECT_TRUE(Enabled(Id::Muscles, free));
     EXPECT_FALSE(Enabled(Id::Muscles, playing));
@@ -117,7 +118,7 @@ TEST(CommandTable, LocksFollowTheQuizPlaybackAndPresentation)
     EXPECT_TRUE(Enabled(Id::LeavePresentation, presenting));
     // The examination itself goes on whatever is hidden or played.
     for (int id : std::initializer_list<int>{Id::Uncover, Id::CoverRightEyeOccluder, Id::FirstGazePosition,
-                                             Id::ResetViewTool, Id::QuizTool})
+                                             Id::ResetViewTool, Id::QuizTool, Id::ShowTargetItem})
         EXPECT_TRUE(Enabled(id, quiz) && Enabled(id, playing)) << id;
 }
 

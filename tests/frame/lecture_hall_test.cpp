@@ -18,6 +18,7 @@
 #include <wx/panel.h>
 #include <wx/slider.h>
 #include <wx/statbox.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
@@ -164,16 +165,26 @@ TEST_F(LectureHallTest, KeysOfALockedMenuStayLocked)
     // Hidden values lock the View submenu, as the quiz does: its items, the
     // tools that would show the case and their keys alike, at once.
     wxMenuBar* menus = m_frame->GetMenuBar();
+    wxKeyEvent deviation(wxEVT_CHAR_HOOK);
+    deviation.m_keyCode = 'G';
     ToggleTool(m_frame, Id::HideValuesTool);
     m_frame->ProcessWindowEvent(latent);
+    m_frame->ProcessWindowEvent(deviation);
     EXPECT_TRUE(menus->IsChecked(Id::ModeManifest));
-    for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem})
+    const auto deviationShown = [&] {
+        return m_frame->GetStatusBar()->GetStatusText(0).StartsWith(
+            wxString::FromUTF8("Deviation: 0.0\u00B0, 0.0\u00B0"));
+    };
+    EXPECT_FALSE(deviationShown());
+    for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem, Id::ShowDeviationItem})
         EXPECT_FALSE(menus->IsEnabled(id)) << id;
     EXPECT_FALSE(m_frame->GetToolBar()->GetToolEnabled(Id::OpenCase));
     EXPECT_TRUE(menus->IsEnabled(Id::Uncover));
     ToggleTool(m_frame, Id::HideValuesTool);
     m_frame->ProcessWindowEvent(latent);
     EXPECT_TRUE(menus->IsChecked(Id::ModeLatent));
+    m_frame->ProcessWindowEvent(deviation);
+    EXPECT_TRUE(deviationShown()) << m_frame->GetStatusBar()->GetStatusText(0);
     for (int id : {Id::ViewSubmenu, Id::Muscles, Id::OpenCase, Id::EyeCrossItem})
         EXPECT_TRUE(menus->IsEnabled(id)) << id;
     EXPECT_TRUE(m_frame->GetToolBar()->GetToolEnabled(Id::OpenCase));

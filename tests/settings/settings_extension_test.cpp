@@ -226,4 +226,28 @@ TEST(SettingsExtension, CyclodeviationKeptUnderCoverAndFaceAreOffUnlessAFileTurn
     EXPECT_EQ(notes.back(), "Face flag 7 is neither 0 nor 1; no face is drawn.");
 }
 
+TEST(SettingsExtension, FixationTargetIsHiddenUnlessAFileShowsIt)
+{
+    EXPECT_FALSE(DecodeSettings(FixedLayout(), Settings{}, nullptr).extension.showTarget);
+
+    SettingsExtension shown;
+    shown.showTarget = true;
+    const std::vector<std::uint8_t> record = EncodeSettingsExtension(shown);
+    EXPECT_EQ(record, (std::vector<std::uint8_t>{'T', 'R', 'G', 'T', 1, 0, 0, 0, 1}));
+    // Read after a record this program does not know, which is kept as it was.
+    std::vector<std::uint8_t> bytes = FixedLayout();
+    AppendRecord(bytes, "NEWR", {7, 8});
+    bytes.insert(bytes.end(), record.begin(), record.end());
+    std::vector<std::string> notes;
+    const Settings read = DecodeSettings(bytes, Settings{}, &notes);
+    EXPECT_TRUE(read.extension.showTarget);
+    EXPECT_EQ(read.extension.unknownRecords, (std::vector<std::uint8_t>{'N', 'E', 'W', 'R', 2, 0, 0, 0, 7, 8}));
+    EXPECT_TRUE(notes.empty());
+
+    std::vector<std::uint8_t> odd = FixedLayout();
+    AppendRecord(odd, "TRGT", {2});
+    EXPECT_FALSE(DecodeSettings(odd, Settings{}, &notes).extension.showTarget);
+    EXPECT_EQ(notes, std::vector<std::string>{"Fixation target flag 2 is neither 0 nor 1; it stays hidden."});
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "view/GlRendererProbe.h"
 #include "frame/OverlayTimer.h"
 #include "view/RendererKind.h"
+#include "view/ViewProjection.h"
 
 #include <wx/menu.h>
 #include <wx/slider.h>
@@ -286,6 +287,60 @@ TEST_F(ViewRenderTest, RedFilterTintsItsEyeWithTheFilterColour)
         ExpectNear(filtered.At(At(kEye2 + dx, 0)), expected, 3, "through the filter");
     }
     EXPECT_TRUE(Same(filtered.At(At(kEye1 + 0.3, 0)), bare.At(At(kEye1 + 0.3, 0))));
+}
+
+TEST_F(ViewRenderTest, FixationTargetLightsWhereTheHeldGazeLooksAndNowhereElse)
+{
+    // Up and to the viewer's right at 20 degrees: an eighth of a degree per
+    // pixel of the default view puts it 160 such pixels out on each axis.
+    SendCommand(Id::FirstGazePosition + 8);
+    const ViewImage off = Capture();
+    const int* viewport = m_canvas->ViewportRect();
+    const ViewportSize size{viewport[2], viewport[3]};
+    const double out = 160 / DefaultPixelsPerPixel(size, ProjectionFrustum(size));
+    const PixelPoint centre = At(0, 0);
+    const PixelPoint expected{centre.x + out, centre.y + out};
+    const auto isCore = [](Rgb c) { return c.r > 245 && c.g > 245 && c.b > 215; };
+    EXPECT_FALSE(off.Centroid(expected, 0.3 * Unit(), isCore));
+
+    SetItem(Id::ShowTargetItem, true);
+    const ViewImage on = Capture();
+    const std::optional<PixelPoint> light = on.Centroid(expected, 0.3 * Unit(), isCore);
+    ASSERT_TRUE(light);
+    EXPECT_NEAR(light->x, expected.x, 1.5);
+    EXPECT_NEAR(light->y, expected.y, 1.5);
+    // A glow around it fades into the background.
+    const Rgb background = off.At(expected);
+    const Rgb glow = on.At({expected.x, expected.y - 0.1 * Unit()});
+    EXPECT_GT(glow.r, background.r + 20);
+    EXPECT_FALSE(isCore(glow));
+    // Beyond the glow the picture is the one without the light.
+    int changed = 0;
+    for (int y = 0; y < on.Height(); ++y)
+        for (int x = 0; x < on.Width(); ++x)
+            if (std::hypot(x - expected.x, y - expected.y) > 0.18 * Unit())
+                changed += !Same(on.At(x, y), off.At(x, y));
+    EXPECT_EQ(changed, 0);
+
+    // Following the pointer, the light needs the penlight (on at the start);
+    // off, the light leaves every picture as it was.
+    const auto differing = [](const ViewImage& a, const ViewImage& b) {
+        int count = 0;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                count += !Same(a.At(x, y), b.At(x, y));
+        return count;
+    };
+    SendCommand(Id::GazeFollowsPointer);
+    const ViewImage penlight = Capture();
+    SetItem(Id::FlashlightItem, false);
+    const ViewImage noPenlight = Capture();
+    EXPECT_GT(differing(penlight, noPenlight), 0);
+    SetItem(Id::ShowTargetItem, false);
+    EXPECT_EQ(differing(noPenlight, Capture()), 0);
+    SetItem(Id::FlashlightItem, true);
+    SendCommand(Id::FirstGazePosition + 8);
+    EXPECT_EQ(differing(Capture(), off), 0);
 }
 
 TEST_F(ViewRenderTest, QuadrantOverlayShowsMarkedQuadrantsUnlessHidden)
