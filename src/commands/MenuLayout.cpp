@@ -47,8 +47,10 @@ std::vector<MenuLayout> BuildMenuBar()
                                   IdRange(Id::FirstHeadStep + 4, 2), Ids({Id::StraightenHead, Id::CompensatoryHead})})};
     const MenuEntry view{Id::ViewSubmenu,
                          Grouped({Ids({Id::ModeManifest, Id::ModeLatent, Id::AxisLinesItem, Id::WholeDegreesItem}),
-                                  Ids({Id::FaceItem, Id::ShowTargetItem}), Ids({Id::Presentation}),
-                                  Ids({Id::HessChart, Id::NinePositions, Id::ShowDeviationItem}), {head}})};
+                                  Ids({Id::FaceItem, Id::ShowTargetItem}),
+                                  Ids({Id::Presentation}),
+                                  Ids({Id::HessChart, Id::NinePositions, Id::ShowDeviationItem}),
+                                  {head}})};
     // Listed as on a keypad, top row first.
     std::vector<MenuEntry> positions;
     for (int key : {7, 8, 9, 4, 5, 6, 1, 2, 3})

@@ -28,8 +28,8 @@ std::string EncodeMuscles(const MuscleStrengths& strengths, const CompensatoryHe
 
 enum class MuscleFileError {
     none,
-    noHeader,    // the first line is not kMuscleFileHeader
-    badLine,     // not key=value
+    noHeader,  // the first line is not kMuscleFileHeader
+    badLine,   // not key=value
     unknownKey,  // not right.XX or left.XX with a muscle's, an anomaly's or the levator's (LPS) name, nor head.turn/tilt/chin
     repeatedKey,
     badValue,      // not a whole number of percent from 0 to 100

@@ -377,7 +377,10 @@ TEST(MusclePresets, WeakenTheNamedMusclesOfOneEyeOnly)
 {
     EXPECT_EQ(RightSixth(), Weak(Eye::one, {Muscle::LR}, 20));
     EXPECT_EQ(RightFourth(), Weak(Eye::one, {Muscle::SO}, 20));
-    EXPECT_EQ(RightThird(), Weak(Eye::one, {Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10));
+    // A complete third nerve palsy takes the levator too: a marked ptosis.
+    MuscleStrengths third = Weak(Eye::one, {Muscle::MR, Muscle::SR, Muscle::IR, Muscle::IO}, 10);
+    third.SetLevator(Eye::one, 10);
+    EXPECT_EQ(RightThird(), third);
     MuscleStrengths brown;
     brown.SetTether(Eye::two, kBrownTether);
     EXPECT_EQ(PresetStrengths(MusclePreset::brownSyndrome, Eye::two), brown);
