@@ -178,6 +178,7 @@ bool PatientFrame::NewCase(wxCommandEvent& event)
     m_examination.SetModel(EyeModel());
     m_examination.SetMuscles(MuscleStrengths());
     m_examination.SetCompensatoryHead(std::nullopt);
+    m_examination.SetHead(HeadPosture());
     m_refusedMuscleFile.clear();
     if (event.GetId() != 0)
         SetDistance(kBlendSliderFar);

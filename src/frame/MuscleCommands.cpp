@@ -106,6 +106,8 @@ void PatientFrame::ReadMuscleFile(const wxString& casePath)
     const bool read = result.error == MuscleFileError::none;
     m_examination.SetMuscles(read ? strengths : MuscleStrengths());
     m_examination.SetCompensatoryHead(read ? head : std::nullopt);
+    // Another patient comes in holding his head straight.
+    m_examination.SetHead(HeadPosture());
     if (result.error == MuscleFileError::none)
         return;
     m_refusedMuscleFile = casePath;

@@ -270,6 +270,10 @@ TEST_F(LectureHallTest, KeysReachTheViewButNotAFieldBeingTyped)
     Yield();
     EXPECT_EQ(m_frame->ExaminationNow().Head(), (HeadPosture{5, -5, -5}));
     EXPECT_EQ(distance->GetValue(), before);
+    // Another case is another patient, who comes in holding his head straight.
+    m_frame->OpenCase(wxString(SQUINX_DATA_DIR) + "/cases/fourth-nerve-palsy-right.sd");
+    EXPECT_TRUE(m_frame->ExaminationNow().Head().Straight());
+    EXPECT_TRUE(m_frame->ExaminationNow().CompensatoryHeadPosture());
 }
 
 TEST_F(LectureHallTest, ExportedPictureHasTheChosenSizeAndBothEyes)
