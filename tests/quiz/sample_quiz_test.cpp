@@ -125,15 +125,15 @@ TEST(SampleQuizScoring, AnAnswerKeyEarnsTheMaximum)
          "1000", "1000", "11100", "1000", "nach links unten",
          "25 pdpt Basis au\xDF"
          "en",
-         "20 Basis innen"},
+         "20 Basis innen", "100", "1000"},
         {"1000", "The LEFT eye turns inward (esotropia)", "1000", "11100", "Esophoria", "1000", "111100", "1000",
-         "in upgaze", "1000", "1000", "11100", "1000", "down and to the left", "25 PD BO", "22 base in"},
-        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2, 3, 3},
+         "in upgaze", "1000", "1000", "11100", "1000", "down and to the left", "25 PD BO", "22 base in", "100", "1000"},
+        {2, 3, 3, 3, 3, 2, 4, 3, 2, 2, 2, 3, 3, 2, 3, 3, 2, 2},
     };
-    ExpectScores(key, 43);
+    ExpectScores(key, 47);
 
     const QuizScore maximum = ScoreQuiz(LoadSampleQuiz("en"));
-    EXPECT_EQ(maximum.maximum, 43);
+    EXPECT_EQ(maximum.maximum, 47);
     EXPECT_EQ(maximum.total, 0);  // nothing answered yet
 }
 
@@ -145,15 +145,18 @@ TEST(SampleQuizScoring, ATraineesMistakesCostTheirPoints)
          "20 Basis au\xDF"
          "en",
          "20 Basis au\xDF"
-         "en"},
+         "en",
+         "010", "0100"},
         {"0100", "esotropia", "0100", "11001", "exophoria", "", "110010", "1000", "looking down", "0100", "0010",
-         "11100", "0100", "to the left", "20 BO", "20 BO"},
+         "11100", "0100", "to the left", "20 BO", "20 BO", "010", "0100"},
         // Partial credit for the kind without the eye (2); a wrong tick costs its
         // point (4, 7); the wrong diagnosis (3), the wrong phoria, the
         // unanswered question and the wrong gaze earn nothing; the side of
         // gaze without the downward half earns part (14); a prism that does
-        // not quite neutralise earns part (15), the wrong base nothing (16).
-        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3, 0, 1, 1, 0},
+        // not quite neutralise earns part (15), the wrong base nothing (16);
+        // the head-tilt test read the wrong way round and its look-alike
+        // muscle, the left superior rectus, earn nothing (17, 18).
+        {0, 1, 0, 1, 0, 0, 1, 3, 0, 0, 0, 3, 0, 1, 1, 0, 0, 0},
     };
     ExpectScores(trainee, 11);
 }
