@@ -29,8 +29,6 @@ constexpr double kReflexLift = 0.012;
 constexpr double kReflexMaxRadius = 0.15;
 // The globe is drawn kEyeballRadius wide for an adult globe's radius of about 12 mm.
 constexpr double kUnitsPerMm = kEyeballRadius / 12.0;
-// The head turns about a point in its middle, some 80 mm behind the eye centres.
-constexpr double kHeadPivotDepth = 80 * kUnitsPerMm;
 
 struct QuadrantQuad {
     unsigned char bit;
@@ -314,11 +312,12 @@ void SceneRenderer::ApplyHeadPosture(const HeadPosture& head)
         return;
     // The face turns towards the patient's right, the viewer's left; the
     // right ear lowers on the viewer's left; the chin lifts the face upwards.
-    glTranslated(0, 0, -kHeadPivotDepth);
+    // The view follows the patient as an examiner's eyes do: the head turns
+    // about the point between the eyes, which keeps both in sight even in
+    // the narrow view of the eyes alone.
     glRotated(-head.turn, 0, 1, 0);
     glRotated(-head.chinUp, 1, 0, 0);
     glRotated(head.tilt, 0, 0, 1);
-    glTranslated(0, 0, kHeadPivotDepth);
 }
 
 void SceneRenderer::Draw(const SceneState& scene, const CoverBlends& blends, const ViewPose& pose, const ViewLook& look,

@@ -21,6 +21,7 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/testing.h>
+#include <wx/menu.h>
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
@@ -115,10 +116,56 @@ void ToggleTool(PatientFrame* frame, int id)
     Command(frame, id);
 }
 
+void ToggleCheck(PatientFrame* frame, int id)
+{
+    frame->GetMenuBar()->Check(id, !frame->GetMenuBar()->IsChecked(id));
+    Command(frame, id);
+}
+
 void Animate(PatientFrame* frame)
 {
     for (int tick = 0; tick < 20; ++tick)
         frame->CoverAnimation().Notify();
+}
+
+// The view alone, as the class sees it.
+bool SaveView(PatientFrame* frame, const fs::path& file)
+{
+    Settle();
+    const wxImage image = CanvasImage(&frame->View());
+    const bool saved = image.IsOk() && image.SaveFile(file.string(), wxBITMAP_TYPE_PNG);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", file.string().c_str());
+    return saved;
+}
+
+// What the face shows: a third nerve ptosis, Duane's narrowed fissure in
+// adduction, a sixth nerve palsy's face turn and the head tilt that raises a
+// superior oblique palsy's hypertropia.
+bool TakeFacePictures(PatientFrame* frame, const fs::path& output)
+{
+    const int straightAhead = Id::FirstGazePosition + 4;
+    const int patientsLeft = Id::FirstGazePosition + 5;
+    const int tiltRight = Id::FirstHeadStep + 2;
+    ToggleCheck(frame, Id::FaceItem);
+    bool ok = frame->ReadCaseFile("cases/third-nerve-palsy-right.sd");
+    Command(frame, straightAhead);
+    ok &= SaveView(frame, output / "face-ptosis.png");
+    ok &= frame->ReadCaseFile("cases/duane-syndrome-right.sd");
+    Command(frame, Id::LastEccentricity);
+    Command(frame, patientsLeft);
+    ok &= SaveView(frame, output / "face-duane.png");
+    ok &= frame->ReadCaseFile("cases/sixth-nerve-palsy-right.sd");
+    Command(frame, straightAhead);
+    Command(frame, Id::CompensatoryHead);
+    ok &= SaveView(frame, output / "head-posture.png");
+    ok &= frame->ReadCaseFile("cases/fourth-nerve-palsy-right.sd");
+    for (int step = 0; step < 9; ++step)
+        Command(frame, tiltRight);
+    ok &= SaveView(frame, output / "head-tilt.png");
+    ToggleCheck(frame, Id::FaceItem);
+    Command(frame, Id::GazeFollowsPointer);
+    Command(frame, Id::NewCase);
+    return ok;
 }
 
 // The tools as the toolbar shows them, and below it one column per group
@@ -274,6 +321,7 @@ bool TakeAll(const fs::path& output, bool toolbarLegend)
         chart->Hide();
     }
     Command(frame, Id::NewCase);
+    ok &= TakeFacePictures(frame, output);
 
     wxTEST_DIALOG(Command(frame, Id::OpenRecording),
                   wxExpectModal<wxFileDialog>(wxGetCwd() + "/recordings/sample.stx"));
