@@ -47,7 +47,8 @@ std::vector<std::uint8_t> Int32s(std::initializer_list<std::int32_t> values)
 TEST(SettingsExtension, OlderFilesGiveDefaultsAndNewerOnesRoundTrip)
 {
     Settings defaults;
-    defaults.extension = {4, 60000};
+    defaults.extension.playbackSpeedEighths = 4;
+    defaults.extension.traceSpanMs = 60000;
 
     // A file of exactly the fixed layout, as every older version wrote it.
     std::vector<std::string> notes;
@@ -61,7 +62,8 @@ TEST(SettingsExtension, OlderFilesGiveDefaultsAndNewerOnesRoundTrip)
 
     Settings chosen;
     chosen.blendSlider = 5;
-    chosen.extension = {1, 2500};
+    chosen.extension.playbackSpeedEighths = 1;
+    chosen.extension.traceSpanMs = 2500;
     std::vector<std::uint8_t> bytes = FixedLayout();
     const std::vector<std::uint8_t> extension = EncodeSettingsExtension(chosen.extension);
     bytes.insert(bytes.end(), extension.begin(), extension.end());
@@ -106,7 +108,8 @@ TEST(SettingsExtension, ValuesNoProgramWritesKeepTheirDefaults)
     // The ends of both ranges are read; one beyond either end keeps the
     // default, with a note for each value.
     Settings defaults;
-    defaults.extension = {4, 60000};
+    defaults.extension.playbackSpeedEighths = 4;
+    defaults.extension.traceSpanMs = 60000;
     const struct {
         std::int32_t speed, span;
         bool read;
@@ -132,7 +135,8 @@ TEST(SettingsExtension, SavedFileKeepsTheFixedLayoutInFront)
     const std::string path = ::testing::TempDir() + "extension_" + std::to_string(::getpid()) + ".ini";
     Settings settings;
     settings.qualityThreshold = 0.25f;
-    settings.extension = {2, 1000};
+    settings.extension.playbackSpeedEighths = 2;
+    settings.extension.traceSpanMs = 1000;
     std::string error;
     ASSERT_TRUE(SaveSettingsFile(path, settings, error)) << error;
     std::ifstream in(path, std::ios::binary);
