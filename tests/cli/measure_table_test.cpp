@@ -123,4 +123,7 @@ TEST(MeasureTable, DeviationLineOfAShippedPalsyInBothLanguages)
               "Deviation: 1.5\u00B0 2.5 PD eso, 12.9\u00B0 23.0 PD R hyper   Fixing eye: L");
     EXPECT_EQ(DeviationLine(measured, WordsOf("Deutsch.lan")),
               "Abweichung: 1,5\u00B0 2,5 pdpt eso, 12,9\u00B0 23,0 pdpt R hyper   F\u00FChrungsauge: L");
+    // Straight ahead the eso is under a degree and still named (--gaze 0,0 --fixing left).
+    EXPECT_EQ(DeviationLine(MeasureByPrismCover(palsy, {0, 0}), WordsOf("English.lan")),
+              "Deviation: 0.9\u00B0 1.5 PD eso, 6.6\u00B0 11.5 PD R hyper   Fixing eye: L");
 }

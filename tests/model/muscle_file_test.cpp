@@ -94,6 +94,7 @@ TEST(MuscleFile, RefusesMalformedTextAndKeepsWhatWasThere)
         {Header() + "left.LPS=1\nleft.LPS=2\n", MuscleFileError::repeatedKey, 3},
         {Header() + "both.LPS=20\n", MuscleFileError::unknownKey, 2},
         {Header() + "right.LR=20.5\n", MuscleFileError::badValue, 2},
+        {Header() + "right.LR=0050\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=\n", MuscleFileError::badValue, 2},
         {Header() + "right.LR=99999999999999999999\n", MuscleFileError::badValue, 2},
         {Header() + "head.turn=46\n", MuscleFileError::badHeadAngle, 2},
