@@ -25,14 +25,12 @@ constexpr double kLowestLowerMargin = -60;
 // Few and large triangles: a software renderer pays for each one it sets up.
 constexpr int kLidColumns = 24;
 constexpr int kLidRows = 6;
-// The skin reaches a margin around the eyes and brows and stops in a rounded
-// outline; the rest of the view stays the cleared background, which a
-// software renderer fills for almost nothing.
-constexpr double kSkinHalfWidth = 1.25;
-constexpr double kSkinHalfHeight = 0.9;
-constexpr double kSkinRoundness = 4;
-constexpr int kSkinColumns = 24;
-constexpr int kSkinRows = 16;
+constexpr double kSkinLeft = -2.2;
+constexpr double kSkinRight = 2.2;
+constexpr double kSkinBottom = -1.6;
+constexpr double kSkinTop = 1.6;
+constexpr int kSkinColumns = 28;
+constexpr int kSkinRows = 20;
 constexpr int kBrowSteps = 20;
 constexpr double kBrowLift = 0.01;
 constexpr int kUpperLashes = 23;
@@ -218,21 +216,14 @@ double SkinDepth(double x, double y)
 
 void EmitSkin(MeshSink& sink)
 {
-    // Each row spans the outline's width at its height, so the edge is smooth.
-    const auto halfWidth = [](double y) {
-        const double rest = 1 - std::pow(std::abs(y) / kSkinHalfHeight, kSkinRoundness);
-        return kSkinHalfWidth * std::pow(std::max(0.0, rest), 1 / kSkinRoundness);
-    };
     for (int row = 0; row < kSkinRows; ++row) {
-        const double y0 = kSkinHalfHeight * (2.0 * row / kSkinRows - 1);
-        const double y1 = kSkinHalfHeight * (2.0 * (row + 1) / kSkinRows - 1);
-        const double w0 = halfWidth(y0);
-        const double w1 = halfWidth(y1);
+        const double y0 = kSkinBottom + (kSkinTop - kSkinBottom) * row / kSkinRows;
+        const double y1 = kSkinBottom + (kSkinTop - kSkinBottom) * (row + 1) / kSkinRows;
         sink.BeginStrip(StripKind::QuadStrip);
         for (int column = 0; column <= kSkinColumns; ++column) {
-            const double share = 2.0 * column / kSkinColumns - 1;
-            SkinVertex(sink, w1 * share, y1, 0);
-            SkinVertex(sink, w0 * share, y0, 0);
+            const double x = kSkinLeft + (kSkinRight - kSkinLeft) * column / kSkinColumns;
+            SkinVertex(sink, x, y1, 0);
+            SkinVertex(sink, x, y0, 0);
         }
         sink.EndStrip();
     }

@@ -45,7 +45,7 @@ double LineOfSightElevation(int eye, const SceneState& scene, const CoverBlends&
 // How far in front of the eye centres' plane the skin lies at (x, y).
 double SkinDepth(double x, double y);
 
-// The skin as a lit height field around the eyes and brows.
+// The skin as a lit height field over the view and beyond.
 void EmitSkin(MeshSink& sink);
 // Both brows, just in front of the skin.
 void EmitBrows(MeshSink& sink);
