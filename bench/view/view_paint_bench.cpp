@@ -180,7 +180,8 @@ BENCHMARK(BM_ClearAndSwap)->Iterations(kPaints)->UseManualTime()->Unit(benchmark
 
 // Pictures of what the paint cases draw, for comparing two builds with
 // `compare -metric AE`: each size with no aid and with the reachable
-// maximum, the eyes straight and turned as far as the program turns them.
+// maximum, face off and on, the eyes straight and turned as far as the
+// program turns them.
 void SavePictures(const std::string& folder)
 {
     struct Gaze {
@@ -193,20 +194,24 @@ void SavePictures(const std::string& folder)
     for (const bool presentation : {false, true}) {
         frame->SetPresentation(presentation);
         SettleEvents(20);
-        for (const int aids : {kNoAid, kAllReachable}) {
-            SetAids(aids);
-            for (const Gaze& gaze : gazes) {
-                for (int eye = 0; eye < 2; ++eye) {
-                    g_canvas->m_gazeAzimuth[eye] = gaze.azimuth;
-                    g_canvas->m_gazeElevation[eye] = gaze.elevation;
+        for (const bool face : {false, true}) {
+            g_face = face;
+            for (const int aids : {kNoAid, kAllReachable}) {
+                SetAids(aids);
+                for (const Gaze& gaze : gazes) {
+                    for (int eye = 0; eye < 2; ++eye) {
+                        g_canvas->m_gazeAzimuth[eye] = gaze.azimuth;
+                        g_canvas->m_gazeElevation[eye] = gaze.elevation;
+                    }
+                    const std::string name = folder + "/" + (presentation ? "presentation" : "default") + "-aids" +
+                                             std::to_string(aids) + "-" + gaze.name + (face ? "-face" : "") + ".png";
+                    if (!g_canvas->RenderPicture(1).SaveFile(name, wxBITMAP_TYPE_PNG))
+                        std::fprintf(stderr, "Could not write %s\n", name.c_str());
+                    std::printf("%s: %d segments\n", name.c_str(), g_canvas->EyeballSegmentsDrawn());
                 }
-                const std::string name = folder + "/" + (presentation ? "presentation" : "default") + "-aids" +
-                                         std::to_string(aids) + "-" + gaze.name + ".png";
-                if (!g_canvas->RenderPicture(1).SaveFile(name, wxBITMAP_TYPE_PNG))
-                    std::fprintf(stderr, "Could not write %s\n", name.c_str());
-                std::printf("%s: %d segments\n", name.c_str(), g_canvas->EyeballSegmentsDrawn());
             }
         }
+        g_face = false;
         SetAids(kNoAid);
     }
     frame->SetPresentation(false);
