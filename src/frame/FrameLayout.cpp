@@ -346,18 +346,33 @@ void PatientFrame::FitStatusFields()
         m_statusBar->GetStatusText(kHintStatusField).empty()
             ? kFieldMargin
             : std::max(100, m_statusBar->GetTextExtent(Text(Text::BothEyesStatus)).GetWidth() + kFieldMargin);
-    // The time's field also says when the fixing eye cannot fixate.
-    const int time = std::max({80,
-                               m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
-                                   m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin,
-                               m_statusBar->GetTextExtent(Text(Text::CannotFixate)).GetWidth() + kFieldMargin});
+    // The time's field also says when the fixing eye cannot fixate; with
+    // neither to say it gives its room to the notes.
+    const bool timeShown = m_examination.RecordingPlays() || !m_statusBar->GetStatusText(kFixationStatusField).empty();
+    const int time = !timeShown
+                         ? kFieldMargin
+                         : std::max({80,
+                                     m_statusBar->GetTextExtent(Text(Text::PlaybackTimeFormat)).GetWidth() +
+                                         m_statusBar->GetTextExtent("0000.00").GetWidth() + kFieldMargin,
+                                     m_statusBar->GetTextExtent(Text(Text::CannotFixate)).GetWidth() + kFieldMargin});
     const int mode = std::max(
         60, MaxTextWidth(m_statusBar, {Text(Text::ManifestModeStatus), Text(Text::LatentModeStatus)}) + kFieldMargin);
     // The prisms' field is as wide as what it shows, and empty without prisms.
     const wxString prisms = m_statusBar->GetStatusText(kPrismStatusField);
     const int prism = prisms.empty() ? 0 : m_statusBar->GetTextExtent(prisms).GetWidth() + kFieldMargin;
-    const int widths[] = {-1, hint, time, mode, prism + kSizeGripRoom};
+    int widths[] = {-1, hint, time, mode, prism + kSizeGripRoom};
     m_statusBar->SetStatusWidths(5, widths);
+    // A note, such as the deviation in numbers, shows whole for its few
+    // seconds: the prisms and the head posture give it the room they must.
+    const wxString note = m_statusBar->GetStatusText(0);
+    wxRect field;
+    if (note.empty() || !m_statusBar->GetFieldRect(0, field))
+        return;
+    const int missing = m_statusBar->GetTextExtent(note).GetWidth() + kFieldMargin - field.width;
+    if (missing > 0 && prism > 0) {
+        widths[4] = kSizeGripRoom + std::max(0, prism - missing);
+        m_statusBar->SetStatusWidths(5, widths);
+    }
 }
 
 void PatientFrame::ApplyWindowTexts()

@@ -85,6 +85,7 @@ void PatientFrame::RecordingChanged()
 void PatientFrame::ShowStatusNote(const wxString& text, bool transient)
 {
     m_statusBar->SetStatusText(text, 0);
+    FitStatusFields();
     if (transient)
         m_overlayTimer->StartOnce(kStatusNoteMilliseconds);
 }

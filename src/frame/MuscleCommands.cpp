@@ -92,8 +92,10 @@ void PatientFrame::SetMuscles(const MuscleStrengths& strengths)
 void PatientFrame::ShowCannotFixate(bool cannot)
 {
     const wxString text = cannot ? Text(Text::CannotFixate) : wxString();
-    if (m_statusBar->GetStatusText(kFixationStatusField) != text)
+    if (m_statusBar->GetStatusText(kFixationStatusField) != text) {
         m_statusBar->SetStatusText(text, kFixationStatusField);
+        FitStatusFields();
+    }
 }
 
 void PatientFrame::ReadMuscleFile(const wxString& casePath)

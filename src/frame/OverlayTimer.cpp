@@ -9,7 +9,7 @@
 
 void OverlayTimer::Notify()
 {
-    m_frame->GetStatusBar()->SetStatusText(wxEmptyString, 0);
+    m_frame->ShowStatusNote(wxEmptyString, false);
     if (!m_frame->GetMenuBar()->IsChecked(Id::AxisLinesItem))
         axisOverlaysVisible = false;
     m_frame->View().Refresh(true, nullptr);

@@ -260,5 +260,6 @@ void PatientFrame::SetPlaybackMode(bool on)
     }
     m_playbackPanel->Show(on);
     m_tracePanel->Show(on);
+    FitStatusFields();
     Layout();
 }
