@@ -5,19 +5,28 @@
 namespace {
 
 constexpr char kPlaybackTag[4] = {'P', 'L', 'A', 'Y'};
-constexpr char kKappaTag[4] = {'K', 'A', 'P', 'A'};
-constexpr std::size_t kKappaPayloadBytes = 1;
-constexpr char kCycloTag[4] = {'C', 'Y', 'C', 'L'};
-constexpr std::size_t kCycloPayloadBytes = 1;
-constexpr char kFaceTag[4] = {'F', 'A', 'C', 'E'};
-constexpr std::size_t kFacePayloadBytes = 1;
-constexpr char kTargetTag[4] = {'T', 'R', 'G', 'T'};
-constexpr std::size_t kTargetPayloadBytes = 1;
 constexpr std::size_t kTagBytes = 4;
 constexpr std::size_t kRecordHeadBytes = 8;
 constexpr std::size_t kPlaybackPayloadBytes = 8;
 constexpr int kMaxSpeedEighths = 64;
 constexpr int kMaxTraceSpanMs = 24 * 60 * 60 * 1000;
+
+// Records of one byte, 0 or 1, each holding one switch; written in this order.
+struct FlagRecord {
+    char tag[4];
+    bool SettingsExtension::*flag;
+    const char* name;       // as a note names it
+    const char* otherwise;  // what a value other than 0 or 1 leaves
+};
+constexpr FlagRecord kFlagRecords[] = {
+    {{'K', 'A', 'P', 'A'}, &SettingsExtension::angleKappa, "Angle kappa flag", "keeping it on"},
+    {{'C', 'Y', 'C', 'L'},
+     &SettingsExtension::cycloStaysUnderCover,
+     "Cyclodeviation flag",
+     "the eyes roll under cover"},
+    {{'F', 'A', 'C', 'E'}, &SettingsExtension::face, "Face flag", "no face is drawn"},
+    {{'T', 'R', 'G', 'T'}, &SettingsExtension::showTarget, "Fixation target flag", "it stays hidden"},
+};
 
 void PutInt32(std::vector<std::uint8_t>& out, std::uint32_t value)
 {
@@ -52,25 +61,12 @@ std::vector<std::uint8_t> EncodeSettingsExtension(const SettingsExtension& exten
         PutInt32(bytes, static_cast<std::uint32_t>(extension.playbackSpeedEighths));
         PutInt32(bytes, static_cast<std::uint32_t>(extension.traceSpanMs));
     }
-    if (extension.angleKappa != defaults.angleKappa) {
-        bytes.insert(bytes.end(), kKappaTag, kKappaTag + kTagBytes);
-        PutInt32(bytes, kKappaPayloadBytes);
-        bytes.push_back(extension.angleKappa ? 1 : 0);
-    }
-    if (extension.cycloStaysUnderCover != defaults.cycloStaysUnderCover) {
-        bytes.insert(bytes.end(), kCycloTag, kCycloTag + kTagBytes);
-        PutInt32(bytes, kCycloPayloadBytes);
-        bytes.push_back(extension.cycloStaysUnderCover ? 1 : 0);
-    }
-    if (extension.face != defaults.face) {
-        bytes.insert(bytes.end(), kFaceTag, kFaceTag + kTagBytes);
-        PutInt32(bytes, kFacePayloadBytes);
-        bytes.push_back(extension.face ? 1 : 0);
-    }
-    if (extension.showTarget != defaults.showTarget) {
-        bytes.insert(bytes.end(), kTargetTag, kTargetTag + kTagBytes);
-        PutInt32(bytes, kTargetPayloadBytes);
-        bytes.push_back(extension.showTarget ? 1 : 0);
+    for (const FlagRecord& record : kFlagRecords) {
+        if (extension.*record.flag == defaults.*record.flag)
+            continue;
+        bytes.insert(bytes.end(), record.tag, record.tag + kTagBytes);
+        PutInt32(bytes, 1);
+        bytes.push_back(extension.*record.flag ? 1 : 0);
     }
     bytes.insert(bytes.end(), extension.unknownRecords.begin(), extension.unknownRecords.end());
     return bytes;
@@ -89,11 +85,11 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             break;
         }
         const bool playback = std::memcmp(bytes + at, kPlaybackTag, kTagBytes) == 0;
-        const bool kappa = std::memcmp(bytes + at, kKappaTag, kTagBytes) == 0;
-        const bool cyclo = std::memcmp(bytes + at, kCycloTag, kTagBytes) == 0;
-        const bool face = std::memcmp(bytes + at, kFaceTag, kTagBytes) == 0;
-        const bool target = std::memcmp(bytes + at, kTargetTag, kTagBytes) == 0;
-        if (!playback && !kappa && !cyclo && !face && !target)
+        const FlagRecord* flag = nullptr;
+        for (const FlagRecord& record : kFlagRecords)
+            if (std::memcmp(bytes + at, record.tag, kTagBytes) == 0)
+                flag = &record;
+        if (!playback && !flag)
             extension.unknownRecords.insert(extension.unknownRecords.end(), bytes + at, payload + length);
         if (playback && length >= kPlaybackPayloadBytes) {
             const auto speed = static_cast<std::int32_t>(GetUint32(payload));
@@ -107,32 +103,12 @@ SettingsExtension DecodeSettingsExtension(const std::uint8_t* bytes, std::size_t
             else
                 Note(corrections, "Trace span " + std::to_string(span) + " ms is out of range; showing everything.");
         }
-        if (kappa && length >= kKappaPayloadBytes) {
+        if (flag && length >= 1) {
             if (payload[0] <= 1)
-                extension.angleKappa = payload[0] == 1;
+                extension.*flag->flag = payload[0] == 1;
             else
-                Note(corrections,
-                     "Angle kappa flag " + std::to_string(payload[0]) + " is neither 0 nor 1; keeping it on.");
-        }
-        if (cyclo && length >= kCycloPayloadBytes) {
-            if (payload[0] <= 1)
-                extension.cycloStaysUnderCover = payload[0] == 1;
-            else
-                Note(corrections, "Cyclodeviation flag " + std::to_string(payload[0]) +
-                                      " is neither 0 nor 1; the eyes roll under cover.");
-        }
-        if (face && length >= kFacePayloadBytes) {
-            if (payload[0] <= 1)
-                extension.face = payload[0] == 1;
-            else
-                Note(corrections, "Face flag " + std::to_string(payload[0]) + " is neither 0 nor 1; no face is drawn.");
-        }
-        if (target && length >= kTargetPayloadBytes) {
-            if (payload[0] <= 1)
-                extension.showTarget = payload[0] == 1;
-            else
-                Note(corrections,
-                     "Fixation target flag " + std::to_string(payload[0]) + " is neither 0 nor 1; it stays hidden.");
+                Note(corrections, std::string(flag->name) + " " + std::to_string(payload[0]) + " is neither 0 nor 1; " +
+                                      flag->otherwise + ".");
         }
         at += kRecordHeadBytes + length;
     }
