@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,6 +13,18 @@ void ExpectMargins(const LidMargins& margins, double upper, double lower)
 {
     EXPECT_NEAR(margins.upper, upper, 1e-9);
     EXPECT_NEAR(margins.lower, lower, 1e-9);
+}
+
+struct RecordingSink : MeshSink {
+    void BeginStrip(StripKind) override {}
+    void Vertex(const MeshVertex& vertex) override { vertices.push_back(vertex); }
+    void EndStrip() override {}
+    std::vector<MeshVertex> vertices;
+};
+
+double LatitudeOf(const Vec3& v)
+{
+    return std::atan2(v.y, std::hypot(v.x, v.z)) / kRadiansPerDegree;
 }
 
 }  // namespace
@@ -60,7 +73,57 @@ TEST(FaceGeometry, LashesGrowFromTheMarginsUpwardsAndDownwards)
         else
             EXPECT_LT(lash.to.y, lash.from.y) << i;
     }
+    // Towards the corners the margin arches down to the canthus.
+    const double corner = kCanthusLatitude + (20 - kCanthusLatitude) * std::cos(0.85 * 3.14159265358979323846 / 2);
+    EXPECT_NEAR(LatitudeOf(lashes.front().from), corner, 1e-9);
     // The rows fan out towards the corners: the outermost lashes lean away from the middle.
     EXPECT_LT(lashes.front().to.x - lashes.front().from.x, 0);
     EXPECT_GT(lashes[22].to.x - lashes[22].from.x, 0);
+}
+
+// The skin reaches past the view on every side, and each vertex is lit by
+// the true slope of the surface there.
+TEST(FaceGeometry, SkinCoversTheViewAndItsNormalsFollowItsSlope)
+{
+    RecordingSink skin;
+    EmitSkin(skin);
+    ASSERT_FALSE(skin.vertices.empty());
+    const auto [low, high] =
+        std::minmax_element(skin.vertices.begin(), skin.vertices.end(),
+                            [](const MeshVertex& a, const MeshVertex& b) { return a.position.y < b.position.y; });
+    EXPECT_LE(low->position.y, -2.2);
+    EXPECT_GE(high->position.y, 2.2);
+    constexpr double h = 1e-5;
+    for (const MeshVertex& vertex : skin.vertices) {
+        const Vec3& p = vertex.position;
+        EXPECT_NEAR(p.z, SkinDepth(p.x, p.y), 1e-12);
+        // The renderer takes its slope over a hundredth of a unit, close enough to the true one.
+        const double dx = (SkinDepth(p.x + h, p.y) - SkinDepth(p.x - h, p.y)) / (2 * h);
+        const double dy = (SkinDepth(p.x, p.y + h) - SkinDepth(p.x, p.y - h)) / (2 * h);
+        const double length = std::sqrt(dx * dx + dy * dy + 1);
+        ASSERT_TRUE(vertex.normal);
+        EXPECT_NEAR(vertex.normal->x, -dx / length, 0.01) << p.x << ", " << p.y;
+        EXPECT_NEAR(vertex.normal->y, -dy / length, 0.01) << p.x << ", " << p.y;
+    }
+}
+
+// Each lid runs from its margin to the pole of its shell, and its edge faces
+// the fissure: down from the upper lid, up from the lower.
+TEST(FaceGeometry, LidsRunFromTheirMarginsToThePolesAndTheirEdgesFaceTheFissure)
+{
+    const LidMargins margins{16, -20};
+    for (const bool upper : {true, false}) {
+        RecordingSink lid;
+        upper ? EmitUpperLid(lid, margins, 0) : EmitLowerLid(lid, margins, 0);
+        ASSERT_FALSE(lid.vertices.empty());
+        double towardsPole = 0;
+        for (const MeshVertex& vertex : lid.vertices)
+            towardsPole = std::max(towardsPole, std::abs(LatitudeOf(vertex.position)));
+        EXPECT_NEAR(towardsPole, 90, 1e-6) << upper;
+        // The edge's middle vertex pair comes last but one strip: its normal points into the fissure.
+        const MeshVertex& edgeMiddle = lid.vertices[lid.vertices.size() - 26];
+        ASSERT_TRUE(edgeMiddle.normal);
+        EXPECT_NEAR(LatitudeOf(edgeMiddle.position), upper ? 16 : -20, 1e-9) << upper;
+        EXPECT_EQ(edgeMiddle.normal->y < 0, upper);
+    }
 }
