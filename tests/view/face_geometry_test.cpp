@@ -16,10 +16,11 @@ void ExpectMargins(const LidMargins& margins, double upper, double lower)
 }
 
 struct RecordingSink : MeshSink {
-    void BeginStrip(StripKind) override {}
+    void BeginStrip(StripKind) override { stripStarts.push_back(vertices.size()); }
     void Vertex(const MeshVertex& vertex) override { vertices.push_back(vertex); }
     void EndStrip() override {}
     std::vector<MeshVertex> vertices;
+    std::vector<std::size_t> stripStarts;
 };
 
 double LatitudeOf(const Vec3& v)
@@ -93,6 +94,12 @@ TEST(FaceGeometry, SkinCoversTheViewAndItsNormalsFollowItsSlope)
                             [](const MeshVertex& a, const MeshVertex& b) { return a.position.y < b.position.y; });
     EXPECT_LE(low->position.y, -2.2);
     EXPECT_GE(high->position.y, 2.2);
+    // Its rows of quads meet without gaps or overlaps: each row's lower edge
+    // (every second vertex) is the upper edge of the row below.
+    for (std::size_t row = 1; row < skin.stripStarts.size(); ++row)
+        EXPECT_DOUBLE_EQ(skin.vertices[skin.stripStarts[row] + 1].position.y,
+                         skin.vertices[skin.stripStarts[row - 1]].position.y)
+            << row;
     constexpr double h = 1e-5;
     for (const MeshVertex& vertex : skin.vertices) {
         const Vec3& p = vertex.position;
