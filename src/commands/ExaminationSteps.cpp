@@ -64,6 +64,6 @@ HeadPosture HeadAfter(int commandId, HeadPosture head)
     // Pairs of steps: turn, tilt, chin; the first of each towards the patient's right or up.
     double& angle = offset / 2 == 0 ? head.turn : offset / 2 == 1 ? head.tilt : head.chinUp;
     const double step = offset % 2 == 0 ? kHeadStep : -kHeadStep;
-    angle = std::clamp(angle + step, -kLargestHeadPosture, kLargestHeadPosture);
+    angle += step;
     return head;
 }

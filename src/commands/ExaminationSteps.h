@@ -22,5 +22,6 @@ int GazeKeyOf(int commandId);
 inline constexpr double kHeadStep = 5;
 
 // The head after a head step (turn the face right, left, tilt right, left,
-// chin up, down), held within kLargestHeadPosture; other ids keep it.
+// chin up, down); the examination holds it within kLargestHeadPosture. Other
+// ids keep it.
 HeadPosture HeadAfter(int commandId, HeadPosture head);
