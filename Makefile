@@ -21,8 +21,12 @@ MUTANTS_FILES       ?=
 MUTANTS_BUDGET      ?= 5400
 MUTANTS_FILE_BUDGET ?= 600
 MUTANTS_LIMIT       ?= 0
+# `make windows`: Squinx.exe cross-built with MinGW-w64, packed as a zip and
+# an installer; `make test-windows` runs the unit tests and the command line
+# under Wine. The toolkit is cross-built once into a cache (see README).
+WINDOWS_BUILD ?= build-windows
 
-.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package format format-check
+.PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package format format-check windows test-windows
 
 deps:
 	@scripts/install-deps.sh
@@ -76,6 +80,13 @@ mutants:
 	@nice -n 10 scripts/mutants.py --build $(MUTANTS_BUILD) --budget $(MUTANTS_BUDGET) \
 		--file-budget $(MUTANTS_FILE_BUDGET) --limit $(MUTANTS_LIMIT) --jobs $(JOBS) --files $(MUTANTS_FILES)
 
+windows:
+	@JOBS=$(JOBS) scripts/windows/build.sh $(WINDOWS_BUILD) windows-package
+	@ls $(WINDOWS_BUILD)/Squinx-*-windows-x64.zip $(WINDOWS_BUILD)/Squinx-*-windows-x64-setup.exe
+
+test-windows:
+	@JOBS=$(JOBS) scripts/windows/test.sh $(WINDOWS_BUILD) $(BUILD)
+
 screenshot: build
 	@scripts/screenshots.sh $(BUILD)
 
@@ -95,4 +106,4 @@ format-check: deps
 	@$(SOURCES) | xargs -0 clang-format --dry-run -Werror
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTANTS_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(MUTANTS_BUILD) $(WINDOWS_BUILD)

@@ -1,0 +1,31 @@
+# Sourced by the scripts beside it: where the cross-built toolkit lives.
+SQUINX_WINDOWS_CACHE="${SQUINX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/squinx-windows}"
+SQUINX_WINDOWS_HOST=x86_64-w64-mingw32
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+
+# The version of a source package as the apt lists know it, empty when unknown.
+source_version() {
+    apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1
+}
+
+# Downloads a source package into the current folder, newest version first,
+# falling back to older ones a mirror may still serve when it lacks the newest.
+fetch_source() {
+    local version
+    for version in $(apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -rV | uniq); do
+        apt-get source --download-only "$1=$version" >&2 && return 0
+        echo "$1 $version could not be fetched; trying an older version." >&2
+    done
+    echo "No version of the source package $1 could be fetched." >&2
+    return 1
+}
+
+# The cache's prefix for the toolkit of the wxWidgets source version the apt
+# lists offer now; empty when they offer none.
+toolkit_prefix() {
+    local version
+    version="$(source_version wxwidgets3.2)"
+    [ -n "$version" ] && echo "$SQUINX_WINDOWS_CACHE/wxwidgets-${version//[:+~]/_}"
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs the Linux and the Windows program (under Wine) on the same command
+# lines, each in its own copy of the shipped data, and compares their results:
+# files converted byte for byte, quiz checks by verdict and report, pictures
+# within a small tolerance. smoke-test.sh LINUX_PROGRAM WINDOWS_PROGRAM FOLDER
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+linux="$1"
+windows="$2"
+work="$3"
+wine_program="$(command -v wine64 || command -v wine)"
+
+rm -rf "$work"
+mkdir -p "$work"
+cp -r "$root/data" "$work/linux"
+cp -r "$root/data" "$work/windows"
+
+failures=0
+passes=0
+report() {
+    if [ "$1" = 0 ]; then
+        passes=$((passes + 1))
+        echo "ok: $2"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $2"
+    fi
+}
+
+# Runs one command line in both folders; the exit codes must agree, and the
+# standard output too (Windows' line ends aside).
+both() {
+    local name="$1" linux_status=0 windows_status=0
+    shift
+    (cd "$work/linux" && "$linux" "$@" >"../$name.linux.out" 2>"../$name.linux.err") || linux_status=$?
+    (cd "$work/windows" && "$wine_program" "$windows" "$@" >"../$name.windows.out" 2>"../$name.windows.err") ||
+        windows_status=$?
+    tr -d '\r' <"$work/$name.windows.out" >"$work/$name.windows.txt"
+    if [ "$linux_status" != "$windows_status" ]; then
+        echo "$name: Linux exits with $linux_status, Windows with $windows_status" >&2
+        cat "$work/$name.windows.err" >&2
+        return 1
+    fi
+    diff -u "$work/$name.linux.out" "$work/$name.windows.txt" >&2
+}
+
+same_file() {
+    cmp "$work/linux/$1" "$work/windows/$1"
+}
+
+check() {
+    local name="$1" status=0
+    shift
+    "$@" || status=$?
+    report "$status" "$name"
+}
+
+check "--convert of the shipped device export, byte for byte" \
+    eval 'both convert-txt --convert recordings/sample.txt converted.stx && same_file converted.stx'
+check "--convert of the shipped recording back to the device's layout, byte for byte" \
+    eval 'both convert-stx --convert recordings/sample.stx converted.txt && same_file converted.txt'
+for quiz in quiz_en quiz_de; do
+    check "--check-quiz on quiz/$quiz.sqs passes with the same report" \
+        eval "both check-$quiz --check-quiz quiz/$quiz.sqs"
+done
+for case in esotropia-left sixth-nerve-palsy-right; do
+    check "--hess of $case within tolerance" eval "both hess-$case --hess cases/$case.sd hess-$case.png &&
+        python3 '$here/compare-png.py' '$work/linux/hess-$case.png' '$work/windows/hess-$case.png'"
+    check "--nine of $case within tolerance" eval "both nine-$case --nine cases/$case.sd nine-$case.png &&
+        python3 '$here/compare-png.py' '$work/linux/nine-$case.png' '$work/windows/nine-$case.png'"
+done
+
+echo "smoke: $passes passed, $failures failed"
+[ "$failures" = 0 ]

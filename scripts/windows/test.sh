@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Cross-builds the unit tests and Squinx.exe and runs them under Wine, with the
+# command line's results compared against the Linux build's:
+# test.sh WINDOWS_FOLDER LINUX_FOLDER
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+. "$here/common.sh"
+root="$(cd "$here/../.." && pwd)"
+windows_build="$(realpath -m "$1")"
+linux_build="$(realpath -m "$2")"
+
+"$here/build.sh" "$windows_build" unit-tests squinx
+[ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$root" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+nice -n 15 cmake --build "$linux_build" -j"${JOBS:-2}" --target squinx
+
+# One Wine prefix in the cache, made once; a wineserver kept alive for the
+# whole run spares every test program Wine's start-up.
+export WINEPREFIX="$SQUINX_WINDOWS_CACHE/wine" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparing the Wine prefix $WINEPREFIX once..."
+    wineboot --init >/dev/null 2>&1
+fi
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+(cd "$windows_build" && ctest -L unit --no-tests=error --output-on-failure -j"${JOBS:-2}")
+xvfb-run -a -s "-screen 0 1280x1024x24" "$here/smoke-test.sh" "$linux_build/squinx" \
+    "$windows_build/Squinx.exe" "$windows_build/smoke"
