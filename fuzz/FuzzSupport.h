@@ -1,12 +1,12 @@
 #pragma once
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 
 // A property every input must keep; a broken one is a finding like a crash.
@@ -18,46 +18,53 @@
         }                                                                                                              \
     } while (false)
 
+// A new, empty folder in root named prefix and a random suffix; aborts when
+// none can be made.
+inline std::filesystem::path MakeUniqueFolder(const std::filesystem::path& root, const std::string& prefix)
+{
+    std::mt19937_64 draw(std::random_device{}());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::error_code ec;
+        const std::filesystem::path candidate = root / (prefix + std::to_string(draw()));
+        if (std::filesystem::create_directory(candidate, ec))
+            return candidate;
+    }
+    std::abort();
+}
+
+// Makes folder the temporary folder of this process and the harnesses' scratch folders.
+inline bool PointTempFolderAt(const std::filesystem::path& folder)
+{
+#ifdef _WIN32
+    return _putenv_s("TMP", folder.string().c_str()) == 0;
+#else
+    return ::setenv("TMPDIR", folder.c_str(), 1) == 0;
+#endif
+}
+
 // A folder of the fuzzing process for the readers that take a path: each
 // input is written to a file there and read back through the real reader.
-// It lives under TMPDIR, which scripts/fuzz.sh points at a folder of its own
-// (in memory where it can) and removes afterwards: libFuzzer ends the process
-// without running destructors.
+// It lives in the temporary folder (TMPDIR; TMP on Windows), which
+// scripts/fuzz.sh points at a folder of its own (in memory where it can) and
+// removes afterwards: libFuzzer ends the process without running destructors.
 class ScratchFolder {
 public:
-    ScratchFolder()
-    {
-        std::string pattern = TempRoot() + "/squinx-fuzz-XXXXXX";
-        if (::mkdtemp(&pattern[0]) == nullptr)
-            std::abort();
-        m_folder = pattern;
-    }
+    ScratchFolder() : m_folder(MakeUniqueFolder(std::filesystem::temp_directory_path(), "squinx-fuzz-")) {}
 
     // Replaces the file name in the folder with the bytes and returns its path.
     std::string Write(const char* name, const std::uint8_t* data, std::size_t size) const
     {
-        const std::string path = m_folder + "/" + name;
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0)
+        const std::string path = (m_folder / name).string();
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        out.close();
+        if (!out)
             std::abort();
-        for (std::size_t done = 0; done < size;) {
-            const ssize_t n = ::write(fd, data + done, size - done);
-            if (n <= 0)
-                std::abort();
-            done += static_cast<std::size_t>(n);
-        }
-        ::close(fd);
         return path;
     }
 
 private:
-    static std::string TempRoot()
-    {
-        const char* tmp = std::getenv("TMPDIR");
-        return tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
-    }
-
-    std::string m_folder;
+    std::filesystem::path m_folder;
 };
 
 // The folder of this process, made on first use.

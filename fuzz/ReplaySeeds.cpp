@@ -5,6 +5,8 @@
 //   <fuzzer>_replay [--lines] seed...
 // --lines makes each line of the seeds an input, once with '0' and once with
 // '1' before it, as scripts/fuzz.sh seeds such fuzzers.
+#include "FuzzSupport.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -90,9 +92,10 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // The harnesses write their files under TMPDIR; this run's folder goes afterwards.
-    std::string scratch = (std::filesystem::temp_directory_path() / "squinx-replay-XXXXXX").string();
-    if (::mkdtemp(&scratch[0]) == nullptr || ::setenv("TMPDIR", scratch.c_str(), 1) != 0) {
+    // The harnesses write their files in the temporary folder, here this
+    // run's own, which goes afterwards.
+    const std::filesystem::path scratch = MakeUniqueFolder(std::filesystem::temp_directory_path(), "squinx-replay-");
+    if (!PointTempFolderAt(scratch)) {
         std::fprintf(stderr, "cannot make a scratch folder\n");
         return 1;
     }

@@ -45,8 +45,19 @@ both() {
     diff -u "$work/$name.linux.out" "$work/$name.windows.txt" >&2
 }
 
-same_file() {
-    cmp "$work/linux/$1" "$work/windows/$1"
+# --convert of a shipped recording: the same bytes out of both.
+converted() {
+    both "convert-$2" --convert "recordings/$1" "$2" && cmp "$work/linux/$2" "$work/windows/$2"
+}
+
+checked_quiz() {
+    both "check-$1" --check-quiz "quiz/$1.sqs"
+}
+
+# --hess or --nine of a shipped case: pictures alike within the tolerance.
+chart() {
+    both "$1-$2" "--$1" "cases/$2.sd" "$1-$2.png" &&
+        python3 "$here/compare-png.py" "$work/linux/$1-$2.png" "$work/windows/$1-$2.png"
 }
 
 check() {
@@ -56,19 +67,14 @@ check() {
     report "$status" "$name"
 }
 
-check "--convert of the shipped device export, byte for byte" \
-    eval 'both convert-txt --convert recordings/sample.txt converted.stx && same_file converted.stx'
-check "--convert of the shipped recording back to the device's layout, byte for byte" \
-    eval 'both convert-stx --convert recordings/sample.stx converted.txt && same_file converted.txt'
+check "--convert of the shipped device export, byte for byte" converted sample.txt converted.stx
+check "--convert of the shipped recording to the device's layout, byte for byte" converted sample.stx converted.txt
 for quiz in quiz_en quiz_de; do
-    check "--check-quiz on quiz/$quiz.sqs passes with the same report" \
-        eval "both check-$quiz --check-quiz quiz/$quiz.sqs"
+    check "--check-quiz on quiz/$quiz.sqs passes with the same report" checked_quiz "$quiz"
 done
 for case in esotropia-left sixth-nerve-palsy-right; do
-    check "--hess of $case within tolerance" eval "both hess-$case --hess cases/$case.sd hess-$case.png &&
-        python3 '$here/compare-png.py' '$work/linux/hess-$case.png' '$work/windows/hess-$case.png'"
-    check "--nine of $case within tolerance" eval "both nine-$case --nine cases/$case.sd nine-$case.png &&
-        python3 '$here/compare-png.py' '$work/linux/nine-$case.png' '$work/windows/nine-$case.png'"
+    check "--hess of $case within tolerance" chart hess "$case"
+    check "--nine of $case within tolerance" chart nine "$case"
 done
 
 echo "smoke: $passes passed, $failures failed"

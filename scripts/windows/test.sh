@@ -18,7 +18,7 @@ nice -n 15 cmake --build "$linux_build" -j"${JOBS:-2}" --target squinx
 export WINEPREFIX="$SQUINX_WINDOWS_CACHE/wine" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix $WINEPREFIX once..."
-    wineboot --init >/dev/null 2>&1
+    wine wineboot --init >/dev/null 2>&1
 fi
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT

@@ -4,6 +4,8 @@
 #include "cli/ProgramChoices.h"
 #include "model/MuscleStrengths.h"
 
+#include "../support/PortableTest.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,9 +41,9 @@ protected:
     {
         // Drawn where no display is named at all, and on the test's own
         // thread, which LeakSanitizer's stop-the-world copes with.
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        setenv("LP_NUM_THREADS", "0", 1);
+        UnsetEnvironment("DISPLAY");
+        UnsetEnvironment("WAYLAND_DISPLAY");
+        SetEnvironment("LP_NUM_THREADS", "0");
         std::string error;
         m_gl = OffscreenGl::Create(kNineViewWidth, kNineViewHeight, error);
         ASSERT_TRUE(m_gl) << error;

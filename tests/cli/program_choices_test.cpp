@@ -36,11 +36,14 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
 
     CopyLanguage(folder, "English.lan");
     CopyLanguage(folder, "Deutsch.lan");
+#ifndef _WIN32  // Windows names the desktop's language in its own setting, not in the environment.
     // No settings file yet: the desktop's language, whichever it is.
     for (const char* desktop : {"de", "en"}) {
         setenv("LANGUAGE", desktop, 1);
         EXPECT_EQ(ChosenDecimalMark(folder), desktop == std::string("de") ? "," : ".") << desktop;
     }
+    unsetenv("LANGUAGE");
+#endif
     Settings settings;
     settings.languageFile = "Deutsch.lan";
     settings.wholeDegrees = true;
@@ -54,5 +57,4 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
     // The named file broken: the folder's other file, as the window falls back.
     folder.Write("Deutsch.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
     EXPECT_EQ(ChosenDecimalMark(folder), ".");
-    unsetenv("LANGUAGE");
 }

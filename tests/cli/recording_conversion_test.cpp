@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -18,6 +20,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -129,10 +132,13 @@ TEST(RecordingConversion, RefusesToWriteOntoItsInputUnderAnyName)
     TempFolder folder;
     const std::string original = Bytes(kPlaybackData + "device_export.txt");
     folder.Write("exam.txt", original);
+    std::vector<std::string> outputs{"exam.txt", "./exam.txt", folder.Path("exam.txt")};
+#ifndef _WIN32  // A symbolic link needs a privilege on Windows.
     std::filesystem::create_symlink(folder.Path("exam.txt"), folder.Path("link.txt"));
+    outputs.push_back("link.txt");
+#endif
     std::string err;
-    for (const std::string& output :
-         {std::string("exam.txt"), std::string("./exam.txt"), folder.Path("exam.txt"), std::string("link.txt")}) {
+    for (const std::string& output : outputs) {
         EXPECT_EQ(RunCommand({"--convert", "exam.txt", output}, folder.Folder(), err), 1) << output;
         EXPECT_NE(err.find("is the input itself"), std::string::npos) << err;
     }
@@ -143,6 +149,9 @@ TEST(RecordingConversion, RefusesToWriteOntoItsInputUnderAnyName)
 // reason instead of the system killing the program, and nothing is left.
 TEST(RecordingConversion, FileSizeLimitGivesAReasonAndNoTemporaryFile)
 {
+#ifdef SQUINX_FILE_SIZE_LIMIT_UNAVAILABLE
+    GTEST_SKIP() << SQUINX_FILE_SIZE_LIMIT_UNAVAILABLE;
+#else
     TempFolder folder;
     const pid_t child = fork();
     ASSERT_NE(child, -1);
@@ -159,6 +168,7 @@ TEST(RecordingConversion, FileSizeLimitGivesAReasonAndNoTemporaryFile)
     ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Folder()));
+#endif
 }
 
 }  // namespace

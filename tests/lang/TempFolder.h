@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/PortableTest.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,13 +11,7 @@
 // contents when the object goes.
 class TempFolder {
 public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "squinx-lang-XXXXXX").string();
-        if (!mkdtemp(&pattern[0]))
-            std::abort();
-        m_path = pattern;
-    }
+    TempFolder() : m_path(MakeTempFolder("squinx-lang-")) {}
     ~TempFolder()
     {
         std::error_code ec;

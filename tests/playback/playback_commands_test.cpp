@@ -24,7 +24,9 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstdint>
 #include <filesystem>
@@ -89,9 +91,13 @@ TEST_F(PlaybackCommandsTest, RefusedFileKeepsThePreviousRecordingPlayable)
 
 TEST_F(PlaybackCommandsTest, PipesAndFoldersAreRefusedWithTheReasonWithoutBlocking)
 {
-    ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
+    std::vector<const char*> names{"folder.stx"};
     fs::create_directory(PathOf("folder.stx"));
-    for (const char* name : {"pipe.stx", "folder.stx"}) {
+#ifndef _WIN32  // Windows keeps no pipes among the files.
+    ASSERT_EQ(::mkfifo(PathOf("pipe.stx").c_str(), 0600), 0);
+    names.push_back("pipe.stx");
+#endif
+    for (const char* name : names) {
         wxString message;
         wxTEST_DIALOG(SendCommand(Id::OpenRecording), wxExpectModal<wxFileDialog>(PathOf(name)),
                       ExpectMessageBox(wxID_OK, &message));

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -312,11 +314,13 @@ TEST(RecordingBadInput, BlanksInsteadOfTabsLeaveARowOneField)
 
 TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
 {
+    Recording current = Parsed(kTwoRows);
+    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
+#ifndef _WIN32  // Windows keeps no pipes among the files.
     const std::string pipe = TempPath("pipe.txt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    Recording current = Parsed(kTwoRows);
     EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::NotAFile);
-    EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
-    EXPECT_EQ(current.Header().name, "Doe\n");
     std::remove(pipe.c_str());
+#endif
+    EXPECT_EQ(current.Header().name, "Doe\n");
 }

@@ -1,17 +1,16 @@
 // A save killed at any moment (power cut, kill -9, crash elsewhere in the
 // program) leaves the previous file or the new one, never a mixture: case,
-// settings and recording files, each saved by its real writer in a child
+// settings and recording files, each saved by its real writer in another
 // process that is killed at random moments.
 #include "model/CaseFile.h"
 #include "playback/RecordingWriter.h"
 #include "settings/FileIo.h"
 #include "settings/SettingsFile.h"
 
-#include <gtest/gtest.h>
+#include "../support/PortableTest.h"
+#include "SaverProcess.h"
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,6 +23,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -58,10 +58,10 @@ std::optional<std::uint32_t> CaseVersion(const std::string& bytes)
     CaseData data;
     if (DecodeCase(raw, data) != CaseReadResult::ok)
         return std::nullopt;
-    const int near = data.values.Near(Eye::one, EyeQuantity::horizontal);
-    if (near < 0 || near % 31 != 0)
+    const int horizontal = data.values.Near(Eye::one, EyeQuantity::horizontal);
+    if (horizontal < 0 || horizontal % 31 != 0)
         return std::nullopt;
-    return static_cast<std::uint32_t>(near / 31);
+    return static_cast<std::uint32_t>(horizontal / 31);
 }
 
 // Version v of the settings: carried by two colours, the rest varies with it.
@@ -149,9 +149,8 @@ class CrashSafety : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = ::testing::TempDir() + "crash-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
+        if (!SaverProcess::IsSaver())
+            m_folder = MakeTempFolder("crash-");
     }
 
     void TearDown() override
@@ -160,9 +159,9 @@ protected:
         fs::remove_all(m_folder, ec);
     }
 
-    // Saves versions one after another in a child killed after a random
-    // delay, round after round. After each kill the file must be, byte for
-    // byte, the version before the round or one the child saved in it.
+    // Saves versions one after another in a saver process killed after a
+    // random delay, round after round. After each kill the file must be, byte
+    // for byte, the version before the round or one the saver saved in it.
     // The delays are drawn around the time one save takes here and now; a
     // round in which no save completed lengthens them and one in which a save
     // completed shortens them, so they follow the machine's load and about
@@ -171,6 +170,7 @@ protected:
     // inside one.
     void KillWhileSaving(const Format& format)
     {
+        SaverProcess::SaveIfAsked(format.save);
         const std::string target = (m_folder / format.fileName).string();
         const auto started = std::chrono::steady_clock::now();
         ASSERT_TRUE(format.save(target, 0));
@@ -187,18 +187,11 @@ protected:
              (round <= kRounds && withinBudget()) || ((changes == 0 || interrupted == 0) && round <= kMaxRounds);
              ++round) {
             const std::uint32_t first = round * 100000;
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                for (std::uint32_t version = first + 1;; ++version)
-                    if (!format.save(target, version))
-                        ::_exit(1);
-            }
-            ::usleep(static_cast<useconds_t>(saveMicroseconds * std::exp(logSaves(random))));
-            ::kill(child, SIGKILL);
-            int status = 0;
-            ASSERT_EQ(::waitpid(child, &status, 0), child);
-            ASSERT_TRUE(WIFSIGNALED(status)) << format.fileName << ": the saving child stopped on its own";
+            SaverProcess saver;
+            ASSERT_TRUE(saver.Start(format.save, target, first)) << format.fileName << ": no saver started";
+            std::this_thread::sleep_for(
+                std::chrono::duration<double, std::micro>(saveMicroseconds * std::exp(logSaves(random))));
+            ASSERT_TRUE(saver.Kill()) << format.fileName << ": the saver stopped on its own";
 
             const std::string bytes = Slurp(target);
             const std::optional<std::uint32_t> version = format.versionOf(bytes);

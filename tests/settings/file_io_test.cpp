@@ -1,16 +1,17 @@
 #include "../support/FileSizeLimit.h"
+#include "../support/PortableTest.h"
 #include "settings/FileIo.h"
 #include "settings/SameFile.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#ifndef _WIN32
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -36,16 +37,17 @@ void Spit(const fs::path& path, const std::string& content)
     std::ofstream(path, std::ios::binary) << content;
 }
 
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+#ifndef _WIN32
 mode_t ModeOf(const fs::path& path)
 {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
-}
-
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 class UmaskScope {
@@ -56,15 +58,11 @@ public:
 private:
     mode_t m_old;
 };
+#endif
 
 class FileIo : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = ::testing::TempDir() + "fileio-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
+    void SetUp() override { m_folder = MakeTempFolder("fileio-"); }
 
     void TearDown() override
     {
@@ -101,6 +99,7 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
     EXPECT_EQ(fs::file_size(Path("case.sd")), 0u);
     EXPECT_TRUE(LeftoverTemporaries().empty());
 
+#ifndef _WIN32
     // With standard input closed the temporary file gets descriptor 0, as valid as any.
     const int input = ::dup(0);
     ::close(0);
@@ -110,10 +109,14 @@ TEST_F(FileIoWrite, ReplacesTheContentAndLeavesNoTemporaryFile)
     ASSERT_TRUE(written) << error;
     EXPECT_EQ(Slurp(Path("case.sd")), "fd0");
     EXPECT_TRUE(LeftoverTemporaries().empty());
+#endif
 }
 
 TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no mode bits";
+#else
     std::string error;
     for (const auto& [bits, mode] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
         {
@@ -123,10 +126,14 @@ TEST_F(FileIoWrite, NewFilesGetMode0666LessTheUmask)
         EXPECT_EQ(ModeOf(Path("new")), mode) << bits;
         fs::remove(Path("new"));
     }
+#endif
 }
 
 TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no mode bits";
+#else
     UmaskScope mask(0);
     std::string error;
     for (mode_t mode : {0640u, 0604u, 0600u}) {
@@ -136,10 +143,14 @@ TEST_F(FileIoWrite, ExistingFilesKeepTheirMode)
         EXPECT_EQ(ModeOf(Path("kept")), mode);
         EXPECT_EQ(Slurp(Path("kept")), "new");
     }
+#endif
 }
 
 TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "a symbolic link needs a privilege on Windows";
+#else
     Spit(Path("real.ini"), "old");
     fs::create_symlink("real.ini", Path("link.ini"));
     std::string error;
@@ -147,6 +158,7 @@ TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced)
     EXPECT_TRUE(fs::is_symlink(Path("link.ini")));
     EXPECT_EQ(Slurp(Path("real.ini")), "new");
     EXPECT_TRUE(LeftoverTemporaries().empty());
+#endif
 }
 
 TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
@@ -171,6 +183,9 @@ TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
 
 TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows lets a folder's files be replaced whatever its read-only mark";
+#else
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores folder permissions; the failed-write test covers this path";
     Spit(Path("case.sd"), "old");
@@ -181,6 +196,7 @@ TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
     fs::permissions(m_folder, fs::perms::owner_all);
     EXPECT_EQ(Slurp(Path("case.sd")), "old");
     EXPECT_TRUE(LeftoverTemporaries().empty());
+#endif
 }
 
 // A write that fails half-way (here: the file size limit, which binds root
@@ -188,6 +204,9 @@ TEST_F(FileIoWrite, ReadOnlyFolderKeepsTheOldFile)
 // not kill the process.
 TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile)
 {
+#ifdef SQUINX_FILE_SIZE_LIMIT_UNAVAILABLE
+    GTEST_SKIP() << SQUINX_FILE_SIZE_LIMIT_UNAVAILABLE;
+#else
     Spit(Path("rec.stx"), "old recording");
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
@@ -206,6 +225,7 @@ TEST_F(FileIoWrite, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: unclear error text";
     EXPECT_EQ(Slurp(Path("rec.stx")), "old recording");
     EXPECT_TRUE(LeftoverTemporaries().empty());
+#endif
 }
 
 TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave)
@@ -299,6 +319,9 @@ std::optional<std::uint32_t> CompleteVersion(const std::string& content)
 
 TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the writer killed mid-write is a forked child, and Windows cannot fork";
+#else
     const fs::path target = Path("recording.stx");
     std::string error;
     // Delays are drawn around one write timed here and now, and lengthened
@@ -341,6 +364,7 @@ TEST_F(FileIoWrite, KilledWriterLeavesOneCompleteVersion)
             fs::remove(m_folder / name);  // a killed writer cannot clean up
     }
     EXPECT_GT(changes, 0) << "no write completed, so the test showed nothing";
+#endif
 }
 
 TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
@@ -351,11 +375,13 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
     ASSERT_TRUE(ReadFileBytes(Path("ten"), 10, bytes, error)) << error;
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
 
+#ifdef __linux__
     // The system's /proc files report a size of 0 and still have content.
     ASSERT_TRUE(ReadFileBytes("/proc/self/status", 1 << 20, bytes, error)) << error;
     ASSERT_GT(bytes.size(), 5u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
     EXPECT_EQ(bytes.back(), '\n');
+#endif
 
     Spit(Path("empty"), "");
     ASSERT_TRUE(ReadFileBytes(Path("empty"), 10, bytes, error)) << error;
@@ -379,6 +405,7 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     EXPECT_FALSE(ReadFileBytes(Path("dir.sd"), 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "folder")) << error;
 
+#ifdef __linux__
     // Opening a FIFO without a writer would block a careless reader forever.
     ASSERT_EQ(::mkfifo(Path("pipe.sd").c_str(), 0600), 0);
     EXPECT_FALSE(ReadFileBytes(Path("pipe.sd"), 1000, bytes, error));
@@ -387,17 +414,16 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     // Opens as a regular file and fails on reading its first byte.
     EXPECT_FALSE(ReadFileBytes("/proc/self/mem", 1000, bytes, error));
     EXPECT_TRUE(Contains(error, "Input/output error")) << error;
+#endif
     EXPECT_EQ(bytes, before);
 }
 
 TEST_F(FileIoRead, RefusesAHugeFileWithoutAllocatingIt)
 {
-    const int fd = ::open(Path("huge.txt").c_str(), O_WRONLY | O_CREAT, 0600);
-    ASSERT_GE(fd, 0);
-    const off_t oneTerabyte = off_t{1} << 40;
-    const bool sparse = ::ftruncate(fd, oneTerabyte) == 0;
-    ::close(fd);
-    if (!sparse)
+    std::error_code noSparseFile;
+    Spit(Path("huge.txt"), "");
+    fs::resize_file(Path("huge.txt"), std::uintmax_t{1} << 40, noSparseFile);
+    if (noSparseFile)
         GTEST_SKIP() << "this file system has no sparse files of that size";
     std::vector<std::uint8_t> bytes = {7};
     std::string error;
@@ -410,10 +436,12 @@ TEST_F(FileIo, SameFileKnowsAFileByAnyOfItsNames)
 {
     Spit(Path("a.sd"), "a");
     Spit(Path("b.sd"), "a");
-    fs::create_symlink(Path("a.sd"), Path("link.sd"));
     const std::string a = Path("a.sd").string();
     EXPECT_TRUE(IsSameFile(a, (m_folder / "." / "a.sd").string()));
+#ifndef _WIN32  // A symbolic link needs a privilege on Windows.
+    fs::create_symlink(Path("a.sd"), Path("link.sd"));
     EXPECT_TRUE(IsSameFile(a, Path("link.sd").string()));
+#endif
     EXPECT_FALSE(IsSameFile(a, Path("b.sd").string()));
     EXPECT_FALSE(IsSameFile(a, Path("absent.sd").string()));
     EXPECT_FALSE(IsSameFile(Path("absent.sd").string(), Path("absent.sd").string()));

@@ -1,5 +1,9 @@
 #pragma once
 
+// Windows has no limit a process can put on the size of the files it writes.
+#ifdef _WIN32
+#define SQUINX_FILE_SIZE_LIMIT_UNAVAILABLE "Windows cannot limit the size of the files a process writes"
+#else
 #include <sys/resource.h>
 
 // Makes every file this process writes stop at `bytes`, as a full disk would;
@@ -22,3 +26,4 @@ public:
 private:
     rlimit m_original{};
 };
+#endif

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <fstream>
 #include <functional>
@@ -16,9 +12,14 @@
 // limit cannot be set under it. Test sources themselves are built without
 // the instrumentation, so the build says whether the program has it.
 #if defined(SQUINX_SANITIZED)
-#define SQUINX_MEMORY_HEADROOM_WORKS 0
+#define SQUINX_MEMORY_HEADROOM_UNAVAILABLE "address-space limits do not work under AddressSanitizer"
+#elif defined(_WIN32)
+#define SQUINX_MEMORY_HEADROOM_UNAVAILABLE                                                                             \
+    "the check needs fork() and an address-space limit (setrlimit), which Windows lacks"
 #else
-#define SQUINX_MEMORY_HEADROOM_WORKS 1
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 enum class HeadroomRun {
@@ -29,6 +30,7 @@ enum class HeadroomRun {
     NoLimit,  // the limit could not be set
 };
 
+#ifndef SQUINX_MEMORY_HEADROOM_UNAVAILABLE
 inline HeadroomRun RunWithMemoryHeadroom(std::size_t headroom, const std::function<bool()>& check)
 {
     const pid_t child = ::fork();
@@ -63,3 +65,4 @@ inline HeadroomRun RunWithMemoryHeadroom(std::size_t headroom, const std::functi
         return HeadroomRun::Failed;
     }
 }
+#endif

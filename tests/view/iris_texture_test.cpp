@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -142,6 +144,9 @@ namespace {
 // texturen.dat blocked the open, and with it the start of the program.
 TEST(IrisTextureFile, FifoIsRefusedWithoutBlocking)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no pipes among the files";
+#else
     const std::filesystem::path fifo =
         std::filesystem::temp_directory_path() / ("squinx_iris_fifo_" + std::to_string(::getpid()));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -158,6 +163,7 @@ TEST(IrisTextureFile, FifoIsRefusedWithoutBlocking)
     std::filesystem::remove(fifo);
     ASSERT_FALSE(WIFSIGNALED(status)) << "the load blocked on the FIFO";
     EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
 
 }  // namespace
