@@ -24,6 +24,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 if(SQUINX_WINDOWS_PREFIX)
     set(wxWidgets_CONFIG_EXECUTABLE "${SQUINX_WINDOWS_PREFIX}/bin/wx-config" CACHE FILEPATH "")
+    # pkg-config finds the prefix's Windows libraries, never the host's.
+    set(ENV{PKG_CONFIG_LIBDIR} "${SQUINX_WINDOWS_PREFIX}/lib/pkgconfig")
+    set(ENV{PKG_CONFIG_PATH} "")
 endif()
 
 # Test programs (and gtest's discovery) run under Wine.
