@@ -22,6 +22,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
+# Wine's own services start with the first program and would hold that
+# program's output open long after it ended: started here, they hold nothing.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 
 (cd "$windows_build" && ctest -L unit --no-tests=error --output-on-failure -j"${JOBS:-2}")
 xvfb-run -a -s "-screen 0 1280x1024x24" "$here/smoke-test.sh" "$linux_build/squinx" \
