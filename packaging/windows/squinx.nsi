@@ -6,9 +6,9 @@
 ;
 ; makensis -DVERSION=1.1 -DSTAGE=<folder with Squinx.exe and data> -DICON=<squinx.ico> -DOUTFILE=<setup.exe> squinx.nsi
 
-Unicode true
+; A 64-bit installer for a 64-bit program: it starts only where Squinx runs.
+Target amd64-unicode
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !macro Required NAME
   !ifndef ${NAME}
@@ -50,8 +50,6 @@ LangString RecordingType ${LANG_ENGLISH} "Squinx eye-movement recording"
 LangString RecordingType ${LANG_GERMAN} "Squinx-Augenbewegungsaufzeichnung"
 LangString QuizType ${LANG_ENGLISH} "Squinx question file"
 LangString QuizType ${LANG_GERMAN} "Squinx-Fragendatei"
-LangString Needs64Bit ${LANG_ENGLISH} "Squinx needs a 64-bit Windows."
-LangString Needs64Bit ${LANG_GERMAN} "Squinx braucht ein 64-Bit-Windows."
 
 ; A file type: its extension names the type, the type opens in Squinx.
 !macro FileType EXT PROGID DESCRIPTION
@@ -75,16 +73,10 @@ LangString Needs64Bit ${LANG_GERMAN} "Squinx braucht ein 64-Bit-Windows."
 !macroend
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "$(Needs64Bit)"
-    Abort
-  ${EndIf}
-  SetRegView 64
   !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
