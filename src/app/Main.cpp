@@ -1,4 +1,5 @@
 #include "app/ChartCommand.h"
+#include "app/ParentConsole.h"
 #include "app/PatientApp.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleCommands.h"
@@ -58,7 +59,14 @@ int RunNinePositions(const CommandLine& command, const std::string& startFolder,
 int main(int argc, char** argv)
 {
     const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    const std::string startFolder = StartFolder();
+    if (command.action != Action::StartProgram)
+        UseParentConsole();
+    std::string startFolder = StartFolder();
+    std::string folderError;
+    if (!EnterWorkingFolder(startFolder, folderError)) {
+        std::cerr << "squinx: " << folderError << '\n';
+        return kFailure;
+    }
     if (command.action == Action::NinePositions)
         return RunNinePositions(command, startFolder, argv[0]);
     if (command.action == Action::StartProgram && NamedDisplay().empty()) {

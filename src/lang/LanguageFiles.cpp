@@ -14,7 +14,7 @@ bool IsLanguageFileName(const std::string& name)
            name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
 
-std::vector<std::string> ListLanguageFiles(const std::string& folder)
+std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
@@ -35,7 +35,7 @@ std::string LanguageMenuLabel(const std::string& fileName)
     return fileName.substr(0, fileName.find('.'));
 }
 
-std::string LanguageCodeOf(const std::string& path)
+std::string LanguageCodeOf(const std::filesystem::path& path)
 {
     LanguageTable table;
     return table.Load(path) ? table.GetOr(Text::LanguageCode, std::string()) : std::string();
