@@ -6,6 +6,7 @@
 #include "cli/DisplayCheck.h"
 #include "cli/NineCommand.h"
 #include "cli/StartFolder.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/init.h>
 
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
 
     std::vector<wxString> files;
     for (const std::string& file : command.files)
-        files.emplace_back(ResolveFromStartFolder(file, startFolder).c_str(), wxConvFile);
+        files.push_back(ToWxString(ResolveFromStartFolder(file, startFolder)));
     PatientApp::SetFilesToOpen(std::move(files));
     return RunWindow(argv[0]);
 }
