@@ -65,18 +65,15 @@ bool WasFirstReleased(const fs::path& mine, const fs::path& relative, const std:
            earlier.count(Md5Hex(bytes.data(), bytes.size()) + "  ./" + relative.generic_u8string()) > 0;
 }
 
-// As "cp -p": the copy keeps the shipped file's permissions and time.
+// Written like any save, so a start killed halfway leaves no half copy.
 bool CopyIfDifferent(const fs::path& from, const fs::path& to, std::string& error)
 {
-    if (Exists(to) && SameContent(from, to))
+    std::vector<std::uint8_t> bytes, present;
+    if (!ReadFileBytes(from, kLargestShippedFile, bytes, error))
+        return false;
+    if (Read(to, present) && present == bytes)
         return true;
-    std::error_code ec;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        fs::last_write_time(to, fs::last_write_time(from, ec), ec);
-    if (ec)
-        error = "Cannot copy \"" + PathForMessage(from) + "\" to \"" + PathForMessage(to) + "\": " + ec.message() + ".";
-    return !ec;
+    return WriteFileAtomically(to, bytes.data(), bytes.size(), error);
 }
 
 bool MakeFolder(const fs::path& folder, std::string& error)
