@@ -194,16 +194,17 @@ bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsi
     return drawn;
 }
 
-bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error)
+bool WriteChartFile(const std::filesystem::path& path, const ChartDrawing& drawing, std::string& error)
 {
-    const std::optional<ChartFormat> format = ChartFormatOf(path);
+    const std::string name = PathForMessage(path);
+    const std::optional<ChartFormat> format = ChartFormatOf(name);
     if (!format) {
-        error = path + ": a chart is written as .svg, .pdf or .png";
+        error = name + ": a chart is written as .svg, .pdf or .png";
         return false;
     }
     std::vector<unsigned char> bytes;
     if (!DrawChart(drawing, *format, bytes)) {
-        error = path + ": the chart could not be drawn";
+        error = name + ": the chart could not be drawn";
         return false;
     }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);

@@ -35,7 +35,7 @@ const char* Reason(MuscleFileError error)
 
 }  // namespace
 
-bool OpenCaseExamination(const std::string& path, const Settings& settings, Examination& examination,
+bool OpenCaseExamination(const std::filesystem::path& path, const Settings& settings, Examination& examination,
                          std::string& musclesRefused)
 {
     std::vector<std::uint8_t> bytes;
