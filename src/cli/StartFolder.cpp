@@ -28,8 +28,16 @@ bool EnterWorkingFolder(std::string& startFolder, std::string& error)
         return false;
     std::error_code ec;
     const fs::path here = fs::current_path(ec);
-    if (startFolder.empty() && !ec)
-        startFolder = here.string();
+    if (startFolder.empty() && !ec) {
+        // Command-line names are 8-bit strings; on Windows a folder whose
+        // name lies outside the code page cannot be one.
+        try {
+            startFolder = here.string();
+        } catch (const fs::filesystem_error&) {
+            error = "The folder Squinx was started in has a name outside the system's code page.";
+            return false;
+        }
+    }
     fs::current_path(folder, ec);
     if (ec)
         error = "Cannot change into \"" + PathForMessage(folder) + "\": " + ec.message() + ".";

@@ -21,7 +21,13 @@ std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder)
     std::error_code ec;
     fs::directory_iterator it(folder, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        std::string name;
+        try {
+            name = it->path().filename().string();
+        } catch (const fs::filesystem_error&) {
+            // Names are 8-bit strings; on Windows one outside the code page cannot be one.
+            continue;
+        }
         std::error_code typeError;
         if (IsLanguageFileName(name) && it->is_regular_file(typeError))
             names.push_back(name);
