@@ -317,6 +317,7 @@ TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
     Recording current = Parsed(kTwoRows);
     EXPECT_EQ(ReadRecordingFile(pipe, current).error, RecordingError::NotAFile);
     EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
+    EXPECT_EQ(ReadRecordingFile(TempPath("absent.txt"), current).error, RecordingError::CannotOpen);
     EXPECT_EQ(current.Header().name, "Doe\n");
     std::remove(pipe.c_str());
 }
