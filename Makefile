@@ -54,8 +54,9 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
 
-# The GUI tests under the sanitizers as well, with only the leaks that GTK
-# and the libraries beneath it, fontconfig and Mesa keep by design suppressed.
+# The GUI tests under the sanitizers as well, a suite to a process, with only
+# the leaks that GTK and the libraries beneath it, fontconfig and Mesa keep by
+# design suppressed.
 # Mesa draws on the test's own thread: LeakSanitizer's stop-the-world has
 # crashed now and then on its render threads, and still does, rarely, on the
 # threads left running; the script reruns the tests whose end it crashed.
