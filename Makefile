@@ -23,7 +23,8 @@ MUTANTS_FILE_BUDGET ?= 600
 MUTANTS_LIMIT       ?= 0
 # `make windows`: Squinx.exe cross-built with MinGW-w64, packed as a zip and
 # an installer; `make test-windows` runs the unit tests and the command line
-# under Wine. The toolkit is cross-built once into a cache (see README).
+# under Wine. The toolkit is cross-built once into a cache. Unfinished: the
+# toolkit lacks Cairo and Pango, so both stop at configuring (see README).
 WINDOWS_BUILD ?= build-windows
 
 .PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package format format-check windows test-windows
@@ -58,8 +59,9 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest -L unit --no-tests=error --output-on-failure -j$(JOBS)
 
-# The GUI tests under the sanitizers as well, with only the leaks that GTK
-# and the libraries beneath it, fontconfig and Mesa keep by design suppressed.
+# The GUI tests under the sanitizers as well, a suite to a process, with only
+# the leaks that GTK and the libraries beneath it, fontconfig and Mesa keep by
+# design suppressed.
 # Mesa draws on the test's own thread: LeakSanitizer's stop-the-world has
 # crashed now and then on its render threads, and still does, rarely, on the
 # threads left running; the script reruns the tests whose end it crashed.

@@ -1,14 +1,11 @@
 # Installation as a desktop program, and a Debian package built with CPack.
-# The program itself lives in lib/squinx; bin/squinx is a launcher that
-# prepares the per-user working folder the program reads its files from.
-include(GNUInstallDirs)
-
-set(SQUINX_SHARE_SUBDIR ${CMAKE_INSTALL_DATADIR}/squinx)
-set(SQUINX_PROGRAM_SUBDIR ${CMAKE_INSTALL_LIBDIR}/squinx/squinx)
+# The program itself lives in lib/squinx, finds its data in share/squinx and
+# prepares from it the per-user working folder it reads its files from;
+# bin/squinx starts it.
 
 install(TARGETS squinx RUNTIME DESTINATION ${CMAKE_INSTALL_LIBDIR}/squinx)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/squinx)
-# The launcher knows the unchanged copies of the first release by these sums.
+# The program knows the unchanged copies of the first release by these sums.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/earlier-shipped.md5 DESTINATION ${CMAKE_INSTALL_DATADIR}/squinx
         RENAME .earlier-shipped.md5)
 

@@ -7,6 +7,7 @@
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
 #include "view/EyesCanvas.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/init.h>
 #include <wx/log.h>
@@ -92,8 +93,8 @@ int RunWithToolkit(const CommandLine& command, const std::string& startFolder, s
         hook.Unregister();
         return kFailure;
     }
-    const wxString casePath(ResolveFromStartFolder(command.files[0], startFolder).c_str(), wxConvFile);
-    const wxString output(ResolveFromStartFolder(command.files[1], startFolder).c_str(), wxConvFile);
+    const wxString casePath = ToWxString(ResolveFromStartFolder(command.files[0], startFolder));
+    const wxString output = ToWxString(ResolveFromStartFolder(command.files[1], startFolder));
     int status = kFailure;
     const bool opened = frame->ReadCaseFile(casePath);
     // As in the window, a refused muscle file beside the case was reported,

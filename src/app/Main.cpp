@@ -1,10 +1,12 @@
 #include "app/ChartCommand.h"
+#include "app/ParentConsole.h"
 #include "app/PatientApp.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleCommands.h"
 #include "cli/DisplayCheck.h"
 #include "cli/NineCommand.h"
 #include "cli/StartFolder.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/init.h>
 
@@ -58,7 +60,14 @@ int RunNinePositions(const CommandLine& command, const std::string& startFolder,
 int main(int argc, char** argv)
 {
     const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    const std::string startFolder = StartFolder();
+    if (command.action != Action::StartProgram)
+        UseParentConsole();
+    std::string startFolder = StartFolder();
+    std::string folderError;
+    if (!EnterWorkingFolder(startFolder, folderError)) {
+        std::cerr << "squinx: " << folderError << '\n';
+        return kFailure;
+    }
     if (command.action == Action::NinePositions)
         return RunNinePositions(command, startFolder, argv[0]);
     if (command.action == Action::StartProgram && NamedDisplay().empty()) {
@@ -70,7 +79,7 @@ int main(int argc, char** argv)
 
     std::vector<wxString> files;
     for (const std::string& file : command.files)
-        files.emplace_back(ResolveFromStartFolder(file, startFolder).c_str(), wxConvFile);
+        files.push_back(ToWxString(ResolveFromStartFolder(file, startFolder)));
     PatientApp::SetFilesToOpen(std::move(files));
     return RunWindow(argv[0]);
 }

@@ -20,6 +20,7 @@ namespace {
 constexpr double kPointsPerMillimetre = 72.0 / 25.4;
 constexpr int kPngWidth = 1754;  // A4 landscape at 150 dots per inch
 constexpr int kPngHeight = 1240;
+constexpr double kFullTurn = 6.283185307179586;  // radians; M_PI is not standard C++
 // Heights of the two kinds of text, in millimetres of the page.
 constexpr double kHeadingHeight = 5.0;
 constexpr double kTextHeight = 3.6;
@@ -106,7 +107,7 @@ void Paint(cairo_t* cr, const ChartDrawing& drawing, const Page& page)
     for (const ChartDot& dot : drawing.dots) {
         // Targets are printed rings; the plotted points are filled in.
         cairo_new_sub_path(cr);
-        cairo_arc(cr, s * dot.x, s * dot.y, std::max(2 * page.thinnestLine, dot.radius * s), 0, 2 * M_PI);
+        cairo_arc(cr, s * dot.x, s * dot.y, std::max(2 * page.thinnestLine, dot.radius * s), 0, kFullTurn);
         if (dot.ink == ChartInk::plot) {
             SetInk(cr, dot.ink, page);
             cairo_fill_preserve(cr);
@@ -193,16 +194,17 @@ bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsi
     return drawn;
 }
 
-bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error)
+bool WriteChartFile(const std::filesystem::path& path, const ChartDrawing& drawing, std::string& error)
 {
-    const std::optional<ChartFormat> format = ChartFormatOf(path);
+    const std::string name = PathForMessage(path);
+    const std::optional<ChartFormat> format = ChartFormatOf(name);
     if (!format) {
-        error = path + ": a chart is written as .svg, .pdf or .png";
+        error = name + ": a chart is written as .svg, .pdf or .png";
         return false;
     }
     std::vector<unsigned char> bytes;
     if (!DrawChart(drawing, *format, bytes)) {
-        error = path + ": the chart could not be drawn";
+        error = name + ": the chart could not be drawn";
         return false;
     }
     return WriteFileAtomically(path, bytes.data(), bytes.size(), error);

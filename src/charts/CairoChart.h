@@ -3,6 +3,7 @@
 #include "charts/HessLayout.h"
 #include "charts/NinePositions.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,7 @@ bool DrawChart(const ChartDrawing& drawing, ChartFormat format, std::vector<unsi
 
 // Draws the chart in the format its name asks for and replaces the file
 // whole, or leaves it untouched and says why in error (English).
-bool WriteChartFile(const std::string& path, const ChartDrawing& drawing, std::string& error);
+bool WriteChartFile(const std::filesystem::path& path, const ChartDrawing& drawing, std::string& error);
 
 // A picture (the nine positions) as a PNG file.
 bool DrawPicturePng(const RgbPicture& picture, std::vector<unsigned char>& bytes);

@@ -4,6 +4,7 @@
 #include "charts/ChartPainter.h"
 #include "widgets/PictureFile.h"
 #include "settings/FileIo.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -25,7 +26,7 @@ constexpr int kPngHeight = 1240;
 
 bool WriteBytes(const wxString& path, const std::vector<unsigned char>& bytes, std::string& error)
 {
-    return WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error);
+    return WriteFileAtomically(ToPath(path), bytes.data(), bytes.size(), error);
 }
 
 // The toolkit's SVG drawing writes only to a file of its own naming; it goes

@@ -15,7 +15,7 @@ HessCaptions HessCaptionsOf(const LanguageTable& texts, const std::string& caseN
     captions.rightField = text(Text::HessRightField);
     captions.eso = text(Text::EsoWord);
     captions.exo = text(Text::ExoWord);
-    captions.hyper = text(Text::HyperWord);
+    captions.hyperWord = text(Text::HyperWord);
     captions.hypo = text(Text::HypoWord);
     captions.primary = text(Text::PrimaryPositionLabel);
     captions.prismDioptres = text(Text::PrismUnit);
@@ -29,9 +29,11 @@ HessCaptions HessCaptionsOf(const LanguageTable& texts, const std::string& caseN
 std::string TodayIsoDate()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[16];
-    std::strftime(date, sizeof date, "%Y-%m-%d", &local);
+    // Called from the main thread only, so the standard's shared result is
+    // safe to use, and Windows has no localtime_r.
+    const std::tm* local = std::localtime(&now);
+    char date[16] = "";
+    if (local)
+        std::strftime(date, sizeof date, "%Y-%m-%d", local);
     return date;
 }

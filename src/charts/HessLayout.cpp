@@ -115,7 +115,7 @@ std::string Direction(double degrees, const std::string& positive, const std::st
 std::string PrimaryDeviationText(const PlottedDeviation& deviation, const HessCaptions& captions)
 {
     return captions.primary + " " + Direction(deviation.inward, captions.eso, captions.exo, captions) + ", " +
-           Direction(deviation.upward, captions.hyper, captions.hypo, captions);
+           Direction(deviation.upward, captions.hyperWord, captions.hypo, captions);
 }
 
 ChartDrawing LayOutHessChart(const HessField& leftField, const HessField& rightField, const HessCaptions& captions)

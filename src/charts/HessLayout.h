@@ -53,11 +53,13 @@ struct HessCaptions {
     std::string title;      // case name and date
     std::string leftField;  // "Left eye (right eye fixing)"
     std::string rightField;
-    std::string eso, exo, hyper, hypo;  // the plotted eye's deviation at the centre
-    std::string primary;                // label before the primary-position deviation
-    std::string prismDioptres;          // their unit's short name
-    std::string beyondMeasurement;      // after the direction, for 90 degrees or more
-    std::string convention;             // how the page is to be read
+    // The plotted eye's deviation at the centre ("hyper" names a macro in
+    // Windows headers).
+    std::string eso, exo, hyperWord, hypo;
+    std::string primary;            // label before the primary-position deviation
+    std::string prismDioptres;      // their unit's short name
+    std::string beyondMeasurement;  // after the direction, for 90 degrees or more
+    std::string convention;         // how the page is to be read
     std::string decimalMark = ".";
     std::string cannotFixate;  // where the fixing eye cannot reach a target
 };

@@ -35,7 +35,7 @@ const char* Reason(MuscleFileError error)
 
 }  // namespace
 
-bool OpenCaseExamination(const std::string& path, const Settings& settings, Examination& examination,
+bool OpenCaseExamination(const std::filesystem::path& path, const Settings& settings, Examination& examination,
                          std::string& musclesRefused)
 {
     std::vector<std::uint8_t> bytes;
@@ -51,7 +51,7 @@ bool OpenCaseExamination(const std::string& path, const Settings& settings, Exam
     if (muscleFile.error != MuscleFileError::none) {
         muscles.Reset();
         head.reset();
-        musclesRefused = MuscleFilePath(path) + ": " + Reason(muscleFile.error);
+        musclesRefused = PathForMessage(MuscleFilePath(path)) + ": " + Reason(muscleFile.error);
         if (muscleFile.line > 0)
             musclesRefused += " (line " + std::to_string(muscleFile.line) + ")";
         musclesRefused += ", so every muscle is taken at normal strength";

@@ -4,6 +4,7 @@
 #include "examination/Examination.h"
 #include "settings/SettingsFile.h"
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -13,7 +14,7 @@
 // False when path is no case file that can be read. A muscle file beside it
 // that is refused leaves every muscle at normal strength, as the window
 // does, and says why in musclesRefused (English, one line).
-bool OpenCaseExamination(const std::string& path, const Settings& settings, Examination& examination,
+bool OpenCaseExamination(const std::filesystem::path& path, const Settings& settings, Examination& examination,
                          std::string& musclesRefused);
 
 // What a drawing or measuring command starts from: the program's choices and

@@ -4,14 +4,16 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& ending)
+bool EndsWith(const std::filesystem::path& path, const char* suffix)
 {
+    const std::filesystem::path::string_type& text = path.native();
+    const std::filesystem::path::string_type ending = std::filesystem::path(suffix).native();
     return text.size() >= ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
 }  // namespace
 
-FileKind KindOfFile(const std::string& path)
+FileKind KindOfFile(const std::filesystem::path& path)
 {
     if (EndsWith(path, ".sd"))
         return FileKind::Case;

@@ -114,7 +114,7 @@ MeasureWords MeasureWordsOf(const LanguageTable& texts)
     words.prismDioptres = text(Text::PrismUnit);
     words.eso = text(Text::EsoWord);
     words.exo = text(Text::ExoWord);
-    words.hyper = text(Text::HyperWord);
+    words.hyperWord = text(Text::HyperWord);
     words.hypo = text(Text::HypoWord);
     words.incyclo = text(Text::IncycloRow);
     words.excyclo = text(Text::ExcycloRow);
@@ -146,7 +146,7 @@ std::string PlainMeasurements(const std::vector<Measurement>& measurements, cons
                             Number(d.up, words, true) + kDegree, Torsion(d.incyclo, words)});
         }
         rows.push_back({words.deviation, Deviation(m.inward, words.eso, words.exo, words),
-                        Deviation(m.upward, words.hyper, words.hypo, words), Torsion(m.incyclo, words)});
+                        Deviation(m.upward, words.hyperWord, words.hypo, words), Torsion(m.incyclo, words)});
         std::string cover = words.right + " " + Number(m.coverMovement[0], words) + kDegree + ", " + words.left + " " +
                             Number(m.coverMovement[1], words) + kDegree;
         for (const Eye eye : {Eye::one, Eye::two})
@@ -163,8 +163,8 @@ std::string DeviationLine(const Measurement& measured, const MeasureWords& words
     const Eye fixing = measured.fixing;
     const Eye deviating = fixing == Eye::one ? Eye::two : Eye::one;
     // Upward is the deviating eye above the fixing one.
-    const std::string deviatingHyper = EyeName(deviating, words) + " " + words.hyper;
-    const std::string fixingHyper = EyeName(fixing, words) + " " + words.hyper;
+    const std::string deviatingHyper = EyeName(deviating, words) + " " + words.hyperWord;
+    const std::string fixingHyper = EyeName(fixing, words) + " " + words.hyperWord;
     // Horizontal first, then vertical, without their names: the line must
     // fit the status bar of a window at its first size.
     std::string line = words.deviation + ": " + Deviation(measured.inward, words.eso, words.exo, words) + ", " +
@@ -194,7 +194,7 @@ std::string TabSeparatedMeasurements(const std::vector<Measurement>& measurement
             row.push_back(signedNumber(d.incyclo));
         }
         for (const auto& [value, positive, negative] :
-             {std::tuple{m.inward, words.eso, words.exo}, std::tuple{m.upward, words.hyper, words.hypo}}) {
+             {std::tuple{m.inward, words.eso, words.exo}, std::tuple{m.upward, words.hyperWord, words.hypo}}) {
             row.push_back(signedNumber(value));
             row.push_back(Dioptres(value, words));
             row.push_back(Direction(value, positive, negative));

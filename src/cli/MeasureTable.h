@@ -7,10 +7,11 @@
 
 class LanguageTable;
 
-// The words --measure prints, from the language file, UTF-8.
+// The words --measure prints, from the language file, UTF-8 ("hyper" alone
+// names a macro in Windows headers).
 struct MeasureWords {
     std::string gaze, fixingEye, right, left, horizontal, vertical, torsion, deviation, alternateCover;
-    std::string prismDioptres, eso, exo, hyper, hypo, incyclo, excyclo, cannotFixate, beyondMeasurement;
+    std::string prismDioptres, eso, exo, hyperWord, hypo, incyclo, excyclo, cannotFixate, beyondMeasurement;
     std::string headTurn, headTilt;
     std::string decimalMark = ".";
 };

@@ -3,7 +3,6 @@
 #include "lang/DesktopLanguage.h"
 #include "lang/LanguageFiles.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -27,7 +26,7 @@ bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std:
         std::vector<std::string> codes;
         for (const std::string& file : files)
             codes.push_back(LanguageCodeOf(InFolder(folder, file)));
-        wanted = PickLanguageFile(files, codes, DesktopLanguageCodes(std::getenv));
+        wanted = PickLanguageFile(files, codes, DesktopLanguageCodes());
     }
     std::vector<std::string> order;
     if (IsLanguageFileName(wanted))

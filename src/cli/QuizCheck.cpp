@@ -132,13 +132,13 @@ void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& prob
 {
     // The window turns the name into a file name through the toolkit's
     // Unicode strings; the file system takes UTF-8.
-    const fs::path path(Latin1ToUtf8(name));
+    const fs::path path = fs::u8path(Latin1ToUtf8(name));
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status)) {
         std::string message = "case file " + Quoted(name) + " does not exist";
         if (path.is_relative())
-            message += " in the working folder \"" + fs::current_path(error).string() + "\"";
+            message += " in the working folder \"" + fs::current_path(error).u8string() + "\"";
         if (name.find('\\') != std::string::npos)
             message += "; use \"/\" between folders";
         problems.push_back({line, message});
@@ -152,7 +152,7 @@ void CheckCaseFile(const std::string& name, std::size_t line, QuizProblems& prob
     } else if (error || size != kCaseFileSize) {
         problems.push_back({line, "case file " + Quoted(name) + " is not a case file: it has " + std::to_string(size) +
                                       " bytes instead of " + std::to_string(kCaseFileSize)});
-    } else if (!ReadFileBytes(path.string(), kCaseFileSize, bytes, readError)) {
+    } else if (!ReadFileBytes(path, kCaseFileSize, bytes, readError)) {
         problems.push_back({line, "case file " + Quoted(name) + " cannot be read: " + readError});
     }
 }

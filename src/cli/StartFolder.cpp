@@ -1,12 +1,47 @@
 #include "cli/StartFolder.h"
 
+#include "settings/FileIo.h"
+#include "settings/WorkingFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 std::string StartFolder()
 {
     const char* folder = std::getenv(kStartFolderVariable);
     return folder ? folder : "";
+}
+
+bool EnterWorkingFolder(std::string& startFolder, std::string& error)
+{
+    namespace fs = std::filesystem;
+    const fs::path shipped = ShippedDataFolder(SQUINX_DATA_FROM_PROGRAM);
+    if (shipped.empty())
+        return true;
+    const fs::path folder = UserWorkingFolder();
+    if (folder.empty()) {
+        error = "The system names no folder for the user's files (HOME, or APPDATA on Windows).";
+        return false;
+    }
+    if (!UpdateWorkingFolder(shipped, folder, error))
+        return false;
+    std::error_code ec;
+    const fs::path here = fs::current_path(ec);
+    if (startFolder.empty() && !ec) {
+        // Command-line names are 8-bit strings; on Windows a folder whose
+        // name lies outside the code page cannot be one.
+        try {
+            startFolder = here.string();
+        } catch (const fs::filesystem_error&) {
+            error = "The folder Squinx was started in has a name outside the system's code page.";
+            return false;
+        }
+    }
+    fs::current_path(folder, ec);
+    if (ec)
+        error = "Cannot change into \"" + PathForMessage(folder) + "\": " + ec.message() + ".";
+    return !ec;
 }
 
 std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder)

@@ -2,14 +2,22 @@
 
 #include <string>
 
-// The launcher changes into the program's working folder before it starts
-// the program, and leaves the folder it was called from in this variable, so
-// relative names on the command line still mean what the user typed.
+// The installed program changes into the user's working folder as it starts;
+// the folder it was called from stays the one relative names on the command
+// line are taken from. A launcher that changes the folder itself names the
+// folder it was called from in this variable.
 inline constexpr char kStartFolderVariable[] = "SQUINX_START_FOLDER";
 
 // The folder relative names on the command line are taken from: the
 // launcher's variable when it is set, else "" (the current folder).
 std::string StartFolder();
+
+// An installed program (one with its data beside it, see
+// settings/WorkingFolder.h) brings the user's working folder up to date and
+// changes into it; startFolder, when empty, becomes the folder it was
+// started in. A program in a build folder stays where it was started. False
+// with error (English) when the folder cannot be prepared.
+bool EnterWorkingFolder(std::string& startFolder, std::string& error);
 
 // path as the user meant it: relative names are taken from startFolder.
 std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder);

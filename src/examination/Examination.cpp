@@ -97,7 +97,7 @@ void Examination::SetRecordingPlays(bool plays)
     Tell(Change::muscles);
 }
 
-void Examination::SetPath(const std::string& path)
+void Examination::SetPath(const std::filesystem::path& path)
 {
     if (path == m_path)
         return;

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -101,9 +102,9 @@ public:
     void SetCompensatoryHead(const CompensatoryHead& head);
     bool RecordingPlays() const { return m_recordingPlays; }
     void SetRecordingPlays(bool plays);
-    const std::string& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_path; }
     bool Modified() const { return m_modified; }
-    void SetPath(const std::string& path);
+    void SetPath(const std::filesystem::path& path);
     void SetModified(bool modified);
 
     // The distance slider: kBlendSliderFar to kBlendSliderNear; others are held at the nearer end.
@@ -148,7 +149,7 @@ private:
     MuscleStrengths m_muscles;
     CompensatoryHead m_compensatoryHead;
     bool m_recordingPlays = false;
-    std::string m_path;
+    std::filesystem::path m_path;
     bool m_modified = false;
     int m_distance = kBlendSliderNear;
     std::array<EyeAids, kEyeCount> m_aids{};

@@ -14,6 +14,7 @@
 #include "settings/FileIo.h"
 #include "view/EyesCanvas.h"
 #include "frame/OverlayTimer.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
@@ -67,7 +68,7 @@ bool PatientFrame::ReadCaseFile(const wxString& path)
     std::vector<std::uint8_t> bytes;
     std::string error;
     CaseData data;
-    if (!wxFileExists(path) || !ReadFileBytes(std::string(path.fn_str()), kLargestCaseFileRead, bytes, error) ||
+    if (!wxFileExists(path) || !ReadFileBytes(ToPath(path), kLargestCaseFileRead, bytes, error) ||
         DecodeCase(bytes, data) != CaseReadResult::ok)
         return false;
     // A user who keeps an edited recording keeps it on screen; that is a
@@ -107,7 +108,7 @@ bool PatientFrame::WriteCaseFile(const wxString& path)
     data.quadrantMarks = m_examination.QuadrantMarks();
     const auto bytes = EncodeCase(data);
     std::string error;
-    if (!WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error)) {
+    if (!WriteFileAtomically(ToPath(path), bytes.data(), bytes.size(), error)) {
         ReportSaveFailure(path, error);
         return false;
     }

@@ -9,6 +9,7 @@
 #include "playback/TracePanel.h"
 #include "settings/SettingsFile.h"
 #include "view/EyesCanvas.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/choice.h>
 #include <wx/filename.h>
@@ -17,7 +18,6 @@
 #include <wx/slider.h>
 #include <wx/toolbar.h>
 
-#include <cstdlib>
 #include <algorithm>
 
 namespace {
@@ -82,7 +82,7 @@ wxString PatientFrame::DesktopLanguageFile() const
         files.push_back(ToLatin1(file));
         codes.push_back(LanguageCodeOf(LanguagePath(file)));
     }
-    return FromLatin1(PickLanguageFile(files, codes, DesktopLanguageCodes(std::getenv)));
+    return FromLatin1(PickLanguageFile(files, codes, DesktopLanguageCodes()));
 }
 
 void PatientFrame::LoadSettings()
@@ -95,8 +95,7 @@ void PatientFrame::LoadSettings()
     // A settings file that cannot be read (a folder, a FIFO, no permission)
     // leaves the defaults in force without a word, like a missing one; only
     // a missing one is a first run, which follows the desktop's language.
-    const SettingsFileState state =
-        LoadSettingsFile(std::string(m_settingsFilePath.fn_str()), defaults, settings, nullptr, error);
+    const SettingsFileState state = LoadSettingsFile(ToPath(m_settingsFilePath), defaults, settings, nullptr, error);
     if (state == SettingsFileState::Missing) {
         UseStartLanguage(DesktopLanguageFile());
         return;
@@ -146,6 +145,6 @@ void PatientFrame::ApplyPlaybackPreferences(const SettingsExtension& preferences
 void PatientFrame::SaveSettings()
 {
     std::string error;
-    if (!SaveSettingsFile(std::string(m_settingsFilePath.fn_str()), CurrentSettings(), error))
+    if (!SaveSettingsFile(ToPath(m_settingsFilePath), CurrentSettings(), error))
         wxLogError("%s", wxString::FromUTF8(error));
 }

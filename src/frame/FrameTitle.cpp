@@ -4,6 +4,7 @@
 #include "playback/PlaybackTimer.h"
 #include "lang/TextIds.h"
 #include "settings/WindowTitle.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/toolbar.h>
 
@@ -21,7 +22,7 @@ void PatientFrame::UpdateTitle(const wxString& name)
     if (!name.empty()) {
         if (toolBar)
             toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseAsMenu));
-        m_examination.SetPath(std::string(name.fn_str()));
+        m_examination.SetPath(ToPath(name));
     } else if (toolBar) {
         toolBar->SetToolShortHelp(Id::SaveCase, Text(Text::SaveCaseTip));
     }
@@ -32,5 +33,5 @@ void PatientFrame::UpdateTitle(const wxString& name)
 
 wxString PatientFrame::CasePath() const
 {
-    return wxString(m_examination.Path().c_str(), *wxConvFileName);
+    return ToWxString(m_examination.Path());
 }

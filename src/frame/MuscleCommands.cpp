@@ -9,6 +9,7 @@
 #include "model/MuscleFile.h"
 #include "settings/SameFile.h"
 #include "view/EyesCanvas.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/msgdlg.h>
 
@@ -102,7 +103,7 @@ void PatientFrame::ReadMuscleFile(const wxString& casePath)
 {
     MuscleStrengths strengths;
     CompensatoryHead head;
-    const MuscleFileResult result = LoadMuscleFile(std::string(casePath.fn_str()), strengths, head);
+    const MuscleFileResult result = LoadMuscleFile(ToPath(casePath), strengths, head);
     m_refusedMuscleFile.clear();
     // A refused file leaves the case with normal muscles and no head posture; it opens all the same.
     const bool read = result.error == MuscleFileError::none;
@@ -125,16 +126,15 @@ bool PatientFrame::WriteMuscleFile(const wxString& casePath)
 {
     // By identity: under another spelling of its path the refused file is
     // still the one the user has to mend by hand.
-    const bool refusedFile =
-        !m_refusedMuscleFile.empty() && IsSameFile(MuscleFilePath(std::string(casePath.fn_str())),
-                                                   MuscleFilePath(std::string(m_refusedMuscleFile.fn_str())));
+    const bool refusedFile = !m_refusedMuscleFile.empty() &&
+                             IsSameFile(MuscleFilePath(ToPath(casePath)), MuscleFilePath(ToPath(m_refusedMuscleFile)));
     const MuscleStrengths& strengths = m_examination.CaseMuscles();
     const CompensatoryHead& head = m_examination.CompensatoryHeadPosture();
     if (strengths.NothingWeak() && !head && refusedFile)
         return true;
     std::string error;
-    if (!SaveMuscleFile(std::string(casePath.fn_str()), strengths, head, error)) {
-        ReportSaveFailure(wxString::FromUTF8(MuscleFilePath(std::string(casePath.fn_str()))), error);
+    if (!SaveMuscleFile(ToPath(casePath), strengths, head, error)) {
+        ReportSaveFailure(ToWxString(MuscleFilePath(ToPath(casePath))), error);
         return false;
     }
     if (refusedFile)

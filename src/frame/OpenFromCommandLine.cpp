@@ -8,6 +8,7 @@
 #include "lang/TextIds.h"
 #include "lang/LanguageText.h"
 #include "quiz/QuizFrame.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/msgdlg.h>
 #include <wx/toolbar.h>
@@ -33,7 +34,7 @@ void OpenQuestionFile(PatientFrame& frame, const wxString& path)
 void PatientFrame::OpenFromCommandLine(const std::vector<wxString>& paths)
 {
     for (const wxString& path : paths) {
-        switch (KindOfFile(std::string(path.fn_str()))) {
+        switch (KindOfFile(ToPath(path))) {
         case FileKind::Case:
             OpenCase(path);
             break;

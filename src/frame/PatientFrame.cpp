@@ -13,6 +13,7 @@
 #include "quiz/QuizFrame.h"
 #include "view/CoverAnimationTimer.h"
 #include "frame/OverlayTimer.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/filename.h>
 
@@ -104,7 +105,7 @@ wxString PatientFrame::Text(int n) const
 
 void PatientFrame::FillLanguageMenu(wxMenu* languageMenu)
 {
-    const std::vector<std::string> files = ListLanguageFiles(std::string(m_startFolder.fn_str()));
+    const std::vector<std::string> files = ListLanguageFiles(ToPath(m_startFolder));
     for (const std::string& file : files) {
         const int id = Id::FirstLanguage + static_cast<int>(m_languageMenuFiles.size());
         if (id > Id::LastLanguage)
@@ -158,9 +159,9 @@ bool PatientFrame::UseStartLanguage(const wxString& wanted)
     return false;
 }
 
-std::string PatientFrame::LanguagePath(const wxString& fileName) const
+std::filesystem::path PatientFrame::LanguagePath(const wxString& fileName) const
 {
-    return std::string(wxFileName(m_startFolder, fileName).GetFullPath().fn_str());
+    return ToPath(wxFileName(m_startFolder, fileName).GetFullPath());
 }
 
 bool PatientFrame::LoadLanguageFile(const wxString& fileName, std::string& reason)

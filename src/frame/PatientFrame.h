@@ -19,6 +19,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -341,7 +342,7 @@ private:
     // At start-up: the wanted file, else the others in menu order; only the
     // wanted one's refusal is reported. False when none loads.
     bool UseStartLanguage(const wxString& wanted);
-    std::string LanguagePath(const wxString& fileName) const;
+    std::filesystem::path LanguagePath(const wxString& fileName) const;
     bool LoadLanguageFile(const wxString& fileName, std::string& reason);
     void ReportLanguageFailure(const wxString& fileName, const std::string& reason);
     bool LoadLanguage(const wxString& fileName);

@@ -12,9 +12,9 @@ bool IsAsciiLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// "de_AT.ISO-8859-1@euro" and "de" both give "de"; anything that does not
-// begin with two or three letters gives nothing.
-std::string CodeOfLocale(const std::string& locale)
+}  // namespace
+
+std::string LanguageCodeOfLocale(const std::string& locale)
 {
     const std::size_t first = locale.find_first_not_of(" \t");
     const std::string trimmed = first == std::string::npos ? std::string() : locale.substr(first);
@@ -26,6 +26,8 @@ std::string CodeOfLocale(const std::string& locale)
     return lower;
 }
 
+namespace {
+
 std::string ValueOf(const EnvironmentLookup& lookup, const char* name)
 {
     const char* value = lookup(name);
@@ -34,7 +36,7 @@ std::string ValueOf(const EnvironmentLookup& lookup, const char* name)
 
 void AddCode(std::vector<std::string>& codes, const std::string& locale)
 {
-    const std::string code = CodeOfLocale(locale);
+    const std::string code = LanguageCodeOfLocale(locale);
     if (!code.empty() && std::find(codes.begin(), codes.end(), code) == codes.end())
         codes.push_back(code);
 }
@@ -74,7 +76,7 @@ std::string PickLanguageFile(const std::vector<std::string>& files, const std::v
     codes.push_back(kFallbackCode);
     for (const std::string& code : codes)
         for (std::size_t i = 0; i < files.size() && i < fileCodes.size(); ++i)
-            if (CodeOfLocale(fileCodes[i]) == code)
+            if (LanguageCodeOfLocale(fileCodes[i]) == code)
                 return files[i];
     return files.empty() ? std::string() : files.front();
 }

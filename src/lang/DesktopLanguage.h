@@ -14,6 +14,15 @@ using EnvironmentLookup = std::function<const char*(const char*)>;
 // over for the next entry or variable.
 std::vector<std::string> DesktopLanguageCodes(const EnvironmentLookup& lookup);
 
+// The codes this desktop asks for: those of the environment, then on
+// Windows the user's display language (DesktopLanguagePosix.cpp,
+// DesktopLanguageWindows.cpp).
+std::vector<std::string> DesktopLanguageCodes();
+
+// "de_AT.UTF-8", "de-AT" and "de" give "de"; "" when locale begins with no
+// two or three letters.
+std::string LanguageCodeOfLocale(const std::string& locale);
+
 // The first of files whose code (same index in fileCodes) is the earliest one
 // wanted; when none matches, the English file, else the first file; empty
 // when there are no files.

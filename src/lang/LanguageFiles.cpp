@@ -14,14 +14,20 @@ bool IsLanguageFileName(const std::string& name)
            name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
 
-std::vector<std::string> ListLanguageFiles(const std::string& folder)
+std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code ec;
     fs::directory_iterator it(folder, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+        std::string name;
+        try {
+            name = it->path().filename().string();
+        } catch (const fs::filesystem_error&) {
+            // Names are 8-bit strings; on Windows one outside the code page cannot be one.
+            continue;
+        }
         std::error_code typeError;
         if (IsLanguageFileName(name) && it->is_regular_file(typeError))
             names.push_back(name);
@@ -35,7 +41,7 @@ std::string LanguageMenuLabel(const std::string& fileName)
     return fileName.substr(0, fileName.find('.'));
 }
 
-std::string LanguageCodeOf(const std::string& path)
+std::string LanguageCodeOf(const std::filesystem::path& path)
 {
     LanguageTable table;
     return table.Load(path) ? table.GetOr(Text::LanguageCode, std::string()) : std::string();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -9,11 +10,11 @@ bool IsLanguageFileName(const std::string& name);
 // Names (without folder) of the regular, non-hidden files in the folder whose
 // name ends in ".lan", sorted by byte order so the Language menu is stable.
 // An unreadable or missing folder gives an empty list.
-std::vector<std::string> ListLanguageFiles(const std::string& folder);
+std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder);
 
 // The Language menu shows a file by its name up to the first '.'.
 std::string LanguageMenuLabel(const std::string& fileName);
 
 // The ISO 639 code a language file gives for its language (string 143);
 // empty when the file cannot be read or has no such line.
-std::string LanguageCodeOf(const std::string& path);
+std::string LanguageCodeOf(const std::filesystem::path& path);

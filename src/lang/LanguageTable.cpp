@@ -27,28 +27,29 @@ std::string ExpandLineBreaks(const std::string& line)
 
 }  // namespace
 
-bool LanguageTable::Load(const std::string& path)
+bool LanguageTable::Load(const std::filesystem::path& path)
 {
+    const std::string name = path.u8string();
     m_entries.clear();
     m_lastError.clear();
 
-    const std::string tooLarge = "'" + path + "' is larger than " + std::to_string(MaxFileBytes) + " bytes";
+    const std::string tooLarge = "'" + name + "' is larger than " + std::to_string(MaxFileBytes) + " bytes";
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status))
-        return Fail("'" + path + "' does not exist");
+        return Fail("'" + name + "' does not exist");
     // Directories and devices are refused before opening: a FIFO would block.
     if (!std::filesystem::is_regular_file(status))
-        return Fail("'" + path + "' is not a regular file");
+        return Fail("'" + name + "' is not a regular file");
     const auto fileSize = std::filesystem::file_size(path, ec);
     if (ec)
-        return Fail("cannot determine the size of '" + path + "'");
+        return Fail("cannot determine the size of '" + name + "'");
     if (fileSize > MaxFileBytes)
         return Fail(tooLarge);
 
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Fail("cannot open '" + path + "'");
+        return Fail("cannot open '" + name + "'");
     // Read in chunks and stop at the limit, even if the file grew meanwhile.
     std::string bytes;
     std::string chunk(64 * 1024, '\0');
@@ -58,7 +59,7 @@ bool LanguageTable::Load(const std::string& path)
             return Fail(tooLarge);
     }
     if (in.bad())
-        return Fail("read error in '" + path + "'");
+        return Fail("read error in '" + name + "'");
 
     std::vector<std::string> entries;
     std::size_t start = 0;
@@ -67,7 +68,7 @@ bool LanguageTable::Load(const std::string& path)
         if (stop == std::string::npos)
             stop = bytes.size();
         if (stop - start > MaxLineBytes)
-            return Fail("line " + std::to_string(entries.size() + 1) + " of '" + path + "' is longer than " +
+            return Fail("line " + std::to_string(entries.size() + 1) + " of '" + name + "' is longer than " +
                         std::to_string(MaxLineBytes) + " bytes");
         entries.push_back(ExpandLineBreaks(bytes.substr(start, stop - start)));
         if (stop + 1 < bytes.size() && bytes[stop] == '\r' && bytes[stop + 1] == '\n')

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ public:
     // Replaces the table by the lines of the file (CR LF, LF or CR ends a
     // line; backslash + 'n' becomes a line break). On failure the table is
     // left empty, LastError() says why, and the result is false.
-    bool Load(const std::string& path);
+    bool Load(const std::filesystem::path& path);
 
     // Entry n, counting from 1; outside 1..size() the built-in text of a
     // string added after the first language files, else "--NOT DEFINED--".

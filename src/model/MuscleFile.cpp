@@ -3,11 +3,8 @@
 #include "settings/FileIo.h"
 
 #include <array>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -173,24 +170,25 @@ void EncodeLevators(const MuscleStrengths& strengths, std::string& text)
             text += LevatorKey(eye) + "=" + std::to_string(strengths.Levator(eye)) + "\n";
 }
 
-bool FileExists(const std::string& path)
+// Anything at all under the name, a dangling link included.
+bool FileExists(const std::filesystem::path& path)
 {
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0;
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
 }
 
 // Something in the companion's place that is not ours to remove.
-bool IsFolder(const std::string& path)
+bool IsFolder(const std::filesystem::path& path)
 {
-    struct stat info;
-    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code ignored;
+    return std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored));
 }
 
 }  // namespace
 
-std::string MuscleFilePath(const std::string& casePath)
+std::filesystem::path MuscleFilePath(const std::filesystem::path& casePath)
 {
-    return casePath + ".muscles";
+    return std::filesystem::path(casePath) += ".muscles";
 }
 
 std::string EncodeMuscles(const MuscleStrengths& strengths, const CompensatoryHead& head)
@@ -276,9 +274,9 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out)
     return DecodeMuscles(text, out, unused);
 }
 
-MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out, CompensatoryHead& head)
+MuscleFileResult LoadMuscleFile(const std::filesystem::path& casePath, MuscleStrengths& out, CompensatoryHead& head)
 {
-    const std::string path = MuscleFilePath(casePath);
+    const std::filesystem::path path = MuscleFilePath(casePath);
     if (!FileExists(path)) {
         out.Reset();
         head.reset();
@@ -291,27 +289,28 @@ MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& ou
     return DecodeMuscles(std::string(bytes.begin(), bytes.end()), out, head);
 }
 
-MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out)
+MuscleFileResult LoadMuscleFile(const std::filesystem::path& casePath, MuscleStrengths& out)
 {
     CompensatoryHead unused;
     return LoadMuscleFile(casePath, out, unused);
 }
 
-bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, const CompensatoryHead& head,
-                    std::string& error)
+bool SaveMuscleFile(const std::filesystem::path& casePath, const MuscleStrengths& strengths,
+                    const CompensatoryHead& head, std::string& error)
 {
-    const std::string path = MuscleFilePath(casePath);
+    const std::filesystem::path path = MuscleFilePath(casePath);
     if (strengths.NothingWeak() && !head) {
-        if (!FileExists(path) || IsFolder(path) || std::remove(path.c_str()) == 0)
+        std::error_code removeError;
+        if (!FileExists(path) || IsFolder(path) || std::filesystem::remove(path, removeError))
             return true;
-        error = "Could not remove " + path + ": " + std::strerror(errno);
+        error = "Could not remove " + PathForMessage(path) + ": " + removeError.message();
         return false;
     }
     const std::string text = EncodeMuscles(strengths, head);
     return WriteFileAtomically(path, text.data(), text.size(), error);
 }
 
-bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error)
+bool SaveMuscleFile(const std::filesystem::path& casePath, const MuscleStrengths& strengths, std::string& error)
 {
     return SaveMuscleFile(casePath, strengths, std::nullopt, error);
 }

@@ -3,6 +3,7 @@
 #include "model/HeadPosture.h"
 #include "model/MuscleStrengths.h"
 
+#include <filesystem>
 #include <string>
 
 // Muscle strengths live in a small text file beside the case, so that the
@@ -22,7 +23,7 @@ inline constexpr const char* kMuscleFileHeader = "Squinx muscle strengths 1";
 inline constexpr std::size_t kLargestMuscleFile = 4096;
 
 // "x.sd" -> "x.sd.muscles".
-std::string MuscleFilePath(const std::string& casePath);
+std::filesystem::path MuscleFilePath(const std::filesystem::path& casePath);
 
 std::string EncodeMuscles(const MuscleStrengths& strengths, const CompensatoryHead& head = std::nullopt);
 
@@ -50,12 +51,12 @@ MuscleFileResult DecodeMuscles(const std::string& text, MuscleStrengths& out);
 
 // Reads the companion of casePath. With no companion, out becomes all normal
 // and the result is none: such a case simply has no weak muscle.
-MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out, CompensatoryHead& head);
-MuscleFileResult LoadMuscleFile(const std::string& casePath, MuscleStrengths& out);
+MuscleFileResult LoadMuscleFile(const std::filesystem::path& casePath, MuscleStrengths& out, CompensatoryHead& head);
+MuscleFileResult LoadMuscleFile(const std::filesystem::path& casePath, MuscleStrengths& out);
 
 // Writes the companion of casePath, or removes it when every strength is
 // normal and no head posture is named. On failure the old companion is
 // untouched and error names the file and the reason.
-bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, const CompensatoryHead& head,
-                    std::string& error);
-bool SaveMuscleFile(const std::string& casePath, const MuscleStrengths& strengths, std::string& error);
+bool SaveMuscleFile(const std::filesystem::path& casePath, const MuscleStrengths& strengths,
+                    const CompensatoryHead& head, std::string& error);
+bool SaveMuscleFile(const std::filesystem::path& casePath, const MuscleStrengths& strengths, std::string& error);

@@ -11,6 +11,7 @@
 #include "playback/PlaybackTexts.h"
 #include "playback/RecordingReader.h"
 #include "playback/RecordingWriter.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
@@ -42,7 +43,7 @@ wxString PlaybackTimer::Text(int n) const
 
 wxString PlaybackTimer::FileName() const
 {
-    return wxString(m_player.GetRecording().FileName().c_str(), wxConvFile);
+    return ToWxString(m_player.GetRecording().FileName());
 }
 
 bool PlaybackTimer::IsRecordingModified() const
@@ -61,7 +62,7 @@ bool PlaybackTimer::OpenRecording()
     wxString path = ChooseFile(m_host.DialogParent(), Text(Text::OpenRecordingPrompt), wildcard, wxFD_OPEN);
     if (path.empty())
         return false;
-    return LoadRecordingFile(wxString(CompleteOpenName(std::string(path.fn_str())).c_str(), wxConvFile));
+    return LoadRecordingFile(ToWxString(CompleteOpenName(ToPath(path))));
 }
 
 bool PlaybackTimer::LoadRecordingFile(const wxString& path)
@@ -76,7 +77,7 @@ bool PlaybackTimer::LoadRecordingFile(const wxString& path)
 
     m_host.ShowStatusNote(Text(Text::RecordingLoadingStatus), false);
     Recording recording;
-    const RecordingReadResult result = ReadRecordingFile(std::string(path.fn_str()), recording);
+    const RecordingReadResult result = ReadRecordingFile(ToPath(path), recording);
     if (!result.Succeeded() || !m_player.Load(std::move(recording))) {
         wxString detail = DescribeRecordingError(result.error);
         if (result.line > 0)
@@ -88,7 +89,7 @@ bool PlaybackTimer::LoadRecordingFile(const wxString& path)
         return false;
     }
 
-    m_player.SetFileName(std::string(path.fn_str()));
+    m_player.SetFileName(ToPath(path));
     m_player.SetModified(false);
     m_timeDecimals = TimeDecimals(m_player.GetRecording());
     m_host.SetRowCount(m_player.RowCount());
@@ -105,7 +106,7 @@ void PlaybackTimer::SaveRecording(bool askName)
                           wxFileName(path).GetFullName());
         if (path.empty())
             return;
-        path = wxString(CompleteSaveName(std::string(path.fn_str())).c_str(), wxConvFile);
+        path = ToWxString(CompleteSaveName(ToPath(path)));
         if (wxFileExists(path) && !ConfirmReplace(m_host.DialogParent(), m_languageTable, path))
             return;
     }
@@ -116,7 +117,7 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName)
 {
     m_host.ShowStatusNote(Text(Text::RecordingSavingStatus), false);
     std::string error;
-    if (!WriteRecordingFile(std::string(fileName.fn_str()), m_player.GetRecording(), error)) {
+    if (!WriteRecordingFile(ToPath(fileName), m_player.GetRecording(), error)) {
         m_host.ShowStatusNote(wxEmptyString, false);
         const wxString shownName = FitPath(fileName);
         const wxString summary = FormatLanguageString(m_languageTable.Get(Text::SaveFailedFormat), shownName,
@@ -125,7 +126,7 @@ bool PlaybackTimer::WriteRecording(const wxString& fileName)
                     wxOK | wxICON_ERROR | wxCENTRE, m_host.DialogParent());
         return false;
     }
-    m_player.SetFileName(std::string(fileName.fn_str()));
+    m_player.SetFileName(ToPath(fileName));
     m_player.SetModified(false);
     m_host.RecordingChanged();
     m_host.ShowStatusNote(Text(Text::RecordingSavedStatus), true);

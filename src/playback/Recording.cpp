@@ -4,15 +4,16 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const char* suffix)
+bool EndsWith(const std::filesystem::path& name, const char* suffix)
 {
-    const std::string tail(suffix);
+    const std::filesystem::path::string_type& text = name.native();
+    const std::filesystem::path::string_type tail = std::filesystem::path(suffix).native();
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace
 
-bool HasRecordingExtension(const std::string& name)
+bool HasRecordingExtension(const std::filesystem::path& name)
 {
     return EndsWith(name, ".txt") || EndsWith(name, ".stx");
 }
@@ -28,7 +29,7 @@ int Recording::IntervalMs() const
     return RowCount() < 2 ? 0 : Value(1, kTimeColumn) / 2;
 }
 
-bool HasDeviceSigns(const std::string& fileName)
+bool HasDeviceSigns(const std::filesystem::path& fileName)
 {
     return EndsWith(fileName, ".txt");
 }
@@ -38,12 +39,12 @@ bool IsDeviceSignColumn(unsigned column)
     return column == 3 || column == 11 || column == 12;
 }
 
-std::string CompleteOpenName(const std::string& chosenName)
+std::filesystem::path CompleteOpenName(const std::filesystem::path& chosenName)
 {
-    return HasRecordingExtension(chosenName) ? chosenName : chosenName + ".txt";
+    return HasRecordingExtension(chosenName) ? chosenName : std::filesystem::path(chosenName) += ".txt";
 }
 
-std::string CompleteSaveName(const std::string& chosenName)
+std::filesystem::path CompleteSaveName(const std::filesystem::path& chosenName)
 {
-    return HasRecordingExtension(chosenName) ? chosenName : chosenName + ".stx";
+    return HasRecordingExtension(chosenName) ? chosenName : std::filesystem::path(chosenName) += ".stx";
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,8 +46,8 @@ public:
     int IntervalMs() const;
 
     // Where the recording was last read from or written to.
-    const std::string& FileName() const { return m_fileName; }
-    void SetFileName(std::string fileName) { m_fileName = std::move(fileName); }
+    const std::filesystem::path& FileName() const { return m_fileName; }
+    void SetFileName(std::filesystem::path fileName) { m_fileName = std::move(fileName); }
 
     // Rows changed since the file was read or written.
     bool IsModified() const { return m_modified; }
@@ -56,21 +57,21 @@ private:
     RecordingHeader m_header;
     unsigned m_columns = 0;
     std::vector<std::int32_t> m_samples;
-    std::string m_fileName;
+    std::filesystem::path m_fileName;
     bool m_modified = false;
 };
 
 // The device export stores columns 3, 11 and 12 with the opposite sign; a file
 // is taken for a device export exactly when its name ends in ".txt" (lower
 // case: "x.TXT" is not one).
-bool HasDeviceSigns(const std::string& fileName);
+bool HasDeviceSigns(const std::filesystem::path& fileName);
 bool IsDeviceSignColumn(unsigned column);
 
 // True when the name ends in ".txt" or ".stx" (case-sensitive).
-bool HasRecordingExtension(const std::string& name);
+bool HasRecordingExtension(const std::filesystem::path& name);
 
 // The name a chosen file is opened under: ".txt" is appended unless it ends in
 // ".txt" or ".stx" (case-sensitive).
-std::string CompleteOpenName(const std::string& chosenName);
+std::filesystem::path CompleteOpenName(const std::filesystem::path& chosenName);
 // The same for saving, appending ".stx".
-std::string CompleteSaveName(const std::string& chosenName);
+std::filesystem::path CompleteSaveName(const std::filesystem::path& chosenName);

@@ -35,7 +35,7 @@ public:
 
     const Recording& GetRecording() const { return m_recording; }
     std::size_t RowCount() const { return m_recording.RowCount(); }
-    void SetFileName(std::string fileName) { m_recording.SetFileName(std::move(fileName)); }
+    void SetFileName(std::filesystem::path fileName) { m_recording.SetFileName(std::move(fileName)); }
     void SetModified(bool modified) { m_recording.SetModified(modified); }
     // Changes whenever a row's shown values may have changed: a new recording,
     // an edit, a repair or another quality threshold.

@@ -3,12 +3,9 @@
 #include "playback/DecimalField.h"
 #include "playback/RecordingLayout.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/FileIo.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -29,27 +26,6 @@ bool StartsWith(const char* begin, const char* end, const char* text, std::size_
 bool IsEmptyLine(const char* begin, const char* end)
 {
     return std::all_of(begin, end, [](char c) { return c == '\r' || c == '\n'; });
-}
-
-class FileCloser {
-public:
-    explicit FileCloser(int fd) : m_fd(fd) {}
-    ~FileCloser() { ::close(m_fd); }
-    FileCloser(const FileCloser&) = delete;
-    FileCloser& operator=(const FileCloser&) = delete;
-
-private:
-    int m_fd;
-};
-
-// Bytes read, 0 at the end of the file, -1 on error.
-long long ReadChunk(int fd, char* buffer, std::size_t size)
-{
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, size);
-        if (n >= 0 || errno != EINTR)
-            return n;
-    }
 }
 
 // Truncated to thousandths, the number must fit 32 bits; a time must not lie
@@ -268,20 +244,12 @@ RecordingReadResult ParseRecording(std::string_view bytes, bool negateDeviceColu
     return parser.Finish(out);
 }
 
-RecordingReadResult ReadRecordingFile(const std::string& path, Recording& out)
+RecordingReadResult ReadRecordingFile(const std::filesystem::path& path, Recording& out)
 {
-    // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return {RecordingError::CannotOpen, 0};
-    const FileCloser closer(fd);
-
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return {RecordingError::CannotOpen, 0};
-    if (!S_ISREG(info.st_mode))
-        return {RecordingError::NotAFile, 0};
-    if (static_cast<std::uint64_t>(info.st_size) > kMaxRecordingBytes)
+    RegularFileReader file;
+    if (!file.Open(path))
+        return {file.IsNotAFile() ? RecordingError::NotAFile : RecordingError::CannotOpen, 0};
+    if (file.Size() > kMaxRecordingBytes)
         return {RecordingError::TooLarge, 0};
 
     const std::unique_ptr<char[]> buffer(new char[kReadChunkBytes]);
@@ -291,7 +259,7 @@ RecordingReadResult ReadRecordingFile(const std::string& path, Recording& out)
     std::size_t lines = 0;
     std::uint64_t total = 0;
     for (;;) {
-        const long long n = ReadChunk(fd, buffer.get(), kReadChunkBytes);
+        const long long n = file.Read(buffer.get(), kReadChunkBytes);
         if (n < 0)
             return {RecordingError::ReadFailed, 0};
         if (n == 0)
@@ -301,12 +269,12 @@ RecordingReadResult ReadRecordingFile(const std::string& path, Recording& out)
             return {RecordingError::TooLarge, 0};
         lines += static_cast<std::size_t>(std::count(buffer.get(), buffer.get() + n, '\n'));
     }
-    if (::lseek(fd, 0, SEEK_SET) != 0)
+    if (!file.Rewind())
         return {RecordingError::ReadFailed, 0};
 
     RecordingParser parser(HasDeviceSigns(path), lines);
     for (;;) {
-        const long long n = ReadChunk(fd, buffer.get(), kReadChunkBytes);
+        const long long n = file.Read(buffer.get(), kReadChunkBytes);
         if (n < 0)
             return {RecordingError::ReadFailed, 0};
         if (n == 0 || !parser.Feed(buffer.get(), static_cast<std::size_t>(n)))

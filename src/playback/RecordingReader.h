@@ -108,4 +108,4 @@ RecordingReadResult ParseRecording(std::string_view bytes, bool negateDeviceColu
 // Reads the file at path, negating the device-sign columns when the name ends
 // in ".txt". On success out is replaced, with path as its file name and not
 // modified; on failure out is not touched.
-RecordingReadResult ReadRecordingFile(const std::string& path, Recording& out);
+RecordingReadResult ReadRecordingFile(const std::filesystem::path& path, Recording& out);

@@ -90,7 +90,7 @@ bool WriteRecording(const Recording& recording, bool deviceSigns, ByteSink& sink
     return WriteHeader(recording.Header(), out) && WriteRows(recording, deviceSigns, out);
 }
 
-bool WriteRecordingFile(const std::string& path, const Recording& recording, std::string& error)
+bool WriteRecordingFile(const std::filesystem::path& path, const Recording& recording, std::string& error)
 {
     AtomicFileWriter writer;
     AtomicFileSink sink(writer);

@@ -26,4 +26,4 @@ bool WriteRecording(const Recording& recording, bool deviceSigns, ByteSink& sink
 // ".txt". The file is replaced only once the new content is complete and on
 // disk; on failure the old file is untouched and error holds an English
 // message naming the file and the system's reason.
-bool WriteRecordingFile(const std::string& path, const Recording& recording, std::string& error);
+bool WriteRecordingFile(const std::filesystem::path& path, const Recording& recording, std::string& error);

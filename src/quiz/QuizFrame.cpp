@@ -20,6 +20,7 @@
 #include "quiz/StoredAnswer.h"
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
+#include "settings/ToolkitPath.h"
 
 #include <algorithm>
 
@@ -318,7 +319,7 @@ void QuizFrame::LoadQuestionFile(const wxString& path)
 {
     ForgetQuestions();
     QuestionList questions;
-    if (ParseQuestionFile(std::string(path.fn_str()), questions) != QuestionFileStatus::Ok) {
+    if (ParseQuestionFile(ToPath(path), questions) != QuestionFileStatus::Ok) {
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::FileOpenErrorFormat), FitPath(path),
                                          "Could not open " + FitPath(path) + "."),
                     wxMessageBoxCaptionStr, wxOK | wxCENTRE, this);
@@ -596,7 +597,7 @@ void QuizFrame::OnSaveResults(wxCommandEvent&)
                                  std::string(wxDateTime::Now().FormatISODate().utf8_str())};
     const std::string csv = FormatResultsCsv(BuildReview(m_session.Questions(), TraineeAbbreviations()), heading);
     std::string error;
-    if (!WriteFileAtomically(std::string(path.fn_str()), csv.data(), csv.size(), error))
+    if (!WriteFileAtomically(ToPath(path), csv.data(), csv.size(), error))
         ShowMessage(FormatLanguageString(m_languageTable->Get(Text::SaveFailedFormat), FitPath(path),
                                          "Could not save " + FitPath(path) + "; the previous version is unchanged.") +
                         "\n\n" + wxString::FromUTF8(error),

@@ -1,24 +1,15 @@
 #include "settings/FileIo.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/NativeFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <random>
 #include <system_error>
+#include <thread>
 
-#ifndef O_CLOEXEC
-#define O_CLOEXEC 0
-#endif
-#ifndef O_DIRECTORY
-#define O_DIRECTORY 0
-#endif
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -28,57 +19,21 @@ constexpr int kTempNameAttempts = 100;
 constexpr char kTempMarker[] = ".tmp-";
 constexpr std::size_t kTempSuffixLength = 6;
 
-std::string Quoted(const std::string& path)
+std::string Quoted(const fs::path& path)
 {
-    return "\"" + path + "\"";
+    return "\"" + PathForMessage(path) + "\"";
 }
 
-std::string SystemReason(int errorNumber)
+std::string Failure(const std::string& action, const fs::path& path, native::SystemError error)
 {
-    return std::generic_category().message(errorNumber);
-}
-
-std::string Failure(const std::string& action, const std::string& path, int errorNumber)
-{
-    return "Cannot " + action + " " + Quoted(path) + ": " + SystemReason(errorNumber) + ".";
-}
-
-// Closes the descriptor when the scope ends; for read-only use, where a
-// failing close() loses nothing.
-class ScopedDescriptor {
-public:
-    explicit ScopedDescriptor(int fd) : m_fd(fd) {}
-    ~ScopedDescriptor() { ::close(m_fd); }
-    ScopedDescriptor(const ScopedDescriptor&) = delete;
-    ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
-
-private:
-    int m_fd;
-};
-
-// Reads until count bytes arrived or the file ended; -1 on error.
-long long ReadUpTo(int fd, std::uint8_t* data, std::size_t count)
-{
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = ::read(fd, data + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return -1;
-        }
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    return static_cast<long long>(done);
+    return "Cannot " + action + " " + Quoted(path) + ": " + native::DescribeSystemError(error) + ".";
 }
 
 std::string RandomSuffix()
 {
     static const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937 generator(static_cast<std::mt19937::result_type>(
-        std::random_device{}() ^ static_cast<unsigned>(::getpid()) ^
+        std::random_device{}() ^ std::hash<std::thread::id>{}(std::this_thread::get_id()) ^
         static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())));
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
     std::string suffix(kTempSuffixLength, ' ');
@@ -89,29 +44,29 @@ std::string RandomSuffix()
 
 // A symbolic link is followed so that saving keeps the link and replaces
 // the file it points to.
-std::string ResolveTarget(const std::string& path)
+fs::path ResolveTarget(const fs::path& path)
 {
     std::error_code ec;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec)))
+    if (!fs::is_symlink(fs::symlink_status(path, ec)))
         return path;
-    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : resolved.string();
+    const fs::path resolved = fs::weakly_canonical(path, ec);
+    return ec ? path : resolved;
 }
 
-std::string FolderOf(const std::string& path)
+fs::path FolderOf(const fs::path& path)
 {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.empty() ? std::string(".") : folder.string();
+    const fs::path folder = path.parent_path();
+    return folder.empty() ? fs::path(".") : folder;
 }
 
-bool IsAsciiLetterOrDigit(char c)
+bool IsAsciiLetterOrDigit(fs::path::value_type c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-bool IsTemporaryNameOf(const std::string& name, const std::string& targetName)
+bool IsTemporaryNameOf(const fs::path::string_type& name, const fs::path::string_type& targetName)
 {
-    const std::string prefix = targetName + kTempMarker;
+    const fs::path::string_type prefix = targetName + fs::path(kTempMarker).native();
     return name.size() == prefix.size() + kTempSuffixLength && name.compare(0, prefix.size(), prefix) == 0 &&
            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(), IsAsciiLetterOrDigit);
 }
@@ -119,57 +74,104 @@ bool IsTemporaryNameOf(const std::string& name, const std::string& targetName)
 // A save killed before its rename leaves its temporary file behind; the next
 // save of the same target clears it. Only regular files named by our scheme
 // go, so nothing of the user's is touched.
-void RemoveStaleTemporaries(const std::string& target)
+void RemoveStaleTemporaries(const fs::path& target)
 {
-    namespace fs = std::filesystem;
-    const std::string targetName = fs::path(target).filename().string();
+    const fs::path::string_type targetName = target.filename().native();
     std::error_code ec;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code ignored;
-        if (IsTemporaryNameOf(it->path().filename().string(), targetName) &&
+        if (IsTemporaryNameOf(it->path().filename().native(), targetName) &&
             it->symlink_status(ignored).type() == fs::file_type::regular)
             fs::remove(it->path(), ignored);
     }
 }
 
-// Opens path for reading when it is a regular file; a FIFO, folder or device
-// is refused without blocking. Returns the descriptor or -1 with error set.
-int OpenRegularFile(const std::string& path, struct stat& info, std::string& error)
-{
-    // O_NONBLOCK keeps a FIFO from blocking the open; it is refused below.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = Failure("open", path, errno);
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0)
-        error = Failure("read", path, errno);
-    else if (S_ISDIR(info.st_mode))
-        error = Quoted(path) + " is a folder, not a file.";
-    else if (!S_ISREG(info.st_mode))
-        error = Quoted(path) + " is not a regular file.";
-    else
-        return fd;
-    ::close(fd);
-    return -1;
-}
-
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out, std::string& error)
+std::string PathForMessage(const fs::path& path)
 {
-    struct stat info {};
-    const int fd = OpenRegularFile(path, info, error);
-    if (fd < 0)
+    // The bytes as they are on POSIX; converted from UTF-16 on Windows.
+    return path.u8string();
+}
+
+RegularFileReader::~RegularFileReader()
+{
+    if (m_handle != native::kNoHandle)
+        native::Close(m_handle);
+}
+
+bool RegularFileReader::Open(const fs::path& path)
+{
+    if (m_handle != native::kNoHandle)
+        native::Close(m_handle);
+    m_handle = native::kNoHandle;
+    m_path = path;
+    m_size = 0;
+    m_notAFile = false;
+    m_error.clear();
+
+    native::SystemError error = 0;
+    const native::Handle handle = native::OpenForReading(path, error);
+    if (handle == native::kNoHandle) {
+        m_error = Failure("open", path, error);
         return false;
-    ScopedDescriptor closer(fd);
+    }
+    native::FileKind kind = native::FileKind::Other;
+    if (!native::Inspect(handle, kind, m_size, error)) {
+        m_error = Failure("read", path, error);
+    } else if (kind == native::FileKind::Regular) {
+        m_handle = handle;
+        return true;
+    } else {
+        m_notAFile = true;
+        m_error =
+            Quoted(path) + (kind == native::FileKind::Folder ? " is a folder, not a file." : " is not a regular file.");
+    }
+    native::Close(handle);
+    return false;
+}
+
+long long RegularFileReader::Read(void* data, std::size_t size)
+{
+    auto* bytes = static_cast<std::uint8_t*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+        native::SystemError error = 0;
+        const long long n = native::Read(m_handle, bytes + done, size - done, error);
+        if (n < 0) {
+            m_error = Failure("read", m_path, error);
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<long long>(done);
+}
+
+bool RegularFileReader::Rewind()
+{
+    native::SystemError error = 0;
+    if (native::Rewind(m_handle, error))
+        return true;
+    m_error = Failure("read", m_path, error);
+    return false;
+}
+
+bool ReadFileBytes(const fs::path& path, std::size_t maxBytes, std::vector<std::uint8_t>& out, std::string& error)
+{
+    RegularFileReader file;
+    if (!file.Open(path)) {
+        error = file.Error();
+        return false;
+    }
 
     const auto tooLarge = [&](std::uintmax_t size) {
         error = Quoted(path) + " is too large: " + std::to_string(size) + " bytes, at most " +
                 std::to_string(maxBytes) + " are accepted.";
         return false;
     };
-    const auto reportedSize = static_cast<std::uintmax_t>(info.st_size);
+    const std::uintmax_t reportedSize = file.Size();
     if (reportedSize > maxBytes)
         return tooLarge(reportedSize);
 
@@ -179,9 +181,9 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
     std::vector<std::uint8_t> bytes(std::min(readLimit, static_cast<std::size_t>(reportedSize) + 1));
     std::size_t filled = 0;
     for (;;) {
-        const long long n = ReadUpTo(fd, bytes.data() + filled, bytes.size() - filled);
+        const long long n = file.Read(bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
-            error = Failure("read", path, errno);
+            error = file.Error();
             return false;
         }
         filled += static_cast<std::size_t>(n);
@@ -198,17 +200,17 @@ bool ReadFileBytes(const std::string& path, std::size_t maxBytes, std::vector<st
     return true;
 }
 
-bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error)
+bool ReadFileStart(const fs::path& path, std::size_t count, std::vector<std::uint8_t>& out, std::string& error)
 {
-    struct stat info {};
-    const int fd = OpenRegularFile(path, info, error);
-    if (fd < 0)
+    RegularFileReader file;
+    if (!file.Open(path)) {
+        error = file.Error();
         return false;
-    ScopedDescriptor closer(fd);
+    }
     std::vector<std::uint8_t> bytes(count);
-    const long long n = ReadUpTo(fd, bytes.data(), count);
+    const long long n = file.Read(bytes.data(), count);
     if (n < 0) {
-        error = Failure("read", path, errno);
+        error = file.Error();
         return false;
     }
     bytes.resize(static_cast<std::size_t>(n));
@@ -218,10 +220,10 @@ bool ReadFileStart(const std::string& path, std::size_t count, std::vector<std::
 
 void IgnoreFileSizeSignal()
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    native::IgnoreFileSizeSignal();
 }
 
-bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size, std::string& error)
+bool WriteFileAtomically(const fs::path& path, const void* data, std::size_t size, std::string& error)
 {
     AtomicFileWriter writer;
     if (writer.Open(path) && writer.Write(data, size) && writer.Commit())
@@ -235,56 +237,53 @@ AtomicFileWriter::~AtomicFileWriter()
     Discard();
 }
 
-bool AtomicFileWriter::Open(const std::string& path)
+bool AtomicFileWriter::Open(const fs::path& path)
 {
     Discard();
     m_error.clear();
     m_path = path;
     m_target = ResolveTarget(path);
 
-    struct stat existing {};
-    const bool replacing = ::stat(m_target.c_str(), &existing) == 0;
-    if (!replacing && errno != ENOENT)
-        return Fail("write", errno);
-    if (replacing && S_ISDIR(existing.st_mode)) {
+    std::error_code statusError;
+    const fs::file_status existing = fs::status(m_target, statusError);
+    if (statusError && existing.type() != fs::file_type::not_found) {
+        m_error = "Cannot write " + Quoted(path) + ": " + statusError.message() + ".";
+        return false;
+    }
+    const bool replacing = fs::exists(existing);
+    if (existing.type() == fs::file_type::directory) {
         m_error = "Cannot write " + Quoted(path) + ": it is a folder.";
         return false;
     }
-    if (replacing && !S_ISREG(existing.st_mode)) {
+    if (replacing && existing.type() != fs::file_type::regular) {
         m_error = "Cannot write " + Quoted(path) + ": it is not a regular file.";
         return false;
     }
 
     RemoveStaleTemporaries(m_target);
 
-    // Creating with 0666 lets the system apply the umask (and a folder's
-    // default ACL) exactly as for any newly created file.
-    for (int attempt = 0; attempt < kTempNameAttempts && m_fd < 0; ++attempt) {
-        const std::string candidate = m_target + kTempMarker + RandomSuffix();
-        m_fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_fd >= 0)
+    native::SystemError error = 0;
+    for (int attempt = 0; attempt < kTempNameAttempts && m_handle == native::kNoHandle; ++attempt) {
+        fs::path candidate = m_target;
+        candidate += kTempMarker + RandomSuffix();
+        m_handle = native::CreateNew(candidate, error);
+        if (m_handle != native::kNoHandle)
             m_tempPath = candidate;
-        else if (errno != EEXIST)
-            return Fail("create a temporary file for", errno);
+        else if (!native::IsAlreadyExists(error))
+            return Fail("create a temporary file for", error);
     }
-    if (m_fd < 0)
-        return Fail("create a temporary file for", EEXIST);
+    if (m_handle == native::kNoHandle)
+        return Fail("create a temporary file for", error);
 
-    if (replacing) {
-        // Keeping the owner is possible only for a privileged process; others
-        // keep their own ownership, as any editor saving the file would.
-        if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
-            return Fail("keep the owner of", errno);
-        if (::fchmod(m_fd, existing.st_mode & 07777) != 0)
-            return Fail("keep the permissions of", errno);
-    }
+    if (replacing && !native::TakeOwnerAndPermissions(m_handle, m_target, error))
+        return Fail("keep the permissions of", error);
     m_buffer.reserve(kWriteBufferSize);
     return true;
 }
 
 bool AtomicFileWriter::Write(const void* data, std::size_t size)
 {
-    if (m_fd < 0) {
+    if (m_handle == native::kNoHandle) {
         if (m_error.empty())
             m_error = "Cannot write: no file is open.";
         return false;
@@ -305,42 +304,34 @@ bool AtomicFileWriter::Write(const std::string& bytes)
 
 bool AtomicFileWriter::Commit()
 {
-    if (m_fd < 0) {
+    if (m_handle == native::kNoHandle) {
         if (m_error.empty())
             m_error = "Cannot save: no file is open.";
         return false;
     }
     if (!FlushBuffer())
         return false;
-    if (::fsync(m_fd) != 0)
-        return Fail("write", errno);
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0)
-        return Fail("write", errno);
-    if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0)
-        return Fail("replace", errno);
+    native::SystemError error = 0;
+    if (!native::FlushToDisk(m_handle, error))
+        return Fail("write", error);
+    const native::Handle handle = m_handle;
+    m_handle = native::kNoHandle;
+    if (!native::CloseWritten(handle, error))
+        return Fail("write", error);
+    if (!native::ReplaceAtomically(m_tempPath, m_target, error))
+        return Fail("replace", error);
     m_tempPath.clear();
-
-    // Makes the rename itself durable. The new content is already in place,
-    // so a folder that cannot be synchronised (some file systems refuse) does
-    // not turn the save into a failure.
-    const int folder = ::open(FolderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
     return true;
 }
 
 void AtomicFileWriter::Discard()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
+    if (m_handle != native::kNoHandle) {
+        native::Close(m_handle);
+        m_handle = native::kNoHandle;
     }
     if (!m_tempPath.empty()) {
-        ::unlink(m_tempPath.c_str());
+        native::Remove(m_tempPath);
         m_tempPath.clear();
     }
     m_buffer.clear();
@@ -348,17 +339,8 @@ void AtomicFileWriter::Discard()
 
 bool AtomicFileWriter::WriteToDisk(const std::uint8_t* data, std::size_t size)
 {
-    while (size > 0) {
-        const ssize_t n = ::write(m_fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return Fail("write", errno);
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+    native::SystemError error = 0;
+    return native::WriteAll(m_handle, data, size, error) || Fail("write", error);
 }
 
 bool AtomicFileWriter::FlushBuffer()
@@ -368,9 +350,9 @@ bool AtomicFileWriter::FlushBuffer()
     return written;
 }
 
-bool AtomicFileWriter::Fail(const std::string& action, int errorNumber)
+bool AtomicFileWriter::Fail(const std::string& action, int systemError)
 {
-    m_error = Failure(action, m_path, errorNumber);
+    m_error = Failure(action, m_path, systemError);
     Discard();
     return false;
 }

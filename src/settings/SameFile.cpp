@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-bool IsSameFile(const std::string& a, const std::string& b)
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     if (a.empty() || b.empty())
         return false;

@@ -241,7 +241,7 @@ Settings DecodeSettings(const std::vector<std::uint8_t>& bytes, const Settings& 
     return settings;
 }
 
-SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
+SettingsFileState LoadSettingsFile(const std::filesystem::path& path, const Settings& defaults, Settings& settings,
                                    std::vector<std::string>* corrections, std::string& error)
 {
     settings = defaults;
@@ -258,7 +258,7 @@ SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defa
     return SettingsFileState::Read;
 }
 
-bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error)
+bool SaveSettingsFile(const std::filesystem::path& path, const Settings& settings, std::string& error)
 {
     const auto fixed = EncodeSettings(settings);
     std::vector<std::uint8_t> bytes(fixed.begin(), fixed.end());

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,8 @@ enum class SettingsFileState {
 
 // Reads the first kSettingsFileSize bytes of the settings file at path, whatever
 // its size. Unless the result is Read, settings equals defaults.
-SettingsFileState LoadSettingsFile(const std::string& path, const Settings& defaults, Settings& settings,
+SettingsFileState LoadSettingsFile(const std::filesystem::path& path, const Settings& defaults, Settings& settings,
                                    std::vector<std::string>* corrections, std::string& error);
 
 // Writes the settings file atomically, keeping the old one on failure.
-bool SaveSettingsFile(const std::string& path, const Settings& settings, std::string& error);
+bool SaveSettingsFile(const std::filesystem::path& path, const Settings& settings, std::string& error);

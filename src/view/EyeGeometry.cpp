@@ -192,11 +192,12 @@ void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius)
         vertex.position = {std::cos(u) * ring, std::sin(u) * ring, minorRadius * std::sin(v)};
         return vertex;
     };
-    // The frame is drawn flat black, so only its outline shows: sixteen
-    // steps round the thin tube trace it as well as sixty did, and spare a
-    // software renderer thousands of sliver triangles on a large view. Steps
-    // at 0 and pi keep the outer and inner edge exactly where they were.
-    constexpr int kTubeSteps = 16;
+    // The frame is drawn flat black, so only its outline shows: eight steps
+    // round the thin tube trace it within a pixel even full screen, and
+    // spare a software renderer thousands of sliver triangles on a large
+    // view. Steps at 0 and pi keep the outer and inner edge exactly where
+    // they were.
+    constexpr int kTubeSteps = 8;
     for (double u = kStart; u < kTwoPi; u += kStep) {
         sink.BeginStrip(StripKind::QuadStrip);
         for (int step = 0; step <= kTubeSteps; ++step) {
@@ -206,4 +207,54 @@ void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius)
         }
         sink.EndStrip();
     }
+}
+
+void EmitFlatDisc(MeshSink& sink, double radius, int slices)
+{
+    if (slices < 3)
+        return;
+    // The rim where GLU puts it: slice i at 2 pi i / slices, from +y towards +x.
+    std::vector<Vec3> rim;
+    for (int i = 0; i < slices; ++i) {
+        const float angle = static_cast<float>(2 * kPi * i / slices);
+        rim.push_back({radius * static_cast<float>(std::sin(angle)), radius * static_cast<float>(std::cos(angle)), 0});
+    }
+    sink.BeginStrip(StripKind::Triangles);
+    const auto triangle = [&](int a, int b, int c) {
+        const Vec3& p = rim[a];
+        const Vec3& q = rim[b];
+        const Vec3& r = rim[c];
+        // Counter-clockwise seen from +z, so culling keeps it.
+        const bool counterClockwise = (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x) > 0;
+        for (int corner : {a, counterClockwise ? b : c, counterClockwise ? c : b})
+            sink.Vertex({std::nullopt, std::nullopt, rim[corner]});
+    };
+    // Every eighth rim point spans the broad middle; the thin caps between
+    // them and the rim are fanned from their first point.
+    constexpr int kHubStep = 8;
+    std::vector<int> hubs;
+    for (int i = 0; i < slices; i += kHubStep)
+        hubs.push_back(i);
+    for (std::size_t h = 0; h < hubs.size(); ++h) {
+        const int from = hubs[h];
+        const int to = h + 1 < hubs.size() ? hubs[h + 1] : slices;
+        // With a single hub its cap is the whole rim, and ends a point early.
+        for (int i = from + 1; i + 1 <= to && (i + 1) % slices != from; ++i)
+            triangle(from, i, (i + 1) % slices);
+    }
+    // The middle polygon as a zig-zag strip from both ends towards the far side.
+    std::size_t low = 0;
+    std::size_t high = hubs.size() - 1;
+    bool advanceLow = true;
+    while (high - low >= 2) {
+        if (advanceLow) {
+            triangle(hubs[low], hubs[low + 1], hubs[high]);
+            ++low;
+        } else {
+            triangle(hubs[low], hubs[high - 1], hubs[high]);
+            --high;
+        }
+        advanceLow = !advanceLow;
+    }
+    sink.EndStrip();
 }

@@ -104,3 +104,10 @@ std::array<double, 16> FacingViewer(const std::array<double, 16>& modelview);
 // A torus around the z axis as quad strips, without normals or texture
 // coordinates; the lens frames are drawn unlit.
 void EmitTorus(MeshSink& sink, double majorRadius, double minorRadius);
+
+// A flat disc in the z = 0 plane, facing +z, as triangles over the rim of a
+// GLU disk of as many slices, so it covers the same pixels. A fan from the
+// centre makes slivers that all meet there, and a software renderer tests
+// every one of them against each block of pixels they touch: these
+// triangles are few and broad instead.
+void EmitFlatDisc(MeshSink& sink, double radius, int slices);

@@ -18,7 +18,7 @@ std::vector<std::uint8_t> ConvertIrisTexture(const std::vector<std::uint8_t>& rg
     return rgba;
 }
 
-bool LoadIrisTexture(const std::string& path, std::vector<std::uint8_t>& rgba)
+bool LoadIrisTexture(const std::filesystem::path& path, std::vector<std::uint8_t>& rgba)
 {
     rgba.assign(kIrisTextureBytes, 0);
     // Opening a FIFO or a device would block start-up or read forever.

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,4 +25,4 @@ std::vector<std::uint8_t> ConvertIrisTexture(const std::vector<std::uint8_t>& rg
 // worth, however large the file. Returns false when the file cannot be
 // opened or read, or is not a regular file; rgba is then all zero bytes. A
 // short file is not an error.
-bool LoadIrisTexture(const std::string& path, std::vector<std::uint8_t>& rgba);
+bool LoadIrisTexture(const std::filesystem::path& path, std::vector<std::uint8_t>& rgba);

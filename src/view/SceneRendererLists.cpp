@@ -292,10 +292,12 @@ void SceneRenderer::BuildDisplayLists()
         glColor3f(0.1f, 0.1f, 0.1f);
         FlatLens();
     });
-    // One ring of 130 slices covers the same pixels in the same flat colour
-    // as fifty: the rings only cost time, which a full-screen view feels.
-    BuildUnlitList(DisplayList::translucentDisc,
-                   [] { WithQuadric([](GLUquadric* quadric) { gluDisk(quadric, 0, kLensRadius, 130, 1); }); });
+    // The pixels of a GLU disk of 130 slices and fifty rings, in the same flat
+    // colour, without the rings' and the centre's slivers.
+    BuildUnlitList(DisplayList::translucentDisc, [] {
+        GlMeshSink sink;
+        EmitFlatDisc(sink, kLensRadius, 130);
+    });
     BuildUnlitList(DisplayList::lensFrame, [] {
         glColor3f(0, 0, 0);
         DrawTorus(0.4, 0.014);

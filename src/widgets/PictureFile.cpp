@@ -1,6 +1,7 @@
 #include "widgets/PictureFile.h"
 
 #include "settings/FileIo.h"
+#include "settings/ToolkitPath.h"
 
 #include <wx/image.h>
 #include <wx/mstream.h>
@@ -28,5 +29,5 @@ bool WritePicturePng(const wxString& path, const wxImage& picture, std::string& 
         error = "The picture could not be drawn.";
         return false;
     }
-    return WriteFileAtomically(std::string(path.fn_str()), bytes.data(), bytes.size(), error);
+    return WriteFileAtomically(ToPath(path), bytes.data(), bytes.size(), error);
 }

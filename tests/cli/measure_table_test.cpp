@@ -68,6 +68,10 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
     EXPECT_EQ(column(lines[2], lines[2].find("-25,0")), column(lines[1], vertical)) << lines[2];
     EXPECT_EQ(column(lines[3], lines[3].find("-27,0")), column(lines[1], vertical)) << lines[3];
     EXPECT_EQ(column(lines[4], lines[4].find("2,0\u00B0 3,5")), column(lines[1], vertical)) << lines[4];
+    // Three spaces part each column from the widest cell before it.
+    const std::vector<std::string> english = Lines(PlainMeasurements({Esotropia({25, -25})}, WordsOf("English.lan")));
+    ASSERT_EQ(english.size(), 6u);
+    EXPECT_EQ(english[1].find("Horizontal"), std::string("Alternate cover   ").size()) << english[1];
 
     // A deviation that rounds to zero has no direction and no prism value.
     Measurement straight = Esotropia({});
@@ -78,13 +82,13 @@ TEST(MeasureTable, PlainTextIsAlignedInTheLanguagesWordsAndDecimalMark)
     straight.cannotTakeUpFixation = {true, false};
     // A head held other than straight is named, with the sign of its direction.
     straight.head = {-20, 0, 0};
-    const std::string english = PlainMeasurements({straight, straight}, WordsOf("English.lan"));
-    EXPECT_EQ(Lines(english)[0], "Gaze +0.0°, +0.0°   Fixing eye: L   Head turn -20.0°   (cannot fixate)");
-    EXPECT_TRUE(std::regex_search(english, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
-        << english;
-    EXPECT_NE(english.find("   (cannot fixate)\n"), std::string::npos) << english;
-    EXPECT_NE(english.find("L 0.0\u00B0   (R: cannot fixate)\n"), std::string::npos) << english;
-    EXPECT_EQ(Lines(english).size(), 13u) << "two blocks and a blank line between them";
+    const std::string twoBlocks = PlainMeasurements({straight, straight}, WordsOf("English.lan"));
+    EXPECT_EQ(Lines(twoBlocks)[0], "Gaze +0.0°, +0.0°   Fixing eye: L   Head turn -20.0°   (cannot fixate)");
+    EXPECT_TRUE(std::regex_search(twoBlocks, std::regex("\nDeviation +0\\.0\u00B0 +0\\.0\u00B0 +0\\.0\u00B0\n")))
+        << twoBlocks;
+    EXPECT_NE(twoBlocks.find("   (cannot fixate)\n"), std::string::npos) << twoBlocks;
+    EXPECT_NE(twoBlocks.find("L 0.0\u00B0   (R: cannot fixate)\n"), std::string::npos) << twoBlocks;
+    EXPECT_EQ(Lines(twoBlocks).size(), 13u) << "two blocks and a blank line between them";
 }
 
 TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
@@ -106,6 +110,14 @@ TEST(MeasureTable, TabSeparatedHasAHeaderAndTheSameColumnsInEveryRow)
     far.upward = -89.9;
     const std::string farRow = Lines(TabSeparatedMeasurements({far}, WordsOf("English.lan"))).at(1);
     EXPECT_NE(farRow.find("\t+90.0\tbeyond measurement\teso\t-89.9\t57295.7\thypo\t"), std::string::npos) << farRow;
+
+    // Both sides of rounding to zero: a twentieth of a degree is named, less
+    // is not, though its prism value may still round up.
+    Measurement slight = Esotropia({0, 0});
+    slight.inward = 0.05;
+    slight.upward = -0.049;
+    const std::string slightRow = Lines(TabSeparatedMeasurements({slight}, WordsOf("English.lan"))).at(1);
+    EXPECT_NE(slightRow.find("\t+0.1\t0.1\teso\t+0.0\t0.1\t\t"), std::string::npos) << slightRow;
 }
 
 TEST(MeasureTable, DeviationLineOfAShippedPalsyInBothLanguages)

@@ -316,6 +316,7 @@ TEST(RecordingBadInput, PipesAndFoldersAreRefusedWithoutBlocking)
 {
     Recording current = Parsed(kTwoRows);
     EXPECT_EQ(ReadRecordingFile(::testing::TempDir(), current).error, RecordingError::NotAFile);
+    EXPECT_EQ(ReadRecordingFile(TempPath("absent.txt"), current).error, RecordingError::CannotOpen);
 #ifndef _WIN32  // Windows keeps no pipes among the files.
     const std::string pipe = TempPath("pipe.txt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);

@@ -184,7 +184,7 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
     ASSERT_EQ(sink.strips.size(), 63u);
     for (const Strip& strip : sink.strips) {
         EXPECT_EQ(strip.kind, StripKind::QuadStrip);
-        ASSERT_EQ(strip.vertices.size(), 34u);
+        ASSERT_EQ(strip.vertices.size(), 18u);
         for (const MeshVertex& vertex : strip.vertices) {
             EXPECT_FALSE(vertex.normal.has_value());
             EXPECT_FALSE(vertex.texCoord.has_value());
@@ -197,6 +197,42 @@ TEST(Torus, QuadStripsAroundTheRingWithoutNormals)
     const auto& pair = sink.strips.front().vertices;
     EXPECT_NEAR(std::atan2(pair[1].position.y, pair[1].position.x) - std::atan2(pair[0].position.y, pair[0].position.x),
                 0.1, 1e-12);
+}
+
+// The disc covers its rim polygon once: every triangle faces +z, they add up
+// to the polygon's area, and each rim edge belongs to exactly one of them.
+TEST(FlatDisc, TrianglesTileTheRimPolygonOnceFacingTheViewer)
+{
+    constexpr double kTwoPi = 2 * 3.141592653589793;
+    for (const int slices : {3, 10, 16, 130}) {
+        StripCollector sink;
+        EmitFlatDisc(sink, 0.4, slices);
+        ASSERT_EQ(sink.strips.size(), 1u);
+        EXPECT_EQ(sink.strips.front().kind, StripKind::Triangles);
+        const std::vector<MeshVertex>& corners = sink.strips.front().vertices;
+        ASSERT_EQ(corners.size(), 3u * (slices - 2)) << slices;
+        // A corner's slice, counted from +y towards +x as GLU counts them.
+        const auto slice = [&](const Vec3& p) {
+            EXPECT_NEAR(std::hypot(p.x, p.y), 0.4, 1e-6);
+            EXPECT_EQ(p.z, 0);
+            return (std::lround(std::atan2(p.x, p.y) / kTwoPi * slices) + slices) % slices;
+        };
+        double area = 0;
+        std::map<std::pair<long, long>, int> edges;
+        for (std::size_t i = 0; i < corners.size(); i += 3) {
+            const Vec3& a = corners[i].position;
+            const Vec3& b = corners[i + 1].position;
+            const Vec3& c = corners[i + 2].position;
+            const double twice = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+            EXPECT_GT(twice, 0) << slices << " triangle " << i / 3;
+            area += twice / 2;
+            ++edges[{slice(a), slice(b)}], ++edges[{slice(b), slice(c)}], ++edges[{slice(c), slice(a)}];
+        }
+        EXPECT_NEAR(area, slices * 0.16 * std::sin(kTwoPi / slices) / 2, 1e-6) << slices;
+        // Counter-clockwise round the rim runs against the slices' order.
+        for (long i = 0; i < slices; ++i)
+            EXPECT_EQ((edges[{(i + 1) % slices, i}]), 1) << slices << " edge " << i;
+    }
 }
 
 TEST(SilhouetteCap, FacesOutClosesWithoutGapsAndEndsInTheOutlinePolygon)

@@ -28,6 +28,19 @@ double LatitudeOf(const Vec3& v)
     return std::atan2(v.y, std::hypot(v.x, v.z)) / kRadiansPerDegree;
 }
 
+// The skin's true slope at (x, y); the renderer takes it over a hundredth of
+// a unit, close enough.
+void ExpectSkinNormal(const MeshVertex& vertex, double x, double y)
+{
+    constexpr double h = 1e-5;
+    const double dx = (SkinDepth(x + h, y) - SkinDepth(x - h, y)) / (2 * h);
+    const double dy = (SkinDepth(x, y + h) - SkinDepth(x, y - h)) / (2 * h);
+    const double length = std::sqrt(dx * dx + dy * dy + 1);
+    ASSERT_TRUE(vertex.normal);
+    EXPECT_NEAR(vertex.normal->x, -dx / length, 0.01) << x << ", " << y;
+    EXPECT_NEAR(vertex.normal->y, -dy / length, 0.01) << x << ", " << y;
+}
+
 }  // namespace
 
 // The upper lid rides with the globe one for one, the lower a third as far;
@@ -100,33 +113,74 @@ TEST(FaceGeometry, SkinCoversTheViewAndItsNormalsFollowItsSlope)
         EXPECT_DOUBLE_EQ(skin.vertices[skin.stripStarts[row] + 1].position.y,
                          skin.vertices[skin.stripStarts[row - 1]].position.y)
             << row;
-    constexpr double h = 1e-5;
     for (const MeshVertex& vertex : skin.vertices) {
         const Vec3& p = vertex.position;
         EXPECT_NEAR(p.z, SkinDepth(p.x, p.y), 1e-12);
-        // The renderer takes its slope over a hundredth of a unit, close enough to the true one.
-        const double dx = (SkinDepth(p.x + h, p.y) - SkinDepth(p.x - h, p.y)) / (2 * h);
-        const double dy = (SkinDepth(p.x, p.y + h) - SkinDepth(p.x, p.y - h)) / (2 * h);
-        const double length = std::sqrt(dx * dx + dy * dy + 1);
-        ASSERT_TRUE(vertex.normal);
-        EXPECT_NEAR(vertex.normal->x, -dx / length, 0.01) << p.x << ", " << p.y;
-        EXPECT_NEAR(vertex.normal->y, -dy / length, 0.01) << p.x << ", " << p.y;
+        ExpectSkinNormal(vertex, p.x, p.y);
+    }
+    // The bridge of the nose stands well out of the cheeks beside it, most
+    // where it is broad, below the eyes.
+    EXPECT_GT(SkinDepth(0, -0.8) - SkinDepth(0.45, -0.8), 0.25);
+    EXPECT_GT(SkinDepth(0, -0.8), SkinDepth(0, 0.2));
+}
+
+// Each brow is thickest at its head beside the nose, arches over its outer
+// third and ends about level with its head, keeping half its thickness.
+TEST(FaceGeometry, BrowsArchAndTaperTowardsTheTemples)
+{
+    RecordingSink brows;
+    EmitBrows(brows);
+    ASSERT_EQ(brows.stripStarts.size(), 2u);
+    for (std::size_t brow = 0; brow < 2; ++brow) {
+        const std::size_t first = brows.stripStarts[brow];
+        const std::size_t end = brow + 1 < 2 ? brows.stripStarts[1] : brows.vertices.size();
+        const auto middle = [&](std::size_t pair) {
+            return (brows.vertices[first + 2 * pair].position.y + brows.vertices[first + 2 * pair + 1].position.y) / 2;
+        };
+        const auto thickness = [&](std::size_t pair) {
+            return brows.vertices[first + 2 * pair].position.y - brows.vertices[first + 2 * pair + 1].position.y;
+        };
+        const std::size_t tail = (end - first) / 2 - 1;
+        double peak = 0;
+        for (std::size_t pair = 0; pair <= tail; ++pair)
+            peak = std::max(peak, middle(pair));
+        EXPECT_GT(peak, middle(0) + 0.05) << brow;
+        EXPECT_GT(peak, middle(tail) + 0.03) << brow;
+        EXPECT_NEAR(middle(tail), middle(0), 0.05) << brow;
+        EXPECT_LT(thickness(tail), thickness(0)) << brow;
+        EXPECT_GT(thickness(tail), thickness(0) / 2) << brow;
+        // The tail lies towards the temple of its own side.
+        EXPECT_GT(std::abs(brows.vertices[first + 2 * tail].position.x), std::abs(brows.vertices[first].position.x));
     }
 }
 
-// Each lid runs from its margin to the pole of its shell, and its edge faces
-// the fissure: down from the upper lid, up from the lower.
+// Each lid runs from its margin to the pole of its shell, round near the
+// fissure and lit as the skin further out, and its edge faces the fissure:
+// down from the upper lid, up from the lower.
 TEST(FaceGeometry, LidsRunFromTheirMarginsToThePolesAndTheirEdgesFaceTheFissure)
 {
     const LidMargins margins{16, -20};
+    constexpr double kCentreX = 0.5;
     for (const bool upper : {true, false}) {
         RecordingSink lid;
-        upper ? EmitUpperLid(lid, margins, 0) : EmitLowerLid(lid, margins, 0);
+        upper ? EmitUpperLid(lid, margins, kCentreX) : EmitLowerLid(lid, margins, kCentreX);
         ASSERT_FALSE(lid.vertices.empty());
         double towardsPole = 0;
         for (const MeshVertex& vertex : lid.vertices)
             towardsPole = std::max(towardsPole, std::abs(LatitudeOf(vertex.position)));
         EXPECT_NEAR(towardsPole, 90, 1e-6) << upper;
+        const std::size_t edgeStart = lid.stripStarts.back();
+        for (std::size_t i = 0; i < edgeStart; ++i) {
+            const Vec3& p = lid.vertices[i].position;
+            const double away = std::hypot(p.x, p.y);
+            if (away <= 0.25) {
+                ASSERT_TRUE(lid.vertices[i].normal);
+                EXPECT_NEAR(lid.vertices[i].normal->x, p.x / kLidShellRadius, 1e-9) << i;
+                EXPECT_NEAR(lid.vertices[i].normal->z, p.z / kLidShellRadius, 1e-9) << i;
+            } else if (away >= 0.4) {
+                ExpectSkinNormal(lid.vertices[i], kCentreX + p.x, p.y);
+            }
+        }
         // The edge's middle vertex pair comes last but one strip: its normal points into the fissure.
         const MeshVertex& edgeMiddle = lid.vertices[lid.vertices.size() - 26];
         ASSERT_TRUE(edgeMiddle.normal);

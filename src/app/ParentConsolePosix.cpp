@@ -1,0 +1,3 @@
+#include "app/ParentConsole.h"
+
+void UseParentConsole() {}

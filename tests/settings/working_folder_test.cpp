@@ -1,0 +1,98 @@
+#include "settings/WorkingFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Spit(const fs::path& path, const std::string& content)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+class WorkingFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_root = fs::path(::testing::TempDir()) / ("working-folder-" + std::to_string(std::random_device{}()));
+        ASSERT_TRUE(fs::create_directories(m_root));
+        Spit(Shipped("English.lan"), "release 2\n");
+        Spit(Shipped("quiz/quiz_en.sqs"), "quiz 2\n");
+        Spit(Shipped(".earlier-shipped.md5"), "# sums\r\n900150983cd24fb0d6963f7d28e17f72  ./cases/first.sd\r\n");
+        Spit(Shipped("cases/first.sd"), "case 2");
+        Spit(Shipped("cases/second.sd"), "case 2");
+    }
+
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::remove_all(m_root, ec);
+    }
+
+    fs::path Shipped(const char* name) const { return m_root / "share" / name; }
+    fs::path Mine(const char* name) const { return m_root / "home" / name; }
+
+    void Update() const
+    {
+        std::string error;
+        ASSERT_TRUE(UpdateWorkingFolder(m_root / "share", m_root / "home", error)) << error;
+    }
+
+    fs::path m_root;
+};
+
+TEST_F(WorkingFolder, SeedsAnEmptyFolderWithTheShippedFilesAndTheirPristineCopies)
+{
+    Update();
+    for (const char* name : {"English.lan", "quiz/quiz_en.sqs", "cases/first.sd"}) {
+        EXPECT_EQ(Slurp(Mine(name)), Slurp(Shipped(name))) << name;
+        EXPECT_EQ(Slurp(Mine((std::string(".shipped/") + name).c_str())), Slurp(Shipped(name))) << name;
+    }
+    EXPECT_FALSE(fs::exists(Mine(".earlier-shipped.md5")));
+}
+
+// A copy is brought up to date when it still matches what was last shipped,
+// or, from the first release that kept no pristine copy, when its sum is
+// listed; an edited or unknown copy stays as the user left it.
+TEST_F(WorkingFolder, UpdatesUnchangedCopiesAndNeverOverwritesChangedOnes)
+{
+    Update();
+    Spit(Shipped("English.lan"), "release 3\n");
+    Spit(Shipped("quiz/quiz_en.sqs"), "quiz 3\n");
+    Spit(Mine("quiz/quiz_en.sqs"), "my own quiz\n");
+    Spit(Mine("cases/first.sd"), "abc");  // the first release's copy, by its sum
+    fs::remove(Mine(".shipped/cases/first.sd"));
+    Spit(Mine("cases/second.sd"), "abd");  // not a sum of the first release
+    fs::remove(Mine(".shipped/cases/second.sd"));
+
+    Update();
+    EXPECT_EQ(Slurp(Mine("English.lan")), "release 3\n");
+    EXPECT_EQ(Slurp(Mine(".shipped/English.lan")), "release 3\n");
+    EXPECT_EQ(Slurp(Mine("quiz/quiz_en.sqs")), "my own quiz\n");
+    EXPECT_EQ(Slurp(Mine(".shipped/quiz/quiz_en.sqs")), "quiz 2\n");
+    EXPECT_EQ(Slurp(Mine("cases/first.sd")), "case 2");
+    EXPECT_EQ(Slurp(Mine("cases/second.sd")), "abd");
+}
+
+TEST_F(WorkingFolder, ReportsAFolderThatCannotBeCreated)
+{
+    Spit(m_root / "file", "in the way");
+    std::string error;
+    EXPECT_FALSE(UpdateWorkingFolder(m_root / "share", m_root / "file" / "home", error));
+    EXPECT_NE(error.find((m_root / "file" / "home").string()), std::string::npos) << error;
+}
+
+}  // namespace
