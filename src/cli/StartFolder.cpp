@@ -15,11 +15,14 @@ std::string StartFolder()
 
 bool EnterWorkingFolder(std::string& startFolder, std::string& error)
 {
+    const std::filesystem::path shipped = ShippedDataFolder(SQUINX_DATA_FROM_PROGRAM);
+    return shipped.empty() || EnterWorkingFolder(shipped, UserWorkingFolder(), startFolder, error);
+}
+
+bool EnterWorkingFolder(const std::filesystem::path& shipped, const std::filesystem::path& folder,
+                        std::string& startFolder, std::string& error)
+{
     namespace fs = std::filesystem;
-    const fs::path shipped = ShippedDataFolder(SQUINX_DATA_FROM_PROGRAM);
-    if (shipped.empty())
-        return true;
-    const fs::path folder = UserWorkingFolder();
     if (folder.empty()) {
         error = "The system names no folder for the user's files (HOME, or APPDATA on Windows).";
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // The installed program changes into the user's working folder as it starts;
@@ -18,6 +19,9 @@ std::string StartFolder();
 // started in. A program in a build folder stays where it was started. False
 // with error (English) when the folder cannot be prepared.
 bool EnterWorkingFolder(std::string& startFolder, std::string& error);
+// The same for the given shipped data and working folder.
+bool EnterWorkingFolder(const std::filesystem::path& shipped, const std::filesystem::path& folder,
+                        std::string& startFolder, std::string& error);
 
 // path as the user meant it: relative names are taken from startFolder.
 std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder);

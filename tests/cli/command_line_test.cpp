@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -191,6 +195,39 @@ TEST(CommandLine, HelpAlignsTheOptionsAndPutsTheNotesAfterThem)
     }
     EXPECT_EQ(options, 17);
     EXPECT_TRUE(notesSeen);
+}
+
+// An installed program seeds the user's folder and works there, and names
+// given on its command line still count from where it was started.
+TEST(CommandLine, InstalledProgramWorksInTheUsersFolderAndKeepsTheStartFolder)
+{
+    namespace fs = std::filesystem;
+    const fs::path started = fs::current_path();
+    const fs::path root =
+        fs::path(::testing::TempDir()) / ("enter-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                          "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&started)));
+    fs::create_directories(root / "share");
+    std::ofstream(root / "share" / "English.lan") << "texts";
+    std::string startFolder;
+    std::string error;
+    ASSERT_TRUE(EnterWorkingFolder(root / "share", root / "home", startFolder, error)) << error;
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), root / "home"));
+    EXPECT_TRUE(fs::exists("English.lan"));
+    EXPECT_EQ(startFolder, started.string());
+
+    // A launcher's start folder stays; a folder that cannot be made or entered is told.
+    startFolder = "/launched/from";
+    fs::current_path(started);
+    ASSERT_TRUE(EnterWorkingFolder(root / "share", root / "home", startFolder, error)) << error;
+    EXPECT_EQ(startFolder, "/launched/from");
+    fs::current_path(started);
+    EXPECT_FALSE(EnterWorkingFolder(root / "share", "", startFolder, error));
+    EXPECT_NE(error.find("names no folder"), std::string::npos) << error;
+    std::ofstream(root / "in-the-way") << "a file";
+    EXPECT_FALSE(EnterWorkingFolder(root / "share", root / "in-the-way", startFolder, error));
+    EXPECT_NE(error.find((root / "in-the-way").string()), std::string::npos) << error;
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), started));
+    fs::remove_all(root);
 }
 
 TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)

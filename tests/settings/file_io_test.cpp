@@ -391,6 +391,16 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
     EXPECT_FALSE(ReadFileBytes(Path("ten"), 9, bytes, error));
     EXPECT_TRUE(Contains(error, "too large")) << error;
     EXPECT_EQ(bytes, std::vector<std::uint8_t>{42});
+
+    // A reader that looked at a file's start reads it again from the top.
+    RegularFileReader reader;
+    ASSERT_TRUE(reader.Open(Path("ten"))) << reader.Error();
+    char start[4] = {};
+    ASSERT_EQ(reader.Read(start, 4), 4);
+    ASSERT_TRUE(reader.Rewind()) << reader.Error();
+    char whole[12] = {};
+    EXPECT_EQ(reader.Read(whole, sizeof whole), 10);
+    EXPECT_STREQ(whole, "0123456789");
 }
 
 TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)

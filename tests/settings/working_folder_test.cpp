@@ -1,5 +1,7 @@
 #include "settings/WorkingFolder.h"
 
+#include "settings/Md5.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -87,12 +89,41 @@ TEST_F(WorkingFolder, UpdatesUnchangedCopiesAndNeverOverwritesChangedOnes)
     EXPECT_EQ(Slurp(Mine("cases/second.sd")), "abd");
 }
 
-TEST_F(WorkingFolder, ReportsAFolderThatCannotBeCreated)
+// What cannot be made or read is named and ends the update; what is neither
+// a file nor a folder is no shipped file and is passed over.
+TEST_F(WorkingFolder, ReportsWhatItCannotCreateOrReadAndPassesOverOtherEntries)
 {
     Spit(m_root / "file", "in the way");
     std::string error;
     EXPECT_FALSE(UpdateWorkingFolder(m_root / "share", m_root / "file" / "home", error));
-    EXPECT_NE(error.find((m_root / "file" / "home").string()), std::string::npos) << error;
+    EXPECT_NE(error.find((m_root / "file" / "home" / ".shipped").string()), std::string::npos) << error;
+
+    error.clear();
+    EXPECT_FALSE(UpdateWorkingFolder(m_root / "nothing", m_root / "home", error));
+    EXPECT_NE(error.find("Cannot read the folder \"" + (m_root / "nothing").string()), std::string::npos) << error;
+
+    std::error_code ec;
+    fs::create_symlink(m_root / "gone", Shipped("dangling.sd"), ec);
+    if (ec)
+        GTEST_SKIP() << "this system lets no one here make a symbolic link: " << ec.message();
+    Update();
+    EXPECT_EQ(Slurp(Mine("English.lan")), "release 2\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Mine("dangling.sd"))));
+}
+
+// The sums md5sum prints, for RFC 1321's examples and lengths about a block.
+TEST(Md5, SumsAsMd5sumPrintsThem)
+{
+    const auto sum = [](const std::string& text) {
+        return Md5Hex(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    };
+    EXPECT_EQ(sum(""), "d41d8cd98f00b204e9800998ecf8427e");
+    EXPECT_EQ(sum("abc"), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_EQ(sum("message digest"), "f96b697d7cb7938d525a2f31aaf161d0");
+    EXPECT_EQ(sum(std::string(63, 'a')), "b06521f39153d618550606be297466d5");
+    EXPECT_EQ(sum(std::string(64, 'a')), "014842d480b571495a4a0363793f7367");
+    EXPECT_EQ(sum(std::string(65, 'a')), "c743a45e0d2e6a95cb859adae0248435");
+    EXPECT_EQ(sum(std::string(128, 'a')), "e510683b3f5ffe4093d021808bc6ff70");
 }
 
 }  // namespace
