@@ -2,11 +2,12 @@
 #include "cli/FileKinds.h"
 #include "cli/StartFolder.h"
 
+#include "../support/PortableTest.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 
 #include <sstream>
 #include <string>
@@ -203,11 +204,8 @@ TEST(CommandLine, InstalledProgramWorksInTheUsersFolderAndKeepsTheStartFolder)
 {
     namespace fs = std::filesystem;
     const fs::path started = fs::current_path();
-    const fs::path root =
-        fs::path(::testing::TempDir()) / ("enter-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                          "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&started)));
-    fs::create_directories(root / "share");
-    std::ofstream(root / "share" / "English.lan") << "texts";
+    const fs::path root = MakeTempFolder("enter-");
+    Spit(root / "share" / "English.lan", "texts");
     std::string startFolder;
     std::string error;
     ASSERT_TRUE(EnterWorkingFolder(root / "share", root / "home", startFolder, error)) << error;
@@ -223,7 +221,7 @@ TEST(CommandLine, InstalledProgramWorksInTheUsersFolderAndKeepsTheStartFolder)
     fs::current_path(started);
     EXPECT_FALSE(EnterWorkingFolder(root / "share", "", startFolder, error));
     EXPECT_NE(error.find("names no folder"), std::string::npos) << error;
-    std::ofstream(root / "in-the-way") << "a file";
+    Spit(root / "in-the-way", "a file");
     EXPECT_FALSE(EnterWorkingFolder(root / "share", root / "in-the-way", startFolder, error));
     EXPECT_NE(error.find((root / "in-the-way").string()), std::string::npos) << error;
     EXPECT_TRUE(fs::equivalent(fs::current_path(), started));

@@ -17,25 +17,12 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <random>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 bool Contains(const std::string& text, const std::string& part)
 {
@@ -157,6 +144,11 @@ TEST_F(FileIoWrite, SymbolicLinkStaysAndItsTargetIsReplaced)
     ASSERT_TRUE(WriteFileAtomically(Path("link.ini"), "new", 3, error)) << error;
     EXPECT_TRUE(fs::is_symlink(Path("link.ini")));
     EXPECT_EQ(Slurp(Path("real.ini")), "new");
+    // A link that leads round in a circle is refused and stays.
+    fs::create_symlink("loop", Path("loop"));
+    EXPECT_FALSE(WriteFileAtomically(Path("loop"), "new", 3, error));
+    EXPECT_TRUE(Contains(error, "Too many levels of symbolic links")) << error;
+    EXPECT_TRUE(fs::is_symlink(Path("loop")));
     EXPECT_TRUE(LeftoverTemporaries().empty());
 #endif
 }
@@ -233,7 +225,7 @@ TEST_F(FileIoWrite, TemporariesLeftByAKilledSaveGoBeforeTheNextSave)
     Spit(Path("x.stx"), "old");
     const std::vector<std::string> others = {"x.stx.tmp-short", "x.stx.tmp-Ab12C!", "y.stx.tmp-Ab12Cd",
                                              "x.stx.tmp-Ab12Cde", "x.stx.tmp-Folder"};
-    Spit(Path("x.stx.tmp-Ab12Cd"), "left by a killed save");
+    Spit(Path("x.stx.tmp-0azAZ9"), "left by a killed save");
     for (const std::string& name : others)
         if (name != "x.stx.tmp-Folder")
             Spit(m_folder / name, "not ours");
@@ -376,8 +368,12 @@ TEST_F(FileIoRead, ReadsWholeFilesUpToTheLimit)
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "0123456789");
 
 #ifdef __linux__
-    // The system's /proc files report a size of 0 and still have content.
+    // The system's /proc files report a size of 0 and still have content;
+    // every read closes what it opened.
+    const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto openBefore = openFiles();
     ASSERT_TRUE(ReadFileBytes("/proc/self/status", 1 << 20, bytes, error)) << error;
+    EXPECT_EQ(openFiles(), openBefore);
     ASSERT_GT(bytes.size(), 5u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
     EXPECT_EQ(bytes.back(), '\n');

@@ -2,35 +2,21 @@
 
 #include "settings/Md5.h"
 
+#include "../support/PortableTest.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& path, const std::string& content)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-}
-
 class WorkingFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_root = fs::path(::testing::TempDir()) / ("working-folder-" + std::to_string(std::random_device{}()));
-        ASSERT_TRUE(fs::create_directories(m_root));
+        m_root = MakeTempFolder("working-folder-");
         Spit(Shipped("English.lan"), "release 2\n");
         Spit(Shipped("quiz/quiz_en.sqs"), "quiz 2\n");
         Spit(Shipped(".earlier-shipped.md5"), "# sums\r\n900150983cd24fb0d6963f7d28e17f72  ./cases/first.sd\r\n");

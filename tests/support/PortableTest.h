@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -38,4 +40,18 @@ inline void UnsetEnvironment(const char* name)
 #else
     unsetenv(name);
 #endif
+}
+
+// A file's bytes; empty when it cannot be read.
+inline std::string Slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Makes content the file's bytes, and its folder first where there is none.
+inline void Spit(const std::filesystem::path& path, const std::string& content)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
 }
