@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "../tests/support/PortableTest.h"
+
 // A property every input must keep; a broken one is a finding like a crash.
 #define FUZZ_CHECK(condition)                                                                                          \
     do {                                                                                                               \
@@ -17,20 +19,6 @@
             std::abort();                                                                                              \
         }                                                                                                              \
     } while (false)
-
-// A new, empty folder in root named prefix and a random suffix; aborts when
-// none can be made.
-inline std::filesystem::path MakeUniqueFolder(const std::filesystem::path& root, const std::string& prefix)
-{
-    std::mt19937_64 draw(std::random_device{}());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::error_code ec;
-        const std::filesystem::path candidate = root / (prefix + std::to_string(draw()));
-        if (std::filesystem::create_directory(candidate, ec))
-            return candidate;
-    }
-    std::abort();
-}
 
 // Makes folder the temporary folder of this process and the harnesses' scratch folders.
 inline bool PointTempFolderAt(const std::filesystem::path& folder)

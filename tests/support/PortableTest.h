@@ -9,12 +9,11 @@
 
 // What the tests ask of the operating system, said once for Linux and Windows.
 
-// A new, empty folder under the system's temporary folder, its name the
-// prefix and a random suffix; aborts when none can be made.
-inline std::filesystem::path MakeTempFolder(const std::string& prefix)
+// A new, empty folder in root named prefix and a random suffix; aborts when
+// none can be made.
+inline std::filesystem::path MakeUniqueFolder(const std::filesystem::path& root, const std::string& prefix)
 {
     std::mt19937_64 draw(std::random_device{}());
-    const std::filesystem::path root = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::error_code ec;
         const std::filesystem::path candidate = root / (prefix + std::to_string(draw()));
@@ -22,6 +21,12 @@ inline std::filesystem::path MakeTempFolder(const std::string& prefix)
             return candidate;
     }
     std::abort();
+}
+
+// The same under the system's temporary folder.
+inline std::filesystem::path MakeTempFolder(const std::string& prefix)
+{
+    return MakeUniqueFolder(std::filesystem::temp_directory_path(), prefix);
 }
 
 inline void SetEnvironment(const char* name, const char* value)
