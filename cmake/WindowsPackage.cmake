@@ -49,7 +49,7 @@ set(SQUINX_SETUP ${PROJECT_BINARY_DIR}/${SQUINX_PACKAGE_NAME}-setup.exe)
 add_custom_target(windows-package
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage_root} ${SQUINX_ZIP} ${SQUINX_SETUP}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:squinx> ${stage}/Squinx.exe
+    COMMAND ${CMAKE_STRIP} -o ${stage}/Squinx.exe $<TARGET_FILE:squinx>
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data ${stage}/data
     # The program's start-up seeding knows the first release's unchanged copies by these sums.
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/earlier-shipped.md5

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds, once, the static libraries Squinx.exe links: zlib, libpng and
 # expat, wxWidgets 3.2 with OpenGL, and GoogleTest, all from the distribution's
-# source packages, into a prefix in the cache named after wxWidgets' version.
-# A prefix without its completion mark is built again from scratch.
+# source packages, into a prefix in the cache named after wxWidgets' version;
+# then the charts' Cairo and Pango (build-cairo.sh). A prefix without its
+# completion mark is built again from scratch.
 # Prints the prefix.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -12,6 +13,7 @@ jobs="${JOBS:-2}"
 
 prefix="$(toolkit_prefix)" || { echo "No source package for wxwidgets3.2; run enable-sources.sh first." >&2; exit 1; }
 if [ -f "$prefix/.complete" ]; then
+    "$here/build-cairo.sh" "$prefix" >&2
     echo "$prefix"
     exit 0
 fi
@@ -61,7 +63,7 @@ for dsc in *.dsc; do dpkg-source --no-check -x "$dsc" >&2; done
     ../configure --host="$SQUINX_WINDOWS_HOST" --build="$(dpkg-architecture -qDEB_BUILD_GNU_TYPE)" --prefix="$prefix" \
         --with-msw --with-opengl --disable-shared --enable-unicode \
         --with-zlib=sys --with-libpng=sys --with-expat=sys --with-regex=builtin \
-        --without-libjpeg --without-libtiff --without-liblzma --without-libcurl --without-nanosvg \
+        --without-libjpeg --without-libtiff --without-liblzma --without-libcurl \
         --disable-webview --disable-mediactrl --disable-stc --disable-richtext --disable-ribbon \
         --disable-propgrid --disable-aui --disable-sound --disable-webrequest
     make -j"$jobs"
@@ -78,4 +80,5 @@ for dsc in *.dsc; do dpkg-source --no-check -x "$dsc" >&2; done
 cd /
 rm -rf "$work"
 echo "built in $(($(date +%s) - started)) s on $(date -u +%FT%TZ)" >"$prefix/.complete"
+"$here/build-cairo.sh" "$prefix" >&2
 echo "$prefix"

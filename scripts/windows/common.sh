@@ -18,6 +18,16 @@ fetch_source() {
         apt-get source --download-only "$1=$version" >&2 && return 0
         echo "$1 $version could not be fetched; trying an older version." >&2
     done
+    # A mirror may lack only the distribution's packaging of a version whose
+    # upstream tarball it has: that tarball, unpacked, serves.
+    local orig
+    for orig in "$1"_*.orig.tar.*; do
+        [ -f "$orig" ] || continue
+        echo "Using the upstream source $orig alone." >&2
+        rm -f "$1"_*.dsc
+        tar -xf "$orig"
+        return 0
+    done
     echo "No version of the source package $1 could be fetched." >&2
     return 1
 }

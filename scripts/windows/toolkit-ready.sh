@@ -5,6 +5,6 @@
 # network and installs nothing.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
-prefix="$(toolkit_prefix)" && [ -f "$prefix/.complete" ] &&
+prefix="$(toolkit_prefix)" && [ -f "$prefix/.complete" ] && [ -f "$prefix/.cairo-complete" ] &&
     PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH="" pkg-config --exists cairo pangocairo &&
     echo "$prefix"
