@@ -203,7 +203,7 @@ std::string TakeMeasureOption(const std::string& name, const std::string& value,
     } else if (name == "--distance") {
         if (value != "far" && value != "near")
             return "the distance '" + Shown(value) + "' is not far or near";
-        command.near = value == "near";
+        command.atNear = value == "near";
     } else if (name == "--fixing") {
         command.fixing = ParseEye(value);
         if (!command.fixing)

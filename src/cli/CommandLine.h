@@ -36,7 +36,7 @@ struct CommandLine {
     // the nine positions instead of one gaze; tab-separated output.
     double gazeRight = 0;
     double gazeUp = 0;
-    std::optional<bool> near;
+    std::optional<bool> atNear;
     std::optional<Eye> fixing;
     std::array<Prism, kEyeCount> prisms{};
     // Measure: the head's posture, degrees: the face turned towards the

@@ -21,8 +21,8 @@ int RunMeasureCommand(const CommandLine& command, const std::string& startFolder
     Examination examination;
     if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
-    if (command.near)
-        examination.SetDistance(*command.near ? kBlendSliderNear : kBlendSliderFar);
+    if (command.atNear)
+        examination.SetDistance(*command.atNear ? kBlendSliderNear : kBlendSliderFar);
     examination.SetPrism(Eye::one, command.prisms[0]);
     examination.SetPrism(Eye::two, command.prisms[1]);
     examination.SetHead({command.headTurn, command.headTilt, 0});

@@ -8,8 +8,10 @@
 namespace {
 
 // GTK translates its texts through gettext, which reads LC_MESSAGES only.
-void UseSystemMessages(const wxLanguageInfo* info)
+// Windows has no such category: there the toolkit's own catalogues serve.
+void UseSystemMessages([[maybe_unused]] const wxLanguageInfo* info)
 {
+#ifdef LC_MESSAGES
     if (info) {
         const std::string name(info->CanonicalName.utf8_str());
         for (const char* suffix : {".UTF-8", ".utf8", ""})
@@ -17,6 +19,7 @@ void UseSystemMessages(const wxLanguageInfo* info)
                 return;
     }
     std::setlocale(LC_MESSAGES, "C");
+#endif
 }
 
 }  // namespace

@@ -138,11 +138,18 @@ bool WriteAll(Handle handle, const void* data, std::size_t size, SystemError& er
     return true;
 }
 
-bool TakeOwnerAndPermissions(Handle, const std::filesystem::path&, SystemError&)
+bool TakeOwnerAndPermissions(Handle handle, const std::filesystem::path& replaced, SystemError& error)
 {
-    // ReplaceFileW carries the replaced file's security descriptor and
-    // attributes over to its successor.
-    return true;
+    // The successor keeps the attributes a user may have set on the file; its
+    // security comes from the folder, as for any new file there.
+    const DWORD attributes = ::GetFileAttributesW(replaced.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true;
+    FILE_BASIC_INFO info{};
+    info.FileAttributes = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+    return info.FileAttributes == 0 || ::SetFileInformationByHandle(Win(handle), FileBasicInfo, &info, sizeof info) ||
+           Failed(error);
 }
 
 bool FlushToDisk(Handle handle, SystemError& error)
@@ -157,15 +164,8 @@ bool CloseWritten(Handle handle, SystemError& error)
 
 bool ReplaceAtomically(const std::filesystem::path& from, const std::filesystem::path& target, SystemError& error)
 {
-    // ReplaceFileW keeps the target's permissions and attributes; it needs an
-    // existing target, so a new file is moved into place instead.
-    if (::ReplaceFileW(target.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-        return true;
-    const DWORD replaceError = ::GetLastError();
-    if (replaceError != ERROR_FILE_NOT_FOUND) {
-        error = static_cast<SystemError>(replaceError);
-        return false;
-    }
+    // One rename: ReplaceFileW moves the old file aside first, so a process
+    // ended between its steps would leave neither version in place.
     return ::MoveFileExW(from.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
            Failed(error);
 }

@@ -14,7 +14,7 @@ std::filesystem::path ToPath(const wxString& name)
     if constexpr (kWideNames)
         return std::filesystem::path(name.ToStdWstring());
     else
-        return std::filesystem::path(std::string(name.fn_str()));
+        return std::filesystem::path(std::string(name.mb_str(wxConvFile)));
 }
 
 wxString ToWxString(const std::filesystem::path& path)
