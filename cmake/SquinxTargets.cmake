@@ -44,14 +44,20 @@ endfunction()
 # sanitizer run of `make test` needs no GUI library).
 add_custom_target(unit-tests)
 
+# Test programs under Wine find the build machine's files on its drive Z:.
+set(SQUINX_TEST_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(SQUINX_TEST_SOURCE_DIR Z:${PROJECT_SOURCE_DIR})
+endif()
+
 # What every unit-test source is compiled with.
 function(squinx_unit_test_code name)
     target_link_libraries(${name} PRIVATE GTest::gtest)
     target_compile_options(${name} PRIVATE ${SQUINX_WARNINGS})
     squinx_test_code(${name})
     target_compile_definitions(${name} PRIVATE
-        SQUINX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
-        SQUINX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+        SQUINX_TEST_DATA_DIR="${SQUINX_TEST_SOURCE_DIR}/tests/data"
+        SQUINX_DATA_DIR="${SQUINX_TEST_SOURCE_DIR}/data")
 endfunction()
 
 # Parsing GoogleTest's header and the standard library's took about half of

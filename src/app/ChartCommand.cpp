@@ -3,6 +3,7 @@
 #include "app/PatientApp.h"
 #include "frame/FrameCharts.h"
 #include "cli/DisplayCheck.h"
+#include "cli/NineCommand.h"
 #include "cli/StartFolder.h"
 #include "frame/PatientFrame.h"
 #include "widgets/PictureFile.h"
@@ -63,12 +64,26 @@ bool WaitForGL(EyesCanvas& canvas)
     return true;
 }
 
+// The sheet's panels have the default view's size, as drawn off-screen, even
+// where the system's controls and decorations leave the view another one;
+// sized before it is shown, as Wine resizes a shown view's GL surface late.
+void SizeViewAsDrawnOffscreen(PatientFrame& frame)
+{
+    const wxSize wanted(kNineViewWidth, kNineViewHeight);
+    for (int attempt = 0; attempt < 3 && frame.View().GetClientSize() != wanted; ++attempt) {
+        frame.SetClientSize(frame.GetClientSize() + wanted - frame.View().GetClientSize());
+        frame.Layout();
+        wxYield();
+    }
+}
+
 int Draw(PatientFrame& frame, const CommandLine& command, const wxString& output, ConsoleDialogHook& hook,
          std::ostream& err)
 {
     std::string error;
     // GL needs a window on the display; it is shown where nobody sees it.
     frame.Move(-10000, -10000);
+    SizeViewAsDrawnOffscreen(frame);
     frame.Show(true);
     if (!WaitForGL(frame.View()) || hook.Spoke()) {
         err << "squinx: the view could not be drawn (OpenGL)\n";

@@ -52,5 +52,6 @@ std::string ResolveFromStartFolder(const std::string& path, const std::string& s
     const std::filesystem::path given(path);
     if (startFolder.empty() || path.empty() || given.is_absolute())
         return path;
-    return (std::filesystem::path(startFolder) / given).string();
+    // One kind of separator in what the title and messages show (Windows has two).
+    return (std::filesystem::path(startFolder) / given).make_preferred().string();
 }

@@ -109,16 +109,20 @@ TEST(QuizCheck, ReportsOneFaultOfEachKindAtItsLine)
     EXPECT_EQ(RunCheck(folder.Folder(), "absent.sqs", out, err), 1);
     EXPECT_NE(err.find("absent.sqs"), std::string::npos) << err;
 
-    // A folder named as the case, and a path written with Windows separators.
+    // A folder named as the case, and a path written with Windows separators,
+    // which only Windows takes.
     const std::string windowsPath = folder.Folder() + "\\cases\\good.sd";
+#ifdef _WIN32
+    const std::string kWindowsPathMessage;
+#else
+    const std::string kWindowsPathMessage =
+        "8: case file \"" + windowsPath + "\" does not exist; use \"/\" between folders\n";
+#endif
     EXPECT_EQ(Messages("[QUESTION]\nQuestion=Q\nFile=" + folder.Path("cases") +
                        "\nAnswerBox=TEXT\nAnswer=a,1\n"
                        "[QUESTION]\nQuestion=Q\nFile=" +
                        windowsPath + "\nAnswerBox=TEXT\nAnswer=a,1\n"),
-              "3: case file \"" + folder.Path("cases") +
-                  "\" is not a file\n"
-                  "8: case file \"" +
-                  windowsPath + "\" does not exist; use \"/\" between folders\n");
+              "3: case file \"" + folder.Path("cases") + "\" is not a file\n" + kWindowsPathMessage);
 }
 
 TEST(QuizCheck, NamesTheLikelySlip)

@@ -32,10 +32,19 @@ TEST(ListLanguageFiles, ListsOnlyVisibleRegularLanFiles)
 TEST(ListLanguageFiles, SortsByByteOrderWhateverTheCreationOrder)
 {
     TempFolder folder;
-    for (const char* name : {"b.lan", "aa.lan", "B.lan", "a.lan", "\xC4rzte.lan"})
+#ifdef _WIN32
+    // Windows takes neither names that differ only in case nor bytes outside
+    // UTF-16 for one.
+    const Names created = {"b.lan", "aa.lan", "C.lan", "a.lan"};
+    const Names sorted = {"C.lan", "a.lan", "aa.lan", "b.lan"};
+#else
+    const Names created = {"b.lan", "aa.lan", "C.lan", "B.lan", "a.lan", "\xC4rzte.lan"};
+    const Names sorted = {"B.lan", "C.lan", "a.lan", "aa.lan", "b.lan", "\xC4rzte.lan"};
+#endif
+    for (const std::string& name : created)
         folder.Write(name, "");
 
-    EXPECT_EQ(ListLanguageFiles(folder.Folder()), (Names{"B.lan", "a.lan", "aa.lan", "b.lan", "\xC4rzte.lan"}));
+    EXPECT_EQ(ListLanguageFiles(folder.Folder()), sorted);
 }
 
 TEST(ListLanguageFiles, ListsAllOfMoreThanAHundredFiles)

@@ -20,10 +20,13 @@ std::int32_t ReadField(const std::string& field, bool negate = false)
 }
 
 // What the C library makes of the field once its commas are points.
+// A field without a number reads as 0, whatever sign a C library leaves on it.
 double LibraryValue(std::string field)
 {
     std::replace(field.begin(), field.end(), ',', '.');
-    return std::strtod(field.c_str(), nullptr);
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    return end == field.c_str() ? 0.0 : value;
 }
 
 std::string Printed(const char* format, std::int64_t value)

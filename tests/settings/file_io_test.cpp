@@ -1,11 +1,14 @@
 #include "../support/FileSizeLimit.h"
 #include "../support/PortableTest.h"
 #include "settings/FileIo.h"
+#include "settings/NativeFile.h"
 #include "settings/SameFile.h"
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -28,6 +31,18 @@ bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
 }
+
+// The system's own words for a missing file, a missing folder on the way to
+// one, and a file standing where a folder should.
+#ifdef _WIN32
+const std::string kNoFile = native::DescribeSystemError(ERROR_FILE_NOT_FOUND);
+const std::string kNoFolder = native::DescribeSystemError(ERROR_PATH_NOT_FOUND);
+const std::string kFileAsFolder = kNoFolder;
+#else
+const std::string kNoFile = "No such file or directory";
+const std::string kNoFolder = kNoFile;
+const std::string kFileAsFolder = "Not a directory";
+#endif
 
 #ifndef _WIN32
 mode_t ModeOf(const fs::path& path)
@@ -158,12 +173,12 @@ TEST_F(FileIoWrite, UnusableTargetsFailWithTheReason)
     Spit(Path("plain"), "content");
     std::string error;
     EXPECT_FALSE(WriteFileAtomically(Path("plain").string() + "/child", "x", 1, error));
-    EXPECT_TRUE(Contains(error, "Not a directory")) << error;
+    EXPECT_TRUE(Contains(error, kFileAsFolder)) << error;
     EXPECT_TRUE(Contains(error, "plain/child")) << error;
     EXPECT_EQ(Slurp(Path("plain")), "content");
 
     EXPECT_FALSE(WriteFileAtomically(Path("missing/x.sd"), "x", 1, error));
-    EXPECT_TRUE(Contains(error, "No such file or directory")) << error;
+    EXPECT_TRUE(Contains(error, kNoFolder)) << error;
     EXPECT_FALSE(fs::exists(Path("missing")));
 
     fs::create_directory(Path("folder"));
@@ -405,7 +420,7 @@ TEST_F(FileIoRead, RefusesMissingFilesFoldersAndPipes)
     const std::vector<std::uint8_t> before = bytes;
     std::string error;
     EXPECT_FALSE(ReadFileBytes(Path("absent.sd"), 1000, bytes, error));
-    EXPECT_TRUE(Contains(error, "absent.sd") && Contains(error, "No such file")) << error;
+    EXPECT_TRUE(Contains(error, "absent.sd") && Contains(error, kNoFile)) << error;
 
     fs::create_directory(Path("dir.sd"));
     EXPECT_FALSE(ReadFileBytes(Path("dir.sd"), 1000, bytes, error));
