@@ -23,8 +23,7 @@ MUTANTS_FILE_BUDGET ?= 600
 MUTANTS_LIMIT       ?= 0
 # `make windows`: Squinx.exe cross-built with MinGW-w64, packed as a zip and
 # an installer; `make test-windows` runs the unit tests and the command line
-# under Wine. The toolkit is cross-built once into a cache. Unfinished: the
-# toolkit lacks Cairo and Pango, so both stop at configuring (see README).
+# under Wine. The toolkit is cross-built once into a cache (see README).
 WINDOWS_BUILD ?= build-windows
 
 .PHONY: deps configure build run test test-asan test-asan-gui bench fuzz mutants clean screenshot install package format format-check windows test-windows
