@@ -53,11 +53,10 @@ cpu = 'x86_64'
 endian = 'little'
 EOF
 
-autotools() {
+# Configures an autotools package for static Windows libraries.
+configure_static() {
     ./configure --host="$SQUINX_WINDOWS_HOST" --build="$build_type" --prefix="$prefix" \
         --disable-shared --enable-static "$@"
-    make -j"$jobs"
-    make install
 }
 
 # Static libraries for Windows, no tests, no documentation.
@@ -82,8 +81,7 @@ meson_build pixman -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled -Dopenmp=di
 (
     cd cairo-*/
     find . \( -name aclocal.m4 -o -name configure -o -name Makefile.in -o -name config.h.in \) -exec touch {} +
-    ./configure --host="$SQUINX_WINDOWS_HOST" --build="$build_type" --prefix="$prefix" --disable-shared --enable-static \
-        CFLAGS="-O2 -Wp,-U_FORTIFY_SOURCE" \
+    configure_static CFLAGS="-O2 -Wp,-U_FORTIFY_SOURCE" \
         --enable-win32 --enable-win32-font --enable-png --enable-pdf --enable-svg --enable-ps \
         --disable-xlib --disable-xcb --disable-ft --disable-fc --disable-gobject --disable-interpreter \
         --disable-script --disable-trace --disable-full-testing --disable-gtk-doc
@@ -92,13 +90,17 @@ meson_build pixman -Dtests=disabled -Dgtk=disabled -Dlibpng=disabled -Dopenmp=di
     sed -i 's/^Cflags: \(.*\)$/Cflags: \1 -DCAIRO_WIN32_STATIC_BUILD/' "$prefix/lib/pkgconfig/cairo.pc"
 ) >&2
 
-(cd libffi-*/ && autotools --disable-docs --disable-multi-os-directory) >&2
+(
+    cd libffi-*/
+    configure_static --disable-docs --disable-multi-os-directory
+    make -j"$jobs"
+    make install
+) >&2
 
 # The libraries alone: PCRE2's POSIX test does not link statically for Windows.
 (
     cd pcre2-*/
-    ./configure --host="$SQUINX_WINDOWS_HOST" --build="$build_type" --prefix="$prefix" --disable-shared --enable-static \
-        --disable-pcre2-16 --disable-pcre2-32 --enable-pcre2-8
+    configure_static --disable-pcre2-16 --disable-pcre2-32 --enable-pcre2-8
     make -j"$jobs" libpcre2-8.la libpcre2-posix.la
     make install-libLTLIBRARIES install-includeHEADERS install-nodist_includeHEADERS install-pkgconfigDATA
 ) >&2

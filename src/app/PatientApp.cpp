@@ -7,6 +7,8 @@
 #include "resources/Resources.h"
 #include "settings/FileIo.h"
 
+#include <wx/log.h>
+
 std::vector<wxString> PatientApp::s_filesToOpen;
 
 void PatientApp::SetFilesToOpen(std::vector<wxString> files)
@@ -45,6 +47,9 @@ PatientFrame* PatientApp::BuildMainWindow()
 
 bool PatientApp::OnInit()
 {
+    // The toolkit's debugging notes, such as a constrained panel laid out by
+    // its own Layout, are no business of the user at the terminal.
+    wxLog::SetLogLevel(wxLOG_Info);
     PatientFrame* frame = BuildMainWindow();
     if (!frame)
         return false;
