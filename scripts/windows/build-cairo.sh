@@ -41,7 +41,6 @@ c_args = ['-I$prefix/include', '-DCAIRO_WIN32_STATIC_BUILD']
 cpp_args = ['-I$prefix/include', '-DCAIRO_WIN32_STATIC_BUILD']
 c_link_args = ['-L$prefix/lib']
 cpp_link_args = ['-L$prefix/lib']
-prefer_static = true
 
 [properties]
 pkg_config_libdir = '$PKG_CONFIG_LIBDIR'
@@ -156,7 +155,8 @@ meson_build fribidi -Ddocs=false >&2
 meson_build harfbuzz -Dglib=disabled -Dgobject=disabled -Dcairo=disabled -Dfreetype=disabled \
     -Dicu=disabled -Dgraphite2=disabled -Dtests=disabled -Ddocs=disabled -Dintrospection=disabled \
     -Dbenchmark=disabled >&2
-meson_build pango1.0 -Dintrospection=disabled -Dgtk_doc=false -Dinstall-tests=false \
+# Pango's own tools link with what the static libraries beneath it need.
+meson_build pango1.0 -Dprefer_static=true -Dintrospection=disabled -Dgtk_doc=false -Dinstall-tests=false \
     -Dfontconfig=disabled -Dfreetype=disabled -Dxft=disabled -Dlibthai=disabled -Dsysprof=disabled -Dcairo=enabled >&2
 
 cd /
