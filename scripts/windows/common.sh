@@ -5,16 +5,16 @@ SQUINX_WINDOWS_HOST=x86_64-w64-mingw32
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
-# The version of a source package as the apt lists know it, empty when unknown.
-source_version() {
-    apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1
+# The versions of a source package the apt lists know, newest first.
+source_versions() {
+    apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -rV | uniq
 }
 
 # Downloads a source package into the current folder, newest version first,
 # falling back to older ones a mirror may still serve when it lacks the newest.
 fetch_source() {
     local version
-    for version in $(apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -rV | uniq); do
+    for version in $(source_versions "$1"); do
         apt-get source --download-only "$1=$version" >&2 && return 0
         echo "$1 $version could not be fetched; trying an older version." >&2
     done
@@ -36,6 +36,6 @@ fetch_source() {
 # lists offer now; empty when they offer none.
 toolkit_prefix() {
     local version
-    version="$(source_version wxwidgets3.2)"
+    version="$(source_versions wxwidgets3.2 | head -n 1)"
     [ -n "$version" ] && echo "$SQUINX_WINDOWS_CACHE/wxwidgets-${version//[:+~]/_}"
 }

@@ -79,7 +79,7 @@ if [ -z "$entries" ]; then
     exit 1
 fi
 if [ -f "$target" ] && [ "$(cat "$target")" = "$entries" ]; then
-    [ -n "$(source_version wxwidgets3.2)" ] && exit 0
+    [ -n "$(source_versions wxwidgets3.2)" ] && exit 0
 else
     echo "Enabling source packages in $target"
     printf '%s\n' "$entries" | "${sudo_cmd[@]}" tee "$target" >/dev/null

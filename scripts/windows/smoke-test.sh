@@ -16,18 +16,6 @@ mkdir -p "$work"
 cp -r "$root/data" "$work/linux"
 cp -r "$root/data" "$work/windows"
 
-failures=0
-passes=0
-report() {
-    if [ "$1" = 0 ]; then
-        passes=$((passes + 1))
-        echo "ok: $2"
-    else
-        failures=$((failures + 1))
-        echo "FAILED: $2"
-    fi
-}
-
 # Runs one command line in both folders; the exit codes must agree, and the
 # standard output too (Windows' line ends aside).
 both() {
@@ -78,11 +66,19 @@ opens_case() {
     return "$opened"
 }
 
+failures=0
+passes=0
+# Runs one check, named first, and counts it.
 check() {
-    local name="$1" status=0
+    local name="$1"
     shift
-    "$@" || status=$?
-    report "$status" "$name"
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok: $name"
+    else
+        failures=$((failures + 1))
+        echo "FAILED: $name"
+    fi
 }
 
 check "--convert of the shipped device export, byte for byte" converted sample.txt converted.stx

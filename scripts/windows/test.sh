@@ -13,6 +13,8 @@ linux_build="$(realpath -m "$2")"
 [ -f "$linux_build/CMakeCache.txt" ] || cmake -S "$root" -B "$linux_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 nice -n 15 cmake --build "$linux_build" -j"${JOBS:-2}" --target squinx
 
+xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24")
+
 # One Wine prefix in the cache, made once; a wineserver kept alive for the
 # whole run spares every test program Wine's start-up.
 export WINEPREFIX="$SQUINX_WINDOWS_CACHE/wine" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
@@ -29,11 +31,9 @@ wine cmd /c exit >/dev/null 2>&1 </dev/null
 # Windows' OpenGL, which draws the nine positions, needs a display under Wine.
 # Wine now and then ends a program before its first line, with no output: a
 # test failing so runs once more.
-(cd "$windows_build" && xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest -L unit --no-tests=error --output-on-failure --repeat until-pass:2 -j"${JOBS:-2}")
+(cd "$windows_build" && "${xvfb[@]}" ctest -L unit --no-tests=error --output-on-failure --repeat until-pass:2 -j"${JOBS:-2}")
 # The zip's program, as a user unpacks it.
 unpacked="$windows_build/unpacked"
 rm -rf "$unpacked"
 unzip -q "$windows_build"/Squinx-*-windows-x64.zip -d "$unpacked"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$here/smoke-test.sh" "$linux_build/squinx" \
-    "$(echo "$unpacked"/Squinx-*/Squinx.exe)" "$windows_build/smoke"
+"${xvfb[@]}" "$here/smoke-test.sh" "$linux_build/squinx" "$(echo "$unpacked"/Squinx-*/Squinx.exe)" "$windows_build/smoke"
