@@ -10,6 +10,9 @@ linux="$1"
 windows="$2"
 work="$3"
 wine_program="$(command -v wine64 || command -v wine)"
+# Wine hands the program its arguments in UTF-16 from the locale's encoding;
+# both programs then speak the same language too.
+export LC_ALL=C.UTF-8
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -46,6 +49,14 @@ checked_quiz() {
 chart() {
     both "$1-$2" "--$1" "cases/$2.sd" "$1-$2.png" &&
         python3 "$here/compare-png.py" "$work/linux/$1-$2.png" "$work/windows/$1-$2.png"
+}
+
+# Names outside every ANSI code page arrive whole, read and written.
+unicode_names() {
+    local name="cases/Δ-esotropia.sd"
+    cp "$work/linux/cases/esotropia-left.sd" "$work/linux/$name"
+    cp "$work/windows/cases/esotropia-left.sd" "$work/windows/$name"
+    both measure-unicode --measure "$name" && converted sample.txt "Δ-converted.stx"
 }
 
 # The window itself: a case named on the command line opens in it, its name
@@ -91,6 +102,7 @@ for case in esotropia-left sixth-nerve-palsy-right; do
     check "--nine of $case within tolerance" chart nine "$case"
 done
 
+check "names outside the code page, in --measure and --convert" unicode_names
 check "the window opens a case named on the command line" opens_case
 
 echo "smoke: $passes passed, $failures failed"

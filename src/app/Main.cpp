@@ -1,6 +1,7 @@
 #include "app/ChartCommand.h"
 #include "app/ParentConsole.h"
 #include "app/PatientApp.h"
+#include "app/ProgramInput.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleCommands.h"
 #include "cli/DisplayCheck.h"
@@ -59,10 +60,10 @@ int RunNinePositions(const CommandLine& command, const std::string& startFolder,
 // before the toolkit would.
 int main(int argc, char** argv)
 {
-    const CommandLine command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const CommandLine command = ParseCommandLine(ProgramArguments(argc, argv));
     if (command.action != Action::StartProgram)
         UseParentConsole();
-    std::string startFolder = StartFolder();
+    std::string startFolder = EnvironmentText(kStartFolderVariable);
     std::string folderError;
     if (!EnterWorkingFolder(startFolder, folderError)) {
         std::cerr << "squinx: " << folderError << '\n';

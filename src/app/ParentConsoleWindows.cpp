@@ -3,9 +3,20 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 namespace {
+
+UINT codePageBefore = 0;
+
+// The console is the caller's, and goes on showing its own programs' output.
+void RestoreCodePage()
+{
+    std::cout.flush();
+    std::cerr.flush();
+    ::SetConsoleOutputCP(codePageBefore);
+}
 
 // A stream the caller redirected to a file or a pipe stays where it points.
 bool Unconnected(DWORD stream)
@@ -26,4 +37,8 @@ void UseParentConsole()
         std::cout.clear();
     if (errors && std::freopen("CONOUT$", "w", stderr))
         std::cerr.clear();
+    // The commands print names and texts in UTF-8.
+    codePageBefore = ::GetConsoleOutputCP();
+    if (::SetConsoleOutputCP(CP_UTF8))
+        std::atexit(RestoreCodePage);
 }

@@ -17,13 +17,12 @@ constexpr int kFailure = 1;
 
 int RunHessCommand(const CommandLine& command, const std::string& startFolder, std::ostream& err)
 {
-    const std::string casePath = ResolveFromStartFolder(command.files[0], startFolder);
     ProgramChoices choices;
     Examination examination;
     if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
 
-    const std::string caseName = std::filesystem::path(casePath).stem().string();
+    const std::string caseName = ResolveFromStartFolder(command.files[0], startFolder).stem().u8string();
     const ChartDrawing drawing = LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                                                  HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
     std::string error;

@@ -81,10 +81,10 @@ int RunNineCommand(const CommandLine& command, const std::string& startFolder, s
         err << "squinx: " << kIrisTextureFile
             << ": the iris texture could not be loaded; the iris is drawn "
                "without a pattern\n";
-    const std::string output = ResolveFromStartFolder(command.files[1], startFolder);
+    const std::filesystem::path output = ResolveFromStartFolder(command.files[1], startFolder);
     std::vector<unsigned char> bytes;
     if (!DrawPicturePng(sheet, bytes)) {
-        err << "squinx: " << output << ": the picture could not be drawn\n";
+        err << "squinx: " << PathForMessage(output) << ": the picture could not be drawn\n";
         return kFailure;
     }
     std::string error;

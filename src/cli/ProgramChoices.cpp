@@ -2,26 +2,28 @@
 
 #include "lang/DesktopLanguage.h"
 #include "lang/LanguageFiles.h"
+#include "lang/Latin1Utf8.h"
 
 #include <vector>
 
 namespace {
 
-std::string InFolder(const std::string& folder, const std::string& name)
+std::filesystem::path InFolder(const std::filesystem::path& folder, const std::string& utf8Name)
 {
-    return folder.empty() ? name : folder + "/" + name;
+    return folder / std::filesystem::u8path(utf8Name);
 }
 
 }  // namespace
 
-bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std::string& error)
+bool LoadProgramChoices(const std::filesystem::path& folder, ProgramChoices& choices, std::string& error)
 {
     std::string settingsError;
     const SettingsFileState state =
         LoadSettingsFile(InFolder(folder, kSettingsFileName), Settings{}, choices.settings, nullptr, settingsError);
 
     const std::vector<std::string> files = ListLanguageFiles(folder.empty() ? "." : folder);
-    std::string wanted = choices.settings.languageFile;
+    // The settings keep the name in Latin-1, the folder's names are UTF-8.
+    std::string wanted = Latin1ToUtf8(choices.settings.languageFile);
     if (state == SettingsFileState::Missing) {
         std::vector<std::string> codes;
         for (const std::string& file : files)

@@ -3,6 +3,7 @@
 #include "lang/LanguageTable.h"
 #include "settings/SettingsFile.h"
 
+#include <filesystem>
 #include <string>
 
 // What the window would start with in the working folder, for the commands
@@ -17,4 +18,4 @@ struct ProgramChoices {
 // desktop asks for; when that file cannot be read, the first of the folder's
 // others that can, as the window does. False, with an English reason in
 // error, when no language file in folder can be read.
-bool LoadProgramChoices(const std::string& folder, ProgramChoices& choices, std::string& error);
+bool LoadProgramChoices(const std::filesystem::path& folder, ProgramChoices& choices, std::string& error);

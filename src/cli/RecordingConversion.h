@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -10,5 +11,5 @@
 // repair does. The output is replaced only once it is complete. On failure
 // error holds an English message that names the file and, for a file that
 // cannot be read, the line.
-bool ConvertRecording(const std::string& input, const std::string& output, std::optional<double> repairThreshold,
-                      std::string& error);
+bool ConvertRecording(const std::filesystem::path& input, const std::filesystem::path& output,
+                      std::optional<double> repairThreshold, std::string& error);

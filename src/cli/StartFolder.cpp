@@ -3,15 +3,8 @@
 #include "settings/FileIo.h"
 #include "settings/WorkingFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-std::string StartFolder()
-{
-    const char* folder = std::getenv(kStartFolderVariable);
-    return folder ? folder : "";
-}
 
 bool EnterWorkingFolder(std::string& startFolder, std::string& error)
 {
@@ -32,12 +25,12 @@ bool EnterWorkingFolder(const std::filesystem::path& shipped, const std::filesys
     std::error_code ec;
     const fs::path here = fs::current_path(ec);
     if (startFolder.empty() && !ec) {
-        // Command-line names are 8-bit strings; on Windows a folder whose
-        // name lies outside the code page cannot be one.
+        // Windows' names are UTF-16, which may hold an unpaired half of a
+        // character that no UTF-8 string can.
         try {
-            startFolder = here.string();
+            startFolder = here.u8string();
         } catch (const fs::filesystem_error&) {
-            error = "The folder Squinx was started in has a name outside the system's code page.";
+            error = "The name of the folder Squinx was started in is not valid Unicode.";
             return false;
         }
     }
@@ -47,11 +40,12 @@ bool EnterWorkingFolder(const std::filesystem::path& shipped, const std::filesys
     return !ec;
 }
 
-std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder)
+std::filesystem::path ResolveFromStartFolder(const std::string& name, const std::string& startFolder)
 {
-    const std::filesystem::path given(path);
-    if (startFolder.empty() || path.empty() || given.is_absolute())
-        return path;
+    namespace fs = std::filesystem;
+    const fs::path given = fs::u8path(name);
+    if (startFolder.empty() || name.empty() || given.is_absolute())
+        return given;
     // One kind of separator in what the title and messages show (Windows has two).
-    return (std::filesystem::path(startFolder) / given).make_preferred().string();
+    return (fs::u8path(startFolder) / given).make_preferred();
 }

@@ -6,12 +6,9 @@
 // The installed program changes into the user's working folder as it starts;
 // the folder it was called from stays the one relative names on the command
 // line are taken from. A launcher that changes the folder itself names the
-// folder it was called from in this variable.
+// folder it was called from in this variable. Names and folders given as
+// strings are UTF-8, on every system.
 inline constexpr char kStartFolderVariable[] = "SQUINX_START_FOLDER";
-
-// The folder relative names on the command line are taken from: the
-// launcher's variable when it is set, else "" (the current folder).
-std::string StartFolder();
 
 // An installed program (one with its data beside it, see
 // settings/WorkingFolder.h) brings the user's working folder up to date and
@@ -23,5 +20,5 @@ bool EnterWorkingFolder(std::string& startFolder, std::string& error);
 bool EnterWorkingFolder(const std::filesystem::path& shipped, const std::filesystem::path& folder,
                         std::string& startFolder, std::string& error);
 
-// path as the user meant it: relative names are taken from startFolder.
-std::string ResolveFromStartFolder(const std::string& path, const std::string& startFolder);
+// The file the user meant by name: relative names are taken from startFolder.
+std::filesystem::path ResolveFromStartFolder(const std::string& name, const std::string& startFolder);

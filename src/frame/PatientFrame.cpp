@@ -110,9 +110,10 @@ void PatientFrame::FillLanguageMenu(wxMenu* languageMenu)
         const int id = Id::FirstLanguage + static_cast<int>(m_languageMenuFiles.size());
         if (id > Id::LastLanguage)
             break;
-        languageMenu->AppendRadioItem(id, FitLabel(wxString(LanguageMenuLabel(file))));
+        // The names are UTF-8 on every system; the toolkit takes them as file names.
+        languageMenu->AppendRadioItem(id, FitLabel(ToWxString(std::filesystem::u8path(LanguageMenuLabel(file)))));
         Bind(wxEVT_MENU, &PatientFrame::OnLanguage, this, id);
-        m_languageMenuFiles.push_back(wxString(file));
+        m_languageMenuFiles.push_back(ToWxString(std::filesystem::u8path(file)));
     }
 }
 

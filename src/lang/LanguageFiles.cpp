@@ -23,9 +23,9 @@ std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder)
     for (; !ec && it != end; it.increment(ec)) {
         std::string name;
         try {
-            name = it->path().filename().string();
+            name = it->path().filename().u8string();
         } catch (const fs::filesystem_error&) {
-            // Names are 8-bit strings; on Windows one outside the code page cannot be one.
+            // A Windows name may hold an unpaired half of a character, which UTF-8 cannot.
             continue;
         }
         std::error_code typeError;

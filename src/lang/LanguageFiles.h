@@ -7,8 +7,9 @@
 // A name the Language menu would list: not hidden, ending in ".lan".
 bool IsLanguageFileName(const std::string& name);
 
-// Names (without folder) of the regular, non-hidden files in the folder whose
-// name ends in ".lan", sorted by byte order so the Language menu is stable.
+// Names (without folder, UTF-8) of the regular, non-hidden files in the
+// folder whose name ends in ".lan", sorted by byte order so the Language menu
+// is stable.
 // An unreadable or missing folder gives an empty list.
 std::vector<std::string> ListLanguageFiles(const std::filesystem::path& folder);
 

@@ -211,7 +211,7 @@ TEST(CommandLine, InstalledProgramWorksInTheUsersFolderAndKeepsTheStartFolder)
     ASSERT_TRUE(EnterWorkingFolder(root / "share", root / "home", startFolder, error)) << error;
     EXPECT_TRUE(fs::equivalent(fs::current_path(), root / "home"));
     EXPECT_TRUE(fs::exists("English.lan"));
-    EXPECT_EQ(startFolder, started.string());
+    EXPECT_EQ(startFolder, started.u8string());
 
     // A launcher's start folder stays; a folder that cannot be made or entered is told.
     startFolder = "/launched/from";
@@ -236,6 +236,10 @@ TEST(CommandLine, NamesAreTakenFromTheStartFolderAndOpenedByKind)
     EXPECT_EQ(path(ResolveFromStartFolder("/data/a.sd", "/home/t/work")), path("/data/a.sd"));
     EXPECT_EQ(ResolveFromStartFolder("a.sd", ""), "a.sd");
     EXPECT_EQ(ResolveFromStartFolder("", "/home/t/work"), "");
+    // Names arrive in UTF-8 on every system, whatever its code page holds.
+    const std::string separator(1, static_cast<char>(path::preferred_separator));
+    EXPECT_EQ(ResolveFromStartFolder("\xCE\x94/a.sd", "/\xC3\x84rzte").u8string(),
+              separator + "\xC3\x84rzte" + separator + "\xCE\x94" + separator + "a.sd");
 
     EXPECT_EQ(KindOfFile("/x/a.sd"), FileKind::Case);
     EXPECT_EQ(KindOfFile("a.txt"), FileKind::Recording);

@@ -58,3 +58,17 @@ TEST(ProgramChoices, TheSettingsLanguageElseAnyReadableOneAndNoneIsAnError)
     folder.Write("Deutsch.lan", std::string(LanguageTable::MaxFileBytes + 1, 'x'));
     EXPECT_EQ(ChosenDecimalMark(folder), ".");
 }
+
+// The settings keep a name in Latin-1; the folder lists it in UTF-8.
+TEST(ProgramChoices, FindsTheSettingsLanguageByANameBeyondAscii)
+{
+    const TempFolder folder;
+    CopyLanguage(folder, "English.lan");
+    std::filesystem::copy_file(std::string(SQUINX_DATA_DIR) + "/Deutsch.lan",
+                               std::filesystem::path(folder.Folder()) / std::filesystem::u8path("\xC3\x84rzte.lan"));
+    Settings settings;
+    settings.languageFile = "\xC4rzte.lan";
+    std::string error;
+    ASSERT_TRUE(SaveSettingsFile(folder.Path(kSettingsFileName), settings, error)) << error;
+    EXPECT_EQ(ChosenDecimalMark(folder), ",");
+}

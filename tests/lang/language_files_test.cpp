@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -45,6 +46,15 @@ TEST(ListLanguageFiles, SortsByByteOrderWhateverTheCreationOrder)
         folder.Write(name, "");
 
     EXPECT_EQ(ListLanguageFiles(folder.Folder()), sorted);
+}
+
+TEST(ListLanguageFiles, NamesAreUtf8OnEverySystem)
+{
+    TempFolder folder;
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC.lan";
+    std::ofstream(std::filesystem::path(folder.Folder()) / std::filesystem::u8path(greek)) << "x\n";
+
+    EXPECT_EQ(ListLanguageFiles(folder.Folder()), Names{greek});
 }
 
 TEST(ListLanguageFiles, ListsAllOfMoreThanAHundredFiles)
