@@ -2,6 +2,7 @@
 #include "frame/PatientFrame.h"
 
 #include "widgets/AngleSpinButton.h"
+#include "widgets/BareCheckBox.h"
 #include "widgets/Ids.h"
 #include "lang/TextIds.h"
 #include "model/EyeQuantity.h"
@@ -237,8 +238,8 @@ void PatientFrame::CreateEyeGroup(int eye, wxStaticBox*& box, std::array<wxStati
     qualityText = new wxStaticText(box, wxID_ANY, wxEmptyString, wxPoint(80, 92), wxSize(40, kFieldHeight), 0,
                                    FrameControl::QualityText(eye + 1));
     qualityText->Hide();
-    coverCheckBox = new wxCheckBox(box, eye == 0 ? Id::CoverCheckBox1 : Id::CoverCheckBox2, wxEmptyString,
-                                   wxPoint(10, 158), wxSize(18, 15));
+    coverCheckBox =
+        new BareCheckBox(box, eye == 0 ? Id::CoverCheckBox1 : Id::CoverCheckBox2, wxPoint(10, 158), wxSize(18, 15));
     coverCheckBox->Disable();
     coverLabel = new wxStaticText(box, wxID_ANY, Text(eye == 0 ? Text::FixingEyeLabel1 : Text::FixingEyeLabel2),
                                   wxPoint(30, 159), wxSize(100, 15), 0, FrameControl::FixingEyeLabel(eye + 1));
