@@ -17,7 +17,7 @@ shoot English.lan "$english" toolbar
 for picture in "$english"/*.png; do
     [ "$(basename "$picture")" = toolbar.png ] || cp "$picture" data/help/en/images/
 done
-for picture in $(grep -o 'docs/images/[a-z0-9-]*\.png' README.md | sort -u); do
+grep -o 'docs/images/[a-z0-9-]*\.png' README.md | sort -u | while read -r picture; do
     cp "$english/$(basename "$picture")" docs/images/
 done
 shoot Deutsch.lan data/help/de/images
