@@ -22,7 +22,7 @@ int RunHessCommand(const CommandLine& command, const std::string& startFolder, s
     if (!OpenCommandCase(command.files[0], startFolder, err, choices, examination))
         return kFailure;
 
-    const std::string caseName = ResolveFromStartFolder(command.files[0], startFolder).stem().u8string();
+    const std::string caseName = std::filesystem::u8path(command.files[0]).stem().u8string();
     const ChartDrawing drawing = LayOutHessChart(HessFieldOf(Eye::two, examination), HessFieldOf(Eye::one, examination),
                                                  HessCaptionsOf(choices.texts, caseName, TodayIsoDate()));
     std::string error;
